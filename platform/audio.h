@@ -1,0 +1,69 @@
+#pragma once
+// The audio layer: sounds (decoded sample buffers) played on channels (voices) with volume, pan and
+// playback rate. Real back-end: OpenAL Soft. Headless back-end (and the fall-back when no device
+// opens): silent, and it records every call so tests can check what was played.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Sound;
+class Channel;
+using SoundRef = std::shared_ptr<Sound>;
+using ChannelRef = std::shared_ptr<Channel>;
+
+enum SoundFlags : int {
+  SOUND_LOOP = 1,  // plays until its channel is stopped
+};
+
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual const std::string& Path() const = 0;
+  virtual bool Loops() const = 0;
+  virtual double LengthSeconds() const = 0;
+};
+
+class Channel {
+ public:
+  virtual ~Channel() = default;
+  // Starts `sound` on this channel, stopping what it played. When `paused`, it is cued but silent
+  // until Resume (so volume, pan and rate can be set first).
+  virtual void Play(const SoundRef& sound, bool paused = false) = 0;
+  virtual void Stop() = 0;
+  virtual void Pause() = 0;
+  virtual void Resume() = 0;
+  virtual bool Playing() const = 0;  // playing or paused-with-a-sound, not finished
+  virtual void SetVolume(float volume) = 0;  // 0..1
+  virtual float Volume() const = 0;
+  virtual void SetPan(float pan) = 0;  // -1 left .. +1 right
+  virtual void SetRate(float rate) = 0;  // 1 = normal speed and pitch
+};
+
+// Opens the output for `driver` (the settings' name: "FreeAudio", "OpenAL Generic Software",
+// "DirectSound" all mean the system's OpenAL device; "None" means silent). Returns false (and the
+// layer runs silent) when no device could be opened; the game keeps running.
+bool AudioOpen(const std::string& driver, std::string* error);
+void AudioClose();
+bool AudioIsSilent();
+std::vector<std::string> AudioDrivers();
+
+// Loads an Ogg Vorbis or WAV file (path resolved without regard to case). nullptr when the file is
+// missing or cannot be decoded. In silent mode the file is still checked and decoded.
+SoundRef LoadSound(const std::string& path, int flags = 0);
+ChannelRef AllocChannel();
+// Plays on a new channel and returns it.
+ChannelRef PlaySound(const SoundRef& sound);
+
+// What the silent back-end saw, for tests: one line per call, e.g. "play NAME", "volume 0.40".
+struct AudioRecord {
+  std::string what;
+  std::string sound;  // file name of the sound, if any
+  float value = 0;
+};
+const std::vector<AudioRecord>& AudioLog();
+void ClearAudioLog();
+
+}  // namespace platform

@@ -1,0 +1,92 @@
+#pragma once
+// Files and streams. Paths are UTF-8. Reading resolves each path component without regard to
+// letter case (the game spells its data folders inconsistently); writing always goes through the
+// atomic writer, so a crash never leaves a half-written file.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Resolves `path` against the file system, matching each component without regard to case when
+// the exact spelling does not exist. Returns the real path, or `path` unchanged when nothing matches.
+std::string ResolvePath(const std::string& path);
+
+bool FileExists(const std::string& path);    // a regular file (case-insensitive)
+bool FolderExists(const std::string& path);  // a directory (case-insensitive)
+std::int64_t FileSize(const std::string& path);  // -1 when missing
+bool CreateFolder(const std::string& path);  // with parents; true when it exists afterwards
+bool DeleteFile(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+bool CopyFile(const std::string& from, const std::string& to);  // atomic at the target
+// Entry names (not paths) of a folder, sorted, without "." and "..". Empty when missing.
+std::vector<std::string> ListFolder(const std::string& path);
+// Gives a written file read and write access for every user (mode 0777). True on success.
+bool ShareFile(const std::string& path);
+
+// Whole files.
+std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path);
+// Reads a text file honouring a byte-order mark (UTF-16 LE/BE, UTF-8); without one, one byte per
+// character (Latin-1). Returns UTF-8. std::nullopt when the file cannot be read.
+std::optional<std::string> ReadTextFile(const std::string& path);
+// Writes to a temporary file beside `path`, flushes it, renames it over `path`, then shares it.
+// On failure the old file is left whole and false is returned (message in `error`).
+bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
+                     std::string* error = nullptr);
+bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// A little-endian byte stream over a file read whole into memory. Every read past the end sets
+// Failed() and gives 0 / an empty string, so a short file is detected instead of read as garbage.
+class InStream {
+ public:
+  static std::unique_ptr<InStream> Open(const std::string& path);  // nullptr when missing
+  explicit InStream(std::vector<unsigned char> bytes);
+  std::uint8_t ReadByte();
+  std::int16_t ReadShort();
+  std::int32_t ReadInt();
+  std::int64_t ReadLong();
+  float ReadFloat();
+  double ReadDouble();
+  // `length` raw bytes as Latin-1 characters, returned as UTF-8.
+  std::string ReadString(int length);
+  // A text line: bytes up to LF, a NUL byte or the end; every CR is dropped; one byte per
+  // character (Latin-1 -> UTF-8). Reading at the end gives "" and sets Eof().
+  std::string ReadLine();
+  bool Eof() const { return pos_ >= bytes_.size(); }
+  bool Failed() const { return failed_; }
+  std::size_t Position() const { return pos_; }
+  std::size_t Size() const { return bytes_.size(); }
+  void Seek(std::size_t pos);
+
+ private:
+  bool Take(void* out, std::size_t n);
+  std::vector<unsigned char> bytes_;
+  std::size_t pos_ = 0;
+  bool failed_ = false;
+};
+
+// A little-endian byte stream built in memory and written atomically by Commit.
+class OutStream {
+ public:
+  void WriteByte(std::uint8_t v);
+  void WriteShort(std::int16_t v);
+  void WriteInt(std::int32_t v);
+  void WriteLong(std::int64_t v);
+  void WriteFloat(float v);
+  void WriteDouble(double v);
+  // Characters as single bytes (low 8 bits of each code point of the UTF-8 text).
+  void WriteString(const std::string& utf8);
+  // WriteString + CR LF.
+  void WriteLine(const std::string& utf8);
+  const std::vector<unsigned char>& Bytes() const { return bytes_; }
+  // Writes everything to `path` through WriteFileAtomic.
+  bool Commit(const std::string& path, std::string* error = nullptr) const;
+
+ private:
+  std::vector<unsigned char> bytes_;
+};
+
+}  // namespace platform
