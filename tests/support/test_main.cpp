@@ -1,0 +1,20 @@
+// Test entry shared by every test executable: switches the platform layer to its headless back-ends
+// and points the per-user folder at a fresh temporary folder, so no test touches the player's files.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/system.h"
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  platform::SetHeadless(true);
+  std::string templ = (std::filesystem::temp_directory_path() / "quill-test-XXXXXX").string();
+  if (mkdtemp(templ.data()) != nullptr) setenv("XDG_DATA_HOME", templ.c_str(), 1);
+  const int result = RUN_ALL_TESTS();
+  std::error_code ignored;
+  std::filesystem::remove_all(templ, ignored);
+  return result;
+}
