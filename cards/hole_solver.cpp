@@ -1,0 +1,1 @@
+// Hole solver; filled in with the level designer.

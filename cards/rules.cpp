@@ -1,0 +1,1 @@
+// Foundation rule and card type constants; filled in with the level designer.

@@ -1,0 +1,1 @@
+// Builders of the game's standard dialogs.
