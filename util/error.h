@@ -1,0 +1,35 @@
+#pragma once
+// Error reporting: the one routine every fatal failure goes through, the error log
+// "ErrorLog.txt", the in-game message box and the entry's last-resort handler.
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+// Thrown by ccRunTimeError for a fatal error once the message has been logged and shown. The
+// program entry catches it and ends with a non-zero exit status; tests catch it with EXPECT_THROW.
+class ccFatalError : public std::runtime_error {
+ public:
+  explicit ccFatalError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Reports `message`:
+// 1. when ccWriteErrors is set, replaces ccErrorPath + "ErrorLog.txt" with the three lines
+//    "Date: dd Mon yyyy", "Time: hh:mm:ss" and the message (written first, so a hung box or a
+//    killed process still leaves it; a log that cannot be written is skipped silently);
+// 2. shows the message: in the in-game box (ccDialogOK, 600 x 100) when ccGraphicalErrors is set
+//    and the window is open, else in the system alert;
+// 3. when `fatal` is non-zero throws ccFatalError(message); otherwise returns 0.
+int ccRunTimeError(const std::string& message, int fatal);
+
+// The entry's last-resort handler for what escaped the main loop: leaves the graphics mode, shows
+// the system pointer and shows the error in the system alert. A std::exception's text is prefixed
+// with "(" + DebugInt + ") " when DebugInt is non-zero; anything else is shown as
+// "Unknown error". Returns 0.
+int HandleGeneralError(std::exception_ptr thrown);
+
+// Modal message box of width x height pixels centred on the logical screen: the text wrapped to
+// width - 20 in the default font and "<press any key>"; returns 0 on the first key press or click
+// after it started (input pending when it starts is dropped, and so is the input that closes it).
+// Callers switch to polled input before it (ccEnablePolledInput) and back after it.
+int ccDialogOK(const std::string& text, int width, int height);
