@@ -1,0 +1,204 @@
+#include "content/course_list.h"
+
+#include <cmath>
+#include <utility>
+
+#include "platform/files.h"
+
+namespace {
+
+constexpr const char* kCourseListFile = "Data/levels/CourseList.csv";
+
+struct TCourseType {
+  const char* word;
+  const char* folder;
+  const char* loop;
+};
+
+// Tested in this order.
+constexpr TCourseType kCourseTypes[] = {
+    {"BEACH", "beach", "ocean_loop.ogg"},
+    {"CITY", "city", "city_loop.ogg"},
+    {"COUNTRY", "country", "countryclub_loop.ogg"},
+    {"DESERT", "desert", "desert_loop.ogg"},
+    {"FOREST", "forest", "forest_loop.ogg"},
+    {"JAPAN", "japan", "japanese_loop.ogg"},
+    {"JUNGLE", "jungle", "jungle_loop.ogg"},
+    {"MOUNTAIN", "mountain", "mountain_loop.ogg"},
+    {"MUNI", "municipal", "municipal_loop.ogg"},
+    {"SCOT", "scotland", "scottish_loop.ogg"},
+};
+
+constexpr const char* kUnlockWords[] = {"", "SCORE", "DRIVE", "PERFECT", "TOKENS"};
+
+std::string Upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+// Takes the text before the first `separator` and leaves what follows it in `rest`; without a
+// separator takes everything and leaves "".
+std::string Chop(std::string& rest, char separator) {
+  const std::size_t at = rest.find(separator);
+  if (at == std::string::npos) return std::exchange(rest, std::string());
+  std::string column = rest.substr(0, at);
+  rest.erase(0, at + 1);
+  return column;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// The purse raised by 15 percent as the shop item pays it: the single-precision factor, rounded up.
+int RaisedPurse(int purse) {
+  return static_cast<int>(std::ceil(static_cast<double>(purse) * static_cast<double>(1.15f)));
+}
+
+// Columns 2 to 13 of one row, after the course file has been read.
+TLoadResult ReadRowColumns(TCourse& course, std::string rest, const TCourseTexts& texts,
+                           const std::string& path, int line) {
+  Chop(rest, ',');  // column 2 is not used
+  course.CourseType = Upper(Chop(rest, ','));
+  const std::string suffix = Chop(rest, ',');
+  const TCourseType* type = nullptr;
+  for (const TCourseType& candidate : kCourseTypes) {
+    if (course.CourseType == candidate.word) {
+      type = &candidate;
+      break;
+    }
+  }
+  if (type == nullptr) {
+    return TLoadResult::Fail("Course '" + course.Name + "' has an invalid background image!", path, line);
+  }
+  course.AmbienceLoop = std::string("ambience/") + type->loop;
+  course.BackgroundImage = type->folder + suffix + ".jpg";
+
+  course.Fee = DataTextToInt(Chop(rest, ','));
+  course.Purse = DataTextToInt(Chop(rest, ','));
+  course.UnlockPrize = DataTextToInt(Chop(rest, ','));
+
+  const std::string unlock_word = Upper(Chop(rest, ','));
+  int code = -1;
+  for (int i = 0; i < 5; ++i) {
+    if (unlock_word == kUnlockWords[i]) code = i;
+  }
+  if (code < 0) {
+    return TLoadResult::Fail("Course '" + course.Name + "' has an invalid unlock code!", path, line);
+  }
+  course.UnlockCode = code;
+  course.UnlockValue = DataTextToInt(Chop(rest, ','));
+  course.UnlockText = ReplaceAll(texts.UnlockTemplates[code], "XX", GetUnlockValue(course, texts.Currency));
+  course.UnlockText = ReplaceAll(course.UnlockText, "NN", course.UnlockedBy);
+
+  if (Chop(rest, ',') == "Y") course.UnlockRank = 1;
+  if (Chop(rest, ',') == "Y") course.UnlockItem = 1;
+
+  // The story may be quoted to hold commas; no escape exists for a quote inside it.
+  if (!rest.empty() && rest[0] == '"') {
+    rest.erase(0, 1);
+    course.StoryText = Chop(rest, '"');
+    if (!rest.empty()) rest.erase(0, 1);  // the comma after the closing quote
+  } else {
+    course.StoryText = Chop(rest, ',');
+  }
+  course.StoryPicture = DataTextToInt(Chop(rest, ','));
+  return {};
+}
+
+// Goal texts and Unlocks: which courses each course's goal opens.
+void BuildGoalTexts(TCourseList& courses, const TCourseTexts& texts) {
+  for (const auto& course : courses) {
+    std::string goal;
+    std::string names;
+    bool found = false;
+    for (const auto& opened : courses) {
+      // Containment, not equality: a course named inside another's name counts too.
+      if (opened->UnlockedBy.find(course->Name) == std::string::npos) continue;
+      goal = ReplaceAll(texts.GoalTemplates[opened->UnlockCode], "XX",
+                        GetUnlockValue(*opened, texts.Currency));
+      if (!found) {
+        names = opened->Name;
+        course->Unlocks = opened->Name;
+        found = true;
+      } else {
+        names += " " + texts.And + " " + opened->Name;
+        course->Unlocks += "," + opened->Name;
+      }
+    }
+    goal = ReplaceAll(goal, "NN", names);
+    const std::string goal1 = ReplaceAll(goal, "CC", texts.Currency + std::to_string(course->Purse));
+    const std::string goal2 =
+        ReplaceAll(goal, "CC", texts.Currency + std::to_string(RaisedPurse(course->Purse)));
+    if (!goal1.empty()) course->GoalText = goal1;
+    if (!goal2.empty()) course->GoalText2 = goal2;
+  }
+  if (!courses.empty()) {
+    courses.back()->GoalText = texts.FinalGoalLong;
+    courses.back()->GoalText2 = texts.FinalGoalLong;
+  }
+}
+
+}  // namespace
+
+std::string GetUnlockValue(const TCourse& course, const std::string& currency) {
+  std::string text = std::to_string(course.UnlockValue);
+  if (course.UnlockCode == UNLOCK_TOKENS) text = currency + text;
+  if (course.UnlockCode == UNLOCK_SCORE) {
+    if (course.UnlockValue > 0) text = "+" + text;
+    if (course.UnlockValue == 0) text = "E";
+  }
+  return text;
+}
+
+TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses) {
+  const std::string path = options.DataPrefix + kCourseListFile;
+  auto in = platform::InStream::Open(path);
+  if (!in) return TLoadResult::Fail("Error loading file " + path, path);
+
+  TCourseList loaded;
+  int ranks = 0;
+  int items = 0;
+  std::string last_untimed;
+  int line = 1;
+  in->ReadLine();  // the header, whatever it holds
+  while (!in->Eof()) {
+    std::string rest = in->ReadLine();
+    ++line;
+    const std::string name = Chop(rest, ',');
+    if (Upper(name) == "END") break;
+
+    auto course = TCourse::Create();
+    TLoadResult result = ReadCourseFile(*course, options.DataPrefix, name);
+    if (!result.Ok()) return result;
+    course->UnlockedBy = last_untimed;
+    if (course->Timed == 0) last_untimed = name;
+
+    result = ReadRowColumns(*course, std::move(rest), options.Texts, path, line);
+    if (!result.Ok()) return result;
+    ranks += course->UnlockRank;
+    items += course->UnlockItem;
+    loaded.push_back(std::move(course));
+    if (options.Step) options.Step();
+  }
+
+  if (ranks != options.RequiredRanks) {
+    return TLoadResult::Fail("Ranks Found in CourseList.csv=" + std::to_string(ranks) +
+                                 ".  It should be " + std::to_string(options.RequiredRanks) + "!",
+                             path);
+  }
+  if (items != options.RequiredItems) {
+    return TLoadResult::Fail("Items Found in CourseList.csv=" + std::to_string(items) +
+                                 ".  It should be " + std::to_string(options.RequiredItems) + "!",
+                             path);
+  }
+  BuildGoalTexts(loaded, options.Texts);
+  courses.insert(courses.end(), loaded.begin(), loaded.end());
+  return {};
+}

@@ -1,0 +1,18 @@
+#include "content/load_result.h"
+
+#include <utility>
+
+std::string TLoadResult::Report() const {
+  if (message.empty() || file.empty() || message.find(file) != std::string::npos) return message;
+  std::string where = "\n(" + file;
+  if (line > 0) where += ", line " + std::to_string(line);
+  return message + where + ")";
+}
+
+TLoadResult TLoadResult::Fail(std::string message, std::string file, int line) {
+  TLoadResult result;
+  result.message = std::move(message);
+  result.file = std::move(file);
+  result.line = line;
+  return result;
+}

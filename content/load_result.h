@@ -1,0 +1,18 @@
+#pragma once
+// The outcome of reading one of the game's data files: empty when it went well, otherwise the
+// message to show and where the fault lies (file as opened, 1-based line, 0 when no line applies).
+
+#include <string>
+
+struct TLoadResult {
+  std::string message;  // "" when the load succeeded
+  std::string file;
+  int line = 0;
+
+  bool Ok() const { return message.empty(); }
+  // The message as the player sees it: the game's own text first, then the file and line when the
+  // message does not already name the file.
+  std::string Report() const;
+
+  static TLoadResult Fail(std::string message, std::string file, int line = 0);
+};

@@ -1,0 +1,227 @@
+#include "content/course_list.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/content/data_folder.h"
+
+namespace {
+
+TCourseTexts Texts() {
+  TCourseTexts texts;
+  texts.UnlockTemplates = {"", "Locked: score XX on NN", "Locked: drive XX on NN",
+                           "Locked: XX perfect on NN", "Locked: XX tokens on NN"};
+  texts.GoalTemplates = {"", "Score XX to open NN, purse CC", "Drive XX to open NN, purse CC",
+                         "XX perfect to open NN, purse CC", "XX tokens to open NN, purse CC"};
+  texts.And = "and";
+  texts.FinalGoalLong = "Win the final course";
+  texts.Currency = "$";
+  return texts;
+}
+
+// Loads the test folder's list with relaxed rank and item counts.
+TLoadResult Load(const TestDataFolder& data, TCourseList& courses, int ranks, int items,
+                 int* steps = nullptr) {
+  TCourseListOptions options;
+  options.DataPrefix = data.Prefix();
+  options.Texts = Texts();
+  options.RequiredRanks = ranks;
+  options.RequiredItems = items;
+  if (steps != nullptr) options.Step = [steps] { ++*steps; };
+  return ReadCourseList(options, courses);
+}
+
+class CourseListTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    data.WriteCourseOfHoles("A", 9);
+    data.WriteCourseOfHoles("B", 18);
+    data.WriteCourseOfHoles("T", 9, "Y");
+    data.WriteCourseOfHoles("C", 9);
+  }
+  TestDataFolder data;
+};
+
+TEST_F(CourseListTest, ChainOfUnlocksGoalsAndColumns) {
+  data.WriteCourseList({
+      "A,notes,beach,2,100,100,0,,0,Y,y,\"Sun, sand and cards\",7",
+      "B,,City,1,200,101,50,score,-3,Y,Y,Plain story,3",
+      "T,,MUNI,4,300,120,75,TOKENS,500,y,Y,,",
+      "C,,scot,1,400,140,90,DRIVE,250,,,Last,2,extra,columns",
+      "eNd,,beach,1,0,0,0,,0,Y,Y,,",
+      "Never,,beach,1,0,0,0,,0,Y,Y,,",
+  });
+  TCourseList courses;
+  int steps = 0;
+  const TLoadResult result = Load(data, courses, 2, 2, &steps);
+  ASSERT_TRUE(result.Ok()) << result.Report();
+  ASSERT_EQ(courses.size(), 4u);
+  EXPECT_EQ(steps, 4);
+  const TCourse& a = *courses[0];
+  const TCourse& b = *courses[1];
+  const TCourse& t = *courses[2];
+  const TCourse& c = *courses[3];
+
+  EXPECT_EQ(a.CourseType, "BEACH");
+  EXPECT_EQ(a.BackgroundImage, "beach2.jpg");
+  EXPECT_EQ(a.AmbienceLoop, "ambience/ocean_loop.ogg");
+  EXPECT_EQ(b.CourseType, "CITY");
+  EXPECT_EQ(t.BackgroundImage, "municipal4.jpg");
+  EXPECT_EQ(c.AmbienceLoop, "ambience/scottish_loop.ogg");
+  EXPECT_EQ(a.StoryText, "Sun, sand and cards");
+  EXPECT_EQ(a.StoryPicture, 7);
+  EXPECT_EQ(b.StoryText, "Plain story");
+  EXPECT_EQ(b.StoryPicture, 3);
+  EXPECT_EQ(b.Fee, 200);
+  EXPECT_EQ(b.UnlockPrize, 50);
+  EXPECT_EQ(b.UnlockCode, UNLOCK_SCORE);  // "score" in lower case counts
+  EXPECT_EQ(b.UnlockValue, -3);
+  EXPECT_EQ(t.Timed, 1);
+
+  // Only exact capital Y marks count.
+  EXPECT_EQ(a.UnlockRank, 1);
+  EXPECT_EQ(a.UnlockItem, 0);
+  EXPECT_EQ(t.UnlockRank, 0);
+  EXPECT_EQ(t.UnlockItem, 1);
+
+  // The timed course opens nothing: T and C both hang on B.
+  EXPECT_EQ(a.UnlockedBy, "");
+  EXPECT_EQ(b.UnlockedBy, "A");
+  EXPECT_EQ(t.UnlockedBy, "B");
+  EXPECT_EQ(c.UnlockedBy, "B");
+  EXPECT_EQ(a.Unlocks, "B");
+  EXPECT_EQ(b.Unlocks, "T,C");
+  EXPECT_EQ(t.Unlocks, "");
+
+  EXPECT_EQ(a.UnlockText, "");
+  EXPECT_EQ(b.UnlockText, "Locked: score -3 on A");
+  EXPECT_EQ(t.UnlockText, "Locked: $500 tokens on B");
+  EXPECT_EQ(c.UnlockText, "Locked: drive 250 on B");
+
+  // A's goal is B's rule; B's goal takes the last opened course's (C's) template and value.
+  EXPECT_EQ(a.GoalText, "Score -3 to open B, purse $100");
+  EXPECT_EQ(a.GoalText2, "Score -3 to open B, purse $115");
+  EXPECT_EQ(b.GoalText, "Drive 250 to open T and C, purse $101");
+  EXPECT_EQ(b.GoalText2, "Drive 250 to open T and C, purse $117");
+  EXPECT_EQ(t.GoalText, "");
+  EXPECT_EQ(t.GoalText2, "");
+  EXPECT_EQ(c.GoalText, "Win the final course");
+  EXPECT_EQ(c.GoalText2, "Win the final course");
+}
+
+TEST_F(CourseListTest, RaisedPurseRoundsUp) {
+  data.WriteCourseList({"A,,beach,1,0,100,0,,0,,,,", "B,,beach,1,0,120,0,SCORE,0,,,,",
+                        "C,,beach,1,0,101,0,PERFECT,2,,,,"});
+  TCourseList courses;
+  ASSERT_TRUE(Load(data, courses, 0, 0).Ok());
+  EXPECT_EQ(courses[0]->GoalText2, "Score E to open B, purse $115");
+  EXPECT_EQ(courses[1]->GoalText2, "2 perfect to open C, purse $138");
+}
+
+TEST(CourseListUnlockValueTest, RendersEachCode) {
+  const struct {
+    int code;
+    int value;
+    const char* text;
+  } cases[] = {{UNLOCK_SCORE, 2, "+2"},  {UNLOCK_SCORE, 0, "E"},    {UNLOCK_SCORE, -3, "-3"},
+               {UNLOCK_TOKENS, 500, "$500"}, {UNLOCK_DRIVE, 250, "250"}, {UNLOCK_PERFECT, 0, "0"},
+               {UNLOCK_NONE, -1, "-1"}};
+  for (const auto& c : cases) {
+    TCourse course;
+    course.UnlockCode = c.code;
+    course.UnlockValue = c.value;
+    EXPECT_EQ(GetUnlockValue(course, "$"), c.text);
+  }
+}
+
+TEST_F(CourseListTest, ContainmentAndLastOpenedWithoutRule) {
+  data.WriteCourseOfHoles("Lake", 9);
+  data.WriteCourseOfHoles("Lakeside", 9);
+  data.WriteCourseList({"Lake,,beach,1,0,100,0,,0,,,,", "Lakeside,,beach,1,0,100,0,,0,,,,",
+                        "A,,beach,1,0,100,0,DRIVE,10,,,,", "B,,beach,1,0,100,0,,0,,,,"});
+  TCourseList courses;
+  ASSERT_TRUE(Load(data, courses, 0, 0).Ok());
+  // A hangs on Lakeside, whose name holds "Lake": both list it.
+  EXPECT_EQ(courses[0]->Unlocks, "Lakeside,A");
+  EXPECT_EQ(courses[1]->Unlocks, "A");
+  // A opens B, which has no rule: the names are known but the goal stays empty.
+  EXPECT_EQ(courses[2]->Unlocks, "B");
+  EXPECT_EQ(courses[2]->GoalText, "");
+  EXPECT_EQ(courses[2]->GoalText2, "");
+}
+
+TEST_F(CourseListTest, QuotedStoryWithoutClosingQuoteTakesTheRest) {
+  data.WriteCourseList({"A,,beach,1,0,0,0,,0,,,\"Open, never closed,5"});
+  TCourseList courses;
+  ASSERT_TRUE(Load(data, courses, 0, 0).Ok());
+  EXPECT_EQ(courses[0]->StoryText, "Open, never closed,5");
+  EXPECT_EQ(courses[0]->StoryPicture, 0);
+}
+
+TEST_F(CourseListTest, HeaderIsSkippedAndListEndsAtEndOfFile) {
+  // A header that looks like a row is still skipped; no END row: the file's end stops.
+  data.Write("Data/levels/CourseList.csv", "A,,beach,1,0,0,0,,0,Y,Y,,\r\nB,,beach,1,0,0,0,,0,,,,\r\n");
+  TCourseList courses;
+  ASSERT_TRUE(Load(data, courses, 0, 0).Ok());
+  ASSERT_EQ(courses.size(), 1u);
+  EXPECT_EQ(courses[0]->Name, "B");
+}
+
+struct ListErrorCase {
+  const char* label;
+  std::vector<std::string> rows;
+  int ranks, items;
+  std::string message;  // relative to the data prefix when it names a path
+  int line;
+};
+
+class CourseListErrorTest : public testing::TestWithParam<ListErrorCase> {};
+
+TEST_P(CourseListErrorTest, StopsWithTheMessageAndKeepsTheListUntouched) {
+  TestDataFolder data;
+  data.WriteCourseOfHoles("A", 9);
+  data.WriteCourseOfHoles("B", 9);
+  data.WriteCourseOfHoles("Odd", 7);
+  data.WriteCourseList(GetParam().rows);
+  TCourseList courses;
+  courses.push_back(TCourse::Create());  // what was there before must stay as it was
+  int steps = 0;
+  const TLoadResult result = Load(data, courses, GetParam().ranks, GetParam().items, &steps);
+  std::string expected = GetParam().message;
+  const std::size_t at = expected.find("@");
+  if (at != std::string::npos) expected.replace(at, 1, data.Prefix());
+  EXPECT_EQ(result.message, expected);
+  EXPECT_EQ(result.line, GetParam().line);
+  EXPECT_EQ(courses.size(), 1u);
+  EXPECT_FALSE(result.Report().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, CourseListErrorTest,
+    testing::Values(
+        ListErrorCase{"BadType", {"A,,beach,1,0,0,0,,0,,,,", "B,,moon,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course 'B' has an invalid background image!", 3},
+        ListErrorCase{"FewColumns", {"A,,"}, 0, 0, "Course 'A' has an invalid background image!", 2},
+        ListErrorCase{"BadUnlock", {"A,,beach,1,0,0,0,LUCK,0,,,,"}, 0, 0,
+                      "Course 'A' has an invalid unlock code!", 2},
+        ListErrorCase{"Ranks", {"A,,beach,1,0,0,0,,0,Y,Y,,", "B,,beach,1,0,0,0,,0,y,Y,,"}, 2, 2,
+                      "Ranks Found in CourseList.csv=1.  It should be 2!", 0},
+        ListErrorCase{"Items", {"A,,beach,1,0,0,0,,0,Y,Y,,", "B,,beach,1,0,0,0,,0,Y,,,"}, 2, 2,
+                      "Items Found in CourseList.csv=1.  It should be 2!", 0},
+        ListErrorCase{"RanksBeforeItems", {"A,,beach,1,0,0,0,,0,,,,"}, 13, 11,
+                      "Ranks Found in CourseList.csv=0.  It should be 13!", 0},
+        ListErrorCase{"HoleCount", {"A,,beach,1,0,0,0,,0,,,,", "Odd,,moon,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course 'Odd' does not have 9 or 18 holes!", 0},
+        ListErrorCase{"BlankRow", {"A,,beach,1,0,0,0,,0,,,,", "", "END"}, 0, 0,
+                      "Error loading file @Data/levels/courses/.txt", 0},
+        ListErrorCase{"MissingCourse", {"Ghost,,beach,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Error loading file @Data/levels/courses/Ghost.txt", 0}),
+    [](const testing::TestParamInfo<ListErrorCase>& info) { return std::string(info.param.label); });
+
+TEST(CourseListFileTest, MissingListIsReported) {
+  TestDataFolder data;
+  TCourseList courses;
+  const TLoadResult result = Load(data, courses, 0, 0);
+  EXPECT_EQ(result.message, "Error loading file " + data.Prefix() + "Data/levels/CourseList.csv");
+}
+
+}  // namespace
