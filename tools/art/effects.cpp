@@ -1,0 +1,4 @@
+#include "tools/art/registry.h"
+namespace art {
+void AddEffects(Registry&) {}
+}  // namespace art

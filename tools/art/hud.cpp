@@ -1,0 +1,4 @@
+#include "tools/art/registry.h"
+namespace art {
+void AddHud(Registry&) {}
+}  // namespace art

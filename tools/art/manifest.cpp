@@ -1,0 +1,76 @@
+#include "tools/art/manifest.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace art {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+  const auto b = s.find_first_not_of(" \t\r");
+  if (b == std::string::npos) return "";
+  const auto e = s.find_last_not_of(" \t\r");
+  return s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> SplitBars(const std::string& line) {
+  std::vector<std::string> cols;
+  std::stringstream ss(line);
+  std::string col;
+  while (std::getline(ss, col, '|')) cols.push_back(Trim(col));
+  return cols;
+}
+
+}  // namespace
+
+bool ReadImageManifest(const std::string& file, std::vector<Spec>& out, std::string& error) {
+  std::ifstream in(file);
+  if (!in) {
+    error = "cannot read " + file;
+    return false;
+  }
+  std::string line;
+  int n = 0;
+  while (std::getline(in, line)) {
+    ++n;
+    const std::string t = Trim(line);
+    if (t.empty() || t[0] == '#') continue;
+    const auto cols = SplitBars(t);
+    const std::string where = file + ":" + std::to_string(n) + ": ";
+    if (cols.size() < 4) {
+      error = where + "expected 'path | WxH | cells | loaded by'";
+      return false;
+    }
+    Spec s;
+    s.path = cols[0];
+    char tail = 0;
+    if (std::sscanf(cols[1].c_str(), "%dx%d%c", &s.w, &s.h, &tail) != 2 || s.w <= 0 || s.h <= 0) {
+      error = where + "bad size '" + cols[1] + "'";
+      return false;
+    }
+    if (cols[2] == "-") {
+      s.cell_w = s.w;
+      s.cell_h = s.h;
+      s.frames = 1;
+    } else if (std::sscanf(cols[2].c_str(), "%dx%d*%d%c", &s.cell_w, &s.cell_h, &s.frames, &tail) != 3 ||
+               s.cell_w <= 0 || s.cell_h <= 0 || s.frames <= 0) {
+      error = where + "bad cells '" + cols[2] + "'";
+      return false;
+    }
+    const int cols_n = s.w / s.cell_w;
+    if (s.w % s.cell_w != 0 || cols_n * (s.h / s.cell_h) < s.frames) {
+      error = where + "the picture does not hold its cells";
+      return false;
+    }
+    if (cols[3].empty()) {
+      error = where + "say which part of the game loads it";
+      return false;
+    }
+    out.push_back(s);
+  }
+  return true;
+}
+
+}  // namespace art

@@ -1,0 +1,36 @@
+#pragma once
+// The picture generator's table of drawers: one function per data file, found by the file's path
+// below the data folder. The manifest (data/manifest/images.txt) gives each file its size and cells;
+// a drawer paints the whole picture (every cell of a strip) on a canvas of that size.
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "tools/art/canvas.h"
+
+namespace art {
+
+struct Spec {
+  std::string path;  // below the data folder, e.g. "graphics/cards/irons.png"
+  int w = 0, h = 0;  // picture size in pixels
+  int cell_w = 0, cell_h = 0, frames = 1;  // strips: cell size and count (row by row)
+};
+
+using Drawer = std::function<void(Canvas&, const Spec&)>;
+using Registry = std::map<std::string, Drawer>;
+
+// Each picture family adds its drawers.
+void AddCards(Registry& r);
+void AddBackgrounds(Registry& r);
+void AddHud(Registry& r);
+void AddScreens(Registry& r);
+void AddEffects(Registry& r);
+
+// A labelled wooden board, for a picture whose drawer is not written yet.
+void Placeholder(Canvas& c, const Spec& s);
+
+// Runs fn once per cell with the origin moved to the cell's top-left corner.
+void ForEachCell(Canvas& c, const Spec& s, const std::function<void(cairo_t*, int)>& fn);
+
+}  // namespace art
