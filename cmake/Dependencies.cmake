@@ -13,3 +13,8 @@ find_package(ZLIB REQUIRED)
 find_package(GTest REQUIRED)
 find_package(benchmark REQUIRED)
 include(GoogleTest)
+
+# The monospace face the built-in text font is rendered from (Debian: fonts-dejavu-core).
+find_file(QUILL_DEFAULT_FONT_TTF DejaVuSansMono.ttf
+  PATHS /usr/share/fonts/truetype/dejavu /usr/share/fonts/dejavu /usr/share/fonts
+  NO_DEFAULT_PATH REQUIRED)

@@ -12,7 +12,8 @@
 namespace platform {
 
 // Resolves `path` against the file system, matching each component without regard to case when
-// the exact spelling does not exist. Returns the real path, or `path` unchanged when nothing matches.
+// the exact spelling does not exist. Returns the real path; from the first component that matches
+// nothing on, the rest is kept as spelled (so a new file in an existing folder resolves too).
 std::string ResolvePath(const std::string& path);
 
 bool FileExists(const std::string& path);    // a regular file (case-insensitive)

@@ -34,7 +34,9 @@ struct GraphicsOptions {
   std::string title = "Quillbrook";
 };
 
-// Opens the game window (or the headless target, see SetHeadless in system.h). Returns false with
+// Opens the game window (or the headless target, see SetHeadless in system.h). The real window
+// draws into an off-screen logical screen that Flip shows letterboxed, so GrabPixmap reads
+// logical pixels in both back-ends. Returns false with
 // a message in `error` when no window could be made. Closing is GraphicsClose; opening again
 // replaces the window (images stay valid: they are re-uploaded as needed).
 bool GraphicsOpen(const GraphicsOptions& options, std::string* error);
@@ -147,13 +149,17 @@ PixmapRef GrabPixmap(int x, int y, int w, int h);
 
 // Draws a frame with its handle at (x, y) under the current state. Frames out of range are ignored.
 void DrawImage(const ImageRef& image, float x, float y, int frame = 0);
-// Draws a frame stretched to w x h (handle scaled accordingly).
+// Draws a frame stretched to w x h; the handle is not stretched (it stays in image pixels), then
+// scale and rotation apply as for DrawImage.
 void DrawImageRect(const ImageRef& image, float x, float y, float w, float h, int frame = 0);
 // Draws the source rectangle (sx, sy, sw, sh) of a frame into the destination rectangle at (x, y)
-// of size (w, h); the handle and scale apply as for DrawImage (used for bitmap-font glyphs).
+// of size (w, h); the image handle is stretched by w / sw and h / sh, then scale and rotation
+// apply as for DrawImage (used for bitmap-font glyphs). Source rectangles are whole pixels.
 void DrawSubImageRect(const ImageRef& image, float x, float y, float w, float h, float sx, float sy,
                       float sw, float sh, int frame = 0);
-// Draws a frame mapped onto a quad: corners relative to (x, y), clockwise from top-left.
+// Draws a frame mapped onto a quad: corners relative to (x, y), clockwise from top-left; the
+// current scale and rotation apply to the corners, then the origin is added. The frame rectangle
+// (SetFrameRect) chooses the part of the frame shown.
 void DrawImageQuad(const ImageRef& image, float x, float y, const FPoint corners[4], int frame = 0);
 
 // ---- Pixmaps --------------------------------------------------------------------------------
@@ -190,6 +196,7 @@ bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path, int compressio
 // pixel position (with the image handle, no scale or rotation) tagged by `tag`; testing returns the
 // tags whose pixels overlap. Tags are opaque pointers owned by the caller.
 
+// Clears the layers in `mask`; a mask of 0 clears every layer.
 void ResetCollisions(unsigned mask = 0xFFFFFFFFu);
 // Tests the image frame at (x, y) against `test_mask`, then writes it into `write_mask` layers.
 std::vector<void*> CollideImage(const ImageRef& image, int x, int y, int frame, unsigned test_mask,

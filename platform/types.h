@@ -24,8 +24,8 @@ using Argb = std::uint32_t;
 
 // Blend modes, numbered as the game's drawing code uses them.
 enum Blend : int {
-  BLEND_MASK = 1,   // treated as solid
-  BLEND_SOLID = 2,  // no blending, colour and alpha modulation still apply to colour only
+  BLEND_MASK = 1,   // drawn like alpha (images are masked to alpha 0 or 255)
+  BLEND_SOLID = 2,  // no blending: the colour modulates, alpha is ignored
   BLEND_ALPHA = 3,  // source-alpha mixing
   BLEND_LIGHT = 4,  // additive
   BLEND_SHADE = 5,  // multiplicative

@@ -1,0 +1,361 @@
+#include "platform/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files_testing.h"
+#include "platform/text_encoding.h"
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Test hook: when set, the next atomic write stops half-way as a crash would.
+bool g_interrupt_next_write = false;
+
+bool PathExists(const std::string& path) {
+  struct stat st{};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto ca = static_cast<unsigned char>(a[i]);
+    const auto cb = static_cast<unsigned char>(b[i]);
+    if (std::tolower(ca) != std::tolower(cb)) return false;
+  }
+  return true;
+}
+
+// The entry of `folder` whose name equals `name` ignoring case; the first in sorted order when
+// several do, so the answer does not depend on the order the file system lists them in.
+std::string FindNoCase(const std::string& folder, const std::string& name) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return {};
+  std::string best;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string candidate = entry->d_name;
+    if (EqualsNoCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+  }
+  ::closedir(dir);
+  return best;
+}
+
+std::string ErrnoText(const std::string& what, const std::string& path) {
+  return what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+}  // namespace
+
+std::string ResolvePath(const std::string& path) {
+  if (path.empty() || PathExists(path)) return path;
+  std::string resolved;
+  std::size_t pos = 0;
+  if (path[0] == '/') {
+    resolved = "/";
+    pos = 1;
+  }
+  bool matching = true;  // once a component matches nothing, the rest is kept as spelled
+  while (pos <= path.size()) {
+    std::size_t slash = path.find('/', pos);
+    if (slash == std::string::npos) slash = path.size();
+    const std::string part = path.substr(pos, slash - pos);
+    std::string chosen = part;
+    if (matching && !part.empty() && part != "." && part != "..") {
+      const std::string candidate = resolved + part;
+      if (!PathExists(candidate)) {
+        const std::string found = FindNoCase(resolved, part);
+        if (found.empty()) {
+          matching = false;
+        } else {
+          chosen = found;
+        }
+      }
+    }
+    resolved += chosen;
+    if (slash < path.size()) resolved += '/';
+    pos = slash + 1;
+  }
+  return resolved;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st{};
+  return ::stat(ResolvePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+  struct stat st{};
+  return ::stat(ResolvePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::int64_t FileSize(const std::string& path) {
+  struct stat st{};
+  if (::stat(ResolvePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  return static_cast<std::int64_t>(st.st_size);
+}
+
+bool CreateFolder(const std::string& path) {
+  if (path.empty()) return false;
+  const std::string real = ResolvePath(path);
+  std::error_code ec;
+  fs::create_directories(real, ec);
+  return FolderExists(real);
+}
+
+bool DeleteFile(const std::string& path) {
+  const std::string real = ResolvePath(path);
+  struct stat st{};
+  if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return ::unlink(real.c_str()) == 0;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  return ::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+  const auto bytes = ReadFileBytes(from);
+  if (!bytes) return false;
+  return WriteFileAtomic(to, *bytes);
+}
+
+std::vector<std::string> ListFolder(const std::string& path) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(ResolvePath(path).c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+bool ShareFile(const std::string& path) {
+  return ::chmod(ResolvePath(path).c_str(), 0777) == 0;
+}
+
+std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
+  const std::string real = ResolvePath(path);
+  struct stat st{};
+  if (::stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  std::ifstream in(real, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<unsigned char> bytes(static_cast<std::size_t>(st.st_size));
+  if (!bytes.empty()) {
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return DecodeText(*bytes);
+}
+
+bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
+                     std::string* error) {
+  const std::string real = ResolvePath(path);
+  std::string temp = real + ".tmp-XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) {
+    if (error) *error = ErrnoText("Cannot create a temporary file for", real);
+    return false;
+  }
+  std::size_t to_write = bytes.size();
+  const bool interrupt = g_interrupt_next_write;
+  g_interrupt_next_write = false;
+  if (interrupt) to_write /= 2;
+  std::size_t done = 0;
+  bool ok = true;
+  while (done < to_write) {
+    const ssize_t n = ::write(fd, bytes.data() + done, to_write - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (ok && interrupt) {
+    errno = EIO;
+    ok = false;
+  }
+  if (ok && ::fsync(fd) != 0) ok = false;
+  if (!ok && error) *error = ErrnoText("Cannot write", real);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    if (error) *error = ErrnoText("Cannot write", real);
+  }
+  if (ok && ::rename(temp.c_str(), real.c_str()) != 0) {
+    ok = false;
+    if (error) *error = ErrnoText("Cannot replace", real);
+  }
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // Make the rename itself durable before reporting success.
+  const auto slash = real.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : real.substr(0, slash + 1);
+  const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir_fd >= 0) {
+    ::fsync(dir_fd);
+    ::close(dir_fd);
+  }
+  ::chmod(real.c_str(), 0777);
+  return true;
+}
+
+bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error) {
+  return WriteFileAtomic(path, std::vector<unsigned char>(bytes.begin(), bytes.end()), error);
+}
+
+void InterruptNextWriteForTests() { g_interrupt_next_write = true; }
+
+// ---- InStream --------------------------------------------------------------------------------
+
+std::unique_ptr<InStream> InStream::Open(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return nullptr;
+  return std::make_unique<InStream>(std::move(*bytes));
+}
+
+InStream::InStream(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
+
+bool InStream::Take(void* out, std::size_t n) {
+  if (bytes_.size() - pos_ < n) {
+    failed_ = true;
+    pos_ = bytes_.size();
+    std::memset(out, 0, n);
+    return false;
+  }
+  std::memcpy(out, bytes_.data() + pos_, n);
+  pos_ += n;
+  return true;
+}
+
+namespace {
+template <typename T>
+T FromLittleEndian(const unsigned char* b) {
+  std::uint64_t v = 0;
+  for (std::size_t i = 0; i < sizeof(T); ++i) v |= static_cast<std::uint64_t>(b[i]) << (8 * i);
+  T out;
+  if constexpr (sizeof(T) == 1) {
+    out = static_cast<T>(v);
+  } else {
+    using U = std::conditional_t<sizeof(T) == 2, std::uint16_t,
+                                 std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>;
+    const U u = static_cast<U>(v);
+    std::memcpy(&out, &u, sizeof(T));
+  }
+  return out;
+}
+
+template <typename T>
+void AppendLittleEndian(std::vector<unsigned char>& bytes, T value) {
+  using U = std::conditional_t<
+      sizeof(T) == 1, std::uint8_t,
+      std::conditional_t<sizeof(T) == 2, std::uint16_t,
+                         std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
+  U u;
+  std::memcpy(&u, &value, sizeof(T));
+  for (std::size_t i = 0; i < sizeof(T); ++i) bytes.push_back(static_cast<unsigned char>(u >> (8 * i)));
+}
+}  // namespace
+
+std::uint8_t InStream::ReadByte() {
+  unsigned char b[1];
+  return Take(b, 1) ? b[0] : 0;
+}
+
+std::int16_t InStream::ReadShort() {
+  unsigned char b[2];
+  return Take(b, 2) ? FromLittleEndian<std::int16_t>(b) : 0;
+}
+
+std::int32_t InStream::ReadInt() {
+  unsigned char b[4];
+  return Take(b, 4) ? FromLittleEndian<std::int32_t>(b) : 0;
+}
+
+std::int64_t InStream::ReadLong() {
+  unsigned char b[8];
+  return Take(b, 8) ? FromLittleEndian<std::int64_t>(b) : 0;
+}
+
+float InStream::ReadFloat() {
+  unsigned char b[4];
+  return Take(b, 4) ? FromLittleEndian<float>(b) : 0.0f;
+}
+
+double InStream::ReadDouble() {
+  unsigned char b[8];
+  return Take(b, 8) ? FromLittleEndian<double>(b) : 0.0;
+}
+
+std::string InStream::ReadString(int length) {
+  if (length < 0 || bytes_.size() - pos_ < static_cast<std::size_t>(length)) {
+    failed_ = true;
+    pos_ = bytes_.size();
+    return {};
+  }
+  std::string raw(bytes_.begin() + static_cast<std::ptrdiff_t>(pos_),
+                  bytes_.begin() + static_cast<std::ptrdiff_t>(pos_) + length);
+  pos_ += static_cast<std::size_t>(length);
+  return Latin1ToUtf8(raw);
+}
+
+std::string InStream::ReadLine() {
+  std::string raw;
+  while (pos_ < bytes_.size()) {
+    const unsigned char c = bytes_[pos_++];
+    if (c == '\n' || c == 0) break;
+    if (c == '\r') continue;
+    raw += static_cast<char>(c);
+  }
+  return Latin1ToUtf8(raw);
+}
+
+void InStream::Seek(std::size_t pos) { pos_ = std::min(pos, bytes_.size()); }
+
+// ---- OutStream -------------------------------------------------------------------------------
+
+void OutStream::WriteByte(std::uint8_t v) { bytes_.push_back(v); }
+void OutStream::WriteShort(std::int16_t v) { AppendLittleEndian(bytes_, v); }
+void OutStream::WriteInt(std::int32_t v) { AppendLittleEndian(bytes_, v); }
+void OutStream::WriteLong(std::int64_t v) { AppendLittleEndian(bytes_, v); }
+void OutStream::WriteFloat(float v) { AppendLittleEndian(bytes_, v); }
+void OutStream::WriteDouble(double v) { AppendLittleEndian(bytes_, v); }
+
+void OutStream::WriteString(const std::string& utf8) {
+  for (const char32_t cp : CodePoints(utf8)) bytes_.push_back(static_cast<unsigned char>(cp & 0xFF));
+}
+
+void OutStream::WriteLine(const std::string& utf8) {
+  WriteString(utf8);
+  bytes_.push_back('\r');
+  bytes_.push_back('\n');
+}
+
+bool OutStream::Commit(const std::string& path, std::string* error) const {
+  return WriteFileAtomic(path, bytes_, error);
+}
+
+}  // namespace platform

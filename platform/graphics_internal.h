@@ -1,0 +1,58 @@
+#pragma once
+// Private to the platform library: the SDL side of the drawing layer shared by its source files.
+// Nothing outside platform/ includes this header.
+
+#include <SDL.h>
+
+#include "platform/types.h"
+
+namespace platform::detail {
+
+// The current drawing state (the pen), with the rotation's sine and cosine cached.
+struct DrawState {
+  int r = 255, g = 255, b = 255;
+  float alpha = 1.0f;
+  int blend = BLEND_SOLID;
+  float scale_x = 1.0f, scale_y = 1.0f;
+  float rotation = 0.0f;
+  float cos_r = 1.0f, sin_r = 0.0f;
+  float origin_x = 0.0f, origin_y = 0.0f;
+  float handle_x = 0.0f, handle_y = 0.0f;
+  IRect viewport{0, 0, 800, 600};
+  float line_width = 1.0f;
+};
+
+const DrawState& Pen();
+
+SDL_Window* GfxWindow();      // the game window, nullptr when none (always nullptr headless)
+SDL_Renderer* GfxRenderer();  // the renderer drawing into the logical screen, nullptr when closed
+// Grows each time a renderer is made, so textures made for an earlier one are known to be stale.
+int GfxGeneration();
+
+// Window pixel position to logical screen position (not clamped: outside the letterbox gives
+// coordinates outside the logical screen).
+void WindowToLogical(float wx, float wy, int* lx, int* ly);
+
+SDL_BlendMode SdlBlend(int blend);
+// The alpha modulation a draw in the current pen uses (solid drawing ignores alpha).
+Uint8 PenAlpha8();
+
+// Applies the pen's scale and rotation to a point relative to the drawing position, then adds the
+// drawing position (tx, ty) and the origin.
+SDL_FPoint TransformPoint(float lx, float ly, float tx, float ty);
+
+// Draws part `src` of a texture as the local quad (x0, y0)-(x1, y1) (relative to the drawing
+// position, before scale and rotation) placed at (tx, ty), in the pen's colour, alpha and blend.
+void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float y0, float x1,
+                      float y1, float tx, float ty);
+// Same with explicit corner positions already in screen space (clockwise from top-left) and
+// texture coordinates as fractions.
+void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], float u0, float v0,
+                         float u1, float v1);
+
+// Default font: the glyph atlas (16 x 16 cells of 8 x 16 coverage bytes, Latin-1 order).
+constexpr int kFontCellW = 8;
+constexpr int kFontCellH = 16;
+extern const unsigned char kDefaultFontCoverage[256 * kFontCellW * kFontCellH];
+
+}  // namespace platform::detail
