@@ -1,5 +1,7 @@
 #include "util/globals.h"
 
+#include "util/text_draw.h"
+
 namespace {
 float (*const kDefaultCalcAnimLength)(int) = [](int ms) { return static_cast<float>(ms) / 5.0f; };
 const float kDefaultDelta = 1.0f;
@@ -18,6 +20,8 @@ float ccShadowTextDepthY = 1.0f;
 float ccShadowTextAlpha = 0.5f;
 float ccTextAlpha = 1.0f;
 
+std::shared_ptr<ccImageFont> ccCurrentImageFont;
+
 int ccFlipSync = 1;
 
 std::array<int, 256> Keys{};
@@ -29,7 +33,9 @@ int ccPolledInputState = 0;
 int MouseVisible = 0;
 
 ccMouseState ccMouse;
+ccPolledInput ccPolled;
 void (*ccFlushMouseHook)() = nullptr;
+void (*ccModalLoopHook)() = nullptr;
 
 float (*ccCalcAnimLengthHook)(int ms) = kDefaultCalcAnimLength;
 const float* ccDeltaSource = &kDefaultDelta;

@@ -3,7 +3,11 @@
 // run and starts at the value given here. They are plain values read and written by one thread.
 
 #include <array>
+#include <deque>
+#include <memory>
 #include <string>
+
+class ccImageFont;
 
 // ---- Logical screen ------------------------------------------------------------------------
 
@@ -35,6 +39,10 @@ extern float ccShadowTextDepthY;  // 1.0
 extern float ccShadowTextAlpha;  // 0.5
 // Alpha of shadowed text; fonts, dialogs and widgets set it before they draw text.
 extern float ccTextAlpha;  // 1.0
+
+// The current image font (util/text_draw.h): set through ccSetImageFont; null means the drawing
+// layer's built-in default font.
+extern std::shared_ptr<ccImageFont> ccCurrentImageFont;
 
 // ---- Drawing -----------------------------------------------------------------------------------
 
@@ -69,9 +77,24 @@ struct ccMouseState {
   int wheel = 0;             // wheel steps since last cleared (+ away from the user)
 };
 extern ccMouseState ccMouse;
+// State of the polled mode: what the library pumped itself from the platform's event queue while
+// ccPolledInputState is 1 (see util/input.h).
+struct ccPolledInput {
+  std::array<int, 256> hits{};   // key hits not yet read
+  std::array<int, 256> down{};   // keys held
+  std::deque<int> chars;         // typed characters not yet read
+  std::array<int, 3> mouse_hits{};  // buttons 1..3
+  std::array<int, 3> mouse_down{};
+};
+extern ccPolledInput ccPolled;
 // Called by FlushMouse in event-driven mode after ccMouse is cleared (the ui's pointer clears its
 // own buttons there). nullptr by default.
 extern void (*ccFlushMouseHook)();
+
+// Called once per pass of the library's blocking loops (ccDialogOK, ccWaitForKeyOrMouse,
+// ccWaitForTime, ccFadeScreen), after the pass's flip: headless tests use it to script input and
+// move the manual clock. nullptr in the game.
+extern void (*ccModalLoopHook)();
 
 // ---- Game clock as seen by the library's timers (util/animation.h) ------------------------
 

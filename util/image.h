@@ -48,8 +48,8 @@ int ccCopyImageRect(const platform::ImageRef& source, int x, int y, int width, i
 int ccCopyImageToImage(const platform::ImageRef& source, int x, int y, int width, int height,
                        const platform::ImageRef& target, int tx, int ty, int flip);
 // Composites a frame onto a pixmap at (x, y) with alpha scaled by `alpha_scale` and colours by
-// `brightness`, clipped to the pixmap; components are clamped to 0..255. A null image is the
-// fatal error "image doesnt exist".
+// `brightness`, clipped to the pixmap; components are clamped to 0..255. A null image throws
+// ccFatalError("image doesnt exist").
 int ccDrawOnPixmap(const platform::ImageRef& image, int frame, platform::Pixmap& pixmap, int x, int y,
                    float alpha_scale, float brightness);
 // Filled rectangle in the current colour; with a shadow first a copy at the shadow's offset

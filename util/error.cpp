@@ -1,0 +1,113 @@
+#include "util/error.h"
+
+#include <array>
+#include <cstdio>
+
+#include "platform/files.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
+#include "util/globals.h"
+#include "util/image.h"
+#include "util/input.h"
+#include "util/strings.h"
+#include "util/text_draw.h"
+#include "util/word_wrap.h"
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string TwoDigits(int value) { return ccPadWithZeros(std::to_string(value), 2); }
+
+// Replaces the log with its three lines. Written before anything is shown, so that a box that
+// never closes or a killed process still leaves it behind.
+void WriteErrorLog(const std::string& message) {
+  const platform::LocalDateTime now = platform::Now();
+  const std::string month = (now.month >= 1 && now.month <= 12) ? kMonths[now.month - 1] : "???";
+  platform::OutStream log;
+  log.WriteLine("Date: " + TwoDigits(now.day) + " " + month + " " +
+                ccPadWithZeros(std::to_string(now.year), 4));
+  log.WriteLine("Time: " + TwoDigits(now.hour) + ":" + TwoDigits(now.minute) + ":" +
+                TwoDigits(now.second));
+  log.WriteLine(message);
+  // A log that cannot be written is skipped: the report itself still goes out.
+  log.Commit(ccErrorPath + "ErrorLog.txt");
+}
+
+}  // namespace
+
+int ccRunTimeError(const std::string& message, int fatal) {
+  if (ccWriteErrors != 0) WriteErrorLog(message);
+  if (ccGraphicalErrors != 0 && platform::GraphicsIsOpen()) {
+    ccEnablePolledInput();
+    ccDialogOK(message, 600, 100);
+  } else {
+    platform::Alert("Error", message);
+  }
+  if (fatal != 0) throw ccFatalError(message);
+  return 0;
+}
+
+int HandleGeneralError(std::exception_ptr thrown) {
+  platform::ShowMouse();
+  platform::GraphicsClose();
+  std::string text;
+  try {
+    if (thrown) std::rethrow_exception(thrown);
+    text = "Unknown error";
+  } catch (const std::exception& error) {
+    const std::string prefix = DebugInt != 0 ? "(" + std::to_string(DebugInt) + ") " : "";
+    text = prefix + error.what();
+  } catch (...) {
+    text = "Unknown error";
+  }
+  platform::Alert("Error", text);
+  return 0;
+}
+
+int ccDialogOK(const std::string& text, int width, int height) {
+  if (!platform::GraphicsIsOpen()) {
+    platform::Alert("Quillbrook", text);
+    return 0;
+  }
+  // The box reads polled input; a caller that forgot to switch is switched here and back.
+  const bool switched = ccPolledInputState == 0;
+  if (switched) ccEnablePolledInput();
+
+  const int x = (ScreenWidth - width) / 2;
+  const int y = (ScreenHeight - height) / 2;
+  ccRestoreSolidMode();
+  const std::shared_ptr<ccImageFont> previous_font = ccGetImageFont();
+  ccSetImageFont(nullptr);
+  const std::vector<std::string> lines = ccWordWrapArray(ccSplitStringIntoLines(text), width - 20);
+  const int font_height = ccTextHeight("ABCXYZ");
+  ccFlushAll();
+
+  while (ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
+    platform::SetColor(0, 0, 0);
+    platform::DrawRect(static_cast<float>(x + 4), static_cast<float>(y + 4),
+                       static_cast<float>(width), static_cast<float>(height));
+    platform::SetColor(150, 150, 150);
+    platform::DrawRect(static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+                       static_cast<float>(height));
+    platform::SetColor(220, 220, 200);
+    ccDrawRectOutline(x, y, width, height);
+    platform::SetColor(0, 220, 220);
+    ccShadowTextDepthX = 1.0f;
+    ccShadowTextDepthY = 1.0f;
+    ccShadowTextWrapped(static_cast<float>(ScreenWidth / 2), static_cast<float>(y + 10), lines, 1,
+                        font_height);
+    platform::SetColor(0, 220, 0);
+    ccShadowText(static_cast<float>(ScreenWidth / 2),
+                 static_cast<float>(y + height - font_height - 10), "<press any key>", 1);
+    ccFlip();
+    if (ccModalLoopHook) ccModalLoopHook();
+  }
+
+  platform::SetColor(255, 255, 255);
+  ccFlushAll();
+  ccSetImageFont(previous_font == ccDefaultImageFont() ? nullptr : previous_font);
+  if (switched) ccDisablePolledInput();
+  return 0;
+}

@@ -1,0 +1,92 @@
+#include "util/settings.h"
+
+#include <vector>
+
+#include "platform/files.h"
+#include "util/error.h"
+#include "util/strings.h"
+
+namespace {
+
+// Every line of a text file, read as the settings format reads them; nullopt without a file.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  std::unique_ptr<platform::InStream> stream = platform::InStream::Open(path);
+  if (!stream) return std::nullopt;
+  std::vector<std::string> lines;
+  while (!stream->Eof()) lines.push_back(stream->ReadLine());
+  return lines;
+}
+
+}  // namespace
+
+int TIniFile::Add(const std::string& key, const std::string& default_value) {
+  auto line = std::make_shared<TIniLine>();
+  line->Name = ccUpperCase(key);
+  line->Value = default_value;
+  Lines.push_back(std::move(line));
+  return 0;
+}
+
+int TIniFile::Load() {
+  if (const auto lines = ReadLines(FileName + ".ini")) {
+    for (const std::string& line : *lines) {
+      const std::string key = ccUpperCase(ccIniFirstString(line));
+      const std::string value = ccIniLastString(line);
+      for (const auto& entry : Lines) {
+        if (entry && entry->Name == key) entry->Value = value;
+      }
+    }
+  }
+  return Save();
+}
+
+int TIniFile::Save() {
+  const std::string path = FileName + ".ini";
+  platform::OutStream out;
+  for (const auto& entry : Lines) {
+    if (entry) out.WriteLine(entry->Name + "=" + entry->Value);
+  }
+  if (!out.Commit(path)) ccRunTimeError("Failed to save file " + path, 1);
+  return 0;
+}
+
+std::string ccReadIniLine(const std::string& path, const std::string& key) {
+  const std::string wanted = ccUpperCase(key);
+  const auto lines = ReadLines(path);
+  if (!lines) return "";
+  for (const std::string& line : *lines) {
+    if (ccUpperCase(ccIniFirstString(line)) == wanted) return ccIniLastString(line);
+  }
+  return "";
+}
+
+int ccWriteIniLine(const std::string& source, const std::string& target, const std::string& key,
+                   const std::string& value) {
+  const std::string wanted = ccUpperCase(key);
+  const auto lines = ReadLines(source);
+  if (!lines) return 0;
+  platform::OutStream out;
+  for (const std::string& line : *lines) {
+    if (ccUpperCase(ccIniFirstString(line)) == wanted) {
+      out.WriteLine(wanted + "=" + value);
+    } else {
+      out.WriteLine(line);
+    }
+  }
+  // The caller takes 1 to mean that the target holds the copied lines, so a failed write is 0.
+  return out.Commit(target) ? 1 : 0;
+}
+
+int ccWriteIniNumber(platform::OutStream& stream, const std::string& key, int number) {
+  stream.WriteLine(ccUpperCase(key) + "=" + std::to_string(number));
+  return 0;
+}
+
+int ccWriteIniString(platform::OutStream& stream, const std::string& key, const std::string& text) {
+  stream.WriteLine(ccUpperCase(key) + "=" + text);
+  return 0;
+}
+
+std::string ccIniFirstString(const std::string& line) { return ccFirstStringToSub(line, "="); }
+
+std::string ccIniLastString(const std::string& line) { return ccLastStringToSub(line, "="); }
