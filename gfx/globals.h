@@ -3,10 +3,12 @@
 // order of the start-up sequence) and lives for the whole run unless noted; tests may install their
 // own and restore the previous ones.
 
+#include <array>
 #include <memory>
 
 #include "platform/random.h"
 
+class TGameImage;
 class TImageBank;
 class TSoundBank;
 class TGameText;
@@ -22,7 +24,7 @@ extern std::shared_ptr<TGameText> GameText;
 // 1: a bank look-up of a missing name is fatal. Starts at 1 and nothing in the game changes it.
 extern int ShowErrors;
 
-// The eight effect layers, made at start-up in this order and never replaced.
+// The eight effect layers, made empty when the program starts, in this order, and never replaced.
 extern std::shared_ptr<TParticleList> AmbientParticles;     // over the play screen's background
 extern std::shared_ptr<TParticleList> BackgroundParticles;  // drawn by the HUD (long-drive ball)
 extern std::shared_ptr<TParticleList> IronParticles;        // drawn by the HUD (irons, club)
@@ -31,6 +33,10 @@ extern std::shared_ptr<TParticleList> Particles2;           // tokens, the wedge
 extern std::shared_ptr<TParticleList> AnimatedParticles;    // card and iron morphs
 extern std::shared_ptr<TParticleList> ScoreParticles;       // score and message pop-ups
 extern std::shared_ptr<TParticleList> DialogParticles;      // over the overlays
+// Particle images of the play and intro screens (whichever is loading fills them), and the
+// images of the mouse pointer's sparkle trail (second loading stage). Empty slots at start.
+extern std::array<std::shared_ptr<TGameImage>, 4> ParticleImages;
+extern std::array<std::shared_ptr<TGameImage>, 4> PointerParticle;
 // The play screen's generators; made anew at the start of each hole, dropped when play ends.
 extern std::shared_ptr<TParticleGeneratorList> ParticleGeneratorList;
 
@@ -38,7 +44,5 @@ extern std::shared_ptr<TParticleGeneratorList> ParticleGeneratorList;
 // used for anything that changes play. Tests seed it.
 extern platform::Random EffectsRandom;
 
-// Makes the eight global particle lists, empty, in their start-up order (replacing any made before).
-void ParticleListsCreate();
 // Empties the eight global particle lists (the play screen's particle clearing).
 void ParticleListsClear();
