@@ -1,4 +1,210 @@
+// Digit strips and labels of the HUD and the scorecard. Frame n of a strip is glyph n; each glyph is
+// centred in its cell.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
 #include "tools/art/registry.h"
+
 namespace art {
-void AddHud(Registry&) {}
+
+namespace {
+
+// Draws glyph strings into the cells of a strip with one style.
+void Strip(Canvas& c, const Spec& s, const std::vector<std::string>& glyphs, Face face, double size,
+           const Rgb& fill, const Rgb* outline, double outline_w, double squeeze = 1.0) {
+  ForEachCell(c, s, [&](cairo_t* cr, int i) {
+    if (i >= static_cast<int>(glyphs.size())) return;
+    SetFont(cr, face, size);
+    cairo_save(cr);
+    cairo_translate(cr, s.cell_w / 2.0, s.cell_h / 2.0);
+    cairo_scale(cr, squeeze, 1);
+    CentredText(cr, glyphs[i], 0, 0, fill, outline, outline_w);
+    cairo_restore(cr);
+  });
+}
+
+std::vector<std::string> Digits() {
+  std::vector<std::string> d;
+  for (int i = 0; i < 10; ++i) d.push_back(std::to_string(i));
+  return d;
+}
+
+std::vector<std::string> DigitsAnd(std::initializer_list<const char*> more) {
+  auto d = Digits();
+  for (const char* m : more) d.push_back(m);
+  return d;
+}
+
+// Seven-segment digit in a cell; digit 10 is the colon.
+void SevenSeg(cairo_t* cr, int w, int h, int digit, const Rgb& on) {
+  static const int segs[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+  const double x0 = 2.5, x1 = w - 2.5, y0 = 2, y1 = h / 2.0, y2 = h - 2, t = 1.8;
+  const Rgb off = WithAlpha(on, 0.12);
+  if (digit == 10) {
+    FillCircle(cr, w / 2.0, h * 0.32, 1.4, on);
+    FillCircle(cr, w / 2.0, h * 0.68, 1.4, on);
+    return;
+  }
+  struct Seg { double ax, ay, bx, by; };
+  const Seg sg[7] = {{x0, y0, x1, y0}, {x1, y0, x1, y1}, {x1, y1, x1, y2}, {x0, y2, x1, y2},
+                     {x0, y1, x0, y2}, {x0, y0, x0, y1}, {x0, y1, x1, y1}};
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, t);
+  for (int k = 0; k < 7; ++k) {
+    const bool lit = segs[digit] & (1 << k);
+    const double shrink = 1.3;
+    const double dx = (sg[k].bx - sg[k].ax), dy = (sg[k].by - sg[k].ay);
+    const double len = std::hypot(dx, dy);
+    cairo_move_to(cr, sg[k].ax + dx / len * shrink, sg[k].ay + dy / len * shrink);
+    cairo_line_to(cr, sg[k].bx - dx / len * shrink, sg[k].by - dy / len * shrink);
+    SetColor(cr, lit ? on : off);
+    cairo_stroke(cr);
+  }
+}
+
+void SignLabel(Canvas& c, const std::string& text, double size, double bright, bool glow) {
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h();
+  if (glow) {
+    for (int i = 6; i >= 1; --i) {
+      RoundedRect(cr, 6 - i, 6 - i, w - 12 + 2 * i, h - 12 + 2 * i, 8 + i);
+      SetColor(cr, WithAlpha(pal::BrassLight, 0.09));
+      cairo_fill(cr);
+    }
+    RoundedRect(cr, 6, 6, w - 12, h - 12, 8);
+    SetColor(cr, WithAlpha(Hex(0xFFF3C0), 0.55));
+    cairo_fill(cr);
+  } else {
+    SoftShadow(cr, 7, 8, w - 12, h - 12, 8, 0.3, 4);
+    WoodBoard(cr, 6, 6, w - 12, h - 12, 8, bright);
+  }
+  SetFont(cr, Face::Bookman, size);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, text, w / 2, h / 2, glow ? Hex(0xFFFFFF) : pal::Cream, &out, glow ? 0.8 : 1.2);
+}
+
+void Handwritten(Canvas& c, const std::string& text, const Rgb& ink, double size) {
+  SetFont(c.cr(), Face::Script, size);
+  CentredText(c.cr(), text, c.w() / 2.0, c.h() / 2.0, ink);
+}
+
+void MultiplierSign(Canvas& c, const std::string& n, bool glow) {
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h();
+  if (glow) {
+    RadialGlow(cr, w / 2, h / 2, w / 2, WithAlpha(pal::BrassLight, 0.9));
+    return;
+  }
+  SoftShadow(cr, 6, 7, w - 10, h - 10, 12, 0.3, 4);
+  WoodBoard(cr, 4, 4, w - 10, h - 10, 12, 0.05);
+  SetFont(cr, Face::Bookman, 34);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, n, 40, h / 2 - 1, pal::BrassLight, &out, 1.5);
+  SetFont(cr, Face::SansBold, 13);
+  CentredText(cr, "MULTIPLIER", 98, h / 2, pal::Cream, &out, 1);
+}
+
+}  // namespace
+
+void AddHud(Registry& r) {
+  static const Rgb outline = pal::DarkWood;
+  static const Rgb black = Hex(0x101010);
+  r["graphics/fonts/hole_numbers_big.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5"}), Face::Bookman, 30, pal::Cream, &outline, 1.6);
+  };
+  r["graphics/fonts/hole_numbers_small.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, {"/18", "/9"}, Face::SansNarrowBold, 14, pal::Cream, &outline, 1.0);
+  };
+  r["graphics/fonts/hole_marker_par_numbers.png"] = [](Canvas& c, const Spec& s) {
+    // loaded without masking: drawn on an opaque-free page, bright with a dark edge
+    Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5", "+", "-"}), Face::SansBold, 24, pal::BrassLight,
+          &black, 1.4);
+  };
+  r["graphics/fonts/score_sign_numbers_small.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5", "+", "-", ".", "x"}), Face::SansNarrowBold, 17,
+          pal::Cream, &outline, 1.0);
+  };
+  r["graphics/fonts/score_sign_par.png"] = [](Canvas& c, const Spec&) {
+    SetFont(c.cr(), Face::SansBold, 15);
+    CentredText(c.cr(), "PAR", c.w() / 2.0, c.h() / 2.0, pal::Cream, &outline, 1.2);
+  };
+  r["graphics/fonts/multiplier_font.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, DigitsAnd({"x", "."}), Face::SansNarrowBold, 17, pal::BrassLight, &outline, 1.0);
+  };
+  r["graphics/fonts/long_drive_font.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, Digits(), Face::Bookman, 44, pal::BrassLight, &outline, 2.0);
+  };
+  r["graphics/fonts/long_drive_font_glow.png"] = [](Canvas& c, const Spec& s) {
+    ForEachCell(c, s, [&](cairo_t* cr, int i) {
+      SetFont(cr, Face::Bookman, 44);
+      const Rgb halo = WithAlpha(Hex(0xFFE27A), 0.55);
+      CentredText(cr, std::to_string(i), s.cell_w / 2.0, s.cell_h / 2.0, halo, &halo, 4.0);
+    });
+  };
+  r["graphics/fonts/drive.png"] = [](Canvas& c, const Spec&) {
+    SetFont(c.cr(), Face::Bookman, 17);
+    CentredText(c.cr(), "Drive", c.w() / 2.0, c.h() / 2.0, pal::Cream, &outline, 1.2);
+  };
+  r["graphics/fonts/long_drive.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "LONG DRIVE", 16, 0.05, false); };
+  r["graphics/fonts/long_drive_glow.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "LONG DRIVE", 16, 0, true); };
+  r["graphics/fonts/5x.png"] = [](Canvas& c, const Spec&) {
+    SetFont(c.cr(), Face::Bookman, 28);
+    CentredText(c.cr(), "5x", c.w() / 2.0, c.h() / 2.0, pal::BrassLight, &outline, 1.6);
+  };
+  r["graphics/fonts/7x.png"] = [](Canvas& c, const Spec&) {
+    SetFont(c.cr(), Face::Bookman, 28);
+    CentredText(c.cr(), "7x", c.w() / 2.0, c.h() / 2.0, pal::BrassLight, &outline, 1.6);
+  };
+  r["graphics/fonts/5x_Multiplier_sign.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "5x", false); };
+  r["graphics/fonts/5x_Multiplier_sign_glow.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "5x", true); };
+  r["graphics/fonts/7x_Multiplier_sign.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "7x", false); };
+  r["graphics/fonts/7x_Multiplier_sign_glow.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "7x", true); };
+  r["graphics/fonts/digital_readout_font.png"] = [](Canvas& c, const Spec& s) {
+    ForEachCell(c, s, [&](cairo_t* cr, int i) { SevenSeg(cr, s.cell_w, s.cell_h, i, Hex(0x2B2B2B)); });
+  };
+  r["graphics/fonts/digital_readout_font_red.png"] = [](Canvas& c, const Spec& s) {
+    ForEachCell(c, s, [&](cairo_t* cr, int i) { SevenSeg(cr, s.cell_w, s.cell_h, i, pal::Red); });
+  };
+  r["graphics/fonts/green_par_font.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, Digits(), Face::SansBold, 16, Hex(0x2E7D32), nullptr, 0);
+  };
+  static const Rgb gray_ink = Hex(0x4A4F57);
+  static const Rgb red_ink = Hex(0xC62828);
+  r["graphics/fonts/handwriting_gray.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, DigitsAnd({"-", "+", "E", "x", ".", "=", "$", "\u20AC", "\u00A5"}), Face::Script, 28,
+          gray_ink, nullptr, 0);
+  };
+  r["graphics/fonts/handwriting_red.png"] = [](Canvas& c, const Spec& s) {
+    Strip(c, s, DigitsAnd({"-", "+"}), Face::Script, 28, red_ink, nullptr, 0);
+  };
+  r["graphics/fonts/minutes.png"] = [](Canvas& c, const Spec&) { Handwritten(c, "min", gray_ink, 22); };
+  r["graphics/fonts/seconds.png"] = [](Canvas& c, const Spec&) { Handwritten(c, "sec", gray_ink, 22); };
+  r["graphics/fonts/longest_drive.png"] = [](Canvas& c, const Spec&) {
+    Handwritten(c, "Longest drive (", gray_ink, 21);
+  };
+  r["graphics/fonts/longest_drive_end_bracket.png"] = [](Canvas& c, const Spec&) {
+    Handwritten(c, "yds)", gray_ink, 21);
+  };
+  auto stamp = [](Canvas& c, const std::string& text, const Rgb& ink) {
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, c.w() / 2.0, c.h() / 2.0);
+    cairo_rotate(cr, -0.05);
+    RoundedRect(cr, -c.w() / 2.0 + 4, -c.h() / 2.0 + 5, c.w() - 8, c.h() - 10, 6);
+    SetColor(cr, WithAlpha(ink, 0.9));
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    SetFont(cr, Face::SansBold, 20);
+    CentredText(cr, text, 0, 0, WithAlpha(ink, 0.92));
+    cairo_restore(cr);
+  };
+  r["graphics/scorecard/goal.png"] = [stamp](Canvas& c, const Spec&) { stamp(c, "GOAL", Hex(0x1E5AA8)); };
+  r["graphics/scorecard/goal_complete.png"] = [stamp](Canvas& c, const Spec&) {
+    stamp(c, "GOAL COMPLETE!", Hex(0x2E7D32));
+  };
+  r["graphics/gamescreen/pausedsmall.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "Paused", 22, 0.05, false); };
+}
+
 }  // namespace art

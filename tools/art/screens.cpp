@@ -1,4 +1,326 @@
+// Pictures of the start-up and the shared screens: the studio splash, the portal logos, the loading
+// screen with its ball and hole, the pause sign, the dialog buttons, the player manager and the
+// mouse pointers.
+
+#include <cmath>
+#include <string>
+
 #include "tools/art/registry.h"
+
 namespace art {
-void AddScreens(Registry&) {}
+
+namespace {
+
+// The loading screen's putting green: the ball rolls from x 202 to 568 along y 373 and drops into
+// the hole centred at (568, 380). The hole's surroundings are one flat colour so that the lip picture
+// drawn over the ball matches them exactly.
+constexpr double kHoleX = 568, kHoleY = 380, kHoleRx = 8.5, kHoleRy = 4;
+const Rgb kGreenFlat = Hex(0x5FAE55);
+
+void Hole(cairo_t* cr) {
+  cairo_save(cr);
+  cairo_translate(cr, kHoleX, kHoleY);
+  cairo_scale(cr, kHoleRx, kHoleRy);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, Hex(0x1B2A17));
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, kHoleX, kHoleY + 0.6);
+  cairo_scale(cr, kHoleRx - 1.2, kHoleRy - 1.4);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, Hex(0x0C140A));
+  cairo_fill(cr);
+}
+
+void Cloud(cairo_t* cr, double x, double y, double s) {
+  const double bumps[][3] = {{0, 0, 1}, {0.9, -0.3, 0.8}, {1.7, 0.05, 0.7}, {-0.8, 0.15, 0.65}};
+  for (const auto& b : bumps) Circle(cr, x + b[0] * s * 20, y + b[1] * s * 20, b[2] * s * 20);
+  SetColor(cr, pal::Cloud);
+  cairo_fill(cr);
+}
+
+void LoadingBackground(cairo_t* cr) {
+  VerticalGradient(cr, 0, 0, 800, 330, pal::SkyTop, pal::SkyLow);
+  Cloud(cr, 120, 80, 1.3);
+  Cloud(cr, 520, 60, 1.0);
+  Cloud(cr, 690, 130, 0.8);
+  // distant tree line and hills
+  cairo_move_to(cr, 0, 300);
+  for (int x = 0; x <= 800; x += 40) cairo_curve_to(cr, x + 10, 270 + (x % 120) / 6.0, x + 30, 268, x + 40, 292);
+  cairo_line_to(cr, 800, 340);
+  cairo_line_to(cr, 0, 340);
+  cairo_close_path(cr);
+  SetColor(cr, pal::DeepGreen);
+  cairo_fill(cr);
+  VerticalGradient(cr, 0, 320, 800, 280, pal::Fairway, Darker(pal::Fairway, 0.25));
+  // mowing stripes
+  for (int i = 0; i < 10; ++i) {
+    cairo_rectangle(cr, i * 80, 320, 40, 280);
+    SetColor(cr, WithAlpha(pal::LightGrass, 0.08));
+    cairo_fill(cr);
+  }
+  // the putting green: an oval whose middle band is flat
+  cairo_save(cr);
+  cairo_translate(cr, 400, 390);
+  cairo_scale(cr, 300, 95);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, Darker(kGreenFlat, 0.12));
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, 400, 390);
+  cairo_scale(cr, 292, 88);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, kGreenFlat);
+  cairo_fill(cr);
+  // the ball's line, faintly mown
+  cairo_rectangle(cr, 190, 366, 360, 14);
+  SetColor(cr, WithAlpha(pal::LightGrass, 0.18));
+  cairo_fill(cr);
+  Hole(cr);
+  // the flag beside the hole
+  cairo_rectangle(cr, kHoleX + 14, 282, 3, 96);
+  SetColor(cr, Hex(0xEEEEEE));
+  cairo_fill(cr);
+  cairo_move_to(cr, kHoleX + 17, 284);
+  cairo_curve_to(cr, kHoleX + 40, 288, kHoleX + 55, 292, kHoleX + 70, 298);
+  cairo_curve_to(cr, kHoleX + 55, 304, kHoleX + 40, 310, kHoleX + 17, 314);
+  cairo_close_path(cr);
+  SetColor(cr, pal::Red);
+  cairo_fill(cr);
+  // title board at the top
+  SoftShadow(cr, 204, 36, 400, 110, 14, 0.35, 6);
+  WoodBoard(cr, 200, 30, 400, 110, 14, 0.05);
+  SetFont(cr, Face::Bookman, 56);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, "Quillbrook", 400, 78, pal::Cream, &out, 2.2);
+  SetFont(cr, Face::SansBold, 16);
+  CentredText(cr, "A golf patience game", 400, 120, pal::BrassLight, &out, 1.0);
+  // hedges at the bottom corners
+  for (int i = 0; i < 14; ++i) {
+    FillCircle(cr, i * 22.0, 600 - (i % 3) * 4, 24, Darker(pal::DeepGreen, 0.05 * (i % 2)));
+    FillCircle(cr, 800 - i * 22.0, 604 - (i % 4) * 3, 24, Darker(pal::DeepGreen, 0.05 * (i % 3)));
+  }
+}
+
+void BallMask(cairo_t* cr) {
+  // The picture is 30 x 10 centred on (568, 385): its top edge runs through the hole's centre.
+  // Green everywhere but inside the hole, so a sinking ball vanishes behind the hole's front lip.
+  const double hx = kHoleX - 553, hy = kHoleY - 380;
+  cairo_rectangle(cr, 0, 0, 30, 10);
+  cairo_save(cr);
+  cairo_translate(cr, hx, hy);
+  cairo_scale(cr, kHoleRx, kHoleRy);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  SetColor(cr, kGreenFlat);
+  cairo_fill(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_save(cr);
+  cairo_translate(cr, hx, hy);
+  cairo_scale(cr, kHoleRx, kHoleRy);
+  cairo_arc(cr, 0, 0, 1, 0, M_PI);
+  cairo_restore(cr);
+  SetColor(cr, Hex(0x1B2A17));
+  cairo_set_line_width(cr, 0.9);
+  cairo_stroke(cr);
+}
+
+void Button(Canvas& c, const std::string& text, bool over) {
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h();
+  if (over) {
+    for (int i = 3; i >= 1; --i) {
+      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 9 + i);
+      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
+      cairo_fill(cr);
+    }
+  } else {
+    SoftShadow(cr, 4, 5, w - 7, h - 7, 9, 0.3, 3);
+  }
+  WoodBoard(cr, 3, 3, w - 6, h - 6, 9, over ? 0.18 : 0.0);
+  double size = h * 0.45;
+  SetFont(cr, Face::Bookman, size);
+  while (TextWidth(cr, text) > w - 22 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, text, w / 2, h / 2, over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.3);
+}
+
+void Logo(Canvas& c, const std::string& title, const std::string& sub) {
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h();
+  // a brass crest with a quill crossing a golf flag, and the name beneath
+  const double cx = w / 2, cy = h * 0.36, r = h * 0.26;
+  RadialGlow(cr, cx, cy, r * 1.6, WithAlpha(pal::BrassLight, 0.35));
+  FillCircle(cr, cx, cy, r, pal::DeepGreen);
+  Circle(cr, cx, cy, r);
+  SetColor(cr, pal::Brass);
+  cairo_set_line_width(cr, r * 0.1);
+  cairo_stroke(cr);
+  // flag
+  cairo_rectangle(cr, cx - r * 0.12, cy - r * 0.62, r * 0.06, r * 1.1);
+  SetColor(cr, pal::Cream);
+  cairo_fill(cr);
+  cairo_move_to(cr, cx - r * 0.06, cy - r * 0.62);
+  cairo_line_to(cr, cx + r * 0.48, cy - r * 0.45);
+  cairo_line_to(cr, cx - r * 0.06, cy - r * 0.28);
+  cairo_close_path(cr);
+  SetColor(cr, pal::Red);
+  cairo_fill(cr);
+  // quill
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, -0.7);
+  cairo_move_to(cr, 0, r * 0.75);
+  cairo_curve_to(cr, -r * 0.25, r * 0.1, -r * 0.15, -r * 0.5, 0, -r * 0.8);
+  cairo_curve_to(cr, r * 0.15, -r * 0.5, r * 0.25, r * 0.1, 0, r * 0.75);
+  SetColor(cr, WithAlpha(pal::CardWhite, 0.95));
+  cairo_fill(cr);
+  cairo_move_to(cr, 0, r * 0.75);
+  cairo_line_to(cr, 0, -r * 0.7);
+  SetColor(cr, pal::Brass);
+  cairo_set_line_width(cr, r * 0.03);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  GolfBall(cr, cx + r * 0.35, cy + r * 0.5, r * 0.2);
+  SetFont(cr, Face::Bookman, h * 0.16);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, title, cx, h * 0.78, pal::Cream, &out, 2);
+  SetFont(cr, Face::SansBold, h * 0.065);
+  CentredText(cr, sub, cx, h * 0.92, pal::BrassLight);
+}
+
+void Pointer(Canvas& c) {
+  cairo_t* cr = c.cr();
+  // an arrow whose tip is the hot spot (2, 1)
+  auto arrow = [&](double dx, double dy) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 2 + dx, 1 + dy);
+    cairo_line_to(cr, 2 + dx, 23 + dy);
+    cairo_line_to(cr, 7.5 + dx, 18 + dy);
+    cairo_line_to(cr, 11.5 + dx, 27 + dy);
+    cairo_line_to(cr, 15 + dx, 25.5 + dy);
+    cairo_line_to(cr, 11 + dx, 16.8 + dy);
+    cairo_line_to(cr, 18 + dx, 16.8 + dy);
+    cairo_close_path(cr);
+  };
+  arrow(2, 2);
+  cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+  cairo_fill(cr);
+  arrow(0, 0);
+  cairo_pattern_t* p = cairo_pattern_create_linear(2, 1, 14, 26);
+  cairo_pattern_add_color_stop_rgb(p, 0, 1, 1, 0.96);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.86, 0.9, 0.82);
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+  SetColor(cr, pal::DeepGreen);
+  cairo_set_line_width(cr, 1.3);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+void Crosshair(Canvas& c) {
+  cairo_t* cr = c.cr();
+  const double cx = 21, cy = 20;  // the hot spot
+  for (int pass = 0; pass < 2; ++pass) {
+    const Rgb col = pass == 0 ? Rgb{0, 0, 0, 0.45} : pal::Warning;
+    const double lw = pass == 0 ? 3.6 : 2.0;
+    Circle(cr, cx, cy, 13);
+    SetColor(cr, col);
+    cairo_set_line_width(cr, lw);
+    cairo_stroke(cr);
+    cairo_move_to(cr, cx - 19, cy);
+    cairo_line_to(cr, cx - 6, cy);
+    cairo_move_to(cr, cx + 6, cy);
+    cairo_line_to(cr, cx + 19, cy);
+    cairo_move_to(cr, cx, cy - 19);
+    cairo_line_to(cr, cx, cy - 6);
+    cairo_move_to(cr, cx, cy + 6);
+    cairo_line_to(cr, cx, cy + 19);
+    cairo_stroke(cr);
+  }
+  FillCircle(cr, cx, cy, 1.6, pal::Warning);
+}
+
+}  // namespace
+
+void AddScreens(Registry& r) {
+  r["Marrowfen.png"] = [](Canvas& c, const Spec&) { Logo(c, "Marrowfen", "GAMES"); };
+  r["portallogo.png"] = [](Canvas& c, const Spec&) { Logo(c, "Quillbrook", "PLAY  \u2022  RELAX  \u2022  PUTT"); };
+  r["portallogo2.png"] = [](Canvas& c, const Spec&) { Logo(c, "Quillbrook", "A GAME BY MARROWFEN"); };
+  r["graphics/paused.png"] = [](Canvas& c, const Spec&) {
+    cairo_t* cr = c.cr();
+    SoftShadow(cr, 8, 10, c.w() - 14, c.h() - 14, 14, 0.4, 6);
+    WoodBoard(cr, 5, 5, c.w() - 12, c.h() - 12, 14, 0.05);
+    SetFont(cr, Face::Bookman, 42);
+    const Rgb out = pal::DarkWood;
+    CentredText(cr, "Paused", c.w() / 2.0, c.h() / 2.0 - 8, pal::Cream, &out, 2);
+    SetFont(cr, Face::SansBold, 12);
+    CentredText(cr, "press P to play on", c.w() / 2.0, c.h() / 2.0 + 24, pal::BrassLight);
+  };
+  r["graphics/Loading/loadingscreen.jpg"] = [](Canvas& c, const Spec&) { LoadingBackground(c.cr()); };
+  r["graphics/Loading/ballmask.png"] = [](Canvas& c, const Spec&) { BallMask(c.cr()); };
+  r["graphics/Loading/ball.png"] = [](Canvas& c, const Spec&) { GolfBall(c.cr(), 7, 7, 6.3); };
+  auto loading_text = [](Canvas& c, double size) {
+    SetFont(c.cr(), Face::Bookman, size);
+    const Rgb out = pal::DarkWood;
+    CentredText(c.cr(), "Loading\u2026", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, size / 14);
+  };
+  r["graphics/Loading/loading.png"] = [loading_text](Canvas& c, const Spec&) { loading_text(c, 34); };
+  r["graphics/Loading/loading_small.png"] = [loading_text](Canvas& c, const Spec&) { loading_text(c, 22); };
+  r["graphics/Loading/clickhere.png"] = [](Canvas& c, const Spec&) { Button(c, "Click here to play", false); };
+  r["graphics/Loading/clickhereMO.png"] = [](Canvas& c, const Spec&) { Button(c, "Click here to play", true); };
+  for (const char* b : {"OK", "Yes", "No", "Cancel", "Create", "Delete"}) {
+    const std::string name = b;
+    r["menus/" + name + ".png"] = [name](Canvas& c, const Spec&) { Button(c, name, false); };
+    r["menus/" + name + "MO.png"] = [name](Canvas& c, const Spec&) { Button(c, name, true); };
+  }
+  r["graphics/PlayerManager/player_manager_bg.png"] = [](Canvas& c, const Spec&) {
+    cairo_t* cr = c.cr();
+    const double w = c.w(), h = c.h();
+    WoodBoard(cr, 0, 0, w, h, 18, 0.0);
+    // the list's panel: parchment inset where the names are listed
+    RoundedRect(cr, 40, 24, w - 80, h - 74, 10);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 24, 0, h - 50);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.16, 0.11, 0.06, 0.85);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.1, 0.07, 0.04, 0.85);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+  };
+  r["graphics/PlayerManager/player_manager_frame.png"] = [](Canvas& c, const Spec&) {
+    cairo_t* cr = c.cr();
+    const double w = c.w(), h = c.h();
+    // a brass frame round the list's panel; the panel itself stays clear
+    RoundedRect(cr, 37, 21, w - 74, h - 68, 12);
+    SetColor(cr, pal::Brass);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+    RoundedRect(cr, 35, 19, w - 70, h - 64, 13);
+    SetColor(cr, WithAlpha(pal::BrassLight, 0.8));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    for (double x : {37.0, w - 37}) for (double y : {21.0, h - 47}) {
+      FillCircle(cr, x, y, 5, pal::Brass);
+      FillCircle(cr, x - 1, y - 1, 2, pal::BrassLight);
+    }
+  };
+  r["graphics/PlayerManager/change_player.png"] = [](Canvas& c, const Spec&) {
+    cairo_t* cr = c.cr();
+    SoftShadow(cr, 6, 7, c.w() - 10, c.h() - 10, 12, 0.3, 4);
+    WoodBoard(cr, 4, 4, c.w() - 10, c.h() - 10, 12, 0.08);
+    SetFont(cr, Face::Bookman, 26);
+    const Rgb out = pal::DarkWood;
+    CentredText(cr, "Change Player", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, 1.6);
+  };
+  r["graphics/pointer.png"] = [](Canvas& c, const Spec&) { Pointer(c); };
+  r["graphics/crosshair.png"] = [](Canvas& c, const Spec&) { Crosshair(c); };
+}
+
 }  // namespace art
