@@ -27,20 +27,10 @@ class TMousePointer {
   int Image2Frame = 0;
   int Image2xoff = 0, Image2yoff = 0;
   float Image2Scale = 1.0f;
-  // The position, held buttons and hits are the input state that the utility library's event
-  // handling fills (ccMouse): these members name the same numbers, so whether the application
-  // core writes them through the pointer or through the library, there is one mouse state.
-  int& x;   // logical pixels, not clamped
-  int& y;
-  int& z;   // running total of wheel movement
-  int& b1;  // held flags and their sum
-  int& b2;
-  int& b3;
-  int& mb;
-  int& h1;  // hits of this tick and their sum
-  int& h2;
-  int& h3;
-  int& mh;
+  int x = 0, y = 0;  // logical pixels, not clamped
+  int z = 0;         // running total of wheel movement
+  int b1 = 0, b2 = 0, b3 = 0, mb = 0;  // held flags and their sum
+  int h1 = 0, h2 = 0, h3 = 0, mh = 0;  // hits of this tick and their sum
   int w = 0, h = 0;  // size of Image
   int offsetx = 0, offsety = 0;        // hot spot within Image, applied by Load
   std::function<int()> ParticleFunc;   // sparkle maker run by Manage; none: no sparkles

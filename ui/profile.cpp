@@ -1,0 +1,196 @@
+#include "ui/profile.h"
+
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
+#include "platform/files.h"
+#include "platform/text_encoding.h"
+#include "util/error.h"
+
+#include <tuple>
+
+namespace {
+
+constexpr char kDamagedSuffix[] = ".damaged";
+
+}  // namespace
+
+std::shared_ptr<TProfile> TProfile::Create(const std::string& name) {
+  auto profile = std::make_shared<TProfile>();
+  profile->Init(name);
+  if (CreateUserFunction) CreateUserFunction(*profile);
+  return profile;
+}
+
+int TProfile::Init(const std::string& name) {
+  Name = name;
+  CurrentLevel = 1;
+  LockedLevel = 2;
+  Score = 0;
+  Lives = 3;
+  Kills = 0;
+  TimeTaken = 0.0;
+  Difficulty = 0;
+  TipsFlag = 1;
+  InstructionsFlag = 1;
+  ClearHints();
+  DataOwner = name;
+  return 0;
+}
+
+int TProfile::ClearHints() { return HintsSet(0); }
+
+int TProfile::HintsSet(int value) {
+  HintsShown.fill(value);
+  return 0;
+}
+
+int TProfile::ShowHint(int index, int save) {
+  if (index < 0 || index >= MAX_HINTS) return 0;
+  auto& flag = HintsShown[static_cast<std::size_t>(index)];
+  if (flag != 0) return 0;
+  flag = 1;
+  if (save != 0) Save();
+  return 1;
+}
+
+std::string TProfile::Path() const { return Game->ProfilePath + Name + ".dat"; }
+
+bool TProfile::IsValidName(const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos) return false;
+  if (name[0] == '.') return false;
+  // The banned characters of the name prompt, the path separators among them, and control codes.
+  static constexpr char kBanned[] = "\"|*\\/:;~?<>,+=%";
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
+    for (const char* b = kBanned; *b != 0; ++b) {
+      if (c == *b) return false;
+    }
+  }
+  return true;
+}
+
+int TProfile::CheckNewName(const std::string& name, std::string& message) {
+  message.clear();
+  if (name.find_first_not_of(" \t") == std::string::npos) return -1;
+  if (!IsValidName(name)) {
+    message = "A player's name cannot begin with a full stop.";
+    return -1;
+  }
+  if (platform::FileExists(Game->ProfilePath + name + ".dat")) {
+    message = GameText ? GameText->FindString("Profile Exists") : std::string();
+    if (message.empty()) message = "A player of that name already exists.";
+    return -1;
+  }
+  return 0;
+}
+
+int TProfile::Save() {
+  const std::string path = Path();
+  if (!IsValidName(Name)) {
+    LastError = "Could not create file '" + path + "'";
+    ccRunTimeError(LastError, 0);
+    return -1;
+  }
+  platform::OutStream out;
+  std::uint32_t key = KEY_START;
+  for (const std::int32_t value : {CurrentLevel, LockedLevel, Score, Lives, Kills}) {
+    out.WriteInt(static_cast<std::int32_t>(static_cast<std::uint32_t>(value) + key));
+    key += KEY_STEP;
+  }
+  out.WriteDouble(TimeTaken);
+  out.WriteInt(Difficulty);
+  out.WriteInt(TipsFlag);
+  out.WriteInt(InstructionsFlag);
+  for (const std::int32_t flag : HintsShown) out.WriteInt(flag);
+  if (SaveUserFunction) SaveUserFunction(out);
+  // Written to a temporary file and renamed over the old one: a crash or a full disk leaves the
+  // previous profile whole, and the failure is reported instead of being lost.
+  std::string error;
+  if (!out.Commit(path, &error)) {
+    LastError = "Could not create file '" + path + "'";
+    if (!error.empty()) LastError += " (" + error + ")";
+    ccRunTimeError(LastError, 0);
+    return -1;
+  }
+  LastError.clear();
+  DataOwner = Name;
+  return 0;
+}
+
+int TProfile::Load() {
+  const std::string path = Path();
+  if (!IsValidName(Name)) {
+    LastError = "The player name '" + Name + "' cannot be used as a profile file name.";
+    ccRunTimeError(LastError, 0);
+    return -1;
+  }
+  auto in = platform::InStream::Open(path);
+  if (!in) {
+    // No file: write one. When the fields hold another player's progress (the profile was given a
+    // new name), that progress must not be stored under this name: start from fresh defaults.
+    if (DataOwner != Name) {
+      Init(Name);
+      if (CreateUserFunction) CreateUserFunction(*this);
+    }
+    Save();
+    return 0;
+  }
+  // Everything is read into a copy first: a damaged file leaves the profile in memory untouched.
+  std::int32_t values[5];
+  std::uint32_t key = KEY_START;
+  for (auto& value : values) {
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(in->ReadInt()) - key);
+    key += KEY_STEP;
+  }
+  const double timeTaken = in->ReadDouble();
+  const std::int32_t difficulty = in->ReadInt();
+  const std::int32_t tipsFlag = in->ReadInt();
+  const std::int32_t instructionsFlag = in->ReadInt();
+  if (in->Failed()) {
+    LastError = "The player profile '" + path + "' is damaged (it ends after " +
+                std::to_string(in->Size()) + " bytes) and has been put aside.";
+  } else {
+    std::array<std::int32_t, MAX_HINTS> hints{};
+    for (std::size_t i = 0; i < hints.size() && !in->Failed(); ++i) {
+      hints[i] = in->ReadInt();
+      // A file that ends after a whole flag is an older, shorter file: the rest stay 0.
+      if (in->Eof()) break;
+    }
+    if (in->Failed()) {
+      LastError = "The player profile '" + path + "' is damaged (it ends inside a hint flag) and "
+                  "has been put aside.";
+    } else {
+      const auto kept = std::make_tuple(CurrentLevel, LockedLevel, Score, Lives, Kills, TimeTaken,
+                                        Difficulty, TipsFlag, InstructionsFlag, HintsShown);
+      CurrentLevel = values[0];
+      LockedLevel = values[1];
+      Score = values[2];
+      Lives = values[3];
+      Kills = values[4];
+      TimeTaken = timeTaken;
+      Difficulty = difficulty;
+      TipsFlag = tipsFlag;
+      InstructionsFlag = instructionsFlag;
+      HintsShown = hints;
+      int hook = 0;
+      if (LoadUserFunction) hook = LoadUserFunction(*in);
+      if (hook >= 0 && !in->Failed()) {
+        LastError.clear();
+        DataOwner = Name;
+        return 1;
+      }
+      std::tie(CurrentLevel, LockedLevel, Score, Lives, Kills, TimeTaken, Difficulty, TipsFlag,
+               InstructionsFlag, HintsShown) = kept;
+      LastError = "The player profile '" + path + "' is damaged and has been put aside.";
+    }
+  }
+  // Kept for inspection under a name the player list does not show, and reported; the caller lets
+  // the player choose or create another player.
+  const std::string aside = path + kDamagedSuffix;
+  platform::DeleteFile(aside);
+  if (!platform::RenameFile(path, aside)) LastError += " It could not be renamed.";
+  ccRunTimeError(LastError, 0);
+  return -1;
+}
