@@ -1,0 +1,439 @@
+// The rules of play: the click check, the card actions, the score of a cleared card and the play
+// sounds of the play field.
+#include <cmath>
+
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "cards/play_list.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/channel_array.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
+#include "gfx/image_bank.h"
+#include "gfx/particle.h"
+#include "gfx/particle_list.h"
+#include "gfx/sine_counter.h"
+#include "gfx/sound_bank.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "play/play_effects.h"
+#include "platform/graphics.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "screens/game_dialogs.h"
+#include "ui/button.h"
+#include "ui/dialog_ok.h"
+#include "ui/menu.h"
+#include "ui/mouse_pointer.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
+
+namespace {
+
+float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
+
+std::shared_ptr<TPlayer> CurrentPlayer() { return GameScreen ? GameScreen->Player : nullptr; }
+
+void IdleReset() {
+  if (GameScreen) GameScreen->IdleCounter = 0;
+}
+
+void CardsPlayedStat() {
+  auto p = CurrentPlayer();
+  if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
+}
+
+bool EndDriveActive() {
+  if (!GameScreen || !GameScreen->Menu) return false;
+  auto b = GameScreen->Menu->FindButton("EndDrive");
+  return b && b->Active != 0;
+}
+
+void Speech(const std::string& key, const std::string& file) {
+  if (!GameScreen) return;
+  GameScreen->SpeechLoad(key, file);
+  GameScreen->SpeechPlay("");
+}
+
+}  // namespace
+
+int TGameGrid::Manage() {
+  CheckMouse();
+  const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
+  MouseUpFlag = held == 0 ? 1 : 0;
+  if (HUD && HUD->DriveLength > 5) glow->Manage();
+  glow2->Manage();
+  const int oldBlock = BlockInput;
+  int busy = ManageCardAnim();
+  if (!busy && GameScreen && GameScreen->StockPenaltyCounter > 0) busy = 1;
+  if (!busy && MegaBlock) busy = 1;
+  if (!busy && GameScreen && GameScreen->WildshotAnimCounter > 0) busy = 1;
+  const bool outro = GameScreen && GameScreen->OutroAnim.Active;
+  if (!outro) {
+    BlockInput = busy ? 1 : 0;
+    if (oldBlock == 1 && BlockInput == 0 && GameScreen) GameScreen->LevelEndTest();
+  }
+  return 0;
+}
+
+int TGameGrid::CheckMouse() {
+  if (BlockInput) return 0;
+  if (GameScreen && GameScreen->OutroAnim.Active) return 0;
+  const int n = PlayList ? PlayList->Count() : 0;
+  mx = (Game && Game->Mouse) ? Game->Mouse->x : -1;
+  my = (Game && Game->Mouse) ? Game->Mouse->y : -1;
+  const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
+  auto player = CurrentPlayer();
+
+  if (my > IRON_BAND_TOP && my < IRON_BAND_BOTTOM && HUD) {
+    const int oldMO = HUD->IronsMO;
+    HUD->IronsMO = 0;
+    HUD->IronsCollide();
+    const auto hits = platform::CollideRect(mx, my, 1, 1, 1u, 0u, nullptr);
+    if (!hits.empty() && hits.front()) {
+      const int k = static_cast<const TIronData*>(hits.front())->Value;
+      const bool usable = k >= IRON_FIRST && k <= IRON_LAST && player &&
+                          player->Irons[static_cast<std::size_t>(k)] != 0 && CardsLeft > 0 && n == 0;
+      if (!usable) return 1;
+      if (MouseUpFlag == 1 && held) {
+        IronPlayed(k, 0);
+        PlaySound(IronPlayedSound);
+        Speech("iron", "iron/iron" + std::to_string(k) + "_" + std::to_string(Rng.Rand(1, 2)));
+        IdleReset();
+        player->Irons[static_cast<std::size_t>(k)] = 0;
+        // A hold that the iron's arrival replaces with its real flight time.
+        CardAnimCounter = Ticks(20000);
+        CardAction = CARDACTION_IRON_PLAYED;
+        BlockInputSet();
+        if (GameScreen) GameScreen->EndDriveEnable(0);
+        if (player->SaveData) {
+          player->SaveData->CareerStats->IronsPlayed->Increase(1);
+          player->SaveData->CourseIronsUsed += 1;
+        }
+        return 1;
+      }
+      HUD->IronsMO = k;
+      if (k != oldMO && IronMouseOver) {
+        static constexpr float kPitch[8] = {1.0f, 1.122f, 1.26f, 1.335f, 1.498f, 1.682f, 1.888f, 2.0f};
+        IronMouseOver->pitch = kPitch[k - IRON_FIRST];
+      }
+      float& scale = HUD->IronsScale[static_cast<std::size_t>(k - IRON_FIRST)];
+      if (scale < 1.25f) {
+        scale += 0.02f * Delta;
+        if (scale > 1.25f) {
+          scale = 1.25f;
+          PlaySound(IronMouseOver);
+        }
+      }
+      IdleReset();
+      return 1;
+    }
+  } else if (HUD) {
+    HUD->IronsMO = 0;
+  }
+
+  if (MouseUpFlag == 0) return 0;
+  if (held == 0) return 1;
+
+  TCardRef chosen;
+  for (const auto& c : CardList ? CardList->Cards : std::vector<TCardRef>{}) {
+    if (!c->Uncovered() || c->Foundation || c->FlipCounter != 0 || c->Spinning) continue;
+    if (!(c->x <= mx && mx < c->x + c->w && c->y <= my && my < c->y + c->h)) continue;
+    if (c->Stock && !c->StockTop) continue;
+    chosen = c;
+    break;
+  }
+  if (!chosen) return 1;
+  if (chosen->Stock) {
+    if (EndDriveActive()) return 1;
+    if (n > 0) {
+      IdleReset();
+      return 1;
+    }
+    if (MissedACard() == 1) return 0;
+    if (HUD) {
+      HUD->DriveLengthReset();
+      HUD->DriveEnded = 0;
+    }
+    StockCardClicked(chosen);
+    chosen->GlowOff();
+    BlockInputSet();
+    LastMoveWasIronToBag = 0;
+    IdleReset();
+    return 1;
+  }
+  ClickCard(chosen, n);
+  return 1;
+}
+
+void TGameGrid::ShowSign(const std::shared_ptr<TGameImage>& image) {
+  if (!ScoreParticles || !image) return;
+  auto sign = ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135, image, 0, -0.1f, 0, 0,
+                                     0, 0, 0, 1, 0, 0, 0);
+  FadeCurrentTextParticle();
+  if (sign) FadeFloatingText(sign);
+}
+
+void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
+  if (card->CardType == CARDTYPE_WEDGE) {
+    PlaySound(CardLandingSound);
+    WedgeCard = card;
+    CardList->Remove(card.get());
+    WedgeParticleMake(WedgeCard);
+    BoostScore(card);
+    if (GameScreen) GameScreen->MulliganDisable(1);
+    CardAction = CARDACTION_WEDGE_FOUND;
+    CardAnimCounter = Ticks(2400);
+    if (HUD) HUD->DriveEnded = 0;
+    BlockInputSet();
+    if (GameScreen) GameScreen->EndDriveEnable(0);
+    ShowSign(GameScreen ? GameScreen->WedgeFoundParticle : nullptr);
+    LastMoveWasIronToBag = 0;
+    card->GlowOff();
+    glow2->Counter = 0;
+    Speech("found wedge", "misc/foundwedge" + std::to_string(Rng.Rand(1, 3)));
+    IdleReset();
+    PlayCheer(1, 3);
+    CardsPlayedStat();
+    return;
+  }
+  if (card->CardType == CARDTYPE_IRON) {
+    PlaySound(CardLandingSound);
+    CardList->RelationshipRemove(card->ID, UNCOVER_ALL);
+    CardList->GlowValidCards();
+    card->FlyIronToBagStart();
+    BoostScore(card);
+    if (GameScreen) GameScreen->MulliganDisable(1);
+    if (HUD) HUD->DriveEnded = 0;
+    ShowSign(GameScreen ? GameScreen->IronFoundParticle : nullptr);
+    LastMoveWasIronToBag = 0;
+    card->GlowOff();
+    IdleReset();
+    PlayCheer(1, 3);
+    CardsPlayedStat();
+    return;
+  }
+  if (ValidValue(card->Value)) {
+    PlayWhackSound();
+    CardAction = CARDACTION_CARD_PLAYED;
+    card->MoveToTop();
+    const float t = Ticks(TCard::ARC_LENGTH_MS);
+    card->dx = (FOUNDATIONX - card->x) / t;
+    card->ygravity = 0.07f;
+    card->dy = -(0.5f * card->ygravity * t * t + card->y - FOUNDATIONY) / t;
+    card->CentreCoords();
+    const int r = BoostScore(card);
+    card->Spinning = 1;
+    if (card->CardType == CARDTYPE_WATER) {
+      if (TCard::SpinCardBlue) card->SetImage(TCard::SpinCardBlue);
+      WaterHazardParticle(r == 1 ? 0 : 1);
+      if (WaterSpray) {
+        WaterSpray->pitch = 1.0f + static_cast<float>(EffectsRandom.Rnd(-0.1, 0.1));
+        PlaySound(WaterSpray);
+      }
+    } else if (TCard::SpinCard) {
+      card->SetImage(TCard::SpinCard);
+    }
+    PlayfieldCard = card;
+    PlayList->Add(card, static_cast<int>(t));
+    card->SetupRotation(card->dx >= 0 ? 10.0f : -10.0f, 600);
+    card->GlowOff();
+    CardList->RelationshipRemove(card->ID, UNCOVER_ALL);
+    PlayFlipNoise();
+    CardList->GlowValidCards();
+    if (HUD) HUD->DriveEnded = 0;
+    if (GameScreen) {
+      GameScreen->EndDriveEnable(0);
+      GameScreen->EndHoleEnable(0);
+    }
+    LastMoveWasIronToBag = 0;
+    CardsPlayedStat();
+    IdleReset();
+    return;
+  }
+  // Refused: one marker on the card at a time.
+  PlaySound(InvalidSound, 0.5f);
+  if (auto old = card->InvalidParticlePointer.lock()) old->Kill();
+  card->InvalidParticlePointer.reset();
+  if (ScoreParticles && GameScreen && GameScreen->InvalidParticle) {
+    auto marker = ScoreParticles->AddNew(static_cast<int>(card->x + card->w2), static_cast<int>(card->y),
+                                         GameScreen->InvalidParticle, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0,
+                                         0, 0);
+    if (marker) {
+      marker->SetFade(100, 1200, 500);
+      card->InvalidParticlePointer = marker;
+    }
+  }
+  IdleReset();
+}
+
+int TGameGrid::BoostScore(const TCardRef& card) {
+  auto player = CurrentPlayer();
+  if (player) player->LevelScoreChange(CARD_SCORE);
+  if (card->TokenFactor != 0) TokensMake(card, 1, 1, 1);
+  else TokensTextMake(card, CARD_SCORE, 1);
+  int r = 0;
+  if (card->CardType != CARDTYPE_IRON && card->CardType != CARDTYPE_WEDGE && HUD)
+    r = HUD->DriveLengthChange(1);
+  CardsLeft -= 1;
+  return r;
+}
+
+int TGameGrid::StockCardClicked(const TCardRef& card) {
+  CardAction = CARDACTION_STOCK_TO_FOUNDATION;
+  card->MoveToTop();
+  float t = Ticks(TCard::STOCK_TO_FOUNDATION_MS);
+  if (t < 1) t = 1;
+  card->dx = (FOUNDATIONX - card->x) / t;
+  card->dy = (FOUNDATIONY - card->y) / t;
+  card->FlipStart(1);
+  PlaySound(CardFlipSound);
+  StockCard = card;
+  CardAnimCounter = t;
+  return 0;
+}
+
+int TGameGrid::ManageCardAnim() {
+  const int a = CardList ? CardList->ManageAnim() : 0;
+  const int b = GameScreen ? GameScreen->MulliganManage() : 0;
+  if (PlayList) PlayList->Manage();
+  if (CardAnimCounter > 0) {
+    CardAnimCounter -= Delta;
+    if (CardAnimCounter <= 0) {
+      CardAnimCounter = 0;
+      FinishCardAction();
+      CardAction = CARDACTION_NONE;
+    }
+  }
+  return (a + b > 0 || CardAnimCounter > 0) ? 1 : 0;
+}
+
+void TGameGrid::FinishCardAction() {
+  switch (CardAction) {
+    case CARDACTION_STOCK_TO_FOUNDATION: {
+      if (!StockCard) break;
+      auto card = StockCard;
+      card->MoveToFoundation(0);
+      CardList->StockTopMark();
+      if (card->CardType == CARDTYPE_IRON) {
+        card->FlyIronToBagStart();
+        LastMoveWasIronToBag = card->Value;
+        IronOriginalX = static_cast<int>(card->OriginalX);
+        IronOriginalY = static_cast<int>(card->OriginalY);
+        PlayCheer(1, 3);
+      }
+      if (card->CardType == CARDTYPE_WILDSHOT) {
+        card->Foundation = 0;
+        Speech("wildshot appears", "wildshot/wild" + std::to_string(Rng.Rand(1, 9)));
+        PlaySound(WildshotAppearsSound);
+        if (WildShotScreen) {
+          WildShotScreen->LoadSpecial();
+          WildShotScreen->Show(1);
+        }
+      }
+      if (GameScreen) GameScreen->MulliganDisable(card->CardType == CARDTYPE_WILDSHOT ? 1 : 0);
+      break;
+    }
+    case CARDACTION_IRON_PLAYED:
+      if (IronCard) IronCard->MoveToFoundation(1);
+      PlaySound(CardLandingSound);
+      if (GameScreen) {
+        GameScreen->MulliganDisable(0);
+        GameScreen->EndDriveEnable(1);
+      }
+      break;
+    case CARDACTION_WEDGE_FOUND:
+      if (WedgeCard) {
+        CardList->RelationshipRemove(WedgeCard->ID, UNCOVER_ALL);
+        CardList->GlowValidCards();
+        PlayFlipNoise();
+        WedgeCard->Kill();
+      }
+      if (GameScreen) GameScreen->EndDriveEnable(1);
+      break;
+    case CARDACTION_IRON_TO_STOCK:
+      if (IronCard) {
+        IronCard->x = IronCard->OriginalX;
+        IronCard->y = IronCard->OriginalY;
+        IronCard->dx = IronCard->dy = 0;
+        IronCard->FromStock = 1;
+        CardList->StockTopUnmark();
+        IronCard->Stock = 1;
+        CardList->StockZOrder();
+        CardList->StockTopMark();
+      }
+      if (GameScreen) {
+        GameScreen->EndHoleEnable(0);
+        if (HUD && HUD->DriveLength > 5) GameScreen->EndDriveButtonShow();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+int TGameGrid::MissedACard() {
+  if (LevelName != "The Vuva Rivudar") return 0;
+  auto player = CurrentPlayer();
+  if (!GameScreen || !player || player->Level == 1) return 0;
+  if (GameScreen->MissedCardPopUps >= 2) return 0;
+  if (!CardList || CardList->GlowValidCardsDo(0) == 0) return 0;
+  GameScreen->MissedCardPopUps += 1;
+  if (GameScreen->Menu) {
+    if (auto b = GameScreen->Menu->FindButton("enddrive")) b->ClearClick();
+  }
+  const std::string text = GameText ? GameText->FindString("Tip - Missed A Card") : std::string();
+  GameScreen->PopUpTipDialog = MakePopUpTipDialog(text);
+  GameScreen->PopUpTipType = 1;
+  return 1;
+}
+
+int TGameGrid::PlayWhackSound() {
+  int runs[3] = {PlayCard1Last, PlayCard2Last, PlayCard3Last};
+  const int r = ChooseWhackSound(runs, Rng);
+  PlayCard1Last = runs[0];
+  PlayCard2Last = runs[1];
+  PlayCard3Last = runs[2];
+  const SoundRef& s = r == 1 ? PlayCardSound1 : r == 2 ? PlayCardSound2 : PlayCardSound3;
+  if (s) {
+    s->pitch = 1.0f + static_cast<float>(EffectsRandom.Rnd(-0.15, 0.15));
+    PlaySound(s);
+  }
+  return 0;
+}
+
+int TGameGrid::PlayFlipNoise() {
+  if (CardFlipNoise) {
+    PlaySound(CardFlipQuickSound);
+    CardFlipNoise = 0;
+  }
+  return 0;
+}
+
+namespace {
+
+void SetPointer(const std::string& name, int hx, int hy) {
+  if (!Game || !Game->Mouse || !images) return;
+  auto img = images->Find(name);
+  if (!img || !img->image) return;
+  Game->Mouse->Image = img->image;
+  Game->Mouse->CalcSize();
+  Game->Mouse->offsetx = hx;
+  Game->Mouse->offsety = hy;
+  img->image->SetHandle(static_cast<float>(hx), static_cast<float>(hy));
+}
+
+}  // namespace
+
+int TGameGrid::PointerToCrosshair() {
+  SetPointer("crosshair", 21, 20);
+  return 0;
+}
+
+int TGameGrid::PointerRestore() {
+  SetPointer("pointer", 2, 1);
+  return 0;
+}

@@ -1,0 +1,11 @@
+#include "cards/globals.h"
+
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/play_list.h"
+#include "cards/token_generator_list.h"
+
+std::shared_ptr<TGameGrid> GameGrid;
+std::shared_ptr<TCardList> CardList;
+std::shared_ptr<TPlayList> PlayList;
+std::shared_ptr<TTokenGeneratorList> TokenGeneratorList;

@@ -1,0 +1,66 @@
+#include "play/hud.h"
+
+#include "core/globals.h"
+#include "gfx/image_bank.h"
+#include "platform/graphics.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "progress/player.h"
+
+THUD::THUD() {
+  for (int i = 0; i < IRON_COUNT; ++i) {
+    IronData[static_cast<std::size_t>(i)].Value = i + IRON_FIRST;
+    // The bag lies along the bottom left of the screen, one slot per iron.
+    IronX[static_cast<std::size_t>(i)] = 20 + i * 28;
+    IronY[static_cast<std::size_t>(i)] = 490;
+  }
+}
+
+int THUD::GetIronX() const { return IronX[0] + 17; }
+int THUD::GetIronY() const { return IronY[0] + 240; }
+
+int THUD::HoleCashBounce() {
+  HoleCashBouncing = 1;
+  return 0;
+}
+
+int THUD::StopWatchGlowEffect() {
+  ++StopWatchGlows;
+  return 0;
+}
+
+int THUD::DriveLengthChange(int n) {
+  if (FiveXReached) return 0;
+  const int old = DriveLength;
+  DriveLength += n;
+  if (old <= 5 && DriveLength >= 6) {
+    ++LongDrives;
+    return 1;
+  }
+  return 0;
+}
+
+int THUD::DriveLengthReset() {
+  DriveLength = 0;
+  return 0;
+}
+
+int THUD::IronsCollide() {
+  platform::ResetCollisions(1u);
+  if (!IronImage || !IronImage->image || !GameScreen || !GameScreen->Player) return 0;
+  for (int i = 0; i < IRON_COUNT; ++i) {
+    if (GameScreen->Player->Irons[static_cast<std::size_t>(i + IRON_FIRST)] == 0) continue;
+    platform::CollideImage(IronImage->image, IronX[static_cast<std::size_t>(i)],
+                           IronY[static_cast<std::size_t>(i)], i, 0u, 1u,
+                           &IronData[static_cast<std::size_t>(i)]);
+  }
+  return 0;
+}
+
+int THUD::Manage() {
+  if (HoleCashWobble > 0) {
+    HoleCashWobble -= Delta;
+    if (HoleCashWobble < 0) HoleCashWobble = 0;
+  }
+  return 0;
+}

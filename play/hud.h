@@ -1,0 +1,50 @@
+#pragma once
+// The play screen's heads-up display: the targets of the token flights, the golf bag of irons,
+// the run of cards played without the stock and its multiplier.
+
+#include <array>
+#include <memory>
+
+#include "cards/game_grid.h"
+
+class TGameImage;
+
+class THUD {
+ public:
+  static constexpr int IRON_COUNT = 8;  // irons 2..9
+
+  int HOLECASHX = 660, HOLECASHY = 40;
+  int CASHX = 700, CASHY = 560;
+  int STOPWATCHX = 20, STOPWATCHY = 20;
+  std::shared_ptr<TGameImage> StopWatch;
+  float HoleCashWobble = 0;
+  int HoleCashWobbleLength = 0;
+  int HoleCashBouncing = 0;
+  int DriveLength = 0;
+  int DriveEnded = 0;
+  int FiveXReached = 0;
+  int LongDrives = 0;  // long drives begun in this hole
+  int IronsMO = 0;     // iron under the pointer, 0 for none
+  std::array<float, IRON_COUNT> IronsScale{1, 1, 1, 1, 1, 1, 1, 1};
+  // The bag: identity and place of each iron (index iron number - 2), and the picture of the irons
+  // (one frame per iron).
+  std::array<TIronData, IRON_COUNT> IronData{};
+  std::array<int, IRON_COUNT> IronX{}, IronY{};
+  std::shared_ptr<TGameImage> IronImage;
+  int StopWatchGlows = 0;
+
+  THUD();
+
+  // The point of the golf bag to which the next collected iron flies.
+  int GetIronX() const;
+  int GetIronY() const;
+  int HoleCashBounce();
+  int StopWatchGlowEffect();
+  // Adds n to the run; 1 when this change took it from 5 or less to 6 or more.
+  int DriveLengthChange(int n);
+  int DriveLengthReset();
+  // Writes every held iron's picture into collision layer 1, tagged with its TIronData.
+  int IronsCollide();
+  // One tick of the sign wobble.
+  int Manage();
+};

@@ -1,0 +1,29 @@
+#pragma once
+// The particle and morph effects of play that the play field starts.
+
+#include <memory>
+
+class TCard;
+class TParticle;
+class TParticleList;
+
+// The morph of a collected iron card into the bag's iron; its end removes the card from CardList,
+// gives the iron to the player and lets the play screen test for the end of the hole.
+int CardToIronMorphStart(const std::shared_ptr<TCard>& card);
+// Three pairs of sparkles along the lower edge of the rectangle, into `list`.
+int DialogPixieDust(int x, int y, int w, int h, const std::shared_ptr<TParticleList>& list);
+// Fades the play screen's current floating text out quickly, if there is one.
+int FadeCurrentTextParticle();
+// Gives a sign its float, hold and fade, and makes it the current floating text.
+int FadeFloatingText(const std::shared_ptr<TParticle>& particle);
+// The bag iron k becomes a card that flies to the foundation (or, for a mulligan, back to the
+// stock).
+int IronPlayed(int k, int mulligan);
+// A burst of token sparkles at (x, y).
+int TokenParticlesMake(float x, float y, int count, int wide);
+// The amount floats up from the card.
+int TokensTextMake(const std::shared_ptr<TCard>& card, int amount, int centred);
+// The water-hazard-cleared sign when no water card is left on the layout.
+int WaterHazardParticle(int flag);
+// The found wedge's flight.
+int WedgeParticleMake(const std::shared_ptr<TCard>& card);

@@ -1,0 +1,1 @@
+#include "progress/globals.h"

@@ -1,0 +1,17 @@
+#include "progress/player.h"
+
+#include "play/globals.h"
+#include "play/hud.h"
+
+int TPlayer::ScoreChange(int amount) {
+  Score += amount;
+  if (Score < 0) Score = 0;
+  return 0;
+}
+
+int TPlayer::LevelScoreChange(int amount) {
+  LevelScore += amount;
+  if (LevelScore < 0) LevelScore = 0;
+  if (amount > 0 && HUD) HUD->HoleCashBounce();
+  return 0;
+}

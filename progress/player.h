@@ -1,0 +1,27 @@
+#pragma once
+// The player of the current round: cash, the hole's winnings, the clock of a timed hole, the
+// irons in the golf bag and the saved game.
+
+#include <array>
+#include <memory>
+
+#include "progress/save_data.h"
+
+class TPlayer {
+ public:
+  int Score = 0;         // the player's cash
+  int LevelScore = 0;    // the hole's winnings
+  float TimeLimit = 0;   // ms; 0 or less: the hole has no clock
+  double TimeTaken = 0;  // logic ticks used so far
+  int TimeUp = 0;
+  int LastTimeTaken = 9999;
+  int Mulligans = 0;
+  int Level = 1;         // the hole being played, from 1
+  std::array<int, 10> Irons{};  // index = iron number 2..9; nonzero while held
+  std::shared_ptr<TSaveData> SaveData = std::make_shared<TSaveData>();
+
+  // Score += amount, not below 0.
+  int ScoreChange(int amount);
+  // LevelScore += amount, not below 0; a gain bounces the HUD's hole-cash sign.
+  int LevelScoreChange(int amount);
+};

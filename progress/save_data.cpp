@@ -1,0 +1,75 @@
+#include "progress/save_data.h"
+
+#include <algorithm>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/globals.h"
+#include "platform/files.h"
+
+namespace {
+
+// More cards than any hole holds: a larger count marks the block damaged.
+constexpr int MAX_SAVED_CARDS = 1000;
+
+}  // namespace
+
+int TSaveData::StoreHole() {
+  Cards.clear();
+  HoleDamaged = 0;
+  HoleError.clear();
+  if (!CardList) return 0;
+  for (const auto& c : CardList->Cards) {
+    auto copy = std::make_shared<TCard>();
+    c->Copy(*copy);
+    Cards.push_back(copy);
+  }
+  return 0;
+}
+
+int TSaveData::SaveCards(platform::OutStream& out) const {
+  out.WriteInt(static_cast<int>(Cards.size()));
+  for (const auto& c : Cards) c->Write(out);
+  return 0;
+}
+
+int TSaveData::LoadCards(platform::InStream& in) {
+  Cards.clear();
+  HoleDamaged = 0;
+  HoleError.clear();
+  const int count = in.ReadInt();
+  if (in.Failed() || count < 0 || count > MAX_SAVED_CARDS) {
+    HoleDamaged = 1;
+    HoleError = "the saved hole has a bad card count";
+    return 0;
+  }
+  std::vector<std::shared_ptr<TCard>> read;
+  for (int i = 0; i < count; ++i) {
+    auto card = std::make_shared<TCard>();
+    std::string error;
+    if (!card->Read(in, &error)) {
+      HoleDamaged = 1;
+      HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + error;
+      return 0;
+    }
+    read.push_back(card);
+  }
+  Cards = std::move(read);
+  return 1;
+}
+
+int TSaveData::Apply() {
+  if (!CardList) CardList = std::make_shared<TCardList>();
+  CardList->Kill();
+  if (HoleDamaged) return 0;
+  int high = 100;
+  for (const auto& saved : Cards) {
+    auto card = std::make_shared<TCard>();
+    saved->Copy(*card);
+    card->ChooseImage();
+    CardList->AddLast(card);
+    high = std::max(high, card->ID);
+  }
+  TCardList::HighID = high + 1;
+  return 0;
+}
