@@ -1,0 +1,129 @@
+#include "core/entry.h"
+
+#include "core/fixed_rate_logic.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "core/upper_layer.h"
+#include "platform/audio.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
+#include "util/error.h"
+#include "util/globals.h"
+#include "util/input.h"
+#include "util/maths.h"
+
+namespace {
+
+constexpr const char* kProductName = "Quillbrook";
+constexpr const char* kCreditSuffix = " - a Marrowfen game";
+
+float CalcAnimLengthForLibrary(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
+
+void FlushGamePointer() {
+  if (Game && Game->Upper) Game->Upper->MouseClearButtons();
+}
+
+// Leaves the devices after a run, whatever way it ended.
+void CloseDevices() {
+  platform::ShowMouse();
+  platform::GraphicsClose();
+  platform::AudioClose();
+}
+
+}  // namespace
+
+int RunEntry(const TEntrySteps& steps) {
+  // Unprotected start-up: no window yet, errors go to the system alert and end the run.
+  try {
+    DebugInt = 1001;
+    DebugInt = 1002;
+    FULLNAME = std::string(kProductName) + kCreditSuffix;
+    ScreenWidth = 800;
+    ScreenHeight = 600;
+    ccGraphicalErrors = 0;
+
+    DebugInt = 1003;
+    DebugInt = 1004;
+    Game = std::make_shared<TGame>();
+    ccCalcAnimLengthHook = &CalcAnimLengthForLibrary;
+    ccDeltaSource = &Delta;
+    ccFlushMouseHook = &FlushGamePointer;
+    if (steps.InstallUpperLayer) steps.InstallUpperLayer();
+    Game->DataInAppBundle = 1;
+    Game->SetSubPathWrapper("Marrowfen/Quillbrook");
+    Game->FixedRateLogic->JitterCorrection = 0;
+    Game->CheckGoodExit();
+    Game->Init(0);
+
+    DebugInt = 10041;
+    Game->ChannelsCreate(16);
+    DebugInt = 1005;
+    Game->DebugDisplayX = 5;
+    Game->DebugDisplayY = 135;
+    DebugInt = 1006;
+    Game->SetEscapeSound("buttonclick");
+    Game->IgnoreFrameworkKeys = 1;
+    Game->IgnoreDebugKey = 1;
+    DebugInt = 1007;
+    Game->FadeMouse = 1;
+    FADE_SPEED = 300;
+    DebugInt = 1008;
+    DebugInt = 1009;
+    DebugInt = 1010;
+    if (steps.CreateBanksAndScreens) steps.CreateBanksAndScreens();
+  } catch (const ccFatalError&) {
+    CloseDevices();
+    return 1;
+  } catch (const std::exception& error) {
+    platform::Alert(FULLNAME, error.what());
+    CloseDevices();
+    return 1;
+  }
+
+  // The protected section: graphics, the first loading stage and the main loop.
+  int status = 0;
+  try {
+    DebugInt = 1011;
+    Game->GraphicsCreate();
+    DebugInt = 1012;
+    ccFastRandSeed(static_cast<int>(platform::Millisecs()));
+    platform::HideMouse();
+    DebugInt = 1013;
+    DebugInt = 1014;
+    if (steps.LoadData) steps.LoadData();
+    DebugInt = 1015;
+    ccFlushAll();
+    Game->DebugReset();
+    Game->FixedRateLogic->Init();
+    for (;;) {
+      DebugInt = 1016;
+      if (Game->MainLogicLoop() == -1) break;
+      DebugInt = 1017;
+      Game->ScreenDraw();
+      if (steps.AfterFrame && !steps.AfterFrame()) {
+        CloseDevices();
+        return 2;
+      }
+    }
+  } catch (const ccFatalError&) {
+    // Already logged and shown; a fatal error ends at once, without the clean-exit marker.
+    CloseDevices();
+    return 1;
+  } catch (...) {
+    HandleGeneralError(std::current_exception());
+    status = 1;
+  }
+
+  try {
+    if (steps.Shutdown) {
+      steps.Shutdown();
+    } else {
+      TGame::MakeGoodExit();
+      Game->Kill();
+    }
+  } catch (const ccFatalError&) {
+    status = 1;
+  }
+  CloseDevices();
+  return status;
+}

@@ -1,0 +1,542 @@
+// The main loop, the event pump, the framework keys, pause and focus, and the frame.
+#include <algorithm>
+#include <cmath>
+#include <unistd.h>
+
+#include "core/debug_var.h"
+#include "core/fixed_rate_logic.h"
+#include "core/fps_counter.h"
+#include "core/game.h"
+#include "core/game_fade.h"
+#include "core/globals.h"
+#include "core/screen.h"
+#include "core/text_cursor.h"
+#include "core/upper_layer.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "util/globals.h"
+#include "util/image.h"
+#include "util/input.h"
+#include "util/screenshot.h"
+#include "util/system.h"
+#include "util/text_draw.h"
+
+namespace {
+
+// Key codes of the framework's own keys.
+constexpr int FRAMEWORK_PAUSE_KEY = 80;
+constexpr int FRAMEWORK_VOLUME_DOWN_KEY = 189;
+constexpr int FRAMEWORK_VOLUME_UP_KEY = 187;
+constexpr int FRAMEWORK_EXIT_KEY = 88;
+constexpr int FRAMEWORK_FULLSCREEN_KEY = 70;
+constexpr int FRAMEWORK_BOSS_KEY = 66;
+constexpr int FRAMEWORK_MUSIC_KEY = 77;
+constexpr int FRAMEWORK_SOUND_KEY = 83;
+constexpr int FRAMEWORK_FAST_KEY = 84;
+constexpr int FRAMEWORK_SLOW_KEY = 76;
+constexpr int FRAMEWORK_SCREENSHOT_KEY = 123;
+constexpr int FRAMEWORK_FLIPSYNC_KEY = 73;
+constexpr int FRAMEWORK_NOTIMING_KEY = 78;
+constexpr int FRAMEWORK_VSYNC_KEY = 86;
+constexpr int FRAMEWORK_GRAPHICS_KEY = 71;
+constexpr int FRAMEWORK_SOUNDDRIVER_KEY = 72;
+constexpr int FRAMEWORK_DEBUG_KEY = 68;
+constexpr int KEY_ESC = 27;
+constexpr int KEY_RETURN = 13;
+
+std::string OnOff(int value) { return value != 0 ? "on" : "off"; }
+
+}  // namespace
+
+int TGame::MainLogicLoop() {
+  FixedRateLogic->Calc();
+  if (NoTiming != 0) FixedRateLogic->NumTicks = NoTimingTicks;
+  LogicTime->Start();
+  const double ticks = FixedRateLogic->NumTicks;
+  const int whole = static_cast<int>(std::floor(ticks));
+  for (int i = 0; i < whole; ++i) {
+    FixedRateLogic->SetDelta(1.0f);
+    if (LogicWrapper() == -1) return -1;
+  }
+  const double fraction = std::fmod(ticks, 1.0);
+  if (fraction > 0) {
+    FixedRateLogic->SetDelta(static_cast<float>(fraction));
+    if (LogicWrapper() == -1) return -1;
+  }
+  LogicTime->Calc();
+  return 1;
+}
+
+int TGame::LogicWrapper() {
+  Upper->MouseClearHit();
+  Upper->MouseManage();
+  DoPeekEvent();
+  ReadKeys();
+  if (InstantExit != 0) return -1;
+  if (Paused != 0 || Suspended != 0) return 0;
+  GameFade->Manage();
+  if (Fading() == 0 || GameFade->AllowAnim != 0) {
+    ScreenChange();
+    if (InstantExit == 0 && CurrentTScreen) CurrentTScreen->Logic();
+  }
+  return 1;
+}
+
+int TGame::DoPeekEvent() {
+  platform::Event event;
+  while (platform::PollEvent(&event)) {
+    switch (event.kind) {
+      case platform::EVENT_APP_SUSPEND:
+        SuspendedEvent = 1;
+        break;
+      case platform::EVENT_APP_RESUME:
+        SuspendedEvent = 0;
+        break;
+      case platform::EVENT_APP_TERMINATE:
+        TerminatedEvent = 1;
+        break;
+      case platform::EVENT_KEY_DOWN:
+        if (event.data >= 0 && event.data < 256) {
+          KeyStates[static_cast<std::size_t>(event.data)] = 1;
+          Keys[static_cast<std::size_t>(event.data)] += 1;
+        }
+        break;
+      case platform::EVENT_KEY_UP:
+        if (event.data >= 0 && event.data < 256) KeyStates[static_cast<std::size_t>(event.data)] = 0;
+        break;
+      case platform::EVENT_KEY_CHAR:
+        if (charPut - charGet < 256) {
+          charQueue[static_cast<std::size_t>(charPut & 255)] = event.data;
+          ++charPut;
+        }
+        break;
+      case platform::EVENT_MOUSE_DOWN:
+        Upper->MouseButtonDown(event.data);
+        break;
+      case platform::EVENT_MOUSE_UP:
+        Upper->MouseButtonUp(event.data);
+        break;
+      case platform::EVENT_MOUSE_MOVE:
+        Upper->MouseMove(event.x, event.y);
+        break;
+      case platform::EVENT_MOUSE_WHEEL:
+        Upper->MouseWheel(event.data);
+        break;
+      default:
+        break;
+    }
+  }
+  return 0;
+}
+
+int TGame::ReadKeys() {
+  if (CheckWindow() == -1) {
+    if (FadeOnExit == 0) return -1;
+    if (Paused != 0 || Suspended != 0) {
+      // Nothing runs the fade while the game is held, so a quit asked for then ends at once.
+      return -1;
+    }
+    InstantExit = 0;
+    // A quit must not be lost to a fade that is already running: a fade-in is ended so the exit
+    // fade can start; a running fade-out simply leads to the exit screen instead.
+    if (GameFade->Active != 0 && GameFade->Out == 0) GameFade->Finish();
+    GameFade->Init(static_cast<float>(FADE_SPEED), 1, MusicChannel, 1, 0);
+    DestinationTScreen = ExitScreen;
+  }
+  if (BlockKeys != 0) return 0;
+
+  if (IgnorePauseKey == 0) {
+    bool toggle = KeyHit(FRAMEWORK_PAUSE_KEY) != 0;
+    if (!toggle && Paused != 0 && Upper->MouseGetMh(1) != 0) toggle = true;
+    if (toggle) {
+      Paused = Paused != 0 ? 0 : 1;
+      if (Paused != 0) {
+        Pause();
+      } else {
+        UnPause();
+      }
+      ccFlushAll();
+    }
+  }
+
+  if (KeyHit(KEY_ESC) != 0) {
+    if (Fading() != 0) {
+      if (GameFade->Out == 0) {
+        GameFade->FadeInAborted = 1;
+        GameFade->AbortKey = 0;
+      }
+      GameFade->Finish();
+    } else if (Paused != 0) {
+      Paused = 0;
+      UnPause();
+      ccFlushAll();
+    } else if (IgnoreEscapeKey != 0) {
+      Keys[KEY_ESC] = 1;
+    } else if (CurrentTScreen) {
+      EscapeSoundPlay();
+      const int length = CurrentTScreen->SetEscDestination();
+      if (FadeMusic != 0) {
+        GameFade->Init(static_cast<float>(length), 1, MusicChannel, 1, 0);
+      } else {
+        GameFade->Init(static_cast<float>(length), 1, nullptr, 1, 0);
+        FadeMusic = 1;
+      }
+    }
+  }
+
+  if (KeyDown(164) != 0 || KeyDown(165) != 0) {
+    if (KeyHit(KEY_RETURN) != 0) {
+      ToggleFullScreen();
+      FlushKeys();
+    }
+  }
+
+  if (IgnoreFrameworkKeys == 0) {
+    if (KeyHit(FRAMEWORK_VOLUME_DOWN_KEY) != 0) {
+      SoundChangeVolume(-10);
+      MusicChangeVolume(-10);
+      SpeechChangeVolume(-10);
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_VOLUME_UP_KEY) != 0) {
+      SoundChangeVolume(10);
+      MusicChangeVolume(10);
+      SpeechChangeVolume(10);
+      FlushKeys();
+    }
+    if (KeyDown(FRAMEWORK_EXIT_KEY) != 0 && (KeyDown(162) != 0 || KeyDown(163) != 0)) {
+      InstantExit = 1;
+      if (CurrentProfile && CurrentTScreen && CurrentTScreen->name == "game") {
+        Upper->SaveProfile(*CurrentProfile);
+      }
+    }
+    if (KeyHit(FRAMEWORK_FULLSCREEN_KEY) != 0) {
+      ToggleFullScreen();
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_BOSS_KEY) != 0) {
+      ccMinimiseWindow(WindowHandle);
+      platform::Flip(-1);
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_MUSIC_KEY) != 0) {
+      ToggleMusic();
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_SOUND_KEY) != 0) {
+      ToggleSound();
+      FlushKeys();
+    }
+    if (Debug != 0 && KeyHit(FRAMEWORK_FAST_KEY) != 0) {
+      if (Fast != 0) {
+        FastOff();
+      } else {
+        FastOn();
+        SlowMotionOff();
+      }
+      FlushKeys();
+    }
+    if (Debug != 0 && KeyHit(FRAMEWORK_SLOW_KEY) != 0) {
+      if (SlowMotion != 0) {
+        SlowMotionOff();
+      } else {
+        SlowMotionOn();
+        FastOff();
+      }
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_SCREENSHOT_KEY) != 0) {
+      ccScreenShot(UseCorrectPath != 0 ? SubPath : std::string());
+      FlushKeys();
+      FixedRateLogic->Init();
+    }
+    if (Debug != 0 && KeyHit(FRAMEWORK_FLIPSYNC_KEY) != 0) {
+      ccFlipSync += 1;
+      if (ccFlipSync == 2) ccFlipSync = -1;
+      FlushKeys();
+    }
+    if (Debug != 0 && KeyHit(FRAMEWORK_NOTIMING_KEY) != 0) {
+      NoTiming = NoTiming != 0 ? 0 : 1;
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_VSYNC_KEY) != 0) {
+      ToggleVSync();
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_GRAPHICS_KEY) != 0) {
+      SetDriver(Driver == 0 ? 1 : 0);
+      FlushKeys();
+    }
+    if (KeyHit(FRAMEWORK_SOUNDDRIVER_KEY) != 0) {
+      std::string next;
+      if (SoundDriver == "FreeAudio") {
+        next = "DirectSound";
+      } else if (SoundDriver == "DirectSound") {
+        next = "OpenAL Generic Software";
+      } else if (SoundDriver == "OpenAL Generic Software" || SoundDriver == "None") {
+        next = "FreeAudio";
+      }
+      if (!next.empty()) ChangeSoundDriver(next, 1);
+      FlushKeys();
+    }
+  }
+
+  if (IgnoreDebugKey == 0 && KeyHit(FRAMEWORK_DEBUG_KEY) != 0) {
+    Debug = Debug != 0 ? 0 : 1;
+    if (Debug != 0) {
+      DebugReset();
+      LogicTime->Start();
+    }
+    FlushKeys();
+  }
+
+  if (GraphicPlacement != 0) {
+    if (KeyHit(37) != 0) --gpX;
+    if (KeyHit(39) != 0) ++gpX;
+    if (KeyHit(38) != 0) --gpY;
+    if (KeyHit(40) != 0) ++gpY;
+  }
+
+  if (Paused == 0 && Suspended == 0 && CurrentTScreen) CurrentTScreen->SpecificKeys();
+  return 1;
+}
+
+int TGame::CheckWindow() {
+  if (GameTerminated() == -1) return -1;
+  if (SuspendedEvent != 0 && Suspended == 0) {
+    if (PauseOnLossOfFocus != 0 && Paused == 0) {
+      Paused = 1;
+      Pause();
+    }
+    if (Paused == 0) {
+      PausedMusicState = Music;
+      PausedSpeechState = Speech;
+      if (Music != 0) MusicOff();
+      if (Speech != 0) SpeechOff();
+      ccSetPriority(0, 0);
+    }
+    Suspended = 1;
+    platform::ShowMouse();
+  } else if (SuspendedEvent == 0 && Suspended == 1) {
+    if (Paused == 0) {
+      if (PausedMusicState == 1) MusicOn();
+      if (PausedSpeechState == 1) SpeechOn();
+      SetPriority();
+    }
+    FixedRateLogic->Init();
+    Suspended = 0;
+    platform::HideMouse();
+    ccFlushAll();
+  }
+  if (Suspended == 0 && Paused == 0) {
+    if (Music == 1 && MusicLooped == 0 && (!MusicChannel || !MusicChannel->Playing())) {
+      MusicStopped = 1;
+    }
+    if (Speech == 1 && (!SpeechChannel || !SpeechChannel->Playing())) SpeechStopped = 1;
+    MusicFadeInManage();
+  }
+  if (Suspended != 0) platform::Delay(1);
+  return 1;
+}
+
+int TGame::Pause() {
+  PausedMusicState = Music;
+  PausedSpeechState = Speech;
+  if (Music != 0) MusicOff();
+  if (Speech != 0) SpeechOff();
+  ccSetPriority(0, 0);
+  return 0;
+}
+
+int TGame::UnPause() {
+  if (PausedMusicState == 1) MusicOn();
+  if (PausedSpeechState == 1) SpeechOn();
+  SetPriority();
+  FixedRateLogic->Init();
+  return 0;
+}
+
+int TGame::SpritePausedCreate(const std::shared_ptr<TGameImage>& image) {
+  SpritePaused = Upper->CreateCentredSprite(image);
+  return 0;
+}
+
+int TGame::ShowPaused() {
+  if ((Paused == 0 && Suspended == 0) || !SpritePaused) return 0;
+  platform::SetBlend(platform::BLEND_ALPHA);
+  if (DimWhenPaused != 0) {
+    platform::SetColor(0, 0, 0);
+    platform::SetAlpha(0.5f);
+    platform::DrawRect(0, 0, static_cast<float>(ScreenWidth), static_cast<float>(ScreenHeight));
+  }
+  platform::SetColor(255, 255, 255);
+  platform::SetAlpha(1.0f);
+  Upper->DrawSprite(*SpritePaused);
+  return 0;
+}
+
+float TGame::PauseFadeCalc() {
+  const float length = CalcAnimLengthFromFloat(PauseFadeLength);
+  if (length <= 0) return 1.0f;
+  return (length - PauseFadeCounter) / length;
+}
+
+int TGame::PauseFadeApply() {
+  float v = 1.0f;
+  if (PauseFadeLength > 0) {
+    v = PauseFadeCalc();
+    if (PauseFadeDirection == 0) v = 1.0f - v;
+  }
+  if (MusicChannel) MusicChannel->SetVolume(v * static_cast<float>(MusicVolume) / 100.0f);
+  return 0;
+}
+
+int TGame::PauseFadeManage() {
+  if (PauseFadeCounter > 0) {
+    PauseFadeCounter = std::max(0.0f, PauseFadeCounter - Delta);
+    PauseFadeApply();
+  }
+  return 0;
+}
+
+int TGame::ScreenDraw() {
+  DrawTime->Start();
+  if (CurrentTScreen) CurrentTScreen->Draw();
+  if (Fading() == 0) ShowPaused();
+  if (FadeMouse != 0) Upper->MouseDraw();
+  GameFade->Draw();
+  if (Fading() != 0) ShowPaused();
+  if (FadeMouse == 0) Upper->MouseDraw();
+  DrawTime->Calc();
+  DebugPrint();
+  return PostDraw();
+}
+
+int TGame::PostDraw() {
+  ccFlip();
+  return 0;
+}
+
+int TGame::FastOn() {
+  Fast = 1;
+  LastFlipSync = ccFlipSync;
+  ccFlipSync = 0;
+  FixedRateLogic->Init();
+  FixedRateLogic->HistoryClear();
+  return 0;
+}
+
+int TGame::FastOff() {
+  if (Fast != 1) return 0;
+  Fast = 0;
+  ccFlipSync = LastFlipSync;
+  FixedRateLogic->Init();
+  FixedRateLogic->HistoryClear();
+  return 0;
+}
+
+int TGame::SlowMotionOn() {
+  SlowMotion = 1;
+  CurrentSpeed = SlowMotionSpeed;
+  FixedRateLogic->Framerate = static_cast<float>(FixedRateLogic->FramerateDefault) * SlowMotionSpeed;
+  FixedRateLogic->CalcMS();
+  FixedRateLogic->Init();
+  return 0;
+}
+
+int TGame::SlowMotionOff() {
+  SlowMotion = 0;
+  CurrentSpeed = 1.0f;
+  FixedRateLogic->Framerate = static_cast<float>(FixedRateLogic->FramerateDefault);
+  FixedRateLogic->CalcMS();
+  FixedRateLogic->Init();
+  return 0;
+}
+
+int TGame::SetFlipSync() {
+  ccFlipSync = VSync != 0 ? 1 : 0;
+  return 0;
+}
+
+int TGame::DebugReset() {
+  FixedRateLogic->maximum = 0;
+  LogicTime->Init();
+  DrawTime->Init();
+  CodeTime->Init();
+  FPS->Init();
+  return 0;
+}
+
+int TGame::DebugPrint() {
+  if (Debug == 0) return 0;
+  const int lines = GraphicPlacement != 0 ? 29 : 27;
+  if (DebugPanel > 0) {
+    platform::SetBlend(platform::BLEND_ALPHA);
+    platform::SetAlpha(DebugPanel);
+    platform::SetColor(0, 0, 0);
+    platform::DrawRect(static_cast<float>(DebugDisplayX - 5), static_cast<float>(DebugDisplayY - 5),
+                       350, static_cast<float>(lines * 12 + 10));
+    platform::SetColor(255, 255, 255);
+    platform::SetAlpha(1.0f);
+  }
+  FPS->Calc();
+  TTextCursor cursor;
+  cursor.Init(DebugDisplayX, DebugDisplayY, 12);
+  if (DebugShadow != 0) {
+    cursor.Shadow = 1;
+    ccShadowTextSet(1, 1, 1);
+  }
+  cursor.OutputNL(LogicTime->GetDisplay());
+  cursor.OutputNL(DrawTime->GetDisplay());
+  cursor.OutputNL(FPS->GetDisplay());
+  cursor.OutputNL("Desk Hz " + std::to_string(DesktopRefreshRate));
+  cursor.OutputNL("Game Hz " + std::to_string(GameRefreshRate));
+  cursor.OutputNL(FixedRateLogic->GetDisplay());
+  cursor.OutputNL("Flip    " + std::to_string(ccFlipSync));
+  cursor.OutputNL("Fast    " + std::to_string(Fast));
+  cursor.OutputNL("Slow    " + std::to_string(SlowMotion));
+  cursor.OutputNL("VSync   " + std::to_string(VSync));
+  cursor.OutputNL("Timing  " + std::to_string(NoTiming == 0 ? 1 : 0));
+  cursor.OutputNL(Driver == 0 ? "Gfx Drv DirectX " + DirectXVersion : std::string("Gfx Drv OpenGL"));
+  cursor.OutputNL("Snd Drv " + SoundDriver);
+  cursor.OutputNL("Os Ver  " + OSVersion);
+  long residentPages = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    long size = 0;
+    if (std::fscanf(statm, "%ld %ld", &size, &residentPages) != 2) residentPages = 0;
+    std::fclose(statm);
+  }
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  cursor.OutputNL("GC Mem  " + std::to_string(residentPages * pageSize));
+  const long long total = static_cast<long long>(sysconf(_SC_PHYS_PAGES)) * pageSize;
+  const long long avail = static_cast<long long>(sysconf(_SC_AVPHYS_PAGES)) * pageSize;
+  const long long used = total - avail;
+  const long long load = total > 0 ? used * 100 / total : 0;
+  cursor.OutputNL("Win Mem " + std::to_string(used / 1024 / 1024) + "MB Used/" +
+                  std::to_string(total / 1024 / 1024) + "MB Total = " + std::to_string(load) +
+                  "% Load");
+  cursor.OutputNL("M. Vol. " + std::to_string(MusicVolume) + " (" + OnOff(Music) + ")");
+  cursor.OutputNL("S. Vol. " + std::to_string(SoundVolume) + " (" + OnOff(Sound) + ")");
+  cursor.OutputNL("Sp. Vol." + std::to_string(SpeechVolume) + " (" + OnOff(Speech) + ")");
+  cursor.OutputNL("Mouse X " + std::to_string(Upper->MouseX()));
+  cursor.OutputNL("Mouse Y " + std::to_string(Upper->MouseY()));
+  cursor.OutputNL("Screen  " + (CurrentTScreen ? CurrentTScreen->name : std::string()));
+  cursor.OutputNL("Handle  " + std::to_string(WindowHandle));
+  cursor.OutputNL("Debug1  " + std::to_string(Debug1));
+  cursor.OutputNL("Debug2  " + std::to_string(Debug2));
+  cursor.OutputNL("Debug3  " + std::to_string(Debug3));
+  cursor.OutputNL("Debug4  " + std::to_string(Debug4));
+  if (GraphicPlacement != 0) {
+    cursor.OutputNL("GP X    " + std::to_string(gpX));
+    cursor.OutputNL("GP Y    " + std::to_string(gpY));
+  }
+  return 0;
+}
+
+int TGame::Fading() const { return GameFade->Active; }
+
+int TGame::FadeOff() {
+  NoFade = 1;
+  return 0;
+}
