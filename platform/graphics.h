@@ -153,8 +153,9 @@ void DrawImage(const ImageRef& image, float x, float y, int frame = 0);
 // scale and rotation apply as for DrawImage.
 void DrawImageRect(const ImageRef& image, float x, float y, float w, float h, int frame = 0);
 // Draws the source rectangle (sx, sy, sw, sh) of a frame into the destination rectangle at (x, y)
-// of size (w, h); the image handle is stretched by w / sw and h / sh, then scale and rotation
-// apply as for DrawImage (used for bitmap-font glyphs). Source rectangles are whole pixels.
+// of size (w, h). As for DrawImageRect the image handle is not stretched: the destination
+// rectangle's top-left corner goes where the image's top-left corner would go, then scale and
+// rotation apply as for DrawImage (used for bitmap-font glyphs). Source rectangles are whole pixels.
 void DrawSubImageRect(const ImageRef& image, float x, float y, float w, float h, float sx, float sy,
                       float sw, float sh, int frame = 0);
 // Draws a frame mapped onto a quad: corners relative to (x, y), clockwise from top-left; the

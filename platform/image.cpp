@@ -280,7 +280,7 @@ void DrawSubImageRect(const ImageRef& image, float x, float y, float w, float h,
   auto* impl = detail::Impl(image);
   if (impl == nullptr || !impl->ValidFrame(frame) || sw <= 0 || sh <= 0) return;
   SDL_Texture* texture = impl->Texture(frame);
-  const float x0 = -impl->HandleX() * w / sw, y0 = -impl->HandleY() * h / sh;
+  const float x0 = -impl->HandleX(), y0 = -impl->HandleY();
   const SDL_Rect src{static_cast<int>(std::lround(sx)), static_cast<int>(std::lround(sy)),
                      static_cast<int>(std::lround(sw)), static_cast<int>(std::lround(sh))};
   detail::DrawTexturedQuad(texture, src, x0, y0, x0 + w, y0 + h, x, y);

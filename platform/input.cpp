@@ -58,11 +58,17 @@ void Translate(const SDL_Event& ev, std::deque<Event>& out) {
       break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
-      if (ev.key.repeat != 0) break;
       const int key = MapSdlKeycode(ev.key.keysym.sym);
       if (key < 0) break;
-      out.push_back(Event{ev.type == SDL_KEYDOWN ? EVENT_KEY_DOWN : EVENT_KEY_UP, key, In().mouse_x,
-                          In().mouse_y});
+      const bool down = ev.type == SDL_KEYDOWN;
+      if (ev.key.repeat == 0) {
+        out.push_back(Event{down ? EVENT_KEY_DOWN : EVENT_KEY_UP, key, In().mouse_x, In().mouse_y});
+      }
+      // Text input carries no control characters; the game's text fields read Backspace, Enter
+      // and Escape as characters too. Like typed characters, a held Backspace repeats.
+      if (down && (key == KEY_BACKSPACE || ((key == KEY_ENTER || key == KEY_ESCAPE) && ev.key.repeat == 0))) {
+        out.push_back(Event{EVENT_KEY_CHAR, key, In().mouse_x, In().mouse_y});
+      }
       break;
     }
     case SDL_TEXTINPUT:

@@ -2,7 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/system.h"
+#include "tests/platform/test_media.h"
+
 namespace {
+
+using platform::Argb;
+
+constexpr Argb kBlack = 0xFF000000u;
+constexpr Argb kRed = 0xFFFF0000u;
+constexpr Argb kGreen = 0xFF00FF00u;
+constexpr Argb kBlue = 0xFF0000FFu;
+constexpr Argb kWhite = 0xFFFFFFFFu;
 
 class GraphicsTest : public testing::Test {
  protected:
@@ -10,20 +24,323 @@ class GraphicsTest : public testing::Test {
     std::string error;
     ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
     platform::ResetDrawState();
+    platform::SetAutoMidHandle(false);
+    platform::SetMaskColor(0, 0, 0);
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
   }
   void TearDown() override { platform::GraphicsClose(); }
-  static platform::Argb Pixel(int x, int y) { return platform::GrabPixmap(x, y, 1, 1)->ReadPixel(0, 0); }
+
+  static Argb Pixel(int x, int y) { return platform::GrabPixmap(x, y, 1, 1)->ReadPixel(0, 0); }
+
+  // An unfiltered image whose pixels are given row by row.
+  static platform::ImageRef MakeImage(int w, int h, const std::vector<Argb>& pixels) {
+    auto image = platform::CreateImage(w, h, 1, 0);
+    auto frame = image->LockFrame(0);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) frame->WritePixel(x, y, pixels[static_cast<std::size_t>(y * w + x)]);
+    }
+    image->UnlockFrame(0);
+    return image;
+  }
+
+  static platform::ImageRef Solid(int w, int h, Argb colour) {
+    return MakeImage(w, h, std::vector<Argb>(static_cast<std::size_t>(w * h), colour));
+  }
+
+  static std::string TempPath(const std::string& name) {
+    return (std::filesystem::path(std::getenv("XDG_DATA_HOME")) / name).string();
+  }
 };
 
-TEST_F(GraphicsTest, SolidRectangleLandsOnItsPixels) {
+// The box [x0, x1) x [y0, y1) is filled with `inside`, and the ring of pixels around it is black.
+void ExpectBox(int x0, int y0, int x1, int y1, Argb inside) {
+  auto shot = platform::GrabPixmap(x0 - 1, y0 - 1, x1 - x0 + 2, y1 - y0 + 2);
+  for (int y = y0 - 1; y <= y1; ++y) {
+    for (int x = x0 - 1; x <= x1; ++x) {
+      const bool in = x >= x0 && x < x1 && y >= y0 && y < y1;
+      ASSERT_EQ(shot->ReadPixel(x - x0 + 1, y - y0 + 1), in ? inside : kBlack) << "at " << x << "," << y;
+    }
+  }
+}
+
+TEST_F(GraphicsTest, HandleAndScalePlaceTheImageAboutItsHandle) {
+  auto image = Solid(4, 4, kRed);
+  image->SetHandle(2, 2);
+  platform::DrawImage(image, 20, 20);
+  ExpectBox(18, 18, 22, 22, kRed);
+
+  platform::Cls();
+  image->SetHandle(1, 1);
+  platform::SetScale(2, 3);
+  platform::DrawImage(image, 50, 50);
+  ExpectBox(48, 47, 56, 59, kRed);
+}
+
+TEST_F(GraphicsTest, NegativeScaleMirrorsAboutTheHandle) {
+  auto image = MakeImage(4, 1, {kRed, kGreen, kBlue, kWhite});
+  platform::SetScale(-1, 1);
+  platform::DrawImage(image, 100, 10);
+  EXPECT_EQ(Pixel(99, 10), kRed);
+  EXPECT_EQ(Pixel(98, 10), kGreen);
+  EXPECT_EQ(Pixel(97, 10), kBlue);
+  EXPECT_EQ(Pixel(96, 10), kWhite);
+  EXPECT_EQ(Pixel(100, 10), kBlack);
+
+  platform::Cls();
+  platform::SetScale(1, -2);
+  platform::DrawImage(image, 100, 10);  // upside down: rows 8 and 9 above the handle
+  EXPECT_EQ(Pixel(100, 9), kRed);
+  EXPECT_EQ(Pixel(103, 8), kWhite);
+  EXPECT_EQ(Pixel(100, 10), kBlack);
+}
+
+TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheHandle) {
+  // Top row red, bottom row blue. A quarter turn clockwise about the top-left corner maps the
+  // local point (x, y) to (-y, x): the top row becomes the column just left of the drawing point,
+  // running down from it, and the bottom row the column left of that.
+  auto image = MakeImage(4, 2, {kRed, kRed, kRed, kRed, kBlue, kBlue, kBlue, kBlue});
+  platform::SetRotation(90);
+  platform::DrawImage(image, 200, 200);
+  for (int y = 200; y < 204; ++y) {
+    EXPECT_EQ(Pixel(199, y), kRed) << y;
+    EXPECT_EQ(Pixel(198, y), kBlue) << y;
+    EXPECT_EQ(Pixel(200, y), kBlack) << y;
+  }
+  EXPECT_EQ(Pixel(199, 199), kBlack);
+  EXPECT_EQ(Pixel(199, 204), kBlack);
+
+  // A half turn about the centre handle lands on the same box, upside down.
+  platform::Cls();
+  image->SetHandle(2, 1);
+  platform::SetRotation(180);
+  platform::DrawImage(image, 300, 300);
+  for (int x = 298; x < 302; ++x) {
+    EXPECT_EQ(Pixel(x, 299), kBlue) << x;
+    EXPECT_EQ(Pixel(x, 300), kRed) << x;
+  }
+  EXPECT_EQ(Pixel(302, 300), kBlack);
+}
+
+TEST_F(GraphicsTest, AlphaColourAndBlendModesMixAsExpected) {
+  auto white = Solid(2, 2, kWhite);
+  platform::SetClsColor(100, 0, 0);
+  platform::Cls();
+
+  platform::SetBlend(platform::BLEND_ALPHA);
+  platform::SetAlpha(0.5f);
+  platform::DrawImage(white, 10, 10);
+  const Argb half = Pixel(10, 10);
+  EXPECT_NEAR(static_cast<int>((half >> 16) & 0xFF), 177, 2);
+  EXPECT_NEAR(static_cast<int>((half >> 8) & 0xFF), 127, 2);
+
+  platform::SetBlend(platform::BLEND_LIGHT);
+  platform::SetAlpha(1.0f);
+  platform::SetColor(50, 60, 70);
+  platform::DrawImage(white, 20, 10);
+  EXPECT_EQ(Pixel(20, 10), 0xFF963C46u);  // (100 + 50, 60, 70)
+
+  platform::SetBlend(platform::BLEND_SOLID);
+  platform::SetAlpha(0.1f);  // ignored when solid
+  platform::SetColor(255, 0, 255);
+  platform::DrawImage(white, 30, 10);
+  EXPECT_EQ(Pixel(30, 10), 0xFFFF00FFu);
+}
+
+TEST_F(GraphicsTest, AlphaIsClampedAndStateReadsBack) {
+  platform::SetAlpha(3.0f);
+  EXPECT_EQ(platform::GetAlpha(), 1.0f);
+  platform::SetColor(300, -4, 12);
+  int r, g, b;
+  platform::GetColor(&r, &g, &b);
+  EXPECT_EQ(r, 255);
+  EXPECT_EQ(g, 0);
+  EXPECT_EQ(b, 12);
+  platform::SetRotation(30);
+  EXPECT_EQ(platform::GetRotation(), 30.0f);
+}
+
+TEST_F(GraphicsTest, MaskedPictureWithoutAlphaHasTransparentMaskPixels) {
+  const std::string png = TempPath("masked.png");
+  const std::string jpg = TempPath("masked.jpg");
+  // Black left half, red right half.
+  const std::vector<std::uint32_t> rgb = {0x000000, 0x000000, 0xFF0000, 0xFF0000,
+                                          0x000000, 0x000000, 0xFF0000, 0xFF0000};
+  ASSERT_TRUE(test_media::WriteRgbPng(png, 4, 2, rgb));
+  ASSERT_TRUE(test_media::WriteJpeg(jpg, 4, 2, rgb));
+
+  platform::SetClsColor(0, 0, 255);
+  platform::Cls();
+  platform::SetBlend(platform::BLEND_ALPHA);
+  auto masked = platform::LoadImage(png, platform::IMAGE_MASKED);
+  ASSERT_NE(masked, nullptr);
+  EXPECT_EQ(masked->LockFrame(0)->ReadPixel(0, 0) >> 24, 0u);
+  platform::DrawImage(masked, 10, 10);
+  EXPECT_EQ(Pixel(10, 10), kBlue);  // the black pixel let the background through
+  EXPECT_EQ(Pixel(12, 10), kRed);
+
+  auto plain = platform::LoadImage(png, 0);
+  platform::DrawImage(plain, 10, 20);
+  EXPECT_EQ(Pixel(10, 20), kBlack);
+
+  auto jpeg = platform::LoadImage(jpg, platform::IMAGE_MASKED);
+  ASSERT_NE(jpeg, nullptr);
+  EXPECT_EQ(jpeg->Width(), 4);
+  EXPECT_EQ(jpeg->LockFrame(0)->ReadPixel(0, 0) >> 24, 0u);
+}
+
+TEST_F(GraphicsTest, GlyphRectangleDrawsThatPartOfThePage) {
+  // A page of two 4 x 4 glyphs: red on the left, green on the right.
+  std::vector<Argb> page(8 * 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 8; ++x) page[static_cast<std::size_t>(y * 8 + x)] = x < 4 ? kRed : kGreen;
+  }
+  auto image = MakeImage(8, 4, page);
+  platform::DrawSubImageRect(image, 300, 300, 4, 4, 4, 0, 4, 4);
+  ExpectBox(300, 300, 304, 304, kGreen);
+
+  platform::Cls();
+  platform::DrawSubImageRect(image, 300, 300, 8, 12, 0, 0, 4, 4);  // stretched to 8 x 12
+  ExpectBox(300, 300, 308, 312, kRed);
+
+  platform::Cls();
+  image->SetHandle(2, 1);  // the rectangle's corner goes where the page's corner would
+  platform::DrawSubImageRect(image, 300, 300, 4, 4, 4, 0, 4, 4);
+  ExpectBox(298, 299, 302, 303, kGreen);
+}
+
+TEST_F(GraphicsTest, FrameRectangleAndImageRect) {
+  std::vector<Argb> page(8 * 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 8; ++x) page[static_cast<std::size_t>(y * 8 + x)] = x < 4 ? kRed : kGreen;
+  }
+  auto image = MakeImage(8, 4, page);
+  image->SetFrameRect(0, 0.5f, 0, 1, 1);
+  platform::DrawImageRect(image, 40, 40, 4, 4);
+  ExpectBox(40, 40, 44, 44, kGreen);
+}
+
+TEST_F(GraphicsTest, ImageQuadCoversItsCorners) {
+  auto image = Solid(4, 4, kRed);
+  const platform::FPoint corners[4] = {{0, 0}, {10, 0}, {10, 6}, {0, 6}};
+  platform::DrawImageQuad(image, 400, 100, corners);
+  EXPECT_EQ(Pixel(401, 101), kRed);
+  EXPECT_EQ(Pixel(408, 104), kRed);
+  EXPECT_EQ(Pixel(412, 104), kBlack);
+  EXPECT_EQ(Pixel(405, 108), kBlack);
+}
+
+TEST_F(GraphicsTest, ViewportClipsAndOriginShifts) {
+  platform::SetViewport(10, 10, 5, 5);
   platform::SetColor(255, 0, 0);
-  platform::DrawRect(10, 20, 5, 3);
-  EXPECT_EQ(Pixel(10, 20), 0xFFFF0000u);
-  EXPECT_EQ(Pixel(14, 22), 0xFFFF0000u);
-  EXPECT_EQ(Pixel(15, 22), 0xFF000000u);
-  EXPECT_EQ(Pixel(14, 23), 0xFF000000u);
+  platform::DrawRect(0, 0, 100, 100);
+  platform::SetViewport(0, 0, 800, 600);
+  ExpectBox(10, 10, 15, 15, kRed);
+
+  platform::Cls();
+  platform::SetOrigin(3, 4);
+  platform::DrawRect(10, 10, 2, 2);
+  ExpectBox(13, 14, 15, 16, kRed);
+}
+
+TEST_F(GraphicsTest, LinesWithAndWithoutTheirLastPixel) {
+  platform::SetColor(255, 255, 255);
+  platform::DrawLine(10, 50, 14, 50, true);
+  EXPECT_EQ(Pixel(14, 50), kWhite);
+  platform::DrawLine(10, 60, 14, 60, false);
+  EXPECT_EQ(Pixel(10, 60), kWhite);
+  EXPECT_EQ(Pixel(13, 60), kWhite);
+  EXPECT_EQ(Pixel(14, 60), kBlack);
+}
+
+TEST_F(GraphicsTest, AnimStripIsCutIntoFramesRowByRow) {
+  // Three 2 x 2 cells per row, two rows: cell i is coloured (i + 1) * 40 in red.
+  std::vector<std::uint32_t> rgb(6 * 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 6; ++x) rgb[static_cast<std::size_t>(y * 6 + x)] = static_cast<std::uint32_t>(((y / 2) * 3 + x / 2 + 1) * 40) << 16;
+  }
+  const std::string path = TempPath("strip.png");
+  ASSERT_TRUE(test_media::WriteRgbPng(path, 6, 4, rgb));
+  auto strip = platform::LoadAnimImage(path, 2, 2, 1, 4, 0);
+  ASSERT_NE(strip, nullptr);
+  EXPECT_EQ(strip->Frames(), 4);
+  EXPECT_EQ(strip->Width(), 2);
+  for (int f = 0; f < 4; ++f) {
+    EXPECT_EQ(strip->LockFrame(f)->ReadPixel(1, 1), 0xFF000000u | (static_cast<Argb>((f + 2) * 40) << 16)) << f;
+  }
+  EXPECT_EQ(strip->LockFrame(4), nullptr);
+  EXPECT_EQ(platform::LoadAnimImage(path, 2, 2, 4, 3, 0), nullptr);  // more cells than the picture has
+  platform::DrawImage(strip, 0, 0, 7);  // out of range frames draw nothing
+  EXPECT_EQ(Pixel(0, 0), kBlack);
+}
+
+TEST_F(GraphicsTest, AutoMidHandleCentresNewImages) {
+  platform::SetAutoMidHandle(true);
+  auto image = platform::CreateImage(10, 6);
+  EXPECT_EQ(image->HandleX(), 5.0f);
+  EXPECT_EQ(image->HandleY(), 3.0f);
+  platform::SetAutoMidHandle(false);
+  EXPECT_EQ(platform::CreateImage(10, 6)->HandleX(), 0.0f);
+  EXPECT_EQ(platform::GetDefaultImageFlags(), platform::IMAGE_MASKED | platform::IMAGE_FILTERED);
+}
+
+TEST_F(GraphicsTest, DefaultFontDrawsInItsCells) {
+  platform::SetColor(255, 255, 255);
+  platform::DrawText("H", 100, 100);
+  auto cell = platform::GrabPixmap(100, 100, 8, 16);
+  int lit = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 8; ++x) lit += (cell->ReadPixel(x, y) & 0xFFFFFF) != 0 ? 1 : 0;
+  }
+  EXPECT_GT(lit, 10);
+  EXPECT_EQ(Pixel(108, 105), kBlack);
+  EXPECT_EQ(platform::TextWidth("h\xC3\xA9llo"), 40);  // five characters, one of them two bytes
+  EXPECT_EQ(platform::TextHeight("x"), 16);
+}
+
+TEST_F(GraphicsTest, GrabbedImageAndPngRoundTrip) {
+  platform::SetColor(0, 255, 0);
+  platform::DrawRect(5, 5, 3, 3);
+  auto image = platform::CreateImage(3, 3);
+  platform::GrabImage(image, 5, 5);
+  EXPECT_EQ(image->LockFrame(0)->ReadPixel(2, 2), kGreen);
+
+  auto pixmap = platform::CreatePixmap(2, 1);
+  pixmap->WritePixel(0, 0, 0x80112233u);
+  pixmap->WritePixel(1, 0, kBlue);
+  const std::string path = TempPath("shot.png");
+  ASSERT_TRUE(platform::SavePixmapPNG(*pixmap, path, 9));
+  auto back = platform::LoadPixmap(path);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->ReadPixel(0, 0), 0x80112233u);
+  EXPECT_EQ(back->ReadPixel(1, 0), kBlue);
+  EXPECT_EQ(back->ReadPixel(5, 5), 0u);  // out of range reads give 0
+  EXPECT_EQ(platform::LoadPixmap(TempPath("missing.png")), nullptr);
+}
+
+TEST_F(GraphicsTest, CollisionLayersReportTheTagsTheyOverlap) {
+  // A 4 x 4 image with a transparent centre column.
+  std::vector<Argb> ring(16, kRed);
+  for (int y = 0; y < 4; ++y) ring[static_cast<std::size_t>(y * 4 + 2)] = 0;
+  auto image = MakeImage(4, 4, ring);
+  int a = 0, b = 0;
+  platform::ResetCollisions(0);
+  platform::CollideImage(image, 10, 10, 0, 0, 1, &a);
+  platform::CollideRect(100, 100, 5, 5, 0, 2, &b);
+  EXPECT_EQ(platform::CollideRect(12, 11, 1, 1, 1, 0, nullptr), std::vector<void*>{});  // the hole
+  EXPECT_EQ(platform::CollideRect(11, 11, 1, 1, 1, 0, nullptr), std::vector<void*>{&a});
+  EXPECT_EQ(platform::CollideRect(11, 11, 100, 100, 3, 0, nullptr), (std::vector<void*>{&a, &b}));
+  platform::ResetCollisions(1);
+  EXPECT_EQ(platform::CollideRect(11, 11, 100, 100, 3, 0, nullptr), std::vector<void*>{&b});
+}
+
+TEST_F(GraphicsTest, ModesAlwaysOfferTheLogicalScreen) {
+  bool found = false;
+  for (const auto& m : platform::GraphicsModes()) {
+    found = found || (m.width == 800 && m.height == 600 && m.depth == 32);
+  }
+  EXPECT_TRUE(found);
+  EXPECT_EQ(platform::GraphicsWidth(), 800);
 }
 
 }  // namespace
