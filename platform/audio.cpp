@@ -379,8 +379,9 @@ SoundRef LoadSound(const std::string& path, int flags) {
     std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
     return nullptr;
   }
-  Record("load", BaseName(path));
-  return std::make_shared<SoundImpl>(path, (flags & SOUND_LOOP) != 0, std::move(pcm));
+  const std::string real = ResolvePath(path);
+  Record("load", BaseName(real));
+  return std::make_shared<SoundImpl>(real, (flags & SOUND_LOOP) != 0, std::move(pcm));
 }
 
 ChannelRef AllocChannel() { return std::make_shared<ChannelImpl>(); }

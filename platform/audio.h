@@ -21,7 +21,7 @@ enum SoundFlags : int {
 class Sound {
  public:
   virtual ~Sound() = default;
-  virtual const std::string& Path() const = 0;
+  virtual const std::string& Path() const = 0;  // the file it was loaded from, as found on disk
   virtual bool Loops() const = 0;
   virtual double LengthSeconds() const = 0;
 };

@@ -38,18 +38,53 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-// The entry of `folder` whose name equals `name` ignoring case; the first in sorted order when
-// several do, so the answer does not depend on the order the file system lists them in.
-std::string FindNoCase(const std::string& folder, const std::string& name) {
+// The entries of `folder` whose names equal `name` ignoring case, sorted, so the answer does not
+// depend on the order the file system lists them in.
+std::vector<std::string> FindNoCase(const std::string& folder, const std::string& name) {
+  std::vector<std::string> found;
   DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return {};
-  std::string best;
+  if (dir == nullptr) return found;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string candidate = entry->d_name;
-    if (EqualsNoCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+    if (EqualsNoCase(candidate, name)) found.push_back(candidate);
   }
   ::closedir(dir);
-  return best;
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+std::vector<std::string> SplitPath(const std::string& path) {
+  std::vector<std::string> parts;
+  std::size_t pos = path.empty() || path[0] != '/' ? 0 : 1;
+  while (pos <= path.size()) {
+    std::size_t slash = path.find('/', pos);
+    if (slash == std::string::npos) slash = path.size();
+    parts.push_back(path.substr(pos, slash - pos));
+    pos = slash + 1;
+  }
+  return parts;
+}
+
+// Depth-first search for an existing path: several folders may differ only in case ("Data" and
+// "data"), so a component that matches more than one entry tries each until the rest matches.
+bool ResolveFrom(const std::string& prefix, const std::vector<std::string>& parts, std::size_t i,
+                 std::string* out) {
+  if (i == parts.size()) {
+    *out = prefix;
+    return true;
+  }
+  const std::string& part = parts[i];
+  const std::string sep = i + 1 < parts.size() ? "/" : "";
+  if (part.empty() || part == "." || part == "..") return ResolveFrom(prefix + part + sep, parts, i + 1, out);
+  std::vector<std::string> candidates;
+  if (PathExists(prefix + part)) candidates.push_back(part);
+  for (auto& c : FindNoCase(prefix, part)) {
+    if (c != part) candidates.push_back(std::move(c));
+  }
+  for (const auto& c : candidates) {
+    if (ResolveFrom(prefix + c + sep, parts, i + 1, out)) return true;
+  }
+  return false;
 }
 
 std::string ErrnoText(const std::string& what, const std::string& path) {
@@ -60,34 +95,16 @@ std::string ErrnoText(const std::string& what, const std::string& path) {
 
 std::string ResolvePath(const std::string& path) {
   if (path.empty() || PathExists(path)) return path;
+  const std::vector<std::string> parts = SplitPath(path);
+  const std::string root = path[0] == '/' ? "/" : "";
   std::string resolved;
-  std::size_t pos = 0;
-  if (path[0] == '/') {
-    resolved = "/";
-    pos = 1;
-  }
-  bool matching = true;  // once a component matches nothing, the rest is kept as spelled
-  while (pos <= path.size()) {
-    std::size_t slash = path.find('/', pos);
-    if (slash == std::string::npos) slash = path.size();
-    const std::string part = path.substr(pos, slash - pos);
-    std::string chosen = part;
-    if (matching && !part.empty() && part != "." && part != "..") {
-      const std::string candidate = resolved + part;
-      if (!PathExists(candidate)) {
-        const std::string found = FindNoCase(resolved, part);
-        if (found.empty()) {
-          matching = false;
-        } else {
-          chosen = found;
-        }
-      }
-    }
-    resolved += chosen;
-    if (slash < path.size()) resolved += '/';
-    pos = slash + 1;
-  }
-  return resolved;
+  if (ResolveFrom(root, parts, 0, &resolved)) return resolved;
+  // Nothing matches in full: resolve the folder part and keep the last name as spelled, so a new
+  // file in an existing folder lands in that folder.
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return path;
+  if (slash == 0) return path;
+  return ResolvePath(path.substr(0, slash)) + path.substr(slash);
 }
 
 bool FileExists(const std::string& path) {

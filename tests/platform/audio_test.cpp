@@ -1,0 +1,97 @@
+#include "platform/audio.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/system.h"
+#include "tests/platform/test_media.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+  return (std::filesystem::path(std::getenv("XDG_DATA_HOME")) / name).string();
+}
+
+TEST(AudioTest, SilentBackEndDecodesAndRecordsWhatIsPlayed) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  EXPECT_TRUE(platform::AudioIsSilent());
+  ASSERT_TRUE(test_media::WriteWav(TempPath("Click.wav"), 200));
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("tune.ogg"), 300));
+  auto click = platform::LoadSound(TempPath("click.WAV"));
+  auto tune = platform::LoadSound(TempPath("tune.ogg"), platform::SOUND_LOOP);
+  ASSERT_NE(click, nullptr);
+  ASSERT_NE(tune, nullptr);
+  EXPECT_NEAR(click->LengthSeconds(), 0.2, 0.01);
+  EXPECT_NEAR(tune->LengthSeconds(), 0.3, 0.02);
+  EXPECT_TRUE(tune->Loops());
+  EXPECT_EQ(platform::LoadSound(TempPath("missing.ogg")), nullptr);
+
+  platform::ClearAudioLog();
+  platform::SetManualClock(0);
+  auto channel = platform::AllocChannel();
+  channel->Play(click, true);
+  channel->SetVolume(0.4f);
+  channel->SetPan(-2.0f);
+  channel->Resume();
+  EXPECT_TRUE(channel->Playing());
+  platform::AdvanceManualClock(150);
+  EXPECT_TRUE(channel->Playing());
+  channel->Pause();
+  platform::AdvanceManualClock(1000);  // paused time does not count
+  EXPECT_TRUE(channel->Playing());
+  channel->Resume();
+  platform::AdvanceManualClock(60);
+  EXPECT_FALSE(channel->Playing());
+
+  auto music = platform::PlaySound(tune);
+  platform::AdvanceManualClock(10000);
+  EXPECT_TRUE(music->Playing());
+  music->Stop();
+  EXPECT_FALSE(music->Playing());
+
+  const auto& log = platform::AudioLog();
+  ASSERT_GE(log.size(), 5u);
+  EXPECT_EQ(log[0].what, "cue");
+  EXPECT_EQ(log[0].sound, "Click.wav");
+  EXPECT_EQ(log[1].what, "volume");
+  EXPECT_FLOAT_EQ(log[1].value, 0.4f);
+  EXPECT_EQ(log[2].what, "pan");
+  EXPECT_FLOAT_EQ(log[2].value, -1.0f);
+  EXPECT_EQ(log[3].what, "resume");
+  EXPECT_EQ(log.back().what, "stop");
+  EXPECT_EQ(log.back().sound, "tune.ogg");
+}
+
+TEST(AudioTest, NoDeviceMeansSilenceNotAFailure) {
+  // The real back-end with no usable OpenAL output at all.
+  setenv("ALSOFT_DRIVERS", "no-such-output", 1);
+  platform::SetHeadless(false);
+  std::string error;
+  testing::internal::CaptureStderr();
+  const bool opened = platform::AudioOpen("FreeAudio", &error);
+  const std::string warning = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(opened);
+  EXPECT_TRUE(platform::AudioIsSilent());
+  EXPECT_NE(warning.find("Warning"), std::string::npos);
+  EXPECT_FALSE(error.empty());
+  ASSERT_TRUE(test_media::WriteWav(TempPath("beep.wav"), 50));
+  auto beep = platform::LoadSound(TempPath("beep.wav"));
+  ASSERT_NE(beep, nullptr);
+  auto channel = platform::PlaySound(beep);
+  channel->SetRate(2.0f);
+  channel->Stop();
+  platform::AudioClose();
+  platform::SetHeadless(true);
+}
+
+TEST(AudioTest, NoneDriverIsSilentByChoice) {
+  EXPECT_TRUE(platform::AudioOpen("None", nullptr));
+  EXPECT_TRUE(platform::AudioIsSilent());
+  const auto drivers = platform::AudioDrivers();
+  EXPECT_NE(std::find(drivers.begin(), drivers.end(), "FreeAudio"), drivers.end());
+  EXPECT_NE(std::find(drivers.begin(), drivers.end(), "None"), drivers.end());
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/files_testing.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::path(std::getenv("XDG_DATA_HOME")) /
+            testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+  }
+  std::string P(const std::string& rel) const { return (root_ / rel).string(); }
+  static void Put(const std::string& path, const std::string& bytes) {
+    fs::create_directories(fs::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  fs::path root_;
+};
+
+TEST_F(FilesTest, PathsResolveWithoutRegardToLetterCase) {
+  Put(P("Data/levels/Holes/hole1.txt"), "x");
+  Put(P("data/fonts/big.fnt"), "y");
+  EXPECT_EQ(platform::ResolvePath(P("data/Levels/holes/HOLE1.TXT")), P("Data/levels/Holes/hole1.txt"));
+  EXPECT_EQ(platform::ResolvePath(P("DATA/FONTS/big.fnt")), P("data/fonts/big.fnt"));
+  EXPECT_TRUE(platform::FileExists(P("data/levels/holes/hole1.txt")));
+  EXPECT_TRUE(platform::FolderExists(P("DATA/LEVELS")));
+  EXPECT_FALSE(platform::FileExists(P("data/levels")));
+  // A new file in an existing folder keeps its own spelling, inside the folder's real one.
+  EXPECT_EQ(platform::ResolvePath(P("data/levels/holes/New.txt")), P("Data/levels/Holes/New.txt"));
+  EXPECT_EQ(platform::ReadTextFile(P("DATA/Levels/HOLES/hole1.txt")).value_or(""), "x");
+  EXPECT_EQ(platform::FileSize(P("data/levels/holes/hole1.txt")), 1);
+  EXPECT_EQ(platform::FileSize(P("nothing")), -1);
+}
+
+TEST_F(FilesTest, LineReaderStopsAtLineFeedNulAndEnd) {
+  const std::string bytes = std::string("one\r\ntw\ro\n\nthree\0four", 21) + "\xE9t\xE9";
+  platform::InStream in(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+  EXPECT_EQ(in.ReadLine(), "one");
+  EXPECT_EQ(in.ReadLine(), "two");  // every CR is dropped, not only a final one
+  EXPECT_EQ(in.ReadLine(), "");
+  EXPECT_EQ(in.ReadLine(), "three");
+  EXPECT_EQ(in.ReadLine(), "four\xC3\xA9t\xC3\xA9");  // Latin-1 bytes come back as UTF-8
+  EXPECT_TRUE(in.Eof());
+  EXPECT_EQ(in.ReadLine(), "");
+  EXPECT_FALSE(in.Failed());
+}
+
+TEST_F(FilesTest, WholeTextFilesHonourTheirByteOrderMark) {
+  struct Case {
+    std::string bytes;
+    std::string text;
+  };
+  const Case cases[] = {
+      {std::string("\xFF\xFE" "A\0\xE9\0", 6), "A\xC3\xA9"},               // UTF-16 LE
+      {std::string("\xFE\xFF\0A\0\xE9", 6), "A\xC3\xA9"},                  // UTF-16 BE
+      {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},   // a surrogate pair
+      {"\xEF\xBB\xBF" "A\xC3\xA9", "A\xC3\xA9"},                           // UTF-8
+      {"A\xE9", "A\xC3\xA9"},                                              // no mark: Latin-1
+      {"", ""},
+  };
+  int i = 0;
+  for (const auto& c : cases) {
+    Put(P("t" + std::to_string(i)), c.bytes);
+    EXPECT_EQ(platform::ReadTextFile(P("t" + std::to_string(i))).value_or("?"), c.text) << i;
+    ++i;
+  }
+  EXPECT_FALSE(platform::ReadTextFile(P("missing")).has_value());
+}
+
+TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
+  platform::OutStream out;
+  out.WriteByte(0xAB);
+  out.WriteShort(-2);
+  out.WriteInt(0x01020304);
+  out.WriteLong(-5);
+  out.WriteFloat(1.5f);
+  out.WriteDouble(-0.25);
+  out.WriteString("h\xC3\xA9");
+  out.WriteLine("x");
+  const std::vector<unsigned char> expected_start = {0xAB, 0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01};
+  ASSERT_GE(out.Bytes().size(), expected_start.size());
+  EXPECT_TRUE(std::equal(expected_start.begin(), expected_start.end(), out.Bytes().begin()));
+  ASSERT_TRUE(out.Commit(P("stream.bin")));
+
+  auto in = platform::InStream::Open(P("STREAM.bin"));
+  ASSERT_NE(in, nullptr);
+  EXPECT_EQ(in->ReadByte(), 0xAB);
+  EXPECT_EQ(in->ReadShort(), -2);
+  EXPECT_EQ(in->ReadInt(), 0x01020304);
+  EXPECT_EQ(in->ReadLong(), -5);
+  EXPECT_EQ(in->ReadFloat(), 1.5f);
+  EXPECT_EQ(in->ReadDouble(), -0.25);
+  EXPECT_EQ(in->ReadString(2), "h\xC3\xA9");  // one byte per character
+  EXPECT_EQ(in->ReadLine(), "x");
+  EXPECT_FALSE(in->Failed());
+  EXPECT_TRUE(in->Eof());
+
+  platform::InStream short_in(std::vector<unsigned char>{1, 2, 3});
+  EXPECT_EQ(short_in.ReadInt(), 0);
+  EXPECT_TRUE(short_in.Failed());
+  platform::InStream short_string(std::vector<unsigned char>{'a', 'b'});
+  EXPECT_EQ(short_string.ReadString(3), "");
+  EXPECT_TRUE(short_string.Failed());
+  platform::InStream negative(std::vector<unsigned char>{'a'});
+  EXPECT_EQ(negative.ReadString(-1), "");
+  EXPECT_TRUE(negative.Failed());
+  EXPECT_EQ(platform::InStream::Open(P("none.bin")), nullptr);
+}
+
+TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
+  const std::string path = P("settings.ini");
+  ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=1\r\nMusic=1\r\n")));
+  struct stat st{};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0777u);
+
+  platform::InterruptNextWriteForTests();
+  std::string error;
+  EXPECT_FALSE(platform::WriteFileAtomic(path, std::string("Sound=0\r\nMusic=0\r\nSpeech=0\r\n"), &error));
+  EXPECT_NE(error.find("settings.ini"), std::string::npos);
+  EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=1\r\nMusic=1\r\n");
+  EXPECT_EQ(platform::ListFolder(root_.string()), std::vector<std::string>{"settings.ini"});  // no temporary left
+
+  ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=0\r\n")));
+  EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=0\r\n");
+  EXPECT_FALSE(platform::WriteFileAtomic(P("no/such/folder/file"), std::string("x"), &error));
+}
+
+TEST_F(FilesTest, FolderOperations) {
+  EXPECT_TRUE(platform::CreateFolder(P("a/b/c")));
+  Put(P("a/z.txt"), "z");
+  Put(P("a/m.txt"), "m");
+  EXPECT_EQ(platform::ListFolder(P("A")), (std::vector<std::string>{"b", "m.txt", "z.txt"}));
+  EXPECT_TRUE(platform::CopyFile(P("a/m.txt"), P("a/copy.txt")));
+  EXPECT_EQ(platform::ReadTextFile(P("a/copy.txt")).value_or(""), "m");
+  EXPECT_TRUE(platform::RenameFile(P("a/copy.txt"), P("a/moved.txt")));
+  EXPECT_TRUE(platform::DeleteFile(P("A/MOVED.txt")));
+  EXPECT_FALSE(platform::DeleteFile(P("a/b")));  // folders are not files
+  EXPECT_FALSE(platform::FileExists(P("a/moved.txt")));
+  EXPECT_TRUE(platform::ListFolder(P("nowhere")).empty());
+}
+
+}  // namespace
