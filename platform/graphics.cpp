@@ -309,6 +309,12 @@ void GraphicsClose() {
 
 bool GraphicsIsOpen() { return G().renderer != nullptr; }
 
+std::string GraphicsDriverName() {
+  SDL_RendererInfo info;
+  if (G().renderer == nullptr || SDL_GetRendererInfo(G().renderer, &info) != 0) return "";
+  return info.name != nullptr ? info.name : "";
+}
+
 void GraphicsSetFullScreen(bool full_screen) {
   auto& g = G();
   g.full_screen = full_screen;

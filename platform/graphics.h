@@ -42,6 +42,9 @@ struct GraphicsOptions {
 bool GraphicsOpen(const GraphicsOptions& options, std::string* error);
 void GraphicsClose();
 bool GraphicsIsOpen();
+// The renderer in use: "opengl" in a normal window, "software" headless or as the last fall-back;
+// "" when closed.
+std::string GraphicsDriverName();
 // Switches between window and full screen without losing images.
 void GraphicsSetFullScreen(bool full_screen);
 bool GraphicsIsFullScreen();
