@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/audio.h"
+#include "platform/graphics.h"
 #include "platform/system.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
   std::string templ = (std::filesystem::temp_directory_path() / "quill-test-XXXXXX").string();
   if (mkdtemp(templ.data()) != nullptr) setenv("XDG_DATA_HOME", templ.c_str(), 1);
   const int result = RUN_ALL_TESTS();
+  platform::AudioClose();
+  platform::GraphicsClose();
   std::error_code ignored;
   std::filesystem::remove_all(templ, ignored);
   return result;

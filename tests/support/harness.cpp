@@ -1,0 +1,69 @@
+#include "tests/support/harness.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/system.h"
+#include "platform/text_encoding.h"
+
+namespace quill_test {
+
+void OpenScreen() {
+  std::string error;
+  platform::GraphicsOpen(platform::GraphicsOptions{}, &error);
+  platform::ResetDrawState();
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+}
+
+platform::Argb ScreenPixel(int x, int y) {
+  auto pixmap = platform::GrabPixmap(x, y, 1, 1);
+  return pixmap ? pixmap->ReadPixel(0, 0) : 0;
+}
+
+bool SaveScreen(const std::string& path) {
+  auto pixmap = platform::GrabPixmap(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
+  return pixmap && platform::SavePixmapPNG(*pixmap, path);
+}
+
+void PushKeyDown(int key) {
+  platform::PushEvent({platform::EVENT_KEY_DOWN, key, platform::MouseX(), platform::MouseY()});
+}
+
+void PushKeyUp(int key) {
+  platform::PushEvent({platform::EVENT_KEY_UP, key, platform::MouseX(), platform::MouseY()});
+}
+
+void PushKey(int key) {
+  PushKeyDown(key);
+  PushKeyUp(key);
+}
+
+void PushText(const std::string& utf8) {
+  for (const char32_t cp : platform::CodePoints(utf8)) {
+    platform::PushEvent({platform::EVENT_KEY_CHAR, static_cast<int>(cp), 0, 0});
+  }
+}
+
+void PushMouseMove(int x, int y) { platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y}); }
+
+void PushClick(int x, int y, int button) {
+  PushMouseMove(x, y);
+  platform::PushEvent({platform::EVENT_MOUSE_DOWN, button, x, y});
+  platform::PushEvent({platform::EVENT_MOUSE_UP, button, x, y});
+}
+
+void PushEventKind(int kind, int data) { platform::PushEvent({kind, data, 0, 0}); }
+
+void AdvanceClock(int ms) { platform::AdvanceManualClock(ms); }
+
+std::string TempFolder(const std::string& name) {
+  const char* base = std::getenv("XDG_DATA_HOME");
+  const auto folder = std::filesystem::path(base != nullptr ? base : "/tmp") / name;
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  std::filesystem::create_directories(folder, ignored);
+  return folder.string() + "/";
+}
+
+}  // namespace quill_test
