@@ -1,0 +1,117 @@
+// The hand-written text files of the data folder: the text table holds every key the loaders look
+// up, with the placeholders their code replaces; the default settings and the speech chances hold
+// exactly the keys the game reads.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "manifest_reader.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in) << path;
+  std::vector<std::string> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
+}
+
+// key (as written) -> value lines joined by "\n"
+std::map<std::string, std::string> ReadTextTable(const std::string& path) {
+  const auto lines = Lines(path);
+  std::map<std::string, std::string> table;
+  size_t i = 0;
+  EXPECT_FALSE(lines.empty());
+  while (i < lines.size()) {
+    EXPECT_EQ(lines[i], "[TEXT]") << path << ":" << i + 1;
+    if (lines[i] != "[TEXT]") break;
+    ++i;
+    if (i >= lines.size()) break;
+    const std::string key = lines[i++];
+    std::string value;
+    while (i < lines.size() && (lines[i].empty() || lines[i][0] != '[')) {
+      if (!value.empty()) value += "\n";
+      value += lines[i++];
+    }
+    EXPECT_FALSE(table.count(key)) << "key " << key << " twice";
+    table[key] = value;
+  }
+  return table;
+}
+
+TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
+  const auto table = ReadTextTable(data_test::DataDir() + "text/gametext.txt");
+  struct Need {
+    const char* key;
+    std::vector<const char*> placeholders;
+  };
+  const Need needs[] = {
+      {"Course Locked - Score", {"XX", "NN"}},  {"Course Locked - Drive", {"XX", "NN"}},
+      {"Course Locked - Perfect", {"XX", "NN"}}, {"Course Locked - Tokens", {"XX", "NN"}},
+      {"Goal - Score", {"XX", "NN", "CC"}},      {"Goal - Drive", {"XX", "NN", "CC"}},
+      {"Goal - Perfect", {"XX", "NN", "CC"}},    {"Goal - Tokens", {"XX", "NN", "CC"}},
+      {"And", {}},                               {"Final Goal Long", {}},
+      {"Tip - Missed A Card", {}},               {"Profile Exists", {}},
+      {"Cannot Create", {}},                     {"Cannot Delete", {}},
+      {"Confirm Delete", {}},
+  };
+  for (const Need& n : needs) {
+    auto it = table.find(n.key);
+    ASSERT_NE(it, table.end()) << "missing key " << n.key;
+    EXPECT_FALSE(it->second.empty()) << n.key;
+    for (const char* p : n.placeholders)
+      EXPECT_NE(it->second.find(p), std::string::npos) << n.key << " lacks " << p;
+  }
+  // Placeholders are replaced wherever they stand: no other text may contain them by chance.
+  for (const auto& [key, value] : table) {
+    size_t count = 0;
+    for (const char* p : {"XX", "NN", "CC", "YY"})
+      for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
+    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0) {
+      EXPECT_EQ(count, 0u) << key;
+    }
+  }
+}
+
+TEST(DataText, DefaultSettingsHoldTheTwentyOneKeysAtTheirDefaults) {
+  const auto lines = Lines(data_test::DataDir() + "Default.ini");
+  const std::vector<std::string> expected = {
+      "FULL SCREEN=1", "SOUND=1", "MUSIC=1", "SPEECH=1", "SOUND VOLUME=100", "MUSIC VOLUME=100",
+      "SPEECH VOLUME=100", "FADE=1", "PARTICLES=80", "PORTAL SPLASH=0", "PORTAL SPLASH2=0",
+      "INTRO=0", "VSYNC=1", "DRIVER=0", "SOUND DRIVER=FreeAudio",
+      "FULL SCREEN PROCESS PRIORITY=0", "FULL SCREEN THREAD PRIORITY=0",
+      "WINDOWED PROCESS PRIORITY=0", "WINDOWED THREAD PRIORITY=0", "PROFILE NAME=", "REGION=0"};
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(DataText, SpeechChancesNameEveryCategoryOnceWithAPercent) {
+  const auto lines = Lines(data_test::DataDir() + "speech/chance.txt");
+  std::map<std::string, int> chances;
+  for (const auto& l : lines) {
+    const auto eq = l.find('=');
+    ASSERT_NE(eq, std::string::npos) << l;  // no blank or malformed line: each would be an entry
+    EXPECT_TRUE(chances.emplace(l.substr(0, eq), std::stoi(l.substr(eq + 1))).second) << l;
+  }
+  for (const char* c : {"start", "idle", "perfect", "end of hole", "near perfect", "iron",
+                        "found wedge", "wildshot appears", "long drive start", "long drive hit",
+                        "water cleared", "wildshot event", "mini game long drive", "putt idle",
+                        "putt in", "putt miss"}) {
+    ASSERT_TRUE(chances.count(c)) << "missing category " << c;
+    EXPECT_GE(chances[c], 0);
+    EXPECT_LE(chances[c], 100);
+  }
+  EXPECT_EQ(chances.size(), 16u);
+}
+
+}  // namespace
