@@ -258,10 +258,24 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
   if (pen.rotation == 0.0f) {
     SDL_RenderCopyExF(renderer, texture, &src, &dst, 0.0, nullptr,
                       static_cast<SDL_RendererFlip>(flip));
-  } else {
+  } else if (std::fmod(pen.rotation, 90.0f) == 0.0f) {
+    // Quarter turns: a turned copy, pixel-exact on the software renderer.
     const SDL_FPoint centre{px - dst.x, py - dst.y};
     SDL_RenderCopyExF(renderer, texture, &src, &dst, pen.rotation, &centre,
                       static_cast<SDL_RendererFlip>(flip));
+  } else {
+    // A turned quad is two textured triangles: exact for any angle, and on the software renderer
+    // much cheaper than turning a copy of the texture for every draw.
+    int tw = 0, th = 0;
+    SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+    if (tw <= 0 || th <= 0) return;
+    const SDL_FPoint corners[4] = {TransformPoint(x0, y0, tx, ty), TransformPoint(x1, y0, tx, ty),
+                                   TransformPoint(x1, y1, tx, ty), TransformPoint(x0, y1, tx, ty)};
+    const float u0 = static_cast<float>(src.x) / static_cast<float>(tw);
+    const float v0 = static_cast<float>(src.y) / static_cast<float>(th);
+    const float u1 = static_cast<float>(src.x + src.w) / static_cast<float>(tw);
+    const float v1 = static_cast<float>(src.y + src.h) / static_cast<float>(th);
+    DrawTexturedCorners(texture, corners, u0, v0, u1, v1);
   }
 }
 

@@ -120,6 +120,18 @@ TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheHandle) {
     EXPECT_EQ(Pixel(x, 300), kRed) << x;
   }
   EXPECT_EQ(Pixel(302, 300), kBlack);
+
+  // An eighth of a turn about the centre: the square stands on its corner.
+  platform::Cls();
+  auto square = Solid(20, 20, kRed);
+  square->MidHandle();
+  platform::SetRotation(45);
+  platform::DrawImage(square, 500, 300);
+  EXPECT_EQ(Pixel(500, 300), kRed);
+  EXPECT_EQ(Pixel(512, 300), kRed);   // beyond the unturned square's side
+  EXPECT_EQ(Pixel(500, 287), kRed);
+  EXPECT_EQ(Pixel(509, 309), kBlack);  // where its corner was
+  EXPECT_EQ(Pixel(491, 291), kBlack);
 }
 
 TEST_F(GraphicsTest, AlphaColourAndBlendModesMixAsExpected) {
