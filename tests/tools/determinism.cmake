@@ -1,0 +1,22 @@
+# Makes a few pictures and a font twice into two folders and compares the bytes.
+file(REMOVE_RECURSE ${WORK})
+set(pictures graphics/cards/52_cards_white.png graphics/backgrounds/japan3.jpg graphics/fonts/hole_numbers_big.png)
+foreach(run a b)
+  execute_process(COMMAND ${ART} --manifest ${MANIFEST} --out ${WORK}/${run} ${pictures} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "quill_art failed (${rc})")
+  endif()
+  execute_process(COMMAND ${FONTGEN} --out ${WORK}/${run} --name fonts/Voodoo25 --font URWBookman-Demi.otf
+                  --size 25 --color FFF6DC --outline 2 --outline-color 5A3A1C --outline-alpha 1.0
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "quill_fontgen failed (${rc})")
+  endif()
+endforeach()
+foreach(f IN LISTS pictures ITEMS fonts/Voodoo25.png fonts/Voodoo25.fnt)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/a/${f} ${WORK}/b/${f} RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${f} differs between two runs")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${WORK})
