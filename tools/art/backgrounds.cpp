@@ -91,12 +91,12 @@ void Fairway(cairo_t* cr, const Mood& m, double horizon) {
     cairo_line_to(cr, 400 + (i + 1) * 120 - 300, 600);
     cairo_line_to(cr, 400 + i * 120 - 300, 600);
     cairo_close_path(cr);
-    SetColor(cr, WithAlpha(pal::LightGrass, 0.09));
+    SetColor(cr, WithAlpha(pal::LightGrass, 0.06));
     cairo_fill(cr);
   }
 }
 
-void Rough(cairo_t* cr, const Mood& m, Rng& rng) {
+void Rough(cairo_t* cr, const Mood& m, Rng& rng, double horizon) {
   // darker rough along the two sides and the bottom corners
   for (int side = 0; side < 2; ++side) {
     cairo_pattern_t* p = side == 0 ? cairo_pattern_create_linear(0, 0, 130, 0)
@@ -104,7 +104,7 @@ void Rough(cairo_t* cr, const Mood& m, Rng& rng) {
     const Rgb d = Darker(m.grass, 0.35);
     cairo_pattern_add_color_stop_rgba(p, 0, d.r, d.g, d.b, 0.7);
     cairo_pattern_add_color_stop_rgba(p, 1, d.r, d.g, d.b, 0);
-    cairo_rectangle(cr, 0, 0, 800, 600);
+    cairo_rectangle(cr, 0, horizon, 800, 600 - horizon);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
@@ -482,7 +482,7 @@ void Scene(Canvas& c, const std::string& type, int v) {
   }
   cairo_restore(cr);
 
-  Rough(cr, m, rng);
+  Rough(cr, m, rng, horizon + 10);
   // light of the hour over everything
   cairo_rectangle(cr, 0, 0, 800, 600);
   SetColor(cr, m.tint);

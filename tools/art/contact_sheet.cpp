@@ -45,8 +45,9 @@ cairo_surface_t* LoadJpeg(const std::string& path) {
 }  // namespace
 
 bool WriteContactSheet(const std::vector<Spec>& specs, const std::string& data_dir,
-                       const std::string& out_png, std::string& error) {
-  const int tw = 200, th = 150, label = 16, cols = 8;
+                       const std::string& out_png, int tile_w, std::string& error) {
+  const int tw = tile_w, th = tile_w * 3 / 4, label = 16;
+  const int cols = std::max(1, 1600 / tw);
   const int rows = (static_cast<int>(specs.size()) + cols - 1) / cols;
   const int W = cols * tw, H = std::max(1, rows) * (th + label);
   cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, W, H);

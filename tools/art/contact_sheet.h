@@ -10,6 +10,6 @@
 namespace art {
 
 bool WriteContactSheet(const std::vector<Spec>& specs, const std::string& data_dir,
-                       const std::string& out_png, std::string& error);
+                       const std::string& out_png, int tile_w, std::string& error);
 
 }  // namespace art

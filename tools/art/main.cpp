@@ -2,13 +2,14 @@
 //
 //   quill_art --manifest images.txt --out DIR [PATH...]   draw the named pictures (all when none)
 //   quill_art --manifest images.txt --check               every manifest line has a drawer and back
-//   quill_art --manifest images.txt --out DIR --contact-sheet FILE
+//   quill_art --manifest images.txt --out DIR --contact-sheet FILE [--tile W]
 //                                                         one PNG showing every picture in DIR
 //
 // The manifest gives each picture's path below the data folder, its size and its cells; the output
 // depends only on the drawers and the manifest, so the same sources always give the same bytes.
 
 #include <chrono>
+#include <cstdlib>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   const auto started = std::chrono::steady_clock::now();
   std::string manifest_path, out_dir, sheet, timing;
   bool check = false;
+  int tile = 200;
   std::vector<std::string> only;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
     else if (a == "--contact-sheet" && i + 1 < argc) sheet = argv[++i];
     else if (a == "--timing" && i + 1 < argc) timing = argv[++i];
     else if (a == "--check") check = true;
+    else if (a == "--tile" && i + 1 < argc) tile = std::atoi(argv[++i]);
     else only.push_back(a);
   }
   if (manifest_path.empty()) {
@@ -103,7 +106,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!sheet.empty()) {
-    const bool ok = art::WriteContactSheet(specs, out_dir, sheet, error);
+    const bool ok = art::WriteContactSheet(specs, out_dir, sheet, std::max(40, tile), error);
     if (!ok) std::cerr << error << "\n";
     art::ShutdownFonts();
     return ok ? 0 : 1;

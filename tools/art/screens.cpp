@@ -260,9 +260,7 @@ void AddScreens(Registry& r) {
     WoodBoard(cr, 5, 5, c.w() - 12, c.h() - 12, 14, 0.05);
     SetFont(cr, Face::Bookman, 42);
     const Rgb out = pal::DarkWood;
-    CentredText(cr, "Paused", c.w() / 2.0, c.h() / 2.0 - 8, pal::Cream, &out, 2);
-    SetFont(cr, Face::SansBold, 12);
-    CentredText(cr, "press P to play on", c.w() / 2.0, c.h() / 2.0 + 24, pal::BrassLight);
+    CentredText(cr, "Paused", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, 2);
   };
   r["graphics/Loading/loadingscreen.jpg"] = [](Canvas& c, const Spec&) { LoadingBackground(c.cr()); };
   r["graphics/Loading/ballmask.png"] = [](Canvas& c, const Spec&) { BallMask(c.cr()); };
