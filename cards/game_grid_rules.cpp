@@ -386,7 +386,8 @@ int TGameGrid::MissedACard() {
     if (auto b = GameScreen->Menu->FindButton("enddrive")) b->ClearClick();
   }
   const std::string text = GameText ? GameText->FindString("Tip - Missed A Card") : std::string();
-  GameScreen->PopUpTipDialog = MakePopUpTipDialog(text);
+  GameScreen->PopUpTipDialog =
+      GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);
   GameScreen->PopUpTipType = 1;
   return 1;
 }

@@ -18,6 +18,7 @@
 #include "play/hud.h"
 #include "play/play_effects.h"
 #include "progress/player.h"
+#include "screens/game_dialogs.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
 #include "ui/menu.h"
@@ -38,6 +39,7 @@ std::shared_ptr<TGameImage> OptionalImage(const std::string& name) {
 
 TGameScreen::TGameScreen() {
   name = "game";
+  PopUpTipBuilder = MakePopUpTipDialog;
   Player = std::make_shared<TPlayer>();
 }
 

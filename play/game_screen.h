@@ -3,6 +3,7 @@
 // runs it every logic tick, and answers the play field's calls (end of hole tests, the End Hole
 // and End Drive buttons, the mulligan button, announcer lines, pop-up tips).
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,8 @@ class TGameScreen : public TScreen {
   float StockPenaltyCounter = 0;
   int MissedCardPopUps = 0;
   std::shared_ptr<TDialogOK> PopUpTipDialog;
+  // Builds the pop-up tip dialogs (MakePopUpTipDialog; tests put a builder of their own here).
+  std::function<std::shared_ptr<TDialogOK>(const std::string&)> PopUpTipBuilder;
   int PopUpTipType = 0;
   TOutroAnim OutroAnim;
   std::weak_ptr<class TParticle> CurrentFloatingText;  // the sign floating up now, if any

@@ -5,6 +5,7 @@
 #include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
+#include "play/play_effects.h"
 #include "progress/player.h"
 
 THUD::THUD() {
@@ -61,6 +62,14 @@ int THUD::Manage() {
   if (HoleCashWobble > 0) {
     HoleCashWobble -= Delta;
     if (HoleCashWobble < 0) HoleCashWobble = 0;
+  }
+  if (PendingIron != 0) {
+    PendingIronCounter -= Delta;
+    if (PendingIronCounter <= 0) {
+      const int k = PendingIron;
+      PendingIron = 0;
+      IronToCardEnd(k, PendingIronMulligan);
+    }
   }
   return 0;
 }

@@ -32,6 +32,11 @@ class THUD {
   std::array<int, IRON_COUNT> IronX{}, IronY{};
   std::shared_ptr<TGameImage> IronImage;
   int StopWatchGlows = 0;
+  // A bag iron on its way out of its slot (IronPlayed): its number, whether for a mulligan, and
+  // the ticks left.
+  int PendingIron = 0;
+  int PendingIronMulligan = 0;
+  float PendingIronCounter = 0;
 
   THUD();
 
@@ -45,6 +50,6 @@ class THUD {
   int DriveLengthReset();
   // Writes every held iron's picture into collision layer 1, tagged with its TIronData.
   int IronsCollide();
-  // One tick of the sign wobble.
+  // One tick of the sign wobble and of an iron leaving the bag.
   int Manage();
 };

@@ -69,8 +69,16 @@ int FadeFloatingText(const std::shared_ptr<TParticle>& particle) {
 }
 
 int IronPlayed(int k, int mulligan) {
+  if (!HUD) return 0;
+  // The iron leaves its slot; the HUD turns it into a card when its short flight ends.
+  HUD->PendingIron = k;
+  HUD->PendingIronMulligan = mulligan;
+  HUD->PendingIronCounter = Ticks(140);
+  return 0;
+}
+
+int IronToCardEnd(int k, int mulligan) {
   if (!GameGrid || !CardList || !HUD) return 0;
-  // The iron leaves its bag slot as a face-up iron card.
   const int slot = k - IRON_FIRST;
   if (slot < 0 || slot >= THUD::IRON_COUNT) return 0;
   auto card = CardList->Add(HUD->IronX[static_cast<std::size_t>(slot)],

@@ -19,6 +19,9 @@ int FadeFloatingText(const std::shared_ptr<TParticle>& particle);
 // The bag iron k becomes a card that flies to the foundation (or, for a mulligan, back to the
 // stock).
 int IronPlayed(int k, int mulligan);
+// The end of that flight: a face-up iron card of value k sent to the foundation (or back to the
+// stock), with the play field's card action counter set to its flight time.
+int IronToCardEnd(int k, int mulligan);
 // A burst of token sparkles at (x, y).
 int TokenParticlesMake(float x, float y, int count, int wide);
 // The amount floats up from the card.

@@ -1,0 +1,207 @@
+// Cards in flight, token streams and pixie dust, tick by tick at Delta 1.
+#include <gtest/gtest.h>
+
+#include "cards/pixie_dust.h"
+#include "cards/play_list.h"
+#include "cards/token_generator_list.h"
+#include "gfx/image_bank.h"
+#include "gfx/particle_list.h"
+#include "platform/graphics.h"
+#include "tests/cards/play_fixture.h"
+
+namespace {
+
+std::shared_ptr<TGameImage> SmallImage() {
+  auto img = std::make_shared<TGameImage>();
+  img->image = platform::CreateImage(8, 8, 1);
+  img->w = img->h = 8;
+  img->w2 = img->h2 = 4;
+  return img;
+}
+
+class FlightTest : public PlayFixture {
+ protected:
+  void SetUp() override {
+    PlayFixture::SetUp();
+    Particles = TParticleList::Create();
+    Particles2 = TParticleList::Create();
+    ScoreParticles = TParticleList::Create();
+    savedToken_ = TCard::Token;
+    savedWatch_ = TCard::StopWatchSmall;
+    TCard::Token = SmallImage();
+    TCard::StopWatchSmall = SmallImage();
+  }
+  void TearDown() override {
+    Particles.reset();
+    Particles2.reset();
+    ScoreParticles.reset();
+    TCard::Token = savedToken_;
+    TCard::StopWatchSmall = savedWatch_;
+    PlayFixture::TearDown();
+  }
+  // One tick of the token streams and of the flying tokens.
+  void TokenTick() {
+    TokenGeneratorList->Manage();
+    Particles2->Manage();
+  }
+  TCardRef Flying(int value) {
+    auto c = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, value, 0);
+    c->Spinning = 1;
+    return c;
+  }
+  std::shared_ptr<TGameImage> savedToken_, savedWatch_;
+};
+
+TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {
+  auto c = Flying(5);
+  PlayList->Add(c, 120);
+  EXPECT_EQ(GameGrid->FoundationValue, 5);  // taken at once
+  for (int tick = 1; tick < 120; ++tick) ASSERT_EQ(PlayList->Manage(), 1) << tick;
+  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+  EXPECT_EQ(PlayList->Manage(), 0);
+  EXPECT_EQ(PlayList->Count(), 0);
+  EXPECT_EQ(c->Foundation, 1);
+  EXPECT_EQ(c->Spinning, 0);
+  EXPECT_EQ(c->x, 419);
+  EXPECT_EQ(GameScreen->LevelEndTests, 1);
+}
+
+TEST_F(FlightTest, TwoFlightsHandOverOnlyWhenTheLastLands) {
+  auto a = Flying(5);
+  auto b = Flying(6);
+  PlayList->Add(a, 120);
+  for (int i = 0; i < 10; ++i) PlayList->Manage();
+  PlayList->Add(b, 120);
+  EXPECT_EQ(GameGrid->FoundationValue, 6);
+  EXPECT_EQ(GameGrid->LastFoundationCard, a);
+  for (int i = 0; i < 110; ++i) PlayList->Manage();
+  EXPECT_EQ(a->Foundation, 1);
+  EXPECT_EQ(PlayList->Count(), 1);
+  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+  for (int i = 0; i < 10; ++i) PlayList->Manage();
+  EXPECT_EQ(PlayList->Count(), 0);
+  EXPECT_EQ(GameScreen->LevelEndTests, 1);
+}
+
+TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStillLands) {
+  GameGrid->BlockInput = 1;
+  PlayList->Add(Flying(5), 0);
+  EXPECT_EQ(PlayList->Manage(), 0);
+  EXPECT_EQ(PlayList->Count(), 0);
+  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+}
+
+TEST_F(FlightTest, ABonusOfOneHundredAndTwentyPaysWithTheFifthToken) {
+  TokenGeneratorList->Add(100, 100, 600, 40, TokenQuantityFor(120), 120, 225, 500, 0, 1, 0);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
+  EXPECT_FALSE(GameScreen->EndHoleIsEnabled());
+  std::vector<int> madeAt;
+  int paidAt = 0;
+  for (int tick = 1; tick <= 400; ++tick) {
+    const int bonusBefore = TokenGeneratorList->BonusTokens;
+    TokenTick();
+    if (TokenGeneratorList->BonusTokens > bonusBefore) madeAt.push_back(tick);
+    if (!paidAt && GameScreen->Player->LevelScore > 0) paidAt = tick;
+  }
+  EXPECT_EQ(madeAt, (std::vector<int>{45, 90, 135, 180}));
+  EXPECT_NEAR(paidAt, 280, 1);  // 1400 ms after the card was played
+  EXPECT_EQ(GameScreen->Player->LevelScore, 120);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+  EXPECT_EQ(TokenGeneratorList->Count(), 0);
+  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+}
+
+TEST_F(FlightTest, ASingleTokenBonusArrivesAfterItsFlight) {
+  TokenGeneratorList->Add(100, 100, 600, 40, 1, 15, 225, 500, 0, 1, 0);
+  EXPECT_EQ(TokenGeneratorList->Count(), 0);  // never enters the list
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
+  int paidAt = 0;
+  for (int tick = 1; tick <= 200 && !paidAt; ++tick) {
+    TokenTick();
+    if (GameScreen->Player->LevelScore == 15) paidAt = tick;
+  }
+  EXPECT_NEAR(paidAt, 100, 1);
+}
+
+TEST_F(FlightTest, PenaltiesAreBookedWhenTheLastTokenLeaves) {
+  GameScreen->Player->Score = 50;
+  TokenGeneratorList->Add(700, 560, 0, 0, TokenQuantityFor(60), -60, 225, 0, 1, 1, 0);
+  for (int tick = 1; tick < 90; ++tick) {
+    TokenTick();
+    ASSERT_EQ(GameScreen->Player->Score, 50) << tick;
+  }
+  TokenTick();
+  EXPECT_EQ(GameScreen->Player->Score, 0);  // never below 0
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+}
+
+TEST_F(FlightTest, StreamsThatCouldHangEndOrNeverStart) {
+  GameScreen->EndHoleEnable(1);
+  ASSERT_TRUE(GameScreen->EndHoleIsEnabled());
+  // A single penalty token leaves End Hole alone.
+  GameScreen->Player->LevelScore = 30;
+  TokenGeneratorList->Add(600, 40, 0, 0, 1, -10, 225, 0, 2, 1, 0);
+  EXPECT_EQ(GameScreen->Player->LevelScore, 20);
+  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+  // No tokens at all: booked at once, End Hole stays on.
+  TokenGeneratorList->Add(600, 40, 0, 0, 0, -5, 225, 0, 2, 1, 0);
+  EXPECT_EQ(GameScreen->Player->LevelScore, 15);
+  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+  EXPECT_EQ(Particles2->Count(), 1);
+  // An interval under one tick still ends.
+  TokenGeneratorList->Add(600, 40, 0, 0, 3, -6, 1, 0, 2, 1, 0);
+  for (int i = 0; i < 5; ++i) TokenTick();
+  EXPECT_EQ(TokenGeneratorList->Count(), 0);
+  EXPECT_EQ(GameScreen->Player->LevelScore, 9);
+}
+
+TEST_F(FlightTest, StopwatchTokensGiveTimeBackOnATimedHole) {
+  auto p = GameScreen->Player;
+  p->TimeLimit = 60000;
+  p->TimeTaken = 2000;  // 10 s used
+  auto card = CardList->Add(200, 200, CARDTYPE_NORMAL, 1, 5, 0);
+  card->TokenFactor = 3;
+  GameGrid->TokensMake(card, 1, 1, 1);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
+  for (int i = 0; i < 300; ++i) TokenTick();
+  EXPECT_NEAR(p->TimeTaken, 2000 - 3 * 600, 1e-6);
+  EXPECT_EQ(HUD->StopWatchGlows, 3);
+  EXPECT_EQ(p->LevelScore, 0);  // the amount shown is not paid
+  EXPECT_EQ(p->LastTimeTaken, 59);
+
+  p->TimeUp = 1;
+  GameGrid->TokensMake(card, 1, 1, 1);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+}
+
+TEST_F(FlightTest, PixieDustTiming) {
+  int bursts = 0;
+  std::vector<int> at;
+  TPixieDust dust;
+  dust.MainCounter = 180;
+  dust.Counter = 4;
+  dust.Length = 4;
+  // DialogPixieDust draws nothing without a picture; the shower's timing is read from Counter.
+  for (int tick = 1; tick <= 200; ++tick) {
+    const float before = dust.Counter;
+    dust.Manage();
+    if (dust.MainCounter > 0 && dust.Counter > before) {
+      ++bursts;
+      at.push_back(tick);
+    }
+  }
+  ASSERT_FALSE(at.empty());
+  EXPECT_EQ(at.front(), 5);
+  EXPECT_EQ(at[1], 9);
+  EXPECT_LT(at.back(), 180);
+  EXPECT_EQ(dust.MainCounter, 0);
+
+  TPixieDust zero;
+  zero.MainCounter = 10;
+  zero.Length = 0;  // no interval: one burst per tick, never a hang
+  for (int i = 0; i < 20; ++i) zero.Manage();
+  EXPECT_EQ(zero.MainCounter, 0);
+}
+
+}  // namespace
