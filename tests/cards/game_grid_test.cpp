@@ -40,7 +40,7 @@ class GameGridTest : public PlayFixture {
 
 TEST_F(GameGridTest, LoadReadsTheCoursesHoleFile) {
   GameGrid->Load(1);
-  EXPECT_EQ(GameGrid->HolePar, -1);
+  EXPECT_EQ(GameGrid->HolePar, 3);
   ASSERT_EQ(CardList->Count(), 4);
   auto wedge = Card(3);
   EXPECT_EQ(wedge->CardType, CARDTYPE_WEDGE);
@@ -52,7 +52,7 @@ TEST_F(GameGridTest, LoadReadsTheCoursesHoleFile) {
 TEST_F(GameGridTest, RestoringASavedHoleReadsOnlyThePar) {
   TGameScreen::LoadLevelFromProfile = 1;
   GameGrid->Load(1);
-  EXPECT_EQ(GameGrid->HolePar, -1);
+  EXPECT_EQ(GameGrid->HolePar, 3);
   EXPECT_EQ(CardList->Count(), 0);
 }
 

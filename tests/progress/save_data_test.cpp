@@ -1,0 +1,84 @@
+#include "progress/save_data.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/globals.h"
+#include "platform/files.h"
+#include "progress/player.h"
+
+namespace {
+
+class SaveDataTest : public testing::Test {
+ protected:
+  void SetUp() override { CardList = std::make_shared<TCardList>(); }
+  void TearDown() override { CardList.reset(); }
+};
+
+TEST_F(SaveDataTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
+  auto a = CardList->Add(100, 120, CARDTYPE_NORMAL, 1, 5, 2);
+  a->ID = 1;
+  auto b = CardList->Add(200, 120, CARDTYPE_WATER, 0, 13, 3);
+  b->ID = 2;
+  b->RelationshipSet("1");
+  auto s = CardList->Add(315, 460, CARDTYPE_IRON, 0, 7, 0);
+  s->ID = 104;
+  s->Playfield = 0;
+  s->Stock = 1;
+  s->StockTop = 1;
+
+  TSaveData save;
+  save.StoreHole();
+  platform::OutStream out;
+  save.SaveCards(out);
+  EXPECT_EQ(out.Bytes().size(), 4u + 80 + 88 + 80);
+
+  TSaveData back;
+  platform::InStream in(out.Bytes());
+  EXPECT_EQ(back.LoadCards(in), 1);
+  CardList->Kill();
+  back.Apply();
+  ASSERT_EQ(CardList->Count(), 3);
+  EXPECT_EQ(CardList->Cards[1]->CardType, CARDTYPE_WATER);
+  EXPECT_EQ(CardList->Cards[1]->Relationships, std::vector<int>{1});
+  EXPECT_EQ(CardList->Cards[2]->StockTop, 1);
+  EXPECT_EQ(TCardList::HighID, 105);
+}
+
+TEST_F(SaveDataTest, ADamagedBlockMarksTheHoleInsteadOfRestoringIt) {
+  auto a = CardList->Add(100, 120, CARDTYPE_NORMAL, 1, 5, 2);
+  a->ID = 1;
+  TSaveData save;
+  save.StoreHole();
+  platform::OutStream out;
+  save.SaveCards(out);
+  auto bytes = out.Bytes();
+  bytes[4 + 12] = 40;  // value 40
+
+  TSaveData back;
+  platform::InStream in(bytes);
+  EXPECT_EQ(back.LoadCards(in), 0);
+  EXPECT_EQ(back.HoleDamaged, 1);
+  EXPECT_NE(back.HoleError.find("value"), std::string::npos);
+  EXPECT_TRUE(back.Cards.empty());
+  back.Apply();
+  EXPECT_EQ(CardList->Count(), 0);
+
+  std::vector<unsigned char> huge = {0xff, 0xff, 0xff, 0x7f};
+  platform::InStream in2(huge);
+  EXPECT_EQ(back.LoadCards(in2), 0);
+  EXPECT_EQ(back.HoleDamaged, 1);
+}
+
+TEST(Player, CashAndWinningsNeverFallBelowZero) {
+  TPlayer p;
+  p.ScoreChange(30);
+  p.ScoreChange(-50);
+  EXPECT_EQ(p.Score, 0);
+  p.LevelScoreChange(12);
+  p.LevelScoreChange(-5);
+  EXPECT_EQ(p.LevelScore, 7);
+}
+
+}  // namespace
