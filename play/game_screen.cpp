@@ -43,6 +43,8 @@ TGameScreen::TGameScreen() {
   Player = std::make_shared<TPlayer>();
 }
 
+int TGameScreen::TerminatedUserFunction() { return 0; }
+
 int TGameScreen::Load() {
   ClearedParticle = OptionalImage("cleared");
   InvalidParticle = OptionalImage("invalid");

@@ -49,6 +49,9 @@ class TGameScreen : public TScreen {
 
   TGameScreen();
 
+  // Asked by the application when the window is closed: 0 while no hole is being played.
+  static int TerminatedUserFunction();
+
   int Load() override;
   int Start() override;
   int Kill() override;

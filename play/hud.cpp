@@ -17,6 +17,14 @@ THUD::THUD() {
   }
 }
 
+int THUD::LoadGlobals() {
+  FireworkColours[0].Set(255, 80, 80, 1.0f);
+  FireworkColours[1].Set(255, 220, 60, 1.0f);
+  FireworkColours[2].Set(90, 160, 255, 1.0f);
+  FireworkColours[3].Set(120, 255, 120, 1.0f);
+  return 0;
+}
+
 int THUD::GetIronX() const { return IronX[0] + 17; }
 int THUD::GetIronY() const { return IronY[0] + 240; }
 

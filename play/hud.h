@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cards/game_grid.h"
+#include "util/types.h"
 
 class TGameImage;
 
@@ -38,7 +39,12 @@ class THUD {
   int PendingIronMulligan = 0;
   float PendingIronCounter = 0;
 
+  // The colours of the HUD's fireworks, made once at start-up by LoadGlobals.
+  static inline std::array<TColor, 4> FireworkColours{};
+
   THUD();
+  // Builds the HUD's fixed tables. Returns 0.
+  static int LoadGlobals();
 
   // The point of the golf bag to which the next collected iron flies.
   int GetIronX() const;

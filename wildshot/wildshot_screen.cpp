@@ -1,8 +1,24 @@
 #include "wildshot/wildshot_screen.h"
 
+#include "core/game.h"
+#include "core/globals.h"
+#include "platform/files.h"
 #include "platform/graphics.h"
+#include "util/files.h"
 
 TWildshotScreen::TWildshotScreen() { name = "wildshot"; }
+
+int TWildshotScreen::LoadTextData() {
+  StoryLines.clear();
+  auto in = ccLoadFile((Game ? Game->TextPath : std::string()) + "wildshots.txt");
+  if (!in) return 0;
+  while (!in->Eof()) StoryLines.push_back(in->ReadLine());
+  return 0;
+}
+
+int TWildshotScreen::PreCache() { return 0; }
+
+int TWildshotScreen::KillPrecachedData() { return 0; }
 
 int TWildshotScreen::LoadSpecial() {
   ++SpecialsLoaded;

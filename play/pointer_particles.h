@@ -1,0 +1,7 @@
+#pragma once
+// The sparkle trail of the mouse pointer during play.
+
+// Makes the pointer's sparkles (the pointer's particle function). Returns 0.
+int PointerParticles();
+// Ticks between two sparkles at the current particle level: 15 + 75 * (100 - level) / 100.
+int CalcSparkleLength();
