@@ -11,6 +11,8 @@
 #include "tests/cards/play_fixture.h"
 #include "util/error.h"
 #include "util/globals.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
 
 namespace {
 
@@ -283,6 +285,59 @@ TEST_F(GameGridTest, PlayedCardsNeverWhackThreeTimesInARow) {
     ASSERT_LE(run, 2);
     ASSERT_LE(GameGrid->PlayCard1Last + GameGrid->PlayCard2Last + GameGrid->PlayCard3Last, 2);
   }
+}
+
+}  // namespace
+
+namespace {
+
+class StockSpecialsTest : public PlayFixture {
+ protected:
+  TCardRef StockOf(int type, int value) {
+    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, type, 0, value, 0);
+    c->ID = TCardList::HighID++;
+    c->Playfield = 0;
+    c->Stock = 1;
+    c->FromStock = 1;
+    CardList->StockZOrder();
+    CardList->StockSpread();
+    CardList->StockTopUnmark();
+    CardList->StockTopMark();
+    return c;
+  }
+};
+
+TEST_F(StockSpecialsTest, AWildShotFromTheStockOpensTheWildShotScreen) {
+  auto saved = WildShotScreen;
+  WildShotScreen = std::make_shared<TWildshotScreen>();
+  StockOf(CARDTYPE_NORMAL, 2);
+  auto wild = StockOf(CARDTYPE_WILDSHOT, 1);
+  SetFoundation(8);
+  ClickCard(wild);
+  Ticks(70);
+  EXPECT_EQ(WildShotScreen->SpecialsLoaded, 1);
+  EXPECT_EQ(wild->ToBeDestroyed, 1);
+  EXPECT_EQ(wild->Foundation, 0);
+  EXPECT_EQ(GameGrid->FoundationValue, 8);
+  EXPECT_EQ(CardList->StockTopFind()->Value, 2);
+  WildShotScreen = saved;
+}
+
+TEST_F(StockSpecialsTest, AnIronFromTheStockFliesIntoTheBag) {
+  auto iron = StockOf(CARDTYPE_IRON, 6);
+  SetFoundation(8);
+  ClickCard(iron);
+  Ticks(62);
+  EXPECT_EQ(GameGrid->LastMoveWasIronToBag, 6);
+  EXPECT_EQ(GameGrid->IronOriginalX, GameGrid->STOCKX);
+  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
+  EXPECT_GT(iron->IronToBagCounter, 0);
+  Ticks(60);
+  EXPECT_EQ(GameScreen->Player->Irons[6], 1);
+  EXPECT_FALSE(CardList->Contains(iron.get()));
+  EXPECT_EQ(iron->CardType, CARDTYPE_NONE);
+  EXPECT_EQ(GameScreen->CardToIronAnim, 0);
+  EXPECT_EQ(GameGrid->FoundationValue, 8);
 }
 
 }  // namespace

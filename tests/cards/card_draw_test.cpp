@@ -1,0 +1,83 @@
+// Cards drawn on the headless software renderer, read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include "cards/card.h"
+#include "gfx/image_bank.h"
+#include "platform/graphics.h"
+#include "tests/cards/play_fixture.h"
+
+namespace {
+
+// A sheet whose frame f is filled with the colour (f, 100, 200).
+std::shared_ptr<TGameImage> Sheet(int frames) {
+  auto img = std::make_shared<TGameImage>();
+  img->image = platform::CreateImage(TCard::cardw, TCard::cardh, frames);
+  for (int f = 0; f < frames; ++f) {
+    auto pix = img->image->LockFrame(f);
+    pix->Fill(0xFF000000u | (static_cast<unsigned>(f) << 16) | (100u << 8) | 200u);
+    img->image->UnlockFrame(f);
+  }
+  img->w = TCard::cardw;
+  img->h = TCard::cardh;
+  img->w2 = TCard::cardw2;
+  img->h2 = TCard::cardh2;
+  return img;
+}
+
+class CardDrawTest : public PlayFixture {
+ protected:
+  void SetUp() override {
+    PlayFixture::SetUp();
+    std::string error;
+    platform::GraphicsOptions options;
+    ASSERT_TRUE(platform::GraphicsOpen(options, &error)) << error;
+    saved_[0] = TCard::CardFrontWhite;
+    saved_[1] = TCard::CardBack;
+    TCard::CardFrontWhite = Sheet(52);
+    TCard::CardBack = Sheet(1);
+  }
+  void TearDown() override {
+    TCard::CardFrontWhite = saved_[0];
+    TCard::CardBack = saved_[1];
+    platform::GraphicsClose();
+    PlayFixture::TearDown();
+  }
+  int RedAt(int x, int y) {
+    auto pix = platform::GrabPixmap(x, y, 1, 1);
+    return static_cast<int>((pix->ReadPixel(0, 0) >> 16) & 0xFF);
+  }
+  std::shared_ptr<TGameImage> saved_[2];
+};
+
+TEST_F(CardDrawTest, FaceUpCardsDrawTheirFrameAndFaceDownCardsTheBack) {
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  platform::SetBlend(platform::BLEND_ALPHA);
+  auto king = TCard::Make(100, 100, CARDTYPE_SAND, 1, 13, 3);
+  auto seven = TCard::Make(300, 100, CARDTYPE_NORMAL, 1, 7, 2);
+  auto down = TCard::Make(500, 100, CARDTYPE_NORMAL, 0, 7, 2);
+  king->Draw();
+  seven->Draw();
+  down->Draw();
+  EXPECT_EQ(RedAt(130, 150), 51);
+  EXPECT_EQ(RedAt(330, 150), 32);
+  EXPECT_EQ(RedAt(530, 150), 0);
+  EXPECT_EQ(RedAt(90, 150), 0);  // nothing left of the first card
+}
+
+TEST_F(CardDrawTest, ATurningCardIsSqueezedAboutItsCentre) {
+  platform::SetClsColor(255, 0, 0);
+  platform::Cls();
+  platform::SetBlend(platform::BLEND_ALPHA);
+  auto card = TCard::Make(100, 100, CARDTYPE_NORMAL, 1, 1, 0);
+  card->FlipStart(0);
+  for (int i = 0; i < 12; ++i) card->Manage();  // about half the width left
+  card->Draw();
+  EXPECT_EQ(RedAt(134, 150), 0);    // the centre is covered
+  EXPECT_EQ(RedAt(102, 150), 255);  // the left edge is not
+  float sx = 0, sy = 0;
+  platform::GetScale(&sx, &sy);
+  EXPECT_EQ(sx, 1.0f);  // the drawing scale is put back
+}
+
+}  // namespace
