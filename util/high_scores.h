@@ -20,7 +20,7 @@ class THighScore {
 class THighScoreList {
  public:
   // Subtracted from each name character on writing and added back on reading.
-  static constexpr int NAME_MASK = 37;
+  static constexpr int NAME_MASK = 23;
 
   std::string filepath;  // the name given to Create + ".dat"
   int MaxNameLength = 10;  // stored for the users; not enforced here

@@ -1,0 +1,98 @@
+#include "util/error.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "util/globals.h"
+#include "util/input.h"
+#include "util_test_support.h"
+
+using util_test::ReadAll;
+
+namespace {
+
+class ErrorLog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ccErrorPath = util_test::TempFolder("error-log");
+    platform::LocalDateTime when;
+    when.year = 2026;
+    when.month = 12;
+    when.day = 7;
+    when.hour = 21;
+    when.minute = 5;
+    when.second = 9;
+    platform::PinNow(when);
+  }
+  void TearDown() override {
+    platform::PinNow(platform::LocalDateTime{}, false);
+    ccErrorPath.clear();
+    ccGraphicalErrors = 1;
+    ccModalLoopHook = nullptr;
+  }
+};
+
+platform::Event KeyDownEvent(int key) {
+  platform::Event event;
+  event.kind = platform::EVENT_KEY_DOWN;
+  event.data = key;
+  return event;
+}
+
+}  // namespace
+
+TEST_F(ErrorLog, FatalErrorWritesThreeLinesThenThrows) {
+  ccGraphicalErrors = 0;
+  try {
+    ccRunTimeError("first problem", 1);
+    ADD_FAILURE() << "no exception";
+  } catch (const ccFatalError& error) {
+    EXPECT_STREQ(error.what(), "first problem");
+  }
+  EXPECT_THROW(ccRunTimeError("Error loading file Data/x.txt", 1), ccFatalError);
+  // Only the last report stays.
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"),
+            "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nError loading file Data/x.txt\r\n");
+}
+
+TEST_F(ErrorLog, NonFatalReportReturnsAndNoLogWhenSwitchedOff) {
+  EXPECT_EQ(ccRunTimeError("just a warning", 0), 0);
+  EXPECT_NE(ReadAll(ccErrorPath + "ErrorLog.txt").find("just a warning"), std::string::npos);
+  ccWriteErrors = 0;
+  EXPECT_THROW(ccRunTimeError("unlogged", 1), ccFatalError);
+  ccWriteErrors = 1;
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt").find("unlogged"), std::string::npos);
+}
+
+TEST_F(ErrorLog, InGameBoxWaitsForFreshInputAndSwallowsIt) {
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  platform::PushEvent(KeyDownEvent(platform::KEY_SPACE));  // pending before the box: dropped
+  static int passes;
+  passes = 0;
+  ccModalLoopHook = [] {
+    if (++passes == 3) platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));
+  };
+  EXPECT_THROW(ccRunTimeError("A long message that must wrap inside the box because it is far wider "
+                              "than the six hundred pixels of its width\nand a second line",
+                              1),
+               ccFatalError);
+  EXPECT_EQ(passes, 3);
+  // The box's frame: its grey face and its shadow to the lower right.
+  platform::PixmapRef face = platform::GrabPixmap(110, 300, 1, 1);
+  EXPECT_EQ(face->ReadPixel(0, 0) & 0xFFFFFFu, 0x969696u);
+  EXPECT_EQ(KeyHit(platform::KEY_ENTER), 0);  // the closing key does not reach the game
+  ccDisablePolledInput();
+  EXPECT_EQ(Keys[platform::KEY_ENTER], 0);
+  platform::GraphicsClose();
+}
+
+TEST_F(ErrorLog, LastResortHandlerPrefixesTheProgressCode) {
+  DebugInt = 1011;
+  EXPECT_EQ(HandleGeneralError(std::make_exception_ptr(std::runtime_error("boom"))), 0);
+  DebugInt = 0;
+  EXPECT_EQ(HandleGeneralError(std::make_exception_ptr(42)), 0);
+  EXPECT_EQ(HandleGeneralError(nullptr), 0);
+}
