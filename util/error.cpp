@@ -42,6 +42,8 @@ int ccRunTimeError(const std::string& message, int fatal) {
   if (ccGraphicalErrors != 0 && platform::GraphicsIsOpen()) {
     ccEnablePolledInput();
     ccDialogOK(message, 600, 100);
+    // A warning lets the game go on: its main loop must get its events again.
+    if (fatal == 0) ccDisablePolledInput();
   } else {
     platform::Alert("Error", message);
   }

@@ -89,6 +89,20 @@ TEST_F(ErrorLog, InGameBoxWaitsForFreshInputAndSwallowsIt) {
   platform::GraphicsClose();
 }
 
+TEST_F(ErrorLog, AWarningBoxReturnsAndGivesTheEventsBack) {
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  ccModalLoopHook = [] {
+    platform::Event click;
+    click.kind = platform::EVENT_MOUSE_DOWN;
+    click.data = 1;
+    platform::PushEvent(click);
+  };
+  EXPECT_EQ(ccRunTimeError("only a warning", 0), 0);
+  EXPECT_EQ(ccPolledInputState, 0);
+  platform::GraphicsClose();
+}
+
 TEST_F(ErrorLog, LastResortHandlerPrefixesTheProgressCode) {
   DebugInt = 1011;
   EXPECT_EQ(HandleGeneralError(std::make_exception_ptr(std::runtime_error("boom"))), 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "util/animation.h"
 #include "util/error.h"
 #include "util/globals.h"
 #include "util/types.h"
@@ -162,4 +163,50 @@ TEST_F(Image, LoadingMissingImagesIsFatal) {
   }
   ccWriteErrors = 1;
   ccGraphicalErrors = 1;
+}
+
+TEST_F(Image, PartOfAFrameAndCollisions) {
+  platform::ImageRef image = Pattern(40, 10);
+  ccDrawImageArea(image, 100, 100, 30, 0, 30, 10, 0);  // 20 pixels wider than what is left
+  EXPECT_EQ(Pixel(100, 100), ARGB_Color(0, 30, 0, 7));
+  EXPECT_EQ(Pixel(109, 100), ARGB_Color(0, 39, 0, 7));
+  EXPECT_EQ(Pixel(110, 100), 0u);
+
+  platform::ImageRef dot = platform::CreateImage(10, 10, 1);  // transparent but one pixel
+  dot->SetHandle(0, 0);
+  dot->LockFrame(0)->WritePixel(5, 5, 0xFFFFFFFFu);
+  dot->UnlockFrame(0);
+  EXPECT_EQ(ccImageRectCollide(dot, 50, 50, 0, 50, 50, 4, 4), 0);
+  EXPECT_EQ(ccImageRectCollide(dot, 50, 50, 0, 54, 54, 3, 3), 1);
+}
+
+TEST_F(Image, CrossFadeEndsOnTheSecondImage) {
+  auto red = platform::CreateImage(4, 4, 1);
+  red->LockFrame(0)->Fill(0xFFFF0000u);
+  red->UnlockFrame(0);
+  auto blue = platform::CreateImage(4, 4, 1);
+  blue->LockFrame(0)->Fill(0xFF0000FFu);
+  blue->UnlockFrame(0);
+  red->SetHandle(0, 0);
+  blue->SetHandle(0, 0);
+  auto fade = TCrossFade::Create(red, blue, 10);  // two ticks of 5 ms
+  fade->Draw();
+  EXPECT_EQ(Pixel(1, 1), 0xFF0000u);  // starts on the first image
+  fade->Manage();
+  fade->Manage();
+  fade->Draw();
+  EXPECT_EQ(Pixel(1, 1), 0x0000FFu);
+  EXPECT_EQ(platform::GetBlend(), platform::BLEND_ALPHA);
+}
+
+TEST_F(Image, ScreenFadeOutEndsBlackAndQuiet) {
+  platform::SetColor(255, 255, 255);
+  platform::DrawRect(0, 0, 800, 600);
+  platform::ChannelRef channel = platform::AllocChannel();
+  ASSERT_NE(channel, nullptr);
+  channel->SetVolume(0.8f);
+  ccFadeScreen(20, 1, channel);
+  EXPECT_EQ(Pixel(400, 300), 0u);
+  EXPECT_FLOAT_EQ(channel->Volume(), 0.0f);
+  EXPECT_EQ(platform::GetBlend(), platform::BLEND_SOLID);
 }
