@@ -54,7 +54,7 @@ class PlayFixture : public testing::Test {
 
   static std::string Fixture(const std::string& name) {
     const char* root = std::getenv("QUILL_FIXTURES");
-    return std::string(root ? root : "tests/fixtures/") + "cards/" + name;
+    return std::string(root ? root : QUILL_FIXTURES_DIR) + "cards/" + name;
   }
 
   // Lays out a hole file of the fixtures folder (values 1 until a test sets them).

@@ -32,7 +32,7 @@ class GameScreenTest : public testing::Test {
     Game->Mouse = std::make_shared<TMousePointer>();
     Game->Particles = 0;
     const char* root = std::getenv("QUILL_FIXTURES");
-    Game->DataPrefix = std::string(root ? root : "tests/fixtures/") + "cards/";
+    Game->DataPrefix = std::string(root ? root : QUILL_FIXTURES_DIR) + "cards/";
     savedCourses_ = CourseList;
     CourseList = std::make_shared<TCourseList>();
     auto course = std::make_shared<TCourse>();
