@@ -31,7 +31,9 @@ std::string FatalMessage(const std::function<void()>& action) {
 }
 
 std::vector<std::string> FixtureLines(const std::string& name) {
-  return ccSplitStringIntoLines(*platform::ReadTextFile(Fixture(name)));
+  const std::optional<std::string> text = platform::ReadTextFile(Fixture(name));
+  EXPECT_TRUE(text.has_value()) << Fixture(name);
+  return ccSplitStringIntoLines(text.value_or(""));
 }
 
 }  // namespace
@@ -41,6 +43,7 @@ using ValueList = QuietErrors;
 
 TEST_F(SectionFile, WalkingAFile) {
   const std::vector<std::string> lines = FixtureLines("sections.txt");
+  ASSERT_EQ(lines.size(), 10u);
   int index = 0;
   EXPECT_EQ(ccTestSectionHeader("INTRO", lines[static_cast<std::size_t>(index++)]), 0);  // any case
   EXPECT_EQ(ccLoadSectionArrayFromArray(lines, index),
@@ -59,6 +62,7 @@ TEST_F(SectionFile, WalkingAFile) {
 
 TEST_F(SectionFile, AMisplacedHeaderIsFatal) {
   const std::vector<std::string> lines = FixtureLines("bad_header.txt");
+  ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(FatalMessage([&] { ccTestSectionHeader("TEXT", lines[2]); }), "[TEXT] header hot found");
   EXPECT_EQ(FatalMessage([&] { ccTestSectionHeader("TEXT", " [TEXT]"); }), "[TEXT] header hot found");
   EXPECT_EQ(FatalMessage([&] { ccTestSectionHeader("HINTS", "Some text"); }), "[HINTS] header hot found");

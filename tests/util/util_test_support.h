@@ -19,7 +19,7 @@ namespace util_test {
 
 inline std::string Fixture(const std::string& name) {
   const char* root = std::getenv("QUILL_FIXTURES");
-  return std::string(root != nullptr ? root : "tests/fixtures/") + "util/" + name;
+  return std::string(root != nullptr ? root : UTIL_FIXTURES_DIR) + "util/" + name;
 }
 
 // A fresh folder under the per-user folder of the test process, ending in "/".
