@@ -61,6 +61,8 @@ int TGameScreen::Start() {
   CardToIronAnim = 0;
   EndHoleEnabled = 0;
   TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
+  // A saved hole that could not be read back is played afresh.
+  if (LoadLevelFromProfile && Player->SaveData->HoleDamaged) LoadLevelFromProfile = 0;
   LevelLoad();
   if (!GameGrid) return 0;
   GameGrid->PointerRestore();

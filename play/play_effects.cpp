@@ -31,7 +31,7 @@ int CardToIronMorphStart(const std::shared_ptr<TCard>& card) {
     GameScreen->Player->Irons[static_cast<std::size_t>(iron)] = 1;
   if (CardList) CardList->Remove(card.get());
   if (GameScreen) {
-    if (GameGrid && !GameGrid->BlockInput && !GameGrid->MegaBlock && (!PlayList || PlayList->Count() == 0))
+    if (GameGrid && !GameGrid->BlockInput && (!PlayList || PlayList->Count() == 0))
       GameScreen->LevelEndTest();
     GameScreen->CardToIronAnim -= 1;
     if (GameScreen->CardToIronAnim < 0) GameScreen->CardToIronAnim = 0;

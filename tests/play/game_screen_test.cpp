@@ -145,3 +145,16 @@ TEST_F(GameScreenTest, ASmallHoleIsPlayedToItsEndByClicks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GameScreenTest, ADamagedSavedHoleIsDealtAfresh) {
+  TGameScreen::LoadLevelFromProfile = 1;
+  GameScreen->Player->SaveData->HoleDamaged = 1;
+  GameScreen->Start();
+  EXPECT_EQ(TGameScreen::LoadLevelFromProfile, 0);
+  EXPECT_EQ(GameGrid->CardsLeft, 4);
+  EXPECT_EQ(CardList->Count(), 4 + 23 + 1);
+}
+
+}  // namespace
