@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cards/card.h"
+#include "cards/iron_data.h"
 #include "cards/rules.h"
 #include "gfx/sine_counter.h"
 #include "platform/random.h"
@@ -17,13 +18,6 @@ class TChannelArray;
 class TGameSound;
 class TGameGrid;
 using TGameGridRef = std::shared_ptr<TGameGrid>;
-
-// The number of an iron in the golf bag (2..9): the identity of that iron's picture in the bag's
-// collision test.
-class TIronData {
- public:
-  int Value = 0;
-};
 
 class TGameGrid {
  public:

@@ -92,6 +92,9 @@ int IronToCardEnd(int k, int mulligan) {
     t = Ticks(380);
     tx = static_cast<float>(GameGrid->IronOriginalX);
     ty = static_cast<float>(GameGrid->IronOriginalY);
+    // Its place in the stock, where the card action puts it when it lands.
+    card->OriginalX = tx;
+    card->OriginalY = ty;
     card->FlipStart(0);
     GameGrid->PlaySound(GameGrid->CardFlipSound);
   } else {

@@ -341,3 +341,29 @@ TEST_F(StockSpecialsTest, AnIronFromTheStockFliesIntoTheBag) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
+  StockOf(CARDTYPE_NORMAL, 2);
+  auto iron = StockOf(CARDTYPE_IRON, 6);
+  SetFoundation(8);
+  ClickCard(iron);
+  Ticks(130);
+  ASSERT_EQ(GameGrid->LastMoveWasIronToBag, 6);
+  ASSERT_FALSE(CardList->Contains(iron.get()));
+  GameScreen->MulliganStart();
+  EXPECT_EQ(GameGrid->CardAction, CARDACTION_IRON_TO_STOCK);
+  Ticks(120);
+  EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
+  auto back = CardList->StockTopFind();
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->CardType, CARDTYPE_IRON);
+  EXPECT_EQ(back->Value, 6);
+  EXPECT_EQ(back->FaceUp, 0);
+  EXPECT_EQ(back->x, GameGrid->IronOriginalX);
+  EXPECT_EQ(GameGrid->LastMoveWasIronToBag, 0);
+  EXPECT_EQ(CardList->StockCount(), 2);
+}
+
+}  // namespace
