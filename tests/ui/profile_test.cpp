@@ -1,0 +1,237 @@
+// The profile file: its exact bytes, round trips, and damaged, huge and missing files.
+
+#include "ui/profile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/files_testing.h"
+#include "ui_test_support.h"
+
+namespace {
+
+using ui_test::UiTest;
+
+std::string Fixture(const std::string& name) {
+  const char* base = std::getenv("QUILL_FIXTURES");
+  return std::string(base ? base : "tests/fixtures/") + "ui/" + name;
+}
+
+std::vector<unsigned char> Bytes(const std::string& path) {
+  auto bytes = platform::ReadFileBytes(path);
+  return bytes ? *bytes : std::vector<unsigned char>();
+}
+
+class ProfileTest : public UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    TProfile::CreateUserFunction = nullptr;
+  }
+  void TearDown() override {
+    TProfile::CreateUserFunction = nullptr;
+    UiTest::TearDown();
+  }
+  // Ann as the golden file holds her, with a game block of two ints.
+  static std::shared_ptr<TProfile> MakeAnn() {
+    auto ann = TProfile::Create("Ann");
+    ann->CurrentLevel = 3;
+    ann->LockedLevel = 5;
+    ann->Score = 1234;
+    ann->Lives = -1;
+    ann->Kills = 2147483647;
+    ann->TimeTaken = 12345.5;
+    ann->Difficulty = 2;
+    ann->TipsFlag = 0;
+    ann->InstructionsFlag = 1;
+    ann->HintsShown[0] = ann->HintsShown[7] = ann->HintsShown[99] = 1;
+    ann->SaveUserFunction = [](platform::OutStream& out) {
+      out.WriteInt(42);
+      out.WriteInt(-7);
+      return 0;
+    };
+    return ann;
+  }
+};
+
+TEST_F(ProfileTest, BytesOfAKnownProfile) {
+  auto ann = MakeAnn();
+  EXPECT_EQ(ann->Save(), 0);
+  EXPECT_EQ(Bytes(Game->ProfilePath + "Ann.dat"), Bytes(Fixture("Ann.dat")));
+}
+
+TEST_F(ProfileTest, ReadsTheGoldenFile) {
+  ASSERT_TRUE(platform::CopyFile(Fixture("Ann.dat"), Game->ProfilePath + "Ann.dat"));
+  auto ann = TProfile::Create("Ann");
+  std::vector<std::int32_t> block;
+  ann->LoadUserFunction = [&block](platform::InStream& in) {
+    block.push_back(in.ReadInt());
+    block.push_back(in.ReadInt());
+    return 0;
+  };
+  EXPECT_EQ(ann->Load(), 1);
+  EXPECT_EQ(ann->CurrentLevel, 3);
+  EXPECT_EQ(ann->LockedLevel, 5);
+  EXPECT_EQ(ann->Score, 1234);
+  EXPECT_EQ(ann->Lives, -1);
+  EXPECT_EQ(ann->Kills, 2147483647);
+  EXPECT_EQ(ann->TimeTaken, 12345.5);
+  EXPECT_EQ(ann->Difficulty, 2);
+  EXPECT_EQ(ann->TipsFlag, 0);
+  EXPECT_EQ(ann->HintsShown[7], 1);
+  EXPECT_EQ(ann->HintsShown[8], 0);
+  EXPECT_EQ(block, (std::vector<std::int32_t>{42, -7}));
+}
+
+TEST_F(ProfileTest, RoundTripAtTheEndsOfTheRange) {
+  auto saved = TProfile::Create("Edge");
+  saved->CurrentLevel = INT32_MIN;
+  saved->LockedLevel = INT32_MAX;
+  saved->Score = -8264019;
+  saved->Lives = -1;
+  saved->Kills = 0;
+  saved->TimeTaken = -0.25;
+  saved->HintsSet(1);
+  ASSERT_EQ(saved->Save(), 0);
+  auto loaded = TProfile::Create("Edge");
+  ASSERT_EQ(loaded->Load(), 1);
+  EXPECT_EQ(loaded->CurrentLevel, INT32_MIN);
+  EXPECT_EQ(loaded->LockedLevel, INT32_MAX);
+  EXPECT_EQ(loaded->Score, -8264019);
+  EXPECT_EQ(loaded->Lives, -1);
+  EXPECT_EQ(loaded->TimeTaken, -0.25);
+  for (int flag : loaded->HintsShown) EXPECT_EQ(flag, 1);
+}
+
+TEST_F(ProfileTest, AllZeroValuesStoreTheRunningKeys) {
+  auto zero = TProfile::Create("Zero");
+  zero->CurrentLevel = zero->LockedLevel = zero->Lives = 0;
+  ASSERT_EQ(zero->Save(), 0);
+  platform::InStream in(Bytes(zero->Path()));
+  for (std::uint32_t key : {8264019u, 14166755u, 20069491u, 25972227u, 31874963u}) {
+    EXPECT_EQ(static_cast<std::uint32_t>(in.ReadInt()), key);
+  }
+  EXPECT_EQ(in.Size(), TProfile::HEAD_SIZE);
+}
+
+TEST_F(ProfileTest, MissingFileIsWrittenFromMemory) {
+  auto fresh = TProfile::Create("Cid");
+  fresh->Score = 77;
+  fresh->SaveUserFunction = [](platform::OutStream& out) {
+    out.WriteInt(1);
+    return 0;
+  };
+  EXPECT_EQ(fresh->Load(), 0);
+  EXPECT_EQ(fresh->Score, 77);
+  EXPECT_EQ(platform::FileSize(fresh->Path()), 444);
+}
+
+TEST_F(ProfileTest, RenamedProfileNeverTakesAnotherPlayersProgress) {
+  int created = 0;
+  TProfile::CreateUserFunction = [&created](TProfile&) { return ++created; };
+  auto profile = TProfile::Create("Ann");
+  profile->Score = 5000;
+  ASSERT_EQ(profile->Save(), 0);
+  profile->Name = "Ghost";  // chosen in the player list, but its file has gone meanwhile
+  EXPECT_EQ(profile->Load(), 0);
+  EXPECT_EQ(profile->Score, 0);
+  EXPECT_EQ(created, 2);  // the game's block was made afresh too
+  auto ghost = TProfile::Create("Ghost");
+  ASSERT_EQ(ghost->Load(), 1);
+  EXPECT_EQ(ghost->Score, 0);
+}
+
+TEST_F(ProfileTest, ShortFilesAndHintFlags) {
+  auto full = TProfile::Create("Flags");
+  full->HintsSet(1);
+  ASSERT_EQ(full->Save(), 0);
+  auto bytes = Bytes(full->Path());
+  bytes.resize(40 + 60 * 4);  // ends right after flag 59
+  ASSERT_TRUE(platform::WriteFileAtomic(full->Path(), bytes));
+  EXPECT_EQ(full->Load(), 1);
+  EXPECT_EQ(full->HintsShown[59], 1);
+  EXPECT_EQ(full->HintsShown[60], 0);
+
+  EXPECT_EQ(full->ShowHint(60, 0), 1);
+  EXPECT_EQ(full->ShowHint(60, 0), 0);
+  EXPECT_EQ(full->ShowHint(100, 1), 0);
+  EXPECT_EQ(full->ShowHint(-1, 1), 0);
+}
+
+TEST_F(ProfileTest, TruncatedProfileIsPutAsideNotCrashing) {
+  auto ann = MakeAnn();
+  ASSERT_EQ(ann->Save(), 0);
+  auto bytes = Bytes(ann->Path());
+  bytes.resize(30);  // inside the head
+  ASSERT_TRUE(platform::WriteFileAtomic(ann->Path(), bytes));
+  auto other = TProfile::Create("Ann");
+  other->Score = 9;
+  EXPECT_EQ(other->Load(), -1);
+  EXPECT_EQ(other->Score, 9);  // the profile in memory is untouched
+  EXPECT_NE(other->LastError.find("Ann.dat"), std::string::npos);
+  EXPECT_FALSE(platform::FileExists(ann->Path()));
+  EXPECT_EQ(Bytes(ann->Path() + ".damaged"), bytes);  // kept for the player
+
+  // A file that ends inside a hint flag is damaged too.
+  ASSERT_EQ(ann->Save(), 0);
+  bytes = Bytes(ann->Path());
+  bytes.resize(40 + 4 * 10 + 2);
+  ASSERT_TRUE(platform::WriteFileAtomic(ann->Path(), bytes));
+  EXPECT_EQ(other->Load(), -1);
+}
+
+TEST_F(ProfileTest, HugeCountInTheGameBlockIsRefused) {
+  auto ann = MakeAnn();
+  ann->SaveUserFunction = [](platform::OutStream& out) {
+    out.WriteInt(2000000000);  // a card count no hole has
+    return 0;
+  };
+  ASSERT_EQ(ann->Save(), 0);
+  auto loaded = TProfile::Create("Ann");
+  loaded->LoadUserFunction = [](platform::InStream& in) {
+    const std::int32_t count = in.ReadInt();
+    if (count < 0 || count > 200) return -1;  // range-checked before it is used
+    for (int i = 0; i < count; ++i) in.ReadInt();
+    return 0;
+  };
+  EXPECT_EQ(loaded->Load(), -1);
+  EXPECT_EQ(loaded->CurrentLevel, 1);
+  EXPECT_TRUE(platform::FileExists(ann->Path() + ".damaged"));
+
+  // A hook that reads past the end of a short block is refused the same way.
+  ASSERT_EQ(ann->Save(), 0);
+  loaded->LoadUserFunction = [](platform::InStream& in) {
+    in.ReadInt();
+    in.ReadInt();
+    return 0;
+  };
+  EXPECT_EQ(loaded->Load(), -1);
+}
+
+TEST_F(ProfileTest, UnsafeNamesAreNeverWritten) {
+  auto evil = TProfile::Create("../evil");
+  EXPECT_EQ(evil->Save(), -1);
+  EXPECT_EQ(evil->Load(), -1);
+  EXPECT_FALSE(platform::FileExists(Game->ProfilePath + "../evil.dat"));
+  std::string message;
+  EXPECT_EQ(TProfile::CheckNewName("Dee", message), 0);
+  EXPECT_EQ(TProfile::CheckNewName("  ", message), -1);
+  EXPECT_EQ(message, "");
+}
+
+TEST_F(ProfileTest, FailedSaveLeavesTheOldFileAndIsReported) {
+  auto ann = MakeAnn();
+  ASSERT_EQ(ann->Save(), 0);
+  const auto before = Bytes(ann->Path());
+  ann->Score = 1;
+  platform::InterruptNextWriteForTests();  // a full disk half way through
+  EXPECT_EQ(ann->Save(), -1);
+  EXPECT_NE(ann->LastError.find("Could not create file '"), std::string::npos);
+  EXPECT_EQ(Bytes(ann->Path()), before);
+  Game->ProfilePath = root_ + "no-such-folder/";
+  EXPECT_EQ(ann->Save(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,232 @@
+// The text field and the text input dialog as the new-player name prompt.
+
+#include "ui/text_input.h"
+
+#include "platform/files.h"
+#include "ui/button.h"
+#include "ui/dialog_ok.h"
+#include "ui/dialog_text_input.h"
+#include "ui/label.h"
+#include "ui/menu.h"
+#include "ui/profile.h"
+#include "ui_test_support.h"
+#include "util/input.h"
+#include "util/text_draw.h"
+
+namespace {
+
+using ui_test::UiTest;
+
+class TextInputTest : public UiTest {
+ protected:
+  // Runs `steps` logic steps of the field; returns the last non-zero result.
+  int Run(TTextInput& field, int steps) {
+    int last = 0;
+    for (int i = 0; i < steps; ++i) {
+      Step();
+      const int r = field.Manage();
+      if (r != 0) last = r;
+    }
+    return last;
+  }
+};
+
+TEST_F(TextInputTest, LengthAndWidthLimits) {
+  TTextInput field;
+  field.MaxLength = 12;
+  field.Init(nullptr, "", 0, 0, nullptr);
+  EXPECT_EQ(Game->BlockKeys, 1);
+  Type("abcdefghijklm");
+  Run(field, 13);
+  EXPECT_EQ(field.Text, "abcdefghijkl");
+
+  TTextInput narrow;
+  narrow.MaxLength = 12;
+  const int charWidth = ccTextWidth("W");
+  narrow.MaxPixelWidth = 3 * charWidth;
+  narrow.Init(nullptr, "", 0, 0, nullptr);
+  Type("WWWW");
+  Run(narrow, 4);
+  EXPECT_EQ(narrow.Text, "WWW");
+}
+
+TEST_F(TextInputTest, BannedCharactersBackspaceAndOneCharacterPerStep) {
+  TTextInput field;
+  field.MaxLength = 30;
+  field.MakeCharsFileNameSafe();
+  EXPECT_EQ(field.BannedChars.size(), 15u);
+  field.Init(nullptr, "a/", 0, 0, nullptr);
+  Type("\"|*\\/:;~?<>,+=%");
+  Type("b c");
+  TypeCode(233);  // an accented letter is ignored
+  TypeCode(127);
+  Run(field, 20);
+  EXPECT_EQ(field.Text, "a/b c");  // a banned character of the starting text stays
+  TypeCode(8);
+  Step();
+  field.Manage();
+  EXPECT_EQ(field.Text, "a/b ");
+  Type("xyz");
+  Step();
+  field.Manage();
+  EXPECT_EQ(field.Text, "a/b x");  // one character per step, in typing order
+}
+
+TEST_F(TextInputTest, EnterAndEscape) {
+  TTextInput field;
+  field.AllowNull = 0;
+  field.Init(nullptr, "", 0, 0, nullptr);
+  TypeCode(8);
+  TypeCode(13);
+  EXPECT_EQ(Run(field, 2), 0);  // Enter on an empty text is ignored
+  EXPECT_EQ(field.Active, 1);
+  Type("Al");
+  TypeCode(13);
+  EXPECT_EQ(Run(field, 3), 1);
+  EXPECT_EQ(field.Done, 1);
+  EXPECT_EQ(Game->BlockKeys, 0);
+  field.Reset();
+  Type("x");
+  TypeCode(27);
+  EXPECT_EQ(Run(field, 2), -1);
+  EXPECT_EQ(field.Text, "");
+  field.AllowEscToAbort = 0;
+  field.Reset();
+  TypeCode(27);
+  EXPECT_EQ(Run(field, 1), 0);
+  EXPECT_EQ(field.Active, 1);
+}
+
+TEST_F(TextInputTest, CursorBlinksEvery250Ms) {
+  TTextInput field;
+  field.Init(nullptr, "", 0, 0, nullptr);
+  EXPECT_EQ(field.CursorFlashSpeed, 50);
+  Run(field, 49);
+  EXPECT_EQ(field.CursorOn, 1);
+  Run(field, 1);
+  EXPECT_EQ(field.CursorOn, 0);
+}
+
+// The name prompt as the game builds it: 12 characters, 200 pixels, file-name-safe, the existing
+// profile check with its error dialog.
+class NamePromptTest : public TextInputTest {
+ protected:
+  std::shared_ptr<TDialogTextInput> MakePrompt(int withCancel) {
+    auto prompt = TDialogTextInput::Create("Enter your name", "", 12, nullptr, 380, 0, 0, 200);
+    prompt->MenuCreate(withCancel, 10);
+    prompt->SetupText(nullptr, nullptr, nullptr, 0, nullptr);
+    prompt->TextInput->MakeCharsFileNameSafe();
+    prompt->ErrorCheckFunc = [](const std::string& text, std::string& message) {
+      return TProfile::CheckNewName(text, message);
+    };
+    prompt->ErrorDialogFunc = [this](const std::string& message) {
+      shownMessage = message;
+      auto dialog = TDialogOK::Create(message, nullptr, 380, 0, 0);
+      dialog->Start();
+      return dialog;
+    };
+    prompt->MenuPosition();
+    prompt->Start();
+    return prompt;
+  }
+  int Drive(TDialogTextInput& prompt, int steps) {
+    for (int i = 0; i < steps; ++i) {
+      Step();
+      const int r = prompt.Manage();
+      if (r != 0) return r;
+    }
+    return 0;
+  }
+  std::string shownMessage;
+};
+
+TEST_F(NamePromptTest, AcceptsWithFirstLetterUpperCased) {
+  auto prompt = MakePrompt(1);
+  EXPECT_EQ(Game->BlockKeys, 1);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 1);
+  Type("ann lee");
+  TypeCode(13);
+  EXPECT_EQ(Drive(*prompt, 10), 1);
+  EXPECT_EQ(prompt->TextInput->Text, "Ann lee");
+  EXPECT_EQ(Game->BlockKeys, 0);
+  prompt->Kill();
+}
+
+TEST_F(NamePromptTest, LimitsOfTheName) {
+  auto prompt = MakePrompt(1);
+  Type("abcdefghijklmnop");
+  Type("?*");
+  Drive(*prompt, 20);
+  EXPECT_EQ(prompt->TextInput->Text, "abcdefghijkl");
+  EXPECT_EQ(prompt->TextInput->MaxPixelWidth, 200);
+  // Space types a space and never clicks OK.
+  auto field = prompt->TextInput;
+  field->Text = "ab";
+  field->CurrentChar = 3;
+  Type(" ");
+  Key(32);
+  EXPECT_EQ(Drive(*prompt, 2), 0);
+  EXPECT_EQ(field->Text, "ab ");
+  prompt->Kill();
+}
+
+TEST_F(NamePromptTest, ExistingNameRefusedWithProfileExists) {
+  ASSERT_TRUE(platform::WriteFileAtomic(Game->ProfilePath + "Bob.dat", std::string(440, '\0')));
+  auto prompt = MakePrompt(1);
+  Type("bob");
+  TypeCode(13);
+  EXPECT_EQ(Drive(*prompt, 6), 0);
+  ASSERT_TRUE(prompt->DialogOK);
+  EXPECT_FALSE(shownMessage.empty());
+  EXPECT_EQ(prompt->TextInput->Text, "Bob");  // stays upper-cased
+  Key(13);  // closes the error box
+  EXPECT_EQ(Drive(*prompt, 3), 0);
+  EXPECT_FALSE(prompt->DialogOK);
+  EXPECT_EQ(prompt->TextInput->Active, 1);  // typing resumes with the text kept
+  TypeCode(8);
+  Type("by");
+  TypeCode(13);
+  EXPECT_EQ(Drive(*prompt, 6), 1);
+  EXPECT_EQ(prompt->TextInput->Text, "Boby");
+  prompt->Kill();
+}
+
+TEST_F(NamePromptTest, BlankAndDotNamesRefused) {
+  auto prompt = MakePrompt(1);
+  Type("   ");
+  TypeCode(13);
+  EXPECT_EQ(Drive(*prompt, 6), 0);
+  EXPECT_FALSE(prompt->DialogOK);           // refused quietly, as an empty name
+  EXPECT_EQ(prompt->TextInput->Active, 1);  // and typing goes on
+  prompt->TextInput->Text = "";
+  prompt->TextInput->CurrentChar = 1;
+  Type("..x");
+  TypeCode(13);
+  EXPECT_EQ(Drive(*prompt, 6), 0);
+  EXPECT_TRUE(prompt->DialogOK);
+  EXPECT_FALSE(TProfile::IsValidName("../x"));
+  EXPECT_FALSE(TProfile::IsValidName(".."));
+  prompt->Kill();
+}
+
+TEST_F(NamePromptTest, EscapeCancelsOnlyWithCancelButton) {
+  auto withCancel = MakePrompt(1);
+  Type("al");
+  TypeCode(27);
+  EXPECT_EQ(Drive(*withCancel, 5), -1);
+  withCancel->Kill();
+  EXPECT_EQ(Game->BlockKeys, 0);
+
+  auto okOnly = MakePrompt(0);
+  Type("al");
+  TypeCode(27);
+  Key(27);
+  EXPECT_EQ(Drive(*okOnly, 5), 0);
+  EXPECT_EQ(okOnly->TextInput->Text, "al");
+  EXPECT_EQ(Game->BlockKeys, 1);
+  okOnly->Kill();  // killed while typing: the framework keys come back
+  EXPECT_EQ(Game->BlockKeys, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 0);
+}
+
+}  // namespace
