@@ -1,0 +1,163 @@
+#include "gfx/bitmap_font.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gfx/font.h"
+#include "gfx/shadow.h"
+#include "gfx_test_support.h"
+#include "util/error.h"
+#include "util/globals.h"
+#include "util/types.h"
+
+namespace {
+
+const std::string kEuro = "\xE2\x82\xAC";
+
+class BitmapFontTest : public gfx_test::DrawTest {
+ protected:
+  void SetUp() override {
+    DrawTest::SetUp();
+    font_ = TBitmapFont::Create(gfx_test::Fixture("fonts/testfont"), -1);
+  }
+  TBitmapFontRef font_;
+};
+
+TEST_F(BitmapFontTest, ReadsTheDescriptorIntoItsSlots) {
+  EXPECT_DOUBLE_EQ(font_->ScaleFactor, 1.0);
+  EXPECT_DOUBLE_EQ(font_->TextureW, 64);
+  EXPECT_DOUBLE_EQ(font_->TextureH, 32);
+  EXPECT_EQ(font_->ID[65], 65);
+  EXPECT_DOUBLE_EQ(font_->width[65], 8.0 / 64);
+  EXPECT_DOUBLE_EQ(font_->height[66], 12.0 / 32);
+  EXPECT_DOUBLE_EQ(font_->xOffset[65], 1);
+  EXPECT_DOUBLE_EQ(font_->yOffset[65], 2);
+  EXPECT_DOUBLE_EQ(font_->xAdvance[89], 9);  // keys in any order on the line
+  // The first code of 256 or more takes slot 256; its negative offset reads as a number.
+  EXPECT_EQ(font_->ID[256], 8364);
+  EXPECT_DOUBLE_EQ(font_->xOffset[256], -1);
+  EXPECT_EQ(font_->NumExtraChars, 1);
+  EXPECT_EQ(font_->FindChar(kEuro), 256);
+  EXPECT_EQ(font_->FindChar("A"), 0);
+  EXPECT_EQ(font_->SlotOf(0x263A), 0);  // not in the table: slot 0
+  // Seven glyphs, the blank last line (slot 0, zeros); the line with a negative code is skipped.
+  EXPECT_EQ(font_->NumChars, 8);
+  EXPECT_DOUBLE_EQ(font_->xAdvance[0], 0);
+}
+
+TEST_F(BitmapFontTest, DescriptorsCannotWriteOutsideTheTable) {
+  TBitmapFont font;
+  std::vector<std::string> lines = {"scaleF=2.00", "scaleW=64 scaleH=64",
+                                    "id=-300 x=1 xadvance=5"};
+  for (int i = 0; i < 150; ++i)
+    lines.push_back("id=" + std::to_string(1000 + i) + " xadvance=" + std::to_string(i % 10));
+  font.ParseDescriptor(lines);
+  EXPECT_EQ(font.NumExtraChars, TBitmapFont::MAX_EXTRA_CHARS);
+  EXPECT_EQ(font.ID[355], 1099);
+  EXPECT_EQ(font.SlotOf(1100), 0);
+  EXPECT_DOUBLE_EQ(font.ScaleFactor, 2.0);
+}
+
+TEST_F(BitmapFontTest, WidthCountsTheGapBetweenGlyphsOnly) {
+  EXPECT_DOUBLE_EQ(font_->StringWidth(""), 0);
+  EXPECT_DOUBLE_EQ(font_->StringWidth("A"), 9);
+  EXPECT_DOUBLE_EQ(font_->StringWidth("AB"), 19);
+  EXPECT_DOUBLE_EQ(font_->StringWidth("A" + kEuro), 16);
+  font_->CharGap = 1.0;
+  EXPECT_DOUBLE_EQ(font_->StringWidth("A"), 9);
+  EXPECT_DOUBLE_EQ(font_->StringWidth("AB"), 20);
+  EXPECT_DOUBLE_EQ(font_->StringWidth("\x01"), 0);  // an empty slot moves by the gap, less one gap
+  font_->ScaleFactor = 2.0;
+  EXPECT_DOUBLE_EQ(font_->StringWidth("AB"), 40);
+  EXPECT_EQ(font_->TruncateString("ABAB", 20), "AB");
+}
+
+TEST_F(BitmapFontTest, HeightDividesByOneLessThanTheLength) {
+  // (10 + 12 + 10 + 10 + 10 + 10) / 5
+  EXPECT_DOUBLE_EQ(font_->StringHeight("ABCXYZ"), 62.0 / 5);
+  EXPECT_DOUBLE_EQ(font_->StringHeight("B"), 12);  // one character: no division by zero
+  EXPECT_DOUBLE_EQ(font_->StringHeight(""), 0);
+  EXPECT_EQ(font_->TextHeight("anything"), 12);
+}
+
+TEST_F(BitmapFontTest, DrawsGlyphsWithOffsetsAndAlignment) {
+  font_->Draw("AB", 100, 100, 0, 0, 0, 0, 0);
+  EXPECT_EQ(Pixel(101, 102), 0xFFFF0000u);  // A: offset (1, 2)
+  EXPECT_EQ(Pixel(100, 102) & 0xFFFFFF, 0u);
+  EXPECT_EQ(Pixel(109, 100), 0xFF00FF00u);  // B after A's advance of 9
+
+  platform::Cls();
+  font_->DrawAligned("A", 400, 100, 2, 1, 1, 0);  // right-aligned: ends at 400
+  EXPECT_EQ(Pixel(392, 105), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(400, 105) & 0xFFFFFF, 0u);
+
+  platform::Cls();
+  font_->DrawAligned("A", 400, 100, 3, 0, 0, 0);  // no such alignment: nothing
+  EXPECT_EQ(Pixel(392, 105) & 0xFFFFFF, 0u);
+}
+
+TEST_F(BitmapFontTest, CharGapShiftsEachGlyphByTheScaledGap) {
+  font_->ScaleFactor = 2;
+  font_->Draw("BBB", 0, 200, 0, 0, 0, 0, 0);
+  EXPECT_EQ(Pixel(40, 200), 0xFF00FF00u);  // third glyph starts at 2 * 10 * 2 = 40
+  platform::Cls();
+  font_->CharGap = 1.0;
+  font_->Draw("BBB", 0, 200, 0, 0, 0, 0, 0);
+  EXPECT_EQ(Pixel(40, 200) & 0xFFFFFF, 0u);
+  EXPECT_EQ(Pixel(44, 200), 0xFF00FF00u);  // 2 * 2 pixels further right
+}
+
+TEST_F(BitmapFontTest, LongTextsAreDrawnWhole) {
+  std::string text(300, 'B');
+  text += "A";
+  font_->Draw(text, 0, 300, 0, 0, 0, 0, 0);
+  // Every glyph advances 10; the 301st (an A) starts at 3000 + 1, far off screen, so look at the
+  // 280th instead: it lies at 2790 with a scale of 1/4.
+  platform::Cls();
+  platform::SetScale(0.25f, 0.25f);
+  font_->Draw(text, 0, 300, 0, 0, 0, 0, 0);
+  platform::SetScale(1, 1);
+  EXPECT_EQ(Pixel(750, 301), 0xFFFF0000u);  // the A at (3000 + 1) / 4
+}
+
+TEST_F(BitmapFontTest, ShadowPassIsBlackAndRestoresColourAndAlpha) {
+  platform::SetClsColor(255, 255, 255);
+  platform::Cls();
+  ccShadowTextSet(2, 2, 1.0f);
+  ccTextAlpha = 1.0f;
+  platform::SetColor(10, 20, 30);
+  font_->DrawAlignedWithShadow("C", 500, 500, 0, 1, 1);
+  EXPECT_EQ(Pixel(509, 511) & 0xFFFFFF, 0u);  // the shadow's corner, right of and below C
+  int r, g, b;
+  platform::GetColor(&r, &g, &b);
+  EXPECT_EQ(r, 10);
+  EXPECT_EQ(g, 20);
+  EXPECT_EQ(b, 30);
+  ccShadowTextSet(1, 1, 0.5f);
+}
+
+TEST_F(BitmapFontTest, MissingFilesAreFatalWithTheirNames) {
+  EXPECT_THROW(TBitmapFont::Create(gfx_test::Fixture("fonts/nothere"), -1), ccFatalError);
+}
+
+TEST_F(BitmapFontTest, FontMeasuresWithItsBitmapFontAndAppliesItsStyle) {
+  auto colour = TColor::Create(255, 0, 0, 0.25f);
+  auto shadow = TShadow::Create(3, 4, 0.75f);
+  auto font = TFont::Create(nullptr, colour, shadow, 0, font_, nullptr);
+  EXPECT_FLOAT_EQ(font->H, 62.0f / 5);
+  font->Apply();
+  EXPECT_FLOAT_EQ(ccShadowTextDepthX, 3);
+  EXPECT_FLOAT_EQ(ccShadowTextDepthY, 4);
+  EXPECT_FLOAT_EQ(ccShadowTextAlpha, 0.75f);
+  EXPECT_FLOAT_EQ(ccTextAlpha, 0.25f);
+  EXPECT_FLOAT_EQ(platform::GetAlpha(), 0.25f);
+  ccShadowTextSet(1, 1, 0.5f);
+  ccTextAlpha = 1.0f;
+  colour->Restore();
+  font->Kill();
+  EXPECT_EQ(font->BitmapFont, nullptr);
+}
+
+}  // namespace
