@@ -38,15 +38,15 @@ struct ScreenRect {
 // Where layout cards may lie on the 800 x 600 play screen: every card rectangle must fit inside
 // PLAY_AREA and must not touch any of HUD_AREAS (hole marker, stopwatch, hole-cash sign, run
 // indicator, score sign, stock and foundation, golf cart and bag).
-constexpr ScreenRect PLAY_AREA = {8, 112, 792, 434};
+constexpr ScreenRect PLAY_AREA = {8, 126, 792, 430};
 constexpr ScreenRect HUD_AREAS[] = {
-    {0, 0, 196, 118},    // hole marker with the hole's name
-    {190, 0, 300, 132},  // stopwatch of timed holes
-    {296, 0, 426, 100},  // hole-cash sign
-    {420, 0, 650, 118},  // run indicator
-    {0, 432, 218, 600},  // score sign
+    {0, 0, 196, 118},      // hole marker with the hole's name
+    {190, 0, 300, 128},    // stopwatch of timed holes
+    {296, 0, 426, 100},    // hole-cash sign
+    {420, 0, 650, 118},    // run indicator
+    {0, 432, 218, 600},    // score sign
     {305, 452, 495, 570},  // stock fan and foundation
-    {535, 426, 800, 600},  // golf cart and bag
+    {535, 430, 800, 600},  // golf cart and bag
 };
 
 // The screen rectangle of a card placed at hole-file position (x, y).

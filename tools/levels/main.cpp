@@ -1,0 +1,269 @@
+// quill_levels: designs every hole of the game's seventy courses, checks each layout, deals it many
+// times, solves every deal with full knowledge and plays it as a careful player would, sets the
+// hole's par from those results, and writes the course list, the course files, the hole files,
+// the level manifest and a report.
+//
+//   quill_levels --out data/levels --manifest data/manifest/levels.txt --report report.txt
+//                [--deals 40] [--threads 3]
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cards/hole_solver.h"
+#include "courses.h"
+#include "platform/random.h"
+#include "shapes.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double REACH_SHARE = 0.9;  // the full-knowledge search reaches par in this share of deals
+
+struct HoleJob {
+  int course = 0;
+  int hole = 0;  // from 0
+  HoleDesign design;
+  HoleSample sample;
+  DealOptions deal;
+  int par = 0;
+  int rejected = 0;  // designs refused by the layout checks before this one
+  std::string rejectReason;  // the first fault of the last refused design
+  double solveSeconds = 0;
+  long solves = 0;
+  std::string error;
+};
+
+// The tutorial's nine holes each show one thing more.
+DesignParams TutorialParams(int hole, DealOptions& deal) {
+  DesignParams p;
+  p.faceUpCovered = 1.0;
+  p.tokens = 0;
+  switch (hole) {
+    case 0: p.family = 1; p.minCards = 10; p.maxCards = 15; deal.irons = 0; deal.wildShots = 0; break;
+    case 1: p.family = 0; p.minCards = 14; p.maxCards = 18; deal.irons = 0; deal.wildShots = 1; break;
+    case 2: p.family = 2; p.minCards = 15; p.maxCards = 20; p.faceUpCovered = 0.8; deal.irons = 1; break;
+    case 3: p.family = 5; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.7; p.water = 0.25; break;
+    case 4: p.family = 3; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.6; p.bunkers = 1; break;
+    case 5: p.family = 7; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.2; break;
+    case 6: p.family = 6; p.minCards = 18; p.maxCards = 24; p.faceUpCovered = 0.4; p.tokens = 0.3; break;
+    case 7: p.family = 4; p.minCards = 18; p.maxCards = 24; p.faceUpCovered = 0.4; p.water = 0.1; p.bunkers = 1; break;
+    default: p.family = 0; p.minCards = 20; p.maxCards = 26; p.faceUpCovered = 0.3; p.water = 0.08;
+      p.bunkers = 1; p.tokens = 0.1; break;
+  }
+  return p;
+}
+
+DesignParams CourseParams(const CourseSpec& c, int index, int hole, platform::Random& rng) {
+  const double d = c.difficulty;
+  DesignParams p;
+  p.family = index * 3 + hole;
+  p.minCards = 18 + static_cast<int>(std::lround(14 * d));
+  p.maxCards = 26 + static_cast<int>(std::lround(16 * d));
+  p.faceUpCovered = c.name == "Dazedev Evadedi" ? 0.0 : 0.6 * std::pow(1.0 - d, 1.3);
+  p.water = index < 2 ? 0.0 : 0.03 + 0.09 * d;
+  p.bunkers = index < 3 ? 0 : rng.Rand(0, d > 0.5 ? 2 : 1);
+  p.tokens = 0.08 + 0.08 * d;
+  return p;
+}
+
+// Par slack: how far above the careful player's mean par lies; it shrinks as the game goes on.
+double Slack(const CourseSpec& c, int index) { return index == 0 ? 1.5 : 1.2 - 1.7 * c.difficulty; }
+
+void RunJob(HoleJob& job, const CourseSpec& course, int deals, THoleSolver& solver) {
+  platform::Random rng(0x51ED5EEDull * (job.course + 1) + 7919ull * (job.hole + 1));
+  DesignParams params = job.course == 0 ? TutorialParams(job.hole, job.deal)
+                                        : CourseParams(course, job.course, job.hole, rng);
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    job.design = DesignHole(params, rng);
+    const auto faults = ValidateHoleLayout(job.design.hole);
+    if (faults.empty()) break;
+    ++job.rejected;
+    job.rejectReason = faults.front();
+    ++params.family;  // try another shape
+  }
+  const auto faults = ValidateHoleLayout(job.design.hole);
+  if (!faults.empty()) {
+    job.error = faults.front();
+    return;
+  }
+  SolverLayout layout;
+  if (!BuildSolverLayout(job.design.hole, layout, job.error)) return;
+  const auto start = std::chrono::steady_clock::now();
+  job.sample = SampleHole(layout, job.deal, deals, 0xD1CEull + 131ull * job.course + job.hole, solver);
+  job.solveSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  job.solves = deals;
+  job.par = ChoosePar(job.sample, Slack(course, job.course), REACH_SHARE, layout.count);
+  job.design.hole.par = job.par;
+}
+
+bool WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  return static_cast<bool>(out);
+}
+
+double Share(int hits, int total) { return total ? static_cast<double>(hits) / total : 0.0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  fs::path outDir = "data/levels";
+  fs::path manifest;
+  fs::path reportPath;
+  int deals = 40;
+  int threads = 3;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string key = argv[i];
+    if (key == "--out") outDir = argv[i + 1];
+    else if (key == "--manifest") manifest = argv[i + 1];
+    else if (key == "--report") reportPath = argv[i + 1];
+    else if (key == "--deals") deals = std::max(4, std::atoi(argv[i + 1]));
+    else if (key == "--threads") threads = std::max(1, std::atoi(argv[i + 1]));
+    else {
+      std::cerr << "quill_levels: unknown option " << key << "\n";
+      return 2;
+    }
+  }
+
+  std::vector<CourseSpec> courses = BuildCourseTable();
+  std::vector<HoleJob> jobs;
+  for (int c = 0; c < COURSE_COUNT; ++c)
+    for (int h = 0; h < courses[c].holes; ++h) {
+      HoleJob job;
+      job.course = c;
+      job.hole = h;
+      jobs.push_back(job);
+    }
+
+  std::atomic<std::size_t> next{0};
+  std::vector<std::thread> pool;
+  for (int t = 0; t < threads; ++t)
+    pool.emplace_back([&] {
+      THoleSolver solver;
+      for (std::size_t j = next++; j < jobs.size(); j = next++)
+        RunJob(jobs[j], courses[jobs[j].course], deals, solver);
+    });
+  for (auto& t : pool) t.join();
+  for (const auto& job : jobs)
+    if (!job.error.empty()) {
+      std::cerr << "quill_levels: course " << job.course + 1 << " hole " << job.hole + 1 << ": "
+                << job.error << "\n";
+      return 1;
+    }
+
+  // Perfect-hole goals: about two thirds of the perfect holes the careful player makes on the
+  // course where the goal is played, at least one.
+  for (auto& c : courses) {
+    if (c.unlockWord != "PERFECT" || c.unlockedBy < 0) continue;
+    double expected = 0;
+    for (const auto& job : jobs)
+      if (job.course == c.unlockedBy) expected += ShareAtOrBelow(job.sample.player, 0);
+    c.unlockValue = std::max(1, static_cast<int>(std::floor(expected * 0.65)));
+  }
+  for (std::size_t i = 1; i < courses.size(); ++i)
+    if (i >= 2 && courses[i - 1].timed) courses[i].unlockValue = courses[i - 1].unlockValue;
+
+  // Files.
+  for (const char* sub : {"courses", "holes"}) {
+    fs::create_directories(outDir / sub);
+    for (const auto& f : fs::directory_iterator(outDir / sub))
+      if (f.path().extension() == ".txt") fs::remove(f.path());
+  }
+  std::ostringstream manifestText;
+  manifestText << "# Level data below Data/, made by the level designer (tools/levels/) into data/levels/.\n"
+               << "# path | loaded by\n"
+               << "levels/CourseList.csv | course list (second loading stage)\n";
+  bool ok = WriteText(outDir / "CourseList.csv", CourseListText(courses));
+  std::vector<int> cardCounts;
+  for (int c = 0; c < COURSE_COUNT; ++c) {
+    std::vector<std::string> names;
+    int par = 0, cards = 0;
+    for (const auto& job : jobs) {
+      if (job.course != c) continue;
+      char file[96];
+      std::snprintf(file, sizeof file, "%s_%02d.txt", courses[c].slug.c_str(), job.hole + 1);
+      names.push_back(file);
+      char title[160];
+      std::snprintf(title, sizeof title, "%s, hole %d", courses[c].name.c_str(), job.hole + 1);
+      ok = ok && WriteText(outDir / "holes" / file, HoleFileText(job.design, title));
+      par += job.par;
+      cards += static_cast<int>(job.design.hole.cards.size());
+      cardCounts.push_back(static_cast<int>(job.design.hole.cards.size()));
+    }
+    const std::string courseFile = courses[c].name + ".txt";
+    ok = ok && WriteText(outDir / "courses" / courseFile, CourseFileText(courses[c], par, cards, names));
+    manifestText << "levels/courses/" << courseFile << " | course file (course list loading)\n";
+    for (const auto& n : names) manifestText << "levels/holes/" << n << " | hole file (course loading, play field)\n";
+  }
+  if (!manifest.empty()) ok = ok && WriteText(manifest, manifestText.str());
+  if (!ok) {
+    std::cerr << "quill_levels: could not write the level files into " << outDir << "\n";
+    return 1;
+  }
+
+  // Report.
+  std::ostringstream report;
+  std::sort(cardCounts.begin(), cardCounts.end());
+  double seconds = 0;
+  long solves = 0;
+  int incomplete = 0, rejected = 0;
+  for (const auto& job : jobs) {
+    seconds += job.solveSeconds;
+    solves += job.solves;
+    incomplete += job.sample.incomplete;
+    rejected += job.rejected;
+  }
+  report << "Holes: " << jobs.size() << "; cards per hole min " << cardCounts.front() << ", median "
+         << cardCounts[cardCounts.size() / 2] << ", max " << cardCounts.back() << "\n";
+  report << "Deals per hole: " << deals << "; deals solved: " << solves << " in " << seconds
+         << " s of search and play (" << (solves ? 1000.0 * seconds / solves : 0)
+         << " ms per deal); searches cut by the node budget: " << incomplete
+         << "; designs refused by the checks: " << rejected << "\n";
+  report << "Per course: number, name, holes, timed, cards, par, full-knowledge search at or under par"
+            " (share of hole deals), careful player under par (share of hole deals), careful player"
+            " wins the purse (share of simulated rounds), unlock rule\n";
+  for (int c = 0; c < COURSE_COUNT; ++c) {
+    int reach = 0, under = 0, total = 0, par = 0, cards = 0;
+    std::vector<int> roundTotals(deals, 0);
+    for (const auto& job : jobs) {
+      if (job.course != c) continue;
+      par += job.par;
+      cards += static_cast<int>(job.design.hole.cards.size());
+      for (int t = 0; t < deals; ++t) {
+        reach += job.sample.best[t] <= job.par ? 1 : 0;
+        under += job.sample.player[t] < job.par ? 1 : 0;
+        roundTotals[t] += std::min(job.sample.player[t] - job.par, 5);
+        ++total;
+      }
+    }
+    const int purses = static_cast<int>(std::count_if(roundTotals.begin(), roundTotals.end(), [](int v) { return v < 0; }));
+    char line[400];
+    std::snprintf(line, sizeof line, "%2d %-22s %2d %s %4d %4d  %5.1f%%  %5.1f%%  %5.1f%%  %s %d\n", c + 1,
+                  courses[c].name.c_str(), courses[c].holes, courses[c].timed ? "T" : "-", cards, par,
+                  100 * Share(reach, total), 100 * Share(under, total), 100 * Share(purses, deals),
+                  courses[c].unlockWord.empty() ? "-" : courses[c].unlockWord.c_str(), courses[c].unlockValue);
+    report << line;
+  }
+  report << "Examples of refused designs:\n";
+  int shown = 0;
+  for (const auto& job : jobs)
+    if (job.rejected > 0 && shown < 8) {
+      report << "  course " << job.course + 1 << " hole " << job.hole + 1 << ": " << job.rejectReason << "\n";
+      ++shown;
+    }
+  std::cout << report.str();
+  if (!reportPath.empty()) WriteText(reportPath, report.str());
+  return 0;
+}
