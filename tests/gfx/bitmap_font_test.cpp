@@ -11,6 +11,7 @@
 #include "util/error.h"
 #include "util/globals.h"
 #include "util/types.h"
+#include "util/word_wrap.h"
 
 namespace {
 
@@ -136,6 +137,38 @@ TEST_F(BitmapFontTest, ShadowPassIsBlackAndRestoresColourAndAlpha) {
   EXPECT_EQ(g, 20);
   EXPECT_EQ(b, 30);
   ccShadowTextSet(1, 1, 0.5f);
+}
+
+TEST_F(BitmapFontTest, StringArraysStackLinesAndCentreVertically) {
+  font_->DrawStringArray({"A", "B"}, 100, 400, 0, 0, 0, 0, 0, 20, 0);
+  EXPECT_EQ(Pixel(101, 402), 0xFFFF0000u);  // line 0 at y 400
+  EXPECT_EQ(Pixel(100, 420), 0xFF00FF00u);  // line 1 at y 420
+  platform::Cls();
+  // Line height 0: the whole part of the height of "ABCXYZ" (12); two lines centred on y.
+  font_->DrawStringArray({"B", "B"}, 100, 400, 0, 0, 0, 0, 0, 0, 1);
+  EXPECT_EQ(Pixel(100, 388), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(100, 387) & 0xFFFFFF, 0u);
+}
+
+TEST_F(BitmapFontTest, HandleModeDrawsAboutTheHandleAndLeavesThePageAsItWas) {
+  font_->ChangeHandle = 1;
+  font_->HandleX = 0;
+  font_->HandleY = 0;
+  font_->Draw("B", 200, 200, 0, 0, 0, 0, 0);
+  EXPECT_EQ(Pixel(201, 201), 0xFF00FF00u);
+  EXPECT_DOUBLE_EQ(font_->HandleX, -10);  // the pen stays, the handle moves
+  EXPECT_FLOAT_EQ(font_->Image->HandleX(), 0);
+  font_->HandleX = 0;
+  font_->Draw("B", 300, 200, 1, 0, 0, 0, 0);  // centred: the handle moves by half the width
+  EXPECT_DOUBLE_EQ(font_->HandleX, -5);
+}
+
+TEST_F(BitmapFontTest, WordWrapMeasuresWithTheBitmapFont) {
+  font_->CharGap = 1;
+  // "AB AB" is 9 + 10 + advance of " " (0) + 9 + 10 with four gaps = 42 > 41.
+  const auto wrapped = ccWordWrapArray({"AB AB"}, 41, font_);
+  EXPECT_EQ(wrapped, (std::vector<std::string>{"AB", "AB"}));
+  EXPECT_EQ(ccWordWrapArray({"AB AB"}, 42, font_), (std::vector<std::string>{"AB AB"}));
 }
 
 TEST_F(BitmapFontTest, MissingFilesAreFatalWithTheirNames) {

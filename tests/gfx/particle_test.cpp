@@ -214,6 +214,29 @@ TEST_F(ParticleTest, FadeAllAndClear) {
   EXPECT_EQ(p->Particles.lock(), list_);  // Clear does not tell the particles
 }
 
+TEST_F(ParticleTest, AZoomedSceneMovesOnItsStoredCoordinates) {
+  auto p = list_->AddNew(100, 50, image_, 2, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+  list_->EnableUpdateOriginalCoords();
+  list_->Move();
+  EXPECT_FLOAT_EQ(p->x, 100);  // the motion acts on ox, oy now
+  EXPECT_FLOAT_EQ(p->ox, 102);
+  list_->ProcessScale(2, 2, 10, 20);
+  EXPECT_FLOAT_EQ(p->x, 214);
+  EXPECT_FLOAT_EQ(p->y, 120);
+  EXPECT_FLOAT_EQ(p->BaseScaleX, 2);
+  list_->AddOffsets(-14, 0);
+  EXPECT_FLOAT_EQ(p->x, 200);
+}
+
+TEST_F(ParticleTest, LightBlendDrawsAdditivelyAndReturnsToAlphaBlending) {
+  auto p = list_->AddNew(400, 300, image_, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0);
+  platform::SetBlend(platform::BLEND_ALPHA);
+  EXPECT_EQ(p->Draw(), 1);
+  EXPECT_EQ(platform::GetBlend(), platform::BLEND_ALPHA);
+  p->Kill();
+  EXPECT_EQ(p->Draw(), 0);  // dead particles draw nothing
+}
+
 TEST_F(ParticleTest, GlobalListsExistFromTheStart) {
   for (const auto& list : {AmbientParticles, BackgroundParticles, IronParticles, Particles,
                            Particles2, AnimatedParticles, ScoreParticles, DialogParticles}) {

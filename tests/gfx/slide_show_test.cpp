@@ -174,6 +174,26 @@ TEST_F(SlideShowTest, LetterBoxCoversTopAndBottom) {
   EXPECT_EQ(Pixel(10, 485) & 0xFFFFFF, 0u);
 }
 
+TEST_F(SlideShowTest, APictureSlideIsCentredAndPrecached) {
+  const std::string dir = gfx_test::ScratchFolder("slides");
+  gfx_test::WritePng(dir + "intro/1.png", 64, 48, 0xFF102030);
+  TSlideShow show;
+  auto hold = Effect(0, 1000);
+  auto slide = show.AddSlide(dir + "intro/1.png", 2, 1, nullptr, hold, nullptr, "first");
+  EXPECT_EQ(slide->CurrentEffect, hold);
+  EXPECT_FLOAT_EQ(slide->x, 400);
+  EXPECT_FLOAT_EQ(slide->y, 300);
+  EXPECT_EQ(slide->Image->midhandled, 1);
+  EXPECT_TRUE(slide->name.empty());
+  show.PreCache();
+  show.Draw();
+  EXPECT_EQ(Pixel(400, 300), 0xFF102030u);
+  EXPECT_EQ(Pixel(367, 300) & 0xFFFFFF, 0u);
+  show.Kill();
+  EXPECT_EQ(show.Count(), 0);
+  EXPECT_EQ(slide->Image, nullptr);
+}
+
 TEST_F(SlideShowTest, CopiedEffectsStartWithoutZoomOrMaskFade) {
   auto effect = Effect(1, 1000);
   effect->ZoomSpeed = 0.01f;

@@ -188,6 +188,44 @@ TEST_F(SpriteTest, BoundsCheckAndOutOfBoundsUseTheUnscaledHalves) {
   EXPECT_EQ(s.OutOfBounds(), 1);
 }
 
+TEST_F(SpriteTest, MadeFromAFileCentredOnTheScreen) {
+  const std::string dir = gfx_test::ScratchFolder("sprites");
+  gfx_test::WritePng(dir + "header.png", 101, 40, 0xFFFFFFFF);
+  Game->ImagePath = dir;
+  auto s = TSprite::CreateFromFile("header", 5, 6, 1, -1);
+  EXPECT_FLOAT_EQ(s->x, 400);
+  EXPECT_FLOAT_EQ(s->y, 300);
+  EXPECT_EQ(s->w, 101);
+  EXPECT_FLOAT_EQ(s->w2, 50);
+  EXPECT_EQ(s->image->midhandled, 1);
+  EXPECT_EQ(s->image->name, "HEADER");
+  s->image->MidHandle(0);
+  s->CentreX(77);
+  EXPECT_EQ(s->image->midhandled, 1);
+  EXPECT_FLOAT_EQ(s->y, 77);
+  EXPECT_FLOAT_EQ(s->Width(), 101);
+  s->ScaleX = 2;
+  s->BaseScaleX = 3;  // the base scale does not enter the width
+  EXPECT_FLOAT_EQ(s->Width(), 202);
+}
+
+TEST_F(SpriteTest, OriginalCoordsMoveAndScaleBack) {
+  TSprite s;
+  s.x = 10;
+  s.y = 20;
+  s.StoreOriginalCoords();
+  s.dx = 1;
+  s.dy = 2;
+  s.MoveOriginalCoords();
+  EXPECT_FLOAT_EQ(s.x, 10);
+  EXPECT_FLOAT_EQ(s.ox, 11);
+  s.BaseScaleX = 2;
+  s.BaseScaleY = 0.5f;
+  s.ScaleOriginalCoords();
+  EXPECT_FLOAT_EQ(s.x, 22);
+  EXPECT_FLOAT_EQ(s.y, 11);
+}
+
 class SpriteDrawTest : public DrawTest {};
 
 TEST_F(SpriteDrawTest, DrawsTheAnimatedFrameAtItsPosition) {
