@@ -12,6 +12,12 @@
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  // Defaults for headless runs; a variable already set by the caller wins.
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  setenv("ALSOFT_DRIVERS", "null", 0);
+  setenv("QUILLBROOK_DATA", QUILL_TEST_DATA_PREFIX, 0);
+  setenv("QUILL_FIXTURES", QUILL_TEST_FIXTURES, 0);
   platform::SetHeadless(true);
   std::string templ = (std::filesystem::temp_directory_path() / "quill-test-XXXXXX").string();
   if (mkdtemp(templ.data()) != nullptr) setenv("XDG_DATA_HOME", templ.c_str(), 1);
