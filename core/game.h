@@ -277,6 +277,8 @@ class TGame {
   // Plays a sound on the channel variable through the sound switch and volume. An empty variable
   // receives the new channel the sound plays on.
   int GameSoundPlay(platform::ChannelRef& channel, const TSoundToPlay& sound, float pan);
+  int GameSoundPlay(platform::ChannelRef& channel, const platform::SoundRef& sound, float volume,
+                    float pitch, float pan);
   // The same for any named sound with the fields `sound`, `pitch` and `volume` (TGameSound).
   template <class NamedSound>
   int GameSoundPlay(platform::ChannelRef& channel, const NamedSound& sound, float pan) {

@@ -216,6 +216,11 @@ int TGame::GameSoundPlay(platform::ChannelRef& channel, const TSoundToPlay& soun
   return 0;
 }
 
+int TGame::GameSoundPlay(platform::ChannelRef& channel, const platform::SoundRef& sound,
+                         float volume, float pitch, float pan) {
+  return GameSoundPlay(channel, TSoundToPlay{sound, pitch, volume}, pan);
+}
+
 int TGame::SoundSetVolume(int volume, int save) {
   SoundVolume = std::clamp(volume, 0, 100);
   if (save == 1) {

@@ -1,0 +1,89 @@
+// Pause, focus loss and the music and speech switches around them.
+#include "core_fixture.h"
+
+class PauseTest : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    screen = StartScreen("paused");
+    Game->MusicLoad("theme.wav", 1);
+    Game->MusicPlay(0);
+  }
+  std::shared_ptr<TCountingScreen> screen;
+};
+
+TEST_F(PauseTest, PHoldsTheScreenAndSilencesMusicAndSpeechUntilAClick) {
+  Push(platform::EVENT_KEY_DOWN, 80);
+  Pass(5);
+  EXPECT_EQ(Game->Paused, 1);
+  EXPECT_EQ(Game->Music, 0);
+  EXPECT_EQ(Game->Speech, 0);
+  const int logicBefore = screen->logic;
+  Pass(20);
+  EXPECT_EQ(screen->logic, logicBefore);
+
+  Push(platform::EVENT_MOUSE_DOWN, 1, 5, 5);
+  Pass(5);
+  EXPECT_EQ(Game->Paused, 0);
+  EXPECT_EQ(Game->Music, 1);
+  EXPECT_EQ(Game->Speech, 1);
+  EXPECT_TRUE(Game->MusicChannel->Playing());
+  EXPECT_EQ(Game->Upper->MouseGetMh(0), 0);  // the click went to the resume
+}
+
+TEST_F(PauseTest, EscAlsoResumesWithoutLeavingTheScreen) {
+  Game->Paused = 1;
+  Game->Pause();
+  Push(platform::EVENT_KEY_DOWN, 27);
+  Pass(5);
+  EXPECT_EQ(Game->Paused, 0);
+  EXPECT_EQ(Game->GameFade->Active, 0);
+  EXPECT_EQ(Game->Music, 1);
+}
+
+TEST_F(PauseTest, FocusLossSuspendsAndGivesBackMusicButNotSpeechThatWasOff) {
+  Game->SpeechOff();
+  Push(platform::EVENT_APP_SUSPEND);
+  Pass(5);
+  EXPECT_EQ(Game->Suspended, 1);
+  EXPECT_EQ(Game->Paused, 0);
+  EXPECT_EQ(Game->Music, 0);
+  const int logicBefore = screen->logic;
+  Pass(20);
+  EXPECT_EQ(screen->logic, logicBefore);
+
+  Push(platform::EVENT_APP_RESUME);
+  Pass(5);
+  EXPECT_EQ(Game->Suspended, 0);
+  EXPECT_EQ(Game->Music, 1);
+  EXPECT_EQ(Game->Speech, 0);
+}
+
+TEST_F(PauseTest, BlockedKeysLeavePauseAndEscAloneButNotTheQuit) {
+  Game->BlockKeys = 1;
+  Push(platform::EVENT_KEY_DOWN, 80);
+  Push(platform::EVENT_KEY_DOWN, 27);
+  Pass(5);
+  EXPECT_EQ(Game->Paused, 0);
+  EXPECT_EQ(Game->GameFade->Active, 0);
+  Push(platform::EVENT_APP_TERMINATE);
+  Pass(5);
+  EXPECT_EQ(Game->GameFade->Active, 1);
+  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
+}
+
+TEST_F(PauseTest, AQuitWhilePausedEndsAtOnce) {
+  Push(platform::EVENT_KEY_DOWN, 80);
+  Pass(5);
+  Push(platform::EVENT_APP_TERMINATE);
+  EXPECT_EQ(Pass(5), -1);
+}
+
+TEST_F(PauseTest, AClickCountsInOneLogicStepOnly) {
+  Push(platform::EVENT_MOUSE_DOWN, 1, 5, 5);
+  Game->FixedRateLogic->SetDelta(1);
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->Upper->MouseGetMh(0), 1);
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->Upper->MouseGetMh(0), 0);
+}
