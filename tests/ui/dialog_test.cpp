@@ -186,3 +186,27 @@ TEST_F(DialogTest, WrappedCaptionInFixedWidth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogTest, DrawsDimmedScreenBoxAndButtons) {
+  platform::SetClsColor(200, 200, 200);
+  platform::Cls();
+  auto dialog = TDialogOK::Create("Note", nullptr, 380, 0, 0);
+  dialog->SetTransitions(0, 0, 0.5f, 0);
+  dialog->DrawHighlight = 0;
+  dialog->Start();
+  EXPECT_EQ(dialog->Draw(), 1);
+  auto pixel = [](int x, int y) {
+    auto pixmap = platform::GrabPixmap(x, y, 1, 1);
+    return pixmap ? pixmap->ReadPixel(0, 0) & 0xFFFFFFu : 0u;
+  };
+  EXPECT_NEAR(static_cast<int>(pixel(5, 5) & 0xFF), 100, 2);  // 200 darkened by half
+  EXPECT_EQ(pixel(dialog->x + 2, dialog->y + 2), 0x969696u);    // the plain box, 150 grey
+  auto ok = dialog->Menu->FindButton("OK");
+  EXPECT_EQ(pixel(static_cast<int>(ok->x) + 50, static_cast<int>(ok->y) + 20), 0x808080u);
+  dialog->Close(1);
+  EXPECT_EQ(dialog->Draw(), 0);
+}
+
+}  // namespace

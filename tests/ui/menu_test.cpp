@@ -3,6 +3,7 @@
 #include "ui/menu.h"
 
 #include "platform/audio.h"
+#include "platform/graphics.h"
 #include "ui/button.h"
 #include "ui/mouse_pointer.h"
 #include "ui_test_support.h"
@@ -285,6 +286,49 @@ TEST_F(ButtonTest, DisabledButtonStillClickableUnlessInert) {
   menu->Manage();
   EXPECT_EQ(button->Clicked, 0);
   EXPECT_EQ(button->MouseOver, 0);
+}
+
+}  // namespace
+
+namespace {
+
+platform::Argb Pixel(int x, int y) {
+  auto pixmap = platform::GrabPixmap(x, y, 1, 1);
+  return pixmap ? pixmap->ReadPixel(0, 0) & 0xFFFFFFu : 0;
+}
+
+class ButtonDrawTest : public ButtonTest {
+ protected:
+  void SetUp() override {
+    ButtonTest::SetUp();
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+  }
+};
+
+TEST_F(ButtonDrawTest, PictureForEachStateAndOffset) {
+  menu->Draw(0, 0);
+  EXPECT_EQ(Pixel(360, 110), 0x808080u);
+  EXPECT_EQ(Pixel(455, 110), 0x000000u);
+  MoveTo(400, 120);
+  Step();
+  menu->Manage();
+  menu->Draw(10, 0);  // the picture moves, the clickable area does not
+  EXPECT_EQ(Pixel(455, 110), 0xC0C0C0u);
+  EXPECT_EQ(button->offx, 10);
+  MakeMenuPicture("b_disabled", 100, 40, 0xFF204080u);
+  button->LoadDisabled("b_disabled");
+  button->Disabled = 1;
+  MoveTo(0, 0);
+  Step();
+  menu->Manage();
+  platform::Cls();
+  menu->Draw(0, 0);
+  EXPECT_EQ(Pixel(360, 110), 0x204080u);
+  button->Active = 0;
+  platform::Cls();
+  EXPECT_EQ(button->Draw(), 0);
+  EXPECT_EQ(Pixel(360, 110), 0x000000u);
 }
 
 }  // namespace
