@@ -19,7 +19,17 @@ namespace {
 
 constexpr std::size_t kLogLimit = 20000;  // a silent game session must not grow the log forever
 
+class SoundImpl;
+
+// A voice whose channel was let go while its sound still played: it plays to its end, then the
+// source is deleted. Holding the sound keeps its buffer alive until then.
+struct DetachedVoice {
+  ALuint source;
+  std::shared_ptr<SoundImpl> sound;
+};
+
 struct AudioState {
+  std::vector<DetachedVoice> detached;
   ALCdevice* device = nullptr;
   ALCcontext* context = nullptr;
   int generation = 0;  // grows when a device opens, so buffers of an earlier one are known stale
@@ -195,10 +205,17 @@ class ChannelImpl final : public Channel {
  public:
   ChannelImpl() = default;
   ~ChannelImpl() override {
-    if (source_ != 0 && generation_ == Audio().generation && Live()) {
-      alSourceStop(source_);
-      alDeleteSources(1, &source_);
+    if (!LiveSource()) return;
+    // Like a fire-and-forget sound, a one-shot sound whose channel is dropped plays to its end; a
+    // looping one would never end and nobody could stop it, so it stops now.
+    ALint state = AL_STOPPED;
+    alGetSourcei(source_, AL_SOURCE_STATE, &state);
+    if (state == AL_PLAYING && sound_ && !sound_->Loops()) {
+      Audio().detached.push_back(DetachedVoice{source_, sound_});
+      return;
     }
+    alSourceStop(source_);
+    alDeleteSources(1, &source_);
   }
   ChannelImpl(const ChannelImpl&) = delete;
   ChannelImpl& operator=(const ChannelImpl&) = delete;
@@ -321,6 +338,22 @@ class ChannelImpl final : public Channel {
   float volume_ = 1.0f, pan_ = 0.0f, rate_ = 1.0f;
 };
 
+// Deletes the sources of let-go voices that have finished (or all of them when `all`).
+void ReapDetached(bool all) {
+  auto& voices = Audio().detached;
+  for (auto it = voices.begin(); it != voices.end();) {
+    ALint state = AL_STOPPED;
+    if (!all) alGetSourcei(it->source, AL_SOURCE_STATE, &state);
+    if (all || state != AL_PLAYING) {
+      alSourceStop(it->source);
+      alDeleteSources(1, &it->source);
+      it = voices.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
 }  // namespace
 
 bool AudioOpen(const std::string& driver, std::string* error) {
@@ -347,6 +380,8 @@ bool AudioOpen(const std::string& driver, std::string* error) {
 
 void AudioClose() {
   auto& a = Audio();
+  if (a.context != nullptr) ReapDetached(true);
+  a.detached.clear();
   if (a.context != nullptr) {
     alcMakeContextCurrent(nullptr);
     alcDestroyContext(a.context);
@@ -384,7 +419,10 @@ SoundRef LoadSound(const std::string& path, int flags) {
   return std::make_shared<SoundImpl>(real, (flags & SOUND_LOOP) != 0, std::move(pcm));
 }
 
-ChannelRef AllocChannel() { return std::make_shared<ChannelImpl>(); }
+ChannelRef AllocChannel() {
+  if (Live()) ReapDetached(false);
+  return std::make_shared<ChannelImpl>();
+}
 
 ChannelRef PlaySound(const SoundRef& sound) {
   auto channel = AllocChannel();

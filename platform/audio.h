@@ -54,7 +54,8 @@ std::vector<std::string> AudioDrivers();
 // missing or cannot be decoded. In silent mode the file is still checked and decoded.
 SoundRef LoadSound(const std::string& path, int flags = 0);
 ChannelRef AllocChannel();
-// Plays on a new channel and returns it.
+// Plays on a new channel and returns it. A channel let go while a one-shot sound plays on it
+// lets the sound play to its end; a looping sound stops with its last reference.
 ChannelRef PlaySound(const SoundRef& sound);
 
 // What the silent back-end saw, for tests: one line per call, e.g. "play NAME", "volume 0.40".

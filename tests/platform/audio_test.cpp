@@ -86,6 +86,48 @@ TEST(AudioTest, NoDeviceMeansSilenceNotAFailure) {
   platform::SetHeadless(true);
 }
 
+// OpenAL Soft's null output: a real device that plays into nothing.
+TEST(AudioTest, OpenAlChannelsFollowPlayPauseAndStop) {
+  setenv("ALSOFT_DRIVERS", "null", 1);
+  platform::SetHeadless(false);
+  if (!platform::AudioOpen("OpenAL Generic Software", nullptr)) {
+    platform::SetHeadless(true);
+    GTEST_SKIP() << "OpenAL's null output is not available";
+  }
+  EXPECT_FALSE(platform::AudioIsSilent());
+  ASSERT_TRUE(test_media::WriteWav(TempPath("long.wav"), 2000));
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("loop.ogg"), 300));
+  auto long_sound = platform::LoadSound(TempPath("long.wav"));
+  auto loop = platform::LoadSound(TempPath("loop.ogg"), platform::SOUND_LOOP);
+  ASSERT_NE(long_sound, nullptr);
+  ASSERT_NE(loop, nullptr);
+
+  auto channel = platform::AllocChannel();
+  channel->Play(long_sound, true);
+  EXPECT_TRUE(channel->Playing());  // cued
+  channel->SetVolume(0.5f);
+  channel->SetPan(0.3f);
+  channel->SetRate(1.5f);
+  channel->Resume();
+  EXPECT_TRUE(channel->Playing());
+  channel->Pause();
+  EXPECT_TRUE(channel->Playing());
+  channel->Stop();
+  EXPECT_FALSE(channel->Playing());
+  EXPECT_FLOAT_EQ(channel->Volume(), 0.5f);
+
+  // Channels let go of: the one-shot plays on detached, the loop stops; neither crashes later.
+  platform::PlaySound(long_sound);
+  platform::PlaySound(loop);
+  auto again = platform::PlaySound(loop);
+  EXPECT_TRUE(again->Playing());
+  long_sound.reset();
+  again.reset();
+  platform::AudioClose();
+  EXPECT_TRUE(platform::AudioIsSilent());
+  platform::SetHeadless(true);
+}
+
 TEST(AudioTest, NoneDriverIsSilentByChoice) {
   EXPECT_TRUE(platform::AudioOpen("None", nullptr));
   EXPECT_TRUE(platform::AudioIsSilent());
