@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/graphics_internal.h"
+#include "platform/input.h"
 #include "platform/input_internal.h"
 #include "platform/system.h"
 #include "platform/text_encoding.h"
@@ -173,6 +174,7 @@ bool OpenWindow(std::string* error) {
     SDL_RenderSetLogicalSize(g.renderer, g.width, g.height);
   }
   SDL_ShowCursor(g.cursor_visible ? SDL_ENABLE : SDL_DISABLE);
+  EnableTextInput(detail::TextInputWanted());
   return true;
 }
 
@@ -384,7 +386,7 @@ std::vector<GraphicsMode> GraphicsModes() {
 
 void DesktopSize(int* width, int* height) {
   int w = 1024, h = 768;
-  if (!IsHeadless() && SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+  if (!IsHeadless() && (SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)) {
     SDL_DisplayMode desktop;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
       w = desktop.w;
@@ -402,7 +404,7 @@ void Flip(int sync) {
     SDL_RenderFlush(g.renderer);
     return;
   }
-  const bool want_vsync = sync != 0;
+  const bool want_vsync = sync < 0 ? g.vsync : sync != 0;
   if (want_vsync != g.vsync) {
     SDL_RenderSetVSync(g.renderer, want_vsync ? 1 : 0);
     g.vsync = want_vsync;

@@ -56,7 +56,8 @@ std::vector<GraphicsMode> GraphicsModes();
 // The desktop's size in pixels (headless: 1024 x 768).
 void DesktopSize(int* width, int* height);
 
-// Presents the back buffer; sync 1 waits for the vertical blank (when the driver allows), 0 not.
+// Presents the back buffer; sync 1 waits for the vertical blank (when the driver allows), 0 not,
+// -1 keeps the setting of the previous flip (at first the window's `vsync` option).
 void Flip(int sync);
 void SetClsColor(int r, int g, int b);
 void Cls();  // clears the whole back buffer (inside the viewport) with the clear colour

@@ -136,6 +136,7 @@ void NoteMousePosition(int x, int y) {
   In().mouse_x = x;
   In().mouse_y = y;
 }
+bool TextInputWanted() { return In().text_input; }
 }  // namespace detail
 
 bool PollEvent(Event* event) {
