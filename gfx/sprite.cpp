@@ -11,6 +11,7 @@
 #include "platform/graphics.h"
 #include "util/animation.h"
 #include "util/globals.h"
+#include "util/strings.h"
 #include "util/types.h"
 
 namespace {
@@ -47,10 +48,7 @@ TSpriteRef TSprite::CreateFromFile(const std::string& name, float x, float y, in
 int TSprite::Init() { return 0; }
 
 int TSprite::SetName(const std::string& n) {
-  std::string upper = n;
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  name = upper;
+  name = ccUpperCase(n);
   return 0;
 }
 

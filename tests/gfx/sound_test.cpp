@@ -86,9 +86,15 @@ TEST_F(SoundTest, PlayedVolumeIsTheSoundVolumeTimesTheCallersVolume) {
   EXPECT_FLOAT_EQ(sound_->volume, 0.5f);
   EXPECT_FLOAT_EQ(channel->OriginalVolume, 0.5f);
   EXPECT_NEAR(channel->Channel->Volume(), 0.4f, 1e-6);
+  // What the audio layer was told: the volume set on the cued sound, then the start.
+  float lastVolume = -1;
   bool resumed = false;
-  for (const auto& rec : platform::AudioLog())
-    if (rec.what == "resume" && rec.sound.find("crowd_cheer3") != std::string::npos) resumed = true;
+  for (const auto& rec : platform::AudioLog()) {
+    if (rec.sound.find("crowd_cheer3") == std::string::npos) continue;
+    if (rec.what == "volume") lastVolume = rec.value;
+    if (rec.what == "resume") resumed = true;
+  }
+  EXPECT_NEAR(lastVolume, 0.4f, 1e-6);
   EXPECT_TRUE(resumed);
 }
 
