@@ -265,6 +265,26 @@ TEST_F(GraphicsTest, LinesWithAndWithoutTheirLastPixel) {
   EXPECT_EQ(Pixel(14, 60), kBlack);
 }
 
+TEST_F(GraphicsTest, OvalsPolygonsAndTurnedRectangles) {
+  platform::SetColor(0, 255, 0);
+  platform::DrawOval(100, 100, 40, 20);
+  EXPECT_EQ(Pixel(120, 110), kGreen);
+  EXPECT_EQ(Pixel(101, 110), kGreen);
+  EXPECT_EQ(Pixel(101, 101), kBlack);  // the bounding box's corner is outside the oval
+  EXPECT_EQ(Pixel(141, 110), kBlack);
+
+  platform::DrawPoly({{200, 100}, {240, 100}, {240, 120}, {200, 120}});
+  EXPECT_EQ(Pixel(220, 110), kGreen);
+  EXPECT_EQ(Pixel(245, 110), kBlack);
+
+  platform::SetHandle(10, 10);
+  platform::SetRotation(45);
+  platform::DrawRect(400, 400, 20, 20);  // a diamond about (400, 400)
+  EXPECT_EQ(Pixel(400, 400), kGreen);
+  EXPECT_EQ(Pixel(412, 400), kGreen);
+  EXPECT_EQ(Pixel(409, 409), kBlack);
+}
+
 TEST_F(GraphicsTest, AnimStripIsCutIntoFramesRowByRow) {
   // Three 2 x 2 cells per row, two rows: cell i is coloured (i + 1) * 40 in red.
   std::vector<std::uint32_t> rgb(6 * 4);
