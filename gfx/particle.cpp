@@ -53,6 +53,8 @@ TParticleRef TParticle::CreateSpecial(const std::shared_ptr<TGameImage>& img, fl
 
 int TParticle::SetDelay(int ms) {
   DelayCounter = Ticks(static_cast<float>(ms));
+  // Hidden from now on, so that a frame drawn before its first tick does not show it either.
+  if (DelayCounter > 0) Hidden = 1;
   return 0;
 }
 

@@ -42,6 +42,8 @@ int TParticleList::Animate() {
 int TParticleList::Manage() {
   ForEach([](const TParticleRef& p) {
     p->Move();
+    // A particle that died in its move does not run its animation (nor its end-of-cycle call).
+    if (p->active == 0) return;
     if (p->DelayCounter == 0 && p->ManageAnim() == 1 && p->KillAfterAnim != 0) p->Kill();
   });
   return 0;

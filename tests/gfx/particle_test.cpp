@@ -94,6 +94,7 @@ TEST_F(ParticleTest, LifeAndScreenEdgeEndAParticle) {
 TEST_F(ParticleTest, DelayHidesAndFreezesThenStartsThePhases) {
   auto p = list_->AddNew(400, 300, image_, 3, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0);
   p->SetDelay(20);  // 4 ticks
+  EXPECT_EQ(p->Draw(), 0);  // hidden from the start
   auto phase = p->AddPhase(1000);
   phase->dx = 5;
   Ticks(3, [&] { list_->Move(); });
