@@ -1,2 +1,4 @@
-// Quillbrook: the program entry hands over to the application core's start-up sequence.
-int main() { return 0; }
+// Quillbrook: the program entry hands over to the game's start-up sequence and main loop.
+#include "screens/run_game.h"
+
+int main() { return RunGame(); }

@@ -1,0 +1,1 @@
+#include "screens/avatar_selection_screen.h"

@@ -1,0 +1,1 @@
+#include "screens/career_stats_screen.h"

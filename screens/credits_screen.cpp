@@ -1,0 +1,1 @@
+#include "screens/credits_screen.h"

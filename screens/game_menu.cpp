@@ -1,0 +1,1 @@
+#include "screens/game_menu.h"

@@ -1,0 +1,31 @@
+#include "screens/globals.h"
+
+#include "screens/avatar_selection_screen.h"
+#include "screens/career_stats_screen.h"
+#include "screens/credits_screen.h"
+#include "screens/game_finished_screen.h"
+#include "screens/game_menu.h"
+#include "screens/hint_scroll.h"
+#include "screens/intro_screen.h"
+#include "screens/level_select_screen.h"
+#include "screens/newspaper_screen.h"
+#include "screens/options_screen.h"
+#include "screens/score_card_screen.h"
+#include "screens/shop_screen.h"
+#include "screens/title_screen.h"
+#include "screens/trophy_screen.h"
+
+std::shared_ptr<TTitleScreen> TitleScreen;
+std::shared_ptr<TOptionsScreen> OptionsScreen;
+std::shared_ptr<TCareerStatsScreen> CareerStatsScreen;
+std::shared_ptr<TCreditsScreen> CreditsScreen;
+std::shared_ptr<TGameFinishedScreen> GameFinishedScreen;
+std::shared_ptr<TLevelSelectScreen> LevelSelectScreen;
+std::shared_ptr<TTrophyScreen> TrophyScreen;
+std::shared_ptr<TGameMenu> GameMenu;
+std::shared_ptr<TIntroScreen> IntroScreen;
+std::shared_ptr<THintScroll> HintScroll;
+std::shared_ptr<TScoreCardScreen> ScoreCardScreen;
+std::shared_ptr<TNewspaperScreen> NewspaperScreen;
+std::shared_ptr<TShopScreen> ShopScreen;
+std::shared_ptr<TAvatarSelectionScreen> AvatarSelectionScreen;

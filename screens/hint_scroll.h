@@ -1,0 +1,15 @@
+#pragma once
+// The scrolling hints (an overlay of the play screen): a stand-in that shows its name until the screen itself is built.
+
+#include <array>
+#include <string>
+
+#include "screens/stand_in_screen.h"
+
+class THintScroll : public TStandInScreen {
+ public:
+  THintScroll() : TStandInScreen("hints") {}
+  // Reads Game->TextPath + "hints.txt"; a missing file is fatal. Returns 0.
+  int LoadTextData();
+  std::string HintText;
+};

@@ -1,0 +1,1 @@
+#include "screens/level_select_screen.h"

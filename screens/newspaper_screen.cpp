@@ -1,0 +1,1 @@
+#include "screens/newspaper_screen.h"

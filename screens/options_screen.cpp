@@ -1,0 +1,1 @@
+#include "screens/options_screen.h"

@@ -1,0 +1,1 @@
+#include "screens/score_card_screen.h"

@@ -1,0 +1,1 @@
+#include "screens/shop_screen.h"

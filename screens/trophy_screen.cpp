@@ -1,0 +1,1 @@
+#include "screens/trophy_screen.h"
