@@ -222,18 +222,12 @@ int TPlayerManager::OKClick() {
   const std::string previous = Game->CurrentProfile->Name;
   Game->CurrentProfile->Name = chosen;
   if (Game->CurrentProfile->Load() < 0) {
-    // The chosen file is damaged and has been put aside: keep the previous player and let the
-    // player choose again.
+    // The chosen file was refused (and, when damaged, reported and put aside): keep the previous
+    // player and let the player choose again from the list as it now stands.
     Game->CurrentProfile->Name = previous;
     if (platform::FileExists(Game->CurrentProfile->Path())) Game->CurrentProfile->Load();
     FillList();
     HighlightCurrentPlayer();
-    if (ErrorDialogFunc) {
-      DialogOK = ErrorDialogFunc(Game->CurrentProfile->LastError.empty()
-                                     ? "That player's profile is damaged."
-                                     : Game->CurrentProfile->LastError);
-      if (DialogOK) DialogOK->ReenableEscapeKey = 0;
-    }
     return 0;
   }
   Game->ProfileName = chosen;

@@ -1,5 +1,7 @@
 #include "ui/profile.h"
 
+#include <tuple>
+
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/game_text.h"
@@ -7,8 +9,6 @@
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "util/error.h"
-
-#include <tuple>
 
 namespace {
 
@@ -121,9 +121,10 @@ int TProfile::Save() {
 
 int TProfile::Load() {
   const std::string path = Path();
+  // A name that cannot be a profile file (an empty "Profile Name" in a fresh settings file, say)
+  // is refused without a message: the caller lets the player choose or create a player.
   if (!IsValidName(Name)) {
     LastError = "The player name '" + Name + "' cannot be used as a profile file name.";
-    ccRunTimeError(LastError, 0);
     return -1;
   }
   auto in = platform::InStream::Open(path);

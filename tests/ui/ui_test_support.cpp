@@ -73,6 +73,8 @@ void UiTest::SetUp() {
   for (const char* sub : {"menus/", "graphics/", "sound/", "profiles/"}) {
     platform::CreateFolder(root_ + sub);
   }
+  saved_error_path_ = ccErrorPath;
+  ccErrorPath = root_;  // the error log of reported errors stays in the scratch folder
   Game->MenuPath = root_ + "menus/";
   Game->ImagePath = root_ + "graphics/";
   Game->SoundPath = root_ + "sound/";
@@ -90,6 +92,7 @@ void UiTest::TearDown() {
   Game = saved_game_;
   Delta = saved_delta_;
   ccGraphicalErrors = saved_graphical_errors_;
+  ccErrorPath = saved_error_path_;
 }
 
 void UiTest::MakeMenuPicture(const std::string& name, int w, int h, unsigned argb) {

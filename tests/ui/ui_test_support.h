@@ -48,6 +48,7 @@ class UiTest : public ::testing::Test {
   std::shared_ptr<TGame> saved_game_;
   float saved_delta_ = 1.0f;
   int saved_graphical_errors_ = 0;
+  std::string saved_error_path_;
 };
 
 }  // namespace ui_test
