@@ -165,7 +165,12 @@ int TPlayerManager::Manage() {
       if (TProfile::IsValidName(name) && CreateProfileFunc) CreateProfileFunc(name);
       FillList();
       HighlightCurrentPlayer();
-      if (AutoAcceptAfterCreate != 0) return OKClick();
+      if (AutoAcceptAfterCreate != 0) {
+        const int accepted = OKClick();
+        // Accepted: the prompt goes with the dialog. Otherwise (no player could be made or
+        // chosen) it is closed below, so the manager does not wait on a finished prompt.
+        if (accepted != 0) return accepted;
+      }
     }
     EnterName->Kill();
     EnterName.reset();
