@@ -1,0 +1,73 @@
+// The real program headless: the entry with the staged data folder, a fixed clock and scripted
+// input, through the studio splash, both loading stages and the loading screen to the title
+// screen's stand-in, then a quit request.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/globals.h"
+#include "core/loading_screen.h"
+#include "core/screen.h"
+#include "platform/files.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "screens/globals.h"
+#include "screens/run_game.h"
+#include "screens/title_screen.h"
+#include "util/globals.h"
+
+namespace {
+
+void AdvanceSixteen() { platform::AdvanceManualClock(16); }
+
+void Push(int kind, int data, int x = 400, int y = 300) {
+  platform::Event event;
+  event.kind = kind;
+  event.data = data;
+  event.x = x;
+  event.y = y;
+  platform::PushEvent(event);
+}
+
+}  // namespace
+
+TEST(GameEntryTest, SplashLoadingAndTitleThenAQuitEndsCleanly) {
+  ccModalLoopHook = &AdvanceSixteen;
+  std::vector<std::string> visited;
+  int frames = 0;
+  bool clicked = false;
+  bool quitAsked = false;
+  TEntrySteps steps = GameEntrySteps();
+  steps.AfterFrame = [&] {
+    platform::AdvanceManualClock(16);
+    ++frames;
+    const std::string name = Game->CurrentTScreen ? Game->CurrentTScreen->name : "";
+    if (visited.empty() || visited.back() != name) visited.push_back(name);
+    if (Game->CurrentTScreen == Game->LoadingScreen && !clicked && Game->Fading() == 0) {
+      clicked = true;
+      Push(platform::EVENT_MOUSE_MOVE, 0, 400, 300);
+      Push(platform::EVENT_MOUSE_DOWN, 1);
+      Push(platform::EVENT_MOUSE_UP, 1);
+    }
+    if (Game->CurrentTScreen == TitleScreen && Game->Fading() == 0 && !quitAsked) {
+      quitAsked = true;
+      Push(platform::EVENT_APP_TERMINATE, 0);
+    }
+    return frames < 2000;
+  };
+
+  const int status = RunEntry(steps);
+  ccModalLoopHook = nullptr;
+  ASSERT_EQ(status, 0);
+  EXPECT_LT(frames, 2000);
+  const std::vector<std::string> expected = {"intro", "loading", "title", "exit"};
+  EXPECT_EQ(visited, expected);
+  const std::string sub = Game->SubPath;
+  EXPECT_TRUE(platform::FileExists(sub + "GoodExit.dat"));
+  EXPECT_TRUE(platform::FileExists(sub + "Quillbrook.ini"));
+  EXPECT_FALSE(platform::FileExists(sub + "inichanged.dat"));
+  EXPECT_TRUE(platform::FolderExists(sub + "profiles"));
+  EXPECT_GT(Game->MaxLevels, 0);
+}
