@@ -217,3 +217,28 @@ TEST_F(UiTest, PointerHitsAndButtons) {
 }
 
 }  // namespace
+
+#include "ui/label.h"
+#include "util/text_draw.h"
+
+namespace {
+
+TEST_F(UiTest, LabelWrapsAndMeasures) {
+  auto label = TLabel::CreateSpecial("aaaa bbbb cccc", 10.9f, 0, 0, 0);
+  label->Init(nullptr, label->Color, nullptr, 0, nullptr, nullptr);
+  const int charWidth = ccTextWidth("a");
+  EXPECT_EQ(label->CalcWidth(), static_cast<float>(ccTextWidth("aaaa bbbb cccc")));
+  label->WordWrap = 9 * charWidth;
+  EXPECT_EQ(label->Draw(0, 0), 1);  // not laid out yet: no lines, still drawn
+  label->PreCalcWordWrap();
+  EXPECT_EQ(label->TextArray, (std::vector<std::string>{"aaaa bbbb", "cccc"}));
+  EXPECT_EQ(label->LineGap, ccTextHeight("ABCXYZ"));
+  EXPECT_EQ(label->CalcHeight(), static_cast<float>(2 * label->LineGap));
+  label->Text = "one\n\ntwo";
+  label->PreCalcWordWrap();
+  EXPECT_EQ(label->TotalLines, 3);
+  label->Visible = 0;
+  EXPECT_EQ(label->Draw(0, 0), 0);
+}
+
+}  // namespace
