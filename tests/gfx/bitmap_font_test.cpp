@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -169,6 +170,23 @@ TEST_F(BitmapFontTest, WordWrapMeasuresWithTheBitmapFont) {
   const auto wrapped = ccWordWrapArray({"AB AB"}, 41, font_);
   EXPECT_EQ(wrapped, (std::vector<std::string>{"AB", "AB"}));
   EXPECT_EQ(ccWordWrapArray({"AB AB"}, 42, font_), (std::vector<std::string>{"AB AB"}));
+}
+
+TEST_F(BitmapFontTest, ReadsTheGamesOwnFonts) {
+  const char* data = std::getenv("QUILLBROOK_DATA");
+  const std::string path = std::string(data ? data : "") + "Data/fonts/arialbold18";
+  if (!platform::FileExists(path + ".fnt")) GTEST_SKIP() << "the data folder is not staged";
+  auto font = TBitmapFont::Create(path, -1);
+  EXPECT_GT(font->NumChars, 190);
+  EXPECT_EQ(font->ID[font->FindChar(kEuro)], 8364);
+  EXPECT_GT(font->xAdvance[165], 0);  // the yen sign
+  EXPECT_GT(font->StringWidth("Hello"), 20);
+  EXPECT_GT(font->StringHeight("ABCXYZ"), 8);
+  font->Draw("W", 10, 550, 0, 0, 1, 1, 0);
+  bool inked = false;
+  for (int y = 545; y < 575 && !inked; ++y)
+    for (int x = 8; x < 30 && !inked; ++x) inked = (Pixel(x, y) & 0xFFFFFF) != 0;
+  EXPECT_TRUE(inked);
 }
 
 TEST_F(BitmapFontTest, MissingFilesAreFatalWithTheirNames) {

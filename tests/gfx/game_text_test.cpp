@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "gfx_test_support.h"
 #include "util/error.h"
 
@@ -57,6 +60,16 @@ TEST_F(GameTextTest, ASectionWithoutItsHeaderIsFatal) {
   } catch (const ccFatalError& e) {
     EXPECT_EQ(std::string(e.what()), "Error loading file " + gfx_test::Fixture("text/nothere.txt"));
   }
+}
+
+TEST_F(GameTextTest, TheGamesOwnTableReads) {
+  const char* data = std::getenv("QUILLBROOK_DATA");
+  const std::string folder = std::string(data ? data : "") + "Data/text/";
+  if (!platform::FileExists(folder + "gametext.txt")) GTEST_SKIP() << "the data folder is not staged";
+  Game->TextPath = folder;
+  auto table = TGameText::Create("gametext.txt");
+  EXPECT_GT(table->Count(), 10);
+  for (const auto& entry : table->Entries) EXPECT_FALSE(entry.empty());
 }
 
 TEST_F(GameTextTest, ReadingAgainReplacesTheTable) {
