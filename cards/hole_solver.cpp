@@ -292,15 +292,18 @@ struct THoleSolver::Search {
   const HoleDeal& deal;
   THoleSolver& owner;
   int n = 0;
+  std::uint64_t all = 0;
   int stockCount = 0;
   long budget = 0;
   long nodes = 0;
   bool aborted = false;
   int best = 0;  // most layout cards cleared
-  std::vector<int> layoutIron;  // per layout card: the deal's iron index 0/1, or -1
-  std::vector<int> stockIron;   // per stock card
   int ironValue[2] = {0, 0};
+  std::uint64_t ironLayoutBit[2] = {0, 0};  // the layout card that is the iron, or none
+  int ironStockPos[2] = {64, 64};           // the stock position of the iron, or past the end
   std::uint64_t collectable = 0;  // wedges and irons on the layout
+  std::vector<std::uint32_t> stockValuesFrom;  // bit v: a plain card of value v at or after this turn
+  std::uint32_t neighbours[16] = {};           // bit v: value v takes this value
   std::uint64_t ranked = 0;
 
   Search(const SolverLayout& l, const HoleDeal& d, THoleSolver& o) : layout(l), deal(d), owner(o) {}
@@ -327,10 +330,8 @@ struct THoleSolver::Search {
   // Irons in the bag: collected (from the layout or the stock) and not yet played.
   int Bag(std::uint64_t cleared, int turned, int played) const {
     int bag = 0;
-    for (int i = 0; i < n; ++i)
-      if (layoutIron[i] >= 0 && (cleared & Bit(i))) bag |= 1 << layoutIron[i];
-    for (int s = 0; s < turned; ++s)
-      if (stockIron[s] >= 0) bag |= 1 << stockIron[s];
+    for (int j = 0; j < 2; ++j)
+      if ((cleared & ironLayoutBit[j]) || ironStockPos[j] < turned) bag |= 1 << j;
     return bag & ~played;
   }
 
@@ -349,33 +350,55 @@ struct THoleSolver::Search {
     if (clearedCount > best) best = clearedCount;
     if (best == n) return;
 
-    // Layout cards that fit the foundation.
-    std::uint64_t candidates = ranked & ~cleared;
+    // One walk over the cards still on the layout: which of them lie on others, the values still
+    // there, and the free cards that fit the foundation.
+    std::uint64_t lying = 0;  // cards that some card still on the layout lists as lying on it
     std::uint64_t playable = 0;
-    while (candidates) {
-      const int i = std::countr_zero(candidates);
-      candidates &= candidates - 1;
-      if (IsFree(i, cleared) && FoundationAccepts(foundation, deal.value[i])) playable |= Bit(i);
+    std::uint32_t values = (1u << foundation) | stockValuesFrom[turned];
+    std::uint32_t freeValues = 0;
+    int count[16] = {};
+    for (std::uint64_t rest = all & ~cleared; rest;) {
+      const int k = std::countr_zero(rest);
+      rest &= rest - 1;
+      lying |= layout.coveredBy[k];
+      if (!(ranked & Bit(k))) continue;
+      const int v = deal.value[k];
+      values |= 1u << v;
+      ++count[v];
+      if ((layout.coveredBy[k] & ~cleared) == 0) {
+        freeValues |= 1u << v;
+        if (neighbours[v] & (1u << foundation)) playable |= Bit(k);
+      }
     }
-    for (std::uint64_t p = playable; p;) {
-      const int i = std::countr_zero(p);
-      p &= p - 1;
-      Run(cleared | Bit(i), turned, deal.value[i], played);
-      if (aborted || best == n) return;
-    }
+    // Bound: a card can only be played onto a neighbouring value, and the foundation can only
+    // take the values still to come (the stock's rest, the layout, irons not yet played).
+    for (int j = 0; j < 2; ++j)
+      if (!(played & (1 << j))) values |= 1u << ironValue[j];
+    int dead = 0;
+    for (int v = CARD_VALUE_MIN; v <= CARD_VALUE_MAX; ++v)
+      if (count[v] && !(values & neighbours[v])) dead += count[v];
+    if (n - dead <= best) return;
+
+    // Two playable cards of one value that lie on nothing still on the layout lead to the same
+    // positions: only the first of them is tried. Cards that free others are tried first.
+    int leafValues = 0;
+    const std::uint64_t order[2] = {playable & lying, playable & ~lying};
+    for (std::uint64_t group : order)
+      for (std::uint64_t p = group; p;) {
+        const int i = std::countr_zero(p);
+        p &= p - 1;
+        if (!(lying & Bit(i))) {
+          if (leafValues & (1 << deal.value[i])) continue;
+          leafValues |= 1 << deal.value[i];
+        }
+        Run(cleared | Bit(i), turned, deal.value[i], played);
+        if (aborted || best == n) return;
+      }
 
     // Irons from the bag, only where a free card then fits.
     const int bag = Bag(cleared, turned, played);
     for (int j = 0; j < 2; ++j) {
-      if (!(bag & (1 << j))) continue;
-      std::uint64_t open = ranked & ~cleared;
-      bool useful = false;
-      while (open && !useful) {
-        const int i = std::countr_zero(open);
-        open &= open - 1;
-        useful = IsFree(i, cleared) && FoundationAccepts(ironValue[j], deal.value[i]);
-      }
-      if (!useful) continue;
+      if (!(bag & (1 << j)) || !(freeValues & neighbours[ironValue[j]])) continue;
       Run(cleared, turned, ironValue[j], played | (1 << j));
       if (aborted || best == n) return;
     }
@@ -430,14 +453,13 @@ SolveResult THoleSolver::Solve(const SolverLayout& layout, const HoleDeal& deal,
 
   Search s(layout, deal, *this);
   s.n = layout.count;
+  s.all = s.n >= 64 ? ~std::uint64_t{0} : Bit(s.n) - 1;
   s.stockCount = std::min(static_cast<int>(deal.stockValue.size()), 63);
   s.budget = nodeBudget;
-  s.layoutIron.assign(s.n, -1);
-  s.stockIron.assign(s.stockCount, -1);
   int irons = 0;
   for (int i = 0; i < s.n; ++i) {
     if (deal.type[i] == CARDTYPE_IRON && irons < 2) {
-      s.layoutIron[i] = irons;
+      s.ironLayoutBit[irons] = Bit(i);
       s.ironValue[irons++] = deal.value[i];
     }
     if (IsCollectable(deal.type[i])) s.collectable |= Bit(i);
@@ -445,9 +467,16 @@ SolveResult THoleSolver::Solve(const SolverLayout& layout, const HoleDeal& deal,
   }
   for (int k = 0; k < s.stockCount; ++k)
     if (deal.stockType[k] == CARDTYPE_IRON && irons < 2) {
-      s.stockIron[k] = irons;
+      s.ironStockPos[irons] = k;
       s.ironValue[irons++] = deal.stockValue[k];
     }
+  s.stockValuesFrom.assign(s.stockCount + 1, 0);
+  for (int k = s.stockCount - 1; k >= 0; --k)
+    s.stockValuesFrom[k] = s.stockValuesFrom[k + 1] |
+                           (deal.stockType[k] == CARDTYPE_NORMAL ? 1u << (deal.stockValue[k] & 15) : 0u);
+  for (int v = CARD_VALUE_MIN; v <= CARD_VALUE_MAX; ++v)
+    for (int f = CARD_VALUE_MIN; f <= CARD_VALUE_MAX; ++f)
+      if (FoundationAccepts(f, v)) s.neighbours[v] |= 1u << f;
   s.Run(0, 0, deal.foundation, 0);
   return {s.n - s.best, !s.aborted, s.nodes};
 }

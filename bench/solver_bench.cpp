@@ -1,0 +1,90 @@
+// Hole solver speed: holes of the committed level data, dealt with a fixed seed and solved with
+// full knowledge of the deal. The headline case is every 35-card hole with a 16-card stock (no
+// irons or wild shots dealt); items per second is holes solved per second.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "cards/hole_solver.h"
+#include "platform/random.h"
+
+namespace {
+
+struct Dealt {
+  SolverLayout layout;
+  HoleDeal deal;
+};
+
+// Deals of every committed hole whose card count lies in [lo, hi], `perHole` deals each.
+std::vector<Dealt> LoadDeals(int lo, int hi, int perHole, const DealOptions& options) {
+  std::vector<Dealt> out;
+  platform::Random rng(2024);
+  std::vector<std::filesystem::path> files;
+  for (const auto& f : std::filesystem::directory_iterator(QUILL_HOLES_DIR)) files.push_back(f.path());
+  std::sort(files.begin(), files.end());
+  for (const auto& path : files) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const HoleFileResult r = ParseHoleFile(ss.str(), path.filename().string());
+    const int n = static_cast<int>(r.hole.cards.size());
+    if (!r.ok || n < lo || n > hi) continue;
+    SolverLayout layout;
+    std::string error;
+    if (!BuildSolverLayout(r.hole, layout, error)) continue;
+    for (int d = 0; d < perHole; ++d) out.push_back({layout, DealHole(layout, rng, options)});
+  }
+  return out;
+}
+
+void Solve(benchmark::State& state, const std::vector<Dealt>& deals) {
+  if (deals.empty()) {
+    state.SkipWithError("no holes of that size in the level data");
+    return;
+  }
+  THoleSolver solver;
+  std::size_t i = 0;
+  long nodes = 0, cut = 0;
+  for (auto _ : state) {
+    const SolveResult r = solver.Solve(deals[i].layout, deals[i].deal);
+    benchmark::DoNotOptimize(r.cardsLeft);
+    nodes += r.nodes;
+    cut += r.complete ? 0 : 1;
+    i = (i + 1) % deals.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+  state.counters["nodes_per_hole"] = benchmark::Counter(static_cast<double>(nodes) / state.iterations());
+  state.counters["cut_by_budget"] = benchmark::Counter(static_cast<double>(cut));
+  state.counters["holes_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_Solve35CardsStock16(benchmark::State& state) {
+  static const auto deals = LoadDeals(35, 35, 40, {0, 0, 0});
+  Solve(state, deals);
+}
+BENCHMARK(BM_Solve35CardsStock16)->Unit(benchmark::kMillisecond);
+
+void BM_SolveEveryHoleSize(benchmark::State& state) {
+  static const auto deals = LoadDeals(0, 99, 2, {});
+  Solve(state, deals);
+}
+BENCHMARK(BM_SolveEveryHoleSize)->Unit(benchmark::kMillisecond);
+
+void BM_CarefulPlayer35Cards(benchmark::State& state) {
+  static const auto deals = LoadDeals(35, 35, 40, {0, 0, 0});
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(PlayLikeAPlayer(deals[i].layout, deals[i].deal));
+    i = (i + 1) % deals.size();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CarefulPlayer35Cards)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
