@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "gfx/sine_counter.h"
@@ -116,6 +117,10 @@ struct AnimCase {
   float start;
   std::vector<int> frames;  // frame after ticks 1, 51, 101, 151 of a 4-frame, 200-tick cycle
 };
+
+void PrintTo(const AnimCase& c, std::ostream* os) {
+  *os << "dir " << c.dir << " reverse " << c.reverse;
+}
 
 class SpriteAnimDirections : public GameTest, public ::testing::WithParamInterface<AnimCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "gfx/line.h"
 #include "gfx/shadow.h"
@@ -34,6 +35,8 @@ TEST(VectorTest, ArithmeticOfTheBallPhysics) {
 struct ReboundCase {
   double wallX, wallY, outX, outY;
 };
+
+void PrintTo(const ReboundCase& c, std::ostream* os) { *os << "wall " << c.wallX << ", " << c.wallY; }
 
 class VectorRebound : public ::testing::TestWithParam<ReboundCase> {};
 
