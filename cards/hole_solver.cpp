@@ -444,6 +444,8 @@ void THoleSolver::Grow() {
 }
 
 SolveResult THoleSolver::Solve(const SolverLayout& layout, const HoleDeal& deal, long nodeBudget) {
+  // The position key has room for 48 layout cards; a larger layout is not searched.
+  if (layout.count > SOLVER_MAX_LAYOUT_CARDS) return {layout.count, false, 0};
   // A new stamp empties the position table without touching it; on wrap-around clear it once.
   if (++stamp_ == 0) {
     std::fill(stamps_.begin(), stamps_.end(), 0);
