@@ -105,6 +105,9 @@ int ccDialogOK(const std::string& text, int width, int height) {
                  static_cast<float>(y + height - font_height - 10), "<press any key>", 1);
     ccFlip();
     if (ccModalLoopHook) ccModalLoopHook();
+    // Headless runs get input only from their script: with no hook to feed the loop and the queue
+    // drained, no key can ever come, so the box counts as acknowledged instead of hanging the run.
+    else if (platform::IsHeadless()) break;
   }
 
   platform::SetColor(255, 255, 255);

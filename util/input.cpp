@@ -234,6 +234,8 @@ int ccWaitForKeyOrMouse() {
   while (ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
     platform::Delay(1);
     if (ccModalLoopHook) ccModalLoopHook();
+    // As in the error box: a headless run without a script hook would wait for ever.
+    else if (platform::IsHeadless()) break;
   }
   ccFlushAll();
   return 0;
