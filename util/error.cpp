@@ -52,8 +52,8 @@ int ccRunTimeError(const std::string& message, int fatal) {
 }
 
 int HandleGeneralError(std::exception_ptr thrown) {
-  platform::ShowMouse();
   platform::GraphicsClose();
+  platform::ShowMouse();
   std::string text;
   try {
     if (thrown) std::rethrow_exception(thrown);

@@ -253,13 +253,20 @@ int ccFadeScreen(int length, int out, const platform::ChannelRef& channel) {
     if (channel) channel->SetVolume(alpha * full_volume);
     ccFlip();
   };
+  // Input that was waiting before the fade must not cut it short.
+  ccFlushAll();
   const std::int64_t start = platform::Millisecs();
-  while (length > 0) {
-    const std::int64_t elapsed = platform::Millisecs() - start;
-    if (elapsed >= length) break;
-    const float ratio = static_cast<float>(elapsed) / static_cast<float>(length);
+  std::int64_t elapsed = 0;
+  while (elapsed <= length) {
+    if (ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) {
+      ccFlushAll();
+      break;
+    }
+    elapsed = platform::Millisecs() - start;
+    const float ratio = length > 0 ? std::clamp(static_cast<float>(elapsed) / static_cast<float>(length), 0.0f, 1.0f)
+                                   : 1.0f;
     draw(out != 0 ? 1.0f - ratio : ratio);
-    if (ccAnyKeyPressed() != 0 || ccMouseButtons() != 0) break;
+    // A short rest per pass; on the headless manual clock it is what moves time on.
     platform::Delay(1);
     if (ccModalLoopHook) ccModalLoopHook();
   }

@@ -24,26 +24,41 @@ int ccShareFileOSX(const std::string& path) {
   return 0;
 }
 
-std::intptr_t ccGetActiveWindowOSX() { return platform::GraphicsIsOpen() ? 1 : 0; }
+extern "C" std::intptr_t macGetActiveWindow() { return platform::GraphicsIsOpen() ? 1 : 0; }
 
-std::shared_ptr<TPoint> ccGetCursorPosOSX() {
+extern "C" int macGetCursorPos(int* x, int* y) {
   int width = 0, height = 0;
   platform::DesktopSize(&width, &height);
+  *x = platform::MouseX();
+  *y = height - platform::MouseY();
+  return 1;
+}
+
+extern "C" void macGetDesktopSize(int* width, int* height) { platform::DesktopSize(width, height); }
+
+extern "C" void macGetWindowOrigin(std::intptr_t /*window*/, int* x, int* y) {
+  int width = 0, height = 0;
+  platform::DesktopSize(&width, &height);
+  *x = 0;
+  *y = height - ScreenHeight;
+}
+
+std::intptr_t ccGetActiveWindowOSX() { return macGetActiveWindow(); }
+
+std::shared_ptr<TPoint> ccGetCursorPosOSX() {
   auto point = std::make_shared<TPoint>();
-  point->Set(platform::MouseX(), height - platform::MouseY());
+  if (macGetCursorPos(&point->X, &point->Y) == 0) return nullptr;
   return point;
 }
 
-std::shared_ptr<TPoint> ccGetWindowOriginOSX(std::intptr_t /*window*/) {
-  int width = 0, height = 0;
-  platform::DesktopSize(&width, &height);
+std::shared_ptr<TPoint> ccGetWindowOriginOSX(std::intptr_t window) {
   auto point = std::make_shared<TPoint>();
-  point->Set(0, height - ScreenHeight);
+  macGetWindowOrigin(window, &point->X, &point->Y);
   return point;
 }
 
 int ccGetDesktopSize(int& width, int& height) {
-  platform::DesktopSize(&width, &height);
+  macGetDesktopSize(&width, &height);
   return 1;
 }
 

@@ -29,6 +29,17 @@ int ccFindScreenRes(int width, int height, int depth, int hertz);
 // One console line per graphics mode. Returns 0.
 int ccPrintGraphicsModes();
 
+// The four window-system calls the wrappers above are built on, with C linkage. Positions are in
+// desktop pixels with y counted upwards from the bottom of the desktop, truncated toward zero.
+// The key window's handle, 0 when the game has no window (here: 1 while the window is open).
+extern "C" std::intptr_t macGetActiveWindow();
+// Writes the mouse position; returns non-zero (it cannot fail).
+extern "C" int macGetCursorPos(int* x, int* y);
+// Writes the desktop's width and height.
+extern "C" void macGetDesktopSize(int* width, int* height);
+// Writes the origin (bottom-left corner) of the window's frame.
+extern "C" void macGetWindowOrigin(std::intptr_t window, int* x, int* y);
+
 // Records in the layout of another platform's system calls; nothing fills them here.
 class TOSVersionInfoEx {
  public:

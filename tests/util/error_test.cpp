@@ -104,9 +104,24 @@ TEST_F(ErrorLog, AWarningBoxReturnsAndGivesTheEventsBack) {
 }
 
 TEST_F(ErrorLog, LastResortHandlerPrefixesTheProgressCode) {
-  DebugInt = 1011;
-  EXPECT_EQ(HandleGeneralError(std::make_exception_ptr(std::runtime_error("boom"))), 0);
+  // Headless, the alert is a line on standard error.
+  struct Case {
+    int debug_int;
+    std::exception_ptr thrown;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {1011, std::make_exception_ptr(std::runtime_error("boom")), ": (1011) boom\n"},
+      {0, std::make_exception_ptr(std::runtime_error("boom")), ": boom\n"},
+      {1011, std::make_exception_ptr(42), ": Unknown error\n"},
+  };
+  for (const Case& c : cases) {
+    DebugInt = c.debug_int;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(HandleGeneralError(c.thrown), 0);
+    const std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_NE(shown.find(c.shown), std::string::npos) << shown;
+  }
   DebugInt = 0;
-  EXPECT_EQ(HandleGeneralError(std::make_exception_ptr(42)), 0);
   EXPECT_EQ(HandleGeneralError(nullptr), 0);
 }

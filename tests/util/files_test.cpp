@@ -184,4 +184,15 @@ TEST(System, FixedResultsAndScreenCoordinates) {
   auto origin = ccGetWindowOriginOSX(0);
   auto cursor = ccGetCursorPosOSX();
   EXPECT_EQ(height - cursor->Y - ccFixMacWindowY(origin->Y, height), platform::MouseY());
+  // The wrappers give what the window-system calls beneath them give.
+  int x = -1, y = -1;
+  EXPECT_NE(macGetCursorPos(&x, &y), 0);
+  EXPECT_EQ(x, cursor->X);
+  EXPECT_EQ(y, cursor->Y);
+  macGetWindowOrigin(macGetActiveWindow(), &x, &y);
+  EXPECT_EQ(y, origin->Y);
+  int desktop_width = 0, desktop_height = 0;
+  macGetDesktopSize(&desktop_width, &desktop_height);
+  EXPECT_EQ(desktop_width, width);
+  EXPECT_EQ(desktop_height, height);
 }

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/input.h"
 #include "util/animation.h"
 #include "util/error.h"
 #include "util/globals.h"
+#include "util/input.h"
 #include "util/types.h"
 #include "util_test_support.h"
 
@@ -209,4 +211,31 @@ TEST_F(Image, ScreenFadeOutEndsBlackAndQuiet) {
   EXPECT_EQ(Pixel(400, 300), 0u);
   EXPECT_FLOAT_EQ(channel->Volume(), 0.0f);
   EXPECT_EQ(platform::GetBlend(), platform::BLEND_SOLID);
+}
+
+TEST_F(Image, ScreenFadeIgnoresWaitingInputAndStopsOnANewKey) {
+  ccEnablePolledInput();
+  platform::Event key;
+  key.kind = platform::EVENT_KEY_DOWN;
+  key.data = platform::KEY_SPACE;
+  platform::PushEvent(key);  // waiting before the fade: dropped, the fade runs on
+  static int passes;
+  passes = 0;
+  ccModalLoopHook = [] {
+    if (++passes == 5) {
+      platform::Event late;
+      late.kind = platform::EVENT_KEY_DOWN;
+      late.data = platform::KEY_ENTER;
+      platform::PushEvent(late);
+    }
+  };
+  const std::int64_t start = platform::Millisecs();
+  ccFadeScreen(1000, 1, nullptr);
+  const std::int64_t took = platform::Millisecs() - start;
+  ccModalLoopHook = nullptr;
+  EXPECT_EQ(passes, 5);
+  EXPECT_LT(took, 100);
+  EXPECT_EQ(KeyHit(platform::KEY_ENTER), 0);  // the key that cut it short is consumed
+  EXPECT_EQ(Pixel(400, 300), 0u);             // the end state is still drawn
+  ccDisablePolledInput();
 }
