@@ -42,8 +42,8 @@ int TParticleList::Animate() {
 int TParticleList::Manage() {
   ForEach([](const TParticleRef& p) {
     p->Move();
-    // A particle that died in its move does not run its animation (nor its end-of-cycle call).
-    if (p->active == 0) return;
+    // A particle that died in its move still runs this tick's animation: an effect whose
+    // animation ends on that tick relies on its end-of-cycle call (the iron morphs do).
     if (p->DelayCounter == 0 && p->ManageAnim() == 1 && p->KillAfterAnim != 0) p->Kill();
   });
   return 0;

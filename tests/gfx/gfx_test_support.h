@@ -128,7 +128,10 @@ inline void WriteWav(const std::string& path, int ms) {
     b.push_back(static_cast<unsigned char>(v & 0xFF));
     b.push_back(static_cast<unsigned char>(v >> 8));
   };
-  auto tag = [&b](const char* t) { b.insert(b.end(), t, t + 4); };
+  b.reserve(44 + samples);
+  auto tag = [&b](const char* t) {
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<unsigned char>(t[i]));
+  };
   tag("RIFF");
   put32(36 + samples);
   tag("WAVE");

@@ -204,6 +204,18 @@ TEST_F(ParticleTest, ManageAnimatesOnlyUndelayedParticlesAndKillsAfterOneCycle) 
   EXPECT_FALSE(list_->Contains(p.get()));
 }
 
+TEST_F(ParticleTest, AnAnimationEndingOnTheTickItsParticleDiesStillCallsBack) {
+  auto p = Add(0, 50);           // life of 10 ticks
+  p->SetupAnim(2, 50, 1, 0, 0);  // one cycle of 10 ticks
+  int calls = 0;
+  p->AnimStoppedFunction = [&](TSprite&) { return ++calls; };
+  Ticks(9, [&] { list_->Manage(); });
+  EXPECT_EQ(calls, 0);
+  list_->Manage();
+  EXPECT_FALSE(list_->Contains(p.get()));
+  EXPECT_EQ(calls, 1);
+}
+
 TEST_F(ParticleTest, FadeAllAndClear) {
   auto p = Add();
   list_->FadeAll(100);

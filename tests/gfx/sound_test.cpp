@@ -121,6 +121,17 @@ TEST_F(SoundTest, StopGameChannelSwapsInAFreshChannel) {
   EXPECT_EQ(pool->GetChannel(), pool->Channels.front());
 }
 
+TEST_F(SoundTest, ChannelByIndexCountsFromOneAndStaysInsideThePool) {
+  auto pool = TChannelArray::Create(3);
+  EXPECT_EQ(pool->ChannelByIndex(-5), pool->Channels[0]);
+  EXPECT_EQ(pool->ChannelByIndex(1), pool->Channels[0]);
+  EXPECT_EQ(pool->ChannelByIndex(3), pool->Channels[2]);
+  EXPECT_EQ(pool->ChannelByIndex(4), nullptr);
+  EXPECT_EQ(pool->ChannelByIndex(1000), nullptr);
+  pool->Kill();
+  EXPECT_EQ(pool->ChannelByIndex(1), nullptr);
+}
+
 TEST_F(SoundTest, AHeldChannelStopsOnlyItsOwnSound) {
   auto pool = TChannelArray::Create(2);
   auto dialogs = pool->PlayGameSound(sound_, nullptr, 1, 0);  // a dialog keeps this one to fade
