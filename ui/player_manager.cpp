@@ -1,6 +1,7 @@
 #include "ui/player_manager.h"
 
 #include <cctype>
+#include <vector>
 
 #include "core/game.h"
 #include "core/globals.h"
@@ -243,15 +244,25 @@ int TPlayerManager::OKClick() {
 
 int TPlayerManager::CancelClick() {
   if (Game->CurrentProfile) {
-    const auto& names = *ListBox->Strings;
+    const std::vector<std::string> names = *ListBox->Strings;
     bool listed = false;
     for (const auto& name : names) listed = listed || name == Game->CurrentProfile->Name;
     if (!listed) {
-      const std::string first = names.empty() ? std::string() : names.front();
-      Game->ProfileName = first;
-      Game->CurrentProfile->Name = first;
-      // With no player left there is no file to load or write.
-      if (!first.empty()) Game->CurrentProfile->Load();
+      // The current player was deleted: the first listed player whose file loads takes its place.
+      // A file that is refused (and put aside) is passed over, so the deleted player's progress is
+      // never carried on under another player's name. With no player left the name stays empty
+      // and no file is loaded or written.
+      std::string chosen;
+      for (const auto& name : names) {
+        if (name.empty()) continue;
+        Game->CurrentProfile->Name = name;
+        if (Game->CurrentProfile->Load() >= 0) {
+          chosen = name;
+          break;
+        }
+      }
+      Game->ProfileName = chosen;
+      Game->CurrentProfile->Name = chosen;
       Game->IniUpdate(1);
     }
   }
@@ -285,6 +296,14 @@ int TPlayerManager::Draw() {
 }
 
 int TPlayerManager::Kill() {
+  // A child dialog still open when the manager goes gives back what it holds (the framework keys
+  // of a name prompt that is still typing).
+  if (EnterName) EnterName->Kill();
+  if (DialogOK) DialogOK->Kill();
+  if (DialogYesNo) DialogYesNo->Kill();
+  EnterName.reset();
+  DialogOK.reset();
+  DialogYesNo.reset();
   TDialog::Kill();
   if (ListBox) ListBox->Kill();
   FrontFrame.reset();

@@ -65,6 +65,7 @@ class TPlayerManager : public TDialog {
   int MenuPosition() override;
   int Manage() override;
   int Draw() override;
+  // Also kills a child dialog that is still open.
   int Kill() override;
 
  private:

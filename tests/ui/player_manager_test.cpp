@@ -3,6 +3,8 @@
 
 #include "ui/player_manager.h"
 
+#include "core/game_fade.h"
+#include "core/screen.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "ui/button.h"
@@ -15,6 +17,7 @@
 #include "ui/profile.h"
 #include "ui/text_input.h"
 #include "ui_test_support.h"
+#include "util/globals.h"
 #include "util/settings.h"
 #include "util/types.h"
 
@@ -242,6 +245,104 @@ TEST_F(PlayerManagerTest, DamagedChoiceKeepsThePreviousPlayer) {
   EXPECT_EQ(Listed(), (std::vector<std::string>{"Ann"}));
   EXPECT_TRUE(platform::FileExists(Game->ProfilePath + "Bob.dat.damaged"));
   EXPECT_EQ(manager->Active, 1);  // still open to choose again
+}
+
+TEST_F(PlayerManagerTest, CancelAfterDeletingPassesOverADamagedPlayer) {
+  AddPlayer("Cid");
+  Open();
+  ClickButton(*manager->Menu, "Delete");  // Ann, the current player, is selected
+  EXPECT_EQ(Run(2), 0);
+  Key(89);
+  EXPECT_EQ(Run(2), 0);
+  ASSERT_TRUE(platform::WriteFileAtomic(Game->ProfilePath + "Bob.dat", std::string(12, '\1')));
+  ClickButton(*manager->Menu, "Cancel");
+  EXPECT_EQ(Run(2), -1);
+  EXPECT_EQ(Game->CurrentProfile->Name, "Cid");
+  EXPECT_EQ(Game->CurrentProfile->Score, 3 * 100 + 'C');
+  EXPECT_EQ(SettingsProfileName(), "Cid");
+  EXPECT_TRUE(platform::FileExists(Game->ProfilePath + "Bob.dat.damaged"));
+}
+
+TEST_F(PlayerManagerTest, KilledWithThePromptOpenGivesTheKeysBack) {
+  Open();
+  ClickButton(*manager->Menu, "Create");
+  EXPECT_EQ(Run(1), 0);
+  ASSERT_TRUE(manager->EnterName);
+  EXPECT_EQ(Game->BlockKeys, 1);
+  manager->Kill();
+  EXPECT_EQ(Game->BlockKeys, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 0);
+}
+
+// The title screen's part, as a screen the core runs: the dialog is managed in the screen's logic
+// until it gives a result.
+class THostScreen : public TScreen {
+ public:
+  int Logic() override {
+    if (manager && result == 0) result = manager->Manage();
+    return 0;
+  }
+  std::shared_ptr<TPlayerManager> manager;
+  int result = 0;
+};
+
+TEST_F(PlayerManagerTest, DrivenThroughTheCoreLoop) {
+  // The core's own event pump and logic step feed the pointer and the keys, as in the game.
+  auto* const savedHook = ccFlushMouseHook;
+  Game->Upper = std::make_shared<ui_test::PointerBridge>();
+  ccFlushMouseHook = [] { Game->Upper->MouseClearButtons(); };
+  auto host = std::make_shared<THostScreen>();
+  Game->CurrentTScreen = host;
+  Open();
+  host->manager = manager;
+  const auto steps = [&host](int count) {
+    for (int i = 0; i < count && host->result == 0; ++i) Game->LogicWrapper();
+    return host->result;
+  };
+  // Keys come one per logic step, as a player types.
+  const auto type = [&steps](const std::string& text) {
+    for (const char c : text) {
+      TypeCode(static_cast<unsigned char>(c));
+      steps(1);
+    }
+  };
+
+  ClickButton(*manager->Menu, "Create");
+  EXPECT_EQ(steps(2), 0);
+  ASSERT_TRUE(manager->EnterName);
+  EXPECT_EQ(Game->BlockKeys, 1);
+  type("ed");
+  PressKey(27);  // the prompt has "Cancel": Escape closes the prompt only
+  EXPECT_EQ(steps(5), 0);
+  EXPECT_FALSE(manager->EnterName);
+  EXPECT_EQ(Game->BlockKeys, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 1);
+  EXPECT_EQ(Game->GameFade->Active, 0);
+
+  ClickButton(*manager->Menu, "Create");
+  EXPECT_EQ(steps(2), 0);
+  ASSERT_TRUE(manager->EnterName);
+  type("dee");
+  PressKey(13);
+  EXPECT_EQ(steps(10), 1);
+  EXPECT_EQ(Game->CurrentProfile->Name, "Dee");
+  EXPECT_TRUE(platform::FileExists(Game->ProfilePath + "Dee.dat"));
+  EXPECT_FALSE(platform::FileExists(Game->ProfilePath + "Ed.dat"));
+  EXPECT_EQ(Game->BlockKeys, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 0);
+
+  // Escape in the manager itself cancels it and never reaches the screen's escape destination.
+  host->result = 0;
+  manager->Kill();
+  Open();
+  host->manager = manager;
+  PressKey(27);
+  EXPECT_EQ(steps(5), -1);
+  EXPECT_EQ(Game->CurrentProfile->Name, "Dee");
+  EXPECT_EQ(Game->GameFade->Active, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 0);
+  Game->CurrentTScreen.reset();
+  ccFlushMouseHook = savedHook;
 }
 
 }  // namespace

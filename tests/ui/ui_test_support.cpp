@@ -47,6 +47,29 @@ int counter = 0;
 
 }  // namespace
 
+int PointerBridge::MouseClearHit() { return Game->Mouse->ClearMouseHit(); }
+int PointerBridge::MouseManage() { return Game->Mouse->Manage(); }
+int PointerBridge::MouseButtonDown(int button) {
+  Game->Mouse->MouseDownEvent(button);
+  return 0;
+}
+int PointerBridge::MouseButtonUp(int button) {
+  Game->Mouse->MouseUpEvent(button);
+  return 0;
+}
+int PointerBridge::MouseMove(int x, int y) {
+  Game->Mouse->MoveEvent(x, y);
+  return 0;
+}
+int PointerBridge::MouseWheel(int steps) {
+  Game->Mouse->WheelEvent(steps);
+  return 0;
+}
+int PointerBridge::MouseGetMh(int clear) { return Game->Mouse->GetMh(clear); }
+int PointerBridge::MouseClearButtons() { return Game->Mouse->ClearButtons(); }
+int PointerBridge::MouseX() { return Game->Mouse->x; }
+int PointerBridge::MouseY() { return Game->Mouse->y; }
+
 void UiTest::SetUp() {
   saved_game_ = Game;
   saved_delta_ = Delta;
@@ -153,6 +176,12 @@ void UiTest::Release(int button) {
 
 void UiTest::Key(int code) {
   platform::PushEvent({platform::EVENT_KEY_DOWN, code, 0, 0});
+  platform::PushEvent({platform::EVENT_KEY_UP, code, 0, 0});
+}
+
+void UiTest::PressKey(int code) {
+  platform::PushEvent({platform::EVENT_KEY_DOWN, code, 0, 0});
+  if (code == 8 || code == 13 || code == 27) TypeCode(code);
   platform::PushEvent({platform::EVENT_KEY_UP, code, 0, 0});
 }
 

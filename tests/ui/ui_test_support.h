@@ -11,9 +11,26 @@
 
 #include "core/game.h"
 #include "core/globals.h"
+#include "core/upper_layer.h"
 #include "platform/input.h"
 
 namespace ui_test {
+
+// The core's window onto the game's pointer, as the game layer installs it: the core's own event
+// pump and logic step then feed Game->Mouse.
+class PointerBridge : public TUpperLayer {
+ public:
+  int MouseClearHit() override;
+  int MouseManage() override;
+  int MouseButtonDown(int button) override;
+  int MouseButtonUp(int button) override;
+  int MouseMove(int x, int y) override;
+  int MouseWheel(int steps) override;
+  int MouseGetMh(int clear) override;
+  int MouseClearButtons() override;
+  int MouseX() override;
+  int MouseY() override;
+};
 
 class UiTest : public ::testing::Test {
  protected:
@@ -41,6 +58,9 @@ class UiTest : public ::testing::Test {
   // Typed characters, queued (Backspace 8, Enter 13 and Escape 27 included as characters).
   static void Type(const std::string& text);
   static void TypeCode(int code);
+  // A key as the platform reports it: key down, the character for Backspace, Enter and Escape,
+  // key up.
+  static void PressKey(int code);
 
   std::string root_;  // scratch folder with a trailing slash
 
