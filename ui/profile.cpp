@@ -75,7 +75,8 @@ int TProfile::CheckNewName(const std::string& name, std::string& message) {
   message.clear();
   if (name.find_first_not_of(" \t") == std::string::npos) return -1;
   if (!IsValidName(name)) {
-    message = "A player's name cannot begin with a full stop.";
+    message = name[0] == '.' ? "A player's name cannot begin with a full stop."
+                             : "A player's name cannot hold any of the characters \" | * \\ / : ; ~ ? < > , + = %";
     return -1;
   }
   if (platform::FileExists(Game->ProfilePath + name + ".dat")) {

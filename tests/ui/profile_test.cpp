@@ -215,10 +215,23 @@ TEST_F(ProfileTest, UnsafeNamesAreNeverWritten) {
   EXPECT_EQ(evil->Save(), -1);
   EXPECT_EQ(evil->Load(), -1);
   EXPECT_FALSE(platform::FileExists(Game->ProfilePath + "../evil.dat"));
-  std::string message;
-  EXPECT_EQ(TProfile::CheckNewName("Dee", message), 0);
-  EXPECT_EQ(TProfile::CheckNewName("  ", message), -1);
-  EXPECT_EQ(message, "");
+  ASSERT_EQ(TProfile::Create("Ann")->Save(), 0);
+  struct Case {
+    const char* name;
+    int result;
+    const char* message;  // the start of the message
+  };
+  for (const Case& c : {Case{"Dee", 0, ""}, Case{"  ", -1, ""}, Case{"", -1, ""},
+                        Case{".Dee", -1, "A player's name cannot begin"},
+                        Case{"a/b", -1, "A player's name cannot hold"},
+                        Case{"Ann", -1, "A player of that name"}}) {
+    std::string message = "x";
+    EXPECT_EQ(TProfile::CheckNewName(c.name, message), c.result) << c.name;
+    EXPECT_EQ(message.rfind(c.message, 0), 0u) << c.name << ": " << message;
+    if (c.message[0] == 0) {
+      EXPECT_EQ(message, "") << c.name;
+    }
+  }
 }
 
 TEST_F(ProfileTest, FailedSaveLeavesTheOldFileAndIsReported) {

@@ -2,6 +2,8 @@
 
 #include "ui/text_input.h"
 
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
 #include "platform/files.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
@@ -172,12 +174,16 @@ TEST_F(NamePromptTest, LimitsOfTheName) {
 
 TEST_F(NamePromptTest, ExistingNameRefusedWithProfileExists) {
   ASSERT_TRUE(platform::WriteFileAtomic(Game->ProfilePath + "Bob.dat", std::string(440, '\0')));
+  const auto savedText = GameText;
+  GameText = std::make_shared<TGameText>();
+  GameText->ReadText("[TEXT]\r\nProfile Exists\r\nThat player is already here.\r\n");
   auto prompt = MakePrompt(1);
   Type("bob");
   TypeCode(13);
   EXPECT_EQ(Drive(*prompt, 6), 0);
+  GameText = savedText;
   ASSERT_TRUE(prompt->DialogOK);
-  EXPECT_FALSE(shownMessage.empty());
+  EXPECT_EQ(shownMessage, "That player is already here.");
   EXPECT_EQ(prompt->TextInput->Text, "Bob");  // stays upper-cased
   Key(13);  // closes the error box
   EXPECT_EQ(Drive(*prompt, 3), 0);
