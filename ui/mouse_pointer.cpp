@@ -38,10 +38,17 @@ int TMousePointer::CalcSize() {
 }
 
 int TMousePointer::Update() {
-  // The platform layer reports buttons only through events, which the application core feeds in;
-  // polling takes the position.
+  // The platform layer reports buttons only through events; polling reads the utility library's
+  // event-driven mouse state, whose hits are taken here so that each is seen by one poll.
   x = platform::MouseX();
   y = platform::MouseY();
+  b1 = ccMouse.b1;
+  b2 = ccMouse.b2;
+  b3 = ccMouse.b3;
+  h1 = ccMouse.h1;
+  h2 = ccMouse.h2;
+  h3 = ccMouse.h3;
+  ccMouse.h1 = ccMouse.h2 = ccMouse.h3 = ccMouse.mh = 0;
   return CalcButtonTotals();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/slider.h"
 #include "ui/tool_tip.h"
 #include "ui_test_support.h"
+#include "util/input.h"
 
 namespace {
 
@@ -214,6 +215,14 @@ TEST_F(UiTest, PointerHitsAndButtons) {
   EXPECT_EQ(Game->Mouse->Manage(), 1);
   Game->Mouse->Off();
   EXPECT_EQ(Game->Mouse->Manage(), 0);
+  // Polling takes the held buttons and the new hits of the utility library's mouse state once.
+  ccProcessEvent({platform::EVENT_MOUSE_DOWN, 3, 7, 8});
+  Game->Mouse->Update();
+  EXPECT_EQ(Game->Mouse->GetMb(), 1);
+  EXPECT_EQ(Game->Mouse->h3, 1);
+  Game->Mouse->Update();
+  EXPECT_EQ(Game->Mouse->GetMh(0), 0);
+  EXPECT_EQ(Game->Mouse->GetMb(), 1);
 }
 
 }  // namespace
