@@ -76,10 +76,17 @@ bool CardRecord::Read(platform::InStream& in, std::string* error) {
   if (in.Failed()) return Fail(error, "card record ends early");
   if (r.CardType < CARDTYPE_NONE || r.CardType > CARDTYPE_LAST)
     return Fail(error, "card record has a bad card type " + std::to_string(r.CardType));
-  if (r.Value < CARD_VALUE_MIN || r.Value > CARD_VALUE_MAX)
-    return Fail(error, "card record has a bad value " + std::to_string(r.Value));
-  if (r.Suit < 0 || r.Suit >= SUIT_COUNT)
-    return Fail(error, "card record has a bad suit " + std::to_string(r.Suit));
+  // Value and suit matter where they pick a picture frame: the ranked cards' 52-frame sheets and
+  // the irons' 8-frame sheet. The deal gives stock irons suit -1 and wild shots value 0 and suit -2,
+  // and the other types always show frame 0, so their values are taken as they are.
+  if (IsRankedType(r.CardType)) {
+    if (r.Value < CARD_VALUE_MIN || r.Value > CARD_VALUE_MAX)
+      return Fail(error, "card record has a bad value " + std::to_string(r.Value));
+    if (r.Suit < 0 || r.Suit >= SUIT_COUNT)
+      return Fail(error, "card record has a bad suit " + std::to_string(r.Suit));
+  } else if (r.CardType == CARDTYPE_IRON && (r.Value < IRON_FIRST || r.Value > IRON_LAST)) {
+    return Fail(error, "card record has a bad iron value " + std::to_string(r.Value));
+  }
   if (!ReadCovers(in, r.Relationships, "cover list", error)) return false;
   if (!ReadCovers(in, r.OriginalRelationships, "original cover list", error)) return false;
   *this = std::move(r);

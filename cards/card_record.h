@@ -38,7 +38,8 @@ struct CardRecord {
   std::size_t ByteSize() const { return 80 + 4 * (Relationships.size() + OriginalRelationships.size()); }
   void Write(platform::OutStream& out) const;
   // Reads one record. Returns false, with `error` telling what was wrong, when the stream ends
-  // early or a field is out of range (type 0..9, value 1..13, suit 0..3, cover lists 0..256 long);
-  // the caller then treats the saved hole as damaged.
+  // early or a field is out of range (type 0..9; value 1..13 and suit 0..3 for normal, water and
+  // sand cards, value 2..9 for irons; cover lists 0..256 long); the caller then treats the saved
+  // hole as damaged.
   bool Read(platform::InStream& in, std::string* error = nullptr);
 };

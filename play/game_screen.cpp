@@ -174,10 +174,14 @@ std::shared_ptr<TButton> TGameScreen::MenuButton(const std::string& buttonName) 
 
 int TGameScreen::MulliganStart() {
   if (!GameGrid || GameGrid->LastMoveWasIronToBag == 0) return 0;
-  GameGrid->CardAction = CARDACTION_IRON_TO_STOCK;
+  const int iron = GameGrid->LastMoveWasIronToBag;
+  // The iron leaves the bag for its place in the stock: the player no longer holds it.
+  IronPlayed(iron, 1);
+  if (iron >= IRON_FIRST && iron <= IRON_LAST) Player->Irons[static_cast<std::size_t>(iron)] = 0;
   GameGrid->CardAnimCounter = Ticks(20000);
+  GameGrid->CardAction = CARDACTION_IRON_TO_STOCK;
   GameGrid->BlockInputSet();
-  IronPlayed(GameGrid->LastMoveWasIronToBag, 1);
+  EndDriveEnable(0);
   return 0;
 }
 

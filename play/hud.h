@@ -39,6 +39,12 @@ class THUD {
   int PendingIronMulligan = 0;
   float PendingIronCounter = 0;
 
+  // The rise of the run multiplier earned by a run of n cards (index n, 0..23; longer runs use the
+  // last entry). A fixed table of the program.
+  static constexpr std::array<double, 24> MultiplierArray{
+      0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6,
+      0.7, 0.8, 0.9, 1.0, 1.2, 1.4, 1.6, 1.8, 2.0, 2.3, 2.6, 3.0};
+
   // The colours of the HUD's fireworks, made once at start-up by LoadGlobals.
   static inline std::array<TColor, 4> FireworkColours{};
 

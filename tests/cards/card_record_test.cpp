@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cards/rules.h"
 #include "platform/files.h"
 
 namespace {
@@ -91,6 +92,8 @@ TEST(CardRecord, DamagedRecordsAreRefused) {
       {"value", [](std::vector<unsigned char>& b) { b[12] = 0; }},
       {"value", [](std::vector<unsigned char>& b) { b[12] = 14; }},
       {"suit", [](std::vector<unsigned char>& b) { b[16] = 4; }},
+      {"iron value", [](std::vector<unsigned char>& b) { b[0] = 3; b[12] = 10; }},
+      {"iron value", [](std::vector<unsigned char>& b) { b[0] = 3; b[12] = 1; }},
       {"length", [](std::vector<unsigned char>& b) { b[75] = 0x7f; }},     // k huge
       {"length", [](std::vector<unsigned char>& b) { b[84] = 0xff; b[85] = 0xff; b[86] = 0xff; b[87] = 0xff; }},
       {"early", [](std::vector<unsigned char>& b) { b.resize(90); }},
@@ -108,6 +111,32 @@ TEST(CardRecord, DamagedRecordsAreRefused) {
     EXPECT_FALSE(back.Read(in, &error)) << c.what;
     EXPECT_NE(error.find(c.what), std::string::npos) << error;
     EXPECT_EQ(back.ID, 99) << "a refused record leaves the target as it was";
+  }
+}
+
+// The deal's stock irons (suit -1) and wild shots (value 0, suit -2) come back from a save.
+TEST(CardRecord, CardsOfEveryKindTheGameSavesAreAccepted) {
+  struct Case {
+    int type, value, suit;
+  };
+  const Case cases[] = {
+      {CARDTYPE_NORMAL, 1, 0}, {CARDTYPE_WATER, 13, 3}, {CARDTYPE_IRON, 2, -1},
+      {CARDTYPE_IRON, 9, 0},   {CARDTYPE_WILDSHOT, 0, -2}, {CARDTYPE_WEDGE, 1, 0},
+      {CARDTYPE_NONE, 0, 0},   {CARDTYPE_CASH, 0, 0},
+  };
+  for (const auto& c : cases) {
+    CardRecord r = Sample();
+    r.CardType = c.type;
+    r.Value = c.value;
+    r.Suit = c.suit;
+    platform::OutStream out;
+    r.Write(out);
+    platform::InStream in(out.Bytes());
+    CardRecord back;
+    std::string error;
+    EXPECT_TRUE(back.Read(in, &error)) << c.type << " " << c.value << " " << c.suit << ": " << error;
+    EXPECT_EQ(back.Value, c.value);
+    EXPECT_EQ(back.Suit, c.suit);
   }
 }
 

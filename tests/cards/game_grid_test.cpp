@@ -5,6 +5,8 @@
 #include "content/course.h"
 #include "content/globals.h"
 #include "gfx/image_bank.h"
+#include "gfx/particle.h"
+#include "gfx/particle_list.h"
 #include "ui/dialog_ok.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
@@ -227,6 +229,27 @@ TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
   EXPECT_EQ(GameGrid->BlockInput, 0);
 }
 
+TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
+  auto savedList = ScoreParticles;
+  ScoreParticles = TParticleList::Create();
+  GameScreen->InvalidParticle = std::make_shared<TGameImage>();
+  auto card = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
+  card->ID = 1;
+  GameGrid->CardsLeft = 1;
+  SetFoundation(4);
+  ClickCard(card);
+  auto first = card->InvalidParticlePointer.lock();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->x, static_cast<int>(card->x + card->w2));
+  EXPECT_EQ(first->y, static_cast<int>(card->y));
+  ClickCard(card);
+  EXPECT_EQ(ScoreParticles->Count(), 1);
+  EXPECT_NE(card->InvalidParticlePointer.lock(), first);
+  EXPECT_EQ(GameGrid->CardsLeft, 1);
+  EXPECT_EQ(PlayList->Count(), 0);
+  ScoreParticles = savedList;
+}
+
 TEST_F(GameGridTest, OutsideTheBandCardsThereAreClickedNormally) {
   auto low = CardList->Add(200, 470, CARDTYPE_NORMAL, 1, 3, 0);
   low->ID = 1;
@@ -352,8 +375,10 @@ TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
   Ticks(130);
   ASSERT_EQ(GameGrid->LastMoveWasIronToBag, 6);
   ASSERT_FALSE(CardList->Contains(iron.get()));
+  ASSERT_EQ(GameScreen->Player->Irons[6], 1);
   GameScreen->MulliganStart();
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_IRON_TO_STOCK);
+  EXPECT_EQ(GameScreen->Player->Irons[6], 0);  // the iron leaves the bag
   Ticks(120);
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
   auto back = CardList->StockTopFind();
