@@ -331,14 +331,36 @@ TEST_F(PlayerManagerTest, DrivenThroughTheCoreLoop) {
   EXPECT_EQ(Game->BlockKeys, 0);
   EXPECT_EQ(Game->IgnoreEscapeKey, 0);
 
+  // Delete with the Y key of the confirmation, then choose with a double click.
+  const auto reopen = [&]() {
+    manager->Kill();
+    host->result = 0;
+    Open();
+    host->manager = manager;
+  };
+  reopen();
+  ClickRow(1);
+  EXPECT_EQ(steps(1), 0);
+  ASSERT_EQ(manager->ListBox->Value, "Bob");
+  ClickButton(*manager->Menu, "Delete");
+  EXPECT_EQ(steps(2), 0);
+  ASSERT_TRUE(manager->DialogYesNo);
+  PressKey(89);
+  EXPECT_EQ(steps(3), 0);
+  EXPECT_FALSE(platform::FileExists(Game->ProfilePath + "Bob.dat"));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"Ann", "Dee"}));
+  ClickRow(0);
+  EXPECT_EQ(steps(1), 0);
+  ClickRow(0);
+  EXPECT_EQ(steps(1), 1);
+  EXPECT_EQ(Game->CurrentProfile->Name, "Ann");
+  EXPECT_EQ(SettingsProfileName(), "Ann");
+
   // Escape in the manager itself cancels it and never reaches the screen's escape destination.
-  host->result = 0;
-  manager->Kill();
-  Open();
-  host->manager = manager;
+  reopen();
   PressKey(27);
   EXPECT_EQ(steps(5), -1);
-  EXPECT_EQ(Game->CurrentProfile->Name, "Dee");
+  EXPECT_EQ(Game->CurrentProfile->Name, "Ann");
   EXPECT_EQ(Game->GameFade->Active, 0);
   EXPECT_EQ(Game->IgnoreEscapeKey, 0);
   Game->CurrentTScreen.reset();
