@@ -349,8 +349,8 @@ void Normalise(Sound& s, double peak_db) {
   if (s.Stereo()) Gain(s.right, g);
 }
 
-void NormaliseRms(Buf& b, double rms_db, double peak_db) {
-  // Loudness of the voiced part only: 20 ms blocks above -50 dB of the loudest block.
+double ActiveRms(const Buf& b) {
+  // 20 ms blocks above -50 dB of the loudest block: pauses and tails do not count.
   const std::size_t block = Samples(0.02);
   std::vector<double> energy;
   for (std::size_t i = 0; i + block <= b.size(); i += block) {
@@ -358,14 +358,18 @@ void NormaliseRms(Buf& b, double rms_db, double peak_db) {
     for (std::size_t k = 0; k < block; ++k) s += static_cast<double>(b[i + k]) * b[i + k];
     energy.push_back(s / static_cast<double>(block));
   }
-  if (energy.empty()) return;
+  if (energy.empty()) return Rms(b);
   const double top = *std::max_element(energy.begin(), energy.end());
   double sum = 0;
   int count = 0;
   for (double e : energy)
     if (e > top * 1e-5) sum += e, ++count;
-  if (count == 0 || sum <= 0) return;
-  const double rms = std::sqrt(sum / count);
+  return count ? std::sqrt(sum / count) : 0.0;
+}
+
+void NormaliseRms(Buf& b, double rms_db, double peak_db) {
+  const double rms = ActiveRms(b);
+  if (rms <= 0) return;
   Gain(b, std::pow(10.0, rms_db / 20) / rms);
   // Look-ahead limiter on the few peaks that stand out, then a hard guarantee.
   const double limit = std::pow(10.0, peak_db / 20);

@@ -21,6 +21,7 @@ struct Sound {
   Buf left, right;
   bool loop = false;     // already made seamless: no edge fades are applied
   double peak_db = -3;   // the peak it is normalised to
+  double max_rms_db = -14;  // effects: pure tones are turned down to this loudness
   bool levelled = false; // already at its loudness (speech): not normalised again
   bool Stereo() const { return !right.empty(); }
   std::size_t Frames() const { return left.size(); }
@@ -126,6 +127,8 @@ void Reverb(Buf& l, Buf& r, double wet, double room, double damp = 0.3);
 void RemoveDc(Buf& b);
 void EdgeFades(Buf& b, double seconds);
 void Normalise(Sound& s, double peak_db);
+// RMS of the sounding part (pauses and silent tails left out).
+double ActiveRms(const Buf& b);
 void NormaliseRms(Buf& b, double rms_db, double peak_db);
 // Makes [0, loop_len) seamless: what lies beyond loop_len is folded back onto the head, faded
 // over `fold` seconds (added when `add`, for decaying tails, else cross-faded with equal power),

@@ -70,6 +70,53 @@ Buf Shimmer(double length, bool up, Rng& r) {
   return b;
 }
 
+
+Buf Riffle(double len, Rng& r) {
+  Buf b(Samples(len + 0.05), 0.f);
+  const int n = static_cast<int>(len * 50);
+  for (int i = 0; i < n; ++i)
+    AddBurst(b, i * (len / n) + r.Range(0.0, 0.004), 0.006, r.Range(2500, 4500), 1.0,
+             r.Range(0.5, 1.0) * (0.6 + 0.4 * std::sin(kPi * i / n)), r, 0.0025);
+  return b;
+}
+
+Buf Till(Rng& r) {
+  Buf b = Knock(300, 0.08, r);
+  AddBurst(b, 0.02, 0.05, 1800, 0.7, 0.6, r, 0.015);
+  Mix(b, Clink(2637, 0.7, r), 0.09, 0.8);
+  Mix(b, Clink(3322, 0.6, r), 0.09, 0.5);
+  return b;
+}
+
+Buf Coins(int count, double spread, Rng& r) {
+  Buf b;
+  for (int i = 0; i < count; ++i)
+    Mix(b, Clink(r.Range(2300, 3800), 0.3, r), spread * i / count + r.Range(0, 0.02), 0.7);
+  return b;
+}
+
+// Notes of a marimba, rising or falling: the run multiplier's moves.
+Buf Steps(const std::vector<std::string>& notes, double step, Rng&) {
+  Buf b;
+  Arpeggio(b, Marimba(), notes, 0, step, 0.3, 0.7);
+  return b;
+}
+
+Buf SlideWhistle(double len, double f0, double f1) {
+  Buf b;
+  Note n;
+  n.freq = f0;
+  n.freq_end = f1;
+  n.amp = 0.5;
+  n.attack = 0.03;
+  n.length = len;
+  n.release = 0.05;
+  n.vibrato = 0.2;
+  n.vibrato_rate = 6;
+  AddNote(b, n, {{1, 1, 0}, {2, 0.08, 0}});
+  return b;
+}
+
 }  // namespace
 
 void AddEffects(Registry& reg) {
@@ -533,6 +580,161 @@ void AddEffects(Registry& reg) {
   add("shop/golfshop_invalid.ogg", [](Rng& r) {
     Buf b = Bonk(200, 0.14, r);
     Mix(b, Bonk(170, 0.18, r), 0.15, 1.0);
+    return Mono(b);
+  });
+  // The wild shot stories' own sounds, by story number (the mini-game stories 25 and 26 have none).
+  auto story = [&](int n, Recipe f) { add("wildshots/wildshot_" + std::to_string(n) + ".ogg", std::move(f)); };
+  story(1, [](Rng& r) { return Mono(Till(r)); });
+  story(2, [](Rng& r) {
+    Buf b = Clink(1900, 0.5, r);
+    Mix(b, Shimmer(0.7, true, r), 0.1, 0.8);
+    return Mono(b);
+  });
+  story(3, [](Rng& r) { return Mono(Steps({"C5", "E5", "G5"}, 0.1, r)); });
+  story(4, [](Rng& r) {
+    Buf b = Steps({"C5", "E5", "G5", "C6"}, 0.09, r);
+    Mix(b, Sparkle(0.5, 10, 3000, 6500, r), 0.25, 0.5);
+    return Mono(b);
+  });
+  story(5, [](Rng& r) {
+    // A gopher chatters, grabs the winnings and is gone.
+    Buf b;
+    for (int k = 0; k < 4; ++k) {
+      VoiceSpec v;
+      v.length = 0.06;
+      v.f0 = 850 + 60 * k;
+      v.f0_end = 1000;
+      v.v0 = VowelOf('i');
+      v.v1 = VowelOf('e');
+      v.attack = 0.005;
+      v.release = 0.03;
+      Mix(b, Voice(v, r), 0.11 * k, 0.7);
+    }
+    Mix(b, Coins(6, 0.3, r), 0.45, 0.6);
+    Mix(b, Whoosh(0.4, 2500, 600, 1.3, r), 0.6, 0.7);
+    return Mono(b);
+  });
+  story(6, [](Rng& r) { return Mono(Coins(9, 0.5, r)); });
+  story(7, [](Rng& r) {
+    Buf b = Bubbles(1.0, 16, r);
+    Mix(b, Shimmer(0.8, true, r), 0.2, 0.5);
+    return Mono(b);
+  });
+  story(8, [](Rng& r) {
+    Buf b = Noise(Samples(0.9), r);
+    Filter(b, Biquad::LowPass, 2500, 0.7);
+    double g = 1, tgt = 1;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+      if (i % 90 == 0) tgt = r.Range(0.2, 1.0);
+      g += (tgt - g) * 0.1;
+      b[i] = static_cast<float>(b[i] * g);
+    }
+    Shape(b, [](double t) { return std::pow(std::sin(kPi * t / 0.9), 2); });
+    Mix(b, Shimmer(0.6, true, r), 0.3, 0.4);
+    return Mono(b);
+  });
+  story(9, [](Rng& r) {
+    Buf b = CardSlide(0.3, 0.6, r);
+    Mix(b, SlideWhistle(0.4, 900, 500), 0.2, 0.4);
+    return Mono(b);
+  });
+  story(10, [](Rng& r) { return Mono(Steps({"G5", "E5", "C5", "G4"}, 0.12, r)); });
+  story(11, [](Rng& r) {
+    Buf b = Bonk(160, 0.25, r);
+    for (int k = 0; k < 4; ++k) Mix(b, Clink(3000 - 300 * k, 0.2, r), 0.25 + 0.12 * k, 0.5);
+    return Mono(b);
+  });
+  story(12, [](Rng& r) {
+    Buf b = Rustle(1.1, 40, r);
+    AddBirdPhrase(b, 0.6, 2, 0.2, r);
+    return Mono(b);
+  });
+  story(13, [](Rng& r) { return Mono(Steps({"E5", "D5"}, 0.12, r)); });
+  story(14, [](Rng& r) { return Mono(Steps({"E5", "D5", "C5"}, 0.12, r)); });
+  story(15, [](Rng& r) {
+    Buf b = CardSlide(0.28, 0.6, r);
+    Mix(b, CardSlide(0.28, 0.5, r), 0.3, 1.0);
+    Mix(b, SlideWhistle(0.45, 800, 420), 0.45, 0.4);
+    return Mono(b);
+  });
+  story(16, [](Rng& r) { return Mono(Steps({"E5", "C5", "A4"}, 0.12, r)); });
+  story(17, [](Rng& r) {
+    // The referee's whistle.
+    Buf b;
+    Note n;
+    n.freq = 2800;
+    n.amp = 0.5;
+    n.attack = 0.01;
+    n.length = 0.5;
+    n.release = 0.03;
+    AddNote(b, n, {{1, 1, 0}, {2, 0.1, 0}});
+    Shape(b, [](double t) { return 0.6 + 0.4 * std::sin(2 * kPi * 28 * t); });
+    Mix(b, Bonk(160, 0.25, r), 0.6, 0.8);
+    return Mono(b);
+  });
+  story(18, [](Rng& r) {
+    Buf b(Samples(0.3), 0.f);
+    AddBurst(b, 0, 0.01, 2800, 0.5, 1.0, r, 0.004);
+    Mix(b, Knock(900, 0.1, r), 0, 0.7);
+    Mix(b, Clink(1500, 0.2, r), 0.005, 0.4);
+    return Mono(b);
+  });
+  story(19, [](Rng& r) {
+    Buf b;
+    Arpeggio(b, Bell(), {"C5", "G5", "C6"}, 0, 0.12, 0.7, 0.5);
+    Mix(b, Sparkle(0.6, 12, 2500, 6000, r), 0.1, 0.4);
+    return Mono(b);
+  });
+  story(20, [](Rng& r) {
+    Buf b;
+    for (int k = 0; k < 2; ++k) {
+      AddBurst(b, 0.4 * k, 0.01, 2800 - 300 * k, 0.5, 1.0, r, 0.004);
+      Mix(b, Knock(900 - 100 * k, 0.1, r), 0.4 * k, 0.7);
+      Mix(b, Clink(1500 - 150 * k, 0.2, r), 0.4 * k + 0.005, 0.4);
+    }
+    return Mono(b);
+  });
+  story(21, [](Rng& r) {
+    Buf b = Whoosh(0.5, 800, 2500, 1.3, r);
+    Arpeggio(b, Marimba(), {"A5", "F5", "D5"}, 0.3, 0.12, 0.3, 0.5);
+    return Mono(b);
+  });
+  story(22, [](Rng& r) {
+    Buf b = Bonk(190, 0.2, r);
+    Mix(b, Clink(2800, 0.2, r), 0.2, 0.4);
+    return Mono(b);
+  });
+  story(23, [](Rng& r) {
+    // The clock winds back: fast ticks, then a bright chime.
+    Buf b;
+    for (int k = 0; k < 10; ++k) Mix(b, Click(k % 2 ? 2600 : 2200, 0.03, r), 0.06 * k, 0.6);
+    Play(b, Bell(), 0.65, NoteHz("E6"), 0.6, 0.6);
+    return Mono(b);
+  });
+  story(24, [](Rng& r) {
+    // Cocking the rifle: two metal clicks.
+    Buf b = Clink(1800, 0.08, r);
+    Mix(b, Knock(700, 0.05, r), 0.01, 0.4);
+    Mix(b, Clink(1500, 0.1, r), 0.22, 1.0);
+    Mix(b, Knock(600, 0.06, r), 0.23, 0.5);
+    return Mono(b);
+  });
+  story(27, [](Rng& r) { return Mono(Riffle(1.2, r)); });
+  story(28, [](Rng& r) {
+    Buf b = Whoosh(1.4, 300, 2000, 0.9, r);
+    Mix(b, Sparkle(1.2, 18, 2000, 5500, r), 0.2, 0.5);
+    return Mono(b);
+  });
+  story(29, [](Rng& r) {
+    Buf b = SlideWhistle(0.8, 1100, 350);
+    Mix(b, Bonk(150, 0.25, r), 0.8, 0.7);
+    return Mono(b);
+  });
+
+  // The trophy room's tool tip.
+  add("trophy_tooltip.ogg", [](Rng& r) {
+    Buf b = Clink(3300, 0.25, r);
+    Play(b, Glock(), 0.01, NoteHz("G6"), 0.2, 0.3);
     return Mono(b);
   });
 }

@@ -10,6 +10,7 @@
 // Vorbis. Every sound is seeded by its path, so the same sources give the same bytes.
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -68,6 +69,12 @@ void Level(snd::Sound& s) {
     if (s.Stereo()) snd::EdgeFades(s.right, 0.005);
   }
   snd::Normalise(s, s.peak_db);
+  if (!s.Stereo()) {
+    // A pure tone at full peak sounds far louder than a noisy effect at the same peak.
+    const double rms = snd::ActiveRms(s.left);
+    const double cap = std::pow(10.0, s.max_rms_db / 20);
+    if (rms > cap) snd::Gain(s.left, cap / rms);
+  }
 }
 
 void Finish(snd::Sound& s) {
