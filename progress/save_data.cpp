@@ -6,15 +6,35 @@
 #include "cards/card_list.h"
 #include "cards/globals.h"
 #include "platform/files.h"
+#include "ui/profile.h"
 
 namespace {
 
 // More cards than any hole holds: a larger count marks the block damaged.
 constexpr int MAX_SAVED_CARDS = 1000;
 
+// The course a new player starts on.
+constexpr const char* FIRST_COURSE = "The Vuva Rivudar";
+
 }  // namespace
 
-int TSaveData::StoreHole() {
+int TSaveData::Init(TProfile& profile) {
+  profile.Score = 1000;
+  AvatarItems.fill(0);
+  CareerStats = std::make_shared<TCareerStats>();
+  CourseName = FIRST_COURSE;
+  InitLevelStats();
+  return 0;
+}
+
+int TSaveData::InitLevelStats() {
+  Cards.clear();
+  HoleDamaged = 0;
+  HoleError.clear();
+  return 0;
+}
+
+int TSaveData::Update() {
   Cards.clear();
   HoleDamaged = 0;
   HoleError.clear();
@@ -27,13 +47,13 @@ int TSaveData::StoreHole() {
   return 0;
 }
 
-int TSaveData::SaveCards(platform::OutStream& out) const {
+int TSaveData::Save(platform::OutStream& out) const {
   out.WriteInt(static_cast<int>(Cards.size()));
   for (const auto& c : Cards) c->Write(out);
   return 0;
 }
 
-int TSaveData::LoadCards(platform::InStream& in) {
+int TSaveData::Load(platform::InStream& in) {
   Cards.clear();
   HoleDamaged = 0;
   HoleError.clear();
@@ -41,7 +61,7 @@ int TSaveData::LoadCards(platform::InStream& in) {
   if (in.Failed() || count < 0 || count > MAX_SAVED_CARDS) {
     HoleDamaged = 1;
     HoleError = "the saved hole has a bad card count";
-    return 0;
+    return -1;
   }
   std::vector<std::shared_ptr<TCard>> read;
   for (int i = 0; i < count; ++i) {
@@ -50,12 +70,12 @@ int TSaveData::LoadCards(platform::InStream& in) {
     if (!card->Read(in, &error)) {
       HoleDamaged = 1;
       HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + error;
-      return 0;
+      return -1;
     }
     read.push_back(card);
   }
   Cards = std::move(read);
-  return 1;
+  return 0;
 }
 
 int TSaveData::Apply() {

@@ -10,6 +10,7 @@
 #include "progress/career_stats.h"
 
 class TCard;
+class TProfile;
 namespace platform {
 class InStream;
 class OutStream;
@@ -27,13 +28,18 @@ class TSaveData {
   int HoleDamaged = 0;
   std::string HoleError;
 
-  // Takes the cards of CardList as the hole in progress.
-  int StoreHole();
-  // The card count (int32) and one card record per saved card.
-  int SaveCards(platform::OutStream& out) const;
-  // Reads what SaveCards wrote. A short or damaged block marks the hole damaged, keeps no card
-  // and returns 0; 1 when read whole.
-  int LoadCards(platform::InStream& in);
+  // The state of a new profile: cash 1000, no avatar items, fresh career statistics, the first
+  // course, and no hole in progress.
+  int Init(TProfile& profile);
+  // Empties the snapshot of the hole in progress.
+  int InitLevelStats();
+  // Takes copies of the cards of CardList, in list order, as the hole in progress.
+  int Update();
+  // Writes the saved game block: the card count (int32) and one card record per saved card.
+  int Save(platform::OutStream& out) const;
+  // Reads what Save wrote: 0 when read whole. A short or damaged block marks the hole damaged,
+  // keeps no card and returns -1.
+  int Load(platform::InStream& in);
   // Restores the saved hole into CardList (nothing for a damaged hole); sets TCardList::HighID.
   int Apply();
 };

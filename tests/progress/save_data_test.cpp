@@ -6,7 +6,11 @@
 #include "cards/card_list.h"
 #include "cards/globals.h"
 #include "platform/files.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
 #include "progress/player.h"
+#include "progress/profile_hooks.h"
+#include "ui/profile.h"
 
 namespace {
 
@@ -29,14 +33,14 @@ TEST_F(SaveDataTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
   s->StockTop = 1;
 
   TSaveData save;
-  save.StoreHole();
+  save.Update();
   platform::OutStream out;
-  save.SaveCards(out);
+  save.Save(out);
   EXPECT_EQ(out.Bytes().size(), 4u + 80 + 88 + 80);
 
   TSaveData back;
   platform::InStream in(out.Bytes());
-  EXPECT_EQ(back.LoadCards(in), 1);
+  EXPECT_EQ(back.Load(in), 0);
   CardList->Kill();
   back.Apply();
   ASSERT_EQ(CardList->Count(), 3);
@@ -50,15 +54,15 @@ TEST_F(SaveDataTest, ADamagedBlockMarksTheHoleInsteadOfRestoringIt) {
   auto a = CardList->Add(100, 120, CARDTYPE_NORMAL, 1, 5, 2);
   a->ID = 1;
   TSaveData save;
-  save.StoreHole();
+  save.Update();
   platform::OutStream out;
-  save.SaveCards(out);
+  save.Save(out);
   auto bytes = out.Bytes();
   bytes[4 + 12] = 40;  // value 40
 
   TSaveData back;
   platform::InStream in(bytes);
-  EXPECT_EQ(back.LoadCards(in), 0);
+  EXPECT_EQ(back.Load(in), -1);
   EXPECT_EQ(back.HoleDamaged, 1);
   EXPECT_NE(back.HoleError.find("value"), std::string::npos);
   EXPECT_TRUE(back.Cards.empty());
@@ -67,7 +71,7 @@ TEST_F(SaveDataTest, ADamagedBlockMarksTheHoleInsteadOfRestoringIt) {
 
   std::vector<unsigned char> huge = {0xff, 0xff, 0xff, 0x7f};
   platform::InStream in2(huge);
-  EXPECT_EQ(back.LoadCards(in2), 0);
+  EXPECT_EQ(back.Load(in2), -1);
   EXPECT_EQ(back.HoleDamaged, 1);
 }
 
@@ -79,6 +83,25 @@ TEST(Player, CashAndWinningsNeverFallBelowZero) {
   p.LevelScoreChange(12);
   p.LevelScoreChange(-5);
   EXPECT_EQ(p.LevelScore, 7);
+}
+
+TEST(ProfileHooks, ANewProfileGetsTheGamesStartingState) {
+  auto savedHook = TProfile::CreateUserFunction;
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  // Before the play screen exists the hook leaves the profile alone.
+  EXPECT_EQ(TProfile::Create("Early")->Score, 0);
+  GameScreen = std::make_shared<TGameScreen>();
+  auto save = GameScreen->Player->SaveData;
+  save->CourseName = "Elsewhere";
+  save->AvatarItems[2] = 1;
+  save->Cards.push_back(std::make_shared<TCard>());
+  auto profile = TProfile::Create("Ada");
+  EXPECT_EQ(profile->Score, 1000);
+  EXPECT_EQ(save->CourseName, "The Vuva Rivudar");
+  EXPECT_EQ(save->AvatarItems[2], 0);
+  EXPECT_TRUE(save->Cards.empty());
+  GameScreen.reset();
+  TProfile::CreateUserFunction = savedHook;
 }
 
 }  // namespace
