@@ -1,5 +1,8 @@
 #include "wildshot/wildshot_screen.h"
 
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "platform/files.h"
@@ -26,9 +29,12 @@ int TWildshotScreen::LoadSpecial() {
 }
 
 int TWildshotScreen::Show(int flag) {
-  // Until its stories exist the screen closes at once and hands play back.
+  // Until its stories exist the screen closes at once and hands play back. Closing takes the wild
+  // shot card that opened it off the table, as the dialog does when it rolls up.
   Active = 0;
-  (void)flag;
+  if (flag == 1 && GameGrid && GameGrid->StockCard && CardList &&
+      GameGrid->StockCard->CardType == CARDTYPE_WILDSHOT)
+    CardList->Remove(GameGrid->StockCard.get());
   return 0;
 }
 

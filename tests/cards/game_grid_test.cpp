@@ -341,6 +341,7 @@ TEST_F(StockSpecialsTest, AWildShotFromTheStockOpensTheWildShotScreen) {
   EXPECT_EQ(WildShotScreen->SpecialsLoaded, 1);
   EXPECT_EQ(wild->ToBeDestroyed, 1);
   EXPECT_EQ(wild->Foundation, 0);
+  EXPECT_FALSE(CardList->Contains(wild.get()));  // the closing screen takes it off the table
   EXPECT_EQ(GameGrid->FoundationValue, 8);
   EXPECT_EQ(CardList->StockTopFind()->Value, 2);
   WildShotScreen = saved;
