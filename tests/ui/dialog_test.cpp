@@ -2,6 +2,9 @@
 
 #include <tuple>
 
+#include "gfx/channel_array.h"
+#include "gfx/sound_bank.h"
+#include "platform/audio.h"
 #include "platform/graphics.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
@@ -152,6 +155,30 @@ TEST_F(DialogTest, ClosingTransitionGivesResultWhenItEnds) {
   }
   EXPECT_EQ(result, -1);
   EXPECT_EQ(ticks, 21);  // 100 ms are 20 ticks after the click's own
+}
+
+TEST_F(DialogTest, ActivationSoundDiesAwayWithTheClosing) {
+  Game->Channels = TChannelArray::Create(4);
+  Game->Sound = 1;
+  Game->SoundVolume = 100;
+  auto dialog = TDialogOK::Create("Prize", nullptr, 380, 0, 0);
+  dialog->ActivateSound = TGameSound::Create(Game->SoundPath + "buttonclick.wav", 0);
+  dialog->SetTransitions(50, 100, 0.0f, 0);
+  dialog->Start();
+  EXPECT_EQ(RunUntilResult(*dialog, 11), 0);  // the opening ends: the sound plays
+  ASSERT_TRUE(dialog->FadeChannel);
+  EXPECT_EQ(dialog->OKClick(), 0);
+  for (int i = 0; i < 10; ++i) {
+    Step();
+    EXPECT_EQ(dialog->Manage(), 0);
+  }
+  EXPECT_NEAR(dialog->FadeChannel->OriginalVolume, 0.5f, 0.01f);  // half way through the closing
+  EXPECT_EQ(RunUntilResult(*dialog, 20), 1);
+  EXPECT_EQ(dialog->FadeChannel->OriginalVolume, 0.0f);
+  ASSERT_TRUE(dialog->FadeChannel->Channel);
+  EXPECT_EQ(dialog->FadeChannel->Channel->Volume(), 0.0f);
+  Game->Channels->Kill();
+  Game->Channels.reset();
 }
 
 TEST_F(DialogTest, EscapeKeyGivenBackOnCloseAndOnKill) {
