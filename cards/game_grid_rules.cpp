@@ -141,6 +141,9 @@ int TGameGrid::CheckMouse() {
   TCardRef chosen;
   for (const auto& c : CardList ? CardList->Cards : std::vector<TCardRef>{}) {
     if (!c->Uncovered() || c->Foundation || c->FlipCounter != 0 || c->Spinning) continue;
+    // An iron on its way into the bag (or morphing there, hidden) was collected already: taking
+    // it again would count it twice.
+    if (c->IronToBagCounter > 0) continue;
     if (!(c->x <= mx && mx < c->x + c->w && c->y <= my && my < c->y + c->h)) continue;
     if (c->Stock && !c->StockTop) continue;
     chosen = c;

@@ -178,6 +178,33 @@ TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
 }
 
+TEST_F(GameGridTest, AnIronOnTheLayoutIsCollectedOnce) {
+  auto iron = CardList->Add(100, 100, CARDTYPE_IRON, 1, 5, 0);
+  iron->ID = 1;
+  auto under = CardList->Add(120, 120, CARDTYPE_NORMAL, 0, 3, 0);
+  under->ID = 2;
+  under->RelationshipSet("1");
+  GameGrid->CardsLeft = 2;
+  SetFoundation(9);
+  ClickCard(iron);
+  EXPECT_EQ(GameGrid->CardsLeft, 1);
+  EXPECT_EQ(GameScreen->Player->LevelScore, CARD_SCORE);
+  EXPECT_EQ(HUD->DriveLength, 0);  // an iron does not lengthen the run
+  EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
+  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
+  EXPECT_TRUE(under->Uncovered());
+  EXPECT_GT(under->FlipCounter, 0);  // the card beneath turns up
+  // A second click on the flying iron takes nothing.
+  Ticks(3);
+  ClickCard(iron);
+  EXPECT_EQ(GameGrid->CardsLeft, 1);
+  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
+  Ticks(50);
+  EXPECT_EQ(GameScreen->Player->Irons[5], 1);
+  EXPECT_FALSE(CardList->Contains(iron.get()));
+  EXPECT_EQ(GameScreen->CardToIronAnim, 0);
+}
+
 TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
   auto img = std::make_shared<TGameImage>();
   img->image = platform::CreateImage(20, 60, THUD::IRON_COUNT);
