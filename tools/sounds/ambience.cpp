@@ -44,7 +44,8 @@ Buf Cicadas(double length, Rng& r) {
   Filter(b, Biquad::BandPass, r.Range(4200, 5600), 5);
   const double pulse = r.Range(35, 55), swell = r.Range(5, 9), ph = r.Range(0, 2 * kPi);
   Shape(b, [&](double t) {
-    const double p = std::pow(0.5 + 0.5 * std::sin(2 * kPi * pulse * t), 3);
+    const double q = 0.5 + 0.5 * std::sin(2 * kPi * pulse * t);
+    const double p = q * q * q;
     return p * (0.3 + 0.7 * Smooth(0.5 + 0.5 * std::sin(2 * kPi * t / swell + ph)));
   });
   return b;

@@ -151,32 +151,65 @@ double Rms(const Buf& b) {
   return std::sqrt(s / static_cast<double>(b.size()));
 }
 
+namespace {
+
+// Sine of a phase in cycles (0..1) from a table with linear interpolation: about -110 dB of error,
+// and many times faster than std::sin in the additive voices' inner loop.
+constexpr std::size_t kSineSize = 4096;
+const std::vector<double>& SineTable() {
+  static const std::vector<double> table = [] {
+    std::vector<double> t(kSineSize + 1);
+    for (std::size_t i = 0; i <= kSineSize; ++i) t[i] = std::sin(2 * kPi * static_cast<double>(i) / kSineSize);
+    return t;
+  }();
+  return table;
+}
+
+inline double TableSin(const std::vector<double>& t, double cycles) {
+  const double x = cycles * kSineSize;
+  const std::size_t i = static_cast<std::size_t>(x);
+  const double frac = x - static_cast<double>(i);
+  return t[i] + (t[i + 1] - t[i]) * frac;
+}
+
+}  // namespace
+
 void AddNote(Buf& b, const Note& n, const std::vector<Partial>& partials) {
+  const std::vector<double>& table = SineTable();
   const std::size_t off = Samples(n.start);
   const std::size_t len = Samples(n.length + n.release);
   if (b.size() < off + len) b.resize(off + len, 0.f);
+  // Glide, decays and vibrato run as per-sample factors: no exp or pow in the inner loop.
   const double glide = n.freq_end > 0 ? std::log(n.freq_end / n.freq) / std::max(n.length, 1e-3) : 0;
-  std::vector<double> phase(partials.size(), 0.0);
-  double vib_phase = 0;
+  const double glide_step = std::exp(glide / kRate);
+  const std::size_t glide_end = Samples(n.length);
+  const std::size_t k_count = partials.size();
+  std::vector<double> phase(k_count, 0.0), amp(k_count), decay(k_count);
+  for (std::size_t k = 0; k < k_count; ++k) {
+    amp[k] = partials[k].amp;
+    decay[k] = partials[k].tau > 0 ? std::exp(-1.0 / (partials[k].tau * kRate)) : 1.0;
+  }
+  const double vib_k = n.vibrato * std::log(2.0) / 12;
+  const double vib_step = 2 * kPi * n.vibrato_rate / kRate;
+  double vib_phase = 0, f_base = n.freq;
   for (std::size_t i = 0; i < len; ++i) {
     const double t = static_cast<double>(i) / kRate;
     double env = t < n.attack ? t / n.attack : 1.0;
     if (t > n.length) env *= std::max(0.0, 1 - (t - n.length) / std::max(n.release, 1e-4));
-    double f = n.freq * std::exp(glide * std::min(t, n.length));
-    if (n.vibrato > 0) {
-      vib_phase += 2 * kPi * n.vibrato_rate / kRate;
-      const double depth = n.vibrato * std::min(1.0, t / 0.3);
-      f *= std::pow(2.0, depth * std::sin(vib_phase) / 12);
+    if (i < glide_end) f_base *= glide_step;
+    double f = f_base;
+    if (vib_k > 0) {
+      vib_phase += vib_step;
+      f *= 1 + vib_k * std::min(1.0, t / 0.3) * std::sin(vib_phase);
     }
     double s = 0;
-    for (std::size_t k = 0; k < partials.size(); ++k) {
-      const Partial& p = partials[k];
-      const double pf = f * p.ratio;
+    for (std::size_t k = 0; k < k_count; ++k) {
+      const double pf = f * partials[k].ratio;
+      amp[k] *= decay[k];
       if (pf > kRate * 0.45) continue;
-      phase[k] += 2 * kPi * pf / kRate;
-      if (phase[k] > 2 * kPi) phase[k] -= 2 * kPi;
-      const double a = p.tau > 0 ? p.amp * std::exp(-t / p.tau) : p.amp;
-      s += a * std::sin(phase[k]);
+      phase[k] += pf / kRate;  // in cycles
+      if (phase[k] >= 1) phase[k] -= 1;
+      s += amp[k] * TableSin(table, phase[k]);
     }
     b[off + i] += static_cast<float>(s * env * n.amp);
   }

@@ -391,7 +391,10 @@ Buf Wind(double length, double low, double high, double gustiness, Rng& rng) {
     return Smooth(0.5 + g / 6);
   };
   FilterSweep(b, Biquad::BandPass, [&](double u) { return low + (high - low) * gust(u * length); }, 0.7);
-  Shape(b, [&](double t) { return (1 - gustiness) + gustiness * std::pow(gust(t), 1.5); });
+  Shape(b, [&](double t) {
+    const double g = gust(t);
+    return (1 - gustiness) + gustiness * g * std::sqrt(g);
+  });
   return b;
 }
 
