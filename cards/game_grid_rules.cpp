@@ -123,7 +123,7 @@ int TGameGrid::CheckMouse() {
       float& scale = HUD->IronsScale[static_cast<std::size_t>(k - IRON_FIRST)];
       if (scale < 1.25f) {
         scale += 0.02f * Delta;
-        if (scale > 1.25f) {
+        if (scale >= 1.25f) {  // reached full size: the sound plays once
           scale = 1.25f;
           PlaySound(IronMouseOver);
         }
