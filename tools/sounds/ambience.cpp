@@ -205,7 +205,8 @@ Sound Ambience(const Scene& s, double length, bool loop, Rng& r) {
   rr.resize(Samples(total));
   Reverb(l, rr, 0.15, 0.6);
   Sound out = StereoOf(l, rr);
-  out.peak_db = -6;
+  out.peak_db = -3;
+  out.rms_db = -24;
   if (loop) {
     MakeLoop(out, length, fold, false, length / 2, length / 2);
   } else {

@@ -22,6 +22,7 @@ struct Sound {
   bool loop = false;     // already made seamless: no edge fades are applied
   double peak_db = -3;   // the peak it is normalised to
   double max_rms_db = -14;  // effects: pure tones are turned down to this loudness
+  double rms_db = 0;        // when below 0: brought to this loudness instead (peak still capped)
   bool levelled = false; // already at its loudness (speech): not normalised again
   bool Stereo() const { return !right.empty(); }
   std::size_t Frames() const { return left.size(); }

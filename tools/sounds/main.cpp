@@ -9,6 +9,7 @@
 // espeak-ng from the texts in speech.txt. Files ending in ".wav" are 16-bit PCM, all others Ogg
 // Vorbis. Every sound is seeded by its path, so the same sources give the same bytes.
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -67,6 +68,18 @@ void Level(snd::Sound& s) {
   if (!s.loop) {
     snd::EdgeFades(s.left, 0.005);
     if (s.Stereo()) snd::EdgeFades(s.right, 0.005);
+  }
+  if (s.rms_db < 0) {
+    // Tracks of one kind share a loudness; the peak limit still holds.
+    const double l = snd::ActiveRms(s.left), r = s.Stereo() ? snd::ActiveRms(s.right) : l;
+    const double rms = std::sqrt((l * l + r * r) / 2);
+    const double peak = std::max(snd::Peak(s.left), s.Stereo() ? snd::Peak(s.right) : 0.0);
+    if (rms > 0 && peak > 0) {
+      const double g = std::min(std::pow(10.0, s.rms_db / 20) / rms, std::pow(10.0, s.peak_db / 20) / peak);
+      snd::Gain(s.left, g);
+      if (s.Stereo()) snd::Gain(s.right, g);
+    }
+    return;
   }
   snd::Normalise(s, s.peak_db);
   if (!s.Stereo()) {

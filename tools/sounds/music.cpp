@@ -162,6 +162,7 @@ Sound Compose(const Song& s, std::uint64_t seed) {
   rr.resize(total);
   Reverb(l, rr, 0.28, 0.75);
   Sound out = StereoOf(l, rr);
+  out.rms_db = -17;
   if (s.loop) {
     MakeLoop(out, length, tail, true);
   } else {
