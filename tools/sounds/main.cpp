@@ -90,9 +90,9 @@ void Level(snd::Sound& s) {
   }
 }
 
-void Finish(snd::Sound& s) {
+void Finish(snd::Sound& s, bool ogg) {
   if (!s.levelled) Level(s);
-  if (!s.loop) {
+  if (ogg && !s.loop) {
     // A little silence after the fade: the encoder's last block then ends quiet too.
     s.left.resize(s.left.size() + snd::Samples(0.06), 0.f);
     if (s.Stereo()) s.right.resize(s.left.size(), 0.f);
@@ -181,11 +181,11 @@ int main(int argc, char** argv) {
         return 1;
       }
     }
-    Finish(sound);
     const fs::path out = fs::path(out_dir) / path;
+    const bool wav = out.extension() == ".wav";
+    Finish(sound, !wav);
     std::error_code ec;
     fs::create_directories(out.parent_path(), ec);
-    const bool wav = out.extension() == ".wav";
     const float quality = sound.Stereo() ? 0.25f : 0.3f;
     const bool ok = wav ? snd::WriteWav(out.string(), sound, error)
                         : snd::WriteOgg(out.string(), sound, quality, error);
