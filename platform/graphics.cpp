@@ -56,18 +56,7 @@ void ApplyClip() {
   }
 }
 
-// The rectangle of the window the logical screen is shown in (letterboxed, centred).
-SDL_Rect LetterboxRect(int out_w, int out_h) {
-  const auto& g = G();
-  const float scale = std::min(static_cast<float>(out_w) / static_cast<float>(g.width),
-                               static_cast<float>(out_h) / static_cast<float>(g.height));
-  SDL_Rect dst;
-  dst.w = static_cast<int>(std::lround(static_cast<float>(g.width) * scale));
-  dst.h = static_cast<int>(std::lround(static_cast<float>(g.height) * scale));
-  dst.x = (out_w - dst.w) / 2;
-  dst.y = (out_h - dst.h) / 2;
-  return dst;
-}
+SDL_Rect LetterboxRect(int out_w, int out_h) { return detail::LetterboxRect(out_w, out_h, G().width, G().height); }
 
 void SetDrawColorFromPen() {
   const auto& pen = PenMut();
@@ -189,25 +178,42 @@ SDL_Window* GfxWindow() { return G().window; }
 SDL_Renderer* GfxRenderer() { return G().renderer; }
 int GfxGeneration() { return G().generation; }
 
-void WindowToLogical(float wx, float wy, int* lx, int* ly) {
-  const auto& g = G();
-  if (g.window == nullptr) {
+SDL_Rect LetterboxRect(int out_w, int out_h, int logical_w, int logical_h) {
+  const float scale = std::min(static_cast<float>(out_w) / static_cast<float>(logical_w),
+                               static_cast<float>(out_h) / static_cast<float>(logical_h));
+  SDL_Rect box;
+  box.w = static_cast<int>(std::lround(static_cast<float>(logical_w) * scale));
+  box.h = static_cast<int>(std::lround(static_cast<float>(logical_h) * scale));
+  box.x = (out_w - box.w) / 2;
+  box.y = (out_h - box.h) / 2;
+  return box;
+}
+
+void LetterboxToLogical(const SDL_Rect& box, int logical_w, int logical_h, float wx, float wy, int* lx,
+                        int* ly) {
+  if (box.w <= 0 || box.h <= 0) {
     *lx = static_cast<int>(std::floor(wx));
     *ly = static_cast<int>(std::floor(wy));
     return;
   }
+  // Multiplied before dividing, so a window pixel on a logical pixel's edge (a scale of 1.2 has
+  // no exact float) lands in that pixel rather than the one before.
+  *lx = static_cast<int>(std::floor((static_cast<double>(wx) - box.x) * logical_w / box.w));
+  *ly = static_cast<int>(std::floor((static_cast<double>(wy) - box.y) * logical_h / box.h));
+}
+
+void WindowToLogical(float wx, float wy, int* lx, int* ly) {
+  const auto& g = G();
   int ww = 0, wh = 0;
-  SDL_GetWindowSize(g.window, &ww, &wh);
+  // Without the off-screen canvas the renderer's own logical size is in force, and SDL has
+  // already turned the event's position into logical pixels.
+  if (g.window != nullptr && g.canvas != nullptr) SDL_GetWindowSize(g.window, &ww, &wh);
   if (ww <= 0 || wh <= 0) {
     *lx = static_cast<int>(std::floor(wx));
     *ly = static_cast<int>(std::floor(wy));
     return;
   }
-  const SDL_Rect box = LetterboxRect(ww, wh);
-  const float sx = static_cast<float>(box.w) / static_cast<float>(g.width);
-  const float sy = static_cast<float>(box.h) / static_cast<float>(g.height);
-  *lx = static_cast<int>(std::floor((wx - static_cast<float>(box.x)) / sx));
-  *ly = static_cast<int>(std::floor((wy - static_cast<float>(box.y)) / sy));
+  LetterboxToLogical(LetterboxRect(ww, wh, g.width, g.height), g.width, g.height, wx, wy, lx, ly);
 }
 
 SDL_BlendMode SdlBlend(int blend) {

@@ -32,6 +32,12 @@ int GfxGeneration();
 // Window pixel position to logical screen position (not clamped: outside the letterbox gives
 // coordinates outside the logical screen).
 void WindowToLogical(float wx, float wy, int* lx, int* ly);
+// The part of an out_w x out_h window the logical screen is shown in: as large as fits with its
+// proportions kept, centred, with bars on the other sides.
+SDL_Rect LetterboxRect(int out_w, int out_h, int logical_w, int logical_h);
+// A window position mapped through that part to logical pixels (rounded down, not clamped).
+void LetterboxToLogical(const SDL_Rect& box, int logical_w, int logical_h, float wx, float wy, int* lx,
+                        int* ly);
 
 SDL_BlendMode SdlBlend(int blend);
 // The alpha modulation a draw in the current pen uses (solid drawing ignores alpha).

@@ -1,8 +1,12 @@
 // Runs the real window back-end (SDL renderer on OpenGL) on whatever display there is, normally
 // Xvfb with Mesa's software OpenGL, and reads a frame back. Skips when no OpenGL window can be made.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "platform/graphics.h"
+#include "platform/graphics_internal.h"
 #include "platform/input.h"
 #include "platform/system.h"
 
@@ -51,11 +55,89 @@ TEST(GlSmokeTest, RealWindowDrawsAFrame) {
     for (int y = 10; y < 26; ++y) lit += (shot->ReadPixel(x, y) & 0xFF0000u) > 0x800000u ? 1 : 0;
   }
   EXPECT_GT(lit, 50);
+  platform::GraphicsClose();
+}
+
+// A click the window system reports at a window position, as the game sees it.
+platform::Event ClickAt(int wx, int wy) {
+  SDL_Event click{};
+  click.type = SDL_MOUSEBUTTONDOWN;
+  click.button.windowID = SDL_GetWindowID(platform::detail::GfxWindow());
+  click.button.button = SDL_BUTTON_LEFT;
+  click.button.state = SDL_PRESSED;
+  click.button.x = wx;
+  click.button.y = wy;
+  platform::FlushEvents();
+  SDL_PushEvent(&click);
+  platform::Event e;
+  while (platform::PollEvent(&e)) {
+    if (e.kind == platform::EVENT_MOUSE_DOWN) return e;
+  }
+  return platform::Event{};
+}
+
+// Waits (a little) for the window system to give the window its new size.
+void WaitForWindowSize(int w, int h) {
+  for (int i = 0; i < 100; ++i) {
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(platform::detail::GfxWindow(), &ww, &wh);
+    if (ww == w && wh == h) return;
+    platform::Flip(0);
+    SDL_Delay(10);
+  }
+}
+
+TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
+  platform::SetHeadless(false);
+  platform::GraphicsOptions options;
+  options.vsync = false;
+  std::string error;
+  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
   platform::Flip(0);
+
+  platform::Event e = ClickAt(123, 45);
+  EXPECT_EQ(e.kind, platform::EVENT_MOUSE_DOWN);
+  EXPECT_EQ(e.x, 123);
+  EXPECT_EQ(e.y, 45);
+
+  // The virtual display is 1280 x 720: full screen shows the logical screen 960 x 720 (1.2 window
+  // pixels to one logical pixel) between two bars 160 pixels wide.
+  int desktop_w = 0, desktop_h = 0;
+  platform::DesktopSize(&desktop_w, &desktop_h);
   platform::GraphicsSetFullScreen(true);
+  WaitForWindowSize(desktop_w, desktop_h);
+  int ww = 0, wh = 0;
+  SDL_GetWindowSize(platform::detail::GfxWindow(), &ww, &wh);
+  e = ClickAt(ww / 2, wh / 2);
+  EXPECT_EQ(e.x, 400);
+  EXPECT_EQ(e.y, 300);
+  if (ww == 1280 && wh == 720) {
+    e = ClickAt(160, 0);
+    EXPECT_EQ(e.x, 0);
+    EXPECT_EQ(e.y, 0);
+    e = ClickAt(1119, 719);
+    EXPECT_EQ(e.x, 799);
+    EXPECT_EQ(e.y, 599);
+    e = ClickAt(40, 360);  // on the left bar: left of the logical screen, not clamped
+    EXPECT_EQ(e.x, -100);
+    EXPECT_EQ(e.y, 300);
+  } else {
+    std::cout << "full screen window is " << ww << "x" << wh << "; checked its centre only" << std::endl;
+  }
+  // The picture is still read back in logical pixels.
+  platform::ResetDrawState();
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  platform::SetColor(0, 0, 255);
+  platform::DrawRect(790, 590, 10, 10);
+  EXPECT_EQ(platform::GrabPixmap(795, 595, 1, 1)->ReadPixel(0, 0), 0xFF0000FFu);
   platform::Flip(0);
+
   platform::GraphicsSetFullScreen(false);
-  platform::Flip(0);
+  WaitForWindowSize(800, 600);
+  e = ClickAt(700, 500);
+  EXPECT_EQ(e.x, 700);
+  EXPECT_EQ(e.y, 500);
   platform::GraphicsClose();
 }
 

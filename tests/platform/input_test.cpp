@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/graphics_internal.h"
 #include "platform/system.h"
 
 namespace {
@@ -126,6 +127,48 @@ TEST(InputTest, EventKindsHaveTheGamesNumbers) {
   EXPECT_EQ(platform::EVENT_MOUSE_UP, 1026);
   EXPECT_EQ(platform::EVENT_MOUSE_MOVE, 1027);
   EXPECT_EQ(platform::EVENT_MOUSE_WHEEL, 1028);
+}
+
+// The logical screen fills as much of the window as it can with its proportions kept; positions in
+// the window map back to logical pixels, and positions on the bars give coordinates outside it.
+TEST(InputTest, WindowPositionsMapBackThroughTheLetterbox) {
+  struct Case {
+    int out_w, out_h;
+    SDL_Rect box;
+    float wx, wy;
+    int lx, ly;
+  };
+  const Case cases[] = {
+      // A window of the logical size: one to one, not clamped.
+      {800, 600, {0, 0, 800, 600}, 0, 0, 0, 0},
+      {800, 600, {0, 0, 800, 600}, 799.5f, 599.5f, 799, 599},
+      {800, 600, {0, 0, 800, 600}, -5, 620, -5, 620},
+      // A wide desktop: bars left and right, 1.8 window pixels per logical pixel.
+      {1920, 1080, {240, 0, 1440, 1080}, 240, 0, 0, 0},
+      {1920, 1080, {240, 0, 1440, 1080}, 960, 540, 400, 300},
+      {1920, 1080, {240, 0, 1440, 1080}, 1679, 1079, 799, 599},
+      {1920, 1080, {240, 0, 1440, 1080}, 100, 540, -78, 300},
+      {1920, 1080, {240, 0, 1440, 1080}, 1900, 540, 922, 300},
+      // 1.2 window pixels per logical pixel: a position on a pixel's edge belongs to that pixel.
+      {1280, 720, {160, 0, 960, 720}, 640, 360, 400, 300},
+      {1280, 720, {160, 0, 960, 720}, 1118.9f, 6, 799, 5},
+      // A tall desktop: bars above and below.
+      {1280, 1024, {0, 32, 1280, 960}, 640, 32, 400, 0},
+      {1280, 1024, {0, 32, 1280, 960}, 640, 20, 400, -8},
+      {1280, 1024, {0, 32, 1280, 960}, 1279, 991, 799, 599},
+      // Same proportions: no bars at all.
+      {1024, 768, {0, 0, 1024, 768}, 1023, 767, 799, 599},
+  };
+  for (const Case& c : cases) {
+    const SDL_Rect box = platform::detail::LetterboxRect(c.out_w, c.out_h, 800, 600);
+    EXPECT_EQ((std::vector<int>{box.x, box.y, box.w, box.h}),
+              (std::vector<int>{c.box.x, c.box.y, c.box.w, c.box.h}))
+        << c.out_w << "x" << c.out_h;
+    int lx = 0, ly = 0;
+    platform::detail::LetterboxToLogical(box, 800, 600, c.wx, c.wy, &lx, &ly);
+    EXPECT_EQ(lx, c.lx) << c.out_w << "x" << c.out_h << " at " << c.wx << "," << c.wy;
+    EXPECT_EQ(ly, c.ly) << c.out_w << "x" << c.out_h << " at " << c.wx << "," << c.wy;
+  }
 }
 
 }  // namespace
