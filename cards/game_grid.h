@@ -67,7 +67,8 @@ class TGameGrid {
   std::array<SoundRef, 5> DriveStrike{};
   int TOKEN_FACTOR[2][5][5];
 
-  // Gameplay rolls of the hole (bonus amounts, free-card and reveal picks, sound choice). The
+  // Gameplay rolls of the hole (bonus amounts, free-card and reveal picks). Sounds and announcer
+  // lines roll on the cosmetic generator (EffectsRandom) so they never shift these. The
   // play screen seeds it; tests seed it to fixed values.
   platform::Random Rng;
 

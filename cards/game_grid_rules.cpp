@@ -101,7 +101,7 @@ int TGameGrid::CheckMouse() {
       if (MouseUpFlag == 1 && held) {
         IronPlayed(k, 0);
         PlaySound(IronPlayedSound);
-        Speech("iron", "iron/iron" + std::to_string(k) + "_" + std::to_string(Rng.Rand(1, 2)));
+        Speech("iron", "iron/iron" + std::to_string(k) + "_" + std::to_string(EffectsRandom.Rand(1, 2)));
         IdleReset();
         player->Irons[static_cast<std::size_t>(k)] = 0;
         // A hold that the iron's arrival replaces with its real flight time.
@@ -197,7 +197,7 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     LastMoveWasIronToBag = 0;
     card->GlowOff();
     glow2->Counter = 0;
-    Speech("found wedge", "misc/foundwedge" + std::to_string(Rng.Rand(1, 3)));
+    Speech("found wedge", "misc/foundwedge" + std::to_string(EffectsRandom.Rand(1, 3)));
     IdleReset();
     PlayCheer(1, 3);
     CardsPlayedStat();
@@ -330,7 +330,7 @@ void TGameGrid::FinishCardAction() {
       }
       if (card->CardType == CARDTYPE_WILDSHOT) {
         card->Foundation = 0;
-        Speech("wildshot appears", "wildshot/wild" + std::to_string(Rng.Rand(1, 9)));
+        Speech("wildshot appears", "wildshot/wild" + std::to_string(EffectsRandom.Rand(1, 9)));
         PlaySound(WildshotAppearsSound);
         if (WildShotScreen) {
           WildShotScreen->LoadSpecial();
@@ -397,7 +397,8 @@ int TGameGrid::MissedACard() {
 
 int TGameGrid::PlayWhackSound() {
   int runs[3] = {PlayCard1Last, PlayCard2Last, PlayCard3Last};
-  const int r = ChooseWhackSound(runs, Rng);
+  // Which sound plays is cosmetic: it never takes a roll from the hole's own generator.
+  const int r = ChooseWhackSound(runs, EffectsRandom);
   PlayCard1Last = runs[0];
   PlayCard2Last = runs[1];
   PlayCard3Last = runs[2];

@@ -4,6 +4,7 @@
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/globals.h"
+#include "gfx/globals.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 
@@ -48,7 +49,7 @@ int TPlayList::Manage() {
     if (GameGrid && GameScreen && GameGrid->CardsLeft >= 1 && GameGrid->CardsLeft <= 4 &&
         GameScreen->NearPerfectPlayed == 0) {
       GameScreen->SpeechLoad("near perfect",
-                             "misc/nearperfect" + std::to_string(GameGrid->Rng.Rand(1, 3)));
+                             "misc/nearperfect" + std::to_string(EffectsRandom.Rand(1, 3)));
       GameScreen->SpeechPlay("");
       if (GameScreen->AnnouncerSound) GameScreen->NearPerfectPlayed = 1;
     }

@@ -257,7 +257,7 @@ int TGameScreen::SpeechLoad(const std::string& key, const std::string& file) {
   if (!Game || !SpeechChances) return 0;
   auto entry = SpeechChances->GetValueByName(key);
   const int chance = entry ? entry->value : 0;
-  if (!GameGrid || GameGrid->Rng.Rand(1, 100) > chance) return 0;
+  if (EffectsRandom.Rand(1, 100) > chance) return 0;
   const std::string path = Game->SpeechPath + file + ".ogg";
   if (!platform::FileExists(path)) return 0;
   AnnouncerSound = TGameSound::Create(path, 0);
@@ -269,7 +269,7 @@ int TGameScreen::SpeechPlay(const std::string& key) {
   if (!key.empty()) {
     auto entry = SpeechChances ? SpeechChances->GetValueByName(key) : nullptr;
     const int chance = entry ? entry->value : 0;
-    if (!GameGrid || GameGrid->Rng.Rand(1, 100) > chance) return 0;
+    if (EffectsRandom.Rand(1, 100) > chance) return 0;
   }
   Game->SpeechPlay(*AnnouncerSound, 1);
   return 0;

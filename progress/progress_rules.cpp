@@ -19,7 +19,7 @@ std::shared_ptr<TCourse> CourseFind(const std::string& name) {
 
 int PlayCheer(int from, int to) {
   if (!sounds) return 0;
-  const int n = (GameGrid ? GameGrid->Rng.Rand(from, to) : from);
+  const int n = EffectsRandom.Rand(from, to);
   auto cheer = sounds->Find("Crowd_Cheer" + std::to_string(n));
   if (!cheer) return 0;
   if (GameGrid && GameGrid->Channels) GameGrid->Channels->PlayGameSound(cheer, nullptr, 1.0f, 0);
