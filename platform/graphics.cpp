@@ -125,15 +125,23 @@ bool OpenWindow(std::string* error) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   const Uint32 mode_flag = g.full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-  g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                              g.width, g.height, SDL_WINDOW_OPENGL | mode_flag);
+  // Full screen is asked of the window manager; a window that already covers the desktop is full
+  // screen too where no window manager answers (a bare X server), instead of a small window whose
+  // picture is drawn for the whole desktop.
+  int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED, w = g.width, h = g.height;
+  SDL_DisplayMode desktop;
+  if (g.full_screen && SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+    x = y = 0;
+    w = desktop.w;
+    h = desktop.h;
+  }
+  g.window = SDL_CreateWindow(g.title.c_str(), x, y, w, h, SDL_WINDOW_OPENGL | mode_flag);
   if (g.window == nullptr) {
     // No OpenGL at all: a plain window with whatever renderer SDL can give.
     std::cerr << "Warning: no OpenGL window (" << SDL_GetError() << "), trying without OpenGL"
               << std::endl;
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
-    g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                g.width, g.height, mode_flag);
+    g.window = SDL_CreateWindow(g.title.c_str(), x, y, w, h, mode_flag);
   }
   if (g.window == nullptr) {
     if (error) *error = std::string("Cannot open the window: ") + SDL_GetError();
@@ -341,6 +349,12 @@ void GraphicsSetFullScreen(bool full_screen) {
   auto& g = G();
   g.full_screen = full_screen;
   if (g.window == nullptr) return;
+  SDL_DisplayMode desktop;
+  if (full_screen && SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(g.window), &desktop) == 0) {
+    // Covers the desktop first, for a bare X server where no window manager answers (see OpenWindow).
+    SDL_SetWindowPosition(g.window, 0, 0);
+    SDL_SetWindowSize(g.window, desktop.w, desktop.h);
+  }
   SDL_SetWindowFullscreen(g.window, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   if (!full_screen) {
     SDL_SetWindowSize(g.window, g.width, g.height);

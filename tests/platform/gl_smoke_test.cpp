@@ -108,10 +108,12 @@ TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
   WaitForWindowSize(desktop_w, desktop_h);
   int ww = 0, wh = 0;
   SDL_GetWindowSize(platform::detail::GfxWindow(), &ww, &wh);
+  EXPECT_EQ(ww, desktop_w);
+  EXPECT_EQ(wh, desktop_h);
   e = ClickAt(ww / 2, wh / 2);
   EXPECT_EQ(e.x, 400);
   EXPECT_EQ(e.y, 300);
-  if (ww == 1280 && wh == 720) {
+  if (desktop_w == 1280 && desktop_h == 720) {
     e = ClickAt(160, 0);
     EXPECT_EQ(e.x, 0);
     EXPECT_EQ(e.y, 0);
@@ -122,7 +124,7 @@ TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
     EXPECT_EQ(e.x, -100);
     EXPECT_EQ(e.y, 300);
   } else {
-    std::cout << "full screen window is " << ww << "x" << wh << "; checked its centre only" << std::endl;
+    std::cout << "the desktop is " << desktop_w << "x" << desktop_h << "; checked its centre only" << std::endl;
   }
   // The picture is still read back in logical pixels.
   platform::ResetDrawState();
