@@ -1,0 +1,14 @@
+#pragma once
+// The real game set up headless over a data folder, as the entry does, up to the first loading
+// stage; used by the loading tests on the staged data and by the loading benchmark.
+
+#include <string>
+#include <vector>
+
+// Every file the two loading stages open (paths relative to the data prefix).
+std::vector<std::string> LoadingFiles();
+// The first of LoadingFiles missing under `prefix`, "" when all are there.
+std::string FirstMissingLoadingFile(const std::string& prefix);
+// Makes Game, the banks and the screens for the data folder `prefix`, opens the headless screen and
+// runs LoadData (the first stage). The per-user folder is the process's XDG_DATA_HOME.
+void StartGameForLoading(const std::string& prefix);

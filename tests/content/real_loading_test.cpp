@@ -1,0 +1,161 @@
+// The two loading stages on the staged data folder, run once for the whole suite. Skips while the
+// data folder does not yet hold every file the stages open.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "content/globals.h"
+#include "content/loading.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "core/loading_bar.h"
+#include "core/loading_screen.h"
+#include "gfx/bitmap_font.h"
+#include "gfx/globals.h"
+#include "gfx/image_bank.h"
+#include "gfx/sound_bank.h"
+#include "platform/audio.h"
+#include "platform/system.h"
+#include "tests/content/real_game.h"
+
+namespace {
+
+struct LoadedRun {
+  std::string skip;        // why the suite skips, "" when it ran
+  int drop_step = -1;      // bar step at which the ball-in-hole sound started
+  int ball_draws = 0;      // draws of the hook that showed the ball
+  int sounds_after_first = 0;
+  int images_after_first = 0;
+};
+
+LoadedRun& Loaded() {
+  static LoadedRun run = [] {
+    LoadedRun r;
+    const std::string prefix = platform::DataPrefix();
+    const std::string missing = FirstMissingLoadingFile(prefix);
+    if (!missing.empty()) {
+      r.skip = "the staged data folder has no " + missing + " yet";
+      return r;
+    }
+    StartGameForLoading(prefix);
+    r.sounds_after_first = sounds->Count();
+    r.images_after_first = images->Count();
+    auto hook = Game->LoadingScreen->CustomDrawFunction;
+    Game->LoadingScreen->CustomDrawFunction = [hook, &r] {
+      const TLoadingBar& bar = *Game->LoadingScreen->LoadingBar;
+      const int played = BallInHolePlayed;
+      if (bar.Finished == 0) ++r.ball_draws;
+      hook();
+      if (played == 0 && BallInHolePlayed != 0) r.drop_step = bar.CurrentStep;
+      return 0;
+    };
+    platform::ClearAudioLog();
+    LoadData2();
+    return r;
+  }();
+  return run;
+}
+
+class RealLoadingTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Loaded().skip.empty()) GTEST_SKIP() << Loaded().skip;
+  }
+};
+
+TEST_F(RealLoadingTest, TheBarReachesItsLastStepAsTheBallDrops) {
+  const TLoadingBar& bar = *Game->LoadingScreen->LoadingBar;
+  EXPECT_EQ(bar.CurrentStep, LOADING_STEPS);
+  EXPECT_EQ(bar.Finished, 1);
+  EXPECT_EQ(Loaded().drop_step, LOADING_STEPS);
+  EXPECT_EQ(BallInHolePlayed, 1);
+  int ball_sounds = 0;
+  for (const auto& record : platform::AudioLog()) {
+    // A pooled play cues the sound, sets the channel up and resumes it.
+    if ((record.what == "play" || record.what == "cue") && record.sound == "ballinhole.ogg") {
+      ++ball_sounds;
+    }
+  }
+  EXPECT_EQ(ball_sounds, 1);
+  // Drawing the finished screen again plays nothing more.
+  Game->LoadingScreen->Draw();
+  EXPECT_EQ(BallInHolePlayed, 1);
+  EXPECT_EQ(CourseList->size(), 70u);
+  EXPECT_EQ(Game->MaxLevels, 70);
+}
+
+TEST_F(RealLoadingTest, TheSoundBankHoldsItsHundredAndEightNames) {
+  EXPECT_EQ(Loaded().sounds_after_first, 2);
+  ASSERT_EQ(sounds->Count(), 108);
+  EXPECT_EQ(sounds->Sounds[0]->name, "BUTTONCLICK");
+  EXPECT_EQ(sounds->Sounds[1]->name, "BUTTONMO");
+  EXPECT_EQ(sounds->Sounds[2]->name, "CROWD_CHEER1");
+  EXPECT_EQ(sounds->Sounds[107]->name, "FLASHBULB");
+  for (const char* name : {"Sand_Wedge_Used", "SAND_WEDGE_USED", "sand_wedge_used"}) {
+    EXPECT_EQ(sounds->Find(name), sounds->Find("SAND_WEDGE_USED")) << name;
+  }
+  EXPECT_TRUE(sounds->Find("xray")->sound->Loops());
+  EXPECT_FALSE(sounds->Find("flashbulb")->sound->Loops());
+  EXPECT_FLOAT_EQ(sounds->Find("card_slide")->pitch, 1.5f);
+  EXPECT_FLOAT_EQ(sounds->Find("selector_zoomout")->pitch, 1.2f);
+  EXPECT_NE(sounds->Find("golfshop_buy"), nullptr);
+}
+
+TEST_F(RealLoadingTest, TheImageBankHoldsItsSeventyThreeImagesWithStripsAndHandles) {
+  EXPECT_EQ(Loaded().images_after_first, 1);
+  ASSERT_EQ(images->Count(), 73);
+  EXPECT_EQ(images->Images[0]->name, "PAUSED");
+  const struct {
+    const char* name;
+    int frames, w, h;
+  } strips[] = {{"52_CARDS_BLUE", 52, 68, 102},          {"52_CARDS_WHITE", 52, 68, 102},
+                {"IRONS", 8, 68, 102},                   {"FIRSTFRAMES", 29, 118, 172},
+                {"HOLE_NUMBERS_BIG", 13, 24, 38},        {"HOLE_NUMBERS_SMALL", 2, 23, 20},
+                {"HOLE_MARKER_PAR_NUMBERS", 15, 24, 32}, {"SCORE_SIGN_NUMBERS_SMALL", 17, 14, 20},
+                {"LONG_DRIVE_FONT", 10, 30, 52},         {"LONG_DRIVE_FONT_GLOW", 10, 30, 52},
+                {"MULTIPLIER_FONT", 12, 14, 20},         {"DIGITAL_READOUT_FONT", 11, 12, 20},
+                {"DIGITAL_READOUT_FONT_RED", 11, 12, 20}, {"GREEN_PAR_FONT", 10, 20, 20},
+                {"HANDWRITING_GRAY", 19, 20, 32},        {"HANDWRITING_RED", 12, 20, 32}};
+  for (const auto& s : strips) {
+    const auto image = images->Find(s.name);
+    ASSERT_NE(image, nullptr) << s.name;
+    EXPECT_EQ(image->Frames(), s.frames) << s.name;
+    EXPECT_EQ(image->w, s.w) << s.name;
+    EXPECT_EQ(image->h, s.h) << s.name;
+    EXPECT_EQ(image->midhandled, 0) << s.name;
+    EXPECT_FLOAT_EQ(image->image->HandleX(), 0) << s.name;
+    EXPECT_FLOAT_EQ(image->image->HandleY(), 0) << s.name;
+  }
+  EXPECT_EQ(images->Find("small_padlock")->midhandled, 0);
+  EXPECT_EQ(images->Find("spincard")->midhandled, 1);
+  EXPECT_EQ(images->Find("card_back")->midhandled, 0);
+  // Particles loaded under default flags 7 are mip-mapped; those after them are not.
+  EXPECT_NE(images->Find("heart")->image->Flags() & 4, 0);
+  EXPECT_EQ(images->Find("token")->image->Flags() & 4, 0);
+  EXPECT_EQ(images->Find("hole_marker_par_numbers")->image->Flags() & 1, 0);
+  EXPECT_EQ(platform::GetDefaultImageFlags(), 3);
+  EXPECT_TRUE(platform::GetAutoMidHandle());
+  for (int i = 0; i < 4; ++i) EXPECT_NE(PointerParticle[i], nullptr);
+}
+
+TEST_F(RealLoadingTest, TheTenFontsAreMade) {
+  for (const auto& font : {HintHeaderFont, LevelNameFont, BallFont, HintFont, WildshotFont,
+                           DialogFont, CourseNameFont, GoalTextFont, NewspaperFont, StatsFont}) {
+    EXPECT_NE(font, nullptr);
+  }
+  EXPECT_DOUBLE_EQ(HintHeaderFont->CharGap, 1.0);
+  EXPECT_DOUBLE_EQ(CourseNameFont->CharGap, 1.0);
+  EXPECT_DOUBLE_EQ(HintFont->CharGap, 0.0);
+}
+
+TEST_F(RealLoadingTest, LeavingTheLoadingScreenDropsTheBallButKeepsItsSounds) {
+  EXPECT_NE(Ball, nullptr);
+  LoadingScreenCustomKill();
+  EXPECT_EQ(Ball, nullptr);
+  EXPECT_EQ(BallMask, nullptr);
+  EXPECT_NE(BallHitSound, nullptr);
+  EXPECT_NE(BallInHoleSound, nullptr);
+}
+
+}  // namespace
