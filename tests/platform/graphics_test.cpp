@@ -134,6 +134,40 @@ TEST_F(GraphicsTest, RotationTurnsClockwiseAboutTheHandle) {
   EXPECT_EQ(Pixel(491, 291), kBlack);
 }
 
+TEST_F(GraphicsTest, ScaleAndRotationTogetherTurnAboutTheHandle) {
+  // Stretched twice as wide, then a quarter turn about the top-left handle: the top row becomes
+  // the column just left of the point, twice as long.
+  auto image = MakeImage(4, 2, {kRed, kRed, kRed, kRed, kBlue, kBlue, kBlue, kBlue});
+  platform::SetScale(2, 1);
+  platform::SetRotation(90);
+  platform::DrawImage(image, 200, 200);
+  for (int y = 200; y < 208; ++y) {
+    EXPECT_EQ(Pixel(199, y), kRed) << y;
+    EXPECT_EQ(Pixel(198, y), kBlue) << y;
+  }
+  EXPECT_EQ(Pixel(199, 208), kBlack);
+
+  // A bar 20 long held at the middle of its left end, mirrored: turned a quarter it points up
+  // from the handle instead of down; turned 30 degrees it points up and to the left.
+  platform::Cls();
+  auto bar = Solid(20, 4, kRed);
+  bar->SetHandle(0, 2);
+  platform::SetScale(-1, 1);
+  platform::DrawImage(bar, 300, 300);  // still turned 90 degrees
+  EXPECT_EQ(Pixel(300, 290), kRed);
+  EXPECT_EQ(Pixel(300, 282), kRed);
+  EXPECT_EQ(Pixel(300, 305), kBlack);
+  EXPECT_EQ(Pixel(305, 300), kBlack);
+
+  platform::Cls();
+  platform::SetRotation(30);
+  platform::DrawImage(bar, 500, 300);
+  EXPECT_EQ(Pixel(491, 294), kRed);  // 10 along the turned bar: (-8.7, -5)
+  EXPECT_EQ(Pixel(483, 290), kRed);  // 17 along: (-14.7, -8.5)
+  EXPECT_EQ(Pixel(508, 304), kBlack);  // where the bar lies unmirrored
+  EXPECT_EQ(Pixel(491, 304), kBlack);
+}
+
 TEST_F(GraphicsTest, AlphaColourAndBlendModesMixAsExpected) {
   auto white = Solid(2, 2, kWhite);
   platform::SetClsColor(100, 0, 0);
