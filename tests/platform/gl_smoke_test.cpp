@@ -123,6 +123,21 @@ TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
     e = ClickAt(40, 360);  // on the left bar: left of the logical screen, not clamped
     EXPECT_EQ(e.x, -100);
     EXPECT_EQ(e.y, 300);
+    // The window system itself reports the pointer set at the logical screen's far corner, which
+    // only happens when the window really covers the desktop (not only in SDL's own bookkeeping).
+    platform::FlushEvents();
+    platform::MoveMouse(790, 590);
+    platform::Event moved;
+    for (int i = 0; i < 100 && moved.kind != platform::EVENT_MOUSE_MOVE; ++i) {
+      platform::Event got;
+      while (platform::PollEvent(&got)) {
+        if (got.kind == platform::EVENT_MOUSE_MOVE) moved = got;
+      }
+      SDL_Delay(10);
+    }
+    EXPECT_EQ(moved.kind, platform::EVENT_MOUSE_MOVE);
+    EXPECT_EQ(moved.x, 790);
+    EXPECT_EQ(moved.y, 590);
   } else {
     std::cout << "the desktop is " << desktop_w << "x" << desktop_h << "; checked its centre only" << std::endl;
   }
