@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -16,10 +17,14 @@
 
 int main(int argc, char** argv) {
   const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
+  if (!DataFolderPresent(prefix)) {
+    std::printf("loading_bench: skipped, no data folder at %sData (build the data target)\n", prefix.c_str());
+    return 0;
+  }
   const std::string missing = FirstMissingLoadingFile(prefix);
   if (!missing.empty()) {
-    std::printf("loading_bench: skipped, %s has no %s yet\n", prefix.c_str(), missing.c_str());
-    return 0;
+    std::fprintf(stderr, "loading_bench: the data folder %sData lacks %s\n", prefix.c_str(), missing.c_str());
+    return 1;
   }
   platform::SetHeadless(true);
   // Settings and best scores go to a throw-away per-user folder, never the player's.
@@ -27,10 +32,17 @@ int main(int argc, char** argv) {
   if (mkdtemp(home.data()) == nullptr) return 1;
   setenv("XDG_DATA_HOME", home.c_str(), 1);
 
-  StartGameForLoading(prefix);
-  const auto start = std::chrono::steady_clock::now();
-  LoadData2();
-  const auto end = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::time_point start;
+  std::chrono::steady_clock::time_point end;
+  try {
+    StartGameForLoading(prefix);
+    start = std::chrono::steady_clock::now();
+    LoadData2();
+    end = std::chrono::steady_clock::now();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "loading_bench: loading stopped: %s\n", error.what());
+    return 1;
+  }
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -12,6 +12,8 @@
 #include "screens/run_game.h"
 #include "util/globals.h"
 
+bool DataFolderPresent(const std::string& prefix) { return platform::FolderExists(prefix + "Data"); }
+
 std::vector<std::string> LoadingFiles() {
   std::vector<std::string> files = {
       "Data/graphics/Loading/loadingscreen.jpg", "Data/graphics/Loading/loading.png",

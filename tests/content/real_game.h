@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+// True when `prefix` holds a data folder ("Data/"). Only its absence lets a real-data test skip; a
+// data folder that lacks a file the game loads is a failure.
+bool DataFolderPresent(const std::string& prefix);
 // Every file the two loading stages open (paths relative to the data prefix).
 std::vector<std::string> LoadingFiles();
 // The first of LoadingFiles missing under `prefix`, "" when all are there.

@@ -1,9 +1,14 @@
-// The two loading stages on the staged data folder, run once for the whole suite. Skips while the
-// data folder does not yet hold every file the stages open.
+// The two loading stages on the staged data folder, run once for the whole suite. Skips only when
+// there is no data folder at all; a missing file, or a load that stops, fails every test.
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "content/globals.h"
 #include "content/loading.h"
@@ -16,44 +21,62 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/system.h"
 #include "tests/content/real_game.h"
+#include "util/error.h"
+#include "util/globals.h"
 
 namespace {
 
 struct LoadedRun {
   std::string skip;        // why the suite skips, "" when it ran
+  std::string failure;     // why the stages could not be run through, "" when they were
   int drop_step = -1;      // bar step at which the ball-in-hole sound started
   int ball_draws = 0;      // draws of the hook that showed the ball
   int sounds_after_first = 0;
   int images_after_first = 0;
 };
 
+// Both stages as the game runs them, watching the ball hook for the step at which the ball drops.
+void RunBothStages(LoadedRun& r, const std::string& prefix) {
+  StartGameForLoading(prefix);
+  r.sounds_after_first = sounds->Count();
+  r.images_after_first = images->Count();
+  auto hook = Game->LoadingScreen->CustomDrawFunction;
+  Game->LoadingScreen->CustomDrawFunction = [hook, &r] {
+    const TLoadingBar& bar = *Game->LoadingScreen->LoadingBar;
+    const int played = BallInHolePlayed;
+    if (bar.Finished == 0) ++r.ball_draws;
+    hook();
+    if (played == 0 && BallInHolePlayed != 0) r.drop_step = bar.CurrentStep;
+    return 0;
+  };
+  platform::ClearAudioLog();
+  LoadData2();
+}
+
+// Runs the stages once per process; the draw hook keeps writing into this same record afterwards.
 LoadedRun& Loaded() {
-  static LoadedRun run = [] {
-    LoadedRun r;
-    const std::string prefix = platform::DataPrefix();
-    const std::string missing = FirstMissingLoadingFile(prefix);
-    if (!missing.empty()) {
-      r.skip = "the staged data folder has no " + missing + " yet";
-      return r;
-    }
-    StartGameForLoading(prefix);
-    r.sounds_after_first = sounds->Count();
-    r.images_after_first = images->Count();
-    auto hook = Game->LoadingScreen->CustomDrawFunction;
-    Game->LoadingScreen->CustomDrawFunction = [hook, &r] {
-      const TLoadingBar& bar = *Game->LoadingScreen->LoadingBar;
-      const int played = BallInHolePlayed;
-      if (bar.Finished == 0) ++r.ball_draws;
-      hook();
-      if (played == 0 && BallInHolePlayed != 0) r.drop_step = bar.CurrentStep;
-      return 0;
-    };
-    platform::ClearAudioLog();
-    LoadData2();
-    return r;
-  }();
+  static LoadedRun run;
+  static bool ran = false;
+  if (ran) return run;
+  ran = true;
+  const std::string prefix = platform::DataPrefix();
+  if (!DataFolderPresent(prefix)) {
+    run.skip = "no data folder at " + prefix + "Data (build the data target)";
+    return run;
+  }
+  const std::string missing = FirstMissingLoadingFile(prefix);
+  if (!missing.empty()) {
+    run.failure = "the data folder lacks " + missing;
+    return run;
+  }
+  try {
+    RunBothStages(run, prefix);
+  } catch (const std::exception& error) {
+    run.failure = std::string("loading stopped: ") + error.what();
+  }
   return run;
 }
 
@@ -61,6 +84,7 @@ class RealLoadingTest : public testing::Test {
  protected:
   void SetUp() override {
     if (!Loaded().skip.empty()) GTEST_SKIP() << Loaded().skip;
+    if (!Loaded().failure.empty()) FAIL() << Loaded().failure;
   }
 };
 
@@ -156,6 +180,61 @@ TEST_F(RealLoadingTest, LeavingTheLoadingScreenDropsTheBallButKeepsItsSounds) {
   EXPECT_EQ(BallMask, nullptr);
   EXPECT_NE(BallHitSound, nullptr);
   EXPECT_NE(BallInHoleSound, nullptr);
+}
+
+// A copy of the data folder made of links, without one sound: the second stage must stop on it.
+class RealLoadingFaultTest : public testing::Test {
+ protected:
+  // Links every entry of `from` into `to`, except `skip`, and goes into `descend` as a folder of
+  // its own (so one file deep inside can be left out).
+  static void Mirror(const std::filesystem::path& from, const std::filesystem::path& to,
+                     const std::vector<std::string>& path_to_skip, std::size_t depth = 0) {
+    std::filesystem::create_directories(to);
+    for (const auto& entry : std::filesystem::directory_iterator(from)) {
+      const std::string name = entry.path().filename().string();
+      if (depth < path_to_skip.size() && name == path_to_skip[depth]) {
+        if (depth + 1 < path_to_skip.size()) Mirror(entry.path(), to / name, path_to_skip, depth + 1);
+        continue;
+      }
+      std::filesystem::create_symlink(entry.path(), to / name);
+    }
+  }
+
+  // Runs both stages over the copy without "flashbulb.ogg", the last sound of the bank, and ends
+  // the process: status 0 when the load stopped fatally on that sound, with the bar and the sound
+  // bank where they must be and the error log written.
+  static void LoadWithoutTheLastSound(const std::string& prefix) {
+    std::string root = (std::filesystem::temp_directory_path() / "quill-nosound-XXXXXX").string();
+    if (mkdtemp(root.data()) == nullptr) std::exit(10);
+    Mirror(prefix, root, {"Data", "sound", "flashbulb.ogg"});
+    int status = 11;
+    try {
+      StartGameForLoading(root + "/");
+      LoadData2();
+    } catch (const ccFatalError& error) {
+      const std::string message = error.what();
+      const int step = Game->LoadingScreen->LoadingBar->CurrentStep;
+      const auto log = platform::ReadTextFile(ccErrorPath + "ErrorLog.txt");
+      std::fprintf(stderr, "%s\nbar step %d, sound bank %d\n", message.c_str(), step, sounds->Count());
+      // Four steps of the stage and 70 courses before the sounds; 105 of the 106 sounds load.
+      const bool ok = message == "Error loading sample " + Game->SoundPath + "flashbulb.ogg" &&
+                      step == 4 + 70 + 105 && sounds->Count() == 2 + 105 && log &&
+                      log->find(message) != std::string::npos;
+      status = ok ? 0 : 12;
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+    std::exit(status);
+  }
+};
+
+TEST_F(RealLoadingFaultTest, AMissingSoundStopsTheLoadAfterTheSoundsBeforeIt) {
+  const std::string prefix = platform::DataPrefix();
+  if (!DataFolderPresent(prefix)) GTEST_SKIP() << "no data folder at " << prefix << "Data";
+  // A fresh process: the load replaces the game's globals, which the other suites here read.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(LoadWithoutTheLastSound(prefix), testing::ExitedWithCode(0),
+              "Error loading sample .*flashbulb\\.ogg");
 }
 
 }  // namespace
