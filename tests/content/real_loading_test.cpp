@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "content/globals.h"
+#include "content/image_list.h"
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/globals.h"
@@ -157,6 +158,18 @@ TEST_F(RealLoadingTest, TheImageBankHoldsItsSeventyThreeImagesWithStripsAndHandl
   // Particles loaded under default flags 7 are mip-mapped; those after them are not.
   EXPECT_NE(images->Find("heart")->image->Flags() & 4, 0);
   EXPECT_EQ(images->Find("token")->image->Flags() & 4, 0);
+  int default_flags = 3;
+  int mipmapped = 0;
+  for (const auto& entry : GameImageList()) {
+    if (entry.What == TImageListEntry::DEFAULT_FLAGS) default_flags = entry.Flags;
+    if (entry.What != TImageListEntry::CENTRED || entry.File.rfind("cards/", 0) == 0) continue;
+    const std::string file = entry.File.substr(entry.File.find('/') + 1);
+    const auto image = images->Find(file);
+    ASSERT_NE(image, nullptr) << entry.File;
+    EXPECT_EQ((image->image->Flags() & 4) != 0, default_flags == 7) << entry.File;
+    mipmapped += (image->image->Flags() & 4) != 0;
+  }
+  EXPECT_EQ(mipmapped, 11);
   EXPECT_EQ(images->Find("hole_marker_par_numbers")->image->Flags() & 1, 0);
   EXPECT_EQ(platform::GetDefaultImageFlags(), 3);
   EXPECT_TRUE(platform::GetAutoMidHandle());
@@ -171,6 +184,14 @@ TEST_F(RealLoadingTest, TheTenFontsAreMade) {
   EXPECT_DOUBLE_EQ(HintHeaderFont->CharGap, 1.0);
   EXPECT_DOUBLE_EQ(CourseNameFont->CharGap, 1.0);
   EXPECT_DOUBLE_EQ(HintFont->CharGap, 0.0);
+  // The gap of 1 widens a text of n glyphs by n - 1 units of the font's scale.
+  for (const auto& font : {HintHeaderFont, CourseNameFont}) {
+    const double wide = font->StringWidth("Quill");
+    font->CharGap = 0;
+    const double narrow = font->StringWidth("Quill");
+    font->CharGap = 1.0;
+    EXPECT_NEAR(wide - narrow, 4 * font->ScaleFactor, 1e-9);
+  }
 }
 
 TEST_F(RealLoadingTest, LeavingTheLoadingScreenDropsTheBallButKeepsItsSounds) {
