@@ -37,6 +37,7 @@ struct LoadedRun {
   int ball_draws = 0;      // draws of the hook that showed the ball
   int sounds_after_first = 0;
   int images_after_first = 0;
+  std::string console;     // what the second stage printed
 };
 
 // Both stages as the game runs them, watching the ball hook for the step at which the ball drops.
@@ -54,7 +55,14 @@ void RunBothStages(LoadedRun& r, const std::string& prefix) {
     return 0;
   };
   platform::ClearAudioLog();
-  LoadData2();
+  testing::internal::CaptureStdout();
+  try {
+    LoadData2();
+  } catch (...) {
+    r.console = testing::internal::GetCapturedStdout();
+    throw;
+  }
+  r.console = testing::internal::GetCapturedStdout();
 }
 
 // Runs the stages once per process; the draw hook keeps writing into this same record afterwards.
@@ -192,6 +200,23 @@ TEST_F(RealLoadingTest, TheTenFontsAreMade) {
     font->CharGap = 1.0;
     EXPECT_NEAR(wide - narrow, 4 * font->ScaleFactor, 1e-9);
   }
+}
+
+TEST_F(RealLoadingTest, TheConsoleLinesGiveTheFontAndBankMemory) {
+  int font_bytes = 0;
+  for (const auto& font : {HintHeaderFont, LevelNameFont, BallFont, HintFont, WildshotFont,
+                           DialogFont, CourseNameFont, GoalTextFont, NewspaperFont, StatsFont}) {
+    font_bytes += font->CalcVRAM();
+  }
+  const std::string& console = Loaded().console;
+  EXPECT_NE(console.find("BitmapFonts: " + std::to_string(font_bytes / 1024) + "\n"), std::string::npos)
+      << console;
+  EXPECT_NE(console.find("ImageBank: " + std::to_string(images->CalcRAM()) + "  " +
+                         std::to_string(images->CalcVRAM()) + "\n"),
+            std::string::npos)
+      << console;
+  // The fonts come before the rest of the bank's images, so their line comes first.
+  EXPECT_LT(console.find("BitmapFonts: "), console.find("ImageBank: "));
 }
 
 TEST_F(RealLoadingTest, LeavingTheLoadingScreenDropsTheBallButKeepsItsSounds) {
