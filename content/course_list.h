@@ -53,3 +53,6 @@ std::string GetUnlockValue(const TCourse& course);
 int LoadCourseData();
 // The texts of the course loader from the text table (GameText) and the current region.
 TCourseTexts CourseTextsFromGameText();
+// The course at 0-based `index` of the global CourseList. An index outside the list (a corrupt
+// saved course number, say) is fatal (ccRunTimeError with the stop flag), never a stray read.
+std::shared_ptr<TCourse> CourseAt(int index);

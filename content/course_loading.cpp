@@ -1,6 +1,7 @@
 // The course record and course list as the running game loads them: paths from the application
 // object, texts from the text table, the loading bar, and every fault through the fatal report.
 
+#include <string>
 #include <utility>
 
 #include "content/course.h"
@@ -46,4 +47,14 @@ int LoadCourseData() {
   *CourseList = std::move(courses);
   Game->MaxLevels = static_cast<int>(CourseList->size());
   return 0;
+}
+
+std::shared_ptr<TCourse> CourseAt(int index) {
+  const int count = CourseList ? static_cast<int>(CourseList->size()) : 0;
+  if (index < 0 || index >= count) {
+    ccRunTimeError("Course index " + std::to_string(index) + " is outside the course list of " +
+                       std::to_string(count) + " courses",
+                   1);
+  }
+  return (*CourseList)[static_cast<std::size_t>(index)];
 }

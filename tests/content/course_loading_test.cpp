@@ -104,4 +104,14 @@ TEST_F(CourseLoadingTest, TheRealCountsAreRequired) {
   EXPECT_NE(log->find("Ranks Found in CourseList.csv=1.  It should be 13!"), std::string::npos);
 }
 
+TEST_F(CourseLoadingTest, CoursesAreFoundByIndexAndAnIndexOutsideTheListIsFatal) {
+  WriteThirteenCourses();
+  LoadCourseData();
+  EXPECT_EQ(CourseAt(0)->Name, "Course0");
+  EXPECT_EQ(CourseAt(12)->Name, "Course12");
+  for (const int index : {-1, 13, 1000}) {
+    EXPECT_THROW(CourseAt(index), ccFatalError) << index;
+  }
+}
+
 }  // namespace
