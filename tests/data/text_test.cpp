@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,6 +16,34 @@
 #include "manifest_reader.h"
 
 namespace {
+
+std::string Upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Every literal that the game's code hands to a call matching `call` as its first argument, with the
+// file that names it first.
+std::map<std::string, std::string> LiteralArgumentsInTheCode(const std::string& call) {
+  namespace fs = std::filesystem;
+  const std::regex pattern("\\b(?:" + call + ")\\(\\s*\"([^\"\\n]+)\"");
+  std::map<std::string, std::string> found;
+  const fs::path root = QUILL_SOURCE_DIR;
+  for (const char* dir : {"util", "core", "gfx", "ui", "cards", "play", "progress", "screens",
+                          "wildshot", "content"}) {
+    if (!fs::is_directory(root / dir)) continue;
+    for (const auto& f : fs::recursive_directory_iterator(root / dir)) {
+      if (f.path().extension() != ".cpp" && f.path().extension() != ".h") continue;
+      std::ifstream in(f.path());
+      std::stringstream ss;
+      ss << in.rdbuf();
+      const std::string text = ss.str();
+      for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it)
+        found.emplace((*it)[1], fs::relative(f.path(), root).string());
+    }
+  }
+  return found;
+}
 
 std::vector<std::string> Lines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -84,6 +114,17 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
   }
 }
 
+// Keys that the code looks up by a literal: a new look-up fails here until its text is written.
+TEST(DataText, EveryKeyTheCodeLooksUpIsInTheTable) {
+  std::set<std::string> keys;
+  for (const auto& [key, value] : ReadTextTable(data_test::DataDir() + "text/gametext.txt"))
+    if (!value.empty()) keys.insert(Upper(key));
+  const auto used = LiteralArgumentsInTheCode("FindString");
+  EXPECT_GE(used.size(), 4u) << "no look-ups found: has the call changed its name?";
+  for (const auto& [key, file] : used)
+    EXPECT_TRUE(keys.count(Upper(key))) << "\"" << key << "\" (" << file << ") is not in gametext.txt";
+}
+
 TEST(DataText, DefaultSettingsHoldTheTwentyOneKeysAtTheirDefaults) {
   const auto lines = Lines(data_test::DataDir() + "Default.ini");
   const std::vector<std::string> expected = {
@@ -112,6 +153,11 @@ TEST(DataText, SpeechChancesNameEveryCategoryOnceWithAPercent) {
     EXPECT_LE(chances[c], 100);
   }
   EXPECT_EQ(chances.size(), 16u);
+  // Every category the code rolls for is one of them.
+  const auto used = LiteralArgumentsInTheCode("SpeechLoad|SpeechPlay|Speech");
+  EXPECT_GE(used.size(), 3u) << "no announcer calls found: have they changed their names?";
+  for (const auto& [category, file] : used)
+    EXPECT_TRUE(chances.count(category)) << "\"" << category << "\" (" << file << ") is not in chance.txt";
 }
 
 }  // namespace
