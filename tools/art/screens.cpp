@@ -279,35 +279,66 @@ void AddScreens(Registry& r) {
     r["menus/" + name + ".png"] = [name](Canvas& c, const Spec&) { Button(c, name, false); };
     r["menus/" + name + "MO.png"] = [name](Canvas& c, const Spec&) { Button(c, name, true); };
   }
+  // The player manager on the title screen: the dialog's board (480 x 380, centred on the screen),
+  // the frame drawn over its list (centred on the screen too) and the header centred at (400, 95).
+  // The list starts at y 151 and the button row hangs from 3 px above the board's bottom edge
+  // (y 487 to 527), so the frame is the larger board: a window over the list, the header on its
+  // top bar and the buttons on its bottom bar.
   r["graphics/PlayerManager/player_manager_bg.png"] = [](Canvas& c, const Spec&) {
     cairo_t* cr = c.cr();
     const double w = c.w(), h = c.h();
     WoodBoard(cr, 0, 0, w, h, 18, 0.0);
-    // the list's panel: parchment inset where the names are listed
-    RoundedRect(cr, 40, 24, w - 80, h - 74, 10);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 24, 0, h - 50);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0.16, 0.11, 0.06, 0.85);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.1, 0.07, 0.04, 0.85);
+    // the list's panel, seen through the frame's window (screen 200..600 x 140..474)
+    RoundedRect(cr, 36, 26, w - 72, 342, 12);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 26, 0, 368);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0.16, 0.11, 0.06, 0.92);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.1, 0.07, 0.04, 0.92);
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
   };
   r["graphics/PlayerManager/player_manager_frame.png"] = [](Canvas& c, const Spec&) {
     cairo_t* cr = c.cr();
-    const double w = c.w(), h = c.h();
-    // a brass frame round the list's panel; the panel itself stays clear
-    RoundedRect(cr, 37, 21, w - 74, h - 68, 12);
-    SetColor(cr, pal::Brass);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
-    RoundedRect(cr, 35, 19, w - 70, h - 64, 13);
-    SetColor(cr, WithAlpha(pal::BrassLight, 0.8));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    for (double x : {37.0, w - 37}) for (double y : {21.0, h - 47}) {
-      FillCircle(cr, x, y, 5, pal::Brass);
-      FillCircle(cr, x - 1, y - 1, 2, pal::BrassLight);
+    const double w = c.w(), h = c.h();  // 520 x 484: screen (140, 58) to (660, 542)
+    const double wx = 60, wy = 82, ww = w - 120, wh = 334;  // the window over the list
+    SoftShadow(cr, 7, 9, w - 12, h - 12, 18, 0.35, 4);
+    cairo_push_group(cr);
+    WoodBoard(cr, 4, 4, w - 12, h - 12, 18, 0.0, false);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    RoundedRect(cr, wx, wy, ww, wh, 12);
+    cairo_fill(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    // brass rims: round the board and round the window, light on the upper left
+    auto brass = [cr](double x, double y, double bw, double bh, double r, double lw) {
+      RoundedRect(cr, x, y, bw, bh, r);
+      cairo_pattern_t* b = cairo_pattern_create_linear(x, y, x + bw * 0.3, y + bh);
+      cairo_pattern_add_color_stop_rgb(b, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
+      cairo_pattern_add_color_stop_rgb(b, 1, pal::Brass.r * 0.8, pal::Brass.g * 0.8, pal::Brass.b * 0.8);
+      cairo_set_source(cr, b);
+      cairo_set_line_width(cr, lw);
+      cairo_stroke(cr);
+      cairo_pattern_destroy(b);
+    };
+    brass(6, 6, w - 16, h - 16, 16, 4);
+    brass(wx - 2, wy - 2, ww + 4, wh + 4, 13, 4);
+    // inner shadow along the window's top and left edges
+    cairo_save(cr);
+    RoundedRect(cr, wx, wy, ww, wh, 12);
+    cairo_clip(cr);
+    for (int i = 0; i < 4; ++i) {
+      RoundedRect(cr, wx - 4 + i, wy - 4 + i, ww + 4, wh + 4, 12);
+      SetColor(cr, Hex(0x000000, 0.12));
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
     }
+    cairo_restore(cr);
+    for (double x : {wx - 2, wx + ww + 2})
+      for (double y : {wy - 2, wy + wh + 2}) {
+        FillCircle(cr, x, y, 5, pal::Brass);
+        FillCircle(cr, x - 1, y - 1, 2, pal::BrassLight);
+      }
   };
   r["graphics/PlayerManager/change_player.png"] = [](Canvas& c, const Spec&) {
     cairo_t* cr = c.cr();
