@@ -47,7 +47,7 @@ math(EXPR secs "${ms} / 1000")
 math(EXPR tenths "(${ms} % 1000) / 100")
 message(STATUS "Data folder: ${count} files, ${kib} KiB; made by ${steps} generator steps taking ${secs}.${tenths} s in all (summed, last run of each)")
 if(made EQUAL 0)
-  message(STATUS "Data folder: nothing was remade in this build")
+  message(STATUS "Data folder: no generator had to run in this build")
 else()
   # The step ends are whole seconds, so the span is rounded up to the next second.
   math(EXPR span "(${last_end} - ${first_start} + 999) / 1000")
