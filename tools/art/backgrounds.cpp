@@ -504,7 +504,7 @@ void AddBackgrounds(Registry& r) {
                         "municipal", "scotland"}) {
     for (int v = 1; v <= 4; ++v) {
       const std::string type = t;
-      r["graphics/backgrounds/" + type + std::to_string(v) + ".jpg"] = [type, v](Canvas& c, const Spec&) {
+      r["graphics/backgrounds/" + type + std::to_string(v) + ".jpg"] = [type, v](Canvas& c, const PictureFile&) {
         Scene(c, type, v);
       };
     }

@@ -388,7 +388,7 @@ void Label(cairo_t* cr, const std::string& text, double y, const Rgb& c) {
   FillText(cr, text, 34, y, 1, c);
 }
 
-void SheetFaces(Canvas& cv, const Spec& s, bool water) {
+void SheetFaces(Canvas& cv, const PictureFile& s, bool water) {
   ForEachCell(cv, s, [&](cairo_t* cr, int frame) {
     const int suit = frame / 13, value = frame % 13 + 1;
     Face(cr, value, suit, water);
@@ -427,28 +427,28 @@ void SpinCard(Canvas& cv, const Rgb& face, const Rgb& trim) {
 }  // namespace
 
 void AddCards(Registry& r) {
-  r["graphics/cards/52_cards_white.png"] = [](Canvas& c, const Spec& s) { SheetFaces(c, s, false); };
-  r["graphics/cards/52_cards_blue.png"] = [](Canvas& c, const Spec& s) { SheetFaces(c, s, true); };
-  r["graphics/cards/card_back.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/52_cards_white.png"] = [](Canvas& c, const PictureFile& s) { SheetFaces(c, s, false); };
+  r["graphics/cards/52_cards_blue.png"] = [](Canvas& c, const PictureFile& s) { SheetFaces(c, s, true); };
+  r["graphics/cards/card_back.png"] = [](Canvas& c, const PictureFile&) {
     CardBack(c.cr());
     BackEmblem(c.cr());
     CardEdge(c.cr());
   };
-  r["graphics/cards/water.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/water.png"] = [](Canvas& c, const PictureFile&) {
     CardBack(c.cr());
     FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
     Pond(c.cr());
     Label(c.cr(), "WATER", 86, pal::Cream);
     CardEdge(c.cr());
   };
-  r["graphics/cards/sand.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/sand.png"] = [](Canvas& c, const PictureFile&) {
     CardBack(c.cr());
     FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
     Bunker(c.cr());
     Label(c.cr(), "SAND", 86, pal::Cream);
     CardEdge(c.cr());
   };
-  r["graphics/cards/irons.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/cards/irons.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;
       CardBody(cr, Hex(0xEEF3F6));
@@ -462,7 +462,7 @@ void AddCards(Registry& r) {
       CardEdge(cr);
     });
   };
-  r["graphics/cards/wedge.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/wedge.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     CardBody(cr, Hex(0xF4F0E4));
     FillRoundedRect(cr, 4, 4, kW - 8, 20, 3, pal::Wood);
@@ -472,7 +472,7 @@ void AddCards(Registry& r) {
     Label(cr, "clears sand", 90, pal::DarkWood);
     CardEdge(cr);
   };
-  r["graphics/cards/wild_shot.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/wild_shot.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     CardBody(cr, pal::CardWhite);
     RadialGlow(cr, 34, 50, 30, WithAlpha(pal::BrassLight, 0.7));
@@ -482,7 +482,7 @@ void AddCards(Registry& r) {
     FillText(cr, "SHOT", 34, 93, 1, Hex(0x7B3FBF));
     CardEdge(cr);
   };
-  r["graphics/cards/cardblank.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/cardblank.png"] = [](Canvas& c, const PictureFile&) {
     CardBody(c.cr(), pal::CardWhite);
     RoundedRect(c.cr(), 6, 6, kW - 12, kH - 12, 3);
     SetColor(c.cr(), WithAlpha(pal::CardEdge, 0.15));
@@ -490,7 +490,7 @@ void AddCards(Registry& r) {
     cairo_stroke(c.cr());
     CardEdge(c.cr());
   };
-  r["graphics/cards/cardball.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/cardball.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     CardBody(cr, pal::CardWhite);
     FillCircle(cr, 34, 56, 20, WithAlpha(pal::LightGrass, 0.45));
@@ -503,7 +503,7 @@ void AddCards(Registry& r) {
     Label(cr, "FOUND IT!", 92, pal::DeepGreen);
     CardEdge(cr);
   };
-  r["graphics/cards/cardcash.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/cardcash.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     CardBody(cr, pal::CardWhite);
     RadialGlow(cr, 34, 50, 28, WithAlpha(pal::BrassLight, 0.6));
@@ -511,7 +511,7 @@ void AddCards(Registry& r) {
     Label(cr, "CASH", 92, Darker(pal::Brass, 0.3));
     CardEdge(cr);
   };
-  r["graphics/cards/glowingcard.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/glowingcard.png"] = [](Canvas& c, const PictureFile&) {
     // a golden halo 10 px wide round a 68 x 100 card; the card's own place stays clear
     cairo_t* cr = c.cr();
     const Rgb g = pal::BrassLight;
@@ -530,13 +530,13 @@ void AddCards(Registry& r) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   };
-  r["graphics/cards/spincard.png"] = [](Canvas& c, const Spec&) { SpinCard(c, pal::CardWhite, pal::CardEdge); };
-  r["graphics/cards/spincard_blue.png"] = [](Canvas& c, const Spec&) { SpinCard(c, pal::WaterTint, pal::Water); };
-  r["graphics/cards/wildshotspincard.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/spincard.png"] = [](Canvas& c, const PictureFile&) { SpinCard(c, pal::CardWhite, pal::CardEdge); };
+  r["graphics/cards/spincard_blue.png"] = [](Canvas& c, const PictureFile&) { SpinCard(c, pal::WaterTint, pal::Water); };
+  r["graphics/cards/wildshotspincard.png"] = [](Canvas& c, const PictureFile&) {
     SpinCard(c, Hex(0xEADCF8), Hex(0x7B3FBF));
     Swirl(c.cr(), c.w() / 2.0, 50, 10);
   };
-  r["graphics/cards/stockspincard.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/cards/stockspincard.png"] = [](Canvas& c, const PictureFile&) {
     SpinCard(c, Lighter(pal::DeepGreen, 0.25), pal::Brass);
   };
 }

@@ -44,11 +44,11 @@ cairo_surface_t* LoadJpeg(const std::string& path) {
 
 }  // namespace
 
-bool WriteContactSheet(const std::vector<Spec>& specs, const std::string& data_dir,
+bool WriteContactSheet(const std::vector<PictureFile>& pictures, const std::string& data_dir,
                        const std::string& out_png, int tile_w, std::string& error) {
   const int tw = tile_w, th = tile_w * 3 / 4, label = 16;
   const int cols = std::max(1, 1600 / tw);
-  const int rows = (static_cast<int>(specs.size()) + cols - 1) / cols;
+  const int rows = (static_cast<int>(pictures.size()) + cols - 1) / cols;
   const int W = cols * tw, H = std::max(1, rows) * (th + label);
   cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, W, H);
   cairo_t* cr = cairo_create(sheet);
@@ -61,7 +61,7 @@ bool WriteContactSheet(const std::vector<Spec>& specs, const std::string& data_d
       cairo_fill(cr);
     }
   int i = 0;
-  for (const Spec& s : specs) {
+  for (const PictureFile& s : pictures) {
     const int cx = (i % cols) * tw, cy = (i / cols) * (th + label);
     ++i;
     const std::string path = (std::filesystem::path(data_dir) / s.path).string();

@@ -9,7 +9,7 @@
 
 namespace art {
 
-bool WriteContactSheet(const std::vector<Spec>& specs, const std::string& data_dir,
+bool WriteContactSheet(const std::vector<PictureFile>& pictures, const std::string& data_dir,
                        const std::string& out_png, int tile_w, std::string& error);
 
 }  // namespace art

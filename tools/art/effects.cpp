@@ -113,7 +113,7 @@ void Gopher(cairo_t* cr, double cx, double cy, double s) {
 }  // namespace
 
 void AddEffects(Registry& r) {
-  r["graphics/particles/particlering.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/particlering.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     for (int i = 0; i < 6; ++i) {
       Circle(cr, 32, 32, 26 - i * 0.4);
@@ -126,15 +126,15 @@ void AddEffects(Registry& r) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   };
-  r["graphics/particles/sparkle.png"] = [](Canvas& c, const Spec&) { Sparkle(c); };
-  r["graphics/particles/sparkle1small.png"] = [](Canvas& c, const Spec&) { Sparkle(c); };
-  r["graphics/particles/rounddroplet.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/sparkle.png"] = [](Canvas& c, const PictureFile&) { Sparkle(c); };
+  r["graphics/particles/sparkle1small.png"] = [](Canvas& c, const PictureFile&) { Sparkle(c); };
+  r["graphics/particles/rounddroplet.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     FillCircle(cr, 6, 6, 5.2, WithAlpha(pal::Water, 0.85));
     FillCircle(cr, 6, 6, 4, WithAlpha(pal::WaterLight, 0.8));
     FillCircle(cr, 4.3, 4.3, 1.5, {1, 1, 1, 0.95});
   };
-  r["graphics/particles/spark_line.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/spark_line.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 32);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0);
@@ -147,13 +147,13 @@ void AddEffects(Registry& r) {
   };
   const char* suits[] = {"club", "diamond", "heart", "spade"};
   for (int s = 0; s < 4; ++s) {
-    r[std::string("graphics/particles/") + suits[s] + ".png"] = [s](Canvas& c, const Spec&) {
+    r[std::string("graphics/particles/") + suits[s] + ".png"] = [s](Canvas& c, const PictureFile&) {
       FillSuit(c.cr(), s, 12.6, 12.8, 21, {0, 0, 0, 0.3});
       FillSuit(c.cr(), s, 12, 12, 21, s == 1 || s == 2 ? Hex(0xE53935) : Hex(0x263238));
       FillSuit(c.cr(), s, 10.5, 10, 6, {1, 1, 1, 0.35});
     };
   }
-  r["graphics/particles/whack.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/whack.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     Star(cr, 48, 32, 31, 17, 11);
     SetColor(cr, Hex(0xFFD54F));
@@ -165,7 +165,7 @@ void AddEffects(Registry& r) {
     const Rgb out = Hex(0x8B1A00);
     CentredText(cr, "WHACK!", 48, 32, pal::CardWhite, &out, 1.6);
   };
-  r["graphics/particles/stopwatch_small.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/stopwatch_small.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     cairo_rectangle(cr, 11.5, 1, 5, 4);
     SetColor(cr, Hex(0x9AA3A8));
@@ -188,14 +188,14 @@ void AddEffects(Registry& r) {
     cairo_set_line_width(cr, 1.4);
     cairo_stroke(cr);
   };
-  r["graphics/particles/token.png"] = [](Canvas& c, const Spec&) { GoldCoin(c.cr(), 14, 14, 13); };
-  r["graphics/particles/wedgeparticle.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/token.png"] = [](Canvas& c, const PictureFile&) { GoldCoin(c.cr(), 14, 14, 13); };
+  r["graphics/particles/wedgeparticle.png"] = [](Canvas& c, const PictureFile&) {
     IronClub(c.cr(), 30, -30, 38, true, true);
   };
-  r["graphics/particles/full_length_iron.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/full_length_iron.png"] = [](Canvas& c, const PictureFile&) {
     IronClub(c.cr(), 28, 2, 118, true, true);
   };
-  r["graphics/particles/iron_broken_handle.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/iron_broken_handle.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     IronClub(cr, 12, 2, 100, false, true);
     // the splintered end
@@ -206,7 +206,7 @@ void AddEffects(Registry& r) {
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
   };
-  r["graphics/particles/iron_broken_head.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/iron_broken_head.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     cairo_move_to(cr, 30, 6);
     cairo_line_to(cr, 30, 24);
@@ -215,7 +215,7 @@ void AddEffects(Registry& r) {
     cairo_stroke(cr);
     IronClub(cr, 30, 0, 38, true, false);
   };
-  r["graphics/particles/leaf.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/leaf.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     cairo_move_to(cr, 1, 8);
     cairo_curve_to(cr, 6, 0, 14, 1, 19, 8);
@@ -228,7 +228,7 @@ void AddEffects(Registry& r) {
     cairo_set_line_width(cr, 0.8);
     cairo_stroke(cr);
   };
-  r["graphics/particles/xraying.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/particles/xraying.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     FillRoundedRect(cr, 2, 2, 96, 26, 8, Hex(0x0D2A3F, 0.85));
     RoundedRect(cr, 2, 2, 96, 26, 8);
@@ -238,15 +238,15 @@ void AddEffects(Registry& r) {
     SetFont(cr, Face::SansBold, 15);
     CentredText(cr, "X-RAY", 50, 15, Hex(0xBFF4FF));
   };
-  r["graphics/gamescreen/ball_glow.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/gamescreen/ball_glow.png"] = [](Canvas& c, const PictureFile&) {
     RadialGlow(c.cr(), 32, 32, 32, {1, 0.95, 0.6, 0.9});
   };
-  r["graphics/gamescreen/longrun_ball_large.png"] = [](Canvas& c, const Spec&) { GolfBall(c.cr(), 24, 24, 22); };
-  r["graphics/gamescreen/longrun_ball_gray_large.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/gamescreen/longrun_ball_large.png"] = [](Canvas& c, const PictureFile&) { GolfBall(c.cr(), 24, 24, 22); };
+  r["graphics/gamescreen/longrun_ball_gray_large.png"] = [](Canvas& c, const PictureFile&) {
     GolfBall(c.cr(), 24, 24, 22);
     FillCircle(c.cr(), 24, 24, 22.5, {0.35, 0.37, 0.4, 0.55});
   };
-  r["graphics/courseselector/small_padlock.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/courseselector/small_padlock.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     cairo_arc(cr, 10, 10, 6, M_PI, 2 * M_PI);
     cairo_line_to(cr, 16, 12);
@@ -262,7 +262,7 @@ void AddEffects(Registry& r) {
     SetColor(cr, pal::DarkWood);
     cairo_fill(cr);
   };
-  r["graphics/wildshots/anims/firstframes.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/wildshots/anims/firstframes.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [&](cairo_t* cr, int n) {
       StoryFrame(cr, s.cell_w, s.cell_h, n, [&](cairo_t* cr2) {
         Rng rng(static_cast<std::uint32_t>(n * 7919 + 13));
@@ -319,10 +319,10 @@ void AddEffects(Registry& r) {
       });
     });
   };
-  r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const PictureFile& s) {
     StoryFrame(c.cr(), s.w, s.h, 3, [&](cairo_t* cr) { Gopher(cr, s.w / 2.0, s.h * 0.66, 1.3); });
   };
-  r["graphics/wildshots/defaultwildshot.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/wildshots/defaultwildshot.png"] = [](Canvas& c, const PictureFile& s) {
     cairo_t* cr = c.cr();
     FillRoundedRect(cr, 2, 2, s.w - 4, s.h - 4, 8, Hex(0x3B1F5C));
     RadialGlow(cr, s.w / 2.0, s.h / 2.0, s.w * 0.7, WithAlpha(Hex(0xB388FF), 0.7));

@@ -12,7 +12,7 @@ namespace art {
 namespace {
 
 // Draws glyph strings into the cells of a strip with one style.
-void Strip(Canvas& c, const Spec& s, const std::vector<std::string>& glyphs, Face face, double size,
+void Strip(Canvas& c, const PictureFile& s, const std::vector<std::string>& glyphs, Face face, double size,
            const Rgb& fill, const Rgb* outline, double outline_w, double squeeze = 1.0) {
   ForEachCell(c, s, [&](cairo_t* cr, int i) {
     if (i >= static_cast<int>(glyphs.size())) return;
@@ -111,80 +111,80 @@ void MultiplierSign(Canvas& c, const std::string& n, bool glow) {
 void AddHud(Registry& r) {
   static const Rgb outline = pal::DarkWood;
   static const Rgb black = Hex(0x101010);
-  r["graphics/fonts/hole_numbers_big.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/hole_numbers_big.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5"}), Face::Bookman, 30, pal::Cream, &outline, 1.6);
   };
-  r["graphics/fonts/hole_numbers_small.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/hole_numbers_small.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, {"/18", "/9"}, Face::SansNarrowBold, 14, pal::Cream, &outline, 1.0);
   };
-  r["graphics/fonts/hole_marker_par_numbers.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/hole_marker_par_numbers.png"] = [](Canvas& c, const PictureFile& s) {
     // loaded without masking: drawn on an opaque-free page, bright with a dark edge
     Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5", "+", "-"}), Face::SansBold, 24, pal::BrassLight,
           &black, 1.4);
   };
-  r["graphics/fonts/score_sign_numbers_small.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/score_sign_numbers_small.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5", "+", "-", ".", "x"}), Face::SansNarrowBold, 17,
           pal::Cream, &outline, 1.0);
   };
-  r["graphics/fonts/score_sign_par.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/score_sign_par.png"] = [](Canvas& c, const PictureFile&) {
     SetFont(c.cr(), Face::SansBold, 15);
     CentredText(c.cr(), "PAR", c.w() / 2.0, c.h() / 2.0, pal::Cream, &outline, 1.2);
   };
-  r["graphics/fonts/multiplier_font.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/multiplier_font.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"x", "."}), Face::SansNarrowBold, 17, pal::BrassLight, &outline, 1.0);
   };
-  r["graphics/fonts/long_drive_font.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/long_drive_font.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, Digits(), Face::Bookman, 44, pal::BrassLight, &outline, 2.0);
   };
-  r["graphics/fonts/long_drive_font_glow.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/long_drive_font_glow.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [&](cairo_t* cr, int i) {
       SetFont(cr, Face::Bookman, 44);
       const Rgb halo = WithAlpha(Hex(0xFFE27A), 0.55);
       CentredText(cr, std::to_string(i), s.cell_w / 2.0, s.cell_h / 2.0, halo, &halo, 4.0);
     });
   };
-  r["graphics/fonts/drive.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/drive.png"] = [](Canvas& c, const PictureFile&) {
     SetFont(c.cr(), Face::Bookman, 17);
     CentredText(c.cr(), "Drive", c.w() / 2.0, c.h() / 2.0, pal::Cream, &outline, 1.2);
   };
-  r["graphics/fonts/long_drive.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "LONG DRIVE", 16, 0.05, false); };
-  r["graphics/fonts/long_drive_glow.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "LONG DRIVE", 16, 0, true); };
-  r["graphics/fonts/5x.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/long_drive.png"] = [](Canvas& c, const PictureFile&) { SignLabel(c, "LONG DRIVE", 16, 0.05, false); };
+  r["graphics/fonts/long_drive_glow.png"] = [](Canvas& c, const PictureFile&) { SignLabel(c, "LONG DRIVE", 16, 0, true); };
+  r["graphics/fonts/5x.png"] = [](Canvas& c, const PictureFile&) {
     SetFont(c.cr(), Face::Bookman, 28);
     CentredText(c.cr(), "5x", c.w() / 2.0, c.h() / 2.0, pal::BrassLight, &outline, 1.6);
   };
-  r["graphics/fonts/7x.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/7x.png"] = [](Canvas& c, const PictureFile&) {
     SetFont(c.cr(), Face::Bookman, 28);
     CentredText(c.cr(), "7x", c.w() / 2.0, c.h() / 2.0, pal::BrassLight, &outline, 1.6);
   };
-  r["graphics/fonts/5x_Multiplier_sign.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "5x", false); };
-  r["graphics/fonts/5x_Multiplier_sign_glow.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "5x", true); };
-  r["graphics/fonts/7x_Multiplier_sign.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "7x", false); };
-  r["graphics/fonts/7x_Multiplier_sign_glow.png"] = [](Canvas& c, const Spec&) { MultiplierSign(c, "7x", true); };
-  r["graphics/fonts/digital_readout_font.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/5x_Multiplier_sign.png"] = [](Canvas& c, const PictureFile&) { MultiplierSign(c, "5x", false); };
+  r["graphics/fonts/5x_Multiplier_sign_glow.png"] = [](Canvas& c, const PictureFile&) { MultiplierSign(c, "5x", true); };
+  r["graphics/fonts/7x_Multiplier_sign.png"] = [](Canvas& c, const PictureFile&) { MultiplierSign(c, "7x", false); };
+  r["graphics/fonts/7x_Multiplier_sign_glow.png"] = [](Canvas& c, const PictureFile&) { MultiplierSign(c, "7x", true); };
+  r["graphics/fonts/digital_readout_font.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [&](cairo_t* cr, int i) { SevenSeg(cr, s.cell_w, s.cell_h, i, Hex(0x2B2B2B)); });
   };
-  r["graphics/fonts/digital_readout_font_red.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/digital_readout_font_red.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [&](cairo_t* cr, int i) { SevenSeg(cr, s.cell_w, s.cell_h, i, pal::Red); });
   };
-  r["graphics/fonts/green_par_font.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/green_par_font.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, Digits(), Face::SansBold, 16, Hex(0x2E7D32), nullptr, 0);
   };
   static const Rgb gray_ink = Hex(0x4A4F57);
   static const Rgb red_ink = Hex(0xC62828);
-  r["graphics/fonts/handwriting_gray.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/handwriting_gray.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"-", "+", "E", "x", ".", "=", "$", "\u20AC", "\u00A5"}), Face::Script, 28,
           gray_ink, nullptr, 0);
   };
-  r["graphics/fonts/handwriting_red.png"] = [](Canvas& c, const Spec& s) {
+  r["graphics/fonts/handwriting_red.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"-", "+"}), Face::Script, 28, red_ink, nullptr, 0);
   };
-  r["graphics/fonts/minutes.png"] = [](Canvas& c, const Spec&) { Handwritten(c, "min", gray_ink, 22); };
-  r["graphics/fonts/seconds.png"] = [](Canvas& c, const Spec&) { Handwritten(c, "sec", gray_ink, 22); };
-  r["graphics/fonts/longest_drive.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/minutes.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "min", gray_ink, 22); };
+  r["graphics/fonts/seconds.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "sec", gray_ink, 22); };
+  r["graphics/fonts/longest_drive.png"] = [](Canvas& c, const PictureFile&) {
     Handwritten(c, "Longest drive (", gray_ink, 21);
   };
-  r["graphics/fonts/longest_drive_end_bracket.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/fonts/longest_drive_end_bracket.png"] = [](Canvas& c, const PictureFile&) {
     Handwritten(c, "yds)", gray_ink, 21);
   };
   auto stamp = [](Canvas& c, const std::string& text, const Rgb& ink) {
@@ -200,11 +200,11 @@ void AddHud(Registry& r) {
     CentredText(cr, text, 0, 0, WithAlpha(ink, 0.92));
     cairo_restore(cr);
   };
-  r["graphics/scorecard/goal.png"] = [stamp](Canvas& c, const Spec&) { stamp(c, "GOAL", Hex(0x1E5AA8)); };
-  r["graphics/scorecard/goal_complete.png"] = [stamp](Canvas& c, const Spec&) {
+  r["graphics/scorecard/goal.png"] = [stamp](Canvas& c, const PictureFile&) { stamp(c, "GOAL", Hex(0x1E5AA8)); };
+  r["graphics/scorecard/goal_complete.png"] = [stamp](Canvas& c, const PictureFile&) {
     stamp(c, "GOAL COMPLETE!", Hex(0x2E7D32));
   };
-  r["graphics/gamescreen/pausedsmall.png"] = [](Canvas& c, const Spec&) { SignLabel(c, "Paused", 22, 0.05, false); };
+  r["graphics/gamescreen/pausedsmall.png"] = [](Canvas& c, const PictureFile&) { SignLabel(c, "Paused", 22, 0.05, false); };
 }
 
 }  // namespace art

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 
 namespace art {
 
-void ForEachCell(Canvas& c, const Spec& s, const std::function<void(cairo_t*, int)>& fn) {
+void ForEachCell(Canvas& c, const PictureFile& s, const std::function<void(cairo_t*, int)>& fn) {
   const int cols = s.cell_w > 0 ? s.w / s.cell_w : 1;
   for (int i = 0; i < s.frames; ++i) {
     cairo_t* cr = c.cr();
@@ -40,7 +40,7 @@ void ForEachCell(Canvas& c, const Spec& s, const std::function<void(cairo_t*, in
   }
 }
 
-void Placeholder(Canvas& c, const Spec& s) {
+void Placeholder(Canvas& c, const PictureFile& s) {
   ForEachCell(c, s, [&](cairo_t* cr, int frame) {
     WoodBoard(cr, 1, 1, s.cell_w - 2, s.cell_h - 2, 3, 0.1);
     SetFont(cr, Face::SansBold, std::max(6.0, std::min(s.cell_h * 0.4, 14.0)));
@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::string error;
-  std::vector<art::Spec> specs;
-  if (!art::ReadImageManifest(manifest_path, specs, error)) {
+  std::vector<art::PictureFile> pictures;
+  if (!art::ReadImageManifest(manifest_path, pictures, error)) {
     std::cerr << error << "\n";
     return 1;
   }
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   if (check) {
     int bad = 0;
     std::set<std::string> listed;
-    for (const auto& s : specs) {
+    for (const auto& s : pictures) {
       listed.insert(s.path);
       if (!reg.count(s.path)) {
         std::cerr << manifest_path << ": no drawer for " << s.path << "\n";
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!sheet.empty()) {
-    const bool ok = art::WriteContactSheet(specs, out_dir, sheet, std::max(40, tile), error);
+    const bool ok = art::WriteContactSheet(pictures, out_dir, sheet, std::max(40, tile), error);
     if (!ok) std::cerr << error << "\n";
     art::ShutdownFonts();
     return ok ? 0 : 1;
@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
 
   std::set<std::string> wanted(only.begin(), only.end());
   int done = 0;
-  for (const auto& s : specs) {
+  for (const auto& s : pictures) {
     if (!wanted.empty() && !wanted.count(s.path)) continue;
     auto it = reg.find(s.path);
     art::Canvas canvas(s.w, s.h);

@@ -25,7 +25,7 @@ std::vector<std::string> SplitBars(const std::string& line) {
 
 }  // namespace
 
-bool ReadImageManifest(const std::string& file, std::vector<Spec>& out, std::string& error) {
+bool ReadImageManifest(const std::string& file, std::vector<PictureFile>& out, std::string& error) {
   std::ifstream in(file);
   if (!in) {
     error = "cannot read " + file;
@@ -43,7 +43,7 @@ bool ReadImageManifest(const std::string& file, std::vector<Spec>& out, std::str
       error = where + "expected 'path | WxH | cells | loaded by'";
       return false;
     }
-    Spec s;
+    PictureFile s;
     s.path = cols[0];
     char tail = 0;
     if (std::sscanf(cols[1].c_str(), "%dx%d%c", &s.w, &s.h, &tail) != 2 || s.w <= 0 || s.h <= 0) {

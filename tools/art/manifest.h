@@ -14,6 +14,6 @@
 
 namespace art {
 
-bool ReadImageManifest(const std::string& file, std::vector<Spec>& out, std::string& error);
+bool ReadImageManifest(const std::string& file, std::vector<PictureFile>& out, std::string& error);
 
 }  // namespace art

@@ -11,13 +11,13 @@
 
 namespace art {
 
-struct Spec {
+struct PictureFile {
   std::string path;  // below the data folder, e.g. "graphics/cards/irons.png"
   int w = 0, h = 0;  // picture size in pixels
   int cell_w = 0, cell_h = 0, frames = 1;  // strips: cell size and count (row by row)
 };
 
-using Drawer = std::function<void(Canvas&, const Spec&)>;
+using Drawer = std::function<void(Canvas&, const PictureFile&)>;
 using Registry = std::map<std::string, Drawer>;
 
 // Each picture family adds its drawers.
@@ -28,9 +28,9 @@ void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
-void Placeholder(Canvas& c, const Spec& s);
+void Placeholder(Canvas& c, const PictureFile& s);
 
 // Runs fn once per cell with the origin moved to the cell's top-left corner.
-void ForEachCell(Canvas& c, const Spec& s, const std::function<void(cairo_t*, int)>& fn);
+void ForEachCell(Canvas& c, const PictureFile& s, const std::function<void(cairo_t*, int)>& fn);
 
 }  // namespace art

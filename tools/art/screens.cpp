@@ -251,10 +251,10 @@ void Crosshair(Canvas& c) {
 }  // namespace
 
 void AddScreens(Registry& r) {
-  r["Marrowfen.png"] = [](Canvas& c, const Spec&) { Logo(c, "Marrowfen", "GAMES"); };
-  r["portallogo.png"] = [](Canvas& c, const Spec&) { Logo(c, "Quillbrook", "PLAY  \u2022  RELAX  \u2022  PUTT"); };
-  r["portallogo2.png"] = [](Canvas& c, const Spec&) { Logo(c, "Quillbrook", "A GAME BY MARROWFEN"); };
-  r["graphics/paused.png"] = [](Canvas& c, const Spec&) {
+  r["Marrowfen.png"] = [](Canvas& c, const PictureFile&) { Logo(c, "Marrowfen", "GAMES"); };
+  r["portallogo.png"] = [](Canvas& c, const PictureFile&) { Logo(c, "Quillbrook", "PLAY  \u2022  RELAX  \u2022  PUTT"); };
+  r["portallogo2.png"] = [](Canvas& c, const PictureFile&) { Logo(c, "Quillbrook", "A GAME BY MARROWFEN"); };
+  r["graphics/paused.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     SoftShadow(cr, 8, 10, c.w() - 14, c.h() - 14, 14, 0.4, 6);
     WoodBoard(cr, 5, 5, c.w() - 12, c.h() - 12, 14, 0.05);
@@ -262,29 +262,29 @@ void AddScreens(Registry& r) {
     const Rgb out = pal::DarkWood;
     CentredText(cr, "Paused", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, 2);
   };
-  r["graphics/Loading/loadingscreen.jpg"] = [](Canvas& c, const Spec&) { LoadingBackground(c.cr()); };
-  r["graphics/Loading/ballmask.png"] = [](Canvas& c, const Spec&) { BallMask(c.cr()); };
-  r["graphics/Loading/ball.png"] = [](Canvas& c, const Spec&) { GolfBall(c.cr(), 7, 7, 6.3); };
+  r["graphics/Loading/loadingscreen.jpg"] = [](Canvas& c, const PictureFile&) { LoadingBackground(c.cr()); };
+  r["graphics/Loading/ballmask.png"] = [](Canvas& c, const PictureFile&) { BallMask(c.cr()); };
+  r["graphics/Loading/ball.png"] = [](Canvas& c, const PictureFile&) { GolfBall(c.cr(), 7, 7, 6.3); };
   auto loading_text = [](Canvas& c, double size) {
     SetFont(c.cr(), Face::Bookman, size);
     const Rgb out = pal::DarkWood;
     CentredText(c.cr(), "Loading\u2026", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, size / 14);
   };
-  r["graphics/Loading/loading.png"] = [loading_text](Canvas& c, const Spec&) { loading_text(c, 34); };
-  r["graphics/Loading/loading_small.png"] = [loading_text](Canvas& c, const Spec&) { loading_text(c, 22); };
-  r["graphics/Loading/clickhere.png"] = [](Canvas& c, const Spec&) { Button(c, "Click here to play", false); };
-  r["graphics/Loading/clickhereMO.png"] = [](Canvas& c, const Spec&) { Button(c, "Click here to play", true); };
+  r["graphics/Loading/loading.png"] = [loading_text](Canvas& c, const PictureFile&) { loading_text(c, 34); };
+  r["graphics/Loading/loading_small.png"] = [loading_text](Canvas& c, const PictureFile&) { loading_text(c, 22); };
+  r["graphics/Loading/clickhere.png"] = [](Canvas& c, const PictureFile&) { Button(c, "Click here to play", false); };
+  r["graphics/Loading/clickhereMO.png"] = [](Canvas& c, const PictureFile&) { Button(c, "Click here to play", true); };
   for (const char* b : {"OK", "Yes", "No", "Cancel", "Create", "Delete"}) {
     const std::string name = b;
-    r["menus/" + name + ".png"] = [name](Canvas& c, const Spec&) { Button(c, name, false); };
-    r["menus/" + name + "MO.png"] = [name](Canvas& c, const Spec&) { Button(c, name, true); };
+    r["menus/" + name + ".png"] = [name](Canvas& c, const PictureFile&) { Button(c, name, false); };
+    r["menus/" + name + "MO.png"] = [name](Canvas& c, const PictureFile&) { Button(c, name, true); };
   }
   // The player manager on the title screen: the dialog's board (480 x 380, centred on the screen),
   // the frame drawn over its list (centred on the screen too) and the header centred at (400, 95).
   // The list starts at y 151 and the button row hangs from 3 px above the board's bottom edge
   // (y 487 to 527), so the frame is the larger board: a window over the list, the header on its
   // top bar and the buttons on its bottom bar.
-  r["graphics/PlayerManager/player_manager_bg.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/PlayerManager/player_manager_bg.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     const double w = c.w(), h = c.h();
     WoodBoard(cr, 0, 0, w, h, 18, 0.0);
@@ -297,7 +297,7 @@ void AddScreens(Registry& r) {
     cairo_fill(cr);
     cairo_pattern_destroy(p);
   };
-  r["graphics/PlayerManager/player_manager_frame.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/PlayerManager/player_manager_frame.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     const double w = c.w(), h = c.h();  // 520 x 484: screen (140, 58) to (660, 542)
     const double wx = 60, wy = 82, ww = w - 120, wh = 334;  // the window over the list
@@ -340,7 +340,7 @@ void AddScreens(Registry& r) {
         FillCircle(cr, x - 1, y - 1, 2, pal::BrassLight);
       }
   };
-  r["graphics/PlayerManager/change_player.png"] = [](Canvas& c, const Spec&) {
+  r["graphics/PlayerManager/change_player.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     SoftShadow(cr, 6, 7, c.w() - 10, c.h() - 10, 12, 0.3, 4);
     WoodBoard(cr, 4, 4, c.w() - 10, c.h() - 10, 12, 0.08);
@@ -348,8 +348,8 @@ void AddScreens(Registry& r) {
     const Rgb out = pal::DarkWood;
     CentredText(cr, "Change Player", c.w() / 2.0, c.h() / 2.0, pal::Cream, &out, 1.6);
   };
-  r["graphics/pointer.png"] = [](Canvas& c, const Spec&) { Pointer(c); };
-  r["graphics/crosshair.png"] = [](Canvas& c, const Spec&) { Crosshair(c); };
+  r["graphics/pointer.png"] = [](Canvas& c, const PictureFile&) { Pointer(c); };
+  r["graphics/crosshair.png"] = [](Canvas& c, const PictureFile&) { Crosshair(c); };
 }
 
 }  // namespace art
