@@ -118,7 +118,7 @@ Buf Leaves(double length, Rng& r) {
 
 void Gull(Buf& b, double at, double amp, Rng& r) {
   for (int k = 0; k < r.Int(1, 3); ++k) {
-    VoiceSpec v;
+    VoiceSettings v;
     v.length = r.Range(0.18, 0.35);
     v.f0 = r.Range(900, 1200);
     v.f0_end = v.f0 * r.Range(0.65, 0.85);
@@ -132,7 +132,7 @@ void Gull(Buf& b, double at, double amp, Rng& r) {
 }
 
 void Frog(Buf& b, double at, double amp, Rng& r) {
-  VoiceSpec v;
+  VoiceSettings v;
   v.length = 0.07;
   v.f0 = r.Range(140, 220);
   v.f0_end = v.f0 * 0.9;
@@ -218,7 +218,7 @@ Sound Ambience(const Scene& s, double length, bool loop, Rng& r) {
 
 // Short ambient sounds.
 Buf Bark(double f0, Rng& r) {
-  VoiceSpec v;
+  VoiceSettings v;
   v.length = 0.1;
   v.f0 = f0;
   v.f0_end = f0 * 0.7;
@@ -234,7 +234,7 @@ Buf Bark(double f0, Rng& r) {
 }
 
 Buf Caw(Rng& r) {
-  VoiceSpec v;
+  VoiceSettings v;
   v.length = r.Range(0.22, 0.32);
   v.f0 = r.Range(420, 520);
   v.f0_end = v.f0 * 0.85;
@@ -276,7 +276,7 @@ Buf CarPass(double length, Rng& r) {
 Buf Howl(Rng& r) {
   Buf b;
   for (int k = 0; k < 2; ++k) {
-    VoiceSpec v;
+    VoiceSettings v;
     v.length = k == 0 ? 0.7 : 1.4;
     v.f0 = k == 0 ? 420 : 700;
     v.f0_end = k == 0 ? 700 : 480;
@@ -295,7 +295,7 @@ Buf Hoots(int count, bool quick, Rng& r) {
   Buf b;
   double t = 0;
   for (int k = 0; k < count; ++k) {
-    VoiceSpec v;
+    VoiceSettings v;
     const bool last = k == count - 1 && !quick;
     v.length = quick ? 0.08 : (last ? 0.3 : 0.16);
     v.f0 = (quick ? 520 : 300) * std::pow(1.12, k);
@@ -381,7 +381,7 @@ Buf Bagpipes(Rng&) {
 }
 
 Buf Baa(Rng& r) {
-  VoiceSpec v;
+  VoiceSettings v;
   v.length = 0.75;
   v.f0 = 310;
   v.f0_end = 250;
@@ -616,7 +616,7 @@ void AddAmbience(Registry& reg) {
   one("junglebird2", [](Rng& r) {
     Buf b;
     for (int k = 0; k < 5; ++k) {
-      VoiceSpec v;
+      VoiceSettings v;
       v.length = 0.09;
       v.f0 = 320;
       v.f0_end = 280;

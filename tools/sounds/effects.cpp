@@ -600,7 +600,7 @@ void AddEffects(Registry& reg) {
     // A gopher chatters, grabs the winnings and is gone.
     Buf b;
     for (int k = 0; k < 4; ++k) {
-      VoiceSpec v;
+      VoiceSettings v;
       v.length = 0.06;
       v.f0 = 850 + 60 * k;
       v.f0_end = 1000;

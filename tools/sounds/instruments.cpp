@@ -91,7 +91,7 @@ Vowel VowelOf(char name) {
   }
 }
 
-Buf Voice(const VoiceSpec& v, Rng& rng) {
+Buf Voice(const VoiceSettings& v, Rng& rng) {
   const std::size_t n = Samples(v.length + v.release);
   Buf out(n);
   Biquad f[3];
@@ -161,7 +161,7 @@ Buf Crowd(double length, bool cheer, double size, Rng& rng) {
   Buf out(Samples(length), 0.f);
   const int voices = 8 + static_cast<int>(size * 36);
   for (int k = 0; k < voices; ++k) {
-    VoiceSpec v;
+    VoiceSettings v;
     const bool low = rng.Chance(0.55);
     const double base = low ? rng.Range(95, 150) : rng.Range(185, 280);
     v.breath = rng.Range(0.15, 0.35);

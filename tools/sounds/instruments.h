@@ -39,12 +39,12 @@ struct Vowel {
   double f1, f2, f3;
 };
 Vowel VowelOf(char name);  // 'a' ah, 'e' eh, 'y' ay, 'o' oh, 'u' oo, 'w' aw, 'h' uh, 'i' ee
-struct VoiceSpec {
+struct VoiceSettings {
   double length = 1, f0 = 200, f0_end = 200, attack = 0.08, release = 0.3, breath = 0.15,
          jitter = 0.02, tremolo = 0, tremolo_depth = 0, brightness = 1;
   Vowel v0{730, 1090, 2440}, v1{730, 1090, 2440};
 };
-Buf Voice(const VoiceSpec& v, Rng& rng);
+Buf Voice(const VoiceSettings& v, Rng& rng);
 
 // A crowd reacting: `cheer` true for cheers (rising "yeah", applause, whistles), false for groans
 // (falling "oh"). Size 0..1 sets the number of voices and the strength.
