@@ -59,57 +59,6 @@ void IronClub(cairo_t* cr, double x, double top, double bottom, bool head, bool 
   }
 }
 
-// A story picture: a framed little scene in a portrait cell.
-void StoryFrame(cairo_t* cr, double w, double h, int n, const std::function<void(cairo_t*)>& motif) {
-  static const Rgb skies[] = {Hex(0x8ECAF0), Hex(0xF6C28B), Hex(0x9FB4C8), Hex(0xB8E0F6),
-                              Hex(0xE7A7B8), Hex(0x7FB2E5), Hex(0xC9D7A0)};
-  const Rgb sky = skies[n % 7];
-  RoundedRect(cr, 2, 2, w - 4, h - 4, 8);
-  cairo_save(cr);
-  cairo_clip(cr);
-  VerticalGradient(cr, 0, 0, w, h * 0.6, sky, Lighter(sky, 0.5));
-  cairo_move_to(cr, 0, h * 0.58);
-  cairo_curve_to(cr, w * 0.3, h * (0.52 + 0.02 * (n % 3)), w * 0.7, h * 0.62, w, h * 0.55);
-  cairo_line_to(cr, w, h);
-  cairo_line_to(cr, 0, h);
-  cairo_close_path(cr);
-  SetColor(cr, n % 2 ? pal::Fairway : Lighter(pal::Fairway, 0.1));
-  cairo_fill(cr);
-  motif(cr);
-  cairo_restore(cr);
-  RoundedRect(cr, 3, 3, w - 6, h - 6, 7);
-  SetColor(cr, pal::Brass);
-  cairo_set_line_width(cr, 3);
-  cairo_stroke(cr);
-}
-
-void Gopher(cairo_t* cr, double cx, double cy, double s) {
-  // mound, body, head, eyes, teeth
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy + 18 * s);
-  cairo_scale(cr, 1, 0.35);
-  FillCircle(cr, 0, 0, 34 * s, Hex(0x7A5230));
-  cairo_restore(cr);
-  const Rgb fur = Hex(0xA0703F);
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, 0.8, 1);
-  FillCircle(cr, 0, 0, 20 * s, fur);
-  cairo_restore(cr);
-  FillCircle(cr, cx, cy - 20 * s, 15 * s, fur);
-  FillCircle(cr, cx - 11 * s, cy - 32 * s, 4.5 * s, Darker(fur, 0.2));
-  FillCircle(cr, cx + 11 * s, cy - 32 * s, 4.5 * s, Darker(fur, 0.2));
-  FillCircle(cr, cx, cy - 14 * s, 8 * s, Lighter(fur, 0.35));
-  FillCircle(cr, cx - 5.5 * s, cy - 24 * s, 2.8 * s, pal::Black);
-  FillCircle(cr, cx + 5.5 * s, cy - 24 * s, 2.8 * s, pal::Black);
-  FillCircle(cr, cx - 4.8 * s, cy - 24.8 * s, 0.9 * s, {1, 1, 1, 1});
-  FillCircle(cr, cx + 6.2 * s, cy - 24.8 * s, 0.9 * s, {1, 1, 1, 1});
-  FillCircle(cr, cx, cy - 17 * s, 2.6 * s, Hex(0x3A2A1A));
-  cairo_rectangle(cr, cx - 3 * s, cy - 12 * s, 6 * s, 5 * s);
-  SetColor(cr, pal::CardWhite);
-  cairo_fill(cr);
-}
-
 }  // namespace
 
 void AddEffects(Registry& r) {
@@ -261,66 +210,6 @@ void AddEffects(Registry& r) {
     cairo_rectangle(cr, 9.3, 17, 1.4, 3.5);
     SetColor(cr, pal::DarkWood);
     cairo_fill(cr);
-  };
-  r["graphics/wildshots/anims/firstframes.png"] = [](Canvas& c, const PictureFile& s) {
-    ForEachCell(c, s, [&](cairo_t* cr, int n) {
-      StoryFrame(cr, s.cell_w, s.cell_h, n, [&](cairo_t* cr2) {
-        Rng rng(static_cast<std::uint32_t>(n * 7919 + 13));
-        const double w = s.cell_w, h = s.cell_h;
-        switch (n % 6) {
-          case 0:  // a ball high in the sky
-            GolfBall(cr2, w * 0.6, h * 0.25, 9);
-            break;
-          case 1:  // a tree
-            cairo_rectangle(cr2, w * 0.45, h * 0.4, 8, h * 0.2);
-            SetColor(cr2, pal::Wood);
-            cairo_fill(cr2);
-            FillCircle(cr2, w * 0.48, h * 0.35, 24, pal::DeepGreen);
-            break;
-          case 2:  // a pond
-            cairo_save(cr2);
-            cairo_translate(cr2, w / 2, h * 0.75);
-            cairo_scale(cr2, 1, 0.35);
-            FillCircle(cr2, 0, 0, 40, pal::Water);
-            cairo_restore(cr2);
-            break;
-          case 3:  // a bird
-            cairo_move_to(cr2, w * 0.3, h * 0.3);
-            cairo_curve_to(cr2, w * 0.4, h * 0.22, w * 0.45, h * 0.25, w * 0.5, h * 0.32);
-            cairo_curve_to(cr2, w * 0.55, h * 0.25, w * 0.6, h * 0.22, w * 0.7, h * 0.3);
-            SetColor(cr2, pal::Black);
-            cairo_set_line_width(cr2, 2.5);
-            cairo_stroke(cr2);
-            break;
-          case 4:  // a bunker
-            cairo_save(cr2);
-            cairo_translate(cr2, w / 2, h * 0.72);
-            cairo_scale(cr2, 1, 0.3);
-            FillCircle(cr2, 0, 0, 38, pal::Sand);
-            cairo_restore(cr2);
-            break;
-          default:  // coins
-            for (int k = 0; k < 3; ++k) GoldCoin(cr2, w * (0.3 + 0.2 * k), h * (0.7 - 0.05 * k), 9);
-            break;
-        }
-        // a flag somewhere on the horizon
-        const double fx = rng.Range(0.15, 0.85) * w, fy = h * 0.55;
-        cairo_rectangle(cr2, fx, fy - 30, 1.6, 30);
-        SetColor(cr2, Hex(0xEEEEEE));
-        cairo_fill(cr2);
-        cairo_move_to(cr2, fx + 1.6, fy - 30);
-        cairo_line_to(cr2, fx + 14, fy - 25);
-        cairo_line_to(cr2, fx + 1.6, fy - 20);
-        SetColor(cr2, pal::Red);
-        cairo_fill(cr2);
-        SetFont(cr2, Face::SansBold, 12);
-        const Rgb out = pal::DarkWood;
-        CentredText(cr2, "?", w / 2, h * 0.12, pal::Cream, &out, 1);
-      });
-    });
-  };
-  r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const PictureFile& s) {
-    StoryFrame(c.cr(), s.w, s.h, 3, [&](cairo_t* cr) { Gopher(cr, s.w / 2.0, s.h * 0.66, 1.3); });
   };
   r["graphics/wildshots/defaultwildshot.png"] = [](Canvas& c, const PictureFile& s) {
     cairo_t* cr = c.cr();

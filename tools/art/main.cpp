@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
   art::AddHud(reg);
   art::AddScreens(reg);
   art::AddEffects(reg);
+  art::AddStories(reg);
 
   if (check) {
     int bad = 0;

@@ -26,6 +26,7 @@ void AddBackgrounds(Registry& r);
 void AddHud(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
+void AddStories(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
