@@ -2,8 +2,9 @@
 //
 //   quill_art --manifest images.txt --out DIR [PATH...]   draw the named pictures (all when none)
 //   quill_art --manifest images.txt --check               every manifest line has a drawer and back
-//   quill_art --manifest images.txt --out DIR --contact-sheet FILE [--tile W]
-//                                                         one PNG showing every picture in DIR
+//   quill_art --manifest images.txt --out DIR --contact-sheet FILE [--tile W] [PATH...]
+//                                                         one PNG showing every listed picture in
+//                                                         DIR, and the further PATHs below it
 //
 // The manifest gives each picture's path below the data folder, its size and its cells; the output
 // depends only on the drawers and the manifest, so the same sources always give the same bytes.
@@ -107,6 +108,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!sheet.empty()) {
+    // Further pictures of the data folder that other tools make (the font pages) join the sheet.
+    for (const auto& path : only) {
+      art::PictureFile extra;
+      extra.path = path;
+      pictures.push_back(extra);
+    }
     const bool ok = art::WriteContactSheet(pictures, out_dir, sheet, std::max(40, tile), error);
     if (!ok) std::cerr << error << "\n";
     art::ShutdownFonts();
