@@ -160,6 +160,19 @@ int TDialog::MenuPosition() {
   return 0;
 }
 
+int TDialog::MenuPlaceAtBottom() {
+  CalcAll();
+  if (!Menu) return 0;
+  if (MenuOX == 0 && MenuOY == 0) {
+    Menu->SetX(static_cast<float>(MenuGetCentredX()));
+    Menu->SetY(static_cast<float>(y + h - Menu->CalcHeight() - Border));
+  } else {
+    Menu->SetX(static_cast<float>(MenuOX));
+    Menu->SetY(static_cast<float>(MenuOY));
+  }
+  return Menu->ManageNoSound();
+}
+
 int TDialog::MenuGetCentredX() { return x + (w - (Menu ? Menu->CalcWidth() : 0)) / 2; }
 
 int TDialog::Manage() { return ManageCore(); }

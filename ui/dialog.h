@@ -101,6 +101,9 @@ class TDialog {
   virtual int SetLabelsXY();
   virtual int MenuPosition();
   virtual int MenuGetCentredX();
+  // The kinds' menu placement: lays the dialog out again (CalcAll), puts the menu centred at the
+  // bottom inside the border, or at MenuOX, MenuOY when either is set, then runs it once silently.
+  int MenuPlaceAtBottom();
   // 0 exactly when the dialog is not active.
   virtual int Manage();
   virtual int ManageCore();

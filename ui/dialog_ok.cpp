@@ -33,18 +33,7 @@ int TDialogOK::CalcSize() {
   return 0;
 }
 
-int TDialogOK::MenuPosition() {
-  CalcAll();
-  if (!Menu) return 0;
-  if (MenuOX == 0 && MenuOY == 0) {
-    Menu->SetX(static_cast<float>(MenuGetCentredX()));
-    Menu->SetY(static_cast<float>(y + h - Menu->CalcHeight() - Border));
-  } else {
-    Menu->SetX(static_cast<float>(MenuOX));
-    Menu->SetY(static_cast<float>(MenuOY));
-  }
-  return Menu->ManageNoSound();
-}
+int TDialogOK::MenuPosition() { return MenuPlaceAtBottom(); }
 
 int TDialogOK::Manage() {
   if (TDialog::Manage() == 0) return 0;

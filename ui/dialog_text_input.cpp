@@ -99,18 +99,7 @@ int TDialogTextInput::SetLabelsXY() {
   return 0;
 }
 
-int TDialogTextInput::MenuPosition() {
-  CalcAll();
-  if (!Menu) return 0;
-  if (MenuOX == 0 && MenuOY == 0) {
-    Menu->SetX(static_cast<float>(MenuGetCentredX()));
-    Menu->SetY(static_cast<float>(y + h - Menu->CalcHeight() - Border));
-  } else {
-    Menu->SetX(static_cast<float>(MenuOX));
-    Menu->SetY(static_cast<float>(MenuOY));
-  }
-  return Menu->ManageNoSound();
-}
+int TDialogTextInput::MenuPosition() { return MenuPlaceAtBottom(); }
 
 int TDialogTextInput::ClickSound() {
   if (auto ok = Menu ? Menu->FindButton("OK") : nullptr) ok->PlayClick();

@@ -69,18 +69,7 @@ int TPlayerManager::MenuCreate(int /*gap*/) {
   return MenuPosition();
 }
 
-int TPlayerManager::MenuPosition() {
-  CalcAll();
-  if (!Menu) return 0;
-  if (MenuOX == 0 && MenuOY == 0) {
-    Menu->SetX(static_cast<float>(MenuGetCentredX()));
-    Menu->SetY(static_cast<float>(y + h - Menu->CalcHeight() - Border));
-  } else {
-    Menu->SetX(static_cast<float>(MenuOX));
-    Menu->SetY(static_cast<float>(MenuOY));
-  }
-  return Menu->ManageNoSound();
-}
+int TPlayerManager::MenuPosition() { return MenuPlaceAtBottom(); }
 
 int TPlayerManager::FillList() {
   auto& names = *ListBox->Strings;
