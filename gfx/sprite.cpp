@@ -383,21 +383,11 @@ int TSprite::DoDraw() {
   return 0;
 }
 
-int TSprite::DrawNormal() {
-  const int f = CurrentDrawFrame();
-  const auto& img = AlternativeImage ? AlternativeImage : image;
-  if (!img || !img->image) return 0;
-  DrawShadow(img, f, 0);
-  float px = x, py = y;
-  if (UseOffset != 0) {
-    px += offx;
-    py += offy;
-  }
-  platform::DrawImage(img->image, px, py, f);
-  return 0;
-}
+int TSprite::DrawNormal() { return DrawAtPosition(false); }
 
-int TSprite::DrawRounded() {
+int TSprite::DrawRounded() { return DrawAtPosition(true); }
+
+int TSprite::DrawAtPosition(bool rounded) {
   const int f = CurrentDrawFrame();
   const auto& img = AlternativeImage ? AlternativeImage : image;
   if (!img || !img->image) return 0;
@@ -407,7 +397,11 @@ int TSprite::DrawRounded() {
     px += offx;
     py += offy;
   }
-  platform::DrawImage(img->image, RoundHalfUp(px), RoundHalfUp(py), f);
+  if (rounded) {
+    platform::DrawImage(img->image, RoundHalfUp(px), RoundHalfUp(py), f);
+  } else {
+    platform::DrawImage(img->image, px, py, f);
+  }
   return 0;
 }
 

@@ -132,4 +132,9 @@ class TSprite {
 
   // The frame that drawing shows now: the animation's frame while AnimCounter > 0, else ImageFrame.
   int CurrentDrawFrame() const;
+
+ private:
+  // DrawNormal and DrawRounded: the shadow, then the picture at x, y (plus the offset when used),
+  // rounded half up to whole pixels when asked.
+  int DrawAtPosition(bool rounded);
 };
