@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/system.h"
+#include "util_test_support.h"
 
 namespace {
 
@@ -111,13 +112,7 @@ TEST(DateTime, DifferencesAndOrder) {
 }
 
 TEST(DateTime, CurrentDateComesFromTheClockNumbers) {
-  platform::LocalDateTime when;
-  when.year = 2026;
-  when.month = 12;
-  when.day = 7;
-  when.hour = 21;
-  when.minute = 5;
-  when.second = 9;
+  const platform::LocalDateTime when = util_test::PinnedMoment();
   platform::PinNow(when);
   TDateTime now;
   now.Set_DateTimeCurrent();

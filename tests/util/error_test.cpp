@@ -17,14 +17,7 @@ class ErrorLog : public ::testing::Test {
  protected:
   void SetUp() override {
     ccErrorPath = util_test::TempFolder("error-log");
-    platform::LocalDateTime when;
-    when.year = 2026;
-    when.month = 12;
-    when.day = 7;
-    when.hour = 21;
-    when.minute = 5;
-    when.second = 9;
-    platform::PinNow(when);
+    platform::PinNow(util_test::PinnedMoment());
   }
   void TearDown() override {
     platform::PinNow(platform::LocalDateTime{}, false);

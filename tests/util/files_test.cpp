@@ -114,13 +114,7 @@ TEST(ImageFiles, SavedImageAndDatedScreenshot) {
   ccSaveImage(image, folder + "two.bmp");
   EXPECT_EQ(ReadAll(folder + "two.bmp").size(), 54u + 16u);
 
-  platform::LocalDateTime when;
-  when.year = 2026;
-  when.month = 12;
-  when.day = 7;
-  when.hour = 21;
-  when.minute = 5;
-  when.second = 9;
+  const platform::LocalDateTime when = util_test::PinnedMoment();
   platform::PinNow(when);
   ccScreenShot(folder);
   platform::PinNow(when, false);

@@ -1,6 +1,7 @@
 #pragma once
-// Helpers shared by the utility library's tests: a temporary folder, fixture paths, a font with
-// fixed metrics that records where text is drawn, and an open headless screen.
+// Helpers shared by the utility library's tests: a temporary folder, fixture paths, the moment the
+// clock is pinned to, a font with fixed metrics that records where text is drawn, and an open
+// headless screen.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,18 @@ inline std::string TempFolder(const std::string& name) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder.string() + "/";
+}
+
+// The moment tests pin the clock to: 7 December 2026, 21:05:09.
+inline platform::LocalDateTime PinnedMoment() {
+  platform::LocalDateTime when;
+  when.year = 2026;
+  when.month = 12;
+  when.day = 7;
+  when.hour = 21;
+  when.minute = 5;
+  when.second = 9;
+  return when;
 }
 
 inline std::string ReadAll(const std::string& path) {
