@@ -157,23 +157,21 @@ int TCard::Draw() {
       Relationships[0] == GameGrid->WedgeCard->ID) {
     DrawGlow();
   }
-  if (Glow > 0 && FlipCounter == 0 && GlowingCard) {
-    DrawLight(Glow / 3, 1, 1, 1, nullptr);
-    platform::SetAlpha(Glow / 2 + 0.5f);
-    platform::DrawImage(GlowingCard->image, x - 10, y - 10, 0);
-    platform::SetAlpha(1);
-  }
+  if (Glow > 0 && FlipCounter == 0 && GlowingCard) DrawGlowOverlay(Glow);
   return 0;
 }
 
 int TCard::DrawGlow() {
   if (!GameGrid || !GlowingCard) return 0;
-  const float g = GameGrid->glow2->ratio;
-  DrawLight(g / 3, 1, 1, 1, nullptr);
-  platform::SetAlpha(g / 2 + 0.5f);
+  DrawGlowOverlay(GameGrid->glow2->ratio);
+  return 0;
+}
+
+void TCard::DrawGlowOverlay(float glow) {
+  DrawLight(glow / 3, 1, 1, 1, nullptr);
+  platform::SetAlpha(glow / 2 + 0.5f);
   platform::DrawImage(GlowingCard->image, x - 10, y - 10, 0);
   platform::SetAlpha(1);
-  return 0;
 }
 
 int TCard::FlipEnd() {

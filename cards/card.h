@@ -125,4 +125,8 @@ class TCard : public TSprite, public std::enable_shared_from_this<TCard> {
   int Write(platform::OutStream& out) const;
   // Reads one card record; false (the card unchanged, `error` set) for a damaged record.
   bool Read(platform::InStream& in, std::string* error = nullptr);
+
+ private:
+  // The card lit at `glow` (0..1) with the glowing outline over it; needs GlowingCard.
+  void DrawGlowOverlay(float glow);
 };
