@@ -203,27 +203,31 @@ int TMenu::CalcTop() {
   return 0;
 }
 
-int TMenu::CalcWidth() {
-  int left = 10000, right = -10000;
-  for (auto& button : Buttons) {
-    if (button->x < static_cast<float>(left)) left = static_cast<int>(button->x);
-    if (button->x + static_cast<float>(button->w) > static_cast<float>(right)) {
-      right = static_cast<int>(button->x + static_cast<float>(button->w));
-    }
+namespace {
+
+// How far the buttons reach along one axis, from the lowest start to the highest end, each end
+// cut to whole pixels.
+int ButtonsExtent(const std::vector<std::shared_ptr<TButton>>& buttons, float TButton::*start,
+                  int TButton::*size) {
+  int low = 10000, high = -10000;
+  for (const auto& button : buttons) {
+    const float from = (*button).*start;
+    const float to = from + static_cast<float>((*button).*size);
+    if (from < static_cast<float>(low)) low = static_cast<int>(from);
+    if (to > static_cast<float>(high)) high = static_cast<int>(to);
   }
-  w = right - left;
+  return high - low;
+}
+
+}  // namespace
+
+int TMenu::CalcWidth() {
+  w = ButtonsExtent(Buttons, &TButton::x, &TButton::w);
   return w;
 }
 
 int TMenu::CalcHeight() {
-  int top = 10000, bottom = -10000;
-  for (auto& button : Buttons) {
-    if (button->y < static_cast<float>(top)) top = static_cast<int>(button->y);
-    if (button->y + static_cast<float>(button->h) > static_cast<float>(bottom)) {
-      bottom = static_cast<int>(button->y + static_cast<float>(button->h));
-    }
-  }
-  h = bottom - top;
+  h = ButtonsExtent(Buttons, &TButton::y, &TButton::h);
   return h;
 }
 
