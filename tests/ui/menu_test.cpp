@@ -168,6 +168,11 @@ class ButtonTest : public UiTest {
     menu = TMenu::Create("buttonMO", "buttonclick", 0, 100, 10);
     button = menu->AddQuick("b", "");  // x 350 .. 449, y 100 .. 139
   }
+  // One logic step of the application, then the menu's tick.
+  void StepMenu() {
+    Step();
+    menu->Manage();
+  }
   std::shared_ptr<TMenu> menu;
   std::shared_ptr<TButton> button;
 };
@@ -178,8 +183,7 @@ TEST_F(ButtonTest, PointerEdges) {
   } cases[] = {{350, 100, 1}, {449, 139, 1}, {450, 120, 0}, {400, 140, 0}, {349, 120, 0}};
   for (const auto& c : cases) {
     MoveTo(c.x, c.y);
-    Step();
-    menu->Manage();
+    StepMenu();
     EXPECT_EQ(button->MouseOver, c.over) << c.x << "," << c.y;
   }
 }
@@ -187,11 +191,9 @@ TEST_F(ButtonTest, PointerEdges) {
 TEST_F(ButtonTest, AnyMouseButtonClicks) {
   for (int b : {1, 2, 3}) {
     Click(400, 120, b);
-    Step();
-    menu->Manage();
+    StepMenu();
     EXPECT_EQ(button->Clicked, 1) << b;
-    Step();
-    menu->Manage();
+    StepMenu();
   }
 }
 
@@ -199,21 +201,17 @@ TEST_F(ButtonTest, ClickRefusedWhilePressedPictureShows) {
   MakeMenuPicture("b_down", 100, 40);
   button->LoadMouseClick("b_down", 200);  // 40 ticks
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 1);
   EXPECT_GT(button->MouseClickCounter, 0);
-  Step();
-  menu->Manage();
+  StepMenu();
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 0);        // refused
   EXPECT_EQ(Game->Mouse->GetMh(0), 0);  // and the hit is used up all the same
   button->ClickWhenDown = 1;
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 1);
 }
 
@@ -223,18 +221,15 @@ TEST_F(ButtonTest, EnterAndSpaceOnOkButtons) {
   button->OKButton = 1;
   second->OKButton = 1;
   Key(13);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 1);
   EXPECT_EQ(button->MouseOver, 1);
   EXPECT_EQ(second->Clicked, 0);  // Enter presses only the first one managed
 
   button->OKButtonUseSpace = 0;
-  Step();
-  menu->Manage();
+  StepMenu();
   Key(32);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 0);
   EXPECT_EQ(second->Clicked, 0);  // consumed by the first OK button all the same
 }
@@ -245,14 +240,12 @@ TEST_F(ButtonTest, VetoKeepsPointerOutButEnterWorks) {
   button->ScaleOnMOMax = 1.2f;
   button->ScaleOnMO = 1.05f;
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->MouseOver, 0);
   EXPECT_EQ(button->Clicked, 0);
   EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.04f);
   Key(13);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 1);
 }
 
@@ -260,14 +253,12 @@ TEST_F(ButtonTest, GrowsAndShrinksBackToExactlyOne) {
   button->ScaleOnMOMax = 1.1f;
   MoveTo(400, 120);
   for (int i = 0; i < 10; ++i) {
-    Step();
-    menu->Manage();
+    StepMenu();
   }
   EXPECT_FLOAT_EQ(button->ScaleOnMO, 1.1f);
   MoveTo(0, 0);
   for (int i = 0; i < 20; ++i) {
-    Step();
-    menu->Manage();
+    StepMenu();
   }
   EXPECT_EQ(button->ScaleOnMO, 1.0f);
 }
@@ -275,15 +266,12 @@ TEST_F(ButtonTest, GrowsAndShrinksBackToExactlyOne) {
 TEST_F(ButtonTest, DisabledButtonStillClickableUnlessInert) {
   button->Disabled = 1;
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 1);
   button->ClickDisabled = 0;
-  Step();
-  menu->Manage();
+  StepMenu();
   Click(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   EXPECT_EQ(button->Clicked, 0);
   EXPECT_EQ(button->MouseOver, 0);
 }
@@ -311,8 +299,7 @@ TEST_F(ButtonDrawTest, PictureForEachStateAndOffset) {
   EXPECT_EQ(Pixel(360, 110), 0x808080u);
   EXPECT_EQ(Pixel(455, 110), 0x000000u);
   MoveTo(400, 120);
-  Step();
-  menu->Manage();
+  StepMenu();
   menu->Draw(10, 0);  // the picture moves, the clickable area does not
   EXPECT_EQ(Pixel(455, 110), 0xC0C0C0u);
   EXPECT_EQ(button->offx, 10);
@@ -320,8 +307,7 @@ TEST_F(ButtonDrawTest, PictureForEachStateAndOffset) {
   button->LoadDisabled("b_disabled");
   button->Disabled = 1;
   MoveTo(0, 0);
-  Step();
-  menu->Manage();
+  StepMenu();
   platform::Cls();
   menu->Draw(0, 0);
   EXPECT_EQ(Pixel(360, 110), 0x204080u);
