@@ -181,11 +181,16 @@ void AddHud(Registry& r) {
   };
   r["graphics/fonts/minutes.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "min", gray_ink, 22); };
   r["graphics/fonts/seconds.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "sec", gray_ink, 22); };
+  // The scorecard writes "Longest drive (", the hole's longest run of cards right after the label's
+  // right edge, then draws the closing words 8 px back over the number's end: the label's text ends
+  // at its right edge and the closing words start 10 px into their picture.
   r["graphics/fonts/longest_drive.png"] = [](Canvas& c, const PictureFile&) {
-    Handwritten(c, "Longest drive (", gray_ink, 21);
+    SetFont(c.cr(), Face::Script, 21);
+    FillText(c.cr(), "Longest drive (", c.w() - 3, c.h() * 0.72, 2, gray_ink);
   };
   r["graphics/fonts/longest_drive_end_bracket.png"] = [](Canvas& c, const PictureFile&) {
-    Handwritten(c, "yds)", gray_ink, 21);
+    SetFont(c.cr(), Face::Script, 21);
+    FillText(c.cr(), "cards)", 11, c.h() * 0.72, 0, gray_ink);
   };
   auto stamp = [](Canvas& c, const std::string& text, const Rgb& ink) {
     cairo_t* cr = c.cr();
