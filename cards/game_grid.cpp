@@ -131,14 +131,14 @@ int TGameGrid::Load(int hole) {
 int TGameGrid::LoadFromData(const HoleFileData& data) {
   HolePar = data.par;
   if (!CardList) CardList = std::make_shared<TCardList>();
-  for (const auto& spec : data.cards) {
-    auto card = CardList->Add(sx + ScaleHoleUnit(spec.x), sy + ScaleHoleUnit(spec.y), spec.type,
-                              spec.faceUp, 1, 0);
-    card->ID = spec.id;
-    card->TokenFactor = spec.tokenFactor;
-    card->ZOrder = spec.zorder;
-    card->Relationships = spec.covers;
-    card->OriginalRelationships = spec.covers;
+  for (const auto& entry : data.cards) {
+    auto card = CardList->Add(sx + ScaleHoleUnit(entry.x), sy + ScaleHoleUnit(entry.y), entry.type,
+                              entry.faceUp, 1, 0);
+    card->ID = entry.id;
+    card->TokenFactor = entry.tokenFactor;
+    card->ZOrder = entry.zorder;
+    card->Relationships = entry.covers;
+    card->OriginalRelationships = entry.covers;
   }
   return 0;
 }

@@ -153,13 +153,13 @@ std::vector<int> ParseCoverField(const std::string& field) {
 
 int ScaleHoleUnit(int v) { return static_cast<int>(std::floor(v * HOLE_UNIT_SCALE + 0.5)); }
 
-std::vector<HoleCardSpec> ParseHoleCardLine(const std::string& line) {
-  std::vector<HoleCardSpec> cards;
+std::vector<HoleCardEntry> ParseHoleCardLine(const std::string& line) {
+  std::vector<HoleCardEntry> cards;
   std::string rest = line;
   while (!rest.empty()) {
     std::string f[8];
     for (auto& field : f) field = ChopField(rest, ' ');
-    HoleCardSpec c;
+    HoleCardEntry c;
     c.id = HoleIntField(f[0]);
     c.x = HoleIntField(f[1]);
     c.y = HoleIntField(f[2]);

@@ -89,7 +89,7 @@ constexpr int LAYOUT_ORIGIN_Y = 52;
 constexpr double HOLE_UNIT_SCALE = 1.25;
 
 // One card of a hole file line, as written (position in hole-file units).
-struct HoleCardSpec {
+struct HoleCardEntry {
   int id = 0;
   int x = 0, y = 0;
   int zorder = 0;
@@ -101,7 +101,7 @@ struct HoleCardSpec {
 
 struct HoleFileData {
   int par = 0;
-  std::vector<HoleCardSpec> cards;
+  std::vector<HoleCardEntry> cards;
 };
 
 // Result of reading a hole file: `ok` false with `error` naming the file and line.
@@ -121,7 +121,7 @@ std::vector<int> ParseCoverField(const std::string& field);
 // A hole-file coordinate scaled to screen pixels: round(v * 1.25), halves up.
 int ScaleHoleUnit(int v);
 // The cards of one hole card line: eight space-separated fields per card, missing fields empty.
-std::vector<HoleCardSpec> ParseHoleCardLine(const std::string& line);
+std::vector<HoleCardEntry> ParseHoleCardLine(const std::string& line);
 // Reads a whole hole file's text (UTF-8, lines split at LF, CR dropped). Line 2 is the par,
 // lines 1, 3 and 4 are ignored, every later non-empty line holds cards. With `parOnly` only the par
 // is read. A negative ZOrder is refused with "Error: Z Order is negative. Z = " and the value.

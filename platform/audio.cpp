@@ -126,14 +126,14 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
 bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (rw == nullptr) return false;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wav_format;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(rw, 1, &spec, &data, &length) == nullptr) return false;
-  const Uint8 channels = std::min<Uint8>(spec.channels, 2);
+  if (SDL_LoadWAV_RW(rw, 1, &wav_format, &data, &length) == nullptr) return false;
+  const Uint8 channels = std::min<Uint8>(wav_format.channels, 2);
   SDL_AudioCVT cvt;
-  const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16LSB,
-                                      channels, spec.freq);
+  const int built = SDL_BuildAudioCVT(&cvt, wav_format.format, wav_format.channels, wav_format.freq, AUDIO_S16LSB,
+                                      channels, wav_format.freq);
   if (built < 0) {
     SDL_FreeWAV(data);
     return false;
@@ -146,7 +146,7 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   if (built > 0 && SDL_ConvertAudio(&cvt) != 0) return false;
   const int out_len = built > 0 ? cvt.len_cvt : static_cast<int>(length);
   pcm->channels = channels;
-  pcm->rate = spec.freq;
+  pcm->rate = wav_format.freq;
   pcm->samples.resize(static_cast<std::size_t>(out_len) / 2);
   std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
   return !pcm->samples.empty() && pcm->rate > 0;

@@ -12,8 +12,8 @@
 
 namespace {
 
-HoleCardSpec Card(int id, int x, int y, int z, std::vector<int> covers = {}, int type = CARDTYPE_NORMAL) {
-  HoleCardSpec c;
+HoleCardEntry Card(int id, int x, int y, int z, std::vector<int> covers = {}, int type = CARDTYPE_NORMAL) {
+  HoleCardEntry c;
   c.id = id;
   c.x = x;
   c.y = y;

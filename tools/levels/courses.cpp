@@ -157,7 +157,7 @@ std::vector<std::string> TypeOrder() {
 
 }  // namespace
 
-std::vector<CourseSpec> BuildCourseTable() {
+std::vector<CoursePlan> BuildCourseTable() {
   const std::vector<int> eighteen = {9, 14, 19, 24, 29, 34, 39, 44, 49, 54, 59, 64, 69};
   const std::vector<int> timed = {6, 12, 17, 23, 28, 33, 38, 43, 48, 53, 61, 66};
   const std::vector<int> jokes = {4, 9, 15, 20, 25, 30, 35, 41, 46, 51, 57, 62, 67};
@@ -167,9 +167,9 @@ std::vector<CourseSpec> BuildCourseTable() {
 
   const auto order = TypeOrder();
   std::map<std::string, int> used;
-  std::vector<CourseSpec> courses(COURSE_COUNT);
+  std::vector<CoursePlan> courses(COURSE_COUNT);
   for (int i = 0; i < COURSE_COUNT; ++i) {
-    CourseSpec& c = courses[i];
+    CoursePlan& c = courses[i];
     c.type = order[i];
     const int k = used[c.type]++;
     c.name = NamesByType().at(c.type)[k];
@@ -200,9 +200,9 @@ std::vector<CourseSpec> BuildCourseTable() {
   // Unlock rules: the goal is met on the nearest earlier course that is not timed.
   int lastUntimed = 0;
   for (int i = 1; i < COURSE_COUNT; ++i) {
-    CourseSpec& c = courses[i];
+    CoursePlan& c = courses[i];
     c.unlockedBy = lastUntimed;
-    const CourseSpec& by = courses[lastUntimed];
+    const CoursePlan& by = courses[lastUntimed];
     if (i >= 2 && courses[i - 1].timed) {
       // Opened together with the timed course before it, by the same goal: same rule, same text.
       c.unlockWord = courses[i - 1].unlockWord;
@@ -226,11 +226,11 @@ std::vector<CourseSpec> BuildCourseTable() {
   return courses;
 }
 
-std::string CourseListText(const std::vector<CourseSpec>& courses) {
+std::string CourseListText(const std::vector<CoursePlan>& courses) {
   std::ostringstream out;
   out << "Name,Number,Type,Background,Fee,Purse,UnlockPrize,Unlock,UnlockValue,Rank,Item,Story,Picture\n";
   for (std::size_t i = 0; i < courses.size(); ++i) {
-    const CourseSpec& c = courses[i];
+    const CoursePlan& c = courses[i];
     out << c.name << ',' << (i + 1) << ',' << c.type << ',' << c.suffix << ',' << c.fee << ','
         << c.purse << ',' << c.prize << ',' << c.unlockWord << ',' << c.unlockValue << ','
         << (c.rank ? "Y" : "") << ',' << (c.item ? "Y" : "") << ",\"" << c.story << "\","
@@ -240,7 +240,7 @@ std::string CourseListText(const std::vector<CourseSpec>& courses) {
   return out.str();
 }
 
-std::string CourseFileText(const CourseSpec& course, int par, int cards,
+std::string CourseFileText(const CoursePlan& course, int par, int cards,
                            const std::vector<std::string>& holeFiles) {
   std::ostringstream out;
   out << course.name << "\n";

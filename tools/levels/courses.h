@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct CourseSpec {
+struct CoursePlan {
   std::string name;
   std::string slug;  // base of the hole file names
   std::string type;  // course type word (BEACH ... SCOT)
@@ -26,11 +26,11 @@ struct CourseSpec {
 constexpr int COURSE_COUNT = 70;
 
 // The course table; unlock values of perfect-hole goals are set later from the solved holes.
-std::vector<CourseSpec> BuildCourseTable();
+std::vector<CoursePlan> BuildCourseTable();
 
 // The course list file.
-std::string CourseListText(const std::vector<CourseSpec>& courses);
+std::string CourseListText(const std::vector<CoursePlan>& courses);
 
 // A course file: par on line 4, the timed mark on line 12, hole file names from line 17.
-std::string CourseFileText(const CourseSpec& course, int par, int cards,
+std::string CourseFileText(const CoursePlan& course, int par, int cards,
                            const std::vector<std::string>& holeFiles);

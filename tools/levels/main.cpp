@@ -65,7 +65,7 @@ DesignParams TutorialParams(int hole, DealOptions& deal) {
   return p;
 }
 
-DesignParams CourseParams(const CourseSpec& c, int index, int hole, platform::Random& rng) {
+DesignParams CourseParams(const CoursePlan& c, int index, int hole, platform::Random& rng) {
   const double d = c.difficulty;
   DesignParams p;
   p.family = index * 3 + hole;
@@ -79,9 +79,9 @@ DesignParams CourseParams(const CourseSpec& c, int index, int hole, platform::Ra
 }
 
 // Par slack: how far above the careful player's mean par lies; it shrinks as the game goes on.
-double Slack(const CourseSpec& c, int index) { return index == 0 ? 1.5 : 1.2 - 1.7 * c.difficulty; }
+double Slack(const CoursePlan& c, int index) { return index == 0 ? 1.5 : 1.2 - 1.7 * c.difficulty; }
 
-void RunJob(HoleJob& job, const CourseSpec& course, int deals, THoleSolver& solver) {
+void RunJob(HoleJob& job, const CoursePlan& course, int deals, THoleSolver& solver) {
   platform::Random rng(0x51ED5EEDull * (job.course + 1) + 7919ull * (job.hole + 1));
   DesignParams params = job.course == 0 ? TutorialParams(job.hole, job.deal)
                                         : CourseParams(course, job.course, job.hole, rng);
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::vector<CourseSpec> courses = BuildCourseTable();
+  std::vector<CoursePlan> courses = BuildCourseTable();
   std::vector<HoleJob> jobs;
   for (int c = 0; c < COURSE_COUNT; ++c)
     for (int h = 0; h < courses[c].holes; ++h) {
