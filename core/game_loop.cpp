@@ -111,10 +111,14 @@ int TGame::DoPeekEvent() {
           ++charPut;
         }
         break;
+      // A button event carries the pointer's position too: a click with no movement before it
+      // (the first click of a run, or after the pointer was warped) still lands where it was made.
       case platform::EVENT_MOUSE_DOWN:
+        Upper->MouseMove(event.x, event.y);
         Upper->MouseButtonDown(event.data);
         break;
       case platform::EVENT_MOUSE_UP:
+        Upper->MouseMove(event.x, event.y);
         Upper->MouseButtonUp(event.data);
         break;
       case platform::EVENT_MOUSE_MOVE:

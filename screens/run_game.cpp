@@ -7,6 +7,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "play/game_screen.h"
+#include "progress/profile_hooks.h"
 #include "screens/avatar_selection_screen.h"
 #include "screens/career_stats_screen.h"
 #include "screens/credits_screen.h"
@@ -24,6 +25,7 @@
 #include "screens/title_screen.h"
 #include "screens/trophy_screen.h"
 #include "ui/mouse_pointer.h"
+#include "ui/profile.h"
 #include "wildshot/wildshot_screen.h"
 
 void InstallGameUpperLayer() {
@@ -32,6 +34,9 @@ void InstallGameUpperLayer() {
 }
 
 void CreateGameBanksAndScreens() {
+  // Every profile made from now on carries the game's own block.
+  TProfile::CreateUserFunction = CreateProfileExtra;
+
   images = std::make_shared<TImageBank>();
   images->SetPath(Game->ImagePath);
   sounds = std::make_shared<TSoundBank>();
