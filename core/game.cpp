@@ -64,7 +64,7 @@ int TGame::Init(int driverChoice) {
   IniFill();
   DebugInt = 5;
   const std::string settings = SettingsFilePath();
-  const std::string defaults = DataPrefix + "data/Default.ini";
+  const std::string defaults = DefaultSettingsPath();
   if (!platform::FileExists(settings) && platform::FileExists(defaults)) {
     if (platform::CopyFile(defaults, settings)) platform::ShareFile(settings);
   }
@@ -103,6 +103,13 @@ int TGame::Init(int driverChoice) {
 }
 
 std::string TGame::SettingsFilePath() const { return SubPath + kApplicationName + ".ini"; }
+
+std::string TGame::DefaultSettingsPath() const {
+  const std::string lower = DataPrefix + "data/Default.ini";
+  if (platform::FileExists(lower)) return lower;
+  const std::string upper = DataPrefix + "Data/Default.ini";
+  return platform::FileExists(upper) ? upper : lower;
+}
 
 int TGame::SetDefaultPaths() {
   if (DataInAppBundle == 1) DataPrefix = ccAddSlash(platform::DataPrefix());

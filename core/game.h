@@ -188,6 +188,9 @@ class TGame {
   int Kill();
   // The settings file's path: SubPath + "Quillbrook.ini".
   std::string SettingsFilePath() const;
+  // The default settings file of the data folder: "data/Default.ini", or "Data/Default.ini" where
+  // the file system tells the two apart and only the data folder's own spelling exists.
+  std::string DefaultSettingsPath() const;
 
   // ---- Settings file and crash recovery ----
   int IniFill();

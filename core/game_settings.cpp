@@ -174,7 +174,7 @@ int TGame::CheckGoodExit() {
   // the old settings (and the name) in place.
   const std::string settings = SettingsFilePath();
   const std::string name = ccReadIniLine(settings, "profile name");
-  auto source = platform::InStream::Open(DataPrefix + "data/Default.ini");
+  auto source = platform::InStream::Open(DefaultSettingsPath());
   if (source) {
     platform::OutStream out;
     bool nameWritten = false;

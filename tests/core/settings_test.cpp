@@ -132,3 +132,26 @@ TEST_F(SettingsTest, RecoveryAddsTheNameWhenTheDefaultFileLacksItsLine) {
   EXPECT_EQ(Game->MusicVolume, 40);
   EXPECT_EQ(Game->ProfileName, "Cy");
 }
+
+// The staged data folder is spelt "Data": its default file must be found on a file system that
+// tells "data" and "Data" apart, both on a first run and when recovering from a failed run.
+TEST_F(SettingsTest, TheDefaultFileIsFoundInTheDataFolderSpeltWithACapital) {
+  const std::string data = (home_ / "data3/").string();
+  platform::CreateFolder(data + "Data");
+  WriteFile(data + "Data/Default.ini", "FULL SCREEN=0\r\nMUSIC VOLUME=45\r\nPROFILE NAME=\r\n");
+  std::filesystem::remove(SubPath() + "Quillbrook.ini");
+  setenv("QUILLBROOK_DATA", data.c_str(), 1);
+  MakeGame(false);
+  Game->CheckGoodExit();
+  Game->Init(0);
+  EXPECT_EQ(Game->FullScreen, 0);
+  EXPECT_EQ(Game->MusicVolume, 45);
+
+  Game->ProfileName = "Di";
+  Game->MusicSetVolume(12, 1);
+  MakeGame(false);
+  Game->CheckGoodExit();
+  Game->Init(0);
+  EXPECT_EQ(Game->MusicVolume, 45);
+  EXPECT_EQ(Game->ProfileName, "Di");
+}
