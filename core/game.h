@@ -135,6 +135,9 @@ class TGame {
   int PausedMusicState = 1, PausedSpeechState = 1;
   int Suspended = 0;
   int BlockKeys = 0;
+  // 1 when the last pump saw Return pressed while an Alt key was held, so that Alt+Enter counts
+  // even when Alt is let go within the same pump; read and cleared by ReadKeys.
+  int AltReturnPressed = 0;
   int MaxLevels = 10;
   int TerminatedEvent = 0;
   // Asked by GameTerminated whether quitting must wait: non-zero refuses the quit request.

@@ -85,6 +85,7 @@ int TGame::LogicWrapper() {
 
 int TGame::DoPeekEvent() {
   platform::Event event;
+  AltReturnPressed = 0;
   while (platform::PollEvent(&event)) {
     switch (event.kind) {
       case platform::EVENT_APP_SUSPEND:
@@ -100,6 +101,9 @@ int TGame::DoPeekEvent() {
         if (event.data >= 0 && event.data < 256) {
           KeyStates[static_cast<std::size_t>(event.data)] = 1;
           Keys[static_cast<std::size_t>(event.data)] += 1;
+          if (event.data == KEY_RETURN && (KeyStates[164] != 0 || KeyStates[165] != 0)) {
+            AltReturnPressed = 1;
+          }
         }
         break;
       case platform::EVENT_KEY_UP:
@@ -189,7 +193,9 @@ int TGame::ReadKeys() {
     }
   }
 
-  if (KeyDown(164) != 0 || KeyDown(165) != 0) {
+  const int altReturn = AltReturnPressed;
+  AltReturnPressed = 0;
+  if (altReturn != 0 || KeyDown(164) != 0 || KeyDown(165) != 0) {
     if (KeyHit(KEY_RETURN) != 0) {
       ToggleFullScreen();
       FlushKeys();

@@ -87,3 +87,32 @@ TEST_F(PauseTest, AClickCountsInOneLogicStepOnly) {
   Game->LogicWrapper();
   EXPECT_EQ(Game->Upper->MouseGetMh(0), 0);
 }
+
+// Alt+Enter toggles the full screen whether Alt is still held when the step reads the keys or was
+// let go within the same pump; Return alone toggles nothing and stays for the screen.
+TEST_F(PauseTest, AltEnterTogglesTheFullScreenEvenWhenAltIsLetGoAtOnce) {
+  constexpr int kReturn = 13;
+  Game->FullScreen = 0;
+  Pass(5);
+
+  Push(platform::EVENT_KEY_DOWN, kReturn);
+  Push(platform::EVENT_KEY_UP, kReturn);
+  Pass(5);
+  EXPECT_EQ(Game->FullScreen, 0);
+  EXPECT_EQ(KeyHit(kReturn), 1);
+
+  Push(platform::EVENT_KEY_DOWN, 164);
+  Push(platform::EVENT_KEY_DOWN, kReturn);
+  Push(platform::EVENT_KEY_UP, kReturn);
+  Push(platform::EVENT_KEY_UP, 164);
+  Pass(5);
+  EXPECT_EQ(Game->FullScreen, 1);
+
+  Push(platform::EVENT_KEY_DOWN, 165);
+  Pass(5);
+  Push(platform::EVENT_KEY_DOWN, kReturn);
+  Pass(5);
+  EXPECT_EQ(Game->FullScreen, 0);
+  Push(platform::EVENT_KEY_UP, 165);
+  Pass(5);
+}
