@@ -98,22 +98,14 @@ int TGame::DoPeekEvent() {
         TerminatedEvent = 1;
         break;
       case platform::EVENT_KEY_DOWN:
-        if (event.data >= 0 && event.data < 256) {
-          KeyStates[static_cast<std::size_t>(event.data)] = 1;
-          Keys[static_cast<std::size_t>(event.data)] += 1;
-          if (event.data == KEY_RETURN && (KeyStates[164] != 0 || KeyStates[165] != 0)) {
-            AltReturnPressed = 1;
-          }
+        ccProcessEvent(event);
+        if (event.data == KEY_RETURN && (KeyStates[164] != 0 || KeyStates[165] != 0)) {
+          AltReturnPressed = 1;
         }
         break;
       case platform::EVENT_KEY_UP:
-        if (event.data >= 0 && event.data < 256) KeyStates[static_cast<std::size_t>(event.data)] = 0;
-        break;
       case platform::EVENT_KEY_CHAR:
-        if (charPut - charGet < 256) {
-          charQueue[static_cast<std::size_t>(charPut & 255)] = event.data;
-          ++charPut;
-        }
+        ccProcessEvent(event);
         break;
       // A button event carries the pointer's position too: a click with no movement before it
       // (the first click of a run, or after the pointer was warped) still lands where it was made.
