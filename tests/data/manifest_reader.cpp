@@ -5,33 +5,19 @@
 #include <sstream>
 
 #include "platform/system.h"
+#include "tools/manifest/manifest_table.h"
 
 namespace data_test {
 
-namespace {
-
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
-}
-
-}  // namespace
-
 std::vector<Entry> ReadManifest(const std::string& name) {
   std::vector<Entry> out;
-  std::ifstream in(std::string(QUILL_MANIFEST_DIR) + name);
-  std::string line;
-  int n = 0;
-  while (std::getline(in, line)) {
-    ++n;
-    const std::string t = Trim(line);
-    if (t.empty() || t[0] == '#') continue;
+  std::vector<ManifestRow> rows;
+  std::string error;
+  if (!ReadManifestTable(std::string(QUILL_MANIFEST_DIR) + name, rows, error)) return out;
+  for (const ManifestRow& row : rows) {
     Entry e;
-    e.line = n;
-    std::stringstream ss(t);
-    std::string col;
-    while (std::getline(ss, col, '|')) e.columns.push_back(Trim(col));
+    e.line = row.line;
+    e.columns = row.columns;
     e.path = e.columns.empty() ? "" : e.columns[0];
     out.push_back(e);
   }

@@ -1,44 +1,17 @@
 #include "tools/art/manifest.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "tools/manifest/manifest_table.h"
 
 namespace art {
 
-namespace {
-
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return "";
-  const auto e = s.find_last_not_of(" \t\r");
-  return s.substr(b, e - b + 1);
-}
-
-std::vector<std::string> SplitBars(const std::string& line) {
-  std::vector<std::string> cols;
-  std::stringstream ss(line);
-  std::string col;
-  while (std::getline(ss, col, '|')) cols.push_back(Trim(col));
-  return cols;
-}
-
-}  // namespace
-
 bool ReadImageManifest(const std::string& file, std::vector<PictureFile>& out, std::string& error) {
-  std::ifstream in(file);
-  if (!in) {
-    error = "cannot read " + file;
-    return false;
-  }
-  std::string line;
-  int n = 0;
-  while (std::getline(in, line)) {
-    ++n;
-    const std::string t = Trim(line);
-    if (t.empty() || t[0] == '#') continue;
-    const auto cols = SplitBars(t);
-    const std::string where = file + ":" + std::to_string(n) + ": ";
+  std::vector<ManifestRow> rows;
+  if (!ReadManifestTable(file, rows, error)) return false;
+  for (const ManifestRow& row : rows) {
+    const std::vector<std::string>& cols = row.columns;
+    const std::string where = file + ":" + std::to_string(row.line) + ": ";
     if (cols.size() < 4) {
       error = where + "expected 'path | WxH | cells | loaded by'";
       return false;

@@ -24,37 +24,23 @@
 #include "tools/sounds/dsp.h"
 #include "tools/sounds/registry.h"
 #include "tools/sounds/speech.h"
+#include "tools/manifest/manifest_table.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  const auto b = s.find_first_not_of(" \t\r");
-  if (b == std::string::npos) return "";
-  return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
-}
-
 // Lines "path | rest": the first column and the rest, both trimmed; comments and blanks skipped.
 bool ReadTable(const std::string& file, std::vector<std::pair<std::string, std::string>>& rows,
                std::string& error) {
-  std::ifstream in(file);
-  if (!in) {
-    error = "cannot read " + file;
-    return false;
-  }
-  std::string line;
-  int n = 0;
-  while (std::getline(in, line)) {
-    ++n;
-    const std::string t = Trim(line);
-    if (t.empty() || t[0] == '#') continue;
-    const auto bar = t.find('|');
-    if (bar == std::string::npos) {
-      error = file + ":" + std::to_string(n) + ": expected \"path | ...\"";
+  std::vector<ManifestRow> table;
+  if (!ReadManifestTable(file, table, error)) return false;
+  for (const ManifestRow& row : table) {
+    if (!row.has_bar) {
+      error = file + ":" + std::to_string(row.line) + ": expected \"path | ...\"";
       return false;
     }
-    rows.emplace_back(Trim(t.substr(0, bar)), Trim(t.substr(bar + 1)));
+    rows.emplace_back(row.columns[0], row.rest);
   }
   return true;
 }
