@@ -21,15 +21,16 @@ int TGameText::Read(const std::string& file) {
   std::vector<unsigned char> bytes;
   bytes.reserve(stream->Size());
   while (!stream->Eof()) bytes.push_back(stream->ReadByte());
-  return ReadText(platform::DecodeText(bytes));
+  return ReadText(platform::DecodeText(bytes), Game->TextPath + file);
 }
 
-int TGameText::ReadText(const std::string& text) {
+int TGameText::ReadText(const std::string& text, const std::string& file) {
   Entries.clear();
   const std::vector<std::string> lines = ccSplitStringIntoLines(text);
   int index = 0;
   while (index < static_cast<int>(lines.size())) {
-    ccTestSectionHeader("TEXT", lines[index]);
+    const std::string where = file.empty() ? std::string() : file + ", line " + std::to_string(index + 1);
+    ccTestSectionHeader("TEXT", lines[index], where);
     ++index;
     std::vector<std::string> entry = ccLoadSectionArrayFromArray(lines, index);
     if (!entry.empty()) entry[0] = ccUpperCase(entry[0]);

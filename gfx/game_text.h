@@ -21,8 +21,9 @@ class TGameText {
   // Empties the table and reads Game->TextPath + file. A missing file or a section that does not
   // open with "[TEXT]" is fatal.
   int Read(const std::string& file);
-  // Reads from text already decoded to UTF-8 (the part of Read after the file is loaded).
-  int ReadText(const std::string& text);
+  // Reads from text already decoded to UTF-8 (the part of Read after the file is loaded); `file`,
+  // when given, is named with the line in the message of a missing header.
+  int ReadText(const std::string& text, const std::string& file = {});
   // The value lines of the last entry with that key; empty when missing.
   std::vector<std::string> Find(const std::string& key) const;
   // The value lines joined with "\r\n"; "" when missing.

@@ -4,9 +4,11 @@
 #include "util/error.h"
 #include "util/strings.h"
 
-int ccTestSectionHeader(const std::string& name, const std::string& line) {
+int ccTestSectionHeader(const std::string& name, const std::string& line, const std::string& where) {
   if (ccUpperCase(line) == "[" + name + "]") return 0;
-  ccRunTimeError("[" + name + "] header hot found", 1);
+  std::string message = "[" + name + "] header hot found";
+  if (!where.empty()) message += " (" + where + ")";
+  ccRunTimeError(message, 1);
   return 0;
 }
 

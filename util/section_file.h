@@ -11,8 +11,9 @@ class InStream;
 }
 
 // 0 when the upper-cased line equals "[" + name + "]" (pass the name in upper case); otherwise the
-// fatal error "[" + name + "] header hot found".
-int ccTestSectionHeader(const std::string& name, const std::string& line);
+// fatal error "[" + name + "] header hot found", followed by " (" + where + ")" when `where` (the
+// file and line the header was read from) is given.
+int ccTestSectionHeader(const std::string& name, const std::string& line, const std::string& where = {});
 // The lines from `index` up to the next line beginning with "[" (or the end); `index` is left on
 // that line (or at lines.size()). Empty when `index` already stands on a header or past the end.
 std::vector<std::string> ccLoadSectionArrayFromArray(const std::vector<std::string>& lines, int& index);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 #include <string>
 
 #include "gfx_test_support.h"
@@ -46,12 +47,15 @@ TEST_F(GameTextTest, EveryEncodingGivesTheSameEntries) {
 }
 
 TEST_F(GameTextTest, ASectionWithoutItsHeaderIsFatal) {
-  for (const char* file : {"gametext_badheader.txt", "gametext_noheader.txt"}) {
+  // The message names the file and the line that should have been the header.
+  const std::pair<const char*, int> cases[] = {{"gametext_badheader.txt", 4}, {"gametext_noheader.txt", 1}};
+  for (const auto& [file, line] : cases) {
     try {
       TGameText::Create(file);
       FAIL() << "expected a fatal error for " << file;
     } catch (const ccFatalError& e) {
-      EXPECT_STREQ(e.what(), "[TEXT] header hot found");
+      EXPECT_EQ(std::string(e.what()), "[TEXT] header hot found (" + gfx_test::Fixture("text/") + file +
+                                           ", line " + std::to_string(line) + ")");
     }
   }
   try {
