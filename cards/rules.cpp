@@ -151,7 +151,13 @@ std::vector<int> ParseCoverField(const std::string& field) {
   return ids;
 }
 
-int ScaleHoleUnit(int v) { return static_cast<int>(std::floor(v * HOLE_UNIT_SCALE + 0.5)); }
+int ScaleHoleUnit(int v) {
+  // A coordinate from a damaged hole file can be as large as an int; scaled as it stands it would
+  // not fit one. No table is anywhere near this wide.
+  constexpr int kLimit = 1 << 24;
+  v = std::clamp(v, -kLimit, kLimit);
+  return static_cast<int>(std::floor(v * HOLE_UNIT_SCALE + 0.5));
+}
 
 std::vector<HoleCardEntry> ParseHoleCardLine(const std::string& line) {
   std::vector<HoleCardEntry> cards;

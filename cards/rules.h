@@ -118,7 +118,8 @@ int HoleIntField(const std::string& field);
 int CardTypeFromLetter(const std::string& letter);
 // The cover field: "-1" or "" gives none; otherwise the IDs between the commas, in order.
 std::vector<int> ParseCoverField(const std::string& field);
-// A hole-file coordinate scaled to screen pixels: round(v * 1.25), halves up.
+// A hole-file coordinate scaled to screen pixels: round(v * 1.25), halves up; v is first limited
+// to +/- 2^24, so any int from a damaged file gives a result that fits.
 int ScaleHoleUnit(int v);
 // The cards of one hole card line: eight space-separated fields per card, missing fields empty.
 std::vector<HoleCardEntry> ParseHoleCardLine(const std::string& line);

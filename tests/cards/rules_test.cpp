@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 
 #include "platform/random.h"
@@ -138,6 +139,9 @@ TEST(HoleLine, FieldsAndScaling) {
   EXPECT_EQ(ScaleHoleUnit(2), 3);  // 2.5 rounds up
   EXPECT_EQ(ScaleHoleUnit(4), 5);
   EXPECT_EQ(ScaleHoleUnit(-2), -2);  // -2.5 rounds half up
+  // Out-of-range coordinates from a damaged file are limited before scaling, so the result fits.
+  EXPECT_EQ(ScaleHoleUnit(INT_MAX), 20971520);
+  EXPECT_EQ(ScaleHoleUnit(INT_MIN), -20971520);
   EXPECT_EQ(HoleIntField(""), 0);
   EXPECT_EQ(HoleIntField("abc"), 0);
   EXPECT_EQ(HoleIntField("12x"), 12);
