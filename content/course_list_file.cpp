@@ -1,5 +1,7 @@
 #include "content/course_list.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -57,8 +59,10 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 }
 
 // The purse raised by 15 percent as the shop item pays it: the single-precision factor, rounded up.
+// A purse near the int limits (a damaged list) saturates instead of overflowing the conversion.
 int RaisedPurse(int purse) {
-  return static_cast<int>(std::ceil(static_cast<double>(purse) * static_cast<double>(1.15f)));
+  const double raised = std::ceil(static_cast<double>(purse) * static_cast<double>(1.15f));
+  return static_cast<int>(std::clamp(raised, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 // Columns 2 to 13 of one row, after the course file has been read.

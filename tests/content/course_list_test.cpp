@@ -115,6 +115,12 @@ TEST_F(CourseListTest, RaisedPurseRoundsUp) {
   ASSERT_TRUE(Load(data, courses, 0, 0).Ok());
   EXPECT_EQ(courses[0]->GoalText2, "Score E to open B, purse $115");
   EXPECT_EQ(courses[1]->GoalText2, "2 perfect to open C, purse $138");
+
+  // A purse at the int limit (a damaged list) saturates when raised.
+  data.WriteCourseList({"A,,beach,1,0,99999999999,0,,0,,,,", "B,,beach,1,0,120,0,SCORE,0,,,,"});
+  TCourseList big;
+  ASSERT_TRUE(Load(data, big, 0, 0).Ok());
+  EXPECT_EQ(big[0]->GoalText2, "Score E to open B, purse $2147483647");
 }
 
 TEST(CourseListUnlockValueTest, RendersEachCode) {
