@@ -65,8 +65,10 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Argb** out, int* wi
   err.mgr.error_exit = JpegErrorExit;
   err.mgr.emit_message = JpegSilence;
   err.message[0] = '\0';
-  Argb* pixels = nullptr;
-  unsigned char* row = nullptr;
+  // Both buffers are assigned after setjmp, so they are volatile: after a longjmp they must hold
+  // what was last stored, or the error path would free stale pointers.
+  Argb* volatile pixels = nullptr;
+  unsigned char* volatile row = nullptr;
   if (setjmp(err.jump) != 0) {
     jpeg_destroy_decompress(&info);
     std::free(pixels);
@@ -97,11 +99,12 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Argb** out, int* wi
   }
   while (info.output_scanline < info.output_height) {
     const std::size_t y = info.output_scanline;
-    JSAMPROW rows[1] = {row};
+    unsigned char* const line = row;
+    JSAMPROW rows[1] = {line};
     jpeg_read_scanlines(&info, rows, 1);
     Argb* dst = pixels + y * w;
     for (std::size_t x = 0; x < w; ++x) {
-      dst[x] = 0xFF000000u | (Argb{row[x * 3]} << 16) | (Argb{row[x * 3 + 1]} << 8) | row[x * 3 + 2];
+      dst[x] = 0xFF000000u | (Argb{line[x * 3]} << 16) | (Argb{line[x * 3 + 1]} << 8) | line[x * 3 + 2];
     }
   }
   *width = static_cast<int>(info.output_width);
