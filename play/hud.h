@@ -24,6 +24,7 @@ class THUD {
   int DriveLength = 0;
   int DriveEnded = 0;
   int FiveXReached = 0;
+  double Multiplier = 1.0;  // the run multiplier in force on the hole
   int LongDrives = 0;  // long drives begun in this hole
   int IronsMO = 0;     // iron under the pointer, 0 for none
   std::array<float, IRON_COUNT> IronsScale{1, 1, 1, 1, 1, 1, 1, 1};

@@ -26,3 +26,11 @@ int PlayCheer(int from, int to) {
   else if (Game && Game->Channels) Game->Channels->PlayGameSound(cheer, nullptr, 1.0f, 0);
   return 0;
 }
+
+int PlayGroan() {
+  if (!sounds) return 0;
+  auto groan = sounds->Find("Crowd_Groan" + std::to_string(EffectsRandom.Rand(1, 6)));
+  if (!groan) return 0;
+  if (Game && Game->Channels) Game->Channels->PlayGameSound(groan, nullptr, 1.0f, 0);
+  return 0;
+}

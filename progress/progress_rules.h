@@ -10,3 +10,5 @@ class TCourse;
 std::shared_ptr<TCourse> CourseFind(const std::string& name);
 // Plays the crowd cheer "Crowd_Cheer" followed by a random number from `from` to `to`.
 int PlayCheer(int from, int to);
+// Plays the crowd groan "Crowd_Groan" followed by a random number from 1 to 6.
+int PlayGroan();

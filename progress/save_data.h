@@ -19,6 +19,7 @@ class OutStream;
 class TSaveData {
  public:
   std::array<int, 12> AvatarItems{};  // 1 where the avatar item of that id is owned
+  int Male = 1;  // 1: the avatar is male
   std::string CourseName;
   int CourseIronsUsed = 0;
   std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
