@@ -134,7 +134,7 @@ int TWildshotScreen::ChooseStory() {
   WildshotAnimStrip->LoadAnim(Game->ImagePath + "wildshots/anims/" + story.Title + ".png",
                               gopher ? 160 : 118, gopher ? 176 : 172, 0, story.Frames, -1, 0);
   if (n != 25 && n != 26) {
-    AnimSound = TGameSound::Create(Game->SoundPath + "wildshots/wildshot_" + std::to_string(n) + ".ogg", 0);
+    AnimSound = TGameSound::Create(Game->SoundPath + "wildshots/" + "wildshot_" + std::to_string(n) + ".ogg", 0);
     if (GameScreen) {
       GameScreen->SpeechLoad("wildshot event", "wildshot/wildevent" + std::to_string(n));
       GameScreen->SpeechPlay("");
