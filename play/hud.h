@@ -24,6 +24,16 @@ class THUD {
   int DriveLength = 0;
   int DriveEnded = 0;
   int FiveXReached = 0;
+  // Run, multiplier and sign state that a saved hole keeps (copied by TSaveData::Update/Apply).
+  int HoleCashActive = 0;
+  float HoleCashSignY = 0;
+  int LongDrive = 0;
+  int GenuineDrive = 0;
+  int LastDriveLength = 0;
+  double Multiplier = 1.0, MultiplierGhost = 1.0, LastMultiplier = 1.0, LastMultiplierGhost = 1.0;
+  int FiveXBonus = 0;
+  float FiveXAnimCounter = 0;  // ticks left of the 5x celebration; the player's clock stands still
+  int FlagLevel = 1;           // the hole number on the hole marker
   int LongDrives = 0;  // long drives begun in this hole
   int IronsMO = 0;     // iron under the pointer, 0 for none
   std::array<float, IRON_COUNT> IronsScale{1, 1, 1, 1, 1, 1, 1, 1};
