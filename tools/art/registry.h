@@ -27,6 +27,8 @@ void AddHud(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+// The title page, options, credits and course selector (title_screens.cpp).
+void AddTitleScreens(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
