@@ -51,14 +51,6 @@ constexpr const char* kNames[TBestScoreList::NAME_COUNT] = {
     "Calum Frew",     "Dulcie Hale",    "Eamon Roche",     "Fenna de Wit",   "Gwen Ashby",
 };
 
-// Sets a damaged file aside under a name that no earlier copy holds: "best.dat.damaged", then
-// "best.dat.damaged.2", and so on. The name used, or "" when it could not be renamed.
-std::string SetAside(const std::string& path) {
-  std::string aside = path + ".damaged";
-  for (int n = 2; platform::FileExists(aside) && n < 10000; ++n) aside = path + ".damaged." + std::to_string(n);
-  return platform::RenameFile(path, aside) ? aside : std::string();
-}
-
 }  // namespace
 
 std::string TBestScoreList::Path() { return (Game ? Game->SubPath : std::string()) + "best.dat"; }
@@ -171,7 +163,7 @@ int TBestScoreList::Load() {
   const bool whole = ParseRecords(*bytes, read);
   bool changed = false;
   if (!whole) {
-    const std::string aside = SetAside(path);
+    const std::string aside = platform::SetFileAside(path);
     LastError = "The best scores file '" + path + "' is damaged; its whole entries have been kept" +
                 (aside.empty() ? std::string(".") : " and the file has been put aside as '" + aside + "'.");
     ccRunTimeError(LastError, 0);
