@@ -74,6 +74,10 @@ bool StoryRule(int n, const TPlaySnapshot& play, platform::Random& rng, TStoryCh
     case 1: case 11: case 17: case 22: case 24: case 28:
       return true;
     case 2:
+      if (play.GetEmptyIron) {
+        choice.SpecialValue = play.GetEmptyIron();
+        return choice.SpecialValue >= 2 && choice.SpecialValue <= 9;
+      }
       if (CountHeld(play) >= 8) return false;
       choice.SpecialValue = DrawIronSlot(rng, [&](int slot) { return !held(slot); });
       return true;

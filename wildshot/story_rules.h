@@ -4,6 +4,7 @@
 // tested without a screen.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct TPlaySnapshot {
   int StockCount = 0;
   int NormalCount = 0;
   int LastWildshotCard = 0;  // the story chosen at the previous wild shot; -1 or 0 for none
+  // The bag's own choice of a free iron slot (0 when none is free); without one, a slot of Irons
+  // that holds 0.
+  std::function<int()> GetEmptyIron;
 };
 
 // The drawn story and what goes with it.

@@ -71,6 +71,7 @@ TPlaySnapshot TWildshotScreen::TakePlaySnapshot() const {
       play.Mulligans = player->Mulligans;
       play.TimeLimit = player->TimeLimit;
       play.TimeUp = player->TimeUp;
+      play.GetEmptyIron = [player] { return player->GetEmptyIron(); };
       if (player->SaveData) {
         play.AvatarItems = player->SaveData->AvatarItems;
         play.Male = player->SaveData->Male;
@@ -113,7 +114,7 @@ int TWildshotScreen::ChooseStory() {
 
   HeaderLoad("wildshots/" + story.Title, static_cast<float>(ScreenWidth / 2 + HeaderXOffset), 0);
   if (story.Good != 0) {
-    PlayCheer(1, 6);
+    PlayCheer(1, 0);
     Good = 1;
   } else {
     PlayGroan();
