@@ -37,7 +37,6 @@ class TGameScreen : public TScreen {
   int LastWildshotCard = -1;
   float WildshotAnimCounter = 0;  // above 0 while a wild shot animation runs
   int WildshotAnimType = 0;
-  int LastWildshotCard = 0;  // the wild shot story drawn last (1 based); -1 after a new game
   int CardToIronAnim = 0;         // iron cards on their way into the bag or morphing
   int NearPerfectPlayed = 0;
   std::shared_ptr<TGameSound> AnnouncerSound;  // the announcer line loaded last, or none
