@@ -81,10 +81,13 @@ int main(int argc, char** argv) {
   art::AddCards(reg);
   art::AddBackgrounds(reg);
   art::AddHud(reg);
+  art::AddHudPlay(reg);
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddShopRooms(reg);
+  art::AddWildshots(reg);
+  art::AddTitleScreens(reg);
 
   if (check) {
     int bad = 0;

@@ -24,10 +24,14 @@ using Registry = std::map<std::string, Drawer>;
 void AddCards(Registry& r);
 void AddBackgrounds(Registry& r);
 void AddHud(Registry& r);
+void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
 void AddShopRooms(Registry& r);
+void AddWildshots(Registry& r);
+// The title page, options, credits and course selector (title_screens.cpp).
+void AddTitleScreens(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
