@@ -4,7 +4,10 @@
 #include "core/globals.h"
 #include "gfx/image_bank.h"
 #include "platform/files.h"
+#include "ui/button.h"
 #include "ui/dialog_ok.h"
+#include "ui/menu.h"
+#include "util/globals.h"
 
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text) {
   auto dialog = TDialogOK::Create(text, nullptr, 500, 200, 150);
@@ -33,4 +36,13 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   }
   dialog->Start();
   return dialog;
+}
+
+int OKButtonCreate(TMenu& menu) {
+  menu.AddNew("OK", "OKMO", "", 0, 0, 1);
+  if (auto ok = menu.FindButton("OK")) {
+    ok->OKButton = 1;
+    ok->CentreX(ScreenHeight - ok->h - 15);
+  }
+  return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 class TDialogOK;
+class TMenu;
 
 // A reward dialog (course unlocked, trophy, rank, item, best score): an OK dialog with the text,
 // the header picture "dialogs/" + header, up to two pictures placed from the dialog's corner (an
@@ -16,3 +17,7 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
 
 // A pop-up tip dialog showing `text`.
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
+
+// Adds the standard "OK" button to `menu`: Enter and Space press it; its top-left corner at
+// ((ScreenWidth - w) / 2, ScreenHeight - h - 15).
+int OKButtonCreate(TMenu& menu);

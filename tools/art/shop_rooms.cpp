@@ -806,6 +806,7 @@ void AddShopRooms(Registry& r) {
   r["graphics/avatarselection/Picture_Frame_bgMO.png"] = [](Canvas& c, const PictureFile&) { FrameBacking(c, true); };
   r["graphics/avatarselection/shadow.png"] = [](Canvas& c, const PictureFile&) { FrameShadow(c); };
   r["menus/OK_disabled.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Disabled); };
+  r["menus/OK_down.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Down); };
 
   // trophy room
   r["graphics/TrophyRoom/trophy_bg.jpg"] = [](Canvas& c, const PictureFile&) { TrophyBackground(c.cr()); };
