@@ -84,6 +84,9 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddIntro(reg);
+  art::AddOutro(reg);
+  art::AddNewspaper(reg);
 
   if (check) {
     int bad = 0;
