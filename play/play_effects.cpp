@@ -1,5 +1,7 @@
 #include "play/play_effects.h"
 
+#include <cmath>
+
 #include "cards/card.h"
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
@@ -14,6 +16,7 @@
 #include "play/globals.h"
 #include "play/hud.h"
 #include "progress/player.h"
+#include "util/types.h"
 
 namespace {
 
@@ -58,6 +61,46 @@ int FadeCurrentTextParticle() {
   if (!GameScreen) return 0;
   if (auto p = GameScreen->CurrentFloatingText.lock()) p->SetFade(0, 0, 150);
   GameScreen->CurrentFloatingText.reset();
+  return 0;
+}
+
+int FireworkParticlesMake(float x, float y, int count, const TColor& colour) {
+  if (!::Particles || !Game) return 0;
+  const int n = count * Game->Particles / 100;
+  if (n <= 0) return 0;
+  auto tint = TColor::Create(colour.R, colour.G, colour.B, 1.0f);
+  const double maxSpeed = EffectsRandom.Rnd(0.5, 1.9);
+  if (auto streak = ParticleImages[1]) {
+    for (int i = 0; i < n; ++i) {
+      const double angle = EffectsRandom.Rnd(0.0, 360.0);
+      const double speed = EffectsRandom.Rnd(0.1, maxSpeed);
+      const double rad = angle * 3.14159265358979 / 180.0;
+      auto p = ::Particles->AddNew(static_cast<int>(x), static_cast<int>(y), streak,
+                                   static_cast<float>(std::sin(rad) * speed),
+                                   static_cast<float>(-std::cos(rad) * speed), 0, 0, 1, 0, 0,
+                                   static_cast<float>(EffectsRandom.Rnd(0.3, 0.9)), 0, 0, 0);
+      p->x = x;
+      p->y = y;
+      p->Rotation = static_cast<float>(angle);  // the streak points along its flight
+      p->Color = tint;
+      p->SetFade(50, EffectsRandom.Rand(300, 400), EffectsRandom.Rand(100, 200));
+    }
+  }
+  const double spread = EffectsRandom.Rnd(0.5, 2.5);
+  if (auto spark = ParticleImages[2]) {
+    for (int i = 0; i < n; ++i) {
+      auto p = ::Particles->AddNew(static_cast<int>(x), static_cast<int>(y), spark,
+                                   static_cast<float>(EffectsRandom.Rnd(-spread, spread)),
+                                   static_cast<float>(EffectsRandom.Rnd(-spread, spread)), 0.005f, 0,
+                                   1, EffectsRandom.Rand(0, 1) == 0 ? -1 : 1,
+                                   static_cast<float>(EffectsRandom.Rnd(0.5, 3.0)),
+                                   static_cast<float>(EffectsRandom.Rnd(0.3, 0.8)), 0, 0, 0);
+      p->x = x;
+      p->y = y;
+      p->Color = tint;
+      p->SetFade(50, EffectsRandom.Rand(350, 450), EffectsRandom.Rand(150, 250));
+    }
+  }
   return 0;
 }
 

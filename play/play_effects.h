@@ -4,6 +4,7 @@
 #include <memory>
 
 class TCard;
+class TColor;
 class TParticle;
 class TParticleList;
 
@@ -12,6 +13,10 @@ class TParticleList;
 int CardToIronMorphStart(const std::shared_ptr<TCard>& card);
 // Three pairs of sparkles along the lower edge of the rectangle, into `list`.
 int DialogPixieDust(int x, int y, int w, int h, const std::shared_ptr<TParticleList>& list);
+// One firework burst at (x, y) into the global Particles: count x Game->Particles / 100 streaks
+// (ParticleImages[1]) and as many sparks (ParticleImages[2]), light-blended in the colour. Usable
+// before the play screen has loaded (the intro puts its own pictures in those two entries).
+int FireworkParticlesMake(float x, float y, int count, const TColor& colour);
 // Fades the play screen's current floating text out quickly, if there is one.
 int FadeCurrentTextParticle();
 // Gives a sign its float, hold and fade, and makes it the current floating text.

@@ -9,4 +9,23 @@ class TCareerStats {
  public:
   std::shared_ptr<TStat> IronsPlayed = std::make_shared<TStat>();
   std::shared_ptr<TStat> TotalCardsPlayed = std::make_shared<TStat>();
+  std::shared_ptr<TStat> Lowest9HoleScore = std::make_shared<TStat>();
+  std::shared_ptr<TStat> Lowest18HoleScore = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalPerfects = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalCoursesPlayed = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalHolesPlayed = std::make_shared<TStat>();
+  std::shared_ptr<TStat> Total9ScoreAverage = std::make_shared<TStat>();
+  std::shared_ptr<TStat> Total18ScoreAverage = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalGopherVisits = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalGopherMoneyLost = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalGopherFlushed = std::make_shared<TStat>();
+  std::shared_ptr<TStat> TotalGopherMoneyFound = std::make_shared<TStat>();
+  std::shared_ptr<TStat> MostPerfectOn9Hole = std::make_shared<TStat>();
+  std::shared_ptr<TStat> MostPerfectOn18Hole = std::make_shared<TStat>();
+  std::shared_ptr<TStat> HighestHoleCash = std::make_shared<TStat>();
+  std::shared_ptr<TStat> HighestCourseCash = std::make_shared<TStat>();
+  std::shared_ptr<TStat> AverageHoleCash = std::make_shared<TStat>();
+  std::shared_ptr<TStat> AverageCourseCash = std::make_shared<TStat>();
+  std::shared_ptr<TStat> CareerEarnings = std::make_shared<TStat>();
+  std::shared_ptr<TStat> MiniGameLongestDrive = std::make_shared<TStat>();
 };

@@ -4,11 +4,13 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "progress/save_data.h"
 
 class TPlayer {
  public:
+  std::string Name;  // the player's name
   int Score = 0;         // the player's cash
   int LevelScore = 0;    // the hole's winnings
   float TimeLimit = 0;   // ms; 0 or less: the hole has no clock

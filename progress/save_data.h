@@ -20,6 +20,9 @@ class TSaveData {
  public:
   std::array<int, 12> AvatarItems{};  // 1 where the avatar item of that id is owned
   std::string CourseName;
+  int Male = 1;    // 0 a lady, else a gent
+  int Avatar = 0;  // the face, 0 to 4
+  std::array<int, 13> Trophies{};  // non-zero where that trophy is won
   int CourseIronsUsed = 0;
   std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
   // The saved cards of the hole in progress, in drawing order.
