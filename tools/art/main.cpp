@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
   art::AddIntro(reg);
   art::AddOutro(reg);
   art::AddNewspaper(reg);
+  art::AddTitleScreens(reg);
 
   if (check) {
     int bad = 0;

@@ -35,6 +35,8 @@ void AddNewspaper(Registry& r);
 // The course background of `type` ("beach" ... "scotland") and variant 1..4 on an 800 x 600
 // canvas, for pictures that show a course.
 void CourseScene(Canvas& c, const std::string& type, int variant);
+// The title page, options, credits and course selector (title_screens.cpp).
+void AddTitleScreens(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
