@@ -469,7 +469,6 @@ int TIntroScreen::MakeFirework() {
   const int x = EffectsRandom.Rand(50, ScreenWidth - 50) - 400;
   FireworkParticlesMake(static_cast<float>(x), static_cast<float>(y), 50,
                         THUD::FireworkColours[static_cast<std::size_t>(n)]);
-  // (the colour table is filled by the first loading stage, before the intro runs)
   return 0;
 }
 
