@@ -234,7 +234,8 @@ int THUD::Manage() {
 
   if (MaxOffset > 0) {
     MaxOffset -= 0.04f * Delta;
-    if (MaxOffset <= 0) {
+    // 3.0 runs out on the 75th whole tick; single precision leaves a remainder far below a pixel.
+    if (MaxOffset <= 1e-4f) {
       MaxOffset = 0;
       platform::SetOrigin(0, 0);
     } else {
