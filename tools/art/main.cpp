@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
   art::AddIntro(reg);
   art::AddOutro(reg);
   art::AddNewspaper(reg);
+  art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 
   if (check) {

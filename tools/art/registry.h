@@ -36,6 +36,7 @@ void AddNewspaper(Registry& r);
 // The course background of `type` ("beach" ... "scotland") and variant 1..4 on an 800 x 600
 // canvas, for pictures that show a course.
 void CourseScene(Canvas& c, const std::string& type, int variant);
+void AddWildshots(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
 
