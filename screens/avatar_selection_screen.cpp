@@ -25,7 +25,7 @@ int TAvatarSelectionScreen::Load() {
   ImageLoad("avatarselection/avatar_bg.jpg", 0);
   HeaderLoad("avatarselection/select_your_look", static_cast<float>(ScreenWidth / 2), 32.0f);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(*Menu);
+  OKButtonCreate(Menu);
   if (auto ok = Menu->FindButton("OK")) {
     ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
     ok->LoadMouseClick("OK_down", 350);

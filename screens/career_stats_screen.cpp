@@ -92,7 +92,7 @@ int TCareerStatsScreen::Load() {
   for (int n = 1; n <= 5; ++n)
     Labels[n - 1] = TGameImage::Create(Game->ImagePath + "CareerStats/label" + std::to_string(n) + ".png", -1, 0);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(*Menu);
+  OKButtonCreate(Menu);
   if (auto ok = Menu->FindButton("OK")) {
     ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
     ok->LoadMouseClick("OK_down", 350);

@@ -15,6 +15,15 @@ std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text) {
   return dialog;
 }
 
+int OKButtonCreate(const std::shared_ptr<TMenu>& menu) {
+  if (!menu) return 0;
+  auto button = menu->AddNew("OK", "OKMO", "OK", 0, 0, 1);
+  button->OKButton = 1;
+  button->x = static_cast<float>((ScreenWidth - button->w) / 2);
+  button->y = static_cast<float>(ScreenHeight - button->h - 15);
+  return 0;
+}
+
 std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
                                                 const std::string& picture, int x, int y,
                                                 const std::string& picture2, int x2, int y2,
@@ -36,13 +45,4 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   }
   dialog->Start();
   return dialog;
-}
-
-int OKButtonCreate(TMenu& menu) {
-  menu.AddNew("OK", "OKMO", "", 0, 0, 1);
-  if (auto ok = menu.FindButton("OK")) {
-    ok->OKButton = 1;
-    ok->CentreX(ScreenHeight - ok->h - 15);
-  }
-  return 0;
 }

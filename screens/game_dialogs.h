@@ -18,6 +18,6 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
 // A pop-up tip dialog showing `text`.
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
 
-// Adds the standard "OK" button to `menu`: Enter and Space press it; its top-left corner at
-// ((ScreenWidth - w) / 2, ScreenHeight - h - 15).
-int OKButtonCreate(TMenu& menu);
+// Adds the "OK" button (pictures "OK" and "OKMO" of the menu folder) to `menu`, marked as the
+// menu's OK button, centred across the screen with its bottom edge 15 pixels above the screen's.
+int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

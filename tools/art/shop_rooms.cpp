@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/art/registry.h"
+#include "tools/art/story_art.h"
 
 namespace art {
 
@@ -805,6 +806,18 @@ void AddShopRooms(Registry& r) {
   r["graphics/avatarselection/Picture_Frame_bg.png"] = [](Canvas& c, const PictureFile&) { FrameBacking(c, false); };
   r["graphics/avatarselection/Picture_Frame_bgMO.png"] = [](Canvas& c, const PictureFile&) { FrameBacking(c, true); };
   r["graphics/avatarselection/shadow.png"] = [](Canvas& c, const PictureFile&) { FrameShadow(c); };
+  // The portraits: the same faces as everywhere else in the game, head and shoulders inside the
+  // frame's window.
+  for (int n = 1; n <= 5; ++n) {
+    r["graphics/avatarselection/gent_0" + std::to_string(n) + ".png"] = [n](Canvas& c, const PictureFile&) {
+      const double inset = kFrameInset + 2;
+      PlayerFace(c.cr(), true, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
+    };
+    r["graphics/avatarselection/lady_0" + std::to_string(n) + ".png"] = [n](Canvas& c, const PictureFile&) {
+      const double inset = kFrameInset + 2;
+      PlayerFace(c.cr(), false, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
+    };
+  }
   r["menus/OK_disabled.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Disabled); };
   r["menus/OK_down.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Down); };
 
