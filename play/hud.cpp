@@ -1,5 +1,8 @@
 #include "play/hud.h"
 
+#include <algorithm>
+
+#include "cards/globals.h"
 #include "core/globals.h"
 #include "gfx/image_bank.h"
 #include "platform/graphics.h"
@@ -7,6 +10,7 @@
 #include "play/globals.h"
 #include "play/play_effects.h"
 #include "progress/player.h"
+#include "ui/button.h"
 
 THUD::THUD() {
   for (int i = 0; i < IRON_COUNT; ++i) {
@@ -42,15 +46,71 @@ int THUD::DriveLengthChange(int n) {
   if (FiveXReached) return 0;
   const int old = DriveLength;
   DriveLength += n;
+  LongDrive = DriveLength >= 6 ? 1 : 0;
   if (old <= 5 && DriveLength >= 6) {
     ++LongDrives;
+    if (GameScreen) GameScreen->EndDriveButtonShow();
     return 1;
   }
   return 0;
 }
 
 int THUD::DriveLengthReset() {
+  LastDriveLength = DriveLength;
+  NextStockCardWasNull = NextStockCard ? 0 : 1;
+  if (DriveLength >= 6) {
+    LastMultiplier = Multiplier;
+    BallAnimCounter = static_cast<float>(BallAnimLength);
+  } else {
+    LongDrive = 0;
+  }
   DriveLength = 0;
+  return 0;
+}
+
+int THUD::LoadImages() { return 0; }
+
+int THUD::Init() {
+  DriveLength = 0;
+  LongDrive = 0;
+  Multiplier = MultiplierGhost = LastMultiplier = 1.0;
+  return 0;
+}
+
+int THUD::Kill() {
+  NextStockCard.reset();
+  return 0;
+}
+
+int THUD::Draw() { return 0; }
+
+int THUD::MakeFirework() { return 0; }
+
+int THUD::MultiplierBoost(double x) {
+  MultiplierGhost = std::min(3.0, MultiplierGhost + x);
+  return 0;
+}
+
+int THUD::MultiplierDrop(double x) {
+  MultiplierGhost = std::max(1.0, MultiplierGhost - x);
+  return 0;
+}
+
+int THUD::LongDriveAnimFinish() {
+  if (GameGrid) GameGrid->MegaBlock = 0;
+  LongDrive = 0;
+  if (!GameScreen) return 0;
+  if (auto b = GameScreen->MenuButton("enddrive")) {
+    b->Active = 0;
+    b->Disabled = 1;
+  }
+  if (NextStockCard) {
+    if (GameGrid) GameGrid->StockCardClicked(NextStockCard);
+    NextStockCard.reset();
+  } else if (GenuineDrive == 1) {
+    if (auto b = GameScreen->MenuButton("end_hole")) b->Disabled = 0;
+    if (GameScreen->Player && GameScreen->Player->Perfect == 0) GameScreen->MulliganDisable(0);
+  }
   return 0;
 }
 
@@ -67,6 +127,13 @@ int THUD::IronsCollide() {
 }
 
 int THUD::Manage() {
+  if (BallAnimCounter > 0) {
+    BallAnimCounter -= Delta;
+    if (BallAnimCounter <= 0) {
+      BallAnimCounter = 0;
+      LongDriveAnimFinish();
+    }
+  }
   if (HoleCashWobble > 0) {
     HoleCashWobble -= Delta;
     if (HoleCashWobble < 0) HoleCashWobble = 0;

@@ -35,6 +35,23 @@ class THUD {
   int StopWatchGlows = 0;
   // A bag iron on its way out of its slot (IronPlayed): its number, whether for a mulligan, and
   // the ticks left.
+  // The play screen's side of the HUD: the hole marker, the screen shake, the places of the cart
+  // and the mulligan button, and the run's long-drive state.
+  int FlagLevel = 1;
+  float MaxOffset = 0;
+  int CARTX = 545, CARTY = 430;
+  int MULLIGANX = 545, MULLIGANY = 575;
+  float BallAnimCounter = 0;
+  int BallAnimLength = 60;
+  float FiveXAnimCounter = 0;
+  std::shared_ptr<TCard> NextStockCard;
+  int NextStockCardWasNull = 0;
+  int GenuineDrive = 0;
+  int LongDrive = 0;
+  int LastDriveLength = 0;
+  double Multiplier = 1.0, MultiplierGhost = 1.0, LastMultiplier = 1.0;
+  float MultiplierAnimCounter = 0;
+  int FiveXBonus = 0;
   int PendingIron = 0;
   int PendingIronMulligan = 0;
   float PendingIronCounter = 0;
@@ -60,6 +77,16 @@ class THUD {
   // Adds n to the run; 1 when this change took it from 5 or less to 6 or more.
   int DriveLengthChange(int n);
   int DriveLengthReset();
+  int LoadImages();
+  // Ready for a new hole: the run and the multiplier start afresh.
+  int Init();
+  int Kill();
+  int Draw();
+  int MakeFirework();
+  int MultiplierBoost(double x);
+  int MultiplierDrop(double x);
+  // The long drive's ball has landed: play goes on with the remembered stock card, or End Hole.
+  int LongDriveAnimFinish();
   // Writes every held iron's picture into collision layer 1, tagged with its TIronData.
   int IronsCollide();
   // One tick of the sign wobble and of an iron leaving the bag.

@@ -149,3 +149,38 @@ int WedgeParticleMake(const std::shared_ptr<TCard>& card) {
   (void)p;
   return 0;
 }
+
+int FloatingCardParticle(const std::shared_ptr<TCard>& card, const std::shared_ptr<TGameImage>& image,
+                         int frame, int mode) {
+  if (::Particles && image) {
+    auto p = ::Particles->AddNew(static_cast<int>(card->x) + TCard::cardw2,
+                                 static_cast<int>(card->y) + TCard::cardh2, image, 0, -3, 0, 600, 0,
+                                 0, 0, 1.0f, 0, 0, 1);
+    if (p) p->frame = frame;
+  }
+  if (CardList) {
+    CardList->RelationshipRemove(card->ID, mode);
+    CardList->Remove(card.get());
+  }
+  card->Kill();
+  if (GameGrid) GameGrid->CardsLeft -= 1;
+  return 1;
+}
+
+int IronParticleMake(int) { return 0; }
+
+int LevelEndParticle(const std::shared_ptr<TGameImage>& image) {
+  if (::Particles && image)
+    ::Particles->AddNew(ScreenWidth / 2, ScreenHeight / 2, image, 0, 0, 0, 1800, 0, 0, 0, 1.0f, 0, 0, 0);
+  return 0;
+}
+
+int PenaltyStockMake() {
+  if (!CardList || !CardList->StockTopFind()) return 0;
+  CardList->StockTopRemove();
+  CardList->StockTopMark();
+  return 1;
+}
+
+int ShuffleParticleMake() { return 0; }
+int ShuffleParticleKill() { return 0; }

@@ -22,6 +22,18 @@ int IronPlayed(int k, int mulligan);
 // The end of that flight: a face-up iron card of value k sent to the foundation (or back to the
 // stock), with the play field's card action counter set to its flight time.
 int IronToCardEnd(int k, int mulligan);
+// The card floats up as `image` (frame `frame`) and leaves the layout, uncovering by `mode`.
+int FloatingCardParticle(const std::shared_ptr<TCard>& card, const std::shared_ptr<class TGameImage>& image,
+                         int frame, int mode);
+// A club swings at the bag and breaks: iron k is lost.
+int IronParticleMake(int k);
+// The hole's result picture spins in at the centre of the screen.
+int LevelEndParticle(const std::shared_ptr<class TGameImage>& image);
+// The stock's top card drops off the table: 1, or 0 when the stock is empty.
+int PenaltyStockMake();
+// A random card face spinning at the centre (the wild shot shuffle), and its removal.
+int ShuffleParticleMake();
+int ShuffleParticleKill();
 // A burst of token sparkles at (x, y).
 int TokenParticlesMake(float x, float y, int count, int wide);
 // The amount floats up from the card.

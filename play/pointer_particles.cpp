@@ -9,3 +9,4 @@ int CalcSparkleLength() {
   const int level = Game ? Game->Particles : 80;
   return 15 + 75 * (100 - level) / 100;
 }
+int PointerParticlesOn = 1;

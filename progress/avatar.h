@@ -4,6 +4,7 @@
 // screens.
 
 #include <array>
+#include <memory>
 
 class TAvatar {
  public:
@@ -22,4 +23,12 @@ class TAvatar {
 
   // Item ids in the order the golf shop shows them and they become available to buy.
   static constexpr ItemTable ItemUnlockOrder{0, 1, 2, 3, 4, 5, 6, 10, 11, 9, 7, 8};
+
+  float Scale = 1.0f;
+  // The avatar's layers for the current profile, and their release.
+  int Load() { return 0; }
+  int Kill() { return 0; }
 };
+
+// The avatar of the current profile; made by the play screen at each visit.
+extern std::shared_ptr<TAvatar> Avatar;

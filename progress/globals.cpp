@@ -1,1 +1,5 @@
 #include "progress/globals.h"
+
+#include "progress/avatar.h"
+
+std::shared_ptr<TAvatar> Avatar;

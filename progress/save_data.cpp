@@ -4,7 +4,13 @@
 
 #include "cards/card.h"
 #include "cards/card_list.h"
+#include "cards/game_grid.h"
 #include "cards/globals.h"
+#include "content/course.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
 #include "platform/files.h"
 #include "ui/profile.h"
 
@@ -78,7 +84,19 @@ int TSaveData::Load(platform::InStream& in) {
   return 0;
 }
 
+int TSaveData::ApplyIrons() {
+  if (GameScreen && GameScreen->Player)
+    for (int slot = 2; slot <= 9; ++slot)
+      if (Irons[static_cast<std::size_t>(slot)]) GameScreen->Player->Irons[static_cast<std::size_t>(slot)] = 1;
+  return 0;
+}
+
 int TSaveData::Apply() {
+  if (GameGrid) GameGrid->LevelName = CourseName;
+  if (GameScreen && GameScreen->Player)
+    if (auto course = CourseFind(CourseName)) GameScreen->Player->CourseHoles = course->Holes;
+  if (!TGameScreen::LoadLevelFromProfile) return 0;
+  TGameScreen::LoadLevelFromProfile = 0;
   if (!CardList) CardList = std::make_shared<TCardList>();
   CardList->Kill();
   if (HoleDamaged) return 0;
@@ -91,5 +109,13 @@ int TSaveData::Apply() {
     high = std::max(high, card->ID);
   }
   TCardList::HighID = high + 1;
+  if (GameGrid) {
+    GameGrid->CardsLeft = 0;
+    for (const auto& c : CardList->Cards) {
+      if (c->Playfield) ++GameGrid->CardsLeft;
+      if (c->Foundation) GameGrid->FoundationChange(c, 0);
+    }
+    CardList->StockTopMark();
+  }
   return 0;
 }

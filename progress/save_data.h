@@ -20,6 +20,18 @@ class TSaveData {
  public:
   std::array<int, 12> AvatarItems{};  // 1 where the avatar item of that id is owned
   std::string CourseName;
+  int MidCourse = 0;  // 1 while a course is in progress
+  int MidHole = 0;    // 1 while a hole is in progress
+  int HTP = 0;
+  std::array<int, 100> UnlockedCourses{};
+  int CoursePerfects = 0;
+  std::array<int, 18> CourseLongDrives{};
+  int Mulligans = 1;
+  int Rank = 1;
+  int Male = 1;
+  int AvatarItemUnlocked = 0;
+  std::array<int, 13> Trophies{};
+  std::array<int, 10> Irons{};  // the bag kept between holes
   int CourseIronsUsed = 0;
   std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
   // The saved cards of the hole in progress, in drawing order.
@@ -40,6 +52,8 @@ class TSaveData {
   // Reads what Save wrote: 0 when read whole. A short or damaged block marks the hole damaged,
   // keeps no card and returns -1.
   int Load(platform::InStream& in);
+  // The saved bag into the player of the play screen.
+  int ApplyIrons();
   // Restores the saved hole into CardList (nothing for a damaged hole); sets TCardList::HighID.
   int Apply();
 };

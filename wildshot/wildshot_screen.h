@@ -1,6 +1,7 @@
 #pragma once
 // The wild shot screen: opened over the play screen when a wild shot card turns up.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,14 @@ class TWildshotScreen : public TScreen {
  public:
   int Active = 0;         // 1 while it is open over the play screen
   int SpecialsLoaded = 0; // how many wild shots were prepared
+  // The outcome read by the play screen when the dialog has rolled up.
+  int Result = 0;
+  int PenaltyType = 0;
+  int ChosenStory = 0;
+  int SpecialValue = 0;
+  int SpecialValue2 = 0;
+  int MinigameGood = 0;
+  std::shared_ptr<class TPixieDust> PixieDust;
 
   // The lines of the wild shot story file, as read by LoadTextData.
   std::vector<std::string> StoryLines;
@@ -28,4 +37,5 @@ class TWildshotScreen : public TScreen {
   int Show(int flag);
   int Logic() override;
   int Draw() override;
+  int Kill() override { Active = 0; return 0; }
 };

@@ -95,7 +95,12 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Tip - Missed A Card", {}},               {"Profile Exists", {}},
       {"Cannot Create", {}},                     {"Cannot Delete", {}},
       {"Confirm Delete", {}},
+      {"Unlocked Rank Message", {"NN", "XX"}},   {"Unlocked Item Message", {"NN"}},
   };
+  // The play screen's reward dialogs name the rank and the shop item by these keys.
+  for (int i = 1; i <= 13; ++i) EXPECT_TRUE(table.count("Rank" + std::to_string(i))) << i;
+  for (const char* who : {"MaleItem", "FemaleItem"})
+    for (int i = 0; i < 12; ++i) EXPECT_TRUE(table.count(who + std::to_string(i))) << who << i;
   for (const Need& n : needs) {
     auto it = table.find(n.key);
     ASSERT_NE(it, table.end()) << "missing key " << n.key;
@@ -108,7 +113,8 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
     size_t count = 0;
     for (const char* p : {"XX", "NN", "CC", "YY"})
       for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
-    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0) {
+    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 &&
+        key.rfind("Unlocked ", 0) != 0) {
       EXPECT_EQ(count, 0u) << key;
     }
   }
