@@ -36,6 +36,9 @@ class PlayScreenFixture : public testing::Test {
     Game = std::make_shared<TGame>();
     Game->Mouse = std::make_shared<TMousePointer>();
     Game->Particles = 0;
+    // Pictures and sounds from the staged data folder; the course's hole files from the fixtures.
+    Game->DataInAppBundle = 1;
+    Game->SetDefaultPaths();
     const char* root = std::getenv("QUILL_FIXTURES");
     Game->DataPrefix = std::string(root ? root : QUILL_FIXTURES_DIR) + "cards/";
     savedCourses_ = CourseList;
