@@ -24,6 +24,7 @@
 #include "play/play_effects.h"
 #include "play/pointer_particles.h"
 #include "progress/avatar.h"
+#include "progress/globals.h"
 #include "progress/player.h"
 #include "progress/progress_rules.h"
 #include "progress/save_data.h"
@@ -105,8 +106,8 @@ int TGameScreen::Load() {
     LoadLevelFromProfile = 0;
     Player->Level = 1;
     if (Game->CurrentProfile) {
-      Player->ProfileUpdate(Game->CurrentProfile);
-      Player->ProfileWrite(Game->CurrentProfile);
+      if (Game->CurrentProfile) Player->ProfileUpdate(*Game->CurrentProfile);
+      Player->ProfileWrite(Game->CurrentProfile.get());
     }
     ProcessLogic = 0;
     return 0;
@@ -251,7 +252,7 @@ int TGameScreen::SpecificKeys() {
 
 int TGameScreen::GameStart() {
   Player->InitStats();
-  Player->ProfileRead(Game ? Game->CurrentProfile : nullptr, 0);
+  Player->ProfileRead(Game ? Game->CurrentProfile.get() : nullptr, 0);
   return 0;
 }
 

@@ -55,12 +55,6 @@ enum : int {
   SCORECARD_COURSE_DONE = 4,
 };
 
-// How the wild shot dialog ended.
-enum : int {
-  WILDSHOT_RESULT_OK = 1,
-  WILDSHOT_RESULT_DROPPED = 2,
-};
-
 class TGameScreen : public TScreen {
  public:
   static constexpr int MAX_AMBIENT_SOUNDS = 8;

@@ -178,7 +178,7 @@ int TGameScreen::LevelNext() {
     Player->Level = 1;
     save.MidCourse = 0;
   }
-  Player->ProfileUpdate(Game->CurrentProfile);
+  if (Game->CurrentProfile) Player->ProfileUpdate(*Game->CurrentProfile);
   if (ScoreCardScreen) ScoreCardScreen->ApplyStats();
   save.InitLevelStats();
   if (save.MidCourse == 1) SetNewLevelHTP(Player->Level);
@@ -196,10 +196,10 @@ int TGameScreen::ScoreCardProcessResult(int action) {
       if (Game->GameFade) Game->GameFade->Init(FADE_SPEED, 1, Game->MusicChannel, 1, 0);
       Game->DestinationTScreen = TitleScreen;
       if (HUD && HUD->FlagLevel == Player->CourseHoles) ScoreCardGoToNextLevel(1);
-      Player->ProfileWrite(Game->CurrentProfile);
+      Player->ProfileWrite(Game->CurrentProfile.get());
       break;
     case SCORECARD_NEXT_HOLE:
-      Player->ProfileWrite(Game->CurrentProfile);
+      Player->ProfileWrite(Game->CurrentProfile.get());
       LevelRestart();
       if (ScoreCardScreen) ScoreCardScreen->PlayCloseSound();
       break;
@@ -207,7 +207,7 @@ int TGameScreen::ScoreCardProcessResult(int action) {
       ProcessLogic = 0;
       if (Game->GameFade) Game->GameFade->Init(FADE_SPEED, 1, Game->MusicChannel, 1, 0);
       ScoreCardGoToNextLevel(0);
-      Player->ProfileWrite(Game->CurrentProfile);
+      Player->ProfileWrite(Game->CurrentProfile.get());
       break;
     default:
       break;

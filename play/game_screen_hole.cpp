@@ -122,7 +122,7 @@ int TGameScreen::LevelLoad() {
 
 int TGameScreen::LevelRestart() {
   Player->SaveData->MidCourse = 1;
-  Player->ProfileUpdate(Game->CurrentProfile);
+  if (Game->CurrentProfile) Player->ProfileUpdate(*Game->CurrentProfile);
   if (auto b = MenuButton("end_hole")) {
     b->Active = 1;
     b->MouseClickCounter = 0;

@@ -208,7 +208,7 @@ int TGameScreen::Logic() {
           b->AlwaysDraw = 1;
           Player->SaveData->MidCourse = 1;
           Player->SaveData->MidHole = 1;
-          Player->ProfileUpdate(Game->CurrentProfile);
+          if (Game->CurrentProfile) Player->ProfileUpdate(*Game->CurrentProfile);
           if (ScoreCardScreen) {
             ScoreCardScreen->Load();
             ScoreCardScreen->ApplyStats();
@@ -289,6 +289,6 @@ int TGameScreen::TerminatedUserFunction() {
   player.SaveData->MidCourse = 1;
   player.SaveData->MidHole = 1;
   // Without a profile there is nothing to copy into.
-  if (Game->CurrentProfile) player.ProfileUpdate(Game->CurrentProfile);
+  if (Game->CurrentProfile) player.ProfileUpdate(*Game->CurrentProfile);
   return 0;
 }

@@ -12,6 +12,6 @@ int TGameMenu::Show(int) {
   auto& player = *GameScreen->Player;
   player.SaveData->MidCourse = 1;
   player.SaveData->MidHole = 1;
-  player.ProfileUpdate(Game->CurrentProfile);
+  if (Game->CurrentProfile) player.ProfileUpdate(*Game->CurrentProfile);
   return 0;
 }

@@ -10,10 +10,10 @@
 class THintScroll : public TStandInScreen {
  public:
   THintScroll() : TStandInScreen("hints") {}
+  int Active = 0;  // 1 while open over the play screen
   // Reads Game->TextPath + "hints.txt"; a missing file is fatal. Returns 0.
   int LoadTextData();
   std::string HintText;
-  int Active = 0;
   int Number = 0;
   std::shared_ptr<class TPixieDust> PixieDust;
   int LoadSpecial(int n, int exitGame);

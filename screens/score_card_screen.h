@@ -9,9 +9,9 @@
 class TScoreCardScreen : public TStandInScreen {
  public:
   TScoreCardScreen() : TStandInScreen("scorecard") {}
-  int Active = 0;
+  int Active = 0;   // 1 while shown over the play screen
+  int MidHole = 0;  // 1 when opened during a hole
   int Disabled = 0;
-  int MidHole = 0;
   int PostDialogAction = 0;  // the action held while a reward dialog is open
   int PurseWon = 0;
   // Builds the card for the current course and hole.
