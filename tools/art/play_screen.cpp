@@ -746,12 +746,6 @@ void AddPlayScreen(Registry& r) {
     RadialGlow(cr, c.w() / 2, c.h() / 2, c.w() * 0.5, WithAlpha(pal::BrassLight, 0.4));
     Lettering(c, "Tee Off!", pal::Cream, c.h() * 0.62);
   };
-  r[p + "perfect.png"] = [](Canvas& c, const PictureFile&) {
-    cairo_t* cr = c.cr();
-    RadialGlow(cr, c.w() / 2, c.h() / 2, c.w() * 0.5, WithAlpha(pal::BrassLight, 0.45));
-    for (int i = 0; i < 5; ++i) GoldStar(cr, 30 + i * (c.w() - 60) / 4.0, 16, 9);
-    Lettering(c, "PERFECT!", pal::BrassLight, c.h() * 0.6);
-  };
   r[p + "invalid.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     const double cx = c.w() / 2, cy = c.h() / 2, rad = c.w() * 0.38;
@@ -858,7 +852,6 @@ void AddPlayScreen(Registry& r) {
       });
     };
   };
-  r["graphics/intro/bird.png"] = flock(false);
   r["graphics/gamescreen/anims/gull.png"] = flock(true);
   const std::string a = "graphics/gamescreen/anims/";
   r[a + "gopher_coins.png"] = [](Canvas& c, const PictureFile& s) {
