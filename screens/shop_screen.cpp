@@ -273,7 +273,7 @@ int TShopScreen::LeaveShop() {
   GameScreen->Player->ProfileWrite(Game->CurrentProfile.get());
   Game->GameFade->Init(static_cast<float>(FADE_SPEED), 1, Game->MusicChannel, 1, 0);
   Game->DestinationTScreen = Destination;
-  if (Destination && Destination == std::static_pointer_cast<TScreen>(LevelSelectScreen)) GameScreen->Player->ProfileRead(Game->CurrentProfile.get(), 1);
+  if (Destination && Destination == std::static_pointer_cast<TScreen>(LevelSelectScreen)) GameScreen->GameStart();
   return 0;
 }
 

@@ -757,28 +757,28 @@ void TitleBoard(Canvas& c, const std::string& s, double size) {
 
 void AddShopRooms(Registry& r) {
   // golf shop
-  r["graphics/shop/background.jpg"] = [](Canvas& c, const PictureFile&) { ShopBackground(c.cr()); };
-  r["graphics/shop/shop_sign.png"] = [](Canvas& c, const PictureFile&) { ShopSign(c); };
-  r["graphics/shop/player.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Player"); };
-  r["graphics/shop/rank.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Rank"); };
-  r["graphics/shop/cash.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Cash"); };
-  r["graphics/shop/curtains.png"] = [](Canvas& c, const PictureFile&) { Curtains(c); };
-  r["graphics/shop/Fitting_Room_Sign.png"] = [](Canvas& c, const PictureFile&) { FittingRoomSign(c); };
-  r["graphics/shop/fitting_room_label.png"] = [](Canvas& c, const PictureFile&) {
+  r["graphics/Shop/background.jpg"] = [](Canvas& c, const PictureFile&) { ShopBackground(c.cr()); };
+  r["graphics/Shop/shop_sign.png"] = [](Canvas& c, const PictureFile&) { ShopSign(c); };
+  r["graphics/Shop/player.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Player"); };
+  r["graphics/Shop/rank.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Rank"); };
+  r["graphics/Shop/cash.png"] = [](Canvas& c, const PictureFile&) { BlockLabel(c, "Cash"); };
+  r["graphics/Shop/curtains.png"] = [](Canvas& c, const PictureFile&) { Curtains(c); };
+  r["graphics/Shop/Fitting_Room_Sign.png"] = [](Canvas& c, const PictureFile&) { FittingRoomSign(c); };
+  r["graphics/Shop/fitting_room_label.png"] = [](Canvas& c, const PictureFile&) {
     SignText(c.cr(), "Fitting Room", c.w() / 2.0, c.h() / 2.0, 17);
   };
-  r["graphics/shop/checkout_counter.png"] = [](Canvas& c, const PictureFile&) { TillTop(c); };
-  r["graphics/shop/cash_total_bg.png"] = [](Canvas& c, const PictureFile&) { PriceBackground(c); };
-  r["graphics/shop/cash_total.png"] = [](Canvas& c, const PictureFile&) { PriceCard(c); };
-  r["graphics/shop/locked_box.png"] = [](Canvas& c, const PictureFile&) { LockedPane(c); };
-  r["graphics/shop/sold_out_bg.png"] = [](Canvas& c, const PictureFile&) {
+  r["graphics/Shop/checkout_counter.png"] = [](Canvas& c, const PictureFile&) { TillTop(c); };
+  r["graphics/Shop/cash_total_bg.png"] = [](Canvas& c, const PictureFile&) { PriceBackground(c); };
+  r["graphics/Shop/cash_total.png"] = [](Canvas& c, const PictureFile&) { PriceCard(c); };
+  r["graphics/Shop/locked_box.png"] = [](Canvas& c, const PictureFile&) { LockedPane(c); };
+  r["graphics/Shop/sold_out_bg.png"] = [](Canvas& c, const PictureFile&) {
     PaneBox(c.cr(), c.w(), c.h(), Hex(0x4A3A2A, 0.75), 0);
   };
-  r["graphics/shop/sold_out.png"] = [](Canvas& c, const PictureFile&) { SoldOutText(c); };
-  r["graphics/shop/item_over.png"] = [](Canvas& c, const PictureFile&) {
+  r["graphics/Shop/sold_out.png"] = [](Canvas& c, const PictureFile&) { SoldOutText(c); };
+  r["graphics/Shop/item_over.png"] = [](Canvas& c, const PictureFile&) {
     PaneBox(c.cr(), c.w(), c.h(), Hex(0xFFF3C4, 0.55), 1.0);
   };
-  r["graphics/shop/item_over_dark.png"] = [](Canvas& c, const PictureFile&) {
+  r["graphics/Shop/item_over_dark.png"] = [](Canvas& c, const PictureFile&) {
     PaneBox(c.cr(), c.w(), c.h(), Hex(0x6A5434, 0.8), 1.0);
   };
   static const Rgb beige_out = pal::DarkWood;
