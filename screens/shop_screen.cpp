@@ -114,7 +114,8 @@ int TShopScreen::Load() {
   PriceFontRed->LoadAnim(Game->ImagePath + "fonts/price_font_red.png", 14, 20, 0, 14, -1, 0);
 
   const TSaveData& save = Save();
-  Rank = StatsFont->TruncateString(GameText->FindString("Rank" + std::to_string(save.Rank)), 162);
+  const std::string rankKey = "Rank" + std::to_string(save.Rank);
+  Rank = StatsFont->TruncateString(GameText->FindString(rankKey), 162);
   PlayerName = StatsFont->TruncateString(Game->CurrentProfile ? Game->CurrentProfile->Name : "", 162);
   const std::string sex = save.Male != 0 ? "male" : "female";
   for (int i = 0; i < ITEMS; ++i)
@@ -144,8 +145,10 @@ int TShopScreen::Load() {
   for (int i = 0; i < MAX_AMBIENCE; ++i)
     Ambience[i] = TGameSound::Create(Game->SoundPath + "shop/" + std::to_string(i) + ".ogg", 0);
   CurrentItem = -1;
-  for (int i = 0; i < ITEMS; ++i)
-    ItemNames[i] = GameText->FindString((save.Male != 0 ? "MaleItem" : "FemaleItem") + std::to_string(i));
+  for (int i = 0; i < ITEMS; ++i) {
+    const std::string key = (save.Male != 0 ? "MaleItem" : "FemaleItem") + std::to_string(i);
+    ItemNames[i] = GameText->FindString(key);
+  }
   Avatar = std::make_shared<TAvatar>();
   Avatar->Load();
   CannotAfford = GameText->FindString("Cannot Afford Item");
@@ -238,7 +241,8 @@ int TShopScreen::SetItemDetails() {
       CurrentDescriptionX -= extra / 2;
     }
   }
-  const auto lines = ccSplitStringIntoLines(GameText->FindString("ItemDescription" + std::to_string(CurrentItem)));
+  const std::string key = "ItemDescription" + std::to_string(CurrentItem);
+  const auto lines = ccSplitStringIntoLines(GameText->FindString(key));
   ItemDescription = WrapDescription(lines, DescriptionWidth + extra, CurrentDescriptionX, DescriptionFont);
   Slide->Reset();
   return 0;

@@ -64,7 +64,7 @@ int TTrophyScreen::Load() {
   }
   FemaleTrophy.reset();
   if (GameScreen->Player->SaveData->Male == 0)
-    FemaleTrophy = TGameImage::Create(Game->ImagePath + "TrophyRoom/trophy0b.png", -1, 0);
+    FemaleTrophy = TGameImage::Create(Game->ImagePath + "TrophyRoom/Trophy0b.png", -1, 0);
   Plaque = TGameImage::Create(Game->ImagePath + "TrophyRoom/plaque0.png", -1, 1);
   PlaqueBig = TGameImage::Create(Game->ImagePath + "TrophyRoom/plaque1.png", -1, 1);
   PlaqueGold = TGameImage::Create(Game->ImagePath + "TrophyRoom/plaque2.png", -1, 1);

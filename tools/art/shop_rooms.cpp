@@ -786,10 +786,10 @@ void AddShopRooms(Registry& r) {
     GlyphStrip(c, s, DigitsThen({"$", "\u20AC", "\u00A5", "+", "-", ".", "x"}), Hex(0xF1E3BE), &beige_out, 1.0, 17);
   };
   r["graphics/fonts/price_font_black.png"] = [](Canvas& c, const PictureFile& s) {
-    GlyphStrip(c, s, DigitsThen({"", "$", "\u20AC", "\u00A5"}), kInk, nullptr, 0, 18);
+    GlyphStrip(c, s, DigitsThen({"-", "$", "\u20AC", "\u00A5"}), kInk, nullptr, 0, 18);
   };
   r["graphics/fonts/price_font_red.png"] = [](Canvas& c, const PictureFile& s) {
-    GlyphStrip(c, s, DigitsThen({"", "$", "\u20AC", "\u00A5"}), pal::Red, nullptr, 0, 18);
+    GlyphStrip(c, s, DigitsThen({"-", "$", "\u20AC", "\u00A5"}), pal::Red, nullptr, 0, 18);
   };
   AddButtonSet(r, "leave_shop", "Leave Shop", true, false);
   AddButtonSet(r, "buy", "Buy", true, true);
