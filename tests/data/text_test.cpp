@@ -97,6 +97,9 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Confirm Delete", {}},
       {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
       {"Trophy Dialog Prize", {"XX"}},
+      {"Minigame Long Drive Instructions", {"XX"}},
+      {"Minigame Lost Ball Instructions 1", {"XX"}},
+      {"Minigame Lost Ball Instructions 2", {"XX"}},
   };
   for (const Need& n : needs) {
     auto it = table.find(n.key);
@@ -118,7 +121,9 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
     // The reward texts carry theirs too.
     const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
-                        key.rfind("Trophy Dialog Text ", 0) == 0;
+                        key.rfind("Trophy Dialog Text ", 0) == 0 ||
+                        key == "Minigame Long Drive Instructions" ||
+                        key.rfind("Minigame Lost Ball Instructions ", 0) == 0;
     if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward) {
       EXPECT_EQ(count, 0u) << key;
     }

@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddWildshots(reg);
+  art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
 
   if (check) {
