@@ -25,6 +25,9 @@ inline bool StartGame(int intro_show) {
   if (!DataFolderPresent(prefix)) return false;
   ccGraphicalErrors = 0;
   StartGameForLoading(prefix, intro_show);
+  // The loading runs without fades (the splashes wait on a clock that stands still); the screens
+  // under test fade as the game's settings do by default.
+  Game->Fade = 1;
   Game->Particles = 80;
   Delta = 1.0f;
   EffectsRandom.Seed(2026);
