@@ -3,6 +3,7 @@
 // runs it every logic tick, and answers the play field's calls (end of hole tests, the End Hole
 // and End Drive buttons, the mulligan button, announcer lines, pop-up tips).
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,6 +27,14 @@ class TGameScreen : public TScreen {
   static inline int LoadLevelFromProfile = 0;
 
   std::shared_ptr<TPlayer> Player;
+  // The reward dialog on screen (course unlocked, trophy, rank, item, best score), or none.
+  std::shared_ptr<TDialogOK> UnlockedDialog;
+  int RankUnlocked = 0;  // rank steps granted by the last course unlock, until their dialog shows
+  int ItemUnlocked = 0;  // shop positions granted by the last course unlock, likewise
+  // Pending trophy ids by slot, -1 when empty.
+  std::array<int, 13> TrophyDialogs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  std::shared_ptr<TGameImage> TimeUpParticle;  // "time's up" sign of a timed hole
+  int LastWildshotCard = -1;
   float WildshotAnimCounter = 0;  // above 0 while a wild shot animation runs
   int WildshotAnimType = 0;
   int CardToIronAnim = 0;         // iron cards on their way into the bag or morphing

@@ -6,4 +6,6 @@
 class TAvatarSelectionScreen : public TStandInScreen {
  public:
   TAvatarSelectionScreen() : TStandInScreen("avatar selection") {}
+  int Male = 1;  // the new player's choice: 1 gent, 0 lady
+  int Head = 0;  // the chosen picture 0..4
 };

@@ -9,6 +9,7 @@
 class THintScroll : public TStandInScreen {
  public:
   THintScroll() : TStandInScreen("hints") {}
+  int Active = 0;  // 1 while open over the play screen
   // Reads Game->TextPath + "hints.txt"; a missing file is fatal. Returns 0.
   int LoadTextData();
   std::string HintText;

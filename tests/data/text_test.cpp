@@ -95,6 +95,8 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Tip - Missed A Card", {}},               {"Profile Exists", {}},
       {"Cannot Create", {}},                     {"Cannot Delete", {}},
       {"Confirm Delete", {}},
+      {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
+      {"Trophy Dialog Prize", {"XX"}},
   };
   for (const Need& n : needs) {
     auto it = table.find(n.key);
@@ -103,12 +105,21 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
     for (const char* p : n.placeholders)
       EXPECT_NE(it->second.find(p), std::string::npos) << n.key << " lacks " << p;
   }
+  for (int i = 0; i <= 12; ++i) {
+    const std::string n = std::to_string(i);
+    EXPECT_FALSE(table.count("Trophy " + n) == 0 || table.at("Trophy " + n).empty()) << "Trophy " << n;
+    ASSERT_TRUE(table.count("Trophy Dialog Text " + n)) << "Trophy Dialog Text " << n;
+    EXPECT_NE(table.at("Trophy Dialog Text " + n).find("NN"), std::string::npos) << n;
+  }
   // Placeholders are replaced wherever they stand: no other text may contain them by chance.
   for (const auto& [key, value] : table) {
     size_t count = 0;
     for (const char* p : {"XX", "NN", "CC", "YY"})
       for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
-    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0) {
+    // The reward texts carry theirs too.
+    const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
+                        key.rfind("Trophy Dialog Text ", 0) == 0;
+    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward) {
       EXPECT_EQ(count, 0u) << key;
     }
   }

@@ -81,9 +81,14 @@ int main(int argc, char** argv) {
   art::AddCards(reg);
   art::AddBackgrounds(reg);
   art::AddHud(reg);
+  art::AddHudPlay(reg);
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddIntro(reg);
+  art::AddOutro(reg);
+  art::AddNewspaper(reg);
+  art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 
   if (check) {
