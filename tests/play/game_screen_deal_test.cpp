@@ -138,7 +138,7 @@ TEST_F(DealTest, TheTutorialHolesDealTheirOwnIronsAndWildShots) {
     GameScreen->Player->Irons.fill(0);
     GameScreen->Player->SaveData->Irons.fill(0);
     GameScreen->DealRolls = {1, 1};  // ignored where the tutorial decides
-    if (row.hole == 3) GameScreen->DealRolls = {100};  // the iron is forced, the wild shot draws 100
+    if (row.hole == 3) GameScreen->DealRolls = {1, 100};  // the iron draw is overruled; no wild shot
     GameScreen->LevelStart();
     int irons = 0, wild = 0;
     for (const auto& c : CardList->Cards) {
