@@ -285,3 +285,9 @@ int TGameScreen::ToolTipCardAssign() {
   ToolTipCard->ChooseImage();
   return 0;
 }
+
+int TGameScreen::TestForAnims() {
+  if (!Game || !GameScreen || Game->CurrentTScreen != GameScreen) return -1;
+  if (!GameGrid) return 0;
+  return 0;
+}

@@ -3,6 +3,7 @@
 // runs it every logic tick, and answers the play field's calls (end of hole tests, the End Hole
 // and End Drive buttons, the mulligan button, announcer lines, pop-up tips).
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,6 +27,12 @@ class TGameScreen : public TScreen {
   static inline int LoadLevelFromProfile = 0;
 
   std::shared_ptr<TPlayer> Player;
+  int ProcessLogic = 1;  // 0 while the screen leaves after the score card: play logic stops
+  // Queued trophy ids waiting for their dialog (-1 = empty); emptied at each hole start.
+  std::array<int, 13> TrophyDialogs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  int TopScore = 0;                            // a new course best waits for its dialog
+  std::shared_ptr<TDialogOK> UnlockedDialog;   // the reward dialog on show, or none
+  std::shared_ptr<TGameImage> LeafParticle;    // a falling leaf
   float WildshotAnimCounter = 0;  // above 0 while a wild shot animation runs
   int WildshotAnimType = 0;
   int CardToIronAnim = 0;         // iron cards on their way into the bag or morphing
@@ -51,6 +58,9 @@ class TGameScreen : public TScreen {
 
   // Asked by the application when the window is closed: 0 while no hole is being played.
   static int TerminatedUserFunction();
+  // -1 when the play screen is not current or the score card is open; 0 without a play field;
+  // 1 while a play animation runs; else 0.
+  static int TestForAnims();
 
   int Load() override;
   int Start() override;

@@ -1,6 +1,11 @@
 #include "play/hud.h"
 
+#include "core/fixed_rate_logic.h"
+#include "core/game.h"
 #include "core/globals.h"
+
+#include <cmath>
+#include <cstdio>
 #include "gfx/image_bank.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
@@ -79,5 +84,38 @@ int THUD::Manage() {
       IronToCardEnd(k, PendingIronMulligan);
     }
   }
+  return 0;
+}
+
+float THUD::TimeCalc() const {
+  if (!GameScreen || !GameScreen->Player) return 0;
+  const auto& p = *GameScreen->Player;
+  const double msPerTick = Game && Game->FixedRateLogic ? Game->FixedRateLogic->MS : 5.0;
+  const double left = static_cast<double>(p.TimeLimit) - p.TimeTaken * msPerTick;
+  if (left <= 0) return 0;
+  return static_cast<float>(std::ceil(left / 1000.0) * 1000.0);
+}
+
+int THUD::GetMultiplierStrings(double multiplier, std::string& whole, std::string& tenths) {
+  const bool item7 = GameScreen && GameScreen->Player && GameScreen->Player->SaveData->AvatarItems[7] == 1;
+  const std::string top = item7 ? "7" : "5";
+  if (multiplier >= 3.0) {
+    whole = top;
+    tenths = "0";
+    return 0;
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "%.6f", multiplier);
+  const std::string s = text;
+  const auto dot = s.find('.');
+  whole = s.substr(0, dot);
+  const double decimals = multiplier - std::floor(multiplier);
+  int t = static_cast<int>(std::floor(decimals * 10 + 0.05));
+  if (t >= 10) {
+    t = 0;
+    whole = std::to_string(std::stoi(whole) + 1);
+    if (whole == "3") whole = top;
+  }
+  tenths = std::to_string(t);
   return 0;
 }

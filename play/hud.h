@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "cards/game_grid.h"
 #include "util/types.h"
@@ -14,6 +15,8 @@ class THUD {
  public:
   static constexpr int IRON_COUNT = 8;  // irons 2..9
 
+  int FlagLevel = 1;        // the hole shown; unchanged when the level advances after a hole
+  double Multiplier = 1.0;  // the run multiplier, 1.0 to 3.0
   int HOLECASHX = 660, HOLECASHY = 40;
   int CASHX = 700, CASHY = 560;
   int STOPWATCHX = 20, STOPWATCHY = 20;
@@ -64,4 +67,10 @@ class THUD {
   int IronsCollide();
   // One tick of the sign wobble and of an iron leaving the bag.
   int Manage();
+  // Milliseconds left on a timed hole (limit minus time taken), 0 when run out, rounded up to a
+  // whole second.
+  float TimeCalc() const;
+  // The multiplier as its whole part and one decimal digit; 3.0 or more reads "5" and "0" ("7"
+  // with avatar item 7). Returns 0.
+  static int GetMultiplierStrings(double multiplier, std::string& whole, std::string& tenths);
 };

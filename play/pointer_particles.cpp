@@ -3,6 +3,8 @@
 #include "core/game.h"
 #include "core/globals.h"
 
+int PointerParticlesOn = 0;
+
 int PointerParticles() { return 0; }
 
 int CalcSparkleLength() {

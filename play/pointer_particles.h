@@ -5,3 +5,5 @@
 int PointerParticles();
 // Ticks between two sparkles at the current particle level: 15 + 75 * (100 - level) / 100.
 int CalcSparkleLength();
+// 1: the mouse pointer trails sparkles whatever screen is running (the in-game menu sets it).
+extern int PointerParticlesOn;

@@ -11,3 +11,9 @@ std::string GetCurrencyChar() {
     default: return "";
   }
 }
+
+int GetCurrencySymbol(int base) {
+  const int region = Game ? Game->Region : 0;
+  if (region < 0 || region > 2) return 0;
+  return base + 10 + region;
+}

@@ -2,6 +2,7 @@
 
 #include "play/globals.h"
 #include "play/hud.h"
+#include "ui/profile.h"
 
 int TPlayer::ScoreChange(int amount) {
   Score += amount;
@@ -14,4 +15,18 @@ int TPlayer::LevelScoreChange(int amount) {
   if (LevelScore < 0) LevelScore = 0;
   if (amount > 0 && HUD) HUD->HoleCashBounce();
   return 0;
+}
+
+int TPlayer::ProfileUpdate(TProfile* profile) {
+  if (!profile) return 0;
+  profile->Name = Name.empty() ? profile->Name : Name;
+  profile->CurrentLevel = Level;
+  profile->Score = Score;
+  return 0;
+}
+
+int TPlayer::ProfileWrite(TProfile* profile) {
+  if (!profile) return 0;
+  profile->Save();
+  return 1;
 }

@@ -4,11 +4,18 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "progress/save_data.h"
 
+class TProfile;
+
 class TPlayer {
  public:
+  std::string Name;
+  int CourseToPar = 0;   // the course's score against par so far
+  int CourseHoles = 9;   // 9 or 18
+  int Perfect = 0;       // the hole was cleared perfectly
   int Score = 0;         // the player's cash
   int LevelScore = 0;    // the hole's winnings
   float TimeLimit = 0;   // ms; 0 or less: the hole has no clock
@@ -24,4 +31,8 @@ class TPlayer {
   int ScoreChange(int amount);
   // LevelScore += amount, not below 0; a gain bounces the HUD's hole-cash sign.
   int LevelScoreChange(int amount);
+  // Copies name, hole, cash and the play state into the profile in memory; writes no file.
+  int ProfileUpdate(TProfile* profile);
+  // Writes the profile's file (with the saved game block): 1, or 0 for no profile.
+  int ProfileWrite(TProfile* profile);
 };

@@ -20,6 +20,22 @@ class TSaveData {
  public:
   std::array<int, 12> AvatarItems{};  // 1 where the avatar item of that id is owned
   std::string CourseName;
+  int MidCourse = 0;  // 1 while a course is in progress
+  int MidHole = 0;    // 1 when saved in the middle of a hole
+  int CourseToPar = 0;
+  std::array<int, 18> CourseArrayCards{};
+  std::array<int, 18> CourseArrayToPar{};
+  std::vector<int> UnlockedCourses;  // per course index: 0 locked, 1 open, 2 completed
+  std::array<int, 13> Trophies{};    // 1 = won
+  int HoleLongestDrive = 0;
+  int CourseCash = 0;
+  int CoursePerfects = 0;
+  int CourseTime = 0;  // seconds
+  int Birdies = 0;
+  int Eagles = 0;
+  int TotalPursesWon = 0;
+  std::array<int, 18> CourseLongDrives{};
+  int HTP = 0;
   int CourseIronsUsed = 0;
   std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
   // The saved cards of the hole in progress, in drawing order.

@@ -8,3 +8,22 @@ int TStat::Increase(int n) {
   if (Game) Name = Game->ProfileName;
   return 0;
 }
+
+int TStat::SetValue(int v) {
+  Value = v;
+  Set = 1;
+  if (Game) Name = Game->ProfileName;
+  return 0;
+}
+
+int TStat::IsGreater(int v) {
+  if (Set != 0 && v < Value) return 0;
+  SetValue(v);
+  return 1;
+}
+
+int TStat::IsLess(int v) {
+  if (Set != 0 && v > Value) return 0;
+  SetValue(v);
+  return 1;
+}

@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddOverlays(reg);
 
   if (check) {
     int bad = 0;

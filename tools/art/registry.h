@@ -27,6 +27,7 @@ void AddHud(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+void AddOverlays(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
