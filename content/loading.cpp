@@ -27,6 +27,7 @@
 #include "screens/title_screen.h"
 #include "ui/button.h"
 #include "ui/mouse_pointer.h"
+#include "util/error.h"
 #include "util/image.h"
 #include "util/input.h"
 #include "util/value_list.h"
@@ -73,6 +74,8 @@ int LoadBestScores() {
 }
 
 int LoadData2() {
+  // A quit during the splash (or the exit it started) ends the program before the long load.
+  if (Game->Quitting()) throw ccQuit();
   platform::SetAutoMidHandle(true);
   TLoadingScreen& loading = *Game->LoadingScreen;
   loading.LoadingBar->Centre(ScreenHeight - 110);

@@ -109,6 +109,8 @@ int RunEntry(const TEntrySteps& steps) {
     // Already logged and shown; a fatal error ends at once, without the clean-exit marker.
     CloseDevices();
     return 1;
+  } catch (const ccQuit&) {
+    // A quit during loading: the program ends as cleanly as after the main loop.
   } catch (...) {
     HandleGeneralError(std::current_exception());
     status = 1;

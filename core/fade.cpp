@@ -40,7 +40,7 @@ int TFade::FadeDo(int out) {
   Out = out;
   ccFlushAll();
   while (Elapsed <= Length) {
-    if (ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) {
+    if (ccQuitRequested() != 0 || ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) {
       ccRestoreSolidMode();
       ccFlushAll();
       return -1;
@@ -83,7 +83,7 @@ int TFade::WaitForTime(float time) {
   while (Elapsed <= time) {
     const float now = Now();
     Elapsed = now - StartTime;
-    if (ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) return -1;
+    if (ccQuitRequested() != 0 || ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) return -1;
     if (Background) MoveBackground(now, Elapsed);
     Draw();
     if (ccModalLoopHook) ccModalLoopHook();

@@ -9,6 +9,7 @@
 #include "core/loading_screen.h"
 #include "core/upper_layer.h"
 #include "platform/files.h"
+#include "platform/input.h"
 #include "platform/system.h"
 #include "util/error.h"
 #include "util/files.h"
@@ -180,9 +181,16 @@ int TGame::Kill() {
 }
 
 int TGame::MoveBar() {
+  // Loading runs outside the main loop's event pump: a quit asked for meanwhile (or an exit already
+  // on its way) ends the load here instead of after every remaining step.
+  if (Quitting()) throw ccQuit();
   LoadingScreen->Progress();
   LoadingScreen->Draw();
   return PostDraw();
+}
+
+bool TGame::Quitting() const {
+  return platform::QuitPending() || (DestinationTScreen && DestinationTScreen == ExitScreen);
 }
 
 float TGame::CalcAnimLength(int ms) const {

@@ -312,6 +312,9 @@ class TGame {
 
   // ---- Loading screen, fades, switching ----
   int MoveBar();
+  // True while a quit is pending or the exit screen is already the destination: a long load
+  // stops (MoveBar throws ccQuit) instead of finishing first.
+  bool Quitting() const;
   int Fading() const;
   int FadeOff();
   int ScreenChange();

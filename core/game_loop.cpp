@@ -86,6 +86,9 @@ int TGame::LogicWrapper() {
 int TGame::DoPeekEvent() {
   platform::Event event;
   AltReturnPressed = 0;
+  // A quit that arrived while a modal loop read the events (an error box, a splash) was left
+  // pending for this loop.
+  if (platform::TakeQuitRequest()) TerminatedEvent = 1;
   while (platform::PollEvent(&event)) {
     switch (event.kind) {
       case platform::EVENT_APP_SUSPEND:
@@ -95,6 +98,7 @@ int TGame::DoPeekEvent() {
         SuspendedEvent = 0;
         break;
       case platform::EVENT_APP_TERMINATE:
+        platform::TakeQuitRequest();
         TerminatedEvent = 1;
         break;
       case platform::EVENT_KEY_DOWN:

@@ -32,6 +32,12 @@ int TSplashScreen::InitTimes(int in, int full, int out) {
 }
 
 int TSplashScreen::DoSplash() {
+  // A quit asked for during an earlier splash skips the rest at once; it stays pending for the
+  // main loop.
+  if (ccQuitRequested() != 0) {
+    CleanUp();
+    return -1;
+  }
   ccClsVSync(0, 0, 0);
   if (Sound != 0 && Sample) {
     Channel = platform::AllocChannel();

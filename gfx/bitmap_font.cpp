@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/text_encoding.h"
+#include "util/error.h"
 #include "util/files.h"
 #include "util/globals.h"
 #include "util/image.h"
@@ -52,6 +53,10 @@ TBitmapFontRef TBitmapFont::Create(const std::string& path, int flags) {
   std::vector<std::string> lines;
   while (!stream->Eof()) lines.push_back(stream->ReadLine());
   font->ParseDescriptor(lines);
+  // A descriptor cut short before its glyphs would draw every text as nothing.
+  if (font->NumChars == 0) {
+    ccRunTimeError("The font descriptor '" + path + ".fnt' describes no character.", 1);
+  }
   return font;
 }
 

@@ -37,7 +37,8 @@ class TBitmapFont : public ccImageFont {
   int ChangeHandle = 0;  // non-zero: handle mode
   double HandleX = 0.0, HandleY = 0.0;
 
-  // Loads path + ".png" and parses path + ".fnt" (both fatal when missing).
+  // Loads path + ".png" and parses path + ".fnt" (both fatal when missing; a descriptor with no
+  // usable character is fatal too, naming the file).
   static TBitmapFontRef Create(const std::string& path, int flags);
   // Parses descriptor text (already split into lines) into this font; the page is not touched.
   // Lines whose code is negative, or codes of 256 and above beyond the 100 extra slots, are skipped.

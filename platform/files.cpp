@@ -8,20 +8,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
-#include "platform/files_testing.h"
 #include "platform/text_encoding.h"
 
 namespace platform {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// Test hook: when set, the next atomic write stops half-way as a crash would.
-bool g_interrupt_next_write = false;
+FileWriteCalls g_system_write_calls;
+FileWriteCalls* g_write_calls = &g_system_write_calls;
 
 bool PathExists(const std::string& path) {
   struct stat st{};
@@ -126,8 +122,13 @@ std::int64_t FileSize(const std::string& path) {
 bool CreateFolder(const std::string& path) {
   if (path.empty()) return false;
   const std::string real = ResolvePath(path);
-  std::error_code ec;
-  fs::create_directories(real, ec);
+  // Folder by folder, so each one made here gets its mode whatever the umask says.
+  std::string made = real[0] == '/' ? "/" : "";
+  for (const std::string& part : SplitPath(real)) {
+    made += part;
+    if (!part.empty() && ::mkdir(made.c_str(), kFolderMode) == 0) ::chmod(made.c_str(), kFolderMode);
+    made += '/';
+  }
   return FolderExists(real);
 }
 
@@ -162,7 +163,63 @@ std::vector<std::string> ListFolder(const std::string& path) {
 }
 
 bool ShareFile(const std::string& path) {
-  return ::chmod(ResolvePath(path).c_str(), 0777) == 0;
+  const std::string real = ResolvePath(path);
+  struct stat st{};
+  if (::stat(real.c_str(), &st) != 0) return false;
+  return ::chmod(real.c_str(), S_ISDIR(st.st_mode) ? kFolderMode : kFileMode) == 0;
+}
+
+std::string FreeAsideName(const std::string& path) {
+  const std::string base = ResolvePath(path) + ".damaged";
+  std::string name = base;
+  for (int n = 2; PathExists(name); ++n) name = base + "." + std::to_string(n);
+  return name;
+}
+
+std::string SetFileAside(const std::string& path) {
+  const std::string real = ResolvePath(path);
+  struct stat st{};
+  if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return {};
+  // A hard link fails rather than replace a name that appeared since it was found free, so an
+  // earlier copy is never lost; file systems without hard links get a plain rename to a free name.
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    const std::string aside = FreeAsideName(real);
+    if (::link(real.c_str(), aside.c_str()) == 0) {
+      if (::unlink(real.c_str()) == 0) return aside;
+      ::unlink(aside.c_str());
+      return {};
+    }
+    if (errno == EEXIST) continue;
+    if (PathExists(aside)) continue;
+    return ::rename(real.c_str(), aside.c_str()) == 0 ? aside : std::string();
+  }
+  return {};
+}
+
+bool FileWriteCalls::WriteAll(const std::string& /*path*/, int fd, const unsigned char* bytes,
+                              std::size_t n) {
+  std::size_t done = 0;
+  while (done < n) {
+    const ssize_t wrote = ::write(fd, bytes + done, n - done);
+    if (wrote < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
+}
+
+bool FileWriteCalls::Sync(const std::string& /*path*/, int fd) { return ::fsync(fd) == 0; }
+
+bool FileWriteCalls::Replace(const std::string& temp, const std::string& path) {
+  return ::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls) {
+  FileWriteCalls* previous = g_write_calls;
+  g_write_calls = calls != nullptr ? calls : &g_system_write_calls;
+  return previous == &g_system_write_calls ? nullptr : previous;
 }
 
 std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
@@ -195,37 +252,23 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
     if (error) *error = ErrnoText("Cannot create a temporary file for", real);
     return false;
   }
-  std::size_t to_write = bytes.size();
-  const bool interrupt = g_interrupt_next_write;
-  g_interrupt_next_write = false;
-  if (interrupt) to_write /= 2;
-  std::size_t done = 0;
-  bool ok = true;
-  while (done < to_write) {
-    const ssize_t n = ::write(fd, bytes.data() + done, to_write - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (ok && interrupt) {
-    errno = EIO;
-    ok = false;
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
+  // The mode is set before the rename, so the file never appears under its name with another.
+  bool ok = ::fchmod(fd, kFileMode) == 0;
+  if (ok) ok = g_write_calls->WriteAll(real, fd, bytes.data(), bytes.size());
+  if (ok) ok = g_write_calls->Sync(real, fd);
   if (!ok && error) *error = ErrnoText("Cannot write", real);
   if (::close(fd) != 0 && ok) {
     ok = false;
     if (error) *error = ErrnoText("Cannot write", real);
   }
-  if (ok && ::rename(temp.c_str(), real.c_str()) != 0) {
+  if (ok && !g_write_calls->Replace(temp, real)) {
     ok = false;
     if (error) *error = ErrnoText("Cannot replace", real);
   }
   if (!ok) {
+    const int saved = errno;
     ::unlink(temp.c_str());
+    errno = saved;
     return false;
   }
   // Make the rename itself durable before reporting success.
@@ -236,15 +279,12 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
     ::fsync(dir_fd);
     ::close(dir_fd);
   }
-  ::chmod(real.c_str(), 0777);
   return true;
 }
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error) {
   return WriteFileAtomic(path, std::vector<unsigned char>(bytes.begin(), bytes.end()), error);
 }
-
-void InterruptNextWriteForTests() { g_interrupt_next_write = true; }
 
 // ---- InStream --------------------------------------------------------------------------------
 

@@ -25,8 +25,18 @@ bool RenameFile(const std::string& from, const std::string& to);
 bool CopyFile(const std::string& from, const std::string& to);  // atomic at the target
 // Entry names (not paths) of a folder, sorted, without "." and "..". Empty when missing.
 std::vector<std::string> ListFolder(const std::string& path);
-// Gives a written file read and write access for every user (mode 0777). True on success.
+// Gives a file the game wrote its modes: readable by every user and writable only by its owner
+// (0644), a folder 0755. Never executable, never writable by others. True on success.
 bool ShareFile(const std::string& path);
+constexpr unsigned kFileMode = 0644;
+constexpr unsigned kFolderMode = 0755;
+
+// Puts a damaged player file aside for inspection, under a name that never replaces an earlier one:
+// "<path>.damaged", then "<path>.damaged.2", "<path>.damaged.3", ... Returns the name it now has, or
+// "" when it could not be moved (the file is then left where it was).
+std::string SetFileAside(const std::string& path);
+// The name SetFileAside would use now (the first of the names above that is free).
+std::string FreeAsideName(const std::string& path);
 
 // Whole files.
 std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path);
@@ -38,6 +48,23 @@ std::optional<std::string> ReadTextFile(const std::string& path);
 bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
                      std::string* error = nullptr);
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// The system calls behind an atomic write. The game always uses these; a test installs its own
+// (tests/support/write_faults.h) to make a write fail or stop half-way, as a full disk or a crash
+// would. Each returns false with errno set on failure.
+class FileWriteCalls {
+ public:
+  virtual ~FileWriteCalls() = default;
+  // Writes all `n` bytes to the open temporary file `fd` that will become `path`.
+  virtual bool WriteAll(const std::string& path, int fd, const unsigned char* bytes, std::size_t n);
+  // Flushes `fd` to the disk.
+  virtual bool Sync(const std::string& path, int fd);
+  // Renames the finished temporary file over `path`.
+  virtual bool Replace(const std::string& temp, const std::string& path);
+};
+// Installs `calls` for every following write (nullptr: the system's own). Returns the one it
+// replaces, so a test can put it back. The object must outlive its use.
+FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls);
 
 // A little-endian byte stream over a file read whole into memory. Every read past the end sets
 // Failed() and gives 0 / an empty string, so a short file is detected instead of read as garbage.

@@ -1,8 +1,10 @@
 #include "platform/graphics.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <iostream>
+#include <thread>
 
 #include "platform/graphics_internal.h"
 #include "platform/input.h"
@@ -30,6 +32,7 @@ struct Gfx {
   Rgb cls{0, 0, 0};
   std::string title = "Quillbrook";
   bool cursor_visible = true;
+  std::chrono::steady_clock::time_point next_frame{};  // when the next frame may be shown
 };
 
 Gfx& G() {
@@ -54,6 +57,28 @@ void ApplyClip() {
     SDL_Rect clip{v.x, v.y, std::max(v.w, 0), std::max(v.h, 0)};
     SDL_RenderSetClipRect(g.renderer, &clip);
   }
+}
+
+// Vsync does not hold every driver (a virtual display, a driver that ignores it, the option off):
+// a frame that comes back from the present early waits out the rest of its frame time here, so
+// no loop that flips runs faster than the display. With vsync on, the wait is a little shorter
+// than the display's frame, so it never makes a frame miss its refresh.
+void PaceFrame(Gfx& g) {
+  using Clock = std::chrono::steady_clock;
+  int hertz = 0;
+  SDL_DisplayMode mode;
+  const int display = SDL_GetWindowDisplayIndex(g.window);
+  if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0) hertz = mode.refresh_rate;
+  if (hertz < 30 || hertz > 500) hertz = 60;
+  auto period = std::chrono::microseconds(1000000 / hertz);
+  if (g.vsync) period = period * 95 / 100;
+  const auto now = Clock::now();
+  Clock::time_point shown = now;
+  if (g.next_frame > now && g.next_frame - now <= period) {
+    std::this_thread::sleep_until(g.next_frame);
+    shown = g.next_frame;
+  }
+  g.next_frame = shown + period;
 }
 
 SDL_Rect LetterboxRect(int out_w, int out_h) { return detail::LetterboxRect(out_w, out_h, G().width, G().height); }
@@ -444,6 +469,7 @@ void Flip(int sync) {
   } else {
     SDL_RenderPresent(g.renderer);
   }
+  PaceFrame(g);
 }
 
 void SetClsColor(int r, int g, int b) { G().cls = Rgb{r, g, b}; }

@@ -57,7 +57,9 @@ std::vector<GraphicsMode> GraphicsModes();
 void DesktopSize(int* width, int* height);
 
 // Presents the back buffer; sync 1 waits for the vertical blank (when the driver allows), 0 not,
-// -1 keeps the setting of the previous flip (at first the window's `vsync` option).
+// -1 keeps the setting of the previous flip (at first the window's `vsync` option). In a window a
+// flip comes back no sooner than one display frame after the previous one: where vsync does not
+// hold it, it sleeps the rest of the frame, so a loop that flips never spins. Headless: no wait.
 void Flip(int sync);
 void SetClsColor(int r, int g, int b);
 void Cls();  // clears the whole back buffer (inside the viewport) with the clear colour

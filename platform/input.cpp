@@ -19,6 +19,7 @@ struct InputState {
   std::array<bool, KEY_COUNT> down{};
   int mouse_x = 0, mouse_y = 0;
   bool text_input = true;
+  bool quit_pending = false;
 };
 
 InputState& In() {
@@ -47,6 +48,7 @@ int MouseButton(Uint8 sdl_button) {
 void Translate(const SDL_Event& ev, std::deque<Event>& out) {
   switch (ev.type) {
     case SDL_QUIT:
+      In().quit_pending = true;
       out.push_back(Event{EVENT_APP_TERMINATE, 0, In().mouse_x, In().mouse_y});
       break;
     case SDL_WINDOWEVENT:
@@ -150,14 +152,35 @@ bool PollEvent(Event* event) {
   return true;
 }
 
-void PushEvent(const Event& event) { In().queue.push_back(event); }
+void PushEvent(const Event& event) {
+  if (event.kind == EVENT_APP_TERMINATE) In().quit_pending = true;
+  In().queue.push_back(event);
+}
 
 void FlushEvents() {
-  if (!IsHeadless() && SDL_WasInit(SDL_INIT_EVENTS) != 0) {
-    SDL_PumpEvents();
-    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-  }
+  // Everything the system holds is translated first, so a quit among it is noted, not dropped.
+  PumpSystem();
   In().queue.clear();
+}
+
+bool WaitForEvent(int timeout_ms) {
+  if (!In().queue.empty()) return true;
+  if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
+  if (SDL_WaitEventTimeout(nullptr, timeout_ms) == 0) return false;
+  PumpSystem();
+  return !In().queue.empty();
+}
+
+bool QuitPending() {
+  PumpSystem();
+  return In().quit_pending;
+}
+
+bool TakeQuitRequest() {
+  PumpSystem();
+  const bool pending = In().quit_pending;
+  In().quit_pending = false;
+  return pending;
 }
 
 int MouseX() { return In().mouse_x; }

@@ -50,8 +50,19 @@ struct Event {
 bool PollEvent(Event* event);
 // Adds an event at the end of the queue (scripted input in tests; also works with the real back-end).
 void PushEvent(const Event& event);
-// Drops every pending event.
+// Drops every pending event. A quit request among them stays pending (see QuitPending).
 void FlushEvents();
+// Waits up to `timeout_ms` for an event to be pending, without taking it: true when one is.
+// Modal loops wait here instead of spinning. Headless, it never waits (there is no one to send
+// an event but the test itself).
+bool WaitForEvent(int timeout_ms);
+
+// A quit request (the window closed, SIGTERM, SIGINT) is never lost: once one arrives it stays
+// pending, whichever loop read or flushed the event queue meanwhile, until the main loop takes it.
+// QuitPending looks at the system's events first and takes nothing; modal loops end on it.
+bool QuitPending();
+// True once per request: takes the pending quit (the main loop's part).
+bool TakeQuitRequest();
 // The last known mouse position in logical pixels (updated by PollEvent and MoveMouse).
 int MouseX();
 int MouseY();

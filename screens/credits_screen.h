@@ -1,9 +1,39 @@
 #pragma once
-// The credits: a stand-in that shows its name until the screen itself is built.
+// The credits page: eight role captions from the text table with the people credited beneath each,
+// in one centred column over the options background, and an OK button back to the options page.
+// The music plays on across both switches.
 
-#include "screens/stand_in_screen.h"
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
-class TCreditsScreen : public TStandInScreen {
+#include "core/screen.h"
+
+class TBitmapFont;
+
+class TCreditsScreen : public TScreen {
  public:
-  TCreditsScreen() : TStandInScreen("credits") {}
+  // The text-table keys of the eight role captions, in display order.
+  static const std::array<std::string, 8> RoleKeys;
+  // The credited names: one for each of the first six roles; the QA and thanks lists are one line
+  // each, names separated by ", ".
+  static const std::array<std::string, 6> Names;
+  static const std::string QANames;
+  static const std::string ThanksNames;
+
+  TCreditsScreen();
+
+  std::array<std::string, 8> Labels{};
+  std::array<std::string, 6> Data{};
+  std::array<std::vector<std::string>, 2> DataWordWrapped{};
+  std::shared_ptr<TBitmapFont> LabelFont;
+  std::shared_ptr<TBitmapFont> DataFont;
+
+  int Load() override;
+  int Start() override;
+  int Kill() override;
+  int Logic() override;
+  int Draw() override;
+  int SetEscDestination() override;
 };

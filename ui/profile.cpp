@@ -10,12 +10,6 @@
 #include "platform/text_encoding.h"
 #include "util/error.h"
 
-namespace {
-
-constexpr char kDamagedSuffix[] = ".damaged";
-
-}  // namespace
-
 std::shared_ptr<TProfile> TProfile::Create(const std::string& name) {
   auto profile = std::make_shared<TProfile>();
   profile->Init(name);
@@ -190,9 +184,8 @@ int TProfile::Load() {
   }
   // Kept for inspection under a name the player list does not show, and reported; the caller lets
   // the player choose or create another player.
-  const std::string aside = path + kDamagedSuffix;
-  platform::DeleteFile(aside);
-  if (!platform::RenameFile(path, aside)) LastError += " It could not be renamed.";
+  // An earlier damaged copy is never replaced: each gets the next free name.
+  if (platform::SetFileAside(path).empty()) LastError += " It could not be renamed.";
   ccRunTimeError(LastError, 0);
   return -1;
 }

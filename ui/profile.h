@@ -69,7 +69,8 @@ class TProfile {
   // 1 when the file was read. 0 when there was none and it has just been written: from memory when
   // the profile in memory is this player's (a brand-new player), else from fresh defaults, so one
   // player's progress is never stored under another's name. -1 when the file is damaged: it is
-  // reported, renamed aside to Name + ".dat.damaged" and the profile keeps its values.
+  // reported, renamed aside to Name + ".dat.damaged" (".damaged.2", ... when that name is taken: an
+  // earlier damaged copy is never replaced) and the profile keeps its values.
   virtual int Load();
   virtual int HintsSet(int value);
   // 1 when flag `index` was 0 and is now set (saved when `save` is non-zero), 0 otherwise or when

@@ -86,7 +86,10 @@ int ccDialogOK(const std::string& text, int width, int height) {
   const int font_height = ccTextHeight("ABCXYZ");
   ccFlushAll();
 
-  while (ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
+  // The box never changes, so it is drawn a few times a second (a window uncovered meanwhile gets
+  // its picture back) and the loop sleeps in between until input comes.
+  constexpr int kRedrawMs = 250;
+  while (ccQuitRequested() == 0 && ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
     platform::SetColor(0, 0, 0);
     platform::DrawRect(static_cast<float>(x + 4), static_cast<float>(y + 4),
                        static_cast<float>(width), static_cast<float>(height));
@@ -108,6 +111,7 @@ int ccDialogOK(const std::string& text, int width, int height) {
     // Headless runs get input only from their script: with no hook to feed the loop and the queue
     // drained, no key can ever come, so the box counts as acknowledged instead of hanging the run.
     else if (platform::IsHeadless()) break;
+    platform::WaitForEvent(kRedrawMs);
   }
 
   platform::SetColor(255, 255, 255);

@@ -13,6 +13,14 @@ class ccFatalError : public std::runtime_error {
   explicit ccFatalError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// Thrown by a long loading step that finds a quit pending (the loading screen checks between its
+// steps), so a quit during loading ends the program cleanly at once: the entry catches it and
+// shuts down as after the main loop, with the clean-exit marker and status 0.
+class ccQuit : public std::exception {
+ public:
+  const char* what() const noexcept override { return "quit"; }
+};
+
 // Reports `message`:
 // 1. when ccWriteErrors is set, replaces ccErrorPath + "ErrorLog.txt" with the three lines
 //    "Date: dd Mon yyyy", "Time: hh:mm:ss" and the message (written first, so a hung box or a
@@ -30,6 +38,8 @@ int HandleGeneralError(std::exception_ptr thrown);
 
 // Modal message box of width x height pixels centred on the logical screen: the text wrapped to
 // width - 20 in the default font and "<press any key>"; returns 0 on the first key press or click
-// after it started (input pending when it starts is dropped, and so is the input that closes it).
+// after it started (input pending when it starts is dropped, and so is the input that closes it),
+// or at once when a quit request is pending, which it leaves pending for the main loop. It redraws
+// a few times a second and sleeps between, waiting for input.
 // Callers switch to polled input before it (ccEnablePolledInput) and back after it.
 int ccDialogOK(const std::string& text, int width, int height);

@@ -258,7 +258,7 @@ int ccFadeScreen(int length, int out, const platform::ChannelRef& channel) {
   const std::int64_t start = platform::Millisecs();
   std::int64_t elapsed = 0;
   while (elapsed <= length) {
-    if (ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) {
+    if (ccQuitRequested() != 0 || ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) {
       ccFlushAll();
       break;
     }

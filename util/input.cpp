@@ -1,5 +1,7 @@
 #include "util/input.h"
 
+#include <algorithm>
+
 #include "platform/graphics.h"
 #include "platform/system.h"
 
@@ -218,11 +220,25 @@ int ccMouseDownTotal() {
 }
 
 int ccAnyKeyPressed() {
+  if (ccPolledInputState != 0) {
+    // One pump for all 256 keys: asking the system once per key made every pass of a modal
+    // loop hundreds of system calls.
+    Pump();
+    for (int& hits : ccPolled.hits) {
+      if (hits != 0) {
+        hits = 0;
+        return 1;
+      }
+    }
+    return 0;
+  }
   for (int code = 0; code < 256; ++code) {
     if (KeyHit(code) != 0) return 1;
   }
   return 0;
 }
+
+int ccQuitRequested() { return platform::QuitPending() ? 1 : 0; }
 
 int ccAnyInput() {
   if (ccAnyKeyPressed() != 0) return 1;
@@ -231,7 +247,8 @@ int ccAnyInput() {
 
 int ccWaitForKeyOrMouse() {
   ccFlushAll();
-  while (ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
+  while (ccQuitRequested() == 0 && ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
+    platform::WaitForEvent(10);
     platform::Delay(1);
     if (ccModalLoopHook) ccModalLoopHook();
     // As in the error box: a headless run without a script hook would wait for ever.
@@ -247,8 +264,9 @@ int ccWaitForTime(float ms) {
   double elapsed = 0;
   while (!(elapsed > ms)) {
     elapsed = static_cast<double>(platform::Millisecs() - start);
-    if (ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) return -1;
+    if (ccQuitRequested() != 0 || ccMouseButtons() != 0 || ccAnyKeyPressed() != 0) return -1;
     if (elapsed > ms) break;
+    platform::WaitForEvent(std::clamp(static_cast<int>(ms - elapsed), 0, 10));
     platform::Delay(1);
     if (ccModalLoopHook) ccModalLoopHook();
   }

@@ -43,12 +43,15 @@ int ccMouseDownTotal();
 
 // KeyHit for codes 0..255 in turn; 1 at the first hit (only that key consumed), else 0.
 int ccAnyKeyPressed();
+// 1 while a quit request (window closed, SIGTERM) is pending, else 0; takes nothing. Every modal
+// or polled loop ends on it and leaves it pending for the main loop, which handles it.
+int ccQuitRequested();
 // ccAnyKeyPressed, or when no key, ccMouseHit.
 int ccAnyInput();
-// ccFlushAll, waits for a key or click, ccFlushAll. Returns 0.
+// ccFlushAll, waits for a key or click (or a pending quit), ccFlushAll. Returns 0.
 int ccWaitForKeyOrMouse();
-// Waits up to `ms` milliseconds for input: -1 as soon as a click or key arrives, 0 when the time
-// has passed (at once for a negative `ms`).
+// Waits up to `ms` milliseconds for input: -1 as soon as a click or key arrives or a quit is
+// pending, 0 when the time has passed (at once for a negative `ms`).
 int ccWaitForTime(float ms);
 // FlushKeys then FlushMouse. Returns 0.
 int ccFlushAll();

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "gfx/font.h"
+#include "platform/files.h"
+#include "platform/system.h"
 #include "gfx/shadow.h"
 #include "gfx_test_support.h"
 #include "util/error.h"
@@ -60,6 +62,37 @@ TEST_F(BitmapFontTest, DescriptorsCannotWriteOutsideTheTable) {
   EXPECT_EQ(font.ID[355], 1099);
   EXPECT_EQ(font.SlotOf(1100), 0);
   EXPECT_DOUBLE_EQ(font.ScaleFactor, 2.0);
+}
+
+TEST_F(BitmapFontTest, NegativeCodesAreSkippedWithoutTouchingTheTable) {
+  for (const char* line : {"id=-300 x=1 xadvance=5", "id=-1 x=2 y=3 width=4 height=5 xadvance=6",
+                           "id=-9999 xadvance=7"}) {
+    TBitmapFont font;
+    font.ParseDescriptor({"scaleF=1.00", "scaleW=64 scaleH=64", line});
+    EXPECT_EQ(font.NumChars, 0) << line;
+    EXPECT_EQ(font.NumExtraChars, 0) << line;
+    for (int slot = 0; slot < TBitmapFont::SLOTS; ++slot) {
+      EXPECT_EQ(font.ID[static_cast<std::size_t>(slot)], 0) << line << " slot " << slot;
+      EXPECT_DOUBLE_EQ(font.xAdvance[static_cast<std::size_t>(slot)], 0) << line << " slot " << slot;
+    }
+  }
+}
+
+TEST_F(BitmapFontTest, ADescriptorWithNoUsableCharacterIsRefusedByName) {
+  const std::string folder = platform::UserDataFolder() + "fnt_refused/";
+  ASSERT_TRUE(platform::CreateFolder(folder));
+  ASSERT_TRUE(platform::CopyFile(gfx_test::Fixture("fonts/testfont.png"), folder + "cut.png"));
+  for (const std::string& text : {std::string(), std::string("scaleF=1.00\n"),
+                                 std::string("scaleF=1.00\nscaleW=64 scaleH=32\n"),
+                                 std::string("scaleF=1.00\nscaleW=64 scaleH=32\nid=-300 xadvance=5\n")}) {
+    ASSERT_TRUE(platform::WriteFileAtomic(folder + "cut.fnt", text));
+    try {
+      TBitmapFont::Create(folder + "cut", -1);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const ccFatalError& error) {
+      EXPECT_NE(std::string(error.what()).find("cut.fnt"), std::string::npos) << error.what();
+    }
+  }
 }
 
 TEST_F(BitmapFontTest, WidthCountsTheGapBetweenGlyphsOnly) {

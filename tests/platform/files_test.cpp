@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/files_testing.h"
+#include "tests/support/write_faults.h"
 
 namespace {
 
@@ -122,20 +122,69 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
 TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
   const std::string path = P("settings.ini");
   ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=1\r\nMusic=1\r\n")));
-  struct stat st{};
-  ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0777u);
 
-  platform::InterruptNextWriteForTests();
-  std::string error;
-  EXPECT_FALSE(platform::WriteFileAtomic(path, std::string("Sound=0\r\nMusic=0\r\nSpeech=0\r\n"), &error));
-  EXPECT_NE(error.find("settings.ini"), std::string::npos);
-  EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=1\r\nMusic=1\r\n");
-  EXPECT_EQ(platform::ListFolder(root_.string()), std::vector<std::string>{"settings.ini"});  // no temporary left
+  // Each way a write can go wrong leaves the old file whole, no temporary behind, and names the file.
+  for (const auto fault : {quill_test::WriteFault::kFail, quill_test::WriteFault::kInterrupt,
+                           quill_test::WriteFault::kNoReplace}) {
+    quill_test::WriteFaults faults(fault, "settings", 1);
+    std::string error;
+    EXPECT_FALSE(platform::WriteFileAtomic(path, std::string("Sound=0\r\nMusic=0\r\nSpeech=0\r\n"), &error));
+    EXPECT_EQ(faults.Faulted(), 1);
+    EXPECT_NE(error.find("settings.ini"), std::string::npos) << error;
+    EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=1\r\nMusic=1\r\n");
+    EXPECT_EQ(platform::ListFolder(root_.string()), std::vector<std::string>{"settings.ini"});
+    // Only the named file faults, and only as often as asked.
+    EXPECT_TRUE(platform::WriteFileAtomic(P("other.dat"), std::string("x")));
+    EXPECT_TRUE(platform::DeleteFile(P("other.dat")));
+  }
 
   ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=0\r\n")));
   EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=0\r\n");
+  std::string error;
   EXPECT_FALSE(platform::WriteFileAtomic(P("no/such/folder/file"), std::string("x"), &error));
+}
+
+TEST_F(FilesTest, WrittenFilesAndMadeFoldersAreNeitherExecutableNorWritableByOthers) {
+  const mode_t old_mask = ::umask(0);  // the modes must not depend on the user's umask
+  ASSERT_TRUE(platform::CreateFolder(P("made/inner")));
+  ASSERT_TRUE(platform::WriteFileAtomic(P("made/inner/file.dat"), std::string("x")));
+  ASSERT_TRUE(platform::CopyFile(P("made/inner/file.dat"), P("made/copy.dat")));
+  ::umask(old_mask);
+  struct Case {
+    std::string path;
+    unsigned mode;
+  };
+  for (const Case& c : {Case{P("made"), 0755}, Case{P("made/inner"), 0755},
+                        Case{P("made/inner/file.dat"), 0644}, Case{P("made/copy.dat"), 0644}}) {
+    struct stat st{};
+    ASSERT_EQ(::stat(c.path.c_str(), &st), 0) << c.path;
+    EXPECT_EQ(st.st_mode & 07777, c.mode) << c.path;
+  }
+  // Sharing a file or folder that was made with wider modes narrows them.
+  ASSERT_EQ(::chmod(P("made/copy.dat").c_str(), 0777), 0);
+  EXPECT_TRUE(platform::ShareFile(P("made/copy.dat")));
+  struct stat st{};
+  ASSERT_EQ(::stat(P("made/copy.dat").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
+
+TEST_F(FilesTest, SettingAsideNeverReplacesAnEarlierCopy) {
+  const std::string path = P("Bob.dat");
+  for (const std::string expected : {".damaged", ".damaged.2", ".damaged.3"}) {
+    Put(path, "copy" + expected);
+    EXPECT_EQ(platform::FreeAsideName(path), path + expected);
+    EXPECT_EQ(platform::SetFileAside(path), path + expected);
+    EXPECT_FALSE(platform::FileExists(path));
+  }
+  EXPECT_EQ(platform::ReadTextFile(path + ".damaged").value_or(""), "copy.damaged");
+  EXPECT_EQ(platform::ReadTextFile(path + ".damaged.2").value_or(""), "copy.damaged.2");
+  EXPECT_EQ(platform::ReadTextFile(path + ".damaged.3").value_or(""), "copy.damaged.3");
+  // A gap left by a deleted copy is filled first; nothing to move gives "".
+  ASSERT_TRUE(platform::DeleteFile(path + ".damaged.2"));
+  Put(path, "again");
+  EXPECT_EQ(platform::SetFileAside(path), path + ".damaged.2");
+  EXPECT_EQ(platform::SetFileAside(path), "");
+  EXPECT_EQ(platform::SetFileAside(P("made")), "");
 }
 
 TEST_F(FilesTest, FolderOperations) {

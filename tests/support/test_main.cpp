@@ -8,10 +8,22 @@
 
 #include "platform/audio.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 #include "platform/system.h"
+
+namespace {
+
+// A quit request stays pending until a main loop takes it; a test that asked for one without
+// running the loop must not end the next test's modal loops.
+class DropPendingQuit : public testing::EmptyTestEventListener {
+  void OnTestStart(const testing::TestInfo& /*info*/) override { platform::TakeQuitRequest(); }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  testing::UnitTest::GetInstance()->listeners().Append(new DropPendingQuit);
   // Defaults for headless runs; a variable already set by the caller wins.
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "platform/files_testing.h"
+#include "tests/support/write_faults.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -174,12 +174,16 @@ TEST_F(ProfileTest, TruncatedProfileIsPutAsideNotCrashing) {
   EXPECT_FALSE(platform::FileExists(ann->Path()));
   EXPECT_EQ(Bytes(ann->Path() + ".damaged"), bytes);  // kept for the player
 
-  // A file that ends inside a hint flag is damaged too.
+  // A file that ends inside a hint flag is damaged too; it is put aside beside the first copy,
+  // which stays as it was.
   ASSERT_EQ(ann->Save(), 0);
+  const auto first = bytes;
   bytes = Bytes(ann->Path());
   bytes.resize(40 + 4 * 10 + 2);
   ASSERT_TRUE(platform::WriteFileAtomic(ann->Path(), bytes));
   EXPECT_EQ(other->Load(), -1);
+  EXPECT_EQ(Bytes(ann->Path() + ".damaged"), first);
+  EXPECT_EQ(Bytes(ann->Path() + ".damaged.2"), bytes);
 }
 
 TEST_F(ProfileTest, HugeCountInTheGameBlockIsRefused) {
@@ -239,8 +243,10 @@ TEST_F(ProfileTest, FailedSaveLeavesTheOldFileAndIsReported) {
   ASSERT_EQ(ann->Save(), 0);
   const auto before = Bytes(ann->Path());
   ann->Score = 1;
-  platform::InterruptNextWriteForTests();  // a full disk half way through
-  EXPECT_EQ(ann->Save(), -1);
+  {
+    quill_test::WriteFaults faults(quill_test::WriteFault::kInterrupt);  // a full disk half way through
+    EXPECT_EQ(ann->Save(), -1);
+  }
   EXPECT_NE(ann->LastError.find("Could not create file '"), std::string::npos);
   EXPECT_EQ(Bytes(ann->Path()), before);
   Game->ProfilePath = root_ + "no-such-folder/";

@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddOverlays(reg);
+  art::AddTitleScreens(reg);
 
   if (check) {
     int bad = 0;

@@ -28,6 +28,8 @@ void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
 void AddOverlays(Registry& r);
+// The title page, options, credits and course selector (title_screens.cpp).
+void AddTitleScreens(Registry& r);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);
