@@ -65,8 +65,8 @@ std::vector<TImageListEntry> MakeImageList() {
   list.push_back(Strip("fonts/multiplier_font", 14, 20, 12));
   top_left({"fonts/5x", "fonts/7x", "fonts/5x_Multiplier_sign", "fonts/5x_Multiplier_sign_glow",
             "fonts/7x_Multiplier_sign", "fonts/7x_Multiplier_sign_glow"});
-  list.push_back(Strip("fonts/digital_readout_font", 12, 20, 11));
-  list.push_back(Strip("fonts/digital_readout_font_red", 12, 20, 11));
+  list.push_back(Strip("fonts/digital_readout_font", 10, 20, 11));
+  list.push_back(Strip("fonts/digital_readout_font_red", 10, 20, 11));
   list.push_back(Strip("fonts/green_par_font", 20, 20, 10));
   list.push_back(Strip("fonts/handwriting_gray", 20, 32, 19));
   list.push_back(Strip("fonts/handwriting_red", 20, 32, 12));

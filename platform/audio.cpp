@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 
@@ -123,7 +124,26 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   return ok && !pcm->samples.empty();
 }
 
+// Whether every chunk of a RIFF file fits in the file. SDL's reader allocates what a chunk header
+// claims before reading it, so a damaged header of a few bytes could ask for gigabytes.
+bool WavChunksFit(const std::vector<unsigned char>& bytes) {
+  if (bytes.size() < 12) return false;
+  std::size_t at = 12;
+  while (bytes.size() - at >= 8) {
+    const std::uint32_t size = static_cast<std::uint32_t>(bytes[at + 4]) |
+                               static_cast<std::uint32_t>(bytes[at + 5]) << 8 |
+                               static_cast<std::uint32_t>(bytes[at + 6]) << 16 |
+                               static_cast<std::uint32_t>(bytes[at + 7]) << 24;
+    at += 8;
+    if (size > bytes.size() - at) return false;
+    at += size + (size & 1);  // chunks are padded to an even length
+    if (at > bytes.size()) break;  // a missing last pad byte is harmless
+  }
+  return true;
+}
+
 bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
+  if (!WavChunksFit(bytes)) return false;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (rw == nullptr) return false;
   SDL_AudioSpec wav_format;

@@ -1,121 +1,354 @@
 #include "play/hud.h"
 
-#include "core/fixed_rate_logic.h"
-#include "core/game.h"
-#include "core/globals.h"
-
 #include <cmath>
 #include <cstdio>
+
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "cards/pixie_dust.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/globals.h"
 #include "gfx/image_bank.h"
+#include "gfx/particle_generator.h"
+#include "gfx/particle_list.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
+#include "play/hud_rules.h"
 #include "play/play_effects.h"
+#include "play/play_support.h"
 #include "progress/player.h"
+#include "util/image.h"
+#include "util/strings.h"
+
+using play_support::DrawFrame;
+using play_support::PlaySound;
+using play_support::Ticks;
+
+namespace {
+
+// The player of the play screen, or none (tests may run the HUD without one).
+TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
+
+bool OwnsItem(int id) {
+  auto* p = CurrentPlayer();
+  return p && p->SaveData && id >= 0 && id < static_cast<int>(p->SaveData->AvatarItems.size()) &&
+         p->SaveData->AvatarItems[static_cast<std::size_t>(id)] != 0;
+}
+
+std::shared_ptr<TGameImage> FileImage(const std::string& name) {
+  return TGameImage::Create((Game ? Game->ImagePath : std::string()) + name, -1, 0);
+}
+
+std::shared_ptr<TGameImage> BankImage(const std::string& name) {
+  return images ? images->Find(name) : nullptr;
+}
+
+void Precache(const std::shared_ptr<TGameImage>& image) {
+  if (image && image->image) ccCreateFrames(image->image);
+}
+
+// Counts a counter down by Delta, not below 0.
+void RunDown(float& counter) {
+  if (counter > 0) {
+    counter -= Delta;
+    if (counter < 0) counter = 0;
+  }
+}
+
+}  // namespace
 
 THUD::THUD() {
-  for (int i = 0; i < IRON_COUNT; ++i) {
-    IronData[static_cast<std::size_t>(i)].Value = i + IRON_FIRST;
-    // The bag lies along the bottom left of the screen, one slot per iron.
-    IronX[static_cast<std::size_t>(i)] = 20 + i * 28;
-    IronY[static_cast<std::size_t>(i)] = 490;
-  }
+  IronsScale.fill(0.0f);
 }
 
 int THUD::LoadGlobals() {
-  FireworkColours[0].Set(255, 80, 80, 1.0f);
-  FireworkColours[1].Set(255, 220, 60, 1.0f);
-  FireworkColours[2].Set(90, 160, 255, 1.0f);
-  FireworkColours[3].Set(120, 255, 120, 1.0f);
+  FireworkColours[0] = TColor::Create(255, 150, 50, 1.0f);
+  FireworkColours[1] = TColor::Create(100, 255, 50, 1.0f);
+  FireworkColours[2] = TColor::Create(255, 70, 50, 1.0f);
+  FireworkColours[3] = TColor::Create(220, 30, 10, 1.0f);
   return 0;
 }
 
-int THUD::GetIronX() const { return IronX[0] + 17; }
-int THUD::GetIronY() const { return IronY[0] + 240; }
+int THUD::LoadImages() {
+  GolfClub = std::make_shared<TGameImage>();
+  GolfClub->LoadAnim((Game ? Game->ImagePath : std::string()) + "gamescreen/strip_clubs.png", 214, 120,
+                     0, 53, -1, 0);
+  GolfBall = BankImage("longrun_ball_large");
+  GolfBallGhost = BankImage("longrun_ball_gray_large");
+  BallGlow = BankImage("ball_glow");
+  std::printf("HUD Anims: %lld   %lld\n", GolfClub->CalcRAM() / 1024, GolfClub->CalcVRAM() / 1024);
+  Precache(GolfClub);
 
-int THUD::HoleCashBounce() {
-  HoleCashBouncing = 1;
-  return 0;
-}
-
-int THUD::StopWatchGlowEffect() {
-  ++StopWatchGlows;
-  return 0;
-}
-
-int THUD::DriveLengthChange(int n) {
-  if (FiveXReached) return 0;
-  const int old = DriveLength;
-  DriveLength += n;
-  if (old <= 5 && DriveLength >= 6) {
-    ++LongDrives;
-    return 1;
+  Cart = FileImage("gamescreen/cart.png");
+  GolfBag = FileImage("gamescreen/GolfBag.png");
+  GolfBagBack = FileImage("gamescreen/GolfBag_back.png");
+  HoleMarker = FileImage("gamescreen/Hole_Marker.png");
+  RunIndicator = FileImage("gamescreen/Run_Indicator.png");
+  ScoreSign = FileImage("gamescreen/Score_Sign.png");
+  HoleCashSign = FileImage("gamescreen/Hole_Cash_Sign.png");
+  StopWatch = FileImage("gamescreen/stopwatch.png");
+  long long ram = 0, vram = 0;
+  for (const auto& img : {Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator, ScoreSign, HoleCashSign}) {
+    ram += img->CalcRAM();
+    vram += img->CalcVRAM();
   }
+  std::printf("HUD Images: %lld   %lld\n", ram / 1024, vram / 1024);
+  for (const auto& img : {Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator, ScoreSign, HoleCashSign})
+    Precache(img);
+
+  IronsLoad();
+
+  ScoreSignFont = BankImage("score_sign_numbers_small");
+  ScoreSignPar = BankImage("score_sign_par");
+  HoleNumbersBig = BankImage("hole_numbers_big");
+  HoleNumbersSmall = BankImage("hole_numbers_small");
+  ParNumbers = BankImage("hole_marker_par_numbers");
+  DriveLabel = BankImage("Drive");
+  LongDriveLabel = BankImage("Long_Drive");
+  LongDriveLabelGlow = BankImage("Long_Drive_Glow");
+  LongDriveFont = BankImage("Long_Drive_Font");
+  LongDriveFontGlow = BankImage("Long_Drive_Font_Glow");
+  MultiplierFont = BankImage("Multiplier_Font");
+  const bool seven = OwnsItem(7);
+  FlagMultiplierLabel = BankImage(seven ? "7x" : "5x");
+  FiveXMultiplierLabel = BankImage(seven ? "7x_Multiplier_sign" : "5x_Multiplier_sign");
+  FiveXMultiplierLabelGlow = BankImage(seven ? "7x_Multiplier_sign_glow" : "5x_Multiplier_sign_glow");
+  DigitalReadoutFont = BankImage("digital_readout_font");
+  DigitalReadoutFontRed = BankImage("digital_readout_font_red");
   return 0;
 }
 
-int THUD::DriveLengthReset() {
+int THUD::ClearCounters() {
+  MultiplierAnimCounter = 0;
+  BallAnimCounter = 0;
+  FiveXAnimCounter = 0;
+  ClubGlowCounter = 0;
+  BallGlowCounter = 0;
+  StopWatchGlowCounter = 0;
+  IronsGlow.fill(0.0f);
+  IronsScale.fill(1.0f);
+  return 0;
+}
+
+int THUD::Init() {
+  ClearCounters();
+  MULLIGANX = GOLFBAGX + 7;
+  MULLIGANY = GOLFBAGY + 24;
+  HoleCashActive = 0;
+  HoleCashBounces = 0;
+  HoleCashWobble = 0;
+  HoleCashPixieDust = std::make_shared<TPixieDust>();
+  IronsMO = 0;
+  IronsGlowLength = static_cast<int>(Ticks(500));
+  LongDrive = 0;
+  DriveEnded = 0;
+  GenuineDrive = 0;
+  LastDriveLength = 0;
   DriveLength = 0;
+  Multiplier = 1.0;
+  IronSoundPlayed = 0;
+  if (OwnsItem(5)) Multiplier = static_cast<double>(1.3f);
+  MultiplierGhost = LastMultiplier = LastMultiplierGhost = Multiplier;
+  NextStockCard.reset();
+  NextStockCardWasNull = 0;
+  ClubFrame = ClubNeutralFrame;
+  FiveXReached = 0;
+  FiveXBonus = 0;
+  MaxOffset = 0;
   return 0;
 }
 
-int THUD::IronsCollide() {
-  platform::ResetCollisions(1u);
-  if (!IronImage || !IronImage->image || !GameScreen || !GameScreen->Player) return 0;
-  for (int i = 0; i < IRON_COUNT; ++i) {
-    if (GameScreen->Player->Irons[static_cast<std::size_t>(i + IRON_FIRST)] == 0) continue;
-    platform::CollideImage(IronImage->image, IronX[static_cast<std::size_t>(i)],
-                           IronY[static_cast<std::size_t>(i)], i, 0u, 1u,
-                           &IronData[static_cast<std::size_t>(i)]);
+int THUD::Kill() {
+  for (auto* img : {&Cart, &GolfBag, &GolfBagBack, &HoleMarker, &RunIndicator, &ScoreSign, &HoleCashSign,
+                    &StopWatch, &GolfClub, &GolfBall, &GolfBallGhost, &BallGlow})
+    img->reset();
+  for (int k = 0; k < IRON_COUNT; ++k) {
+    IronImages[static_cast<std::size_t>(k)].reset();
+    IronImagesMO[static_cast<std::size_t>(k)].reset();
+    IronImagesArea[static_cast<std::size_t>(k)].reset();
+    IronData[static_cast<std::size_t>(k)].reset();
   }
+  for (auto* img : {&ScoreSignFont, &ScoreSignPar, &HoleNumbersBig, &HoleNumbersSmall, &ParNumbers,
+                    &DriveLabel, &LongDriveLabel, &LongDriveLabelGlow, &LongDriveFont, &LongDriveFontGlow,
+                    &MultiplierFont, &FlagMultiplierLabel, &FiveXMultiplierLabel,
+                    &FiveXMultiplierLabelGlow, &DigitalReadoutFont, &DigitalReadoutFontRed})
+    img->reset();
+  if (HoleCashPixieDust) HoleCashPixieDust->Kill();
+  LongDriveButtonSparkles.reset();
+  return 0;
+}
+
+float THUD::GetHUDX() const { return 0.0f; }
+
+float THUD::GetHUDY() const {
+  float y = 0;
+  return y;
+}
+
+int THUD::ShakeScreen(TParticle* /*particle*/) {
+  if (HUD) HUD->MaxOffset = 3.0f;
+  return 0;
+}
+
+int THUD::MakeFirework() {
+  const auto& colour = FireworkColours[static_cast<std::size_t>(EffectsRandom.Rand(0, MAX_FIREWORKS_COLOURS - 1))];
+  const int y = EffectsRandom.Rand(50, ScreenHeight - 100);
+  const int x = EffectsRandom.Rand(50, ScreenWidth - 50);
+  FireworkParticlesMake(static_cast<float>(x), static_cast<float>(y), 50, colour);
   return 0;
 }
 
 int THUD::Manage() {
-  if (HoleCashWobble > 0) {
-    HoleCashWobble -= Delta;
-    if (HoleCashWobble < 0) HoleCashWobble = 0;
-  }
-  if (PendingIron != 0) {
-    PendingIronCounter -= Delta;
-    if (PendingIronCounter <= 0) {
-      const int k = PendingIron;
-      PendingIron = 0;
-      IronToCardEnd(k, PendingIronMulligan);
+  ManageClubSwing();
+
+  if (BallAnimCounter > 0) {
+    BallAnimCounter -= Delta;
+    if (BallAnimLength > 0)
+      Multiplier = LastMultiplier + (MultiplierGhost - LastMultiplier) *
+                                        (1.0 - static_cast<double>(BallAnimCounter) / BallAnimLength);
+    if (BallAnimCounter <= 0) {
+      BallAnimCounter = 0;
+      BallAnimFinish(0);
     }
   }
+
+  RunDown(ClubGlowCounter);
+  if (BallAnimCounter == 0) RunDown(BallGlowCounter);
+
+  for (int k = 0; k < IRON_COUNT; ++k) {
+    RunDown(IronsGlow[static_cast<std::size_t>(k)]);
+    float& s = IronsScale[static_cast<std::size_t>(k)];
+    if (k != IronsMO - 2 && s > 1.0f) {
+      s -= 0.01f * Delta;
+      if (s < 1.0f) s = 1.0f;
+    }
+  }
+
+  RunDown(StopWatchGlowCounter);
+  if (StopWatchScale > 1.0f) {
+    StopWatchScale -= 0.0025f * Delta;
+    if (StopWatchScale < 1.0f) StopWatchScale = 1.0f;
+  }
+
+  if (MaxOffset > 0) {
+    MaxOffset -= 0.04f * Delta;
+    // 3.0 runs out on the 75th whole tick; single precision leaves a remainder far below a pixel.
+    if (MaxOffset <= 1e-4f) {
+      MaxOffset = 0;
+      platform::SetOrigin(0, 0);
+    } else {
+      const float oy = static_cast<float>(EffectsRandom.Rnd(-MaxOffset, MaxOffset));
+      const float ox = static_cast<float>(EffectsRandom.Rnd(-MaxOffset, MaxOffset));
+      platform::SetOrigin(ox, oy);
+    }
+  }
+
+  if (FiveXAnimCounter > 0) {
+    FiveXAnimCounter -= Delta;
+    const int k = EffectsRandom.Rand(1, 1000);
+    if (k < 70.0f * Delta && FiveXAnimCounter < Ticks(7000)) MakeFirework();
+    if (FiveXAnimCounter <= 0) {
+      platform::SetOrigin(0, 0);
+      FiveXAnimCounter = 0;
+      if (Game) Game->SpecialChannel.reset();
+      LongDriveAnimFinish();
+    }
+  }
+
+  ManageHoleCashSign();
+
+  if (LongDriveButtonSparkles && LongDriveButtonSparkles->Manage() != 0) LongDriveButtonSparkles.reset();
   return 0;
 }
 
-float THUD::TimeCalc() const {
-  if (!GameScreen || !GameScreen->Player) return 0;
-  const auto& p = *GameScreen->Player;
-  const double msPerTick = Game && Game->FixedRateLogic ? Game->FixedRateLogic->MS : 5.0;
-  const double left = static_cast<double>(p.TimeLimit) - p.TimeTaken * msPerTick;
-  if (left <= 0) return 0;
-  return static_cast<float>(std::ceil(left / 1000.0) * 1000.0);
+int THUD::ManageClubSwing() {
+  if (MultiplierAnimCounter <= 0) return 0;
+  const int L = LastDriveLength;
+  const int N = ClubNeutralFrame;
+  const int F = ClubFramesTotal;
+  MultiplierAnimCounter -= Delta;
+  const float C = MultiplierAnimCounter;
+  const int T = static_cast<int>(Ticks(LD_SWINGBACK_TIME * L + LD_SWINGTHROUGH_TIME));
+  if (C < T) {
+    const float r = GetDistanceRatio(L);
+    const int back = ccRound(N - r * N);
+    const float backLen = Ticks(LD_SWINGBACK_TIME * L);
+    const int t1 = static_cast<int>(T - backLen);
+    if (C > t1) {
+      if (IronSoundPlayed == 0) {
+        IronSoundPlayed = 1;
+        if (GameGrid) PlaySound(GameGrid->LongDriveIronSound, 1.0f);
+      }
+      ClubFrame = N - ccRound((N - back) * (1.0f - (C - t1) / backLen));
+      ClubGlowLength = static_cast<int>(Ticks(500));
+      ClubGlowCounter = static_cast<float>(ClubGlowLength);
+    } else if (C < t1) {
+      if (SwishNoisePlayed == 0) {
+        SwishNoisePlayed = 1;
+        if (GameGrid) PlaySound(GameGrid->SwishSound, 1.0f);
+      }
+      const int end = 5 + ccRound(N + r * (F - (N + 1) - 5));
+      const float t2 = t1 - Ticks(120);
+      const int t3 = static_cast<int>(Ticks(static_cast<int>(120 + 180 * r)));
+      if (C > t2) {
+        const int previous = ClubFrame;
+        ClubFrame = end - ccRound((end - back) * (C - t2) / Ticks(120));
+        if (ClubFrame > previous && ClubFrame >= N + 5) BallAnimStart(r);
+      } else if (C >= t3) {
+        ClubFrame = end;
+      } else if (t3 > 0) {
+        ClubFrame = static_cast<int>(N + std::floor((end - N) * C / t3));
+      }
+    }
+  }
+  if (MultiplierAnimCounter <= 0) {
+    MultiplierAnimCounter = 0;
+    ClubFrame = N;
+  }
+  return 0;
 }
 
-int THUD::GetMultiplierStrings(double multiplier, std::string& whole, std::string& tenths) {
-  const bool item7 = GameScreen && GameScreen->Player && GameScreen->Player->SaveData->AvatarItems[7] == 1;
-  const std::string top = item7 ? "7" : "5";
-  if (multiplier >= 3.0) {
-    whole = top;
-    tenths = "0";
-    return 0;
+int THUD::ManageHoleCashSign() {
+  if (HoleCashBounces > 0) {
+    HoleCashSignY += HoleCashSignYSpeed * Delta;
+    if (HoleCashSignY >= -20.0f) {
+      HoleCashBounces -= 1;
+      const float volume = HoleCashBounces == 2 ? 1.0f : HoleCashBounces == 1 ? 0.5f : 0.25f;
+      if (GameGrid) PlaySound(GameGrid->CashSignSound, volume);
+      if (HoleCashBounces == 0) {
+        HoleCashSignY = -20.0f;
+      } else {
+        HoleCashSignYSpeed = (0.0f - HoleCashSignYSpeed) / 2.5f;
+        HoleCashSignY = -20.01f;
+      }
+    }
+    HoleCashSignYSpeed += 0.04f * Delta;
+    if (HoleCashPixieDust) HoleCashPixieDust->y = static_cast<int>(HoleCashSignY);
   }
-  char text[64];
-  std::snprintf(text, sizeof text, "%.6f", multiplier);
-  const std::string s = text;
-  const auto dot = s.find('.');
-  whole = s.substr(0, dot);
-  const double decimals = multiplier - std::floor(multiplier);
-  int t = static_cast<int>(std::floor(decimals * 10 + 0.05));
-  if (t >= 10) {
-    t = 0;
-    whole = std::to_string(std::stoi(whole) + 1);
-    if (whole == "3") whole = top;
-  }
-  tenths = std::to_string(t);
+  if (HoleCashPixieDust) HoleCashPixieDust->Manage();
+  RunDown(HoleCashWobble);
   return 0;
+}
+
+int THUD::Draw() {
+  const float y0 = GetHUDY();
+  platform::SetBlend(platform::BLEND_ALPHA);
+  platform::SetColor(255, 255, 255);
+  platform::SetAlpha(1.0f);
+  DrawFrame(Cart, static_cast<float>(CARTX), static_cast<float>(CARTY));
+  DrawFrame(GolfBagBack, static_cast<float>(GOLFBAGX - 1), static_cast<float>(GOLFBAGY - 14));
+  IronsDraw();
+  if (IronParticles) IronParticles->Draw();
+  DrawFrame(GolfBag, static_cast<float>(GOLFBAGX), static_cast<float>(GOLFBAGY));
+  DrawFrame(HoleMarker, 5.0f, y0);
+  if (auto* p = CurrentPlayer(); p && p->TimeLimit > 0) StopWatchDraw(y0);
+  DrawFrame(RunIndicator, static_cast<float>(LONGRUNX - 10), LONGRUNY + y0);
+  DrawFrame(ScoreSign, static_cast<float>(SCORESIGNX), static_cast<float>(SCORESIGNY));
+  ScoreDraw(33.0f, 504.0f);
+  HoleCashDraw(y0);
+  DriveLengthDraw(573.0f, 60.0f + y0);
+  LevelDraw(y0);
+  return 1;
 }

@@ -1,76 +1,199 @@
 #pragma once
-// The play screen's heads-up display: the targets of the token flights, the golf bag of irons,
-// the run of cards played without the stock and its multiplier.
+// The play screen's heads-up display: the golf cart with the bag of irons, the hole marker, the
+// score sign with the avatar, the hole-cash sign, the stopwatch of timed holes, the run indicator
+// with the long-drive club and ball, the 5x celebration and the screen shake. It also keeps the run
+// (the drive) and the winnings multiplier of the hole being played.
+//
+// One object per hole, in the global HUD: the play screen makes it at every hole start, calls
+// LoadImages, then Init (after the player's per-hole reset), then sets FlagLevel; each logic tick
+// it calls Manage (after TPlayer::Manage), each frame Draw, and Kill when it drops the hole.
+// Counters are logic ticks (float, run down by Delta); lengths are whole ticks; positions are
+// logical screen pixels.
 
 #include <array>
 #include <memory>
 #include <string>
 
-#include "cards/game_grid.h"
+#include "cards/iron_data.h"
 #include "util/types.h"
 
+class TCard;
 class TGameImage;
+class TParticle;
+class TParticleGenerator;
+class TPixieDust;
 
 class THUD {
  public:
-  static constexpr int IRON_COUNT = 8;  // irons 2..9
+  static constexpr int IRON_COUNT = 8;  // irons 2..9, slot = iron number - 2
 
-  int FlagLevel = 1;        // the hole shown; unchanged when the level advances after a hole
-  double Multiplier = 1.0;  // the run multiplier, 1.0 to 3.0
-  int HOLECASHX = 660, HOLECASHY = 40;
-  int CASHX = 700, CASHY = 560;
-  int STOPWATCHX = 20, STOPWATCHY = 20;
-  std::shared_ptr<TGameImage> StopWatch;
-  float HoleCashWobble = 0;
-  int HoleCashWobbleLength = 0;
-  int HoleCashBouncing = 0;
-  int DriveLength = 0;
-  int DriveEnded = 0;
-  int FiveXReached = 0;
-  int LongDrives = 0;  // long drives begun in this hole
-  int IronsMO = 0;     // iron under the pointer, 0 for none
-  std::array<float, IRON_COUNT> IronsScale{1, 1, 1, 1, 1, 1, 1, 1};
-  // The bag: identity and place of each iron (index iron number - 2), and the picture of the irons
-  // (one frame per iron).
-  std::array<TIronData, IRON_COUNT> IronData{};
-  std::array<int, IRON_COUNT> IronX{}, IronY{};
-  std::shared_ptr<TGameImage> IronImage;
-  int StopWatchGlows = 0;
-  // A bag iron on its way out of its slot (IronPlayed): its number, whether for a mulligan, and
-  // the ticks left.
-  int PendingIron = 0;
-  int PendingIronMulligan = 0;
-  float PendingIronCounter = 0;
+  // Milliseconds of the long-drive sequence: the opening pause, the back-swing per card of the
+  // drive, the swing through with its return, and the ball's flight.
+  static constexpr int LD_PARTICLE_TIME = 300;
+  static constexpr int LD_SWINGBACK_TIME = 15;
+  static constexpr int LD_SWINGTHROUGH_TIME = 600;
+  static constexpr int LD_BALL_TIME = 300;
+  static constexpr int MAX_FIREWORKS_COLOURS = 4;
 
-  // The rise of the run multiplier earned by a run of n cards (index n, 0..23; longer runs use the
-  // last entry). A fixed table of the program.
+  // The rise of the multiplier earned by a run of n cards (index n; runs over 23 use the last).
   static constexpr std::array<double, 24> MultiplierArray{
       0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6,
       0.7, 0.8, 0.9, 1.0, 1.2, 1.4, 1.6, 1.8, 2.0, 2.3, 2.6, 3.0};
+  // The firework colours, filled once by LoadGlobals; the intro's fireworks use them too.
+  static inline std::array<std::shared_ptr<TColor>, MAX_FIREWORKS_COLOURS> FireworkColours{};
 
-  // The colours of the HUD's fireworks, made once at start-up by LoadGlobals.
-  static inline std::array<TColor, 4> FireworkColours{};
+  // ---- Images: null until LoadImages, null again after Kill ----
+  std::shared_ptr<TGameImage> Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator, ScoreSign,
+      HoleCashSign, StopWatch, GolfClub, GolfBall, GolfBallGhost, BallGlow;
+  std::shared_ptr<TGameImage> ScoreSignFont, ScoreSignPar, HoleNumbersBig, HoleNumbersSmall,
+      ParNumbers, DriveLabel, LongDriveLabel, LongDriveLabelGlow, LongDriveFont, LongDriveFontGlow,
+      MultiplierFont, FlagMultiplierLabel, FiveXMultiplierLabel, FiveXMultiplierLabelGlow,
+      DigitalReadoutFont, DigitalReadoutFontRed;
+
+  // ---- Hole number and layout ----
+  int FlagLevel = 1;  // the hole shown on the marker; the play screen sets it at hole start
+  int HOLECASHX = 359, HOLECASHY = 64;  // where cash tokens land (the hole-cash sign)
+  int CASHX = 88, CASHY = 520;          // where penalty tokens start (the score sign)
+  int STOPWATCHX = 193, STOPWATCHY = 0;
+  int SCORESIGNX = 9, SCORESIGNY = 435;
+  int GOLFBAGX = 538, GOLFBAGY = 551;  // top-left of the front of the bag
+  int MULLIGANX = 0, MULLIGANY = 0;    // the play screen's mulligan button; set by Init
+  int CARTX = 545, CARTY = 430;
+  int IRONSX = 555, IRONSY = 555;  // reference point of the iron flights
+  int LONGRUNX = 435, LONGRUNY = 0;  // the run indicator (drawn 10 pixels further left)
+
+  // ---- Hole-cash sign ----
+  int HoleCashActive = 0;  // 1 once the sign has dropped in this hole (saved with the hole)
+  int HoleCashBounces = 0;  // floor contacts still to come
+  int HoleCashSignX = 300;
+  float HoleCashSignY = 0;       // top edge; rests at -20
+  float HoleCashSignYSpeed = 0;  // pixels per tick, downwards
+  float HoleCashWobble = 0;      // ticks left of the shake after a token hit
+  int HoleCashWobbleLength = 0;  // ticks
+  std::shared_ptr<TPixieDust> HoleCashPixieDust;
+
+  // ---- Bag and stopwatch ----
+  int IronsMO = 0;  // iron number under the pointer, 0 for none (written by the play field)
+  std::array<std::shared_ptr<TGameImage>, IRON_COUNT> IronImages{}, IronImagesMO{}, IronImagesArea{};
+  std::array<int, IRON_COUNT> Irons_X{}, Irons_Y{};
+  std::array<std::shared_ptr<TIronData>, IRON_COUNT> IronData{};
+  std::array<float, IRON_COUNT> IronsGlow{};
+  int IronsGlowLength = 0;
+  std::array<float, IRON_COUNT> IronsScale{};
+  float StopWatchGlowCounter = 0;
+  int StopWatchGlowLength = 0;
+  float StopWatchScale = 1.0f;
+
+  // ---- Run and multiplier ----
+  int LongDrive = 0;      // 1 from the 6th card of a run until a later run ends short
+  int DriveEnded = 0;     // 1 after the player ended a long drive with End Drive
+  int GenuineDrive = 0;   // the running sequence was started by End Drive (not a wild shot)
+  int LastDriveLength = 0;
+  int DriveLength = 0;    // cards in the current run
+  double Multiplier = 0.0;       // in force (eased towards MultiplierGhost while the ball flies)
+  double MultiplierGhost = 0.0;  // pending
+  double Margin = static_cast<double>(0.00001f);  // tolerance of the threshold tests
+  double LastMultiplier = 0.0;       // Multiplier when the last ball flight started
+  double LastMultiplierGhost = 0.0;  // MultiplierGhost before its latest change by the run
+  std::shared_ptr<TCard> NextStockCard;  // turned onto the foundation when the drive ends
+  int NextStockCardWasNull = 0;
+
+  // ---- Club, ball and celebration ----
+  int ClubFrame = 0;
+  int ClubNeutralFrame = 26;
+  int ClubFramesTotal = 53;
+  float ClubGlowCounter = 0;
+  int ClubGlowLength = 0;
+  int IronSoundPlayed = 0;
+  float MultiplierAnimCounter = 0;
+  int MultiplierAnimLength = 0;
+  float BallAnimCounter = 0;
+  int BallAnimLength = 0;
+  int BallAnimReverse = 0;
+  float BallGlowCounter = 0;
+  int BallGlowLength = 0;
+  int FiveXReached = 0;
+  int FiveXBonus = 0;  // cards of the current long drive so far; also the cash of its token
+  float FiveXAnimCounter = 0;
+  float MaxOffset = 0;  // amplitude of the screen shake, pixels
+  std::shared_ptr<TParticleGenerator> LongDriveButtonSparkles;
+  int SwishNoisePlayed = 0;
 
   THUD();
-  // Builds the HUD's fixed tables. Returns 0.
-  static int LoadGlobals();
+  THUD(const THUD&) = delete;
+  THUD& operator=(const THUD&) = delete;
 
-  // The point of the golf bag to which the next collected iron flies.
-  int GetIronX() const;
-  int GetIronY() const;
-  int HoleCashBounce();
-  int StopWatchGlowEffect();
-  // Adds n to the run; 1 when this change took it from 5 or less to 6 or more.
-  int DriveLengthChange(int n);
-  int DriveLengthReset();
-  // Writes every held iron's picture into collision layer 1, tagged with its TIronData.
-  int IronsCollide();
-  // One tick of the sign wobble and of an iron leaving the bag.
+  // Fills FireworkColours; once, by the first loading stage.
+  static int LoadGlobals();
+  // Loads the HUD's files and looks up its bank images (prints "HUD Anims: " and "HUD Images: ").
+  // A missing file is fatal through the image loader.
+  int LoadImages();
+  // Prepares the HUD for a new hole.
+  int Init();
+  // Stops every animation counter.
+  int ClearCounters();
+  // Lets go of the images, the bag's slots and the sparkles.
+  int Kill();
+  float GetHUDX() const;
+  // The slide of the top of the HUD: 0 in place, down to -135 while hidden.
+  float GetHUDY() const;
+
+  // One logic tick; returns 0.
   int Manage();
-  // Milliseconds left on a timed hole (limit minus time taken), 0 when run out, rounded up to a
-  // whole second.
+  // Draws the whole HUD; returns 1.
+  int Draw();
+  // Starts a screen shake on the global HUD (the particle is ignored; may be null).
+  static int ShakeScreen(TParticle* particle);
+  // One firework burst at a random place.
+  int MakeFirework();
+
+  // ---- Run, long drive and multiplier ----
+  // Adds n to the run (1 per played card, -1 from a mulligan); 1 when it started a long drive.
+  int DriveLengthChange(int n);
+  // Ends the run: a long drive starts its club-and-ball sequence.
+  int DriveLengthReset();
+  int FirstLongDrive();
+  int LongDriveAnimStart();
+  // The ball has landed: commits the pending multiplier (flag 0: may start the 5x celebration).
+  int BallAnimFinish(int flag);
+  int LongDriveAnimFinish();
+  int LongDriveUnlockCourse();
+  // Wild-shot changes of the pending multiplier; each sends the ball along its path.
+  int MultiplierBoost(float amount);
+  int MultiplierDrop(float amount);
+  float GetDistanceRatio(int length) const;
+  // The two parts of the multiplier as drawn on the ball ("5" and "0" at the top level).
+  int GetMultiplierStrings(double x, std::string& whole, std::string& frac) const;
+
+  // ---- Ball, readout and celebration ----
+  int BallAnimStart(float ratio);
+  int BallAnimStartReverse();
+  int FiveXAnimStart();
+  int DriveLengthDraw(float x, float y);
+
+  // ---- Signs, stopwatch and hole marker ----
+  int ScoreDraw(float x, float y);
+  int LevelDraw(float yOffset);
+  // Drops the hole-cash sign in, once per hole.
+  int HoleCashBounce();
+  int HoleCashDraw(float yOffset);
+  int StopWatchDraw(float yOffset);
+  int TimeDraw(float yOffset);
+  // Time left of a timed hole in ms, raised to a whole second; 0 once the time is up.
   float TimeCalc() const;
-  // The multiplier as its whole part and one decimal digit; 3.0 or more reads "5" and "0" ("7"
-  // with avatar item 7). Returns 0.
-  static int GetMultiplierStrings(double multiplier, std::string& whole, std::string& tenths);
+  // A stopwatch token has landed: rings, sparkles, glow and swell.
+  int StopWatchGlowEffect();
+
+  // ---- Golf bag ----
+  int IronsLoad();
+  int IronDraw(int n);
+  int IronsDraw();
+  // Puts the mask of every held iron into collision layer 1, tagged with its slot's TIronData.
+  int IronsCollide();
+  int GetIronX() const { return IRONSX; }
+  int GetIronY() const { return IRONSY; }
+
+ private:
+  int ManageClubSwing();
+  int ManageHoleCashSign();
 };

@@ -30,6 +30,19 @@ class TCreditsScreen : public TScreen {
   std::shared_ptr<TBitmapFont> LabelFont;
   std::shared_ptr<TBitmapFont> DataFont;
 
+  // One line of the page: a caption, a name, or a line of a wrapped name list, at its y (the
+  // column is centred on x 401).
+  static constexpr int KIND_CAPTION = 0;
+  static constexpr int KIND_NAME = 1;
+  static constexpr int KIND_LIST = 2;
+  struct TLine {
+    std::string text;
+    double y = 0;
+    int kind = KIND_CAPTION;
+  };
+  // The page's lines from the captions and names loaded, top to bottom.
+  std::vector<TLine> Layout() const;
+
   int Load() override;
   int Start() override;
   int Kill() override;

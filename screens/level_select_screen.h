@@ -108,6 +108,8 @@ class TLevelSelectScreen : public TScreen {
   static int CourseShotIndex(const std::string& backgroundImage);
   // The scroll bar's maximum for a list of `courses` rows (never below 0).
   static int ScrollMax(int courses);
+  // A best score against par as shown: "E" for par, else signed ("-2", "+3").
+  static std::string ScoreText(int score);
   // The twelve-hour form of a stored best-score time; a time not written hh:mm is kept as stored.
   static std::string ScoreTimeText(const std::string& time);
 };

@@ -245,7 +245,12 @@ int TScoreCardScreen::DrawHoleStatGrid() {
 
   // Multiplier and longest drive.
   std::string whole, tenths;
-  THUD::GetMultiplierStrings(HUD ? HUD->Multiplier : 1.0, whole, tenths);
+  if (HUD) {
+    HUD->GetMultiplierStrings(HUD->Multiplier, whole, tenths);
+  } else {
+    whole = "1";
+    tenths = "0";
+  }
   DrawHand(gray, whole, 265, 418);
   pen = static_cast<float>(static_cast<int>(265 + HandWidth(whole) + 2));
   DrawGlyph(gray, kPoint, pen - static_cast<float>(HandwritingOffsets[kPoint]), 418);

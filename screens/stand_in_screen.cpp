@@ -30,6 +30,6 @@ int TStandInScreen::Draw() {
 }
 
 int TStandInScreen::SetEscDestination() {
-  Game->DestinationTScreen = TitleScreen;
+  Game->DestinationTScreen = Destination ? Destination : std::static_pointer_cast<TScreen>(TitleScreen);
   return 0;
 }

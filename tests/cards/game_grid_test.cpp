@@ -199,39 +199,48 @@ TEST_F(GameGridTest, AnIronOnTheLayoutIsCollectedOnce) {
   ClickCard(iron);
   EXPECT_EQ(GameGrid->CardsLeft, 1);
   EXPECT_EQ(GameScreen->CardToIronAnim, 1);
-  Ticks(50);
+  // The flight, then the morph (1125 ms) and the fall into the bag (210 ms).
+  Ticks(30);
+  EXPECT_EQ(GameScreen->Player->Irons[5], 0);
+  Ticks(267);
   EXPECT_EQ(GameScreen->Player->Irons[5], 1);
   EXPECT_FALSE(CardList->Contains(iron.get()));
   EXPECT_EQ(GameScreen->CardToIronAnim, 0);
 }
 
 TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
-  auto img = std::make_shared<TGameImage>();
-  img->image = platform::CreateImage(20, 60, THUD::IRON_COUNT);
-  ASSERT_TRUE(img->image);
-  for (int f = 0; f < THUD::IRON_COUNT; ++f) {
-    auto pix = img->image->LockFrame(f);
+  // Each slot's mask: a solid 20 x 60 picture, the slots side by side in the pointer band.
+  for (int k = 0; k < THUD::IRON_COUNT; ++k) {
+    auto img = std::make_shared<TGameImage>();
+    img->image = platform::CreateImage(20, 60, 1);
+    ASSERT_TRUE(img->image);
+    auto pix = img->image->LockFrame(0);
     ASSERT_TRUE(pix);
     pix->Fill(0xFFFFFFFFu);
-    img->image->UnlockFrame(f);
+    img->image->UnlockFrame(0);
+    img->w = 20;
+    img->h = 60;
+    const auto i = static_cast<std::size_t>(k);
+    HUD->IronImagesArea[i] = img;
+    HUD->IronData[i] = std::make_shared<TIronData>();
+    HUD->IronData[i]->Value = k + 2;
+    HUD->Irons_X[i] = 520 + 28 * k;
+    HUD->Irons_Y[i] = 490;
   }
-  img->w = 20;
-  img->h = 60;
-  HUD->IronImage = img;
   GameScreen->Player->Irons[4] = 1;
   auto layout = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
   layout->ID = 1;
   GameGrid->CardsLeft = 1;
   SetFoundation(9);
-  const int ix = HUD->IronX[2] + 5;  // iron 4
-  const int iy = HUD->IronY[2] + 5;
+  const int ix = HUD->Irons_X[2] + 5;  // iron 4
+  const int iy = HUD->Irons_Y[2] + 5;
   ASSERT_GT(iy, 480);
   // Hover: the iron grows towards its full size.
   Tick(ix, iy, false);
   EXPECT_EQ(HUD->IronsMO, 4);
   EXPECT_GT(HUD->IronsScale[2], 1.0f);
   // An iron the player does not hold: no hover.
-  Tick(HUD->IronX[3] + 5, iy, false);
+  Tick(HUD->Irons_X[3] + 5, iy, false);
   EXPECT_EQ(HUD->IronsMO, 0);
   // With no layout card left the bag is shut.
   GameGrid->CardsLeft = 0;
@@ -246,7 +255,8 @@ TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
   EXPECT_EQ(GameScreen->Player->SaveData->CourseIronsUsed, 1);
   EXPECT_EQ(GameScreen->Player->SaveData->CareerStats->IronsPlayed->Value, 1);
   Tick(ix, iy, false);
-  Ticks(30);
+  // The iron rises out of the bag (140 ms) and changes back into a card (750 ms).
+  Ticks(180);
   ASSERT_TRUE(GameGrid->IronCard);
   EXPECT_EQ(GameGrid->IronCard->Value, 4);
   EXPECT_EQ(GameGrid->IronCard->FromBag, 1);
@@ -383,7 +393,7 @@ TEST_F(StockSpecialsTest, AnIronFromTheStockFliesIntoTheBag) {
   EXPECT_EQ(GameGrid->IronOriginalX, GameGrid->STOCKX);
   EXPECT_EQ(GameScreen->CardToIronAnim, 1);
   EXPECT_GT(iron->IronToBagCounter, 0);
-  Ticks(60);
+  Ticks(330);
   EXPECT_EQ(GameScreen->Player->Irons[6], 1);
   EXPECT_FALSE(CardList->Contains(iron.get()));
   EXPECT_EQ(iron->CardType, CARDTYPE_NONE);
@@ -400,14 +410,15 @@ TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
   auto iron = StockOf(CARDTYPE_IRON, 6);
   SetFoundation(8);
   ClickCard(iron);
-  Ticks(130);
+  Ticks(400);
   ASSERT_EQ(GameGrid->LastMoveWasIronToBag, 6);
   ASSERT_FALSE(CardList->Contains(iron.get()));
   ASSERT_EQ(GameScreen->Player->Irons[6], 1);
   GameScreen->MulliganStart();
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_IRON_TO_STOCK);
   EXPECT_EQ(GameScreen->Player->Irons[6], 0);  // the iron leaves the bag
-  Ticks(120);
+  // Out of the bag (140 ms), back into a card (750 ms) and into the stock (380 ms).
+  Ticks(260);
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
   auto back = CardList->StockTopFind();
   ASSERT_TRUE(back);

@@ -35,9 +35,11 @@ class PlayFixture : public testing::Test {
     Game->Particles = 0;
     GameScreen = std::make_shared<TGameScreen>();
     HUD = std::make_shared<THUD>();
+    HUD->Init();
     TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
     GameGrid = TGameGrid::Create();
     GameGrid->Rng.Seed(1234);
+    ParticleListsClear();
   }
 
   void TearDown() override {
@@ -47,6 +49,7 @@ class PlayFixture : public testing::Test {
     PlayList.reset();
     TokenGeneratorList.reset();
     HUD.reset();
+    ParticleListsClear();
     GameScreen.reset();
     Game.reset();
     ShowErrors = savedShowErrors_;
@@ -82,6 +85,9 @@ class PlayFixture : public testing::Test {
     Game->Mouse->y = y;
     Game->Mouse->mb = held ? 1 : 0;
     GameScreen->ManageAll();
+    // The iron morphs chain through these layers, which the play screen runs each tick.
+    AnimatedParticles->Manage();
+    IronParticles->Manage();
   }
 
   // A press and release over the centre of a card (two ticks).

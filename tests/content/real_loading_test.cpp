@@ -147,8 +147,8 @@ TEST_F(RealLoadingTest, TheImageBankHoldsItsSeventyThreeImagesWithStripsAndHandl
                 {"HOLE_NUMBERS_BIG", 13, 24, 38},        {"HOLE_NUMBERS_SMALL", 2, 23, 20},
                 {"HOLE_MARKER_PAR_NUMBERS", 15, 24, 32}, {"SCORE_SIGN_NUMBERS_SMALL", 17, 14, 20},
                 {"LONG_DRIVE_FONT", 10, 30, 52},         {"LONG_DRIVE_FONT_GLOW", 10, 30, 52},
-                {"MULTIPLIER_FONT", 12, 14, 20},         {"DIGITAL_READOUT_FONT", 11, 12, 20},
-                {"DIGITAL_READOUT_FONT_RED", 11, 12, 20}, {"GREEN_PAR_FONT", 10, 20, 20},
+                {"MULTIPLIER_FONT", 12, 14, 20},         {"DIGITAL_READOUT_FONT", 11, 10, 20},
+                {"DIGITAL_READOUT_FONT_RED", 11, 10, 20}, {"GREEN_PAR_FONT", 10, 20, 20},
                 {"HANDWRITING_GRAY", 19, 20, 32},        {"HANDWRITING_RED", 12, 20, 32}};
   for (const auto& s : strips) {
     const auto image = images->Find(s.name);

@@ -3,7 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/files.h"
 
 #include "platform/system.h"
 #include "tests/platform/test_media.h"
@@ -126,6 +132,28 @@ TEST(AudioTest, OpenAlChannelsFollowPlayPauseAndStop) {
   platform::AudioClose();
   EXPECT_TRUE(platform::AudioIsSilent());
   platform::SetHeadless(true);
+}
+
+// A WAV whose chunk header claims more bytes than the file holds is refused before it is decoded
+// (the decoder would first allocate what the header claims: gigabytes for a few damaged bytes).
+TEST(AudioTest, WavChunksLongerThanTheFileAreRefused) {
+  ASSERT_TRUE(test_media::WriteWav(TempPath("whole.wav"), 50));
+  std::ifstream in(TempPath("whole.wav"), std::ios::binary);
+  std::vector<unsigned char> whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ASSERT_GT(whole.size(), 44u);
+  ASSERT_NE(platform::LoadSound(TempPath("whole.wav")), nullptr);
+  // Find the data chunk's size field and claim ever more than is there.
+  std::size_t data = 12;
+  while (data + 8 <= whole.size() && std::memcmp(&whole[data], "data", 4) != 0) {
+    data += 8 + (whole[data + 4] | whole[data + 5] << 8 | whole[data + 6] << 16 | whole[data + 7] << 24);
+  }
+  ASSERT_LE(data + 8, whole.size());
+  for (const std::uint32_t claim : {0xFFFFFF00u, 0x7FFFFFFFu, static_cast<std::uint32_t>(whole.size())}) {
+    auto bytes = whole;
+    for (int i = 0; i < 4; ++i) bytes[data + 4 + i] = static_cast<unsigned char>(claim >> (8 * i));
+    ASSERT_TRUE(platform::WriteFileAtomic(TempPath("damaged.wav"), bytes));
+    EXPECT_EQ(platform::LoadSound(TempPath("damaged.wav")), nullptr) << claim;
+  }
 }
 
 TEST(AudioTest, NoneDriverIsSilentByChoice) {

@@ -133,14 +133,20 @@ void AddHud(Registry& r) {
   r["graphics/fonts/multiplier_font.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, DigitsAnd({"x", "."}), Face::SansNarrowBold, 17, pal::BrassLight, &outline, 1.0);
   };
+  // The run is drawn with a spacing of the cell width less 11 (less 14 after a leading "1"), so
+  // each glyph, outline included, stays within 19 pixels of its cell's middle.
   r["graphics/fonts/long_drive_font.png"] = [](Canvas& c, const PictureFile& s) {
-    Strip(c, s, Digits(), Face::Bookman, 44, pal::BrassLight, &outline, 2.0);
+    Strip(c, s, Digits(), Face::Bookman, 42, pal::BrassLight, &outline, 1.6, 0.62);
   };
   r["graphics/fonts/long_drive_font_glow.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [&](cairo_t* cr, int i) {
-      SetFont(cr, Face::Bookman, 44);
+      SetFont(cr, Face::Bookman, 42);
       const Rgb halo = WithAlpha(Hex(0xFFE27A), 0.55);
-      CentredText(cr, std::to_string(i), s.cell_w / 2.0, s.cell_h / 2.0, halo, &halo, 4.0);
+      cairo_save(cr);
+      cairo_translate(cr, s.cell_w / 2.0, s.cell_h / 2.0);
+      cairo_scale(cr, 0.62, 1);
+      CentredText(cr, std::to_string(i), 0, 0, halo, &halo, 3.0);
+      cairo_restore(cr);
     });
   };
   r["graphics/fonts/drive.png"] = [](Canvas& c, const PictureFile&) {

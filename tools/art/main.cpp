@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
   art::AddCards(reg);
   art::AddBackgrounds(reg);
   art::AddHud(reg);
+  art::AddHudPlay(reg);
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);

@@ -24,6 +24,7 @@ using Registry = std::map<std::string, Drawer>;
 void AddCards(Registry& r);
 void AddBackgrounds(Registry& r);
 void AddHud(Registry& r);
+void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);

@@ -103,7 +103,7 @@ void PaperPanel(cairo_t* cr, double x, double y, double w, double h) {
 
 // Pastes a picture drawn by another drawer (an 800 x 600 scene) scaled into the rectangle.
 void PasteScene(cairo_t* cr, const Registry& r, const std::string& path, double x, double y,
-                double w, double h) {
+                double w, double h, double sx = 0, double sy = 0, double sw = 800, double sh = 600) {
   auto it = r.find(path);
   if (it == r.end()) return;
   Canvas scene(800, 600, 1);
@@ -119,8 +119,8 @@ void PasteScene(cairo_t* cr, const Registry& r, const std::string& path, double 
   cairo_rectangle(cr, x, y, w, h);
   cairo_clip(cr);
   cairo_translate(cr, x, y);
-  cairo_scale(cr, w / 800.0, h / 600.0);
-  cairo_set_source_surface(cr, s, 0, 0);
+  cairo_scale(cr, w / sw, h / sh);
+  cairo_set_source_surface(cr, s, -sx, -sy);
   cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
   cairo_paint(cr);
   cairo_restore(cr);
@@ -321,14 +321,6 @@ void Logo(Canvas& c) {
   GolfBall(cr, 80, 80, 8);
   // a golf ball resting on the board's lower edge
   GolfBall(cr, 470, 196, 13);
-  // the cup ribbon under the sign
-  cairo_move_to(cr, 150, 206);
-  cairo_curve_to(cr, 200, 236, 310, 236, 360, 206);
-  cairo_line_to(cr, 352, 222);
-  cairo_curve_to(cr, 300, 246, 210, 246, 158, 222);
-  cairo_close_path(cr);
-  SetColor(cr, pal::Fairway);
-  cairo_fill(cr);
 }
 
 void TitleBackground(cairo_t* cr, const Registry& r) {
@@ -359,11 +351,17 @@ void TitleBackground(cairo_t* cr, const Registry& r) {
     cairo_fill(cr);
     cairo_pattern_destroy(q);
   }
-  // the low wooden rails where the menu buttons hang
-  for (double x : {118.0, 500.0}) {
-    SoftShadow(cr, x + 3, 472, 180, 94, 10, 0.3, 4);
-    RoundedRect(cr, x, 468, 180, 94, 10);
-    SetColor(cr, Hex(0x2A1C10, 0.45));
+  // two signposts on which the menu buttons hang, left and right of the play button
+  for (double x : {116.0, 498.0}) {
+    for (double px : {x + 22, x + 136}) {
+      cairo_rectangle(cr, px, 540, 12, 60);
+      SetColor(cr, pal::DarkWood);
+      cairo_fill(cr);
+    }
+    SoftShadow(cr, x + 4, 470, 170, 96, 12, 0.35, 4);
+    WoodBoard(cr, x, 466, 170, 96, 12, 0.0);
+    RoundedRect(cr, x + 9, 475, 152, 78, 7);
+    SetColor(cr, Hex(0x1A120A, 0.35));
     cairo_fill(cr);
   }
 }
@@ -590,7 +588,8 @@ void TractionBar(Canvas& c) {
 // A course photograph: the course's scene, seen small, with a slight warm print tone.
 void CoursePhoto(Canvas& c, const Registry& r, const std::string& scene) {
   cairo_t* cr = c.cr();
-  PasteScene(cr, r, "graphics/backgrounds/" + scene + ".jpg", 0, 0, c.w(), c.h());
+  // the horizon and the fairway before it, where each scene shows its character
+  PasteScene(cr, r, "graphics/backgrounds/" + scene + ".jpg", 0, 0, c.w(), c.h(), 60, 40, 560, 420);
   cairo_rectangle(cr, 0, 0, c.w(), c.h());
   SetColor(cr, Hex(0xF3D77A, 0.06));
   cairo_fill(cr);

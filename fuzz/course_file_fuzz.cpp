@@ -1,0 +1,19 @@
+// Fuzz target: Course files: the header lines and the hole names, each hole file read as the loader does.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+
+#include "content/course.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  quill_fuzz::Init();
+  const std::string& prefix = quill_fuzz::LevelsPrefix();
+  quill_fuzz::WriteInput(data, size, "levels_copy/Data/levels/courses/fuzzcourse.txt");
+  quill_fuzz::Survive([&] {
+    TCourse course;
+    ReadCourseFile(course, prefix, "fuzzcourse");
+  });
+  return 0;
+}

@@ -1,0 +1,75 @@
+#include "fuzz/fuzz_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "platform/files.h"
+#include "platform/system.h"
+#include "util/error.h"
+#include "util/globals.h"
+
+namespace quill_fuzz {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string& ScratchPath() {
+  static std::string path;
+  return path;
+}
+
+}  // namespace
+
+void Init() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  platform::SetHeadless(true);
+  ccWriteErrors = 0;
+  ccGraphicalErrors = 0;
+  // Refusals print their message through the alert; thousands a second would drown the fuzzer's
+  // own report (sanitizer reports do not go through std::cerr).
+  std::cerr.setstate(std::ios::failbit);
+  std::string templ = (fs::temp_directory_path() / "quill-fuzz-XXXXXX").string();
+  if (mkdtemp(templ.data()) == nullptr) std::abort();
+  ScratchPath() = templ + "/";
+  setenv("XDG_DATA_HOME", templ.c_str(), 1);
+}
+
+const std::string& Scratch() { return ScratchPath(); }
+
+std::string WriteInput(const std::uint8_t* data, std::size_t size, const std::string& name) {
+  const std::string path = Scratch() + name;
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return path;
+}
+
+std::vector<unsigned char> Bytes(const std::uint8_t* data, std::size_t size) {
+  return std::vector<unsigned char>(data, data + size);
+}
+
+const std::string& LevelsPrefix() {
+  static const std::string prefix = [] {
+    const std::string root = Scratch() + "levels_copy/";
+    fs::create_directories(root + "Data");
+    fs::copy(std::string(QUILL_SOURCE_DATA) + "levels", root + "Data/levels",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    return root;
+  }();
+  return prefix;
+}
+
+void SwallowFatal(void (*call)(void*), void* context) {
+  try {
+    call(context);
+  } catch (const ccFatalError&) {
+    // The reader refused the input through the game's fatal path: a clean outcome.
+  }
+}
+
+}  // namespace quill_fuzz

@@ -1,0 +1,23 @@
+// Fuzz target: Hole files: the par and card lines, and the layout checks the loader and the solver make.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+
+#include "cards/hole_solver.h"
+#include "cards/rules.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  quill_fuzz::Init();
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  quill_fuzz::Survive([&] {
+    const HoleFileResult result = ParseHoleFile(text, "fuzz.txt");
+    if (!result.ok) return;
+    ValidateHoleLayout(result.hole);
+    SolverLayout layout;
+    std::string error;
+    BuildSolverLayout(result.hole, layout, error);
+  });
+  return 0;
+}

@@ -1,0 +1,346 @@
+// The HUD over time: the run and the long drive stepped as frames of whole and fractional ticks,
+// the celebration, the shake and the hole-cash sign; and its signs drawn on the software renderer
+// with fixture digit strips.
+
+#include "play/hud.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "cards/pixie_dust.h"
+#include "gfx/image_bank.h"
+#include "gfx/particle.h"
+#include "gfx/sound_bank.h"
+#include "platform/graphics.h"
+#include "play/hud_rules.h"
+#include "tests/cards/play_fixture.h"
+
+namespace {
+
+// A picture of `frames` frames of w x h, frame f filled with red f and the given green and blue.
+std::shared_ptr<TGameImage> Strip(int w, int h, int frames, int green = 100, int blue = 200) {
+  auto img = std::make_shared<TGameImage>();
+  img->image = platform::CreateImage(w, h, frames);
+  for (int f = 0; f < frames; ++f) {
+    auto pix = img->image->LockFrame(f);
+    pix->Fill(0xFF000000u | (static_cast<unsigned>(f) << 16) | (static_cast<unsigned>(green) << 8) |
+              static_cast<unsigned>(blue));
+    img->image->UnlockFrame(f);
+  }
+  img->w = w;
+  img->h = h;
+  img->w2 = static_cast<float>(w / 2);
+  img->h2 = static_cast<float>(h / 2);
+  return img;
+}
+
+class HudTest : public PlayFixture {
+ protected:
+  void SetUp() override {
+    PlayFixture::SetUp();
+    Game->Particles = 100;
+    for (auto& img : ParticleImages) img = Strip(4, 4, 1);
+  }
+  void TearDown() override {
+    for (auto& img : ParticleImages) img.reset();
+    platform::SetOrigin(0, 0);
+    PlayFixture::TearDown();
+  }
+
+  // One logic tick of what the play screen runs for the HUD.
+  void Tick(float delta) {
+    Delta = delta;
+    HUD->Manage();
+    TokenGeneratorList->Manage();
+    Particles2->Manage();
+    ::Particles->Manage();
+    ScoreParticles->Manage();
+    BackgroundParticles->Manage();
+    Delta = 1.0f;
+  }
+  // `ms` of play as frames of 1/60 s: three whole ticks and a third of one each; `each` runs after
+  // every tick with the time reached.
+  void Run(double ms, const std::function<void(double)>& each = nullptr) {
+    double left = ms / 5.0;
+    while (left > 1e-9) {
+      const double frame = std::min(left, 10.0 / 3.0);
+      double done = 0;
+      while (frame - done >= 1.0) {
+        Tick(1.0f);
+        done += 1.0;
+        now_ += 5.0;
+        if (each) each(now_);
+      }
+      if (frame - done > 1e-9) {
+        Tick(static_cast<float>(frame - done));
+        now_ += 5.0 * (frame - done);
+        if (each) each(now_);
+      }
+      left -= frame;
+    }
+  }
+  void Cards(int n) {
+    for (int i = 0; i < n; ++i) HUD->DriveLengthChange(1);
+  }
+  double now_ = 0;
+};
+
+TEST_F(HudTest, AShortRunEndsWithoutEffect) {
+  Cards(5);
+  EXPECT_EQ(TokenGeneratorList->Count(), 0);
+  HUD->DriveLengthReset();
+  EXPECT_EQ(HUD->LastDriveLength, 5);
+  EXPECT_EQ(HUD->LongDrive, 0);
+  EXPECT_EQ(HUD->MultiplierAnimCounter, 0);
+  EXPECT_EQ(HUD->MultiplierGhost, 1.0);
+  EXPECT_EQ(HUD->Multiplier, 1.0);
+}
+
+TEST_F(HudTest, TheSixthCardStartsALongDrivePayingOneThenTwo) {
+  Cards(5);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+  EXPECT_EQ(HUD->DriveLengthChange(1), 1);
+  EXPECT_EQ(HUD->LongDrive, 1);
+  EXPECT_EQ(GameScreen->EndHoleIsEnabled(), false);  // End Drive is up
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
+  EXPECT_NEAR(HUD->MultiplierGhost, 1.1, 1e-9);
+  Run(400);  // the token's flight to the hole-cash sign
+  EXPECT_EQ(GameScreen->Player->LevelScore, 1);
+  EXPECT_EQ(HUD->DriveLengthChange(1), 0);
+  EXPECT_EQ(HUD->FiveXBonus, 2);
+  EXPECT_NEAR(HUD->MultiplierGhost, 1.2, 1e-9);
+  Run(400);
+  EXPECT_EQ(GameScreen->Player->LevelScore, 1 + 2);
+  // A mulligan's card back lowers the pending rise and pays nothing.
+  EXPECT_EQ(HUD->DriveLengthChange(-1), 0);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+  EXPECT_NEAR(HUD->MultiplierGhost, 1.1, 1e-9);
+}
+
+TEST_F(HudTest, EndDriveHoldsInputUntilTheBallLandsOnThePendingValue) {
+  Cards(10);
+  HUD->GenuineDrive = 1;
+  HUD->DriveLengthReset();
+  GameGrid->MegaBlock = 1;  // as the End Drive handler does
+  HUD->DriveEnded = 1;
+  EXPECT_EQ(HUD->LastDriveLength, 10);
+  EXPECT_EQ(HUD->DriveLength, 0);
+  int minFrame = 99, maxFrame = 0;
+  double struck = -1, landed = -1;
+  Run(1100, [&](double t) {
+    minFrame = std::min(minFrame, HUD->ClubFrame);
+    maxFrame = std::max(maxFrame, HUD->ClubFrame);
+    if (struck < 0 && HUD->BallAnimCounter > 0) struck = t;
+    if (landed < 0 && struck >= 0 && HUD->BallAnimCounter == 0) landed = t;
+    if (landed < 0) {
+      EXPECT_EQ(GameGrid->MegaBlock, 1) << t;
+    }
+  });
+  EXPECT_EQ(minFrame, 17);
+  EXPECT_EQ(maxFrame, 38);
+  EXPECT_GT(struck, 450);  // after the 300 ms pause and the back-swing of 150 ms
+  EXPECT_LT(struck, 570);
+  EXPECT_NEAR(landed - struck, 300, 10);
+  EXPECT_EQ(GameGrid->MegaBlock, 0);
+  EXPECT_EQ(HUD->Multiplier, HUD->MultiplierGhost);  // exactly
+  EXPECT_NEAR(HUD->Multiplier, 1.5, 1e-9);
+  EXPECT_EQ(HUD->ClubFrame, HUD->ClubNeutralFrame);
+  EXPECT_EQ(HUD->MultiplierAnimCounter, 0);
+  EXPECT_EQ(HUD->NextStockCardWasNull, 1);
+}
+
+TEST_F(HudTest, TheFirstLandingAtTheTopCelebratesThenFreezesTheRun) {
+  Cards(20);
+  HUD->DriveLengthReset();
+  GameGrid->MegaBlock = 1;
+  double start = -1;
+  int before = 0, burst = 0;
+  Run(1300, [&](double t) {
+    if (start < 0 && HUD->FiveXReached) {
+      start = t;
+      burst = ::Particles->Count() - before;
+    }
+    before = ::Particles->Count();
+  });
+  ASSERT_EQ(HUD->FiveXReached, 1);
+  EXPECT_EQ(HUD->Multiplier, 3.0);
+  EXPECT_GT(HUD->FiveXAnimCounter, 0);
+  EXPECT_EQ(GameGrid->MegaBlock, 1);  // held through the celebration
+  // Six fireworks at once, 100 particles each at full detail; no more in the first 500 ms.
+  EXPECT_EQ(burst, 600);
+  int last = ::Particles->Count();
+  bool grewEarly = false, grewLater = false;
+  Run(7600 - (now_ - start), [&](double t) {
+    const int n = ::Particles->Count();
+    if (n > last) (t - start < 500 ? grewEarly : grewLater) = true;
+    last = n;
+    if (HUD->FiveXAnimCounter > 0) {
+      EXPECT_EQ(GameGrid->MegaBlock, 1) << t - start;
+    }
+  });
+  EXPECT_FALSE(grewEarly);
+  EXPECT_TRUE(grewLater);
+  EXPECT_EQ(HUD->FiveXAnimCounter, 0);
+  EXPECT_EQ(GameGrid->MegaBlock, 0);
+  float ox = 1, oy = 1;
+  platform::GetOrigin(&ox, &oy);
+  EXPECT_EQ(ox, 0);
+  EXPECT_EQ(oy, 0);
+  // The run no longer counts in this hole.
+  EXPECT_EQ(HUD->DriveLengthChange(1), 0);
+  Cards(10);
+  EXPECT_EQ(HUD->DriveLength, 0);
+  EXPECT_EQ(HUD->MultiplierGhost, 3.0);
+}
+
+TEST_F(HudTest, AWildShotDropNeverTakesThePendingValueBelowOne) {
+  HUD->Multiplier = HUD->MultiplierGhost = 1.3;
+  HUD->MultiplierDrop(0.5f);
+  EXPECT_EQ(HUD->MultiplierGhost, 1.0);
+  EXPECT_EQ(HUD->BallAnimReverse, 1);
+  EXPECT_EQ(GameGrid->MegaBlock, 1);
+  Run(400);
+  EXPECT_EQ(HUD->Multiplier, 1.0);
+  EXPECT_EQ(GameGrid->MegaBlock, 0);
+  // A boost during a flight raises the pending value without a second flight.
+  HUD->BallAnimReverse = 0;
+  HUD->MultiplierBoost(0.3f);
+  const float flight = HUD->BallAnimCounter;
+  HUD->MultiplierBoost(0.3f);
+  EXPECT_EQ(HUD->BallAnimCounter, flight);
+  Run(400);
+  EXPECT_NEAR(HUD->Multiplier, 1.6, 1e-6);
+  HUD->MultiplierBoost(2.0f);
+  Run(400);
+  EXPECT_EQ(HUD->Multiplier, 3.0);  // capped
+}
+
+TEST_F(HudTest, AShakeLastsSeventyFiveTicksAndPutsTheOriginBack) {
+  THUD::ShakeScreen(nullptr);
+  for (int i = 0; i < 74; ++i) Tick(1.0f);
+  EXPECT_GT(HUD->MaxOffset, 0);
+  float ox = 0, oy = 0;
+  platform::GetOrigin(&ox, &oy);
+  EXPECT_LE(std::abs(ox), 3.0f);
+  Tick(1.0f);
+  EXPECT_EQ(HUD->MaxOffset, 0);
+  platform::GetOrigin(&ox, &oy);
+  EXPECT_EQ(ox, 0);
+  EXPECT_EQ(oy, 0);
+}
+
+TEST_F(HudTest, TheHoleCashSignBouncesThreeTimesAndRests) {
+  auto sound = std::make_shared<TGameSound>();
+  GameGrid->CashSignSound = sound;
+  HUD->HoleCashSign = Strip(118, 110, 1);
+  for (int detail : {0, 100}) {
+    Game->Particles = detail;
+    HUD->Init();
+    ::Particles->Clear();
+    HUD->HoleCashBounce();
+    HUD->HoleCashBounce();  // once per hole
+    EXPECT_EQ(HUD->HoleCashSignY, -110);
+    std::vector<float> volumes;
+    int bounces = HUD->HoleCashBounces;
+    Run(3000, [&](double) {
+      if (HUD->HoleCashBounces != bounces) {
+        bounces = HUD->HoleCashBounces;
+        volumes.push_back(sound->volume);
+      }
+    });
+    EXPECT_EQ(volumes, (std::vector<float>{1.0f, 0.5f, 0.25f})) << detail;
+    EXPECT_EQ(HUD->HoleCashSignY, -20);
+    EXPECT_EQ(HUD->HoleCashActive, 1);
+    if (detail == 0) {
+      EXPECT_EQ(::Particles->Count(), 0);  // no dust, no leaves
+    }
+  }
+}
+
+// ---- Drawing with fixture strips ----
+
+class HudDrawTest : public HudTest {
+ protected:
+  void SetUp() override {
+    HudTest::SetUp();
+    std::string error;
+    platform::GraphicsOptions options;
+    ASSERT_TRUE(platform::GraphicsOpen(options, &error)) << error;
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+    platform::SetBlend(platform::BLEND_ALPHA);
+  }
+  void TearDown() override {
+    platform::GraphicsClose();
+    HudTest::TearDown();
+  }
+  // (red, green) at a pixel: red is the frame drawn, green tells the strips apart.
+  std::pair<int, int> At(int x, int y) {
+    auto pix = platform::GrabPixmap(x, y, 1, 1);
+    const auto p = pix->ReadPixel(0, 0);
+    return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF)};
+  }
+};
+
+TEST_F(HudDrawTest, TheScoreSignShowsParSignedDigitsAndCentredCash) {
+  HUD->ScoreSignFont = Strip(14, 20, 17, 60);  // spacing w - 2 = 12
+  HUD->ScoreSignPar = Strip(30, 20, 1, 90);
+  GameGrid->HolePar = 3;
+  GameGrid->CardsLeft = 3;  // hole score 0
+  GameScreen->Player->Score = 1500;
+  HUD->ScoreDraw(33, 504);
+  EXPECT_EQ(At(35, 506), std::make_pair(0, 90));  // "PAR"
+  // cash: five glyphs of 12 centred on 87, the currency sign (frame 10) first
+  EXPECT_EQ(At(57 + 1, 553), std::make_pair(10, 60));
+  EXPECT_EQ(At(57 + 12 + 1, 553), std::make_pair(1, 60));
+  EXPECT_EQ(At(57 + 48 + 1, 553), std::make_pair(0, 60));
+  EXPECT_EQ(At(57 - 1, 553).second, 0);  // nothing left of the line
+  EXPECT_EQ(At(57 + 60 + 2, 553).second, 0);  // nor right of it (the last glyph is 14 wide)
+
+  platform::Cls();
+  GameGrid->CardsLeft = 0;  // -3: frame 14 then "3", both shifted by half the spacing
+  GameScreen->Player->Score = -40;  // a damaged profile shows 0
+  HUD->ScoreDraw(33, 504);
+  EXPECT_EQ(At(33 + 6 + 1, 506), std::make_pair(14, 60));
+  EXPECT_EQ(At(33 + 6 + 12 + 1, 506), std::make_pair(3, 60));
+  EXPECT_EQ(At(33 + 2, 506).second, 0);
+  EXPECT_EQ(At(87 - 12 + 1, 553), std::make_pair(10, 60));
+  EXPECT_EQ(At(87 + 1, 553), std::make_pair(0, 60));
+}
+
+TEST_F(HudDrawTest, TheHoleMarkerPlacesTwoDigitHolesAndPars) {
+  HUD->HoleNumbersBig = Strip(24, 38, 13, 70);
+  HUD->ParNumbers = Strip(24, 32, 15, 80);  // spacing for two-digit pars: w - 6 = 18
+  HUD->FlagLevel = 14;
+  GameGrid->HolePar = 12;
+  HUD->LevelDraw(0);
+  EXPECT_EQ(At(19 + 2, 12), std::make_pair(1, 70));
+  EXPECT_EQ(At(35 + 2, 12), std::make_pair(4, 70));
+  EXPECT_EQ(At(79 + 2, 70), std::make_pair(2, 80));       // units where one digit stands
+  EXPECT_EQ(At(79 - 18 + 2, 70), std::make_pair(1, 80));  // the tens before it
+  platform::Cls();
+  HUD->FlagLevel = 9;
+  GameGrid->HolePar = 4;
+  HUD->LevelDraw(-20);
+  EXPECT_EQ(At(35 + 2, 5), std::make_pair(9, 70));  // the marker has slid up by 20
+  EXPECT_EQ(At(19 + 2, 5).second, 0);
+  EXPECT_EQ(At(79 + 2, 60), std::make_pair(4, 80));
+  EXPECT_EQ(At(79 - 18 + 2, 60).second, 0);
+}
+
+TEST_F(HudDrawTest, TheHoleCashSignShowsTheWinningsNeverBelowZero) {
+  HUD->HoleCashSign = Strip(118, 110, 1, 30);
+  HUD->ParNumbers = Strip(24, 32, 15, 80);  // w - 6 = 18
+  HUD->HoleCashActive = 1;
+  HUD->HoleCashSignY = -20;
+  GameScreen->Player->LevelScore = -5;
+  HUD->HoleCashDraw(0);
+  // "0" behind the sign: left = 300 + 59 - (2 * 18 - 2) / 2 - 4 = 338
+  EXPECT_EQ(At(338 + 2, 53), std::make_pair(10, 80));
+  EXPECT_EQ(At(338 + 17 + 2, 53), std::make_pair(0, 80));
+  EXPECT_EQ(At(305, 10), std::make_pair(0, 30));
+}
+
+}  // namespace

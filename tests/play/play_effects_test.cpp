@@ -1,0 +1,188 @@
+// The chains of the play effects: irons into the bag and out, floating texts, and the detail
+// setting's counts.
+
+#include "play/play_effects.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "gfx/image_bank.h"
+#include "gfx/particle.h"
+#include "gfx/particle_generator.h"
+#include "gfx/sound_bank.h"
+#include "play/pointer_particles.h"
+#include "tests/cards/play_fixture.h"
+#include "util/types.h"
+
+namespace {
+
+class EffectsTest : public PlayFixture {
+ protected:
+  void SetUp() override {
+    PlayFixture::SetUp();
+    Game->Particles = 100;
+    for (auto& img : ParticleImages) img = std::make_shared<TGameImage>();
+    HUD->Irons_Y = {494, 473, 453, 435, 428, 450, 469, 490};
+  }
+  void TearDown() override {
+    for (auto& img : ParticleImages) img.reset();
+    PlayFixture::TearDown();
+  }
+  // One logic tick of the layers the play screen runs. A particle made by a callback during the
+  // tick starts moving on the next one.
+  void LayerTick() {
+    for (const auto& list : {IronParticles, ::Particles, Particles2, AnimatedParticles, ScoreParticles})
+      list->Manage();
+  }
+};
+
+TEST_F(EffectsTest, AnIronMorphsAndLandsInTheBagAfter1335Ms) {
+  auto collect = std::make_shared<TGameSound>();
+  GameGrid->IronCollectSound = collect;
+  collect->volume = 0;
+  auto card = CardList->Add(538, 315, CARDTYPE_IRON, 1, 7, 0);
+  card->visible = 0;
+  GameScreen->CardToIronAnim = 1;
+  CardToIronMorphStart(card);
+  int bagSoundAt = -1, landedAt = -1;
+  for (int t = 1; t <= 300 && landedAt < 0; ++t) {
+    LayerTick();
+    if (bagSoundAt < 0 && collect->volume > 0) bagSoundAt = t;
+    if (GameScreen->Player->Irons[7] == 1) landedAt = t;
+  }
+  // Within a tick: a step made by another layer's callback may start moving on the same tick,
+  // as the play screen's order of layers has it.
+  EXPECT_NEAR(bagSoundAt * 5, 1235, 5);
+  EXPECT_NEAR(landedAt * 5, 1335, 5);
+  EXPECT_EQ(landedAt - bagSoundAt, 20);
+  EXPECT_FALSE(CardList->Contains(card.get()));
+  EXPECT_EQ(card->CardType, CARDTYPE_NONE);
+  EXPECT_EQ(GameScreen->CardToIronAnim, 0);
+  EXPECT_EQ(HUD->IronsGlow[5], static_cast<float>(HUD->IronsGlowLength));
+  EXPECT_EQ(IronParticles->Count(), 0);
+  EXPECT_EQ(AnimatedParticles->Count(), 0);
+}
+
+TEST_F(EffectsTest, ASecondIronFliesSlowerWhileOneIsOnItsWay) {
+  auto first = CardList->Add(100, 100, CARDTYPE_IRON, 1, 3, 0);
+  auto second = CardList->Add(200, 100, CARDTYPE_IRON, 1, 4, 0);
+  first->FlyIronToBagStart();
+  EXPECT_FLOAT_EQ(first->IronToBagCounter, Game->CalcAnimLength(TCard::IRON_ANIM_LENGTH_MS));
+  second->FlyIronToBagStart();
+  EXPECT_FLOAT_EQ(second->IronToBagCounter, Game->CalcAnimLength(1400));
+  EXPECT_EQ(GameScreen->CardToIronAnim, 2);
+}
+
+TEST_F(EffectsTest, AnIronPlayedFromTheBagBecomesANewCardForTheFoundationOrTheStock) {
+  struct Case {
+    int returnFlag;
+    int flightMs, faceUp, fromBag;
+  };
+  for (const Case c : {Case{0, 190, 1, 1}, Case{1, 380, 0, 0}}) {
+    GameGrid->IronCard.reset();
+    GameGrid->IronOriginalX = 40;
+    GameGrid->IronOriginalY = 460;
+    const int before = TCardList::HighID;
+    IronPlayed(6, c.returnFlag);
+    int madeAt = -1;
+    for (int t = 1; t <= 200 && madeAt < 0; ++t) {
+      LayerTick();
+      if (GameGrid->IronCard) madeAt = t;
+    }
+    ASSERT_TRUE(GameGrid->IronCard) << c.returnFlag;
+    EXPECT_NEAR(madeAt * 5, 140 + 750, 5);
+    auto card = GameGrid->IronCard;
+    EXPECT_EQ(card->ID, before);
+    EXPECT_EQ(TCardList::HighID, before + 1);
+    EXPECT_EQ(card->Value, 6);
+    EXPECT_EQ(card->FromBag, c.fromBag);
+    EXPECT_NEAR(GameGrid->CardAnimCounter, Game->CalcAnimLength(c.flightMs), 1e-4);
+    // the card, placed where the morph was, reaches its target at the end of the flight
+    const float tx = c.returnFlag ? 40.0f : static_cast<float>(GameGrid->FOUNDATIONX);
+    EXPECT_NEAR(card->x + card->dx * GameGrid->CardAnimCounter, tx, 1e-3);
+    EXPECT_EQ(card->FlipCounter > 0, c.returnFlag == 1);  // it turns face down for the stock
+  }
+}
+
+TEST_F(EffectsTest, AFloatingTextEndsAfter2400MsOrFadesWithin150WhenCut) {
+  auto text = ScoreParticles->AddNew(400, 165, nullptr, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+  FadeFloatingText(text);
+  EXPECT_EQ(GameScreen->CurrentFloatingText.lock(), text);
+  for (int t = 0; t < 479; ++t) LayerTick();
+  EXPECT_TRUE(ScoreParticles->Contains(text.get()));
+  LayerTick();
+  EXPECT_FALSE(ScoreParticles->Contains(text.get()));
+  EXPECT_FALSE(GameScreen->CurrentFloatingText.lock());
+
+  auto old = ScoreParticles->AddNew(400, 165, nullptr, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+  FadeFloatingText(old);
+  for (int t = 0; t < 100; ++t) LayerTick();  // fully shown
+  auto next = ScoreParticles->AddNew(400, 165, nullptr, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+  FadeCurrentTextParticle();
+  FadeFloatingText(next);
+  EXPECT_EQ(GameScreen->CurrentFloatingText.lock(), next);
+  for (int t = 0; t < 30; ++t) LayerTick();
+  EXPECT_FALSE(ScoreParticles->Contains(old.get()));
+  EXPECT_TRUE(ScoreParticles->Contains(next.get()));
+  FadeCurrentTextParticle();
+  FadeCurrentTextParticle();  // harmless twice
+}
+
+TEST_F(EffectsTest, TheDetailSettingScalesFireworksAndTheEndDriveTrail) {
+  auto colour = TColor::Create(255, 150, 50, 1.0f);
+  struct Case {
+    int detail, firework, endDrive, sparkle;
+  };
+  for (const Case c : {Case{0, 0, 0, 90}, Case{1, 0, 1, 89}, Case{50, 50, 75, 52}, Case{70, 70, 105, 37},
+                       Case{100, 100, 150, 15}}) {
+    Game->Particles = c.detail;
+    ::Particles->Clear();
+    FireworkParticlesMake(400, 300, 50, colour);
+    EXPECT_EQ(::Particles->Count(), c.firework) << c.detail;
+    HUD->LongDriveButtonSparkles.reset();
+    HUD->DriveLength = 8;
+    LongDriveButtonMakeParticles();
+    if (c.endDrive == 0) {
+      EXPECT_FALSE(HUD->LongDriveButtonSparkles);
+    } else {
+      ASSERT_TRUE(HUD->LongDriveButtonSparkles);
+      // emissions: the one at creation and the rest still to come
+      EXPECT_EQ(HUD->LongDriveButtonSparkles->Qty + 1, c.endDrive) << c.detail;
+    }
+    EXPECT_EQ(CalcSparkleLength(), c.sparkle);
+  }
+}
+
+TEST_F(EffectsTest, ATokenBurstAndTheAmountFollowTheirRules) {
+  Game->Particles = 50;
+  TokenParticlesMake(100, 100, 25, 0);
+  EXPECT_EQ(::Particles->Count(), 12);
+  HUD->HoleNumbersBig = std::make_shared<TGameImage>();
+  HUD->HoleNumbersBig->w = 24;
+  HUD->HoleNumbersBig->h2 = 19;
+  auto card = TCard::Make(200, 300, CARDTYPE_NORMAL, 1, 5, 0);
+  TokensTextMake(card, 5, 0);
+  ASSERT_EQ(ScoreParticles->Count(), 2);
+  const int w = 22;
+  EXPECT_EQ(ScoreParticles->First()->x, 200 + 34 - (w + 1));
+  EXPECT_EQ(ScoreParticles->Last()->x, 200 + 34 - 3);
+  EXPECT_EQ(ScoreParticles->Last()->y, 300 + 50 - 19);
+}
+
+TEST_F(EffectsTest, PenaltyStockAndLiftedCards) {
+  EXPECT_EQ(PenaltyStockMake(), 0);  // empty stock: nothing
+  EXPECT_EQ(::Particles->Count(), 0);
+  auto card = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 5, 0);
+  card->ID = 1;
+  auto under = CardList->Add(110, 120, CARDTYPE_NORMAL, 0, 6, 0);
+  under->ID = 2;
+  under->RelationshipSet("1");
+  GameGrid->CardsLeft = 2;
+  EXPECT_EQ(FloatingCardParticle(card, nullptr, 3, 0), 1);
+  EXPECT_EQ(GameGrid->CardsLeft, 1);
+  EXPECT_TRUE(under->Uncovered());
+  EXPECT_FALSE(CardList->Contains(card.get()));
+}
+
+}  // namespace

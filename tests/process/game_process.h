@@ -1,0 +1,55 @@
+#pragma once
+// Runs the real, staged program as a child process with its own per-user folder and data folder, for
+// the tests that check how it ends: exit status, the files it leaves, how soon it stops after a
+// quit request.
+
+#include <sys/types.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace quill_process {
+
+// The staged program and its data folder.
+std::string StagedProgram();
+std::string StagedDataPrefix();  // the folder holding "Data/", with a trailing slash
+
+// A fresh folder under the test's temporary folder, with a trailing slash.
+std::string FreshFolder(const std::string& name);
+
+// A data folder that is the staged one except for the files given (path under "Data/" -> bytes):
+// every other file is a link to the staged one. Returns the prefix holding "Data/".
+std::string DataFolderWith(const std::string& name, const std::map<std::string, std::string>& files);
+
+// The game's per-user folder under a per-user root, and its settings file written before a run.
+std::string UserFolder(const std::string& xdg_root);
+void WriteSettings(const std::string& xdg_root, const std::string& lines);
+
+class GameProcess {
+ public:
+  // Starts the program with XDG_DATA_HOME = xdg_root and QUILLBROOK_DATA = data_prefix, headless
+  // (SDL's dummy video driver) unless `video_driver` says otherwise; output goes to `log`.
+  GameProcess(const std::string& xdg_root, const std::string& data_prefix,
+              const std::string& video_driver = "dummy");
+  ~GameProcess();  // kills the program if it still runs
+  GameProcess(const GameProcess&) = delete;
+  GameProcess& operator=(const GameProcess&) = delete;
+
+  pid_t Pid() const { return pid_; }
+  // Polls `ready` every 10 ms for up to `timeout_ms`; true as soon as it holds.
+  bool WaitUntil(const std::function<bool()>& ready, int timeout_ms);
+  // True once the program handles SIGTERM itself (its event system is up, so the window is open).
+  bool CatchesTerminate() const;
+  void Signal(int signal) const;
+  // Waits up to `timeout_ms` for the program to end: its exit status, or -1 when it was killed by
+  // a signal or did not end in time (it is then killed). `seconds` gets the time waited.
+  int WaitForExit(int timeout_ms, double* seconds = nullptr);
+  std::string Output() const;  // what it printed
+
+ private:
+  pid_t pid_ = -1;
+  std::string log_;
+};
+
+}  // namespace quill_process
