@@ -28,11 +28,16 @@ class TGameScreen : public TScreen {
 
   std::shared_ptr<TPlayer> Player;
   int ProcessLogic = 1;  // 0 while the screen leaves after the score card: play logic stops
-  // Queued trophy ids waiting for their dialog (-1 = empty); emptied at each hole start.
+  int TopScore = 0;                          // a new course best waits for its dialog
+  std::shared_ptr<TGameImage> LeafParticle;  // a falling leaf
+  // The reward dialog on screen (course unlocked, trophy, rank, item, best score), or none.
+  std::shared_ptr<TDialogOK> UnlockedDialog;
+  int RankUnlocked = 0;  // rank steps granted by the last course unlock, until their dialog shows
+  int ItemUnlocked = 0;  // shop positions granted by the last course unlock, likewise
+  // Pending trophy ids by slot, -1 when empty.
   std::array<int, 13> TrophyDialogs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-  int TopScore = 0;                            // a new course best waits for its dialog
-  std::shared_ptr<TDialogOK> UnlockedDialog;   // the reward dialog on show, or none
-  std::shared_ptr<TGameImage> LeafParticle;    // a falling leaf
+  std::shared_ptr<TGameImage> TimeUpParticle;  // "time's up" sign of a timed hole
+  int LastWildshotCard = -1;
   float WildshotAnimCounter = 0;  // above 0 while a wild shot animation runs
   int WildshotAnimType = 0;
   int CardToIronAnim = 0;         // iron cards on their way into the bag or morphing

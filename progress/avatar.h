@@ -1,9 +1,14 @@
 #pragma once
-// The player's golfer. For now it carries the fixed layout tables that the avatar, the golf shop
-// and the play screen index by avatar item id (0..11); the drawing itself comes with the avatar
-// screens.
+// The player's golfer as a paper doll: body, a head chosen by sex and picture, spectacles for the
+// looks that wear them, a golf club and one garment layer per avatar item id, drawn over one another
+// in a fixed order at fixed offsets. The look comes from GameScreen->Player->SaveData.
 
 #include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TGameImage;
 
 class TAvatar {
  public:
@@ -22,4 +27,33 @@ class TAvatar {
 
   // Item ids in the order the golf shop shows them and they become available to buy.
   static constexpr ItemTable ItemUnlockOrder{0, 1, 2, 3, 4, 5, 6, 10, 11, 9, 7, 8};
+
+  // Whether the item id has a standard garment shown while it is not owned.
+  static bool HasStandard(int id, int male) {
+    return id == 0 || id == 1 || id == 2 || (male != 0 && id == 4) || (male == 0 && id == 7);
+  }
+  // Whether the item id has no garment layer of its own (a gent's moustache and a lady's hat are
+  // part of the head).
+  static bool Skipped(int id, int male) { return male != 0 ? id == 9 : id == 8; }
+
+  float Scale = 1.0f;
+  std::array<std::shared_ptr<TGameImage>, ITEM_COUNT> Clothes{};
+  std::array<std::shared_ptr<TGameImage>, ITEM_COUNT> ClothesStandard{};
+  std::shared_ptr<TGameImage> Head, HeadWithStash, HeadWithHat, Body, Specs, Club;
+
+  TAvatar() = default;
+  virtual ~TAvatar() = default;
+  TAvatar(const TAvatar&) = delete;
+  TAvatar& operator=(const TAvatar&) = delete;
+
+  // Empties every layer. Returns 0.
+  virtual int Kill();
+  // Draws every layer with (x, y) the avatar's top-left corner, at Scale; leaves the drawing
+  // scale at 1, 1. The caller sets colour, alpha and blend. Returns 0.
+  virtual int Draw(int x, int y);
+  // Loads the layers of the current player's look ("Avatar/" in the image folder). Returns 0.
+  virtual int Load();
+
+  // The file names (below the image folder) Load reads for a look, in load order.
+  static std::vector<std::string> LayerFiles(int male, int avatar);
 };

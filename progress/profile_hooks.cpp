@@ -1,12 +1,81 @@
 #include "progress/profile_hooks.h"
 
+#include "content/course.h"
+#include "content/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "platform/files.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "progress/player.h"
+#include "progress/progress_rules.h"
 #include "progress/save_data.h"
+#include "screens/avatar_selection_screen.h"
+#include "screens/globals.h"
+#include "ui/profile.h"
+#include "util/error.h"
+
+namespace {
+
+std::shared_ptr<TSaveData> CurrentSave() {
+  return (GameScreen && GameScreen->Player) ? GameScreen->Player->SaveData : nullptr;
+}
+
+}  // namespace
 
 int CreateProfileExtra(TProfile& profile) {
-  if (!GameScreen || !GameScreen->Player || !GameScreen->Player->SaveData) return 0;
-  GameScreen->Player->SaveData->Init(profile);
+  if (auto save = CurrentSave()) save->Init(profile);
   return 0;
+}
+
+int SaveProfileExtra(platform::OutStream& out) {
+  if (auto save = CurrentSave()) save->Save(out);
+  return 0;
+}
+
+int LoadProfileExtra(platform::InStream& in) {
+  auto save = CurrentSave();
+  if (!save) return 0;
+  return save->Load(in);
+}
+
+int CheckSavedRound(TProfile& profile) {
+  auto save = CurrentSave();
+  if (!save || !CourseList || CourseList->empty()) return 0;
+  if (save->MidCourse == 0 && save->MidHole == 0) return 0;
+  auto course = CourseFind(save->CourseName);
+  const int hole = profile.CurrentLevel;
+  if (course && hole >= 1 && hole <= course->Holes) return 0;
+  const std::string why = course ? "hole " + std::to_string(hole) + " is not one of its holes"
+                                 : "it is not among the game's courses";
+  save->EndRound();
+  profile.CurrentLevel = 1;
+  ccRunTimeError("The round saved on the course '" + save->CourseName + "' for " + profile.Name +
+                     " cannot be continued (" + why + "). The round has been ended.",
+                 0);
+  return 1;
+}
+
+void InstallProfileHooks(TProfile& profile) {
+  profile.SaveUserFunction = SaveProfileExtra;
+  TProfile* self = &profile;  // the hook lives inside the profile, so it never outlives it
+  profile.LoadUserFunction = [self](platform::InStream& in) {
+    const int result = LoadProfileExtra(in);
+    if (result >= 0) CheckSavedRound(*self);
+    return result;
+  };
+}
+
+int CreateProfile(const std::string& name) {
+  if (!Game) return -1;
+  Game->ProfileName = name;
+  Game->CurrentProfile = TProfile::Create(Game->ProfileName);
+  InstallProfileHooks(*Game->CurrentProfile);
+  if (auto save = CurrentSave(); save && AvatarSelectionScreen) {
+    save->Male = AvatarSelectionScreen->Male != 0 ? 1 : 0;
+    save->Avatar = std::clamp(AvatarSelectionScreen->Head, 0, TSaveData::MAX_AVATAR);
+  }
+  const int loaded = Game->CurrentProfile->Load();
+  Game->IniUpdate(1);
+  return loaded < 0 ? -1 : 0;
 }

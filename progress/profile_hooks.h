@@ -1,9 +1,32 @@
 #pragma once
-// The hooks that tie the game's saved state to the player profiles.
+// The hooks that tie the game's saved state (GameScreen->Player->SaveData) to the player profiles,
+// and the making of a new player.
+
+#include <string>
 
 class TProfile;
+namespace platform {
+class InStream;
+class OutStream;
+}  // namespace platform
 
+// Makes a new player of that name with the avatar chosen on the avatar selection screen, writes
+// the profile file, makes it current and names it in the settings file. Returns 0; -1 when the
+// profile file could not be written or read (reported by the profile).
+int CreateProfile(const std::string& name);
 // The new-profile hook (TProfile::CreateUserFunction, installed once at start-up): gives a newly
-// made profile the game's starting state through the play screen's player (TSaveData::Init).
-// Does nothing while the play screen or its player does not exist yet. Returns 0.
+// made profile the game's starting state (TSaveData::Init). Does nothing while the play screen or
+// its player does not exist yet. Returns 0.
 int CreateProfileExtra(TProfile& profile);
+// Writes the saved game block to the profile stream. Returns 0.
+int SaveProfileExtra(platform::OutStream& out);
+// Reads the saved game block from the profile stream: TSaveData::Load's result (negative: the
+// block is damaged, the saved state in memory is untouched and the profile refuses the file).
+int LoadProfileExtra(platform::InStream& in);
+// Installs SaveProfileExtra and a load hook on the profile. The load hook reads the block and then
+// checks the saved round against the course list: a course that is not listed, or a hole outside
+// 1..Holes, ends the round (MidCourse, MidHole 0, the profile's hole 1) with a message naming the
+// course. Call right after TProfile::Create and before the profile's first Load.
+void InstallProfileHooks(TProfile& profile);
+// The check of InstallProfileHooks' load hook on its own: 1 when the round was ended, else 0.
+int CheckSavedRound(TProfile& profile);

@@ -1,89 +1,208 @@
 #include "progress/save_data.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "cards/card.h"
 #include "cards/card_list.h"
+#include "cards/game_grid.h"
 #include "cards/globals.h"
-#include "platform/files.h"
+#include "content/course.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "ui/button.h"
+#include "ui/menu.h"
 #include "ui/profile.h"
 
 namespace {
 
-// More cards than any hole holds: a larger count marks the block damaged.
-constexpr int MAX_SAVED_CARDS = 1000;
-
 // The course a new player starts on.
 constexpr const char* FIRST_COURSE = "The Vuva Rivudar";
+constexpr int NO_COUNTDOWN = 9999;
+constexpr int STARTING_CASH = 1000;
+// Restored cards get IDs above this floor, so new cards never collide with them.
+constexpr int LOWEST_HIGH_ID = 100;
+
+std::shared_ptr<TPlayer> CurrentPlayer() { return GameScreen ? GameScreen->Player : nullptr; }
+
+std::shared_ptr<TButton> PlayButton(const std::string& name) {
+  if (!GameScreen || !GameScreen->Menu) return nullptr;
+  return GameScreen->Menu->FindButton(name);
+}
+
+template <class T>
+int Clamp(T& v, T lo, T hi) {
+  const T old = v;
+  v = std::clamp(v, lo, hi);
+  return v != old ? 1 : 0;
+}
 
 }  // namespace
 
 int TSaveData::Init(TProfile& profile) {
-  profile.Score = 1000;
+  MidCourse = 0;
+  Irons.fill(0);
+  UnlockedCourses.fill(COURSE_LOCKED);
+  profile.Score = STARTING_CASH;
+  UnlockedCourses[0] = COURSE_OPEN;
+  CourseArrayClear();
+  Male = 0;
+  Avatar = 0;
+  Rank = 0;
+  AvatarItemUnlocked = 0;
   AvatarItems.fill(0);
-  CareerStats = std::make_shared<TCareerStats>();
+  Trophies.fill(0);
+  if (!CareerStats) CareerStats = std::make_shared<TCareerStats>();
+  CareerStats->Clear();
+  TotalPursesWon = 0;
   CourseName = FIRST_COURSE;
   InitLevelStats();
   return 0;
 }
 
 int TSaveData::InitLevelStats() {
+  MidHole = 0;
+  HoleCash = 0;
+  TimeTaken = 0;
+  LastTimeTaken = NO_COUNTDOWN;
+  TimeUp = 0;
+  Mulligans = AvatarItems[0] != 0 ? 2 : 1;
+  Perfect = 0;
+  CardsLeft = 0;
+  FoundationValue = 0;
+  FoundationID = -1;
+  HTP = 0;
+  HoleLongestDrive = 0;
+  HoleCashActive = 0;
+  LongDrive = 0;
+  DriveEnded = 0;
+  GenuineDrive = 0;
+  LastDriveLength = 0;
+  DriveLength = 0;
+  Multiplier = MultiplierGhost = LastMultiplier = LastMultiplierGhost = 1.0;
+  FiveXReached = 0;
+  FiveXBonus = 0;
+  EndHoleDisabled = 1;
+  EndDriveActive = 0;
   Cards.clear();
   HoleDamaged = 0;
   HoleError.clear();
+  return 0;
+}
+
+int TSaveData::CourseArrayClear() {
+  CourseToPar = 0;
+  CourseArrayCards.fill(0);
+  CourseArrayToPar.fill(0);
+  CourseLongDrives.fill(0);
+  return 0;
+}
+
+int TSaveData::CourseStatsInit() {
+  CourseArrayClear();
+  CourseCash = 0;
+  CoursePerfects = 0;
+  CourseTime = 0;
+  Birdies = 0;
+  Eagles = 0;
+  CourseIronsUsed = 0;
+  return 0;
+}
+
+int TSaveData::ApplyIrons() {
+  if (auto p = CurrentPlayer()) p->Irons = Irons;
   return 0;
 }
 
 int TSaveData::Update() {
-  Cards.clear();
-  HoleDamaged = 0;
-  HoleError.clear();
-  if (!CardList) return 0;
-  for (const auto& c : CardList->Cards) {
-    auto copy = std::make_shared<TCard>();
-    c->Copy(*copy);
-    Cards.push_back(copy);
+  if (auto p = CurrentPlayer()) {
+    Irons = p->Irons;
+    HoleCash = p->LevelScore;
+    TimeTaken = p->TimeTaken;
+    LastTimeTaken = p->LastTimeTaken;
+    TimeUp = p->TimeUp;
+    Mulligans = p->Mulligans;
+    Perfect = p->Perfect;
+    CourseToPar = p->CourseToPar;
   }
-  return 0;
-}
-
-int TSaveData::Save(platform::OutStream& out) const {
-  out.WriteInt(static_cast<int>(Cards.size()));
-  for (const auto& c : Cards) c->Write(out);
-  return 0;
-}
-
-int TSaveData::Load(platform::InStream& in) {
-  Cards.clear();
-  HoleDamaged = 0;
-  HoleError.clear();
-  const int count = in.ReadInt();
-  if (in.Failed() || count < 0 || count > MAX_SAVED_CARDS) {
-    HoleDamaged = 1;
-    HoleError = "the saved hole has a bad card count";
-    return -1;
+  if (GameGrid) {
+    CourseName = GameGrid->LevelName;
+    CardsLeft = GameGrid->CardsLeft;
+    FoundationValue = GameGrid->FoundationValue;
+    FoundationID = GameGrid->FoundationCard ? GameGrid->FoundationCard->ID : -1;
+    HTP = TGameGrid::GetHTP();
   }
-  std::vector<std::shared_ptr<TCard>> read;
-  for (int i = 0; i < count; ++i) {
-    auto card = std::make_shared<TCard>();
-    std::string error;
-    if (!card->Read(in, &error)) {
-      HoleDamaged = 1;
-      HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + error;
-      return -1;
+  if (HUD) {
+    HoleCashActive = HUD->HoleCashActive;
+    LongDrive = HUD->LongDrive;
+    DriveEnded = HUD->DriveEnded;
+    GenuineDrive = HUD->GenuineDrive;
+    LastDriveLength = HUD->LastDriveLength;
+    DriveLength = HUD->DriveLength;
+    Multiplier = HUD->Multiplier;
+    MultiplierGhost = HUD->MultiplierGhost;
+    LastMultiplier = HUD->LastMultiplier;
+    LastMultiplierGhost = HUD->LastMultiplierGhost;
+    FiveXReached = HUD->FiveXReached;
+    FiveXBonus = HUD->FiveXBonus;
+  }
+  if (auto b = PlayButton("end_hole")) EndHoleDisabled = b->Disabled;
+  if (auto b = PlayButton("enddrive")) EndDriveActive = b->Active;
+  Cards.clear();
+  if (CardList) {
+    for (const auto& c : CardList->Cards) {
+      if (!c) continue;
+      auto copy = std::make_shared<TCard>();
+      c->Copy(*copy);
+      Cards.push_back(copy);
     }
-    read.push_back(card);
   }
-  Cards = std::move(read);
+  HoleDamaged = 0;
+  HoleError.clear();
   return 0;
 }
 
 int TSaveData::Apply() {
+  auto player = CurrentPlayer();
+  if (player) player->CourseToPar = CourseToPar;
+  if (GameGrid) GameGrid->LevelName = CourseName;
+  // A course that is no longer listed keeps the player's hole count as it was.
+  if (auto course = CourseFind(CourseName); course && player) player->CourseHoles = course->Holes;
+  if (!TGameScreen::LoadLevelFromProfile) return 0;
+
+  if (player) {
+    player->LevelScore = HoleCash;
+    player->TimeTaken = TimeTaken;
+    player->LastTimeTaken = LastTimeTaken;
+    player->TimeUp = TimeUp;
+    player->Mulligans = Mulligans;
+    player->Perfect = Perfect;
+  }
+  if (HUD) {
+    HUD->HoleCashActive = HoleCashActive;
+    if (HoleCashActive != 0) HUD->HoleCashSignY = -20.0f;
+    HUD->LongDrive = LongDrive;
+    HUD->DriveEnded = DriveEnded;
+    HUD->GenuineDrive = GenuineDrive;
+    HUD->LastDriveLength = LastDriveLength;
+    HUD->DriveLength = DriveLength;
+    HUD->Multiplier = Multiplier;
+    HUD->MultiplierGhost = MultiplierGhost;
+    HUD->LastMultiplier = LastMultiplier;
+    HUD->LastMultiplierGhost = LastMultiplierGhost;
+    HUD->FiveXReached = FiveXReached;
+    HUD->FiveXBonus = FiveXBonus;
+  }
+
   if (!CardList) CardList = std::make_shared<TCardList>();
   CardList->Kill();
-  if (HoleDamaged) return 0;
-  int high = 100;
+  int high = LOWEST_HIGH_ID;
   for (const auto& saved : Cards) {
+    if (!saved) continue;
     auto card = std::make_shared<TCard>();
     saved->Copy(*card);
     card->ChooseImage();
@@ -91,5 +210,60 @@ int TSaveData::Apply() {
     high = std::max(high, card->ID);
   }
   TCardList::HighID = high + 1;
+
+  if (GameGrid) {
+    GameGrid->CardsLeft = CardsLeft;
+    GameGrid->FoundationValue = FoundationValue;
+    GameGrid->FoundationCard = FoundationID == -1 ? nullptr : CardList->FindCardByID(FoundationID);
+  }
+  if (auto b = PlayButton("end_hole")) b->Disabled = EndHoleDisabled;
+  if (EndDriveActive != 0) {
+    if (GameScreen) GameScreen->EndDriveButtonShow();
+  } else if (auto b = PlayButton("enddrive")) {
+    b->Active = 0;
+    b->Disabled = 1;
+  }
+  TGameScreen::LoadLevelFromProfile = 0;
+  return 0;
+}
+
+int TSaveData::Sanitise() {
+  int changed = 0;
+  changed += Clamp(MidCourse, 0, 1);
+  changed += Clamp(MidHole, 0, 1);
+  // Slots 0 and 1 of the bag are never used; a value other than 0 or 1 anywhere would make the bag
+  // count wrong and the search for a free slot endless.
+  for (std::size_t i = 0; i < Irons.size(); ++i) changed += Clamp(Irons[i], 0, i >= 2 ? 1 : 0);
+  changed += Clamp(Male, 0, 1);
+  changed += Clamp(Avatar, 0, MAX_AVATAR);
+  changed += Clamp(Rank, 0, MAX_RANK);
+  changed += Clamp(AvatarItemUnlocked, 0, MAX_ITEM_UNLOCKED);
+  for (auto& v : AvatarItems) changed += Clamp(v, 0, 1);
+  for (auto& v : Trophies) changed += Clamp(v, 0, 1);
+  for (auto& v : UnlockedCourses) changed += Clamp(v, COURSE_LOCKED, COURSE_COMPLETED);
+  changed += Clamp(TimeUp, 0, 1);
+  changed += Clamp(Perfect, 0, 1);
+  for (int* count : {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash,
+                     &CoursePerfects, &CourseTime, &Birdies, &Eagles, &TotalPursesWon,
+                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+    changed += Clamp(*count, 0, std::numeric_limits<int>::max());
+  for (auto& v : CourseLongDrives) changed += Clamp(v, 0, std::numeric_limits<int>::max());
+  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, std::numeric_limits<int>::max());
+  for (double* m : {&Multiplier, &MultiplierGhost, &LastMultiplier, &LastMultiplierGhost}) {
+    if (!(*m >= 1.0 && *m <= 3.0)) {  // out of the multiplier's range, or not a number
+      *m = std::isnan(*m) ? 1.0 : std::clamp(*m, 1.0, 3.0);
+      ++changed;
+    }
+  }
+  if (!(TimeTaken >= 0) || std::isinf(TimeTaken)) {  // negative, endless or not a number
+    TimeTaken = 0;
+    ++changed;
+  }
+  return changed;
+}
+
+int TSaveData::EndRound() {
+  MidCourse = 0;
+  InitLevelStats();
   return 0;
 }

@@ -1,8 +1,12 @@
 #pragma once
-// The game state of one player stored in the profile: the course being played, the avatar's
-// items, career statistics and the hole in progress (its cards as card records).
+// The game's own state of one player profile: where the player stands in the courses, the
+// statistics of the course being played, the avatar and shop items owned, the trophies, the career
+// statistics, and a full snapshot of a hole in progress (the player's hole values, the HUD's run
+// and multipliers, the foundation, two button states and every card). It is stored in the profile
+// file behind the profile's own fields as the saved game block (format in save_data_format.cpp).
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,48 +18,115 @@ class TProfile;
 namespace platform {
 class InStream;
 class OutStream;
-}
+}  // namespace platform
+
+// Course unlock states of TSaveData::UnlockedCourses.
+constexpr int COURSE_LOCKED = 0;
+constexpr int COURSE_OPEN = 1;
+constexpr int COURSE_COMPLETED = 2;
 
 class TSaveData {
  public:
-  std::array<int, 12> AvatarItems{};  // 1 where the avatar item of that id is owned
-  std::string CourseName;
+  static constexpr int MAX_COURSES = 100;
+  static constexpr int MAX_HOLES = 18;
+  static constexpr int AVATAR_ITEMS = 12;
+  static constexpr int TROPHIES = 13;
+  static constexpr int MAX_RANK = 13;
+  static constexpr int MAX_ITEM_UNLOCKED = 11;
+  static constexpr int MAX_AVATAR = 4;
+  // Bounds that mark a saved block as damaged when a count read from it exceeds them.
+  static constexpr int MAX_STRING_LENGTH = 1024;
+  static constexpr int MAX_CARDS = 1000;
+  // The running key of the three masked sections of the block.
+  static constexpr std::uint32_t KEY_START = 3178452u;
+  static constexpr std::uint32_t KEY_STEP = 6041895u;
+
   int MidCourse = 0;  // 1 while a course is in progress
-  int MidHole = 0;    // 1 when saved in the middle of a hole
+  int MidHole = 0;    // 1 while a hole is in progress (the snapshot below is valid)
+  std::array<int, 10> Irons{};  // the golf bag at the last copy (as TPlayer::Irons)
+  int HoleCash = 0;
+  double TimeTaken = 0;   // logic ticks played on the hole in progress
+  int LastTimeTaken = 0;  // countdown seconds last shown, 9999 for none
+  int TimeUp = 0;
+  int Mulligans = 0;
+  int Perfect = 0;
   int CourseToPar = 0;
-  std::array<int, 18> CourseArrayCards{};
-  std::array<int, 18> CourseArrayToPar{};
-  std::vector<int> UnlockedCourses;  // per course index: 0 locked, 1 open, 2 completed
-  std::array<int, 13> Trophies{};    // 1 = won
+  std::array<int, MAX_HOLES> CourseArrayCards{};  // cards left at the end of each hole
+  std::array<int, MAX_HOLES> CourseArrayToPar{};  // each hole's score against par
+  std::array<int, MAX_COURSES> UnlockedCourses{};  // COURSE_LOCKED, COURSE_OPEN, COURSE_COMPLETED
+  int Male = 0;    // 1 gent, 0 lady
+  int Avatar = 0;  // the chosen picture 0..4
+  int Rank = 0;    // 0..13
+  int AvatarItemUnlocked = 0;  // highest position of TAvatar::ItemUnlockOrder on sale, 0..11
+  std::array<int, AVATAR_ITEMS> AvatarItems{};  // 1 where the item id is owned
+  std::array<int, TROPHIES> Trophies{};         // 1 where the trophy id is won
+  std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
+  std::string CourseName;  // the course being played or last chosen
+  int CardsLeft = 0;
+  int FoundationValue = 0;
+  int FoundationID = 0;  // ID of the card on the foundation; -1 for none
+  int HTP = 0;           // the hole's score against par
   int HoleLongestDrive = 0;
   int CourseCash = 0;
   int CoursePerfects = 0;
-  int CourseTime = 0;  // seconds
+  int CourseTime = 0;
   int Birdies = 0;
   int Eagles = 0;
   int TotalPursesWon = 0;
-  std::array<int, 18> CourseLongDrives{};
-  int HTP = 0;
   int CourseIronsUsed = 0;
-  std::shared_ptr<TCareerStats> CareerStats = std::make_shared<TCareerStats>();
-  // The saved cards of the hole in progress, in drawing order.
+  std::array<int, MAX_HOLES> CourseLongDrives{};
+  int HoleCashActive = 0;
+  int LongDrive = 0;
+  int DriveEnded = 0;
+  int GenuineDrive = 0;
+  int LastDriveLength = 0;
+  int DriveLength = 0;
+  double Multiplier = 0;
+  double MultiplierGhost = 0;
+  double LastMultiplier = 0;
+  double LastMultiplierGhost = 0;
+  int FiveXReached = 0;
+  int FiveXBonus = 0;
+  int EndHoleDisabled = 0;
+  int EndDriveActive = 0;
+  // Copies of every card of the hole's card list, in its order (stock and foundation included).
   std::vector<std::shared_ptr<TCard>> Cards;
-  // Set when the saved hole could not be read back: it is not restored.
+
+  // Set by Load when the saved hole could not be kept (a card with bad values): the hole is
+  // dealt afresh. HoleError says why.
   int HoleDamaged = 0;
   std::string HoleError;
+  // Set by Load when the block was refused: what was wrong, for the message naming the file.
+  std::string LoadError;
 
-  // The state of a new profile: cash 1000, no avatar items, fresh career statistics, the first
-  // course, and no hole in progress.
-  int Init(TProfile& profile);
+  TSaveData() = default;
+  virtual ~TSaveData() = default;
+
+  // Restores the saved state into the play state at a hole start (the whole hole only while
+  // TGameScreen::LoadLevelFromProfile is set). Returns 0.
+  virtual int Apply();
+  // The saved bag into the player's bag.
+  virtual int ApplyIrons();
+  // CourseToPar and the three per-hole arrays to 0.
+  virtual int CourseArrayClear();
+  // CourseArrayClear and the course counters to 0 (TotalPursesWon stays).
+  virtual int CourseStatsInit();
+  // The state of a new profile; sets the profile's cash to 1000.
+  virtual int Init(TProfile& profile);
   // Empties the snapshot of the hole in progress.
-  int InitLevelStats();
-  // Takes copies of the cards of CardList, in list order, as the hole in progress.
-  int Update();
-  // Writes the saved game block: the card count (int32) and one card record per saved card.
-  int Save(platform::OutStream& out) const;
-  // Reads what Save wrote: 0 when read whole. A short or damaged block marks the hole damaged,
-  // keeps no card and returns -1.
-  int Load(platform::InStream& in);
-  // Restores the saved hole into CardList (nothing for a damaged hole); sets TCardList::HighID.
-  int Apply();
+  virtual int InitLevelStats();
+  // Reads the saved game block into a fresh object and keeps it only when it was read whole:
+  // 0 then. A short or damaged block leaves this object untouched and returns -1 (LoadError says
+  // why). Out-of-range values of a whole block are brought into range; a card with bad values
+  // drops only the saved hole (HoleDamaged).
+  virtual int Load(platform::InStream& in);
+  // Writes the saved game block. Returns 0.
+  virtual int Save(platform::OutStream& out) const;
+  // Copies the play state (player, play field, HUD, buttons, cards) into this object.
+  virtual int Update();
+
+  // Brings every field into its range (see Load). Returns the number of fields changed.
+  int Sanitise();
+  // Ends the round in progress (MidCourse, MidHole 0, the hole snapshot emptied).
+  int EndRound();
 };

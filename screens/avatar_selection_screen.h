@@ -7,6 +7,8 @@
 class TAvatarSelectionScreen : public TStandInScreen {
  public:
   TAvatarSelectionScreen() : TStandInScreen("avatar selection") {}
+  int Male = 1;  // the new player's choice: 1 gent, 0 lady
+  int Head = 0;  // the chosen picture 0..4
   // Opens the chooser over the current screen. Returns 0.
   virtual int Show();
   // 1 once a picture is confirmed.
