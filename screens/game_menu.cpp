@@ -90,7 +90,7 @@ int TGameMenu::Show(int) {
   if (GameScreen && GameScreen->Player) {
     GameScreen->Player->SaveData->MidCourse = 1;
     GameScreen->Player->SaveData->MidHole = 1;
-    GameScreen->Player->ProfileUpdate(Game->CurrentProfile.get());
+    if (Game->CurrentProfile) GameScreen->Player->ProfileUpdate(*Game->CurrentProfile);
   }
   if (auto options = Menu->FindButton("InGameMenu_options")) options->PlayClick();
   Active = 1;

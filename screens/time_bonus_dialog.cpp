@@ -80,7 +80,7 @@ std::shared_ptr<TTimeBonusDialog> TTimeBonusDialog::Setup() {
   dialog->SetAnimation(t);
   dialog->BonusChannel = platform::AllocChannel();
   dialog->BonusSound = sounds ? sounds->Find("bonus_count") : nullptr;
-  dialog->FadeChannel = t > 0 ? PlayCheerChannel(4, 6) : PlayGroan();
+  dialog->FadeChannel = t > 0 ? PlayCheer(4, 6) : PlayGroan();
   Game->FixedRateLogic->Init();
   return dialog;
 }

@@ -99,6 +99,8 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Gopher Dialog Good", {"XX", "PP", "CC"}}, {"Gopher Dialog - Under Par", {}},
       {"Final Goal Short", {}},                 {"Final Goal Complete", {}},
       {"Score Card - Course Unlocked", {"NN"}}, {"Top Score", {"XX"}},
+      {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
+      {"Trophy Dialog Prize", {"XX"}},
   };
   for (const Need& n : needs) {
     auto it = table.find(n.key);
@@ -107,6 +109,12 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
     for (const char* p : n.placeholders)
       EXPECT_NE(it->second.find(p), std::string::npos) << n.key << " lacks " << p;
   }
+  for (int i = 0; i <= 12; ++i) {
+    const std::string n = std::to_string(i);
+    EXPECT_FALSE(table.count("Trophy " + n) == 0 || table.at("Trophy " + n).empty()) << "Trophy " << n;
+    ASSERT_TRUE(table.count("Trophy Dialog Text " + n)) << "Trophy Dialog Text " << n;
+    EXPECT_NE(table.at("Trophy Dialog Text " + n).find("NN"), std::string::npos) << n;
+  }
   // Placeholders are replaced wherever they stand: no other text may contain them by chance.
   for (const auto& [key, value] : table) {
     size_t count = 0;
@@ -114,7 +122,10 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
     const bool filled = key == "Time Bonus Good" || key == "Gopher Dialog Good" ||
                         key == "Score Card - Course Unlocked" || key == "Top Score";
-    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !filled) {
+    // The reward texts carry theirs too.
+    const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
+                        key.rfind("Trophy Dialog Text ", 0) == 0;
+    if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward && !filled) {
       EXPECT_EQ(count, 0u) << key;
     }
   }

@@ -1,3 +1,5 @@
+// The saved game block: its bytes for a new and a rich player (read back by this test's own
+// decoder), exact round trips, and what a damaged or out-of-range block does to the player.
 #include "progress/save_data.h"
 
 #include <gtest/gtest.h>
@@ -6,41 +8,264 @@
 #include "cards/card_list.h"
 #include "cards/globals.h"
 #include "platform/files.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 #include "progress/player.h"
 #include "progress/profile_hooks.h"
+#include "progress_fixture.h"
 #include "ui/profile.h"
 
 namespace {
 
-class SaveDataTest : public testing::Test {
+std::vector<unsigned char> BlockOf(const TSaveData& s) {
+  platform::OutStream out;
+  s.Save(out);
+  return out.Bytes();
+}
+
+std::size_t CareerBlockSize(const TSaveData& s) {
+  platform::OutStream out;
+  s.CareerStats->Save(out);
+  return out.Bytes().size();
+}
+
+class SaveBlockTest : public ProgressTest {
  protected:
-  void SetUp() override { CardList = std::make_shared<TCardList>(); }
-  void TearDown() override { CardList.reset(); }
+  // Mid-hole on course 2 with two covered cards, career records with texts, and a course name
+  // with a character above 255.
+  void MakeRich(TSaveData& s) {
+    TProfile profile;
+    s.Init(profile);
+    s.MidCourse = 1;
+    s.MidHole = 1;
+    s.Irons[3] = s.Irons[7] = 1;
+    s.HoleCash = 2100000000;
+    s.TimeTaken = 1234.75;
+    s.LastTimeTaken = 7;
+    s.Male = 1;
+    s.Avatar = 3;
+    s.Rank = 4;
+    s.AvatarItemUnlocked = 6;
+    s.AvatarItems[0] = s.AvatarItems[11] = 1;
+    s.Trophies[5] = 1;
+    s.CourseName = "Pine \xC5\xA6op";  // U+0166 is stored as its low byte, 0x66 'f'
+    s.CardsLeft = 17;
+    s.FoundationValue = 9;
+    s.FoundationID = -1;
+    s.HTP = -3;
+    s.Multiplier = 1.7;
+    s.MultiplierGhost = 2.3;
+    s.EndHoleDisabled = 0;
+    s.EndDriveActive = 1;
+    s.UnlockedCourses[1] = COURSE_COMPLETED;
+    s.CourseArrayCards[17] = 5;
+    s.CourseLongDrives[4] = 2;
+    auto& low = *s.CareerStats->Lowest9HoleScore;
+    low.Value = 31;
+    low.Value2 = -4;
+    low.PlayerName = "Tess";
+    low.CourseName = "Parrot Falls";
+    low.Date = "09 Dec 2026";
+    low.Time = "21:05:44";
+    low.HoleNumber = 9;
+    s.CareerStats->MiniGameLongestDrive->FloatValue = 245.456;
+    for (int i = 0; i < 2; ++i) {
+      auto c = TCard::Make(100 + 70 * i, 120, CARDTYPE_NORMAL, i, 5 + i, 2);
+      c->ID = 300 + i;
+      c->Relationships = {301, 302, 303};
+      c->OriginalRelationships = {301};
+      s.Cards.push_back(c);
+    }
+  }
 };
 
-TEST_F(SaveDataTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
+TEST_F(SaveBlockTest, ANewPlayersProfileHasItsGoldenBytes) {
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  auto profile = TProfile::Create("Ada");
+  InstallProfileHooks(*profile);
+  ASSERT_EQ(profile->Save(), 0);
+  auto bytes = platform::ReadFileBytes(Game->ProfilePath + "Ada.dat");
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->size(), 2764u);
+  EXPECT_EQ(IntAt(*bytes, 440), 3178452);    // MidCourse 0 under the first key
+  EXPECT_EQ(IntAt(*bytes, 444), 9220347);    // MidHole 0 under the second
+  EXPECT_EQ(IntAt(*bytes, 636), 7413068);    // the career block's first Value under its own key
+  EXPECT_EQ(IntAt(*bytes, 640), 10272375);
+  EXPECT_EQ(IntAt(*bytes, 2148), 3178453);   // the first course open, section 2 restarted
+  EXPECT_EQ(Save().CourseName, "The Vuva Rivudar");
+  EXPECT_EQ(profile->Score, 1000);
+}
+
+TEST_F(SaveBlockTest, ARichBlockStoresMaskedValuesAndComesBackExactly) {
+  TSaveData s;
+  MakeRich(s);
+  const auto bytes = BlockOf(s);
+  EXPECT_EQ(IntAt(bytes, 48), -2119286104);  // HoleCash 2,100,000,000 wraps
+  const std::size_t d = 196 + CareerBlockSize(s) + 4 + 8;
+  EXPECT_EQ(IntAt(bytes, d + 8), 299231306);  // FoundationID -1
+  EXPECT_EQ(IntAt(bytes, d + 120), 2);        // two cards, plain
+  TSaveData back;
+  platform::InStream in(bytes);
+  ASSERT_EQ(back.Load(in), 0) << back.LoadError;
+  EXPECT_EQ(BlockOf(back), bytes);
+  EXPECT_EQ(back.CourseName, "Pine fop");
+  EXPECT_EQ(back.HoleCash, 2100000000);
+  ASSERT_EQ(back.Cards.size(), 2u);
+  EXPECT_EQ(back.Cards[1]->Relationships, (std::vector<int>{301, 302, 303}));
+  EXPECT_EQ(back.CareerStats->Lowest9HoleScore->Time, "21:05:44");
+  EXPECT_DOUBLE_EQ(back.CareerStats->MiniGameLongestDrive->FloatValue, 245.456);
+}
+
+// Each damage leaves the player's state in memory as it was and refuses the block.
+struct Damage {
+  const char* name;
+  std::function<void(std::vector<unsigned char>&, std::size_t c, std::size_t d)> apply;
+};
+
+TEST_F(SaveBlockTest, ADamagedBlockIsRefusedAndTheStateInMemoryIsUntouched) {
+  TSaveData rich;
+  MakeRich(rich);
+  const auto good = BlockOf(rich);
+  const std::size_t c = 196 + CareerBlockSize(rich);  // the course name's count
+  const std::size_t d = c + 4 + 8;                      // after the name
+  const std::vector<Damage> table = {
+      {"cut at 0", [](auto& b, auto, auto) { b.clear(); }},
+      {"cut at 100", [](auto& b, auto, auto) { b.resize(100); }},
+      {"cut in the career block", [](auto& b, auto, auto) { b.resize(196 + 60); }},
+      {"cut in the name", [](auto& b, auto c, auto) { b.resize(c + 6); }},
+      {"cut in a card", [](auto& b, auto, auto d) { b.resize(d + 124 + 40); }},
+      {"cut in section 3", [](auto& b, auto, auto) { b.resize(b.size() - 100); }},
+      {"one byte short", [](auto& b, auto, auto) { b.pop_back(); }},
+      {"name length -1", [](auto& b, auto c, auto) { PutInt(b, c, -1); }},
+      {"name length 10^9", [](auto& b, auto c, auto) { PutInt(b, c, 1000000000); }},
+      {"career text length -5", [](auto& b, auto, auto) { PutInt(b, 196 + 8, -5); }},
+      {"5,000 cards", [](auto& b, auto, auto d) { PutInt(b, d + 120, 5000); }},
+  };
+  for (const auto& damage : table) {
+    auto bytes = good;
+    damage.apply(bytes, c, d);
+    TSaveData kept;
+    kept.CourseName = "Keep";
+    kept.Rank = 5;
+    kept.Cards.push_back(TCard::Make(1, 2, CARDTYPE_NORMAL, 1, 3, 0));
+    platform::InStream in(bytes);
+    EXPECT_LT(kept.Load(in), 0) << damage.name;
+    EXPECT_FALSE(kept.LoadError.empty()) << damage.name;
+    EXPECT_EQ(kept.CourseName, "Keep") << damage.name;
+    EXPECT_EQ(kept.Rank, 5) << damage.name;
+    EXPECT_EQ(kept.Cards.size(), 1u) << damage.name;
+  }
+}
+
+TEST_F(SaveBlockTest, OutOfRangeValuesAreBroughtIntoRange) {
+  TSaveData s;
+  MakeRich(s);
+  s.Male = 3;
+  s.Avatar = 7;
+  s.Irons[4] = 2;
+  s.Irons[0] = 1;
+  s.Rank = 99;
+  s.AvatarItemUnlocked = 40;
+  s.AvatarItems[2] = -1;
+  s.Trophies[12] = 5;
+  s.UnlockedCourses[9] = 7;
+  s.Mulligans = -2;
+  s.Multiplier = 40.0;
+  TSaveData back;
+  platform::InStream in(BlockOf(s));
+  ASSERT_EQ(back.Load(in), 0);
+  EXPECT_EQ(back.Male, 1);
+  EXPECT_EQ(back.Avatar, 4);
+  EXPECT_EQ(back.Irons[4], 1);
+  EXPECT_EQ(back.Irons[0], 0);
+  EXPECT_EQ(back.Rank, 13);
+  EXPECT_EQ(back.AvatarItemUnlocked, 11);
+  EXPECT_EQ(back.AvatarItems[2], 0);
+  EXPECT_EQ(back.Trophies[12], 1);
+  EXPECT_EQ(back.UnlockedCourses[9], COURSE_COMPLETED);
+  EXPECT_EQ(back.Mulligans, 0);
+  EXPECT_DOUBLE_EQ(back.Multiplier, 3.0);
+}
+
+TEST_F(SaveBlockTest, ACardWithBadValuesDropsOnlyTheSavedHole) {
+  TSaveData s;
+  MakeRich(s);
+  auto bytes = BlockOf(s);
+  const std::size_t d = 196 + CareerBlockSize(s) + 4 + 8;
+  PutInt(bytes, d + 124 + 12, 40);  // the first card's value
+  TSaveData back;
+  platform::InStream in(bytes);
+  ASSERT_EQ(back.Load(in), 0) << back.LoadError;
+  EXPECT_EQ(back.HoleDamaged, 1);
+  EXPECT_NE(back.HoleError.find("value"), std::string::npos);
+  EXPECT_EQ(back.MidHole, 0);
+  EXPECT_TRUE(back.Cards.empty());
+  EXPECT_EQ(back.MidCourse, 1);  // the round goes on with a fresh deal
+  EXPECT_EQ(back.UnlockedCourses[1], COURSE_COMPLETED);
+  EXPECT_EQ(back.CourseArrayCards[17], 5);
+}
+
+TEST_F(SaveBlockTest, ACutProfileIsSetAsideAndThePlayerInMemoryIsKept) {
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  auto tess = TProfile::Create("Tess");
+  InstallProfileHooks(*tess);
+  MakeRich(Save());
+  ASSERT_EQ(tess->Save(), 0);
+  const std::string path = Game->ProfilePath + "Tess.dat";
+  auto bytes = *platform::ReadFileBytes(path);
+  bytes.resize(bytes.size() - 30);
+  ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
+  Save().CourseName = "In memory";
+  EXPECT_EQ(tess->Load(), -1);
+  EXPECT_NE(tess->LastError.find("Tess.dat"), std::string::npos);
+  EXPECT_TRUE(platform::FileExists(path + ".damaged"));
+  EXPECT_FALSE(platform::FileExists(path));
+  EXPECT_EQ(Save().CourseName, "In memory");
+}
+
+TEST_F(SaveBlockTest, ARoundOnAMissingCourseOrHoleEndsWhenLoaded) {
+  AddCourse("The Vuva Rivudar", 9);
+  struct Case {
+    const char* course;
+    int hole;
+    bool ends;
+  };
+  for (const Case& k : {Case{"The Vuva Rivudar", 4, false}, Case{"Gone Links", 4, true},
+                        Case{"The Vuva Rivudar", 10, true}, Case{"The Vuva Rivudar", 0, true}}) {
+    TProfile::CreateUserFunction = CreateProfileExtra;
+    auto tess = TProfile::Create("Tess");
+    InstallProfileHooks(*tess);
+    Save().CourseName = k.course;
+    Save().MidCourse = 1;
+    Save().MidHole = 1;
+    tess->CurrentLevel = k.hole;
+    ASSERT_EQ(tess->Save(), 0);
+    auto again = TProfile::Create("Tess");
+    InstallProfileHooks(*again);
+    ASSERT_EQ(again->Load(), 1) << k.course;
+    EXPECT_EQ(Save().MidCourse, k.ends ? 0 : 1) << k.course << " " << k.hole;
+    EXPECT_EQ(Save().MidHole, k.ends ? 0 : 1) << k.course << " " << k.hole;
+    EXPECT_EQ(again->CurrentLevel, k.ends ? 1 : k.hole) << k.course << " " << k.hole;
+  }
+}
+
+TEST_F(SaveBlockTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
   auto a = CardList->Add(100, 120, CARDTYPE_NORMAL, 1, 5, 2);
   a->ID = 1;
   auto b = CardList->Add(200, 120, CARDTYPE_WATER, 0, 13, 3);
   b->ID = 2;
   b->RelationshipSet("1");
   auto s = CardList->Add(315, 460, CARDTYPE_IRON, 0, 7, 0);
-  s->ID = 104;
+  s->ID = 250;
   s->Playfield = 0;
   s->Stock = 1;
   s->StockTop = 1;
-
-  TSaveData save;
-  save.Update();
-  platform::OutStream out;
-  save.Save(out);
-
+  GameGrid->FoundationCard = b;
+  Save().Update();
+  EXPECT_EQ(Save().FoundationID, 2);
   TSaveData back;
-  platform::InStream in(out.Bytes());
-  EXPECT_EQ(back.Load(in), 0);
+  platform::InStream in(BlockOf(Save()));
+  ASSERT_EQ(back.Load(in), 0);
   CardList->Kill();
+  GameGrid->FoundationCard.reset();
   TGameScreen::LoadLevelFromProfile = 1;
   back.Apply();
   EXPECT_EQ(TGameScreen::LoadLevelFromProfile, 0);
@@ -48,36 +273,25 @@ TEST_F(SaveDataTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
   EXPECT_EQ(CardList->Cards[1]->CardType, CARDTYPE_WATER);
   EXPECT_EQ(CardList->Cards[1]->Relationships, std::vector<int>{1});
   EXPECT_EQ(CardList->Cards[2]->StockTop, 1);
-  EXPECT_EQ(TCardList::HighID, 105);
+  EXPECT_EQ(GameGrid->FoundationCard, CardList->Cards[1]);
+  EXPECT_EQ(TCardList::HighID, 251);
 }
 
-TEST(Player, CashAndWinningsNeverFallBelowZero) {
-  TPlayer p;
-  p.ScoreChange(30);
-  p.ScoreChange(-50);
-  EXPECT_EQ(p.Score, 0);
-  p.LevelScoreChange(12);
-  p.LevelScoreChange(-5);
-  EXPECT_EQ(p.LevelScore, 7);
-}
-
-TEST(ProfileHooks, ANewProfileGetsTheGamesStartingState) {
-  auto savedHook = TProfile::CreateUserFunction;
-  TProfile::CreateUserFunction = CreateProfileExtra;
-  // Before the play screen exists the hook leaves the profile alone.
-  EXPECT_EQ(TProfile::Create("Early")->Score, 0);
-  GameScreen = std::make_shared<TGameScreen>();
-  auto save = GameScreen->Player->SaveData;
-  save->CourseName = "Elsewhere";
-  save->AvatarItems[2] = 1;
-  save->Cards.push_back(std::make_shared<TCard>());
-  auto profile = TProfile::Create("Ada");
-  EXPECT_EQ(profile->Score, 1000);
-  EXPECT_EQ(save->CourseName, "The Vuva Rivudar");
-  EXPECT_EQ(save->AvatarItems[2], 0);
-  EXPECT_TRUE(save->Cards.empty());
-  GameScreen.reset();
-  TProfile::CreateUserFunction = savedHook;
+TEST_F(SaveBlockTest, ANewProfileStartsOnTheFirstCourseWithCash) {
+  TProfile profile;
+  Save().AvatarItems[2] = 1;
+  Save().Init(profile);
+  EXPECT_EQ(profile.Score, 1000);
+  EXPECT_EQ(Save().UnlockedCourses[0], COURSE_OPEN);
+  EXPECT_EQ(Save().UnlockedCourses[1], COURSE_LOCKED);
+  EXPECT_EQ(Save().LastTimeTaken, 9999);
+  EXPECT_EQ(Save().FoundationID, -1);
+  EXPECT_EQ(Save().EndHoleDisabled, 1);
+  EXPECT_DOUBLE_EQ(Save().LastMultiplierGhost, 1.0);
+  EXPECT_EQ(Save().AvatarItems[2], 0);
+  Save().AvatarItems[0] = 1;
+  Save().InitLevelStats();
+  EXPECT_EQ(Save().Mulligans, 2);
 }
 
 }  // namespace

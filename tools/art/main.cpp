@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddOverlays(reg);
+  art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 
   if (check) {

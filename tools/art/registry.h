@@ -29,6 +29,7 @@ void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
 void AddOverlays(Registry& r);
+void AddWildshots(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
 
