@@ -232,9 +232,10 @@ std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text) {
   return dialog;
 }
 
-int OKButtonCreate(TMenu& menu) {
-  menu.AddNew("OK", "OKMO", "", 0, 0, 1);
-  if (auto ok = menu.FindButton("OK")) {
+int OKButtonCreate(const std::shared_ptr<TMenu>& menu) {
+  if (!menu) return 0;
+  menu->AddNew("OK", "OKMO", "", 0, 0, 1);
+  if (auto ok = menu->FindButton("OK")) {
     ok->OKButton = 1;
     ok->CentreX(ScreenHeight - ok->h - 15);
   }

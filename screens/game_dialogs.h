@@ -75,4 +75,4 @@ int TopScoreDialog();
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
 // Adds the standard "OK" picture button to `menu` as its OK button, centred, its bottom 15 pixels
 // above the screen's bottom edge. Returns 0.
-int OKButtonCreate(TMenu& menu);
+int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

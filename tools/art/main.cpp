@@ -86,6 +86,9 @@ int main(int argc, char** argv) {
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddOverlays(reg);
+  art::AddIntro(reg);
+  art::AddOutro(reg);
+  art::AddNewspaper(reg);
   art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 
