@@ -101,7 +101,12 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Score Card - Course Unlocked", {"NN"}}, {"Top Score", {"XX"}},
       {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
       {"Trophy Dialog Prize", {"XX"}},
+      {"Unlocked Rank Message", {"NN", "XX"}},   {"Unlocked Item Message", {"NN"}},
   };
+  // The play screen's reward dialogs name the rank and the shop item by these keys.
+  for (int i = 1; i <= 13; ++i) EXPECT_TRUE(table.count("Rank" + std::to_string(i))) << i;
+  for (const char* who : {"MaleItem", "FemaleItem"})
+    for (int i = 0; i < 12; ++i) EXPECT_TRUE(table.count(who + std::to_string(i))) << who << i;
   for (const Need& n : needs) {
     auto it = table.find(n.key);
     ASSERT_NE(it, table.end()) << "missing key " << n.key;
@@ -124,7 +129,8 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
                         key == "Score Card - Course Unlocked" || key == "Top Score";
     // The reward texts carry theirs too.
     const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
-                        key.rfind("Trophy Dialog Text ", 0) == 0;
+                        key.rfind("Trophy Dialog Text ", 0) == 0 || key == "Unlocked Rank Message" ||
+                        key == "Unlocked Item Message";
     if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward && !filled) {
       EXPECT_EQ(count, 0u) << key;
     }
