@@ -20,12 +20,8 @@ class TGameImage;
 class TTimeBonusDialog;
 class TCourseEndDialog;
 
-// Scorecard actions: what Logic returns and the play screen acts on.
-constexpr int SCORECARD_NONE = 0;           // still open
-constexpr int SCORECARD_CLOSED = 1;         // a card opened during a hole was closed
-constexpr int SCORECARD_SAVE_AND_EXIT = 2;
-constexpr int SCORECARD_NEXT_HOLE = 3;
-constexpr int SCORECARD_COURSE_DONE = 4;
+// Logic returns the scorecard actions SCORECARD_NONE ... SCORECARD_COURSE_DONE (play/game_screen.h),
+// which the play screen acts on.
 
 class TScoreCardScreen : public TScreen {
  public:
