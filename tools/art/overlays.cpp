@@ -912,7 +912,6 @@ void AddOverlays(Registry& r) {
     r["menus/" + name + "MO.png"] = [words](Canvas& c, const PictureFile&) { OverlayButton(c, words, ButtonState::Over); };
     r["menus/" + name + "_down.png"] = [words](Canvas& c, const PictureFile&) { OverlayButton(c, words, ButtonState::Down); };
   }
-  r["menus/OK_down.png"] = [](Canvas& c, const PictureFile&) { OverlayButton(c, "OK", ButtonState::Down); };
 }
 
 }  // namespace art
