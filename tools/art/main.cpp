@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
   art::AddOutro(reg);
   art::AddNewspaper(reg);
   art::AddWildshots(reg);
+  art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
 
   if (check) {
