@@ -86,11 +86,13 @@ int main(int argc, char** argv) {
   art::AddEffects(reg);
   art::AddStories(reg);
   art::AddShopRooms(reg);
+  art::AddOverlays(reg);
   art::AddPlayScreen(reg);
   art::AddIntro(reg);
   art::AddOutro(reg);
   art::AddNewspaper(reg);
   art::AddWildshots(reg);
+  art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
 
   if (check) {

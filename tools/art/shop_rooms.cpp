@@ -819,7 +819,6 @@ void AddShopRooms(Registry& r) {
     };
   }
   r["menus/OK_disabled.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Disabled); };
-  r["menus/OK_down.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Down); };
 
   // trophy room
   r["graphics/TrophyRoom/trophy_bg.jpg"] = [](Canvas& c, const PictureFile&) { TrophyBackground(c.cr()); };
