@@ -85,6 +85,7 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
   int cashAfterPaying = -1;
   std::string selectedCourse;
   std::size_t typed = 0;
+  int cardsDealt = 0;
   TEntrySteps steps = GameEntrySteps();
   steps.AfterFrame = [&] {
     platform::AdvanceManualClock(16);
@@ -166,6 +167,7 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
         break;
       case PLAY:
         if (current == GameScreen && still && wait > 60) {
+          cardsDealt = CardList ? CardList->Count() : 0;
           step = DONE;
           Push(platform::EVENT_APP_TERMINATE, 0);
         }
@@ -194,6 +196,5 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
   EXPECT_EQ(ann->CurrentLevel, 1);
   EXPECT_EQ(GameScreen->Player->SaveData->MidCourse, 1);
   EXPECT_EQ(GameScreen->Player->SaveData->CourseName, "The Vuva Rivudar");
-  ASSERT_TRUE(CardList);
-  EXPECT_GT(CardList->Count(), 0);
+  EXPECT_GT(cardsDealt, 0);
 }
