@@ -85,11 +85,13 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddOverlays(reg);
   art::AddPlayScreen(reg);
   art::AddIntro(reg);
   art::AddOutro(reg);
   art::AddNewspaper(reg);
   art::AddWildshots(reg);
+  art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
 
   if (check) {

@@ -28,6 +28,7 @@ void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+void AddOverlays(Registry& r);
 void AddPlayScreen(Registry& r);
 // The intro's slides and pieces, the ending's pictures and the newspaper page's.
 void AddIntro(Registry& r);
@@ -38,6 +39,7 @@ void AddNewspaper(Registry& r);
 // canvas, for pictures that show a course.
 void CourseScene(Canvas& c, const std::string& type, int variant);
 void AddWildshots(Registry& r);
+void AddMiniGames(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
 
