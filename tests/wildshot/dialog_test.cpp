@@ -11,6 +11,7 @@
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "cards/pixie_dust.h"
+#include "content/globals.h"
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/globals.h"
@@ -577,6 +578,54 @@ TEST_F(MiniGameTest, KillingPlayMidGamePaysNothingAndIsSafeTwice) {
   W().Minigame = 3;
   W().Kill();
   W().Kill();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MiniGameTest, LostBallHidesOneBallAndOneCashApartOverManySeeds) {
+  for (int item6 : {0, 1}) {
+    GameScreen->Player->SaveData->AvatarItems[6] = item6;
+    for (int seed = 0; seed < (item6 ? 50 : 1000); ++seed) {
+      GameGrid->Rng.Seed(static_cast<std::uint64_t>(seed));
+      W().Minigame = 3;
+      W().MinigameMenu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+      W().MinigameFadeOut = TAnimation::Create(250, 0, 0, 0);
+      W().ResultFadeIn = TAnimation::Create(250, 0, 0, 0);
+      W().InstructionsFont = HintFont;
+      W().LoadLostBall();
+      int ball = -1, cash = -1, blank = 0;
+      for (int k = 0; k < 10; ++k) {
+        const int type = W().Cards->Cards[static_cast<std::size_t>(k)]->CardType;
+        if (type == CARDTYPE_BALL) ball = k;
+        if (type == CARDTYPE_CASH) cash = k;
+        blank += type == CARDTYPE_BLANK;
+      }
+      ASSERT_TRUE(ball >= 0 && cash >= 0 && ball != cash && blank == 8) << seed;
+      EXPECT_EQ(W().Tries, item6 ? 7 : 5);
+      std::string all;
+      for (const auto& line : W().Instructions) all += line + " ";
+      EXPECT_NE(all.find(std::to_string(W().Tries) + " tries"), std::string::npos) << all;
+      W().KillMinigame();
+    }
+  }
+  GameScreen->Player->SaveData->AvatarItems[6] = 0;
+}
+
+TEST_F(MiniGameTest, ThePuttIdleRemarkWaitsThreeSecondsAndComesOnce) {
+  OpenMiniGame(26);
+  for (int i = 0; i < 599; ++i) Tick();
+  EXPECT_EQ(W().IdleIterations, 2);
+  EXPECT_EQ(W().IdlePlayed, 0);
+  for (int i = 0; i < 2000 && !W().IdlePlayed; ++i) Tick();
+  EXPECT_EQ(W().IdlePlayed, 1);
+  const int iterations = W().IdleIterations;
+  for (int i = 0; i < 1000; ++i) Tick();
+  EXPECT_EQ(W().IdleIterations, iterations);  // one remark at most
+  quill_test::PushKey(platform::KEY_SPACE);
+  Tick();
+  EXPECT_EQ(W().MinigamePhase, 1);
 }
 
 }  // namespace
