@@ -152,7 +152,7 @@ int CleanUp() {
 }
 
 int Shutdown() {
-  TWildshotScreen::KillPrecachedData();
+  if (WildShotScreen) WildShotScreen->KillPrecachedData();
   TGame::MakeGoodExit();
   platform::ShowMouse();
   CleanUp();

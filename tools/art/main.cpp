@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 
   if (check) {

@@ -28,6 +28,7 @@ void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+void AddWildshots(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
 

@@ -525,6 +525,175 @@ Rgb StorySky(int n, bool good) {
   return good ? (n % 2 ? pal::SkyTop : Hex(0xF6C28B)) : (n % 2 ? Hex(0x9FB4C8) : Hex(0xB8C6D6));
 }
 
+
+// A story's animation after its first picture: t runs from 0 (the first picture) to 1 (the last).
+// Each story moves in its own way: coins and sparkles for the lucky ones, rain, flashes, wind or a
+// shake for the others.
+enum class Motion { Sparkle, Coins, Ball, Pop, Rain, Flash, Wind, Sand, Shake, Storm, Swirl };
+
+Motion StoryMotion(int n) {
+  switch (n) {
+    case 1: case 6: return Motion::Coins;
+    case 3: case 7: case 25: return Motion::Ball;
+    case 5: return Motion::Pop;
+    case 8: return Motion::Sand;
+    case 10: return Motion::Rain;
+    case 11: case 18: case 24: return Motion::Flash;
+    case 20: case 29: return Motion::Storm;
+    case 21: case 27: return Motion::Wind;
+    case 28: return Motion::Swirl;
+    case 9: case 13: case 14: case 15: case 16: case 17: case 22: return Motion::Shake;
+    default: return Motion::Sparkle;
+  }
+}
+
+void Sparkle(cairo_t* cr, double x, double y, double r, double alpha) {
+  cairo_move_to(cr, x, y - r);
+  cairo_line_to(cr, x + r * 0.25, y - r * 0.25);
+  cairo_line_to(cr, x + r, y);
+  cairo_line_to(cr, x + r * 0.25, y + r * 0.25);
+  cairo_line_to(cr, x, y + r);
+  cairo_line_to(cr, x - r * 0.25, y + r * 0.25);
+  cairo_line_to(cr, x - r, y);
+  cairo_line_to(cr, x - r * 0.25, y - r * 0.25);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(pal::BrassLight, alpha));
+  cairo_fill(cr);
+  FillCircle(cr, x, y, r * 0.22, WithAlpha(Hex(0xFFFFFF), alpha));
+}
+
+void MotionOverlay(cairo_t* cr, int n, double w, double h, double t) {
+  const double ground = h * 0.6;
+  switch (StoryMotion(n)) {
+    case Motion::Sparkle:
+      for (int k = 0; k < 7; ++k) {
+        const double phase = std::fmod(t * 2.0 + k * 0.37, 1.0);
+        const double a = std::sin(phase * M_PI);
+        Sparkle(cr, 14 + std::fmod(k * 41.0, w - 28), 18 + std::fmod(k * 57.0, h * 0.55), 3 + 5 * a, 0.9 * a);
+      }
+      break;
+    case Motion::Coins:
+      for (int k = 0; k < 5; ++k) {
+        const double start = k * 0.12;
+        if (t < start) continue;
+        const double u = (t - start) / (1.0 - start);
+        const double x = w * (0.2 + 0.15 * k) + std::sin(u * 6 + k) * 4;
+        const double y = h * 0.85 - u * h * 0.6 + u * u * h * 0.25;
+        GoldCoin(cr, x, y, 7 - k * 0.4);
+        if (u > 0.3) Sparkle(cr, x + 8, y - 8, 4, 0.8 * std::sin(u * M_PI));
+      }
+      break;
+    case Motion::Ball: {
+      // the ball flies along an arc from the left to the right and lands
+      const double x = w * (0.15 + 0.7 * t);
+      const double y = h * 0.75 - std::sin(t * M_PI) * h * 0.45;
+      Ellipse(cr, x + 2, h * 0.8, 6 * (0.5 + 0.5 * t), 2, WithAlpha(pal::Black, 0.25));
+      GolfBall(cr, x, y, 5);
+      for (int k = 1; k <= 3; ++k) {
+        const double tt = std::max(0.0, t - k * 0.05);
+        FillCircle(cr, w * (0.15 + 0.7 * tt), h * 0.75 - std::sin(tt * M_PI) * h * 0.45, 3 - k * 0.6,
+                   WithAlpha(pal::CardWhite, 0.5 - k * 0.12));
+      }
+      break;
+    }
+    case Motion::Pop: {
+      // the gopher bobs up and down with the ball
+      const double up = std::abs(std::sin(t * M_PI * 2)) * 14;
+      Ellipse(cr, w * 0.5, h * 0.82, 40, 12, Hex(0x7A5230));
+      Gopher(cr, w / 2.0, h * 0.7 - up, 1.1);
+      GolfBall(cr, w / 2.0 + 20, h * 0.64 - up, 5);
+      Ellipse(cr, w * 0.5, h * 0.86, 42, 8, Hex(0x6A4526));
+      break;
+    }
+    case Motion::Rain:
+      for (int k = 0; k < 18; ++k) {
+        const double x = std::fmod(k * 23.0 + t * 30, w);
+        const double y = std::fmod(k * 37.0 + t * h * 2, h * 0.9);
+        Line(cr, x, y, x - 3, y + 10, 1.2, WithAlpha(pal::WaterLight, 0.9));
+      }
+      break;
+    case Motion::Flash: {
+      const double a = std::max(0.0, std::sin(t * M_PI * 3)) * 0.45;
+      cairo_rectangle(cr, 0, 0, w, h);
+      SetColor(cr, WithAlpha(Hex(0xFFF8D0), a));
+      cairo_fill(cr);
+      for (int k = 0; k < 6; ++k) {
+        const double ang = k * M_PI / 3 + t * 2;
+        Line(cr, w * 0.5 + std::cos(ang) * 20, h * 0.45 + std::sin(ang) * 20, w * 0.5 + std::cos(ang) * (26 + 14 * t),
+             h * 0.45 + std::sin(ang) * (26 + 14 * t), 1.5, WithAlpha(Hex(0xFFD54F), 0.9 - 0.6 * t));
+      }
+      break;
+    }
+    case Motion::Storm: {
+      for (int k = 0; k < 14; ++k) {
+        const double x = std::fmod(k * 29.0 + t * 20, w);
+        const double y = std::fmod(60 + k * 31.0 + t * h * 1.5, h * 0.9);
+        Line(cr, x, y, x - 3, y + 9, 1.1, WithAlpha(pal::WaterLight, 0.8));
+      }
+      const double a = (std::fmod(t * 4, 1.0) < 0.25) ? 0.5 : 0.0;
+      cairo_rectangle(cr, 0, 0, w, h);
+      SetColor(cr, WithAlpha(Hex(0xFFFFFF), a));
+      cairo_fill(cr);
+      break;
+    }
+    case Motion::Wind:
+      for (int k = 0; k < 4; ++k) {
+        const double x = std::fmod(t * w * 1.5 + k * 37, w + 40) - 40;
+        const double y = h * 0.2 + k * 24;
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x + 12, y - 4, x + 24, y + 4, x + 36, y - 2);
+        SetColor(cr, WithAlpha(pal::CardWhite, 0.8));
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
+      }
+      break;
+    case Motion::Sand:
+      for (int k = 0; k < 26; ++k) {
+        const double x = std::fmod(k * 17.0 + t * w * 1.2, w);
+        const double y = h * 0.3 + std::fmod(k * 13.0, h * 0.45) + std::sin(t * 6 + k) * 3;
+        FillCircle(cr, x, y, 1.3, WithAlpha(Darker(pal::Sand, 0.2), 0.9));
+      }
+      break;
+    case Motion::Shake:
+      for (int k = 0; k < 3; ++k) {
+        const double r = 6 + 18 * std::fmod(t * 2 + k * 0.33, 1.0);
+        cairo_arc(cr, w * 0.5, ground + 8, r, M_PI * 1.1, M_PI * 1.9);
+        SetColor(cr, WithAlpha(pal::CardWhite, 0.6 * (1 - r / 24)));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+      }
+      break;
+    case Motion::Swirl:
+      for (int k = 0; k < 8; ++k) {
+        const double ang = t * M_PI * 4 + k * M_PI / 4;
+        const double r = 10 + k * 4;
+        FillCircle(cr, w * 0.5 + std::cos(ang) * r, h * 0.45 + std::sin(ang) * r * 0.4 - k * 6, 2.4, pal::LightGrass);
+      }
+      break;
+  }
+}
+
+// Frame `frame` of `frames` of story n's strip; frame 0 is its first picture.
+void StoryAnimFrame(cairo_t* cr, int n, bool good, double w, double h, int frame, int frames) {
+  const double t = frames > 1 ? static_cast<double>(frame) / (frames - 1) : 0.0;
+  StoryFrame(cr, w, h, StorySky(n, good), [&](cairo_t* cr2) {
+    if (frame == 0) {
+      if (n == 5) {
+        Bunker(cr2, w * 0.25, h * 0.88, 18);
+        Gopher(cr2, w / 2.0, h * 0.66, 1.3);
+      } else {
+        StoryMotif(cr2, n, w, h);
+      }
+      return;
+    }
+    const double shake = StoryMotion(n) == Motion::Shake ? std::sin(t * M_PI * 8) * 2.5 : 0.0;
+    cairo_save(cr2);
+    cairo_translate(cr2, shake, 0);
+    if (StoryMotion(n) != Motion::Pop) StoryMotif(cr2, n, w, h);
+    cairo_restore(cr2);
+    MotionOverlay(cr2, n, w, h, t);
+  });
+}
 }  // namespace
 
 void AddStories(Registry& r) {
@@ -538,6 +707,28 @@ void AddStories(Registry& r) {
                  [&](cairo_t* cr2) { StoryMotif(cr2, n, s.cell_w, s.cell_h); });
     });
   };
+  // The strips of text/wildshots.txt: titles, good marks and frame counts as the file gives them.
+  static const struct {
+    const char* title;
+    int frames;
+  } strips[29] = {{"sponsor", 8}, {"found_iron", 8}, {"lucky_bounce", 8}, {"rainbow", 8},
+                  {"gopher", 8}, {"lost_wallet", 24}, {"water_skip", 8}, {"sand_storm", 8},
+                  {"squirrel", 8}, {"rain_delay", 8}, {"broken_window", 8}, {"lost_ball", 8},
+                  {"heckler", 8}, {"dropped_club", 8}, {"cart_crash", 8}, {"bee_sting", 8},
+                  {"fine", 8}, {"snapped_iron", 8}, {"caddie_bonus", 8}, {"lightning", 8},
+                  {"wardrobe", 8}, {"ball_washer", 8}, {"stopwatch", 8}, {"sharpshooter", 8},
+                  {"long_drive", 8}, {"putting", 8}, {"card_shuffle", 8}, {"whirlwind", 8},
+                  {"thunder", 8}};
+  static const bool strip_good[29] = {1, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 1, 0, 0, 0,
+                                      0, 0, 0, 1, 0, 0, 0, 1, 1, 1, 1, 0, 1, 0};
+  for (int i = 0; i < 29; ++i) {
+    const int n = i + 1;
+    r[std::string("graphics/wildshots/anims/") + strips[i].title + ".png"] = [n, i](Canvas& c, const PictureFile& s) {
+      ForEachCell(c, s, [&](cairo_t* cr, int frame) {
+        StoryAnimFrame(cr, n, strip_good[i], s.cell_w, s.cell_h, frame, s.frames);
+      });
+    };
+  }
   r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const PictureFile& s) {
     StoryFrame(c.cr(), s.w, s.h, StorySky(5, false), [&](cairo_t* cr) {
       Bunker(cr, s.w * 0.25, s.h * 0.88, 18);

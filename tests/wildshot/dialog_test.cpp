@@ -1,0 +1,404 @@
+// The wild shot dialog over the real staged data, headless: a manual clock, Delta 1, the recording
+// audio layer and fixed seeds. The game is loaded once per process; each test lays a small hole.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "cards/pixie_dust.h"
+#include "content/loading.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/globals.h"
+#include "gfx/particle_list.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "platform/audio.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "progress/player.h"
+#include "tests/content/real_game.h"
+#include "tests/support/harness.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+#include "util/animation.h"
+#include "util/error.h"
+#include "util/input.h"
+#include "wildshot/globals.h"
+#include "ui/mouse_pointer.h"
+#include "wildshot/wildshot_screen.h"
+
+namespace {
+
+std::string& LoadFailure() {
+  static std::string failure;
+  return failure;
+}
+
+bool LoadOnce() {
+  static int state = 0;  // 0 not tried, 1 loaded, 2 skipped or failed
+  if (state) return state == 1;
+  state = 2;
+  const std::string prefix = platform::DataPrefix();
+  if (!DataFolderPresent(prefix)) {
+    LoadFailure() = "skip";
+    return false;
+  }
+  try {
+    StartGameForLoading(prefix);
+    LoadData2();
+  } catch (const std::exception& e) {
+    LoadFailure() = e.what();
+    return false;
+  }
+  state = 1;
+  return true;
+}
+
+class DialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!LoadOnce()) {
+      if (LoadFailure() == "skip") GTEST_SKIP() << "no staged data folder";
+      FAIL() << LoadFailure();
+    }
+    Delta = 1.0f;
+    Game->Particles = 100;
+    HUD = std::make_shared<THUD>();
+    GameGrid = TGameGrid::Create();
+    GameGrid->Rng.Seed(4242);
+    CardList = std::make_shared<TCardList>();
+    GameScreen->Player = std::make_shared<TPlayer>();
+    GameScreen->LastWildshotCard = -1;
+    WildShotScreen->PixieDust = std::make_shared<TPixieDust>();
+    WildShotScreen->ForcedStory = 0;
+    for (int i = 0; i < 3; ++i) AddStock(5);
+    wild_ = AddStock(1);
+    wild_->CardType = CARDTYPE_WILDSHOT;
+    GameGrid->StockCard = wild_;
+    platform::ClearAudioLog();
+    ccFlushAll();
+  }
+
+  void TearDown() override {
+    if (WildShotScreen) WildShotScreen->Kill();
+    if (GameGrid) GameGrid->Kill();
+    GameGrid.reset();
+    CardList.reset();
+  }
+
+  TCardRef AddStock(int value) {
+    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, value, 0);
+    c->ID = TCardList::HighID++;
+    c->Playfield = 0;
+    c->Stock = 1;
+    return c;
+  }
+
+  TWildshotScreen& W() { return *WildShotScreen; }
+
+  void Open() {
+    W().LoadSpecial();
+    W().Show(1);
+  }
+
+  // One logic tick of the dialog as the play screen runs it; returns what Logic returned.
+  int Tick() {
+    Game->Mouse->ClearMouseHit();
+    Game->Mouse->Manage();
+    platform::Event e;
+    while (platform::PollEvent(&e)) {
+      if (e.kind == platform::EVENT_MOUSE_DOWN)
+        Game->Mouse->MouseDownEvent(e.data);
+      else if (e.kind == platform::EVENT_MOUSE_UP)
+        Game->Mouse->MouseUpEvent(e.data);
+      else if (e.kind == platform::EVENT_MOUSE_MOVE)
+        Game->Mouse->MoveEvent(e.x, e.y);
+      else
+        ccProcessEvent(e);
+    }
+    return W().Logic();
+  }
+  int Ticks(int n) {
+    int ones = 0;
+    for (int i = 0; i < n; ++i) ones += Tick();
+    return ones;
+  }
+
+  void Press(const std::string& name) {
+    auto b = W().Menu->FindButton(name);
+    ASSERT_TRUE(b) << name;
+    ASSERT_EQ(b->Active, 1) << name;
+    const int lift = name == "stop_wild" ? 91 : 0;
+    const int x = static_cast<int>(b->x + b->w / 2), y = static_cast<int>(b->y - lift + b->h / 2);
+    platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+    platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, x, y});
+    platform::PushEvent({platform::EVENT_MOUSE_UP, 1, x, y});
+  }
+
+  // Ticks until the dialog rests and takes clicks.
+  void Settle() {
+    for (int i = 0; i < 400 && (W().Bounces > 0 || W().Unroll->Active); ++i) Tick();
+    ASSERT_EQ(W().Bounces, 0);
+  }
+
+  // Runs the dialog until Logic returns 1; returns the ticks it took.
+  int RunToClose(int limit = 3000) {
+    for (int i = 0; i < limit; ++i)
+      if (Tick() == 1) return i + 1;
+    return -1;
+  }
+
+  // The volume each start of `sound` was given, in order.
+  std::vector<float> Volumes(const std::string& sound) {
+    std::vector<float> v;
+    const auto& log = platform::AudioLog();
+    for (std::size_t i = 0; i < log.size(); ++i) {
+      if (log[i].what != "cue" || log[i].sound != sound) continue;
+      for (std::size_t j = i + 1; j < log.size(); ++j)
+        if (log[j].what == "volume" && log[j].sound == sound) {
+          v.push_back(log[j].value);
+          break;
+        }
+    }
+    return v;
+  }
+
+  TCardRef wild_;
+};
+
+TEST_F(DialogTest, TheBoardDropsInWithThreeLandingsAndRestsAtTheTop) {
+  Open();
+  EXPECT_EQ(W().Active, 1);
+  EXPECT_EQ(W().Result, -1);
+  EXPECT_EQ(W().Y, -512.0f);
+  EXPECT_EQ(W().PenaltyType, 1);
+  std::vector<int> landing_ticks;
+  int bounces = 3;
+  for (int t = 0; t < 400 && W().Bounces > 0; ++t) {
+    Tick();
+    if (W().Bounces != bounces) {
+      landing_ticks.push_back(t);
+      bounces = W().Bounces;
+    }
+  }
+  EXPECT_EQ(landing_ticks.size(), 3u);
+  EXPECT_EQ(W().Y, 0.0f);
+  EXPECT_EQ(W().TopY, 0.0f);
+  EXPECT_EQ(W().Menu->AcceptInput, 1);
+  EXPECT_EQ(Volumes("landing.ogg"), (std::vector<float>{1.0f, 0.5f, 0.25f}));
+}
+
+TEST_F(DialogTest, ClicksCountOnlyAfterTheLastLandingAndTheUnroll) {
+  Open();
+  // A click on Play at every tick of the drop-in is ignored.
+  for (int t = 0; t < 200 && (W().Bounces > 0 || W().Unroll->Active); ++t) {
+    Press("play_wild");
+    Tick();
+    ASSERT_EQ(W().CardSlide->Active, 0) << "tick " << t;
+  }
+  Tick();
+  Press("play_wild");
+  Tick();
+  EXPECT_EQ(W().CardSlide->Active, 1);
+}
+
+TEST_F(DialogTest, EscapeDropsTheWildShotAndEnterNever) {
+  Open();
+  Settle();
+  quill_test::PushKey(platform::KEY_ENTER);
+  Tick();  // Enter presses Play, never Drop
+  EXPECT_EQ(W().CardSlide->Active, 1);
+  W().Kill();
+
+  platform::ClearAudioLog();
+  Open();
+  Settle();
+  quill_test::PushKey(27);
+  Tick();
+  EXPECT_EQ(W().Result, WILDSHOT_RESULT_DROPPED);
+  EXPECT_EQ(W().ChosenStory, -1);
+  const int ticks = RunToClose();
+  EXPECT_GT(ticks, 70);
+  EXPECT_EQ(W().Active, 0);
+  EXPECT_EQ(W().PenaltyType, 1);
+  EXPECT_FALSE(CardList->Contains(wild_.get()));  // the wild shot card spun away
+  EXPECT_EQ(Ticks(50), 0);                         // 1 once per event
+}
+
+TEST_F(DialogTest, PlayShuffleStopAndOkCarryAStoryThroughWithItsValue) {
+  W().ForcedStory = 6;
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  ASSERT_EQ(W().ShufflingAnim->Active, 1);
+  ASSERT_EQ(W().Text.size(), 1u);
+  EXPECT_EQ(W().Text[0], W().ShufflingText);
+  // A new picture every 16 ticks, never the same one twice running.
+  int changes = 0, last = W().IconFrame;
+  for (int i = 0; i < 160; ++i) {
+    Tick();
+    if (W().IconFrame != last) {
+      ++changes;
+      last = W().IconFrame;
+    }
+  }
+  EXPECT_EQ(changes, 10);
+  Press("stop_wild");
+  Tick();
+  EXPECT_EQ(W().ChosenStory, 5);
+  EXPECT_EQ(W().ShufflingAnim->Active, 0);
+  EXPECT_EQ(W().WildshotAnimLength, 240);  // 24 frames at 50 ms
+  EXPECT_GE(W().SpecialValue, 50);
+  EXPECT_EQ(GameScreen->LastWildshotCard, 6);
+  EXPECT_FALSE(W().Menu->FindButton("stop_wild")->Active);
+  for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+  ASSERT_TRUE(W().Menu->FindButton("ok")->Active);
+  ASSERT_FALSE(W().Text2.empty());
+  std::string result;
+  for (const auto& line : W().Text2) result += line + " ";
+  EXPECT_NE(result.find(std::to_string(W().SpecialValue)), std::string::npos) << result;
+  Tick();
+  Press("ok");
+  const int value = W().SpecialValue;
+  EXPECT_GT(RunToClose(), 0);
+  EXPECT_EQ(W().Result, WILDSHOT_RESULT_OK);
+  EXPECT_EQ(W().ChosenStory, 5);
+  EXPECT_EQ(W().SpecialValue, value);  // outcome survives Kill
+  EXPECT_TRUE(W().Text.empty());
+}
+
+TEST_F(DialogTest, TheStoryAnimationRunsItsFramesAtItsPace) {
+  const struct {
+    int story, ticks;
+  } cases[] = {{1, 80}, {5, 107}, {6, 240}};
+  for (const auto& c : cases) {
+    GameScreen->LastWildshotCard = -1;
+    HUD->FiveXReached = 0;
+    W().ForcedStory = c.story;
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    Press("stop_wild");
+    Tick();
+    EXPECT_EQ(W().ChosenStory + 1, c.story);
+    EXPECT_EQ(W().WildshotAnimLength, c.ticks) << c.story;
+    int handovers = 0;
+    for (int i = 0; i < c.ticks + 5; ++i) {
+      const bool sliding = W().CardSlide->Active;
+      Tick();
+      handovers += !sliding && W().CardSlide->Active;
+    }
+    EXPECT_EQ(handovers, 1) << c.story;
+    EXPECT_EQ(W().LastFrame, 1);
+    W().Kill();
+  }
+}
+
+TEST_F(DialogTest, AMissingMarkerStopsWithTheStoryNumber) {
+  W().ForcedStory = 6;
+  auto saved = W().Stories[5].Result;
+  W().Stories[5].Result = {"No marker"};
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  Press("stop_wild");
+  Tick();
+  try {
+    for (int i = 0; i < 400; ++i) Tick();
+    ADD_FAILURE() << "no fatal error";
+  } catch (const ccFatalError& e) {
+    EXPECT_STREQ(e.what(), "Special Text marker 'XX' not found in Result for Wildshot No. 6");
+  }
+  W().Stories[5].Result = saved;
+  EXPECT_EQ(W().Stories[5].Result, saved);
+}
+
+TEST_F(DialogTest, ThePenaltyFollowsTheStockAndTheNoteIsAddedOnce) {
+  const struct {
+    int stock, type;
+  } cases[] = {{4, 1}, {2, 1}, {1, 2}, {0, 2}};
+  for (const auto& c : cases) {
+    CardList = std::make_shared<TCardList>();
+    for (int i = 0; i < c.stock; ++i) AddStock(3);
+    Open();
+    Open();  // a second opening must not add a second note
+    EXPECT_EQ(W().PenaltyType, c.type) << c.stock;
+    std::string all;
+    for (const auto& l : W().Text) all += l + " ";
+    const std::string& note = c.type == 1 ? W().Penalty1 : W().Penalty2;
+    const std::string first_word = note.substr(0, note.find(' '));
+    EXPECT_EQ(std::count(W().InitialText.back().begin(), W().InitialText.back().end(), '!') >= 0, true);
+    EXPECT_NE(all.find(first_word), std::string::npos);
+    EXPECT_EQ(all.find(first_word), all.rfind(first_word)) << all;
+    W().Kill();
+  }
+}
+
+TEST_F(DialogTest, SparklesAndLeavesFollowTheParticleSetting) {
+  const struct {
+    int particles, leaves;
+    float interval;
+  } cases[] = {{100, 20, 4.0f}, {4, 0, 100.0f}, {0, 0, 0.0f}};
+  for (const auto& c : cases) {
+    Game->Particles = c.particles;
+    WildShotScreen->PixieDust = std::make_shared<TPixieDust>();
+    const int before = DialogParticles->Count();
+    Open();
+    EXPECT_EQ(DialogParticles->Count() - before, c.leaves) << c.particles;
+    EXPECT_FLOAT_EQ(W().PixieDust->Length, c.interval) << c.particles;
+    W().Kill();
+  }
+}
+
+TEST_F(DialogTest, KillStopsAStillPlayingShuffle) {
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  ASSERT_TRUE(W().ShuffleChannel);
+  ASSERT_TRUE(Game->SpecialChannel);
+  W().Kill();
+  EXPECT_FALSE(Game->SpecialChannel);
+  EXPECT_EQ(W().Active, 0);
+  W().Kill();  // twice is safe
+}
+
+TEST_F(DialogTest, NothingIsDrawnWhileClosedAndTheResultShowsInItsColour) {
+  quill_test::OpenScreen();
+  platform::SetColor(0, 0, 0);
+  platform::Cls();
+  EXPECT_EQ(W().Draw(), 0);
+  EXPECT_EQ(quill_test::ScreenPixel(400, 300) & 0xFFFFFF, 0u);
+
+  Open();
+  Settle();
+  W().Draw();
+  // ok hidden, stop hidden, play and drop on the row at y 433
+  auto play = W().Menu->FindButton("play_wild");
+  auto drop = W().Menu->FindButton("drop_wild");
+  auto ok = W().Menu->FindButton("ok");
+  auto stop = W().Menu->FindButton("stop_wild");
+  EXPECT_EQ(play->y, 433.0f);
+  EXPECT_EQ(drop->x, play->x + play->w + 22);
+  EXPECT_EQ(ok->x, static_cast<float>((800 - ok->w) / 2));
+  EXPECT_EQ(stop->x, static_cast<float>((800 - stop->w) / 2 + 1));
+  EXPECT_EQ(drop->OKButton, 0);
+  EXPECT_EQ(play->OKButton, 1);
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// The story side of the wild shot screen: reading the story file and choosing a story.
+
+#include "wildshot/wildshot_screen.h"
+
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
+#include "gfx/image_bank.h"
+#include "gfx/sound_bank.h"
+#include "gfx/sprite.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "platform/files.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+#include "util/error.h"
+#include "util/word_wrap.h"
+#include "wildshot/story_rules.h"
+
+int TWildshotScreen::LoadTextData() {
+  const std::string path = Game->TextPath + "wildshots.txt";
+  auto text = platform::ReadTextFile(path);
+  if (!text) {
+    ccRunTimeError("Error loading file " + path, 1);
+    return 0;
+  }
+  TStoryFile data;
+  data.ChanceArray = ChanceArray;
+  auto result = ReadStoryFile(ccSplitStringIntoLines(*text), path, data);
+  if (result.Ok()) result = CheckStoryWeights(data, path);
+  if (!result.Ok()) {
+    ccRunTimeError(result.message, 1);
+    return 0;
+  }
+  InitialText = std::move(data.InitialText);
+  Penalty1 = std::move(data.Penalty1);
+  Penalty2 = std::move(data.Penalty2);
+  ShufflingText = std::move(data.ShufflingText);
+  Stories = std::move(data.Stories);
+  StoriesCount = static_cast<int>(Stories.size());
+  ChanceArray = std::move(data.ChanceArray);
+  ChanceCount = data.ChanceCount;
+  GoodChance = data.GoodChance;
+  BadChance = data.BadChance;
+  return 0;
+}
+
+TStoryFile TWildshotScreen::StoryTable() const {
+  TStoryFile table;
+  table.Stories = Stories;
+  table.ChanceArray = ChanceArray;
+  table.ChanceCount = ChanceCount;
+  table.GoodChance = GoodChance;
+  table.BadChance = BadChance;
+  return table;
+}
+
+TPlaySnapshot TWildshotScreen::TakePlaySnapshot() const {
+  TPlaySnapshot play;
+  if (GameScreen) {
+    play.LastWildshotCard = GameScreen->LastWildshotCard;
+    if (const auto& player = GameScreen->Player) {
+      play.Irons = player->Irons;
+      play.Mulligans = player->Mulligans;
+      play.TimeLimit = player->TimeLimit;
+      play.TimeUp = player->TimeUp;
+      play.GetEmptyIron = [player] { return player->GetEmptyIron(); };
+      if (player->SaveData) {
+        play.AvatarItems = player->SaveData->AvatarItems;
+        play.Male = player->SaveData->Male;
+      }
+    }
+  }
+  if (HUD) {
+    play.Multiplier = HUD->Multiplier;
+    play.FiveXReached = HUD->FiveXReached;
+  }
+  if (CardList) {
+    play.FreeWaterCards = static_cast<int>(CardList->WaterCardsFindFree().size());
+    play.FreeSandCards = static_cast<int>(CardList->SandCardsFindFree().size());
+    play.StockCount = CardList->StockCount();
+    play.NormalCount = CardList->NormalCount();
+  }
+  return play;
+}
+
+platform::Random& TWildshotScreen::Rng() { return GameGrid ? GameGrid->Rng : OwnRng; }
+
+int TWildshotScreen::RandStory() { return RandStoryFrom(StoryTable(), TakePlaySnapshot(), Rng()); }
+
+std::string TWildshotScreen::MakeIronText(int iron) { return IronText(iron, Game ? Game->Region : 0); }
+
+int TWildshotScreen::ChooseStory() {
+  const TPlaySnapshot play = TakePlaySnapshot();
+  const TStoryChoice choice = ChooseStoryFrom(StoryTable(), play, Rng(), ForcedStory);
+  const int n = choice.Story;
+  SpecialValue = choice.SpecialValue;
+  SpecialText = n == 2 ? MakeIronText(choice.SpecialValue) : choice.SpecialText;
+  SpecialValue2 = choice.SpecialValue2;
+  SpecialText2 = choice.SpecialText2;
+  Minigame = choice.Minigame;
+  if (n == 21 && GameText) SpecialText = GameText->FindString(choice.ItemKey);
+  if (GameScreen) GameScreen->LastWildshotCard = n;
+  ChosenStory = n - 1;
+  if (n < 1 || n > StoriesCount) return 0;
+  const TWildshot& story = Stories[static_cast<std::size_t>(ChosenStory)];
+
+  HeaderLoad("wildshots/" + story.Title, static_cast<float>(ScreenWidth / 2 + HeaderXOffset), 0);
+  if (story.Good != 0) {
+    PlayCheer(1, 0);
+    Good = 1;
+  } else {
+    PlayGroan();
+    Good = 0;
+  }
+  Text.clear();
+  TotalLines = 0;
+  if (auto stop = Menu ? Menu->FindButton("stop_wild") : nullptr) stop->Active = 0;
+
+  // Shows the story's headline and first picture while its strip loads.
+  FirstFrame = 1;
+  if (Game) Game->ScreenDraw();
+  FirstFrame = 0;
+
+  WildshotAnimFrames = story.Frames;
+  WildshotAnimStrip = std::make_shared<TGameImage>();
+  const bool gopher = n == 5;
+  WildshotAnimStrip->LoadAnim(Game->ImagePath + "wildshots/anims/" + story.Title + ".png",
+                              gopher ? 160 : 118, gopher ? 176 : 172, 0, story.Frames, -1, 0);
+  if (n != 25 && n != 26) {
+    AnimSound = TGameSound::Create(Game->SoundPath + "wildshots/" + "wildshot_" + std::to_string(n) + ".ogg", 0);
+    if (GameScreen) {
+      GameScreen->SpeechLoad("wildshot event", "wildshot/wildevent" + std::to_string(n));
+      GameScreen->SpeechPlay("");
+    }
+  }
+  return 0;
+}
