@@ -51,14 +51,18 @@ std::string IronText(int iron, int region) {
   return (s == "8" ? "an " : "a ") + s;
 }
 
-int RandStoryFrom(const TStoryFile& stories, const TPlaySnapshot& play, platform::Random& rng) {
+int RandStoryFrom(const TStoryFile& stories, const TPlaySnapshot& play, platform::Random& rng,
+                  int* budget) {
+  int own = STORY_MAX_DRAWS;
+  int& left = budget ? *budget : own;
+  --left;
   int n = DrawEntry(stories, rng);
   if (play.AvatarItems[8] == 0 || IsGood(stories, n)) return n;
   const int keep = stories.BadChance - static_cast<int>(stories.GoodChance * 0.25);
   // Negative weights can push the bad sum below 0; the roll then has nothing to range over.
   const int r = stories.BadChance > 0 ? rng.Rand(0, stories.BadChance) : 0;
   if (r < keep) return n;
-  for (int i = 0; i < STORY_MAX_DRAWS; ++i) {
+  while (left-- > 0) {
     const int again = DrawEntry(stories, rng);
     if (IsGood(stories, again)) return again;
   }
@@ -157,8 +161,8 @@ TStoryChoice ChooseStoryFrom(const TStoryFile& stories, const TPlaySnapshot& pla
   };
   TStoryChoice choice;
   if (force >= 1 && try_story(force, choice)) return choice;
-  for (int i = 0; i < STORY_MAX_DRAWS; ++i)
-    if (try_story(RandStoryFrom(stories, play, rng), choice)) return choice;
+  for (int budget = STORY_MAX_DRAWS; budget > 0;)
+    if (try_story(RandStoryFrom(stories, play, rng, &budget), choice)) return choice;
   // A table that keeps offering stories that cannot be played: settle on the first that can, by
   // number, preferring those with weight.
   const int count = std::min(29, static_cast<int>(stories.Stories.size()));

@@ -46,11 +46,14 @@ struct TStoryChoice {
   std::string ItemKey;
 };
 
-// Draws are bounded: after this many the draw settles on the first qualifying story by number.
+// Draws are bounded: after this many draws from the table, counted over both loops of a choice,
+// the draw settles on the first qualifying story by number.
 constexpr int STORY_MAX_DRAWS = 10000;
 
-// One weighted draw from the table, with avatar item 8's rule that makes bad stories rarer.
-int RandStoryFrom(const TStoryFile& stories, const TPlaySnapshot& play, platform::Random& rng);
+// One weighted draw from the table, with avatar item 8's rule that makes bad stories rarer. Each
+// draw from the table takes one from `budget` (STORY_MAX_DRAWS of its own when none is given).
+int RandStoryFrom(const TStoryFile& stories, const TPlaySnapshot& play, platform::Random& rng,
+                  int* budget = nullptr);
 // Applies story n's rule: true and `choice` filled when the story fits the play (random values are
 // rolled only then).
 bool StoryRule(int n, const TPlaySnapshot& play, platform::Random& rng, TStoryChoice& choice);

