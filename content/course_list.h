@@ -35,7 +35,14 @@ struct TCourseListOptions {
   int RequiredItems = 11;
   // Called once after each course row has been read (the loading bar's step).
   std::function<void()> Step;
+  // The graphics folder (ending in "/") in which every newspaper picture a row's picture code
+  // names must exist; "" checks none.
+  std::string PictureFolder;
 };
+
+// A course name usable as part of a file name: no "/" or "\", no leading "." and no control
+// character. (An empty name is left to the course file's own missing-file report.)
+bool CourseNameAllowed(const std::string& name);
 
 // Reads the course list and every course it names into `courses` (appended in row order). On
 // failure the result names the file and line and `courses` is left as it was.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "content/newspaper_pictures.h"
 #include "platform/files.h"
 
 namespace {
@@ -149,7 +150,30 @@ void BuildGoalTexts(TCourseList& courses, const TCourseTexts& texts) {
   }
 }
 
+// Every picture the row's picture code names, in the graphics folder.
+TLoadResult CheckNewspaperPictures(const TCourse& course, const std::string& folder,
+                                   const std::string& path, int line) {
+  const TNewspaperPictures pictures = NewspaperPicturesFor(course.StoryPicture, course.Name);
+  for (const std::string& picture : {pictures.Picture, pictures.Trophy}) {
+    if (picture.empty() || platform::FileExists(folder + picture)) continue;
+    return TLoadResult::Fail("Course '" + course.Name + "': newspaper picture code " +
+                                 std::to_string(course.StoryPicture) + " needs the missing picture " +
+                                 folder + picture,
+                             path, line);
+  }
+  return {};
+}
+
 }  // namespace
+
+bool CourseNameAllowed(const std::string& name) {
+  if (!name.empty() && name[0] == '.') return false;
+  for (const char c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F) return false;
+  }
+  return true;
+}
 
 std::string GetUnlockValue(const TCourse& course, const std::string& currency) {
   std::string text = std::to_string(course.UnlockValue);
@@ -177,6 +201,13 @@ TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& cours
     ++line;
     const std::string name = Chop(rest, ',');
     if (Upper(name) == "END") break;
+    // The name becomes part of file paths (the course file, the newspaper's course pictures).
+    if (!CourseNameAllowed(name)) {
+      return TLoadResult::Fail("Course name '" + name +
+                                   "' may not hold a slash, a backslash or a control character, "
+                                   "or begin with a dot",
+                               path, line);
+    }
 
     auto course = TCourse::Create();
     TLoadResult result = ReadCourseFile(*course, options.DataPrefix, name);
@@ -186,6 +217,10 @@ TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& cours
 
     result = ReadRowColumns(*course, std::move(rest), options.Texts, path, line);
     if (!result.Ok()) return result;
+    if (!options.PictureFolder.empty()) {
+      result = CheckNewspaperPictures(*course, options.PictureFolder, path, line);
+      if (!result.Ok()) return result;
+    }
     ranks += course->UnlockRank;
     items += course->UnlockItem;
     loaded.push_back(std::move(course));

@@ -40,6 +40,7 @@ int LoadCourseData() {
   options.DataPrefix = Game->DataPrefix;
   options.Texts = CourseTextsFromGameText();
   options.Step = [] { Game->MoveBar(); };
+  options.PictureFolder = Game->ImagePath;
   TCourseList courses;
   const TLoadResult result = ReadCourseList(options, courses);
   // Nothing is kept from a list that failed: the report ends the program.

@@ -5,6 +5,7 @@
 #include <string>
 
 class TDialogOK;
+class TMenu;
 
 // A reward dialog (course unlocked, trophy, rank, item, best score): an OK dialog with the text,
 // the header picture "dialogs/" + header, up to two pictures placed from the dialog's corner (an
@@ -16,3 +17,7 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
 
 // A pop-up tip dialog showing `text`.
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
+
+// Adds the "OK" button (pictures "OK" and "OKMO" of the menu folder) to `menu`, marked as the
+// menu's OK button, centred across the screen with its bottom edge 15 pixels above the screen's.
+int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

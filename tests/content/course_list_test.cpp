@@ -220,8 +220,64 @@ INSTANTIATE_TEST_SUITE_P(
         ListErrorCase{"BlankRow", {"A,,beach,1,0,0,0,,0,,,,", "", "END"}, 0, 0,
                       "Error loading file @Data/levels/courses/.txt", 0},
         ListErrorCase{"MissingCourse", {"Ghost,,beach,1,0,0,0,,0,,,,"}, 0, 0,
-                      "Error loading file @Data/levels/courses/Ghost.txt", 0}),
+                      "Error loading file @Data/levels/courses/Ghost.txt", 0},
+        // Names become parts of file paths: none may climb out of its folder or hide a file.
+        ListErrorCase{"NameClimbsUp", {"A,,beach,1,0,0,0,,0,,,,", "../x,,beach,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course name '../x' may not hold a slash, a backslash or a control character, or begin with a dot", 3},
+        ListErrorCase{"NameWithSlash", {"a/b,,beach,1,0,0,0,,0,,,,"}, 0, 0, "Course name 'a/b' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
+        ListErrorCase{"NameWithBackslash", {"a\\b,,beach,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course name 'a\\b' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
+        ListErrorCase{"NameWithLeadingDot", {".x,,beach,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course name '.x' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
+        ListErrorCase{"NameWithControl", {"a\tb,,beach,1,0,0,0,,0,,,,"}, 0, 0,
+                      "Course name 'a\tb' may not hold a slash, a backslash or a control character, or begin with a dot", 2}),
     [](const testing::TestParamInfo<ListErrorCase>& info) { return std::string(info.param.label); });
+
+// With a picture folder given, every picture a row's newspaper code names must be in it; the
+// first missing one stops the load, naming the course, the picture and the line.
+TEST(CourseListFileTest, NewspaperPicturesOfEveryCodeAreChecked) {
+  TestDataFolder data;
+  data.WriteCourseOfHoles("A", 9);
+  data.WriteCourseOfHoles("B", 9);
+  const std::string folder = data.Prefix() + "Data/graphics/";
+  for (const char* picture : {"newspaper/stats.jpg", "newspaper/jokes/20.jpg",
+                              "newspaper/trophies/trophy_display_bg.jpg",
+                              "newspaper/trophies/trophy1.png", "newspaper/course_images/A.jpg"})
+    data.Write(std::string("Data/graphics/") + picture, "x");
+  struct Case {
+    const char* row_b;
+    const char* missing;  // "" when the load succeeds
+  };
+  const Case cases[] = {
+      {"B,,beach,1,0,0,0,,0,,,,0", ""},  // unknown codes show the statistics picture
+      {"B,,beach,1,0,0,0,,0,,,,20", ""},
+      {"B,,beach,1,0,0,0,,0,,,,11", ""},
+      {"B,,beach,1,0,0,0,,0,,,,1", "newspaper/course_images/B.jpg"},
+      {"B,,beach,1,0,0,0,,0,,,,2", "newspaper/maps/B.jpg"},
+      {"B,,beach,1,0,0,0,,0,,,,12", "newspaper/trophies/trophy2.png"},
+      {"B,,beach,1,0,0,0,,0,,,,32", "newspaper/jokes/32.jpg"},
+  };
+  for (const Case& c : cases) {
+    data.WriteCourseList({"A,,beach,1,0,0,0,,0,,,,1", c.row_b});
+    TCourseListOptions options;
+    options.DataPrefix = data.Prefix();
+    options.Texts = Texts();
+    options.RequiredRanks = 0;
+    options.RequiredItems = 0;
+    options.PictureFolder = folder;
+    TCourseList courses;
+    const TLoadResult result = ReadCourseList(options, courses);
+    if (std::string(c.missing).empty()) {
+      EXPECT_TRUE(result.Ok()) << c.row_b << ": " << result.Report();
+      EXPECT_EQ(courses.size(), 2u);
+    } else {
+      EXPECT_NE(result.message.find("Course 'B'"), std::string::npos) << result.message;
+      EXPECT_NE(result.message.find(folder + c.missing), std::string::npos) << result.message;
+      EXPECT_EQ(result.line, 3) << c.row_b;
+      EXPECT_TRUE(courses.empty());
+    }
+  }
+}
 
 TEST(CourseListFileTest, MissingListIsReported) {
   TestDataFolder data;

@@ -499,6 +499,8 @@ void Scene(Canvas& c, const std::string& type, int v) {
 
 }  // namespace
 
+void CourseScene(Canvas& c, const std::string& type, int variant) { Scene(c, type, variant); }
+
 void AddBackgrounds(Registry& r) {
   for (const char* t : {"beach", "city", "country", "desert", "forest", "japan", "jungle", "mountain",
                         "municipal", "scotland"}) {

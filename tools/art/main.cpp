@@ -85,6 +85,9 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddIntro(reg);
+  art::AddOutro(reg);
+  art::AddNewspaper(reg);
   art::AddWildshots(reg);
   art::AddTitleScreens(reg);
 

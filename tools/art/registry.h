@@ -28,6 +28,14 @@ void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+// The intro's slides and pieces, the ending's pictures and the newspaper page's.
+void AddIntro(Registry& r);
+void AddOutro(Registry& r);
+void AddNewspaper(Registry& r);
+
+// The course background of `type` ("beach" ... "scotland") and variant 1..4 on an 800 x 600
+// canvas, for pictures that show a course.
+void CourseScene(Canvas& c, const std::string& type, int variant);
 void AddWildshots(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);

@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
   snd::Registry reg;
   snd::AddEffects(reg);
   snd::AddJingles(reg);
+  snd::AddNewsroom(reg);
   snd::AddMusic(reg);
   snd::AddAmbience(reg);
 

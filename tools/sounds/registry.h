@@ -16,6 +16,7 @@ using Registry = std::map<std::string, Recipe>;
 void AddEffects(Registry& reg);    // sound/… one-shot and looping effects, the button and splash sounds
 void AddJingles(Registry& reg);    // short tunes among the effects (fanfares, scorecard, course end)
 void AddMusic(Registry& reg);      // music/… screen tracks
-void AddAmbience(Registry& reg);   // music/ambience/… loops and the random ambient one-shots
+void AddAmbience(Registry& reg);
+void AddNewsroom(Registry& reg);   // sound/newspaper/0..3: the newspaper page's ambience   // music/ambience/… loops and the random ambient one-shots
 
 }  // namespace snd
