@@ -16,6 +16,7 @@
 #include "gfx/particle_list.h"
 #include "gfx/sine_counter.h"
 #include "gfx/sound_bank.h"
+#include "util/animation.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
@@ -71,7 +72,7 @@ int TGameGrid::Manage() {
   if (!busy && GameScreen && GameScreen->StockPenaltyCounter > 0) busy = 1;
   if (!busy && MegaBlock) busy = 1;
   if (!busy && GameScreen && GameScreen->WildshotAnimCounter > 0) busy = 1;
-  const bool outro = GameScreen && GameScreen->OutroAnim.Active;
+  const bool outro = GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active;
   if (!outro) {
     BlockInput = busy ? 1 : 0;
     if (oldBlock == 1 && BlockInput == 0 && GameScreen) GameScreen->LevelEndTest();
@@ -81,7 +82,7 @@ int TGameGrid::Manage() {
 
 int TGameGrid::CheckMouse() {
   if (BlockInput) return 0;
-  if (GameScreen && GameScreen->OutroAnim.Active) return 0;
+  if (GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active) return 0;
   const int n = PlayList ? PlayList->Count() : 0;
   mx = (Game && Game->Mouse) ? Game->Mouse->x : -1;
   my = (Game && Game->Mouse) ? Game->Mouse->y : -1;

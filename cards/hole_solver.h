@@ -40,13 +40,13 @@ struct ScreenRect {
 // indicator, score sign, stock and foundation, golf cart and bag).
 constexpr ScreenRect PLAY_AREA = {8, 126, 792, 430};
 constexpr ScreenRect HUD_AREAS[] = {
-    {0, 0, 196, 118},      // hole marker with the hole's name
-    {190, 0, 300, 128},    // stopwatch of timed holes
-    {296, 0, 426, 100},    // hole-cash sign
-    {420, 0, 650, 118},    // run indicator
-    {0, 432, 218, 600},    // score sign
+    {0, 0, 200, 124},      // hole marker with the hole's name
+    {190, 0, 300, 128},    // stopwatch of timed holes, swollen by a stopwatch token
+    {296, 0, 424, 90},     // hole-cash sign at rest, shaking
+    {420, 0, 800, 124},    // run indicator with the club, the ball and the 5x sign
+    {0, 432, 218, 600},    // score sign and the avatar beside it
     {305, 452, 495, 570},  // stock fan and foundation
-    {535, 430, 800, 600},  // golf cart and bag
+    {512, 430, 800, 600},  // golf cart, bag and the irons in it, enlarged under the pointer
 };
 
 // The screen rectangle of a card placed at hole-file position (x, y).

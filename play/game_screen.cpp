@@ -1,38 +1,53 @@
+// The play screen's life cycle and the resources of one visit: construction, Load and Kill,
+// Start, CoreStart (also the return from the options screen), the start sound, a new game for the
+// current profile and the opening animation's end.
+
 #include "play/game_screen.h"
 
-#include "cards/card_list.h"
+#include <cstdio>
+
+#include "cards/card.h"
+#include "cards/pixie_dust.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
-#include "cards/play_list.h"
-#include "cards/token_generator_list.h"
-#include "content/globals.h"
+#include "content/course.h"
+#include "core/fixed_rate_logic.h"
 #include "core/game.h"
+#include "core/game_fade.h"
 #include "core/globals.h"
+#include "core/loading_screen.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
-#include "gfx/particle_list.h"
 #include "gfx/sound_bank.h"
-#include "platform/files.h"
-#include "platform/graphics.h"
-#include "play/globals.h"
-#include "play/hud.h"
+#include "gfx/sprite.h"
+#include "play/ambient_anim.h"
 #include "play/play_effects.h"
+#include "play/pointer_particles.h"
+#include "progress/avatar.h"
+#include "progress/globals.h"
 #include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "progress/save_data.h"
 #include "screens/game_dialogs.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
+#include "screens/score_card_screen.h"
+#include "screens/title_screen.h"
 #include "ui/button.h"
-#include "ui/dialog_ok.h"
 #include "ui/menu.h"
-#include "util/value_list.h"
+#include "ui/mouse_pointer.h"
+#include "util/animation.h"
+#include "util/error.h"
+#include "util/image.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
 
 namespace {
 
-float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
-
-// An image of the bank, or none when the bank does not hold it (the play screen runs without
-// its effect pictures).
-std::shared_ptr<TGameImage> OptionalImage(const std::string& name) {
-  if (!images || !images->FindTImage(name)) return nullptr;
-  return images->Find(name);
+// Whole kilobytes of an image's memory and video memory, as the loading lines print them.
+void PrintImageSize(const char* label, const TGameImage& image) {
+  std::printf("%s: %lld   %lld\n", label, image.CalcRAM() / 1024, image.CalcVRAM() / 1024);
 }
 
 }  // namespace
@@ -41,247 +56,211 @@ TGameScreen::TGameScreen() {
   name = "game";
   PopUpTipBuilder = MakePopUpTipDialog;
   Player = std::make_shared<TPlayer>();
+  MakeBareMenu();
 }
 
-int TGameScreen::TerminatedUserFunction() { return 0; }
+TGameScreen::~TGameScreen() = default;
 
-int TGameScreen::Load() {
-  ClearedParticle = OptionalImage("cleared");
-  InvalidParticle = OptionalImage("invalid");
-  WedgeFoundParticle = OptionalImage("wedgefound");
-  IronFoundParticle = OptionalImage("ironfound");
-  if (!ParticleImages[3]) ParticleImages[3] = OptionalImage("particlering");
-  if (!HUD) HUD = std::make_shared<THUD>();
-  return 0;
-}
-
-int TGameScreen::Start() {
-  NearPerfectPlayed = 0;
-  PerfectHoleRecorded = 0;
-  CardToIronAnim = 0;
-  EndHoleEnabled = 0;
-  TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
-  // A saved hole that could not be read back is played afresh.
-  if (LoadLevelFromProfile && Player->SaveData->HoleDamaged) LoadLevelFromProfile = 0;
-  LevelLoad();
-  if (!GameGrid) return 0;
-  GameGrid->PointerRestore();
-  if (!LoadLevelFromProfile) {
-    // Values and suits for the layout, then a stock of face-down cards; the first goes onto the
-    // foundation.
-    int layout = 0;
-    for (const auto& c : CardList->Cards) {
-      c->Value = GameGrid->Rng.Rand(1, 13);
-      c->Suit = GameGrid->Rng.Rand(0, 3);
-      c->ChooseImage();
-      ++layout;
-    }
-    GameGrid->CardsLeft = layout;
-    TCardList::HighID = 100;
-    for (int i = 0; i < 24; ++i) {
-      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0,
-                             GameGrid->Rng.Rand(1, 13), GameGrid->Rng.Rand(0, 3));
-      c->ID = TCardList::HighID++;
-      c->Playfield = 0;
-      c->Stock = 1;
-      c->FromStock = 1;
-    }
-    CardList->StockZOrder();
-    CardList->StockSpread();
-    CardList->StockTopMark();
-    CardList->SortAll();
-    if (auto first = CardList->StockTopFind()) {
-      first->StockTop = 0;
-      first->MakeFaceUp();
-      first->MoveToFoundation(1);
-      CardList->StockTopMark();
-    }
-    CardList->FlipAll();
-    if (Player->SaveData->AvatarItems[2]) CardList->FlipHalf();
-  } else {
-    Player->SaveData->Apply();
+void TGameScreen::MakeBareMenu() {
+  Menu = std::make_shared<TMenu>();
+  for (const char* buttonName : {"Menu", "end_hole", "enddrive", "mulligan", "scorecard"}) {
+    auto b = std::make_shared<TButton>();
+    b->name = UpperCaseName(buttonName);
+    b->ClickDisabled = 0;
+    Menu->Add(b);
   }
-  CardList->GlowSpecialCards();
-  CardList->GlowValidCards();
-  return 0;
-}
-
-int TGameScreen::Kill() {
-  KillGameObjects();
-  return 0;
-}
-
-int TGameScreen::LevelLoad() {
-  GameGrid = TGameGrid::Create();
-  GameGrid->LevelName = Player->SaveData->CourseName;
-  GameGrid->Load(Player->Level);
-  return 0;
-}
-
-int TGameScreen::KillGameObjects() {
-  if (GameGrid) GameGrid->Kill();
-  GameGrid.reset();
-  TokenGeneratorList.reset();
-  return 0;
-}
-
-int TGameScreen::ManageAll() {
-  if (GameGrid) GameGrid->Manage();
-  if (TokenGeneratorList) TokenGeneratorList->Manage();
-  if (HUD) HUD->Manage();
-  return 0;
-}
-
-int TGameScreen::Logic() {
-  if (PopUpTipDialog) {
-    if (PopUpTipDialog->Manage() != 0) {
-      PopUpTipDialog->Kill();
-      PopUpTipDialog.reset();
-      if (PopUpTipType == 1 && CardList) CardList->GlowValidCardsDo(1);
-    }
-    return 0;
-  }
-  if (WildshotAnimCounter > 0) {
-    WildshotAnimCounter -= Delta;
-    if (WildshotAnimCounter < 0) WildshotAnimCounter = 0;
-  }
-  if (StockPenaltyCounter > 0) {
-    StockPenaltyCounter -= Delta;
-    if (StockPenaltyCounter < 0) StockPenaltyCounter = 0;
-  }
-  IdleCounter += Delta;
-  ManageAll();
-  for (const auto& list : {::Particles, ::Particles2, ::ScoreParticles})
-    if (list) list->Manage();
-  return 0;
-}
-
-int TGameScreen::Draw() {
-  platform::SetClsColor(20, 90, 40);
-  platform::Cls();
-  if (CardList) CardList->Draw();
-  for (const auto& list : {::Particles, ::Particles2, ::ScoreParticles})
-    if (list) list->Draw();
-  platform::SetColor(255, 255, 255);
-  platform::DrawText(name, 8, 8);
-  if (PopUpTipDialog) PopUpTipDialog->Draw();
-  return 0;
+  for (const char* held : {"end_hole", "enddrive", "mulligan"}) Menu->FindButton(held)->Disabled = 1;
+  Menu->FindButton("enddrive")->Active = 0;
 }
 
 std::shared_ptr<TButton> TGameScreen::MenuButton(const std::string& buttonName) const {
   return Menu ? Menu->FindButton(buttonName) : nullptr;
 }
 
-int TGameScreen::MulliganStart() {
-  if (!GameGrid || GameGrid->LastMoveWasIronToBag == 0) return 0;
-  const int iron = GameGrid->LastMoveWasIronToBag;
-  // The iron leaves the bag for its place in the stock: the player no longer holds it.
-  IronPlayed(iron, 1);
-  if (iron >= IRON_FIRST && iron <= IRON_LAST) Player->Irons[static_cast<std::size_t>(iron)] = 0;
-  GameGrid->CardAnimCounter = Ticks(20000);
-  GameGrid->CardAction = CARDACTION_IRON_TO_STOCK;
-  GameGrid->BlockInputSet();
-  EndDriveEnable(0);
-  return 0;
-}
-
-int TGameScreen::MulliganDisable(int flag) {
-  auto b = MenuButton("mulligan");
-  if (b && (flag != 0 || Player->Mulligans > 0)) {
-    b->Disabled = flag;
-    b->Glow = 0;
-  }
-  return 0;
-}
-
-int TGameScreen::MulliganManage() { return 0; }
-
-int TGameScreen::EndDriveButtonShow() {
-  if (auto b = MenuButton("enddrive")) {
-    auto top = CardList ? CardList->StockTopFind() : nullptr;
-    b->x = top ? top->x : (GameGrid ? GameGrid->STOCKX : 0);
-    b->y = top ? top->y : (GameGrid ? GameGrid->STOCKY : 0);
-    b->Active = 1;
-  }
-  EndHoleEnable(0);
-  return 0;
-}
-
-int TGameScreen::EndDriveEnable(int flag) {
-  auto b = MenuButton("enddrive");
-  if (b && b->Active) b->Disabled = flag ? 0 : 1;
-  return 0;
-}
-
 bool TGameScreen::EndHoleIsEnabled() const {
   auto b = MenuButton("end_hole");
-  return b ? b->Disabled == 0 : EndHoleEnabled != 0;
+  return b && b->Disabled == 0;
 }
 
-int TGameScreen::EndHoleEnable(int flag) {
-  auto b = MenuButton("end_hole");
-  auto set = [&](int enabled) {
-    EndHoleEnabled = enabled;
-    if (b) b->Disabled = enabled ? 0 : 1;
-  };
-  if (flag == 0) {
-    set(0);
-    return 1;
+bool TGameScreen::OwnsItem(int id) const {
+  if (!Player || !Player->SaveData) return false;
+  const auto& items = Player->SaveData->AvatarItems;
+  return id >= 0 && id < static_cast<int>(items.size()) && items[static_cast<std::size_t>(id)] != 0;
+}
+
+int TGameScreen::Load() {
+  name = "game";
+  if (Game->LoadingScreen) {
+    Game->LoadingScreen->LoadingY = ScreenHeight / 2;
+    Game->LoadingScreen->DrawLoading(1);
   }
-  if (EndHoleIsEnabled()) return 1;
-  auto endDrive = MenuButton("enddrive");
-  const bool busy = (endDrive && endDrive->Active) || (CardList && CardList->StockCount() > 0) ||
-                    (PlayList && PlayList->Count() > 0) ||
-                    (TokenGeneratorList && (TokenGeneratorList->Count() > 0 ||
-                                            TokenGeneratorList->BonusTokens != 0)) ||
-                    WildshotAnimCounter > 0 || (CardList && CardList->AnimatingIronMorph());
-  if (busy) return 0;
-  set(1);
+  auto course = CourseFind(Player->SaveData->CourseName);
+  if (!course) {
+    // The saved round names a course this data does not hold: say so, drop the round and go
+    // back to the title; Start then builds no hole.
+    ccDialogOK("The course \"" + Player->SaveData->CourseName +
+                   "\" of the saved game is not in the course list. The round is dropped.",
+               600, 100);
+    Player->SaveData->MidCourse = 0;
+    Player->SaveData->MidHole = 0;
+    LoadLevelFromProfile = 0;
+    Player->Level = 1;
+    if (Game->CurrentProfile) {
+      if (Game->CurrentProfile) Player->ProfileUpdate(*Game->CurrentProfile);
+      Player->ProfileWrite(Game->CurrentProfile.get());
+    }
+    ProcessLogic = 0;
+    return 0;
+  }
+
+  CardToIronMorph = std::make_shared<TGameImage>();
+  CardToIronMorph->LoadAnim(Game->ImagePath + "particles/card_to_iron.png", 90, 215, 0, 50, -1, 1);
+  PrintImageSize("Anims", *CardToIronMorph);
+  ccCreateFrames(CardToIronMorph->image);
+
+  Middle = TGameImage::Create(Game->ImagePath + "backgrounds/" + course->BackgroundImage, -1, 0);
+  ccCreateFrames(Middle->image);
+  PrintImageSize("Background", *Middle);
+
+  Game->MusicLoad(course->AmbienceLoop, 1);
+  Game->FadeMusic = 1;
+
+  AmbientSoundTotal = 0;
+  for (const auto& soundName : AmbientSoundNames(course->CourseType)) LoadAmbientSound(soundName);
+
+  LoadParticles();
+
+  IntroAnim = TAnimation::Create(1000, 0, 0, 0);
+  OutroAnim = TAnimation::Create(2000, 1, 0, 0);
+
+  Go = TSprite::CreateFromFile("particles/play", 0, 0, 1, -1);
+  if (Go && Go->image) ccCreateFrames(Go->image->image);
+
+  SoundLevelStart = sounds->Find("levelstart");
+  SoundPerfect = sounds->Find("perfect_score");
+  SoundSlide = sounds->Find("sliding");
+  SoundShuffle = sounds->Find("card_shuffle");
+
+  SoundCounterMax = Game->CalcAnimLength(1200);
+
+  LoadMenu(course->CourseType == "DESERT" ? 1 : 0);
+  if (GameMenu) GameMenu->Load();
+
+  Avatar = std::make_shared<TAvatar>();
+  Avatar->Load();
+  Avatar->Scale = 0.5f;
+
+  LoadAmbientAnims(course->BackgroundImage);
+  ProcessLogic = 1;
+  return 0;
+}
+
+int TGameScreen::Kill() {
+  TScreen::Kill();
+  MakeBareMenu();
+  KillGeneric();
+  Middle.reset();
+  LevelEndImage.reset();
+  if (ToolTipCard) {
+    ToolTipCard->Kill();
+    ToolTipCard.reset();
+  }
+  IntroAnim.reset();
+  OutroAnim.reset();
+  Go.reset();
+  for (auto* image :
+       {&PerfectParticle, &InvalidParticle, &ClearedParticle, &WedgeFoundParticle,
+        &IronFoundParticle, &WaterHazardClearedParticle, &LongDriveParticle, &FiveParticle,
+        &XParticle, &MultiplierParticle, &ClickPlayableCardParticle, &TimeUpParticle,
+        &FullLengthIron, &IronHead, &IronHandle, &LeafParticle, &WhackParticle, &CardToIronMorph,
+        &XRayingParticle, &Mulligan0Disabled, &Mulligan0Down, &Mulligan1, &Mulligan1MO,
+        &Mulligan1Disabled, &Mulligan1Down, &Mulligan2, &Mulligan2MO, &Mulligan2Disabled,
+        &Mulligan2Down, &Mulligan3, &Mulligan3MO, &Mulligan3Disabled, &Mulligan3Down})
+    image->reset();
+  SoundLevelStart.reset();
+  SoundPerfect.reset();
+  SoundSlide.reset();
+  SoundShuffle.reset();
+  ChannelShuffle.reset();
+  for (auto& sound : AmbientSound) sound.reset();
+  if (GameMenu) GameMenu->Kill();
+  if (HintScroll) HintScroll->Kill();
+  if (WildShotScreen) WildShotScreen->Kill();
+  if (WildShotScreen && WildShotScreen->PixieDust) WildShotScreen->PixieDust->Kill();
+  if (HintScroll && HintScroll->PixieDust) HintScroll->PixieDust->Kill();
+  if (ScoreCardScreen && ScoreCardScreen->Disabled) ScoreCardScreen->Kill();
+  if (Avatar) Avatar->Kill();
+  for (auto& anim : AmbientAnims)
+    if (anim) anim->Kill();
+  return 0;
+}
+
+int TGameScreen::Start() {
+  TScreen::Start();
+  if (!ProcessLogic && !GameGrid && !Middle) {
+    // Load found no course: back to the title without a hole.
+    Game->DestinationTScreen = TitleScreen;
+    if (Game->GameFade) Game->GameFade->Init(FADE_SPEED, 1, nullptr, 0, 0);
+    return 0;
+  }
+  Game->MusicPlay(1);
+  LevelStart();
+  if (Game->Mouse) Game->Mouse->Off();
+  PointerParticlesOn = 0;
+  if (Game->FixedRateLogic) Game->FixedRateLogic->Init();
+  if (Game->GameFade) Game->GameFade->Init(FADE_SPEED, 0, nullptr, 0, 0);
+  return 0;
+}
+
+int TGameScreen::CoreStart() {
+  TScreen::CoreStart();
+  Game->IgnoreEscapeKey = 1;
+  ResetStops();
+  if (GameMenu && GameMenu->Menu) {
+    GameMenu->Menu->ClearGlow();
+    GameMenu->Menu->ClearMouseClick();
+    GameMenu->Menu->ClearMouseOver();
+  }
+  if (auto b = MenuButton("scorecard")) b->Active = 1;
+  if (GameMenu && GameMenu->Active && Game->GameFade)
+    Game->GameFade->Init(FADE_SPEED, 0, nullptr, 0, 0);
+  if (Game->FixedRateLogic) Game->FixedRateLogic->Init();
+  return 0;
+}
+
+int TGameScreen::PostFadeIn() {
+  const bool hint = HintScroll && HintScroll->Active;
+  const bool menu = GameMenu && GameMenu->Active;
+  if (!hint && !menu) PlayStartSound();
+  return 0;
+}
+
+int TGameScreen::PlayStartSound() {
+  if (SoundLevelStart) SoundLevelStart->PlayInChannel(ChannelStatus, 0.0f);
+  return 0;
+}
+
+int TGameScreen::SetEscDestination() {
+  Game->DestinationTScreen = TitleScreen;
+  return 0;
+}
+
+int TGameScreen::SpecificKeys() {
+  if ((GameMenu && GameMenu->Active) || (Game->GameFade && Game->GameFade->Active)) return 0;
   return 1;
 }
 
-int TGameScreen::LevelEndTest() {
-  ++LevelEndTests;
-  if (GameGrid && GameGrid->CardsLeft == 0 && !PerfectHoleRecorded) PerfectHoleRecorded = 1;
-  EndHoleEnable(1);
+int TGameScreen::GameStart() {
+  Player->InitStats();
+  Player->ProfileRead(Game ? Game->CurrentProfile.get() : nullptr, 0);
   return 0;
 }
 
-int TGameScreen::PopUpsReset() {
-  MissedCardPopUps = 0;
-  return 0;
-}
-
-int TGameScreen::SpeechLoad(const std::string& key, const std::string& file) {
-  AnnouncerSound.reset();
-  if (!Game || !SpeechChances) return 0;
-  auto entry = SpeechChances->GetValueByName(key);
-  const int chance = entry ? entry->value : 0;
-  if (EffectsRandom.Rand(1, 100) > chance) return 0;
-  const std::string path = Game->SpeechPath + file + ".ogg";
-  if (!platform::FileExists(path)) return 0;
-  AnnouncerSound = TGameSound::Create(path, 0);
-  return 0;
-}
-
-int TGameScreen::SpeechPlay(const std::string& key) {
-  if (!AnnouncerSound || !Game) return 0;
-  if (!key.empty()) {
-    auto entry = SpeechChances ? SpeechChances->GetValueByName(key) : nullptr;
-    const int chance = entry ? entry->value : 0;
-    if (EffectsRandom.Rand(1, 100) > chance) return 0;
+int TGameScreen::IntroCheck() {
+  if (!IntroAnim) return 0;
+  if (IntroAnim->Manage()) {
+    if (GameGrid) GameGrid->PlayFlipNoise();
+    SpeechPlay("start");
   }
-  Game->SpeechPlay(*AnnouncerSound, 1);
-  return 0;
-}
-
-int TGameScreen::ToolTipCardAssign() {
-  if (!Player->SaveData->AvatarItems[3] || !CardList) return 0;
-  auto top = CardList->StockTopFind();
-  if (!top) return 0;
-  if (!ToolTipCard) ToolTipCard = TCard::Make(0, 0, CARDTYPE_NORMAL, 1, 1, 0);
-  top->CopyCore(*ToolTipCard);
-  ToolTipCard->FaceUp = 1;
-  ToolTipCard->ChooseImage();
   return 0;
 }

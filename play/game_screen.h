@@ -1,99 +1,252 @@
 #pragma once
-// The play screen: the screen on which holes are played. It makes the play field for each hole,
-// runs it every logic tick, and answers the play field's calls (end of hole tests, the End Hole
-// and End Drive buttons, the mulligan button, announcer lines, pop-up tips).
+// The play screen: the screen on which the holes of a course are played. It starts each hole
+// (its objects, the play field with its hole file, the deal, the HUD), runs it tick by tick with
+// its overlays and five buttons, draws it layer by layer and ends it through the scorecard.
+// Around that it carries mulligans, the End Drive button, the stock penalty, the outcomes of wild
+// shots and their card animations, floating cards, the stock-top tool-tip card, the announcer and
+// the course's ambience. One instance, the global GameScreen.
+//
+// The methods are spread over files by subject: game_screen.cpp (life cycle and resources),
+// game_screen_hole.cpp (hole start), game_screen_deal.cpp, game_screen_logic.cpp,
+// game_screen_draw.cpp, game_screen_end.cpp (end of hole and the scorecard's answer),
+// game_screen_end_drive.cpp, game_screen_mulligan.cpp, game_screen_penalty.cpp,
+// game_screen_tooltip.cpp, game_screen_wildshot.cpp (outcomes and animations),
+// game_screen_ambience.cpp, game_screen_speech.cpp, game_screen_buttons.cpp,
+// game_screen_particles.cpp and game_screen_float.cpp.
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/screen.h"
+#include "platform/audio.h"
 
 class TPlayer;
 class TGameImage;
 class TGameSound;
+class TGameChannel;
 class TDialogOK;
 class TCard;
+class TAnimation;
+class TSprite;
+class TParticle;
+class TAmbientAnim;
+class TButton;
+
+// The wild shot animation that runs (WildshotAnimType).
+enum : int {
+  WILDSHOT_ANIM_NONE = 0,
+  WILDSHOT_ANIM_WATER = 1,
+  WILDSHOT_ANIM_SAND = 2,
+  WILDSHOT_ANIM_IRON = 3,
+  WILDSHOT_ANIM_CLEAR = 4,
+  WILDSHOT_ANIM_PICK = 5,
+  WILDSHOT_ANIM_SHUFFLE = 6,
+};
+
+// What the scorecard asks for when it closes.
+enum : int {
+  SCORECARD_NONE = 0,
+  SCORECARD_CLOSED = 1,
+  SCORECARD_SAVE_AND_EXIT = 2,
+  SCORECARD_NEXT_HOLE = 3,
+  SCORECARD_COURSE_DONE = 4,
+};
 
 class TGameScreen : public TScreen {
  public:
-  // A timer flag of the end-of-hole outro animation.
-  struct TOutroAnim {
-    int Active = 0;
-  };
+  static constexpr int MAX_AMBIENT_SOUNDS = 8;
+  static constexpr int MAX_AMBIENT_ANIMS = 11;
+  static constexpr int TROPHY_COUNT = 13;
+  // The deal's bound: holes with more value-taking cards, or a card ID of 100 or more, are refused.
+  static constexpr int MAX_VALUE_CARDS = 51;
+  static constexpr int FIRST_STOCK_ID = 100;
 
   // Set while the next hole start restores the saved hole in progress.
   static inline int LoadLevelFromProfile = 0;
 
+  int ProcessLogic = 1;
   std::shared_ptr<TPlayer> Player;
-  // The reward dialog on screen (course unlocked, trophy, rank, item, best score), or none.
-  std::shared_ptr<TDialogOK> UnlockedDialog;
-  int RankUnlocked = 0;  // rank steps granted by the last course unlock, until their dialog shows
-  int ItemUnlocked = 0;  // shop positions granted by the last course unlock, likewise
-  // Pending trophy ids by slot, -1 when empty.
-  std::array<int, 13> TrophyDialogs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-  std::shared_ptr<TGameImage> TimeUpParticle;  // "time's up" sign of a timed hole
+  std::shared_ptr<TCard> ToolTipCard;  // the stock top shown face up (avatar item 3)
+  float ToolTipCounter = 0;
+  int ToolTipCounterLength = 0;
+  float ToolTipLabelAlpha = 0;
+  int RankUnlocked = 0;
+  int ItemUnlocked = 0;
+  // Trophies waiting to be announced: slot i holds i, -1 for none.
+  std::array<int, TROPHY_COUNT> TrophyDialogs{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  int TopScore = 0;
   int LastWildshotCard = -1;
-  float WildshotAnimCounter = 0;  // above 0 while a wild shot animation runs
-  int WildshotAnimType = 0;
-  int CardToIronAnim = 0;         // iron cards on their way into the bag or morphing
+  std::shared_ptr<TGameImage> Middle;
+  std::shared_ptr<TGameImage> LevelEndImage;
+  std::shared_ptr<TGameImage> Mulligan0Disabled, Mulligan0Down, Mulligan1, Mulligan1MO,
+      Mulligan1Disabled, Mulligan1Down, Mulligan2, Mulligan2MO, Mulligan2Disabled, Mulligan2Down,
+      Mulligan3, Mulligan3MO, Mulligan3Disabled, Mulligan3Down;
+  std::shared_ptr<TAnimation> IntroAnim;
+  std::shared_ptr<TAnimation> OutroAnim;
+  int LevelEndClicked = 0;
+  std::shared_ptr<TSprite> Go;
+  std::shared_ptr<TGameImage> PerfectParticle, InvalidParticle, ClearedParticle,
+      WedgeFoundParticle, IronFoundParticle, WaterHazardClearedParticle, LongDriveParticle,
+      FiveParticle, XParticle, MultiplierParticle, ClickPlayableCardParticle, TimeUpParticle,
+      FullLengthIron, IronHead, IronHandle, LeafParticle, WhackParticle, CardToIronMorph,
+      XRayingParticle;
+  std::weak_ptr<TParticle> CurrentFloatingText;  // the sign floating up now, if any
+  platform::ChannelRef ChannelStatus;
+  platform::ChannelRef ChannelXRay;
+  std::shared_ptr<TGameSound> SoundLevelStart, SoundPerfect, SoundSlide, SoundShuffle;
+  std::shared_ptr<TGameChannel> ChannelShuffle;
+  platform::ChannelRef ChannelAmbient;
+  std::array<std::shared_ptr<TGameSound>, MAX_AMBIENT_SOUNDS> AmbientSound{};
+  int AmbientSoundTotal = 0;
+  float SoundCounter = 0;
+  float SoundCounterMax = 0;
+  std::shared_ptr<TGameSound> AnnouncerSound;  // the remark waiting to be played, or none
+  std::array<int, 10> SpeechCourseTotals{3, 3, 3, 3, 3, 4, 5, 4, 4, 2};
+  float IdleCounter = 0;
+  int IdlePlayed = 0;
   int NearPerfectPlayed = 0;
-  std::shared_ptr<TGameSound> AnnouncerSound;  // the announcer line loaded last, or none
-  std::shared_ptr<TGameImage> ClearedParticle, InvalidParticle, WedgeFoundParticle,
-      IronFoundParticle;
-  float IdleCounter = 0;          // ticks since the player last acted
   float StockPenaltyCounter = 0;
-  int MissedCardPopUps = 0;
+  int StockPenaltyLength = 0;
+  int StockPenaltyQty = 0;
+  int StockPenaltyInterval = 0;
+  float StockPenaltyIntervalCounter = 0;
+  float MulliganAnimCounter = 0;
+  float MulliganGlowCounter = 0;
+  int MulliganGlowLength = 0;
+  int WildshotAnimType = 0;
+  int WildshotAnimPhase = 0;
+  float WildshotAnimCounter = 0;
+  int WildshotAnimLength = 0;
+  int WildshotInterval = 0;
+  float WildshotIntervalCounter = 0;
+  std::shared_ptr<TParticle> WildshotParticle;
+  float PerfectCounter = 0;
+  int CardToIronAnim = 0;  // iron cards on their way into the bag or morphing
+  int EndDriveOffsetX = -6;
+  int EndDriveOffsetY = 20;
+  std::shared_ptr<TDialogOK> UnlockedDialog;
   std::shared_ptr<TDialogOK> PopUpTipDialog;
   // Builds the pop-up tip dialogs (MakePopUpTipDialog; tests put a builder of their own here).
   std::function<std::shared_ptr<TDialogOK>(const std::string&)> PopUpTipBuilder;
   int PopUpTipType = 0;
-  TOutroAnim OutroAnim;
-  std::weak_ptr<class TParticle> CurrentFloatingText;  // the sign floating up now, if any
-  int PerfectHoleRecorded = 0;
-  int EndHoleEnabled = 0;  // the End Hole control's state while the screen has no menu
-  int LevelEndTests = 0;   // how many times the end of the hole was tested
-  std::shared_ptr<TCard> ToolTipCard;  // the stock top shown face up (avatar item 3)
+  int MissedCardPopUps = 0;
+  int IronPopUps = 0;
+  int LongDrivePopUps = 0;
+  std::array<std::shared_ptr<TAmbientAnim>, MAX_AMBIENT_ANIMS> AmbientAnims{};
+  int AmbientAnimsTotal = 0;
+  float GopherActiveCounter = 0;
 
   TGameScreen();
+  ~TGameScreen() override;
 
-  // Asked by the application when the window is closed: 0 while no hole is being played.
-  static int TerminatedUserFunction();
-
+  // Life cycle (game_screen.cpp).
   int Load() override;
   int Start() override;
+  int CoreStart() override;
+  int PostFadeIn() override;
   int Kill() override;
   int Logic() override;
   int Draw() override;
+  int SetEscDestination() override;
+  int SpecificKeys() override;
 
-  // Makes the play field and reads the current hole into it.
-  int LevelLoad();
-  // Drops the play field and the hole's token streams.
-  int KillGameObjects();
-  // The play field's tick and the token streams.
-  int ManageAll();
-  // The mulligan of an iron collected by the last stock move.
-  int MulliganStart();
-  int MulliganDisable(int flag);
-  // 1 while the mulligan's returning card still moves.
-  int MulliganManage();
+  int AddGopherCoords(const std::shared_ptr<TAmbientAnim>& anim);
+  int AmbientAnimsManage();
+  int BitmapFontsPrecache();
+  int ClearLists();
+  int ClearCounters();
+  int ClearParticles();
+  int CreateStaticAmbientAnims();
+  int DrawEndDrive();
+  int DropStockCards(int count);
   int EndDriveButtonShow();
+  static int EndDriveButtonTest();
+  int EndDriveClicked();
   int EndDriveEnable(int flag);
   // flag 0 disables End Hole; flag 1 enables it when nothing runs any more (then 1, else 0).
   int EndHoleEnable(int flag);
-  // Records a perfect hole once the layout is clear, then asks EndHoleEnable(1).
+  int FillGrid();
+  int FloatCards(const std::vector<std::shared_ptr<TCard>>& cards);
+  int FloatingCardsMake(const std::vector<std::shared_ptr<TCard>>& cards, int mode);
+  int GameStart();
+  int IntroCheck();
+  int KillGeneric();
+  int KillGameObjects();
+  int LevelEnd();
   int LevelEndTest();
+  int LevelLoad();
+  int LevelNext();
+  int LevelRestart();
+  int LevelStart();
+  int LoadAmbientAnims(const std::string& backgroundImage);
+  int LoadAmbientSound(const std::string& soundName);
+  int LoadMenu(int desert);
+  int LoadParticles();
+  int ManageAll();
+  int MulliganDisable(int flag);
+  // 1 while the mulligan's returning card still moves.
+  int MulliganManage();
+  static int MulliganMouseOver();
+  int MulliganStart();
+  int PerfectAnimManage();
+  int PlayStartSound();
   int PopUpsReset();
-  // Loads an announcer line with the speech chance of `key`; SpeechPlay plays it.
-  int SpeechLoad(const std::string& key, const std::string& file);
-  int SpeechPlay(const std::string& key);
+  int ScoreCardProcessResult(int action);
+  int ScoreCardGoToNextLevel(int onlyRecord);
+  int SetMenuCoords();
+  int SetMulliganImages();
+  int SpeechClear();
+  int SpeechCourseLoad();
+  // Loads an announcer line with the speech chance of `category`; SpeechPlay plays it.
+  int SpeechLoad(const std::string& category, const std::string& file);
+  int SpeechPlay(const std::string& category);
+  int StatusTextDraw();
+  int StockPenaltyManage();
+  int StockPenaltyKill();
+  // Asked by the application when the window is closed: 0 lets it end, 1 refuses.
+  static int TerminatedUserFunction();
+  // -1 not playing, 1 busy, 0 at rest.
+  static int TestForAnims();
   int ToolTipCardAssign();
+  int ToolTipCardCreate();
+  int ToolTipCardCreateCore();
+  int ToolTipCardDraw();
+  int ToolTipCardManage();
+  int WildshotAnimManage();
+  int WildshotAnimKill();
+  int WildshotBoostCash(int amount);
+  int WildshotProcessStory();
+  int WildshotTokenPenalty(int amount);
 
-  // Whether the End Hole control is enabled now.
+  // Whether the End Hole button is enabled now.
   bool EndHoleIsEnabled() const;
+  // The menu button of that name (any case), or none.
+  std::shared_ptr<TButton> MenuButton(const std::string& name) const;
 
  private:
-  // The menu button of that name (any case), or none.
-  std::shared_ptr<class TButton> MenuButton(const std::string& name) const;
+  // The buttons the screen has before its first Load: the five names without pictures, so the
+  // play field's calls find them in every state.
+  void MakeBareMenu();
+  // One step of the reward queue when a reward dialog closes: 1 when a dialog was opened.
+  int OpenNextReward();
+  // The card-pick, shuffle and stepped branches of WildshotAnimManage.
+  int WildshotPickManage();
+  int WildshotShuffleManage();
+  // True while the player owns the avatar item of that id.
+  bool OwnsItem(int id) const;
 };
+
+// The deal's chances: irons for a draw r of 1..100 with `held` irons in the bag (0, 1 or 2), and
+// wild shots for a draw r.
+int DealIronCount(int r, int held);
+int DealWildshotCount(int r);
+// The ambient sounds of a course type word, in slot order (none for an unknown word).
+std::vector<std::string> AmbientSoundNames(const std::string& courseType);
+// The strips of the ambient animations of a background picture, in the order they are made.
+std::vector<std::string> AmbientAnimImageNames(const std::string& backgroundImage);
+// The result picture under "particles/" of a hole result below par (-1 birdie ... -4 and below
+// triple eagle); empty at par or above.
+std::string LevelEndImageName(int result);

@@ -18,6 +18,8 @@
 #include "play/hud_rules.h"
 #include "play/play_effects.h"
 #include "play/play_support.h"
+#include "progress/avatar.h"
+#include "progress/globals.h"
 #include "progress/player.h"
 #include "util/image.h"
 #include "util/strings.h"
@@ -346,6 +348,7 @@ int THUD::Draw() {
   if (auto* p = CurrentPlayer(); p && p->TimeLimit > 0) StopWatchDraw(y0);
   DrawFrame(RunIndicator, static_cast<float>(LONGRUNX - 10), LONGRUNY + y0);
   DrawFrame(ScoreSign, static_cast<float>(SCORESIGNX), static_cast<float>(SCORESIGNY));
+  if (Avatar) Avatar->Draw(SCORESIGNX + 149, SCORESIGNY - 19);
   ScoreDraw(33.0f, 504.0f);
   HoleCashDraw(y0);
   DriveLengthDraw(573.0f, 60.0f + y0);

@@ -25,7 +25,10 @@
 #include "play/hud_rules.h"
 #include "play/play_effects.h"
 #include "play/play_support.h"
+#include "content/course.h"
+#include "progress/career_stats.h"
 #include "progress/player.h"
+#include "progress/stat.h"
 #include "progress/progress_rules.h"
 #include "ui/button.h"
 #include "ui/menu.h"
@@ -112,6 +115,16 @@ int THUD::LongDriveAnimStart() {
   if (GameGrid) PlaySound(GameGrid->LongDriveWhooshSound, 1.0f);
   LastMultiplier = Multiplier;
   LastDriveLength = DriveLength;
+  if (auto* p = CurrentPlayer(); p && p->SaveData) {
+    auto& save = *p->SaveData;
+    if (DriveLength > save.HoleLongestDrive) {
+      save.HoleLongestDrive = DriveLength;
+      if (save.CareerStats && save.CareerStats->LongestDrive) save.CareerStats->LongestDrive->IsGreater(DriveLength);
+    }
+    // The hole number indexes the course's per-hole counts: only holes 1..18 have one.
+    if (FlagLevel >= 1 && FlagLevel <= static_cast<int>(save.CourseLongDrives.size()))
+      save.CourseLongDrives[static_cast<std::size_t>(FlagLevel - 1)] += 1;
+  }
   MultiplierAnimLength = static_cast<int>(
       Ticks(LD_SWINGBACK_TIME * DriveLength + LD_PARTICLE_TIME + LD_SWINGTHROUGH_TIME));
   MultiplierAnimCounter = static_cast<float>(MultiplierAnimLength);
@@ -153,7 +166,8 @@ int THUD::LongDriveAnimFinish() {
     NextStockCardWasNull = 1;
     if (GenuineDrive) {
       if (auto b = MenuButton("end_hole")) b->Disabled = 0;
-      if (GameScreen) GameScreen->MulliganDisable(0);
+      auto* p = CurrentPlayer();
+      if (GameScreen && p && p->Perfect == 0) GameScreen->MulliganDisable(0);
     }
   }
   IronSoundPlayed = 0;
@@ -161,7 +175,16 @@ int THUD::LongDriveAnimFinish() {
   return 0;
 }
 
-int THUD::LongDriveUnlockCourse() { return 0; }
+int THUD::LongDriveUnlockCourse() {
+  CourseUnlock(UNLOCK_DRIVE, LastDriveLength, 1);
+  auto* p = CurrentPlayer();
+  if (!p || !p->SaveData || !GameScreen) return 0;
+  if (p->SaveData->Trophies[5] == 0 && LastDriveLength > 27) {
+    GameScreen->TrophyDialogs[5] = 5;
+    if (!GameScreen->UnlockedDialog) AwardTrophy(5);
+  }
+  return 0;
+}
 
 int THUD::MultiplierBoost(float amount) {
   MultiplierGhost = hud_rules::CapMultiplier(MultiplierGhost + amount);
@@ -235,6 +258,8 @@ int THUD::BallAnimStartReverse() {
 
 int THUD::FiveXAnimStart() {
   FiveXReached = 1;
+  if (auto* p = CurrentPlayer(); p && p->SaveData && p->SaveData->CareerStats && p->SaveData->CareerStats->Total5x)
+    p->SaveData->CareerStats->Total5x->Increase(1);
   PlayCheer(4, 6);
   if (Game && Game->Music && GameGrid && GameGrid->FiveXMusic && GameGrid->Channels) {
     auto ch = GameGrid->Channels->PlayGameSound(GameGrid->FiveXMusic, nullptr, 0.8f, 0.0f);

@@ -22,6 +22,7 @@
 #include "play/hud_rules.h"
 #include "play/play_effects.h"
 #include "play/play_support.h"
+#include "progress/currency.h"
 #include "progress/player.h"
 #include "util/strings.h"
 #include "util/text_draw.h"
@@ -34,10 +35,7 @@ namespace {
 TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
 
 // The frame of the currency sign in a digit strip (10, 11 or 12 by region).
-int CurrencyFrame() {
-  const int region = Game ? Game->Region : 0;
-  return 10 + (region >= 0 && region <= 2 ? region : 0);
-}
+int CurrencyFrame() { return GetCurrencySymbol(0); }
 
 // The decimal digits of an amount that a digit strip can show: a negative amount (a damaged
 // profile) shows as 0.
@@ -66,7 +64,7 @@ int THUD::ScoreDraw(float x, float y) {
   };
   drawSigned(GameGrid ? TGameGrid::GetHTP() : 0, x, y);
   auto* p = CurrentPlayer();
-  drawSigned(0, static_cast<float>(x0 + 70), y);
+  drawSigned(p ? p->CourseToPar : 0, static_cast<float>(x0 + 70), y);
   const std::string s = AmountDigits(p ? p->Score : 0);
   const int left = x0 + 54 - (w * (static_cast<int>(s.size()) + 1)) / 2;
   DrawFrame(ScoreSignFont, static_cast<float>(left), y + 48, CurrencyFrame());
@@ -86,7 +84,7 @@ int THUD::LevelDraw(float yOffset) {
     }
   }
   auto* p = CurrentPlayer();
-  if (p && false)
+  if (p && p->CourseHoles == 9)
     DrawFrame(HoleNumbersSmall, 79, 23 + yOffset, 1);
   else
     DrawFrame(HoleNumbersSmall, 77, 23 + yOffset, 0);

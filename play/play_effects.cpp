@@ -20,6 +20,7 @@
 #include "play/hud.h"
 #include "play/hud_rules.h"
 #include "play/play_support.h"
+#include "progress/currency.h"
 #include "util/maths.h"
 #include "util/types.h"
 
@@ -27,10 +28,7 @@ using play_support::Ticks;
 
 namespace {
 
-int CurrencyFrame() {
-  const int region = Game ? Game->Region : 0;
-  return 10 + (region >= 0 && region <= 2 ? region : 0);
-}
+int CurrencyFrame() { return GetCurrencySymbol(0); }
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "screens/hint_scroll.h"
 #include "screens/score_card_screen.h"
 #include "ui/profile.h"
+#include "util/animation.h"
 #include "util/strings.h"
 #include "wildshot/globals.h"
 #include "wildshot/wildshot_screen.h"
@@ -38,7 +39,7 @@ int PlayGridSound(const std::shared_ptr<TGameSound>& sound) {
 // or the 5x celebration runs, or after the layout has been cleared.
 bool ClockRuns(const TPlayer& p) {
   if (p.Perfect != 0) return false;
-  if (GameScreen && GameScreen->OutroAnim.Active) return false;
+  if (GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active) return false;
   if (WildShotScreen && WildShotScreen->Active) return false;
   if (ScoreCardScreen && ScoreCardScreen->Active) return false;
   if (HintScroll && HintScroll->Active) return false;

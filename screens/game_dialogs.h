@@ -18,6 +18,9 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
 // A pop-up tip dialog showing `text`.
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
 
+// The best-score dialog into the play screen's reward slot, with its prize.
+int TopScoreDialog();
+
 // Adds the "OK" button (pictures "OK" and "OKMO" of the menu folder) to `menu`, marked as the
 // menu's OK button, centred across the screen with its bottom edge 15 pixels above the screen's.
 int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

@@ -6,4 +6,11 @@
 class TGameMenu : public TStandInScreen {
  public:
   TGameMenu() : TStandInScreen("game menu") {}
+  int Active = 0;
+  // Refuses (-1) while play animates; else marks the round in progress in the profile.
+  int Show(int flag);
+  int Logic() override { return 0; }
+  int Draw() override { return 0; }
+  int Load() override { return 0; }
+  int Kill() override { return 0; }
 };

@@ -2,6 +2,7 @@
 // The scrolling hints (an overlay of the play screen): a stand-in that shows its name until the screen itself is built.
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "screens/stand_in_screen.h"
@@ -13,4 +14,12 @@ class THintScroll : public TStandInScreen {
   // Reads Game->TextPath + "hints.txt"; a missing file is fatal. Returns 0.
   int LoadTextData();
   std::string HintText;
+  int Number = 0;
+  std::shared_ptr<class TPixieDust> PixieDust;
+  int LoadSpecial(int n, int exitGame);
+  int Show(int flag);
+  // 1 on the tick the scroll has rolled up (a click closes it), else 0.
+  int Logic() override;
+  int Draw() override;
+  int Kill() override;
 };

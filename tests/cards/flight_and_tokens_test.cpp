@@ -57,13 +57,13 @@ TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {
   PlayList->Add(c, 120);
   EXPECT_EQ(GameGrid->FoundationValue, 5);  // taken at once
   for (int tick = 1; tick < 120; ++tick) ASSERT_EQ(PlayList->Manage(), 1) << tick;
-  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
   EXPECT_EQ(PlayList->Manage(), 0);
   EXPECT_EQ(PlayList->Count(), 0);
   EXPECT_EQ(c->Foundation, 1);
   EXPECT_EQ(c->Spinning, 0);
   EXPECT_EQ(c->x, 419);
-  EXPECT_EQ(GameScreen->LevelEndTests, 1);
+  EXPECT_EQ(GameScreen->Player->Perfect, 1);  // the end-of-hole test marks the empty layout
 }
 
 TEST_F(FlightTest, TwoFlightsHandOverOnlyWhenTheLastLands) {
@@ -77,10 +77,10 @@ TEST_F(FlightTest, TwoFlightsHandOverOnlyWhenTheLastLands) {
   for (int i = 0; i < 110; ++i) PlayList->Manage();
   EXPECT_EQ(a->Foundation, 1);
   EXPECT_EQ(PlayList->Count(), 1);
-  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
   for (int i = 0; i < 10; ++i) PlayList->Manage();
   EXPECT_EQ(PlayList->Count(), 0);
-  EXPECT_EQ(GameScreen->LevelEndTests, 1);
+  EXPECT_EQ(GameScreen->Player->Perfect, 1);  // the end-of-hole test marks the empty layout
 }
 
 TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStillLands) {
@@ -88,7 +88,7 @@ TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStill
   PlayList->Add(Flying(5), 0);
   EXPECT_EQ(PlayList->Manage(), 0);
   EXPECT_EQ(PlayList->Count(), 0);
-  EXPECT_EQ(GameScreen->LevelEndTests, 0);
+  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
 }
 
 TEST_F(FlightTest, ABonusOfOneHundredAndTwentyPaysWithTheFifthToken) {

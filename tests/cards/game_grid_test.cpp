@@ -126,6 +126,7 @@ TEST_F(GameGridTest, TheFirstFreeCardUnderThePointerDecides) {
 }
 
 TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
+  GameGrid->CardsLeft = 1;  // a layout card is left: no perfect hole takes the stock away
   for (int i = 0; i < 3; ++i) {
     auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
     c->ID = 100 + i;
@@ -153,7 +154,7 @@ TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
   EXPECT_EQ(top->FaceUp, 1);
   EXPECT_EQ(GameGrid->BlockInput, 0);
   EXPECT_EQ(CardList->StockTopFind()->ID, 101);
-  EXPECT_GE(GameScreen->LevelEndTests, 1);
+  EXPECT_EQ(GameScreen->PerfectCounter, 0);  // the end-of-hole test ran: cards are left, no celebration
 }
 
 TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
@@ -278,7 +279,7 @@ TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
   auto first = card->InvalidParticlePointer.lock();
   ASSERT_TRUE(first);
   EXPECT_EQ(first->x, static_cast<int>(card->x + card->w2));
-  EXPECT_EQ(first->y, static_cast<int>(card->y));
+  EXPECT_NEAR(first->y, static_cast<int>(card->y), 1);  // it has begun to float up
   ClickCard(card);
   EXPECT_EQ(ScoreParticles->Count(), 1);
   EXPECT_NE(card->InvalidParticlePointer.lock(), first);
@@ -370,6 +371,7 @@ class StockSpecialsTest : public PlayFixture {
 TEST_F(StockSpecialsTest, AWildShotFromTheStockOpensTheWildShotScreen) {
   auto saved = WildShotScreen;
   WildShotScreen = std::make_shared<TWildshotScreen>();
+  GameGrid->CardsLeft = 1;  // a layout card is left: no perfect hole takes the stock away
   StockOf(CARDTYPE_NORMAL, 2);
   auto wild = StockOf(CARDTYPE_WILDSHOT, 1);
   SetFoundation(8);
@@ -409,6 +411,7 @@ TEST_F(StockSpecialsTest, AnIronFromTheStockFliesIntoTheBag) {
 namespace {
 
 TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
+  GameGrid->CardsLeft = 1;  // a layout card is left: no perfect hole takes the stock away
   StockOf(CARDTYPE_NORMAL, 2);
   auto iron = StockOf(CARDTYPE_IRON, 6);
   SetFoundation(8);

@@ -97,7 +97,12 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Confirm Delete", {}},
       {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
       {"Trophy Dialog Prize", {"XX"}},
+      {"Unlocked Rank Message", {"NN", "XX"}},   {"Unlocked Item Message", {"NN"}},
   };
+  // The play screen's reward dialogs name the rank and the shop item by these keys.
+  for (int i = 1; i <= 13; ++i) EXPECT_TRUE(table.count("Rank" + std::to_string(i))) << i;
+  for (const char* who : {"MaleItem", "FemaleItem"})
+    for (int i = 0; i < 12; ++i) EXPECT_TRUE(table.count(who + std::to_string(i))) << who << i;
   for (const Need& n : needs) {
     auto it = table.find(n.key);
     ASSERT_NE(it, table.end()) << "missing key " << n.key;
@@ -118,7 +123,8 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       for (size_t at = value.find(p); at != std::string::npos; at = value.find(p, at + 1)) ++count;
     // The reward texts carry theirs too.
     const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
-                        key.rfind("Trophy Dialog Text ", 0) == 0;
+                        key.rfind("Trophy Dialog Text ", 0) == 0 || key == "Unlocked Rank Message" ||
+                        key == "Unlocked Item Message";
     if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward) {
       EXPECT_EQ(count, 0u) << key;
     }

@@ -15,6 +15,10 @@
 #include "gfx/sound_bank.h"
 #include "platform/graphics.h"
 #include "play/hud_rules.h"
+#include "progress/career_stats.h"
+#include "progress/globals.h"
+#include "progress/stat.h"
+#include "ui/dialog_ok.h"
 #include "tests/cards/play_fixture.h"
 
 namespace {
@@ -193,6 +197,50 @@ TEST_F(HudTest, TheFirstLandingAtTheTopCelebratesThenFreezesTheRun) {
   Cards(10);
   EXPECT_EQ(HUD->DriveLength, 0);
   EXPECT_EQ(HUD->MultiplierGhost, 3.0);
+}
+
+TEST_F(HudTest, ALongDriveIsRecordedAndTwentyEightCardsWinTrophyFive) {
+  auto& save = *GameScreen->Player->SaveData;
+  auto savedBuilder = RewardDialogBuilder;
+  RewardDialogBuilder = nullptr;
+  struct Case {
+    int cards, flagLevel;
+  };
+  for (const Case c : {Case{27, 3}, Case{28, 18}, Case{30, 0}, Case{29, 19}}) {
+    HUD->Init();
+    HUD->FlagLevel = c.flagLevel;
+    save.CourseLongDrives.fill(0);
+    save.HoleLongestDrive = 0;
+    GameScreen->TrophyDialogs.fill(-1);
+    Cards(c.cards);
+    HUD->DriveLengthReset();
+    EXPECT_EQ(save.HoleLongestDrive, c.cards);
+    EXPECT_EQ(save.CareerStats->LongestDrive->Value, c.cards);
+    int counted = 0;
+    for (int n : save.CourseLongDrives) counted += n;
+    // only holes 1..18 have a count; a damaged hole number touches nothing
+    EXPECT_EQ(counted, c.flagLevel >= 1 && c.flagLevel <= 18 ? 1 : 0) << c.flagLevel;
+    if (counted) {
+      EXPECT_EQ(save.CourseLongDrives[static_cast<std::size_t>(c.flagLevel - 1)], 1);
+    }
+    Run(1700);
+    if (HUD->FiveXAnimCounter > 0) Run(7600);
+    EXPECT_EQ(save.Trophies[5], c.cards >= 28 ? 1 : 0) << c.cards;
+    // once held, no second award is queued
+    EXPECT_EQ(GameScreen->TrophyDialogs[5], -1);
+  }
+  EXPECT_EQ(save.CareerStats->Total5x->Value, 4);  // each hole's first landing at the top
+  RewardDialogBuilder = savedBuilder;
+}
+
+TEST_F(HudTest, ATrophyWaitsWhileARewardDialogIsOpen) {
+  GameScreen->UnlockedDialog = std::make_shared<TDialogOK>();
+  Cards(28);
+  HUD->DriveLengthReset();
+  Run(9500);
+  EXPECT_EQ(GameScreen->TrophyDialogs[5], 5);
+  EXPECT_EQ(GameScreen->Player->SaveData->Trophies[5], 0);
+  GameScreen->UnlockedDialog.reset();
 }
 
 TEST_F(HudTest, AWildShotDropNeverTakesThePendingValueBelowOne) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "util/animation.h"
+
 #include "cards/card.h"
 #include "progress_fixture.h"
 #include "screens/globals.h"
@@ -60,7 +62,10 @@ TEST_F(PlayerTest, TheClockStandsStillWhileSomethingHoldsPlay) {
       {"scorecard", [](bool on) { ScoreCardScreen->Active = on; }},
       {"hints", [](bool on) { HintScroll->Active = on; }},
       {"wild shot", [](bool on) { WildShotScreen->Active = on; }},
-      {"outro", [](bool on) { GameScreen->OutroAnim.Active = on; }},
+      {"outro", [](bool on) {
+         if (!GameScreen->OutroAnim) GameScreen->OutroAnim = TAnimation::Create(2000, 1, 0, 0);
+         GameScreen->OutroAnim->Active = on;
+       }},
       {"5x", [](bool on) { HUD->FiveXAnimCounter = on ? 50.0f : 0.0f; }},
       {"perfect", [this](bool on) { Player().Perfect = on; }},
   };

@@ -251,9 +251,9 @@ void HoleMarker(Canvas& c) {
   cairo_stroke(cr);
   SetFont(cr, Face::SansBold, 11);
   FillText(cr, "HOLE", 122, 40, 1, WithAlpha(pal::Cream, 0.9));
-  // par plate behind the digit at local (74, 68)
-  Label(cr, "PAR", 44, 92, 17);
-  Plate(cr, 70, 64, 32, 40);
+  // par plate behind the digit at local (74, 68), wide enough for a two-digit par
+  Label(cr, "PAR", 30, 92, 17);
+  Plate(cr, 54, 64, 48, 40);
   // name ribbon (the name is centred on local x 92 from y 99)
   RoundedRect(cr, 10, 106, 166, 22, 6);
   SetColor(cr, Hex(0x2E1D0E, 0.55));
@@ -359,10 +359,11 @@ void HoleCashSign(Canvas& c) {
 }
 
 // The stopwatch: a brass case, a cream face with ticks, and the readout window at local x 26..74,
-// y 65..85; it swells about the face's centre (50, 75).
+// y 65..85; it swells about the face's centre (50, 75) by up to 1.25 and then still ends above the
+// layout's top row (y 128).
 void StopWatch(Canvas& c) {
   cairo_t* cr = c.cr();
-  const double cx = 50, cy = 75, r = 43;
+  const double cx = 50, cy = 75, r = 41;
   // crown and ring
   Circle(cr, cx, 13, 8);
   cairo_set_line_width(cr, 3);
@@ -383,7 +384,7 @@ void StopWatch(Canvas& c) {
   SetColor(cr, pal::Brass);
   cairo_fill(cr);
   // case
-  FillCircle(cr, cx + 2, cy + 3, r, Hex(0x000000, 0.3));
+  FillCircle(cr, cx + 2, cy + 1, r, Hex(0x000000, 0.3));
   cairo_pattern_t* g = cairo_pattern_create_linear(cx - r, cy - r, cx + r, cy + r);
   cairo_pattern_add_color_stop_rgb(g, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
   cairo_pattern_add_color_stop_rgb(g, 1, pal::Brass.r * 0.7, pal::Brass.g * 0.7, pal::Brass.b * 0.7);

@@ -1,0 +1,202 @@
+// Dealing a freshly loaded hole: values and suits from a 52-card deck, irons and wild shots by
+// chance, the rest face down into the stock in random order, and a plain card onto the foundation.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "content/course.h"
+#include "play/game_screen.h"
+#include "platform/random.h"
+#include "platform/system.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "progress/save_data.h"
+#include "util/error.h"
+#include "util/input.h"
+
+namespace {
+
+constexpr const char* kTutorialCourse = "The Vuva Rivudar";
+
+// A deck entry: suit -1 an iron (value its number), -2 a wild shot, else a playing card.
+struct DealEntry {
+  int suit = 0;
+  int value = 0;
+};
+
+void DebugLog(const char*) {}
+
+bool TakesValue(const TCard& c) {
+  return c.CardType != CARDTYPE_WEDGE && c.CardType != CARDTYPE_IRON &&
+         c.CardType != CARDTYPE_WILDSHOT;
+}
+
+bool Plain(const TCard& c) { return c.CardType != CARDTYPE_IRON && c.CardType != CARDTYPE_WILDSHOT; }
+
+// The hole file of the hole being dealt, to name it when the hole is refused.
+std::string HoleFileName(const TPlayer& player) {
+  auto course = CourseFind(player.SaveData->CourseName);
+  const int hole = player.Level;
+  if (course && hole >= 1 && hole <= static_cast<int>(course->HoleNames.size()))
+    return course->HoleNames[static_cast<std::size_t>(hole - 1)];
+  return "hole " + std::to_string(hole) + " of \"" + player.SaveData->CourseName + "\"";
+}
+
+}  // namespace
+
+int DealIronCount(int r, int held) {
+  if (held >= 8) return 0;
+  if (r <= 7 && held != 7) return 2;
+  if (r <= 34) return 1;
+  return 0;
+}
+
+int DealWildshotCount(int r) {
+  if (r <= 2) return 2;
+  if (r <= 22) return 1;
+  return 0;
+}
+
+int TGameScreen::FillGrid() {
+  DebugLog("Fill Grid - Start");
+  // A layout beyond what the deck can deal is refused before anything is drawn.
+  int valueCards = 0;
+  for (const auto& c : CardList->Cards) {
+    if (TakesValue(*c)) ++valueCards;
+    if (c->ID >= FIRST_STOCK_ID || c->ID < 0)
+      ccRunTimeError("Error: the hole file " + HoleFileName(*Player) + " has the card ID " +
+                         std::to_string(c->ID) + "; layout IDs must lie from 0 to 99.",
+                     1);
+  }
+  if (valueCards > MAX_VALUE_CARDS)
+    ccRunTimeError("Error: the hole file " + HoleFileName(*Player) + " has " +
+                       std::to_string(valueCards) + " cards that take a value; at most " +
+                       std::to_string(MAX_VALUE_CARDS) + " can be dealt.",
+                   1);
+
+  // Both generators of the deal start from the millisecond clock, so a fixed clock deals alike.
+  const auto clock = static_cast<std::uint64_t>(platform::Millisecs());
+  GameGrid->Rng.Seed(clock);
+  platform::Random fast(clock ^ 0x5DEECE66Dull);
+  auto fastRand = [&fast](int lo, int hi) { return hi < lo ? lo : fast.Rand(lo, hi); };
+
+  std::vector<DealEntry> deck;
+  for (int suit = 0; suit <= 3; ++suit)
+    for (int value = 1; value <= 13; ++value) deck.push_back({suit, value});
+
+  DebugLog("Add irons");
+  const bool tutorial = GameGrid->LevelName == kTutorialCourse;
+  int freeSlots = 0;
+  for (int slot = 2; slot <= 9; ++slot)
+    if (Player->Irons[static_cast<std::size_t>(slot)] == 0) ++freeSlots;
+  int irons = 0;
+  if (Player->IronsCount() < 8 && !(tutorial && Player->Level < 3)) {
+    int r = GameGrid->Rng.Rand(1, 100);
+    if (tutorial && Player->Level == 3) r = 34;
+    irons = DealIronCount(r, Player->IronsCount());
+  }
+  irons = std::min(irons, freeSlots);
+  if (irons >= 1) {
+    const int first = Player->GetEmptyIron();
+    deck.push_back({-1, first});
+    if (irons == 2) {
+      int second = Player->GetEmptyIron();
+      while (second == first) second = Player->GetEmptyIron();
+      deck.push_back({-1, second});
+    }
+  }
+
+  DebugLog("Assign value");
+  for (const auto& c : CardList->Cards) {
+    if (!TakesValue(*c)) {
+      ++GameGrid->CardsLeft;
+      continue;
+    }
+    const bool hazard = c->CardType == CARDTYPE_WATER || c->CardType == CARDTYPE_SAND;
+    std::size_t pick = 0;
+    do {
+      pick = static_cast<std::size_t>(fastRand(0, static_cast<int>(deck.size()) - 1));
+    } while (hazard && deck[pick].suit == -1);
+    const DealEntry entry = deck[pick];
+    if (entry.suit == -1) {
+      c->CardType = CARDTYPE_IRON;
+      c->ChooseImage();
+    } else {
+      c->Suit = entry.suit;
+    }
+    c->Value = entry.value;
+    deck.erase(deck.begin() + static_cast<std::ptrdiff_t>(pick));
+    ++GameGrid->CardsLeft;
+  }
+
+  DebugLog("Add wildshots");
+  int r = GameGrid->Rng.Rand(1, 100);
+  if (tutorial && Player->Level == 1) r = 100;
+  if (tutorial && Player->Level == 2) r = 22;
+  for (int i = DealWildshotCount(r); i > 0; --i) deck.push_back({-2, 0});
+
+  DebugLog("Add to stock");
+  int x = GameGrid->STOCKX;
+  int advanced = 0;
+  int zorder = 0;
+  int id = FIRST_STOCK_ID;
+  while (!deck.empty()) {
+    const auto pick = static_cast<std::size_t>(fastRand(0, static_cast<int>(deck.size()) - 1));
+    const DealEntry entry = deck[pick];
+    auto card = CardList->Add(x, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, entry.value, entry.suit);
+    if (entry.suit == -1) card->CardType = CARDTYPE_IRON;
+    if (entry.suit == -2) card->CardType = CARDTYPE_WILDSHOT;
+    card->ChooseImage();
+    card->Playfield = 0;
+    card->Stock = 1;
+    card->FromStock = 1;
+    card->ZOrder = zorder++;
+    card->ID = id++;
+    if (advanced < 10) {
+      x += TGameGrid::STOCKSPREADX;
+      ++advanced;
+    }
+    deck.erase(deck.begin() + static_cast<std::ptrdiff_t>(pick));
+  }
+  TCardList::HighID = id;
+
+  DebugLog("Stock to foundation");
+  auto& cards = CardList->Cards;
+  while (!cards.empty() && !Plain(*cards.back())) {
+    DebugLog("searching");
+    const int count = static_cast<int>(cards.size());
+    std::size_t partner = 0;
+    do {
+      partner = static_cast<std::size_t>(fastRand(0, count - 2));
+    } while (!cards[partner]->Stock);
+    DebugLog("searching done");
+    auto top = cards.back();
+    cards.pop_back();
+    cards.insert(cards.begin() + static_cast<std::ptrdiff_t>(partner), top);
+    CardList->StockZOrder();
+    CardList->StockSpread();
+  }
+
+  DebugLog("Misc");
+  if (!cards.empty()) {
+    auto first = cards.back();
+    first->MoveToFoundation(0);
+    first->MakeFaceUp();
+  }
+  CardList->StockTopMark();
+  deck.clear();
+  CardList->SortAll();
+  if (CardList->StockCount() < 5) {
+    ccEnablePolledInput();
+    ccDialogOK("Warning: this hole has less than 5 stock cards and could sometimes hang on "
+               "initialisation!",
+               750, 100);
+    ccDisablePolledInput();
+  }
+  DebugLog("Fill Grid - Done");
+  return 0;
+}
