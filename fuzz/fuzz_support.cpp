@@ -21,6 +21,13 @@ std::string& ScratchPath() {
   return path;
 }
 
+// Writes skip the flush to the disk: a reader that saves what it read (the settings file does)
+// would otherwise spend the run waiting for the disk.
+class NoSync : public platform::FileWriteCalls {
+ public:
+  bool Sync(const std::string& /*path*/, int /*fd*/) override { return true; }
+};
+
 }  // namespace
 
 void Init() {
@@ -33,10 +40,19 @@ void Init() {
   // Refusals print their message through the alert; thousands a second would drown the fuzzer's
   // own report (sanitizer reports do not go through std::cerr).
   std::cerr.setstate(std::ios::failbit);
-  std::string templ = (fs::temp_directory_path() / "quill-fuzz-XXXXXX").string();
+  // In memory where there is such a folder: replacing a file on a disk file system waits for its
+  // data to reach the disk, which would make most of a run waiting.
+  const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+  std::string templ = (base / "quill-fuzz-XXXXXX").string();
   if (mkdtemp(templ.data()) == nullptr) std::abort();
   ScratchPath() = templ + "/";
+  std::atexit([] {
+    std::error_code ignored;
+    fs::remove_all(ScratchPath(), ignored);
+  });
   setenv("XDG_DATA_HOME", templ.c_str(), 1);
+  static NoSync no_sync;
+  platform::InstallFileWriteCalls(&no_sync);
 }
 
 const std::string& Scratch() { return ScratchPath(); }

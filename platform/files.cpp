@@ -276,7 +276,7 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
   const std::string folder = slash == std::string::npos ? "." : real.substr(0, slash + 1);
   const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir_fd >= 0) {
-    ::fsync(dir_fd);
+    g_write_calls->Sync(folder, dir_fd);
     ::close(dir_fd);
   }
   return true;

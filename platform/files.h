@@ -57,7 +57,7 @@ class FileWriteCalls {
   virtual ~FileWriteCalls() = default;
   // Writes all `n` bytes to the open temporary file `fd` that will become `path`.
   virtual bool WriteAll(const std::string& path, int fd, const unsigned char* bytes, std::size_t n);
-  // Flushes `fd` to the disk.
+  // Flushes `fd` to the disk: the temporary file, then (after the rename) the folder `path`.
   virtual bool Sync(const std::string& path, int fd);
   // Renames the finished temporary file over `path`.
   virtual bool Replace(const std::string& temp, const std::string& path);

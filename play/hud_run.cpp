@@ -67,6 +67,13 @@ int THUD::DriveLengthChange(int n) {
   int result = 0;
   if (old <= 5) {
     result = 1;
+    if (ScoreParticles) {
+      auto text = ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135,
+                                         play_support::Picture(play_support::ScreenPicture::LongDrive), 0,
+                                         0.1f, 0, 0, 0, 0, 0, 1.0f, 0, 0, 0);
+      FadeCurrentTextParticle();
+      FadeFloatingText(text);
+    }
     if (GameScreen) {
       GameScreen->EndDriveButtonShow();
       GameScreen->SpeechLoad("long drive start",
@@ -234,8 +241,7 @@ int THUD::BallAnimStart(float ratio) {
       PlaySound(GameGrid->DriveStrike[static_cast<std::size_t>(hud_rules::StrikeSound(ratio) - 1)], 1.0f);
   }
   if (ratio > 0 && BackgroundParticles) {
-    std::shared_ptr<TGameImage> whack;
-    if (whack) {
+    if (auto whack = play_support::Picture(play_support::ScreenPicture::Whack)) {
       auto p = BackgroundParticles->AddNew(LONGRUNX + 37, LONGRUNY + 60, whack, 0, 0, 0, 0, 0, 0, 0,
                                            0.5f + ratio / 2.0f, 0.02f, 0, 0);
       p->SetFade(0, 100, 50);
@@ -256,8 +262,75 @@ int THUD::BallAnimStartReverse() {
   return 0;
 }
 
+namespace {
+
+// One phase of a label flying in: from its start to (tx, ty) over `ms`, growing to full size and
+// turning twice, faded in over `fadeInMs`; `shake` shakes the screen as it lands.
+void FlyIn(TParticle& p, int ms, float tx, float ty, float fromScale, int fadeInMs, int turns, bool shake) {
+  const float t = Ticks(ms);
+  auto phase = p.AddPhase(ms);
+  phase->dx = (tx - p.x) / t;
+  phase->dy = (ty - p.y) / t;
+  phase->FadeInMS = static_cast<float>(fadeInMs);
+  phase->DoScale = 1;
+  phase->ScaleSpeed = (1.0f - fromScale) / t;
+  if (turns != 0) {
+    phase->DoRotate = 1;
+    phase->RotationSpeed = 360.0f * turns / t;
+  }
+  if (shake) phase->UserFunction = [](TParticle& q) { return THUD::ShakeScreen(&q); };
+}
+
+// Held in place at full size and upright, then drifting up while it fades.
+void HoldAndFade(TParticle& p, int holdMs, float x, float y) {
+  auto hold = p.AddPhase(holdMs);
+  hold->SetCoords = 1;
+  hold->SetX = x;
+  hold->SetY = y;
+  hold->Scale = 1.0f;
+  hold->Alpha = 1;
+  hold->SetAngle = 1;
+  hold->Angle = 0;
+  auto fade = p.AddPhase(700);
+  fade->dy = -0.1f;
+  fade->FadeMS = 700;
+}
+
+// The digit, the X and the word "multiplier" letter by letter; all gone 8156 ms after the start.
+void FiveXLabels() {
+  if (!ScoreParticles) return;
+  using play_support::Picture;
+  using play_support::ScreenPicture;
+  auto five = ScoreParticles->AddNew(752, 21, Picture(ScreenPicture::Five), 0, 0, 0, 0, 0, 0, 0, 0.0f, 0, 0, 0);
+  FlyIn(*five, 1114, 290, 200, 0.0f, 300, 2, true);
+  HoldAndFade(*five, 3000 + 3 * 1114, 290, 200);
+  five->StartPhases();
+
+  auto x = ScoreParticles->AddNew(765, 21, Picture(ScreenPicture::X), 0, 0, 0, 0, 0, 0, 0, 0.0f, 0, 0, 0);
+  x->AddPhase(1114)->Hidden = 1;
+  FlyIn(*x, 1114, 480, 200, 0.0f, 300, 2, true);
+  HoldAndFade(*x, 3000 + 2 * 1114, 480, 200);
+  x->StartPhases();
+
+  static constexpr int kOffsets[11] = {0, 44, 80, 110, 140, 170, 206, 233, 262, 299, 330};
+  const auto word = Picture(ScreenPicture::Multiplier);
+  for (int i = 0; i < 11; ++i) {
+    const int o = kOffsets[i] - 165;
+    auto letter = ScoreParticles->AddNew(ScreenWidth / 2 + 2 * o, 600, word, 0, 0, 0, 0, 0, 0, 0, 2.0f, 0, 0, 0);
+    letter->ImageFrame = i;
+    letter->NoOutOfBounds = 1;
+    letter->AddPhase(2228 + 207 * i)->Hidden = 1;
+    FlyIn(*letter, 300, static_cast<float>(ScreenWidth / 2 + o), 375, 2.0f, 100, 0, i == 10);
+    HoldAndFade(*letter, 4928 - 207 * i, static_cast<float>(ScreenWidth / 2 + o), 375);
+    letter->StartPhases();
+  }
+}
+
+}  // namespace
+
 int THUD::FiveXAnimStart() {
   FiveXReached = 1;
+  FiveXLabels();
   if (auto* p = CurrentPlayer(); p && p->SaveData && p->SaveData->CareerStats && p->SaveData->CareerStats->Total5x)
     p->SaveData->CareerStats->Total5x->Increase(1);
   PlayCheer(4, 6);

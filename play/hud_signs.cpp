@@ -123,7 +123,7 @@ int THUD::HoleCashBounce() {
     HoleCashPixieDust->h = HoleCashSign ? HoleCashSign->h : 0;
     HoleCashPixieDust->ParticleList = ::Particles;
   }
-  std::shared_ptr<TGameImage> leaf;
+  auto leaf = play_support::Picture(play_support::ScreenPicture::Leaf);
   if (leaf && ::Particles) {
     struct Leaf {
       int x, y;

@@ -26,8 +26,9 @@ using play_support::Ticks;
 
 namespace {
 
-// The play screen's picture of the cleared water hazard (none while it has not loaded it).
-std::shared_ptr<TGameImage> WaterHazardClearedImage() { return nullptr; }
+std::shared_ptr<TGameImage> WaterHazardClearedImage() {
+  return play_support::Picture(play_support::ScreenPicture::WaterHazardCleared);
+}
 
 }  // namespace
 

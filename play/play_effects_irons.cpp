@@ -29,12 +29,14 @@ using play_support::Ticks;
 
 namespace {
 
-// The pictures of the play screen that these effects show (none while it has not loaded them).
-std::shared_ptr<TGameImage> MorphImage() { return nullptr; }
-std::shared_ptr<TGameImage> FullLengthIronImage() { return nullptr; }
-std::shared_ptr<TGameImage> IronHeadImage() { return nullptr; }
-std::shared_ptr<TGameImage> IronHandleImage() { return nullptr; }
-std::shared_ptr<TGameImage> WhackImage() { return nullptr; }
+using play_support::Picture;
+using play_support::ScreenPicture;
+
+std::shared_ptr<TGameImage> MorphImage() { return Picture(ScreenPicture::CardToIronMorph); }
+std::shared_ptr<TGameImage> FullLengthIronImage() { return Picture(ScreenPicture::FullLengthIron); }
+std::shared_ptr<TGameImage> IronHeadImage() { return Picture(ScreenPicture::IronHead); }
+std::shared_ptr<TGameImage> IronHandleImage() { return Picture(ScreenPicture::IronHandle); }
+std::shared_ptr<TGameImage> WhackImage() { return Picture(ScreenPicture::Whack); }
 
 // Half the height of the morph strip's frames (90 x 215).
 float MorphHalfHeight() {

@@ -39,4 +39,6 @@ void DrawFrame(const std::shared_ptr<TGameImage>& image, float x, float y, int f
 
 int Detail() { return Game ? Game->Particles : 100; }
 
+std::shared_ptr<TGameImage> Picture(ScreenPicture /*which*/) { return nullptr; }
+
 }  // namespace play_support

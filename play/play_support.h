@@ -22,4 +22,20 @@ void DrawFrame(const std::shared_ptr<TGameImage>& image, float x, float y, int f
 // The detail setting Game->Particles (100 without an application object).
 int Detail();
 
+// The play screen's effect pictures (none while it has not loaded them).
+enum class ScreenPicture {
+  LongDrive,
+  Five,
+  X,
+  Multiplier,
+  Whack,
+  Leaf,
+  CardToIronMorph,
+  FullLengthIron,
+  IronHead,
+  IronHandle,
+  WaterHazardCleared,
+};
+std::shared_ptr<TGameImage> Picture(ScreenPicture which);
+
 }  // namespace play_support

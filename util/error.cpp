@@ -1,6 +1,7 @@
 #include "util/error.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "platform/files.h"
@@ -86,32 +87,39 @@ int ccDialogOK(const std::string& text, int width, int height) {
   const int font_height = ccTextHeight("ABCXYZ");
   ccFlushAll();
 
-  // The box never changes, so it is drawn a few times a second (a window uncovered meanwhile gets
-  // its picture back) and the loop sleeps in between until input comes.
-  constexpr int kRedrawMs = 250;
+  // The box never changes: it is drawn once a second (a window uncovered meanwhile gets its
+  // picture back) and the loop sleeps in between until input comes.
+  constexpr int kRedrawMs = 1000;
+  std::int64_t drawn_at = 0;
+  bool drawn = false;
   while (ccQuitRequested() == 0 && ccAnyKeyPressed() == 0 && ccMouseHit() == 0) {
-    platform::SetColor(0, 0, 0);
-    platform::DrawRect(static_cast<float>(x + 4), static_cast<float>(y + 4),
-                       static_cast<float>(width), static_cast<float>(height));
-    platform::SetColor(150, 150, 150);
-    platform::DrawRect(static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
-                       static_cast<float>(height));
-    platform::SetColor(220, 220, 200);
-    ccDrawRectOutline(x, y, width, height);
-    platform::SetColor(0, 220, 220);
-    ccShadowTextDepthX = 1.0f;
-    ccShadowTextDepthY = 1.0f;
-    ccShadowTextWrapped(static_cast<float>(ScreenWidth / 2), static_cast<float>(y + 10), lines, 1,
-                        font_height);
-    platform::SetColor(0, 220, 0);
-    ccShadowText(static_cast<float>(ScreenWidth / 2),
-                 static_cast<float>(y + height - font_height - 10), "<press any key>", 1);
-    ccFlip();
+    const std::int64_t now = platform::Millisecs();
+    if (!drawn || now - drawn_at >= kRedrawMs) {
+      drawn = true;
+      drawn_at = now;
+      platform::SetColor(0, 0, 0);
+      platform::DrawRect(static_cast<float>(x + 4), static_cast<float>(y + 4),
+                         static_cast<float>(width), static_cast<float>(height));
+      platform::SetColor(150, 150, 150);
+      platform::DrawRect(static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+                         static_cast<float>(height));
+      platform::SetColor(220, 220, 200);
+      ccDrawRectOutline(x, y, width, height);
+      platform::SetColor(0, 220, 220);
+      ccShadowTextDepthX = 1.0f;
+      ccShadowTextDepthY = 1.0f;
+      ccShadowTextWrapped(static_cast<float>(ScreenWidth / 2), static_cast<float>(y + 10), lines, 1,
+                          font_height);
+      platform::SetColor(0, 220, 0);
+      ccShadowText(static_cast<float>(ScreenWidth / 2),
+                   static_cast<float>(y + height - font_height - 10), "<press any key>", 1);
+      ccFlip();
+    }
     if (ccModalLoopHook) ccModalLoopHook();
     // Headless runs get input only from their script: with no hook to feed the loop and the queue
     // drained, no key can ever come, so the box counts as acknowledged instead of hanging the run.
     else if (platform::IsHeadless()) break;
-    platform::WaitForEvent(kRedrawMs);
+    platform::WaitForEvent(static_cast<int>(kRedrawMs - (platform::Millisecs() - drawn_at)));
   }
 
   platform::SetColor(255, 255, 255);

@@ -40,6 +40,6 @@ int HandleGeneralError(std::exception_ptr thrown);
 // width - 20 in the default font and "<press any key>"; returns 0 on the first key press or click
 // after it started (input pending when it starts is dropped, and so is the input that closes it),
 // or at once when a quit request is pending, which it leaves pending for the main loop. It redraws
-// a few times a second and sleeps between, waiting for input.
+// once a second and sleeps between, waiting for input.
 // Callers switch to polled input before it (ccEnablePolledInput) and back after it.
 int ccDialogOK(const std::string& text, int width, int height);

@@ -26,20 +26,18 @@ class TGameSound;
 class TLine;
 class TPixieDust;
 struct TPlaySnapshot;
+struct TPuttBall;
 
 // What Logic hands to the play screen in Result.
 constexpr int WILDSHOT_RESULT_OK = 1;
 constexpr int WILDSHOT_RESULT_DROPPED = 2;
 
-// One item of the long drive's scenery: a picture at a place in the landscape.
+// One item of the long drive's landscape: a picture and its top-left corner in unscrolled screen
+// coordinates (the panel's place included). The picture is shared with the screen's fields.
 class TScenery {
  public:
   std::shared_ptr<TGameImage> image;
-  double x = 0.0, y = 0.0;  // landscape pixels; y of the item's foot
-  float scale = 1.0f;
-  int flip = 0;       // 1: drawn mirrored
-  int parallax = 0;   // 0 moves with the ground; 1..3 lag further behind as they recede
-  int text = 0;       // signs: the yardage shown
+  float X = 0.0f, Y = 0.0f;
 };
 
 class TWildshotScreen : public TScreen {
@@ -301,4 +299,18 @@ class TWildshotScreen : public TScreen {
   int ShuffleFrames() const;
   // The mini-game panel's menu, instructions and tries line, over the dialog.
   int DrawMinigameControls();
+  // A text-table entry with "XX" replaced by `value`, split and wrapped to the instructions' width.
+  std::vector<std::string> InstructionLines(const std::string& key, int value);
+  std::string TextOf(const std::string& key) const;
+  // Plays on the play field's channels at pan 0.
+  void PlayField(const std::shared_ptr<TGameSound>& sound, float volume);
+  // At the result: "shoot" goes, "OK" is drawn while it fades in.
+  void ShowResultButtons();
+  // Darkens the panel at `alpha`.
+  void DimPanel(float alpha);
+  // The result overlay shared by the games: the dimming and, in the result phase, the headline at
+  // `headline_y`; returns the alpha the result lines are drawn at (0 before the result phase).
+  float DrawResultHead(int headline_y);
+  // The putt as the ball rules see it.
+  TPuttBall PuttState() const;
 };

@@ -44,7 +44,7 @@ std::string FirstMissingLoadingFile(const std::string& prefix) {
   return "";
 }
 
-void StartGameForLoading(const std::string& prefix) {
+void StartGameForLoading(const std::string& prefix, int intro_show) {
   setenv("QUILLBROOK_DATA", prefix.c_str(), 1);
   ScreenWidth = 800;
   ScreenHeight = 600;
@@ -57,9 +57,7 @@ void StartGameForLoading(const std::string& prefix) {
   Game->Fade = 0;
   Game->PortalSplash = 0;
   Game->PortalSplash2 = 0;
-  // With the show on, the first stage leaves the second to the intro's close, so the tests run
-  // the second stage themselves (with the show off the intro's start would run it at once).
-  Game->IntroShow = 1;
+  Game->IntroShow = intro_show;
   Game->ChannelsCreate(16);
   Game->SetEscapeSound("buttonclick");
   FADE_SPEED = 300;

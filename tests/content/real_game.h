@@ -13,5 +13,7 @@ std::vector<std::string> LoadingFiles();
 // The first of LoadingFiles missing under `prefix`, "" when all are there.
 std::string FirstMissingLoadingFile(const std::string& prefix);
 // Makes Game, the banks and the screens for the data folder `prefix`, opens the headless screen and
-// runs LoadData (the first stage). The per-user folder is the process's XDG_DATA_HOME.
-void StartGameForLoading(const std::string& prefix);
+// runs LoadData (the first stage). The per-user folder is the process's XDG_DATA_HOME. With the
+// show on (`intro_show` 1) the intro is left current with its show loaded and the second stage not
+// run; with it off the intro's start runs the second stage and the loading screen is current.
+void StartGameForLoading(const std::string& prefix, int intro_show = 1);

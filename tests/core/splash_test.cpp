@@ -85,6 +85,31 @@ TEST_F(SplashTest, AClickCutsTheSplashShortAndStopsItsSound) {
   EXPECT_EQ(ccPolledInputState, 0);
 }
 
+TEST_F(SplashTest, AQuitEndsTheSplashesAndIsLeftForTheMainLoop) {
+  TSplashScreen first;
+  first.Init(FixtureData() + "data/Marrowfen.png", FixtureData() + "data/SplashSound.wav", 1, 1);
+  first.InitTimes(1750, 750, 1500);
+  watched = first.fade.get();
+  ccModalLoopHook = [] {
+    samples.emplace_back(watched->Elapsed, watched->Ratio);
+    platform::AdvanceManualClock(100);
+    if (samples.size() == 3) platform::PushEvent({platform::EVENT_APP_TERMINATE, 0, 0, 0});
+  };
+  EXPECT_EQ(first.DoSplash(), -1);
+  EXPECT_EQ(samples.size(), 3u);  // the fade in stopped at the quit
+  EXPECT_EQ(ccPolledInputState, 0);
+  // A later splash does not even start.
+  TSplashScreen second;
+  second.Init(FixtureData() + "data/Marrowfen.png", FixtureData() + "data/SplashSound.wav", 1, 1);
+  EXPECT_EQ(second.DoSplash(), -1);
+  EXPECT_EQ(samples.size(), 3u);
+  EXPECT_FALSE(second.Channel);
+  // The main loop's next step takes it and starts the way out.
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
+  EXPECT_FALSE(platform::QuitPending());
+}
+
 TEST(DebugVarTest, ASlowSectionShowsItsTimeAndAMaximumHeldAtTheLimit) {
   platform::SetManualClock(0);
   TDebugVar timer;

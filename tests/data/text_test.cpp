@@ -98,6 +98,9 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Unlocked Course Message", {"NN", "XX"}}, {"Trophy Dialog Top", {}},
       {"Trophy Dialog Prize", {"XX"}},
       {"Unlocked Rank Message", {"NN", "XX"}},   {"Unlocked Item Message", {"NN"}},
+      {"Minigame Long Drive Instructions", {"XX"}},
+      {"Minigame Lost Ball Instructions 1", {"XX"}},
+      {"Minigame Lost Ball Instructions 2", {"XX"}},
   };
   // The play screen's reward dialogs name the rank and the shop item by these keys.
   for (int i = 1; i <= 13; ++i) EXPECT_TRUE(table.count("Rank" + std::to_string(i))) << i;
@@ -124,7 +127,9 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
     // The reward texts carry theirs too.
     const bool reward = key == "Unlocked Course Message" || key == "Trophy Dialog Prize" ||
                         key.rfind("Trophy Dialog Text ", 0) == 0 || key == "Unlocked Rank Message" ||
-                        key == "Unlocked Item Message";
+                        key == "Unlocked Item Message" ||
+                        key == "Minigame Long Drive Instructions" ||
+                        key.rfind("Minigame Lost Ball Instructions ", 0) == 0;
     if (key.rfind("Goal - ", 0) != 0 && key.rfind("Course Locked - ", 0) != 0 && !reward) {
       EXPECT_EQ(count, 0u) << key;
     }

@@ -192,6 +192,13 @@ TEST_F(HudTest, TheFirstLandingAtTheTopCelebratesThenFreezesTheRun) {
   platform::GetOrigin(&ox, &oy);
   EXPECT_EQ(ox, 0);
   EXPECT_EQ(oy, 0);
+  // The digit, the X and the eleven letters stay until 8156 ms, then all go together (within
+  // the ticks that the phases' ends fall between).
+  EXPECT_EQ(ScoreParticles->Count(), 13);
+  Run(8135 - (now_ - start));
+  EXPECT_EQ(ScoreParticles->Count(), 13);
+  Run(40);
+  EXPECT_EQ(ScoreParticles->Count(), 0);
   // The run no longer counts in this hole.
   EXPECT_EQ(HUD->DriveLengthChange(1), 0);
   Cards(10);

@@ -10,6 +10,8 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/bitmap_font.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
 #include "progress/player.h"
 #include "screens/newspaper_screen.h"
 
@@ -33,14 +35,20 @@ class NewspaperStoryTest : public testing::Test {
  protected:
   void SetUp() override {
     saved_ = Game;
+    savedText_ = GameText;
     Game = std::make_shared<TGame>();
+    GameText.reset();  // no text table: "His", "Her", "He" and "She" read as empty
     player.Name = "Ann";
   }
-  void TearDown() override { Game = saved_; }
+  void TearDown() override {
+    Game = saved_;
+    GameText = savedText_;
+  }
   std::string Fill(const std::string& story) { return NewspaperHeadline(story, player); }
 
   TPlayer player;
   std::shared_ptr<TGame> saved_;
+  std::shared_ptr<TGameText> savedText_;
 };
 
 TEST_F(NewspaperStoryTest, EachKeyIsFilledOnceInOrderAndOthersStay) {

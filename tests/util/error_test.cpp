@@ -82,6 +82,45 @@ TEST_F(ErrorLog, InGameBoxWaitsForFreshInputAndSwallowsIt) {
   platform::GraphicsClose();
 }
 
+TEST_F(ErrorLog, TheLogIsWrittenBeforeTheBoxShows) {
+  // The box may never close (a hang, a kill): the log must already be on disk while it shows.
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  static std::string logged_while_showing;
+  logged_while_showing.clear();
+  ccModalLoopHook = [] {
+    logged_while_showing = ReadAll(ccErrorPath + "ErrorLog.txt");
+    platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));
+  };
+  EXPECT_THROW(ccRunTimeError("the course list is damaged", 1), ccFatalError);
+  EXPECT_NE(logged_while_showing.find("the course list is damaged"), std::string::npos);
+  platform::GraphicsClose();
+}
+
+TEST_F(ErrorLog, AQuitEndsTheBoxAndStaysPendingForTheMainLoop) {
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  for (const int fatal : {1, 0}) {
+    static int passes;
+    passes = 0;
+    ccModalLoopHook = [] {
+      if (++passes == 2) platform::PushEvent({platform::EVENT_APP_TERMINATE, 0, 0, 0});
+      if (passes > 50) platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));  // not reached
+    };
+    if (fatal != 0) {
+      EXPECT_THROW(ccRunTimeError("fatal", 1), ccFatalError);
+    } else {
+      EXPECT_EQ(ccRunTimeError("warning", 0), 0);
+    }
+    EXPECT_EQ(passes, 2) << fatal;
+    // The box switched back to the main loop's input and flushed the queue: the quit survives.
+    ccDisablePolledInput();
+    EXPECT_TRUE(platform::TakeQuitRequest()) << fatal;
+    EXPECT_FALSE(platform::TakeQuitRequest()) << fatal;  // taken once
+  }
+  platform::GraphicsClose();
+}
+
 TEST_F(ErrorLog, AWarningBoxReturnsAndGivesTheEventsBack) {
   std::string error;
   ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;

@@ -113,3 +113,34 @@ TEST_F(Input, WaitingForTime) {
   ccModalLoopHook = [] { platform::PushEvent(Ev(platform::EVENT_MOUSE_DOWN, 1)); };
   EXPECT_EQ(ccWaitForKeyOrMouse(), 0);
 }
+
+// A quit request ends every wait at once and is still pending afterwards, whichever way the
+// input was read or flushed meanwhile; only the main loop's take ends it.
+TEST_F(Input, AQuitEndsEveryWaitAndIsNeverDropped) {
+  struct Case {
+    const char* name;
+    int (*wait)();
+    int result;
+  };
+  const Case cases[] = {
+      {"wait for time", [] { return ccWaitForTime(60000); }, -1},
+      {"wait for key or mouse", [] { return ccWaitForKeyOrMouse(); }, 0},
+  };
+  for (const Case& c : cases) {
+    ccEnablePolledInput();
+    static int passes;
+    passes = 0;
+    ccModalLoopHook = [] {
+      if (++passes == 3) platform::PushEvent(Ev(platform::EVENT_APP_TERMINATE, 0));
+      if (passes > 1000) platform::PushEvent(Ev(platform::EVENT_KEY_DOWN, platform::KEY_ENTER));
+    };
+    EXPECT_EQ(c.wait(), c.result) << c.name;
+    EXPECT_EQ(passes, 3) << c.name;
+    EXPECT_EQ(ccQuitRequested(), 1) << c.name;
+    ccDisablePolledInput();                       // flushes every queued event
+    ccFlushAll();
+    EXPECT_EQ(ccQuitRequested(), 1) << c.name;
+    EXPECT_TRUE(platform::TakeQuitRequest()) << c.name;
+    EXPECT_EQ(ccQuitRequested(), 0) << c.name;
+  }
+}

@@ -23,7 +23,10 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/system.h"
+#include "progress/career_stats.h"
 #include "progress/player.h"
+#include "progress/save_data.h"
+#include "progress/stat.h"
 #include "tests/content/real_game.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
@@ -31,6 +34,7 @@
 #include "util/animation.h"
 #include "util/error.h"
 #include "util/input.h"
+#include "util/strings.h"
 #include "wildshot/globals.h"
 #include "ui/mouse_pointer.h"
 #include "wildshot/wildshot_screen.h"
@@ -83,6 +87,9 @@ class DialogTest : public testing::Test {
     wild_ = AddStock(1);
     wild_->CardType = CARDTYPE_WILDSHOT;
     GameGrid->StockCard = wild_;
+    // The silent audio never ends a sound by itself: a fresh pool for every test.
+    Game->ChannelsKill();
+    Game->ChannelsCreate(16);
     platform::ClearAudioLog();
     ccFlushAll();
   }
@@ -399,6 +406,177 @@ TEST_F(DialogTest, NothingIsDrawnWhileClosedAndTheResultShowsInItsColour) {
   EXPECT_EQ(stop->x, static_cast<float>((800 - stop->w) / 2 + 1));
   EXPECT_EQ(drop->OKButton, 0);
   EXPECT_EQ(play->OKButton, 1);
+}
+
+}  // namespace
+
+namespace {
+
+class MiniGameTest : public DialogTest {
+ protected:
+  // Opens the dialog, plays the wild shot and stops on `story`, then runs until its panel is up.
+  void OpenMiniGame(int story) {
+    W().ForcedStory = story;
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    Press("stop_wild");
+    Tick();
+    ASSERT_EQ(W().ChosenStory + 1, story);
+    for (int i = 0; i < 400 && !W().MinigameActive; ++i) Tick();
+    ASSERT_EQ(W().MinigameActive, 1);
+  }
+
+  // Ticks until the result phase; returns the ticks taken.
+  int RunToResult(int limit = 30000) {
+    for (int i = 0; i < limit; ++i) {
+      if (W().MinigamePhase == 2) return i;
+      Tick();
+    }
+    return -1;
+  }
+
+  // Ticks until "OK" is live, then presses it and rolls the dialog up.
+  void TakeResult() {
+    auto ok = W().MinigameMenu->FindButton("OK");
+    for (int i = 0; i < 200 && !ok->Active; ++i) Tick();
+    ASSERT_EQ(ok->Active, 1);
+    quill_test::PushKey(platform::KEY_SPACE);
+    EXPECT_GT(RunToClose(), 0);
+    EXPECT_EQ(W().Result, WILDSHOT_RESULT_OK);
+  }
+};
+
+TEST_F(MiniGameTest, ALongDriveAtFortyFourDegreesWinsItsLength) {
+  GameScreen->Player->SaveData->CareerStats->MiniGameLongestDrive->FloatValue = 0;
+  OpenMiniGame(25);
+  EXPECT_EQ(W().Minigame, 1);
+  EXPECT_EQ(W().MinigamePhase, 0);
+  EXPECT_EQ(W().Target, 250);  // the course ratio of a course not in the list is 0
+  for (int i = 0; i < 200 && W().ArrowAngle != 42.0; ++i) Tick();
+  ASSERT_EQ(W().ArrowAngle, 42.0);
+  platform::ClearAudioLog();
+  quill_test::PushKey(platform::KEY_SPACE);
+  Tick();
+  EXPECT_EQ(W().MinigamePhase, 1);
+  EXPECT_EQ(W().ArrowAngle, 44.0);
+  EXPECT_EQ(Volumes("mini_perfectdrive.ogg").size(), 1u);
+  ASSERT_GT(RunToResult(), 0);
+  EXPECT_EQ(ccRoundFloatToString(W().Distance, 2), "353.28");
+  EXPECT_EQ(W().Prize, 353);
+  EXPECT_EQ(W().SpecialValue, 353);
+  EXPECT_EQ(W().MinigameGood, 1);
+  EXPECT_NEAR(GameScreen->Player->SaveData->CareerStats->MiniGameLongestDrive->FloatValue, 353.28, 0.01);
+  platform::ClearAudioLog();
+  TakeResult();
+  bool cheered = false;
+  for (const auto& r : platform::AudioLog()) cheered = cheered || r.sound.find("Cheer") != std::string::npos ||
+                                                      r.sound.find("cheer") != std::string::npos;
+  EXPECT_TRUE(cheered);
+  EXPECT_EQ(W().SpecialValue, 353);
+}
+
+TEST_F(MiniGameTest, OkTakesInputOnlyAfterTheResultHasFadedIn) {
+  OpenMiniGame(26);
+  EXPECT_EQ(W().Minigame, 2);
+  EXPECT_DOUBLE_EQ(W().HoleX, 208);
+  EXPECT_DOUBLE_EQ(W().HoleY, 132);
+  EXPECT_EQ(W().ArrowAngle, 15.0);
+  // Aim straight at the hole: the arrow sweeps 1 degree a tick from 15.
+  for (int i = 0; i < 200 && W().ArrowAngle != 89.0; ++i) Tick();
+  quill_test::PushKey(platform::KEY_ENTER);
+  Tick();
+  EXPECT_EQ(W().MinigamePhase, 1);
+  // Keys pressed during the roll and the fades are dropped.
+  int pressed = 0;
+  while (W().MinigamePhase < 2 && pressed < 30000) {
+    quill_test::PushKey(platform::KEY_SPACE);
+    Tick();
+    ++pressed;
+  }
+  EXPECT_EQ(W().InHole, 1);
+  EXPECT_EQ(W().Prize, 250);
+  auto ok = W().MinigameMenu->FindButton("OK");
+  for (int i = 0; i < 49; ++i) {
+    quill_test::PushKey(platform::KEY_SPACE);
+    EXPECT_EQ(Tick(), 0);
+    EXPECT_EQ(W().Result, -1);
+  }
+  for (int i = 0; i < 5 && !ok->Active; ++i) Tick();
+  ASSERT_EQ(ok->Active, 1);
+  TakeResult();
+  EXPECT_EQ(W().SpecialValue, 250);
+}
+
+TEST_F(MiniGameTest, LostBallCardsTurnOnceAndTheFadeWaitsForThem) {
+  OpenMiniGame(12);
+  EXPECT_EQ(W().Minigame, 3);
+  EXPECT_EQ(W().MinigamePhase, 1);
+  EXPECT_EQ(W().Tries, 5);
+  ASSERT_TRUE(W().Cards);
+  int balls = 0, cash = 0;
+  for (const auto& c : W().Cards->Cards) {
+    balls += c->CardType == CARDTYPE_BALL;
+    cash += c->CardType == CARDTYPE_CASH;
+  }
+  EXPECT_EQ(balls, 1);
+  EXPECT_EQ(cash, 1);
+  // Click the first card: one try; clicking it again while it turns or face up costs nothing.
+  auto first = W().Cards->Cards[0];
+  const int cx = static_cast<int>(first->x + 10), cy = static_cast<int>(first->y + 10);
+  const auto click = [&](int x, int y) {
+    platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+    platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, x, y});
+    Tick();
+    platform::PushEvent({platform::EVENT_MOUSE_UP, 1, x, y});
+    Tick();
+  };
+  // A press held from the start counts only after its release.
+  platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, cx, cy});
+  platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, cx, cy});
+  Tick();
+  Tick();
+  EXPECT_EQ(W().Tries, 5);
+  platform::PushEvent({platform::EVENT_MOUSE_UP, 1, cx, cy});
+  Tick();
+  click(cx, cy);
+  EXPECT_EQ(W().Tries, 4);
+  click(cx, cy);
+  EXPECT_EQ(W().Tries, 4);
+  // A gap between two cards answers nothing.
+  click(static_cast<int>(first->x + 68 + 4), cy);
+  EXPECT_EQ(W().Tries, 4);
+  // Turn every card in order until the tries are gone.
+  for (std::size_t k = 1; k < W().Cards->Cards.size() && W().Tries > 0 && !W().BallFound; ++k) {
+    auto c = W().Cards->Cards[k];
+    click(static_cast<int>(c->x + 10), static_cast<int>(c->y + 10));
+  }
+  ASSERT_GT(RunToResult(), -1);
+  const bool found = W().BallFound == 1;
+  EXPECT_EQ(W().MinigameGood, found ? 1 : 0);
+  EXPECT_EQ(W().SpecialValue, W().Prize);
+  TakeResult();
+  // Leaving play afterwards kills the screen again: never a crash.
+  W().Kill();
+  W().Kill();
+}
+
+TEST_F(MiniGameTest, KillingPlayMidGamePaysNothingAndIsSafeTwice) {
+  OpenMiniGame(12);
+  W().Kill();
+  EXPECT_EQ(W().Active, 0);
+  EXPECT_EQ(W().Result, -1);
+  EXPECT_EQ(W().SpecialValue, 0);
+  EXPECT_EQ(W().Logic(), 0);
+  W().Kill();
+  // Before a panel was ever built, with the lost ball chosen.
+  W().ForcedStory = 12;
+  Open();
+  W().Minigame = 3;
+  W().Kill();
+  W().Kill();
 }
 
 }  // namespace

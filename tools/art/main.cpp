@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
   art::AddOutro(reg);
   art::AddNewspaper(reg);
   art::AddWildshots(reg);
+  art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
   art::AddAvatar(reg);
 

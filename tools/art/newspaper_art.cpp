@@ -428,9 +428,23 @@ void PrintedPortrait(Canvas& c, bool male, int n) {
   Stroke(cr, Hex(0x3A3A3A), 1);
 }
 
+// The OK button pressed: the board of "OK" one pixel lower and darker, without its shadow.
+void OkDown(Canvas& c, const PictureFile&) {
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h();
+  WoodBoard(cr, 3, 4, w - 6, h - 6, 9, 0.0);
+  RoundedRect(cr, 3, 4, w - 6, h - 6, 9);
+  SetColor(cr, WithAlpha(Hex(0x000000), 0.22));
+  cairo_fill(cr);
+  SetFont(cr, Face::Bookman, h * 0.45);
+  const Rgb out = pal::DarkWood;
+  CentredText(cr, "OK", w / 2, h / 2 + 1, Darker(pal::Cream, 0.12), &out, 1.3);
+}
+
 }  // namespace
 
 void AddNewspaper(Registry& r) {
+  r["menus/OK_down.png"] = OkDown;
   r["graphics/newspaper/newspaper_bg.jpg"] = Desk;
   r["graphics/newspaper/newspaper.png"] = Page;
   r["graphics/newspaper/stats.jpg"] = Stats;

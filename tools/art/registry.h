@@ -38,6 +38,7 @@ void AddNewspaper(Registry& r);
 // canvas, for pictures that show a course.
 void CourseScene(Canvas& c, const std::string& type, int variant);
 void AddWildshots(Registry& r);
+void AddMiniGames(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
 // The avatar's layers and the trophies (avatar_art.cpp; the faces in avatar_heads.h).
