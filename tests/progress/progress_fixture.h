@@ -28,6 +28,7 @@
 #include "progress/save_data.h"
 #include "ui/profile.h"
 #include "util/error.h"
+#include "util/settings.h"
 
 class ProgressTest : public testing::Test {
  protected:
@@ -50,6 +51,7 @@ class ProgressTest : public testing::Test {
     Game->SubPath = root_;
     Game->ProfilePath = root_ + "profiles/";
     Game->Region = 0;
+    Game->Ini->FileName = root_ + "Quillbrook";
     GameScreen = std::make_shared<TGameScreen>();
     HUD = std::make_shared<THUD>();
     GameGrid = TGameGrid::Create();
