@@ -114,3 +114,17 @@ TEST_F(StatTest, TheCareerBlockComesBackWithLowBytesOfWideCharacters) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatTest, EveryRowMovesTheNextDownWhetherShownOrNot) {
+  auto& cs = *Save().CareerStats;
+  cs.Y = 100;
+  cs.Gap = 24;
+  cs.Lowest9HoleScore->ShowEmpty = 0;  // never set: only its label
+  cs.Lowest9HoleScore->Draw();
+  cs.TotalPerfects->Draw();
+  EXPECT_FLOAT_EQ(cs.Y, 148);
+}
+
+}  // namespace
