@@ -220,11 +220,11 @@ void ShopBackground(cairo_t* cr) {
   cairo_fill(cr);
 
   // the fitting-room alcove: a darker recess with a mirror, framed by the curtains picture
-  RoundedRect(cr, 26, 175, 184, 300, 6);
+  RoundedRect(cr, 26, 175, 184, 380, 6);
   SetColor(cr, Hex(0x5C4630));
   cairo_fill(cr);
-  RoundedRect(cr, 48, 190, 140, 250, 60);
-  cairo_pattern_t* m = cairo_pattern_create_linear(48, 190, 188, 440);
+  RoundedRect(cr, 48, 190, 140, 330, 60);
+  cairo_pattern_t* m = cairo_pattern_create_linear(48, 190, 188, 520);
   cairo_pattern_add_color_stop_rgb(m, 0, 0.78, 0.86, 0.9);
   cairo_pattern_add_color_stop_rgb(m, 0.5, 0.6, 0.7, 0.76);
   cairo_pattern_add_color_stop_rgb(m, 1, 0.72, 0.8, 0.84);
@@ -236,7 +236,7 @@ void ShopBackground(cairo_t* cr) {
   cairo_stroke(cr);
   // a small rug in front of the mirror
   cairo_save(cr);
-  cairo_translate(cr, 118, 478);
+  cairo_translate(cr, 118, 552);
   cairo_scale(cr, 1, 0.22);
   FillCircle(cr, 0, 0, 88, Hex(0x6E2A2A));
   cairo_set_line_width(cr, 8);
