@@ -25,6 +25,7 @@
 #include "play/hud.h"
 #include "progress/best_score_list.h"
 #include "progress/player.h"
+#include "progress/profile_hooks.h"
 #include "progress/save_data.h"
 #include "screens/globals.h"
 #include "tests/screens/story_screens_support.h"
@@ -74,6 +75,7 @@ class OverlayTest : public testing::Test {
     HUD->Multiplier = 1.0;
     BestScores = std::make_shared<TBestScoreList>();
     Game->CurrentProfile = TProfile::Create("Ann");
+    InstallProfileHooks(*Game->CurrentProfile);
     Game->CurrentProfile->Score = 1000;
     auto& p = *GameScreen->Player;
     p.Name = "Ann";
