@@ -20,6 +20,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "gfx/sprite.h"
+#include "platform/files.h"
 #include "play/ambient_anim.h"
 #include "play/play_effects.h"
 #include "play/pointer_particles.h"
@@ -113,6 +114,15 @@ int TGameScreen::Load() {
     return 0;
   }
 
+  // Files the hole loads only when they are needed (results, remarks) must all be there now.
+  for (const auto& recording : AnnouncerRecordings(course->CourseType))
+    if (!platform::FileExists(Game->SpeechPath + recording))
+      ccRunTimeError("Error loading sample " + Game->SpeechPath + recording, 1);
+  for (int result = -1; result >= -4; --result) {
+    const std::string picture = Game->ImagePath + "particles/" + LevelEndImageName(result) + ".png";
+    if (!platform::FileExists(picture)) ccRunTimeError("Error loading bitmap " + picture, 1);
+  }
+
   CardToIronMorph = std::make_shared<TGameImage>();
   CardToIronMorph->LoadAnim(Game->ImagePath + "particles/card_to_iron.png", 90, 215, 0, 50, -1, 1);
   PrintImageSize("Anims", *CardToIronMorph);
@@ -147,7 +157,9 @@ int TGameScreen::Load() {
   if (GameMenu) GameMenu->Load();
 
   Avatar = std::make_shared<TAvatar>();
-  Avatar->Load();
+  // The avatar's pictures come with the avatar screens; until the data folder has them the play
+  // screen (which never draws the avatar itself) goes on without its layers.
+  if (platform::FolderExists(Game->ImagePath + "Avatar")) Avatar->Load();
   Avatar->Scale = 0.5f;
 
   LoadAmbientAnims(course->BackgroundImage);
