@@ -27,6 +27,7 @@
 #include "play/globals.h"
 #include "play/hud.h"
 #include "progress/player.h"
+#include "progress/progress_rules.h"
 #include "progress/save_data.h"
 #include "screens/globals.h"
 #include "screens/score_card_screen.h"
