@@ -19,6 +19,11 @@
 #include "play/play_effects.h"
 #include "play/play_support.h"
 #include "progress/avatar.h"
+#include "screens/globals.h"
+#include "screens/score_card_screen.h"
+#include "util/animation.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
 #include "progress/globals.h"
 #include "progress/player.h"
 #include "util/image.h"
@@ -136,6 +141,10 @@ int THUD::ClearCounters() {
 
 int THUD::Init() {
   ClearCounters();
+  if (WildShotScreen) {
+    if (WildShotScreen->PixieDust) WildShotScreen->PixieDust->Kill();
+    WildShotScreen->PixieDust = std::make_shared<TPixieDust>();
+  }
   MULLIGANX = GOLFBAGX + 7;
   MULLIGANY = GOLFBAGY + 24;
   HoleCashActive = 0;
@@ -186,6 +195,12 @@ float THUD::GetHUDX() const { return 0.0f; }
 
 float THUD::GetHUDY() const {
   float y = 0;
+  if (GameScreen && GameScreen->IntroAnim && GameScreen->IntroAnim->Active) {
+    const float length = Ticks(400);
+    const float t = static_cast<float>(static_cast<int>(Ticks(1000) - length));
+    if (GameScreen->IntroAnim->Counter > t && length > 0) y -= (GameScreen->IntroAnim->Counter - t) / length * 135.0f;
+  }
+  if (ScoreCardScreen && ScoreCardScreen->Active && ScoreCardScreen->MidHole == 0) y -= 135.0f;
   return y;
 }
 

@@ -12,6 +12,7 @@
 #include "core/globals.h"
 #include "gfx/bitmap_font.h"
 #include "gfx/channel_array.h"
+#include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
@@ -102,7 +103,12 @@ int THUD::DriveLengthChange(int n) {
 }
 
 int THUD::FirstLongDrive() {
-  if (!GameGrid || GameGrid->LevelName != "The Vuva Rivudar") return 0;
+  if (!GameGrid || !GameScreen || GameGrid->LevelName != "The Vuva Rivudar") return 0;
+  if (GameScreen->LongDrivePopUps >= 1) return 0;
+  GameScreen->LongDrivePopUps += 1;
+  const std::string text = GameText ? GameText->FindString("Tip - Long Drive") : std::string();
+  if (GameScreen->PopUpTipBuilder) GameScreen->PopUpTipDialog = GameScreen->PopUpTipBuilder(text);
+  GameScreen->PopUpTipType = 3;
   return 0;
 }
 

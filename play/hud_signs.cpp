@@ -23,6 +23,8 @@
 #include "play/play_effects.h"
 #include "play/play_support.h"
 #include "progress/currency.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
 #include "progress/player.h"
 #include "util/strings.h"
 #include "util/text_draw.h"
@@ -146,7 +148,8 @@ int THUD::HoleCashDraw(float yOffset) {
   if (HoleCashActive == 0 || !HoleCashSign) return 0;
   int k = 0;
   if (HoleCashWobble > 0 && HoleCashWobbleLength > 0 && !(Game && (Game->Paused || Game->Suspended)) &&
-      !(GameScreen && GameScreen->PopUpTipDialog)) {
+      !(GameScreen && (GameScreen->UnlockedDialog || GameScreen->PopUpTipDialog)) &&
+      !(GameMenu && GameMenu->Active)) {
     const float r = HoleCashWobble / HoleCashWobbleLength * 5.0f;
     k = static_cast<int>(EffectsRandom.Rnd(-r, r));
   }

@@ -111,8 +111,14 @@ int IronLandedInBag(TParticle& iron) {
     GameScreen->LevelEndTest();
   GameScreen->CardToIronAnim -= 1;
   GameScreen->EndHoleEnable(1);
-  if (GameGrid && GameGrid->LevelName == "The Vuva Rivudar") return 1;
-  return 0;
+  if (!GameGrid || GameGrid->LevelName != "The Vuva Rivudar") return 0;
+  if (GameScreen->IronPopUps < 1) {
+    GameScreen->IronPopUps += 1;
+    const std::string text = GameText ? GameText->FindString("Tip - First Iron") : std::string();
+    if (GameScreen->PopUpTipBuilder) GameScreen->PopUpTipDialog = GameScreen->PopUpTipBuilder(text);
+    GameScreen->PopUpTipType = 2;
+  }
+  return 1;
 }
 
 int IronPlayed(int n, int returnFlag) {

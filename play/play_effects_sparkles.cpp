@@ -151,7 +151,13 @@ int ShuffleParticleMake() {
                                0, 0, 1.0f, 1.0f, 0, 0, 0);
   p->LifeCounter = Ticks(1000);
   p->ImageFrame = EffectsRandom.Rand(0, 51);
+  GameScreen->WildshotParticle = p;
   return 0;
 }
 
-int ShuffleParticleKill() { return 0; }
+int ShuffleParticleKill() {
+  if (!GameScreen || !GameScreen->WildshotParticle) return 0;
+  if (::Particles) ::Particles->Remove(GameScreen->WildshotParticle.get());
+  GameScreen->WildshotParticle.reset();
+  return 0;
+}

@@ -10,6 +10,8 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "platform/graphics.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
 
 namespace play_support {
 
@@ -39,6 +41,23 @@ void DrawFrame(const std::shared_ptr<TGameImage>& image, float x, float y, int f
 
 int Detail() { return Game ? Game->Particles : 100; }
 
-std::shared_ptr<TGameImage> Picture(ScreenPicture /*which*/) { return nullptr; }
+std::shared_ptr<TGameImage> Picture(ScreenPicture which) {
+  if (!GameScreen) return nullptr;
+  const TGameScreen& g = *GameScreen;
+  switch (which) {
+    case ScreenPicture::LongDrive: return g.LongDriveParticle;
+    case ScreenPicture::Five: return g.FiveParticle;
+    case ScreenPicture::X: return g.XParticle;
+    case ScreenPicture::Multiplier: return g.MultiplierParticle;
+    case ScreenPicture::Whack: return g.WhackParticle;
+    case ScreenPicture::Leaf: return g.LeafParticle;
+    case ScreenPicture::CardToIronMorph: return g.CardToIronMorph;
+    case ScreenPicture::FullLengthIron: return g.FullLengthIron;
+    case ScreenPicture::IronHead: return g.IronHead;
+    case ScreenPicture::IronHandle: return g.IronHandle;
+    case ScreenPicture::WaterHazardCleared: return g.WaterHazardClearedParticle;
+  }
+  return nullptr;
+}
 
 }  // namespace play_support
