@@ -17,3 +17,5 @@ std::shared_ptr<TParticle> PointerParticleMake(float x, float y, const std::shar
 // Logic ticks between two pointer sparkles at the current detail setting: 90 at 0 (which stops
 // them) down to 15 at 100.
 int CalcSparkleLength();
+// 1: the mouse pointer trails sparkles whatever screen is running (the in-game menu sets it).
+extern int PointerParticlesOn;

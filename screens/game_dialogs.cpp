@@ -1,60 +1,243 @@
 #include "screens/game_dialogs.h"
 
+#include "content/globals.h"
+#include "core/fixed_rate_logic.h"
 #include "core/game.h"
 #include "core/globals.h"
+#include "gfx/channel_array.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
 #include "gfx/image_bank.h"
-#include "platform/files.h"
+#include "gfx/shadow.h"
+#include "gfx/sound_bank.h"
+#include "gfx/sprite.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "progress/currency.h"
+#include "progress/progress_rules.h"
+#include "screens/avatar_selection_screen.h"
+#include "screens/globals.h"
+#include "screens/title_screen.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
+#include "ui/dialog_text_input.h"
+#include "ui/dialog_yes_no.h"
+#include "ui/label.h"
 #include "ui/menu.h"
-#include "util/globals.h"
+#include "ui/player_manager.h"
+#include "ui/profile.h"
+#include "ui/text_input.h"
+#include "util/image.h"
+#include "util/types.h"
+
+const std::array<TDialogStyle, 5> DialogStyles = {{
+    {TDialogKind::Error, "dialogs/dialog_rect.png", 380, "error", 29, 248, 73, 54, 0,
+     TDialogFontKind::Dialog, -1, 6, 0, 0, 0.0f, 0, "Dialog_error", 1.0f},
+    {TDialogKind::YesNo, "dialogs/dialog_rect.png", 380, "confirm", 30, 255, 255, 255, 0,
+     TDialogFontKind::Dialog, -1, 6, 0, 0, 0.0f, 0, "Dialog_misc", 0.8f},
+    {TDialogKind::CourseSelector, "dialogs/dialog_rect.png", 380, "", 29, 255, 255, 255, 0,
+     TDialogFontKind::Dialog, -1, 6, 1, 200, 0.5f, 1, "", 1.0f},
+    {TDialogKind::CourseUnlocked, "dialogs/dialog_rect.png", 380, "", 29, 255, 255, 255, 0,
+     TDialogFontKind::Dialog, -1, 6, 1, 200, 0.5f, 0, "", 1.0f},
+    {TDialogKind::PopUpTip, "dialogs/dialog_square.png", 330, "tip", 49, 255, 255, 204, 1,
+     TDialogFontKind::Wildshot, -4, 26, 1, 200, 0.5f, 1, "dialog_hint", 1.0f},
+}};
+
+const TDialogStyle& DialogStyle(TDialogKind kind) { return DialogStyles[static_cast<size_t>(kind)]; }
+
+namespace {
+
+std::shared_ptr<TBitmapFont> StyleFont(TDialogFontKind kind) {
+  return kind == TDialogFontKind::Wildshot ? WildshotFont : DialogFont;
+}
+
+std::shared_ptr<platform::Image> LoadFrame(const std::string& file) {
+  return ccLoadBitmap(Game->ImagePath + file, -1);
+}
+
+void PlayStyleSound(const TDialogStyle& style) {
+  if (style.Sound[0] == '\0' || !sounds || !Game->Channels) return;
+  if (auto sound = sounds->Find(style.Sound)) {
+    Game->Channels->PlayGameSound(sound, nullptr, style.Volume, 0);
+  }
+}
+
+// The common steps after the dialog is made: header, border, caption, menu placement, button
+// glows and transitions. `header` is below "dialogs/"; `headerExtraY` and `marginExtra` shift the
+// header down and the buttons up (the large frame).
+void StyleDialog(TDialog& dialog, const TDialogStyle& style, const std::string& header,
+                 int headerExtraY, int marginExtra) {
+  dialog.HeaderLoad("dialogs/" + header, static_cast<float>(ScreenWidth / 2),
+                    static_cast<float>(dialog.y + style.HeaderOffsetY + headerExtraY));
+  dialog.Border = 50;
+  dialog.DrawHighlight = 0;
+  dialog.SetupCaption(nullptr, TColor::Create(style.R, style.G, style.B, 1.0f),
+                      style.CaptionShadow != 0 ? TShadow::Create(2, 2, 0.6f) : nullptr,
+                      StyleFont(style.Font));
+  dialog.CaptionOffsetY = style.CaptionOffsetY;
+  if (dialog.Menu) {
+    dialog.Menu->ChangeShadow(0, 0, 0, 0);
+    dialog.MenuOX = dialog.MenuGetCentredX();
+    dialog.MenuOY = dialog.y + dialog.h - dialog.Menu->CalcHeight() - style.BottomMargin - marginExtra;
+    for (const auto& button : dialog.Menu->Buttons) {
+      button->SetFixedGlowOnMO(0.5f, 0.02f, 0);
+      if (style.OKDown != 0 && button->name == "OK") button->LoadMouseClick("OK_down", 350);
+    }
+  }
+}
+
+void OpenDialog(TDialog& dialog, const TDialogStyle& style) {
+  if (style.TransitionMs > 0) {
+    dialog.SetTransitions(style.TransitionMs, style.TransitionMs, style.Dim, style.Fade);
+  }
+  dialog.Start();
+  PlayStyleSound(style);
+  Game->FixedRateLogic->Init();
+}
+
+std::shared_ptr<TDialogOK> BuildOK(const TDialogStyle& style, const std::string& text,
+                                   const std::string& frame, const std::string& header) {
+  auto dialog = TDialogOK::Create(text, LoadFrame(frame), style.Width, 0, 0);
+  StyleDialog(*dialog, style, header, 0, 0);
+  return dialog;
+}
+
+}  // namespace
+
+std::shared_ptr<TDialogOK> ErrorDialog(const std::string& text) {
+  const auto& style = DialogStyle(TDialogKind::Error);
+  auto dialog = BuildOK(style, text, style.Frame, style.Header);
+  OpenDialog(*dialog, style);
+  return dialog;
+}
+
+std::shared_ptr<TDialogYesNo> MakeDialogYesNo(const std::string& text) {
+  const auto& style = DialogStyle(TDialogKind::YesNo);
+  auto dialog = TDialogYesNo::Create(text, LoadFrame(style.Frame), style.Width, 0, 0, 1);
+  StyleDialog(*dialog, style, style.Header, 0, 0);
+  OpenDialog(*dialog, style);
+  return dialog;
+}
+
+std::shared_ptr<TDialogTextInput> EnterNamePrompt(int withCancel) {
+  Game->FixedRateLogic->Init();
+  auto prompt = TDialogTextInput::Create("", "", 12, LoadFrame("dialogs/dialog_enter_name.png"), 0,
+                                         0, 0, 200);
+  prompt->TextInput->MakeCharsFileNameSafe();
+  prompt->CalcSize();
+  prompt->CalcXY();
+  prompt->HeaderLoad("dialogs/enter_your_name", static_cast<float>(ScreenWidth / 2),
+                     static_cast<float>(prompt->y + 63));
+  prompt->DrawHighlight = 0;
+  prompt->Gap = 38;
+  prompt->Border = 46;
+  prompt->MenuCreate(withCancel, 50);
+  prompt->Menu->ChangeShadow(0, 0, 0, 0);
+  for (const auto& button : prompt->Menu->Buttons) button->SetFixedGlowOnMO(0.5f, 0.02f, 0);
+  prompt->MenuOX = prompt->MenuGetCentredX();
+  prompt->MenuOY = prompt->y + prompt->h - prompt->Menu->CalcHeight() - 38;
+  prompt->SetupText(nullptr, TColor::Create(255, 255, 255, 1.0f), nullptr, 0, HintHeaderFont);
+  prompt->TextOX = static_cast<int>(prompt->Text->X) + 75;
+  prompt->TextOY = static_cast<int>(prompt->Text->Y) + 36;
+  prompt->TextYOffset = -3;
+  prompt->BoxColor = TColor::Create(0, 0, 0, 0.3f);
+  prompt->BoxBorderH = 75;
+  prompt->BoxBorderV = 8;
+  if (prompt->TextInput->CursorCol) prompt->TextInput->CursorCol->Set(255, 255, 255, 1.0f);
+  prompt->ErrorCheckFunc = CheckPlayerName;
+  prompt->ErrorDialogFunc = ErrorDialog;
+  prompt->OKClickedFunc = CreateAvatarSelection;
+  prompt->MenuPosition();
+  Game->FixedRateLogic->Init();
+  return prompt;
+}
+
+int CheckPlayerName(const std::string& name, std::string& message) {
+  // Any file of that name refuses the name, also one that cannot be opened for writing: a new
+  // player never takes over another's file.
+  if (TProfile::CheckNewName(name, message) == 0) {
+    message.clear();
+    return 1;
+  }
+  return -1;
+}
+
+int CreateAvatarSelection(TDialogTextInput& prompt) {
+  prompt.OKClickedScreen = AvatarSelectionScreen;
+  AvatarSelectionScreen->Load();
+  prompt.DrawDisabled = 1;
+  if (TitleScreen) {
+    TitleScreen->DrawDisabled = 1;
+    if (TitleScreen->PlayerManager) TitleScreen->PlayerManager->DrawDisabled = 1;
+  }
+  AvatarSelectionScreen->Show();
+  return 0;
+}
+
+std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const std::string& header) {
+  const auto& style = DialogStyle(TDialogKind::CourseSelector);
+  auto dialog = BuildOK(style, text, style.Frame, header);
+  OpenDialog(*dialog, style);
+  return dialog;
+}
+
+std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
+                                                const std::string& image, int x, int y,
+                                                const std::string& image2, int x2, int y2,
+                                                const std::string& frame) {
+  const auto& style = DialogStyle(TDialogKind::CourseUnlocked);
+  const std::string frameName = frame.empty() ? "dialog_rect" : frame;
+  const int large = frameName == "dialog_largerect" ? 1 : 0;
+  auto dialog = TDialogOK::Create(text, LoadFrame("dialogs/" + frameName + ".png"), style.Width, 0, 0);
+  StyleDialog(*dialog, style, header, large, 2 * large);
+  if (!image.empty()) {
+    dialog->Picture = TGameImage::Create(image, -1, 1);
+    dialog->PictureX = dialog->x + x;
+    dialog->PictureY = dialog->y + y;
+  }
+  if (!image2.empty()) {
+    dialog->Picture2 = TGameImage::Create(image2, -1, 1);
+    dialog->Picture2X = dialog->x + x2;
+    dialog->Picture2Y = dialog->y + y2;
+  }
+  if (sounds) {
+    dialog->SlideInSound = sounds->Find("Dialog_slidein");
+    dialog->SlideOutSound = sounds->Find("Dialog_slideout");
+  }
+  dialog->Slide = 5;
+  dialog->SlideExtra = 50;
+  OpenDialog(*dialog, style);
+  return dialog;
+}
+
+int TopScoreDialog() {
+  GameScreen->TopScore = 0;
+  std::string text = GameText ? GameText->FindString("Top Score") : std::string();
+  if (const auto at = text.find("XX"); at != std::string::npos) {
+    text.replace(at, 2, GetCurrencyChar() + "500");
+  }
+  GivePrize(500);
+  auto dialog = CourseUnlockedDialog(text, "new_record", Game->ImagePath + "dialogs/newspaper.png",
+                                     48, 224, "", 0, 0, "");
+  if (sounds) dialog->ActivateSound = sounds->Find("dialog_new_record");
+  dialog->PictureShadow = TShadow::Create(4, 4, 0.5f);
+  GameScreen->UnlockedDialog = dialog;
+  return 0;
+}
 
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text) {
-  auto dialog = TDialogOK::Create(text, nullptr, 500, 200, 150);
-  if (dialog) dialog->Start();
+  const auto& style = DialogStyle(TDialogKind::PopUpTip);
+  auto dialog = BuildOK(style, text, style.Frame, style.Header);
+  OpenDialog(*dialog, style);
   return dialog;
 }
 
 int OKButtonCreate(const std::shared_ptr<TMenu>& menu) {
   if (!menu) return 0;
-  auto button = menu->AddNew("OK", "OKMO", "OK", 0, 0, 1);
-  button->OKButton = 1;
-  button->x = static_cast<float>((ScreenWidth - button->w) / 2);
-  button->y = static_cast<float>(ScreenHeight - button->h - 15);
-  return 0;
-}
-
-std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
-                                                const std::string& picture, int x, int y,
-                                                const std::string& picture2, int x2, int y2,
-                                                const std::string& frame) {
-  (void)frame;
-  auto dialog = TDialogOK::Create(text, nullptr, 500, 300, 150);
-  if (!dialog) return dialog;
-  if (Game && !header.empty() && platform::FileExists(Game->ImagePath + "dialogs/" + header + ".png"))
-    dialog->HeaderLoad("dialogs/" + header, 0, 0);
-  if (!picture.empty() && platform::FileExists(picture)) {
-    dialog->Picture = TGameImage::Create(picture, 6, 0);
-    dialog->PictureX = x;
-    dialog->PictureY = y;
+  menu->AddNew("OK", "OKMO", "", 0, 0, 1);
+  if (auto ok = menu->FindButton("OK")) {
+    ok->OKButton = 1;
+    ok->CentreX(ScreenHeight - ok->h - 15);
   }
-  if (!picture2.empty() && platform::FileExists(picture2)) {
-    dialog->Picture2 = TGameImage::Create(picture2, 6, 0);
-    dialog->Picture2X = x2;
-    dialog->Picture2Y = y2;
-  }
-  dialog->Start();
-  return dialog;
-}
-
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "progress/player.h"
-
-int TopScoreDialog() {
-  if (!GameScreen) return 0;
-  GameScreen->TopScore = 0;
-  GameScreen->Player->ScoreChange(500);
-  GameScreen->UnlockedDialog = CourseUnlockedDialog("Top Score", "new_record", "", 0, 0, "", 0, 0, "");
   return 0;
 }

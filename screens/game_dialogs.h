@@ -1,26 +1,78 @@
 #pragma once
-// Builders of the game's standard dialogs.
+// Builders of the game's standard dialogs: a wooden frame, a header picture centred above the
+// text, the text in the dialog font and one or two picture buttons along the bottom. Every builder
+// returns a new dialog that the caller owns: it runs the dialog's Manage each logic tick and its
+// Draw each frame, and kills it once Manage reports it closed (1 OK or Yes, -1 No or Cancel).
+// Builders that open their dialog also play its sound and restart the fixed-rate timing, so the
+// time spent loading pictures is not caught up as a burst of logic ticks.
 
+#include <array>
 #include <memory>
 #include <string>
 
+class TDialog;
 class TDialogOK;
+class TDialogYesNo;
+class TDialogTextInput;
 class TMenu;
 
-// A reward dialog (course unlocked, trophy, rank, item, best score): an OK dialog with the text,
-// the header picture "dialogs/" + header, up to two pictures placed from the dialog's corner (an
-// empty path: none) and the frame "dialogs/" + frame ("" for "dialog_rect"); started.
+// The kinds of standard dialog, one row each of the style table below.
+enum class TDialogKind { Error, YesNo, CourseSelector, CourseUnlocked, PopUpTip };
+
+// Fonts a dialog caption can use (the data loader's global fonts).
+enum class TDialogFontKind { Dialog, Wildshot };
+
+// How one kind of standard dialog looks and sounds. Offsets and margins in pixels from the
+// dialog's top and bottom edges; lengths in milliseconds.
+struct TDialogStyle {
+  TDialogKind Kind;
+  const char* Frame;   // below the image folder
+  int Width;
+  const char* Header;  // "" when the caller names it (below "dialogs/")
+  int HeaderOffsetY;
+  int R, G, B;         // caption colour, alpha 1
+  int CaptionShadow;   // 1: a (2, 2) shadow at alpha 0.6
+  TDialogFontKind Font;
+  int CaptionOffsetY;
+  int BottomMargin;    // between the buttons and the frame's bottom edge
+  int OKDown;          // 1: the OK button shows "OK_down" for 350 ms when pressed
+  int TransitionMs;    // opening and closing, 0: none
+  float Dim;
+  int Fade;            // 1: the dialog fades; 0 with transitions: it slides in
+  const char* Sound;   // played when it opens ("" for none)
+  float Volume;
+};
+
+// The style table, one row per kind in the order of TDialogKind.
+extern const std::array<TDialogStyle, 5> DialogStyles;
+const TDialogStyle& DialogStyle(TDialogKind kind);
+
+// An error message with "OK" (frame "dialog_rect", header "error"); opened.
+std::shared_ptr<TDialogOK> ErrorDialog(const std::string& text);
+// A question with "Yes" and "No" (header "confirm"); opened.
+std::shared_ptr<TDialogYesNo> MakeDialogYesNo(const std::string& text);
+// The new player's name prompt: up to 12 characters and 200 pixels, none of the characters unsafe
+// in file names; "OK", and "Cancel" when withCancel is not 0. Not opened: the caller calls Start.
+std::shared_ptr<TDialogTextInput> EnterNamePrompt(int withCancel);
+// The prompt's name check: refuses (-1, message "Profile Exists") whenever a player file of that
+// name is present, else 1 with an empty message. Never writes the file.
+int CheckPlayerName(const std::string& name, std::string& message);
+// The prompt's OK hook: runs the avatar chooser inside the prompt. Returns 0 (the prompt stays).
+int CreateAvatarSelection(TDialogTextInput& prompt);
+// The course selector's refusals: `header` below "dialogs/"; opened, no sound of its own.
+std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const std::string& header);
+// The reward dialogs: header below "dialogs/"; `image` and `image2` full paths (or "") drawn
+// centred at (x, y) and (x2, y2) from the dialog's top-left corner; `frame` below "dialogs/"
+// ("" for "dialog_rect"). Slides in from a random side; opened.
 std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
-                                                const std::string& picture, int x, int y,
-                                                const std::string& picture2, int x2, int y2,
+                                                const std::string& image, int x, int y,
+                                                const std::string& image2, int x2, int y2,
                                                 const std::string& frame);
-
-// A pop-up tip dialog showing `text`.
-std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
-
-// The best-score dialog into the play screen's reward slot, with its prize.
+// A new course best: pays 500, clears the play screen's TopScore and opens the "new_record"
+// dialog as the play screen's UnlockedDialog. Returns 0.
 int TopScoreDialog();
-
-// Adds the "OK" button (pictures "OK" and "OKMO" of the menu folder) to `menu`, marked as the
-// menu's OK button, centred across the screen with its bottom edge 15 pixels above the screen's.
+// A tutorial tip (frame "dialog_square", header "tip"); opened.
+std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
+// Adds the standard "OK" picture button to `menu` as its OK button, centred, its bottom 15 pixels
+// above the screen's bottom edge. Returns 0.
 int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

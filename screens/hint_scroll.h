@@ -1,25 +1,69 @@
 #pragma once
-// The scrolling hints (an overlay of the play screen): a stand-in that shows its name until the screen itself is built.
+// The hint scroll: the teaching overlay of the play screen. A scroll drops in from above, bounces
+// three times, shows one numbered hint of the hints file (a picture, a heading and a few lines) and
+// an OK button, and rolls back up on a click. The texts are read once at start-up; every other
+// resource is loaded by LoadSpecial and released when the scroll closes.
 
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "screens/stand_in_screen.h"
+#include "core/screen.h"
 
-class THintScroll : public TStandInScreen {
+class TAnimation;
+class TGameImage;
+class TGameSound;
+class TPixieDust;
+
+class THintScroll : public TScreen {
  public:
-  THintScroll() : TStandInScreen("hints") {}
-  int Active = 0;  // 1 while open over the play screen
-  // Reads Game->TextPath + "hints.txt"; a missing file is fatal. Returns 0.
-  int LoadTextData();
-  std::string HintText;
-  int Number = 0;
-  std::shared_ptr<class TPixieDust> PixieDust;
-  int LoadSpecial(int n, int exitGame);
-  int Show(int flag);
-  // 1 on the tick the scroll has rolled up (a click closes it), else 0.
+  static constexpr float DIALOG_GRAVITY = 0.36f;
+  // The hints the game asks for: 1 to 9 (the tutorial's holes) and 10 (a timed first hole).
+  static constexpr int REQUIRED_HINTS = 10;
+
+  int Active = 0;
+  int MouseState = 0;
+  std::shared_ptr<TGameSound> ActivateSound;    // "landing"
+  std::shared_ptr<TGameSound> DeactivateSound;  // "sliding"
+  int ExitGame = 0;  // 1: the play screen leaves for the title once the scroll has closed
+  int Hint = -1;     // the hint shown, from 1
+  std::shared_ptr<TGameImage> Icon;
+  int MenuY;  // the OK button's top below the scroll's top: ScreenHeight + 19
+  int Bounces = 3;
+  float Y = 0;
+  float TopY = 0;
+  float YSpeed = 0;
+  int FinalY = -148;
+  std::shared_ptr<TPixieDust> PixieDust;
+  std::shared_ptr<TAnimation> Unroll;  // 400 ms: down while unrolling, up (Reverse) rolling up
+  std::vector<std::vector<std::string>> Hints;  // the body lines of each section; hint k at k - 1
+  std::vector<std::string> Text;  // the current hint, wrapped
+  int PageWidth = 318;
+  int TotalLines = 0;
+  int WidestLine = 0;
+  std::shared_ptr<TGameImage> Overlay;
+
+  THintScroll();
+  ~THintScroll() override;
+
+  // Reads Game->TextPath + "hints.txt" into Hints. A missing file, a misplaced header or a file
+  // without the hints the game asks for is fatal, naming the file. Returns 0.
+  virtual int LoadTextData();
+  // Loads everything for hint `hint` and keeps the exit flag; the scroll stays hidden.
+  virtual int LoadSpecial(int hint, int exitGame);
+  virtual int SetText();
+  virtual int RollUp();
+  virtual int Show(int flag);
+  virtual int PlayActivateSound();
+  virtual int Hide();
+  int Kill() override;
+  // 1 on the tick on which the roll-up ends (the scroll is then hidden), else 0.
   int Logic() override;
   int Draw() override;
-  int Kill() override;
 };
+
+// Reads the hints file's text (already decoded to UTF-8) into its sections' body lines. A line
+// where section k's header "[k]" belongs that is anything else, or fewer than `required` sections,
+// is the fatal error naming `file`.
+std::vector<std::vector<std::string>> ReadHintsText(const std::string& text, const std::string& file,
+                                                    int required);

@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddOverlays(reg);
   art::AddPlayScreen(reg);
   art::AddIntro(reg);
   art::AddOutro(reg);

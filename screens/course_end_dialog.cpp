@@ -1,0 +1,114 @@
+#include "screens/course_end_dialog.h"
+
+#include <cstdlib>
+
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "content/course.h"
+#include "content/globals.h"
+#include "core/fixed_rate_logic.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/channel_array.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
+#include "gfx/image_bank.h"
+#include "gfx/shadow.h"
+#include "gfx/sound_bank.h"
+#include "gfx/sprite.h"
+#include "platform/graphics.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "progress/currency.h"
+#include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "screens/globals.h"
+#include "screens/score_card_screen.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+#include "ui/profile.h"
+#include "util/image.h"
+#include "util/types.h"
+
+namespace {
+
+void ReplaceFirst(std::string& text, const std::string& from, const std::string& to) {
+  if (const auto at = text.find(from); at != std::string::npos) text.replace(at, from.size(), to);
+}
+
+}  // namespace
+
+std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Create(const std::string& caption,
+                                                           const std::shared_ptr<platform::Image>& background,
+                                                           int w, int h, int x) {
+  auto dialog = std::make_shared<TCourseEndDialog>();
+  dialog->Init(caption, background, w, h, x, 0);
+  dialog->MenuCreate();
+  return dialog;
+}
+
+std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
+  auto& card = *ScoreCardScreen;
+  TPlayer* player = GameScreen && GameScreen->Player ? GameScreen->Player.get() : nullptr;
+  auto course = GameGrid ? CourseFind(GameGrid->LevelName) : nullptr;
+  const int toPar = card.out[2] + card.in[2];
+  card.PurseWon = 0;
+  card.PurseValue = 0;
+  // At or above par, or without the course's record, nothing is paid and nothing shown.
+  if (toPar >= 0 || !player || !course) return nullptr;
+  card.PurseWon = 1;
+  const int purse = GetPurse(course->Purse);
+  card.PurseValue = purse;
+  player->Score += purse;
+  if (Game->CurrentProfile) Game->CurrentProfile->Score += purse;
+  player->SaveData->CareerStats->CareerEarnings->Increase(purse);
+
+  std::string text = GameText ? GameText->FindString("Gopher Dialog Good") : std::string();
+  const std::string underPar = GameText ? GameText->FindString("Gopher Dialog - Under Par") : std::string();
+  const std::string currency = GetCurrencyChar();
+  ReplaceFirst(text, "XX", std::to_string(std::abs(toPar)) + " " + underPar);
+  ReplaceFirst(text, "PP", currency + std::to_string(purse));
+  // The cash the player now holds: the last hole's winnings and the purse are both in it.
+  ReplaceFirst(text, "CC", currency + std::to_string(player->Score));
+
+  auto dialog = Create(text, ccLoadBitmap(Game->ImagePath + "dialogs/dialog_square.png", -1), 330, 0, 0);
+  dialog->HeaderLoad("dialogs/purse_won", static_cast<float>(ScreenWidth / 2), static_cast<float>(dialog->y + 47));
+  dialog->Picture = TGameImage::Create(Game->ImagePath + "dialogs/course_end_good.png", -1, 1);
+  dialog->Good = 1;
+  dialog->Border = 50;
+  dialog->DrawHighlight = 0;
+  dialog->SetupCaption(nullptr, TColor::Create(255, 255, 204, 1.0f), TShadow::Create(2, 2, 0.6f), HintFont);
+  dialog->CaptionOX = dialog->CaptionGetCentredX();
+  dialog->CaptionOY = dialog->y + 83;
+  dialog->Menu->ChangeShadow(0, 0, 0, 0);
+  dialog->MenuOX = dialog->MenuGetCentredX();
+  dialog->MenuOY = dialog->y + 236;
+  if (auto ok = dialog->Menu->FindButton("OK")) {
+    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
+    ok->LoadMouseClick("OK_down", 350);
+  }
+  dialog->DialogSound = sounds ? sounds->Find("course_end_good") : nullptr;
+  if (dialog->DialogSound && Game->Channels) {
+    dialog->FadeChannel = Game->Channels->PlayGameSound(dialog->DialogSound, nullptr, 1.0f, 0);
+  }
+  dialog->SetTransitions(200, 200, 0.3f, 1);
+  dialog->Start();
+  Game->FixedRateLogic->Init();
+  return dialog;
+}
+
+int TCourseEndDialog::Draw() {
+  if (TDialog::Draw() == 0) return 0;
+  if (Picture) {
+    platform::SetAlpha(Header ? Header->Alpha : 1.0f);
+    platform::DrawImage(Picture->image, static_cast<float>(x + 50), static_cast<float>(y + h) - Picture->h2 + 25);
+    platform::SetAlpha(1.0f);
+  }
+  return 0;
+}
+
+int TCourseEndDialog::Kill() {
+  TDialog::Kill();
+  Picture = nullptr;
+  return 0;
+}
