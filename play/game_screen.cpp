@@ -20,6 +20,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "gfx/sprite.h"
+#include "platform/files.h"
 #include "play/ambient_anim.h"
 #include "play/play_effects.h"
 #include "play/pointer_particles.h"
@@ -111,6 +112,15 @@ int TGameScreen::Load() {
     }
     ProcessLogic = 0;
     return 0;
+  }
+
+  // Files the hole loads only when they are needed (results, remarks) must all be there now.
+  for (const auto& recording : AnnouncerRecordings(course->CourseType))
+    if (!platform::FileExists(Game->SpeechPath + recording))
+      ccRunTimeError("Error loading sample " + Game->SpeechPath + recording, 1);
+  for (int result = -1; result >= -4; --result) {
+    const std::string picture = Game->ImagePath + "particles/" + LevelEndImageName(result) + ".png";
+    if (!platform::FileExists(picture)) ccRunTimeError("Error loading bitmap " + picture, 1);
   }
 
   CardToIronMorph = std::make_shared<TGameImage>();

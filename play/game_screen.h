@@ -138,6 +138,9 @@ class TGameScreen : public TScreen {
   std::array<std::shared_ptr<TAmbientAnim>, MAX_AMBIENT_ANIMS> AmbientAnims{};
   int AmbientAnimsTotal = 0;
   float GopherActiveCounter = 0;
+  // The deal's two chance draws (irons, then wild shots) taken from here while it holds any; the
+  // game leaves it empty, tests force the draws with it.
+  std::vector<int> DealRolls;
 
   TGameScreen();
   ~TGameScreen() override;
@@ -247,6 +250,9 @@ int DealWildshotCount(int r);
 std::vector<std::string> AmbientSoundNames(const std::string& courseType);
 // The strips of the ambient animations of a background picture, in the order they are made.
 std::vector<std::string> AmbientAnimImageNames(const std::string& backgroundImage);
+// Every announcer recording the play screen may load during play, relative to the speech folder
+// (the course welcomes of that course type only, or of every type for an empty word).
+std::vector<std::string> AnnouncerRecordings(const std::string& courseType);
 // The result picture under "particles/" of a hole result below par (-1 birdie ... -4 and below
 // triple eagle); empty at par or above.
 std::string LevelEndImageName(int result);

@@ -83,6 +83,13 @@ int TGameScreen::FillGrid() {
   GameGrid->Rng.Seed(clock);
   platform::Random fast(clock ^ 0x5DEECE66Dull);
   auto fastRand = [&fast](int lo, int hi) { return hi < lo ? lo : fast.Rand(lo, hi); };
+  auto chance = [this]() {
+    const int r = GameGrid->Rng.Rand(1, 100);
+    if (DealRolls.empty()) return r;
+    const int forced = DealRolls.front();
+    DealRolls.erase(DealRolls.begin());
+    return forced;
+  };
 
   std::vector<DealEntry> deck;
   for (int suit = 0; suit <= 3; ++suit)
@@ -95,7 +102,7 @@ int TGameScreen::FillGrid() {
     if (Player->Irons[static_cast<std::size_t>(slot)] == 0) ++freeSlots;
   int irons = 0;
   if (Player->IronsCount() < 8 && !(tutorial && Player->Level < 3)) {
-    int r = GameGrid->Rng.Rand(1, 100);
+    int r = chance();
     if (tutorial && Player->Level == 3) r = 34;
     irons = DealIronCount(r, Player->IronsCount());
   }
@@ -134,7 +141,7 @@ int TGameScreen::FillGrid() {
   }
 
   DebugLog("Add wildshots");
-  int r = GameGrid->Rng.Rand(1, 100);
+  int r = chance();
   if (tutorial && Player->Level == 1) r = 100;
   if (tutorial && Player->Level == 2) r = 22;
   for (int i = DealWildshotCount(r); i > 0; --i) deck.push_back({-2, 0});

@@ -1,7 +1,9 @@
 // The announcer: one pending remark, loaded and played by the chances of the speech chances file,
 // and the course welcome.
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "content/course.h"
 #include "content/globals.h"
@@ -58,4 +60,34 @@ int TGameScreen::SpeechPlay(const std::string& category) {
   const int p = category.empty() ? 100 : Chance(category);
   if (EffectsRandom.Rand(1, 100) <= p) Game->SpeechPlay(*AnnouncerSound, 0);
   return 0;
+}
+
+std::vector<std::string> AnnouncerRecordings(const std::string& courseType) {
+  std::vector<std::string> names;
+  auto numbered = [&names](const std::string& stem, int first, int last) {
+    for (int i = first; i <= last; ++i) names.push_back(stem + std::to_string(i) + ".ogg");
+  };
+  static const char* const kTypes[] = {"BEACH", "CITY",   "COUNTRY",  "DESERT", "FOREST",
+                                       "JAPAN", "JUNGLE", "MOUNTAIN", "MUNI",   "SCOT"};
+  static const std::array<int, 10> kWelcomes{3, 3, 3, 3, 3, 4, 5, 4, 4, 2};
+  for (int t = 0; t < 10; ++t)
+    if (courseType.empty() || courseType == kTypes[t])
+      numbered(std::string("course/") + kTypes[t], 1, kWelcomes[static_cast<std::size_t>(t)]);
+  numbered("idle/idle", 1, 29);
+  numbered("misc/perfect", 1, 8);
+  for (const char* stem : {"birdie", "doubleeagle", "tripleeagle", "par", "bogey", "doublebogey"})
+    numbered(std::string("endofhole/") + stem, 1, 3);
+  numbered("endofhole/eagle", 1, 2);
+  numbered("endofhole/plusfive", 1, 8);
+  numbered("misc/nearperfect", 1, 3);
+  for (int iron = 2; iron <= 9; ++iron) numbered("iron/iron" + std::to_string(iron) + "_", 1, 2);
+  numbered("misc/foundwedge", 1, 3);
+  numbered("wildshot/wild", 1, 9);
+  numbered("longdrive/longdrive", 1, 5);
+  numbered("longdrive/drivehit", 1, 5);
+  numbered("misc/watercleared", 1, 3);
+  numbered("wildshot/wildevent", 1, 29);
+  for (const char* take : {"25a", "25b", "26a", "26b", "26c"})
+    names.push_back(std::string("wildshot/wildevent") + take + ".ogg");
+  return names;
 }

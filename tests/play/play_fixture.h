@@ -46,6 +46,9 @@ class PlayScreenFixture : public testing::Test {
     auto course = std::make_shared<TCourse>();
     course->Name = "Fixture Links";
     course->Holes = 9;
+    course->CourseType = "MUNI";
+    course->BackgroundImage = "municipal1.jpg";
+    course->AmbienceLoop = "ambience/municipal_loop.ogg";
     for (auto& hole : course->HoleNames) hole = "small_hole.txt";
     CourseList->push_back(course);
     for (auto* layer : {&::Particles, &Particles2, &ScoreParticles, &AmbientParticles,
@@ -88,6 +91,10 @@ class PlayScreenFixture : public testing::Test {
     const int y = static_cast<int>(card->y) + 50;
     Tick(x, y, true);
     Tick(x, y, false);
+  }
+  // Plays the course's holes from this hole file.
+  void UseHole(const std::string& file) {
+    for (auto& hole : (*CourseList)[0]->HoleNames) hole = file;
   }
   std::shared_ptr<TButton> Button(const std::string& name) { return GameScreen->MenuButton(name); }
   TCardRef Card(int id) { return CardList->FindCardByID(id); }
