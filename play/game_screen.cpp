@@ -157,7 +157,9 @@ int TGameScreen::Load() {
   if (GameMenu) GameMenu->Load();
 
   Avatar = std::make_shared<TAvatar>();
-  Avatar->Load();
+  // The avatar's pictures come with the avatar screens; until the data folder has them the play
+  // screen (which never draws the avatar itself) goes on without its layers.
+  if (platform::FolderExists(Game->ImagePath + "Avatar")) Avatar->Load();
   Avatar->Scale = 0.5f;
 
   LoadAmbientAnims(course->BackgroundImage);

@@ -86,7 +86,9 @@ std::vector<std::string> AnnouncerRecordings(const std::string& courseType) {
   numbered("longdrive/longdrive", 1, 5);
   numbered("longdrive/drivehit", 1, 5);
   numbered("misc/watercleared", 1, 3);
-  numbered("wildshot/wildevent", 1, 29);
+  // The mini-game stories 25 and 26 speak in takes of their own (a, b, c).
+  numbered("wildshot/wildevent", 1, 24);
+  numbered("wildshot/wildevent", 27, 29);
   for (const char* take : {"25a", "25b", "26a", "26b", "26c"})
     names.push_back(std::string("wildshot/wildevent") + take + ".ogg");
   return names;

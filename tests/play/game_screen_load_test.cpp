@@ -1,0 +1,169 @@
+// The play screen's visit over the staged data: what Load reads and reports, the five buttons
+// after a hole start, the desert End Hole board, what Kill leaves, and the files named at run time
+// (ambient lists, numbered recordings, result pictures) all present in the data folder.
+#include <algorithm>
+
+#include "content/course.h"
+#include "content/load_result.h"
+#include "gfx/image_bank.h"
+#include "gfx/sound_bank.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "progress/progress_rules.h"
+#include "tests/play/play_fixture.h"
+
+namespace {
+
+class PlayLoadTest : public PlayScreenFixture {
+ protected:
+  void SetUp() override {
+    PlayScreenFixture::SetUp();
+    Game->DataPrefix = platform::DataPrefix();
+    Game->SetDefaultPaths();
+    savedImages_ = images;
+    savedSounds_ = sounds;
+    images = std::make_shared<TImageBank>();
+    sounds = std::make_shared<TSoundBank>();
+    CourseList->clear();
+    GameScreen->Player->Level = 2;
+  }
+  void TearDown() override {
+    GameScreen->Kill();
+    images = savedImages_;
+    sounds = savedSounds_;
+    PlayScreenFixture::TearDown();
+  }
+  // The course of the staged data read from its file, with the type and background given.
+  void UseCourse(const std::string& name, const std::string& type, const std::string& background) {
+    auto course = TCourse::Create();
+    ASSERT_TRUE(ReadCourseFile(*course, Game->DataPrefix, name).Ok());
+    course->Name = name;
+    course->CourseType = type;
+    course->BackgroundImage = background;
+    course->AmbienceLoop = "ambience/municipal_loop.ogg";
+    CourseList->push_back(course);
+    GameScreen->Player->SaveData->CourseName = name;
+  }
+  std::shared_ptr<TImageBank> savedImages_;
+  std::shared_ptr<TSoundBank> savedSounds_;
+};
+
+TEST_F(PlayLoadTest, CourseOneLoadsItsVisitAndReportsItsPictures) {
+  UseCourse("The Vuva Rivudar", "MUNI", "municipal1.jpg");
+  testing::internal::CaptureStdout();
+  GameScreen->Load();
+  const std::string console = testing::internal::GetCapturedStdout();
+  EXPECT_NE(console.find("Anims: 3779   6400\n"), std::string::npos) << console;
+  EXPECT_NE(console.find("Background: 1875   4096\n"), std::string::npos) << console;
+  EXPECT_EQ(GameScreen->name, "game");
+  EXPECT_EQ(GameScreen->AmbientSoundTotal, 6);
+  EXPECT_EQ(GameScreen->AmbientAnimsTotal, 6);  // birds, four gophers and the worm, the hobo
+  ASSERT_TRUE(GameScreen->CardToIronMorph);
+  EXPECT_EQ(GameScreen->CardToIronMorph->Frames(), 50);
+  ASSERT_TRUE(GameScreen->MultiplierParticle);
+  EXPECT_EQ(GameScreen->MultiplierParticle->Frames(), 11);
+  // Kill drops the visit's pictures and sounds; the count of ambient sounds stays until the next
+  // Load.
+  GameScreen->LevelStart();
+  GameScreen->Kill();
+  EXPECT_FALSE(GameScreen->Middle);
+  EXPECT_FALSE(GameScreen->CardToIronMorph);
+  EXPECT_TRUE(std::all_of(GameScreen->AmbientSound.begin(), GameScreen->AmbientSound.end(),
+                          [](const auto& s) { return !s; }));
+  EXPECT_EQ(GameScreen->AmbientSoundTotal, 6);
+  EXPECT_FALSE(GameGrid);
+  EXPECT_FALSE(HUD);
+  EXPECT_FALSE(CardList);
+}
+
+TEST_F(PlayLoadTest, TheButtonsStandInTheirPlacesAfterAHoleStarts) {
+  UseCourse("The Vuva Rivudar", "MUNI", "municipal1.jpg");
+  GameScreen->Load();
+  GameScreen->LevelStart();
+  struct Row {
+    const char* name;
+    int x, y, active, disabled;
+  };
+  for (const Row& row : std::vector<Row>{{"menu", 45, 441, 1, 0},
+                                         {"scorecard", 711, 504, 1, 0},
+                                         {"end_hole", 313, 459, 1, 1},
+                                         {"enddrive", 309, 480, 0, 1},
+                                         {"mulligan", 545, 575, 1, 1}}) {
+    auto b = Button(row.name);
+    ASSERT_TRUE(b) << row.name;
+    EXPECT_EQ(b->x, row.x) << row.name;
+    EXPECT_EQ(b->y, row.y) << row.name;
+    EXPECT_EQ(b->Active, row.active) << row.name;
+    EXPECT_EQ(b->Disabled, row.disabled) << row.name;
+    if (row.disabled) {
+      EXPECT_EQ(b->ClickDisabled, 0) << row.name << " takes neither hover nor clicks";
+    }
+  }
+  EXPECT_FALSE(Button("Menu")->SoundClick);
+  EXPECT_FALSE(Button("mulligan")->SoundClick);
+  EXPECT_EQ(Button("mulligan")->image, GameScreen->Mulligan1);  // one mulligan this hole
+  EXPECT_EQ(Button("mulligan")->ImageDisabled, GameScreen->Mulligan1Disabled);
+}
+
+TEST_F(PlayLoadTest, OnlyATypeWordOfDesertInCapitalsGetsTheDesertBoard) {
+  for (const auto& [type, picture] : std::vector<std::pair<std::string, std::string>>{
+           {"DESERT", "END_HOLE_DESERT"}, {"desert", "END_HOLE"}, {"MUNI", "END_HOLE"}}) {
+    CourseList->clear();
+    UseCourse("Red Mesa Wells", type, "desert1.jpg");
+    GameScreen->Load();
+    auto b = Button("end_hole");
+    ASSERT_TRUE(b) << type;
+    EXPECT_EQ(b->image->name, picture) << type;
+    EXPECT_EQ(b->ImageDisabled->name, picture) << type;
+    EXPECT_EQ(GameScreen->AmbientAnimsTotal, 1) << "desert1 has only the birds";
+    GameScreen->Kill();
+  }
+}
+
+TEST_F(PlayLoadTest, AMissingRecordingStopsTheVisitAtLoadNamingIt) {
+  UseCourse("The Vuva Rivudar", "MUNI", "municipal1.jpg");
+  const std::string folder = platform::UserDataFolder() + "speech_without_idle/";
+  platform::CreateFolder(folder);
+  Game->SpeechPath = folder;
+  try {
+    GameScreen->Load();
+    ADD_FAILURE() << "loaded without its recordings";
+  } catch (const std::exception& e) {
+    EXPECT_NE(std::string(e.what()).find("Error loading sample " + folder + "course/MUNI1.ogg"),
+              std::string::npos)
+        << e.what();
+  }
+}
+
+TEST(PlayScreenData, EveryNameBuiltAtRunTimeIsStaged) {
+  const std::string data = platform::DataPrefix() + "Data/";
+  std::vector<std::string> missing;
+  auto need = [&](const std::string& path) {
+    if (!platform::FileExists(data + path)) missing.push_back(path);
+  };
+  for (const char* type : {"BEACH", "CITY", "COUNTRY", "DESERT", "FOREST", "JAPAN", "JUNGLE",
+                           "MOUNTAIN", "MUNI", "SCOT"})
+    for (const auto& name : AmbientSoundNames(type)) need("sound/randomambient/" + name + ".ogg");
+  std::size_t recordings = 0;
+  for (const auto& recording : AnnouncerRecordings("")) {
+    need("speech/" + recording);
+    ++recordings;
+  }
+  EXPECT_EQ(recordings, 175u);
+  for (int r = -1; r >= -5; --r) need("graphics/particles/" + LevelEndImageName(r) + ".png");
+  for (const char* word : {"beach", "city", "country", "desert", "forest", "japan", "jungle",
+                           "mountain", "municipal", "scotland"})
+    for (int suffix = 1; suffix <= 4; ++suffix)
+      for (const auto& strip : AmbientAnimImageNames(word + std::to_string(suffix) + ".jpg"))
+        need("graphics/" + strip + ".png");
+  for (int n = 0; n <= 3; ++n)
+    for (const char* state : {"", "MO", "_Disabled", "_Down"}) {
+      if (n == 0 && (state[0] == '\0' || state[0] == 'M')) continue;
+      need("menus/Mulligan_x" + std::to_string(n) + state + ".png");
+    }
+  for (const char* who : {"MaleItem", "FemaleItem"})
+    for (int i = 0; i < 12; ++i) need("graphics/Shop/" + std::string(who) + std::to_string(i) + ".png");
+  EXPECT_TRUE(missing.empty()) << missing.size() << " missing, first " << missing.front();
+}
+
+}  // namespace
