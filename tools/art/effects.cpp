@@ -187,13 +187,16 @@ void AddEffects(Registry& r) {
     SetFont(cr, Face::SansBold, 15);
     CentredText(cr, "X-RAY", 50, 15, Hex(0xBFF4FF));
   };
+  // The HUD draws the long-drive ball and its glow with their top-left corners 2 px left of and
+  // 16 px above the point on the ball's path, with the multiplier written 30 px above that point:
+  // the ball (10 px round) and the glow's centre stand just right of the path point.
   r["graphics/gamescreen/ball_glow.png"] = [](Canvas& c, const PictureFile&) {
-    RadialGlow(c.cr(), 32, 32, 32, {1, 0.95, 0.6, 0.9});
+    RadialGlow(c.cr(), 10, 15, 10, {1, 0.95, 0.6, 0.95});
   };
-  r["graphics/gamescreen/longrun_ball_large.png"] = [](Canvas& c, const PictureFile&) { GolfBall(c.cr(), 24, 24, 22); };
+  r["graphics/gamescreen/longrun_ball_large.png"] = [](Canvas& c, const PictureFile&) { GolfBall(c.cr(), 10, 15, 9.5); };
   r["graphics/gamescreen/longrun_ball_gray_large.png"] = [](Canvas& c, const PictureFile&) {
-    GolfBall(c.cr(), 24, 24, 22);
-    FillCircle(c.cr(), 24, 24, 22.5, {0.35, 0.37, 0.4, 0.55});
+    GolfBall(c.cr(), 10, 15, 9.5);
+    FillCircle(c.cr(), 10, 15, 10, {0.35, 0.37, 0.4, 0.55});
   };
   r["graphics/courseselector/small_padlock.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
