@@ -11,12 +11,17 @@
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "cards/pixie_dust.h"
+#include "content/globals.h"
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/globals.h"
 #include "gfx/particle_list.h"
 #include "play/game_screen.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
+#include "screens/score_card_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
 #include "platform/audio.h"
@@ -576,6 +581,227 @@ TEST_F(MiniGameTest, KillingPlayMidGamePaysNothingAndIsSafeTwice) {
   Open();
   W().Minigame = 3;
   W().Kill();
+  W().Kill();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MiniGameTest, LostBallHidesOneBallAndOneCashApartOverManySeeds) {
+  for (int item6 : {0, 1}) {
+    GameScreen->Player->SaveData->AvatarItems[6] = item6;
+    for (int seed = 0; seed < (item6 ? 50 : 1000); ++seed) {
+      GameGrid->Rng.Seed(static_cast<std::uint64_t>(seed));
+      W().Minigame = 3;
+      W().MinigameMenu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 10);
+      W().MinigameFadeOut = TAnimation::Create(250, 0, 0, 0);
+      W().ResultFadeIn = TAnimation::Create(250, 0, 0, 0);
+      W().InstructionsFont = HintFont;
+      W().LoadLostBall();
+      int ball = -1, cash = -1, blank = 0;
+      for (int k = 0; k < 10; ++k) {
+        const int type = W().Cards->Cards[static_cast<std::size_t>(k)]->CardType;
+        if (type == CARDTYPE_BALL) ball = k;
+        if (type == CARDTYPE_CASH) cash = k;
+        blank += type == CARDTYPE_BLANK;
+      }
+      ASSERT_TRUE(ball >= 0 && cash >= 0 && ball != cash && blank == 8) << seed;
+      EXPECT_EQ(W().Tries, item6 ? 7 : 5);
+      std::string all;
+      for (const auto& line : W().Instructions) all += line + " ";
+      EXPECT_NE(all.find(std::to_string(W().Tries) + " tries"), std::string::npos) << all;
+      W().KillMinigame();
+    }
+  }
+  GameScreen->Player->SaveData->AvatarItems[6] = 0;
+}
+
+TEST_F(MiniGameTest, ThePuttIdleRemarkWaitsThreeSecondsAndComesOnce) {
+  OpenMiniGame(26);
+  for (int i = 0; i < 599; ++i) Tick();
+  EXPECT_EQ(W().IdleIterations, 2);
+  EXPECT_EQ(W().IdlePlayed, 0);
+  for (int i = 0; i < 2000 && !W().IdlePlayed; ++i) Tick();
+  EXPECT_EQ(W().IdlePlayed, 1);
+  const int iterations = W().IdleIterations;
+  for (int i = 0; i < 1000; ++i) Tick();
+  EXPECT_EQ(W().IdleIterations, iterations);  // one remark at most
+  quill_test::PushKey(platform::KEY_SPACE);
+  Tick();
+  EXPECT_EQ(W().MinigamePhase, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog inside real play: a hole of the first course started on the play screen, a wild
+// shot on top of the stock turned by a click, and the play screen carrying the outcome out.
+class PlayWildShotTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    ASSERT_TRUE(CourseList && !CourseList->empty());
+    GameScreen->Player = std::make_shared<TPlayer>();
+    GameScreen->Player->SaveData->CourseName = (*CourseList)[0]->Name;
+    GameScreen->Player->Level = 2;
+    GameScreen->IntroAnim = TAnimation::Create(1000, 0, 0, 0);
+    GameScreen->OutroAnim = TAnimation::Create(2000, 1, 0, 0);
+    GameScreen->LevelStart();
+    ASSERT_TRUE(GameGrid);
+    WildShotScreen->PixieDust = std::make_shared<TPixieDust>();
+    PlayTicks(20);
+    if (HintScroll && HintScroll->Active) HintScroll->Hide();  // the hole's opening hint
+    for (int i = 0; i < 1000 && GameScreen->IntroAnim->Active; ++i) PlayTick();
+    ASSERT_EQ(GameScreen->IntroAnim->Active, 0);
+  }
+
+  int PlayTick() {
+    Game->Mouse->ClearMouseHit();
+    Game->Mouse->Manage();
+    platform::Event e;
+    while (platform::PollEvent(&e)) {
+      if (e.kind == platform::EVENT_MOUSE_DOWN)
+        Game->Mouse->MouseDownEvent(e.data);
+      else if (e.kind == platform::EVENT_MOUSE_UP)
+        Game->Mouse->MouseUpEvent(e.data);
+      else if (e.kind == platform::EVENT_MOUSE_MOVE)
+        Game->Mouse->MoveEvent(e.x, e.y);
+      else
+        ccProcessEvent(e);
+    }
+    return GameScreen->Logic();
+  }
+  void PlayTicks(int n) {
+    for (int i = 0; i < n; ++i) PlayTick();
+  }
+  void ClickAt(int x, int y) {
+    platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+    platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, x, y});
+    PlayTick();
+    platform::PushEvent({platform::EVENT_MOUSE_UP, 1, x, y});
+    PlayTick();
+  }
+  // A stock of `cards` normal cards with a wild shot on top.
+  void StockWithWildShot(int cards) {
+    CardList->StockKill();
+    for (int i = 0; i <= cards; ++i) {
+      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, i == cards ? CARDTYPE_WILDSHOT : CARDTYPE_NORMAL, 0,
+                             3 + i % 9, 0);
+      c->ID = TCardList::HighID++;
+      c->Playfield = 0;
+      c->Stock = 1;
+      c->FromStock = 1;
+    }
+    CardList->StockZOrder();
+    CardList->StockSpread();
+    CardList->StockTopMark();
+  }
+  void TurnWildShot() {
+    auto top = CardList->StockTopFind();
+    ASSERT_TRUE(top);
+    ASSERT_EQ(top->CardType, CARDTYPE_WILDSHOT);
+    ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
+    for (int i = 0; i < 200 && !W().Active; ++i) PlayTick();
+    ASSERT_EQ(W().Active, 1);
+    for (int i = 0; i < 400 && (W().Bounces > 0 || W().Unroll->Active); ++i) PlayTick();
+  }
+  void PressInPlay(const std::string& name) {
+    auto b = W().Menu->FindButton(name);
+    ASSERT_TRUE(b && b->Active) << name;
+    const int lift = name == "stop_wild" ? 91 : 0;
+    ClickAt(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y - lift + b->h / 2));
+  }
+};
+
+TEST_F(PlayWildShotTest, AStoryIsCarriedOutAndALaterDropCostsTwoStockCards) {
+  StockWithWildShot(5);
+  W().ForcedStory = 1;
+  const int cash_before = GameScreen->Player->LevelScore;
+  TurnWildShot();
+  PressInPlay("play_wild");
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) PlayTick();
+  PressInPlay("stop_wild");
+  EXPECT_EQ(W().ChosenStory, 0);
+  for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) PlayTick();
+  PlayTick();
+  PressInPlay("ok");
+  for (int i = 0; i < 200 && W().Active; ++i) PlayTick();
+  EXPECT_EQ(W().Active, 0);
+  EXPECT_EQ(W().Result, WILDSHOT_RESULT_OK);
+  PlayTicks(600);  // the cash tokens fly home
+  EXPECT_GT(GameScreen->Player->LevelScore + GameScreen->Player->Score, cash_before);
+
+  // A second wild shot, dropped with Escape while the stock holds at least two cards.
+  StockWithWildShot(4);
+  W().ForcedStory = 0;
+  TurnWildShot();
+  const int stock = CardList->StockCount();
+  EXPECT_EQ(W().PenaltyType, 1);
+  quill_test::PushKey(27);
+  PlayTick();
+  EXPECT_EQ(W().Result, WILDSHOT_RESULT_DROPPED);
+  for (int i = 0; i < 200 && W().Active; ++i) PlayTick();
+  EXPECT_EQ(W().Active, 0);
+  PlayTicks(300);
+  EXPECT_EQ(CardList->StockCount(), stock - 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PlayWildShotTest, ALongDriveAtFortyFourDegreesPaysItsLengthIntoTheHole) {
+  StockWithWildShot(5);
+  W().ForcedStory = 25;
+  GameScreen->Player->SaveData->CareerStats->MiniGameLongestDrive->FloatValue = 0;
+  const int before = GameScreen->Player->LevelScore;
+  TurnWildShot();
+  PressInPlay("play_wild");
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) PlayTick();
+  PressInPlay("stop_wild");
+  for (int i = 0; i < 400 && !W().MinigameActive; ++i) PlayTick();
+  ASSERT_EQ(W().MinigameActive, 1);
+  for (int i = 0; i < 200 && W().ArrowAngle != 42.0; ++i) PlayTick();
+  quill_test::PushKey(platform::KEY_SPACE);
+  PlayTick();
+  for (int i = 0; i < 30000 && W().MinigamePhase != 2; ++i) PlayTick();
+  auto ok = W().MinigameMenu->FindButton("OK");
+  for (int i = 0; i < 200 && !ok->Active; ++i) PlayTick();
+  quill_test::PushKey(platform::KEY_SPACE);
+  for (int i = 0; i < 200 && W().Active; ++i) PlayTick();
+  ASSERT_EQ(W().Active, 0);
+  PlayTicks(1500);
+  EXPECT_EQ(GameScreen->Player->LevelScore - before, 353);
+  EXPECT_NEAR(GameScreen->Player->SaveData->CareerStats->MiniGameLongestDrive->FloatValue, 353.28, 0.01);
+}
+
+TEST_F(PlayWildShotTest, ALostBallToItsEndThenLeavingPlayNeverCrashes) {
+  StockWithWildShot(5);
+  W().ForcedStory = 12;
+  TurnWildShot();
+  PressInPlay("play_wild");
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) PlayTick();
+  PressInPlay("stop_wild");
+  for (int i = 0; i < 400 && !W().MinigameActive; ++i) PlayTick();
+  ASSERT_EQ(W().MinigameActive, 1);
+  PlayTick();
+  for (std::size_t k = 0; k < 10 && W().Tries > 0 && !W().BallFound; ++k) {
+    auto c = W().Cards->Cards[k];
+    ClickAt(static_cast<int>(c->x + 10), static_cast<int>(c->y + 10));
+    PlayTicks(60);
+  }
+  for (int i = 0; i < 400 && W().MinigamePhase != 2; ++i) PlayTick();
+  auto ok = W().MinigameMenu->FindButton("OK");
+  for (int i = 0; i < 200 && !ok->Active; ++i) PlayTick();
+  quill_test::PushKey(platform::KEY_ENTER);
+  for (int i = 0; i < 200 && W().Active; ++i) PlayTick();
+  ASSERT_EQ(W().Active, 0);
+  EXPECT_EQ(W().Minigame, 3);
+  PlayTicks(300);
+  GameScreen->Kill();  // leaving play for the title kills the wild shot screen again
   W().Kill();
 }
 
