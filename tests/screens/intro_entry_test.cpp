@@ -36,9 +36,9 @@ struct EntryRun {
   int frames = 0;
 };
 
-// Runs the game with "Intro" on until the title shows, then asks it to quit. `skipAtFrame` > 0
-// presses Space on that frame of the show.
-EntryRun RunWithIntro(int skipAtFrame) {
+// Runs the game with "Intro" on until the title shows, then asks it to quit, with `frameMs` of the
+// clock passing per frame. `skipAtFrame` > 0 presses Space on that frame of the show.
+EntryRun RunWithIntro(int skipAtFrame, int frameMs) {
   EntryRun run;
   ccModalLoopHook = &AdvanceSixteen;
   bool clicked = false, quitAsked = false;
@@ -49,7 +49,7 @@ EntryRun RunWithIntro(int skipAtFrame) {
     create();
   };
   steps.AfterFrame = [&] {
-    platform::AdvanceManualClock(16);
+    platform::AdvanceManualClock(frameMs);
     ++run.frames;
     const std::string name = Game->CurrentTScreen ? Game->CurrentTScreen->name : "";
     if (run.visited.empty() || run.visited.back() != name) run.visited.push_back(name);
@@ -74,19 +74,22 @@ EntryRun RunWithIntro(int skipAtFrame) {
 }
 
 TEST(IntroEntryTest, TheShowPlaysThroughToLoadingAndTheTitle) {
-  const EntryRun run = RunWithIntro(0);
+  // Frames of 80 ms (16 logic ticks each) keep the run short; the quit may then be seen as the
+  // exit screen in the last frame.
+  const EntryRun run = RunWithIntro(0, 80);
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> expected = {"intro", "loading", "title"};
-  EXPECT_EQ(run.visited, expected);
-  // 10410 ticks of 5 ms at 16 ms a frame: about 3250 frames of show.
-  EXPECT_GT(run.frames, 3200);
+  ASSERT_GE(run.visited.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(run.visited.begin(), run.visited.begin() + 3), expected);
+  // 10410 ticks of 5 ms: about 650 frames of show.
+  EXPECT_GT(run.frames, 640);
   EXPECT_EQ(story_test::Starts("opening.ogg"), 1);
   EXPECT_EQ(story_test::Starts("introfireworks.ogg"), 1);
 }
 
 TEST(IntroEntryTest, SpaceInTheShowSilencesItBeforeTheLoading) {
   // Frame 625 is about logic tick 2000, after the music and narration began at tick 1100.
-  const EntryRun run = RunWithIntro(625);
+  const EntryRun run = RunWithIntro(625, 16);
   ASSERT_EQ(run.status, 0);
   const std::vector<std::string> expected = {"intro", "loading", "title"};
   EXPECT_EQ(run.visited, expected);
