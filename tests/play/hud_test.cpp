@@ -288,7 +288,13 @@ TEST_F(HudTest, TheTopOfTheHudSlidesInWithTheHoleAndHidesBehindTheEndOfHoleScore
   GameScreen->IntroAnim->Active = 0;
   auto saved = ScoreCardScreen;
   ScoreCardScreen = std::make_shared<TScoreCardScreen>();
+  ScoreCardScreen->Zoom = TAnimation::Create(500, 0, 0, 0);
   ScoreCardScreen->Active = 1;
+  ScoreCardScreen->Zoom->Active = 1;  // zooming in at the end of the hole: the HUD slides up with it
+  ScoreCardScreen->ZoomIn = 1;
+  ScoreCardScreen->Zoom->Counter = Game->CalcAnimLength(500);
+  EXPECT_NEAR(HUD->GetHUDY(), -135 * ScoreCardScreen->Zoom->GetRatioInv(), 1e-3);
+  ScoreCardScreen->Zoom->Active = 0;
   EXPECT_EQ(HUD->GetHUDY(), -135);
   ScoreCardScreen->MidHole = 1;
   EXPECT_EQ(HUD->GetHUDY(), 0);
