@@ -18,6 +18,7 @@
 #include "progress/stat.h"
 #include "screens/game_dialogs.h"
 #include "screens/globals.h"
+#include "screens/room_screen.h"
 #include "screens/title_screen.h"
 #include "ui/button.h"
 #include "ui/menu.h"
@@ -106,30 +107,19 @@ int TCareerStatsScreen::Load() {
 }
 
 int TCareerStatsScreen::Start() {
-  TScreen::Start();
-  Game->MusicPlay(1);
-  Game->IgnoreEscapeKey = 1;
-  Game->GameFade->Init(static_cast<float>(FADE_SPEED), 0, nullptr, 0, 0);
-  Game->FixedRateLogic->Init();
+  StartRoom(*this);
   return 0;
 }
 
 int TCareerStatsScreen::Logic() {
   TScreen::Logic();
   if (Menu->Clicked("OK")) Close();
-  if (KeyHit(27)) {
-    if (auto ok = Menu->FindButton("OK")) {
-      ok->FixedGlowOnMOActivate();
-      ok->Click();
-    }
-    Close();
-  }
+  if (EscapePressesButton(*Menu, "OK")) Close();
   return 0;
 }
 
 int TCareerStatsScreen::Close() {
-  Game->GameFade->Init(static_cast<float>(FADE_SPEED), 1, Game->MusicChannel, 1, 0);
-  Game->DestinationTScreen = TitleScreen;
+  FadeOutTo(TitleScreen);
   return 0;
 }
 

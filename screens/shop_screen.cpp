@@ -22,6 +22,7 @@
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "screens/globals.h"
+#include "screens/room_screen.h"
 #include "screens/level_select_screen.h"
 #include "screens/title_screen.h"
 #include "ui/button.h"
@@ -157,14 +158,10 @@ int TShopScreen::Load() {
 }
 
 int TShopScreen::Start() {
-  TScreen::Start();
-  Game->MusicPlay(1);
+  StartRoom(*this);
   Play(SoundEntrance);
-  Game->IgnoreEscapeKey = 1;
   SoundCounterMax = static_cast<int>(Game->CalcAnimLength(1000));
   SoundCounter = 5.0f * SoundCounterMax;
-  Game->GameFade->Init(static_cast<float>(FADE_SPEED), 0, nullptr, 0, 0);
-  Game->FixedRateLogic->Init();
   return 0;
 }
 
@@ -193,13 +190,7 @@ int TShopScreen::Logic() {
     if (EffectsRandom.Rand(1, 100) <= 15) Play(Ambience[EffectsRandom.Rand(0, MAX_AMBIENCE - 1)]);
   }
   if (Menu->Clicked("leave_shop")) LeaveShop();
-  if (KeyHit(27)) {
-    if (auto leave = Menu->FindButton("leave_shop")) {
-      leave->FixedGlowOnMOActivate();
-      leave->Click();
-    }
-    LeaveShop();
-  }
+  if (EscapePressesButton(*Menu, "leave_shop")) LeaveShop();
   if (Menu->Clicked("buy")) BuyItem();
   if (Menu->Clicked("sell")) SellItem();
   return 0;
@@ -275,8 +266,7 @@ int TShopScreen::LeaveShop() {
   // A failed write has already shown its message naming the file; the purchases stay in memory
   // and the player leaves as usual.
   GameScreen->Player->ProfileWrite(Game->CurrentProfile.get());
-  Game->GameFade->Init(static_cast<float>(FADE_SPEED), 1, Game->MusicChannel, 1, 0);
-  Game->DestinationTScreen = Destination;
+  FadeOutTo(Destination);
   if (Destination && Destination == std::static_pointer_cast<TScreen>(LevelSelectScreen)) GameScreen->GameStart();
   return 0;
 }
