@@ -806,3 +806,75 @@ TEST_F(PlayWildShotTest, ALostBallToItsEndThenLeavingPlayNeverCrashes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogTest, ResultLinesFollowTheRegion) {
+  W().WinningsText = "Winnings";
+  W().DistanceText = "Distance";
+  W().Prize = 250;
+  W().Distance = 287.43f;
+  const struct {
+    int region;
+    const char* winnings;
+    const char* distance;
+  } rows[] = {{0, "Winnings: $250", "Distance: 287.43yds"},
+              {1, "Winnings: \xE2\x82\xAC" "250", "Distance: 287.43m"},
+              {2, "Winnings: \xC2\xA5" "250", "Distance: 287.43m"},
+              {3, "Winnings: 250", "Distance: 287.43m"}};
+  const int saved = Game->Region;
+  for (const auto& row : rows) {
+    Game->Region = row.region;
+    EXPECT_EQ(W().WinningsLine(), row.winnings);
+    EXPECT_EQ(W().DistanceLine(), row.distance);
+  }
+  Game->Region = saved;
+}
+
+TEST_F(DialogTest, TheResultShowsInGreenOrRedAndStopIsDrawnAboveTheRow) {
+  quill_test::OpenScreen();
+  const auto count_near = [](int r, int g, int b) {
+    int n = 0;
+    for (int y = 250; y < 420; y += 1)
+      for (int x = 240; x < 600; x += 1) {
+        const platform::Argb p = quill_test::ScreenPixel(x, y);
+        const int pr = (p >> 16) & 255, pg = (p >> 8) & 255, pb = p & 255;
+        n += std::abs(pr - r) < 12 && std::abs(pg - g) < 12 && std::abs(pb - b) < 12;
+      }
+    return n;
+  };
+  for (int story : {1, 11}) {
+    GameScreen->LastWildshotCard = -1;
+    W().ForcedStory = story;
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    if (story == 1) {
+      platform::Cls();
+      W().Draw();
+      auto stop = W().Menu->FindButton("stop_wild");
+      // The stop button is drawn 91 px above its row: its wood shows there, not on the row.
+      const platform::Argb above = quill_test::ScreenPixel(static_cast<int>(stop->x + stop->w / 2), 433 - 91 + 5);
+      EXPECT_NE(above & 0xFFFFFF, 0u);
+    }
+    Press("stop_wild");
+    Tick();
+    for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+    for (int i = 0; i < 60; ++i) Tick();  // the text fade
+    platform::Cls();
+    W().Draw();
+    const int green = count_near(185, 232, 61), red = count_near(255, 75, 75);
+    if (story == 1) {
+      EXPECT_GT(green, 20);
+      EXPECT_EQ(red, 0);
+    } else {
+      EXPECT_GT(red, 20);
+      EXPECT_EQ(green, 0);
+    }
+    W().Kill();
+  }
+}
+
+}  // namespace
