@@ -29,6 +29,7 @@
 #include "content/course.h"
 #include "progress/career_stats.h"
 #include "progress/player.h"
+#include "screens/game_dialogs.h"
 #include "progress/stat.h"
 #include "progress/progress_rules.h"
 #include "ui/button.h"
@@ -107,7 +108,8 @@ int THUD::FirstLongDrive() {
   if (GameScreen->LongDrivePopUps >= 1) return 0;
   GameScreen->LongDrivePopUps += 1;
   const std::string text = GameText ? GameText->FindString("Tip - Long Drive") : std::string();
-  if (GameScreen->PopUpTipBuilder) GameScreen->PopUpTipDialog = GameScreen->PopUpTipBuilder(text);
+  GameScreen->PopUpTipDialog =
+      GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);
   GameScreen->PopUpTipType = 3;
   return 0;
 }

@@ -21,6 +21,7 @@
 #include "play/play_effects.h"
 #include "play/play_support.h"
 #include "progress/player.h"
+#include "screens/game_dialogs.h"
 #include "util/strings.h"
 
 using play_support::PlayBankSound;
@@ -115,7 +116,8 @@ int IronLandedInBag(TParticle& iron) {
   if (GameScreen->IronPopUps < 1) {
     GameScreen->IronPopUps += 1;
     const std::string text = GameText ? GameText->FindString("Tip - First Iron") : std::string();
-    if (GameScreen->PopUpTipBuilder) GameScreen->PopUpTipDialog = GameScreen->PopUpTipBuilder(text);
+    GameScreen->PopUpTipDialog =
+        GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);
     GameScreen->PopUpTipType = 2;
   }
   return 1;
