@@ -878,3 +878,44 @@ TEST_F(DialogTest, TheResultShowsInGreenOrRedAndStopIsDrawnAboveTheRow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DialogTest, OnlyTheFirstMarkerTakesTheValue) {
+  W().ForcedStory = 6;
+  const auto saved = W().Stories[5].Result;
+  W().Stories[5].Result = {"None here", "Got XX and XX", "XX again"};
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  Press("stop_wild");
+  Tick();
+  for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+  std::string all;
+  for (const auto& line : W().Text2) all += line + " ";
+  const std::string value = std::to_string(W().SpecialValue);
+  EXPECT_NE(all.find("Got " + value + " and XX"), std::string::npos) << all;
+  EXPECT_NE(all.find("XX again"), std::string::npos) << all;
+  EXPECT_EQ(W().Stories[5].Result[1], "Got XX and XX");  // the story itself is untouched
+  W().Stories[5].Result = saved;
+}
+
+TEST_F(MiniGameTest, WithNoTriesLeftClicksAreSilent) {
+  OpenMiniGame(12);
+  Tick();
+  W().Tries = 0;
+  platform::ClearAudioLog();
+  auto card = W().Cards->Cards[3];
+  const int x = static_cast<int>(card->x + 10), y = static_cast<int>(card->y + 10);
+  platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+  platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, x, y});
+  Tick();
+  EXPECT_EQ(card->FlipCounter, 0.0f);
+  EXPECT_EQ(card->FaceUp, 0);
+  EXPECT_TRUE(Volumes("invalid.ogg").empty());
+  EXPECT_TRUE(Volumes("card_being_played.ogg").empty());
+}
+
+}  // namespace
