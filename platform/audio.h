@@ -47,6 +47,9 @@ class Channel {
 // layer runs silent) when no device could be opened; the game keeps running.
 bool AudioOpen(const std::string& driver, std::string* error);
 void AudioClose();
+// Headless only: makes every following AudioOpen (but for "None") fail as on a machine without an
+// audio device, until switched back. Tests use it to check how the game carries on.
+void SetHeadlessAudioFails(bool fails);
 bool AudioIsSilent();
 std::vector<std::string> AudioDrivers();
 

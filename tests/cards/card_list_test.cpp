@@ -143,6 +143,31 @@ TEST_F(CardListTest, FlipHalfPicksAQuarterPlusOneAndSkipsHazardsAndCardsUnderWat
   for (auto& c : CardList->Cards) EXPECT_EQ(c->FlipCounter, 0);
 }
 
+TEST_F(CardListTest, FlipHalfReachesEveryCandidateOfABigHole) {
+  // Past the 52nd card of the list: 52 cards that cannot turn, then 8 that can.
+  for (int i = 0; i < 52; ++i) CardList->Add(0, 0, CARDTYPE_NORMAL, 1, 1, 0)->ID = i + 1;
+  for (int i = 0; i < 8; ++i) CardList->Add(0, 0, CARDTYPE_NORMAL, 0, 1, 0)->ID = 100 + i;
+  EXPECT_EQ(CardList->FlipHalf(), 1);
+  int turned = 0;
+  for (auto& c : CardList->Cards) turned += c->FlipCounter > 0 ? 1 : 0;
+  EXPECT_GE(turned, 1);
+
+  // 60 candidates: a quarter plus one picks over several deals reach the last ones too.
+  for (auto& c : CardList->Cards) {
+    c->FaceUp = 0;
+    c->FlipCounter = 0;
+  }
+  bool lastEightTurned = false;
+  for (int round = 0; round < 20 && !lastEightTurned; ++round) {
+    CardList->FlipHalf();
+    for (std::size_t i = 52; i < CardList->Cards.size(); ++i) {
+      lastEightTurned = lastEightTurned || CardList->Cards[i]->FlipCounter > 0;
+    }
+    for (auto& c : CardList->Cards) c->FlipCounter = 0;
+  }
+  EXPECT_TRUE(lastEightTurned);
+}
+
 TEST_F(CardListTest, FlipHalfWithOneCandidateTurnsIt) {
   CardList->Add(0, 0, CARDTYPE_NORMAL, 0, 1, 0)->ID = 1;
   CardList->FlipHalf();

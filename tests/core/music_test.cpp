@@ -1,6 +1,7 @@
 // Music, effects and speech against the recording silent audio.
 #include "core_fixture.h"
 #include "util/files.h"
+#include "util/settings.h"
 
 namespace {
 
@@ -121,6 +122,25 @@ TEST_F(MusicTest, TheEndOfEveryFadeStopsSpeech) {
   Game->GameFade->Init(300, 0, nullptr, 0, 0);
   Game->GameFade->Finish();
   EXPECT_FALSE(Game->SpeechChannel->Playing());
+}
+
+TEST_F(MusicTest, WithoutAnAudioDeviceTheGameRunsSilentAndKeepsTheChosenDriver) {
+  struct NoDevice {
+    NoDevice() { platform::SetHeadlessAudioFails(true); }
+    ~NoDevice() { platform::SetHeadlessAudioFails(false); }
+  } no_device;
+  for (const char* driver : {"FreeAudio", "DirectSound", "OpenAL Generic Software"}) {
+    Game->ChangeSoundDriver(driver, 1);
+    EXPECT_EQ(Game->AudioFailed, 1) << driver;
+    EXPECT_EQ(Game->SoundDriver, driver);
+    EXPECT_EQ(ccReadIniLine(Game->SettingsFilePath(), "SOUND DRIVER"), driver);
+  }
+  // A start on such a machine keeps it too, and plays nothing.
+  MakeGame();
+  EXPECT_EQ(Game->SoundDriver, "OpenAL Generic Software");
+  EXPECT_EQ(Game->AudioFailed, 1);
+  EXPECT_EQ(ccReadIniLine(Game->SettingsFilePath(), "SOUND DRIVER"), "OpenAL Generic Software");
+  EXPECT_TRUE(platform::AudioIsSilent());
 }
 
 TEST_F(MusicTest, TheChosenDriverStaysInTheSettings) {

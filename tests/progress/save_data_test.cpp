@@ -294,4 +294,24 @@ TEST_F(SaveBlockTest, ANewProfileStartsOnTheFirstCourseWithCash) {
   EXPECT_EQ(Save().Mulligans, 2);
 }
 
+TEST_F(SaveBlockTest, ASavedHoleOfMoreCardsThanTheLimitIsRefusedEvenWhenEveryRecordIsWhole) {
+  // Whole, valid records: only the count's limit can refuse them.
+  for (const int count : {TSaveData::MAX_CARDS, TSaveData::MAX_CARDS + 1}) {
+    TSaveData s;
+    MakeRich(s);
+    s.Cards.clear();
+    for (int i = 0; i < count; ++i) s.Cards.push_back(TCard::Make(10 + i, 20, CARDTYPE_NORMAL, 1, 1 + i % 13, i % 4));
+    const auto bytes = BlockOf(s);
+    TSaveData back;
+    platform::InStream in(bytes);
+    if (count <= TSaveData::MAX_CARDS) {
+      ASSERT_EQ(back.Load(in), 0) << back.LoadError;
+      EXPECT_EQ(back.Cards.size(), static_cast<std::size_t>(count));
+    } else {
+      EXPECT_LT(back.Load(in), 0);
+      EXPECT_NE(back.LoadError.find(std::to_string(count)), std::string::npos) << back.LoadError;
+    }
+  }
+}
+
 }  // namespace

@@ -95,7 +95,29 @@ TEST_F(AnimationTest, StartResetAndClear) {
   EXPECT_EQ(anim->Finished, 1);  // only Init clears it
   anim->Init(10, 0, 0, 0);
   EXPECT_EQ(anim->Finished, 0);
-  EXPECT_FLOAT_EQ(anim->GetRatioSin108(), anim->GetRatioSine());
+}
+
+TEST_F(AnimationTest, TheEasingsFollowTheirCurves) {
+  // Ratio r = Counter / Length, known values of each curve.
+  struct Case {
+    float counter;
+    float sine, inv_sine, inv_sine_180;
+  };
+  const Case cases[] = {
+      {0.0f, 0.0f, 1.0f, 1.0f},
+      {2.5f, 0.38268343f, 0.92387953f, 0.85355339f},
+      {5.0f, 0.70710678f, 0.70710678f, 0.5f},
+      {7.5f, 0.92387953f, 0.38268343f, 0.14644661f},
+      {10.0f, 1.0f, 0.0f, 0.0f},
+  };
+  auto anim = TAnimation::Create(10, 0, 0, 0);
+  for (const Case& c : cases) {
+    anim->Counter = c.counter;
+    EXPECT_NEAR(anim->GetRatioSine(), c.sine, 1e-6) << c.counter;
+    EXPECT_NEAR(anim->GetRatioSin108(), c.sine, 1e-6) << c.counter;  // 90 degrees too, not 108
+    EXPECT_NEAR(anim->GetRatioInvSine(), c.inv_sine, 1e-6) << c.counter;
+    EXPECT_NEAR(anim->GetRatioInvSine180(), c.inv_sine_180, 1e-6) << c.counter;
+  }
 }
 
 TEST_F(AnimationTest, PhasesBeyondTheTableAndEmptyPhasesAreSafe) {
