@@ -1,9 +1,14 @@
 // Hole solver speed: holes of the committed level data, dealt with a fixed seed and solved with
 // full knowledge of the deal. The headline case is every 35-card hole with a 16-card stock (no
-// irons or wild shots dealt); items per second is holes solved per second.
+// irons or wild shots dealt). One iteration solves every deal of the set once, so the figures
+// cover every hole, not the first few a short run would reach: items per second is holes solved
+// per second, "holes" how many deals a pass solves, "cut_by_budget" how many of them stopped at the
+// solver's node budget (their result is the best found, not proven best).
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -47,32 +52,35 @@ void Solve(benchmark::State& state, const std::vector<Dealt>& deals) {
     return;
   }
   THoleSolver solver;
-  std::size_t i = 0;
   long nodes = 0, cut = 0;
   for (auto _ : state) {
-    const SolveResult r = solver.Solve(deals[i].layout, deals[i].deal);
-    benchmark::DoNotOptimize(r.cardsLeft);
-    nodes += r.nodes;
-    cut += r.complete ? 0 : 1;
-    i = (i + 1) % deals.size();
+    nodes = 0;
+    cut = 0;
+    for (const Dealt& dealt : deals) {
+      const SolveResult r = solver.Solve(dealt.layout, dealt.deal);
+      benchmark::DoNotOptimize(r.cardsLeft);
+      nodes += r.nodes;
+      cut += r.complete ? 0 : 1;
+    }
   }
-  state.SetItemsProcessed(state.iterations());
-  state.counters["nodes_per_hole"] = benchmark::Counter(static_cast<double>(nodes) / state.iterations());
+  const double holes = static_cast<double>(deals.size());
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(deals.size()));
+  state.counters["holes"] = benchmark::Counter(holes);
+  state.counters["nodes_per_hole"] = benchmark::Counter(static_cast<double>(nodes) / holes);
   state.counters["cut_by_budget"] = benchmark::Counter(static_cast<double>(cut));
-  state.counters["holes_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void BM_Solve35CardsStock16(benchmark::State& state) {
   static const auto deals = LoadDeals(35, 35, 40, {0, 0, 0});
   Solve(state, deals);
 }
-BENCHMARK(BM_Solve35CardsStock16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Solve35CardsStock16)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SolveEveryHoleSize(benchmark::State& state) {
-  static const auto deals = LoadDeals(0, 99, 2, {});
+  static const auto deals = LoadDeals(0, 99, 1, {});
   Solve(state, deals);
 }
-BENCHMARK(BM_SolveEveryHoleSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveEveryHoleSize)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_CarefulPlayer35Cards(benchmark::State& state) {
   static const auto deals = LoadDeals(35, 35, 40, {0, 0, 0});

@@ -6,6 +6,9 @@
 #include "core/loading_screen.h"
 #include "platform/files.h"
 #include "screens/globals.h"
+#include "play/game_screen.h"
+#include "progress/player.h"
+#include "progress/save_data.h"
 #include "screens/level_select_screen.h"
 #include "ui/dialog_text_input.h"
 #include "ui/label.h"
@@ -45,8 +48,13 @@ int TTitleScreen::PlayMusic() { return 0; }
 int TTitleScreen::MakeResumeDialog() { return 0; }
 
 int TTitleScreen::PlayGame() {
+  // A new game for the current player; a round in progress goes straight back to play.
+  GameScreen->GameStart();
   Game->GameFade->Init(static_cast<float>(FADE_SPEED), 1, Game->MusicChannel, 1, 0);
-  Game->DestinationTScreen = LevelSelectScreen;
+  if (GameScreen->Player->SaveData->MidCourse)
+    Game->DestinationTScreen = GameScreen;
+  else
+    Game->DestinationTScreen = LevelSelectScreen;
   return 0;
 }
 
