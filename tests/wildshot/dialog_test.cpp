@@ -460,6 +460,8 @@ TEST_F(MiniGameTest, ALongDriveAtFortyFourDegreesWinsItsLength) {
   EXPECT_EQ(W().Minigame, 1);
   EXPECT_EQ(W().MinigamePhase, 0);
   EXPECT_EQ(W().Target, 250);  // the course ratio of a course not in the list is 0
+  EXPECT_GE(W().Instructions.size(), 1u);
+  EXPECT_LE(W().Instructions.size(), 4u);
   for (int i = 0; i < 200 && W().ArrowAngle != 42.0; ++i) Tick();
   ASSERT_EQ(W().ArrowAngle, 42.0);
   platform::ClearAudioLog();
@@ -489,6 +491,8 @@ TEST_F(MiniGameTest, OkTakesInputOnlyAfterTheResultHasFadedIn) {
   EXPECT_DOUBLE_EQ(W().HoleX, 208);
   EXPECT_DOUBLE_EQ(W().HoleY, 132);
   EXPECT_EQ(W().ArrowAngle, 15.0);
+  EXPECT_GE(W().Instructions.size(), 1u);
+  EXPECT_LE(W().Instructions.size(), 4u);
   // Aim straight at the hole: the arrow sweeps 1 degree a tick from 15.
   for (int i = 0; i < 200 && W().ArrowAngle != 89.0; ++i) Tick();
   quill_test::PushKey(platform::KEY_ENTER);
@@ -611,6 +615,7 @@ TEST_F(MiniGameTest, LostBallHidesOneBallAndOneCashApartOverManySeeds) {
       std::string all;
       for (const auto& line : W().Instructions) all += line + " ";
       EXPECT_NE(all.find(std::to_string(W().Tries) + " tries"), std::string::npos) << all;
+      EXPECT_LE(W().Instructions.size(), 4u);
       W().KillMinigame();
     }
   }
