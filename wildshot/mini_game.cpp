@@ -17,6 +17,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/line.h"
 #include "gfx/sound_bank.h"
+#include "progress/currency.h"
 #include "progress/progress_rules.h"
 #include "ui/button.h"
 #include "ui/menu.h"
@@ -209,4 +210,13 @@ void TWildshotScreen::ShowResultButtons() {
 
 void TWildshotScreen::DimPanel(float alpha) {
   ccDimArea(alpha, MinigameX, static_cast<int>(static_cast<float>(MinigameY) + TopY), MinigameW, MinigameH);
+}
+
+std::string TWildshotScreen::WinningsLine() const {
+  return WinningsText + ": " + GetCurrencyChar() + std::to_string(Prize);
+}
+
+std::string TWildshotScreen::DistanceLine() const {
+  const std::string unit = Game && Game->Region == 0 ? "yds" : "m";
+  return DistanceText + ": " + ccRoundFloatToString(Distance, 2) + unit;
 }

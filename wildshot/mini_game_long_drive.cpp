@@ -267,9 +267,9 @@ int TWildshotScreen::DrawLongDrive(float alpha) {
     int y = static_cast<int>(TopY + 241) + 50;
     const std::string unit = Game->Region == 0 ? "yds" : "m";
     const std::string s = ccRoundFloatToString(Distance, 2) + unit;
-    MinigameDrawResult(DistanceText + ": " + s, y);
+    MinigameDrawResult(DistanceLine(), y);
     y += 30;
-    MinigameDrawResult(WinningsText + ": " + GetCurrencyChar() + std::to_string(Prize), y);
+    MinigameDrawResult(WinningsLine(), y);
     y += 70;
     if (auto stat = LongestDriveStat()) {
       stat->DataType = 5;

@@ -157,7 +157,7 @@ int TWildshotScreen::DrawLostBall(float alpha) {
       LostBallResultFont->DrawStringArray(LostBallResultText, ScreenWidth / 2, y, 1, 0, 1, 0, 1, 0, 0);
     }
     y += 30 * static_cast<int>(LostBallResultText.size());
-    if (Prize > 0) MinigameDrawResult(WinningsText + ": " + GetCurrencyChar() + std::to_string(Prize), y);
+    if (Prize > 0) MinigameDrawResult(WinningsLine(), y);
     ccTextAlpha = 1.0f;
   }
   return 0;

@@ -185,7 +185,7 @@ int TWildshotScreen::DrawPutting(float alpha) {
     platform::DrawImage(Ball->image, px + static_cast<float>(BallX), py + static_cast<float>(BallY), 0);
   DrawResultHead(static_cast<int>(TopY + 272 - 16));
   if (MinigamePhase == 2) {
-    MinigameDrawResult(WinningsText + ": " + GetCurrencyChar() + std::to_string(Prize),
+    MinigameDrawResult(WinningsLine(),
                        static_cast<int>(TopY + 272 - 16) + 50);
     ccTextAlpha = 1.0f;
   }

@@ -274,6 +274,11 @@ class TWildshotScreen : public TScreen {
   // The flip-end callback of the lost-ball cards.
   static int CheckFlippedCard(TCard* card);
 
+  // The result lines: "Winnings: $250" (the region's currency character, none outside the three
+  // regions) and "Distance: 287.43yds" ("m" outside region 0).
+  std::string WinningsLine() const;
+  std::string DistanceLine() const;
+
   // Tests and the bench force the story drawn next (a wild shot story number that still has to
   // fit the play; 0 draws as usual).
   int ForcedStory = 0;

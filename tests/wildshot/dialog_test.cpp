@@ -460,6 +460,8 @@ TEST_F(MiniGameTest, ALongDriveAtFortyFourDegreesWinsItsLength) {
   EXPECT_EQ(W().Minigame, 1);
   EXPECT_EQ(W().MinigamePhase, 0);
   EXPECT_EQ(W().Target, 250);  // the course ratio of a course not in the list is 0
+  EXPECT_GE(W().Instructions.size(), 1u);
+  EXPECT_LE(W().Instructions.size(), 4u);
   for (int i = 0; i < 200 && W().ArrowAngle != 42.0; ++i) Tick();
   ASSERT_EQ(W().ArrowAngle, 42.0);
   platform::ClearAudioLog();
@@ -489,6 +491,8 @@ TEST_F(MiniGameTest, OkTakesInputOnlyAfterTheResultHasFadedIn) {
   EXPECT_DOUBLE_EQ(W().HoleX, 208);
   EXPECT_DOUBLE_EQ(W().HoleY, 132);
   EXPECT_EQ(W().ArrowAngle, 15.0);
+  EXPECT_GE(W().Instructions.size(), 1u);
+  EXPECT_LE(W().Instructions.size(), 4u);
   // Aim straight at the hole: the arrow sweeps 1 degree a tick from 15.
   for (int i = 0; i < 200 && W().ArrowAngle != 89.0; ++i) Tick();
   quill_test::PushKey(platform::KEY_ENTER);
@@ -611,6 +615,7 @@ TEST_F(MiniGameTest, LostBallHidesOneBallAndOneCashApartOverManySeeds) {
       std::string all;
       for (const auto& line : W().Instructions) all += line + " ";
       EXPECT_NE(all.find(std::to_string(W().Tries) + " tries"), std::string::npos) << all;
+      EXPECT_LE(W().Instructions.size(), 4u);
       W().KillMinigame();
     }
   }
@@ -803,6 +808,119 @@ TEST_F(PlayWildShotTest, ALostBallToItsEndThenLeavingPlayNeverCrashes) {
   PlayTicks(300);
   GameScreen->Kill();  // leaving play for the title kills the wild shot screen again
   W().Kill();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DialogTest, ResultLinesFollowTheRegion) {
+  W().WinningsText = "Winnings";
+  W().DistanceText = "Distance";
+  W().Prize = 250;
+  W().Distance = 287.43f;
+  const struct {
+    int region;
+    const char* winnings;
+    const char* distance;
+  } rows[] = {{0, "Winnings: $250", "Distance: 287.43yds"},
+              {1, "Winnings: \xE2\x82\xAC" "250", "Distance: 287.43m"},
+              {2, "Winnings: \xC2\xA5" "250", "Distance: 287.43m"},
+              {3, "Winnings: 250", "Distance: 287.43m"}};
+  const int saved = Game->Region;
+  for (const auto& row : rows) {
+    Game->Region = row.region;
+    EXPECT_EQ(W().WinningsLine(), row.winnings);
+    EXPECT_EQ(W().DistanceLine(), row.distance);
+  }
+  Game->Region = saved;
+}
+
+TEST_F(DialogTest, TheResultShowsInGreenOrRedAndStopIsDrawnAboveTheRow) {
+  quill_test::OpenScreen();
+  const auto count_near = [](int r, int g, int b) {
+    int n = 0;
+    for (int y = 250; y < 420; y += 1)
+      for (int x = 240; x < 600; x += 1) {
+        const platform::Argb p = quill_test::ScreenPixel(x, y);
+        const int pr = (p >> 16) & 255, pg = (p >> 8) & 255, pb = p & 255;
+        n += std::abs(pr - r) < 12 && std::abs(pg - g) < 12 && std::abs(pb - b) < 12;
+      }
+    return n;
+  };
+  for (int story : {1, 11}) {
+    GameScreen->LastWildshotCard = -1;
+    W().ForcedStory = story;
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    if (story == 1) {
+      platform::Cls();
+      W().Draw();
+      auto stop = W().Menu->FindButton("stop_wild");
+      // The stop button is drawn 91 px above its row: its wood shows there, not on the row.
+      const platform::Argb above = quill_test::ScreenPixel(static_cast<int>(stop->x + stop->w / 2), 433 - 91 + 5);
+      EXPECT_NE(above & 0xFFFFFF, 0u);
+    }
+    Press("stop_wild");
+    Tick();
+    for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+    for (int i = 0; i < 60; ++i) Tick();  // the text fade
+    platform::Cls();
+    W().Draw();
+    const int green = count_near(185, 232, 61), red = count_near(255, 75, 75);
+    if (story == 1) {
+      EXPECT_GT(green, 20);
+      EXPECT_EQ(red, 0);
+    } else {
+      EXPECT_GT(red, 20);
+      EXPECT_EQ(green, 0);
+    }
+    W().Kill();
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(DialogTest, OnlyTheFirstMarkerTakesTheValue) {
+  W().ForcedStory = 6;
+  const auto saved = W().Stories[5].Result;
+  W().Stories[5].Result = {"None here", "Got XX and XX", "XX again"};
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  Press("stop_wild");
+  Tick();
+  for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+  std::string all;
+  for (const auto& line : W().Text2) all += line + " ";
+  const std::string value = std::to_string(W().SpecialValue);
+  EXPECT_NE(all.find("Got " + value + " and XX"), std::string::npos) << all;
+  EXPECT_NE(all.find("XX again"), std::string::npos) << all;
+  EXPECT_EQ(W().Stories[5].Result[1], "Got XX and XX");  // the story itself is untouched
+  W().Stories[5].Result = saved;
+}
+
+TEST_F(MiniGameTest, WithNoTriesLeftClicksAreSilent) {
+  OpenMiniGame(12);
+  Tick();
+  W().Tries = 0;
+  platform::ClearAudioLog();
+  auto card = W().Cards->Cards[3];
+  const int x = static_cast<int>(card->x + 10), y = static_cast<int>(card->y + 10);
+  platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, x, y});
+  platform::PushEvent({platform::EVENT_MOUSE_DOWN, 1, x, y});
+  Tick();
+  EXPECT_EQ(card->FlipCounter, 0.0f);
+  EXPECT_EQ(card->FaceUp, 0);
+  EXPECT_TRUE(Volumes("invalid.ogg").empty());
+  EXPECT_TRUE(Volumes("card_being_played.ogg").empty());
 }
 
 }  // namespace

@@ -659,10 +659,9 @@ void MotionOverlay(cairo_t* cr, int n, double w, double h, double t) {
     case Motion::Pop: {
       // the gopher bobs up and down with the ball
       const double up = std::abs(std::sin(t * M_PI * 2)) * 14;
-      Ellipse(cr, w * 0.5, h * 0.82, 40, 12, Hex(0x7A5230));
-      Gopher(cr, w / 2.0, h * 0.7 - up, 1.1);
-      GolfBall(cr, w / 2.0 + 20, h * 0.64 - up, 5);
-      Ellipse(cr, w * 0.5, h * 0.86, 42, 8, Hex(0x6A4526));
+      Bunker(cr, w * 0.25, h * 0.88, 18);
+      Gopher(cr, w / 2.0, h * 0.66 - up, 1.3);
+      GolfBall(cr, w / 2.0 + 26, h * 0.6 - up, 5);
       break;
     }
     case Motion::Rain:

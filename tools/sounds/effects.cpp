@@ -496,16 +496,23 @@ void AddEffects(Registry& reg) {
     return Mono(b);
   });
   add("mini_woodbounce.ogg", [](Rng& r) { return Mono(Knock(480, 0.2, r)); });
+  // The drives rise from a thin tick (topped) to a solid low crack (perfect): the better the
+  // strike, the more low body under the crack.
   add("mini_tinydrive.ogg", [](Rng& r) {
-    Buf b = Thud(160, 0.12, r);  // a topped, dull hit
-    Mix(b, Knock(380, 0.08, r), 0, 0.6);
+    Buf b = Click(2600, 0.03, r);
+    Mix(b, Knock(700, 0.04, r), 0, 0.3);
     return Mono(b);
   });
-  add("mini_smalldrive.ogg", [](Rng& r) { return Mono(Strike(0.3, 1600, r)); });
-  add("mini_meddrive.ogg", [](Rng& r) { return Mono(Strike(0.55, 1900, r)); });
-  add("mini_bigdrive.ogg", [](Rng& r) { return Mono(Strike(0.8, 2100, r)); });
-  add("mini_perfectdrive.ogg", [](Rng& r) {
-    Buf b = Strike(1.0, 2300, r);
+  const auto drive = [](double power, double ring_hz, double body, Rng& r) {
+    Buf b = Strike(power, ring_hz, r);
+    Mix(b, Thud(110, 0.08 + 0.1 * power, r), 0, body);
+    return b;
+  };
+  add("mini_smalldrive.ogg", [drive](Rng& r) { return Mono(drive(0.3, 1600, 0.05, r)); });
+  add("mini_meddrive.ogg", [drive](Rng& r) { return Mono(drive(0.55, 1900, 0.25, r)); });
+  add("mini_bigdrive.ogg", [drive](Rng& r) { return Mono(drive(0.8, 2100, 0.45, r)); });
+  add("mini_perfectdrive.ogg", [drive](Rng& r) {
+    Buf b = drive(1.0, 2300, 0.7, r);
     Mix(b, Crowd(1.6, true, 0.3, r), 0.25, 0.35);
     return Mono(b);
   });
