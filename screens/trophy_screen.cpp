@@ -108,7 +108,15 @@ int TTrophyScreen::Logic() {
   TScreen::Logic();
   const int id = PlaqueAt(static_cast<int>(Game->Mouse->x), static_cast<int>(Game->Mouse->y));
   if (id >= 0) {
-    if (id != LastToolTip) ToolTip->Collide(0);
+    if (id != LastToolTip) {
+      // Straight from one plaque to the next: the old tip goes at once, so the new text can take
+      // its place (a tip keeps its text while it is still fading).
+      if (LastToolTip >= 0) {
+        ToolTip->FadeLevel = 0;
+        ToolTip->Visible = 0;
+      }
+      ToolTip->Collide(0);
+    }
     ToolTip->SetText(ToolTipText[id]);
     ToolTip->Collide(1);
     LastToolTip = id;

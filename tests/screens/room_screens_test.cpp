@@ -435,6 +435,11 @@ TEST_F(RoomScreensTest, APlaqueBringsItsTipAfterTheDelayWithOneSoundAndEscapeLea
   Steps(20);
   EXPECT_EQ(Starts("trophy_tooltip.ogg"), 1);
   EXPECT_EQ(TrophyScreen->ToolTip->Text, GameText->FindString("Trophy 3 Tool Tip"));
+  // Straight onto the next plaque: after the delay its own tip shows, not the last one's.
+  MoveTo(TTrophyScreen::PlaqueX[4], TTrophyScreen::PlaqueY[4]);
+  Steps(25);
+  EXPECT_EQ(TrophyScreen->ToolTip->Visible, 1);
+  EXPECT_EQ(TrophyScreen->ToolTip->Text, GameText->FindString("Trophy 4 Tool Tip"));
   MoveTo(20, 20);
   EXPECT_EQ(TrophyScreen->LastToolTip, -1);
   Key(27);
