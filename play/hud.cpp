@@ -200,7 +200,13 @@ float THUD::GetHUDY() const {
     const float t = static_cast<float>(static_cast<int>(Ticks(1000) - length));
     if (GameScreen->IntroAnim->Counter > t && length > 0) y -= (GameScreen->IntroAnim->Counter - t) / length * 135.0f;
   }
-  if (ScoreCardScreen && ScoreCardScreen->Active && ScoreCardScreen->MidHole == 0) y -= 135.0f;
+  if (ScoreCardScreen && ScoreCardScreen->Zoom) {
+    const auto& zoom = *ScoreCardScreen->Zoom;
+    if (zoom.Active && ScoreCardScreen->ZoomIn == 1 && ScoreCardScreen->MidHole == 0)
+      y -= 135.0f * ScoreCardScreen->Zoom->GetRatioInv();
+    else if (ScoreCardScreen->Active && ScoreCardScreen->MidHole == 0)
+      y -= 135.0f;
+  }
   return y;
 }
 

@@ -10,9 +10,11 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/bitmap_font.h"
+#include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
+#include "play/globals.h"
 #include "progress/currency.h"
 #include "progress/player.h"
 #include "progress/progress_rules.h"
@@ -35,6 +37,10 @@ constexpr float ROW_STEP = 21.0f;
 void SetColour(int r, int g, int b) { platform::SetColor(r, g, b); }
 
 }  // namespace
+
+std::string TLevelSelectScreen::ScoreText(int score) {
+  return score == 0 ? "E" : ccIntToStringWithSign(score);
+}
 
 int TLevelSelectScreen::DrawZoomed(const std::shared_ptr<TGameImage>& image, float x, float y,
                                    int frame) {
@@ -93,7 +99,7 @@ int TLevelSelectScreen::Draw() {
                           save->UnlockedCourses[static_cast<std::size_t>(index)] == COURSE_LOCKED;
       const int rowY = ListBox->GetIndexY();
       const float top = ListBox->Box->Y;
-      if (locked && rowY >= top && rowY < top + static_cast<float>(ListBox->LineHeight) * LIST_ROWS) {
+      if (locked && rowY >= top && rowY < top + static_cast<float>(ListBox->LineHeight) * ListBox->Scale * LIST_ROWS) {
         platform::DrawImage(PadLock->image, ListBox->Box->X + 167 + PadLock->image->HandleX(),
                             static_cast<float>(rowY) + PadLock->image->HandleY(), 0);
       }
@@ -169,7 +175,7 @@ int TLevelSelectScreen::Draw() {
 }
 
 int TLevelSelectScreen::DrawCash() {
-  auto digits = images ? images->Find("fonts/hole_marker_par_numbers") : nullptr;
+  auto digits = images ? images->Find("hole_marker_par_numbers") : nullptr;
   if (!digits || !digits->image || !GameScreen || !GameScreen->Player) return 0;
   const bool zooming = Zoom && Zoom->Active != 0;
   const float z = 1.0f - Scale;
@@ -205,7 +211,7 @@ int TLevelSelectScreen::DrawScores() {
         SetColour(96, 43, 0);
       }
       WildshotFont->DrawAligned(WildshotFont->TruncateString(s.name, 140), x, y, 0, 1, 1, 0);
-      const std::string score = s.score == 0 ? "E" : ccIntToStringWithSign(s.score);
+      const std::string score = ScoreText(s.score);
       WildshotFont->DrawAligned(score, x + 194 * z, y, 2, 1, 1, 0);
       WildshotFont->DrawAligned(s.date, x + 222 * z, y, 0, 1, 1, 0);
       WildshotFont->DrawAligned(ScoreTimeText(s.time), x + 363 * z, y, 0, 1, 1, 0);

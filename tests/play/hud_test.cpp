@@ -18,7 +18,10 @@
 #include "progress/career_stats.h"
 #include "progress/globals.h"
 #include "progress/stat.h"
+#include "screens/globals.h"
+#include "screens/score_card_screen.h"
 #include "ui/dialog_ok.h"
+#include "util/animation.h"
 #include "tests/cards/play_fixture.h"
 
 namespace {
@@ -270,6 +273,33 @@ TEST_F(HudTest, AWildShotDropNeverTakesThePendingValueBelowOne) {
   HUD->MultiplierBoost(2.0f);
   Run(400);
   EXPECT_EQ(HUD->Multiplier, 3.0);  // capped
+}
+
+TEST_F(HudTest, TheTopOfTheHudSlidesInWithTheHoleAndHidesBehindTheEndOfHoleScorecard) {
+  EXPECT_EQ(HUD->GetHUDY(), 0);
+  GameScreen->IntroAnim = TAnimation::Create(1000, 0, 0, 0);
+  GameScreen->IntroAnim->Active = 1;
+  GameScreen->IntroAnim->Counter = Game->CalcAnimLength(1000);
+  EXPECT_FLOAT_EQ(HUD->GetHUDY(), -135);
+  GameScreen->IntroAnim->Counter = Game->CalcAnimLength(800);  // 200 ms in: half way
+  EXPECT_NEAR(HUD->GetHUDY(), -67.5, 1e-3);
+  GameScreen->IntroAnim->Counter = Game->CalcAnimLength(600);
+  EXPECT_EQ(HUD->GetHUDY(), 0);
+  GameScreen->IntroAnim->Active = 0;
+  auto saved = ScoreCardScreen;
+  ScoreCardScreen = std::make_shared<TScoreCardScreen>();
+  ScoreCardScreen->Zoom = TAnimation::Create(500, 0, 0, 0);
+  ScoreCardScreen->Active = 1;
+  ScoreCardScreen->Zoom->Active = 1;  // zooming in at the end of the hole: the HUD slides up with it
+  ScoreCardScreen->ZoomIn = 1;
+  ScoreCardScreen->Zoom->Counter = Game->CalcAnimLength(500);
+  EXPECT_NEAR(HUD->GetHUDY(), -135 * ScoreCardScreen->Zoom->GetRatioInv(), 1e-3);
+  ScoreCardScreen->Zoom->Active = 0;
+  EXPECT_EQ(HUD->GetHUDY(), -135);
+  ScoreCardScreen->MidHole = 1;
+  EXPECT_EQ(HUD->GetHUDY(), 0);
+  EXPECT_EQ(HUD->GetHUDX(), 0);
+  ScoreCardScreen = saved;
 }
 
 TEST_F(HudTest, AShakeLastsSeventyFiveTicksAndPutsTheOriginBack) {

@@ -186,3 +186,96 @@ TEST_F(EffectsTest, PenaltyStockAndLiftedCards) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EffectsTest, AWedgeSparklesOnlyTheSandItAloneCovers) {
+  auto wedge = CardList->Add(100, 150, CARDTYPE_WEDGE, 1, 1, 0);
+  wedge->ID = 1;
+  auto alone = CardList->Add(200, 150, CARDTYPE_SAND, 0, 3, 0);
+  alone->ID = 2;
+  alone->RelationshipSet("1");
+  auto shared = CardList->Add(300, 150, CARDTYPE_SAND, 0, 3, 0);
+  shared->ID = 3;
+  shared->RelationshipSet("1,9");
+  auto alsoAlone = CardList->Add(400, 150, CARDTYPE_SAND, 0, 3, 0);
+  alsoAlone->ID = 4;
+  alsoAlone->RelationshipSet("1");
+  GameGrid->WedgeCard = wedge;
+  auto savedGenerators = ParticleGeneratorList;
+  ParticleGeneratorList = TParticleGeneratorList::Create();
+  for (int detail : {0, 50, 100}) {
+    Game->Particles = detail;
+    ParticleGeneratorList->Clear();
+    Particles2->Clear();
+    WedgeParticleMake(wedge);
+    EXPECT_EQ(Particles2->Count(), 1);  // the wedge flies whatever the detail
+    EXPECT_EQ(ParticleGeneratorList->Count(), detail == 0 ? 0 : 2) << detail;
+    if (detail == 50) {
+      auto first = ParticleGeneratorList->First();
+      EXPECT_FLOAT_EQ(first->x, 234);  // the list's order: the first sand card alone under it
+      EXPECT_EQ(first->Qty + 1, 75);
+      EXPECT_NEAR(first->Interval, Game->CalcAnimLengthFromFloat(36), 1e-4);
+    }
+  }
+  ParticleGeneratorList = savedGenerators;
+}
+
+TEST_F(EffectsTest, TheLastWaterCardShowsItsPictureInPlaceOrBelowALongDrive) {
+  auto water = CardList->Add(100, 150, CARDTYPE_WATER, 1, 3, 0);
+  water->ID = 1;
+  water->Playfield = 1;
+  WaterHazardParticle(1);
+  EXPECT_EQ(ScoreParticles->Count(), 0);  // a water card is left: nothing
+  CardList->Remove(water.get());
+  WaterHazardParticle(1);
+  ASSERT_EQ(ScoreParticles->Count(), 1);
+  EXPECT_EQ(ScoreParticles->First()->y, 165);
+  ScoreParticles->Clear();
+  WaterHazardParticle(0);
+  EXPECT_EQ(ScoreParticles->First()->y, 220);
+}
+
+TEST_F(EffectsTest, AShuffleLeavesOnlyItsLatestFlash) {
+  ShuffleParticleKill();  // none yet: nothing happens
+  ShuffleParticleMake();
+  auto first = GameScreen->WildshotParticle;
+  ShuffleParticleMake();
+  EXPECT_FALSE(::Particles->Contains(first.get()));
+  EXPECT_EQ(::Particles->Count(), 1);
+  ShuffleParticleKill();
+  EXPECT_EQ(::Particles->Count(), 0);
+  EXPECT_FALSE(GameScreen->WildshotParticle);
+}
+
+TEST_F(EffectsTest, PointerSparklesFollowTheDetailAndComeAtMostOncePerTick) {
+  Game->Mouse->ParticleList = TParticleList::Create();
+  Game->Mouse->x = 300;
+  Game->Mouse->y = 200;
+  Game->Mouse->w = 16;
+  Game->Mouse->h = 24;
+  Game->Mouse->offsetx = 2;
+  PointerParticlesOn = 1;
+  Game->Particles = 0;
+  Game->Mouse->SparkleLength = CalcSparkleLength();
+  Game->Mouse->SparkleCounter = 5;
+  PointerParticles();
+  EXPECT_EQ(Game->Mouse->ParticleList->Count(), 0);
+  EXPECT_EQ(Game->Mouse->SparkleCounter, 5);  // stands still at detail 0
+  Game->Particles = 100;
+  Game->Mouse->SparkleLength = CalcSparkleLength();
+  Delta = 40;  // a long step still makes one sparkle
+  PointerParticles();
+  Delta = 1;
+  ASSERT_EQ(Game->Mouse->ParticleList->Count(), 1);
+  auto p = Game->Mouse->ParticleList->First();
+  // over the pointer picture: x + (1 .. w - 20, either order) - 5
+  EXPECT_GE(p->x, 300 - 4 - 5);
+  EXPECT_LE(p->x, 300 + 1 - 5);
+  PointerParticlesOn = 0;
+  PointerParticles();
+  EXPECT_EQ(Game->Mouse->ParticleList->Count(), 1);
+  PointerParticlesOn = 1;
+}
+
+}  // namespace

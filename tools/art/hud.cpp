@@ -112,7 +112,8 @@ void AddHud(Registry& r) {
   static const Rgb outline = pal::DarkWood;
   static const Rgb black = Hex(0x101010);
   r["graphics/fonts/hole_numbers_big.png"] = [](Canvas& c, const PictureFile& s) {
-    Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5"}), Face::Bookman, 30, pal::Cream, &outline, 1.6);
+    // A two-digit hole stands its digits 16 pixels apart: the glyphs are narrowed to fit.
+    Strip(c, s, DigitsAnd({"$", "\u20AC", "\u00A5"}), Face::Bookman, 30, pal::Cream, &outline, 1.6, 0.82);
   };
   r["graphics/fonts/hole_numbers_small.png"] = [](Canvas& c, const PictureFile& s) {
     Strip(c, s, {"/18", "/9"}, Face::SansNarrowBold, 14, pal::Cream, &outline, 1.0);

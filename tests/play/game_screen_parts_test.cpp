@@ -1,0 +1,412 @@
+// The play screen's features one by one on a dealt fixture hole: the stock penalty, the End Drive
+// button, mulligans, the 29 wild shot stories and their animations, floating cards, the questions
+// asked when the window closes, the announcer's chances and the stock-top tool-tip card.
+#include "gfx/image_bank.h"
+#include "gfx/sound_bank.h"
+#include "screens/globals.h"
+#include "screens/score_card_screen.h"
+#include "tests/play/play_fixture.h"
+#include "util/value_list.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
+
+namespace {
+
+class PartsTest : public PlayScreenFixture {
+ public:
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) GameScreen->ManageAll();
+  }
+
+ protected:
+  void SetUp() override {
+    PlayScreenFixture::SetUp();
+    savedWild_ = WildShotScreen;
+    WildShotScreen = std::make_shared<TWildshotScreen>();
+    savedCard_ = ScoreCardScreen;
+    ScoreCardScreen = std::make_shared<TScoreCardScreen>();
+    savedChances_ = SpeechChances;
+    SpeechChances = std::make_shared<TValueList>();
+    GameScreen->DealRolls = {100, 100};  // no irons, no wild shots
+    StartHole();
+    Game->CurrentTScreen = GameScreen;
+  }
+  void TearDown() override {
+    Game->CurrentTScreen.reset();
+    WildShotScreen = savedWild_;
+    ScoreCardScreen = savedCard_;
+    SpeechChances = savedChances_;
+    PlayScreenFixture::TearDown();
+  }
+  std::shared_ptr<TWildshotScreen> savedWild_;
+  std::shared_ptr<TScoreCardScreen> savedCard_;
+  std::shared_ptr<TValueList> savedChances_;
+};
+
+// --- stock penalty ---------------------------------------------------------------------------
+
+TEST_F(PartsTest, StockPenaltiesDropOneCardEveryThreeHundredMilliseconds) {
+  struct Row {
+    int n, stock;
+    std::vector<int> left;  // stock cards left after 0, 60 and 120 ticks
+    bool blocked;           // input blocked right after the start
+  };
+  for (const Row& row : std::vector<Row>{{1, 5, {4, 4, 4}, false},
+                                         {2, 5, {4, 3, 3}, true},
+                                         {3, 2, {1, 0, 0}, true},
+                                         {2, 1, {0, 0, 0}, false}}) {
+    CardList->StockKill();
+    for (int i = 0; i < row.stock; ++i) {
+      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
+      c->ID = TCardList::HighID++;
+      c->Playfield = 0;
+      c->Stock = 1;
+    }
+    CardList->StockZOrder();
+    CardList->StockTopMark();
+    GameGrid->BlockInput = 0;
+    GameScreen->DropStockCards(row.n);
+    EXPECT_EQ(CardList->StockCount(), row.left[0]) << row.n << " of " << row.stock;
+    EXPECT_EQ(GameScreen->StockPenaltyCounter > 0, row.blocked) << row.n << " of " << row.stock;
+    Ticks(60);
+    EXPECT_EQ(CardList->StockCount(), row.left[1]) << row.n << " of " << row.stock;
+    Ticks(60);
+    EXPECT_EQ(CardList->StockCount(), row.left[2]) << row.n << " of " << row.stock;
+    EXPECT_EQ(GameScreen->StockPenaltyCounter, 0) << "ended: " << row.n << " of " << row.stock;
+    if (auto top = CardList->StockTopFind()) {
+      EXPECT_EQ(top->StockTop, 1);
+    }
+  }
+}
+
+// --- End Drive -------------------------------------------------------------------------------
+
+TEST_F(PartsTest, TheEndDriveButtonStandsBesideTheStockTopAndHoldsEndHole) {
+  SetStock({3, 4});
+  auto top = CardList->StockTopFind();
+  top->GlowMOOn = 1;
+  GameScreen->EndDriveButtonShow();
+  auto b = Button("enddrive");
+  EXPECT_EQ(b->Active, 1);
+  EXPECT_EQ(b->Disabled, 0);
+  EXPECT_EQ(b->x, top->x - 6);
+  EXPECT_EQ(b->y, 480);
+  EXPECT_EQ(top->GlowMOOn, 0);
+  CardList->StockKill();
+  GameScreen->EndDriveButtonShow();
+  EXPECT_EQ(b->x, 309);  // empty stock: at the stock's place
+  EXPECT_EQ(GameScreen->EndHoleEnable(1), 0);  // a shown End Drive holds End Hole
+  GameScreen->PerfectCounter = 5;
+  EXPECT_EQ(TGameScreen::EndDriveButtonTest(), 1);
+  GameScreen->PerfectCounter = 0;
+  EXPECT_EQ(TGameScreen::EndDriveButtonTest(), 0);
+  b->Disabled = 1;
+  b->Active = 0;
+  GameScreen->EndDriveEnable(1);
+  EXPECT_EQ(b->Active, 0);  // a hidden button is left alone
+  EXPECT_EQ(b->Disabled, 1);
+}
+
+TEST_F(PartsTest, EndDriveEndsTheRunAndAShortRunEndsAtOnce) {
+  struct Row {
+    int run;
+    bool animates;
+  };
+  for (const Row& row : std::vector<Row>{{7, true}, {5, false}}) {
+    SetStock({3, 4});
+    auto top = CardList->StockTopFind();
+    HUD->DriveLength = row.run;
+    HUD->LongDrive = row.run >= 6;
+    GameScreen->EndDriveButtonShow();
+    EXPECT_EQ(GameScreen->EndDriveClicked(), 1);
+    EXPECT_EQ(HUD->DriveEnded, 1);
+    EXPECT_EQ(HUD->DriveLength, 0);
+    EXPECT_EQ(GameGrid->LastMoveWasIronToBag, 0);
+    if (row.animates) {
+      EXPECT_EQ(GameGrid->MegaBlock, 1);
+      EXPECT_EQ(HUD->NextStockCard, top);
+      for (int i = 0; i < 2000 && GameGrid->MegaBlock; ++i) GameScreen->ManageAll();
+    }
+    // Play is handed back: the block lifts, the button hides, the remembered stock card turns.
+    EXPECT_EQ(GameGrid->MegaBlock, 0) << row.run;
+    EXPECT_EQ(Button("enddrive")->Active, 0) << row.run;
+    EXPECT_EQ(GameGrid->CardAction, CARDACTION_STOCK_TO_FOUNDATION) << row.run;
+    Ticks(80);
+  }
+}
+
+// --- mulligans --------------------------------------------------------------------------------
+
+TEST_F(PartsTest, TheMulliganButtonShowsTheCountLeft) {
+  auto image = [] { return std::make_shared<TGameImage>(); };
+  for (auto* field : {&GameScreen->Mulligan0Disabled, &GameScreen->Mulligan0Down, &GameScreen->Mulligan1,
+                      &GameScreen->Mulligan1MO, &GameScreen->Mulligan1Disabled, &GameScreen->Mulligan1Down,
+                      &GameScreen->Mulligan2, &GameScreen->Mulligan2MO, &GameScreen->Mulligan2Disabled,
+                      &GameScreen->Mulligan2Down, &GameScreen->Mulligan3, &GameScreen->Mulligan3MO,
+                      &GameScreen->Mulligan3Disabled, &GameScreen->Mulligan3Down})
+    *field = image();
+  auto b = Button("mulligan");
+  const auto& s = *GameScreen;
+  struct Row {
+    int count;
+    std::shared_ptr<TGameImage> normal, disabled;
+  };
+  for (const Row& row : std::vector<Row>{{3, s.Mulligan3, s.Mulligan3Disabled},
+                                         {2, s.Mulligan2, s.Mulligan2Disabled},
+                                         {1, s.Mulligan1, s.Mulligan1Disabled},
+                                         {0, s.Mulligan1, s.Mulligan0Disabled},
+                                         {5, s.Mulligan1, s.Mulligan0Disabled}}) {
+    GameScreen->Player->Mulligans = row.count;
+    GameScreen->SetMulliganImages();
+    EXPECT_EQ(b->image, row.normal) << row.count;
+    EXPECT_EQ(b->ImageDisabled, row.disabled) << row.count;
+  }
+  GameScreen->Player->Mulligans = 0;
+  GameScreen->MulliganDisable(0);
+  EXPECT_EQ(b->Disabled, 1);  // none left: it stays off
+}
+
+TEST_F(PartsTest, AMulliganTakesBackTheLastCardPlayed) {
+  SetStock({9});
+  Card(1)->Value = 5;
+  GameGrid->FoundationValue = 4;
+  auto before = GameGrid->FoundationCard;
+  const int left = GameGrid->CardsLeft;
+  GameScreen->Player->LevelScore = 1;
+  Click(Card(1));
+  Wait(130);
+  ASSERT_EQ(GameGrid->FoundationValue, 5);
+  ASSERT_EQ(GameGrid->CardsLeft, left - 1);
+  EXPECT_EQ(Button("mulligan")->Disabled, 0);
+  GameScreen->MulliganStart();
+  EXPECT_EQ(Button("mulligan")->Disabled, 1);
+  EXPECT_EQ(GameScreen->Player->Mulligans, 0);
+  Ticks(101);
+  EXPECT_EQ(Card(1)->Playfield, 1);
+  EXPECT_EQ(Card(1)->x, Card(1)->OriginalX);
+  EXPECT_EQ(GameGrid->CardsLeft, left);
+  EXPECT_EQ(GameGrid->FoundationCard, before);
+  EXPECT_GE(GameScreen->Player->LevelScore, 0);
+  EXPECT_EQ(HUD->DriveLength, 0);
+}
+
+TEST_F(PartsTest, UndoingALongDriveCountsTheHolesDrivesDownNeverBelowZero) {
+  auto& drives = GameScreen->Player->SaveData->CourseLongDrives;
+  for (const auto& [flag, before, after] : std::vector<std::tuple<int, int, int>>{{2, 1, 0}, {2, 0, 0}, {0, 0, 0}}) {
+    HUD->FlagLevel = flag;
+    if (flag >= 1) drives[static_cast<std::size_t>(flag - 1)] = before;
+    HUD->DriveEnded = 1;
+    HUD->NextStockCardWasNull = 1;
+    GameGrid->BlockInput = 0;
+    GameScreen->Player->Mulligans = 1;
+    GameScreen->MulliganStart();  // must not index outside the hole list
+    if (flag >= 1) {
+      EXPECT_EQ(drives[static_cast<std::size_t>(flag - 1)], after);
+    }
+    EXPECT_EQ(Button("enddrive")->Active, 1);  // the drive is open again
+  }
+}
+
+// --- wild shot stories -------------------------------------------------------------------------
+
+TEST_F(PartsTest, EachWildShotStoryDoesWhatItSays) {
+  struct Row {
+    int story, value;
+    std::function<void(PartsTest&)> check;
+  };
+  auto& p = *GameScreen->Player;
+  auto& stats = *p.SaveData->CareerStats;
+  const std::vector<Row> rows = {
+      {1, 0, [](PartsTest&) { EXPECT_GE(TokenGeneratorList->BonusTokens + TokenGeneratorList->Count(), 1); }},
+      {2, 5, [](PartsTest&) {
+         EXPECT_EQ(GameScreen->CardToIronAnim, 1);
+         EXPECT_EQ(GameGrid->IronCard->Value, 5);
+         EXPECT_EQ(GameGrid->IronCard->CardType, CARDTYPE_IRON);
+       }},
+      {2, 12, [](PartsTest&) { EXPECT_EQ(GameScreen->CardToIronAnim, 0); }},  // no such iron
+      {3, 0, [](PartsTest&) { EXPECT_NEAR(HUD->MultiplierGhost, 1.2, 1e-6); }},
+      {6, 0, [](PartsTest&) { EXPECT_EQ(TokenGeneratorList->Count() + TokenGeneratorList->BonusTokens, 0); }},
+      {9, 0, [](PartsTest&) { EXPECT_EQ(CardList->StockCount(), 4); }},
+      {10, 0, [](PartsTest&) { EXPECT_NEAR(HUD->MultiplierGhost, 1.0, 1e-6); }},  // nothing to drop
+      {15, 0, [](PartsTest&) { EXPECT_EQ(CardList->StockCount(), 4); }},           // the first of two
+      {18, 4, [&p](PartsTest&) { EXPECT_EQ(p.Irons[4], 0); }},
+      {18, 40, [&p](PartsTest&) { EXPECT_EQ(p.Irons[4], 1); }},  // outside the bag: ignored
+      {19, 0, [&p](PartsTest&) {
+         EXPECT_EQ(p.Mulligans, 2);
+         EXPECT_GT(GameScreen->MulliganGlowCounter, 0);
+       }},
+      {20, 4, [&p](PartsTest& t) {
+         EXPECT_EQ(p.Irons[4], 0);
+         EXPECT_EQ(p.Irons[6], 1);
+         EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_IRON);
+         t.Ticks(161);
+         EXPECT_EQ(p.Irons[6], 0);  // the second iron breaks 800 ms later
+         EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_NONE);
+       }},
+      {21, 3, [&p](PartsTest&) { EXPECT_EQ(p.SaveData->AvatarItems[3], 0); }},
+      {21, -1, [&p](PartsTest&) { EXPECT_EQ(p.SaveData->AvatarItems[3], 1); }},
+      {23, 0, [&p](PartsTest&) { EXPECT_DOUBLE_EQ(p.TimeTaken, 100 - 4000); }},
+      {24, 0, [](PartsTest&) { EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_PICK); }},
+      {25, 0, [](PartsTest&) { EXPECT_EQ(TokenGeneratorList->Count() + TokenGeneratorList->BonusTokens, 0); }},
+      {26, 150, [](PartsTest&) { EXPECT_GE(TokenGeneratorList->Count() + TokenGeneratorList->BonusTokens, 1); }},
+      {28, 0, [](PartsTest&) {
+         EXPECT_EQ(CardList->StockCount(), 0);
+         EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_CLEAR);
+       }},
+      {5, 0, [&stats](PartsTest&) {
+         EXPECT_EQ(stats.TotalGopherVisits->Value, 1);
+         EXPECT_EQ(CardList->StockCount(), 4);  // the first of three
+       }},
+      {30, 0, [](PartsTest&) { EXPECT_EQ(GameScreen->WildshotAnimType, 0); }},
+  };
+  for (const Row& row : rows) {
+    GameScreen->KillGeneric();
+    GameScreen->DealRolls = {100, 100};
+    GameScreen->LevelStart();
+    SetStock({3, 4, 5, 6, 7});
+    p.Irons.fill(0);
+    p.Irons[4] = p.Irons[6] = 1;
+    p.SaveData->AvatarItems[3] = 1;
+    p.Mulligans = 1;
+    p.TimeTaken = 100;
+    WildShotScreen->ChosenStory = row.story - 1;
+    WildShotScreen->SpecialValue = row.value;
+    WildShotScreen->SpecialValue2 = 6;
+    WildShotScreen->MinigameGood = 1;
+    GameScreen->WildshotProcessStory();
+    SCOPED_TRACE("story " + std::to_string(row.story) + " value " + std::to_string(row.value));
+    row.check(*this);
+  }
+}
+
+TEST_F(PartsTest, TheCardPickTakesOneCardPerClickAndEndsWhenNoneIsLeft) {
+  GameScreen->WildshotAnimType = WILDSHOT_ANIM_PICK;
+  GameScreen->WildshotAnimCounter = 100;
+  const int left = GameGrid->CardsLeft;
+  auto target = Card(1);
+  Game->Mouse->x = static_cast<int>(target->x) + 10;
+  Game->Mouse->y = static_cast<int>(target->y) + 10;
+  Game->Mouse->mh = 1;
+  GameScreen->WildshotAnimManage();
+  EXPECT_EQ(GameGrid->CardsLeft, left - 1);
+  EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_NONE);
+  // A pick on a layout with no free face-up card ends at once.
+  for (const auto& c : CardList->Cards)
+    if (c->Playfield) c->FaceUp = 0;
+  GameScreen->WildshotAnimType = WILDSHOT_ANIM_PICK;
+  GameScreen->WildshotAnimCounter = 100;
+  GameScreen->WildshotAnimManage();
+  EXPECT_EQ(GameScreen->WildshotAnimType, WILDSHOT_ANIM_NONE);
+  EXPECT_EQ(GameScreen->WildshotAnimCounter, 0);
+}
+
+// --- floating cards ----------------------------------------------------------------------------
+
+TEST_F(PartsTest, FloatingCardsPayForWhatTheyLiftAndEndHoleWaits) {
+  CardList->StockKill();
+  auto wild = CardList->Add(50, 50, CARDTYPE_WILDSHOT, 1, 0, 0);
+  wild->ID = 90;
+  auto wedge = CardList->Add(60, 60, CARDTYPE_WEDGE, 1, 1, 0);
+  wedge->ID = 91;
+  GameGrid->CardsLeft += 2;
+  const int left = GameGrid->CardsLeft;
+  GameScreen->Player->LevelScore = 0;
+  GameScreen->WildshotAnimType = WILDSHOT_ANIM_CLEAR;
+  GameScreen->FloatCards({Card(1), wild, wedge});
+  EXPECT_EQ(GameGrid->CardsLeft, left - 2);  // the wild shot card stays
+  EXPECT_TRUE(CardList->Contains(wild.get()));
+  EXPECT_EQ(GameScreen->Player->LevelScore, 3);  // the normal card pays, the wedge does not
+  EXPECT_FALSE(GameScreen->EndHoleIsEnabled());
+  EXPECT_GT(GameScreen->WildshotAnimCounter, 0);  // more free cards: the waves go on
+  CardList->Remove(wild.get());                   // (holes deal wild shots into the stock only)
+  for (int i = 0; i < 400 && GameScreen->WildshotAnimCounter > 0; ++i) GameScreen->ManageAll();
+  EXPECT_EQ(GameScreen->WildshotAnimCounter, 0);
+  EXPECT_EQ(CardList->FindFree().size(), 0u);
+}
+
+// --- closing the window ------------------------------------------------------------------------
+
+TEST_F(PartsTest, ClosingTheWindowSavesOnlyAtRest) {
+  struct Row {
+    const char* situation;
+    std::function<void()> set;
+    int anims, answer;
+  };
+  const std::vector<Row> rows = {
+      {"at rest", [] {}, 0, 0},
+      {"card in flight", [this] { PlayList->Add(Card(1), 100); }, 1, 1},
+      {"wild shot open", [] { WildShotScreen->Active = 1; }, 1, 1},
+      {"scorecard open", [] { ScoreCardScreen->Active = 1; }, -1, 0},
+      {"another screen", [] { Game->CurrentTScreen = ScoreCardScreen; }, -1, 0},
+  };
+  for (const Row& row : rows) {
+    PlayList->Clear();
+    WildShotScreen->Active = 0;
+    ScoreCardScreen->Active = 0;
+    Game->CurrentTScreen = GameScreen;
+    GameScreen->Player->SaveData->MidHole = 0;
+    row.set();
+    EXPECT_EQ(TGameScreen::TestForAnims(), row.anims) << row.situation;
+    EXPECT_EQ(TGameScreen::TerminatedUserFunction(), row.answer) << row.situation;
+    EXPECT_EQ(GameScreen->Player->SaveData->MidHole, row.anims == 0 ? 1 : 0) << row.situation;
+  }
+  Game->CurrentTScreen = GameScreen;
+  GameScreen->KillGeneric();
+  EXPECT_EQ(TGameScreen::TestForAnims(), -1);  // no play field: nothing is being played
+}
+
+// --- announcer ----------------------------------------------------------------------------------
+
+TEST_F(PartsTest, TheAnnouncerFollowsTheChancesFile) {
+  SpeechChances->AddValue("idle", 0);
+  SpeechChances->AddValue("perfect", 100);
+  for (int i = 0; i < 20; ++i) {
+    GameScreen->SpeechLoad("idle", "idle/idle1");
+    EXPECT_FALSE(GameScreen->AnnouncerSound);
+    GameScreen->SpeechLoad("not in the file", "idle/idle1");
+    EXPECT_FALSE(GameScreen->AnnouncerSound);
+    GameScreen->SpeechLoad("perfect", "misc/perfect1");
+    ASSERT_TRUE(GameScreen->AnnouncerSound);
+    EXPECT_EQ(GameScreen->AnnouncerSound->name, "PERFECT1");
+  }
+  GameScreen->SpeechPlay("");
+  EXPECT_TRUE(GameScreen->AnnouncerSound);  // playing keeps the remark
+  GameScreen->SpeechClear();
+  EXPECT_FALSE(GameScreen->AnnouncerSound);
+}
+
+// --- the stock-top tool-tip card ------------------------------------------------------------
+
+TEST_F(PartsTest, TheToolTipCardShowsTheLabelAfterTwoSecondsAndTheFaceAfterThree) {
+  SetStock({3, 12});
+  auto top = CardList->StockTopFind();
+  auto rest = [&](int ticks) {
+    Game->Mouse->x = static_cast<int>(top->x) + 20;
+    Game->Mouse->y = static_cast<int>(top->y) + 20;
+    for (int i = 0; i < ticks; ++i) GameScreen->ToolTipCardManage();
+  };
+  rest(660);
+  EXPECT_FALSE(GameScreen->ToolTipCard);  // without avatar item 3 there is none
+  EXPECT_EQ(GameScreen->ToolTipLabelAlpha, 0);
+
+  GameScreen->Player->SaveData->AvatarItems[3] = 1;
+  GameScreen->ToolTipCardCreate();
+  ASSERT_TRUE(GameScreen->ToolTipCard);
+  EXPECT_EQ(GameScreen->ToolTipCard->Value, 12);
+  EXPECT_EQ(GameScreen->ToolTipCard->FaceUp, 1);
+  rest(420);  // 2.1 s
+  EXPECT_NEAR(GameScreen->ToolTipLabelAlpha, 1.0f, 1e-4);
+  EXPECT_EQ(GameScreen->ToolTipCard->Alpha, 0);
+  rest(240);  // 3.3 s
+  EXPECT_NEAR(GameScreen->ToolTipCard->Alpha, 0.3f, 1e-4);
+  // The pointer leaves: the face and the label fade out.
+  Game->Mouse->x = -100;
+  for (int i = 0; i < 40; ++i) GameScreen->ToolTipCardManage();
+  EXPECT_EQ(GameScreen->ToolTipCard->Alpha, 0);
+  EXPECT_EQ(GameScreen->ToolTipLabelAlpha, 0);
+  auto channel = GameScreen->ChannelXRay;
+  for (int i = 0; i < 10; ++i) GameScreen->ToolTipCardManage();
+  EXPECT_EQ(GameScreen->ChannelXRay, channel);  // replaced once, not every tick
+}
+
+}  // namespace
