@@ -27,6 +27,7 @@
 #include "ui/player_manager.h"
 #include "ui/profile.h"
 #include "ui/text_input.h"
+#include "util/files.h"
 #include "util/image.h"
 #include "util/types.h"
 
@@ -190,12 +191,14 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   const int large = frameName == "dialog_largerect" ? 1 : 0;
   auto dialog = TDialogOK::Create(text, LoadFrame("dialogs/" + frameName + ".png"), style.Width, 0, 0);
   StyleDialog(*dialog, style, header, large, 2 * large);
-  if (!image.empty()) {
+  // The trophy room's and the shop's pictures come with those screens; until a picture is in the
+  // data folder the dialog shows its text alone.
+  if (!image.empty() && ccFileExists(image)) {
     dialog->Picture = TGameImage::Create(image, -1, 1);
     dialog->PictureX = dialog->x + x;
     dialog->PictureY = dialog->y + y;
   }
-  if (!image2.empty()) {
+  if (!image2.empty() && ccFileExists(image2)) {
     dialog->Picture2 = TGameImage::Create(image2, -1, 1);
     dialog->Picture2X = dialog->x + x2;
     dialog->Picture2Y = dialog->y + y2;

@@ -121,8 +121,14 @@ int TLevelSelectScreen::CourseShotIndex(const std::string& backgroundImage) {
   return -1;
 }
 
-int TLevelSelectScreen::ScrollMax(int courses) {
-  return courses > LIST_ROWS ? courses - LIST_ROWS : 0;
+int TLevelSelectScreen::ScrollMax(int courses, int rows) {
+  return courses > rows ? courses - rows : 0;
+}
+
+int TLevelSelectScreen::VisibleRows() const {
+  if (!ListBox || ListBox->LineHeight <= 0) return LIST_ROWS;
+  // The list box's rows are as tall as its font makes them: as many as fit in the box show.
+  return std::clamp(LIST_HEIGHT / ListBox->LineHeight, 1, LIST_ROWS);
 }
 
 int TLevelSelectScreen::RefundUnstartedRound() {
@@ -198,8 +204,9 @@ int TLevelSelectScreen::Load() {
   ListBox->LineYOffset = -1;
   ListBox->ClickSound = sounds->Find("selector_cycle");
   ListBox->ArrowKeysMoveHighlight = 0;
-  ListBox->SetCoords(64, 125, 195, 319);
+  ListBox->SetCoords(64, 125, 195, LIST_HEIGHT);
   ListBox->CalcLineHeight();
+  ListBox->Limit = VisibleRows();
   if (const TSaveData* save = TheSave()) {
     ListBox->LockedArray.assign(save->UnlockedCourses.begin(), save->UnlockedCourses.end());
   }
@@ -216,7 +223,7 @@ int TLevelSelectScreen::Load() {
   if (selected < 0 && courses > 0) selected = 0;
 
   ListBox->ScrollBar = TScrollBar::Create(Picture("CourseSelector/traction_bar.png"), 270,
-                                          ScrollMax(courses), 30, 149, 1);
+                                          ScrollMax(courses, ListBox->Limit), 30, 149, 1);
   ListBox->ScrollBar->SetArrows("top_arrow", "bot_arrow", 200);
   for (const auto& arrow : ListBox->ScrollBar->Menu->Buttons) arrow->SetFixedGlowOnMO(0.5f, 0.02f, 0);
   ListBox->ScrollBar->FixedGlowOnMO = 1;

@@ -34,7 +34,8 @@ struct TSelectorScore {
 class TLevelSelectScreen : public TScreen {
  public:
   static constexpr int MAX_COURSESHOTS = 21;
-  static constexpr int LIST_ROWS = 11;  // rows shown at once
+  static constexpr int LIST_ROWS = 11;  // rows shown at once, at most
+  static constexpr int LIST_HEIGHT = 319;  // the list box's height in picture pixels
   static const std::array<std::string, MAX_COURSESHOTS> CourseShotNames;
 
   TLevelSelectScreen();
@@ -106,8 +107,10 @@ class TLevelSelectScreen : public TScreen {
   // The photograph index for a background file name: the scene's own photo, the scene's suffix-1
   // photo when the scene has none of that suffix, or -1 when the scene is unknown.
   static int CourseShotIndex(const std::string& backgroundImage);
-  // The scroll bar's maximum for a list of `courses` rows (never below 0).
-  static int ScrollMax(int courses);
+  // The scroll bar's maximum for a list of `courses` rows of which `rows` show (never below 0).
+  static int ScrollMax(int courses, int rows);
+  // The rows shown at once: LIST_ROWS, or fewer when the list font's rows would overrun the box.
+  int VisibleRows() const;
   // A best score against par as shown: "E" for par, else signed ("-2", "+3").
   static std::string ScoreText(int score);
   // The twelve-hour form of a stored best-score time; a time not written hh:mm is kept as stored.

@@ -88,7 +88,7 @@ int TLevelSelectScreen::Draw() {
         }
       }
     }
-    ListBox->SetCoords(64, 125, 195, 319);
+    ListBox->SetCoords(64, 125, 195, LIST_HEIGHT);
     ConvertXY(ListBox->Box->X, ListBox->Box->Y);
     ListBox->Scale = z;
     ListBox->Draw();
@@ -99,7 +99,7 @@ int TLevelSelectScreen::Draw() {
                           save->UnlockedCourses[static_cast<std::size_t>(index)] == COURSE_LOCKED;
       const int rowY = ListBox->GetIndexY();
       const float top = ListBox->Box->Y;
-      if (locked && rowY >= top && rowY < top + static_cast<float>(ListBox->LineHeight) * ListBox->Scale * LIST_ROWS) {
+      if (locked && rowY >= top && rowY < top + static_cast<float>(ListBox->LineHeight) * ListBox->Scale * static_cast<float>(ListBox->Limit)) {
         platform::DrawImage(PadLock->image, ListBox->Box->X + 167 + PadLock->image->HandleX(),
                             static_cast<float>(rowY) + PadLock->image->HandleY(), 0);
       }
@@ -110,9 +110,16 @@ int TLevelSelectScreen::Draw() {
     if (CourseNameFont) {
       float x = 298, y = 23;
       ConvertXY(x, y);
-      CourseNameFont->ScaleFactor = z;
+      // A name too long for the band up to the picture's right edge is drawn smaller to fit.
+      CourseNameFont->ScaleFactor = 1.0;
+      const double room = 800 - 298 - 12;
+      const double width = CourseNameFont->StringWidth(SelectedCourse->Name);
+      const double fit = width > room ? room / width : 1.0;
+      CourseNameFont->ScaleFactor = z * fit;
       SetColour(255, 255, 255);
-      CourseNameFont->DrawAligned(SelectedCourse->Name, x, y, 0, 1, 1, 0);
+      CourseNameFont->DrawAligned(SelectedCourse->Name, x,
+                                  y + (1.0 - fit) * CourseNameFont->StringHeight("ABCXYZ") / 2, 0, 1,
+                                  1, 0);
       CourseNameFont->ScaleFactor = 1.0;
     }
     if (LabelFont && TextFont) {

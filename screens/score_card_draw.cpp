@@ -1,6 +1,7 @@
 // The score card's drawing: the zoom, the card with its printed pieces and goal box, the nine-hole
 // grid, the hole statistics and the course name, buttons and dialogs on top.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <span>
@@ -137,10 +138,12 @@ int TScoreCardScreen::DrawUnlockCondition(double scale, double x, double y) {
   }
   if (!NextUnlockFont) return 0;
   const bool zooming = Zoom && Zoom->Active != 0;
+  // Lines 18 pixels apart, or further when the goal font is taller, so they never overlap.
+  const double lineStep = std::max(18.0, NextUnlockFont->StringHeight("ABCXYZ") * 0.85);
   NextUnlockFont->ChangeHandle = 1;
   for (size_t i = 0; i < NextUnlockText.size(); ++i) {
     NextUnlockFont->HandleX = cx - 640;
-    NextUnlockFont->HandleY = -(top - cy + 18.0 * static_cast<double>(i));
+    NextUnlockFont->HandleY = -(top - cy + lineStep * static_cast<double>(i));
     NextUnlockFont->DrawAligned(NextUnlockText[i], x, y, 1, zooming ? 0 : 1, zooming ? 0 : 1, 0);
   }
   NextUnlockFont->ChangeHandle = 0;

@@ -4,6 +4,9 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "screens/globals.h"
+#include "gfx/sprite.h"
+#include "screens/game_finished_screen.h"
+#include "screens/level_select_screen.h"
 #include "screens/score_card_screen.h"
 #include "tests/play/play_fixture.h"
 #include "util/value_list.h"
@@ -407,6 +410,91 @@ TEST_F(PartsTest, TheToolTipCardShowsTheLabelAfterTwoSecondsAndTheFaceAfterThree
   auto channel = GameScreen->ChannelXRay;
   for (int i = 0; i < 10; ++i) GameScreen->ToolTipCardManage();
   EXPECT_EQ(GameScreen->ChannelXRay, channel);  // replaced once, not every tick
+}
+
+}  // namespace
+
+namespace {
+
+// --- faults mended ---------------------------------------------------------------------------
+
+TEST(PlayScreenObject, ANewScreenHasNoTrophiesQueuedAndNoWildShotDrawn) {
+  TGameScreen screen;
+  for (int slot : screen.TrophyDialogs) EXPECT_EQ(slot, -1);
+  EXPECT_EQ(screen.LastWildshotCard, -1);
+  EXPECT_EQ(screen.EndDriveOffsetX, -6);
+  EXPECT_EQ(screen.EndDriveOffsetY, 20);
+  EXPECT_EQ(screen.SpeechCourseTotals, (std::array<int, 10>{3, 3, 3, 3, 3, 4, 5, 4, 4, 2}));
+}
+
+TEST_F(PartsTest, AnEndUnderParDuringTheIntroChangesNothingNotEvenTheBlock) {
+  GameScreen->IntroAnim->Start();
+  GameGrid->CardsLeft = GameGrid->HolePar - 2;
+  GameGrid->MegaBlock = 0;
+  EXPECT_EQ(GameScreen->LevelEnd(), 0);
+  EXPECT_EQ(GameGrid->MegaBlock, 0);
+  EXPECT_EQ(GameScreen->LevelEndClicked, 0);
+}
+
+TEST_F(PartsTest, FloatingCardsSwitchEndHoleOffWhileTheyFly) {
+  CardList->StockKill();
+  ASSERT_EQ(GameScreen->EndHoleEnable(1), 1);
+  GameScreen->WildshotAnimType = WILDSHOT_ANIM_SAND;
+  GameScreen->FloatCards({});  // the sand card under the wedge floats in the next wave
+  EXPECT_FALSE(GameScreen->EndHoleIsEnabled());
+  EXPECT_GT(GameScreen->WildshotAnimCounter, 0);
+}
+
+TEST_F(PartsTest, AfterTheShuffleTheXRayShowsTheNewFace) {
+  GameScreen->Player->SaveData->AvatarItems[3] = 1;
+  SetStock({3, 4, 5, 6});
+  GameScreen->ToolTipCardCreate();
+  WildShotScreen->ChosenStory = 26;  // story 27, the shuffle
+  GameScreen->WildshotProcessStory();
+  for (int i = 0; i < 2000 && GameScreen->WildshotAnimPhase < 2; ++i) GameScreen->ManageAll();
+  auto top = CardList->StockTopFind();
+  ASSERT_TRUE(top);
+  EXPECT_EQ(GameScreen->ToolTipCard->Value, top->Value);
+  EXPECT_EQ(GameScreen->ToolTipCard->Suit, top->Suit);
+}
+
+TEST_F(PartsTest, TheStartSignNeverDrawsAboveFullOpacity) {
+  GameScreen->Go = std::make_shared<TSprite>();
+  GameScreen->IntroAnim->Start();
+  GameScreen->StatusTextDraw();
+  EXPECT_EQ(GameScreen->Go->Alpha, 1.0f);
+  EXPECT_EQ(GameScreen->Go->ScaleX, 2.0f);
+}
+
+TEST_F(PartsTest, TheCourseAfterTheScorecardFollowsTheUnlockStates) {
+  auto second = std::make_shared<TCourse>();
+  second->Name = "Second Links";
+  CourseList->push_back(second);
+  auto& save = *GameScreen->Player->SaveData;
+  struct Row {
+    std::string played;
+    int nextState;
+    std::string course;  // the current course afterwards
+  };
+  for (const Row& row : std::vector<Row>{{"Fixture Links", COURSE_OPEN, "Second Links"},
+                                         {"Fixture Links", COURSE_LOCKED, "Fixture Links"},
+                                         {"Not Listed", COURSE_OPEN, "Not Listed"}}) {
+    save.CourseName = row.played;
+    GameGrid->LevelName = row.played;
+    save.UnlockedCourses.fill(COURSE_LOCKED);
+    save.UnlockedCourses[1] = row.nextState;
+    Game->DestinationTScreen.reset();
+    GameScreen->ScoreCardGoToNextLevel(0);
+    EXPECT_EQ(save.CourseName, row.course) << row.played << " " << row.nextState;
+    EXPECT_EQ(Game->DestinationTScreen, LevelSelectScreen);
+  }
+  // The last course with its purse won is completed and leads to the ending.
+  GameGrid->LevelName = "Second Links";
+  ScoreCardScreen->PurseWon = 1;
+  Game->MaxLevels = 2;
+  GameScreen->ScoreCardGoToNextLevel(0);
+  EXPECT_EQ(save.UnlockedCourses[1], COURSE_COMPLETED);
+  EXPECT_EQ(Game->DestinationTScreen, GameFinishedScreen);
 }
 
 }  // namespace

@@ -428,4 +428,48 @@ TEST_F(HudDrawTest, TheHoleCashSignShowsTheWinningsNeverBelowZero) {
   EXPECT_EQ(At(305, 10), std::make_pair(0, 30));
 }
 
+TEST_F(HudDrawTest, IronsStandInTheirSlotsAndGrowAwayFromTheBagsMiddle) {
+  for (int k = 0; k < THUD::IRON_COUNT; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    HUD->IronImages[i] = Strip(20, 60, 1, 40, k);
+    HUD->IronImagesMO[i] = Strip(20, 60, 1, 90, k);
+    HUD->IronImagesArea[i] = Strip(20, 60, 1, 60, k);
+    HUD->IronData[i] = std::make_shared<TIronData>();
+    HUD->IronData[i]->Value = k + 2;
+    HUD->Irons_X[i] = 100 + 60 * k;
+    HUD->Irons_Y[i] = 300;
+  }
+  // An empty bag: nothing drawn, nothing to hit.
+  HUD->IronsDraw();
+  HUD->IronsCollide();
+  EXPECT_EQ(At(105, 310).second, 0);
+  EXPECT_TRUE(platform::CollideRect(105, 310, 1, 1, 1u, 0u, nullptr).empty());
+  auto& irons = GameScreen->Player->Irons;
+  irons[3] = irons[7] = 1;
+  HUD->IronsScale[1] = 1.25f;  // the 3-iron grows left, the 7-iron right, both 6.5 px up
+  HUD->IronsScale[5] = 1.25f;
+  HUD->IronsMO = 7;
+  HUD->IronsGlow[1] = 50;
+  HUD->IronsGlow[5] = 50;
+  HUD->IronsGlowLength = 100;
+  HUD->IronsDraw();
+  // 3-iron: its glow at half strength adds a quarter of its picture (green 40 + 10)
+  EXPECT_EQ(At(160 - 5 + 1, 320).second, 50);     // 0.25 x 20 left of its slot
+  EXPECT_EQ(At(160 + 20 - 2, 320).second, 50);    // its right edge stays
+  EXPECT_EQ(At(160 + 20 + 1, 320).second, 0);
+  EXPECT_EQ(At(160 + 2, 300 - 6).second, 50);     // 6.5 px above the slot's top
+  EXPECT_EQ(At(400 + 2, 320).second, 90);         // 7-iron under the pointer: its mouse-over picture
+  EXPECT_EQ(At(400 + 20 + 3, 320).second, 90);    // grown to the right, without a glow
+  EXPECT_EQ(At(400 - 2, 320).second, 0);
+  EXPECT_EQ(At(100 + 5, 320).second, 0);          // the 2-iron is not held
+  float sx = 0, sy = 0;
+  platform::GetScale(&sx, &sy);
+  EXPECT_EQ(sx, 1.0f);  // the scale is put back
+  HUD->IronsCollide();
+  const auto hits = platform::CollideRect(165, 320, 1, 1, 1u, 0u, nullptr);
+  ASSERT_EQ(hits.size(), 1u);
+  EXPECT_EQ(static_cast<TIronData*>(hits[0])->Value, 3);
+  EXPECT_TRUE(platform::CollideRect(105, 320, 1, 1, 1u, 0u, nullptr).empty());
+}
+
 }  // namespace

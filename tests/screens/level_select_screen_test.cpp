@@ -208,9 +208,9 @@ TEST_F(SelectorTest, PhotographOfTheSceneOrItsFirst) {
 }
 
 TEST_F(SelectorTest, ScrollMaximumNeverNegative) {
-  EXPECT_EQ(TLevelSelectScreen::ScrollMax(3), 0);
-  EXPECT_EQ(TLevelSelectScreen::ScrollMax(11), 0);
-  EXPECT_EQ(TLevelSelectScreen::ScrollMax(40), 29);
+  EXPECT_EQ(TLevelSelectScreen::ScrollMax(3, 11), 0);
+  EXPECT_EQ(TLevelSelectScreen::ScrollMax(11, 11), 0);
+  EXPECT_EQ(TLevelSelectScreen::ScrollMax(40, 11), 29);
   // A short course list loads and scrolls nothing.
   auto saved = CourseList;
   auto shortList = std::make_shared<TCourseList>();
@@ -218,6 +218,8 @@ TEST_F(SelectorTest, ScrollMaximumNeverNegative) {
   CourseList = shortList;
   EnterSelector();
   EXPECT_EQ(S().ListBox->ScrollBar->ValueMax, 0.0);
+  // The rows shown never overrun the list's box.
+  EXPECT_LE(S().ListBox->Limit * S().ListBox->LineHeight, TLevelSelectScreen::LIST_HEIGHT);
   for (int i = 0; i < 5; ++i) Frame();
   EXPECT_EQ(S().ListBox->TopIndex, 0);
   CourseList = saved;

@@ -20,7 +20,10 @@
 #include "screens/title_screen.h"
 #include "tests/screens/menu_game.h"
 #include "progress/profile_hooks.h"
+#include "gfx/image_bank.h"
+#include "gfx/sprite.h"
 #include "ui/button.h"
+#include "util/animation.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/dialog_text_input.h"
@@ -73,6 +76,14 @@ TEST_F(TitleTest, PhotoFollowsTheAvatar) {
   EnterTitle();
   ASSERT_TRUE(TitleScreen->Photo);
   EXPECT_EQ(TitleScreen->Welcome->Text, "Bob");
+}
+
+TEST_F(TitleTest, LogoSlidesDownUntilItsTopMeetsTheScreensTop) {
+  EnterTitle();
+  for (int i = 0; i < 30; ++i) Frame();
+  ASSERT_TRUE(TitleScreen->Header);
+  EXPECT_EQ(TitleScreen->Intro->Active, 1);
+  EXPECT_FLOAT_EQ(TitleScreen->Header->y, TitleScreen->Header->image->h2);
 }
 
 TEST_F(TitleTest, EscapeLeavesThroughTheExitButton) {

@@ -855,12 +855,12 @@ void AddOverlays(Registry& r) {
   r["graphics/scorecard/outintotal.png"] = [](Canvas& c, const PictureFile&) { OutInTotal(c); };
   r["graphics/scorecard/RedNote.png"] = [](Canvas& c, const PictureFile&) { RedNote(c); };
   r["graphics/scorecard/TextColumn1.png"] = [](Canvas& c, const PictureFile&) {
-    TextColumn(c, {{"HOLE", 210}, {"PAR", 238}, {"CARDS", 270}, {"SCORE", 302}, {"Time taken", 343},
-                   {"Hole cash", 371}},
+    TextColumn(c, {{"HOLE", 217}, {"PAR", 245}, {"CARDS", 275}, {"SCORE", 309}, {"Time taken", 348},
+                   {"Hole cash", 376}},
                203);
   };
   r["graphics/scorecard/TextColumn2.png"] = [](Canvas& c, const PictureFile&) {
-    TextColumn(c, {{"Multiplier", 429}, {"Winnings", 460}, {"Course cash", 491}}, 403);
+    TextColumn(c, {{"Multiplier", 434}, {"Winnings", 465}, {"Course cash", 496}}, 403);
   };
   r["graphics/scorecard/red_circle.png"] = [](Canvas& c, const PictureFile&) { RedCircle(c); };
   for (const auto& [file, word] : std::vector<std::pair<std::string, std::string>>{

@@ -446,7 +446,7 @@ void SelectorPicture(cairo_t* cr) {
   SoftShadow(cr, o + 8, 8, 780, 64, 12, 0.35, 4);
   WoodBoard(cr, o + 4, 4, 784, 64, 12, 0.04);
   // the course list (box 64, 125, 195 x 319) with its scroll track at x 30 from 149 to 419
-  DarkPanel(cr, o + 14, 104, 262, 356, 14);
+  DarkPanel(cr, o + 14, 100, 262, 352, 14);
   RoundedRect(cr, o + 29, 149, 22, 270, 8);
   SetColor(cr, Hex(0x000000, 0.45));
   cairo_fill(cr);
@@ -466,8 +466,8 @@ void SelectorPicture(cairo_t* cr) {
     cairo_stroke(cr);
   }
   // the cash till under "Total Cash" (digits 32 high at y 492, centred on 153)
-  SoftShadow(cr, o + 30, 466, 252, 72, 12, 0.35, 4);
-  WoodBoard(cr, o + 26, 462, 252, 72, 12, 0.0);
+  SoftShadow(cr, o + 30, 480, 252, 58, 12, 0.35, 4);
+  WoodBoard(cr, o + 26, 476, 252, 58, 12, 0.0);
   RoundedRect(cr, o + 46, 484, 212, 44, 8);
   SetColor(cr, Hex(0x0C1A0E));
   cairo_fill(cr);
@@ -651,7 +651,11 @@ void AddTitleScreens(Registry& r) {
     CentredText(cr, "Welcome to", c.w() / 2.0, c.h() / 2.0, pal::BrassLight, &kOutline, 1.5);
   };
   r["graphics/courseselector/top_scores.png"] = [](Canvas& c, const PictureFile&) { Heading(c, "Top Scores", 22, true); };
-  r["graphics/courseselector/total_cash.png"] = [](Canvas& c, const PictureFile&) { Heading(c, "Total Cash", 24, false); };
+  r["graphics/courseselector/total_cash.png"] = [](Canvas& c, const PictureFile&) {
+    cairo_t* cr = c.cr();
+    SetFont(cr, Face::Bookman, 24);
+    CentredText(cr, "Total Cash", c.w() / 2.0, 23, pal::BrassLight, &kOutline, 1.5);
+  };
   r["graphics/courseselector/overlay.png"] = [](Canvas& c, const PictureFile&) { PhotoOverlay(c); };
   r["graphics/courseselector/traction_bar.png"] = [](Canvas& c, const PictureFile&) { TractionBar(c); };
   for (const char* s : {"beach1", "beach2", "city1", "city2", "country1", "country2", "desert1",

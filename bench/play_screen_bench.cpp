@@ -1,0 +1,85 @@
+// The play screen's visit and hole start on the real data folder, headless: Load of course 1 (its
+// background, ambience, effect pictures, buttons and checks of the late files) and LevelRestart
+// (the next hole in place). Reports the median of several runs. Goals (2 pinned cores): Load
+// 500 ms, LevelRestart 50 ms.
+// Usage: taskset -c 0,1 play_screen_bench [runs]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content/course.h"
+#include "content/globals.h"
+#include "content/loading.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "platform/system.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "progress/player.h"
+#include "progress/save_data.h"
+#include "tests/content/real_game.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 9;
+  const std::string prefix = QUILL_STAGE_PREFIX;
+  if (!DataFolderPresent(prefix)) {
+    std::printf("play_screen_bench: skipped, no data folder at %sData (build the data target)\n",
+                prefix.c_str());
+    return 0;
+  }
+  platform::SetHeadless(true);
+  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
+  if (mkdtemp(home.data()) == nullptr) return 1;
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  try {
+    StartGameForLoading(prefix);
+    LoadData2();
+    auto& player = *GameScreen->Player;
+    player.SaveData->CourseName = (*CourseList)[0]->Name;
+    player.Level = 2;  // no course welcome: the same work for every restart
+    player.CourseHoles = (*CourseList)[0]->Holes;
+    std::vector<double> loads, restarts;
+    for (int i = 0; i < runs; ++i) {
+      auto start = Clock::now();
+      GameScreen->Load();
+      loads.push_back(Ms(start, Clock::now()));
+      GameScreen->LevelStart();
+      for (int k = 0; k < 3; ++k) {
+        player.Level = 2 + (k % 2);
+        start = Clock::now();
+        GameScreen->LevelRestart();
+        restarts.push_back(Ms(start, Clock::now()));
+      }
+      GameScreen->Kill();
+    }
+    std::printf("play_screen_bench: %d runs on %s\n", runs, (*CourseList)[0]->Name.c_str());
+    std::printf("  Load of course 1: median %.1f ms (goal 500 ms)\n", Median(loads));
+    std::printf("  LevelRestart:     median %.1f ms (goal 50 ms)\n", Median(restarts));
+  } catch (const std::exception& e) {
+    std::printf("play_screen_bench: stopped: %s\n", e.what());
+    return 1;
+  }
+  std::filesystem::remove_all(home);
+  return 0;
+}

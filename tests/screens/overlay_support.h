@@ -1,0 +1,121 @@
+#pragma once
+// The play screen's overlays (score card, in-game menu, hint scroll) over the real game's staged
+// data: a 9-hole and an 18-hole fixture course, a play field and HUD holding only what the overlays
+// read, and a host screen whose logic runs the overlay under test, so each step goes through the
+// game's own input pump with scripted input.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "content/course.h"
+#include "content/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "core/screen.h"
+#include "gfx/globals.h"
+#include "platform/audio.h"
+#include "platform/input.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
+#include "progress/best_score_list.h"
+#include "progress/player.h"
+#include "progress/profile_hooks.h"
+#include "progress/save_data.h"
+#include "screens/globals.h"
+#include "tests/screens/story_screens_support.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+#include "ui/profile.h"
+
+namespace overlay_test {
+
+// The current screen while an overlay is tested: its logic is whatever the test asks for.
+class THostScreen : public TScreen {
+ public:
+  std::function<void()> Tick;
+  int Logic() override {
+    if (Tick) Tick();
+    return 0;
+  }
+};
+
+inline std::shared_ptr<TCourse> MakeCourse(const std::string& name, int holes, int firstPar) {
+  auto course = std::make_shared<TCourse>();
+  course->Name = name;
+  course->Holes = holes;
+  for (int i = 0; i < holes; ++i) course->HolePars[static_cast<size_t>(i)] = i == 0 ? firstPar : 4;
+  course->Par = firstPar + 4 * (holes - 1);
+  course->Purse = 1000;
+  course->GoalText = "Goal: finish under par.";
+  course->GoalText2 = "Goal: finish under par (raised purse).";
+  return course;
+}
+
+class OverlayTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!story_test::StartGame(0)) GTEST_SKIP() << "no data folder (build the data target)";
+    Game->Particles = 0;
+    Game->IgnoreEscapeKey = 1;
+    host_ = std::make_shared<THostScreen>();
+    Game->CurrentTScreen = host_;
+    CourseList = std::make_shared<TCourseList>();
+    CourseList->push_back(MakeCourse("Nine Test", 9, 4));
+    CourseList->push_back(MakeCourse("Eighteen Test", 18, 3));
+    CourseList->front()->Unlocks = "Eighteen Test";
+    Game->MaxLevels = 2;
+    GameGrid = std::make_shared<TGameGrid>();
+    HUD = std::make_shared<THUD>();
+    HUD->Multiplier = 1.0;
+    BestScores = std::make_shared<TBestScoreList>();
+    Game->CurrentProfile = TProfile::Create("Ann");
+    InstallProfileHooks(*Game->CurrentProfile);
+    Game->CurrentProfile->Score = 1000;
+    auto& p = *GameScreen->Player;
+    p.Name = "Ann";
+    p.Score = 1000;
+    p.SaveData->UnlockedCourses[0] = COURSE_OPEN;
+    UseCourse("Nine Test");
+    platform::ClearAudioLog();
+  }
+
+  void UseCourse(const std::string& name) {
+    GameGrid->LevelName = name;
+    GameScreen->Player->SaveData->CourseName = name;
+    GameScreen->Player->CourseHoles = name == "Nine Test" ? 9 : 18;
+  }
+  // The hole just played: its number, par and cards left.
+  void Hole(int number, int par, int cardsLeft) {
+    HUD->FlagLevel = number;
+    GameGrid->HolePar = par;
+    GameGrid->CardsLeft = cardsLeft;
+  }
+
+  // One logic step through the game's own pump, running `tick` as the current screen's logic.
+  void Step(const std::function<void()>& tick) {
+    host_->Tick = tick;
+    story_test::Step();
+    host_->Tick = nullptr;
+  }
+  // A click on a button's centre in the next step.
+  static void ClickOn(const TButton& button) {
+    const int x = static_cast<int>(button.x) + button.w / 2;
+    const int y = static_cast<int>(button.y) + button.h / 2;
+    story_test::Push(platform::EVENT_MOUSE_MOVE, 0, x, y);
+    story_test::Push(platform::EVENT_MOUSE_DOWN, 1, x, y);
+    story_test::Push(platform::EVENT_MOUSE_UP, 1, x, y);
+  }
+
+  TPlayer& Player() { return *GameScreen->Player; }
+  TSaveData& Save() { return *GameScreen->Player->SaveData; }
+
+  std::shared_ptr<THostScreen> host_;
+};
+
+}  // namespace overlay_test

@@ -1,0 +1,470 @@
+// The play screen's other overlays and dialogs over the staged data: the standard dialog builders
+// and the name prompt, the time-bonus count, the in-game menu's drop and save, the hint scroll and
+// the hints file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "gfx/channel_array.h"
+#include "gfx/game_text.h"
+#include "screens/avatar_selection_screen.h"
+#include "screens/title_screen.h"
+#include "util/image.h"
+#include "gfx/sprite.h"
+#include "platform/files.h"
+#include "platform/graphics.h"
+#include "platform/text_encoding.h"
+#include "progress/career_stats.h"
+#include "progress/profile_hooks.h"
+#include "screens/game_dialogs.h"
+#include "screens/game_menu.h"
+#include "screens/hint_scroll.h"
+#include "screens/resume_game_dialog.h"
+#include "screens/score_card_screen.h"
+#include "screens/time_bonus_dialog.h"
+#include "tests/screens/overlay_support.h"
+#include "tests/support/harness.h"
+#include "ui/dialog_ok.h"
+#include "ui/dialog_text_input.h"
+#include "ui/dialog_yes_no.h"
+#include "ui/label.h"
+#include "ui/text_input.h"
+#include "util/animation.h"
+#include "util/error.h"
+#include "util/strings.h"
+#include "util/types.h"
+
+namespace {
+
+using overlay_test::OverlayTest;
+
+// ---- the standard dialogs ----------------------------------------------------------------------
+
+TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutByItsRowOfTheStyleTable) {
+  struct Built {
+    TDialogKind kind;
+    std::shared_ptr<TDialog> dialog;
+  };
+  const std::vector<Built> built = {
+      {TDialogKind::Error, ErrorDialog("Something went wrong.")},
+      {TDialogKind::YesNo, MakeDialogYesNo("Delete this player?")},
+      {TDialogKind::CourseSelector, CourseSelectorDialog("Locked.", "error")},
+      {TDialogKind::CourseUnlocked,
+       CourseUnlockedDialog("Open!", "course_unlocked", Game->ImagePath + "dialogs/unlocked.png", 25, 206, "", 0, 0, "")},
+      {TDialogKind::PopUpTip, MakePopUpTipDialog("Look ahead.")},
+  };
+  for (const auto& [kind, dialog] : built) {
+    const TDialogStyle& style = DialogStyle(kind);
+    SCOPED_TRACE(style.Frame);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->Active, 1);
+    const int frameW = kind == TDialogKind::PopUpTip ? 330 : 380;
+    EXPECT_EQ(dialog->w, frameW);
+    EXPECT_EQ(dialog->x, (ScreenWidth - dialog->w) / 2);
+    EXPECT_EQ(dialog->y, (ScreenHeight - dialog->h) / 2);
+    ASSERT_TRUE(dialog->Header);
+    EXPECT_EQ(static_cast<int>(dialog->Header->y), dialog->y + style.HeaderOffsetY);
+    EXPECT_EQ(dialog->Border, 50);
+    EXPECT_EQ(dialog->CaptionOffsetY, style.CaptionOffsetY);
+    ASSERT_TRUE(dialog->Caption && dialog->Caption->Color);
+    EXPECT_EQ(dialog->Caption->Color->R, style.R);
+    EXPECT_EQ(dialog->Caption->Color->G, style.G);
+    EXPECT_EQ(dialog->Caption->Color->B, style.B);
+    EXPECT_EQ(dialog->Caption->Shadow != nullptr, style.CaptionShadow != 0);
+    EXPECT_EQ(dialog->MenuOY, dialog->y + dialog->h - dialog->Menu->CalcHeight() - style.BottomMargin);
+    EXPECT_EQ(dialog->TransitionIn != nullptr, style.TransitionMs > 0);
+    EXPECT_EQ(dialog->FadeDialog, style.Fade);
+    for (const auto& button : dialog->Menu->Buttons) EXPECT_EQ(button->FixedGlowOnMO, 1) << button->name;
+    dialog->Kill();
+  }
+  // The unlock dialog slides in from a side and carries its picture from the dialog's corner.
+  auto unlocked = CourseUnlockedDialog("Open!", "course_unlocked", Game->ImagePath + "dialogs/unlocked.png", 25,
+                                       206, "", 0, 0, "dialog_largerect");
+  EXPECT_GE(unlocked->Slide, 1);
+  EXPECT_LE(unlocked->Slide, 4);
+  ASSERT_TRUE(unlocked->Picture);
+  EXPECT_EQ(unlocked->PictureX, unlocked->x + 25);
+  // The large frame puts the header a pixel lower and the button two pixels higher.
+  EXPECT_EQ(static_cast<int>(unlocked->Header->y), unlocked->y + 30);
+  EXPECT_EQ(unlocked->MenuOY, unlocked->y + unlocked->h - unlocked->Menu->CalcHeight() - 8);
+}
+
+TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
+  GameScreen->TopScore = 1;
+  EXPECT_EQ(TopScoreDialog(), 0);
+  EXPECT_EQ(GameScreen->TopScore, 0);
+  EXPECT_EQ(Player().Score, 1500);
+  EXPECT_EQ(Game->CurrentProfile->Score, 1500);
+  ASSERT_TRUE(GameScreen->UnlockedDialog);
+  EXPECT_NE(GameScreen->UnlockedDialog->Caption->Text.find("$500"), std::string::npos);
+}
+
+TEST_F(OverlayTest, OKButtonCreateCentresTheButtonFifteenPixelsAboveTheBottom) {
+  auto menu = TMenu::Create("", "", 0, 0, 0);
+  OKButtonCreate(menu);
+  auto ok = menu->FindButton("OK");
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(ok->OKButton, 1);
+  EXPECT_EQ(static_cast<int>(ok->x), (800 - ok->w) / 2);
+  EXPECT_EQ(static_cast<int>(ok->y), 600 - ok->h - 15);
+}
+
+class NamePromptTest : public OverlayTest {
+ protected:
+  std::shared_ptr<TDialogTextInput> prompt_;
+  int result_ = 0;
+  void Open(int withCancel) {
+    prompt_ = EnterNamePrompt(withCancel);
+    prompt_->Start();
+  }
+  // One character a step, as a player types.
+  void Type(const std::string& text) {
+    for (char32_t c : platform::CodePoints(text)) {
+      quill_test::PushText(platform::FromCodePoint(c));
+      Step([&] { result_ = prompt_->Manage(); });
+    }
+  }
+  void Press(int key) {
+    quill_test::PushKey(key);
+    Step([&] { result_ = prompt_->Manage(); });
+  }
+};
+
+TEST_F(NamePromptTest, TwelveSafeCharactersTheFirstUpperCasedAndExistingNamesRefused) {
+  Open(0);
+  EXPECT_EQ(prompt_->Menu->FindButton("Cancel"), nullptr);
+  Type("a\"|*\\/:;~?<>,+=%nn");
+  EXPECT_EQ(prompt_->TextInput->Text, "ann");
+  // Escape neither empties nor closes the first-run prompt.
+  Press(27);
+  EXPECT_EQ(result_, 0);
+  EXPECT_EQ(prompt_->TextInput->Text, "ann");
+  EXPECT_EQ(prompt_->Active, 1);
+
+  // A player file of that name exists: the error dialog opens and the name stays.
+  const std::string existing = Game->ProfilePath + "Ann.dat";
+  platform::CreateFolder(Game->ProfilePath);
+  ASSERT_TRUE(platform::WriteFileAtomic(existing, std::string("x")));
+  Press(13);
+  EXPECT_EQ(result_, 0);
+  ASSERT_TRUE(prompt_->DialogOK);
+  EXPECT_NE(prompt_->DialogOK->Caption->Text.find("already exists"), std::string::npos);
+  EXPECT_EQ(prompt_->TextInput->Text, "Ann");
+  std::string message;
+  EXPECT_EQ(CheckPlayerName("Ann", message), -1);
+  platform::DeleteFile(existing);
+  EXPECT_EQ(CheckPlayerName("Ann", message), 1);
+  EXPECT_TRUE(message.empty());
+
+  // At most 12 characters and 200 pixels; with the pixels out of the way the 13th is refused.
+  EXPECT_EQ(prompt_->TextInput->MaxPixelWidth, 200);
+  prompt_->TextInput->MaxPixelWidth = 100000;
+  Type("abcdefghijklm");
+  EXPECT_EQ(platform::CharCount(prompt_->TextInput->Text), 12);
+  EXPECT_EQ(prompt_->TextInput->Text.rfind("Ann", 0), 0u);
+}
+
+TEST_F(NamePromptTest, AnAcceptedNameRunsTheAvatarChooserInsideThePrompt) {
+  Open(1);
+  ASSERT_TRUE(prompt_->Menu->FindButton("Cancel"));
+  Type("bo");
+  Press(13);
+  EXPECT_EQ(prompt_->OKClickedScreen, AvatarSelectionScreen);
+  EXPECT_EQ(prompt_->TextInput->Text, "Bo");
+  for (int i = 0; i < 5 && result_ == 0; ++i) Step([&] { result_ = prompt_->Manage(); });
+  EXPECT_EQ(result_, 1);
+}
+
+// ---- the resume dialog ---------------------------------------------------------------------------
+
+class ResumeTest : public OverlayTest {
+ protected:
+  std::shared_ptr<TResumeGameDialog> Make() {
+    auto d = TResumeGameDialog::Create("Resume?", ccLoadBitmap(Game->ImagePath + "dialogs/dialog_square.png", -1), 330, 0, 0, 1);
+    d->Start();
+    return d;
+  }
+  int Press(TResumeGameDialog& d, int key) {
+    if (key != 0) quill_test::PushKey(key);
+    int r = 0;
+    Step([&] { r = d.Manage(); });
+    return r;
+  }
+};
+
+TEST_F(ResumeTest, YAndNAnswerOnceEscapeClosesItUnanswered) {
+  auto yes = Make();
+  EXPECT_EQ(Press(*yes, 89), 1);
+  EXPECT_EQ(yes->Disabled, 1);
+  EXPECT_EQ(Press(*yes, 89), 0);
+  auto no = Make();
+  EXPECT_EQ(Press(*no, 78), -1);
+  auto escape = Make();
+  EXPECT_EQ(Press(*escape, 27), 0);
+  EXPECT_EQ(escape->Active, 0);
+  EXPECT_EQ(Press(*escape, 78), 0);
+}
+
+// ---- the time bonus ------------------------------------------------------------------------------
+
+class TimeBonusTest : public OverlayTest {
+ protected:
+  // A timed hole whose clock had `secondsLeft` seconds left, with `cash` won.
+  std::shared_ptr<TTimeBonusDialog> Open(int secondsLeft, int cash) {
+    HUD->FlagLevel = 2;
+    Player().TimeLimit = 60000;
+    Player().TimeTaken = 200.0 * (60 - secondsLeft);
+    Player().LevelScore = cash;
+    return TTimeBonusDialog::Setup();
+  }
+  int Tick(TTimeBonusDialog& d) {
+    int r = 0;
+    Step([&] { r = d.Manage(); });
+    return r;
+  }
+};
+
+TEST_F(TimeBonusTest, TheTotalIsFixedWhenTheDialogOpens) {
+  const std::tuple<int, int, int> cases[] = {{7, 1500, 2550}, {0, 1500, 1500}, {9, 0, 0}, {1, 1000, 1100}};
+  for (const auto& [seconds, cash, total] : cases) {
+    auto d = Open(seconds, cash);
+    EXPECT_EQ(d->Seconds, seconds);
+    EXPECT_EQ(d->FinalTotal, total) << seconds << " " << cash;
+    d->Kill();
+  }
+  auto bad = Open(0, 100);
+  EXPECT_EQ(bad->Caption->Text, GameText->FindString("Time Bonus Bad"));
+  bad->Kill();
+}
+
+TEST_F(TimeBonusTest, TheCountStartsAfterItsPauseAndStepsASecondEveryTenTicks) {
+  auto d = Open(7, 1500);
+  while (d->Transitioning != 0) Tick(*d);
+  // The tick that ended the fade-in already took one tick off the 150 of the pause.
+  int ticks = 1;
+  while (Game->SpecialChannel != d->BonusChannel && ticks < 400) {
+    Tick(*d);
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 150);
+  EXPECT_EQ(d->Seconds, 7);
+  for (int i = 0; i < 10; ++i) Tick(*d);
+  EXPECT_EQ(d->Seconds, 6);
+  for (int i = 0; i < 60; ++i) Tick(*d);
+  EXPECT_EQ(d->Seconds, 0);
+  EXPECT_EQ(d->Total, 2550);
+  EXPECT_EQ(ccRoundFloatToString(d->Multiplier, 1) + "X", "1.7X");
+  EXPECT_EQ(Game->SpecialChannel, nullptr);
+  d->Kill();
+}
+
+TEST_F(TimeBonusTest, ClosingMidCountStillPaysTheWholeBonusAndStopsTheCount) {
+  auto d = Open(7, 1500);
+  for (int i = 0; i < 220; ++i) Tick(*d);
+  ASSERT_EQ(Game->SpecialChannel, d->BonusChannel);
+  ASSERT_GT(d->Seconds, 0);
+  quill_test::PushKey(13);
+  int r = 0;
+  for (int i = 0; i < 100 && r == 0; ++i) r = Tick(*d);
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(d->FinalTotal, 2550);
+  auto channel = d->BonusChannel;
+  d->Kill();
+  EXPECT_EQ(Game->SpecialChannel, nullptr);
+  EXPECT_FALSE(channel->Playing());
+}
+
+// ---- the in-game menu ----------------------------------------------------------------------------
+
+class GameMenuTest : public OverlayTest {
+ protected:
+  void SetUp() override {
+    OverlayTest::SetUp();
+    if (IsSkipped()) return;
+    GameMenu->Load();
+  }
+  void TearDown() override {
+    if (GameMenu) GameMenu->Kill();
+    OverlayTest::TearDown();
+  }
+  int Show() {
+    Game->CurrentTScreen = GameScreen;
+    const int r = GameMenu->Show(1);
+    Game->CurrentTScreen = host_;
+    return r;
+  }
+  void Tick() { Step([] { GameMenu->Logic(); }); }
+  std::vector<float> LandingVolumes() {
+    std::vector<float> v;
+    for (const auto& record : platform::AudioLog())
+      if (record.what == "volume" && record.sound.find("landing") != std::string::npos) v.push_back(record.value);
+    return v;
+  }
+};
+
+TEST_F(GameMenuTest, DropsInLandingThreeTimesAndRestsAtMinusSeventyOne) {
+  EXPECT_EQ(Show(), 1);
+  EXPECT_EQ(Save().MidCourse, 1);
+  EXPECT_EQ(Save().MidHole, 1);
+  int landings = 0;
+  int bounces = GameMenu->Bounces;
+  for (int i = 0; i < 400; ++i) {
+    Tick();
+    if (GameMenu->Bounces != bounces) {
+      ++landings;
+      bounces = GameMenu->Bounces;
+    }
+  }
+  EXPECT_EQ(landings, 3);
+  EXPECT_EQ(GameMenu->TopY, -71.0f);
+  const auto volumes = LandingVolumes();
+  ASSERT_GE(volumes.size(), 3u);
+  // Each landing is quieter than the one before (the pool may balance them further).
+  EXPECT_GT(volumes[volumes.size() - 3], volumes[volumes.size() - 2]);
+  EXPECT_GT(volumes[volumes.size() - 2], volumes[volumes.size() - 1]);
+}
+
+TEST_F(GameMenuTest, ShowDuringACardFlightIsRefusedSilently) {
+  GameGrid->CardAnimCounter = 30;
+  EXPECT_EQ(Show(), -1);
+  EXPECT_EQ(GameMenu->Active, 0);
+  EXPECT_EQ(Save().MidCourse, 0);
+  EXPECT_EQ(Save().MidHole, 0);
+  for (const auto& record : platform::AudioLog()) EXPECT_NE(record.what, "play") << record.sound;
+}
+
+TEST_F(GameMenuTest, SaveWritesTheRoundInProgressAndLeavesForTheTitle) {
+  ASSERT_EQ(Show(), 1);
+  for (int i = 0; i < 400; ++i) Tick();
+  ClickOn(*GameMenu->Menu->FindButton("InGameMenu_save"));
+  Tick();
+  EXPECT_EQ(Game->DestinationTScreen, TitleScreen);
+  // Read back into the round's save record.
+  Save().MidCourse = 0;
+  Save().MidHole = 0;
+  auto reread = TProfile::Create("Ann");
+  InstallProfileHooks(*reread);
+  ASSERT_EQ(reread->Load(), 1);
+  EXPECT_EQ(Save().MidCourse, 1);
+  EXPECT_EQ(Save().MidHole, 1);
+}
+
+TEST_F(GameMenuTest, EscapeDuringTheDropSendsItBackUp) {
+  ASSERT_EQ(Show(), 1);
+  for (int i = 0; i < 20; ++i) Tick();
+  quill_test::PushKey(27);
+  Tick();
+  EXPECT_EQ(GameMenu->Bounces, 0);
+  for (int i = 0; i < 120; ++i) Tick();
+  EXPECT_EQ(GameMenu->Active, 0);
+}
+
+// ---- the hint scroll and the hints file ----------------------------------------------------------
+
+class HintScrollTest : public OverlayTest {
+ protected:
+  int Tick() {
+    int r = 0;
+    Step([&] { r = HintScroll->Logic(); });
+    return r;
+  }
+};
+
+TEST_F(HintScrollTest, InputWaitsForTheLandingsAndTheUnrollThenAnyClickClosesIt) {
+  HintScroll->LoadSpecial(1, 0);
+  HintScroll->Show(0);
+  int closed = 0;
+  for (int i = 0; i < 70; ++i) {
+    story_test::Push(platform::EVENT_MOUSE_DOWN, 1, 10, 10);
+    story_test::Push(platform::EVENT_MOUSE_UP, 1, 10, 10);
+    quill_test::PushKey(13);
+    closed += Tick();
+  }
+  EXPECT_EQ(closed, 0);
+  EXPECT_EQ(HintScroll->Unroll->Reverse, 0);
+  for (int i = 0; i < 400 && (HintScroll->Bounces > 0 || HintScroll->Unroll->Active); ++i) Tick();
+  EXPECT_EQ(HintScroll->Unroll->Reverse, 0);
+  story_test::Push(platform::EVENT_MOUSE_DOWN, 1, 10, 10);
+  story_test::Push(platform::EVENT_MOUSE_UP, 1, 10, 10);
+  Tick();
+  EXPECT_EQ(HintScroll->Unroll->Reverse, 1);
+  for (int i = 0; i < 100; ++i) closed += Tick();
+  EXPECT_EQ(closed, 1);
+  EXPECT_EQ(HintScroll->Active, 0);
+  EXPECT_EQ(HintScroll->Draw(), 0);
+}
+
+TEST_F(HintScrollTest, TheBodyIsCentredInABoxOfTenLines) {
+  // The top of the body's shadow with one line and with twelve: 8 pixels higher per extra line.
+  auto bodyTop = [&](int lines) {
+    HintScroll->Hints = {std::vector<std::string>{"", ""}};
+    for (int i = 0; i < lines; ++i) HintScroll->Hints[0].push_back("A body line");
+    HintScroll->LoadSpecial(1, 0);
+    HintScroll->Show(0);
+    HintScroll->Unroll->Active = 0;
+    HintScroll->TopY = static_cast<float>(HintScroll->FinalY);
+    quill_test::OpenScreen();
+    HintScroll->Draw();
+    for (int y = 250; y < 460; ++y)
+      for (int x = 250; x < 550; ++x) {
+        const auto p = quill_test::ScreenPixel(x, y);
+        if (((p >> 16) & 255) < 90 && ((p >> 8) & 255) < 90 && (p & 255) < 90) return y;
+      }
+    return -1;
+  };
+  const int one = bodyTop(1);
+  const int twelve = bodyTop(12);
+  ASSERT_GT(one, 0);
+  EXPECT_EQ(one - twelve, 524 - 436);
+}
+
+TEST_F(HintScrollTest, TheHintsFileReadsTheSameInEitherEncodingAndRefusesMisplacedHeaders) {
+  const std::string latin1 = "[1]\nCaf\xE9\n\nBody\n[2]\n";
+  const std::string utf8bom = "\xEF\xBB\xBF[1]\r\nCaf\xC3\xA9\r\n\r\nBody\r\n[2]\r\n";
+  auto decode = [](const std::string& bytes) {
+    return platform::DecodeText(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+  };
+  const auto a = ReadHintsText(decode(latin1), "hints.txt", 2);
+  const auto b = ReadHintsText(decode(utf8bom), "hints.txt", 2);
+  EXPECT_EQ(a, b);
+  ASSERT_EQ(a.size(), 2u);
+  EXPECT_EQ(a[0], (std::vector<std::string>{"Caf\xC3\xA9", "", "Body"}));
+  EXPECT_TRUE(a[1].empty());
+
+  const std::pair<std::string, std::string> refused[] = {
+      {"\n[1]\nA\n", "[1] header hot found"},
+      {"[1]\nA\n[2 ]\nB\n", "[2] header hot found"},
+      {"[1]\nA\n[3]\nB\n", "[2] header hot found"},
+      {"[1]\nA\n", "Hint 2 is missing from hints.txt"},
+  };
+  for (const auto& [text, message] : refused) {
+    try {
+      ReadHintsText(text, "hints.txt", 2);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const ccFatalError& e) {
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+      EXPECT_NE(std::string(e.what()).find("hints.txt"), std::string::npos) << e.what();
+    }
+  }
+  // The game's own file holds every hint it asks for.
+  HintScroll->LoadTextData();
+  EXPECT_GE(HintScroll->Hints.size(), 10u);
+}
+
+TEST_F(HintScrollTest, AnEmptySectionOrAMissingHintShowsNoText) {
+  HintScroll->Hints = {{}, {"Heading", "", "Body"}};
+  HintScroll->Hint = 1;
+  HintScroll->SetText();
+  EXPECT_EQ(HintScroll->TotalLines, 0);
+  HintScroll->Hint = 21;
+  HintScroll->SetText();
+  EXPECT_EQ(HintScroll->TotalLines, 0);
+  HintScroll->Hint = 2;
+  HintScroll->SetText();
+  EXPECT_EQ(HintScroll->TotalLines, 3);
+  EXPECT_GT(HintScroll->WidestLine, 0);
+}
+
+}  // namespace
