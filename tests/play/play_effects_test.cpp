@@ -248,6 +248,20 @@ TEST_F(EffectsTest, AShuffleLeavesOnlyItsLatestFlash) {
   EXPECT_FALSE(GameScreen->WildshotParticle);
 }
 
+TEST_F(EffectsTest, IronNumbersOutsideTwoToNineTouchNoSlot) {
+  // A damaged saved hole may carry any value on an iron card.
+  for (int n : {-3, 0, 1, 10, 99}) {
+    EXPECT_EQ(IronPlayed(n, 0), 1);
+    auto card = CardList->Add(538, 315, CARDTYPE_IRON, 1, n, 0);
+    CardToIronMorphStart(card);
+    for (int t = 0; t < 300; ++t) LayerTick();
+    EXPECT_FALSE(CardList->Contains(card.get()));
+    HUD->IronDraw(n);
+  }
+  for (int n = 0; n < 10; ++n) EXPECT_EQ(GameScreen->Player->Irons[static_cast<std::size_t>(n)], 0) << n;
+  for (float glow : HUD->IronsGlow) EXPECT_EQ(glow, 0);
+}
+
 TEST_F(EffectsTest, PointerSparklesFollowTheDetailAndComeAtMostOncePerTick) {
   Game->Mouse->ParticleList = TParticleList::Create();
   Game->Mouse->x = 300;
