@@ -185,6 +185,9 @@ std::string GetUnlockValue(const TCourse& course, const std::string& currency) {
   return text;
 }
 
+// The most courses the list may hold: a saved game keeps the state of this many.
+constexpr std::size_t kMaxCourses = 100;
+
 TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses) {
   const std::string path = options.DataPrefix + kCourseListFile;
   auto in = platform::InStream::Open(path);
@@ -201,6 +204,12 @@ TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& cours
     ++line;
     const std::string name = Chop(rest, ',');
     if (Upper(name) == "END") break;
+    // A saved game keeps the unlock state of 100 courses; a longer list could not be saved.
+    if (loaded.size() >= kMaxCourses) {
+      return TLoadResult::Fail("CourseList.csv holds more than " + std::to_string(kMaxCourses) +
+                                   " courses, the most a saved game can keep",
+                               path, line);
+    }
     // The name becomes part of file paths (the course file, the newspaper's course pictures).
     if (!CourseNameAllowed(name)) {
       return TLoadResult::Fail("Course name '" + name +

@@ -1,4 +1,5 @@
-// Fuzz target: The saved game block of a profile: the card count and the card records of the hole in progress.
+// Fuzz target: The saved game block of a profile: its three masked sections, the career statistics
+// block, the course name and the card records of the hole in progress.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -36,7 +36,10 @@ int SaveProfileExtra(platform::OutStream& out) {
 int LoadProfileExtra(platform::InStream& in) {
   auto save = CurrentSave();
   if (!save) return 0;
-  return save->Load(in);
+  const int result = save->Load(in);
+  // The block read is the current player's: its round must be one that can be played.
+  if (result >= 0 && Game && Game->CurrentProfile) CheckSavedRound(*Game->CurrentProfile);
+  return result;
 }
 
 int CheckSavedRound(TProfile& profile) {
@@ -60,7 +63,9 @@ void InstallProfileHooks(TProfile& profile) {
   profile.SaveUserFunction = SaveProfileExtra;
   TProfile* self = &profile;  // the hook lives inside the profile, so it never outlives it
   profile.LoadUserFunction = [self](platform::InStream& in) {
-    const int result = LoadProfileExtra(in);
+    auto save = CurrentSave();
+    if (!save) return 0;
+    const int result = save->Load(in);
     if (result >= 0) CheckSavedRound(*self);
     return result;
   };

@@ -22,6 +22,7 @@ int CreateProfileExtra(TProfile& profile);
 int SaveProfileExtra(platform::OutStream& out);
 // Reads the saved game block from the profile stream: TSaveData::Load's result (negative: the
 // block is damaged, the saved state in memory is untouched and the profile refuses the file).
+// A block read whole is checked as InstallProfileHooks' hook does, against Game->CurrentProfile.
 int LoadProfileExtra(platform::InStream& in);
 // Installs SaveProfileExtra and a load hook on the profile. The load hook reads the block and then
 // checks the saved round against the course list: a course that is not listed, or a hole outside

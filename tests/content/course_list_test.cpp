@@ -229,6 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "Course name 'a\\b' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
         ListErrorCase{"NameWithLeadingDot", {".x,,beach,1,0,0,0,,0,,,,"}, 0, 0,
                       "Course name '.x' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
+        ListErrorCase{"MoreThan100Courses", std::vector<std::string>(101, "A,,beach,1,0,0,0,,0,,,,"), 0, 0,
+                      "CourseList.csv holds more than 100 courses, the most a saved game can keep", 102},
         ListErrorCase{"NameWithControl", {"a\tb,,beach,1,0,0,0,,0,,,,"}, 0, 0,
                       "Course name 'a\tb' may not hold a slash, a backslash or a control character, or begin with a dot", 2}),
     [](const testing::TestParamInfo<ListErrorCase>& info) { return std::string(info.param.label); });

@@ -28,6 +28,7 @@
 #include "progress/save_data.h"
 #include "ui/profile.h"
 #include "util/error.h"
+#include "util/settings.h"
 
 class ProgressTest : public testing::Test {
  protected:
@@ -50,10 +51,13 @@ class ProgressTest : public testing::Test {
     Game->SubPath = root_;
     Game->ProfilePath = root_ + "profiles/";
     Game->Region = 0;
+    Game->Ini->FileName = root_ + "Quillbrook";
     GameScreen = std::make_shared<TGameScreen>();
     HUD = std::make_shared<THUD>();
     GameGrid = TGameGrid::Create();
     CardList = std::make_shared<TCardList>();
+    saved_courses_ = CourseList;
+    saved_text_ = GameText;
     CourseList = std::make_shared<TCourseList>();
     GameText = std::make_shared<TGameText>();
     saved_hook_ = TProfile::CreateUserFunction;
@@ -67,8 +71,8 @@ class ProgressTest : public testing::Test {
     if (GameGrid) GameGrid->Kill();
     GameGrid.reset();
     CardList.reset();
-    CourseList.reset();
-    GameText.reset();
+    CourseList = saved_courses_;
+    GameText = saved_text_;
     HUD.reset();
     GameScreen.reset();
     Game.reset();
@@ -109,4 +113,6 @@ class ProgressTest : public testing::Test {
   int saved_graphical_errors_ = 1;
   int saved_show_errors_ = 0;
   std::function<int(TProfile&)> saved_hook_;
+  std::shared_ptr<TCourseList> saved_courses_;
+  std::shared_ptr<TGameText> saved_text_;
 };

@@ -10,6 +10,9 @@
 #include "platform/files.h"
 #include "progress/player.h"
 #include "progress/profile_hooks.h"
+#include "screens/avatar_selection_screen.h"
+#include "screens/globals.h"
+#include "tests/support/write_faults.h"
 #include "progress_fixture.h"
 #include "ui/profile.h"
 
@@ -292,6 +295,38 @@ TEST_F(SaveBlockTest, ANewProfileStartsOnTheFirstCourseWithCash) {
   Save().AvatarItems[0] = 1;
   Save().InitLevelStats();
   EXPECT_EQ(Save().Mulligans, 2);
+}
+
+TEST_F(SaveBlockTest, ANewPlayerIsWrittenWithTheChosenLookAndNamedInTheSettings) {
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  AvatarSelectionScreen = std::make_shared<TAvatarSelectionScreen>();
+  AvatarSelectionScreen->Male = 0;
+  AvatarSelectionScreen->Head = 3;
+  ASSERT_EQ(CreateProfile("Tess"), 0);
+  AvatarSelectionScreen.reset();
+  EXPECT_EQ(Game->ProfileName, "Tess");
+  ASSERT_TRUE(Game->CurrentProfile);
+  EXPECT_TRUE(platform::FileExists(Game->ProfilePath + "Tess.dat"));
+  auto settings = platform::ReadTextFile(root_ + "Quillbrook.ini");
+  ASSERT_TRUE(settings);
+  EXPECT_NE(settings->find("Tess"), std::string::npos);
+  Save().Male = 1;
+  Save().Avatar = 0;
+  auto again = TProfile::Create("Tess");
+  InstallProfileHooks(*again);
+  ASSERT_EQ(again->Load(), 1);
+  EXPECT_EQ(Save().Male, 0);
+  EXPECT_EQ(Save().Avatar, 3);
+  EXPECT_EQ(again->Score, 1000);
+}
+
+TEST_F(SaveBlockTest, AProfileThatCannotBeWrittenIsReportedAsNotWritten) {
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  auto tess = TProfile::Create("Tess");
+  InstallProfileHooks(*tess);
+  quill_test::WriteFaults faults(quill_test::WriteFault::kFail, "Tess.dat");
+  EXPECT_EQ(Player().ProfileWrite(tess.get()), 0);
+  EXPECT_EQ(faults.Faulted(), 1);
 }
 
 TEST_F(SaveBlockTest, ASavedHoleOfMoreCardsThanTheLimitIsRefusedEvenWhenEveryRecordIsWhole) {

@@ -53,7 +53,7 @@ void Placeholder(Canvas& c, const PictureFile& s) {
 
 int main(int argc, char** argv) {
   const auto started = std::chrono::steady_clock::now();
-  std::string manifest_path, out_dir, sheet, timing;
+  std::string manifest_path, out_dir, sheet, timing, looks;
   bool check = false;
   int tile = 200;
   std::vector<std::string> only;
@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     else if (a == "--out" && i + 1 < argc) out_dir = argv[++i];
     else if (a == "--contact-sheet" && i + 1 < argc) sheet = argv[++i];
     else if (a == "--timing" && i + 1 < argc) timing = argv[++i];
+    else if (a == "--avatar-looks" && i + 1 < argc) looks = argv[++i];
     else if (a == "--check") check = true;
     else if (a == "--tile" && i + 1 < argc) tile = std::atoi(argv[++i]);
     else only.push_back(a);
@@ -93,6 +94,7 @@ int main(int argc, char** argv) {
   art::AddWildshots(reg);
   art::AddMiniGames(reg);
   art::AddTitleScreens(reg);
+  art::AddAvatar(reg);
 
   if (check) {
     int bad = 0;
@@ -115,6 +117,12 @@ int main(int argc, char** argv) {
   if (out_dir.empty()) {
     std::cerr << "quill_art: --out DIR is required\n";
     return 2;
+  }
+  if (!looks.empty()) {
+    const bool ok = art::WriteAvatarLooks(out_dir, looks, error);
+    if (!ok) std::cerr << error << "\n";
+    art::ShutdownFonts();
+    return ok ? 0 : 1;
   }
   if (!sheet.empty()) {
     // Further pictures of the data folder that other tools make (the font pages) join the sheet.

@@ -42,6 +42,11 @@ void AddWildshots(Registry& r);
 void AddMiniGames(Registry& r);
 // The title page, options, credits and course selector (title_screens.cpp).
 void AddTitleScreens(Registry& r);
+// The avatar's layers and the trophies (avatar_art.cpp; the faces in avatar_heads.h).
+void AddAvatar(Registry& r);
+// Every look of both sexes, plain and with every item, composed from the layers in data_dir as the
+// game draws them (quill_art --avatar-looks OUT.png --out DATA_DIR).
+bool WriteAvatarLooks(const std::string& data_dir, const std::string& out_png, std::string& error);
 
 // A labelled wooden board, for a picture whose drawer is not written yet.
 void Placeholder(Canvas& c, const PictureFile& s);

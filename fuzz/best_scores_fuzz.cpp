@@ -1,0 +1,26 @@
+// Fuzz target: The best scores file "best.dat": whole records kept, a damaged file set aside and
+// rewritten, courses without entries filled, then a score entered and the table saved.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+
+#include "core/game.h"
+#include "core/globals.h"
+#include "progress/best_score_list.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  quill_fuzz::Init();
+  quill_fuzz::Survive([&] {
+    if (!Game) Game = std::make_shared<TGame>();
+    Game->SubPath = quill_fuzz::Scratch() + "best/";
+    Game->MaxLevels = 4;
+    quill_fuzz::WriteInput(data, size, "best/best.dat");
+    TBestScoreList table;
+    table.Load();
+    table.Insert("Fuzz", -3, 2, 1);
+    table.Save();
+  });
+  return 0;
+}
