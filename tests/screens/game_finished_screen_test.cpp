@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "content/globals.h"
 #include "core/game_fade.h"
 #include "gfx/channel_array.h"
 #include "gfx/image_bank.h"
@@ -19,6 +20,8 @@
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "screens/globals.h"
+#include "screens/level_select_screen.h"
+#include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
 #include "tests/screens/story_screens_support.h"
 #include "ui/button.h"
@@ -139,6 +142,34 @@ TEST_F(EndingTest, SexAndAvatarChooseEveryPictureAndTheSparkles) {
   EXPECT_EQ(Ending().NewspaperParticles->Count(), 5);
   EXPECT_EQ(Ending().Newspapers[4]->w, 300);
   EXPECT_EQ(Ending().Newspapers[4]->midhandled, 1);
+}
+
+// The way in: the scorecard reports the last course done with its purse won, the play screen fades
+// out and the ending starts; any other course leads back to the course selector.
+TEST_F(EndingTest, TheLastCoursesPurseLeadsToTheEnding) {
+  struct Case {
+    bool last;
+    int purse;
+    bool ending;
+  };
+  for (const Case c : {Case{true, 1, true}, Case{true, 0, false}, Case{false, 1, false}}) {
+    TSaveData& save = *GameScreen->Player->SaveData;
+    save.CourseName = c.last ? CourseList->back()->Name : CourseList->front()->Name;
+    ScoreCardScreen->PurseWon = c.purse;
+    Game->CurrentTScreen = GameScreen;
+    Game->DestinationTScreen.reset();
+    GameScreen->ScoreCardProcessResult(SCORECARD_COURSE_DONE);
+    EXPECT_EQ(Game->DestinationTScreen == GameFinishedScreen, c.ending);
+    if (!c.ending) {
+      EXPECT_EQ(Game->DestinationTScreen, LevelSelectScreen);
+      Game->GameFade->Finish();
+      Game->GameFade->GetDone();
+      continue;
+    }
+    for (int step = 0; step < 100 && Game->CurrentTScreen != GameFinishedScreen; ++step) Step();
+    EXPECT_EQ(Game->CurrentTScreen, GameFinishedScreen);
+    EXPECT_TRUE(Ending().SlideShow);
+  }
 }
 
 // Frame 0 of a one-colour picture made on the spot.

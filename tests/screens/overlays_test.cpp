@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/text_encoding.h"
+#include "play/pointer_particles.h"
 #include "progress/career_stats.h"
 #include "progress/profile_hooks.h"
 #include "screens/game_dialogs.h"
@@ -341,6 +342,7 @@ TEST_F(GameMenuTest, SaveWritesTheRoundInProgressAndLeavesForTheTitle) {
   ClickOn(*GameMenu->Menu->FindButton("InGameMenu_save"));
   Tick();
   EXPECT_EQ(Game->DestinationTScreen, TitleScreen);
+  EXPECT_EQ(PointerParticlesOn, 0);  // the sparkle trail ends with the round
   // Read back into the round's save record.
   Save().MidCourse = 0;
   Save().MidHole = 0;

@@ -229,8 +229,9 @@ void SuitPath(cairo_t* cr, int suit, double cx, double cy, double s) {
       cairo_arc(cr, 0.26, 0.1, 0.23, 0, 2 * M_PI);
       cairo_close_path(cr);
       cairo_new_sub_path(cr);
-      cairo_move_to(cr, -0.06, 0.0);
-      cairo_line_to(cr, 0.06, 0.0);
+      // the stem starts inside the top leaf, so no light seam shows between the leaves
+      cairo_move_to(cr, -0.06, -0.12);
+      cairo_line_to(cr, 0.06, -0.12);
       cairo_curve_to(cr, 0.06, 0.25, 0.12, 0.42, 0.22, 0.5);
       cairo_line_to(cr, -0.22, 0.5);
       cairo_curve_to(cr, -0.12, 0.42, -0.06, 0.25, -0.06, 0.0);

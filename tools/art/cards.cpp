@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "tools/art/registry.h"
 
@@ -51,118 +52,264 @@ void Corner(cairo_t* cr, int value, int suit) {
   const Rgb c = SuitColor(suit);
   const std::string r = RankText(value);
   if (r == "10") {
-    SetFont(cr, Face::SansNarrowBold, 15.5);
+    SetFont(cr, Face::SansNarrowBold, 18);
     cairo_save(cr);
-    cairo_translate(cr, 9.5, 0);
-    cairo_scale(cr, 0.86, 1);
-    FillText(cr, r, 0, 15, 1, c);
+    cairo_translate(cr, 9.2, 0);
+    cairo_scale(cr, 0.8, 1);
+    FillText(cr, r, 0, 17, 1, c);
     cairo_restore(cr);
   } else {
-    SetFont(cr, Face::SansBold, 15.5);
-    FillText(cr, r, 9.5, 15, 1, c);
+    SetFont(cr, Face::SansBold, 18);
+    FillText(cr, r, 9.2, 17, 1, c);
   }
-  FillSuit(cr, suit, 9.5, 23.5, 9, c);
+  FillSuit(cr, suit, 9.2, 25.5, 9, c);
 }
 
-void Crown(cairo_t* cr, double cx, double cy, double s, const Rgb& c) {
+// A pip centred on (x, y); pips in the lower half of the card stand on their heads, as on a
+// printed deck, so the card reads the same either way up.
+void Pip(cairo_t* cr, int suit, double x, double y, double size, bool flipped) {
   cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, s, s);
-  cairo_move_to(cr, -0.5, 0.3);
-  cairo_line_to(cr, -0.55, -0.3);
-  cairo_line_to(cr, -0.25, 0.0);
-  cairo_line_to(cr, 0.0, -0.45);
-  cairo_line_to(cr, 0.25, 0.0);
-  cairo_line_to(cr, 0.55, -0.3);
-  cairo_line_to(cr, 0.5, 0.3);
+  cairo_translate(cr, x, y);
+  if (flipped) cairo_rotate(cr, M_PI);
+  FillSuit(cr, suit, 0, 0, size, SuitColor(suit));
+  cairo_restore(cr);
+}
+
+// The standard pip layouts of the 2 to the 10: columns left, middle and right, rows as fractions of
+// the pip field from top (0) to bottom (1).
+void Pips(cairo_t* cr, int value, int suit) {
+  constexpr double kLeft = 23.5, kMid = 34, kRight = 44.5, kTop = 19, kBottom = 81;
+  struct P { double col, row; };
+  std::vector<P> ps;
+  const auto pair = [&](double row) { ps.push_back({kLeft, row}); ps.push_back({kRight, row}); };
+  switch (value) {
+    case 2: ps = {{kMid, 0}, {kMid, 1}}; break;
+    case 3: ps = {{kMid, 0}, {kMid, 0.5}, {kMid, 1}}; break;
+    case 4: pair(0); pair(1); break;
+    case 5: pair(0); pair(1); ps.push_back({kMid, 0.5}); break;
+    case 6: pair(0); pair(0.5); pair(1); break;
+    case 7: pair(0); pair(0.5); pair(1); ps.push_back({kMid, 0.25}); break;
+    case 8: pair(0); pair(0.5); pair(1); ps.push_back({kMid, 0.25}); ps.push_back({kMid, 0.75}); break;
+    case 9: pair(0); pair(1.0 / 3); pair(2.0 / 3); pair(1); ps.push_back({kMid, 0.5}); break;
+    default: pair(0); pair(1.0 / 3); pair(2.0 / 3); pair(1); ps.push_back({kMid, 1.0 / 6});
+      ps.push_back({kMid, 5.0 / 6}); break;
+  }
+  const double size = value >= 9 ? 11 : 12.5;
+  for (const P& p : ps) {
+    const double y = kTop + p.row * (kBottom - kTop);
+    Pip(cr, suit, p.col, y, size, p.row > 0.55);
+  }
+}
+
+const Rgb kSkin = Hex(0xF1C8A0);
+const Rgb kSkinShade = Hex(0xD9A57C);
+
+void Crown(cairo_t* cr, double cx, double base, double w, double h, const Rgb& jewel) {
+  cairo_move_to(cr, cx - w / 2, base);
+  cairo_line_to(cr, cx - w / 2 - 0.8, base - h);
+  cairo_line_to(cr, cx - w / 4, base - h * 0.45);
+  cairo_line_to(cr, cx, base - h * 1.15);
+  cairo_line_to(cr, cx + w / 4, base - h * 0.45);
+  cairo_line_to(cr, cx + w / 2 + 0.8, base - h);
+  cairo_line_to(cr, cx + w / 2, base);
   cairo_close_path(cr);
   SetColor(cr, pal::Brass);
   cairo_fill_preserve(cr);
   SetColor(cr, Darker(pal::Brass, 0.45));
-  cairo_set_line_width(cr, 0.04);
+  cairo_set_line_width(cr, 0.6);
   cairo_stroke(cr);
-  cairo_rectangle(cr, -0.5, 0.3, 1.0, 0.14);
-  SetColor(cr, c);
+  cairo_rectangle(cr, cx - w / 2, base - 2.2, w, 2.2);
+  SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
-  for (int i = -1; i <= 1; ++i) FillCircle(cr, i * 0.28, 0.12, 0.06, c);
-  FillCircle(cr, 0, -0.45, 0.07, pal::BrassLight);
-  FillCircle(cr, -0.55, -0.3, 0.06, pal::BrassLight);
-  FillCircle(cr, 0.55, -0.3, 0.06, pal::BrassLight);
-  cairo_restore(cr);
+  FillCircle(cr, cx, base - 1.1, 0.9, jewel);
+  FillCircle(cr, cx - w / 2 - 0.8, base - h, 0.9, pal::BrassLight);
+  FillCircle(cr, cx, base - h * 1.15, 1.0, pal::BrassLight);
+  FillCircle(cr, cx + w / 2 + 0.8, base - h, 0.9, pal::BrassLight);
 }
 
-void Flag(cairo_t* cr, double cx, double cy, double s, const Rgb& c) {
+// The court figures: a flat-shaded bust in a framed panel. The King wears a crown and a beard,
+// the Queen long hair and a tiara, the Jack a feathered cap; each robe in the suit's colour with
+// the suit on a medallion at the chest.
+void CourtFigure(cairo_t* cr, int value, int suit) {
+  const Rgb c = SuitColor(suit);
+  const Rgb robe = suit == 1 || suit == 2 ? pal::Red : Hex(0x2A3F66);
+  const Rgb trim = value == 13 ? pal::CardWhite : value == 12 ? pal::BrassLight : pal::Fairway;
+  constexpr double fx = 15.5, fy = 13, fw = 37, fh = 74;
   cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, s, s);
-  // green and hole
-  cairo_save(cr);
-  cairo_scale(cr, 1, 0.3);
-  Circle(cr, 0, 1.55, 0.5);
-  cairo_restore(cr);
-  SetColor(cr, pal::LightGrass);
+  RoundedRect(cr, fx, fy, fw, fh, 3);
+  cairo_clip_preserve(cr);
+  cairo_pattern_t* bg = cairo_pattern_create_linear(0, fy, 0, fy + fh);
+  const Rgb top = Mix(pal::CardWhite, pal::BrassLight, 0.45), low = Mix(pal::CardWhite, c, 0.08);
+  cairo_pattern_add_color_stop_rgb(bg, 0, top.r, top.g, top.b);
+  cairo_pattern_add_color_stop_rgb(bg, 1, low.r, low.g, low.b);
+  cairo_set_source(cr, bg);
   cairo_fill(cr);
-  cairo_save(cr);
-  cairo_scale(cr, 1, 0.35);
-  Circle(cr, -0.12, 1.33, 0.09);
-  cairo_restore(cr);
-  SetColor(cr, pal::DeepGreen);
-  cairo_fill(cr);
-  // pole
-  cairo_rectangle(cr, -0.14, -0.55, 0.045, 1.03);
-  SetColor(cr, Hex(0x666666));
-  cairo_fill(cr);
-  // pennant
-  cairo_move_to(cr, -0.095, -0.55);
-  cairo_curve_to(cr, 0.12, -0.5, 0.3, -0.42, 0.45, -0.36);
-  cairo_curve_to(cr, 0.3, -0.3, 0.12, -0.22, -0.095, -0.17);
+  cairo_pattern_destroy(bg);
+  const double cx = 34;
+  // Queen's hair falls behind the shoulders
+  if (value == 12) {
+    cairo_move_to(cr, cx - 9, 44);
+    cairo_curve_to(cr, cx - 12, 56, cx - 11, 66, cx - 8, 72);
+    cairo_line_to(cr, cx + 8, 72);
+    cairo_curve_to(cr, cx + 11, 66, cx + 12, 56, cx + 9, 44);
+    cairo_curve_to(cr, cx + 9, 30, cx - 9, 30, cx - 9, 44);
+    SetColor(cr, Hex(0x8A4B1E));
+    cairo_fill(cr);
+  }
+  // robe and shoulders
+  cairo_move_to(cr, fx - 1, fy + fh + 1);
+  cairo_curve_to(cr, fx + 1, 70, fx + 4, 63, cx - 5, 61);
+  cairo_line_to(cr, cx + 5, 61);
+  cairo_curve_to(cr, fx + fw - 4, 63, fx + fw - 1, 70, fx + fw + 1, fy + fh + 1);
   cairo_close_path(cr);
-  SetColor(cr, c);
+  SetColor(cr, robe);
+  cairo_fill_preserve(cr);
+  // shade on the right, away from the light
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_rectangle(cr, cx + 4, 55, 20, 40);
+  SetColor(cr, WithAlpha(pal::Black, 0.22));
   cairo_fill(cr);
   cairo_restore(cr);
-}
-
-void Cap(cairo_t* cr, double cx, double cy, double s, const Rgb& c) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, s, s);
-  // crown of the cap
-  cairo_move_to(cr, -0.42, 0.12);
-  cairo_curve_to(cr, -0.45, -0.38, 0.38, -0.42, 0.4, 0.12);
-  cairo_close_path(cr);
-  SetColor(cr, c);
+  // collar
+  cairo_move_to(cr, cx - 9, 62);
+  cairo_curve_to(cr, cx - 4, 67, cx + 4, 67, cx + 9, 62);
+  cairo_curve_to(cr, cx + 5, 72, cx - 5, 72, cx - 9, 62);
+  SetColor(cr, trim);
   cairo_fill(cr);
-  // seam and button
-  cairo_move_to(cr, 0, -0.3);
-  cairo_curve_to(cr, 0.05, -0.1, 0.05, 0.0, 0.02, 0.12);
-  SetColor(cr, Lighter(c, 0.35));
-  cairo_set_line_width(cr, 0.03);
+  if (value == 13)
+    for (int i = -2; i <= 2; ++i) FillCircle(cr, cx + i * 3, 67 - std::abs(i) * 0.9, 0.55, pal::Black);
+  // neck and head
+  cairo_rectangle(cr, cx - 2.6, 53, 5.2, 8);
+  SetColor(cr, kSkinShade);
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, cx, 46);
+  cairo_scale(cr, 6.6, 8);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, kSkin);
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_translate(cr, cx + 2.2, 46.5);
+  cairo_scale(cr, 4.2, 7.2);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, WithAlpha(kSkinShade, 0.45));
+  cairo_fill(cr);
+  // eyes, brows, mouth
+  const Rgb ink = Hex(0x3A2A20);
+  FillCircle(cr, cx - 2.4, 45.5, 0.75, ink);
+  FillCircle(cr, cx + 2.4, 45.5, 0.75, ink);
+  cairo_set_line_width(cr, 0.6);
+  SetColor(cr, ink);
+  cairo_move_to(cr, cx - 3.6, 43.6);
+  cairo_line_to(cr, cx - 1.3, 43.3);
+  cairo_move_to(cr, cx + 1.3, 43.3);
+  cairo_line_to(cr, cx + 3.6, 43.6);
   cairo_stroke(cr);
-  FillCircle(cr, -0.01, -0.31, 0.05, Lighter(c, 0.3));
-  // peak
-  cairo_move_to(cr, 0.3, 0.06);
-  cairo_curve_to(cr, 0.55, 0.06, 0.68, 0.14, 0.7, 0.22);
-  cairo_curve_to(cr, 0.45, 0.22, 0.2, 0.2, -0.42, 0.18);
-  cairo_line_to(cr, -0.42, 0.12);
-  cairo_close_path(cr);
-  SetColor(cr, Darker(c, 0.3));
-  cairo_fill(cr);
+  FillCircle(cr, cx - 3.8, 48.6, 1.1, WithAlpha(pal::Red, 0.25));
+  FillCircle(cr, cx + 3.8, 48.6, 1.1, WithAlpha(pal::Red, 0.25));
+  cairo_move_to(cr, cx - 1.6, 50.6);
+  cairo_curve_to(cr, cx - 0.5, 51.5, cx + 0.5, 51.5, cx + 1.6, 50.6);
+  SetColor(cr, value == 12 ? pal::Red : ink);
+  cairo_set_line_width(cr, value == 12 ? 0.9 : 0.6);
+  cairo_stroke(cr);
+  if (value == 13) {
+    // beard and moustache, then the crown
+    const Rgb beard = Hex(0x7A5230);
+    cairo_move_to(cr, cx - 6.4, 47);
+    cairo_curve_to(cr, cx - 6, 55, cx - 3, 59, cx, 59.5);
+    cairo_curve_to(cr, cx + 3, 59, cx + 6, 55, cx + 6.4, 47);
+    cairo_curve_to(cr, cx + 4, 51, cx + 2, 52.5, cx, 52.5);
+    cairo_curve_to(cr, cx - 2, 52.5, cx - 4, 51, cx - 6.4, 47);
+    SetColor(cr, beard);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - 3.4, 50.2);
+    cairo_curve_to(cr, cx - 1.5, 48.6, cx + 1.5, 48.6, cx + 3.4, 50.2);
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    cairo_move_to(cr, cx - 6.8, 44);
+    cairo_curve_to(cr, cx - 6.5, 38, cx + 6.5, 38, cx + 6.8, 44);
+    cairo_line_to(cr, cx + 6.8, 40);
+    cairo_line_to(cr, cx - 6.8, 40);
+    SetColor(cr, beard);
+    cairo_fill(cr);
+    Crown(cr, cx, 40, 14, 9, (suit == 1 || suit == 2) ? Hex(0x2E7DD6) : pal::Red);
+  } else if (value == 12) {
+    // hair parted over the brow, a tiara
+    cairo_move_to(cr, cx - 7.2, 47);
+    cairo_curve_to(cr, cx - 8, 36, cx + 8, 36, cx + 7.2, 47);
+    cairo_curve_to(cr, cx + 5, 41, cx + 1, 40.5, cx, 39.5);
+    cairo_curve_to(cr, cx - 1, 40.5, cx - 5, 41, cx - 7.2, 47);
+    SetColor(cr, Hex(0x8A4B1E));
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - 6, 38.6);
+    cairo_line_to(cr, cx - 3, 35.8);
+    cairo_line_to(cr, cx - 1.5, 37.6);
+    cairo_line_to(cr, cx, 34.2);
+    cairo_line_to(cr, cx + 1.5, 37.6);
+    cairo_line_to(cr, cx + 3, 35.8);
+    cairo_line_to(cr, cx + 6, 38.6);
+    cairo_close_path(cr);
+    SetColor(cr, pal::Brass);
+    cairo_fill(cr);
+    FillCircle(cr, cx, 36.6, 0.9, (suit == 1 || suit == 2) ? Hex(0x2E7DD6) : pal::Red);
+    FillCircle(cr, cx - 6.8, 50, 0.9, pal::BrassLight);
+    FillCircle(cr, cx + 6.8, 50, 0.9, pal::BrassLight);
+  } else {
+    // short hair and a cap with a feather
+    cairo_move_to(cr, cx - 7, 46);
+    cairo_curve_to(cr, cx - 7.5, 40, cx + 7.5, 40, cx + 7, 46);
+    cairo_line_to(cr, cx + 6, 43);
+    cairo_line_to(cr, cx - 6, 43);
+    cairo_close_path(cr);
+    SetColor(cr, Hex(0xC8922E));
+    cairo_fill(cr);
+    cairo_move_to(cr, cx + 8, 30);
+    cairo_curve_to(cr, cx + 14, 26, cx + 16, 22, cx + 15, 19);
+    cairo_curve_to(cr, cx + 12, 24, cx + 9, 27, cx + 5, 33);
+    cairo_close_path(cr);
+    SetColor(cr, pal::Fairway);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx - 9, 41);
+    cairo_curve_to(cr, cx - 9, 31, cx + 9, 29, cx + 10, 38);
+    cairo_curve_to(cr, cx + 10, 41, cx + 6, 41.5, cx, 41.5);
+    cairo_close_path(cr);
+    SetColor(cr, robe);
+    cairo_fill(cr);
+    cairo_rectangle(cr, cx - 8.5, 39.6, 17.5, 2.2);
+    SetColor(cr, pal::Brass);
+    cairo_fill(cr);
+  }
+  // medallion with the suit on the chest
+  FillCircle(cr, cx, 78, 5.6, pal::Brass);
+  FillCircle(cr, cx, 78, 4.7, pal::CardWhite);
+  FillSuit(cr, suit, cx, 78, 6.4, c);
   cairo_restore(cr);
+  RoundedRect(cr, fx, fy, fw, fh, 3);
+  SetColor(cr, pal::Brass);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  RoundedRect(cr, fx + 1.6, fy + 1.6, fw - 3.2, fh - 3.2, 2);
+  SetColor(cr, WithAlpha(c, 0.5));
+  cairo_set_line_width(cr, 0.5);
+  cairo_stroke(cr);
 }
 
 void Face(cairo_t* cr, int value, int suit, bool water) {
   CardBody(cr, water ? pal::WaterTint : pal::CardWhite);
   if (water) {
-    // a faint wave line along the bottom of a water card
+    // a faint wave band along the bottom of a water card, between the corner indices
     cairo_save(cr);
-    RoundedRect(cr, 0, 0, kW, kH, kR);
+    cairo_rectangle(cr, 17, 0, kW - 34, kH);
     cairo_clip(cr);
     for (int k = 0; k < 2; ++k) {
-      const double y = 88 + k * 5;
-      cairo_move_to(cr, -2, y);
-      for (double x = -2; x < kW + 4; x += 8)
-        cairo_curve_to(cr, x + 2, y - 2.2, x + 6, y - 2.2, x + 8, y);
-      SetColor(cr, WithAlpha(pal::Water, 0.35 - k * 0.12));
+      const double y = 92 + k * 3.6;
+      cairo_move_to(cr, 10, y);
+      for (double x = 10; x < kW; x += 8)
+        cairo_curve_to(cr, x + 2, y - 1.8, x + 6, y - 1.8, x + 8, y);
+      SetColor(cr, WithAlpha(pal::Water, 0.4 - k * 0.14));
       cairo_set_line_width(cr, 1.1);
       cairo_stroke(cr);
     }
@@ -176,22 +323,12 @@ void Face(cairo_t* cr, int value, int suit, bool water) {
   Corner(cr, value, suit);
   cairo_restore(cr);
   if (value >= 11) {
-    // court cards: an emblem in a framed panel
-    RoundedRect(cr, 17, 22, 34, 56, 3);
-    SetColor(cr, WithAlpha(Mix(c, pal::Brass, 0.5), 0.12));
-    cairo_fill_preserve(cr);
-    SetColor(cr, WithAlpha(pal::Brass, 0.9));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
-    if (value == 13) Crown(cr, 34, 44, 26, c);
-    if (value == 12) Flag(cr, 34, 46, 26, c);
-    if (value == 11) Cap(cr, 34, 44, 28, c);
-    FillSuit(cr, suit, 34, 67, 12, c);
+    CourtFigure(cr, value, suit);
   } else if (value == 1) {
     FillCircle(cr, 34, 50, 19, WithAlpha(c, 0.08));
     FillSuit(cr, suit, 34, 50, 34, c);
   } else {
-    FillSuit(cr, suit, 34, 51, 30, c);
+    Pips(cr, value, suit);
   }
 }
 
@@ -280,76 +417,138 @@ void Pond(cairo_t* cr) {
   cairo_stroke(cr);
 }
 
+// A bunker seen from above and a little in front: a grass lip round a hollow of raked sand, the
+// back wall in shadow, the front lip catching the light.
 void Bunker(cairo_t* cr) {
+  const auto shape = [&](double grow) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 12 - grow, 52);
+    cairo_curve_to(cr, 11 - grow, 38 - grow, 34, 36 - grow, 46, 38 - grow);
+    cairo_curve_to(cr, 58 + grow, 40, 58 + grow, 60 + grow, 44, 66 + grow);
+    cairo_curve_to(cr, 30, 70 + grow, 13 - grow, 66 + grow, 12 - grow, 52);
+    cairo_close_path(cr);
+  };
+  // raised grass lip
+  shape(3.5);
+  SetColor(cr, Darker(pal::LightGrass, 0.05));
+  cairo_fill(cr);
+  shape(1.6);
+  SetColor(cr, pal::DeepGreen);
+  cairo_fill(cr);
+  shape(0);
   cairo_save(cr);
-  cairo_translate(cr, 34, 54);
-  cairo_scale(cr, 1, 0.6);
-  cairo_move_to(cr, -24, 0);
-  cairo_curve_to(cr, -24, -22, 10, -26, 22, -10);
-  cairo_curve_to(cr, 30, 2, 18, 20, 0, 18);
-  cairo_curve_to(cr, -14, 18, -24, 12, -24, 0);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-  SetColor(cr, Darker(pal::Fairway, 0.1));
-  cairo_set_line_width(cr, 3);
-  cairo_stroke_preserve(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, 40, 0, 66);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.98, 0.93, 0.75);
-  cairo_pattern_add_color_stop_rgb(p, 1, pal::Sand.r * 0.85, pal::Sand.g * 0.82, pal::Sand.b * 0.7);
+  cairo_clip_preserve(cr);
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, 38, 0, 68);
+  cairo_pattern_add_color_stop_rgb(p, 0, pal::Sand.r * 0.8, pal::Sand.g * 0.76, pal::Sand.b * 0.62);
+  cairo_pattern_add_color_stop_rgb(p, 0.3, pal::Sand.r, pal::Sand.g, pal::Sand.b);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.99, 0.95, 0.8);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  Rng rng(11);
-  for (int i = 0; i < 60; ++i) {
-    const double x = rng.Range(14, 54), y = rng.Range(44, 64);
-    FillCircle(cr, x, y, 0.35, WithAlpha(Darker(pal::Sand, 0.4), 0.5));
+  // rake marks: furrows following the bunker's edge, each a dark groove with a light ridge
+  for (int k = 1; k <= 5; ++k) {
+    const double f = 1 - k * 0.15;
+    for (int pass = 0; pass < 2; ++pass) {
+      cairo_save(cr);
+      cairo_translate(cr, 35, 54 + pass * 0.8);
+      cairo_scale(cr, f, f);
+      cairo_translate(cr, -35, -54);
+      shape(0);
+      cairo_restore(cr);
+      SetColor(cr, pass == 0 ? WithAlpha(Darker(pal::Sand, 0.4), 0.5) : WithAlpha(pal::CardWhite, 0.55));
+      cairo_set_line_width(cr, 0.7);
+      cairo_stroke(cr);
+    }
   }
-  // rake lines
-  cairo_set_line_width(cr, 0.6);
-  SetColor(cr, WithAlpha(Darker(pal::Sand, 0.3), 0.6));
-  for (int k = 0; k < 3; ++k) {
-    cairo_move_to(cr, 20, 49 + k * 4);
-    cairo_curve_to(cr, 30, 47 + k * 4, 38, 51 + k * 4, 48, 49 + k * 4);
+  // shadow of the back wall
+  shape(0);
+  cairo_set_line_width(cr, 9);
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 30, kW, 20);
+  cairo_clip(cr);
+  shape(0);
+  SetColor(cr, WithAlpha(Darker(pal::Sand, 0.55), 0.45));
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  cairo_restore(cr);
+  // grass tufts on the lip
+  cairo_set_line_width(cr, 0.7);
+  SetColor(cr, pal::DeepGreen);
+  Rng rng(7);
+  for (int i = 0; i < 9; ++i) {
+    const double x = 15 + i * 4.2 + rng.Range(-1, 1), y = 37.5 - std::sin(i / 8.0 * M_PI) * 1.5;
+    cairo_move_to(cr, x, y + 1);
+    cairo_line_to(cr, x - 0.8, y - 1.8);
+    cairo_move_to(cr, x, y + 1);
+    cairo_line_to(cr, x + 0.9, y - 1.5);
   }
   cairo_stroke(cr);
+  // a small ball left in the sand
+  GolfBall(cr, 42, 58, 2.6);
 }
 
-void IronHead(cairo_t* cr, double cx, double cy, double s, double loft) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, s, s);
-  // shaft
-  cairo_move_to(cr, 0.18, -1.25);
-  cairo_line_to(cr, 0.02, 0.05);
-  SetColor(cr, Hex(0x9AA3A8));
-  cairo_set_line_width(cr, 0.07);
+// A whole club seen from its toe, standing on its sole: grip at the top, the shaft down to a head
+// whose face leans back by `loft_deg` degrees (the face is on the left). (x, bottom) is the
+// leading edge of the sole; `len` the club's height in pixels.
+void Club(cairo_t* cr, double x, double bottom, double len, double loft_deg) {
+  const double lr = loft_deg * M_PI / 180;
+  const double face_h = len * 0.25, sole = len * (0.09 + loft_deg / 700);
+  const double tx = x + face_h * std::sin(lr), ty = bottom - face_h * std::cos(lr);
+  const double hosel_x = x + sole * 0.8, hosel_y = bottom - face_h * 1.05;
+  const double top_x = hosel_x + len * 0.06, top_y = bottom - len;
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  // shaft, steel with a light edge
+  cairo_move_to(cr, hosel_x, hosel_y);
+  cairo_line_to(cr, top_x, top_y);
+  SetColor(cr, Hex(0x7E8A92));
+  cairo_set_line_width(cr, 2.2);
   cairo_stroke(cr);
-  // head, a blade whose face leans back with the loft
-  cairo_move_to(cr, -0.05, 0.0);
-  cairo_line_to(cr, -0.62 - loft * 0.15, 0.08 - loft * 0.1);
-  cairo_curve_to(cr, -0.72 - loft * 0.15, 0.2, -0.68, 0.36, -0.55, 0.38);
-  cairo_line_to(cr, 0.06, 0.3);
-  cairo_curve_to(cr, 0.12, 0.22, 0.1, 0.04, -0.05, 0.0);
+  cairo_move_to(cr, hosel_x - 0.5, hosel_y);
+  cairo_line_to(cr, top_x - 0.5, top_y);
+  SetColor(cr, Hex(0xDDE4E8));
+  cairo_set_line_width(cr, 0.7);
+  cairo_stroke(cr);
+  // grip: dark rubber with a wrap
+  const double gl = len * 0.28, dx = (top_x - hosel_x) / (hosel_y - top_y);
+  cairo_move_to(cr, top_x, top_y);
+  cairo_line_to(cr, top_x - dx * gl, top_y + gl);
+  SetColor(cr, Hex(0x262626));
+  cairo_set_line_width(cr, 4);
+  cairo_stroke(cr);
+  SetColor(cr, WithAlpha(Hex(0x8A8A8A), 0.7));
+  cairo_set_line_width(cr, 0.6);
+  for (double k = 2; k < gl - 1; k += 3) {
+    const double cx = top_x - dx * k, cy = top_y + k;
+    cairo_move_to(cr, cx - 1.8, cy + 0.8);
+    cairo_line_to(cr, cx + 1.8, cy - 0.8);
+  }
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  // head: face, top line, a rounded back and the sole
+  cairo_move_to(cr, x, bottom);
+  cairo_line_to(cr, tx, ty);
+  cairo_curve_to(cr, tx + 1, ty - 1.2, hosel_x - 1, hosel_y - 0.5, hosel_x + 1.2, hosel_y);
+  cairo_curve_to(cr, x + sole * 1.15, bottom - face_h * 0.6, x + sole * 1.2, bottom - face_h * 0.2,
+                 x + sole, bottom);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(-0.6, 0, 0.1, 0.4);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.93, 0.95, 0.97);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.5, 0.55, 0.6);
+  cairo_pattern_t* p = cairo_pattern_create_linear(x, ty, x + sole, bottom);
+  cairo_pattern_add_color_stop_rgb(p, 0, 0.95, 0.97, 0.98);
+  cairo_pattern_add_color_stop_rgb(p, 1, 0.52, 0.57, 0.62);
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
   SetColor(cr, Hex(0x3A4248));
-  cairo_set_line_width(cr, 0.03);
+  cairo_set_line_width(cr, 0.7);
   cairo_stroke(cr);
-  // grooves
-  for (int k = 0; k < 3; ++k) {
-    cairo_move_to(cr, -0.52, 0.14 + k * 0.07);
-    cairo_line_to(cr, -0.08, 0.1 + k * 0.07);
-  }
-  SetColor(cr, WithAlpha(Hex(0x3A4248), 0.6));
-  cairo_set_line_width(cr, 0.018);
+  // the face itself, a bright strip
+  cairo_move_to(cr, x + 0.6, bottom - 0.4);
+  cairo_line_to(cr, tx + 0.6, ty + 0.4);
+  SetColor(cr, Hex(0xFFFFFF, 0.9));
+  cairo_set_line_width(cr, 0.9);
   cairo_stroke(cr);
-  cairo_restore(cr);
 }
+
+constexpr double kIronLoft[] = {18, 21, 24, 27, 31, 35, 39, 43};
 
 void Swirl(cairo_t* cr, double cx, double cy, double r) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -451,25 +650,47 @@ void AddCards(Registry& r) {
   r["graphics/cards/irons.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;
+      const double loft = kIronLoft[frame];
       CardBody(cr, Hex(0xEEF3F6));
-      FillRoundedRect(cr, 4, 4, kW - 8, 20, 3, pal::DeepGreen);
-      SetFont(cr, Face::SansBold, 11);
-      FillText(cr, "IRON", 34, 18, 1, pal::Cream);
-      IronHead(cr, 38, 48, 24, frame / 7.0);
-      SetFont(cr, Face::SansBold, 30);
-      const Rgb out = pal::CardWhite;
-      OutlinedText(cr, std::to_string(iron), 34, 93, 1, pal::DeepGreen, out, 1.5);
+      FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::DeepGreen);
+      SetFont(cr, Face::SansBold, 10.5);
+      FillText(cr, "IRON", 34, 16.5, 1, pal::Cream);
+      // a patch of turf for the club to stand on
+      cairo_save(cr);
+      cairo_translate(cr, 48, 88);
+      cairo_scale(cr, 1, 0.28);
+      FillCircle(cr, 0, 0, 15, WithAlpha(pal::LightGrass, 0.8));
+      cairo_restore(cr);
+      Club(cr, 44, 88, 62, loft);
+      // the number, large, on the left; the loft in degrees under it
+      SetFont(cr, Face::SansBold, 40);
+      OutlinedText(cr, std::to_string(iron), 20, 66, 1, pal::DeepGreen, pal::CardWhite, 1.5);
+      SetFont(cr, Face::SansNarrowBold, 10);
+      FillText(cr, std::to_string(static_cast<int>(loft)) + "\u00B0", 20, 80, 1, Hex(0x5E6B72));
       CardEdge(cr);
     });
   };
   r["graphics/cards/wedge.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     CardBody(cr, Hex(0xF4F0E4));
-    FillRoundedRect(cr, 4, 4, kW - 8, 20, 3, pal::Wood);
-    SetFont(cr, Face::SansBold, 11);
-    FillText(cr, "WEDGE", 34, 18, 1, pal::Cream);
-    IronHead(cr, 40, 50, 26, 1.6);
-    Label(cr, "clears sand", 90, pal::DarkWood);
+    FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::Wood);
+    SetFont(cr, Face::SansBold, 10.5);
+    FillText(cr, "WEDGE", 34, 16.5, 1, pal::Cream);
+    // the club stands in a splash of sand
+    cairo_save(cr);
+    cairo_translate(cr, 34, 80);
+    cairo_scale(cr, 1, 0.3);
+    FillCircle(cr, 0, 0, 22, pal::Sand);
+    cairo_restore(cr);
+    Rng rng(5);
+    for (int i = 0; i < 26; ++i) {
+      const double a = rng.Range(M_PI * 1.05, M_PI * 1.95), d = rng.Range(6, 20);
+      FillCircle(cr, 30 + std::cos(a) * d, 78 + std::sin(a) * d * 0.8, rng.Range(0.5, 1.3),
+                 Darker(pal::Sand, rng.Range(0.05, 0.25)));
+    }
+    Club(cr, 28, 80, 58, 56);
+    SetFont(cr, Face::SansNarrowBold, 9.5);
+    FillText(cr, "clears sand", 34, 94, 1, pal::DarkWood);
     CardEdge(cr);
   };
   r["graphics/cards/wild_shot.png"] = [](Canvas& c, const PictureFile&) {
