@@ -8,6 +8,8 @@
 #include "screens/game_finished_screen.h"
 #include "screens/level_select_screen.h"
 #include "screens/score_card_screen.h"
+#include "screens/title_screen.h"
+#include "ui/dialog_ok.h"
 #include "tests/play/play_fixture.h"
 #include "util/value_list.h"
 #include "wildshot/globals.h"
@@ -495,6 +497,79 @@ TEST_F(PartsTest, TheCourseAfterTheScorecardFollowsTheUnlockStates) {
   GameScreen->ScoreCardGoToNextLevel(0);
   EXPECT_EQ(save.UnlockedCourses[1], COURSE_COMPLETED);
   EXPECT_EQ(Game->DestinationTScreen, GameFinishedScreen);
+}
+
+}  // namespace
+
+namespace {
+
+// A reward dialog that the player has already closed.
+class ClosedDialog : public TDialogOK {
+ public:
+  int Manage() override { return 1; }
+  int Kill() override { return 0; }
+  int Draw() override { return 0; }
+};
+
+TEST_F(PartsTest, RewardsComeOneAfterAnotherRankItemThenTheBestScore) {
+  auto& screen = *GameScreen;
+  screen.RankUnlocked = 1;
+  screen.ItemUnlocked = 1;
+  screen.TopScore = 1;
+  GameScreen->Player->SaveData->AvatarItemUnlocked = 3;
+  std::vector<std::string> order;
+  for (int step = 0; step < 5; ++step) {
+    screen.UnlockedDialog = std::make_shared<ClosedDialog>();
+    const int rank = screen.RankUnlocked, item = screen.ItemUnlocked;
+    const int top = screen.TopScore;
+    screen.Logic();
+    if (rank && !screen.RankUnlocked) order.push_back("rank");
+    else if (item && !screen.ItemUnlocked) order.push_back("item");
+    else if (top && !screen.TopScore) order.push_back("best score");
+    if (!screen.UnlockedDialog) break;
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"rank", "item", "best score"}));
+  EXPECT_FALSE(screen.UnlockedDialog);
+  // An unlock position from a damaged save names no item: that dialog is skipped.
+  screen.ItemUnlocked = 1;
+  GameScreen->Player->SaveData->AvatarItemUnlocked = 40;
+  screen.UnlockedDialog = std::make_shared<ClosedDialog>();
+  screen.Logic();
+  EXPECT_EQ(screen.ItemUnlocked, 0);
+  EXPECT_FALSE(screen.UnlockedDialog);
+}
+
+TEST_F(PartsTest, ComingBackFromTheOptionsLeavesTheHoleAsItWas) {
+  auto grid = GameGrid;
+  SetStock({3, 4, 5});
+  GameScreen->StockPenaltyCounter = 12;
+  GameScreen->StopInit = 1;
+  GameScreen->StopKill = 1;
+  GameScreen->PreStart();
+  EXPECT_EQ(GameGrid, grid);
+  EXPECT_EQ(CardList->StockCount(), 3);
+  EXPECT_EQ(GameScreen->StockPenaltyCounter, 12);
+  EXPECT_EQ(GameScreen->StopInit, 0);
+  EXPECT_EQ(GameScreen->StopKill, 0);
+  EXPECT_EQ(Game->IgnoreEscapeKey, 1);
+  EXPECT_EQ(Button("scorecard")->Active, 1);
+}
+
+TEST_F(PartsTest, ASavedCourseThatIsNotListedGoesBackToTheTitleWithoutAHole) {
+  GameScreen->KillGeneric();
+  GameScreen->Player->SaveData->CourseName = "Gone Links";
+  GameScreen->Player->SaveData->MidCourse = 1;
+  testing::internal::CaptureStderr();
+  GameScreen->Load();
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_NE(said.find("Gone Links"), std::string::npos) << said;
+  EXPECT_EQ(GameScreen->Player->SaveData->MidCourse, 0);
+  GameScreen->Start();
+  EXPECT_FALSE(GameGrid);
+  EXPECT_EQ(Game->DestinationTScreen, TitleScreen);
+  GameScreen->Logic();
+  GameScreen->Kill();  // safe with no hole
+  EXPECT_FALSE(HUD);
 }
 
 }  // namespace

@@ -189,3 +189,50 @@ TEST_F(RulesTest, PursesHolesAndCourseWords) {
 }
 
 }  // namespace
+
+#include <set>
+
+#include "gfx/channel_array.h"
+#include "gfx/sound_bank.h"
+#include "platform/audio.h"
+#include "screens/game_upper_layer.h"
+#include "platform/system.h"
+
+namespace {
+
+TEST_F(RulesTest, TheCrowdCheersFromItsRangeAndAZeroTopMeansSix) {
+  std::string error;
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", &error)) << error;
+  auto saved = sounds;
+  sounds = std::make_shared<TSoundBank>();
+  sounds->SetPath(platform::DataPrefix() + "Data/sound/");
+  sounds->Ext = ".ogg";
+  for (int i = 1; i <= 6; ++i) {
+    sounds->Load("crowd_cheer" + std::to_string(i), 1, 1, "Crowd_Cheer" + std::to_string(i), 0);
+    sounds->Load("crowd_groan" + std::to_string(i), 1, 1, "Crowd_Groan" + std::to_string(i), 0);
+  }
+  Game->Upper = std::make_shared<TGameUpperLayer>();  // the game's channel pool
+  Game->ChannelsCreate(16);
+  auto heard = [](auto play) {
+    std::set<std::string> names;
+    for (int i = 0; i < 200; ++i) {
+      platform::ClearAudioLog();
+      auto channel = play();
+      for (const auto& r : platform::AudioLog())
+        if ((r.what == "cue" || r.what == "play") && !r.sound.empty()) names.insert(r.sound);
+      // The clock stands still, so a sound never ends by itself: free its channel for the next.
+      if (channel) Game->Channels->StopGameChannel(channel);
+    }
+    return names;
+  };
+  const auto all = heard([] { return PlayCheer(1, 0); });
+  EXPECT_EQ(all.size(), 6u);
+  EXPECT_TRUE(all.count("crowd_cheer6.ogg"));
+  const auto big = heard([] { return PlayCheer(4, 6); });
+  EXPECT_EQ(big, (std::set<std::string>{"crowd_cheer4.ogg", "crowd_cheer5.ogg", "crowd_cheer6.ogg"}));
+  EXPECT_EQ(heard([] { return PlayGroan(); }).size(), 6u);
+  Game->ChannelsKill();
+  sounds = saved;
+}
+
+}  // namespace

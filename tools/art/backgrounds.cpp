@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "tools/art/registry.h"
 
@@ -221,24 +222,6 @@ void Sea(cairo_t* cr, double top, double bottom) {
   }
 }
 
-void Skyline(cairo_t* cr, double base, Rng& rng, const Mood& m) {
-  double x = 0;
-  while (x < 800) {
-    const double w = rng.Range(30, 70), h = rng.Range(60, 170);
-    const Rgb c = Mix(Hex(0x7C8AA0), m.sky_top, rng.Range(0.1, 0.45));
-    cairo_rectangle(cr, x, base - h, w, h);
-    SetColor(cr, c);
-    cairo_fill(cr);
-    for (double wy = base - h + 8; wy < base - 6; wy += 10)
-      for (double wx = x + 5; wx < x + w - 6; wx += 9) {
-        cairo_rectangle(cr, wx, wy, 4, 5);
-        SetColor(cr, m.autumn ? Rgb{1, 0.85, 0.5, 0.7} : Rgb{0.85, 0.92, 1, 0.45});
-        cairo_fill(cr);
-      }
-    x += w + rng.Range(2, 12);
-  }
-}
-
 void Clubhouse(cairo_t* cr, double x, double base) {
   cairo_rectangle(cr, x, base - 60, 150, 60);
   SetColor(cr, pal::CardWhite);
@@ -302,17 +285,6 @@ void Cherry(cairo_t* cr, double x, double base, double r, Rng& rng, bool autumn)
   }
 }
 
-void Bench(cairo_t* cr, double x, double base) {
-  cairo_rectangle(cr, x, base - 16, 46, 4);
-  cairo_rectangle(cr, x, base - 26, 46, 4);
-  SetColor(cr, pal::Wood);
-  cairo_fill(cr);
-  cairo_rectangle(cr, x + 3, base - 16, 3, 16);
-  cairo_rectangle(cr, x + 40, base - 16, 3, 16);
-  SetColor(cr, Hex(0x333333));
-  cairo_fill(cr);
-}
-
 void StoneWall(cairo_t* cr, double y, Rng& rng) {
   for (double x = 0; x < 800; x += 14) {
     for (int row = 0; row < 2; ++row) {
@@ -347,25 +319,6 @@ void Peaks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
   }
 }
 
-void Mesas(cairo_t* cr, double base, Rng& rng, const Mood& m) {
-  double x = -40;
-  while (x < 820) {
-    const double w = rng.Range(90, 200), h = rng.Range(50, 110);
-    const Rgb c = Mix(Hex(0xC06A3A), m.sky_low, 0.25);
-    cairo_move_to(cr, x, base);
-    cairo_line_to(cr, x + 18, base - h);
-    cairo_line_to(cr, x + w - 18, base - h);
-    cairo_line_to(cr, x + w, base);
-    cairo_close_path(cr);
-    SetColor(cr, c);
-    cairo_fill(cr);
-    cairo_rectangle(cr, x + 18, base - h, w - 36, 6);
-    SetColor(cr, Lighter(c, 0.2));
-    cairo_fill(cr);
-    x += w + rng.Range(40, 160);
-  }
-}
-
 void Vines(cairo_t* cr, Rng& rng, const Mood& m) {
   for (int side = 0; side < 2; ++side) {
     for (int k = 0; k < 6; ++k) {
@@ -378,6 +331,338 @@ void Vines(cairo_t* cr, Rng& rng, const Mood& m) {
       cairo_stroke(cr);
       for (double y = 10; y < len; y += 14) FillCircle(cr, x + rng.Range(-8, 8), y, 5, Foliage(m, rng));
     }
+  }
+}
+
+
+// --- links (scotland) ---
+void Lighthouse(cairo_t* cr, double x, double base, double h) {
+  // a rocky headland under it
+  cairo_move_to(cr, x - 90, base + 4);
+  cairo_curve_to(cr, x - 60, base - 22, x - 20, base - 30, x + 10, base - 26);
+  cairo_curve_to(cr, x + 40, base - 24, x + 70, base - 10, x + 110, base + 4);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x6F7458));
+  cairo_fill(cr);
+  const double top = base - 26 - h;
+  cairo_move_to(cr, x - 9, base - 24);
+  cairo_line_to(cr, x - 6, top);
+  cairo_line_to(cr, x + 6, top);
+  cairo_line_to(cr, x + 9, base - 24);
+  cairo_close_path(cr);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+  for (int k = 0; k < 2; ++k) {
+    const double y0 = base - 24 - h * (0.2 + k * 0.38);
+    cairo_rectangle(cr, x - 8.5 + k * 1.2, y0 - h * 0.16, 17 - k * 2.4, h * 0.16);
+    SetColor(cr, pal::Red);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x - 5, top - 8, 10, 8);
+  SetColor(cr, pal::BrassLight);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 7, top - 8);
+  cairo_line_to(cr, x, top - 15);
+  cairo_line_to(cr, x + 7, top - 8);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x333333));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + 1, base - 24, 8, h + 2);
+  SetColor(cr, WithAlpha(pal::Black, 0.12));
+  cairo_fill(cr);
+}
+
+void StoneHouse(cairo_t* cr, double x, double base, double w) {
+  const double h = w * 0.38;
+  cairo_rectangle(cr, x, base - h, w, h);
+  SetColor(cr, Hex(0xA39E90));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 6, base - h);
+  cairo_line_to(cr, x + w * 0.2, base - h - w * 0.22);
+  cairo_line_to(cr, x + w * 0.8, base - h - w * 0.22);
+  cairo_line_to(cr, x + w + 6, base - h);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x4A4F5A));
+  cairo_fill(cr);
+  for (int k = 0; k < 2; ++k) {
+    cairo_rectangle(cr, x + w * (0.15 + k * 0.62), base - h - w * 0.32, w * 0.08, w * 0.14);
+    SetColor(cr, Hex(0x8E887A));
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < 4; ++i) {
+    cairo_rectangle(cr, x + w * (0.1 + i * 0.22), base - h * 0.7, w * 0.1, h * 0.35);
+    SetColor(cr, Hex(0x3F5566));
+    cairo_fill(cr);
+  }
+}
+
+void Gorse(cairo_t* cr, double x, double y, double r, Rng& rng, bool autumn) {
+  for (int k = 0; k < 9; ++k)
+    FillCircle(cr, x + rng.Range(-r, r), y + rng.Range(-r * 0.5, r * 0.3), rng.Range(r * 0.35, r * 0.6),
+               Mix(Hex(0x2E4A22), Hex(0x48652E), rng.Uniform()));
+  for (int k = 0; k < 40; ++k)
+    FillCircle(cr, x + rng.Range(-r * 1.1, r * 1.1), y + rng.Range(-r * 0.7, r * 0.4), rng.Range(1.2, 2.4),
+               autumn ? Hex(0xC99A3A, 0.8) : Hex(0xF2C928, 0.95));
+}
+
+void MarramGrass(cairo_t* cr, double x, double y, double h, Rng& rng, const Rgb& c) {
+  cairo_set_line_width(cr, 1.1);
+  for (int k = 0; k < 14; ++k) {
+    const double dx = rng.Range(-h * 0.4, h * 0.4), lean = rng.Range(-h * 0.5, h * 0.5);
+    cairo_move_to(cr, x + dx, y);
+    cairo_curve_to(cr, x + dx, y - h * 0.5, x + dx + lean * 0.5, y - h * 0.8, x + dx + lean, y - h * rng.Range(0.7, 1));
+    SetColor(cr, Mix(c, Hex(0xD9C98A), rng.Range(0, 0.6)));
+    cairo_stroke(cr);
+  }
+}
+
+// --- desert ---
+// A mesa with lit left face, shaded right face and strata bands.
+void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
+  const double inset = h * 0.35;
+  cairo_save(cr);
+  cairo_move_to(cr, x, base);
+  cairo_curve_to(cr, x + inset * 0.4, base - h * 0.4, x + inset * 0.6, base - h * 0.85, x + inset, base - h);
+  cairo_line_to(cr, x + w - inset, base - h);
+  cairo_curve_to(cr, x + w - inset * 0.6, base - h * 0.85, x + w - inset * 0.4, base - h * 0.4, x + w, base);
+  cairo_close_path(cr);
+  cairo_clip_preserve(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+  for (int k = 1; k < 5; ++k) {
+    cairo_rectangle(cr, x, base - h + k * h * 0.19, w, h * 0.05);
+    SetColor(cr, WithAlpha(k % 2 ? Darker(c, 0.25) : Lighter(c, 0.2), 0.6));
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x + w * 0.62, base - h, w, h);
+  SetColor(cr, WithAlpha(Hex(0x5A2A1A), 0.28));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x, base - h, w, h * 0.06);
+  SetColor(cr, WithAlpha(Lighter(c, 0.35), 0.8));
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void Saguaro(cairo_t* cr, double x, double base, double h) {
+  const Rgb c = Hex(0x7FA65A), dark = Hex(0x4E6E38);
+  const auto limb = [&](double x0, double y0, double x1, double y1, double w) {
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    SetColor(cr, dark);
+    cairo_set_line_width(cr, w + 2.4);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, c);
+    cairo_set_line_width(cr, w);
+    cairo_stroke(cr);
+  };
+  const double w = h * 0.17;
+  limb(x - h * 0.28, base - h * 0.42, x - h * 0.28, base - h * 0.78, w * 0.75);
+  limb(x - h * 0.28, base - h * 0.42, x, base - h * 0.42, w * 0.75);
+  limb(x + h * 0.26, base - h * 0.55, x + h * 0.26, base - h * 0.9, w * 0.75);
+  limb(x + h * 0.26, base - h * 0.55, x, base - h * 0.55, w * 0.75);
+  limb(x, base, x, base - h, w);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  // ribs lit from the left
+  cairo_move_to(cr, x - w * 0.2, base - 4);
+  cairo_line_to(cr, x - w * 0.2, base - h + 4);
+  SetColor(cr, WithAlpha(Lighter(c, 0.45), 0.8));
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, x + w * 0.22, base - 4);
+  cairo_line_to(cr, x + w * 0.22, base - h + 4);
+  SetColor(cr, WithAlpha(dark, 0.7));
+  cairo_stroke(cr);
+}
+
+void SandPatch(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  Circle(cr, 0, 0, 1);
+  cairo_restore(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
+// --- city ---
+void Tower(cairo_t* cr, double x, double base, double w, double h, const Rgb& c, int roof, bool lit,
+           Rng& rng) {
+  cairo_rectangle(cr, x, base - h, w, h);
+  SetColor(cr, c);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + w * 0.65, base - h, w * 0.35, h);
+  SetColor(cr, WithAlpha(pal::Black, 0.14));
+  cairo_fill(cr);
+  if (roof == 1) {  // spire
+    cairo_move_to(cr, x + w * 0.2, base - h);
+    cairo_line_to(cr, x + w / 2, base - h - w * 1.1);
+    cairo_line_to(cr, x + w * 0.8, base - h);
+    cairo_close_path(cr);
+    SetColor(cr, Darker(c, 0.15));
+    cairo_fill(cr);
+  } else if (roof == 2) {  // stepped top with a mast
+    cairo_rectangle(cr, x + w * 0.15, base - h - 10, w * 0.7, 10);
+    cairo_rectangle(cr, x + w * 0.3, base - h - 18, w * 0.4, 8);
+    SetColor(cr, c);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x + w / 2 - 1, base - h - 40, 2, 22);
+    SetColor(cr, Darker(c, 0.3));
+    cairo_fill(cr);
+  } else if (roof == 3) {  // dome
+    cairo_arc(cr, x + w / 2, base - h, w * 0.38, M_PI, 2 * M_PI);
+    SetColor(cr, Hex(0x7FA39A));
+    cairo_fill(cr);
+  }
+  const bool glass = (rng.Next() % 3) == 0;
+  for (double wy = base - h + 7; wy < base - 5; wy += glass ? 6 : 9)
+    for (double wx = x + 4; wx < x + w - 5; wx += glass ? w : 8) {
+      cairo_rectangle(cr, wx, wy, glass ? w - 8 : 4, glass ? 2 : 5);
+      const bool on = lit && rng.Uniform() < 0.5;
+      SetColor(cr, on ? Rgb{1, 0.85, 0.5, 0.85} : Rgb{0.85, 0.93, 1, glass ? 0.35 : 0.5});
+      cairo_fill(cr);
+    }
+}
+
+void CitySkyline(cairo_t* cr, double base, Rng& rng, const Mood& m) {
+  // far row, hazy
+  double x = -10;
+  while (x < 810) {
+    const double w = rng.Range(26, 50), h = rng.Range(70, 150);
+    cairo_rectangle(cr, x, base - h, w, h);
+    SetColor(cr, Mix(Hex(0x8D9BB3), m.sky_low, 0.5));
+    cairo_fill(cr);
+    x += w + rng.Range(-4, 6);
+  }
+  // near row, each tower its own colour, height and roof
+  const Rgb cols[] = {Hex(0xB86B4B), Hex(0xD8CDB4), Hex(0x5E7894), Hex(0x9AA6B4), Hex(0xC9A27A),
+                      Hex(0x6B6F7A)};
+  x = -5;
+  int i = 0;
+  while (x < 805) {
+    const double w = rng.Range(34, 70), h = rng.Range(50, 140) + (i % 4 == 1 ? 50 : 0);
+    Tower(cr, x, base, w, h, Mix(cols[rng.Next() % 6], m.sky_low, 0.15), static_cast<int>(rng.Next() % 4),
+          m.autumn, rng);
+    x += w + rng.Range(4, 16);
+    ++i;
+  }
+}
+
+void LampPost(cairo_t* cr, double x, double base, double h, bool lit) {
+  cairo_rectangle(cr, x - 1.5, base - h, 3, h);
+  SetColor(cr, Hex(0x2C2F33));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - 4, base - 4, 8, 4);
+  cairo_fill(cr);
+  if (lit) RadialGlow(cr, x, base - h - 4, 16, Hex(0xFFE2A0, 0.7));
+  FillCircle(cr, x, base - h - 4, 5, lit ? Hex(0xFFF1C8) : Hex(0xE8E8E0));
+  cairo_move_to(cr, x - 6, base - h - 8);
+  cairo_line_to(cr, x + 6, base - h - 8);
+  cairo_line_to(cr, x, base - h - 13);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x2C2F33));
+  cairo_fill(cr);
+}
+
+void Railing(cairo_t* cr, double x0, double x1, double y, double h) {
+  SetColor(cr, Hex(0x2C2F33));
+  cairo_set_line_width(cr, 1.4);
+  for (double x = x0; x <= x1; x += 7) {
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x, y - h);
+  }
+  cairo_move_to(cr, x0, y - h + 2);
+  cairo_line_to(cr, x1, y - h + 2);
+  cairo_move_to(cr, x0, y - 3);
+  cairo_line_to(cr, x1, y - 3);
+  cairo_stroke(cr);
+}
+
+void Hedge(cairo_t* cr, double x, double y, double w, double h, const Rgb& c) {
+  FillRoundedRect(cr, x, y - h, w, h, h * 0.35, c);
+  FillRoundedRect(cr, x + 3, y - h + 2, w * 0.6, h * 0.3, h * 0.15, WithAlpha(Lighter(c, 0.25), 0.6));
+}
+
+// --- municipal park ---
+void ParkPath(cairo_t* cr, const std::vector<double>& xy, double width) {
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int pass = 0; pass < 2; ++pass) {
+    cairo_move_to(cr, xy[0], xy[1]);
+    cairo_curve_to(cr, xy[2], xy[3], xy[4], xy[5], xy[6], xy[7]);
+    SetColor(cr, pass == 0 ? Hex(0xB8A27A) : Hex(0xE2D3A8));
+    cairo_set_line_width(cr, pass == 0 ? width + 3 : width);
+    cairo_stroke(cr);
+  }
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+}
+
+void ParkBench(cairo_t* cr, double x, double base, double s) {
+  cairo_save(cr);
+  cairo_translate(cr, x, base);
+  cairo_scale(cr, s, s);
+  cairo_rectangle(cr, 3, -16, 3, 16);
+  cairo_rectangle(cr, 42, -16, 3, 16);
+  cairo_rectangle(cr, 4, -30, 2.5, 14);
+  cairo_rectangle(cr, 42, -30, 2.5, 14);
+  SetColor(cr, Hex(0x2E3033));
+  cairo_fill(cr);
+  for (int k = 0; k < 2; ++k) {
+    cairo_rectangle(cr, 0, -17 - k * 3, 48, 2.5);
+    cairo_rectangle(cr, 1, -29 + k * 5, 46, 3.5);
+  }
+  SetColor(cr, pal::Wood);
+  cairo_fill(cr);
+  cairo_rectangle(cr, 1, -29, 46, 1.2);
+  SetColor(cr, Lighter(pal::Wood, 0.3));
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void FlowerBed(cairo_t* cr, double cx, double cy, double rx, Rng& rng, bool autumn) {
+  SandPatch(cr, cx, cy, rx, rx * 0.28, Hex(0x6B4A2E));
+  const Rgb flowers[] = {Hex(0xE5484D), Hex(0xF2C14E), Hex(0xFFFFFF), Hex(0xB05FC9)};
+  for (int k = 0; k < 60; ++k) {
+    const double a = rng.Range(0, 2 * M_PI), d = std::sqrt(rng.Uniform());
+    const double x = cx + std::cos(a) * d * rx * 0.9, y = cy + std::sin(a) * d * rx * 0.24;
+    FillCircle(cr, x, y - 2, 3, Darker(pal::Fairway, 0.2));
+    FillCircle(cr, x, y - 3, 1.8, autumn ? Hex(0xD0612E) : flowers[rng.Next() % 4]);
+  }
+}
+
+void Bandstand(cairo_t* cr, double x, double base) {
+  cairo_rectangle(cr, x - 34, base - 8, 68, 8);
+  SetColor(cr, Hex(0xD9D4C6));
+  cairo_fill(cr);
+  for (int k = 0; k < 5; ++k) {
+    cairo_rectangle(cr, x - 30 + k * 14.5, base - 40, 2.5, 32);
+    SetColor(cr, pal::CardWhite);
+    cairo_fill(cr);
+  }
+  cairo_move_to(cr, x - 40, base - 40);
+  cairo_line_to(cr, x, base - 64);
+  cairo_line_to(cr, x + 40, base - 40);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x3F7A5A));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - 40, base - 42, 80, 3);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+}
+
+void Blocks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
+  double x = -10;
+  while (x < 810) {
+    const double w = rng.Range(60, 110), h = rng.Range(30, 60);
+    cairo_rectangle(cr, x, base - h, w, h);
+    SetColor(cr, Mix(Mix(Hex(0xC9B79C), Hex(0xA8765A), rng.Uniform()), m.sky_low, 0.4));
+    cairo_fill(cr);
+    for (double wy = base - h + 6; wy < base - 6; wy += 8)
+      for (double wx = x + 5; wx < x + w - 5; wx += 9) {
+        cairo_rectangle(cr, wx, wy, 4, 4);
+        SetColor(cr, WithAlpha(Mix(Hex(0x6E8BA6), m.sky_low, 0.3), 0.7));
+        cairo_fill(cr);
+      }
+    x += w + rng.Range(30, 90);
   }
 }
 
@@ -400,14 +685,19 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Sea(cr, horizon - 40, horizon + 10);
     Hills(cr, horizon + 12, 16, pal::Sand, rng);
   } else if (type == "city") {
-    Skyline(cr, horizon + 5, rng, m);
-    Hills(cr, horizon + 8, 8, far, rng);
+    CitySkyline(cr, horizon + 8, rng, m);
+    for (int i = 0; i < 20; ++i)
+      Hedge(cr, i * 42 - 4, horizon + 14, 40, 10, Mix(pal::DeepGreen, m.grass, 0.3));
   } else if (type == "country") {
     Hills(cr, horizon - 10, 30, far, rng);
     Clubhouse(cr, 520, horizon + 12);
   } else if (type == "desert") {
-    Mesas(cr, horizon + 10, rng, m);
-    Hills(cr, horizon + 10, 12, Mix(pal::Sand, m.grass, 0.3), rng);
+    const Rgb rock = Mix(Hex(0xC0623A), m.sky_low, 0.12);
+    Mesa(cr, -30, horizon + 8, 230, 95, Mix(rock, m.sky_low, 0.35));
+    Mesa(cr, 470, horizon + 8, 160, 120, Mix(rock, m.sky_low, 0.3));
+    Mesa(cr, 150, horizon + 10, 150, 62, rock);
+    Mesa(cr, 640, horizon + 10, 200, 70, rock);
+    Hills(cr, horizon + 10, 10, Mix(pal::Sand, Hex(0xD9A066), 0.4), rng);
   } else if (type == "forest") {
     Hills(cr, horizon - 5, 22, far, rng);
     for (int i = 0; i < 26; ++i) Pine(cr, i * 32 + rng.Range(-8, 8), horizon + 12, rng.Range(60, 100), Foliage(m, rng));
@@ -421,11 +711,16 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Peaks(cr, horizon + 5, rng, m);
     Hills(cr, horizon + 6, 14, far, rng);
   } else if (type == "municipal") {
-    Hills(cr, horizon - 4, 12, far, rng);
-    for (int i = 0; i < 7; ++i) Oak(cr, 40 + i * 120 + rng.Range(-20, 20), horizon + 8, rng.Range(28, 40), Foliage(m, rng), rng);
+    Blocks(cr, horizon + 6, rng, m);
+    Hills(cr, horizon + 2, 8, far, rng);
+    for (int i = 0; i < 6; ++i) Oak(cr, 40 + i * 145 + rng.Range(-20, 20), horizon + 10, rng.Range(26, 36), Foliage(m, rng), rng);
+    Bandstand(cr, 330, horizon + 14);
+    Railing(cr, 0, 800, horizon + 14, 9);
   } else if (type == "scotland") {
     Sea(cr, horizon - 30, horizon + 4);
-    Hills(cr, horizon + 6, 22, Mix(Hex(0x7E8C4A), m.grass, 0.5), rng);
+    Lighthouse(cr, 680, horizon - 22, 58);
+    Hills(cr, horizon + 6, 22, Mix(Hex(0x9AA05A), m.grass, 0.5), rng);
+    StoneHouse(cr, 90, horizon + 6, 110);
   }
   cairo_restore(cr);
 
@@ -441,18 +736,26 @@ void Scene(Canvas& c, const std::string& type, int v) {
     for (int i = 0; i < 3; ++i) Palm(cr, 30 + i * 40, 600 - i * 50, 160 - i * 20, Foliage(m, rng));
     Hills(cr, 575, 10, WithAlpha(pal::Sand, 0.95), rng);
   } else if (type == "city") {
-    for (int i = 0; i < 3; ++i) Oak(cr, 740 - i * 45, 560 - i * 70, 40, Foliage(m, rng), rng);
+    Railing(cr, 560, 800, 590, 22);
+    for (int i = 0; i < 3; ++i) LampPost(cr, 610 + i * 80, 590 - i * 6, 80, m.autumn);
+    Hedge(cr, -10, 600, 160, 34, Mix(pal::DeepGreen, m.grass, 0.2));
+    LampPost(cr, 40, 566, 110, m.autumn);
+    for (int i = 0; i < 2; ++i) Oak(cr, 760 - i * 40, 470 - i * 60, 40, Foliage(m, rng), rng);
   } else if (type == "country") {
     Oak(cr, 70, 560, 70, Foliage(m, rng), rng);
     Oak(cr, 750, 430, 55, Foliage(m, rng), rng);
   } else if (type == "desert") {
-    Cactus(cr, 60, 590, 120);
-    Cactus(cr, 740, 470, 80);
-    cairo_save(cr);
-    cairo_translate(cr, 690, 580);
-    cairo_scale(cr, 1, 0.25);
-    FillCircle(cr, 0, 0, 90, pal::Sand);
-    cairo_restore(cr);
+    const Rgb dune = Mix(pal::Sand, Hex(0xD9A066), 0.35);
+    SandPatch(cr, 40, 600, 190, 60, dune);
+    SandPatch(cr, 860, 540, 170, 80, dune);
+    SandPatch(cr, 690, 545, 70, 18, Lighter(pal::Sand, 0.3));
+    SandPatch(cr, 690, 545, 70, 18, WithAlpha(Darker(pal::Sand, 0.3), 0.25));
+    SandPatch(cr, 694, 547, 64, 15, Lighter(pal::Sand, 0.2));
+    for (int i = 0; i < 8; ++i)
+      FillCircle(cr, rng.Range(10, 200), rng.Range(560, 595), rng.Range(3, 8), Hex(0xA0785A));
+    Saguaro(cr, 70, 592, 150);
+    Saguaro(cr, 750, 500, 95);
+    Cactus(cr, 150, 580, 40);
   } else if (type == "forest") {
     for (int i = 0; i < 4; ++i) Pine(cr, 20 + i * 45, 600 - (i % 2) * 20, 230 - i * 30, Foliage(m, rng));
     for (int i = 0; i < 3; ++i) Pine(cr, 780 - i * 50, 520 - i * 60, 200 - i * 30, Foliage(m, rng));
@@ -472,13 +775,27 @@ void Scene(Canvas& c, const std::string& type, int v) {
     for (int i = 0; i < 3; ++i) Pine(cr, 30 + i * 40, 600, 200 - i * 30, Foliage(m, rng));
     for (int i = 0; i < 5; ++i) FillCircle(cr, 700 + i * 24, 590, rng.Range(16, 28), Hex(0x8A8F96));
   } else if (type == "municipal") {
-    Bench(cr, 40, 520);
-    Bench(cr, 710, 560);
-    Oak(cr, 760, 400, 50, Foliage(m, rng), rng);
+    ParkPath(cr, {-10, 430, 90, 470, 60, 560, 150, 620}, 18);
+    ParkPath(cr, {810, 390, 720, 450, 760, 540, 690, 620}, 16);
+    ParkBench(cr, 8, 520, 1.2);
+    ParkBench(cr, 700, 590, 1.4);
+    LampPost(cr, 110, 470, 90, m.autumn);
+    FlowerBed(cr, 700, 430, 60, rng, m.autumn);
+    Oak(cr, 780, 380, 50, Foliage(m, rng), rng);
+    Oak(cr, 30, 420, 45, Foliage(m, rng), rng);
   } else if (type == "scotland") {
-    StoneWall(cr, 560, rng);
-    for (int i = 0; i < 40; ++i)
-      FillCircle(cr, rng.Range(0, 120), rng.Range(470, 560), rng.Range(4, 9), WithAlpha(Hex(0x9C6AB3), 0.7));
+    StoneWall(cr, horizon + 6, rng);
+    Hills(cr, 560, 26, Mix(Hex(0x9AA05A), m.grass, 0.45), rng);
+    Gorse(cr, 60, 470, 40, rng, m.autumn);
+    Gorse(cr, 760, 430, 34, rng, m.autumn);
+    Gorse(cr, 130, 560, 30, rng, m.autumn);
+    for (int i = 0; i < 12; ++i)
+      MarramGrass(cr, rng.Range(0, 800), rng.Range(575, 600), rng.Range(20, 34), rng, Hex(0x8A9A50));
+    // a pot bunker at the right edge
+    SandPatch(cr, 720, 540, 40, 14, Darker(pal::Fairway, 0.35));
+    SandPatch(cr, 720, 542, 36, 11, pal::Sand);
+    for (int i = 0; i < 30; ++i)
+      FillCircle(cr, rng.Range(0, 140), rng.Range(500, 590), rng.Range(3, 6), WithAlpha(Hex(0x9C6AB3), 0.7));
   }
   cairo_restore(cr);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "tools/art/registry.h"
 
@@ -139,7 +140,19 @@ void AddEffects(Registry& r) {
   };
   r["graphics/particles/token.png"] = [](Canvas& c, const PictureFile&) { GoldCoin(c.cr(), 14, 14, 13); };
   r["graphics/particles/wedgeparticle.png"] = [](Canvas& c, const PictureFile&) {
-    IronClub(c.cr(), 30, -30, 38, true, true);
+    // a found wedge: the whole head in a golden glow with sparkles, unlike the broken head
+    cairo_t* cr = c.cr();
+    RadialGlow(cr, 22, 22, 19, WithAlpha(pal::BrassLight, 0.85));
+    IronClub(cr, 30, -30, 38, true, true);
+    for (const auto& p : {std::pair{8.0, 9.0}, std::pair{33.0, 8.0}, std::pair{9.0, 32.0}}) {
+      cairo_move_to(cr, p.first - 4, p.second);
+      cairo_line_to(cr, p.first + 4, p.second);
+      cairo_move_to(cr, p.first, p.second - 4);
+      cairo_line_to(cr, p.first, p.second + 4);
+    }
+    SetColor(cr, pal::CardWhite);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
   };
   r["graphics/particles/full_length_iron.png"] = [](Canvas& c, const PictureFile&) {
     IronClub(c.cr(), 28, 2, 118, true, true);
@@ -157,12 +170,29 @@ void AddEffects(Registry& r) {
   };
   r["graphics/particles/iron_broken_head.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
-    cairo_move_to(cr, 30, 6);
+    // the head tumbles, tilted, with a short stub of shaft snapped off in a jagged end
+    cairo_save(cr);
+    cairo_translate(cr, 20, 20);
+    cairo_rotate(cr, 0.5);
+    cairo_translate(cr, -20, -20);
+    cairo_move_to(cr, 30, 10);
     cairo_line_to(cr, 30, 24);
-    SetColor(cr, Hex(0xA9B2B8));
+    SetColor(cr, Hex(0x8E979D));
     cairo_set_line_width(cr, 2.4);
     cairo_stroke(cr);
+    cairo_move_to(cr, 28.5, 11);
+    cairo_line_to(cr, 29.4, 7.5);
+    cairo_line_to(cr, 30.2, 10);
+    cairo_line_to(cr, 31.5, 6.5);
+    cairo_line_to(cr, 31.3, 11);
+    SetColor(cr, Hex(0x5E666B));
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
     IronClub(cr, 30, 0, 38, true, false);
+    cairo_restore(cr);
+    // a dusting of grey chips round the break
+    for (const auto& p : {std::pair{33.0, 5.0}, std::pair{36.0, 10.0}, std::pair{27.0, 3.0}})
+      FillCircle(cr, p.first, p.second, 0.9, Hex(0x6E777C));
   };
   r["graphics/particles/leaf.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();

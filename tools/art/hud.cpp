@@ -99,11 +99,17 @@ void MultiplierSign(Canvas& c, const std::string& n, bool glow) {
   }
   SoftShadow(cr, 6, 7, w - 10, h - 10, 12, 0.3, 4);
   WoodBoard(cr, 4, 4, w - 10, h - 10, 12, 0.05);
-  SetFont(cr, Face::Bookman, 34);
+  // the large "5x" on the left, a brass divider, the word on the right with room on both sides
+  SetFont(cr, Face::Bookman, 31);
   const Rgb out = pal::DarkWood;
-  CentredText(cr, n, 40, h / 2 - 1, pal::BrassLight, &out, 1.5);
-  SetFont(cr, Face::SansBold, 13);
-  CentredText(cr, "MULTIPLIER", 98, h / 2, pal::Cream, &out, 1);
+  CentredText(cr, n, 38, h / 2 - 1, pal::BrassLight, &out, 1.5);
+  cairo_move_to(cr, 68.5, 14);
+  cairo_line_to(cr, 68.5, h - 18);
+  SetColor(cr, WithAlpha(pal::BrassLight, 0.8));
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  SetFont(cr, Face::SansNarrowBold, 12.5);
+  CentredText(cr, "MULTIPLIER", 106, h / 2 - 1, pal::Cream, &out, 1);
 }
 
 }  // namespace

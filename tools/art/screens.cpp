@@ -76,18 +76,38 @@ void LoadingBackground(cairo_t* cr) {
   cairo_restore(cr);
   SetColor(cr, kGreenFlat);
   cairo_fill(cr);
-  // the ball's line, faintly mown
-  cairo_rectangle(cr, 190, 366, 360, 14);
-  SetColor(cr, WithAlpha(pal::LightGrass, 0.18));
-  cairo_fill(cr);
+  // the ball's track: a line of flattened dew from the fringe to the hole, fading in at its start
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  const double widths[] = {13, 8, 4};
+  const double alphas[] = {0.16, 0.22, 0.3};
+  for (int k = 0; k < 3; ++k) {
+    cairo_pattern_t* fade = cairo_pattern_create_linear(150, 0, 330, 0);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 0.9, 1, 0.86, 0);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 0.9, 1, 0.86, alphas[k]);
+    cairo_move_to(cr, 150, 376);
+    cairo_curve_to(cr, 300, 371, 440, 373, kHoleX - 12, 373);
+    cairo_set_source(cr, fade);
+    cairo_set_line_width(cr, widths[k]);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(fade);
+  }
+  Rng rng(17);
+  for (int i = 0; i < 70; ++i) {
+    const double x = rng.Range(250, kHoleX - 14);
+    FillCircle(cr, x, 373 + rng.Range(-6.5, 6.5), rng.Range(0.6, 1.2), WithAlpha(pal::CardWhite, 0.55));
+  }
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   Hole(cr);
-  // the flag beside the hole
-  cairo_rectangle(cr, kHoleX + 14, 282, 3, 96);
-  SetColor(cr, Hex(0xEEEEEE));
+  // the flagstick stands in the hole: its foot ends at the hole's centre, inside the dark cup
+  cairo_rectangle(cr, kHoleX - 1.5, 282, 3, kHoleY - 282);
+  SetColor(cr, Hex(0xF4F4F4));
   cairo_fill(cr);
-  cairo_move_to(cr, kHoleX + 17, 284);
-  cairo_curve_to(cr, kHoleX + 40, 288, kHoleX + 55, 292, kHoleX + 70, 298);
-  cairo_curve_to(cr, kHoleX + 55, 304, kHoleX + 40, 310, kHoleX + 17, 314);
+  cairo_rectangle(cr, kHoleX + 0.5, 282, 1, kHoleY - 282);
+  SetColor(cr, Hex(0xB8B8B8));
+  cairo_fill(cr);
+  cairo_move_to(cr, kHoleX + 1.5, 284);
+  cairo_curve_to(cr, kHoleX + 24, 288, kHoleX + 39, 292, kHoleX + 54, 298);
+  cairo_curve_to(cr, kHoleX + 39, 304, kHoleX + 24, 310, kHoleX + 1.5, 314);
   cairo_close_path(cr);
   SetColor(cr, pal::Red);
   cairo_fill(cr);

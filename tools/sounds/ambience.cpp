@@ -219,17 +219,17 @@ Sound Ambience(const Scene& s, double length, bool loop, Rng& r) {
 // Short ambient sounds.
 Buf Bark(double f0, Rng& r) {
   VoiceSettings v;
-  v.length = 0.1;
+  v.length = 0.12;
   v.f0 = f0;
-  v.f0_end = f0 * 0.7;
+  v.f0_end = f0 * 0.55;
   v.v0 = VowelOf('a');
   v.v1 = VowelOf('w');
-  v.attack = 0.008;
-  v.release = 0.06;
-  v.breath = 0.35;
-  v.jitter = 0.06;
+  v.attack = 0.006;
+  v.release = 0.05;
+  v.breath = 0.15;
+  v.jitter = 0.05;
   Buf b = Voice(v, r);
-  AddBurst(b, 0, 0.03, 1200, 0.7, 0.3, r, 0.01);
+  AddBurst(b, 0, 0.02, 1200, 0.7, 0.15, r, 0.01);
   return b;
 }
 
@@ -242,7 +242,7 @@ Buf Caw(Rng& r) {
   v.v1 = VowelOf('w');
   v.attack = 0.02;
   v.release = 0.05;
-  v.breath = 0.5;
+  v.breath = 0.3;
   v.jitter = 0.12;
   return Voice(v, r);
 }
@@ -317,7 +317,10 @@ Buf Shakuhachi(const std::vector<std::pair<std::string, double>>& phrase, Rng& r
   for (const auto& [note, len] : phrase) {
     Note n;
     n.start = t;
-    n.freq = NoteHz(note);
+    // each note bends up into its pitch from a little flat, the last one sinks away at its end
+    const bool last = &note == &phrase.back().first;
+    n.freq = NoteHz(note) * (last ? 1.0 : 0.965);
+    n.freq_end = NoteHz(note) * (last ? 0.955 : 1.0);
     n.amp = 0.5;
     n.attack = 0.12;
     n.length = len;
@@ -327,7 +330,8 @@ Buf Shakuhachi(const std::vector<std::pair<std::string, double>>& phrase, Rng& r
     AddNote(b, n, {{1, 1, 0}, {2, 0.15, 0}, {3, 0.05, 0}});
     Buf breath = Noise(Samples(len + 0.25), r);
     Filter(breath, Biquad::BandPass, n.freq * 2, 1.5);
-    Shape(breath, [&](double x) { return AHR(x, 0.08, len - 0.08, 0.25) * 0.6; });
+    // a breathy chiff at the start of each note, then a steady air noise
+    Shape(breath, [&](double x) { return AHR(x, 0.08, len - 0.08, 0.25) * (0.5 + 0.8 * std::exp(-x / 0.07)); });
     Mix(b, breath, t, 0.5);
     t += len + 0.05;
   }
@@ -439,10 +443,10 @@ Buf TruckStart(Rng& r) {
 
 void AddAmbience(Registry& reg) {
   auto loop = [&](const std::string& name, Scene s) {
-    reg["music/ambience/" + name] = [s](Rng& r) { return Ambience(s, 24.0, true, r); };
+    reg["music/ambience/" + name] = [s](Rng& r) { return Ambience(s, 64.0, true, r); };
   };
   Scene ocean;
-  ocean.waves = 1.0, ocean.wind = 0.3, ocean.wind_low = 300, ocean.wind_high = 1200, ocean.gulls = 1.5;
+  ocean.waves = 1.0, ocean.wind = 0.15, ocean.wind_low = 300, ocean.wind_high = 1200, ocean.gulls = 2.0;
   loop("ocean_loop.ogg", ocean);
   Scene city;
   city.traffic = 1.0, city.birds = 1.2, city.bird_kinds = {0, 3}, city.wind = 0.15;
@@ -451,7 +455,8 @@ void AddAmbience(Registry& reg) {
   country.birds = 4, country.bird_kinds = {0, 1, 2, 3}, country.wind = 0.25, country.leaves = 0.3;
   loop("countryclub_loop.ogg", country);
   Scene desert;
-  desert.wind = 0.8, desert.wind_low = 200, desert.wind_high = 900, desert.insects = 0.4, desert.birds = 0.5;
+  // dry: a thin high wind over the sand, cicadas, a hawk now and then, no water at all
+  desert.wind = 0.7, desert.wind_low = 900, desert.wind_high = 3200, desert.insects = 0.6, desert.birds = 0.4;
   desert.bird_kinds = {4};
   loop("desert_loop.ogg", desert);
   Scene forest;
@@ -472,8 +477,9 @@ void AddAmbience(Registry& reg) {
   muni.birds = 3, muni.traffic = 0.35, muni.wind = 0.2, muni.leaves = 0.2;
   loop("municipal_loop.ogg", muni);
   Scene scot;
-  scot.wind = 0.9, scot.wind_low = 200, scot.wind_high = 1000, scot.waves = 0.5, scot.wave_period = 10;
-  scot.gulls = 0.8, scot.birds = 1, scot.bird_kinds = {1};
+  // links: a low gusting wind in front, the sea far off behind it, larks overhead
+  scot.wind = 1.1, scot.wind_low = 110, scot.wind_high = 550, scot.waves = 0.3, scot.wave_period = 13;
+  scot.gulls = 0.4, scot.birds = 2, scot.bird_kinds = {1};
   loop("scottish_loop.ogg", scot);
 
   reg["music/introambience.ogg"] = [](Rng& r) {

@@ -179,17 +179,18 @@ Buf Crowd(double length, bool cheer, double size, Rng& rng) {
       v.f0_end = base * rng.Range(0.62, 0.8);
       v.v0 = VowelOf(rng.Chance(0.5) ? 'o' : 'w');
       v.v1 = VowelOf(rng.Chance(0.5) ? 'u' : 'h');
+      v.breath = rng.Range(0.06, 0.18);  // a groan is voiced: little air, or it turns to wind
       v.attack = rng.Range(0.08, 0.25);
       v.length = length * rng.Range(0.45, 0.75);
       v.release = rng.Range(0.3, 0.6);
     }
-    Mix(out, Voice(v, rng), rng.Range(0.0, cheer ? 0.25 : 0.18), rng.Range(0.35, 1.0));
+    Mix(out, Voice(v, rng), rng.Range(0.0, cheer ? 0.25 : 0.35), rng.Range(0.35, 1.0));
   }
   // The murmur of the rest of the crowd.
   Buf bed = PinkNoise(Samples(length), rng);
   Filter(bed, Biquad::BandPass, cheer ? 900 : 600, 0.9);
   Shape(bed, [&](double t) { return AD(t, 0.15, length * 0.35); });
-  Mix(out, bed, 0, 0.6 + size);
+  Mix(out, bed, 0, cheer ? 0.6 + size : 0.2 + 0.3 * size);
   if (cheer) {
     Mix(out, Applause(length, 10 + static_cast<int>(size * 36), 1.0, rng), 0, 0.5 + 0.4 * size);
     const int whistles = size > 0.45 ? rng.Int(1, 1 + static_cast<int>(size * 2.5)) : 0;
