@@ -78,7 +78,7 @@ TEST(DataManifest, EveryFontTextSoundAndLevelFileIsStaged) {
     expect(e.path + ".fnt");
   }
   const auto fonts = ReadManifest("fonts.txt");
-  EXPECT_EQ(fonts.size(), 10u);
+  EXPECT_EQ(fonts.size(), 12u);
   for (const auto& e : ReadManifest("text.txt")) expect(e.path);
   // Sounds and levels come from their own tools, and every one of them is staged by the same build.
   const auto sounds = ReadManifest("sounds.txt");

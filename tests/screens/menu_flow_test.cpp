@@ -77,7 +77,7 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
     std::filesystem::remove_all(std::filesystem::path(home) / "Marrowfen", ignored);
   }
   ccModalLoopHook = &AdvanceSixteen;
-  enum Step { LOADING, NAME, FACE, TITLE, SELECTOR, PAID, NEWSPAPER, PLAY, DONE };
+  enum Step { LOADING, NAME, FACE, FACE_OK, TITLE, SELECTOR, PAID, NEWSPAPER, PLAY, DONE };
   Step step = LOADING;
   int frames = 0;
   int wait = 0;
@@ -117,15 +117,19 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
         }
         break;
       case FACE:
-        // The chooser takes a face with Enter; one that takes it at once has already closed.
-        if (!TitleScreen->EnterName) {
-          step = TITLE;
-          wait = 0;
-        } else if (TitleScreen->DrawDisabled != 0) {
-          Key(13);
-          step = TITLE;
+        // The chooser: a click on the first gent's portrait, then Enter on its OK.
+        if (TitleScreen->DrawDisabled != 0) {
+          Push(platform::EVENT_MOUSE_MOVE, 0, 78, 198);
+          Push(platform::EVENT_MOUSE_DOWN, 1, 78, 198);
+          Push(platform::EVENT_MOUSE_UP, 1, 78, 198);
+          step = FACE_OK;
           wait = 0;
         }
+        break;
+      case FACE_OK:
+        Key(13);
+        step = TITLE;
+        wait = 0;
         break;
       case TITLE:
         if (!TitleScreen->EnterName && current == TitleScreen && still) {

@@ -174,8 +174,18 @@ TEST_F(NamePromptTest, AnAcceptedNameRunsTheAvatarChooserInsideThePrompt) {
   Press(13);
   EXPECT_EQ(prompt_->OKClickedScreen, AvatarSelectionScreen);
   EXPECT_EQ(prompt_->TextInput->Text, "Bo");
-  for (int i = 0; i < 5 && result_ == 0; ++i) Step([&] { result_ = prompt_->Manage(); });
+  // Nothing is confirmed until a face is chosen; a double click on the third lady confirms it.
+  for (int i = 0; i < 5; ++i) Step([&] { result_ = prompt_->Manage(); });
+  EXPECT_EQ(result_, 0);
+  for (int click = 0; click < 2 && result_ == 0; ++click) {
+    story_test::Push(platform::EVENT_MOUSE_MOVE, 0, 316 + 78, 305 + 99);
+    story_test::Push(platform::EVENT_MOUSE_DOWN, 1, 316 + 78, 305 + 99);
+    story_test::Push(platform::EVENT_MOUSE_UP, 1, 316 + 78, 305 + 99);
+    Step([&] { result_ = prompt_->Manage(); });
+  }
   EXPECT_EQ(result_, 1);
+  EXPECT_EQ(AvatarSelectionScreen->Male, 0);
+  EXPECT_EQ(AvatarSelectionScreen->Head, 2);
 }
 
 // ---- the resume dialog ---------------------------------------------------------------------------

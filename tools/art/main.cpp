@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
   art::AddScreens(reg);
   art::AddEffects(reg);
   art::AddStories(reg);
+  art::AddShopRooms(reg);
   art::AddOverlays(reg);
   art::AddPlayScreen(reg);
   art::AddIntro(reg);

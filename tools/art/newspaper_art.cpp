@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "tools/art/avatar_heads.h"
 #include "tools/art/registry.h"
 #include "tools/art/story_art.h"
 
@@ -421,7 +422,7 @@ void PrintedPortrait(Canvas& c, bool male, int n) {
   cairo_save(cr);
   cairo_rectangle(cr, 0, 0, w, h);
   cairo_clip(cr);
-  PlayerFace(cr, male, n, 4, 6, w - 8, (w - 8) * 520.0 / 420.0);
+  DrawAvatarPortrait(cr, male, n, 4, 4, w - 8, h - 4);
   cairo_restore(cr);
   Newsprint(cr, 0, 0, w, h, 0.04);
   cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "tools/art/avatar_heads.h"
 #include "tools/art/registry.h"
 #include "tools/art/story_art.h"
 
@@ -172,7 +173,7 @@ void SmallPortrait(Canvas& c, bool male, int n) {
   cairo_save(cr);
   cairo_rectangle(cr, 5, 5, w - 10, h - 10);
   cairo_clip(cr);
-  PlayerFace(cr, male, n, 5, 10, w - 10, (w - 10) * 520.0 / 420.0);
+  DrawAvatarPortrait(cr, male, n, 5, 5, w - 10, h - 5);
   cairo_restore(cr);
 }
 
@@ -189,10 +190,10 @@ void AddOutro(Registry& r) {
     const std::string k = std::to_string(n);
     r["graphics/outro/small_newspaper" + k + ".png"] = [n](Canvas& c, const PictureFile&) { SmallPaper(c, n); };
     r["graphics/outro/malehead" + k + ".png"] = [n](Canvas& c, const PictureFile&) {
-      PlayerFace(c.cr(), true, n, 0, 0, c.w(), c.h());
+      DrawAvatarPortrait(c.cr(), true, n, 0, 0, c.w(), c.h());
     };
     r["graphics/outro/femalehead" + k + ".png"] = [n](Canvas& c, const PictureFile&) {
-      PlayerFace(c.cr(), false, n, 0, 0, c.w(), c.h());
+      DrawAvatarPortrait(c.cr(), false, n, 0, 0, c.w(), c.h());
     };
     r["graphics/outro/gent" + k + ".png"] = [n](Canvas& c, const PictureFile&) { SmallPortrait(c, true, n); };
     r["graphics/outro/lady" + k + ".png"] = [n](Canvas& c, const PictureFile&) { SmallPortrait(c, false, n); };

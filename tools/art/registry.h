@@ -28,6 +28,7 @@ void AddHudPlay(Registry& r);
 void AddScreens(Registry& r);
 void AddEffects(Registry& r);
 void AddStories(Registry& r);
+void AddShopRooms(Registry& r);
 void AddOverlays(Registry& r);
 void AddPlayScreen(Registry& r);
 // The intro's slides and pieces, the ending's pictures and the newspaper page's.

@@ -310,10 +310,13 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
         const double x = 8 + k * 6.6;
         Line(cr, x, h - 6, x + ((k % 3) - 1) * 5, h * 0.68 + (k % 4) * 4, 2.2, k % 2 ? pal::DeepGreen : Darker(pal::Fairway, 0.2));
       }
-      SetFont(cr, Face::SansBold, 16);
+      // a large question mark on a round wooden sign: where did it go?
+      SoftShadow(cr, w * 0.5 - 22, h * 0.24, 44, 44, 22, 0.3, 3);
+      WoodBoard(cr, w * 0.5 - 22, h * 0.22, 44, 44, 22, 0.05);
+      SetFont(cr, Face::Bookman, 36);
       {
         const Rgb out = pal::DarkWood;
-        CentredText(cr, "?", w * 0.5, h * 0.4, pal::Cream, &out, 1.2);
+        CentredText(cr, "?", w * 0.5, h * 0.22 + 22, pal::Cream, &out, 1.6);
       }
       break;
     case 13:  // heckler: a shout from the gallery
@@ -429,8 +432,32 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_fill(cr);
       FillRoundedRect(cr, 0, -2, 16, 4, 2, Darker(pal::Red, 0.2));
       cairo_restore(cr);
-      FillRoundedRect(cr, w * 0.62, h * 0.4, 14, 18, 5, pal::CardWhite);
-      for (int k = 0; k < 3; ++k) FillRoundedRect(cr, w * 0.62 + 1 + k * 4.5, h * 0.4 - 7, 3.5, 9, 1.5, pal::CardWhite);
+      {
+        // a white golf glove: palm, four fingers, a thumb out to the side and a tan strap
+        cairo_save(cr);
+        cairo_translate(cr, w * 0.68, h * 0.44);
+        cairo_rotate(cr, 0.35);
+        const Rgb glove = pal::CardWhite, seam = Hex(0xB8BCC0);
+        const double fingers[][2] = {{-7.5, 13}, {-2.5, 15}, {2.5, 14}, {7.2, 11}};
+        for (const auto& f : fingers) {
+          FillRoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3, glove);
+          RoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3);
+          SetColor(cr, seam);
+          cairo_set_line_width(cr, 0.6);
+          cairo_stroke(cr);
+        }
+        cairo_save(cr);
+        cairo_translate(cr, -10, 6);
+        cairo_rotate(cr, -0.9);
+        FillRoundedRect(cr, -2.5, -10, 5, 12, 2.5, glove);
+        cairo_restore(cr);
+        FillRoundedRect(cr, -10, -1, 20, 18, 5, glove);
+        RoundedRect(cr, -10, -1, 20, 18, 5);
+        SetColor(cr, seam);
+        cairo_stroke(cr);
+        FillRoundedRect(cr, -10, 11, 20, 5, 2, Hex(0xC9A87A));
+        cairo_restore(cr);
+      }
       break;
     case 22: {  // ball_washer: a muddy ball
       GolfBall(cr, w * 0.5, h * 0.72, 16);
@@ -501,12 +528,45 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       PlayingCard(cr, w * 0.72, h * 0.58, -0.2, 1.0);
       PlayingCard(cr, w * 0.45, h * 0.2, 0.9, 0.9);
       break;
-    case 28:  // whirlwind: a friendly swirl
-      RadialGlow(cr, w * 0.5, h * 0.5, 30, WithAlpha(pal::BrassLight, 0.5));
-      for (int k = 0; k < 5; ++k)  // a funnel, wide at the top
-        Ellipse(cr, w * 0.5 + (k % 2) * 4 - 2, h * 0.22 + k * 16, 40 - k * 6, 5, WithAlpha(pal::CardWhite, 0.6));
-      for (int k = 0; k < 6; ++k) FillCircle(cr, w * 0.3 + k * 9, h * 0.3 + (k % 3) * 15, 2.5, pal::LightGrass);
+    case 28: {  // whirlwind: a friendly twister, a curved funnel from the sky to a dust cloud
+      RadialGlow(cr, w * 0.5, h * 0.45, 34, WithAlpha(pal::BrassLight, 0.45));
+      const double top = h * 0.12, foot = ground + 2, cx = w * 0.5;
+      const auto centre = [&](double u) { return cx + std::sin(u * 3.2) * 9 * u; };
+      const auto half = [&](double u) { return 34 * std::pow(1 - u, 1.6) + 3; };
+      cairo_move_to(cr, centre(0) - half(0), top);
+      for (int i = 1; i <= 30; ++i) {
+        const double u = i / 30.0;
+        cairo_line_to(cr, centre(u) - half(u), top + (foot - top) * u);
+      }
+      for (int i = 30; i >= 0; --i) {
+        const double u = i / 30.0;
+        cairo_line_to(cr, centre(u) + half(u), top + (foot - top) * u);
+      }
+      cairo_close_path(cr);
+      cairo_pattern_t* g = cairo_pattern_create_linear(cx - 40, 0, cx + 40, 0);
+      cairo_pattern_add_color_stop_rgba(g, 0, 0.95, 0.96, 0.97, 0.95);
+      cairo_pattern_add_color_stop_rgba(g, 1, 0.62, 0.67, 0.72, 0.95);
+      cairo_set_source(cr, g);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+      // the spiral bands that wrap round it
+      for (int k = 0; k < 9; ++k) {
+        const double u = 0.04 + k * 0.105, y = top + (foot - top) * u, r = half(u);
+        cairo_move_to(cr, centre(u) - r, y - 2);
+        cairo_curve_to(cr, centre(u) - r * 0.3, y + 4, centre(u) + r * 0.4, y + 3, centre(u) + r, y - 3);
+      }
+      SetColor(cr, WithAlpha(Hex(0x6E7A86), 0.7));
+      cairo_set_line_width(cr, 1.2);
+      cairo_stroke(cr);
+      Ellipse(cr, centre(1), foot, 22, 6, WithAlpha(Hex(0xC8B48A), 0.8));
+      // leaves and a golf ball caught in the wind
+      for (int k = 0; k < 7; ++k) {
+        const double a = k * 0.9, r = 24 + (k % 3) * 6;
+        FillCircle(cr, cx + std::cos(a) * r, h * 0.4 + std::sin(a) * r * 0.5, 2.4, k % 2 ? pal::LightGrass : Hex(0xD89A2B));
+      }
+      GolfBall(cr, cx + 26, h * 0.24, 3.5);
       break;
+    }
     default:  // 29, thunder: a dark cloud and a crack
       VerticalGradient(cr, 0, 0, w, h * 0.55, Hex(0x455A64), Hex(0x90A4AE));
       Cloud(cr, w * 0.5, 40, 1.5, Hex(0x37474F));

@@ -1,7 +1,7 @@
 #pragma once
 // Shapes shared by the intro, ending and newspaper pictures: course scenes painted into a
-// rectangle, a flat golfer figure, trophies, the players' faces, sparkle strips and the grey
-// newsprint look.
+// rectangle, a flat golfer figure, trophies, glints and the grey newsprint look. The players' faces
+// are the avatar's own (avatar_heads.h).
 
 #include <string>
 
@@ -24,10 +24,6 @@ void Golfer(cairo_t* cr, double x, double ground, double h, int pose, const Rgb&
 
 // A brass trophy cup, `h` tall, standing on (cx, base). `style` 0..4 changes its shape.
 void TrophyCup(cairo_t* cr, double cx, double base, double h, int style);
-
-// The head and shoulders of face `face` (1..5) of a gent or a lady, fitted in the box (x, y, w, h)
-// with the proportions of a 420 x 520 portrait. The same face in every size.
-void PlayerFace(cairo_t* cr, bool male, int face, double x, double y, double w, double h);
 
 // A four-pointed glint with a soft halo, `r` in radius, brightness 0..1.
 void Glint(cairo_t* cr, double cx, double cy, double r, double brightness, double angle = 0);

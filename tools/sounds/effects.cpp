@@ -582,6 +582,33 @@ void AddEffects(Registry& reg) {
     Mix(b, Bonk(170, 0.18, r), 0.15, 1.0);
     return Mono(b);
   });
+  // The shop's ambience, played now and then while the shop is open.
+  add("shop/0.ogg", [](Rng& r) { return Mono(Till(r)); });  // a register rung up at the counter
+  add("shop/1.ogg", [](Rng& r) {
+    // coat hangers sliding along a rail
+    Buf b;
+    for (int i = 0; i < 6; ++i) Mix(b, Clink(r.Range(1700, 2600), 0.35, r), 0.07 * i + r.Range(0, 0.03), 0.5);
+    return Mono(b);
+  });
+  add("shop/2.ogg", [](Rng& r) {
+    // footsteps on the wooden floor
+    Buf b;
+    for (int i = 0; i < 5; ++i) Mix(b, Knock(r.Range(140, 190), 0.09, r), 0.42 * i, 0.7 - 0.08 * i);
+    return Mono(b);
+  });
+  add("shop/3.ogg", [](Rng& r) {
+    // clubs knocking together in a bag being set down
+    Buf b = Knock(220, 0.12, r);
+    for (int i = 0; i < 4; ++i) Mix(b, Clink(r.Range(900, 1400), 0.3, r), 0.05 + 0.06 * i, 0.45);
+    return Mono(b);
+  });
+  add("shop/4.ogg", [](Rng& r) {
+    // the shop door's bell, a single gentle ring
+    Buf b;
+    Mix(b, Clink(2350, 0.9, r), 0, 0.7);
+    Mix(b, Clink(2440, 0.8, r), 0.16, 0.4);
+    return Mono(b);
+  });
   // The wild shot stories' own sounds, by story number (the mini-game stories 25 and 26 have none).
   auto story = [&](int n, Recipe f) { add("wildshots/wildshot_" + std::to_string(n) + ".ogg", std::move(f)); };
   story(1, [](Rng& r) { return Mono(Till(r)); });
