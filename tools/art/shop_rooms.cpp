@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tools/art/registry.h"
-#include "tools/art/story_art.h"
+#include "tools/art/avatar_heads.h"
 
 namespace art {
 
@@ -811,11 +811,11 @@ void AddShopRooms(Registry& r) {
   for (int n = 1; n <= 5; ++n) {
     r["graphics/avatarselection/gent_0" + std::to_string(n) + ".png"] = [n](Canvas& c, const PictureFile&) {
       const double inset = kFrameInset + 2;
-      PlayerFace(c.cr(), true, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
+      DrawAvatarPortrait(c.cr(), true, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
     };
     r["graphics/avatarselection/lady_0" + std::to_string(n) + ".png"] = [n](Canvas& c, const PictureFile&) {
       const double inset = kFrameInset + 2;
-      PlayerFace(c.cr(), false, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
+      DrawAvatarPortrait(c.cr(), false, n, inset, inset + 6, c.w() - 2 * inset, c.h() - 2 * inset - 6);
     };
   }
   r["menus/OK_disabled.png"] = [](Canvas& c, const PictureFile&) { ShopButton(c, "OK", ButtonState::Disabled); };
