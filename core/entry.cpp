@@ -6,6 +6,7 @@
 #include "core/upper_layer.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
+#include "platform/input.h"
 #include "platform/system.h"
 #include "util/error.h"
 #include "util/globals.h"
@@ -91,6 +92,9 @@ int RunEntry(const TEntrySteps& steps) {
     DebugInt = 1013;
     DebugInt = 1014;
     if (steps.LoadData) steps.LoadData();
+    // A quit during the splash screens ends the program here, before the first frame and without
+    // an exit fade.
+    if (platform::TakeQuitRequest()) throw ccQuit();
     DebugInt = 1015;
     ccFlushAll();
     Game->DebugReset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <iostream>
 #include <thread>
 
@@ -33,6 +34,7 @@ struct Gfx {
   std::string title = "Quillbrook";
   bool cursor_visible = true;
   std::chrono::steady_clock::time_point next_frame{};  // when the next frame may be shown
+  bool software = false;  // every pixel is drawn by the processor (no graphics card behind it)
 };
 
 Gfx& G() {
@@ -70,6 +72,9 @@ void PaceFrame(Gfx& g) {
   const int display = SDL_GetWindowDisplayIndex(g.window);
   if (display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0) hertz = mode.refresh_rate;
   if (hertz < 30 || hertz > 500) hertz = 60;
+  // Drawn by the processor, a frame of the whole screen costs milliseconds of it: half the display
+  // rate keeps an idle page from taking a large share of a core.
+  if (g.software) hertz = std::min(hertz, 30);
   auto period = std::chrono::microseconds(1000000 / hertz);
   if (g.vsync) period = period * 95 / 100;
   const auto now = Clock::now();
@@ -140,6 +145,23 @@ bool OpenHeadless(std::string* error) {
   return true;
 }
 
+// Whether the renderer's pixels are drawn by the processor: SDL's software renderer, or OpenGL
+// served by Mesa's software rasterisers (a virtual display, a machine without a driver).
+bool DrawsInSoftware(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
+  if ((info.flags & SDL_RENDERER_SOFTWARE) != 0) return true;
+  if (info.name == nullptr || std::strcmp(info.name, "opengl") != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (get_string == nullptr) return false;
+  constexpr unsigned kGlRenderer = 0x1F01;
+  const auto* name = reinterpret_cast<const char*>(get_string(kGlRenderer));
+  if (name == nullptr) return false;
+  return std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
+         std::strstr(name, "Software Rasterizer") != nullptr;
+}
+
 bool OpenWindow(std::string* error) {
   auto& g = G();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -186,6 +208,7 @@ bool OpenWindow(std::string* error) {
     DestroyTarget();
     return false;
   }
+  g.software = DrawsInSoftware(g.renderer);
   g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                g.width, g.height);
   if (g.canvas != nullptr) {

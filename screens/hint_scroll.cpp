@@ -1,6 +1,5 @@
 #include "screens/hint_scroll.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "cards/game_grid.h"
@@ -42,24 +41,8 @@ namespace {
 constexpr int UNROLL_MS = 400;
 constexpr int DROP_SPARKLE_MS = 900;
 constexpr int BODY_LINE_GAP = 16;
-// The text fonts are larger than the scroll's rows: the body is written at this share of its
-// size so a line fits its 16-pixel row, and each heading shrinks to fit the scroll's page.
-constexpr double BODY_SCALE = 0.8;
-
-// Sets a font's scale for one piece of drawing or measuring and puts the old one back.
-class TFontScale {
- public:
-  TFontScale(TBitmapFont& font, double factor) : font_(font), kept_(font.ScaleFactor) {
-    font_.ScaleFactor = kept_ * factor;
-  }
-  ~TFontScale() { font_.ScaleFactor = kept_; }
-  TFontScale(const TFontScale&) = delete;
-  TFontScale& operator=(const TFontScale&) = delete;
-
- private:
-  TBitmapFont& font_;
-  double kept_;
-};
+// The second heading line sits this far below the first.
+constexpr int HEADING_LINE_GAP = 30;
 
 void PlayOnPool(const std::shared_ptr<TGameSound>& sound, float volume) {
   if (sound && Game->Channels) Game->Channels->PlayGameSound(sound, nullptr, volume, 0);
@@ -150,18 +133,11 @@ int THintScroll::SetText() {
   // A hint the file does not hold shows no text rather than stopping the game mid-hole.
   std::vector<std::string> lines;
   if (Hint >= 1 && Hint <= static_cast<int>(Hints.size())) lines = Hints[static_cast<size_t>(Hint - 1)];
-  if (!HintFont) {
-    Text = lines;
-    TotalLines = static_cast<int>(Text.size());
-    WidestLine = 0;
-    return 0;
-  }
-  TFontScale scale(*HintFont, BODY_SCALE);
-  Text = ccWordWrapArray(lines, PageWidth, HintFont);
+  Text = HintFont ? ccWordWrapArray(lines, PageWidth, HintFont) : lines;
   TotalLines = static_cast<int>(Text.size());
   WidestLine = 0;
   for (size_t i = 2; i < Text.size(); ++i) {
-    const int width = static_cast<int>(HintFont->StringWidth(Text[i]));
+    const int width = HintFont ? static_cast<int>(HintFont->StringWidth(Text[i])) : 0;
     if (width > WidestLine) WidestLine = width;
   }
   return 0;
@@ -308,20 +284,13 @@ int THintScroll::Draw() {
   ccShadowTextSet(2, 2, 0.6f);
   if (TotalLines > 0 && HintHeaderFont) {
     platform::SetColor(255, 255, 255);
-    // A second heading line goes below the first; a single heading keeps its place. Both shrink
-    // together when one is wider than the scroll's page.
+    // A second heading line goes below the first; a single heading keeps its place.
     const bool twoHeadings = TotalLines > 1 && !Text[1].empty();
-    double widest = HintHeaderFont->StringWidth(Text[0]);
-    if (twoHeadings) widest = std::max(widest, HintHeaderFont->StringWidth(Text[1]));
-    const double fit = widest > PageWidth + 40 ? (PageWidth + 40) / widest : 1.0;
-    TFontScale scale(*HintHeaderFont, fit);
-    const float gap = static_cast<float>(HintHeaderFont->StringHeight("ABCXYZ")) + 2.0f;
-    const float headingY = t + 390;
+    const float headingY = t + 390 - (twoHeadings ? HEADING_LINE_GAP / 2.0f : 0.0f);
     HintHeaderFont->DrawAligned(Text[0], ScreenWidth / 2, headingY, 1, 1, 0, 0);
-    if (twoHeadings) HintHeaderFont->DrawAligned(Text[1], ScreenWidth / 2, headingY + gap, 1, 1, 0, 0);
+    if (twoHeadings) HintHeaderFont->DrawAligned(Text[1], ScreenWidth / 2, headingY + HEADING_LINE_GAP, 1, 1, 0, 0);
   }
   if (TotalLines > 2 && HintFont) {
-    TFontScale scale(*HintFont, BODY_SCALE);
     const int bodyLines = TotalLines - 2;
     const float x = static_cast<float>((ScreenWidth - PageWidth) / 2 + 1 + (PageWidth - WidestLine) / 2);
     float y = t + 452 + static_cast<float>((10 - bodyLines) * 8);

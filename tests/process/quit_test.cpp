@@ -6,6 +6,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -50,6 +53,7 @@ TEST_P(FatalErrorQuit, EndsWithStatusOneSoonAfterAQuitWithTheLogWritten) {
   double seconds = 0;
   EXPECT_EQ(game.WaitForExit(2000, &seconds), 1) << game.Output();
   EXPECT_LT(seconds, 2.0);
+  std::printf("%s: ended %.3f s after SIGTERM\n", damaged.name, seconds);
   EXPECT_FALSE(Exists(quill_process::UserFolder(xdg) + "GoodExit.dat"));
   struct stat st{};
   ASSERT_EQ(::stat(log.c_str(), &st), 0);
@@ -71,11 +75,14 @@ TEST(SplashQuit, SignalsEndTheProgramCleanlyAndAtOnce) {
     quill_process::WriteSettings(xdg, kSplash);
     GameProcess game(xdg, quill_process::StagedDataPrefix());
     ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, 10000)) << game.Output();
+    // The signal handler comes with the event system, a little before the window; the splash then
+    // shows for four seconds. One second in, it is on the screen.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     game.Signal(signal);
     double seconds = 0;
-    EXPECT_EQ(game.WaitForExit(3000, &seconds), 0) << game.Output();
-    EXPECT_LT(seconds, 1.5) << "signal " << signal;  // 0.5 s asked; room for a loaded machine
-    RecordProperty("seconds_to_exit_" + std::to_string(signal), std::to_string(seconds));
+    EXPECT_EQ(game.WaitForExit(5000, &seconds), 0) << game.Output();
+    EXPECT_LT(seconds, 2.0) << "signal " << signal;  // 0.5 s asked; room for a loaded machine
+    std::printf("signal %d during the splash: ended %.3f s after it\n", signal, seconds);
     EXPECT_TRUE(Exists(quill_process::UserFolder(xdg) + "GoodExit.dat"));
     EXPECT_FALSE(Exists(quill_process::UserFolder(xdg) + "ErrorLog.txt"));
   }
@@ -113,8 +120,9 @@ TEST(WindowClose, DuringTheSplashEndsTheProgramCleanly) {
   const std::string close = std::string(QUILL_CLOSE_WINDOW) + " Quillbrook 10000";
   ASSERT_EQ(std::system(close.c_str()), 0) << game.Output();
   double seconds = 0;
-  EXPECT_EQ(game.WaitForExit(3000, &seconds), 0) << game.Output();
-  EXPECT_LT(seconds, 1.5);
+  EXPECT_EQ(game.WaitForExit(5000, &seconds), 0) << game.Output();
+  EXPECT_LT(seconds, 2.0);  // 0.5 s asked; room for a loaded machine
+  std::printf("window closed during the splash: ended %.3f s after the close was sent\n", seconds);
   EXPECT_TRUE(Exists(quill_process::UserFolder(xdg) + "GoodExit.dat"));
 }
 

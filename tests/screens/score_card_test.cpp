@@ -226,11 +226,6 @@ TEST_F(ScoreCardTest, TheLastHoleOpensTheCourseEndAndContinueEndsTheCourse) {
   EXPECT_EQ(Card().PurseWon, 1);
   EXPECT_EQ(Card().PurseValue, 1000);
   for (int i = 0; i < 45; ++i) StepOnce();
-  if (std::getenv("QUILL_SAVE_SCREENS")) {
-    quill_test::OpenScreen();
-    Card().Draw();
-    quill_test::SaveScreen("/tmp/course_end.png");
-  }
   story_test::Key(13);
   for (int i = 0; i < 200 && Card().GopherDialog; ++i) StepOnce();
   ASSERT_FALSE(Card().GopherDialog);

@@ -190,7 +190,7 @@ void ScoreCardPaper(Canvas& c) {
   cairo_fill(cr);
   // the goal box, right of the statistics
   cairo_set_dash(cr, std::vector<double>{5, 3}.data(), 2, 0);
-  RoundedRect(cr, 538 - kCardX, 346 - kCardY, 204, 166, 8);
+  RoundedRect(cr, 538 - kCardX, 346 - kCardY, 204, 154, 8);
   SetColor(cr, kRule);
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
@@ -579,19 +579,8 @@ void HintScrollPaper(Canvas& c) {
     FillCircle(cr, rng.Range(px + 10, px + pw - 10), rng.Range(top, bottom), rng.Range(4, 20),
                WithAlpha(kParchmentDark, rng.Range(0.03, 0.08)));
   }
-  // the text page: a green slate under the heading and the body (heading from y 242 on screen,
-  // body down to about 460, the OK button at 471), framed in brass so the cream words read well
-  const double sx = (w - 344) / 2, sy = 360, sw = 344, sh = 252;
-  SoftShadow(cr, sx + 2, sy + 3, sw, sh, 12, 0.3, 3);
-  cairo_pattern_t* slate = cairo_pattern_create_linear(0, sy, 0, sy + sh);
-  const Rgb hi = Lighter(pal::DeepGreen, 0.08), low = Darker(pal::DeepGreen, 0.25);
-  cairo_pattern_add_color_stop_rgb(slate, 0, hi.r, hi.g, hi.b);
-  cairo_pattern_add_color_stop_rgb(slate, 1, low.r, low.g, low.b);
-  RoundedRect(cr, sx, sy, sw, sh, 12);
-  cairo_set_source(cr, slate);
-  cairo_fill(cr);
-  cairo_pattern_destroy(slate);
-  BrassRim(cr, sx, sy, sw, sh, 12, 3);
+  // the text page: a soft lighter panel (body lines from y 304, OK button at 471 on screen)
+  FillRoundedRect(cr, (w - 330) / 2, 228, 330, 376, 10, WithAlpha(Hex(0xFFF8E6), 0.5));
   // the two rollers, wooden rods with brass caps
   for (double ry : {top - 6.0, bottom + 6.0}) {
     cairo_pattern_t* rod = cairo_pattern_create_linear(0, ry - 18, 0, ry + 18);
@@ -737,9 +726,7 @@ void GolfClub(cairo_t* cr, double x, double y, double len, double angle, const R
 // The picture of hint n (200 x 120): a little scene on grass showing what the hint teaches.
 void HintPicture(Canvas& c, int n) {
   cairo_t* cr = c.cr();
-  // Each scene is laid out on 200 x 120 and fitted to the picture.
-  cairo_scale(cr, c.w() / 200.0, c.h() / 120.0);
-  const double w = 200, h = 120;
+  const double w = c.w(), h = c.h();
   VerticalGradient(cr, 0, 0, w, h * 0.4, pal::SkyTop, pal::SkyLow);
   VerticalGradient(cr, 0, h * 0.4, w, h * 0.6, pal::LightGrass, pal::Fairway);
   for (int i = 0; i < 8; ++i) {
