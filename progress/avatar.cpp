@@ -35,7 +35,7 @@ std::string Png(const std::string& part) { return part + ".png"; }
 
 std::string SexWord(int male) { return male != 0 ? "Male" : "Female"; }
 
-bool WearsSpecs(int male, int n) { return male != 0 ? n == 1 : (n == 1 || n == 3); }
+bool WearsSpectacles(int male, int n) { return male != 0 ? n == 1 : (n == 1 || n == 3); }
 
 }  // namespace
 
@@ -46,12 +46,12 @@ std::vector<std::string> TAvatar::LayerFiles(int male, int avatar) {
     files.push_back("Avatar/avatar_gent_" + n + Png(""));
     files.push_back("Avatar/avatar_gent_" + n + Png("_stash"));
     files.push_back("Avatar/avatar_gent_body" + n + Png(""));
-    if (WearsSpecs(male, avatar + 1)) files.push_back("Avatar/avatar_gent_" + n + Png("_specs"));
+    if (WearsSpectacles(male, avatar + 1)) files.push_back("Avatar/avatar_gent_" + n + Png("_spectacles"));
   } else {
     files.push_back("Avatar/lady_0" + n + Png("_head"));
     files.push_back("Avatar/lady_0" + n + Png("_hathead"));
     files.push_back("Avatar/lady_0" + n + Png("_body"));
-    if (WearsSpecs(male, avatar + 1)) files.push_back("Avatar/lady_0" + n + Png("_specs"));
+    if (WearsSpectacles(male, avatar + 1)) files.push_back("Avatar/lady_0" + n + Png("_spectacles"));
   }
   const std::string sex = SexWord(male);
   files.push_back("Avatar/" + sex + Png("_club"));
@@ -74,12 +74,12 @@ int TAvatar::Load() {
     Head = LoadLayer("Avatar/avatar_gent_" + num + Png(""));
     HeadWithStash = LoadLayer("Avatar/avatar_gent_" + num + Png("_stash"));
     Body = LoadLayer("Avatar/avatar_gent_body" + num + Png(""));
-    if (WearsSpecs(male, n)) Specs = LoadLayer("Avatar/avatar_gent_" + num + Png("_specs"));
+    if (WearsSpectacles(male, n)) Spectacles = LoadLayer("Avatar/avatar_gent_" + num + Png("_spectacles"));
   } else {
     Head = LoadLayer("Avatar/lady_0" + num + Png("_head"));
     HeadWithHat = LoadLayer("Avatar/lady_0" + num + Png("_hathead"));
     Body = LoadLayer("Avatar/lady_0" + num + Png("_body"));
-    if (WearsSpecs(male, n)) Specs = LoadLayer("Avatar/lady_0" + num + Png("_specs"));
+    if (WearsSpectacles(male, n)) Spectacles = LoadLayer("Avatar/lady_0" + num + Png("_spectacles"));
   }
   const std::string sex = SexWord(male);
   Club = LoadLayer("Avatar/" + sex + Png("_club"));
@@ -115,9 +115,9 @@ int TAvatar::Draw(int x, int y) {
     DrawLayer(Head, x, y);
   }
   if (!owns(3)) {
-    if (male != 0 && a == 0) DrawLayer(Specs, R(x + 39 * s), R(y + 52 * s));
-    if (male == 0 && a == 0) DrawLayer(Specs, R(x + 45 * s), R(y + 65 * s));
-    if (male == 0 && a == 2) DrawLayer(Specs, R(x + 47 * s), R(y + 62 * s));
+    if (male != 0 && a == 0) DrawLayer(Spectacles, R(x + 39 * s), R(y + 52 * s));
+    if (male == 0 && a == 0) DrawLayer(Spectacles, R(x + 45 * s), R(y + 65 * s));
+    if (male == 0 && a == 2) DrawLayer(Spectacles, R(x + 47 * s), R(y + 62 * s));
   }
   const ItemTable& order = male != 0 ? MaleClothesZOrder : FemaleClothesZOrder;
   for (const int id : order) {
@@ -147,7 +147,7 @@ int TAvatar::Kill() {
   HeadWithStash.reset();
   HeadWithHat.reset();
   Body.reset();
-  Specs.reset();
+  Spectacles.reset();
   Club.reset();
   return 0;
 }

@@ -39,7 +39,7 @@ class TAvatar {
   float Scale = 1.0f;
   std::array<std::shared_ptr<TGameImage>, ITEM_COUNT> Clothes{};
   std::array<std::shared_ptr<TGameImage>, ITEM_COUNT> ClothesStandard{};
-  std::shared_ptr<TGameImage> Head, HeadWithStash, HeadWithHat, Body, Specs, Club;
+  std::shared_ptr<TGameImage> Head, HeadWithStash, HeadWithHat, Body, Spectacles, Club;
 
   TAvatar() = default;
   virtual ~TAvatar() = default;

@@ -111,9 +111,9 @@ TEST_F(AvatarDrawTest, SpectaclesAreWornUnlessTheSunglassesAreOwned) {
     int male, avatar, x, y;
     const char* file;
   };
-  for (const Case& k : {Case{1, 0, 39, 52, "Avatar/avatar_gent_1_specs.png"},
-                        Case{0, 0, 2 + 45, 65, "Avatar/lady_01_specs.png"},
-                        Case{0, 2, 2 + 47, 62, "Avatar/lady_03_specs.png"}}) {
+  for (const Case& k : {Case{1, 0, 39, 52, "Avatar/avatar_gent_1_spectacles.png"},
+                        Case{0, 0, 2 + 45, 65, "Avatar/lady_01_spectacles.png"},
+                        Case{0, 2, 2 + 47, 62, "Avatar/lady_03_spectacles.png"}}) {
     Look(k.male, k.avatar, {});
     EXPECT_EQ(quill_test::ScreenPixel(X + k.x, Y + k.y), Colour(k.file)) << k.file;
     Look(k.male, k.avatar, {3});
@@ -121,7 +121,7 @@ TEST_F(AvatarDrawTest, SpectaclesAreWornUnlessTheSunglassesAreOwned) {
   }
   for (int avatar : {1, 2, 3, 4}) {
     Look(1, avatar, {});
-    EXPECT_EQ(avatar_.Specs, nullptr) << avatar;
+    EXPECT_EQ(avatar_.Spectacles, nullptr) << avatar;
   }
 }
 

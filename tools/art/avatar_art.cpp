@@ -1029,9 +1029,9 @@ void AddAvatar(Registry& r) {
     r[dir + "lady_0" + s + "_hathead.png"] = AtOffset(0, 0, [n](cairo_t* cr) { DrawLadyHead(cr, n, true); });
     r[dir + "lady_0" + s + "_body.png"] = AtOffset(0, 91, [n](cairo_t* cr) { DrawBody(cr, kLady, n); });
   }
-  r[dir + "avatar_gent_1_specs.png"] = [](Canvas& c, const PictureFile&) { DrawSpecs(c.cr(), true, 1); };
-  r[dir + "lady_01_specs.png"] = [](Canvas& c, const PictureFile&) { DrawSpecs(c.cr(), false, 1); };
-  r[dir + "lady_03_specs.png"] = [](Canvas& c, const PictureFile&) { DrawSpecs(c.cr(), false, 3); };
+  r[dir + "avatar_gent_1_spectacles.png"] = [](Canvas& c, const PictureFile&) { DrawSpectacles(c.cr(), true, 1); };
+  r[dir + "lady_01_spectacles.png"] = [](Canvas& c, const PictureFile&) { DrawSpectacles(c.cr(), false, 1); };
+  r[dir + "lady_03_spectacles.png"] = [](Canvas& c, const PictureFile&) { DrawSpectacles(c.cr(), false, 3); };
   r[dir + "Male_club.png"] = AtOffset(103, 207, [](cairo_t* cr) { DrawClub(cr, kGent); });
   r[dir + "Female_club.png"] = AtOffset(102, 214, [](cairo_t* cr) { DrawClub(cr, kLady); });
   for (int id = 0; id < 12; ++id) {
@@ -1090,13 +1090,13 @@ int PaintLook(cairo_t* cr, const std::string& dir, bool male, int look, const st
     missing += PaintLayer(cr, dir, "Avatar/Male_club.png", x + 103, y + 207);
     missing += PaintLayer(cr, dir, "Avatar/avatar_gent_body" + n + ".png", x, y + 60);
     missing += PaintLayer(cr, dir, "Avatar/avatar_gent_" + n + (has(9) ? "_stash" : "") + ".png", x, y);
-    if (look == 1 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/avatar_gent_1_specs.png", x + 39, y + 52);
+    if (look == 1 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/avatar_gent_1_spectacles.png", x + 39, y + 52);
   } else {
     missing += PaintLayer(cr, dir, "Avatar/Female_club.png", x + 102, y + 214);
     missing += PaintLayer(cr, dir, "Avatar/lady_0" + n + "_body.png", x, y + 91);
     missing += PaintLayer(cr, dir, "Avatar/lady_0" + n + (has(8) ? "_hathead" : "_head") + ".png", x, y);
-    if (look == 1 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/lady_01_specs.png", x + 45, y + 65);
-    if (look == 3 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/lady_03_specs.png", x + 47, y + 62);
+    if (look == 1 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/lady_01_spectacles.png", x + 45, y + 65);
+    if (look == 3 && !has(3)) missing += PaintLayer(cr, dir, "Avatar/lady_03_spectacles.png", x + 47, y + 62);
   }
   const int maleOrder[12] = {7, 0, 6, 1, 2, 3, 4, 5, 8, 10, 11, 9};
   const int ladyOrder[12] = {0, 1, 2, 6, 7, 5, 9, 10, 11, 4, 8, 3};

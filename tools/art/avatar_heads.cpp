@@ -434,7 +434,7 @@ void DrawLadyHead(cairo_t* cr, int look, bool hat) {
   cairo_restore(cr);
 }
 
-void DrawSpecs(cairo_t* cr, bool male, int look) {
+void DrawSpectacles(cairo_t* cr, bool male, int look) {
   // The spectacles layer is drawn at (39, 52) for gent 1, (45, 65) lady 1, (47, 62) lady 3; the
   // lenses sit on the eyes of the face drawn above.
   const Face2& f = male ? kGentFace : kLadyFace;
@@ -488,13 +488,13 @@ void DrawAvatarPortrait(cairo_t* cr, bool male, int look, double x, double y, do
   } else {
     DrawLadyHead(cr, look, false);
   }
-  const bool specs = male ? look == 1 : (look == 1 || look == 3);
-  if (specs) {
+  const bool spectacles = male ? look == 1 : (look == 1 || look == 3);
+  if (spectacles) {
     const double ox = male ? 39 : (look == 3 ? 47 : 45);
     const double oy = male ? 52 : (look == 3 ? 62 : 65);
     cairo_save(cr);
     cairo_translate(cr, ox, oy);
-    DrawSpecs(cr, male, look);
+    DrawSpectacles(cr, male, look);
     cairo_restore(cr);
   }
   (void)l;

@@ -24,7 +24,7 @@ void DrawGentHead(cairo_t* cr, int look, bool stash);
 void DrawLadyHead(cairo_t* cr, int look, bool hat);
 // Spectacles of the looks that wear them (gent 1, ladies 1 and 3), drawn in the spectacles
 // layer's own box: its top-left corner at the origin, 68 x 26.
-void DrawSpecs(cairo_t* cr, bool male, int look);
+void DrawSpectacles(cairo_t* cr, bool male, int look);
 // Head and shoulders of a look (with spectacles where the look wears them), centred in the box
 // (x, y, w, h) on a transparent ground: for portraits and snapshots.
 void DrawAvatarPortrait(cairo_t* cr, bool male, int look, double x, double y, double w, double h);

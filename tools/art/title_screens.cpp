@@ -107,11 +107,11 @@ void PasteScene(cairo_t* cr, const Registry& r, const std::string& path, double 
   auto it = r.find(path);
   if (it == r.end()) return;
   Canvas scene(800, 600, 1);
-  PictureFile spec;
-  spec.path = path;
-  spec.w = 800;
-  spec.h = 600;
-  it->second(scene, spec);
+  PictureFile picture;
+  picture.path = path;
+  picture.w = 800;
+  picture.h = 600;
+  it->second(scene, picture);
   std::vector<std::uint32_t> px = scene.Downsampled();
   cairo_surface_t* s = cairo_image_surface_create_for_data(
       reinterpret_cast<unsigned char*>(px.data()), CAIRO_FORMAT_ARGB32, 800, 600, 800 * 4);
