@@ -27,6 +27,7 @@
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
+#include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/profile.h"
 #include "util/animation.h"
@@ -34,39 +35,11 @@
 
 namespace {
 
-void AdvanceSixteen() {
-  static int passes = 0;
-  platform::AdvanceManualClock(16);
-  if (++passes % 1000 == 0) {
-    platform::Event key;
-    key.kind = platform::EVENT_KEY_DOWN;
-    key.data = 32;
-    platform::PushEvent(key);
-  }
-}
+void AdvanceSixteen() { quill_test::AdvanceModalClock(16); }
 
-void Push(int kind, int data, int x = 400, int y = 300) {
-  platform::Event event;
-  event.kind = kind;
-  event.data = data;
-  event.x = x;
-  event.y = y;
-  platform::PushEvent(event);
-}
-
-// A press now; the release follows on the next frame (the play field reads the held button).
-int releaseX = -1, releaseY = -1;
-void ClickAt(int x, int y) {
-  Push(platform::EVENT_MOUSE_MOVE, 0, x, y);
-  Push(platform::EVENT_MOUSE_DOWN, 1, x, y);
-  releaseX = x;
-  releaseY = y;
-}
-void ReleasePending() {
-  if (releaseX < 0) return;
-  Push(platform::EVENT_MOUSE_UP, 1, releaseX, releaseY);
-  releaseX = releaseY = -1;
-}
+void Push(int kind, int data, int x = 400, int y = 300) { quill_test::PushEventAt(kind, data, x, y); }
+void ClickAt(int x, int y) { quill_test::PressAt(x, y); }
+void ReleasePending() { quill_test::ReleasePending(); }
 
 // What the scripted player clicks next while play rests: End Hole when lit, End Drive when shown,
 // else a card that plays (wedges and irons always act), else the stock.

@@ -29,6 +29,7 @@
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
+#include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/menu.h"
 #include "ui/profile.h"
@@ -39,39 +40,11 @@
 
 namespace {
 
-void AdvanceFive() {
-  static int passes = 0;
-  platform::AdvanceManualClock(5);
-  if (++passes % 1000 == 0) {
-    platform::Event key;
-    key.kind = platform::EVENT_KEY_DOWN;
-    key.data = 32;
-    platform::PushEvent(key);
-  }
-}
+void AdvanceFive() { quill_test::AdvanceModalClock(5); }
 
-void Push(int kind, int data, int x = 400, int y = 300) {
-  platform::Event event;
-  event.kind = kind;
-  event.data = data;
-  event.x = x;
-  event.y = y;
-  platform::PushEvent(event);
-}
-
-// A press now; the release follows on the next frame (the play field reads the held button).
-int releaseX = -1, releaseY = -1;
-void ClickAt(int x, int y) {
-  Push(platform::EVENT_MOUSE_MOVE, 0, x, y);
-  Push(platform::EVENT_MOUSE_DOWN, 1, x, y);
-  releaseX = x;
-  releaseY = y;
-}
-void ReleasePending() {
-  if (releaseX < 0) return;
-  Push(platform::EVENT_MOUSE_UP, 1, releaseX, releaseY);
-  releaseX = releaseY = -1;
-}
+void Push(int kind, int data, int x = 400, int y = 300) { quill_test::PushEventAt(kind, data, x, y); }
+void ClickAt(int x, int y) { quill_test::PressAt(x, y); }
+void ReleasePending() { quill_test::ReleasePending(); }
 
 void Centre(const std::shared_ptr<TButton>& b, int lift = 0) {
   ClickAt(static_cast<int>(b->x) + b->w / 2, static_cast<int>(b->y) - lift + b->h / 2);

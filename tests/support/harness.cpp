@@ -57,6 +57,31 @@ void PushEventKind(int kind, int data) { platform::PushEvent({kind, data, 0, 0})
 
 void AdvanceClock(int ms) { platform::AdvanceManualClock(ms); }
 
+void PushEventAt(int kind, int data, int x, int y) { platform::PushEvent({kind, data, x, y}); }
+
+namespace {
+int pendingX = -1, pendingY = -1;
+int modalPasses = 0;
+}  // namespace
+
+void PressAt(int x, int y) {
+  PushEventAt(platform::EVENT_MOUSE_MOVE, 0, x, y);
+  PushEventAt(platform::EVENT_MOUSE_DOWN, 1, x, y);
+  pendingX = x;
+  pendingY = y;
+}
+
+void ReleasePending() {
+  if (pendingX < 0) return;
+  PushEventAt(platform::EVENT_MOUSE_UP, 1, pendingX, pendingY);
+  pendingX = pendingY = -1;
+}
+
+void AdvanceModalClock(int ms) {
+  platform::AdvanceManualClock(ms);
+  if (++modalPasses % 1000 == 0) PushEventAt(platform::EVENT_KEY_DOWN, 32);
+}
+
 std::string TempFolder(const std::string& name) {
   const char* base = std::getenv("XDG_DATA_HOME");
   const auto folder = std::filesystem::path(base != nullptr ? base : "/tmp") / name;

@@ -25,8 +25,18 @@ void PushMouseMove(int x, int y);
 void PushClick(int x, int y, int button = 1);  // move, button down, button up
 void PushEventKind(int kind, int data = 0);    // suspend, resume, quit request ...
 
+// Queues one event of any kind at (x, y).
+void PushEventAt(int kind, int data, int x = 400, int y = 300);
+
+// A press now, its release queued later (the play field reads the held button between them).
+void PressAt(int x, int y);
+void ReleasePending();
+
 // Moves the manual clock.
 void AdvanceClock(int ms);
+// For a blocking loop's hook: moves the clock by `ms`, and every 1000th call presses Space, so a
+// box still open after 1000 passes closes and the test fails instead of hanging.
+void AdvanceModalClock(int ms);
 
 // A fresh folder under the test's temporary per-user folder, with a trailing slash.
 std::string TempFolder(const std::string& name);
