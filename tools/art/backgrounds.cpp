@@ -367,7 +367,12 @@ void Lighthouse(cairo_t* cr, double x, double base, double h) {
   cairo_close_path(cr);
   SetColor(cr, Hex(0x333333));
   cairo_fill(cr);
-  cairo_rectangle(cr, x + 1, base - 24, 8, h + 2);
+  // the tower's shaded right side
+  cairo_move_to(cr, x + 1, top);
+  cairo_line_to(cr, x + 6, top);
+  cairo_line_to(cr, x + 9, base - 24);
+  cairo_line_to(cr, x + 1, base - 24);
+  cairo_close_path(cr);
   SetColor(cr, WithAlpha(pal::Black, 0.12));
   cairo_fill(cr);
 }
@@ -924,7 +929,11 @@ void Scene(Canvas& c, const std::string& type, int v) {
   } else if (type == "municipal") {
     Blocks(cr, horizon + 6, rng, m);
     Hills(cr, horizon + 2, 8, far, rng);
-    for (int i = 0; i < 6; ++i) Oak(cr, 40 + i * 145 + rng.Range(-20, 20), horizon + 10, rng.Range(26, 36), Foliage(m, rng), rng);
+    // a row of oaks with a gap for the bandstand
+    for (int i = 0; i < 6; ++i) {
+      const double x = 40 + i * 145 + rng.Range(-20, 20), r = rng.Range(26, 36);
+      if (i != 2) Oak(cr, x, horizon + 10, r, Foliage(m, rng), rng);
+    }
     Bandstand(cr, 330, horizon + 14);
     Railing(cr, 0, 800, horizon + 14, 9);
   } else if (type == "scotland") {
