@@ -1153,16 +1153,24 @@ void Scene(Canvas& c, const std::string& type, int v) {
     cairo_line_to(cr, 800, 420);
     cairo_curve_to(cr, 770, 380, 730, 330, 735, 280);
     cairo_curve_to(cr, 738, 250, 700, 240, 705, e + 30);
-    for (double x = 705; x > 95; x -= 61)
-      cairo_curve_to(cr, x - 15, e + 8, x - 45, e + 8, x - 61, e + 16);
+    for (double x = 705; x > 95;) {
+      const double step = std::min(x - 95, rng.Range(40, 90)), dip = rng.Range(4, 12);
+      cairo_curve_to(cr, x - step * 0.25, e + 16 - dip, x - step * 0.75, e + 16 - dip, x - step, e + 16);
+      x -= step;
+    }
     cairo_curve_to(cr, 100, e + 40, 62, 250, 70, 290);
     cairo_curve_to(cr, 76, 330, 30, 370, 0, 400);
     cairo_close_path(cr);
     SetColor(cr, dune);
     cairo_fill_preserve(cr);
+    // a darker line where the grass meets the sand (not along the top, where sand meets sand)
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, e + 2, 800, 600);
+    cairo_clip(cr);
     SetColor(cr, WithAlpha(Darker(m.grass, 0.3), 0.5));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
+    cairo_restore(cr);
     for (int i = 0; i < 8; ++i) {
       Scrub(cr, rng.Range(5, 60), rng.Range(e + 30, 330), rng.Range(3, 6), rng);
       Scrub(cr, rng.Range(745, 795), rng.Range(e + 30, 360), rng.Range(3, 6), rng);
