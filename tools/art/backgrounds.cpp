@@ -367,7 +367,12 @@ void Lighthouse(cairo_t* cr, double x, double base, double h) {
   cairo_close_path(cr);
   SetColor(cr, Hex(0x333333));
   cairo_fill(cr);
-  cairo_rectangle(cr, x + 1, base - 24, 8, h + 2);
+  // the tower's shaded right side
+  cairo_move_to(cr, x + 1, top);
+  cairo_line_to(cr, x + 6, top);
+  cairo_line_to(cr, x + 9, base - 24);
+  cairo_line_to(cr, x + 1, base - 24);
+  cairo_close_path(cr);
   SetColor(cr, WithAlpha(pal::Black, 0.12));
   cairo_fill(cr);
 }
@@ -416,31 +421,205 @@ void MarramGrass(cairo_t* cr, double x, double y, double h, Rng& rng, const Rgb&
   }
 }
 
-// --- desert ---
-// A mesa with lit left face, shaded right face and strata bands.
-void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
-  const double inset = h * 0.35;
-  cairo_save(cr);
+// --- beach ---
+void Sailboat(cairo_t* cr, double x, double water, double s) {
+  cairo_move_to(cr, x - 14 * s, water - 4 * s);
+  cairo_line_to(cr, x + 14 * s, water - 4 * s);
+  cairo_line_to(cr, x + 10 * s, water);
+  cairo_line_to(cr, x - 10 * s, water);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x8B3A2B));
+  cairo_fill(cr);
+  cairo_move_to(cr, x, water - 5 * s);
+  cairo_line_to(cr, x, water - 34 * s);
+  cairo_line_to(cr, x + 15 * s, water - 7 * s);
+  cairo_close_path(cr);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 1.5 * s, water - 7 * s);
+  cairo_line_to(cr, x - 1.5 * s, water - 28 * s);
+  cairo_line_to(cr, x - 12 * s, water - 7 * s);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0xE8E2D0));
+  cairo_fill(cr);
+}
+
+// A striped beach umbrella standing at (x, base).
+void Umbrella(cairo_t* cr, double x, double base, double s, const Rgb& c) {
   cairo_move_to(cr, x, base);
-  cairo_curve_to(cr, x + inset * 0.4, base - h * 0.4, x + inset * 0.6, base - h * 0.85, x + inset, base - h);
-  cairo_line_to(cr, x + w - inset, base - h);
-  cairo_curve_to(cr, x + w - inset * 0.6, base - h * 0.85, x + w - inset * 0.4, base - h * 0.4, x + w, base);
+  cairo_line_to(cr, x - 3 * s, base - 30 * s);
+  SetColor(cr, pal::DarkWood);
+  cairo_set_line_width(cr, 1.6 * s);
+  cairo_stroke(cr);
+  const double cx = x - 3 * s, cy = base - 30 * s, r = 19 * s;
+  for (int k = 0; k < 4; ++k) {
+    cairo_move_to(cr, cx, cy - 6 * s);
+    cairo_line_to(cr, cx - r + k * r * 0.5, cy + 2 * s);
+    cairo_line_to(cr, cx - r + (k + 1) * r * 0.5, cy + 2 * s);
+    cairo_close_path(cr);
+    SetColor(cr, k % 2 ? pal::CardWhite : c);
+    cairo_fill(cr);
+  }
+}
+
+// A wooden beach hut with a striped front and a pitched roof.
+void BeachHut(cairo_t* cr, double x, double base, const Rgb& c) {
+  for (int k = 0; k < 4; ++k) {
+    cairo_rectangle(cr, x + k * 7, base - 26, 7, 26);
+    SetColor(cr, k % 2 ? pal::CardWhite : c);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x + 9, base - 17, 10, 17);
+  SetColor(cr, Darker(c, 0.35));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 4, base - 25);
+  cairo_line_to(cr, x + 14, base - 38);
+  cairo_line_to(cr, x + 32, base - 25);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x4A4F5A));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + 20, base - 25, 8, 25);
+  SetColor(cr, WithAlpha(pal::Black, 0.12));
+  cairo_fill(cr);
+}
+
+// A dune bank at the right edge, from (800, top) down to the bottom, with marram grass and a slatted
+// sand fence along its crest.
+void DuneBank(cairo_t* cr, double top, Rng& rng, const Mood& m) {
+  const Rgb sand = Mix(pal::Sand, m.sky_low, 0.08);
+  cairo_move_to(cr, 800, top);
+  cairo_curve_to(cr, 740, top + 20, 700, top + 90, 690, top + 150);
+  cairo_curve_to(cr, 680, 520, 620, 570, 580, 610);
+  cairo_line_to(cr, 800, 610);
+  cairo_close_path(cr);
+  SetColor(cr, sand);
+  cairo_fill(cr);
+  // the shaded lee side
+  cairo_move_to(cr, 800, top + 30);
+  cairo_curve_to(cr, 760, top + 60, 740, top + 120, 735, top + 170);
+  cairo_curve_to(cr, 730, 540, 700, 580, 680, 610);
+  cairo_line_to(cr, 800, 610);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(Darker(sand, 0.2), 0.6));
+  cairo_fill(cr);
+  for (int i = 0; i < 7; ++i) {
+    const double t = i / 6.0;
+    const double x = 790 - t * 100 - t * t * 20, y = top + 12 + t * 190;
+    cairo_rectangle(cr, x - 1.5, y - 24, 3, 26);
+    SetColor(cr, pal::DarkWood);
+    cairo_fill(cr);
+    if (i < 6) {
+      const double nx = 790 - (t + 1 / 6.0) * 100 - (t + 1 / 6.0) * (t + 1 / 6.0) * 20;
+      const double ny = top + 12 + (t + 1 / 6.0) * 190;
+      for (double hh : {-18.0, -8.0}) {
+        cairo_move_to(cr, x, y + hh);
+        cairo_line_to(cr, nx, ny + hh);
+        SetColor(cr, WithAlpha(pal::Wood, 0.9));
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+      }
+    }
+  }
+  for (int i = 0; i < 10; ++i)
+    MarramGrass(cr, rng.Range(700, 800), rng.Range(top + 40, 600), rng.Range(18, 30), rng, Hex(0x8A9A50));
+}
+
+// --- desert ---
+// A mesa: a talus skirt at its foot, steep walls with strata bands, a lit left face and a shaded
+// right one, and an overhanging caprock on top.
+void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
+  const double inset = std::min(h * 0.22, w * 0.18);
+  const double wall = base - h * 0.3;  // where the walls meet the talus
+  // talus: a concave skirt of fallen rock, lighter and sandier than the walls
+  cairo_move_to(cr, x - w * 0.08, base);
+  cairo_curve_to(cr, x + w * 0.02, base - 2, x + inset * 0.5, wall + h * 0.08, x + inset * 0.8, wall);
+  cairo_line_to(cr, x + w - inset * 0.8, wall);
+  cairo_curve_to(cr, x + w - inset * 0.5, wall + h * 0.08, x + w * 0.98, base - 2, x + w * 1.08, base);
+  cairo_close_path(cr);
+  SetColor(cr, Mix(c, pal::Sand, 0.35));
+  cairo_fill(cr);
+  cairo_save(cr);
+  // the walls, slightly stepped
+  const double top = base - h;
+  cairo_move_to(cr, x + inset * 0.8, wall);
+  cairo_line_to(cr, x + inset * 0.9, wall - h * 0.25);
+  cairo_line_to(cr, x + inset * 0.75, wall - h * 0.3);
+  cairo_line_to(cr, x + inset, top + h * 0.08);
+  cairo_line_to(cr, x + w - inset, top + h * 0.08);
+  cairo_line_to(cr, x + w - inset * 0.85, wall - h * 0.35);
+  cairo_line_to(cr, x + w - inset * 0.7, wall - h * 0.3);
+  cairo_line_to(cr, x + w - inset * 0.8, wall);
   cairo_close_path(cr);
   cairo_clip_preserve(cr);
   SetColor(cr, c);
   cairo_fill(cr);
   for (int k = 1; k < 5; ++k) {
-    cairo_rectangle(cr, x, base - h + k * h * 0.19, w, h * 0.05);
+    cairo_rectangle(cr, x, top + k * h * 0.15, w, h * 0.04);
     SetColor(cr, WithAlpha(k % 2 ? Darker(c, 0.25) : Lighter(c, 0.2), 0.6));
     cairo_fill(cr);
   }
-  cairo_rectangle(cr, x + w * 0.62, base - h, w, h);
+  // vertical cracks in the walls
+  cairo_set_line_width(cr, 1);
+  for (double f : {0.3, 0.47, 0.71, 0.86}) {
+    cairo_move_to(cr, x + w * f, top + h * 0.1);
+    cairo_line_to(cr, x + w * f + 2, wall - 2);
+    SetColor(cr, WithAlpha(Darker(c, 0.35), 0.35));
+    cairo_stroke(cr);
+  }
+  cairo_rectangle(cr, x + w * 0.62, top, w, h);
   SetColor(cr, WithAlpha(Hex(0x5A2A1A), 0.28));
   cairo_fill(cr);
-  cairo_rectangle(cr, x, base - h, w, h * 0.06);
-  SetColor(cr, WithAlpha(Lighter(c, 0.35), 0.8));
-  cairo_fill(cr);
   cairo_restore(cr);
+  // the caprock: a darker ledge overhanging the walls, its top lit
+  cairo_move_to(cr, x + inset - 4, top + h * 0.1);
+  cairo_line_to(cr, x + inset - 2, top + 1);
+  cairo_line_to(cr, x + w - inset + 2, top);
+  cairo_line_to(cr, x + w - inset + 4, top + h * 0.1);
+  cairo_close_path(cr);
+  SetColor(cr, Darker(c, 0.18));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + inset - 2, top, w - 2 * inset + 4, 2.5);
+  SetColor(cr, WithAlpha(Lighter(c, 0.35), 0.9));
+  cairo_fill(cr);
+}
+
+// A lone rock spire on a talus cone, far off.
+void Spire(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
+  cairo_move_to(cr, x - w * 1.1, base);
+  cairo_curve_to(cr, x - w * 0.6, base - h * 0.1, x - w * 0.45, base - h * 0.22, x - w * 0.35, base - h * 0.25);
+  cairo_line_to(cr, x + w * 0.35, base - h * 0.25);
+  cairo_curve_to(cr, x + w * 0.45, base - h * 0.22, x + w * 0.6, base - h * 0.1, x + w * 1.1, base);
+  cairo_close_path(cr);
+  SetColor(cr, Mix(c, pal::Sand, 0.35));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - w * 0.38, base - h * 0.24);
+  cairo_line_to(cr, x - w * 0.3, base - h * 0.7);
+  cairo_line_to(cr, x - w * 0.36, base - h * 0.78);
+  cairo_line_to(cr, x - w * 0.25, base - h);
+  cairo_line_to(cr, x + w * 0.28, base - h);
+  cairo_line_to(cr, x + w * 0.34, base - h * 0.6);
+  cairo_line_to(cr, x + w * 0.38, base - h * 0.24);
+  cairo_close_path(cr);
+  SetColor(cr, c);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_rectangle(cr, x + w * 0.05, base - h, w, h);
+  SetColor(cr, WithAlpha(Hex(0x5A2A1A), 0.28));
+  cairo_fill(cr);
+  for (int k = 1; k < 4; ++k) {
+    cairo_rectangle(cr, x - w, base - h + k * h * 0.18, 2 * w, h * 0.04);
+    SetColor(cr, WithAlpha(Darker(c, 0.25), 0.5));
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
+// Low desert scrub: a clump of grey-olive dots.
+void Scrub(cairo_t* cr, double x, double y, double r, Rng& rng) {
+  for (int k = 0; k < 5; ++k)
+    FillCircle(cr, x + rng.Range(-r, r), y - rng.Range(0, r * 0.6), rng.Range(r * 0.35, r * 0.6),
+               Mix(Hex(0x6F7A45), Hex(0x9A9A62), rng.Uniform()));
 }
 
 void Saguaro(cairo_t* cr, double x, double base, double h) {
@@ -682,8 +861,38 @@ void Scene(Canvas& c, const std::string& type, int v) {
   }
   const Rgb far = Mix(pal::DeepGreen, m.sky_low, 0.45);
   if (type == "beach") {
-    Sea(cr, horizon - 40, horizon + 10);
-    Hills(cr, horizon + 12, 16, pal::Sand, rng);
+    // open sea with an island and sails, surf on a wide beach with huts and umbrellas, low dunes
+    Sea(cr, horizon - 56, horizon - 10);
+    // a far headland
+    cairo_move_to(cr, 520, horizon - 55);
+    cairo_curve_to(cr, 580, horizon - 58, 610, horizon - 70, 680, horizon - 72);
+    cairo_curve_to(cr, 740, horizon - 74, 770, horizon - 66, 810, horizon - 64);
+    cairo_line_to(cr, 810, horizon - 55);
+    cairo_close_path(cr);
+    SetColor(cr, Mix(pal::DeepGreen, m.sky_low, 0.6));
+    cairo_fill(cr);
+    Sailboat(cr, 170, horizon - 34, 0.9);
+    Sailboat(cr, 440, horizon - 44, 0.5);
+    const Rgb sand = Mix(pal::Sand, m.sky_low, 0.08);
+    cairo_rectangle(cr, 0, horizon - 12, 800, 30);
+    SetColor(cr, sand);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, horizon - 12, 800, 4);
+    SetColor(cr, Darker(sand, 0.15));
+    cairo_fill(cr);
+    // surf: a frothy line where the waves run up the sand
+    cairo_move_to(cr, 0, horizon - 12);
+    for (double x = 0; x <= 800; x += 20)
+      cairo_curve_to(cr, x + 5, horizon - 9, x + 15, horizon - 9, x + 20, horizon - 12);
+    SetColor(cr, Hex(0xFFFFFF, 0.9));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    BeachHut(cr, 500, horizon + 2, pal::Red);
+    BeachHut(cr, 536, horizon + 2, pal::Water);
+    Umbrella(cr, 250, horizon + 5, 1.1, pal::Red);
+    Umbrella(cr, 330, horizon + 3, 0.95, Hex(0xF2C928));
+    Umbrella(cr, 660, horizon + 5, 1.1, pal::Water);
+    Hills(cr, horizon + 9, 6, Lighter(sand, 0.05), rng);
   } else if (type == "city") {
     CitySkyline(cr, horizon + 8, rng, m);
     for (int i = 0; i < 20; ++i)
@@ -692,12 +901,19 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Hills(cr, horizon - 10, 30, far, rng);
     Clubhouse(cr, 520, horizon + 12);
   } else if (type == "desert") {
+    // far mesas and a spire, nearer red mesas, and the desert floor with its scrub before the course
     const Rgb rock = Mix(Hex(0xC0623A), m.sky_low, 0.12);
-    Mesa(cr, -30, horizon + 8, 230, 95, Mix(rock, m.sky_low, 0.35));
-    Mesa(cr, 470, horizon + 8, 160, 120, Mix(rock, m.sky_low, 0.3));
-    Mesa(cr, 150, horizon + 10, 150, 62, rock);
-    Mesa(cr, 640, horizon + 10, 200, 70, rock);
-    Hills(cr, horizon + 10, 10, Mix(pal::Sand, Hex(0xD9A066), 0.4), rng);
+    const Rgb floor = Mix(pal::Sand, Hex(0xD9A066), 0.45);
+    Mesa(cr, -30, horizon - 2, 230, 95, Mix(rock, m.sky_low, 0.4));
+    Spire(cr, 380, horizon - 2, 26, 105, Mix(rock, m.sky_low, 0.45));
+    Mesa(cr, 470, horizon - 2, 160, 120, Mix(rock, m.sky_low, 0.35));
+    cairo_rectangle(cr, 0, horizon - 4, 800, 30);
+    SetColor(cr, Mix(floor, m.sky_low, 0.25));
+    cairo_fill(cr);
+    Mesa(cr, 150, horizon + 6, 150, 62, rock);
+    Mesa(cr, 650, horizon + 6, 190, 72, rock);
+    Hills(cr, horizon + 6, 5, floor, rng);
+    for (int i = 0; i < 26; ++i) Scrub(cr, rng.Range(0, 800), horizon + rng.Range(0, 9), rng.Range(2, 4), rng);
   } else if (type == "forest") {
     Hills(cr, horizon - 5, 22, far, rng);
     for (int i = 0; i < 26; ++i) Pine(cr, i * 32 + rng.Range(-8, 8), horizon + 12, rng.Range(60, 100), Foliage(m, rng));
@@ -713,7 +929,11 @@ void Scene(Canvas& c, const std::string& type, int v) {
   } else if (type == "municipal") {
     Blocks(cr, horizon + 6, rng, m);
     Hills(cr, horizon + 2, 8, far, rng);
-    for (int i = 0; i < 6; ++i) Oak(cr, 40 + i * 145 + rng.Range(-20, 20), horizon + 10, rng.Range(26, 36), Foliage(m, rng), rng);
+    // a row of oaks with a gap for the bandstand
+    for (int i = 0; i < 6; ++i) {
+      const double x = 40 + i * 145 + rng.Range(-20, 20), r = rng.Range(26, 36);
+      if (i != 2) Oak(cr, x, horizon + 10, r, Foliage(m, rng), rng);
+    }
     Bandstand(cr, 330, horizon + 14);
     Railing(cr, 0, 800, horizon + 14, 9);
   } else if (type == "scotland") {
@@ -733,6 +953,7 @@ void Scene(Canvas& c, const std::string& type, int v) {
   }
   // edge detail: what stands beside the fairway, kept to the sides and bottom corners
   if (type == "beach") {
+    DuneBank(cr, 330, rng, m);
     for (int i = 0; i < 3; ++i) Palm(cr, 30 + i * 40, 600 - i * 50, 160 - i * 20, Foliage(m, rng));
     Hills(cr, 575, 10, WithAlpha(pal::Sand, 0.95), rng);
   } else if (type == "city") {
@@ -746,6 +967,29 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Oak(cr, 750, 430, 55, Foliage(m, rng), rng);
   } else if (type == "desert") {
     const Rgb dune = Mix(pal::Sand, Hex(0xD9A066), 0.35);
+    // the course ends in desert: a scalloped edge of sand along the far end and down both sides
+    const double e = horizon + 8;
+    cairo_move_to(cr, 0, e);
+    cairo_line_to(cr, 800, e);
+    cairo_line_to(cr, 800, 420);
+    cairo_curve_to(cr, 770, 380, 730, 330, 735, 280);
+    cairo_curve_to(cr, 738, 250, 700, 240, 705, e + 30);
+    for (double x = 705; x > 95; x -= 61)
+      cairo_curve_to(cr, x - 15, e + 8, x - 45, e + 8, x - 61, e + 16);
+    cairo_curve_to(cr, 100, e + 40, 62, 250, 70, 290);
+    cairo_curve_to(cr, 76, 330, 30, 370, 0, 400);
+    cairo_close_path(cr);
+    SetColor(cr, dune);
+    cairo_fill_preserve(cr);
+    SetColor(cr, WithAlpha(Darker(m.grass, 0.3), 0.5));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int i = 0; i < 8; ++i) {
+      Scrub(cr, rng.Range(5, 60), rng.Range(e + 30, 330), rng.Range(3, 6), rng);
+      Scrub(cr, rng.Range(745, 795), rng.Range(e + 30, 360), rng.Range(3, 6), rng);
+    }
+    for (int i = 0; i < 6; ++i) FillCircle(cr, rng.Range(750, 790), rng.Range(300, 380), rng.Range(3, 7), Hex(0xA0785A));
+    for (int i = 0; i < 10; ++i) Scrub(cr, rng.Range(0, 800), horizon + rng.Range(10, 18), rng.Range(3, 5), rng);
     SandPatch(cr, 40, 600, 190, 60, dune);
     SandPatch(cr, 860, 540, 170, 80, dune);
     SandPatch(cr, 690, 545, 70, 18, Lighter(pal::Sand, 0.3));

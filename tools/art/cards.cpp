@@ -134,7 +134,7 @@ void CourtFigure(cairo_t* cr, int value, int suit) {
   const Rgb c = SuitColor(suit);
   const Rgb robe = suit == 1 || suit == 2 ? pal::Red : Hex(0x2A3F66);
   const Rgb trim = value == 13 ? pal::CardWhite : value == 12 ? pal::BrassLight : pal::Fairway;
-  constexpr double fx = 15.5, fy = 13, fw = 37, fh = 74;
+  constexpr double fx = 17.5, fy = 13, fw = 33, fh = 74;
   cairo_save(cr);
   RoundedRect(cr, fx, fy, fw, fh, 3);
   cairo_clip_preserve(cr);
