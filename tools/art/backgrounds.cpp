@@ -285,6 +285,67 @@ void Cherry(cairo_t* cr, double x, double base, double r, Rng& rng, bool autumn)
   }
 }
 
+// A red torii gate standing at (x, base).
+void Torii(cairo_t* cr, double x, double base, double h) {
+  const Rgb red = Hex(0xC8402A), dark = Hex(0x2A2A30);
+  const double w = h * 1.1;
+  for (double sx : {-1.0, 1.0}) {
+    cairo_move_to(cr, x + sx * w * 0.32, base);
+    cairo_line_to(cr, x + sx * w * 0.29, base - h * 0.86);
+    cairo_line_to(cr, x + sx * w * 0.29 - sx * h * 0.08, base - h * 0.86);
+    cairo_line_to(cr, x + sx * w * 0.32 - sx * h * 0.09, base);
+    cairo_close_path(cr);
+    SetColor(cr, red);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x + sx * w * 0.32 - (sx > 0 ? h * 0.1 : 0) - 1, base - h * 0.08, h * 0.11 + 2, h * 0.08);
+    SetColor(cr, dark);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x - w * 0.4, base - h * 0.7, w * 0.8, h * 0.07);
+  SetColor(cr, red);
+  cairo_fill(cr);
+  // the upturned top beam: red under a black cap
+  cairo_move_to(cr, x - w * 0.55, base - h * 0.92);
+  cairo_curve_to(cr, x - w * 0.3, base - h * 0.86, x + w * 0.3, base - h * 0.86, x + w * 0.55, base - h * 0.92);
+  cairo_line_to(cr, x + w * 0.52, base - h * 0.82);
+  cairo_curve_to(cr, x + w * 0.3, base - h * 0.78, x - w * 0.3, base - h * 0.78, x - w * 0.52, base - h * 0.82);
+  cairo_close_path(cr);
+  SetColor(cr, red);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - w * 0.58, base - h * 1.0);
+  cairo_curve_to(cr, x - w * 0.3, base - h * 0.92, x + w * 0.3, base - h * 0.92, x + w * 0.58, base - h * 1.0);
+  cairo_line_to(cr, x + w * 0.55, base - h * 0.92);
+  cairo_curve_to(cr, x + w * 0.3, base - h * 0.86, x - w * 0.3, base - h * 0.86, x - w * 0.55, base - h * 0.92);
+  cairo_close_path(cr);
+  SetColor(cr, dark);
+  cairo_fill(cr);
+}
+
+// A stone lantern: a plinth, a post, the light box and a broad cap.
+void StoneLantern(cairo_t* cr, double x, double base, double h, bool lit) {
+  const Rgb stone = Hex(0x9A968A), shade = Hex(0x6E6A60);
+  FillRoundedRect(cr, x - h * 0.2, base - h * 0.1, h * 0.4, h * 0.1, 1, shade);
+  cairo_rectangle(cr, x - h * 0.07, base - h * 0.5, h * 0.14, h * 0.4);
+  SetColor(cr, stone);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.22, base - h * 0.56, h * 0.44, h * 0.06);
+  SetColor(cr, shade);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.16, base - h * 0.76, h * 0.32, h * 0.2);
+  SetColor(cr, stone);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.08, base - h * 0.72, h * 0.16, h * 0.12);
+  SetColor(cr, lit ? Hex(0xFFD27A) : Hex(0x3A362E));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - h * 0.34, base - h * 0.74);
+  cairo_line_to(cr, x, base - h * 0.94);
+  cairo_line_to(cr, x + h * 0.34, base - h * 0.74);
+  cairo_close_path(cr);
+  SetColor(cr, shade);
+  cairo_fill(cr);
+  FillCircle(cr, x, base - h * 0.96, h * 0.05, shade);
+}
+
 void StoneWall(cairo_t* cr, double y, Rng& rng) {
   for (double x = 0; x < 800; x += 14) {
     for (int row = 0; row < 2; ++row) {
@@ -296,26 +357,46 @@ void StoneWall(cairo_t* cr, double y, Rng& rng) {
   }
 }
 
+// One snow-capped peak: its lit left face, the shaded right one and a ragged cap of snow.
+void Peak(cairo_t* cr, double x, double base, double w, double h, const Rgb& rock, double snow) {
+  const double tx = x + w / 2, ty = base - h;
+  cairo_move_to(cr, x, base);
+  cairo_line_to(cr, tx, ty);
+  cairo_line_to(cr, x + w, base);
+  cairo_close_path(cr);
+  SetColor(cr, rock);
+  cairo_fill(cr);
+  cairo_move_to(cr, tx, ty);
+  cairo_line_to(cr, x + w, base);
+  cairo_line_to(cr, tx + w * 0.06, base);
+  cairo_line_to(cr, tx - w * 0.02, base - h * 0.55);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(Hex(0x2A3040), 0.22));
+  cairo_fill(cr);
+  cairo_move_to(cr, tx, ty);
+  cairo_line_to(cr, tx + w * 0.2 * snow, ty + h * 0.4 * snow);
+  cairo_line_to(cr, tx + w * 0.1 * snow, ty + h * 0.34 * snow);
+  cairo_line_to(cr, tx + w * 0.03 * snow, ty + h * 0.44 * snow);
+  cairo_line_to(cr, tx - w * 0.06 * snow, ty + h * 0.32 * snow);
+  cairo_line_to(cr, tx - w * 0.13 * snow, ty + h * 0.4 * snow);
+  cairo_line_to(cr, tx - w * 0.2 * snow, ty + h * 0.4 * snow);
+  cairo_close_path(cr);
+  SetColor(cr, {1, 1, 1, 0.95});
+  cairo_fill(cr);
+}
+
+// Two ranges: a tall, hazy far one and a darker near one in front of it.
 void Peaks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
-  double x = -60;
-  while (x < 820) {
-    const double w = rng.Range(160, 260), h = rng.Range(120, 220);
-    const Rgb rock = Mix(Hex(0x6E7A8E), m.sky_top, 0.3);
-    cairo_move_to(cr, x, base);
-    cairo_line_to(cr, x + w / 2, base - h);
-    cairo_line_to(cr, x + w, base);
-    cairo_close_path(cr);
-    SetColor(cr, rock);
-    cairo_fill(cr);
-    cairo_move_to(cr, x + w / 2, base - h);
-    cairo_line_to(cr, x + w / 2 + w * 0.14, base - h * 0.72);
-    cairo_line_to(cr, x + w / 2 + w * 0.04, base - h * 0.76);
-    cairo_line_to(cr, x + w / 2 - w * 0.03, base - h * 0.68);
-    cairo_line_to(cr, x + w / 2 - w * 0.14, base - h * 0.72);
-    cairo_close_path(cr);
-    SetColor(cr, {1, 1, 1, 0.95});
-    cairo_fill(cr);
-    x += w * rng.Range(0.5, 0.8);
+  const Rgb far = Mix(Hex(0x6E7A8E), m.sky_low, 0.55), near = Mix(Hex(0x5E6A7E), m.sky_top, 0.2);
+  for (double x = -80; x < 820;) {
+    const double w = rng.Range(200, 300), h = rng.Range(170, 230);
+    Peak(cr, x, base - 10, w, h, far, 1.0);
+    x += w * rng.Range(0.55, 0.8);
+  }
+  for (double x = -40; x < 820;) {
+    const double w = rng.Range(150, 230), h = rng.Range(90, 140);
+    Peak(cr, x, base, w, h, near, 0.7);
+    x += w * rng.Range(0.6, 0.9);
   }
 }
 
@@ -920,12 +1001,17 @@ void Scene(Canvas& c, const std::string& type, int v) {
   } else if (type == "japan") {
     Hills(cr, horizon - 6, 28, far, rng);
     Pagoda(cr, 610, horizon + 10);
+    Torii(cr, 230, horizon + 12, 64);
+    for (int i = 0; i < 5; ++i) Cherry(cr, 330 + i * 50 + rng.Range(-10, 10), horizon + 12, rng.Range(14, 20), rng, m.autumn);
   } else if (type == "jungle") {
     Hills(cr, horizon, 40, Mix(Hex(0x1F5E2E), m.sky_low, 0.3), rng);
     for (int i = 0; i < 10; ++i) Palm(cr, i * 85 + rng.Range(-20, 20), horizon + 14, rng.Range(70, 110), Foliage(m, rng));
   } else if (type == "mountain") {
     Peaks(cr, horizon + 5, rng, m);
     Hills(cr, horizon + 6, 14, far, rng);
+    // a dark band of pines at the mountains' foot
+    for (int i = 0; i < 40; ++i)
+      Pine(cr, i * 21 + rng.Range(-6, 6), horizon + 12, rng.Range(26, 44), Darker(Foliage(m, rng), 0.25));
   } else if (type == "municipal") {
     Blocks(cr, horizon + 6, rng, m);
     Hills(cr, horizon + 2, 8, far, rng);
@@ -1005,19 +1091,49 @@ void Scene(Canvas& c, const std::string& type, int v) {
     for (int i = 0; i < 3; ++i) Pine(cr, 780 - i * 50, 520 - i * 60, 200 - i * 30, Foliage(m, rng));
   } else if (type == "japan") {
     Cherry(cr, 80, 560, 70, rng, m.autumn);
+    // a koi pond with a rim of stones and a lantern beside it
     cairo_save(cr);
-    cairo_translate(cr, 700, 540);
+    cairo_translate(cr, 690, 545);
     cairo_scale(cr, 1, 0.35);
-    FillCircle(cr, 0, 0, 110, WithAlpha(pal::Water, 0.9));
-    FillCircle(cr, -20, -10, 80, WithAlpha(pal::WaterLight, 0.4));
+    FillCircle(cr, 0, 0, 100, Hex(0x8A8678));
+    FillCircle(cr, 0, 0, 92, WithAlpha(pal::Water, 0.95));
+    FillCircle(cr, -20, -10, 70, WithAlpha(pal::WaterLight, 0.4));
     cairo_restore(cr);
+    for (int i = 0; i < 16; ++i) {
+      const double a = i * 2 * M_PI / 16;
+      FillCircle(cr, 690 + std::cos(a) * 98, 545 + std::sin(a) * 34, rng.Range(5, 8), Mix(Hex(0x9A968A), Hex(0x6E6A60), rng.Uniform()));
+    }
+    SandPatch(cr, 670, 548, 7, 3, Hex(0xE8742A));
+    SandPatch(cr, 712, 540, 6, 2.5, pal::CardWhite);
+    StoneLantern(cr, 580, 520, 70, m.autumn);
   } else if (type == "jungle") {
     Vines(cr, rng, m);
     Palm(cr, 40, 600, 220, Foliage(m, rng));
     Palm(cr, 760, 560, 180, Foliage(m, rng));
   } else if (type == "mountain") {
     for (int i = 0; i < 3; ++i) Pine(cr, 30 + i * 40, 600, 200 - i * 30, Foliage(m, rng));
-    for (int i = 0; i < 5; ++i) FillCircle(cr, 700 + i * 24, 590, rng.Range(16, 28), Hex(0x8A8F96));
+    // boulders at the right edge, lit from the top left
+    for (int i = 0; i < 4; ++i) {
+      const double bx = 700 + i * 30, by = 590 - (i % 2) * 10, r = rng.Range(20, 30);
+      // a faceted rock sitting on the grass: flat base, angular top
+      const double xs[] = {-1.0, -0.9, -0.45, 0.2, 0.8, 1.0};
+      const double ys[] = {0.0, -0.55, -0.95, -1.0, -0.6, 0.0};
+      cairo_move_to(cr, bx + xs[0] * r, by);
+      for (int k = 1; k < 6; ++k) cairo_line_to(cr, bx + xs[k] * r, by + ys[k] * r * rng.Range(0.8, 1.0));
+      cairo_close_path(cr);
+      SetColor(cr, Hex(0x80858C));
+      cairo_fill_preserve(cr);
+      SetColor(cr, Hex(0x4A4E55));
+      cairo_set_line_width(cr, 1.2);
+      cairo_stroke(cr);
+      cairo_move_to(cr, bx - 0.9 * r, by - 0.5 * r);
+      cairo_line_to(cr, bx - 0.45 * r, by - 0.9 * r);
+      cairo_line_to(cr, bx + 0.15 * r, by - 0.92 * r);
+      cairo_line_to(cr, bx - 0.1 * r, by - 0.35 * r);
+      cairo_close_path(cr);
+      SetColor(cr, Hex(0xA4A9B0));
+      cairo_fill(cr);
+    }
   } else if (type == "municipal") {
     ParkPath(cr, {-10, 430, 90, 470, 60, 560, 150, 620}, 18);
     ParkPath(cr, {810, 390, 720, 450, 760, 540, 690, 620}, 16);
