@@ -416,6 +416,96 @@ void Vines(cairo_t* cr, Rng& rng, const Mood& m) {
 }
 
 
+// --- jungle ---
+// A broad banana leaf from (x, y) pointing along `angle`, with its midrib and a few tears.
+void BroadLeaf(cairo_t* cr, double x, double y, double angle, double len, const Rgb& c) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  const double w = len * 0.22;
+  cairo_move_to(cr, 0, 0);
+  cairo_curve_to(cr, len * 0.25, -w, len * 0.75, -w * 1.1, len, 0);
+  cairo_curve_to(cr, len * 0.75, w * 0.9, len * 0.25, w * 0.9, 0, 0);
+  cairo_close_path(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+  // the lower half in shade
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, len, 0);
+  cairo_curve_to(cr, len * 0.75, w * 0.9, len * 0.25, w * 0.9, 0, 0);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(pal::Black, 0.15));
+  cairo_fill(cr);
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, len * 0.97, 0);
+  SetColor(cr, WithAlpha(Lighter(c, 0.45), 0.8));
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // tears in the blade, running out from the rib
+  cairo_set_line_width(cr, 1.2);
+  for (double t : {0.3, 0.52, 0.7}) {
+    cairo_move_to(cr, len * t, -1);
+    cairo_line_to(cr, len * (t + 0.08), -w * 0.85);
+  }
+  SetColor(cr, WithAlpha(Darker(c, 0.35), 0.8));
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+// A grey cliff with a waterfall dropping into a pool of mist at `base`.
+void Waterfall(cairo_t* cr, double x, double base, double w, double h, Rng& rng, const Mood& m) {
+  const Rgb rock = Mix(Hex(0x6A6E5A), m.sky_low, 0.25);
+  cairo_move_to(cr, x - w * 0.9, base);
+  cairo_line_to(cr, x - w * 0.8, base - h * 0.7);
+  cairo_line_to(cr, x - w * 0.55, base - h);
+  cairo_line_to(cr, x + w * 0.6, base - h * 0.96);
+  cairo_line_to(cr, x + w * 0.85, base - h * 0.6);
+  cairo_line_to(cr, x + w, base);
+  cairo_close_path(cr);
+  SetColor(cr, rock);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + w * 0.2, base - h, w, h);
+  SetColor(cr, WithAlpha(pal::Black, 0.14));
+  cairo_fill(cr);
+  for (int k = 1; k < 4; ++k) {
+    cairo_move_to(cr, x - w, base - h * k * 0.25);
+    cairo_line_to(cr, x + w, base - h * k * 0.25 + 6);
+    SetColor(cr, WithAlpha(Darker(rock, 0.3), 0.35));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  // moss along its top
+  for (double fx = -0.6; fx < 0.65; fx += 0.12)
+    FillCircle(cr, x + w * fx, base - h * 0.98 + rng.Range(-2, 3), rng.Range(6, 10), Foliage(m, rng));
+  // the falling water, streaked
+  const double fw = w * 0.34;
+  VerticalGradient(cr, x - fw / 2, base - h * 0.97, fw, h * 0.97, Hex(0xCFEFFF), Hex(0xFFFFFF));
+  cairo_set_line_width(cr, 1.2);
+  for (int k = 0; k < 7; ++k) {
+    const double sx = x - fw / 2 + fw * (k + 0.5) / 7;
+    cairo_move_to(cr, sx, base - h * 0.95);
+    cairo_line_to(cr, sx + rng.Range(-1, 1), base - 4);
+    SetColor(cr, WithAlpha(pal::Water, 0.35));
+    cairo_stroke(cr);
+  }
+  // mist where it lands
+  for (int k = 0; k < 6; ++k)
+    FillCircle(cr, x + rng.Range(-fw, fw), base - rng.Range(0, 8), rng.Range(7, 13), Hex(0xFFFFFF, 0.75));
+}
+
+// A dense canopy of broadleaf crowns along the horizon.
+void Canopy(cairo_t* cr, double base, Rng& rng, const Mood& m) {
+  for (int row = 0; row < 2; ++row)
+    for (double x = -20; x < 830; x += rng.Range(16, 28)) {
+      const double r = rng.Range(16, 28) - row * 4;
+      const Rgb c = Darker(Foliage(m, rng), row == 0 ? 0.25 : 0.05);
+      FillCircle(cr, x, base - r * 0.6 - rng.Range(0, 22) + row * 10, r, c);
+    }
+}
+
 // --- links (scotland) ---
 void Lighthouse(cairo_t* cr, double x, double base, double h) {
   // a rocky headland under it
@@ -1004,8 +1094,11 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Torii(cr, 230, horizon + 12, 64);
     for (int i = 0; i < 5; ++i) Cherry(cr, 330 + i * 50 + rng.Range(-10, 10), horizon + 12, rng.Range(14, 20), rng, m.autumn);
   } else if (type == "jungle") {
-    Hills(cr, horizon, 40, Mix(Hex(0x1F5E2E), m.sky_low, 0.3), rng);
-    for (int i = 0; i < 10; ++i) Palm(cr, i * 85 + rng.Range(-20, 20), horizon + 14, rng.Range(70, 110), Foliage(m, rng));
+    // green hills, a waterfall off a cliff, and the dense canopy with a few palms above it
+    Hills(cr, horizon - 20, 50, Mix(Hex(0x1F5E2E), m.sky_low, 0.45), rng);
+    Waterfall(cr, 200, horizon + 2, 80, 120, rng, m);
+    Canopy(cr, horizon + 14, rng, m);
+    for (int i = 0; i < 4; ++i) Palm(cr, 360 + i * 120 + rng.Range(-20, 20), horizon + 6, rng.Range(90, 120), Foliage(m, rng));
   } else if (type == "mountain") {
     Peaks(cr, horizon + 5, rng, m);
     Hills(cr, horizon + 6, 14, far, rng);
@@ -1109,7 +1202,11 @@ void Scene(Canvas& c, const std::string& type, int v) {
   } else if (type == "jungle") {
     Vines(cr, rng, m);
     Palm(cr, 40, 600, 220, Foliage(m, rng));
-    Palm(cr, 760, 560, 180, Foliage(m, rng));
+    // banana leaves fanning in from the bottom corners
+    for (int k = 0; k < 5; ++k) {
+      BroadLeaf(cr, -10, 610, -0.35 - k * 0.28, rng.Range(120, 170), Darker(Foliage(m, rng), 0.05 * k));
+      BroadLeaf(cr, 810, 610, M_PI + 0.35 + k * 0.28, rng.Range(120, 170), Darker(Foliage(m, rng), 0.05 * k));
+    }
   } else if (type == "mountain") {
     for (int i = 0; i < 3; ++i) Pine(cr, 30 + i * 40, 600, 200 - i * 30, Foliage(m, rng));
     // boulders at the right edge, lit from the top left
