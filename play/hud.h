@@ -174,6 +174,8 @@ class THUD {
   // ---- Signs, stopwatch and hole marker ----
   int ScoreDraw(float x, float y);
   int LevelDraw(float yOffset);
+  // The widest hole name LevelDraw draws at full size (wider ones are drawn smaller).
+  double HoleNameRoom() const;
   // Drops the hole-cash sign in, once per hole.
   int HoleCashBounce();
   int HoleCashDraw(float yOffset);

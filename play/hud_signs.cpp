@@ -1,5 +1,6 @@
 // The score sign, the hole marker, the hole-cash sign and the stopwatch.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -103,8 +104,34 @@ int THUD::LevelDraw(float yOffset) {
       DrawDigits(digits, x, 68 + yOffset, ParNumbers, static_cast<float>(w));
     }
   }
-  if (GameGrid && LevelNameFont) LevelNameFont->Draw(GameGrid->LevelName, 97, 99 + yOffset, 1, 0, 1, 0, 0);
+  if (GameGrid && LevelNameFont) {
+    // The name is centred on x 97 over the marker's ribbon. A name wider than the ribbon is drawn
+    // smaller, about the middle of its line, so that it never runs off the marker.
+    const std::string& name = GameGrid->LevelName;
+    const double width = LevelNameFont->StringWidth(name);
+    const double room = HoleNameRoom();
+    if (width <= room || width <= 0) {
+      LevelNameFont->Draw(name, 97, 99 + yOffset, 1, 0, 1, 0, 0);
+    } else {
+      const double fit = room / width;
+      float sx = 1, sy = 1;
+      platform::GetScale(&sx, &sy);
+      platform::SetScale(static_cast<float>(sx * fit), static_cast<float>(sy * fit));
+      const double line = LevelNameFont->TextHeight(name);
+      LevelNameFont->Draw(name, 97, 99 + yOffset + line * (1 - fit) / 2, 1, 0, 1, 0, 0);
+      platform::SetScale(sx, sy);
+    }
+  }
   return 0;
+}
+
+double THUD::HoleNameRoom() const {
+  // The marker is drawn from x 5; the name keeps 14 pixels from either edge of the picture, which
+  // leaves its outline on the ribbon.
+  constexpr int kMarkerX = 5, kNameX = 97, kInset = 14;
+  const int w = HoleMarker ? HoleMarker->w : 190;
+  const int half = std::min(kNameX - kMarkerX, kMarkerX + w - kNameX) - kInset;
+  return 2.0 * std::max(half, 0);
 }
 
 int THUD::HoleCashBounce() {

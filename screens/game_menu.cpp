@@ -18,6 +18,7 @@
 #include "play/globals.h"
 #include "play/pointer_particles.h"
 #include "progress/player.h"
+#include "screens/dialog_drop.h"
 #include "screens/globals.h"
 #include "screens/options_screen.h"
 #include "screens/title_screen.h"
@@ -33,18 +34,13 @@ namespace {
 
 constexpr int FADE_MS = 400;
 constexpr int OPEN_SPARKLE_MS = 900;
+constexpr float SPARKLE_INTERVAL_MS = 20.0f;
 
 void PlayOnPool(const std::string& name) {
   if (!sounds || !Game->Channels) return;
   if (auto sound = sounds->Find(name)) Game->Channels->PlayGameSound(sound, nullptr, 1.0f, 0);
 }
 
-// Sparkles for `ms`, a burst every 20 ms at the full particle setting.
-void StartSparkles(TPixieDust& dust, int ms) {
-  dust.MainCounter = Game->CalcAnimLength(ms);
-  dust.Length = Game->CalcAnimLengthFromFloat(20.0f / (static_cast<float>(Game->Particles) / 100.0f));
-  dust.Counter = dust.Length;
-}
 
 }  // namespace
 
@@ -108,27 +104,8 @@ int TGameMenu::Show(int) {
   Y = static_cast<float>(-height);
   TopY = Y;
   YSpeed = DIALOG_GRAVITY;
-  PixieDust->x = (ScreenWidth - width) / 2 + 5;
-  PixieDust->y = static_cast<int>(Y);
-  PixieDust->w = width - 10;
-  PixieDust->h = height - 5;
-  if (Game->Particles > 0) StartSparkles(*PixieDust, OPEN_SPARKLE_MS);
-  PixieDust->ParticleList = DialogParticles;
-  const int leaves = 20 * Game->Particles / 100;
-  for (int i = 0; i < leaves && DialogParticles; ++i) {
-    const int spin = ccFastRand(0, 1) == 0 ? -1 : 1;
-    const int lx = PixieDust->x + ccFastRand(-50, width + 50);
-    const int ly = ccFastRand(-100, -30);
-    auto leaf = DialogParticles->AddNew(
-        lx, ly, GameScreen ? GameScreen->LeafParticle : nullptr,
-        static_cast<float>(EffectsRandom.Rnd(-0.6, 0.6)), static_cast<float>(EffectsRandom.Rnd(0.3, 0.7)),
-        0.005f, 1000, 0, spin, static_cast<float>(EffectsRandom.Rnd(-2.0, 2.0)),
-        static_cast<float>(EffectsRandom.Rnd(0.5, 1.0)), 0, 0, 0);
-    if (leaf) {
-      leaf->SetFade(0, 900, 500);
-      leaf->NoOutOfBounds = 1;
-    }
-  }
+  StartDialogDrop(*PixieDust, (ScreenWidth - width) / 2 + 5, static_cast<int>(Y), width - 10, height - 5, width,
+                  OPEN_SPARKLE_MS, SPARKLE_INTERVAL_MS);
   PointerParticlesOn = 1;
   ccFlushAll();
   return 1;
@@ -145,7 +122,7 @@ int TGameMenu::Hide() {
   ccFlushAll();
   Bounces = 0;
   PointerParticlesOn = 0;
-  if (Game->Particles > 0) StartSparkles(*PixieDust, FADE_MS);
+  if (Game->Particles > 0) StartDialogSparkles(*PixieDust, FADE_MS, SPARKLE_INTERVAL_MS);
   return 0;
 }
 

@@ -23,6 +23,7 @@
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "progress/player.h"
+#include "screens/dialog_drop.h"
 #include "ui/button.h"
 #include "ui/menu.h"
 #include "ui/mouse_pointer.h"
@@ -40,6 +41,8 @@ namespace {
 
 constexpr int UNROLL_MS = 400;
 constexpr int DROP_SPARKLE_MS = 900;
+// Sparkle bursts come twice as often as round the in-game menu.
+constexpr float SPARKLE_INTERVAL_MS = 10.0f;
 constexpr int BODY_LINE_GAP = 16;
 // The second heading line sits this far below the first.
 constexpr int HEADING_LINE_GAP = 30;
@@ -52,12 +55,6 @@ std::shared_ptr<TGameSound> FindSound(const std::string& name) {
   return sounds ? sounds->Find(name) : nullptr;
 }
 
-// Sparkles for `ms` at the scroll's interval: 10 ms at the full particle setting.
-void StartSparkles(TPixieDust& dust, int ms) {
-  dust.MainCounter = Game->CalcAnimLength(ms);
-  dust.Length = Game->CalcAnimLengthFromFloat(10.0f / (static_cast<float>(Game->Particles) / 100.0f));
-  dust.Counter = dust.Length;
-}
 
 }  // namespace
 
@@ -159,27 +156,8 @@ int THintScroll::Show(int) {
   Y = static_cast<float>(-bgH);
   TopY = Y;
   YSpeed = DIALOG_GRAVITY;
-  PixieDust->x = (ScreenWidth - bgW) / 2 + 25;
-  PixieDust->y = static_cast<int>(Y);
-  PixieDust->w = bgW - 50;
-  PixieDust->h = bgH - 35;
-  if (Game->Particles > 0) StartSparkles(*PixieDust, DROP_SPARKLE_MS);
-  PixieDust->ParticleList = DialogParticles;
-  const int leaves = 20 * Game->Particles / 100;
-  for (int i = 0; i < leaves && DialogParticles; ++i) {
-    const int spin = ccFastRand(0, 1) == 0 ? -1 : 1;
-    const int lx = PixieDust->x + ccFastRand(-50, bgW + 50);
-    const int ly = ccFastRand(-100, -30);
-    auto leaf = DialogParticles->AddNew(
-        lx, ly, GameScreen ? GameScreen->LeafParticle : nullptr,
-        static_cast<float>(EffectsRandom.Rnd(-0.6, 0.6)), static_cast<float>(EffectsRandom.Rnd(0.3, 0.7)),
-        0.005f, 1000, 0, spin, static_cast<float>(EffectsRandom.Rnd(-2.0, 2.0)),
-        static_cast<float>(EffectsRandom.Rnd(0.5, 1.0)), 0, 0, 0);
-    if (leaf) {
-      leaf->SetFade(0, 900, 500);
-      leaf->NoOutOfBounds = 1;
-    }
-  }
+  StartDialogDrop(*PixieDust, (ScreenWidth - bgW) / 2 + 25, static_cast<int>(Y), bgW - 50, bgH - 35, bgW,
+                  DROP_SPARKLE_MS, SPARKLE_INTERVAL_MS);
   ccFlushAll();
   Game->FixedRateLogic->Init();
   return 0;
@@ -241,7 +219,7 @@ int THintScroll::RollUp() {
   Unroll->Reverse = 1;
   Unroll->Reset();
   Menu->AcceptInput = 0;
-  if (Game->Particles > 0) StartSparkles(*PixieDust, UNROLL_MS);
+  if (Game->Particles > 0) StartDialogSparkles(*PixieDust, UNROLL_MS, SPARKLE_INTERVAL_MS);
   PlayOnPool(DeactivateSound, 1.0f);
   return 0;
 }

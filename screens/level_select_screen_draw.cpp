@@ -112,7 +112,7 @@ int TLevelSelectScreen::Draw() {
       ConvertXY(x, y);
       // A name too long for the band up to the picture's right edge is drawn smaller to fit.
       CourseNameFont->ScaleFactor = 1.0;
-      const double room = 800 - 298 - 12;
+      const double room = 800 - 298 - 24;
       const double width = CourseNameFont->StringWidth(SelectedCourse->Name);
       const double fit = width > room ? room / width : 1.0;
       CourseNameFont->ScaleFactor = z * fit;

@@ -214,10 +214,19 @@ int TListBox::Draw() {
       platform::SetAlpha(alpha);
     }
     if (bitmapFont) {
+      // A row too wide for the box between its borders is drawn smaller, so that it never runs
+      // past the box's edge; its line keeps the full height.
+      bitmapFont->ScaleFactor = 1.0;
+      const double room = static_cast<double>(Box->W) - 2.0 * TextBorder;
+      const double width = bitmapFont->StringWidth(text);
+      const double fit = room > 0 && width > room ? room / width : 1.0;
+      bitmapFont->ScaleFactor = Scale * fit;
+      const int rowRound = fit == 1.0 ? round : 0;
+      const float rowY = y + static_cast<float>((1.0 - fit) * bitmapFont->StringHeight("ABCXYZ") / 2.0);
       if (shadowed) {
-        bitmapFont->DrawAlignedWithShadow(text, x, y, align, round, round);
+        bitmapFont->DrawAlignedWithShadow(text, x, rowY, align, rowRound, rowRound);
       } else {
-        bitmapFont->DrawAligned(text, x, y, align, round, round, 0);
+        bitmapFont->DrawAligned(text, x, rowY, align, rowRound, rowRound, 0);
       }
       bitmapFont->ScaleFactor = 1.0;
       const float height = static_cast<float>(ccRound(bitmapFont->StringHeight("ABCXYZ")));

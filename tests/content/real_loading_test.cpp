@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "content/course_list.h"
+#include "tests/support/harness.h"
+#include "ui/list_box.h"
+#include "util/types.h"
 #include "content/globals.h"
 #include "content/image_list.h"
 #include "content/loading.h"
@@ -18,11 +22,13 @@
 #include "core/loading_bar.h"
 #include "core/loading_screen.h"
 #include "gfx/bitmap_font.h"
+#include "gfx/shadow.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "platform/audio.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "platform/system.h"
 #include "tests/content/real_game.h"
 #include "util/error.h"
@@ -284,3 +290,38 @@ TEST_F(RealLoadingFaultTest, AMissingSoundStopsTheLoadAfterTheSoundsBeforeIt) {
 }
 
 }  // namespace
+
+// The course selector lists the courses in the wild shot font in a box 195 pixels wide: no
+// committed course name may run past the box's right edge, however long it is.
+TEST_F(RealLoadingTest, NoCourseNameRunsOutOfTheCourseSelectorsList) {
+  TCourseListOptions options;
+  options.DataPrefix = platform::DataPrefix();
+  TCourseList courses;
+  const TLoadResult result = ReadCourseList(options, courses);
+  ASSERT_TRUE(result.Ok()) << result.Report();
+  ASSERT_FALSE(courses.empty());
+  auto list = TListBox::Create(0, 5, 0, 0, 500);
+  list->SetupFont(nullptr, TColor::Create(172, 122, 2, 1.0f), TShadow::Create(2, 2, 0.4f), WildshotFont,
+                  TColor::Create(0, 0, 0, 1.0f));
+  list->SetupBox(nullptr);
+  list->SetCoords(64, 125, 195, 319);
+  list->CalcLineHeight();
+  const int right = 64 + 195;
+  for (std::size_t first = 0; first < courses.size(); first += static_cast<std::size_t>(list->DisplayLines)) {
+    list->Strings->clear();
+    for (std::size_t i = first; i < courses.size() && i < first + static_cast<std::size_t>(list->DisplayLines); ++i) {
+      list->Strings->push_back(courses[i]->Name);
+    }
+    list->TopIndex = 0;
+    list->Index = -1;
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+    list->Draw();
+    for (int y = 125; y < 125 + 319; ++y) {
+      for (int x = right; x < right + 60; ++x) {
+        ASSERT_EQ(quill_test::ScreenPixel(x, y) & 0xFFFFFFu, 0u)
+            << "a name among courses " << first + 1 << "... runs past the list at " << x << ", " << y;
+      }
+    }
+  }
+}

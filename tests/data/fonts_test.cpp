@@ -1,8 +1,11 @@
 // The ten bitmap fonts of the data folder, read and drawn by the game's own bitmap font: every
-// glyph the texts need is there, and a drawn line covers exactly the width its descriptor gives.
+// glyph the texts need is there, and a drawn line covers exactly the width its descriptor gives;
+// every page is packed to the smallest power-of-two size.
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -93,5 +96,51 @@ INSTANTIATE_TEST_SUITE_P(TenFonts, DataFontTest,
                          ::testing::Values("Voodoo35", "Voodoo21", "ballfont", "arialbold18",
                                            "arialbold21", "dialogfont30", "Voodoo58", "Voodoo25",
                                            "Franklin50", "arialbold25"));
+
+// The number in "key=123" on a descriptor line, or -1.
+int KeyValue(const std::string& line, const std::string& key) {
+  const size_t at = line.find(" " + key + "=");
+  return at == std::string::npos ? -1 : std::atoi(line.c_str() + at + key.size() + 2);
+}
+
+bool PowerOfTwo(int v) { return v > 0 && (v & (v - 1)) == 0; }
+
+// A page wastes no rows: at most a quarter of its rows hold no ink, unless the glyphs (with their
+// padding) need more than half the page, so that no smaller power-of-two page could hold them.
+TEST(DataFontPages, ArePackedToTheSmallestPowerOfTwoPage) {
+  const auto fonts = data_test::ReadManifest("fonts.txt");
+  ASSERT_FALSE(fonts.empty());
+  for (const auto& font : fonts) {
+    SCOPED_TRACE(font.path);
+    std::ifstream fnt(data_test::DataDir() + font.path + ".fnt");
+    ASSERT_TRUE(fnt);
+    int page_w = 0, page_h = 0;
+    long glyph_area = 0;
+    for (std::string line; std::getline(fnt, line);) {
+      if (line.rfind("common ", 0) == 0) {
+        page_w = KeyValue(line, "scaleW");
+        page_h = KeyValue(line, "scaleH");
+      } else if (line.rfind("char ", 0) == 0) {
+        const int w = KeyValue(line, "width"), h = KeyValue(line, "height");
+        if (w > 0 && h > 0) glyph_area += long(w + 1) * (h + 1);
+      }
+    }
+    const platform::PixmapRef page = platform::LoadPixmap(data_test::DataDir() + font.path + ".png");
+    ASSERT_TRUE(page);
+    ASSERT_EQ(page->Width(), page_w);
+    ASSERT_EQ(page->Height(), page_h);
+    EXPECT_TRUE(PowerOfTwo(page_w) && PowerOfTwo(page_h)) << page_w << " x " << page_h;
+    int empty_rows = 0;
+    for (int y = 0; y < page_h; ++y) {
+      bool ink = false;
+      for (int x = 0; x < page_w && !ink; ++x) ink = (page->ReadPixel(x, y) >> 24) != 0;
+      if (!ink) ++empty_rows;
+    }
+    const bool half_page_too_small = 2 * glyph_area > long(page_w) * page_h;
+    EXPECT_TRUE(4 * empty_rows <= page_h || half_page_too_small)
+        << empty_rows << " of " << page_h << " rows are empty, and the glyphs fill "
+        << glyph_area << " of the page's " << page_w * page_h << " pixels";
+  }
+}
 
 }  // namespace

@@ -6,10 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "cards/pixie_dust.h"
+#include "content/course_list.h"
+#include "content/globals.h"
+#include "gfx/bitmap_font.h"
+#include "platform/system.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
 #include "gfx/sound_bank.h"
@@ -413,6 +420,78 @@ TEST_F(HudDrawTest, TheHoleMarkerPlacesTwoDigitHolesAndPars) {
   EXPECT_EQ(At(19 + 2, 5).second, 0);
   EXPECT_EQ(At(79 + 2, 60), std::make_pair(4, 80));
   EXPECT_EQ(At(79 - 18 + 2, 60).second, 0);
+}
+
+// Every course name of the staged data, drawn by the game's own font, stays on the hole marker's
+// ribbon, 10 pixels in from either edge of the marker's picture: a wide name is drawn smaller.
+TEST_F(HudDrawTest, EveryCourseNameStaysOnTheHoleMarker) {
+  const std::string prefix = platform::DataPrefix();
+  TCourseListOptions options;
+  options.DataPrefix = prefix;
+  TCourseList courses;
+  ASSERT_TRUE(ReadCourseList(options, courses).Ok());
+  ASSERT_FALSE(courses.empty());
+  auto marker = platform::LoadPixmap(prefix + "Data/graphics/gamescreen/Hole_Marker.png");
+  ASSERT_TRUE(marker);
+  HUD->HoleMarker = Strip(marker->Width(), marker->Height(), 1);  // LevelDraw reads its size
+  const int markerLeft = 5, markerRight = 5 + marker->Width();
+  const auto savedFont = LevelNameFont;
+  LevelNameFont = TBitmapFont::Create(prefix + "data/fonts/Voodoo21", -1);
+  int smaller = 0;
+  for (const auto& course : courses) {
+    platform::Cls();
+    GameGrid->LevelName = course->Name;
+    if (LevelNameFont->StringWidth(course->Name) > HUD->HoleNameRoom()) ++smaller;
+    std::printf("W %s %.0f\n", course->Name.c_str(), LevelNameFont->StringWidth(course->Name));
+    HUD->LevelDraw(0);
+    auto shot = platform::GrabPixmap(0, 0, 400, 140);
+    int left = 400, right = -1, top = 140, bottom = -1;
+    for (int y = 0; y < 140; ++y) {
+      for (int x = 0; x < 400; ++x) {
+        if ((shot->ReadPixel(x, y) & 0xFFFFFFu) == 0) continue;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+    ASSERT_GE(right, 0) << course->Name << " not drawn";
+    EXPECT_GE(left, markerLeft + 10) << course->Name;
+    EXPECT_LT(right, markerRight - 10) << course->Name;
+    EXPECT_GE(top, 95) << course->Name;  // under the par
+    EXPECT_LT(bottom, marker->Height()) << course->Name;
+    EXPECT_LE(std::abs((left + right) / 2 - 97), 3) << course->Name << " not centred";
+  }
+  LevelNameFont = savedFont;
+  float sx = 0, sy = 0;
+  platform::GetScale(&sx, &sy);
+  EXPECT_EQ(sx, 1.0f);  // the scale is put back
+  std::printf("%d of %zu course names drawn smaller\n", smaller, courses.size());
+}
+
+// The play screen's Menu button (at 45, 441) sits on the score sign: the part of the sign it covers
+// is a plain recess, so no label of the sign is hidden under the button.
+TEST(ScoreSignPictureTest, TheMenuButtonHidesNothingOfTheSign) {
+  const std::string graphics = platform::DataPrefix() + "Data/";
+  auto sign = platform::LoadPixmap(graphics + "graphics/gamescreen/Score_Sign.png");
+  auto button = platform::LoadPixmap(graphics + "menus/Menu.png");
+  ASSERT_TRUE(sign && button);
+  const THUD hud;
+  const int left = 45 - hud.SCORESIGNX, top = 441 - hud.SCORESIGNY;
+  ASSERT_GE(left, 0);
+  ASSERT_LE(left + button->Width(), sign->Width());
+  int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
+  for (int y = top; y < top + button->Height(); ++y) {
+    for (int x = left; x < left + button->Width(); ++x) {
+      const platform::Argb p = sign->ReadPixel(x, y);
+      for (int c = 0; c < 3; ++c) {
+        const int v = static_cast<int>((p >> (8 * c)) & 0xFF);
+        low[c] = std::min(low[c], v);
+        high[c] = std::max(high[c], v);
+      }
+    }
+  }
+  for (int c = 0; c < 3; ++c) EXPECT_LE(high[c] - low[c], 24) << "channel " << c;
 }
 
 TEST_F(HudDrawTest, TheHoleCashSignShowsTheWinningsNeverBelowZero) {

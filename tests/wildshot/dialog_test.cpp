@@ -46,6 +46,23 @@
 
 namespace {
 
+// Hands the waiting events to the pointer and the key state, as the game's loop does once a tick.
+void PumpEvents() {
+  Game->Mouse->ClearMouseHit();
+  Game->Mouse->Manage();
+  platform::Event e;
+  while (platform::PollEvent(&e)) {
+    if (e.kind == platform::EVENT_MOUSE_DOWN)
+      Game->Mouse->MouseDownEvent(e.data);
+    else if (e.kind == platform::EVENT_MOUSE_UP)
+      Game->Mouse->MouseUpEvent(e.data);
+    else if (e.kind == platform::EVENT_MOUSE_MOVE)
+      Game->Mouse->MoveEvent(e.x, e.y);
+    else
+      ccProcessEvent(e);
+  }
+}
+
 std::string& LoadFailure() {
   static std::string failure;
   return failure;
@@ -123,19 +140,7 @@ class DialogTest : public testing::Test {
 
   // One logic tick of the dialog as the play screen runs it; returns what Logic returned.
   int Tick() {
-    Game->Mouse->ClearMouseHit();
-    Game->Mouse->Manage();
-    platform::Event e;
-    while (platform::PollEvent(&e)) {
-      if (e.kind == platform::EVENT_MOUSE_DOWN)
-        Game->Mouse->MouseDownEvent(e.data);
-      else if (e.kind == platform::EVENT_MOUSE_UP)
-        Game->Mouse->MouseUpEvent(e.data);
-      else if (e.kind == platform::EVENT_MOUSE_MOVE)
-        Game->Mouse->MoveEvent(e.x, e.y);
-      else
-        ccProcessEvent(e);
-    }
+    PumpEvents();
     return W().Logic();
   }
   int Ticks(int n) {
@@ -664,19 +669,7 @@ class PlayWildShotTest : public DialogTest {
   }
 
   int PlayTick() {
-    Game->Mouse->ClearMouseHit();
-    Game->Mouse->Manage();
-    platform::Event e;
-    while (platform::PollEvent(&e)) {
-      if (e.kind == platform::EVENT_MOUSE_DOWN)
-        Game->Mouse->MouseDownEvent(e.data);
-      else if (e.kind == platform::EVENT_MOUSE_UP)
-        Game->Mouse->MouseUpEvent(e.data);
-      else if (e.kind == platform::EVENT_MOUSE_MOVE)
-        Game->Mouse->MoveEvent(e.x, e.y);
-      else
-        ccProcessEvent(e);
-    }
+    PumpEvents();
     return GameScreen->Logic();
   }
   void PlayTicks(int n) {

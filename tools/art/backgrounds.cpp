@@ -285,6 +285,67 @@ void Cherry(cairo_t* cr, double x, double base, double r, Rng& rng, bool autumn)
   }
 }
 
+// A red torii gate standing at (x, base).
+void Torii(cairo_t* cr, double x, double base, double h) {
+  const Rgb red = Hex(0xC8402A), dark = Hex(0x2A2A30);
+  const double w = h * 1.1;
+  for (double sx : {-1.0, 1.0}) {
+    cairo_move_to(cr, x + sx * w * 0.32, base);
+    cairo_line_to(cr, x + sx * w * 0.29, base - h * 0.86);
+    cairo_line_to(cr, x + sx * w * 0.29 - sx * h * 0.08, base - h * 0.86);
+    cairo_line_to(cr, x + sx * w * 0.32 - sx * h * 0.09, base);
+    cairo_close_path(cr);
+    SetColor(cr, red);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x + sx * w * 0.32 - (sx > 0 ? h * 0.1 : 0) - 1, base - h * 0.08, h * 0.11 + 2, h * 0.08);
+    SetColor(cr, dark);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x - w * 0.4, base - h * 0.7, w * 0.8, h * 0.07);
+  SetColor(cr, red);
+  cairo_fill(cr);
+  // the upturned top beam: red under a black cap
+  cairo_move_to(cr, x - w * 0.55, base - h * 0.92);
+  cairo_curve_to(cr, x - w * 0.3, base - h * 0.86, x + w * 0.3, base - h * 0.86, x + w * 0.55, base - h * 0.92);
+  cairo_line_to(cr, x + w * 0.52, base - h * 0.82);
+  cairo_curve_to(cr, x + w * 0.3, base - h * 0.78, x - w * 0.3, base - h * 0.78, x - w * 0.52, base - h * 0.82);
+  cairo_close_path(cr);
+  SetColor(cr, red);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - w * 0.58, base - h * 1.0);
+  cairo_curve_to(cr, x - w * 0.3, base - h * 0.92, x + w * 0.3, base - h * 0.92, x + w * 0.58, base - h * 1.0);
+  cairo_line_to(cr, x + w * 0.55, base - h * 0.92);
+  cairo_curve_to(cr, x + w * 0.3, base - h * 0.86, x - w * 0.3, base - h * 0.86, x - w * 0.55, base - h * 0.92);
+  cairo_close_path(cr);
+  SetColor(cr, dark);
+  cairo_fill(cr);
+}
+
+// A stone lantern: a plinth, a post, the light box and a broad cap.
+void StoneLantern(cairo_t* cr, double x, double base, double h, bool lit) {
+  const Rgb stone = Hex(0x9A968A), shade = Hex(0x6E6A60);
+  FillRoundedRect(cr, x - h * 0.2, base - h * 0.1, h * 0.4, h * 0.1, 1, shade);
+  cairo_rectangle(cr, x - h * 0.07, base - h * 0.5, h * 0.14, h * 0.4);
+  SetColor(cr, stone);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.22, base - h * 0.56, h * 0.44, h * 0.06);
+  SetColor(cr, shade);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.16, base - h * 0.76, h * 0.32, h * 0.2);
+  SetColor(cr, stone);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x - h * 0.08, base - h * 0.72, h * 0.16, h * 0.12);
+  SetColor(cr, lit ? Hex(0xFFD27A) : Hex(0x3A362E));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - h * 0.34, base - h * 0.74);
+  cairo_line_to(cr, x, base - h * 0.94);
+  cairo_line_to(cr, x + h * 0.34, base - h * 0.74);
+  cairo_close_path(cr);
+  SetColor(cr, shade);
+  cairo_fill(cr);
+  FillCircle(cr, x, base - h * 0.96, h * 0.05, shade);
+}
+
 void StoneWall(cairo_t* cr, double y, Rng& rng) {
   for (double x = 0; x < 800; x += 14) {
     for (int row = 0; row < 2; ++row) {
@@ -296,26 +357,46 @@ void StoneWall(cairo_t* cr, double y, Rng& rng) {
   }
 }
 
+// One snow-capped peak: its lit left face, the shaded right one and a ragged cap of snow.
+void Peak(cairo_t* cr, double x, double base, double w, double h, const Rgb& rock, double snow) {
+  const double tx = x + w / 2, ty = base - h;
+  cairo_move_to(cr, x, base);
+  cairo_line_to(cr, tx, ty);
+  cairo_line_to(cr, x + w, base);
+  cairo_close_path(cr);
+  SetColor(cr, rock);
+  cairo_fill(cr);
+  cairo_move_to(cr, tx, ty);
+  cairo_line_to(cr, x + w, base);
+  cairo_line_to(cr, tx + w * 0.06, base);
+  cairo_line_to(cr, tx - w * 0.02, base - h * 0.55);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(Hex(0x2A3040), 0.22));
+  cairo_fill(cr);
+  cairo_move_to(cr, tx, ty);
+  cairo_line_to(cr, tx + w * 0.2 * snow, ty + h * 0.4 * snow);
+  cairo_line_to(cr, tx + w * 0.1 * snow, ty + h * 0.34 * snow);
+  cairo_line_to(cr, tx + w * 0.03 * snow, ty + h * 0.44 * snow);
+  cairo_line_to(cr, tx - w * 0.06 * snow, ty + h * 0.32 * snow);
+  cairo_line_to(cr, tx - w * 0.13 * snow, ty + h * 0.4 * snow);
+  cairo_line_to(cr, tx - w * 0.2 * snow, ty + h * 0.4 * snow);
+  cairo_close_path(cr);
+  SetColor(cr, {1, 1, 1, 0.95});
+  cairo_fill(cr);
+}
+
+// Two ranges: a tall, hazy far one and a darker near one in front of it.
 void Peaks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
-  double x = -60;
-  while (x < 820) {
-    const double w = rng.Range(160, 260), h = rng.Range(120, 220);
-    const Rgb rock = Mix(Hex(0x6E7A8E), m.sky_top, 0.3);
-    cairo_move_to(cr, x, base);
-    cairo_line_to(cr, x + w / 2, base - h);
-    cairo_line_to(cr, x + w, base);
-    cairo_close_path(cr);
-    SetColor(cr, rock);
-    cairo_fill(cr);
-    cairo_move_to(cr, x + w / 2, base - h);
-    cairo_line_to(cr, x + w / 2 + w * 0.14, base - h * 0.72);
-    cairo_line_to(cr, x + w / 2 + w * 0.04, base - h * 0.76);
-    cairo_line_to(cr, x + w / 2 - w * 0.03, base - h * 0.68);
-    cairo_line_to(cr, x + w / 2 - w * 0.14, base - h * 0.72);
-    cairo_close_path(cr);
-    SetColor(cr, {1, 1, 1, 0.95});
-    cairo_fill(cr);
-    x += w * rng.Range(0.5, 0.8);
+  const Rgb far = Mix(Hex(0x6E7A8E), m.sky_low, 0.55), near = Mix(Hex(0x5E6A7E), m.sky_top, 0.2);
+  for (double x = -80; x < 820;) {
+    const double w = rng.Range(200, 300), h = rng.Range(170, 230);
+    Peak(cr, x, base - 10, w, h, far, 1.0);
+    x += w * rng.Range(0.55, 0.8);
+  }
+  for (double x = -40; x < 820;) {
+    const double w = rng.Range(150, 230), h = rng.Range(90, 140);
+    Peak(cr, x, base, w, h, near, 0.7);
+    x += w * rng.Range(0.6, 0.9);
   }
 }
 
@@ -334,6 +415,96 @@ void Vines(cairo_t* cr, Rng& rng, const Mood& m) {
   }
 }
 
+
+// --- jungle ---
+// A broad banana leaf from (x, y) pointing along `angle`, with its midrib and a few tears.
+void BroadLeaf(cairo_t* cr, double x, double y, double angle, double len, const Rgb& c) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  const double w = len * 0.22;
+  cairo_move_to(cr, 0, 0);
+  cairo_curve_to(cr, len * 0.25, -w, len * 0.75, -w * 1.1, len, 0);
+  cairo_curve_to(cr, len * 0.75, w * 0.9, len * 0.25, w * 0.9, 0, 0);
+  cairo_close_path(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+  // the lower half in shade
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, len, 0);
+  cairo_curve_to(cr, len * 0.75, w * 0.9, len * 0.25, w * 0.9, 0, 0);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(pal::Black, 0.15));
+  cairo_fill(cr);
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, len * 0.97, 0);
+  SetColor(cr, WithAlpha(Lighter(c, 0.45), 0.8));
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // tears in the blade, running out from the rib
+  cairo_set_line_width(cr, 1.2);
+  for (double t : {0.3, 0.52, 0.7}) {
+    cairo_move_to(cr, len * t, -1);
+    cairo_line_to(cr, len * (t + 0.08), -w * 0.85);
+  }
+  SetColor(cr, WithAlpha(Darker(c, 0.35), 0.8));
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+// A grey cliff with a waterfall dropping into a pool of mist at `base`.
+void Waterfall(cairo_t* cr, double x, double base, double w, double h, Rng& rng, const Mood& m) {
+  const Rgb rock = Mix(Hex(0x6A6E5A), m.sky_low, 0.25);
+  cairo_move_to(cr, x - w * 0.9, base);
+  cairo_line_to(cr, x - w * 0.8, base - h * 0.7);
+  cairo_line_to(cr, x - w * 0.55, base - h);
+  cairo_line_to(cr, x + w * 0.6, base - h * 0.96);
+  cairo_line_to(cr, x + w * 0.85, base - h * 0.6);
+  cairo_line_to(cr, x + w, base);
+  cairo_close_path(cr);
+  SetColor(cr, rock);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + w * 0.2, base - h, w, h);
+  SetColor(cr, WithAlpha(pal::Black, 0.14));
+  cairo_fill(cr);
+  for (int k = 1; k < 4; ++k) {
+    cairo_move_to(cr, x - w, base - h * k * 0.25);
+    cairo_line_to(cr, x + w, base - h * k * 0.25 + 6);
+    SetColor(cr, WithAlpha(Darker(rock, 0.3), 0.35));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  // moss along its top
+  for (double fx = -0.6; fx < 0.65; fx += 0.12)
+    FillCircle(cr, x + w * fx, base - h * 0.98 + rng.Range(-2, 3), rng.Range(6, 10), Foliage(m, rng));
+  // the falling water, streaked
+  const double fw = w * 0.34;
+  VerticalGradient(cr, x - fw / 2, base - h * 0.97, fw, h * 0.97, Hex(0xCFEFFF), Hex(0xFFFFFF));
+  cairo_set_line_width(cr, 1.2);
+  for (int k = 0; k < 7; ++k) {
+    const double sx = x - fw / 2 + fw * (k + 0.5) / 7;
+    cairo_move_to(cr, sx, base - h * 0.95);
+    cairo_line_to(cr, sx + rng.Range(-1, 1), base - 4);
+    SetColor(cr, WithAlpha(pal::Water, 0.35));
+    cairo_stroke(cr);
+  }
+  // mist where it lands
+  for (int k = 0; k < 6; ++k)
+    FillCircle(cr, x + rng.Range(-fw, fw), base - rng.Range(0, 8), rng.Range(7, 13), Hex(0xFFFFFF, 0.75));
+}
+
+// A dense canopy of broadleaf crowns along the horizon.
+void Canopy(cairo_t* cr, double base, Rng& rng, const Mood& m) {
+  for (int row = 0; row < 2; ++row)
+    for (double x = -20; x < 830; x += rng.Range(16, 28)) {
+      const double r = rng.Range(16, 28) - row * 4;
+      const Rgb c = Darker(Foliage(m, rng), row == 0 ? 0.25 : 0.05);
+      FillCircle(cr, x, base - r * 0.6 - rng.Range(0, 22) + row * 10, r, c);
+    }
+}
 
 // --- links (scotland) ---
 void Lighthouse(cairo_t* cr, double x, double base, double h) {
@@ -367,7 +538,12 @@ void Lighthouse(cairo_t* cr, double x, double base, double h) {
   cairo_close_path(cr);
   SetColor(cr, Hex(0x333333));
   cairo_fill(cr);
-  cairo_rectangle(cr, x + 1, base - 24, 8, h + 2);
+  // the tower's shaded right side
+  cairo_move_to(cr, x + 1, top);
+  cairo_line_to(cr, x + 6, top);
+  cairo_line_to(cr, x + 9, base - 24);
+  cairo_line_to(cr, x + 1, base - 24);
+  cairo_close_path(cr);
   SetColor(cr, WithAlpha(pal::Black, 0.12));
   cairo_fill(cr);
 }
@@ -416,31 +592,205 @@ void MarramGrass(cairo_t* cr, double x, double y, double h, Rng& rng, const Rgb&
   }
 }
 
-// --- desert ---
-// A mesa with lit left face, shaded right face and strata bands.
-void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
-  const double inset = h * 0.35;
-  cairo_save(cr);
+// --- beach ---
+void Sailboat(cairo_t* cr, double x, double water, double s) {
+  cairo_move_to(cr, x - 14 * s, water - 4 * s);
+  cairo_line_to(cr, x + 14 * s, water - 4 * s);
+  cairo_line_to(cr, x + 10 * s, water);
+  cairo_line_to(cr, x - 10 * s, water);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x8B3A2B));
+  cairo_fill(cr);
+  cairo_move_to(cr, x, water - 5 * s);
+  cairo_line_to(cr, x, water - 34 * s);
+  cairo_line_to(cr, x + 15 * s, water - 7 * s);
+  cairo_close_path(cr);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 1.5 * s, water - 7 * s);
+  cairo_line_to(cr, x - 1.5 * s, water - 28 * s);
+  cairo_line_to(cr, x - 12 * s, water - 7 * s);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0xE8E2D0));
+  cairo_fill(cr);
+}
+
+// A striped beach umbrella standing at (x, base).
+void Umbrella(cairo_t* cr, double x, double base, double s, const Rgb& c) {
   cairo_move_to(cr, x, base);
-  cairo_curve_to(cr, x + inset * 0.4, base - h * 0.4, x + inset * 0.6, base - h * 0.85, x + inset, base - h);
-  cairo_line_to(cr, x + w - inset, base - h);
-  cairo_curve_to(cr, x + w - inset * 0.6, base - h * 0.85, x + w - inset * 0.4, base - h * 0.4, x + w, base);
+  cairo_line_to(cr, x - 3 * s, base - 30 * s);
+  SetColor(cr, pal::DarkWood);
+  cairo_set_line_width(cr, 1.6 * s);
+  cairo_stroke(cr);
+  const double cx = x - 3 * s, cy = base - 30 * s, r = 19 * s;
+  for (int k = 0; k < 4; ++k) {
+    cairo_move_to(cr, cx, cy - 6 * s);
+    cairo_line_to(cr, cx - r + k * r * 0.5, cy + 2 * s);
+    cairo_line_to(cr, cx - r + (k + 1) * r * 0.5, cy + 2 * s);
+    cairo_close_path(cr);
+    SetColor(cr, k % 2 ? pal::CardWhite : c);
+    cairo_fill(cr);
+  }
+}
+
+// A wooden beach hut with a striped front and a pitched roof.
+void BeachHut(cairo_t* cr, double x, double base, const Rgb& c) {
+  for (int k = 0; k < 4; ++k) {
+    cairo_rectangle(cr, x + k * 7, base - 26, 7, 26);
+    SetColor(cr, k % 2 ? pal::CardWhite : c);
+    cairo_fill(cr);
+  }
+  cairo_rectangle(cr, x + 9, base - 17, 10, 17);
+  SetColor(cr, Darker(c, 0.35));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 4, base - 25);
+  cairo_line_to(cr, x + 14, base - 38);
+  cairo_line_to(cr, x + 32, base - 25);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x4A4F5A));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + 20, base - 25, 8, 25);
+  SetColor(cr, WithAlpha(pal::Black, 0.12));
+  cairo_fill(cr);
+}
+
+// A dune bank at the right edge, from (800, top) down to the bottom, with marram grass and a slatted
+// sand fence along its crest.
+void DuneBank(cairo_t* cr, double top, Rng& rng, const Mood& m) {
+  const Rgb sand = Mix(pal::Sand, m.sky_low, 0.08);
+  cairo_move_to(cr, 800, top);
+  cairo_curve_to(cr, 740, top + 20, 700, top + 90, 690, top + 150);
+  cairo_curve_to(cr, 680, 520, 620, 570, 580, 610);
+  cairo_line_to(cr, 800, 610);
+  cairo_close_path(cr);
+  SetColor(cr, sand);
+  cairo_fill(cr);
+  // the shaded lee side
+  cairo_move_to(cr, 800, top + 30);
+  cairo_curve_to(cr, 760, top + 60, 740, top + 120, 735, top + 170);
+  cairo_curve_to(cr, 730, 540, 700, 580, 680, 610);
+  cairo_line_to(cr, 800, 610);
+  cairo_close_path(cr);
+  SetColor(cr, WithAlpha(Darker(sand, 0.2), 0.6));
+  cairo_fill(cr);
+  for (int i = 0; i < 7; ++i) {
+    const double t = i / 6.0;
+    const double x = 790 - t * 100 - t * t * 20, y = top + 12 + t * 190;
+    cairo_rectangle(cr, x - 1.5, y - 24, 3, 26);
+    SetColor(cr, pal::DarkWood);
+    cairo_fill(cr);
+    if (i < 6) {
+      const double nx = 790 - (t + 1 / 6.0) * 100 - (t + 1 / 6.0) * (t + 1 / 6.0) * 20;
+      const double ny = top + 12 + (t + 1 / 6.0) * 190;
+      for (double hh : {-18.0, -8.0}) {
+        cairo_move_to(cr, x, y + hh);
+        cairo_line_to(cr, nx, ny + hh);
+        SetColor(cr, WithAlpha(pal::Wood, 0.9));
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+      }
+    }
+  }
+  for (int i = 0; i < 10; ++i)
+    MarramGrass(cr, rng.Range(700, 800), rng.Range(top + 40, 600), rng.Range(18, 30), rng, Hex(0x8A9A50));
+}
+
+// --- desert ---
+// A mesa: a talus skirt at its foot, steep walls with strata bands, a lit left face and a shaded
+// right one, and an overhanging caprock on top.
+void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
+  const double inset = std::min(h * 0.22, w * 0.18);
+  const double wall = base - h * 0.3;  // where the walls meet the talus
+  // talus: a concave skirt of fallen rock, lighter and sandier than the walls
+  cairo_move_to(cr, x - w * 0.08, base);
+  cairo_curve_to(cr, x + w * 0.02, base - 2, x + inset * 0.5, wall + h * 0.08, x + inset * 0.8, wall);
+  cairo_line_to(cr, x + w - inset * 0.8, wall);
+  cairo_curve_to(cr, x + w - inset * 0.5, wall + h * 0.08, x + w * 0.98, base - 2, x + w * 1.08, base);
+  cairo_close_path(cr);
+  SetColor(cr, Mix(c, pal::Sand, 0.35));
+  cairo_fill(cr);
+  cairo_save(cr);
+  // the walls, slightly stepped
+  const double top = base - h;
+  cairo_move_to(cr, x + inset * 0.8, wall);
+  cairo_line_to(cr, x + inset * 0.9, wall - h * 0.25);
+  cairo_line_to(cr, x + inset * 0.75, wall - h * 0.3);
+  cairo_line_to(cr, x + inset, top + h * 0.08);
+  cairo_line_to(cr, x + w - inset, top + h * 0.08);
+  cairo_line_to(cr, x + w - inset * 0.85, wall - h * 0.35);
+  cairo_line_to(cr, x + w - inset * 0.7, wall - h * 0.3);
+  cairo_line_to(cr, x + w - inset * 0.8, wall);
   cairo_close_path(cr);
   cairo_clip_preserve(cr);
   SetColor(cr, c);
   cairo_fill(cr);
   for (int k = 1; k < 5; ++k) {
-    cairo_rectangle(cr, x, base - h + k * h * 0.19, w, h * 0.05);
+    cairo_rectangle(cr, x, top + k * h * 0.15, w, h * 0.04);
     SetColor(cr, WithAlpha(k % 2 ? Darker(c, 0.25) : Lighter(c, 0.2), 0.6));
     cairo_fill(cr);
   }
-  cairo_rectangle(cr, x + w * 0.62, base - h, w, h);
+  // vertical cracks in the walls
+  cairo_set_line_width(cr, 1);
+  for (double f : {0.3, 0.47, 0.71, 0.86}) {
+    cairo_move_to(cr, x + w * f, top + h * 0.1);
+    cairo_line_to(cr, x + w * f + 2, wall - 2);
+    SetColor(cr, WithAlpha(Darker(c, 0.35), 0.35));
+    cairo_stroke(cr);
+  }
+  cairo_rectangle(cr, x + w * 0.62, top, w, h);
   SetColor(cr, WithAlpha(Hex(0x5A2A1A), 0.28));
   cairo_fill(cr);
-  cairo_rectangle(cr, x, base - h, w, h * 0.06);
-  SetColor(cr, WithAlpha(Lighter(c, 0.35), 0.8));
-  cairo_fill(cr);
   cairo_restore(cr);
+  // the caprock: a darker ledge overhanging the walls, its top lit
+  cairo_move_to(cr, x + inset - 4, top + h * 0.1);
+  cairo_line_to(cr, x + inset - 2, top + 1);
+  cairo_line_to(cr, x + w - inset + 2, top);
+  cairo_line_to(cr, x + w - inset + 4, top + h * 0.1);
+  cairo_close_path(cr);
+  SetColor(cr, Darker(c, 0.18));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + inset - 2, top, w - 2 * inset + 4, 2.5);
+  SetColor(cr, WithAlpha(Lighter(c, 0.35), 0.9));
+  cairo_fill(cr);
+}
+
+// A lone rock spire on a talus cone, far off.
+void Spire(cairo_t* cr, double x, double base, double w, double h, const Rgb& c) {
+  cairo_move_to(cr, x - w * 1.1, base);
+  cairo_curve_to(cr, x - w * 0.6, base - h * 0.1, x - w * 0.45, base - h * 0.22, x - w * 0.35, base - h * 0.25);
+  cairo_line_to(cr, x + w * 0.35, base - h * 0.25);
+  cairo_curve_to(cr, x + w * 0.45, base - h * 0.22, x + w * 0.6, base - h * 0.1, x + w * 1.1, base);
+  cairo_close_path(cr);
+  SetColor(cr, Mix(c, pal::Sand, 0.35));
+  cairo_fill(cr);
+  cairo_move_to(cr, x - w * 0.38, base - h * 0.24);
+  cairo_line_to(cr, x - w * 0.3, base - h * 0.7);
+  cairo_line_to(cr, x - w * 0.36, base - h * 0.78);
+  cairo_line_to(cr, x - w * 0.25, base - h);
+  cairo_line_to(cr, x + w * 0.28, base - h);
+  cairo_line_to(cr, x + w * 0.34, base - h * 0.6);
+  cairo_line_to(cr, x + w * 0.38, base - h * 0.24);
+  cairo_close_path(cr);
+  SetColor(cr, c);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip(cr);
+  cairo_rectangle(cr, x + w * 0.05, base - h, w, h);
+  SetColor(cr, WithAlpha(Hex(0x5A2A1A), 0.28));
+  cairo_fill(cr);
+  for (int k = 1; k < 4; ++k) {
+    cairo_rectangle(cr, x - w, base - h + k * h * 0.18, 2 * w, h * 0.04);
+    SetColor(cr, WithAlpha(Darker(c, 0.25), 0.5));
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
+// Low desert scrub: a clump of grey-olive dots.
+void Scrub(cairo_t* cr, double x, double y, double r, Rng& rng) {
+  for (int k = 0; k < 5; ++k)
+    FillCircle(cr, x + rng.Range(-r, r), y - rng.Range(0, r * 0.6), rng.Range(r * 0.35, r * 0.6),
+               Mix(Hex(0x6F7A45), Hex(0x9A9A62), rng.Uniform()));
 }
 
 void Saguaro(cairo_t* cr, double x, double base, double h) {
@@ -682,8 +1032,38 @@ void Scene(Canvas& c, const std::string& type, int v) {
   }
   const Rgb far = Mix(pal::DeepGreen, m.sky_low, 0.45);
   if (type == "beach") {
-    Sea(cr, horizon - 40, horizon + 10);
-    Hills(cr, horizon + 12, 16, pal::Sand, rng);
+    // open sea with an island and sails, surf on a wide beach with huts and umbrellas, low dunes
+    Sea(cr, horizon - 56, horizon - 10);
+    // a far headland
+    cairo_move_to(cr, 520, horizon - 55);
+    cairo_curve_to(cr, 580, horizon - 58, 610, horizon - 70, 680, horizon - 72);
+    cairo_curve_to(cr, 740, horizon - 74, 770, horizon - 66, 810, horizon - 64);
+    cairo_line_to(cr, 810, horizon - 55);
+    cairo_close_path(cr);
+    SetColor(cr, Mix(pal::DeepGreen, m.sky_low, 0.6));
+    cairo_fill(cr);
+    Sailboat(cr, 170, horizon - 34, 0.9);
+    Sailboat(cr, 440, horizon - 44, 0.5);
+    const Rgb sand = Mix(pal::Sand, m.sky_low, 0.08);
+    cairo_rectangle(cr, 0, horizon - 12, 800, 30);
+    SetColor(cr, sand);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, horizon - 12, 800, 4);
+    SetColor(cr, Darker(sand, 0.15));
+    cairo_fill(cr);
+    // surf: a frothy line where the waves run up the sand
+    cairo_move_to(cr, 0, horizon - 12);
+    for (double x = 0; x <= 800; x += 20)
+      cairo_curve_to(cr, x + 5, horizon - 9, x + 15, horizon - 9, x + 20, horizon - 12);
+    SetColor(cr, Hex(0xFFFFFF, 0.9));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    BeachHut(cr, 500, horizon + 2, pal::Red);
+    BeachHut(cr, 536, horizon + 2, pal::Water);
+    Umbrella(cr, 250, horizon + 5, 1.1, pal::Red);
+    Umbrella(cr, 330, horizon + 3, 0.95, Hex(0xF2C928));
+    Umbrella(cr, 660, horizon + 5, 1.1, pal::Water);
+    Hills(cr, horizon + 9, 6, Lighter(sand, 0.05), rng);
   } else if (type == "city") {
     CitySkyline(cr, horizon + 8, rng, m);
     for (int i = 0; i < 20; ++i)
@@ -692,28 +1072,47 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Hills(cr, horizon - 10, 30, far, rng);
     Clubhouse(cr, 520, horizon + 12);
   } else if (type == "desert") {
+    // far mesas and a spire, nearer red mesas, and the desert floor with its scrub before the course
     const Rgb rock = Mix(Hex(0xC0623A), m.sky_low, 0.12);
-    Mesa(cr, -30, horizon + 8, 230, 95, Mix(rock, m.sky_low, 0.35));
-    Mesa(cr, 470, horizon + 8, 160, 120, Mix(rock, m.sky_low, 0.3));
-    Mesa(cr, 150, horizon + 10, 150, 62, rock);
-    Mesa(cr, 640, horizon + 10, 200, 70, rock);
-    Hills(cr, horizon + 10, 10, Mix(pal::Sand, Hex(0xD9A066), 0.4), rng);
+    const Rgb floor = Mix(pal::Sand, Hex(0xD9A066), 0.45);
+    Mesa(cr, -30, horizon - 2, 230, 95, Mix(rock, m.sky_low, 0.4));
+    Spire(cr, 380, horizon - 2, 26, 105, Mix(rock, m.sky_low, 0.45));
+    Mesa(cr, 470, horizon - 2, 160, 120, Mix(rock, m.sky_low, 0.35));
+    cairo_rectangle(cr, 0, horizon - 4, 800, 30);
+    SetColor(cr, Mix(floor, m.sky_low, 0.25));
+    cairo_fill(cr);
+    Mesa(cr, 150, horizon + 6, 150, 62, rock);
+    Mesa(cr, 650, horizon + 6, 190, 72, rock);
+    Hills(cr, horizon + 6, 5, floor, rng);
+    for (int i = 0; i < 26; ++i) Scrub(cr, rng.Range(0, 800), horizon + rng.Range(0, 9), rng.Range(2, 4), rng);
   } else if (type == "forest") {
     Hills(cr, horizon - 5, 22, far, rng);
     for (int i = 0; i < 26; ++i) Pine(cr, i * 32 + rng.Range(-8, 8), horizon + 12, rng.Range(60, 100), Foliage(m, rng));
   } else if (type == "japan") {
     Hills(cr, horizon - 6, 28, far, rng);
     Pagoda(cr, 610, horizon + 10);
+    Torii(cr, 230, horizon + 12, 64);
+    for (int i = 0; i < 5; ++i) Cherry(cr, 330 + i * 50 + rng.Range(-10, 10), horizon + 12, rng.Range(14, 20), rng, m.autumn);
   } else if (type == "jungle") {
-    Hills(cr, horizon, 40, Mix(Hex(0x1F5E2E), m.sky_low, 0.3), rng);
-    for (int i = 0; i < 10; ++i) Palm(cr, i * 85 + rng.Range(-20, 20), horizon + 14, rng.Range(70, 110), Foliage(m, rng));
+    // green hills, a waterfall off a cliff, and the dense canopy with a few palms above it
+    Hills(cr, horizon - 20, 50, Mix(Hex(0x1F5E2E), m.sky_low, 0.45), rng);
+    Waterfall(cr, 200, horizon + 2, 80, 120, rng, m);
+    Canopy(cr, horizon + 14, rng, m);
+    for (int i = 0; i < 4; ++i) Palm(cr, 360 + i * 120 + rng.Range(-20, 20), horizon + 6, rng.Range(90, 120), Foliage(m, rng));
   } else if (type == "mountain") {
     Peaks(cr, horizon + 5, rng, m);
     Hills(cr, horizon + 6, 14, far, rng);
+    // a dark band of pines at the mountains' foot
+    for (int i = 0; i < 40; ++i)
+      Pine(cr, i * 21 + rng.Range(-6, 6), horizon + 12, rng.Range(26, 44), Darker(Foliage(m, rng), 0.25));
   } else if (type == "municipal") {
     Blocks(cr, horizon + 6, rng, m);
     Hills(cr, horizon + 2, 8, far, rng);
-    for (int i = 0; i < 6; ++i) Oak(cr, 40 + i * 145 + rng.Range(-20, 20), horizon + 10, rng.Range(26, 36), Foliage(m, rng), rng);
+    // a row of oaks with a gap for the bandstand
+    for (int i = 0; i < 6; ++i) {
+      const double x = 40 + i * 145 + rng.Range(-20, 20), r = rng.Range(26, 36);
+      if (i != 2) Oak(cr, x, horizon + 10, r, Foliage(m, rng), rng);
+    }
     Bandstand(cr, 330, horizon + 14);
     Railing(cr, 0, 800, horizon + 14, 9);
   } else if (type == "scotland") {
@@ -733,6 +1132,7 @@ void Scene(Canvas& c, const std::string& type, int v) {
   }
   // edge detail: what stands beside the fairway, kept to the sides and bottom corners
   if (type == "beach") {
+    DuneBank(cr, 330, rng, m);
     for (int i = 0; i < 3; ++i) Palm(cr, 30 + i * 40, 600 - i * 50, 160 - i * 20, Foliage(m, rng));
     Hills(cr, 575, 10, WithAlpha(pal::Sand, 0.95), rng);
   } else if (type == "city") {
@@ -746,6 +1146,29 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Oak(cr, 750, 430, 55, Foliage(m, rng), rng);
   } else if (type == "desert") {
     const Rgb dune = Mix(pal::Sand, Hex(0xD9A066), 0.35);
+    // the course ends in desert: a scalloped edge of sand along the far end and down both sides
+    const double e = horizon + 8;
+    cairo_move_to(cr, 0, e);
+    cairo_line_to(cr, 800, e);
+    cairo_line_to(cr, 800, 420);
+    cairo_curve_to(cr, 770, 380, 730, 330, 735, 280);
+    cairo_curve_to(cr, 738, 250, 700, 240, 705, e + 30);
+    for (double x = 705; x > 95; x -= 61)
+      cairo_curve_to(cr, x - 15, e + 8, x - 45, e + 8, x - 61, e + 16);
+    cairo_curve_to(cr, 100, e + 40, 62, 250, 70, 290);
+    cairo_curve_to(cr, 76, 330, 30, 370, 0, 400);
+    cairo_close_path(cr);
+    SetColor(cr, dune);
+    cairo_fill_preserve(cr);
+    SetColor(cr, WithAlpha(Darker(m.grass, 0.3), 0.5));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int i = 0; i < 8; ++i) {
+      Scrub(cr, rng.Range(5, 60), rng.Range(e + 30, 330), rng.Range(3, 6), rng);
+      Scrub(cr, rng.Range(745, 795), rng.Range(e + 30, 360), rng.Range(3, 6), rng);
+    }
+    for (int i = 0; i < 6; ++i) FillCircle(cr, rng.Range(750, 790), rng.Range(300, 380), rng.Range(3, 7), Hex(0xA0785A));
+    for (int i = 0; i < 10; ++i) Scrub(cr, rng.Range(0, 800), horizon + rng.Range(10, 18), rng.Range(3, 5), rng);
     SandPatch(cr, 40, 600, 190, 60, dune);
     SandPatch(cr, 860, 540, 170, 80, dune);
     SandPatch(cr, 690, 545, 70, 18, Lighter(pal::Sand, 0.3));
@@ -761,19 +1184,53 @@ void Scene(Canvas& c, const std::string& type, int v) {
     for (int i = 0; i < 3; ++i) Pine(cr, 780 - i * 50, 520 - i * 60, 200 - i * 30, Foliage(m, rng));
   } else if (type == "japan") {
     Cherry(cr, 80, 560, 70, rng, m.autumn);
+    // a koi pond with a rim of stones and a lantern beside it
     cairo_save(cr);
-    cairo_translate(cr, 700, 540);
+    cairo_translate(cr, 690, 545);
     cairo_scale(cr, 1, 0.35);
-    FillCircle(cr, 0, 0, 110, WithAlpha(pal::Water, 0.9));
-    FillCircle(cr, -20, -10, 80, WithAlpha(pal::WaterLight, 0.4));
+    FillCircle(cr, 0, 0, 100, Hex(0x8A8678));
+    FillCircle(cr, 0, 0, 92, WithAlpha(pal::Water, 0.95));
+    FillCircle(cr, -20, -10, 70, WithAlpha(pal::WaterLight, 0.4));
     cairo_restore(cr);
+    for (int i = 0; i < 16; ++i) {
+      const double a = i * 2 * M_PI / 16;
+      FillCircle(cr, 690 + std::cos(a) * 98, 545 + std::sin(a) * 34, rng.Range(5, 8), Mix(Hex(0x9A968A), Hex(0x6E6A60), rng.Uniform()));
+    }
+    SandPatch(cr, 670, 548, 7, 3, Hex(0xE8742A));
+    SandPatch(cr, 712, 540, 6, 2.5, pal::CardWhite);
+    StoneLantern(cr, 580, 520, 70, m.autumn);
   } else if (type == "jungle") {
     Vines(cr, rng, m);
     Palm(cr, 40, 600, 220, Foliage(m, rng));
-    Palm(cr, 760, 560, 180, Foliage(m, rng));
+    // banana leaves fanning in from the bottom corners
+    for (int k = 0; k < 5; ++k) {
+      BroadLeaf(cr, -10, 610, -0.35 - k * 0.28, rng.Range(120, 170), Darker(Foliage(m, rng), 0.05 * k));
+      BroadLeaf(cr, 810, 610, M_PI + 0.35 + k * 0.28, rng.Range(120, 170), Darker(Foliage(m, rng), 0.05 * k));
+    }
   } else if (type == "mountain") {
     for (int i = 0; i < 3; ++i) Pine(cr, 30 + i * 40, 600, 200 - i * 30, Foliage(m, rng));
-    for (int i = 0; i < 5; ++i) FillCircle(cr, 700 + i * 24, 590, rng.Range(16, 28), Hex(0x8A8F96));
+    // boulders at the right edge, lit from the top left
+    for (int i = 0; i < 4; ++i) {
+      const double bx = 700 + i * 30, by = 590 - (i % 2) * 10, r = rng.Range(20, 30);
+      // a faceted rock sitting on the grass: flat base, angular top
+      const double xs[] = {-1.0, -0.9, -0.45, 0.2, 0.8, 1.0};
+      const double ys[] = {0.0, -0.55, -0.95, -1.0, -0.6, 0.0};
+      cairo_move_to(cr, bx + xs[0] * r, by);
+      for (int k = 1; k < 6; ++k) cairo_line_to(cr, bx + xs[k] * r, by + ys[k] * r * rng.Range(0.8, 1.0));
+      cairo_close_path(cr);
+      SetColor(cr, Hex(0x80858C));
+      cairo_fill_preserve(cr);
+      SetColor(cr, Hex(0x4A4E55));
+      cairo_set_line_width(cr, 1.2);
+      cairo_stroke(cr);
+      cairo_move_to(cr, bx - 0.9 * r, by - 0.5 * r);
+      cairo_line_to(cr, bx - 0.45 * r, by - 0.9 * r);
+      cairo_line_to(cr, bx + 0.15 * r, by - 0.92 * r);
+      cairo_line_to(cr, bx - 0.1 * r, by - 0.35 * r);
+      cairo_close_path(cr);
+      SetColor(cr, Hex(0xA4A9B0));
+      cairo_fill(cr);
+    }
   } else if (type == "municipal") {
     ParkPath(cr, {-10, 430, 90, 470, 60, 560, 150, 620}, 18);
     ParkPath(cr, {810, 390, 720, 450, 760, 540, 690, 620}, 16);

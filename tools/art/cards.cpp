@@ -134,7 +134,7 @@ void CourtFigure(cairo_t* cr, int value, int suit) {
   const Rgb c = SuitColor(suit);
   const Rgb robe = suit == 1 || suit == 2 ? pal::Red : Hex(0x2A3F66);
   const Rgb trim = value == 13 ? pal::CardWhite : value == 12 ? pal::BrassLight : pal::Fairway;
-  constexpr double fx = 15.5, fy = 13, fw = 37, fh = 74;
+  constexpr double fx = 17.5, fy = 13, fw = 33, fh = 74;
   cairo_save(cr);
   RoundedRect(cr, fx, fy, fw, fh, 3);
   cairo_clip_preserve(cr);
@@ -445,17 +445,13 @@ void Bunker(cairo_t* cr) {
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  // rake marks: furrows following the bunker's edge, each a dark groove with a light ridge
-  for (int k = 1; k <= 5; ++k) {
-    const double f = 1 - k * 0.15;
+  // rake marks: parallel furrows drawn across the hollow, each a dark groove with a light ridge
+  for (double y = 40; y < 70; y += 3.2) {
     for (int pass = 0; pass < 2; ++pass) {
-      cairo_save(cr);
-      cairo_translate(cr, 35, 54 + pass * 0.8);
-      cairo_scale(cr, f, f);
-      cairo_translate(cr, -35, -54);
-      shape(0);
-      cairo_restore(cr);
-      SetColor(cr, pass == 0 ? WithAlpha(Darker(pal::Sand, 0.4), 0.5) : WithAlpha(pal::CardWhite, 0.55));
+      const double o = pass * 0.8;
+      cairo_move_to(cr, 8, y + o);
+      cairo_curve_to(cr, 24, y - 2.2 + o, 42, y + 2.2 + o, 62, y + o);
+      SetColor(cr, pass == 0 ? WithAlpha(Darker(pal::Sand, 0.4), 0.55) : WithAlpha(pal::CardWhite, 0.6));
       cairo_set_line_width(cr, 0.7);
       cairo_stroke(cr);
     }
@@ -485,6 +481,32 @@ void Bunker(cairo_t* cr) {
   cairo_stroke(cr);
   // a small ball left in the sand
   GolfBall(cr, 42, 58, 2.6);
+  // the rake, left lying across the front lip
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, 33, 71.5);
+  cairo_line_to(cr, 57, 63.5);
+  SetColor(cr, WithAlpha(pal::Black, 0.25));
+  cairo_set_line_width(cr, 1.8);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 32.5, 70.5);
+  cairo_line_to(cr, 56.5, 62.5);
+  SetColor(cr, pal::Wood);
+  cairo_set_line_width(cr, 1.4);
+  cairo_stroke(cr);
+  // its head: a bar across the handle's end with short tines
+  cairo_move_to(cr, 30.2, 66.2);
+  cairo_line_to(cr, 34.2, 74.6);
+  SetColor(cr, Hex(0x5A5E66));
+  cairo_set_line_width(cr, 1.6);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 0.6);
+  for (int k = 0; k < 5; ++k) {
+    const double t = k / 4.0, tx = 30.2 + t * 4.0, ty = 66.2 + t * 8.4;
+    cairo_move_to(cr, tx, ty);
+    cairo_line_to(cr, tx - 2.2, ty + 0.8);
+  }
+  cairo_stroke(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
 
 // A whole club seen from its toe, standing on its sole: grip at the top, the shaft down to a head

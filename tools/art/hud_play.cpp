@@ -326,17 +326,24 @@ void RunIndicator(Canvas& c) {
   cairo_set_dash(cr, nullptr, 0, 0);
 }
 
-// The score sign: hole and course score plates and the cash plate.
+// The score sign: a recess at the top in which the play screen's Menu button sits (the button is
+// 90 x 40 at local 36, 6), hole and course score plates and the cash plate.
 void ScoreSign(Canvas& c) {
   cairo_t* cr = c.cr();
   SoftShadow(cr, 4, 6, 144, 162, 12, 0.3, 4);
   WoodBoard(cr, 2, 4, 144, 170, 12, 0.05);
-  Label(cr, "SCORE", 74, 34, 18);
-  cairo_move_to(cr, 20, 42);
-  cairo_line_to(cr, 128, 42);
+  RoundedRect(cr, 31, 2, 100, 49, 7);
+  SetColor(cr, Hex(0x2E1D0E, 0.92));
+  cairo_fill(cr);
+  RoundedRect(cr, 31.5, 2.5, 99, 48, 6.5);
   SetColor(cr, WithAlpha(pal::BrassLight, 0.6));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
+  // brass screws either side of the recess
+  for (const double x : {17.0, 139.0}) {
+    FillCircle(cr, x, 27, 3, pal::BrassLight);
+    FillCircle(cr, x - 0.6, 26.4, 1.2, WithAlpha(pal::Cream, 0.8));
+  }
   Label(cr, "HOLE", 44, 61, 11);
   Label(cr, "COURSE", 114, 61, 11);
   Plate(cr, 18, 65, 52, 28);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/art/avatar_heads.h"
 #include "tools/art/registry.h"
 
 namespace art {
@@ -135,27 +136,13 @@ void Darken(cairo_t* cr, double w, double h, double alpha) {
 
 // --- the players' photographs ---
 
-struct Look {
-  Rgb skin, hair, shirt, back;
-  int style;  // hair style 0..4
-};
-
-Look PortraitLook(bool male, int n) {
-  static const std::uint32_t skins[5] = {0xF2C9A0, 0xE0AC7E, 0xC68A5C, 0x9A6440, 0xF6D5B8};
-  static const std::uint32_t hair_m[5] = {0x4A3020, 0x1E1A18, 0xB07A3A, 0x2A1E16, 0x9A9A9A};
-  static const std::uint32_t hair_f[5] = {0x6A3C1E, 0x1E1A18, 0xD8B060, 0x3A2418, 0xA0402A};
-  static const std::uint32_t shirts[5] = {0xC62828, 0x3C8DD6, 0x3F8F3A, 0xF3D77A, 0x7B4FA0};
-  static const std::uint32_t backs[5] = {0x8ECAF0, 0xB8E0C0, 0xF0DCA8, 0xD9F0FF, 0xC8D8F0};
-  n = ((n % 5) + 5) % 5;
-  return {Hex(skins[n]), Hex(male ? hair_m[n] : hair_f[n]), Hex(shirts[(n + (male ? 0 : 2)) % 5]),
-          Hex(backs[n]), n};
-}
-
-// A head-and-shoulders portrait in a brass frame, lit from the top left.
+// A head-and-shoulders photo of look n (0..4) in a brass frame, lit from the top left; the face
+// is the avatar's own, so the title's snapshot shows the golfer the player picks.
 void Portrait(Canvas& c, bool male, int n) {
+  static const std::uint32_t backs[5] = {0x8ECAF0, 0xB8E0C0, 0xF0DCA8, 0xD9F0FF, 0xC8D8F0};
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
-  const Look look = PortraitLook(male, n);
+  const Rgb back = Hex(backs[((n % 5) + 5) % 5]);
   SoftShadow(cr, 3, 4, w - 5, h - 5, 5, 0.35, 2);
   FillRoundedRect(cr, 1, 1, w - 4, h - 4, 5, pal::Brass);
   FillRoundedRect(cr, 2, 2, w - 6, h - 6, 4, pal::BrassLight);
@@ -163,108 +150,9 @@ void Portrait(Canvas& c, bool male, int n) {
   cairo_save(cr);
   RoundedRect(cr, ix, iy, iw, ih, 3);
   cairo_clip(cr);
-  VerticalGradient(cr, ix, iy, iw, ih, Lighter(look.back, 0.3), look.back);
-  const double cx = ix + iw / 2, cy = iy + ih * 0.42;
-  const double hr = iw * 0.26;  // head radius
-  // long hair behind the head
-  if (!male) {
-    cairo_move_to(cr, cx - hr * 1.25, cy - hr * 0.2);
-    cairo_curve_to(cr, cx - hr * 1.5, cy + hr * 1.6, cx - hr * 0.6, cy + hr * 2.2, cx, cy + hr * 1.7);
-    cairo_curve_to(cr, cx + hr * 0.6, cy + hr * 2.2, cx + hr * 1.5, cy + hr * 1.6, cx + hr * 1.25, cy - hr * 0.2);
-    cairo_close_path(cr);
-    SetColor(cr, Darker(look.hair, 0.1));
-    cairo_fill(cr);
-  }
-  // shoulders and collar
-  cairo_move_to(cr, ix - 2, iy + ih);
-  cairo_curve_to(cr, ix, cy + hr * 1.7, cx - hr * 1.2, cy + hr * 1.4, cx, cy + hr * 1.4);
-  cairo_curve_to(cr, cx + hr * 1.2, cy + hr * 1.4, ix + iw, cy + hr * 1.7, ix + iw + 2, iy + ih);
-  cairo_close_path(cr);
-  SetColor(cr, look.shirt);
-  cairo_fill(cr);
-  cairo_move_to(cr, cx - hr * 0.55, cy + hr * 1.35);
-  cairo_line_to(cr, cx, cy + hr * 2.0);
-  cairo_line_to(cr, cx + hr * 0.55, cy + hr * 1.35);
-  cairo_close_path(cr);
-  SetColor(cr, pal::CardWhite);
-  cairo_fill(cr);
-  // neck
-  cairo_rectangle(cr, cx - hr * 0.35, cy + hr * 0.6, hr * 0.7, hr * 0.8);
-  SetColor(cr, Darker(look.skin, 0.12));
-  cairo_fill(cr);
-  // head
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, 1.0, 1.18);
-  Circle(cr, 0, 0, hr);
-  cairo_restore(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx - hr * 0.4, cy - hr * 0.5, hr * 0.2, cx, cy, hr * 1.3);
-  cairo_pattern_add_color_stop_rgb(p, 0, Lighter(look.skin, 0.15).r, Lighter(look.skin, 0.15).g, Lighter(look.skin, 0.15).b);
-  cairo_pattern_add_color_stop_rgb(p, 1, Darker(look.skin, 0.15).r, Darker(look.skin, 0.15).g, Darker(look.skin, 0.15).b);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  // ears
-  FillCircle(cr, cx - hr * 0.98, cy + hr * 0.1, hr * 0.18, Darker(look.skin, 0.08));
-  FillCircle(cr, cx + hr * 0.98, cy + hr * 0.1, hr * 0.18, Darker(look.skin, 0.08));
-  // hair on top: a cap of hair whose shape follows the style
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_move_to(cr, -hr * 1.02, hr * (male ? -0.05 : 0.25));
-  cairo_curve_to(cr, -hr * 1.1, -hr * 1.5, hr * 1.1, -hr * 1.5, hr * 1.02, hr * (male ? -0.05 : 0.25));
-  if (look.style % 2 == 0) {
-    cairo_curve_to(cr, hr * 0.6, -hr * 0.7, -hr * 0.2, -hr * 0.9, -hr * 1.02, hr * (male ? -0.05 : 0.25));
-  } else {
-    cairo_curve_to(cr, hr * 0.2, -hr * 0.6, -hr * 0.6, -hr * 0.5, -hr * 1.02, hr * (male ? -0.05 : 0.25));
-  }
-  cairo_close_path(cr);
-  cairo_restore(cr);
-  SetColor(cr, look.hair);
-  cairo_fill(cr);
-  // a golf cap for some gentlemen, a hair band or bow for some ladies
-  if (male && (look.style == 1 || look.style == 3)) {
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_move_to(cr, -hr * 1.05, -hr * 0.55);
-    cairo_curve_to(cr, -hr * 1.0, -hr * 1.55, hr * 1.0, -hr * 1.55, hr * 1.05, -hr * 0.55);
-    cairo_close_path(cr);
-    SetColor(cr, look.style == 1 ? pal::Fairway : pal::CardWhite);
-    cairo_fill(cr);
-    cairo_move_to(cr, -hr * 1.05, -hr * 0.55);
-    cairo_curve_to(cr, -hr * 1.4, -hr * 0.5, -hr * 1.6, -hr * 0.35, -hr * 1.5, -hr * 0.3);
-    cairo_line_to(cr, -hr * 0.6, -hr * 0.5);
-    cairo_close_path(cr);
-    SetColor(cr, Darker(look.style == 1 ? pal::Fairway : pal::CardWhite, 0.25));
-    cairo_fill(cr);
-    cairo_restore(cr);
-  } else if (!male && (look.style == 0 || look.style == 2 || look.style == 4)) {
-    FillCircle(cr, cx + hr * 0.75, cy - hr * 0.85, hr * 0.22, pal::Red);
-    FillCircle(cr, cx + hr * 0.98, cy - hr * 0.7, hr * 0.18, Darker(pal::Red, 0.15));
-  }
-  // face: eyes, brows, a smile, and a moustache for one gentleman
-  for (double sx : {-1.0, 1.0}) {
-    FillCircle(cr, cx + sx * hr * 0.38, cy + hr * 0.05, hr * 0.11, Hex(0x2A1E16));
-    FillCircle(cr, cx + sx * hr * 0.38 - hr * 0.03, cy + hr * 0.02, hr * 0.035, Hex(0xFFFFFF));
-    cairo_move_to(cr, cx + sx * hr * 0.2, cy - hr * 0.22);
-    cairo_line_to(cr, cx + sx * hr * 0.55, cy - hr * 0.26);
-    SetColor(cr, Darker(look.hair, 0.1));
-    cairo_set_line_width(cr, hr * 0.08);
-    cairo_stroke(cr);
-  }
-  cairo_arc(cr, cx, cy + hr * 0.35, hr * 0.32, 0.2 * M_PI, 0.8 * M_PI);
-  SetColor(cr, Hex(0x8A3A2A));
-  cairo_set_line_width(cr, hr * 0.09);
-  cairo_stroke(cr);
-  if (!male) {
-    FillCircle(cr, cx - hr * 0.55, cy + hr * 0.35, hr * 0.14, Hex(0xE8806A, 0.35));
-    FillCircle(cr, cx + hr * 0.55, cy + hr * 0.35, hr * 0.14, Hex(0xE8806A, 0.35));
-  } else if (look.style == 4) {
-    cairo_move_to(cr, cx - hr * 0.4, cy + hr * 0.42);
-    cairo_curve_to(cr, cx - hr * 0.2, cy + hr * 0.25, cx + hr * 0.2, cy + hr * 0.25, cx + hr * 0.4, cy + hr * 0.42);
-    SetColor(cr, look.hair);
-    cairo_set_line_width(cr, hr * 0.14);
-    cairo_stroke(cr);
-  }
+  VerticalGradient(cr, ix, iy, iw, ih, Lighter(back, 0.3), back);
+  // the head fills most of the photo's width; the shoulders run off its sides and bottom
+  DrawAvatarPortrait(cr, male, n + 1, ix - 13, iy - 6, iw + 26, ih + 14);
   cairo_restore(cr);
   // glass sheen over the photo
   cairo_move_to(cr, ix, iy);

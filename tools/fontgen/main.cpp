@@ -5,9 +5,9 @@
 //
 // Glyphs: printable ASCII, the Latin-1 range 160-255, the euro sign and the other punctuation of the
 // Windows Latin page that texts tend to hold (curly quotes, dashes, the ellipsis). The page is a
-// power of two on each side, glyphs packed in shelves with 1 px of padding. The descriptor is one
-// line per glyph with fixed-width fields, so that a reader taking a fixed number of characters after
-// each "key=" gets the whole number.
+// power of two on each side, the smallest the glyphs pack into, with 1 px of padding. The
+// descriptor is one line per glyph with fixed-width fields, so that a reader taking a fixed number
+// of characters after each "key=" gets the whole number.
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -88,28 +90,72 @@ std::vector<float> Dilate(const std::vector<float>& a, int w, int h, int r) {
   return out;
 }
 
-int NextPow2(int v) {
-  int p = 1;
-  while (p < v) p <<= 1;
-  return p;
+struct Rect {
+  int x, y, w, h;
+};
+
+bool Holds(const Rect& a, const Rect& b) {
+  return b.x >= a.x && b.y >= a.y && b.x + b.w <= a.x + a.w && b.y + b.h <= a.y + a.h;
 }
 
-// Shelf packing in a page of width pw; returns the height used, or -1 when a glyph is wider.
-int Pack(std::vector<Glyph*>& order, int pw) {
-  int x = 1, y = 1, shelf = 0;
+enum class Fit {
+  kTopmost,    // where the glyph's lower edge ends highest, leftmost on a tie: glyphs gather at the top
+  kTightest,   // in the free space it leaves the least room beside: packs densest
+};
+
+// Packs the glyphs, in the given order, into a pw x ph page, keeping the page's free space as
+// maximal rectangles. Every glyph keeps 1 px of empty padding to its right and below it, and the
+// page a 1 px border at its top and left. Returns false when they do not all fit.
+bool Pack(const std::vector<Glyph*>& order, int pw, int ph, Fit fit) {
+  std::vector<Rect> free_rects{{1, 1, pw - 1, ph - 1}};
   for (Glyph* g : order) {
-    if (g->w + 2 > pw) return -1;
-    if (x + g->w + 1 > pw) {
-      x = 1;
-      y += shelf + 1;
-      shelf = 0;
+    if (g->w == 0 || g->h == 0) {
+      g->x = g->y = 0;
+      continue;
     }
-    g->x = x;
-    g->y = y;
-    x += g->w + 1;
-    shelf = std::max(shelf, g->h);
+    const int gw = g->w + 1, gh = g->h + 1;
+    long best1 = LONG_MAX, best2 = LONG_MAX;
+    Rect placed{-1, -1, gw, gh};
+    for (const Rect& f : free_rects) {
+      if (f.w < gw || f.h < gh) continue;
+      long s1 = f.y + gh, s2 = f.x;
+      if (fit == Fit::kTightest) {
+        s1 = std::min(f.w - gw, f.h - gh);
+        s2 = std::max(f.w - gw, f.h - gh);
+      }
+      if (s1 < best1 || (s1 == best1 && s2 < best2)) {
+        best1 = s1;
+        best2 = s2;
+        placed.x = f.x;
+        placed.y = f.y;
+      }
+    }
+    if (placed.x < 0) return false;
+    g->x = placed.x;
+    g->y = placed.y;
+    // split every free rectangle the glyph overlaps into the maximal ones round it
+    std::vector<Rect> split;
+    for (const Rect& f : free_rects) {
+      if (placed.x >= f.x + f.w || placed.x + gw <= f.x || placed.y >= f.y + f.h ||
+          placed.y + gh <= f.y) {
+        split.push_back(f);
+        continue;
+      }
+      if (placed.x > f.x) split.push_back({f.x, f.y, placed.x - f.x, f.h});
+      if (placed.x + gw < f.x + f.w) split.push_back({placed.x + gw, f.y, f.x + f.w - placed.x - gw, f.h});
+      if (placed.y > f.y) split.push_back({f.x, f.y, f.w, placed.y - f.y});
+      if (placed.y + gh < f.y + f.h) split.push_back({f.x, placed.y + gh, f.w, f.y + f.h - placed.y - gh});
+    }
+    // drop the rectangles another one holds (of two equal ones, keep the first)
+    free_rects.clear();
+    for (size_t i = 0; i < split.size(); ++i) {
+      bool held = false;
+      for (size_t j = 0; j < split.size() && !held; ++j)
+        held = i != j && Holds(split[j], split[i]) && (j < i || !Holds(split[i], split[j]));
+      if (!held) free_rects.push_back(split[i]);
+    }
   }
-  return y + shelf + 1;
+  return true;
 }
 
 bool WritePng(const std::string& path, int w, int h, const std::vector<unsigned char>& rgba) {
@@ -215,12 +261,29 @@ int main(int argc, char** argv) {
   std::vector<Glyph*> order;
   for (Glyph& g : glyphs) order.push_back(&g);
   std::stable_sort(order.begin(), order.end(), [](const Glyph* a, const Glyph* b) { return a->h > b->h; });
-  int pw = 64, ph = 0;
-  for (;; pw *= 2) {
-    const int used = Pack(order, pw);
-    if (used < 0) continue;
-    ph = NextPow2(used);
-    if (ph <= pw) break;
+  // The smallest power-of-two page the glyphs pack into; of pages with the same area the squarer,
+  // then the wider one.
+  std::vector<std::pair<int, int>> pages;
+  for (int w = 64; w <= 4096; w *= 2)
+    for (int h = 64; h <= 4096; h *= 2) pages.push_back({w, h});
+  std::stable_sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) {
+    const long long area_a = 1LL * a.first * a.second, area_b = 1LL * b.first * b.second;
+    if (area_a != area_b) return area_a < area_b;
+    const int skew_a = std::abs(a.first - a.second), skew_b = std::abs(b.first - b.second);
+    if (skew_a != skew_b) return skew_a < skew_b;
+    return a.first > b.first;
+  });
+  int pw = 0, ph = 0;
+  for (const auto& [w, h] : pages) {
+    if (Pack(order, w, h, Fit::kTopmost) || Pack(order, w, h, Fit::kTightest)) {
+      pw = w;
+      ph = h;
+      break;
+    }
+  }
+  if (pw == 0) {
+    std::cerr << "quill_fontgen: the glyphs of " << o.name << " fit no page up to 4096 x 4096\n";
+    return 1;
   }
 
   const double fr = ((o.color >> 16) & 0xFF) / 255.0, fg = ((o.color >> 8) & 0xFF) / 255.0,
