@@ -45,7 +45,9 @@ constexpr int DROP_SPARKLE_MS = 900;
 constexpr float SPARKLE_INTERVAL_MS = 10.0f;
 constexpr int BODY_LINE_GAP = 16;
 // The second heading line sits this far below the first.
-constexpr int HEADING_LINE_GAP = 30;
+constexpr int HEADING_LINE_GAP = 28;
+// Room for a heading line across the scroll's page.
+constexpr double HEADING_ROOM = 320.0;
 
 void PlayOnPool(const std::shared_ptr<TGameSound>& sound, float volume) {
   if (sound && Game->Channels) Game->Channels->PlayGameSound(sound, nullptr, volume, 0);
@@ -262,11 +264,21 @@ int THintScroll::Draw() {
   ccShadowTextSet(2, 2, 0.6f);
   if (TotalLines > 0 && HintHeaderFont) {
     platform::SetColor(255, 255, 255);
-    // A second heading line goes below the first; a single heading keeps its place.
+    // A second heading line goes below the first, which keeps its place under the picture.
     const bool twoHeadings = TotalLines > 1 && !Text[1].empty();
-    const float headingY = t + 390 - (twoHeadings ? HEADING_LINE_GAP / 2.0f : 0.0f);
-    HintHeaderFont->DrawAligned(Text[0], ScreenWidth / 2, headingY, 1, 1, 0, 0);
-    if (twoHeadings) HintHeaderFont->DrawAligned(Text[1], ScreenWidth / 2, headingY + HEADING_LINE_GAP, 1, 1, 0, 0);
+    const float headingY = t + 390;
+    // A heading wider than the scroll's page is drawn smaller, centred on its own line.
+    const auto drawHeading = [&](const std::string& line, float y) {
+      HintHeaderFont->ScaleFactor = 1.0;
+      const double width = HintHeaderFont->StringWidth(line);
+      const double fit = width > HEADING_ROOM ? HEADING_ROOM / width : 1.0;
+      HintHeaderFont->ScaleFactor = fit;
+      const float lift = static_cast<float>((1.0 - fit) * HintHeaderFont->StringHeight("ABCXYZ") / (2.0 * fit));
+      HintHeaderFont->DrawAligned(line, ScreenWidth / 2, y + lift, 1, fit == 1.0 ? 1 : 0, 0, 0);
+      HintHeaderFont->ScaleFactor = 1.0;
+    };
+    drawHeading(Text[0], headingY);
+    if (twoHeadings) drawHeading(Text[1], headingY + HEADING_LINE_GAP);
   }
   if (TotalLines > 2 && HintFont) {
     const int bodyLines = TotalLines - 2;

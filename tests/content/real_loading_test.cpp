@@ -12,6 +12,9 @@
 
 #include "content/course_list.h"
 #include "tests/support/harness.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
+#include "util/animation.h"
 #include "ui/list_box.h"
 #include "util/types.h"
 #include "content/globals.h"
@@ -323,5 +326,47 @@ TEST_F(RealLoadingTest, NoCourseNameRunsOutOfTheCourseSelectorsList) {
             << "a name among courses " << first + 1 << "... runs past the list at " << x << ", " << y;
       }
     }
+  }
+}
+
+// The hint scroll's headings are drawn across the scroll's dark page in the hint header font; a
+// heading wider than the page is drawn smaller. Drawn with and without its heading, a hint may differ
+// only within the page's columns.
+TEST_F(RealLoadingTest, EveryHintHeadingStaysOnTheScrollsPage) {
+  ASSERT_TRUE(HintScroll);
+  ASSERT_EQ(HintScroll->LoadTextData(), 0);
+  ASSERT_FALSE(HintScroll->Hints.empty());
+  const auto grab = [] {
+    return platform::GrabPixmap(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
+  };
+  const auto draw = [] {
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+    HintScroll->Draw();
+  };
+  const int left = 400 - 172, right = 400 + 172;
+  const std::vector<std::vector<std::string>> hints = HintScroll->Hints;
+  // The game asks for hints 1 to 10.
+  for (std::size_t n = 0; n < 10; ++n) {
+    if (n >= hints.size() || hints[n].size() < 2) continue;
+    HintScroll->LoadSpecial(static_cast<int>(n) + 1, 0);
+    HintScroll->Show(0);
+    HintScroll->Unroll->Active = 0;
+    HintScroll->Bounces = 0;
+    HintScroll->TopY = static_cast<float>(HintScroll->FinalY);
+    draw();
+    const auto with = grab();
+    HintScroll->Text[0] = HintScroll->Text[1] = "";
+    draw();
+    const auto without = grab();
+    HintScroll->Hide();
+    ASSERT_TRUE(with && without);
+    int outside = 0;
+    for (int y = 0; y < with->Height(); ++y) {
+      for (int x = 0; x < with->Width(); ++x) {
+        if ((x < left || x >= right) && with->ReadPixel(x, y) != without->ReadPixel(x, y)) ++outside;
+      }
+    }
+    EXPECT_EQ(outside, 0) << "the heading of hint " << n + 1 << " (\"" << hints[n][0] << "\") runs off the page";
   }
 }

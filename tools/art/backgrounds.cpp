@@ -222,30 +222,73 @@ void Sea(cairo_t* cr, double top, double bottom) {
   }
 }
 
+// The clubhouse: a white house with a hipped roof, two chimneys, a lower wing on each side, a
+// veranda on columns and the club's flag over it. (x, base) is its left end on the ground.
 void Clubhouse(cairo_t* cr, double x, double base) {
-  cairo_rectangle(cr, x, base - 60, 150, 60);
-  SetColor(cr, pal::CardWhite);
-  cairo_fill(cr);
-  cairo_move_to(cr, x - 12, base - 58);
-  cairo_line_to(cr, x + 75, base - 100);
-  cairo_line_to(cr, x + 162, base - 58);
-  cairo_close_path(cr);
-  SetColor(cr, Hex(0x8E3B2E));
-  cairo_fill(cr);
-  for (int i = 0; i < 5; ++i) {
-    cairo_rectangle(cr, x + 12 + i * 27, base - 45, 14, 18);
-    SetColor(cr, Hex(0x5A7FA0));
+  const Rgb wall = pal::CardWhite, roof = Hex(0x8E3B2E), glass = Hex(0x5A7FA0);
+  const auto block = [&](double bx, double bw, double bh, double rh) {
+    cairo_rectangle(cr, bx, base - bh, bw, bh);
+    SetColor(cr, wall);
+    cairo_fill(cr);
+    cairo_rectangle(cr, bx + bw * 0.7, base - bh, bw * 0.3, bh);
+    SetColor(cr, WithAlpha(pal::Black, 0.08));
+    cairo_fill(cr);
+    cairo_move_to(cr, bx - 6, base - bh + 2);
+    cairo_line_to(cr, bx + bw * 0.2, base - bh - rh);
+    cairo_line_to(cr, bx + bw * 0.8, base - bh - rh);
+    cairo_line_to(cr, bx + bw + 6, base - bh + 2);
+    cairo_close_path(cr);
+    SetColor(cr, roof);
+    cairo_fill(cr);
+    cairo_move_to(cr, bx + bw * 0.5, base - bh - rh);
+    cairo_line_to(cr, bx + bw * 0.8, base - bh - rh);
+    cairo_line_to(cr, bx + bw + 6, base - bh + 2);
+    cairo_line_to(cr, bx + bw * 0.5, base - bh + 2);
+    cairo_close_path(cr);
+    SetColor(cr, WithAlpha(pal::Black, 0.15));
+    cairo_fill(cr);
+  };
+  // wings, then the main house over them
+  block(x - 40, 52, 36, 14);
+  block(x + 138, 52, 36, 14);
+  for (double cx : {x + 28, x + 118}) {
+    cairo_rectangle(cr, cx, base - 96, 9, 22);
+    SetColor(cr, Hex(0xA0786A));
     cairo_fill(cr);
   }
-  cairo_rectangle(cr, x + 66, base - 30, 18, 30);
+  block(x, 150, 60, 26);
+  for (int i = 0; i < 5; ++i) {
+    cairo_rectangle(cr, x + 12 + i * 27, base - 52, 14, 14);
+    SetColor(cr, glass);
+    cairo_fill(cr);
+  }
+  for (double wx : {x - 30, x - 10, x + 148, x + 168}) {
+    cairo_rectangle(cr, wx, base - 26, 12, 12);
+    SetColor(cr, glass);
+    cairo_fill(cr);
+  }
+  // the veranda: a flat roof on white columns, the door in its shade
+  cairo_rectangle(cr, x + 8, base - 32, 134, 32);
+  SetColor(cr, WithAlpha(pal::Black, 0.18));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x + 66, base - 26, 18, 26);
   SetColor(cr, pal::DarkWood);
   cairo_fill(cr);
-  cairo_rectangle(cr, x + 110, base - 118, 3, 30);
+  cairo_rectangle(cr, x + 4, base - 36, 142, 5);
+  SetColor(cr, Hex(0x3F6B3A));
+  cairo_fill(cr);
+  for (int i = 0; i < 7; ++i) {
+    cairo_rectangle(cr, x + 10 + i * 21.5, base - 31, 3, 31);
+    SetColor(cr, wall);
+    cairo_fill(cr);
+  }
+  // the club's flag on a pole above the roof
+  cairo_rectangle(cr, x + 73.5, base - 124, 2.5, 40);
   SetColor(cr, Hex(0xDDDDDD));
   cairo_fill(cr);
-  cairo_move_to(cr, x + 113, base - 118);
-  cairo_line_to(cr, x + 130, base - 112);
-  cairo_line_to(cr, x + 113, base - 106);
+  cairo_move_to(cr, x + 76, base - 124);
+  cairo_line_to(cr, x + 94, base - 118);
+  cairo_line_to(cr, x + 76, base - 112);
   SetColor(cr, pal::Red);
   cairo_fill(cr);
 }
@@ -1016,6 +1059,20 @@ void Blocks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
   }
 }
 
+// A distant green on the horizon with its flagstick.
+void FarGreen(cairo_t* cr, double x, double base, const Mood& m) {
+  SandPatch(cr, x, base - 2, 46, 6, Lighter(m.grass, 0.18));
+  SandPatch(cr, x + 50, base, 14, 3.5, pal::Sand);
+  cairo_rectangle(cr, x - 0.8, base - 34, 1.6, 32);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+  cairo_move_to(cr, x + 0.8, base - 34);
+  cairo_line_to(cr, x + 14, base - 30);
+  cairo_line_to(cr, x + 0.8, base - 26);
+  SetColor(cr, Hex(0xF2C928));
+  cairo_fill(cr);
+}
+
 void Scene(Canvas& c, const std::string& type, int v) {
   cairo_t* cr = c.cr();
   const Mood m = MoodFor(v);
@@ -1069,8 +1126,23 @@ void Scene(Canvas& c, const std::string& type, int v) {
     for (int i = 0; i < 20; ++i)
       Hedge(cr, i * 42 - 4, horizon + 14, 40, 10, Mix(pal::DeepGreen, m.grass, 0.3));
   } else if (type == "country") {
+    // rolling hills with a line of trees, the clubhouse, a white rail fence and a far green
     Hills(cr, horizon - 10, 30, far, rng);
-    Clubhouse(cr, 520, horizon + 12);
+    for (int i = 0; i < 9; ++i)
+      Oak(cr, 20 + i * 52 + rng.Range(-10, 10), horizon + 2, rng.Range(12, 18), Mix(Foliage(m, rng), m.sky_low, 0.3), rng);
+    Clubhouse(cr, 540, horizon + 12);
+    cairo_set_line_width(cr, 1.3);
+    SetColor(cr, WithAlpha(pal::CardWhite, 0.9));
+    for (double x = 0; x <= 500; x += 16) {
+      cairo_move_to(cr, x, horizon + 13);
+      cairo_line_to(cr, x, horizon + 4);
+    }
+    cairo_move_to(cr, 0, horizon + 6);
+    cairo_line_to(cr, 500, horizon + 6);
+    cairo_move_to(cr, 0, horizon + 10);
+    cairo_line_to(cr, 500, horizon + 10);
+    cairo_stroke(cr);
+    FarGreen(cr, 200, horizon + 6, m);
   } else if (type == "desert") {
     // far mesas and a spire, nearer red mesas, and the desert floor with its scrub before the course
     const Rgb rock = Mix(Hex(0xC0623A), m.sky_low, 0.12);
@@ -1153,16 +1225,24 @@ void Scene(Canvas& c, const std::string& type, int v) {
     cairo_line_to(cr, 800, 420);
     cairo_curve_to(cr, 770, 380, 730, 330, 735, 280);
     cairo_curve_to(cr, 738, 250, 700, 240, 705, e + 30);
-    for (double x = 705; x > 95; x -= 61)
-      cairo_curve_to(cr, x - 15, e + 8, x - 45, e + 8, x - 61, e + 16);
+    for (double x = 705; x > 95;) {
+      const double step = std::min(x - 95, rng.Range(40, 90)), dip = rng.Range(4, 12);
+      cairo_curve_to(cr, x - step * 0.25, e + 16 - dip, x - step * 0.75, e + 16 - dip, x - step, e + 16);
+      x -= step;
+    }
     cairo_curve_to(cr, 100, e + 40, 62, 250, 70, 290);
     cairo_curve_to(cr, 76, 330, 30, 370, 0, 400);
     cairo_close_path(cr);
     SetColor(cr, dune);
     cairo_fill_preserve(cr);
+    // a darker line where the grass meets the sand (not along the top, where sand meets sand)
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, e + 2, 800, 600);
+    cairo_clip(cr);
     SetColor(cr, WithAlpha(Darker(m.grass, 0.3), 0.5));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
+    cairo_restore(cr);
     for (int i = 0; i < 8; ++i) {
       Scrub(cr, rng.Range(5, 60), rng.Range(e + 30, 330), rng.Range(3, 6), rng);
       Scrub(cr, rng.Range(745, 795), rng.Range(e + 30, 360), rng.Range(3, 6), rng);

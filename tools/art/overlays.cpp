@@ -579,8 +579,25 @@ void HintScrollPaper(Canvas& c) {
     FillCircle(cr, rng.Range(px + 10, px + pw - 10), rng.Range(top, bottom), rng.Range(4, 20),
                WithAlpha(kParchmentDark, rng.Range(0.03, 0.08)));
   }
-  // the text page: a soft lighter panel (body lines from y 304, OK button at 471 on screen)
-  FillRoundedRect(cr, (w - 330) / 2, 228, 330, 376, 10, WithAlpha(Hex(0xFFF8E6), 0.5));
+  // the text page: a dark leather inlay with a brass edge under the heading and the body lines,
+  // which are drawn in white and pale cream
+  const double pageX = (w - 340) / 2, pageY = 386, pageW = 340, pageH = 234;
+  SoftShadow(cr, pageX, pageY, pageW, pageH, 3, 0.3, 10);
+  cairo_pattern_t* leather = cairo_pattern_create_linear(0, pageY, 0, pageY + pageH);
+  const Rgb upper = Hex(0x4A3322), lower = Hex(0x352417);
+  cairo_pattern_add_color_stop_rgb(leather, 0, upper.r, upper.g, upper.b);
+  cairo_pattern_add_color_stop_rgb(leather, 1, lower.r, lower.g, lower.b);
+  RoundedRect(cr, pageX, pageY, pageW, pageH, 10);
+  cairo_set_source(cr, leather);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(leather);
+  cairo_set_line_width(cr, 2.5);
+  SetColor(cr, pal::Brass);
+  cairo_stroke(cr);
+  RoundedRect(cr, pageX + 6, pageY + 6, pageW - 12, pageH - 12, 7);
+  cairo_set_line_width(cr, 1);
+  SetColor(cr, WithAlpha(pal::BrassLight, 0.35));
+  cairo_stroke(cr);
   // the two rollers, wooden rods with brass caps
   for (double ry : {top - 6.0, bottom + 6.0}) {
     cairo_pattern_t* rod = cairo_pattern_create_linear(0, ry - 18, 0, ry + 18);
