@@ -1,0 +1,285 @@
+// Leaving a round and coming back, through the real program twice (two runs of the entry in one
+// process, the per-user folder kept between them), played by the scripted player from a first run:
+// the name and face, Play, the first course's Start and the newspaper. The first run leaves the
+// round in one of the ways a player has; the second starts at the title, presses Play, answers
+// the resume question with "continue_round" and finds the round where it was left.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "play/game_screen.h"
+#include "play/hud.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "progress/player.h"
+#include "progress/save_data.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
+#include "screens/level_select_screen.h"
+#include "screens/resume_game_dialog.h"
+#include "screens/run_game.h"
+#include "screens/score_card_screen.h"
+#include "screens/title_screen.h"
+#include "tests/screens/scripted_player.h"
+#include "tests/support/harness.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+#include "ui/profile.h"
+#include "util/animation.h"
+#include "util/globals.h"
+
+using namespace road_test;
+
+namespace {
+
+const char* const kPlayer = "Ann";
+
+// The hole on the table: its number, the cards left, and every layout card (type, value, suit,
+// face, place) in a fixed order.
+struct THoleSeen {
+  int hole = -1, cardsLeft = -1;
+  std::vector<std::string> layout;
+  bool operator==(const THoleSeen&) const = default;
+};
+
+THoleSeen HoleNow() {
+  THoleSeen seen;
+  seen.hole = HUD ? HUD->FlagLevel : -1;
+  seen.cardsLeft = GameGrid ? GameGrid->CardsLeft : -1;
+  for (const auto& c : CardList->Cards) {
+    if (!c->Playfield) continue;
+    seen.layout.push_back(std::to_string(c->CardType) + " " + std::to_string(c->Value) + " " +
+                          std::to_string(c->Suit) + (c->FaceUp ? " up " : " down ") +
+                          std::to_string(static_cast<int>(c->x)) + "," + std::to_string(static_cast<int>(c->y)));
+  }
+  std::sort(seen.layout.begin(), seen.layout.end());
+  return seen;
+}
+
+std::string Describe(const THoleSeen& h) {
+  std::string s = "hole " + std::to_string(h.hole) + ", " + std::to_string(h.cardsLeft) + " cards left:";
+  for (const auto& card : h.layout) s += " [" + card + "]";
+  return s;
+}
+
+}  // namespace
+
+class ResumeRoadTest : public testing::Test {
+ protected:
+  static constexpr int kFrameBudget = 4000;  // 200 s of the game's clock
+
+  TScriptedPlayer player;
+  bool quitAsked = false;
+
+  void SetUp() override {
+    EmptyUserFolder();
+    ccModalLoopHook = &AdvanceModal;
+    platform::SetManualClock(1000000);
+  }
+  void TearDown() override { ccModalLoopHook = nullptr; }
+
+  // Runs the real program once with the player as set up; `script` runs after the player on every
+  // frame until it calls Quit. Returns the exit status.
+  int Run(const std::function<void()>& script) {
+    quitAsked = false;
+    TEntrySteps steps = GameEntrySteps();
+    steps.AfterFrame = [&] {
+      platform::AdvanceManualClock(player.frameMs);
+      player.Step();
+      if (!quitAsked) script();
+      return player.frames < kFrameBudget;
+    };
+    return RunEntry(steps);
+  }
+
+  // Where the player got to, for a failure's message.
+  std::string Where() const {
+    return "screens: " + player.trail + "; " + std::to_string(player.frames) + " frames, " +
+           std::to_string(player.clicks) + " clicks, " + std::to_string(player.holesSeen) + " holes seen, " +
+           std::to_string(player.cardsClicked) + " cards clicked on the last";
+  }
+
+  // The window's close button (or a signal): the platform's quit request.
+  void Quit() {
+    quill_test::PushEventKind(platform::EVENT_APP_TERMINATE);
+    quitAsked = true;
+  }
+
+  // A first run up to the first hole: the name and face, Play, and the first course's Start.
+  void StartTheFirstCourse() {
+    player = TScriptedPlayer{};
+    player.onScreen = [this, started = false](const std::shared_ptr<TScreen>& current) mutable {
+      if (current == TitleScreen && !started) {
+        if (player.AnswerFirstRun(kPlayer) || !player.Rested(1000)) return;
+        player.ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
+        started = true;
+      } else if (current == LevelSelectScreen && player.Rested(1000)) {
+        player.ClickButton(LevelSelectScreen->Menu->FindButton("start"));
+      }
+    };
+  }
+
+  // A later run: the title's Play, then "continue_round" in the resume question; the player plays
+  // nothing itself.
+  void ResumeFromTheTitle() {
+    player = TScriptedPlayer{};
+    player.holdPlay = true;
+    player.onScreen = [this](const std::shared_ptr<TScreen>& current) {
+      if (current != TitleScreen || !player.Rested(1000)) return;
+      if (auto& dialog = TitleScreen->ResumeDialog; dialog && dialog->Active) {
+        player.ClickButton(dialog->Menu->FindButton("continue_round"));
+      } else {
+        player.ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
+      }
+    };
+  }
+
+  // Runs the second start and returns the hole it resumes, once play rests on it.
+  THoleSeen Resume() {
+    THoleSeen resumed;
+    ResumeFromTheTitle();
+    const int status = Run([&] {
+      if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+      resumed = HoleNow();
+      Quit();
+    });
+    EXPECT_EQ(status, 0) << "the resumed round never came to rest; " << Where();
+    EXPECT_NE(player.trail.find("title game"), std::string::npos) << player.trail;
+    return resumed;
+  }
+};
+
+// In the middle of hole 1, with a few cards played and nothing moving, the window is closed: the
+// program ends in order, the file holds the hole in progress, and the next start resumes that very
+// hole.
+TEST_F(ResumeRoadTest, AWindowClosedInTheMiddleOfAHoleResumesThatHole) {
+  THoleSeen left;
+  StartTheFirstCourse();
+  ASSERT_EQ(Run([&] {
+              if (player.holesSeen != 1 || player.cardsClicked < 4) return;
+              // No more clicks; once the last one has come to rest, the window is closed.
+              player.holdPlay = true;
+              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+              left = HoleNow();
+              Quit();
+            }),
+            0)
+      << Where();
+  EXPECT_EQ(left.hole, 1);
+
+  // On disk: the round at hole 1, the hole in progress with its cards.
+  auto back = ReadBack(kPlayer);
+  const auto& save = *GameScreen->Player->SaveData;
+  EXPECT_EQ(back->CurrentLevel, 1);
+  EXPECT_EQ(save.CourseName, "The Vuva Rivudar");
+  EXPECT_EQ(save.MidCourse, 1);
+  EXPECT_EQ(save.MidHole, 1);
+  EXPECT_EQ(save.CardsLeft, left.cardsLeft);
+  EXPECT_EQ(save.HoleDamaged, 0) << save.HoleError;
+
+  const THoleSeen resumed = Resume();
+  EXPECT_EQ(resumed, left) << "left: " << Describe(left) << "\nresumed: " << Describe(resumed);
+}
+
+// The ways out of a round on the score card between holes 1 and 2; each comes back at hole 2.
+enum class TLeave { SaveAndExitOnTheCard, ContinueThenTheInGameMenusSave, WindowClosedOnTheCard };
+
+class ResumeBetweenHolesTest : public ResumeRoadTest, public testing::WithParamInterface<TLeave> {};
+
+TEST_P(ResumeBetweenHolesTest, ComesBackAtHoleTwo) {
+  const TLeave way = GetParam();
+  enum Stage { Playing, OnCard, EscapePressed, Hole2, MenuOpen, Leaving } stage = Playing;
+  bool escapeKeptTheCard = false;
+  int holeOneToPar = 1000;
+  THoleSeen left;
+  StartTheFirstCourse();
+  player.holdScoreCard = true;
+  auto card = [](const char* name) { return TScriptedPlayer::Usable(ScoreCardScreen->Menu, name); };
+  ASSERT_EQ(Run([&] {
+              switch (stage) {
+                case Playing:
+                  // The card after hole 1, zoomed in, its buttons live.
+                  if (!ScoreCardScreen || !ScoreCardScreen->Active || ScoreCardScreen->MidHole != 0 ||
+                      !card("continue") || !player.Rested(800))
+                    return;
+                  holeOneToPar = GameScreen->Player->SaveData->CourseArrayToPar[0];
+                  // Escape means nothing on this card: it stays open, and no menu drops over it.
+                  quill_test::PushKey(27);
+                  stage = EscapePressed;
+                  return;
+                case EscapePressed:
+                  if (!player.Rested(800)) return;
+                  escapeKeptTheCard = ScoreCardScreen->Active && card("continue") && !GameMenu->Active;
+                  stage = OnCard;
+                  return;
+                case OnCard:
+                  if (way == TLeave::SaveAndExitOnTheCard) {
+                    player.ClickButton(card("saveandexit"));
+                    stage = Leaving;
+                  } else if (way == TLeave::WindowClosedOnTheCard) {
+                    Quit();
+                  } else {
+                    player.holdPlay = true;
+                    player.ClickButton(card("continue"));
+                    stage = Hole2;
+                  }
+                  return;
+                case Hole2:
+                  if (player.holesSeen != 2 || !TScriptedPlayer::PlayRests() || !player.Rested(500)) return;
+                  left = HoleNow();
+                  quill_test::PushKey(27);  // the in-game menu drops in
+                  stage = MenuOpen;
+                  return;
+                case MenuOpen:
+                  if (!GameMenu->Active || GameMenu->Bounces > 0 || GameMenu->FadeIn->Active || !player.Rested(500))
+                    return;
+                  player.ClickButton(GameMenu->Menu->FindButton("InGameMenu_save"));
+                  stage = Leaving;
+                  return;
+                case Leaving:
+                  if (Game->CurrentTScreen == TitleScreen && Game->Fading() == 0 && player.Rested(500)) Quit();
+                  return;
+              }
+            }),
+            0)
+      << "stage " << stage << "; " << Where();
+  EXPECT_TRUE(escapeKeptTheCard);
+  EXPECT_NE(holeOneToPar, 1000);
+
+  // On disk: the round at hole 2 with hole 1's result; a hole in progress only when one was left.
+  auto back = ReadBack(kPlayer);
+  const auto& save = *GameScreen->Player->SaveData;
+  EXPECT_EQ(back->CurrentLevel, 2);
+  EXPECT_EQ(save.MidCourse, 1);
+  EXPECT_EQ(save.MidHole, way == TLeave::ContinueThenTheInGameMenusSave ? 1 : 0);
+  EXPECT_EQ(save.CourseArrayToPar[0], holeOneToPar);
+
+  const THoleSeen resumed = Resume();
+  EXPECT_EQ(resumed.hole, 2);
+  EXPECT_EQ(GameScreen->Player->SaveData->CourseArrayToPar[0], holeOneToPar);
+  if (way == TLeave::ContinueThenTheInGameMenusSave) {
+    EXPECT_EQ(resumed, left) << "left: " << Describe(left) << "\nresumed: " << Describe(resumed);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ResumeBetweenHolesTest,
+                         testing::Values(TLeave::SaveAndExitOnTheCard, TLeave::ContinueThenTheInGameMenusSave,
+                                         TLeave::WindowClosedOnTheCard),
+                         [](const testing::TestParamInfo<TLeave>& info) {
+                           switch (info.param) {
+                             case TLeave::SaveAndExitOnTheCard: return std::string("SaveAndExitOnTheCard");
+                             case TLeave::ContinueThenTheInGameMenusSave:
+                               return std::string("ContinueThenTheInGameMenusSave");
+                             case TLeave::WindowClosedOnTheCard: return std::string("WindowClosedOnTheCard");
+                           }
+                           return std::string();
+                         });
