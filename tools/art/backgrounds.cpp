@@ -1059,6 +1059,87 @@ void Blocks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
   }
 }
 
+// --- forest ---
+// A fern: arching fronds from one root, each with leaflets along it.
+void Fern(cairo_t* cr, double x, double base, double h, const Rgb& c, Rng& rng) {
+  for (int k = 0; k < 6; ++k) {
+    const double a = -M_PI / 2 + (k - 2.5) * 0.38 + rng.Range(-0.1, 0.1);
+    const double ex = x + std::cos(a) * h, ey = base + std::sin(a) * h * 0.8;
+    const double mx = x + std::cos(a) * h * 0.6, my = base + std::sin(a) * h * 0.9 - h * 0.1;
+    cairo_move_to(cr, x, base);
+    cairo_curve_to(cr, mx, my, mx, my, ex, ey);
+    SetColor(cr, Darker(c, 0.2));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    for (int j = 1; j < 8; ++j) {
+      const double t = j / 8.0;
+      const double px = (1 - t) * (1 - t) * x + 2 * t * (1 - t) * mx + t * t * ex;
+      const double py = (1 - t) * (1 - t) * base + 2 * t * (1 - t) * my + t * t * ey;
+      const double l = h * 0.16 * (1 - t * 0.7);
+      for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, px, py);
+        cairo_line_to(cr, px + side * l * 0.8, py - l * 0.5);
+      }
+    }
+    SetColor(cr, c);
+    cairo_set_line_width(cr, 3.2);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  }
+}
+
+// A fallen log, lying left to right, with moss on its top and its cut end showing rings.
+void MossyLog(cairo_t* cr, double x, double y, double len, double r, const Mood& m) {
+  cairo_rectangle(cr, x, y - r, len, 2 * r);
+  SetColor(cr, Hex(0x6A4A2E));
+  cairo_fill(cr);
+  cairo_rectangle(cr, x, y + r * 0.2, len, r * 0.8);
+  SetColor(cr, WithAlpha(pal::Black, 0.2));
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 1);
+  for (double f : {0.2, 0.45, 0.7}) {
+    cairo_move_to(cr, x + len * f, y - r * 0.4);
+    cairo_line_to(cr, x + len * (f + 0.15), y - r * 0.3);
+  }
+  SetColor(cr, WithAlpha(Hex(0x3A2616), 0.7));
+  cairo_stroke(cr);
+  // moss along the top
+  cairo_move_to(cr, x, y - r * 0.6);
+  for (double t = 0; t <= len; t += 12) cairo_curve_to(cr, x + t + 3, y - r * 1.25, x + t + 9, y - r * 1.25, x + t + 12, y - r * 0.7);
+  cairo_line_to(cr, x + len, y - r * 0.35);
+  cairo_line_to(cr, x, y - r * 0.35);
+  cairo_close_path(cr);
+  SetColor(cr, m.autumn ? Hex(0x9A9A3A) : Hex(0x7FB83F));
+  cairo_fill(cr);
+  // the cut end
+  cairo_save(cr);
+  cairo_translate(cr, x + len, y);
+  cairo_scale(cr, 0.45, 1);
+  FillCircle(cr, 0, 0, r, Hex(0xC89A64));
+  cairo_set_line_width(cr, 1.5);
+  for (double rr : {r * 0.35, r * 0.65}) {
+    Circle(cr, 0, 0, rr);
+    SetColor(cr, WithAlpha(Hex(0x8A5A30), 0.7));
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+void Mushroom(cairo_t* cr, double x, double base, double s) {
+  cairo_rectangle(cr, x - 1.6 * s, base - 7 * s, 3.2 * s, 7 * s);
+  SetColor(cr, pal::CardWhite);
+  cairo_fill(cr);
+  cairo_move_to(cr, x - 6 * s, base - 6 * s);
+  cairo_curve_to(cr, x - 6 * s, base - 13 * s, x + 6 * s, base - 13 * s, x + 6 * s, base - 6 * s);
+  cairo_close_path(cr);
+  SetColor(cr, pal::Red);
+  cairo_fill(cr);
+  FillCircle(cr, x - 2.5 * s, base - 9 * s, 1.1 * s, pal::CardWhite);
+  FillCircle(cr, x + 2 * s, base - 10.5 * s, 0.9 * s, pal::CardWhite);
+  FillCircle(cr, x + 3.5 * s, base - 7.5 * s, 0.8 * s, pal::CardWhite);
+}
+
 // A distant green on the horizon with its flagstick.
 void FarGreen(cairo_t* cr, double x, double base, const Mood& m) {
   SandPatch(cr, x, base - 2, 46, 6, Lighter(m.grass, 0.18));
@@ -1158,7 +1239,10 @@ void Scene(Canvas& c, const std::string& type, int v) {
     Hills(cr, horizon + 6, 5, floor, rng);
     for (int i = 0; i < 26; ++i) Scrub(cr, rng.Range(0, 800), horizon + rng.Range(0, 9), rng.Range(2, 4), rng);
   } else if (type == "forest") {
+    // a hazy far ridge of pines behind the near treeline
     Hills(cr, horizon - 5, 22, far, rng);
+    for (int i = 0; i < 40; ++i)
+      Pine(cr, i * 21 + rng.Range(-6, 6), horizon - 14, rng.Range(40, 60), Mix(Foliage(m, rng), m.sky_low, 0.45));
     for (int i = 0; i < 26; ++i) Pine(cr, i * 32 + rng.Range(-8, 8), horizon + 12, rng.Range(60, 100), Foliage(m, rng));
   } else if (type == "japan") {
     Hills(cr, horizon - 6, 28, far, rng);
@@ -1262,6 +1346,14 @@ void Scene(Canvas& c, const std::string& type, int v) {
   } else if (type == "forest") {
     for (int i = 0; i < 4; ++i) Pine(cr, 20 + i * 45, 600 - (i % 2) * 20, 230 - i * 30, Foliage(m, rng));
     for (int i = 0; i < 3; ++i) Pine(cr, 780 - i * 50, 520 - i * 60, 200 - i * 30, Foliage(m, rng));
+    // the forest floor at the corners: a mossy log, ferns and toadstools
+    MossyLog(cr, 530, 572, 160, 15, m);
+    const Rgb fern = m.autumn ? Hex(0xB0702A) : Hex(0x2E6B2A);
+    Fern(cr, 215, 606, 80, fern, rng);
+    Fern(cr, 720, 606, 70, fern, rng);
+    Mushroom(cr, 170, 594, 1.8);
+    Mushroom(cr, 192, 598, 1.3);
+    Mushroom(cr, 515, 590, 1.5);
   } else if (type == "japan") {
     Cherry(cr, 80, 560, 70, rng, m.autumn);
     // a koi pond with a rim of stones and a lantern beside it
