@@ -2,7 +2,8 @@
 // process, the per-user folder kept between them), played by the scripted player from a first run:
 // the name and face, Play, the first course's Start and the newspaper. The first run leaves the
 // round in one of the ways a player has; the second starts at the title, presses Play, answers
-// the resume question with "continue_round" and finds the round where it was left.
+// the resume question with "continue_round" and finds the round where it was left. A last test
+// leaves the hole only for the options screen and comes back to it in the same run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 #include "screens/game_menu.h"
 #include "screens/globals.h"
 #include "screens/level_select_screen.h"
+#include "screens/options_screen.h"
 #include "screens/resume_game_dialog.h"
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
@@ -283,3 +285,55 @@ INSTANTIATE_TEST_SUITE_P(Ways, ResumeBetweenHolesTest,
                            }
                            return std::string();
                          });
+
+// In the middle of hole 1 the in-game menu's Options, then the options' OK: the same hole comes
+// back under the menu, its Resume gives play back, and the hole is played to its score card.
+TEST_F(ResumeRoadTest, TheInGameMenusOptionsComeBackToTheSameHole) {
+  enum Stage { Playing, MenuOpen, Options, BackInMenu, Resumed, Done } stage = Playing;
+  THoleSeen left, back;
+  bool menuOnReturn = false;
+  StartTheFirstCourse();
+  player.holdScoreCard = true;
+  auto menuSettled = [] { return GameMenu->Active && GameMenu->Bounces == 0 && !GameMenu->FadeIn->Active; };
+  const int status = Run([&] {
+    switch (stage) {
+      case Playing:
+        if (player.holesSeen != 1 || player.cardsClicked < 4) return;
+        player.holdPlay = true;
+        if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+        left = HoleNow();
+        quill_test::PushKey(27);
+        stage = MenuOpen;
+        return;
+      case MenuOpen:
+        if (!menuSettled() || !player.Rested(500)) return;
+        player.ClickButton(GameMenu->Menu->FindButton("InGameMenu_options"));
+        stage = Options;
+        return;
+      case Options:
+        if (Game->CurrentTScreen != OptionsScreen || Game->Fading() != 0 || !player.Rested(1000)) return;
+        player.ClickButton(OptionsScreen->Menu->FindButton("OK"));
+        stage = BackInMenu;
+        return;
+      case BackInMenu:
+        if (Game->CurrentTScreen != GameScreen || Game->Fading() != 0 || !player.Rested(1000)) return;
+        menuOnReturn = GameMenu->Active != 0;
+        if (menuOnReturn) player.ClickButton(GameMenu->Menu->FindButton("InGameMenu_resume"));
+        stage = Resumed;
+        return;
+      case Resumed:
+        if (!TScriptedPlayer::PlayRests() || !player.Rested(500)) return;
+        back = HoleNow();
+        player.holdPlay = false;
+        stage = Done;
+        return;
+      case Done:
+        if (ScoreCardScreen->Active && player.Rested(1000)) Quit();
+        return;
+    }
+  });
+  ASSERT_EQ(status, 0) << "stage " << stage << "; " << Where();
+  EXPECT_TRUE(menuOnReturn);
+  EXPECT_EQ(back, left) << "left: " << Describe(left) << "\nback: " << Describe(back);
+  EXPECT_NE(player.trail.find("game options game"), std::string::npos) << player.trail;
+}
