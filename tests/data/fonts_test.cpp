@@ -125,7 +125,8 @@ TEST(DataFontPages, ArePackedToTheSmallestPowerOfTwoPage) {
         if (w > 0 && h > 0) glyph_area += long(w + 1) * (h + 1);
       }
     }
-    const platform::PixmapRef page = platform::LoadPixmap(data_test::DataDir() + font.path + ".png");
+    const platform::PixmapRef page =
+        platform::LoadPixmap(data_test::DataDir() + font.path + ".png");
     ASSERT_TRUE(page);
     ASSERT_EQ(page->Width(), page_w);
     ASSERT_EQ(page->Height(), page_h);

@@ -34,6 +34,7 @@
 #include "screens/resume_game_dialog.h"
 #include "screens/run_game.h"
 #include "screens/title_screen.h"
+#include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
@@ -133,19 +134,7 @@ TEST(HudRoadTest, AResumedRunOfFiveBecomesALongDriveAndTheBallReadsOnePointOne) 
       case Title:
         if (current == TitleScreen && still) {
           // The player of this test, with the first course in progress at its first hole.
-          TitleScreen->EnterName = nullptr;
-          Game->ProfileName = kPlayer;
-          auto profile = TProfile::Create(kPlayer);
-          InstallProfileHooks(*profile);
-          auto& save = *GameScreen->Player->SaveData;
-          save.CourseName = "The Vuva Rivudar";
-          save.MidCourse = 1;
-          save.MidHole = 0;
-          profile->CurrentLevel = 1;
-          profile->Score = 950;
-          profile->Save();
-          Game->CurrentProfile = profile;
-          TitleScreen->PlayGame();
+          road_test::PlayTutorialFromTheTitle(kPlayer, 950);
           stage = Hint;
         }
         break;

@@ -27,6 +27,7 @@
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
+#include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/profile.h"
@@ -103,18 +104,7 @@ TEST(PlayRoadTest, ACourseHoleIsPlayedFromTheTitleToTheScorecard) {
       case Title:
         if (current == TitleScreen && still) {
           // The player of this test, with the tutorial course in progress at its first hole.
-          auto profile = TProfile::Create("Road Tester");
-          InstallProfileHooks(*profile);
-          auto& save = *GameScreen->Player->SaveData;
-          save.CourseName = "The Vuva Rivudar";
-          save.MidCourse = 1;
-          save.MidHole = 0;
-          profile->CurrentLevel = 1;
-          profile->Score = 500;
-          profile->Save();
-          profileName = profile->Path();
-          Game->CurrentProfile = profile;
-          TitleScreen->PlayGame();
+          profileName = road_test::PlayTutorialFromTheTitle("Road Tester", 500)->Path();
           stage = Hint;
         }
         break;

@@ -236,6 +236,23 @@ std::shared_ptr<TProfile> NewPlayer(const std::string& name, int cash) {
   return profile;
 }
 
+std::shared_ptr<TProfile> PlayTutorialFromTheTitle(const std::string& name, int cash) {
+  TitleScreen->EnterName = nullptr;
+  Game->ProfileName = name;
+  auto profile = TProfile::Create(name);
+  InstallProfileHooks(*profile);
+  auto& save = *GameScreen->Player->SaveData;
+  save.CourseName = "The Vuva Rivudar";
+  save.MidCourse = 1;
+  save.MidHole = 0;
+  profile->CurrentLevel = 1;
+  profile->Score = cash;
+  profile->Save();
+  Game->CurrentProfile = profile;
+  TitleScreen->PlayGame();
+  return profile;
+}
+
 std::shared_ptr<TProfile> ReadBack(const std::string& name) {
   auto back = TProfile::Create(name);
   InstallProfileHooks(*back);

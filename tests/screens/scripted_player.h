@@ -67,6 +67,9 @@ void AdvanceModal();
 void EmptyUserFolder();
 // A new player made as the game makes one, with `cash` to spend, current and on disk.
 std::shared_ptr<TProfile> NewPlayer(const std::string& name, int cash);
+// On the title: a player `name` with `cash`, the tutorial course in progress at its first hole, made
+// current and written to disk (no first-run prompt); then the title's Play. Returns the player.
+std::shared_ptr<TProfile> PlayTutorialFromTheTitle(const std::string& name, int cash);
 // The player's file read back from disk (its saved game into GameScreen's player).
 std::shared_ptr<TProfile> ReadBack(const std::string& name);
 

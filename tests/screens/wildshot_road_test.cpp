@@ -29,6 +29,7 @@
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
+#include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/menu.h"
@@ -76,17 +77,7 @@ TEST(WildShotRoadTest, ALongDriveFromTheStockPaysItsLengthIntoTheHole) {
         break;
       case Title:
         if (current == TitleScreen && still) {
-          auto profile = TProfile::Create("Wild Tester");
-          InstallProfileHooks(*profile);
-          auto& save = *GameScreen->Player->SaveData;
-          save.CourseName = "The Vuva Rivudar";
-          save.MidCourse = 1;
-          save.MidHole = 0;
-          profile->CurrentLevel = 1;
-          profile->Score = 500;
-          profile->Save();
-          Game->CurrentProfile = profile;
-          TitleScreen->PlayGame();
+          road_test::PlayTutorialFromTheTitle("Wild Tester", 500);
           stage = Hint;
         }
         break;

@@ -143,7 +143,15 @@ void AddEffects(Registry& r) {
     // a found wedge: the whole head in a golden glow with sparkles, unlike the broken head
     cairo_t* cr = c.cr();
     RadialGlow(cr, 22, 22, 19, WithAlpha(pal::BrassLight, 0.85));
+    // the head gilded by the glow, so it reads apart from the grey broken iron head
+    cairo_push_group(cr);
     IronClub(cr, 30, -30, 38, true, true);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    SetColor(cr, WithAlpha(pal::Brass, 0.55));
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
     for (const auto& p : {std::pair{8.0, 9.0}, std::pair{33.0, 8.0}, std::pair{9.0, 32.0}}) {
       cairo_move_to(cr, p.first - 4, p.second);
       cairo_line_to(cr, p.first + 4, p.second);

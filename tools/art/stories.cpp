@@ -196,6 +196,43 @@ void Person(cairo_t* cr, double cx, double ground, double s, const Rgb& shirt) {
   FillCircle(cr, cx, ground - 42 * s, 6 * s, Hex(0xF0C8A0));
 }
 
+// The wardrobe story's cap and glove, blown along by the wind: at u = 0 they are lifted off the
+// bank, by u = 1 the cap has come down on the lake and the glove tumbles after it.
+void CapAndGlove(cairo_t* cr, double w, double h, double u) {
+  cairo_save(cr);
+  cairo_translate(cr, w * (0.3 + 0.26 * u), h * (0.5 + 0.24 * u * u) - std::sin(u * M_PI) * 6);
+  cairo_rotate(cr, -0.4 + u * 1.2);
+  cairo_arc(cr, 0, 0, 11, M_PI, 2 * M_PI);
+  SetColor(cr, pal::Red);
+  cairo_fill(cr);
+  FillRoundedRect(cr, 0, -2, 16, 4, 2, Darker(pal::Red, 0.2));
+  cairo_restore(cr);
+  // a white golf glove: palm, four fingers, a thumb out to the side and a tan strap
+  cairo_save(cr);
+  cairo_translate(cr, w * (0.62 + 0.16 * u), h * (0.44 - 0.1 * std::sin(u * M_PI)));
+  cairo_rotate(cr, 0.35 + u * 2.4);
+  const Rgb glove = pal::CardWhite, seam = Hex(0xB8BCC0);
+  const double fingers[][2] = {{-7.5, 13}, {-2.5, 15}, {2.5, 14}, {7.2, 11}};
+  for (const auto& f : fingers) {
+    FillRoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3, glove);
+    RoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3);
+    SetColor(cr, seam);
+    cairo_set_line_width(cr, 0.6);
+    cairo_stroke(cr);
+  }
+  cairo_save(cr);
+  cairo_translate(cr, -10, 6);
+  cairo_rotate(cr, -0.9);
+  FillRoundedRect(cr, -2.5, -10, 5, 12, 2.5, glove);
+  cairo_restore(cr);
+  FillRoundedRect(cr, -10, -1, 20, 18, 5, glove);
+  RoundedRect(cr, -10, -1, 20, 18, 5);
+  SetColor(cr, seam);
+  cairo_stroke(cr);
+  FillRoundedRect(cr, -10, 11, 20, 5, 2, Hex(0xC9A87A));
+  cairo_restore(cr);
+}
+
 // Story n (1 to 29) in front of its course.
 void StoryMotif(cairo_t* cr, int n, double w, double h) {
   const double ground = h * 0.6;
@@ -424,40 +461,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
     case 21:  // wardrobe: a cap and a glove blown over the lake
       Pond(cr, w * 0.5, h * 0.78, 48);
       WindLines(cr, 10, h * 0.22, w - 30, WithAlpha(pal::CardWhite, 0.85));
-      cairo_save(cr);
-      cairo_translate(cr, w * 0.35, h * 0.5);
-      cairo_rotate(cr, -0.4);
-      cairo_arc(cr, 0, 0, 11, M_PI, 2 * M_PI);
-      SetColor(cr, pal::Red);
-      cairo_fill(cr);
-      FillRoundedRect(cr, 0, -2, 16, 4, 2, Darker(pal::Red, 0.2));
-      cairo_restore(cr);
-      {
-        // a white golf glove: palm, four fingers, a thumb out to the side and a tan strap
-        cairo_save(cr);
-        cairo_translate(cr, w * 0.68, h * 0.44);
-        cairo_rotate(cr, 0.35);
-        const Rgb glove = pal::CardWhite, seam = Hex(0xB8BCC0);
-        const double fingers[][2] = {{-7.5, 13}, {-2.5, 15}, {2.5, 14}, {7.2, 11}};
-        for (const auto& f : fingers) {
-          FillRoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3, glove);
-          RoundedRect(cr, f[0] - 2.3, -f[1], 4.6, f[1] + 4, 2.3);
-          SetColor(cr, seam);
-          cairo_set_line_width(cr, 0.6);
-          cairo_stroke(cr);
-        }
-        cairo_save(cr);
-        cairo_translate(cr, -10, 6);
-        cairo_rotate(cr, -0.9);
-        FillRoundedRect(cr, -2.5, -10, 5, 12, 2.5, glove);
-        cairo_restore(cr);
-        FillRoundedRect(cr, -10, -1, 20, 18, 5, glove);
-        RoundedRect(cr, -10, -1, 20, 18, 5);
-        SetColor(cr, seam);
-        cairo_stroke(cr);
-        FillRoundedRect(cr, -10, 11, 20, 5, 2, Hex(0xC9A87A));
-        cairo_restore(cr);
-      }
+      CapAndGlove(cr, w, h, 0.0);
       break;
     case 22: {  // ball_washer: a muddy ball
       GolfBall(cr, w * 0.5, h * 0.72, 16);
@@ -746,9 +750,17 @@ void StoryAnimFrame(cairo_t* cr, int n, bool good, double w, double h, int frame
       return;
     }
     const double shake = StoryMotion(n) == Motion::Shake ? std::sin(t * M_PI * 8) * 2.5 : 0.0;
+    const double sway = n == 28 ? std::sin(t * M_PI * 2) * 6 : 0.0;  // the twister wanders
     cairo_save(cr2);
-    cairo_translate(cr2, shake, 0);
-    if (StoryMotion(n) != Motion::Pop) StoryMotif(cr2, n, w, h);
+    cairo_translate(cr2, shake + sway, 0);
+    if (n == 21) {
+      // the cap and glove blow across to the lake
+      Pond(cr2, w * 0.5, h * 0.78, 48);
+      WindLines(cr2, 10, h * 0.22, w - 30, WithAlpha(pal::CardWhite, 0.85));
+      CapAndGlove(cr2, w, h, t);
+    } else if (StoryMotion(n) != Motion::Pop) {
+      StoryMotif(cr2, n, w, h);
+    }
     cairo_restore(cr2);
     MotionOverlay(cr2, n, w, h, t);
   });

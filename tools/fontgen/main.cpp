@@ -99,8 +99,8 @@ bool Holds(const Rect& a, const Rect& b) {
 }
 
 enum class Fit {
-  kTopmost,    // where the glyph's lower edge ends highest, leftmost on a tie: glyphs gather at the top
-  kTightest,   // in the free space it leaves the least room beside: packs densest
+  kTopmost,   // lower edge highest, leftmost on a tie: the glyphs gather at the top
+  kTightest,  // the least room left beside it in its free space: packs densest
 };
 
 // Packs the glyphs, in the given order, into a pw x ph page, keeping the page's free space as
@@ -142,9 +142,11 @@ bool Pack(const std::vector<Glyph*>& order, int pw, int ph, Fit fit) {
         continue;
       }
       if (placed.x > f.x) split.push_back({f.x, f.y, placed.x - f.x, f.h});
-      if (placed.x + gw < f.x + f.w) split.push_back({placed.x + gw, f.y, f.x + f.w - placed.x - gw, f.h});
+      if (placed.x + gw < f.x + f.w)
+        split.push_back({placed.x + gw, f.y, f.x + f.w - placed.x - gw, f.h});
       if (placed.y > f.y) split.push_back({f.x, f.y, f.w, placed.y - f.y});
-      if (placed.y + gh < f.y + f.h) split.push_back({f.x, placed.y + gh, f.w, f.y + f.h - placed.y - gh});
+      if (placed.y + gh < f.y + f.h)
+        split.push_back({f.x, placed.y + gh, f.w, f.y + f.h - placed.y - gh});
     }
     // drop the rectangles another one holds (of two equal ones, keep the first)
     free_rects.clear();
