@@ -324,6 +324,14 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r) {
   FillCircle(cr, cx - r * 0.45, cy - r * 0.45, r * 0.14, {1, 1, 1, 0.6});
 }
 
+void ButtonGlow(cairo_t* cr, double w, double h, double r) {
+  for (int i = 3; i >= 1; --i) {
+    RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);
+    SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
+    cairo_fill(cr);
+  }
+}
+
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim) {
   const Rgb wood = Lighter(pal::Wood, bright);
@@ -436,6 +444,13 @@ double TextWidth(cairo_t* cr, const std::string& utf8) {
   cairo_text_extents_t e;
   cairo_text_extents(cr, utf8.c_str(), &e);
   return e.x_advance;
+}
+
+double FitFont(cairo_t* cr, Face face, double size, const std::string& utf8, double max_w,
+               double min_size, double step) {
+  SetFont(cr, face, size);
+  while (TextWidth(cr, utf8) > max_w && size > min_size) SetFont(cr, face, size -= step);
+  return size;
 }
 
 static double AlignX(cairo_t* cr, const std::string& s, double x, int align) {

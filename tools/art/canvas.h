@@ -100,6 +100,9 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r);
 // A wooden board with a brass rim (signs, buttons, dialogs). `bright` > 0 lightens it (mouse-over).
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim = true);
+// The brass glow round a mouse-over button whose board is (3, 3, w - 6, h - 6) with corner radius
+// r: three widening translucent rings.
+void ButtonGlow(cairo_t* cr, double w, double h, double r);
 
 // Text. `align`: 0 left, 1 centre, 2 right of x; y is the baseline.
 void SetFont(cairo_t* cr, Face face, double size);
@@ -108,6 +111,10 @@ void FillText(cairo_t* cr, const std::string& utf8, double x, double y, int alig
 // Text with an outline of `outline` pixels drawn beneath the fill.
 void OutlinedText(cairo_t* cr, const std::string& utf8, double x, double y, int align,
                   const Rgb& fill, const Rgb& outline_color, double outline);
+// Sets the face at `size`, then shrinks it by `step` while the text is wider than `max_w` and the
+// size is still above `min_size`; returns the size it settled on.
+double FitFont(cairo_t* cr, Face face, double size, const std::string& utf8, double max_w,
+               double min_size = 7, double step = 0.5);
 // Centre of text's ink box on (cx, cy) (for digits in cells).
 void CentredText(cairo_t* cr, const std::string& utf8, double cx, double cy, const Rgb& fill,
                  const Rgb* outline_color = nullptr, double outline = 0);

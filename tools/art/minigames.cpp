@@ -256,10 +256,7 @@ void ShootButton(Canvas& c, Press state) {
   const double w = c.w(), h = c.h();
   const double dy = state == Press::Down ? 1 : 0;
   if (state == Press::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 10 + i);
-      Fill(cr, WithAlpha(pal::BrassLight, 0.22));
-    }
+    ButtonGlow(cr, w, h, 10);
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }

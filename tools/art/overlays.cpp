@@ -45,12 +45,6 @@ void Nail(cairo_t* cr, double x, double y, double r) {
   cairo_pattern_destroy(p);
 }
 
-// Text shrunk until it fits `max_w`.
-void FitFont(cairo_t* cr, Face face, double size, const std::string& text, double max_w) {
-  SetFont(cr, face, size);
-  while (TextWidth(cr, text) > max_w && size > 7) SetFont(cr, face, size -= 0.5);
-}
-
 // The overlays' buttons: a wooden board with a brass rim; the mouse-over picture is brighter with a
 // thin brass glow, the pressed one a pixel lower and darker.
 enum class ButtonState { Normal, Over, Down };
@@ -60,11 +54,7 @@ void OverlayButton(Canvas& c, const std::string& text, ButtonState state) {
   const double w = c.w(), h = c.h();
   const double dy = state == ButtonState::Down ? 1 : 0;
   if (state == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 9 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, 9);
   } else {
     SoftShadow(cr, 4, 5 + dy, w - 7, h - 7 - dy, 9, state == ButtonState::Down ? 0.18 : 0.3, 3);
   }

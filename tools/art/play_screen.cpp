@@ -27,11 +27,7 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
   const double r = std::min(9.0, h / 3.5);
   cairo_push_group(cr);
   if (st == State::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, r);
   } else if (st != State::Down) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
   }
@@ -65,9 +61,7 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
 
 void TextLabel(cairo_t* cr, const std::string& text, double w, double h, const Rgb& ink,
                double size_factor = 0.45) {
-  double size = h * size_factor;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 18 && size > 7) SetFont(cr, Face::Bookman, size -= 0.5);
+  FitFont(cr, Face::Bookman, h * size_factor, text, w - 18);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2, ink, &out, 1.2);
 }
@@ -183,9 +177,7 @@ void Lettering(Canvas& c, const std::string& text, const Rgb& fill, double max_s
                Face face = Face::Bookman) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
-  double size = max_size;
-  SetFont(cr, face, size);
-  while (TextWidth(cr, text) > w - 16 && size > 8) SetFont(cr, face, size -= 1);
+  const double size = FitFont(cr, face, max_size, text, w - 16, 8, 1);
   const Rgb out = pal::DarkWood;
   const Rgb shadow = {0, 0, 0, 0.3};
   CentredText(cr, text, w / 2 + 3, h / 2 + 3, shadow, &shadow, size * 0.08);
@@ -198,9 +190,7 @@ void BoardSign(Canvas& c, const std::string& text, const Rgb& fill) {
   const double w = c.w(), h = c.h();
   SoftShadow(cr, 6, 7, w - 10, h - 10, 12, 0.3, 4);
   WoodBoard(cr, 3, 3, w - 9, h - 9, 12, 0.05);
-  double size = h * 0.46;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 30 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.46, text, w - 30, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2 - 1, h / 2 - 1, fill, &out, 1.6);
 }

@@ -141,19 +141,13 @@ void ShopButton(Canvas& c, const std::string& text, ButtonState st) {
   const double w = c.w(), h = c.h();
   const double dy = st == ButtonState::Down ? 1 : 0;
   if (st == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, h / 4 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, h / 4);
   } else if (st != ButtonState::Down) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
   }
   if (st == ButtonState::Disabled) cairo_push_group(cr);
   WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, h / 4, st == ButtonState::Over ? 0.18 : st == ButtonState::Down ? -0.12 : 0.0);
-  double size = h * 0.45;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 20 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.45, text, w - 20, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2 + dy, st == ButtonState::Over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.2);
   if (st == ButtonState::Disabled) {

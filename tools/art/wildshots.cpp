@@ -168,9 +168,7 @@ void Overlay(Canvas& c) {
 void Headline(Canvas& c, const std::string& text) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
-  double size = h * 0.52;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 56 && size > 10) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.52, text, w - 56, 10, 1);
   const double tw = TextWidth(cr, text);
   const double bw = std::min(w - 6, std::max(tw + 56, w * 0.55));
   const double bx = (w - bw) / 2;
@@ -188,11 +186,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
   const double w = c.w(), h = c.h();
   const double dy = state == ButtonState::Down ? 1 : 0;
   if (state == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 10 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, 10);
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }
@@ -203,9 +197,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
     SetColor(cr, Hex(0x000000, 0.22));
     cairo_fill(cr);
   }
-  double size = h * 0.46;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 24 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.46, text, w - 24, 8, 1);
   const Rgb out = pal::DarkWood;
   const Rgb fill = state == ButtonState::Over ? Hex(0xFFFFFF) : state == ButtonState::Down ? Darker(pal::Cream, 0.12) : pal::Cream;
   CentredText(cr, text, w / 2, h / 2 + dy, fill, &out, 1.3);
