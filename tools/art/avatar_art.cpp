@@ -17,18 +17,10 @@ namespace art {
 
 namespace {
 
-constexpr double PI = 3.14159265358979;
-
-Rgb Outline(const Rgb& c) { return Darker(Mix(c, Hex(0x3A2414), 0.5), 0.35); }
-
-void Shape(cairo_t* cr, const Rgb& fill, double width = 1.3) {
-  SetColor(cr, fill);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Outline(fill));
-  cairo_set_line_width(cr, width);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
+using figure::Ellipse;
+using figure::Outline;
+using figure::PI;
+using figure::Shape;
 
 // A fill with a soft light on the upper left and shade on the lower right, inside the path.
 void ShadedShape(cairo_t* cr, const Rgb& fill, double x0, double y0, double x1, double y1) {
@@ -49,15 +41,6 @@ void ShadedShape(cairo_t* cr, const Rgb& fill, double x0, double y0, double x1, 
   cairo_set_line_width(cr, 1.3);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
-}
-
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
-  cairo_restore(cr);
 }
 
 struct Pt {
