@@ -170,6 +170,20 @@ void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c) {
   cairo_fill(cr);
 }
 
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
+void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
+  EllipsePath(cr, cx, cy, rx, ry);
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
 void RadialGlow(cairo_t* cr, double x, double y, double r, const Rgb& c) {
   cairo_pattern_t* p = cairo_pattern_create_radial(x, y, 0, x, y, r);
   cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, c.a);

@@ -85,6 +85,9 @@ void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const
                       const Rgb& bottom);
 void Circle(cairo_t* cr, double x, double y, double r);
 void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c);
+// An ellipse centred on (cx, cy) added to the current path (joined to its current point, if any).
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
+void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
 // A soft round glow: colour at the centre fading to transparent at radius r.
 void RadialGlow(cairo_t* cr, double x, double y, double r, const Rgb& c);
 
