@@ -158,6 +158,20 @@ void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const
   cairo_pattern_destroy(p);
 }
 
+void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, int layers,
+                 double alpha) {
+  cairo_save(cr);
+  RoundedRect(cr, x, y, w, h, r);
+  cairo_clip(cr);
+  for (int i = 0; i < layers; ++i) {
+    RoundedRect(cr, x - layers + i, y - layers + i, w + layers, h + layers, r);
+    SetColor(cr, Hex(0x000000, alpha));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
 void Circle(cairo_t* cr, double x, double y, double r) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);

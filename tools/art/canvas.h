@@ -81,6 +81,10 @@ void FillRoundedRect(cairo_t* cr, double x, double y, double w, double h, double
 // Soft drop shadow of a rounded rectangle: several widening translucent layers.
 void SoftShadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha,
                 double spread);
+// A shadow inside the rounded window (x, y, w, h, r) along its top and left edges: `layers` thin
+// black strokes of `alpha`, each a pixel further in.
+void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, int layers,
+                 double alpha);
 void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const Rgb& top,
                       const Rgb& bottom);
 void Circle(cairo_t* cr, double x, double y, double r);

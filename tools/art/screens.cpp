@@ -338,16 +338,7 @@ void AddScreens(Registry& r) {
     brass(6, 6, w - 16, h - 16, 16, 4);
     brass(wx - 2, wy - 2, ww + 4, wh + 4, 13, 4);
     // inner shadow along the window's top and left edges
-    cairo_save(cr);
-    RoundedRect(cr, wx, wy, ww, wh, 12);
-    cairo_clip(cr);
-    for (int i = 0; i < 4; ++i) {
-      RoundedRect(cr, wx - 4 + i, wy - 4 + i, ww + 4, wh + 4, 12);
-      SetColor(cr, Hex(0x000000, 0.12));
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
-    }
-    cairo_restore(cr);
+    InnerShadow(cr, wx, wy, ww, wh, 12, 4, 0.12);
     for (double x : {wx - 2, wx + ww + 2})
       for (double y : {wy - 2, wy + wh + 2}) {
         FillCircle(cr, x, y, 5, pal::Brass);

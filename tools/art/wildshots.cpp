@@ -130,16 +130,7 @@ void DialogFrame(Canvas& c) {
   BrassRing(cr, kBoardX + 3, kBoardY + 3, kBoardW - 6, kBoardH - 6, 18, 5);
   BrassRing(cr, kWinX - 3, kWinY - 3, kWinW + 6, kWinH + 6, 12, 5);
   // a shadow on the baize under the window's upper and left edges
-  cairo_save(cr);
-  RoundedRect(cr, kWinX, kWinY, kWinW, kWinH, 10);
-  cairo_clip(cr);
-  for (int i = 0; i < 5; ++i) {
-    RoundedRect(cr, kWinX - 5 + i, kWinY - 5 + i, kWinW + 5, kWinH + 5, 10);
-    SetColor(cr, Hex(0x000000, 0.1));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-  }
-  cairo_restore(cr);
+  InnerShadow(cr, kWinX, kWinY, kWinW, kWinH, 10, 5, 0.1);
   for (double x : {kWinX - 3, kWinX + kWinW + 3})
     for (double y : {kWinY - 3, kWinY + kWinH + 3}) Rivet(cr, x, y);
   for (double x : {kBoardX + 16, kBoardX + kBoardW - 16})
