@@ -33,16 +33,22 @@ void BrassRim(cairo_t* cr, double x, double y, double w, double h, double r, dou
   cairo_pattern_destroy(b);
 }
 
-// A brass nail head.
-void Nail(cairo_t* cr, double x, double y, double r) {
-  FillCircle(cr, x + 0.6, y + 0.8, r, WithAlpha(pal::Black, 0.35));
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.35, 0, x, y, r);
+// A polished brass disc, lit from the top left: its highlight sits `light` radii up and left of
+// the centre.
+void BrassDisc(cairo_t* cr, double x, double y, double r, double light) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * light, y - r * light, 0, x, y, r);
   cairo_pattern_add_color_stop_rgb(p, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
   cairo_pattern_add_color_stop_rgb(p, 1, pal::Brass.r * 0.7, pal::Brass.g * 0.7, pal::Brass.b * 0.7);
   Circle(cr, x, y, r);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
+}
+
+// A brass nail head.
+void Nail(cairo_t* cr, double x, double y, double r) {
+  FillCircle(cr, x + 0.6, y + 0.8, r, WithAlpha(pal::Black, 0.35));
+  BrassDisc(cr, x, y, r, 0.35);
 }
 
 // The overlays' buttons: a wooden board with a brass rim; the mouse-over picture is brighter with a
@@ -329,13 +335,7 @@ void Stopwatch(cairo_t* cr, double cx, double cy, double r) {
   FillRoundedRect(cr, cx - r * 0.16, cy - r * 1.32, r * 0.32, r * 0.28, 2, pal::Brass);
   FillRoundedRect(cr, cx - r * 0.28, cy - r * 1.45, r * 0.56, r * 0.16, 2, pal::BrassLight);
   FillCircle(cr, cx + 2, cy + 3, r, WithAlpha(pal::Black, 0.3));
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, 0, cx, cy, r);
-  cairo_pattern_add_color_stop_rgb(p, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, pal::Brass.r * 0.7, pal::Brass.g * 0.7, pal::Brass.b * 0.7);
-  Circle(cr, cx, cy, r);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  BrassDisc(cr, cx, cy, r, 0.3);
   FillCircle(cr, cx, cy, r * 0.82, pal::CardWhite);
   for (int i = 0; i < 12; ++i) {
     const double a = i * M_PI / 6;
