@@ -645,6 +645,15 @@ void SpinCard(Canvas& cv, const Rgb& face, const Rgb& trim) {
   cairo_stroke(cr);
 }
 
+// A hazard card: the card back with a patch of grass holding the hazard's picture, and its word.
+void HazardCard(cairo_t* cr, void (*hazard)(cairo_t*), const char* word) {
+  CardBack(cr);
+  FillRoundedRect(cr, 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
+  hazard(cr);
+  Label(cr, word, 86, pal::Cream);
+  CardEdge(cr);
+}
+
 }  // namespace
 
 void AddCards(Registry& r) {
@@ -655,20 +664,8 @@ void AddCards(Registry& r) {
     BackEmblem(c.cr());
     CardEdge(c.cr());
   };
-  r["graphics/cards/water.png"] = [](Canvas& c, const PictureFile&) {
-    CardBack(c.cr());
-    FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
-    Pond(c.cr());
-    Label(c.cr(), "WATER", 86, pal::Cream);
-    CardEdge(c.cr());
-  };
-  r["graphics/cards/sand.png"] = [](Canvas& c, const PictureFile&) {
-    CardBack(c.cr());
-    FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
-    Bunker(c.cr());
-    Label(c.cr(), "SAND", 86, pal::Cream);
-    CardEdge(c.cr());
-  };
+  r["graphics/cards/water.png"] = [](Canvas& c, const PictureFile&) { HazardCard(c.cr(), Pond, "WATER"); };
+  r["graphics/cards/sand.png"] = [](Canvas& c, const PictureFile&) { HazardCard(c.cr(), Bunker, "SAND"); };
   r["graphics/cards/irons.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;
