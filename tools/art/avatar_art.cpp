@@ -495,9 +495,7 @@ void Stopwatch(cairo_t* cr, double cx, double cy, double hookX, double hookY) {
   cairo_curve_to(cr, hookX + 2, cy - 10, cx - 4, cy - 14, cx, cy - 12);
   SetColor(cr, Hex(0xC9CED6));
   cairo_set_line_width(cr, 1.4);
-  cairo_set_dash(cr, (const double[]){2.0, 1.2}, 2, 0);
-  cairo_stroke(cr);
-  cairo_set_dash(cr, nullptr, 0, 0);
+  DashedStroke(cr, 2.0, 1.2);
   cairo_rectangle(cr, cx - 2.5, cy - 15, 5, 5);
   Shape(cr, Hex(0xC9CED6));
   cairo_new_path(cr);

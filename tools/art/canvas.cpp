@@ -172,6 +172,13 @@ void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, 
   cairo_restore(cr);
 }
 
+void DashedStroke(cairo_t* cr, double on, double off) {
+  const double dash[] = {on, off};
+  cairo_set_dash(cr, dash, 2, 0);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+}
+
 void Circle(cairo_t* cr, double x, double y, double r) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);

@@ -87,6 +87,8 @@ void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, 
                  double alpha);
 void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const Rgb& top,
                       const Rgb& bottom);
+// Strokes the current path dashed (`on` drawn, `off` left out), then returns to solid lines.
+void DashedStroke(cairo_t* cr, double on, double off);
 void Circle(cairo_t* cr, double x, double y, double r);
 void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c);
 // An ellipse centred on (cx, cy) added to the current path (joined to its current point, if any).

@@ -252,12 +252,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, w * 0.3, h * 0.3, w * 0.55, h * 0.3, w * 0.68, h * 0.58);
       SetColor(cr, WithAlpha(pal::CardWhite, 0.9));
       cairo_set_line_width(cr, 1.5);
-      {
-        const double dash[] = {3, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 3, 3);
       GolfBall(cr, w * 0.68, h * 0.58, 5);
       break;
     case 4: {  // rainbow
@@ -403,12 +398,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, bx - 30, by + 10, bx - 20, by + 40, bx - 18, by + 10);
       SetColor(cr, WithAlpha(pal::Black, 0.5));
       cairo_set_line_width(cr, 1);
-      {
-        const double dash[] = {2, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 2, 3);
       break;
     }
     case 17:  // fine: a pitch mark and a ticket
@@ -496,12 +486,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, w * 0.4, h * 0.1, w * 0.8, h * 0.12, w * 0.95, h * 0.5);
       SetColor(cr, WithAlpha(pal::CardWhite, 0.9));
       cairo_set_line_width(cr, 1.5);
-      {
-        const double dash[] = {4, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 4, 3);
       SetFont(cr, Face::SansBold, 12);
       {
         const Rgb out = pal::DarkWood;
