@@ -856,11 +856,7 @@ void Trophy(cairo_t* cr, int id) {
       Cup(cr, cx, 20, 30, 76, 111, kSilver);
       cairo_new_path(cr);
       cairo_arc(cr, cx, 48, 15, 0, 2 * PI);
-      SetColor(cr, Hex(0xFFFDF5));
-      cairo_fill_preserve(cr);
-      SetColor(cr, kSilver.dark);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
+      FillAndStroke(cr, Hex(0xFFFDF5), kSilver.dark, 2);
       cairo_move_to(cr, cx, 48);
       cairo_line_to(cr, cx, 37);
       cairo_move_to(cr, cx, 48);
@@ -902,11 +898,7 @@ void Trophy(cairo_t* cr, int id) {
       cairo_line_to(cr, cx - 16, 111);
       cairo_line_to(cr, cx - 24, 40);
       cairo_close_path(cr);
-      SetColor(cr, WithAlpha(Hex(0xCFEFFF), 0.75));
-      cairo_fill_preserve(cr);
-      SetColor(cr, Hex(0x5A8FB8));
-      cairo_set_line_width(cr, 1.4);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(Hex(0xCFEFFF), 0.75), Hex(0x5A8FB8), 1.4);
       cairo_move_to(cr, cx, 6);
       cairo_line_to(cr, cx - 4, 111);
       cairo_move_to(cr, cx - 24, 40);

@@ -172,6 +172,14 @@ void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, 
   cairo_restore(cr);
 }
 
+void FillAndStroke(cairo_t* cr, const Rgb& fill, const Rgb& line, double width) {
+  SetColor(cr, fill);
+  cairo_fill_preserve(cr);
+  SetColor(cr, line);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
 void DashedStroke(cairo_t* cr, double on, double off) {
   const double dash[] = {on, off};
   cairo_set_dash(cr, dash, 2, 0);

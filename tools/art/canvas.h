@@ -87,6 +87,8 @@ void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, 
                  double alpha);
 void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const Rgb& top,
                       const Rgb& bottom);
+// Fills the current path with `fill`, then strokes it `width` wide in `line`.
+void FillAndStroke(cairo_t* cr, const Rgb& fill, const Rgb& line, double width);
 // Strokes the current path dashed (`on` drawn, `off` left out), then returns to solid lines.
 void DashedStroke(cairo_t* cr, double on, double off);
 void Circle(cairo_t* cr, double x, double y, double r);

@@ -113,11 +113,7 @@ void Crown(cairo_t* cr, double cx, double base, double w, double h, const Rgb& j
   cairo_line_to(cr, cx + w / 2 + 0.8, base - h);
   cairo_line_to(cr, cx + w / 2, base);
   cairo_close_path(cr);
-  SetColor(cr, pal::Brass);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Darker(pal::Brass, 0.45));
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  FillAndStroke(cr, pal::Brass, Darker(pal::Brass, 0.45), 0.6);
   cairo_rectangle(cr, cx - w / 2, base - 2.2, w, 2.2);
   SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
@@ -597,11 +593,7 @@ void Swirl(cairo_t* cr, double cx, double cy, double r) {
     if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
   }
   cairo_close_path(cr);
-  SetColor(cr, pal::BrassLight);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Darker(pal::Brass, 0.35));
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  FillAndStroke(cr, pal::BrassLight, Darker(pal::Brass, 0.35), 0.8);
 }
 
 void Label(cairo_t* cr, const std::string& text, double y, const Rgb& c) {

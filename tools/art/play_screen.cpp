@@ -252,11 +252,7 @@ void FlyingBird(cairo_t* cr, double cx, double cy, double s, double phase, const
   cairo_curve_to(cr, cx - s * 0.05, cy - lift * s * 0.5, cx + s * 0.2, tip_y, cx + s * 0.45, tip_y);
   cairo_curve_to(cr, cx + s * 0.3, cy - lift * s * 0.3, cx + s * 0.2, cy, cx + s * 0.15, cy + s * 0.02);
   cairo_close_path(cr);
-  SetColor(cr, wing);
-  cairo_fill_preserve(cr);
-  SetColor(cr, WithAlpha(pal::Black, 0.35));
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  FillAndStroke(cr, wing, WithAlpha(pal::Black, 0.35), 0.6);
   if (gull) {
     cairo_move_to(cr, cx + s * 0.3, tip_y + s * 0.02);
     cairo_line_to(cr, cx + s * 0.45, tip_y);
@@ -446,11 +442,7 @@ void ShopItem(Canvas& c, int item, bool male) {
     case 3: {  // x-ray spectacles: round lenses with swirls
       for (int s = -1; s <= 1; s += 2) {
         Circle(cr, cx + s * 18, cy, 14);
-        SetColor(cr, Hex(0xDFF4FF));
-        cairo_fill_preserve(cr);
-        SetColor(cr, main);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        FillAndStroke(cr, Hex(0xDFF4FF), main, 3);
         for (int k = 0; k < 3; ++k) {
           Circle(cr, cx + s * 18, cy, 3 + k * 3.5);
           SetColor(cr, WithAlpha(Hex(0x3C8DD6), 0.6));
@@ -509,11 +501,7 @@ void ShopItem(Canvas& c, int item, bool male) {
     case 6: {  // ball finder: a ball under a magnifying glass
       GolfBall(cr, cx - 6, cy - 4, 14);
       Circle(cr, cx - 6, cy - 4, 22);
-      SetColor(cr, WithAlpha(Hex(0xDFF4FF), 0.35));
-      cairo_fill_preserve(cr);
-      SetColor(cr, main);
-      cairo_set_line_width(cr, 5);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(Hex(0xDFF4FF), 0.35), main, 5);
       cairo_move_to(cr, cx + 10, cy + 12);
       cairo_line_to(cr, cx + 30, cy + 32);
       SetColor(cr, pal::DarkWood);
@@ -741,11 +729,7 @@ void AddPlayScreen(Registry& r) {
     const double cx = c.w() / 2, cy = c.h() / 2, rad = c.w() * 0.38;
     FillCircle(cr, cx + 1.5, cy + 2, rad, {0, 0, 0, 0.3});
     Circle(cr, cx, cy, rad);
-    SetColor(cr, pal::Cream);
-    cairo_fill_preserve(cr);
-    SetColor(cr, pal::Warning);
-    cairo_set_line_width(cr, rad * 0.28);
-    cairo_stroke(cr);
+    FillAndStroke(cr, pal::Cream, pal::Warning, rad * 0.28);
     cairo_move_to(cr, cx - rad * 0.66, cy + rad * 0.66);
     cairo_line_to(cr, cx + rad * 0.66, cy - rad * 0.66);
     cairo_stroke(cr);
@@ -791,11 +775,7 @@ void AddPlayScreen(Registry& r) {
       const double t = static_cast<double>(frame) / (s.frames - 1);
       RadialGlow(cr, cx, cy, 30, WithAlpha(pal::BrassLight, 0.25 + 0.35 * std::sin(t * M_PI)));
       Star(cr, cx, cy, 26, 12, 8, t * M_PI / 4);
-      SetColor(cr, WithAlpha(pal::Brass, 0.85));
-      cairo_fill_preserve(cr);
-      SetColor(cr, pal::DarkWood);
-      cairo_set_line_width(cr, 1.2);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(pal::Brass, 0.85), pal::DarkWood, 1.2);
       FillCircle(cr, cx, cy, 15, pal::DeepGreen);
       SetFont(cr, Face::Bookman, 18);
       const Rgb out = pal::DarkWood;

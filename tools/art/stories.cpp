@@ -86,11 +86,7 @@ void Club(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_curve_to(cr, 5, 9, 13, 9, 14, 5);
   cairo_line_to(cr, 12, -1);
   cairo_close_path(cr);
-  SetColor(cr, Hex(0xC9D0D6));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0x3A4248));
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xC9D0D6), Hex(0x3A4248), 0.8);
   cairo_restore(cr);
 }
 
@@ -160,11 +156,7 @@ void Bolt(cairo_t* cr, double x, double y, double s) {
   cairo_line_to(cr, x, y + 18 * s);
   cairo_line_to(cr, x + 7 * s, y);
   cairo_close_path(cr);
-  SetColor(cr, Hex(0xFFE46B));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0xB07D00));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xFFE46B), Hex(0xB07D00), 1);
 }
 
 void WindLines(cairo_t* cr, double x, double y, double w, const Rgb& c) {

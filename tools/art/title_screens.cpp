@@ -436,11 +436,7 @@ void Arrow(Canvas& c, bool up, int state) {
   cairo_line_to(cr, cx + s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
   cairo_line_to(cr, cx, cy + (up ? -s * 0.8 : s * 0.8));
   cairo_close_path(cr);
-  SetColor(cr, state == 2 ? Darker(pal::Cream, 0.15) : pal::Cream);
-  cairo_fill_preserve(cr);
-  SetColor(cr, kOutline);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, state == 2 ? Darker(pal::Cream, 0.15) : pal::Cream, kOutline, 1);
   if (state == 3) {
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
