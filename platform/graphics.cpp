@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <thread>
@@ -35,7 +36,67 @@ struct Gfx {
   bool cursor_visible = true;
   std::chrono::steady_clock::time_point next_frame{};  // when the next frame may be shown
   bool software = false;  // every pixel is drawn by the processor (no graphics card behind it)
+  bool keep_software_gl = false;  // see GraphicsOptions
+  bool canvas_nearest = false;     // the canvas is shown pixel for pixel, without filtering
 };
+
+// ---- The frame's draw list ----
+// Draw calls are kept as a list and sent to the renderer when the frame is shown. A frame whose
+// list is the same as the frame shown before it, and that begins by clearing the whole screen (so
+// it does not build on what was there), would give the same picture: it is neither drawn nor
+// shown again. Readers of the target (GrabPixmap) send the list so far first, and a texture is
+// never changed or freed while a draw of it waits.
+
+enum class OpKind : std::uint32_t { kClear, kFillRect, kPoint, kLine, kCopy, kGeometry };
+
+// Every field 4 or 8 bytes and no padding, so two draws compare byte for byte.
+struct DrawOp {
+  SDL_Texture* texture = nullptr;
+  OpKind kind = OpKind::kClear;
+  std::uint32_t rgba = 0;  // draw colour, or a texture's colour and alpha modulation
+  std::int32_t blend = SDL_BLENDMODE_NONE;
+  std::int32_t clipped = 0;
+  SDL_Rect clip{0, 0, 0, 0};
+  SDL_Rect src{0, 0, 0, 0};
+  SDL_FRect dst{0, 0, 0, 0};  // a line's ends are (x, y) and (w, h); a point is (x, y)
+  float angle = 0.0f;
+  SDL_FPoint centre{0, 0};
+  std::int32_t flip = 0;
+  std::uint32_t first = 0;  // geometry: its first vertex in the frame's vertices; a copy: 1 when
+  std::uint32_t count = 0;  // it turns about `centre`. Geometry: its number of vertices (a fan).
+};
+static_assert(sizeof(DrawOp) == 96, "a draw must have no padding to compare byte for byte");
+
+struct FrameList {
+  std::vector<DrawOp> ops;
+  std::vector<SDL_Vertex> vertices;
+  bool operator==(const FrameList& o) const {
+    return ops.size() == o.ops.size() && vertices.size() == o.vertices.size() &&
+           (ops.empty() || std::memcmp(ops.data(), o.ops.data(), ops.size() * sizeof(DrawOp)) == 0) &&
+           (vertices.empty() ||
+            std::memcmp(vertices.data(), o.vertices.data(), vertices.size() * sizeof(SDL_Vertex)) == 0);
+  }
+};
+
+struct Recorder {
+  FrameList frame;  // this frame's draws
+  FrameList shown;  // the draws of the frame on the target now
+  std::size_t sent = 0;       // draws of this frame already sent to the renderer
+  bool must_draw = true;      // this frame is drawn whatever its list (a texture changed, ...)
+  bool must_show = false;     // the window needs its picture again (uncovered, resized)
+  bool clipped = false;       // the clip in force for the next draw
+  SDL_Rect clip{0, 0, 0, 0};
+  bool sent_clip_known = false;  // the renderer's clip as last set
+  bool sent_clipped = false;
+  SDL_Rect sent_clip{0, 0, 0, 0};
+  std::vector<int> fan;       // scratch indices
+  long drawn = 0, skipped = 0;
+};
+
+Recorder& Rec() {
+  static Recorder recorder;
+  return recorder;
+}
 
 Gfx& G() {
   static Gfx gfx;
@@ -51,14 +112,123 @@ Uint8 ClampByte(int v) { return static_cast<Uint8>(std::clamp(v, 0, 255)); }
 
 void ApplyClip() {
   auto& g = G();
-  if (g.renderer == nullptr) return;
+  auto& rec = Rec();
   const IRect& v = PenMut().viewport;
-  if (v.x <= 0 && v.y <= 0 && v.x + v.w >= g.width && v.y + v.h >= g.height) {
-    SDL_RenderSetClipRect(g.renderer, nullptr);
-  } else {
-    SDL_Rect clip{v.x, v.y, std::max(v.w, 0), std::max(v.h, 0)};
-    SDL_RenderSetClipRect(g.renderer, &clip);
+  rec.clipped = !(v.x <= 0 && v.y <= 0 && v.x + v.w >= g.width && v.y + v.h >= g.height);
+  rec.clip = rec.clipped ? SDL_Rect{v.x, v.y, std::max(v.w, 0), std::max(v.h, 0)} : SDL_Rect{0, 0, 0, 0};
+}
+
+std::uint32_t PackRgba(int r, int g, int b, int a) {
+  return (std::uint32_t(ClampByte(r)) << 24) | (std::uint32_t(ClampByte(g)) << 16) |
+         (std::uint32_t(ClampByte(b)) << 8) | std::uint32_t(ClampByte(a));
+}
+
+// A draw of the given kind under the clip in force.
+DrawOp NewOp(OpKind kind) {
+  DrawOp op;
+  op.kind = kind;
+  op.clipped = Rec().clipped ? 1 : 0;
+  op.clip = Rec().clip;
+  return op;
+}
+
+// A draw in the pen's colour, alpha and blend.
+DrawOp PenOp(OpKind kind) {
+  const auto& pen = PenMut();
+  DrawOp op = NewOp(kind);
+  op.rgba = PackRgba(pen.r, pen.g, pen.b, detail::PenAlpha8());
+  op.blend = detail::SdlBlend(pen.blend);
+  return op;
+}
+
+void Record(const DrawOp& op) {
+  if (G().renderer != nullptr) Rec().frame.ops.push_back(op);
+}
+
+void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices) {
+  auto& rec = Rec();
+  const bool clipped = op.clipped != 0;
+  if (!rec.sent_clip_known || clipped != rec.sent_clipped ||
+      (clipped && std::memcmp(&op.clip, &rec.sent_clip, sizeof(SDL_Rect)) != 0)) {
+    SDL_RenderSetClipRect(renderer, clipped ? &op.clip : nullptr);
+    rec.sent_clip_known = true;
+    rec.sent_clipped = clipped;
+    rec.sent_clip = op.clip;
   }
+  const Uint8 r = static_cast<Uint8>(op.rgba >> 24), g = static_cast<Uint8>(op.rgba >> 16);
+  const Uint8 b = static_cast<Uint8>(op.rgba >> 8), a = static_cast<Uint8>(op.rgba);
+  const auto blend = static_cast<SDL_BlendMode>(op.blend);
+  switch (op.kind) {
+    case OpKind::kClear:
+      SDL_SetRenderDrawColor(renderer, r, g, b, a);
+      SDL_RenderClear(renderer);
+      break;
+    case OpKind::kFillRect:
+      SDL_SetRenderDrawColor(renderer, r, g, b, a);
+      SDL_SetRenderDrawBlendMode(renderer, blend);
+      SDL_RenderFillRectF(renderer, &op.dst);
+      break;
+    case OpKind::kPoint:
+      SDL_SetRenderDrawColor(renderer, r, g, b, a);
+      SDL_SetRenderDrawBlendMode(renderer, blend);
+      SDL_RenderDrawPointF(renderer, op.dst.x, op.dst.y);
+      break;
+    case OpKind::kLine:
+      SDL_SetRenderDrawColor(renderer, r, g, b, a);
+      SDL_SetRenderDrawBlendMode(renderer, blend);
+      SDL_RenderDrawLineF(renderer, op.dst.x, op.dst.y, op.dst.w, op.dst.h);
+      break;
+    case OpKind::kCopy:
+      SDL_SetTextureColorMod(op.texture, r, g, b);
+      SDL_SetTextureAlphaMod(op.texture, a);
+      SDL_SetTextureBlendMode(op.texture, blend);
+      SDL_RenderCopyExF(renderer, op.texture, &op.src, &op.dst, op.angle,
+                        op.first != 0 ? &op.centre : nullptr, static_cast<SDL_RendererFlip>(op.flip));
+      break;
+    case OpKind::kGeometry: {
+      if (op.texture != nullptr) {
+        // Geometry carries the colour in its vertices; the texture itself stays unmodulated.
+        SDL_SetTextureColorMod(op.texture, 255, 255, 255);
+        SDL_SetTextureAlphaMod(op.texture, 255);
+        SDL_SetTextureBlendMode(op.texture, blend);
+      } else {
+        SDL_SetRenderDrawColor(renderer, r, g, b, a);
+        SDL_SetRenderDrawBlendMode(renderer, blend);
+      }
+      auto& fan = rec.fan;
+      fan.clear();
+      for (std::uint32_t i = 1; i + 1 < op.count; ++i) {
+        fan.push_back(0);
+        fan.push_back(static_cast<int>(i));
+        fan.push_back(static_cast<int>(i + 1));
+      }
+      SDL_RenderGeometry(renderer, op.texture, vertices + op.first, static_cast<int>(op.count),
+                         fan.data(), static_cast<int>(fan.size()));
+      break;
+    }
+  }
+}
+
+// Sends the draws of this frame not sent yet.
+void SendPending() {
+  auto& g = G();
+  auto& rec = Rec();
+  if (g.renderer == nullptr) return;
+  for (; rec.sent < rec.frame.ops.size(); ++rec.sent) {
+    SendOp(g.renderer, rec.frame.ops[rec.sent], rec.frame.vertices.data());
+  }
+}
+
+void ResetRecorder() {
+  auto& rec = Rec();
+  rec.frame.ops.clear();
+  rec.frame.vertices.clear();
+  rec.shown.ops.clear();
+  rec.shown.vertices.clear();
+  rec.sent = 0;
+  rec.must_draw = true;
+  rec.must_show = false;
+  rec.sent_clip_known = false;
 }
 
 // Vsync does not hold every driver (a virtual display, a driver that ignores it, the option off):
@@ -88,13 +258,6 @@ void PaceFrame(Gfx& g) {
 
 SDL_Rect LetterboxRect(int out_w, int out_h) { return detail::LetterboxRect(out_w, out_h, G().width, G().height); }
 
-void SetDrawColorFromPen() {
-  const auto& pen = PenMut();
-  SDL_SetRenderDrawColor(G().renderer, ClampByte(pen.r), ClampByte(pen.g), ClampByte(pen.b),
-                         detail::PenAlpha8());
-  SDL_SetRenderDrawBlendMode(G().renderer, detail::SdlBlend(pen.blend));
-}
-
 SDL_Vertex Vertex(SDL_FPoint p, float u = 0, float v = 0) {
   const auto& pen = PenMut();
   SDL_Vertex vert;
@@ -107,18 +270,12 @@ SDL_Vertex Vertex(SDL_FPoint p, float u = 0, float v = 0) {
 // A filled convex polygon in the pen colour (screen-space corners).
 void FillConvex(const std::vector<SDL_FPoint>& points) {
   if (points.size() < 3 || G().renderer == nullptr) return;
-  SetDrawColorFromPen();
-  std::vector<SDL_Vertex> verts;
-  verts.reserve(points.size());
-  for (const auto& p : points) verts.push_back(Vertex(p));
-  std::vector<int> indices;
-  for (std::size_t i = 1; i + 1 < points.size(); ++i) {
-    indices.push_back(0);
-    indices.push_back(static_cast<int>(i));
-    indices.push_back(static_cast<int>(i + 1));
-  }
-  SDL_RenderGeometry(G().renderer, nullptr, verts.data(), static_cast<int>(verts.size()),
-                     indices.data(), static_cast<int>(indices.size()));
+  auto& vertices = Rec().frame.vertices;
+  DrawOp op = PenOp(OpKind::kGeometry);
+  op.first = static_cast<std::uint32_t>(vertices.size());
+  op.count = static_cast<std::uint32_t>(points.size());
+  for (const auto& p : points) vertices.push_back(Vertex(p));
+  Record(op);
 }
 
 void DestroyTarget() {
@@ -131,6 +288,7 @@ void DestroyTarget() {
   g.surface = nullptr;
   if (g.window != nullptr) SDL_DestroyWindow(g.window);
   g.window = nullptr;
+  ResetRecorder();
 }
 
 bool OpenHeadless(std::string* error) {
@@ -209,6 +367,25 @@ bool OpenWindow(std::string* error) {
     return false;
   }
   g.software = DrawsInSoftware(g.renderer);
+  if (g.software && !g.keep_software_gl) {
+    // OpenGL drawn by the processor (Mesa's rasterisers) costs several times what SDL's own
+    // software renderer does for the same 2D picture, most of it in showing the frame: the
+    // software renderer into the window's shared-memory picture draws the same screen for a
+    // fraction of a core.
+    SDL_DestroyRenderer(g.renderer);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+    if (g.renderer == nullptr) {
+      SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+      g.renderer = SDL_CreateRenderer(g.window, -1, flags);
+    }
+    if (g.renderer == nullptr) {
+      if (error) *error = std::string("Cannot create a renderer: ") + SDL_GetError();
+      DestroyTarget();
+      return false;
+    }
+  }
   g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                g.width, g.height);
   if (g.canvas != nullptr) {
@@ -305,9 +482,6 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
   SDL_Renderer* renderer = G().renderer;
   if (renderer == nullptr || texture == nullptr || src.w <= 0 || src.h <= 0) return;
   const auto& pen = PenMut();
-  SDL_SetTextureColorMod(texture, ClampByte(pen.r), ClampByte(pen.g), ClampByte(pen.b));
-  SDL_SetTextureAlphaMod(texture, PenAlpha8());
-  SDL_SetTextureBlendMode(texture, SdlBlend(pen.blend));
   // Scale (with mirroring) about the drawing point, then rotation about it: exactly what a copy
   // with a flip, an angle and a centre does.
   const float ax = x0 * pen.scale_x, bx = x1 * pen.scale_x;
@@ -319,14 +493,19 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
   SDL_FRect dst{px + std::min(ax, bx), py + std::min(ay, by), std::fabs(bx - ax),
                 std::fabs(by - ay)};
   if (dst.w <= 0 || dst.h <= 0) return;
-  if (pen.rotation == 0.0f) {
-    SDL_RenderCopyExF(renderer, texture, &src, &dst, 0.0, nullptr,
-                      static_cast<SDL_RendererFlip>(flip));
-  } else if (std::fmod(pen.rotation, 90.0f) == 0.0f) {
-    // Quarter turns: a turned copy, pixel-exact on the software renderer.
-    const SDL_FPoint centre{px - dst.x, py - dst.y};
-    SDL_RenderCopyExF(renderer, texture, &src, &dst, pen.rotation, &centre,
-                      static_cast<SDL_RendererFlip>(flip));
+  if (pen.rotation == 0.0f || std::fmod(pen.rotation, 90.0f) == 0.0f) {
+    DrawOp op = PenOp(OpKind::kCopy);
+    op.texture = texture;
+    op.src = src;
+    op.dst = dst;
+    op.flip = flip;
+    if (pen.rotation != 0.0f) {
+      // Quarter turns: a turned copy, pixel-exact on the software renderer.
+      op.angle = pen.rotation;
+      op.centre = SDL_FPoint{px - dst.x, py - dst.y};
+      op.first = 1;
+    }
+    Record(op);
   } else {
     // A turned quad is two textured triangles: exact for any angle, and on the software renderer
     // much cheaper than turning a copy of the texture for every draw.
@@ -345,17 +524,31 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
 
 void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], float u0, float v0,
                          float u1, float v1) {
-  SDL_Renderer* renderer = G().renderer;
-  if (renderer == nullptr || texture == nullptr) return;
-  // Geometry carries the colour in its vertices; the texture itself stays unmodulated.
-  SDL_SetTextureColorMod(texture, 255, 255, 255);
-  SDL_SetTextureAlphaMod(texture, 255);
-  SDL_SetTextureBlendMode(texture, SdlBlend(PenMut().blend));
-  const SDL_Vertex verts[4] = {Vertex(corners[0], u0, v0), Vertex(corners[1], u1, v0),
-                               Vertex(corners[2], u1, v1), Vertex(corners[3], u0, v1)};
-  const int indices[6] = {0, 1, 2, 0, 2, 3};
-  SDL_RenderGeometry(renderer, texture, verts, 4, indices, 6);
+  if (G().renderer == nullptr || texture == nullptr) return;
+  auto& vertices = Rec().frame.vertices;
+  DrawOp op = NewOp(OpKind::kGeometry);
+  op.texture = texture;
+  op.blend = SdlBlend(PenMut().blend);
+  op.first = static_cast<std::uint32_t>(vertices.size());
+  op.count = 4;
+  vertices.push_back(Vertex(corners[0], u0, v0));
+  vertices.push_back(Vertex(corners[1], u1, v0));
+  vertices.push_back(Vertex(corners[2], u1, v1));
+  vertices.push_back(Vertex(corners[3], u0, v1));
+  Record(op);
 }
+
+void SendDrawing() { SendPending(); }
+
+void TextureChanging() {
+  SendPending();
+  Rec().must_draw = true;
+}
+
+void WindowNeedsPicture() { Rec().must_show = true; }
+
+long FramesDrawn() { return Rec().drawn; }
+long FramesSkipped() { return Rec().skipped; }
 
 }  // namespace detail
 
@@ -368,8 +561,10 @@ bool GraphicsOpen(const GraphicsOptions& options, std::string* error) {
   g.height = std::max(options.logical_height, 1);
   g.full_screen = options.full_screen;
   g.vsync = options.vsync;
+  g.keep_software_gl = options.keep_software_gl;
   g.title = options.title;
   ++g.generation;
+  ResetRecorder();
   const bool ok = IsHeadless() ? OpenHeadless(error) : OpenWindow(error);
   if (!ok) return false;
   PenMut().viewport = IRect{0, 0, g.width, g.height};
@@ -404,6 +599,7 @@ void GraphicsSetFullScreen(bool full_screen) {
     SDL_SetWindowSize(g.window, desktop.w, desktop.h);
   }
   SDL_SetWindowFullscreen(g.window, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  Rec().must_show = true;
   if (!full_screen) {
     SDL_SetWindowSize(g.window, g.width, g.height);
     SDL_SetWindowPosition(g.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -467,7 +663,25 @@ void DesktopSize(int* width, int* height) {
 
 void Flip(int sync) {
   auto& g = G();
+  auto& rec = Rec();
   if (g.renderer == nullptr) return;
+  // The frame is drawn unless it is sure to leave the target as it is: nothing drawn, or the same
+  // draws as the frame on the target, starting with a clear of the whole screen, with no texture
+  // changed since and nothing of it sent yet.
+  const bool same = rec.frame.ops.empty() ||
+                    (rec.frame.ops.front().kind == OpKind::kClear && rec.frame == rec.shown);
+  const bool draw = rec.must_draw || rec.sent > 0 || !same;
+  if (draw) {
+    SendPending();
+    if (!rec.frame.ops.empty()) std::swap(rec.frame, rec.shown);
+    ++rec.drawn;
+  } else {
+    ++rec.skipped;
+  }
+  rec.frame.ops.clear();
+  rec.frame.vertices.clear();
+  rec.sent = 0;
+  rec.must_draw = false;
   if (g.window == nullptr) {
     SDL_RenderFlush(g.renderer);
     return;
@@ -477,20 +691,36 @@ void Flip(int sync) {
     SDL_RenderSetVSync(g.renderer, want_vsync ? 1 : 0);
     g.vsync = want_vsync;
   }
-  if (g.canvas != nullptr) {
-    SDL_SetRenderTarget(g.renderer, nullptr);
-    SDL_RenderSetClipRect(g.renderer, nullptr);
-    SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(g.renderer);
-    int out_w = 0, out_h = 0;
-    SDL_GetRendererOutputSize(g.renderer, &out_w, &out_h);
-    const SDL_Rect dst = LetterboxRect(out_w, out_h);
-    SDL_RenderCopy(g.renderer, g.canvas, nullptr, &dst);
-    SDL_RenderPresent(g.renderer);
-    SDL_SetRenderTarget(g.renderer, g.canvas);
-    ApplyClip();
-  } else {
-    SDL_RenderPresent(g.renderer);
+  // Without the canvas the window's own buffer is drawn into, and it does not keep its picture.
+  if (g.canvas == nullptr && rec.must_show && !draw) {
+    rec.must_draw = true;
+    PaceFrame(g);
+    return;
+  }
+  if (draw || rec.must_show) {
+    rec.must_show = false;
+    if (g.canvas != nullptr) {
+      SDL_SetRenderTarget(g.renderer, nullptr);
+      SDL_RenderSetClipRect(g.renderer, nullptr);
+      SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+      SDL_RenderClear(g.renderer);
+      int out_w = 0, out_h = 0;
+      SDL_GetRendererOutputSize(g.renderer, &out_w, &out_h);
+      const SDL_Rect dst = LetterboxRect(out_w, out_h);
+      // Shown pixel for pixel, filtering only costs time (much of it where OpenGL is drawn by
+      // the processor) and changes nothing.
+      const bool nearest = dst.w == g.width && dst.h == g.height;
+      if (nearest != g.canvas_nearest) {
+        SDL_SetTextureScaleMode(g.canvas, nearest ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        g.canvas_nearest = nearest;
+      }
+      SDL_RenderCopy(g.renderer, g.canvas, nullptr, &dst);
+      SDL_RenderPresent(g.renderer);
+      SDL_SetRenderTarget(g.renderer, g.canvas);
+      rec.sent_clip_known = false;
+    } else {
+      SDL_RenderPresent(g.renderer);
+    }
   }
   PaceFrame(g);
 }
@@ -500,15 +730,16 @@ void SetClsColor(int r, int g, int b) { G().cls = Rgb{r, g, b}; }
 void Cls() {
   auto& g = G();
   if (g.renderer == nullptr) return;
-  SDL_SetRenderDrawColor(g.renderer, ClampByte(g.cls.r), ClampByte(g.cls.g), ClampByte(g.cls.b), 255);
   const IRect& v = PenMut().viewport;
-  if (v.x <= 0 && v.y <= 0 && v.x + v.w >= g.width && v.y + v.h >= g.height) {
-    SDL_RenderClear(g.renderer);
-  } else {
-    SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_NONE);
-    const SDL_Rect area{v.x, v.y, v.w, v.h};
-    SDL_RenderFillRect(g.renderer, &area);
+  const bool whole = v.x <= 0 && v.y <= 0 && v.x + v.w >= g.width && v.y + v.h >= g.height;
+  DrawOp op = NewOp(whole ? OpKind::kClear : OpKind::kFillRect);
+  op.rgba = PackRgba(g.cls.r, g.cls.g, g.cls.b, 255);
+  op.blend = SDL_BLENDMODE_NONE;
+  if (!whole) {
+    op.dst = SDL_FRect{static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.w),
+                       static_cast<float>(v.h)};
   }
+  Record(op);
 }
 
 void ShowMouse() {
@@ -636,8 +867,9 @@ void DrawRect(float x, float y, float w, float h) {
     const SDL_FRect rect{std::min(a.x, b.x), std::min(a.y, b.y), std::fabs(b.x - a.x),
                          std::fabs(b.y - a.y)};
     if (rect.w <= 0 || rect.h <= 0) return;
-    SetDrawColorFromPen();
-    SDL_RenderFillRectF(g.renderer, &rect);
+    DrawOp op = PenOp(OpKind::kFillRect);
+    op.dst = rect;
+    Record(op);
     return;
   }
   FillConvex({detail::TransformPoint(x0, y0, x, y), detail::TransformPoint(x1, y0, x, y),
@@ -661,7 +893,6 @@ void DrawLine(float x1, float y1, float x2, float y2, bool draw_last_pixel) {
   }
   const float ax = std::floor(a.x), ay = std::floor(a.y);
   float bx = std::floor(b.x), by = std::floor(b.y);
-  SetDrawColorFromPen();
   if (!draw_last_pixel) {
     const float dx = bx - ax, dy = by - ay;
     const float steps = std::max(std::fabs(dx), std::fabs(dy));
@@ -669,13 +900,17 @@ void DrawLine(float x1, float y1, float x2, float y2, bool draw_last_pixel) {
     bx -= dx / steps;
     by -= dy / steps;
     if (steps < 1.5f) {
-      SDL_RenderDrawPointF(g.renderer, ax, ay);
+      DrawOp op = PenOp(OpKind::kPoint);
+      op.dst = SDL_FRect{ax, ay, 0, 0};
+      Record(op);
       return;
     }
     bx = std::round(bx);
     by = std::round(by);
   }
-  SDL_RenderDrawLineF(g.renderer, ax, ay, bx, by);
+  DrawOp op = PenOp(OpKind::kLine);
+  op.dst = SDL_FRect{ax, ay, bx, by};
+  Record(op);
 }
 
 void DrawOval(float x, float y, float w, float h) {
@@ -696,8 +931,9 @@ void DrawOval(float x, float y, float w, float h) {
 void Plot(float x, float y) {
   auto& g = G();
   if (g.renderer == nullptr) return;
-  SetDrawColorFromPen();
-  SDL_RenderDrawPointF(g.renderer, std::floor(x + PenMut().origin_x), std::floor(y + PenMut().origin_y));
+  DrawOp op = PenOp(OpKind::kPoint);
+  op.dst = SDL_FRect{std::floor(x + PenMut().origin_x), std::floor(y + PenMut().origin_y), 0, 0};
+  Record(op);
 }
 
 void DrawPoly(const std::vector<FPoint>& corners) {
@@ -730,6 +966,7 @@ SDL_Texture* FontTexture() {
       }
     }
   }
+  detail::TextureChanging();
   g.font = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, tw, th);
   if (g.font == nullptr) return nullptr;
   SDL_UpdateTexture(g.font, nullptr, pixels.data(), tw * 4);

@@ -32,6 +32,10 @@ struct GraphicsOptions {
   bool full_screen = false;  // desktop full screen with letterbox
   bool vsync = true;
   std::string title = "Quillbrook";
+  // Where OpenGL itself is drawn by the processor, the window is drawn by SDL's software renderer
+  // instead (the same picture for a fraction of the processor time); true keeps OpenGL there
+  // (for checking the OpenGL path on a machine without a graphics card).
+  bool keep_software_gl = false;
 };
 
 // Opens the game window (or the headless target, see SetHeadless in system.h). The real window
@@ -42,8 +46,8 @@ struct GraphicsOptions {
 bool GraphicsOpen(const GraphicsOptions& options, std::string* error);
 void GraphicsClose();
 bool GraphicsIsOpen();
-// The renderer in use: "opengl" in a normal window, "software" headless or as the last fall-back;
-// "" when closed.
+// The renderer in use: "opengl" in a normal window, "software" headless, where OpenGL is drawn by
+// the processor, or as the last fall-back; "" when closed.
 std::string GraphicsDriverName();
 // Switches between window and full screen without losing images.
 void GraphicsSetFullScreen(bool full_screen);

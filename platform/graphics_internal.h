@@ -56,6 +56,17 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
 void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], float u0, float v0,
                          float u1, float v1);
 
+// Draws are kept in a list until the frame is shown (see Flip). SendDrawing sends those waiting
+// to the renderer: call it before reading the target. TextureChanging does that too and makes the
+// frame be drawn in full: call it before a texture is made, filled or freed.
+void SendDrawing();
+void TextureChanging();
+// The window lost its picture (uncovered, resized): the next flip shows the frame again.
+void WindowNeedsPicture();
+// Frames drawn and frames left as they were (the same draws as the frame before) by Flip.
+long FramesDrawn();
+long FramesSkipped();
+
 // Default font: the glyph atlas (16 x 16 cells of 8 x 16 coverage bytes, Latin-1 order).
 constexpr int kFontCellW = 8;
 constexpr int kFontCellH = 16;

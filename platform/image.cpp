@@ -87,6 +87,7 @@ ImageImpl::~ImageImpl() {
   for (auto& f : frames_) {
     // A texture of an earlier renderer went with that renderer.
     if (f.texture != nullptr && f.generation == GfxGeneration() && GfxRenderer() != nullptr) {
+      TextureChanging();
       SDL_DestroyTexture(f.texture);
     }
   }
@@ -140,6 +141,7 @@ SDL_Texture* ImageImpl::Texture(int frame) {
     f.dirty = true;
   }
   if (f.texture == nullptr) {
+    TextureChanging();
     f.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
                                   width_, height_);
     if (f.texture == nullptr) return nullptr;
@@ -149,6 +151,7 @@ SDL_Texture* ImageImpl::Texture(int frame) {
     f.dirty = true;
   }
   if (f.dirty) {
+    TextureChanging();
     SDL_UpdateTexture(f.texture, nullptr, f.pixels->Pixels(), f.pixels->Pitch());
     f.dirty = false;
   }
@@ -228,6 +231,7 @@ PixmapRef GrabPixmap(int x, int y, int w, int h) {
   auto pixmap = CreatePixmap(w, h);
   SDL_Renderer* renderer = detail::GfxRenderer();
   if (renderer == nullptr) return pixmap;
+  detail::SendDrawing();
   // Only the part on the screen is read; the rest stays transparent.
   const int x0 = std::max(x, 0), y0 = std::max(y, 0);
   const int x1 = std::min(x + w, GraphicsWidth()), y1 = std::min(y + h, GraphicsHeight());

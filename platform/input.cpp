@@ -56,6 +56,11 @@ void Translate(const SDL_Event& ev, std::deque<Event>& out) {
         out.push_back(Event{EVENT_APP_SUSPEND, 0, In().mouse_x, In().mouse_y});
       } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
         out.push_back(Event{EVENT_APP_RESUME, 0, In().mouse_x, In().mouse_y});
+      } else if (ev.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 ev.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                 ev.window.event == SDL_WINDOWEVENT_SHOWN ||
+                 ev.window.event == SDL_WINDOWEVENT_RESTORED) {
+        detail::WindowNeedsPicture();
       }
       break;
     case SDL_KEYDOWN:

@@ -16,6 +16,7 @@ TEST(GlSmokeTest, RealWindowDrawsAFrame) {
   platform::SetHeadless(false);
   platform::GraphicsOptions options;
   options.vsync = false;
+  options.keep_software_gl = true;
   std::string error;
   if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
   if (platform::GraphicsDriverName() != "opengl") {

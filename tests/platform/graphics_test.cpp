@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/graphics_internal.h"
 #include "platform/system.h"
 #include "tests/platform/test_media.h"
 
@@ -407,6 +408,73 @@ TEST_F(GraphicsTest, ModesAlwaysOfferTheLogicalScreen) {
   }
   EXPECT_TRUE(found);
   EXPECT_EQ(platform::GraphicsWidth(), 800);
+}
+
+}  // namespace
+
+namespace {
+
+// Flip leaves the target as it is only for a frame that would not change it.
+TEST_F(GraphicsTest, FlipDrawsChangedFramesAndLeavesUnchangedOnesAsTheyAre) {
+  auto image = Solid(4, 4, kGreen);
+  auto frame = [&](float x) {
+    platform::ResetDrawState();
+    platform::Cls();
+    platform::SetColor(255, 0, 0);
+    platform::DrawRect(x, 10, 5, 5);
+    platform::SetColor(255, 255, 255);
+    platform::DrawImage(image, 40, 40);
+  };
+  platform::Flip(0);
+  long drawn = platform::detail::FramesDrawn();
+  long skipped = platform::detail::FramesSkipped();
+  auto expect_flip = [&](bool draws) {
+    platform::Flip(0);
+    drawn += draws ? 1 : 0;
+    skipped += draws ? 0 : 1;
+    EXPECT_EQ(platform::detail::FramesDrawn(), drawn);
+    EXPECT_EQ(platform::detail::FramesSkipped(), skipped);
+  };
+
+  frame(10);
+  expect_flip(true);
+  frame(10);
+  expect_flip(false);
+  ExpectBox(10, 10, 15, 15, kRed);
+  EXPECT_EQ(Pixel(41, 41), kGreen);
+
+  // A moved rectangle after an unchanged frame is drawn, and the next unchanged frame keeps it.
+  frame(20);
+  expect_flip(true);
+  ExpectBox(20, 10, 25, 15, kRed);
+  frame(20);
+  expect_flip(false);
+  ExpectBox(20, 10, 25, 15, kRed);
+
+  // New pixels in an image: the same draws give a new picture.
+  image->LockFrame(0)->Fill(kBlue);
+  image->UnlockFrame(0);
+  frame(20);
+  expect_flip(true);
+  EXPECT_EQ(Pixel(41, 41), kBlue);
+
+  // A frame read back before its flip is finished at the flip.
+  frame(20);
+  EXPECT_EQ(Pixel(12, 12), kBlack);
+  expect_flip(true);
+  ExpectBox(20, 10, 25, 15, kRed);
+
+  // A frame that does not clear the screen first builds on the one before: always drawn.
+  for (Argb expected : {0xFF280000u, 0xFF500000u}) {
+    platform::SetBlend(platform::BLEND_LIGHT);
+    platform::SetColor(40, 0, 0);
+    platform::DrawRect(60, 60, 2, 2);
+    expect_flip(true);
+    EXPECT_EQ(Pixel(60, 60), expected);
+  }
+  // Nothing drawn: nothing changes.
+  expect_flip(false);
+  EXPECT_EQ(Pixel(60, 60), 0xFF500000u);
 }
 
 }  // namespace

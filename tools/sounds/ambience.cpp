@@ -2,7 +2,9 @@
 // insects, traffic and birds as chirps, no melody), the intro's ambience and fireworks, and the
 // short random ambient sounds the play screen drops in now and then.
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "tools/sounds/instruments.h"
 #include "tools/sounds/registry.h"
@@ -273,41 +275,223 @@ Buf CarPass(double length, Rng& r) {
   return b;
 }
 
+// An animal call: a harmonic source whose pitch follows a contour, each harmonic weighted by the
+// formants of the mouth at its own frequency (so a high call keeps its formants instead of falling
+// between two harmonics), with a little aspiration riding on each pitch period. `pitch`, `level`
+// and `vowel` are read along the call (u runs 0..1 over `length`).
+struct Call {
+  double length = 0.3;
+  std::function<double(double u)> pitch = [](double) { return 400.0; };
+  std::function<double(double u)> level = [](double) { return 1.0; };
+  std::function<double(double u)> vowel = [](double u) { return u; };  // 0 = v0 .. 1 = v1
+  Vowel v0{300, 870, 2240}, v1{300, 870, 2240};
+  double bandwidth = 1;      // scales every formant's width
+  double tilt = 1.0;         // harmonic k is weighted 1/k^tilt before the formants
+  double breath = 0.03;      // aspiration, pulsed with the glottis
+  double jitter = 0.006;     // slow random pitch drift (fraction)
+  double vibrato = 0, vibrato_rate = 5.5;  // fraction of the pitch, Hz
+  double rough = 0;          // a subharmonic flutter at half the pitch (a screech)
+  double top = 9000;         // highest harmonic kept
+};
+
+Buf Sing(const Call& c, Rng& r) {
+  const std::size_t n = Samples(c.length);
+  Buf out(n, 0.f);
+  constexpr int kMaxHarm = 96;
+  double amp[kMaxHarm + 1] = {}, target[kMaxHarm + 1] = {};
+  double phase = 0, half = 0, jit = 0, jit_to = 0, vib = r.Range(0, 2 * kPi);
+  Biquad hiss;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double u = static_cast<double>(i) / static_cast<double>(n);
+    if (i % 256 == 0) jit_to = r.Bipolar() * c.jitter;
+    jit += (jit_to - jit) * 0.002;
+    vib += 2 * kPi * c.vibrato_rate / kRate;
+    const double f0 = c.pitch(u) * (1 + jit + c.vibrato * std::sin(vib));
+    phase += f0 / kRate;
+    phase -= std::floor(phase);
+    half += 0.5 * f0 / kRate;
+    half -= std::floor(half);
+    const int harmonics = std::min(kMaxHarm, static_cast<int>(std::min(c.top, kRate * 0.45) / f0));
+    if (i % 32 == 0) {
+      const double m = std::clamp(c.vowel(u), 0.0, 1.0);
+      const double fs[3] = {c.v0.f1 + (c.v1.f1 - c.v0.f1) * m, c.v0.f2 + (c.v1.f2 - c.v0.f2) * m,
+                            c.v0.f3 + (c.v1.f3 - c.v0.f3) * m};
+      static const double gains[3] = {1.0, 0.6, 0.3};
+      for (int k = 1; k <= kMaxHarm; ++k) {
+        if (k > harmonics) {
+          target[k] = 0;
+          continue;
+        }
+        const double f = k * f0;
+        double e = 0.015;
+        for (int j = 0; j < 3; ++j) {
+          const double bw = c.bandwidth * (60 + 0.09 * fs[j]);
+          const double d = (f - fs[j]) / (0.5 * bw);
+          e += gains[j] / (1 + d * d);
+        }
+        target[k] = e / std::pow(k, c.tilt);
+      }
+      const double centre = fs[0] + 0.3 * (fs[1] - fs[0]);
+      const double z1 = hiss.z1, z2 = hiss.z2;
+      hiss.Set(Biquad::BandPass, centre, 1.2);
+      hiss.z1 = z1, hiss.z2 = z2;
+    }
+    double y = 0;
+    for (int k = 1; k <= harmonics; ++k) {
+      amp[k] += (target[k] - amp[k]) * 0.02;
+      y += amp[k] * std::sin(2 * kPi * k * phase);
+    }
+    // Aspiration puffs at the start of each period, shaped like the mouth.
+    const double puff = std::exp(-6 * phase);
+    y += c.breath * puff * hiss.Run(static_cast<float>(r.Bipolar())) * 4;
+    if (c.rough > 0) y *= 1 - c.rough * (0.5 + 0.5 * std::cos(2 * kPi * half));
+    out[i] = static_cast<float>(y * c.level(u));
+  }
+  return out;
+}
+
+// Rises to `peak` times its start at `at` (0..1) and falls back to `end` times it.
+std::function<double(double)> Arc(double start, double peak, double end, double at) {
+  return [=](double u) {
+    if (u < at) return start * std::pow(peak, Smooth(u / at));
+    return start * peak * std::pow(end / peak, Smooth((u - at) / (1 - at)));
+  };
+}
+
+// A soft swell: `attack` and `release` as fractions of the call.
+std::function<double(double)> Swell(double attack, double release) {
+  return [=](double u) {
+    const double a = Smooth(std::min(1.0, u / attack));
+    const double b = Smooth(std::min(1.0, (1 - u) / release));
+    return a * b;
+  };
+}
+
+// A coyote: three quick yips climbing, then a howl that glides up, holds with a waver and sinks.
 Buf Howl(Rng& r) {
   Buf b;
-  for (int k = 0; k < 2; ++k) {
-    VoiceSettings v;
-    v.length = k == 0 ? 0.7 : 1.4;
-    v.f0 = k == 0 ? 420 : 700;
-    v.f0_end = k == 0 ? 700 : 480;
-    v.v0 = VowelOf('u');
-    v.v1 = VowelOf('o');
-    v.attack = 0.1;
-    v.release = k == 0 ? 0.05 : 0.4;
-    v.breath = 0.2;
-    v.jitter = 0.01;
-    Mix(b, Voice(v, r), k * 0.72, 1.0);
+  double t = 0;
+  for (int k = 0; k < 3; ++k) {
+    Call yip;
+    yip.length = 0.09 + 0.015 * k;
+    const double p = 720 * std::pow(1.1, k) * r.Range(0.97, 1.03);
+    yip.pitch = Arc(p, 1.35, 0.8, 0.35);
+    yip.level = Swell(0.15, 0.45);
+    yip.v0 = VowelOf('i');
+    yip.v1 = VowelOf('a');
+    yip.bandwidth = 1.4;
+    yip.tilt = 1.3;
+    yip.breath = 0.05;
+    Mix(b, Sing(yip, r), t, 0.75);
+    t += 0.15 + 0.02 * k;
   }
+  Call howl;
+  howl.length = 1.95;
+  const double base = r.Range(470, 510);
+  howl.pitch = [base](double u) {
+    if (u < 0.22) return base * std::pow(1.85, Smooth(u / 0.22));          // glide up
+    if (u < 0.7) return base * 1.85 * (1 + 0.03 * Smooth((u - 0.22) / 0.48));  // hold, a touch sharp
+    return base * 1.85 * 1.03 * std::pow(0.62, Smooth((u - 0.7) / 0.3));  // sink away
+  };
+  howl.level = [](double u) { return Smooth(std::min(1.0, u / 0.06)) * Smooth(std::min(1.0, (1 - u) / 0.3)); };
+  howl.vowel = [](double u) { return std::sin(kPi * std::min(1.0, u * 1.2)); };  // oo, oh, oo
+  howl.v0 = VowelOf('u');
+  howl.v1 = VowelOf('o');
+  howl.bandwidth = 1.6;
+  howl.tilt = 1.6;  // a howl is nearly a pure tone
+  howl.breath = 0.02;
+  howl.vibrato = 0.012;
+  howl.vibrato_rate = 5;
+  Mix(b, Sing(howl, r), t + 0.08, 1.0);
   return b;
 }
 
+// A monkey: a run of hoots that climb and quicken, each rising and falling in pitch, alternating
+// in and out breaths, to a screech at the top (`quick`: a short chatter instead).
 Buf Hoots(int count, bool quick, Rng& r) {
   Buf b;
   double t = 0;
   for (int k = 0; k < count; ++k) {
-    VoiceSettings v;
-    const bool last = k == count - 1 && !quick;
-    v.length = quick ? 0.08 : (last ? 0.3 : 0.16);
-    v.f0 = (quick ? 520 : 300) * std::pow(1.12, k);
-    v.f0_end = v.f0 * (last ? 1.3 : 1.05);
-    v.v0 = VowelOf(last ? 'a' : 'u');
-    v.v1 = VowelOf(last ? 'a' : 'o');
-    v.attack = 0.02;
-    v.release = 0.05;
-    v.breath = 0.3;
-    Mix(b, Voice(v, r), t, 0.8 + 0.05 * k);
-    t += quick ? 0.12 : 0.24;
+    Call hoot;
+    const bool in = k % 2 == 1;  // the in-breath is lower and breathier
+    if (quick) {
+      hoot.length = r.Range(0.06, 0.08);
+      const double p = r.Range(560, 680) * (in ? 0.85 : 1.0);
+      hoot.pitch = Arc(p, 1.3, 0.85, 0.4);
+      hoot.level = Swell(0.2, 0.4);
+      hoot.v0 = VowelOf('h');
+      hoot.v1 = VowelOf('a');
+      hoot.vowel = [](double u) { return std::sin(kPi * u); };
+      hoot.rough = 0.25;
+      hoot.breath = in ? 0.08 : 0.04;
+      Mix(b, Sing(hoot, r), t, in ? 0.75 : 1.0);
+      t += r.Range(0.085, 0.1);
+      continue;
+    }
+    hoot.length = 0.15 - 0.008 * k;
+    const double p = 270 * std::pow(1.13, k) * (in ? 0.88 : 1.0);
+    hoot.pitch = Arc(p, 1.3, 0.9, 0.45);
+    hoot.level = Swell(0.25, 0.35);
+    hoot.v0 = VowelOf('u');
+    hoot.v1 = VowelOf('o');
+    hoot.vowel = [](double u) { return std::sin(kPi * u); };
+    hoot.bandwidth = 1.3;
+    hoot.tilt = 1.2;
+    hoot.breath = in ? 0.07 : 0.03;
+    Mix(b, Sing(hoot, r), t, (in ? 0.6 : 0.8) + 0.04 * k);
+    t += 0.25 - 0.02 * k;
   }
+  if (!quick) {
+    // the screech at the top of the run
+    Call screech;
+    screech.length = 0.42;
+    screech.pitch = Arc(r.Range(720, 780), 1.4, 0.75, 0.3);
+    screech.level = Swell(0.1, 0.4);
+    screech.v0 = VowelOf('a');
+    screech.v1 = VowelOf('e');
+    screech.vowel = [](double u) { return Smooth(u); };
+    screech.bandwidth = 1.2;
+    screech.tilt = 0.8;
+    screech.rough = 0.35;
+    screech.breath = 0.05;
+    screech.jitter = 0.015;
+    Mix(b, Sing(screech, r), t + 0.02, 1.0);
+  }
+  return b;
+}
+
+// A jungle bird: two whistled slurs, up then down, and a fast trill.
+Buf WhistleCall(Rng& r) {
+  Buf b;
+  auto whistle = [&](double at, double length, std::function<double(double)> pitch,
+                     std::function<double(double)> level) {
+    Call w;
+    w.length = length;
+    w.pitch = std::move(pitch);
+    w.level = std::move(level);
+    // a whistle: the beak's resonance sits on the fundamental, the overtones faint
+    w.v0 = {2600, 5200, 7800};
+    w.v1 = w.v0;
+    w.bandwidth = 12;
+    w.tilt = 3.0;
+    w.breath = 0.01;
+    w.jitter = 0.003;
+    w.top = 16000;
+    Mix(b, Sing(w, r), at, 1.0);
+  };
+  const double p = r.Range(1500, 1650);
+  whistle(0.0, 0.14, Arc(p, 1.75, 1.6, 0.8), Swell(0.15, 0.25));
+  whistle(0.19, 0.15, Arc(p * 1.85, 1.05, 0.6, 0.2), Swell(0.1, 0.3));
+  const double rate = r.Range(24, 28);
+  whistle(0.4, 0.42,
+          [p, rate](double u) {
+            const double s = std::sin(2 * kPi * rate * 0.42 * u);
+            return p * 1.45 * (1 + 0.09 * s) * (1 - 0.12 * u);
+          },
+          [rate](double u) {
+            const double s = 0.5 + 0.5 * std::sin(2 * kPi * rate * 0.42 * u - kPi / 2);
+            return (0.25 + 0.75 * s * s) * Smooth(std::min(1.0, u / 0.1)) * Smooth(std::min(1.0, (1 - u) / 0.25));
+          });
   return b;
 }
 
@@ -619,25 +803,9 @@ void AddAmbience(Registry& reg) {
     (void)r;
     return Mono(b);
   });
-  one("junglebird2", [](Rng& r) {
-    Buf b;
-    for (int k = 0; k < 5; ++k) {
-      VoiceSettings v;
-      v.length = 0.09;
-      v.f0 = 320;
-      v.f0_end = 280;
-      v.v0 = VowelOf('a');
-      v.v1 = VowelOf('o');
-      v.attack = 0.01;
-      v.release = 0.04;
-      v.breath = 0.45;
-      v.jitter = 0.1;
-      Mix(b, Voice(v, r), 0.17 * k, 1.0);
-    }
-    return Mono(b);
-  });
+  one("junglebird2", [](Rng& r) { return Mono(WhistleCall(r)); });
   one("monkey2", [](Rng& r) { return Mono(Hoots(6, false, r)); });
-  one("monkey_short", [](Rng& r) { return Mono(Hoots(4, true, r)); });
+  one("monkey_short", [](Rng& r) { return Mono(Hoots(5, true, r)); });
   one("bagpipes", [](Rng& r) { return Mono(Bagpipes(r)); });
   one("sheep", [](Rng& r) { return Mono(Baa(r)); });
 }

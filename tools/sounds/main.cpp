@@ -1,13 +1,15 @@
 // quill_sounds: makes the game's sound effects, music, ambience loops and announcer lines.
 //
-//   quill_sounds --manifest sounds.txt --speech speech.txt --out DIR [--espeak PROGRAM]
+//   quill_sounds --manifest sounds.txt --speech speech.txt --out DIR
+//                [--festival PROGRAM | --espeak PROGRAM]
 //                [--timing FILE] [PATH...]      make the named files (all when none are named)
 //   quill_sounds --manifest sounds.txt --speech speech.txt --check
 //                                               every listed file has a recipe or a spoken line
 //
-// Effects and music are synthesised here; announcer lines (paths under "speech/") are spoken by
-// espeak-ng from the texts in speech.txt. Files ending in ".wav" are 16-bit PCM, all others Ogg
-// Vorbis. Every sound is seeded by its path, so the same sources give the same bytes.
+// Effects and music are synthesised here; announcer lines (paths under "speech/") are spoken from
+// the texts in speech.txt by festival's HTS voice (or by espeak-ng when --espeak is given). Files
+// ending in ".wav" are 16-bit PCM, all others Ogg Vorbis. Every sound is seeded by its path, so the
+// same sources give the same bytes.
 
 #include <algorithm>
 #include <chrono>
@@ -99,7 +101,8 @@ int main(int argc, char** argv) {
     else if (a == "--speech" && i + 1 < argc) speech_file = argv[++i];
     else if (a == "--out" && i + 1 < argc) out_dir = argv[++i];
     else if (a == "--timing" && i + 1 < argc) timing = argv[++i];
-    else if (a == "--espeak" && i + 1 < argc) voice.program = argv[++i];
+    else if (a == "--festival" && i + 1 < argc) voice = snd::FestivalVoice(argv[++i]);
+    else if (a == "--espeak" && i + 1 < argc) voice = snd::EspeakVoice(argv[++i]);
     else if (a == "--check") check = true;
     else only.push_back(a);
   }
@@ -141,20 +144,30 @@ int main(int argc, char** argv) {
   }
 
   std::set<std::string> wanted(only.begin(), only.end());
+  // The announcer's lines of this run, spoken together.
+  std::vector<std::string> speech_paths, speech_texts;
+  for (const auto& [path, who] : listed) {
+    if (!IsSpeech(path) || (!wanted.empty() && !wanted.count(path))) continue;
+    const auto it = spoken.find(path);
+    if (it == spoken.end()) {
+      std::cerr << speech_file << ": no line for " << path << "\n";
+      return 1;
+    }
+    speech_paths.push_back(path);
+    speech_texts.push_back(it->second);
+  }
+  std::vector<snd::Sound> speech_sounds;
+  if (!speech_texts.empty() && !snd::SpeakLines(voice, speech_texts, speech_sounds, error)) {
+    std::cerr << "quill_sounds: announcer: " << error << "\n";
+    return 1;
+  }
   std::size_t done = 0;
   for (const auto& [path, who] : listed) {
     if (!wanted.empty() && !wanted.count(path)) continue;
     snd::Sound sound;
     if (IsSpeech(path)) {
-      const auto it = spoken.find(path);
-      if (it == spoken.end()) {
-        std::cerr << speech_file << ": no line for " << path << "\n";
-        return 1;
-      }
-      if (!snd::Speak(voice, it->second, sound, error)) {
-        std::cerr << path << ": " << error << "\n";
-        return 1;
-      }
+      const auto at = std::find(speech_paths.begin(), speech_paths.end(), path) - speech_paths.begin();
+      sound = std::move(speech_sounds[static_cast<std::size_t>(at)]);
     } else {
       const auto it = reg.find(path);
       if (it == reg.end()) {
