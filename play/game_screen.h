@@ -228,13 +228,13 @@ class TGameScreen : public TScreen {
   bool EndHoleIsEnabled() const;
   // The menu button of that name (any case), or none.
   std::shared_ptr<TButton> MenuButton(const std::string& name) const;
+  // One step of the reward queue when a reward dialog closes: 1 when a dialog was opened.
+  int OpenNextReward();
 
  private:
   // The buttons the screen has before its first Load: the five names without pictures, so the
   // play field's calls find them in every state.
   void MakeBareMenu();
-  // One step of the reward queue when a reward dialog closes: 1 when a dialog was opened.
-  int OpenNextReward();
   // The card-pick, shuffle and stepped branches of WildshotAnimManage.
   int WildshotPickManage();
   int WildshotShuffleManage();

@@ -106,10 +106,17 @@ TEST(DataText, TextTableHoldsEveryKeyWithItsPlaceholders) {
       {"Minigame Lost Ball Instructions 1", {"XX"}},
       {"Minigame Lost Ball Instructions 2", {"XX"}},
   };
-  // The play screen's reward dialogs name the rank and the shop item by these keys.
-  for (int i = 1; i <= 13; ++i) EXPECT_TRUE(table.count("Rank" + std::to_string(i))) << i;
+  // The play screen's reward dialogs name the rank and the shop item by these keys, and the
+  // newspaper the golfer by the pronouns: each a single line (an entry that lost its "[TEXT]"
+  // line swallows the next key and its value).
+  std::vector<std::string> names = {"His", "Her", "He", "She"};
+  for (int i = 1; i <= 13; ++i) names.push_back("Rank" + std::to_string(i));
   for (const char* who : {"MaleItem", "FemaleItem"})
-    for (int i = 0; i < 12; ++i) EXPECT_TRUE(table.count(who + std::to_string(i))) << who << i;
+    for (int i = 0; i < 12; ++i) names.push_back(who + std::to_string(i));
+  for (const std::string& name : names) {
+    ASSERT_TRUE(table.count(name)) << name;
+    EXPECT_EQ(table.at(name).find('\n'), std::string::npos) << name << ": " << table.at(name);
+  }
   for (const Need& n : needs) {
     auto it = table.find(n.key);
     ASSERT_NE(it, table.end()) << "missing key " << n.key;

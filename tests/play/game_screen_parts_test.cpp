@@ -1,6 +1,9 @@
 // The play screen's features one by one on a dealt fixture hole: the stock penalty, the End Drive
 // button, mulligans, the 29 wild shot stories and their animations, floating cards, the questions
 // asked when the window closes, the announcer's chances and the stock-top tool-tip card.
+#include <algorithm>
+#include <vector>
+
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "screens/globals.h"
@@ -412,6 +415,46 @@ TEST_F(PartsTest, TheToolTipCardShowsTheLabelAfterTwoSecondsAndTheFaceAfterThree
   auto channel = GameScreen->ChannelXRay;
   for (int i = 0; i < 10; ++i) GameScreen->ToolTipCardManage();
   EXPECT_EQ(GameScreen->ChannelXRay, channel);  // replaced once, not every tick
+}
+
+// The x-ray hum is a seamless loop: it must not be cut off at full volume when the pointer leaves,
+// but fade out with its label and be stopped only once it is silent.
+TEST_F(PartsTest, TheXRayHumFadesOutWithItsLabelBeforeItStops) {
+  SetStock({3, 12});
+  GameScreen->Player->SaveData->AvatarItems[3] = 1;
+  GameScreen->ToolTipCardCreate();
+  ASSERT_TRUE(GameScreen->ToolTipCard);
+  auto hum = std::make_shared<TGameSound>();
+  hum->sound = platform::LoadSound(std::string(QUILL_FIXTURES_DIR) + "core/Data/music/theme.wav", 1);
+  ASSERT_TRUE(hum->sound);
+  ASSERT_TRUE(hum->sound->Loops());
+  GameGrid->XraySound = hum;
+  Game->Sound = 1;
+  Game->SoundVolume = 100;
+  auto top = CardList->StockTopFind();
+  Game->Mouse->x = static_cast<int>(top->x) + 20;
+  Game->Mouse->y = static_cast<int>(top->y) + 20;
+  for (int i = 0; i < 420; ++i) GameScreen->ToolTipCardManage();
+  ASSERT_TRUE(GameScreen->ChannelXRay && GameScreen->ChannelXRay->Playing());
+
+  platform::ClearAudioLog();
+  Game->Mouse->x = -100;
+  for (int i = 0; i < 60; ++i) GameScreen->ToolTipCardManage();
+  std::vector<float> volumes;
+  bool stopped = false;
+  for (const auto& record : platform::AudioLog()) {
+    if (record.sound != "theme.wav") continue;
+    if (record.what == "stop") {
+      stopped = true;
+      break;
+    }
+    if (record.what == "volume") volumes.push_back(record.value);
+  }
+  EXPECT_TRUE(stopped);
+  ASSERT_GE(volumes.size(), 20u) << "a fade over at least 20 ticks (100 ms)";
+  EXPECT_GT(volumes.front(), 0.9f);
+  EXPECT_LT(volumes.back(), 0.05f) << "stopped while still loud";
+  EXPECT_TRUE(std::is_sorted(volumes.rbegin(), volumes.rend())) << "the fade never rises";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "gfx/channel_array.h"
 #include "gfx/game_text.h"
+#include "gfx/image_bank.h"
 #include "screens/avatar_selection_screen.h"
 #include "screens/title_screen.h"
 #include "util/image.h"
@@ -18,8 +19,10 @@
 #include "platform/graphics.h"
 #include "platform/text_encoding.h"
 #include "play/pointer_particles.h"
+#include "progress/avatar.h"
 #include "progress/career_stats.h"
 #include "progress/profile_hooks.h"
+#include "progress/progress_rules.h"
 #include "screens/game_dialogs.h"
 #include "screens/game_menu.h"
 #include "screens/hint_scroll.h"
@@ -91,6 +94,54 @@ TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutByItsRowOfTheStyleTable) {
   // The large frame puts the header a pixel lower and the button two pixels higher.
   EXPECT_EQ(static_cast<int>(unlocked->Header->y), unlocked->y + 30);
   EXPECT_EQ(unlocked->MenuOY, unlocked->y + unlocked->h - unlocked->Menu->CalcHeight() - 8);
+}
+
+// Every tip and reward the play screen can show, with the texts of the game's text file, fits its
+// frame: every line lies below the header's banner and above the OK button.
+TEST_F(OverlayTest, EveryTipAndRewardTextFitsBetweenItsHeaderAndItsOK) {
+  int checked = 0;
+  auto fits = [&checked](const std::string& what, const std::shared_ptr<TDialogOK>& dialog) {
+    ++checked;
+    ASSERT_TRUE(dialog && dialog->Header && dialog->Header->image) << what;
+    auto ok = dialog->Menu->FindButton("OK");
+    ASSERT_TRUE(ok) << what;
+    const float headerBottom = dialog->Header->y + static_cast<float>(dialog->Header->image->h) / 2.0f;
+    const auto& caption = *dialog->Caption;
+    EXPECT_GE(caption.Y, headerBottom) << what << ": " << caption.TotalLines << " lines";
+    EXPECT_LE(caption.Y + caption.H, ok->y) << what << ": " << caption.TotalLines << " lines";
+    dialog->Kill();
+  };
+  for (const char* key : {"Tip - Missed A Card", "Tip - Long Drive", "Tip - First Iron"}) {
+    fits(key, MakePopUpTipDialog(GameText->FindString(key)));
+  }
+  auto reward = [&](const std::string& what) {
+    fits(what, GameScreen->UnlockedDialog);
+    GameScreen->UnlockedDialog = nullptr;
+  };
+  GameScreen->TopScore = 1;
+  GameScreen->OpenNextReward();
+  reward("top score");
+  for (int rank = 1; rank <= TSaveData::MAX_RANK; ++rank) {
+    Save().Rank = rank;
+    GameScreen->RankUnlocked = 1;
+    GameScreen->OpenNextReward();
+    reward("rank " + std::to_string(rank));
+  }
+  for (int male = 0; male <= 1; ++male) {
+    for (int at = 0; at < TAvatar::ITEM_COUNT; ++at) {
+      Save().Male = male;
+      Save().AvatarItemUnlocked = at;
+      GameScreen->ItemUnlocked = 1;
+      GameScreen->OpenNextReward();
+      reward("item " + std::to_string(at) + (male ? " (gent)" : " (lady)"));
+    }
+  }
+  for (int id = 0; id < TSaveData::TROPHIES; ++id) {
+    GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
+    AwardTrophy(id);
+    reward("trophy " + std::to_string(id));
+  }
+  EXPECT_EQ(checked, 4 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
