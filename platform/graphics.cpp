@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <iostream>
@@ -70,12 +71,27 @@ static_assert(sizeof(DrawOp) == 96, "a draw must have no padding to compare byte
 struct FrameList {
   std::vector<DrawOp> ops;
   std::vector<SDL_Vertex> vertices;
-  bool operator==(const FrameList& o) const {
-    return ops.size() == o.ops.size() && vertices.size() == o.vertices.size() &&
-           (ops.empty() || std::memcmp(ops.data(), o.ops.data(), ops.size() * sizeof(DrawOp)) == 0) &&
-           (vertices.empty() ||
-            std::memcmp(vertices.data(), o.vertices.data(), vertices.size() * sizeof(SDL_Vertex)) == 0);
+
+  // Whether draw i of this list and draw j of `o` are the same (geometry by its vertices, wherever
+  // they are kept).
+  bool SameOp(std::size_t i, const FrameList& o, std::size_t j) const {
+    const DrawOp& a = ops[i];
+    const DrawOp& b = o.ops[j];
+    if (a.kind != OpKind::kGeometry) return std::memcmp(&a, &b, sizeof(DrawOp)) == 0;
+    if (b.kind != OpKind::kGeometry || a.count != b.count) return false;
+    if (std::memcmp(&a, &b, offsetof(DrawOp, first)) != 0) return false;
+    return std::memcmp(vertices.data() + a.first, o.vertices.data() + b.first,
+                       a.count * sizeof(SDL_Vertex)) == 0;
   }
+  bool operator==(const FrameList& o) const {
+    if (ops.size() != o.ops.size()) return false;
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+      if (!SameOp(i, o, i)) return false;
+    }
+    return true;
+  }
+  // Starts by clearing the whole screen: its picture does not depend on what was there before.
+  bool StandsAlone() const { return !ops.empty() && ops.front().kind == OpKind::kClear; }
 };
 
 struct Recorder {
@@ -90,7 +106,8 @@ struct Recorder {
   bool sent_clipped = false;
   SDL_Rect sent_clip{0, 0, 0, 0};
   std::vector<int> fan;       // scratch indices
-  long drawn = 0, skipped = 0;
+  std::vector<SDL_Rect> areas;  // scratch: the areas a frame changes
+  long drawn = 0, skipped = 0, partly = 0;
 };
 
 Recorder& Rec() {
@@ -216,6 +233,193 @@ void SendPending() {
   if (g.renderer == nullptr) return;
   for (; rec.sent < rec.frame.ops.size(); ++rec.sent) {
     SendOp(g.renderer, rec.frame.ops[rec.sent], rec.frame.vertices.data());
+  }
+}
+
+// ---- Drawing only what changed ----
+// When a frame and the frame on the target both stand alone, the pixels outside every draw that
+// differs between them (old and new place) are the same in both: only the areas those draws
+// cover are drawn again, each with every draw that reaches it clipped to it.
+
+SDL_Rect Intersect(const SDL_Rect& a, const SDL_Rect& b) {
+  SDL_Rect r;
+  if (SDL_IntersectRect(&a, &b, &r) == SDL_FALSE) return SDL_Rect{0, 0, 0, 0};
+  return r;
+}
+
+SDL_Rect Union(const SDL_Rect& a, const SDL_Rect& b) {
+  if (a.w <= 0 || a.h <= 0) return b;
+  if (b.w <= 0 || b.h <= 0) return a;
+  SDL_Rect r;
+  SDL_UnionRect(&a, &b, &r);
+  return r;
+}
+
+bool Overlap(const SDL_Rect& a, const SDL_Rect& b) { return SDL_HasIntersection(&a, &b) == SDL_TRUE; }
+
+// The pixels a draw can touch: its box grown by a pixel (filtering, rounding), inside its clip
+// and the screen.
+SDL_Rect OpBounds(const DrawOp& op, const SDL_Vertex* vertices) {
+  const auto& g = G();
+  float x0 = 0, y0 = 0, x1 = static_cast<float>(g.width), y1 = static_cast<float>(g.height);
+  auto grow = [&](float x, float y, bool first) {
+    if (first) {
+      x0 = x1 = x;
+      y0 = y1 = y;
+    } else {
+      x0 = std::min(x0, x);
+      x1 = std::max(x1, x);
+      y0 = std::min(y0, y);
+      y1 = std::max(y1, y);
+    }
+  };
+  switch (op.kind) {
+    case OpKind::kClear:
+      break;
+    case OpKind::kFillRect:
+      grow(op.dst.x, op.dst.y, true);
+      grow(op.dst.x + op.dst.w, op.dst.y + op.dst.h, false);
+      break;
+    case OpKind::kPoint:
+      grow(op.dst.x, op.dst.y, true);
+      grow(op.dst.x + 1, op.dst.y + 1, false);
+      break;
+    case OpKind::kLine:
+      grow(op.dst.x, op.dst.y, true);
+      grow(op.dst.w, op.dst.h, false);
+      x1 += 1;
+      y1 += 1;
+      break;
+    case OpKind::kCopy: {
+      if (op.angle == 0.0f) {
+        grow(op.dst.x, op.dst.y, true);
+        grow(op.dst.x + op.dst.w, op.dst.y + op.dst.h, false);
+        break;
+      }
+      const float cx = op.dst.x + op.centre.x, cy = op.dst.y + op.centre.y;
+      const float rad = op.angle * kPi / 180.0f, c = std::cos(rad), s = std::sin(rad);
+      const float xs[2] = {op.dst.x - cx, op.dst.x + op.dst.w - cx};
+      const float ys[2] = {op.dst.y - cy, op.dst.y + op.dst.h - cy};
+      bool first = true;
+      for (float x : xs) {
+        for (float y : ys) {
+          grow(cx + x * c - y * s, cy + x * s + y * c, first);
+          first = false;
+        }
+      }
+      break;
+    }
+    case OpKind::kGeometry:
+      for (std::uint32_t i = 0; i < op.count; ++i) {
+        const SDL_FPoint& p = vertices[op.first + i].position;
+        grow(p.x, p.y, i == 0);
+      }
+      break;
+  }
+  SDL_Rect box{static_cast<int>(std::floor(x0)) - 1, static_cast<int>(std::floor(y0)) - 1, 0, 0};
+  box.w = static_cast<int>(std::ceil(x1)) + 1 - box.x;
+  box.h = static_cast<int>(std::ceil(y1)) + 1 - box.y;
+  if (op.kind == OpKind::kClear) box = SDL_Rect{0, 0, g.width, g.height};
+  box = Intersect(box, SDL_Rect{0, 0, g.width, g.height});
+  if (op.clipped != 0) box = Intersect(box, op.clip);
+  return box;
+}
+
+// Whether a draw cut by a clip gives, inside it, exactly the pixels of the whole draw: fills,
+// points and unscaled copies at whole pixels. Lines, scaled or turned copies and geometry are
+// drawn whole instead (an area that reaches them grows to hold them).
+bool ClipsExactly(const DrawOp& op) {
+  switch (op.kind) {
+    case OpKind::kClear:
+    case OpKind::kFillRect:
+    case OpKind::kPoint:
+      return true;
+    case OpKind::kCopy:
+      return op.angle == 0.0f && op.dst.w == static_cast<float>(op.src.w) &&
+             op.dst.h == static_cast<float>(op.src.h) && op.dst.x == std::floor(op.dst.x) &&
+             op.dst.y == std::floor(op.dst.y);
+    default:
+      return false;
+  }
+}
+
+// The areas to draw again so that the target, holding `shown`, holds `frame`; false when that is
+// most of the screen (drawing it all is then as cheap).
+bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SDL_Rect>* areas) {
+  const auto& g = G();
+  const std::size_t n = frame.ops.size(), m = shown.ops.size();
+  std::size_t head = 0;
+  while (head < n && head < m && frame.SameOp(head, shown, head)) ++head;
+  std::size_t tail = 0;
+  while (tail < n - head && tail < m - head && frame.SameOp(n - 1 - tail, shown, m - 1 - tail)) ++tail;
+  areas->clear();
+  auto add = [&](SDL_Rect r) {
+    if (r.w <= 0 || r.h <= 0) return;
+    // Overlapping areas become one.
+    for (bool merged = true; merged;) {
+      merged = false;
+      for (std::size_t i = 0; i < areas->size(); ++i) {
+        if (Overlap((*areas)[i], r)) {
+          r = Union(r, (*areas)[i]);
+          areas->erase(areas->begin() + static_cast<std::ptrdiff_t>(i));
+          merged = true;
+          break;
+        }
+      }
+    }
+    areas->push_back(r);
+  };
+  const bool paired = n - head - tail == m - head - tail;
+  for (std::size_t i = head; i < n - tail; ++i) {
+    if (paired && frame.SameOp(i, shown, i)) continue;
+    add(OpBounds(frame.ops[i], frame.vertices.data()));
+  }
+  for (std::size_t j = head; j < m - tail; ++j) {
+    if (paired && frame.SameOp(j, shown, j)) continue;
+    add(OpBounds(shown.ops[j], shown.vertices.data()));
+  }
+  // An area that reaches a draw that cannot be cut grows to hold it, in the old frame and the new.
+  for (int pass = 0;; ++pass) {
+    if (pass == 16) return false;
+    bool grew = false;
+    for (const FrameList* list : {&frame, &shown}) {
+      for (const DrawOp& op : list->ops) {
+        if (ClipsExactly(op)) continue;
+        const SDL_Rect box = OpBounds(op, list->vertices.data());
+        for (const SDL_Rect& area : *areas) {
+          if (!Overlap(area, box)) continue;
+          const SDL_Rect whole = Union(area, box);
+          if (std::memcmp(&whole, &area, sizeof(SDL_Rect)) != 0) {
+            add(whole);
+            grew = true;
+          }
+          break;
+        }
+      }
+    }
+    if (!grew) break;
+  }
+  long covered = 0;
+  for (const SDL_Rect& a : *areas) covered += static_cast<long>(a.w) * a.h;
+  return covered * 2 < static_cast<long>(g.width) * g.height;
+}
+
+// Draws the frame again inside `area` only.
+void SendInside(const FrameList& frame, const SDL_Rect& area) {
+  SDL_Renderer* renderer = G().renderer;
+  for (const DrawOp& source : frame.ops) {
+    if (!Overlap(OpBounds(source, frame.vertices.data()), area)) continue;
+    DrawOp op = source;
+    op.clip = op.clipped != 0 ? Intersect(op.clip, area) : area;
+    op.clipped = 1;
+    if (op.clip.w <= 0 || op.clip.h <= 0) continue;
+    if (op.kind == OpKind::kClear) {
+      // A clear ignores the clip: inside the area it is a solid fill of it.
+      op.kind = OpKind::kFillRect;
+      op.dst = SDL_FRect{static_cast<float>(area.x), static_cast<float>(area.y),
+                         static_cast<float>(area.w), static_cast<float>(area.h)};
+    }
+    SendOp(renderer, op, frame.vertices.data());
   }
 }
 
@@ -549,6 +753,7 @@ void WindowNeedsPicture() { Rec().must_show = true; }
 
 long FramesDrawn() { return Rec().drawn; }
 long FramesSkipped() { return Rec().skipped; }
+long FramesPartlyDrawn() { return Rec().partly; }
 
 }  // namespace detail
 
@@ -668,11 +873,17 @@ void Flip(int sync) {
   // The frame is drawn unless it is sure to leave the target as it is: nothing drawn, or the same
   // draws as the frame on the target, starting with a clear of the whole screen, with no texture
   // changed since and nothing of it sent yet.
-  const bool same = rec.frame.ops.empty() ||
-                    (rec.frame.ops.front().kind == OpKind::kClear && rec.frame == rec.shown);
+  const bool same = rec.frame.ops.empty() || (rec.frame.StandsAlone() && rec.frame == rec.shown);
   const bool draw = rec.must_draw || rec.sent > 0 || !same;
   if (draw) {
-    SendPending();
+    std::vector<SDL_Rect>& areas = rec.areas;
+    if (!rec.must_draw && rec.sent == 0 && rec.frame.StandsAlone() && rec.shown.StandsAlone() &&
+        ChangedAreas(rec.frame, rec.shown, &areas)) {
+      for (const SDL_Rect& area : areas) SendInside(rec.frame, area);
+      ++rec.partly;
+    } else {
+      SendPending();
+    }
     if (!rec.frame.ops.empty()) std::swap(rec.frame, rec.shown);
     ++rec.drawn;
   } else {

@@ -66,6 +66,8 @@ void WindowNeedsPicture();
 // Frames drawn and frames left as they were (the same draws as the frame before) by Flip.
 long FramesDrawn();
 long FramesSkipped();
+// Frames drawn only where they differ from the frame before (counted among those drawn).
+long FramesPartlyDrawn();
 
 // Default font: the glyph atlas (16 x 16 cells of 8 x 16 coverage bytes, Latin-1 order).
 constexpr int kFontCellW = 8;

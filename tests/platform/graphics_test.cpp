@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -475,6 +476,65 @@ TEST_F(GraphicsTest, FlipDrawsChangedFramesAndLeavesUnchangedOnesAsTheyAre) {
   // Nothing drawn: nothing changes.
   expect_flip(false);
   EXPECT_EQ(Pixel(60, 60), 0xFF500000u);
+}
+
+}  // namespace
+
+namespace {
+
+// Drawing a frame only where it differs from the frame on the target gives the picture that
+// drawing all of it gives: moving, turned, scaled and blended draws, text, a draw whose count
+// changes, over a dimmed screen.
+TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
+  std::vector<Argb> pixels;
+  for (int i = 0; i < 64; ++i) pixels.push_back(0x80000000u | (static_cast<Argb>(i * 4) << 16) | 0x40FFu);
+  auto page = platform::CreateImage(8, 8, 1, platform::IMAGE_FILTERED);
+  std::copy(pixels.begin(), pixels.end(), page->LockFrame(0)->Pixels());
+  page->UnlockFrame(0);
+  auto sprite = MakeImage(3, 2, {kRed, kGreen, kBlue, kWhite, 0x80FF8000u, kGreen});
+  auto frame = [&](int step) {
+    platform::ResetDrawState();
+    platform::SetClsColor(0, 0, 40);
+    platform::Cls();
+    platform::SetColor(200, 100, 0);
+    platform::DrawRect(100, 100, 300, 200);
+    platform::SetBlend(platform::BLEND_ALPHA);
+    platform::SetColor(255, 255, 255);
+    platform::DrawText("Words that stay", 120, 120);
+    platform::SetScale(5.5f, 4.25f);
+    platform::DrawImage(page, 210.5f, 150.25f);
+    platform::SetScale(1.0f, 1.0f);
+    platform::SetColor(0, 0, 0);
+    platform::SetAlpha(0.5f);
+    platform::DrawRect(0, 0, 800, 600);
+    platform::SetAlpha(1.0f);
+    platform::SetColor(255, 255, 255);
+    platform::SetScale(4.0f, 4.0f);
+    platform::SetRotation(static_cast<float>(step) * 17.0f);
+    platform::DrawImage(sprite, 190.0f + static_cast<float>(step) * 9.5f, 140.0f + static_cast<float>(step));
+    platform::SetRotation(0.0f);
+    platform::SetScale(1.0f, 1.0f);
+    platform::DrawText(step % 2 != 0 ? "|" : " ", 200, 300);
+    platform::DrawLine(600, 500, 600 + static_cast<float>(step) * 5, 550);
+    for (int i = 0; i < step % 3; ++i) platform::DrawRect(500.0f + static_cast<float>(i) * 10, 400, 4, 4);
+    platform::DrawImage(sprite, 700, 40 + static_cast<float>(step));
+  };
+  const long partly = platform::detail::FramesPartlyDrawn();
+  for (int step = 0; step < 6; ++step) {
+    frame(step);
+    platform::Flip(0);
+    const auto drawn = platform::GrabPixmap(0, 0, 800, 600);
+    platform::detail::TextureChanging();  // the same frame again, drawn whole
+    frame(step);
+    platform::Flip(0);
+    const auto whole = platform::GrabPixmap(0, 0, 800, 600);
+    int wrong = 0;
+    for (int y = 0; y < 600; ++y) {
+      for (int x = 0; x < 800; ++x) wrong += drawn->ReadPixel(x, y) != whole->ReadPixel(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0) << "step " << step;
+  }
+  EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 5);
 }
 
 }  // namespace
