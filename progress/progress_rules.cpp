@@ -148,6 +148,8 @@ int CourseUnlock(int code, int value, int atLeast) {
   d.Picture = (Game ? Game->ImagePath : std::string()) + "dialogs/unlocked.png";
   d.X = 25;
   d.Y = 206;
+  // Two names and the prize do not fit the small frame's four lines.
+  if (opened.size() > 1) d.Frame = "dialog_largerect";
   if (RewardDialogBuilder) GameScreen->UnlockedDialog = RewardDialogBuilder(d);
   if (auto& dialog = GameScreen->UnlockedDialog) {
     dialog->ActivateSound = Sound("dialog_unlock_course");

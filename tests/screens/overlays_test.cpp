@@ -141,7 +141,25 @@ TEST_F(OverlayTest, EveryTipAndRewardTextFitsBetweenItsHeaderAndItsOK) {
     AwardTrophy(id);
     reward("trophy " + std::to_string(id));
   }
-  EXPECT_EQ(checked, 4 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
+  // A course goal that opens the longest name of the course list, and one that opens two courses
+  // at once (a timed course and the one after it, the longest such pair).
+  for (const bool pair : {false, true}) {
+    CourseList = std::make_shared<TCourseList>();
+    CourseList->push_back(overlay_test::MakeCourse("Nine Test", 9, 4));
+    CourseList->push_back(overlay_test::MakeCourse(pair ? "Raked Stone Garden" : "Quillbrook Municipal", 9, 4));
+    CourseList->push_back(overlay_test::MakeCourse("Brickwork Yards", 9, 4));
+    (*CourseList)[1]->UnlockCode = UNLOCK_SCORE;
+    (*CourseList)[1]->UnlockedBy = "Nine Test";
+    (*CourseList)[1]->Timed = pair ? 1 : 0;
+    (*CourseList)[2]->UnlockedBy = pair ? "Nine Test" : (*CourseList)[1]->Name;
+    Game->MaxLevels = 3;
+    Save().UnlockedCourses.fill(COURSE_LOCKED);
+    Save().UnlockedCourses[0] = COURSE_OPEN;
+    UseCourse("Nine Test");
+    ASSERT_EQ(CourseUnlock(UNLOCK_SCORE, 0, 0), 1);
+    reward(pair ? "two courses opened" : "one course opened");
+  }
+  EXPECT_EQ(checked, 6 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
