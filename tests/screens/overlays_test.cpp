@@ -96,9 +96,10 @@ TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutByItsRowOfTheStyleTable) {
   EXPECT_EQ(unlocked->MenuOY, unlocked->y + unlocked->h - unlocked->Menu->CalcHeight() - 8);
 }
 
-// Every tip and reward the play screen can show, with the texts of the game's text file, fits its
-// frame: every line lies below the header's banner and above the OK button.
-TEST_F(OverlayTest, EveryTipAndRewardTextFitsBetweenItsHeaderAndItsOK) {
+// Every tip and reward the play screen can show, and the course selector's two refusals, with the
+// texts of the game's text file, fit their frames: every line lies below the header's banner and
+// above the OK button.
+TEST_F(OverlayTest, EveryTipRewardAndRefusalFitsBetweenItsHeaderAndItsOK) {
   int checked = 0;
   auto fits = [&checked](const std::string& what, const std::shared_ptr<TDialogOK>& dialog) {
     ++checked;
@@ -159,7 +160,9 @@ TEST_F(OverlayTest, EveryTipAndRewardTextFitsBetweenItsHeaderAndItsOK) {
     ASSERT_EQ(CourseUnlock(UNLOCK_SCORE, 0, 0), 1);
     reward(pair ? "two courses opened" : "one course opened");
   }
-  EXPECT_EQ(checked, 6 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
+  fits("course locked", CourseSelectorDialog(GameText->FindString("Course Locked message"), "course_locked"));
+  fits("cannot afford", CourseSelectorDialog(GameText->FindString("Cannot Afford Message"), "insufficient_funds"));
+  EXPECT_EQ(checked, 8 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
