@@ -17,18 +17,10 @@ namespace art {
 
 namespace {
 
-constexpr double PI = 3.14159265358979;
-
-Rgb Outline(const Rgb& c) { return Darker(Mix(c, Hex(0x3A2414), 0.5), 0.35); }
-
-void Shape(cairo_t* cr, const Rgb& fill, double width = 1.3) {
-  SetColor(cr, fill);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Outline(fill));
-  cairo_set_line_width(cr, width);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
+using figure::Ellipse;
+using figure::Outline;
+using figure::PI;
+using figure::Shape;
 
 // A fill with a soft light on the upper left and shade on the lower right, inside the path.
 void ShadedShape(cairo_t* cr, const Rgb& fill, double x0, double y0, double x1, double y1) {
@@ -49,15 +41,6 @@ void ShadedShape(cairo_t* cr, const Rgb& fill, double x0, double y0, double x1, 
   cairo_set_line_width(cr, 1.3);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
-}
-
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
-  cairo_restore(cr);
 }
 
 struct Pt {
@@ -512,9 +495,7 @@ void Stopwatch(cairo_t* cr, double cx, double cy, double hookX, double hookY) {
   cairo_curve_to(cr, hookX + 2, cy - 10, cx - 4, cy - 14, cx, cy - 12);
   SetColor(cr, Hex(0xC9CED6));
   cairo_set_line_width(cr, 1.4);
-  cairo_set_dash(cr, (const double[]){2.0, 1.2}, 2, 0);
-  cairo_stroke(cr);
-  cairo_set_dash(cr, nullptr, 0, 0);
+  DashedStroke(cr, 2.0, 1.2);
   cairo_rectangle(cr, cx - 2.5, cy - 15, 5, 5);
   Shape(cr, Hex(0xC9CED6));
   cairo_new_path(cr);
@@ -875,11 +856,7 @@ void Trophy(cairo_t* cr, int id) {
       Cup(cr, cx, 20, 30, 76, 111, kSilver);
       cairo_new_path(cr);
       cairo_arc(cr, cx, 48, 15, 0, 2 * PI);
-      SetColor(cr, Hex(0xFFFDF5));
-      cairo_fill_preserve(cr);
-      SetColor(cr, kSilver.dark);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
+      FillAndStroke(cr, Hex(0xFFFDF5), kSilver.dark, 2);
       cairo_move_to(cr, cx, 48);
       cairo_line_to(cr, cx, 37);
       cairo_move_to(cr, cx, 48);
@@ -921,11 +898,7 @@ void Trophy(cairo_t* cr, int id) {
       cairo_line_to(cr, cx - 16, 111);
       cairo_line_to(cr, cx - 24, 40);
       cairo_close_path(cr);
-      SetColor(cr, WithAlpha(Hex(0xCFEFFF), 0.75));
-      cairo_fill_preserve(cr);
-      SetColor(cr, Hex(0x5A8FB8));
-      cairo_set_line_width(cr, 1.4);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(Hex(0xCFEFFF), 0.75), Hex(0x5A8FB8), 1.4);
       cairo_move_to(cr, cx, 6);
       cairo_line_to(cr, cx - 4, 111);
       cairo_move_to(cr, cx - 24, 40);

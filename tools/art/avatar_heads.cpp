@@ -8,9 +8,36 @@
 
 namespace art {
 
+namespace figure {
+
+Rgb Outline(const Rgb& c) { return Darker(Mix(c, Hex(0x3A2414), 0.5), 0.35); }
+
+void Shape(cairo_t* cr, const Rgb& fill, double width) {
+  SetColor(cr, fill);
+  cairo_fill_preserve(cr);
+  SetColor(cr, Outline(fill));
+  cairo_set_line_width(cr, width);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
+  cairo_restore(cr);
+}
+
+}  // namespace figure
+
 namespace {
 
-constexpr double PI = 3.14159265358979;
+using figure::Ellipse;
+using figure::Outline;
+using figure::PI;
+using figure::Shape;
 
 struct Look {
   Rgb skin, hair;
@@ -44,25 +71,15 @@ const Look& LookOf(bool male, int look) {
   return male ? kGents[i] : kLadies[i];
 }
 
-Rgb Outline(const Rgb& c) { return Darker(Mix(c, Hex(0x3A2414), 0.5), 0.35); }
-
-// Fills the current path and strokes it with the colour's own dark outline.
-void Shape(cairo_t* cr, const Rgb& fill, double width = 1.3) {
-  SetColor(cr, fill);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Outline(fill));
-  cairo_set_line_width(cr, width);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
-
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+// Draws the current path as a Shape, then saves the state and clips to that path; the caller
+// restores when it has drawn what belongs inside.
+void ShapeAndClip(cairo_t* cr, const Rgb& fill) {
+  cairo_path_t* path = cairo_copy_path(cr);
+  Shape(cr, fill);
   cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * PI);
-  cairo_restore(cr);
+  cairo_append_path(cr, path);
+  cairo_clip(cr);
+  cairo_path_destroy(path);
 }
 
 // Shade on the lower right of the current clip, light from the top left.
@@ -246,18 +263,13 @@ void GentHairFront(cairo_t* cr, const Look& l) {
       break;
   }
   cairo_close_path(cr);
-  cairo_path_t* hair = cairo_copy_path(cr);
-  Shape(cr, l.hair);
   // a highlight stroke on the upper left, kept inside the hair
-  cairo_save(cr);
-  cairo_append_path(cr, hair);
-  cairo_clip(cr);
+  ShapeAndClip(cr, l.hair);
   cairo_arc(cr, f.cx - 4, f.cy - 6, f.ry - 2, PI * 1.18, PI * 1.42);
   SetColor(cr, WithAlpha(Lighter(l.hair, 0.5), 0.8));
   cairo_set_line_width(cr, 2.2);
   cairo_stroke(cr);
   cairo_restore(cr);
-  cairo_path_destroy(hair);
 }
 
 void Moustache(cairo_t* cr, const Face2& f, const Rgb& hair) {
@@ -333,12 +345,7 @@ void LadyHairFront(cairo_t* cr, const Look& l) {
       break;
   }
   cairo_close_path(cr);
-  cairo_path_t* hair = cairo_copy_path(cr);
-  Shape(cr, l.hair);
-  cairo_save(cr);
-  cairo_append_path(cr, hair);
-  cairo_clip(cr);
-  cairo_path_destroy(hair);
+  ShapeAndClip(cr, l.hair);
   if (l.style == 2) {
     Rng rng(17);
     for (int i = 0; i < 30; ++i) {

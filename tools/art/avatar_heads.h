@@ -29,4 +29,15 @@ void DrawSpectacles(cairo_t* cr, bool male, int look);
 // (x, y, w, h) on a transparent ground: for portraits and snapshots.
 void DrawAvatarPortrait(cairo_t* cr, bool male, int look, double x, double y, double w, double h);
 
+// The style every part of a golfer is drawn in: flat fills with a warm dark outline.
+namespace figure {
+constexpr double PI = 3.14159265358979;
+// The outline colour of a fill.
+Rgb Outline(const Rgb& c);
+// Fills the current path and strokes it with the colour's own dark outline.
+void Shape(cairo_t* cr, const Rgb& fill, double width = 1.3);
+// An ellipse as a new sub-path of the current path.
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
+}  // namespace figure
+
 }  // namespace art

@@ -364,11 +364,7 @@ void Scene(Canvas& c, const std::string& type, int v) {
       for (int k = 1; k < 6; ++k)
         cairo_line_to(cr, bx + xs[k] * r, by + ys[k] * r * rng.Range(0.8, 1.0));
       cairo_close_path(cr);
-      SetColor(cr, Hex(0x80858C));
-      cairo_fill_preserve(cr);
-      SetColor(cr, Hex(0x4A4E55));
-      cairo_set_line_width(cr, 1.2);
-      cairo_stroke(cr);
+      FillAndStroke(cr, Hex(0x80858C), Hex(0x4A4E55), 1.2);
       cairo_move_to(cr, bx - 0.9 * r, by - 0.5 * r);
       cairo_line_to(cr, bx - 0.45 * r, by - 0.9 * r);
       cairo_line_to(cr, bx + 0.15 * r, by - 0.92 * r);

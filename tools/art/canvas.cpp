@@ -158,6 +158,35 @@ void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const
   cairo_pattern_destroy(p);
 }
 
+void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, int layers,
+                 double alpha) {
+  cairo_save(cr);
+  RoundedRect(cr, x, y, w, h, r);
+  cairo_clip(cr);
+  for (int i = 0; i < layers; ++i) {
+    RoundedRect(cr, x - layers + i, y - layers + i, w + layers, h + layers, r);
+    SetColor(cr, Hex(0x000000, alpha));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+void FillAndStroke(cairo_t* cr, const Rgb& fill, const Rgb& line, double width) {
+  SetColor(cr, fill);
+  cairo_fill_preserve(cr);
+  SetColor(cr, line);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
+void DashedStroke(cairo_t* cr, double on, double off) {
+  const double dash[] = {on, off};
+  cairo_set_dash(cr, dash, 2, 0);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+}
+
 void Circle(cairo_t* cr, double x, double y, double r) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, x, y, r, 0, 2 * M_PI);
@@ -166,6 +195,20 @@ void Circle(cairo_t* cr, double x, double y, double r) {
 
 void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c) {
   Circle(cr, x, y, r);
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
+void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
+  EllipsePath(cr, cx, cy, rx, ry);
   SetColor(cr, c);
   cairo_fill(cr);
 }
@@ -324,6 +367,14 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r) {
   FillCircle(cr, cx - r * 0.45, cy - r * 0.45, r * 0.14, {1, 1, 1, 0.6});
 }
 
+void ButtonGlow(cairo_t* cr, double w, double h, double r) {
+  for (int i = 3; i >= 1; --i) {
+    RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);
+    SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
+    cairo_fill(cr);
+  }
+}
+
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim) {
   const Rgb wood = Lighter(pal::Wood, bright);
@@ -436,6 +487,13 @@ double TextWidth(cairo_t* cr, const std::string& utf8) {
   cairo_text_extents_t e;
   cairo_text_extents(cr, utf8.c_str(), &e);
   return e.x_advance;
+}
+
+double FitFont(cairo_t* cr, Face face, double size, const std::string& utf8, double max_w,
+               double min_size, double step) {
+  SetFont(cr, face, size);
+  while (TextWidth(cr, utf8) > max_w && size > min_size) SetFont(cr, face, size -= step);
+  return size;
 }
 
 static double AlignX(cairo_t* cr, const std::string& s, double x, int align) {

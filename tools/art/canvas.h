@@ -81,10 +81,21 @@ void FillRoundedRect(cairo_t* cr, double x, double y, double w, double h, double
 // Soft drop shadow of a rounded rectangle: several widening translucent layers.
 void SoftShadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha,
                 double spread);
+// A shadow inside the rounded window (x, y, w, h, r) along its top and left edges: `layers` thin
+// black strokes of `alpha`, each a pixel further in.
+void InnerShadow(cairo_t* cr, double x, double y, double w, double h, double r, int layers,
+                 double alpha);
 void VerticalGradient(cairo_t* cr, double x, double y, double w, double h, const Rgb& top,
                       const Rgb& bottom);
+// Fills the current path with `fill`, then strokes it `width` wide in `line`.
+void FillAndStroke(cairo_t* cr, const Rgb& fill, const Rgb& line, double width);
+// Strokes the current path dashed (`on` drawn, `off` left out), then returns to solid lines.
+void DashedStroke(cairo_t* cr, double on, double off);
 void Circle(cairo_t* cr, double x, double y, double r);
 void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c);
+// An ellipse centred on (cx, cy) added to the current path (joined to its current point, if any).
+void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
+void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
 // A soft round glow: colour at the centre fading to transparent at radius r.
 void RadialGlow(cairo_t* cr, double x, double y, double r, const Rgb& c);
 
@@ -100,6 +111,9 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r);
 // A wooden board with a brass rim (signs, buttons, dialogs). `bright` > 0 lightens it (mouse-over).
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim = true);
+// The brass glow round a mouse-over button whose board is (3, 3, w - 6, h - 6) with corner radius
+// r: three widening translucent rings.
+void ButtonGlow(cairo_t* cr, double w, double h, double r);
 
 // Text. `align`: 0 left, 1 centre, 2 right of x; y is the baseline.
 void SetFont(cairo_t* cr, Face face, double size);
@@ -108,6 +122,10 @@ void FillText(cairo_t* cr, const std::string& utf8, double x, double y, int alig
 // Text with an outline of `outline` pixels drawn beneath the fill.
 void OutlinedText(cairo_t* cr, const std::string& utf8, double x, double y, int align,
                   const Rgb& fill, const Rgb& outline_color, double outline);
+// Sets the face at `size`, then shrinks it by `step` while the text is wider than `max_w` and the
+// size is still above `min_size`; returns the size it settled on.
+double FitFont(cairo_t* cr, Face face, double size, const std::string& utf8, double max_w,
+               double min_size = 7, double step = 0.5);
 // Centre of text's ink box on (cx, cy) (for digits in cells).
 void CentredText(cairo_t* cr, const std::string& utf8, double cx, double cy, const Rgb& fill,
                  const Rgb* outline_color = nullptr, double outline = 0);

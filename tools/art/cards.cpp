@@ -113,11 +113,7 @@ void Crown(cairo_t* cr, double cx, double base, double w, double h, const Rgb& j
   cairo_line_to(cr, cx + w / 2 + 0.8, base - h);
   cairo_line_to(cr, cx + w / 2, base);
   cairo_close_path(cr);
-  SetColor(cr, pal::Brass);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Darker(pal::Brass, 0.45));
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  FillAndStroke(cr, pal::Brass, Darker(pal::Brass, 0.45), 0.6);
   cairo_rectangle(cr, cx - w / 2, base - 2.2, w, 2.2);
   SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
@@ -597,11 +593,7 @@ void Swirl(cairo_t* cr, double cx, double cy, double r) {
     if (i == 0) cairo_move_to(cr, x, y); else cairo_line_to(cr, x, y);
   }
   cairo_close_path(cr);
-  SetColor(cr, pal::BrassLight);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Darker(pal::Brass, 0.35));
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  FillAndStroke(cr, pal::BrassLight, Darker(pal::Brass, 0.35), 0.8);
 }
 
 void Label(cairo_t* cr, const std::string& text, double y, const Rgb& c) {
@@ -645,6 +637,15 @@ void SpinCard(Canvas& cv, const Rgb& face, const Rgb& trim) {
   cairo_stroke(cr);
 }
 
+// A hazard card: the card back with a patch of grass holding the hazard's picture, and its word.
+void HazardCard(cairo_t* cr, void (*hazard)(cairo_t*), const char* word) {
+  CardBack(cr);
+  FillRoundedRect(cr, 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
+  hazard(cr);
+  Label(cr, word, 86, pal::Cream);
+  CardEdge(cr);
+}
+
 }  // namespace
 
 void AddCards(Registry& r) {
@@ -655,20 +656,8 @@ void AddCards(Registry& r) {
     BackEmblem(c.cr());
     CardEdge(c.cr());
   };
-  r["graphics/cards/water.png"] = [](Canvas& c, const PictureFile&) {
-    CardBack(c.cr());
-    FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
-    Pond(c.cr());
-    Label(c.cr(), "WATER", 86, pal::Cream);
-    CardEdge(c.cr());
-  };
-  r["graphics/cards/sand.png"] = [](Canvas& c, const PictureFile&) {
-    CardBack(c.cr());
-    FillRoundedRect(c.cr(), 8, 24, 52, 52, 6, WithAlpha(pal::LightGrass, 0.95));
-    Bunker(c.cr());
-    Label(c.cr(), "SAND", 86, pal::Cream);
-    CardEdge(c.cr());
-  };
+  r["graphics/cards/water.png"] = [](Canvas& c, const PictureFile&) { HazardCard(c.cr(), Pond, "WATER"); };
+  r["graphics/cards/sand.png"] = [](Canvas& c, const PictureFile&) { HazardCard(c.cr(), Bunker, "SAND"); };
   r["graphics/cards/irons.png"] = [](Canvas& c, const PictureFile& s) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;

@@ -106,11 +106,7 @@ void AddEffects(Registry& r) {
   r["graphics/particles/whack.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
     Star(cr, 48, 32, 31, 17, 11);
-    SetColor(cr, Hex(0xFFD54F));
-    cairo_fill_preserve(cr);
-    SetColor(cr, pal::Warning);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    FillAndStroke(cr, Hex(0xFFD54F), pal::Warning, 2.5);
     SetFont(cr, Face::SansBold, 19);
     const Rgb out = Hex(0x8B1A00);
     CentredText(cr, "WHACK!", 48, 32, pal::CardWhite, &out, 1.6);

@@ -219,11 +219,7 @@ void BagFront(Canvas& c) {
   cairo_fill(cr);
   // pocket
   RoundedRect(cr, 58, 31, 30, 16, 4);
-  SetColor(cr, Darker(kBagGreen, 0.2));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0x000000, 0.35));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Darker(kBagGreen, 0.2), Hex(0x000000, 0.35), 1);
   cairo_restore(cr);
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
@@ -419,11 +415,7 @@ void StopWatch(Canvas& c) {
   FillCircle(cr, cx, cy - 6, 3, pal::Red);
   // readout window
   RoundedRect(cr, 23, 62, 54, 26, 4);
-  SetColor(cr, Hex(0xC9D8B4));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0x5E6B52));
-  cairo_set_line_width(cr, 1.2);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xC9D8B4), Hex(0x5E6B52), 1.2);
 }
 
 // The long-drive club: frame 26 rests with its head by the ball; frames 0..25 swing back up to

@@ -20,14 +20,6 @@ void Fill(cairo_t* cr, const Rgb& c) {
   cairo_fill(cr);
 }
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-}
-
 void LongDriveBackground(Canvas& c) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
@@ -85,7 +77,7 @@ void CloudPicture(Canvas& c, int kind) {
       const double r = h * (0.26 + 0.16 * std::sin(t * M_PI));
       FillCircle(cr, w * (0.12 + 0.76 * t), base - r * 0.55 + (pass ? -2 : 1), r, pass ? Hex(0xFFFFFF, 0.95) : shade);
     }
-    Ellipse(cr, w / 2, base, w * 0.44, h * 0.16);
+    EllipsePath(cr, w / 2, base, w * 0.44, h * 0.16);
     Fill(cr, pass ? Hex(0xFFFFFF, 0.95) : shade);
   }
 }
@@ -182,7 +174,7 @@ void Arrow(Canvas& c) {
 
 void Shadow(Canvas& c) {
   cairo_t* cr = c.cr();
-  Ellipse(cr, c.w() / 2.0, c.h() / 2.0, c.w() / 2.0 - 1, c.h() / 2.0 - 1);
+  EllipsePath(cr, c.w() / 2.0, c.h() / 2.0, c.w() / 2.0 - 1, c.h() / 2.0 - 1);
   Fill(cr, Hex(0x000000, 0.3));
 }
 
@@ -207,7 +199,7 @@ void Green(Canvas& c) {
     Fill(cr, WithAlpha(Hex(0xFFFFFF), 0.04));
   }
   // the tee spot at the left end
-  Ellipse(cr, 45, h / 2, 12, 5);
+  EllipsePath(cr, 45, h / 2, 12, 5);
   Fill(cr, WithAlpha(pal::DeepGreen, 0.35));
 }
 
@@ -216,7 +208,7 @@ void HolePicture(Canvas& c) {
   const double w = c.w(), h = c.h();
   FillCircle(cr, w / 2, h / 2, w / 2 - 1, WithAlpha(pal::DeepGreen, 0.5));
   FillCircle(cr, w / 2, h / 2, w / 2 - 6, Hex(0x1B2A17));
-  Ellipse(cr, w / 2 + 2, h / 2 + 3, w / 2 - 9, h / 2 - 10);
+  EllipsePath(cr, w / 2 + 2, h / 2 + 3, w / 2 - 9, h / 2 - 10);
   Fill(cr, Hex(0x0E160C));
   // the flag's pin
   cairo_rectangle(cr, w / 2 - 1, h / 2 - 4, 2, 6);
@@ -256,10 +248,7 @@ void ShootButton(Canvas& c, Press state) {
   const double w = c.w(), h = c.h();
   const double dy = state == Press::Down ? 1 : 0;
   if (state == Press::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 10 + i);
-      Fill(cr, WithAlpha(pal::BrassLight, 0.22));
-    }
+    ButtonGlow(cr, w, h, 10);
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }

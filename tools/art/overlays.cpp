@@ -33,10 +33,10 @@ void BrassRim(cairo_t* cr, double x, double y, double w, double h, double r, dou
   cairo_pattern_destroy(b);
 }
 
-// A brass nail head.
-void Nail(cairo_t* cr, double x, double y, double r) {
-  FillCircle(cr, x + 0.6, y + 0.8, r, WithAlpha(pal::Black, 0.35));
-  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * 0.35, y - r * 0.35, 0, x, y, r);
+// A polished brass disc, lit from the top left: its highlight sits `light` radii up and left of
+// the centre.
+void BrassDisc(cairo_t* cr, double x, double y, double r, double light) {
+  cairo_pattern_t* p = cairo_pattern_create_radial(x - r * light, y - r * light, 0, x, y, r);
   cairo_pattern_add_color_stop_rgb(p, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
   cairo_pattern_add_color_stop_rgb(p, 1, pal::Brass.r * 0.7, pal::Brass.g * 0.7, pal::Brass.b * 0.7);
   Circle(cr, x, y, r);
@@ -45,10 +45,10 @@ void Nail(cairo_t* cr, double x, double y, double r) {
   cairo_pattern_destroy(p);
 }
 
-// Text shrunk until it fits `max_w`.
-void FitFont(cairo_t* cr, Face face, double size, const std::string& text, double max_w) {
-  SetFont(cr, face, size);
-  while (TextWidth(cr, text) > max_w && size > 7) SetFont(cr, face, size -= 0.5);
+// A brass nail head.
+void Nail(cairo_t* cr, double x, double y, double r) {
+  FillCircle(cr, x + 0.6, y + 0.8, r, WithAlpha(pal::Black, 0.35));
+  BrassDisc(cr, x, y, r, 0.35);
 }
 
 // The overlays' buttons: a wooden board with a brass rim; the mouse-over picture is brighter with a
@@ -60,11 +60,7 @@ void OverlayButton(Canvas& c, const std::string& text, ButtonState state) {
   const double w = c.w(), h = c.h();
   const double dy = state == ButtonState::Down ? 1 : 0;
   if (state == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 9 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, 9);
   } else {
     SoftShadow(cr, 4, 5 + dy, w - 7, h - 7 - dy, 9, state == ButtonState::Down ? 0.18 : 0.3, 3);
   }
@@ -339,13 +335,7 @@ void Stopwatch(cairo_t* cr, double cx, double cy, double r) {
   FillRoundedRect(cr, cx - r * 0.16, cy - r * 1.32, r * 0.32, r * 0.28, 2, pal::Brass);
   FillRoundedRect(cr, cx - r * 0.28, cy - r * 1.45, r * 0.56, r * 0.16, 2, pal::BrassLight);
   FillCircle(cr, cx + 2, cy + 3, r, WithAlpha(pal::Black, 0.3));
-  cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, 0, cx, cy, r);
-  cairo_pattern_add_color_stop_rgb(p, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
-  cairo_pattern_add_color_stop_rgb(p, 1, pal::Brass.r * 0.7, pal::Brass.g * 0.7, pal::Brass.b * 0.7);
-  Circle(cr, cx, cy, r);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  BrassDisc(cr, cx, cy, r, 0.3);
   FillCircle(cr, cx, cy, r * 0.82, pal::CardWhite);
   for (int i = 0; i < 12; ++i) {
     const double a = i * M_PI / 6;

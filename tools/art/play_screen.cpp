@@ -27,11 +27,7 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
   const double r = std::min(9.0, h / 3.5);
   cairo_push_group(cr);
   if (st == State::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, r);
   } else if (st != State::Down) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
   }
@@ -65,9 +61,7 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
 
 void TextLabel(cairo_t* cr, const std::string& text, double w, double h, const Rgb& ink,
                double size_factor = 0.45) {
-  double size = h * size_factor;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 18 && size > 7) SetFont(cr, Face::Bookman, size -= 0.5);
+  FitFont(cr, Face::Bookman, h * size_factor, text, w - 18);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2, ink, &out, 1.2);
 }
@@ -183,9 +177,7 @@ void Lettering(Canvas& c, const std::string& text, const Rgb& fill, double max_s
                Face face = Face::Bookman) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
-  double size = max_size;
-  SetFont(cr, face, size);
-  while (TextWidth(cr, text) > w - 16 && size > 8) SetFont(cr, face, size -= 1);
+  const double size = FitFont(cr, face, max_size, text, w - 16, 8, 1);
   const Rgb out = pal::DarkWood;
   const Rgb shadow = {0, 0, 0, 0.3};
   CentredText(cr, text, w / 2 + 3, h / 2 + 3, shadow, &shadow, size * 0.08);
@@ -198,9 +190,7 @@ void BoardSign(Canvas& c, const std::string& text, const Rgb& fill) {
   const double w = c.w(), h = c.h();
   SoftShadow(cr, 6, 7, w - 10, h - 10, 12, 0.3, 4);
   WoodBoard(cr, 3, 3, w - 9, h - 9, 12, 0.05);
-  double size = h * 0.46;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 30 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.46, text, w - 30, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2 - 1, h / 2 - 1, fill, &out, 1.6);
 }
@@ -262,11 +252,7 @@ void FlyingBird(cairo_t* cr, double cx, double cy, double s, double phase, const
   cairo_curve_to(cr, cx - s * 0.05, cy - lift * s * 0.5, cx + s * 0.2, tip_y, cx + s * 0.45, tip_y);
   cairo_curve_to(cr, cx + s * 0.3, cy - lift * s * 0.3, cx + s * 0.2, cy, cx + s * 0.15, cy + s * 0.02);
   cairo_close_path(cr);
-  SetColor(cr, wing);
-  cairo_fill_preserve(cr);
-  SetColor(cr, WithAlpha(pal::Black, 0.35));
-  cairo_set_line_width(cr, 0.6);
-  cairo_stroke(cr);
+  FillAndStroke(cr, wing, WithAlpha(pal::Black, 0.35), 0.6);
   if (gull) {
     cairo_move_to(cr, cx + s * 0.3, tip_y + s * 0.02);
     cairo_line_to(cr, cx + s * 0.45, tip_y);
@@ -456,11 +442,7 @@ void ShopItem(Canvas& c, int item, bool male) {
     case 3: {  // x-ray spectacles: round lenses with swirls
       for (int s = -1; s <= 1; s += 2) {
         Circle(cr, cx + s * 18, cy, 14);
-        SetColor(cr, Hex(0xDFF4FF));
-        cairo_fill_preserve(cr);
-        SetColor(cr, main);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        FillAndStroke(cr, Hex(0xDFF4FF), main, 3);
         for (int k = 0; k < 3; ++k) {
           Circle(cr, cx + s * 18, cy, 3 + k * 3.5);
           SetColor(cr, WithAlpha(Hex(0x3C8DD6), 0.6));
@@ -519,11 +501,7 @@ void ShopItem(Canvas& c, int item, bool male) {
     case 6: {  // ball finder: a ball under a magnifying glass
       GolfBall(cr, cx - 6, cy - 4, 14);
       Circle(cr, cx - 6, cy - 4, 22);
-      SetColor(cr, WithAlpha(Hex(0xDFF4FF), 0.35));
-      cairo_fill_preserve(cr);
-      SetColor(cr, main);
-      cairo_set_line_width(cr, 5);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(Hex(0xDFF4FF), 0.35), main, 5);
       cairo_move_to(cr, cx + 10, cy + 12);
       cairo_line_to(cr, cx + 30, cy + 32);
       SetColor(cr, pal::DarkWood);
@@ -751,11 +729,7 @@ void AddPlayScreen(Registry& r) {
     const double cx = c.w() / 2, cy = c.h() / 2, rad = c.w() * 0.38;
     FillCircle(cr, cx + 1.5, cy + 2, rad, {0, 0, 0, 0.3});
     Circle(cr, cx, cy, rad);
-    SetColor(cr, pal::Cream);
-    cairo_fill_preserve(cr);
-    SetColor(cr, pal::Warning);
-    cairo_set_line_width(cr, rad * 0.28);
-    cairo_stroke(cr);
+    FillAndStroke(cr, pal::Cream, pal::Warning, rad * 0.28);
     cairo_move_to(cr, cx - rad * 0.66, cy + rad * 0.66);
     cairo_line_to(cr, cx + rad * 0.66, cy - rad * 0.66);
     cairo_stroke(cr);
@@ -801,11 +775,7 @@ void AddPlayScreen(Registry& r) {
       const double t = static_cast<double>(frame) / (s.frames - 1);
       RadialGlow(cr, cx, cy, 30, WithAlpha(pal::BrassLight, 0.25 + 0.35 * std::sin(t * M_PI)));
       Star(cr, cx, cy, 26, 12, 8, t * M_PI / 4);
-      SetColor(cr, WithAlpha(pal::Brass, 0.85));
-      cairo_fill_preserve(cr);
-      SetColor(cr, pal::DarkWood);
-      cairo_set_line_width(cr, 1.2);
-      cairo_stroke(cr);
+      FillAndStroke(cr, WithAlpha(pal::Brass, 0.85), pal::DarkWood, 1.2);
       FillCircle(cr, cx, cy, 15, pal::DeepGreen);
       SetFont(cr, Face::Bookman, 18);
       const Rgb out = pal::DarkWood;

@@ -155,18 +155,12 @@ void Button(Canvas& c, const std::string& text, bool over) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   if (over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 9 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, 9);
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 9, 0.3, 3);
   }
   WoodBoard(cr, 3, 3, w - 6, h - 6, 9, over ? 0.18 : 0.0);
-  double size = h * 0.45;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 22 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.45, text, w - 22, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2, over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.3);
 }
@@ -344,16 +338,7 @@ void AddScreens(Registry& r) {
     brass(6, 6, w - 16, h - 16, 16, 4);
     brass(wx - 2, wy - 2, ww + 4, wh + 4, 13, 4);
     // inner shadow along the window's top and left edges
-    cairo_save(cr);
-    RoundedRect(cr, wx, wy, ww, wh, 12);
-    cairo_clip(cr);
-    for (int i = 0; i < 4; ++i) {
-      RoundedRect(cr, wx - 4 + i, wy - 4 + i, ww + 4, wh + 4, 12);
-      SetColor(cr, Hex(0x000000, 0.12));
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
-    }
-    cairo_restore(cr);
+    InnerShadow(cr, wx, wy, ww, wh, 12, 4, 0.12);
     for (double x : {wx - 2, wx + ww + 2})
       for (double y : {wy - 2, wy + wh + 2}) {
         FillCircle(cr, x, y, 5, pal::Brass);

@@ -56,11 +56,7 @@ void FloorBoards(cairo_t* cr, double y, double h, double w, std::uint32_t seed) 
       const double len = rng.Range(110, 220);
       const double t = rng.Range(-0.08, 0.08);
       cairo_rectangle(cr, bx, by, len, 16);
-      SetColor(cr, t > 0 ? Lighter(base, t) : Darker(base, -t));
-      cairo_fill_preserve(cr);
-      SetColor(cr, WithAlpha(Darker(base, 0.5), 0.55));
-      cairo_set_line_width(cr, 0.8);
-      cairo_stroke(cr);
+      FillAndStroke(cr, t > 0 ? Lighter(base, t) : Darker(base, -t), WithAlpha(Darker(base, 0.5), 0.55), 0.8);
       bx += len;
     }
   }
@@ -141,19 +137,13 @@ void ShopButton(Canvas& c, const std::string& text, ButtonState st) {
   const double w = c.w(), h = c.h();
   const double dy = st == ButtonState::Down ? 1 : 0;
   if (st == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, h / 4 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, h / 4);
   } else if (st != ButtonState::Down) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
   }
   if (st == ButtonState::Disabled) cairo_push_group(cr);
   WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, h / 4, st == ButtonState::Over ? 0.18 : st == ButtonState::Down ? -0.12 : 0.0);
-  double size = h * 0.45;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 20 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.45, text, w - 20, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2 + dy, st == ButtonState::Over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.2);
   if (st == ButtonState::Disabled) {
@@ -395,11 +385,7 @@ void PaneBox(cairo_t* cr, double w, double h, const Rgb& inside, double glow) {
     }
   }
   RoundedRect(cr, 4, 4, w - 8, h - 8, 8);
-  SetColor(cr, inside);
-  cairo_fill_preserve(cr);
-  SetColor(cr, glow > 0 ? pal::BrassLight : pal::Brass);
-  cairo_set_line_width(cr, glow > 0 ? 2.4 : 1.6);
-  cairo_stroke(cr);
+  FillAndStroke(cr, inside, glow > 0 ? pal::BrassLight : pal::Brass, glow > 0 ? 2.4 : 1.6);
 }
 
 void LockedPane(Canvas& c) {
@@ -432,11 +418,7 @@ void SoldOutText(Canvas& c) {
   cairo_translate(cr, w / 2, h / 2);
   cairo_rotate(cr, -0.32);
   RoundedRect(cr, -44, -12, 88, 24, 4);
-  SetColor(cr, Hex(0xFBFBF6, 0.92));
-  cairo_fill_preserve(cr);
-  SetColor(cr, pal::Red);
-  cairo_set_line_width(cr, 2.4);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xFBFBF6, 0.92), pal::Red, 2.4);
   SetFont(cr, Face::SansBold, 14);
   CentredText(cr, "SOLD OUT", 0, 0, pal::Red);
   cairo_restore(cr);
@@ -491,11 +473,7 @@ void PriceCard(Canvas& c) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   RoundedRect(cr, 1, 1, w - 2, h - 2, 4);
-  SetColor(cr, Hex(0xFBF4DE));
-  cairo_fill_preserve(cr);
-  SetColor(cr, pal::CardEdge);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xFBF4DE), pal::CardEdge, 1);
   cairo_move_to(cr, 5, 31.5);
   cairo_line_to(cr, w - 5, 31.5);
   SetColor(cr, WithAlpha(pal::Red, 0.5));
@@ -686,11 +664,7 @@ void TrophyToolTip(Canvas& c) {
   const double w = c.w(), h = c.h();
   SoftShadow(cr, 4, 5, w - 8, h - 8, 10, 0.35, 3);
   RoundedRect(cr, 2, 2, w - 6, h - 6, 10);
-  SetColor(cr, Hex(0xFBF1D6));
-  cairo_fill_preserve(cr);
-  SetColor(cr, pal::Brass);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xFBF1D6), pal::Brass, 2);
   RoundedRect(cr, 6, 6, w - 14, h - 14, 7);
   SetColor(cr, WithAlpha(pal::Brass, 0.45));
   cairo_set_line_width(cr, 0.8);
@@ -706,11 +680,7 @@ void StatsBackground(cairo_t* cr) {
   for (int i = 0; i < 700; ++i)
     FillCircle(cr, rng.Range(0, 800), rng.Range(0, 600), rng.Range(0.5, 1.4), WithAlpha(Hex(0xFFFFFF), 0.025));
   RoundedRect(cr, 4, 50, 792, 490, 8);
-  SetColor(cr, WithAlpha(Hex(0x000000), 0.28));
-  cairo_fill_preserve(cr);
-  SetColor(cr, WithAlpha(pal::Brass, 0.8));
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
+  FillAndStroke(cr, WithAlpha(Hex(0x000000), 0.28), WithAlpha(pal::Brass, 0.8), 2);
   const double group_tops[5] = {79, 149, 234, 304, 464};
   const int rows[5] = {4, 5, 4, 10, 5};
   for (int g = 0; g < 5; ++g) {

@@ -33,16 +33,6 @@ void StoryFrame(cairo_t* cr, double w, double h, const Rgb& sky, const std::func
   cairo_stroke(cr);
 }
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
-
 void Line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, const Rgb& c) {
   cairo_move_to(cr, x0, y0);
   cairo_line_to(cr, x1, y1);
@@ -65,13 +55,13 @@ void Flag(cairo_t* cr, double x, double ground) {
 }
 
 void Pond(cairo_t* cr, double cx, double cy, double rx) {
-  Ellipse(cr, cx, cy, rx, rx * 0.32, pal::Water);
-  Ellipse(cr, cx - rx * 0.25, cy - rx * 0.08, rx * 0.35, rx * 0.07, WithAlpha(pal::WaterLight, 0.8));
+  FillEllipse(cr, cx, cy, rx, rx * 0.32, pal::Water);
+  FillEllipse(cr, cx - rx * 0.25, cy - rx * 0.08, rx * 0.35, rx * 0.07, WithAlpha(pal::WaterLight, 0.8));
 }
 
 void Bunker(cairo_t* cr, double cx, double cy, double rx) {
-  Ellipse(cr, cx, cy, rx, rx * 0.3, Darker(pal::Sand, 0.12));
-  Ellipse(cr, cx, cy - 1, rx - 2, rx * 0.3 - 2, pal::Sand);
+  FillEllipse(cr, cx, cy, rx, rx * 0.3, Darker(pal::Sand, 0.12));
+  FillEllipse(cr, cx, cy - 1, rx - 2, rx * 0.3 - 2, pal::Sand);
 }
 
 void Cloud(cairo_t* cr, double cx, double cy, double s, const Rgb& c) {
@@ -96,11 +86,7 @@ void Club(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_curve_to(cr, 5, 9, 13, 9, 14, 5);
   cairo_line_to(cr, 12, -1);
   cairo_close_path(cr);
-  SetColor(cr, Hex(0xC9D0D6));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0x3A4248));
-  cairo_set_line_width(cr, 0.8);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xC9D0D6), Hex(0x3A4248), 0.8);
   cairo_restore(cr);
 }
 
@@ -131,9 +117,9 @@ void PlayingCard(cairo_t* cr, double cx, double cy, double angle, double s) {
 
 void Gopher(cairo_t* cr, double cx, double cy, double s) {
   // mound, body, head, eyes, teeth
-  Ellipse(cr, cx, cy + 18 * s, 34 * s, 12 * s, Hex(0x7A5230));
+  FillEllipse(cr, cx, cy + 18 * s, 34 * s, 12 * s, Hex(0x7A5230));
   const Rgb fur = Hex(0xA0703F);
-  Ellipse(cr, cx, cy, 16 * s, 20 * s, fur);
+  FillEllipse(cr, cx, cy, 16 * s, 20 * s, fur);
   FillCircle(cr, cx, cy - 20 * s, 15 * s, fur);
   FillCircle(cr, cx - 11 * s, cy - 32 * s, 4.5 * s, Darker(fur, 0.2));
   FillCircle(cr, cx + 11 * s, cy - 32 * s, 4.5 * s, Darker(fur, 0.2));
@@ -170,11 +156,7 @@ void Bolt(cairo_t* cr, double x, double y, double s) {
   cairo_line_to(cr, x, y + 18 * s);
   cairo_line_to(cr, x + 7 * s, y);
   cairo_close_path(cr);
-  SetColor(cr, Hex(0xFFE46B));
-  cairo_fill_preserve(cr);
-  SetColor(cr, Hex(0xB07D00));
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, Hex(0xFFE46B), Hex(0xB07D00), 1);
 }
 
 void WindLines(cairo_t* cr, double x, double y, double w, const Rgb& c) {
@@ -262,12 +244,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, w * 0.3, h * 0.3, w * 0.55, h * 0.3, w * 0.68, h * 0.58);
       SetColor(cr, WithAlpha(pal::CardWhite, 0.9));
       cairo_set_line_width(cr, 1.5);
-      {
-        const double dash[] = {3, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 3, 3);
       GolfBall(cr, w * 0.68, h * 0.58, 5);
       break;
     case 4: {  // rainbow
@@ -293,7 +270,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       break;
     case 7:  // water_skip: the ball skips over the pond
       Pond(cr, w * 0.5, h * 0.74, 46);
-      for (int k = 0; k < 3; ++k) Ellipse(cr, w * (0.25 + 0.22 * k), h * 0.74, 6, 2, WithAlpha(pal::CardWhite, 0.7));
+      for (int k = 0; k < 3; ++k) FillEllipse(cr, w * (0.25 + 0.22 * k), h * 0.74, 6, 2, WithAlpha(pal::CardWhite, 0.7));
       cairo_move_to(cr, w * 0.18, h * 0.7);
       cairo_curve_to(cr, w * 0.25, h * 0.62, w * 0.32, h * 0.62, w * 0.4, h * 0.72);
       cairo_curve_to(cr, w * 0.47, h * 0.64, w * 0.54, h * 0.64, w * 0.62, h * 0.72);
@@ -310,9 +287,9 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       break;
     case 9: {  // squirrel: runs off with a card
       const Rgb fur = Hex(0xB5651D);
-      Ellipse(cr, w * 0.62, h * 0.62, 14, 22, fur);               // tail
-      Ellipse(cr, w * 0.62, h * 0.62, 8, 15, Lighter(fur, 0.25));
-      Ellipse(cr, w * 0.45, h * 0.72, 12, 14, fur);               // body
+      FillEllipse(cr, w * 0.62, h * 0.62, 14, 22, fur);               // tail
+      FillEllipse(cr, w * 0.62, h * 0.62, 8, 15, Lighter(fur, 0.25));
+      FillEllipse(cr, w * 0.45, h * 0.72, 12, 14, fur);               // body
       FillCircle(cr, w * 0.38, h * 0.62, 9, fur);                 // head
       FillCircle(cr, w * 0.36, h * 0.55, 3, Darker(fur, 0.2));    // ear
       FillCircle(cr, w * 0.35, h * 0.615, 1.8, pal::Black);
@@ -389,15 +366,15 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_save(cr);
       cairo_rectangle(cr, 0, h * 0.74, w, h * 0.26);
       cairo_clip(cr);
-      Ellipse(cr, w * 0.5, h * 0.76, 50, 16, WithAlpha(pal::Water, 0.92));
+      FillEllipse(cr, w * 0.5, h * 0.76, 50, 16, WithAlpha(pal::Water, 0.92));
       cairo_restore(cr);
-      for (int k = 0; k < 2; ++k) Ellipse(cr, w * 0.5, h * 0.745, 32 + k * 10, 3 + k, WithAlpha(pal::WaterLight, 0.5 - k * 0.2));
+      for (int k = 0; k < 2; ++k) FillEllipse(cr, w * 0.5, h * 0.745, 32 + k * 10, 3 + k, WithAlpha(pal::WaterLight, 0.5 - k * 0.2));
       break;
     case 16: {  // bee_sting: a bee
       const double bx = w * 0.5, by = h * 0.4;
-      Ellipse(cr, bx - 6, by - 10, 9, 6, WithAlpha(pal::CardWhite, 0.8));
-      Ellipse(cr, bx + 6, by - 10, 9, 6, WithAlpha(pal::CardWhite, 0.8));
-      Ellipse(cr, bx, by, 16, 11, Hex(0xFBC02D));
+      FillEllipse(cr, bx - 6, by - 10, 9, 6, WithAlpha(pal::CardWhite, 0.8));
+      FillEllipse(cr, bx + 6, by - 10, 9, 6, WithAlpha(pal::CardWhite, 0.8));
+      FillEllipse(cr, bx, by, 16, 11, Hex(0xFBC02D));
       for (int k = -1; k <= 1; ++k) {
         cairo_rectangle(cr, bx + k * 8 - 2, by - 10, 4, 20);
         SetColor(cr, pal::Black);
@@ -413,16 +390,11 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, bx - 30, by + 10, bx - 20, by + 40, bx - 18, by + 10);
       SetColor(cr, WithAlpha(pal::Black, 0.5));
       cairo_set_line_width(cr, 1);
-      {
-        const double dash[] = {2, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 2, 3);
       break;
     }
     case 17:  // fine: a pitch mark and a ticket
-      Ellipse(cr, w * 0.35, h * 0.82, 10, 3.5, Darker(pal::Fairway, 0.45));
+      FillEllipse(cr, w * 0.35, h * 0.82, 10, 3.5, Darker(pal::Fairway, 0.45));
       cairo_save(cr);
       cairo_translate(cr, w * 0.58, h * 0.42);
       cairo_rotate(cr, 0.15);
@@ -469,7 +441,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       FillCircle(cr, w * 0.44, h * 0.7, 6, mud);
       FillCircle(cr, w * 0.56, h * 0.76, 5, mud);
       FillCircle(cr, w * 0.53, h * 0.66, 3.5, mud);
-      Ellipse(cr, w * 0.5, h * 0.83, 24, 4, mud);
+      FillEllipse(cr, w * 0.5, h * 0.83, 24, 4, mud);
       break;
     }
     case 23:  // stopwatch: extra time
@@ -506,12 +478,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       cairo_curve_to(cr, w * 0.4, h * 0.1, w * 0.8, h * 0.12, w * 0.95, h * 0.5);
       SetColor(cr, WithAlpha(pal::CardWhite, 0.9));
       cairo_set_line_width(cr, 1.5);
-      {
-        const double dash[] = {4, 3};
-        cairo_set_dash(cr, dash, 2, 0);
-        cairo_stroke(cr);
-        cairo_set_dash(cr, nullptr, 0, 0);
-      }
+      DashedStroke(cr, 4, 3);
       SetFont(cr, Face::SansBold, 12);
       {
         const Rgb out = pal::DarkWood;
@@ -519,8 +486,8 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       }
       break;
     case 26:  // putting: the practice green with the crowd
-      Ellipse(cr, w * 0.5, h * 0.76, 48, 16, pal::LightGrass);
-      Ellipse(cr, w * 0.62, h * 0.76, 5, 2, pal::Black);
+      FillEllipse(cr, w * 0.5, h * 0.76, 48, 16, pal::LightGrass);
+      FillEllipse(cr, w * 0.62, h * 0.76, 5, 2, pal::Black);
       Flag(cr, w * 0.62, h * 0.76);
       GolfBall(cr, w * 0.32, h * 0.79, 4);
       for (int k = 0; k < 4; ++k) Person(cr, 18 + k * 27, h * 0.6, 0.55, Hex(0x5C7FA3 + k * 0x181000));
@@ -562,7 +529,7 @@ void StoryMotif(cairo_t* cr, int n, double w, double h) {
       SetColor(cr, WithAlpha(Hex(0x6E7A86), 0.7));
       cairo_set_line_width(cr, 1.2);
       cairo_stroke(cr);
-      Ellipse(cr, centre(1), foot, 22, 6, WithAlpha(Hex(0xC8B48A), 0.8));
+      FillEllipse(cr, centre(1), foot, 22, 6, WithAlpha(Hex(0xC8B48A), 0.8));
       // leaves and a golf ball caught in the wind
       for (int k = 0; k < 7; ++k) {
         const double a = k * 0.9, r = 24 + (k % 3) * 6;
@@ -651,7 +618,7 @@ void MotionOverlay(cairo_t* cr, int n, double w, double h, double t) {
       // the ball flies along an arc from the left to the right and lands
       const double x = w * (0.15 + 0.7 * t);
       const double y = h * 0.75 - std::sin(t * M_PI) * h * 0.45;
-      Ellipse(cr, x + 2, h * 0.8, 6 * (0.5 + 0.5 * t), 2, WithAlpha(pal::Black, 0.25));
+      FillEllipse(cr, x + 2, h * 0.8, 6 * (0.5 + 0.5 * t), 2, WithAlpha(pal::Black, 0.25));
       GolfBall(cr, x, y, 5);
       for (int k = 1; k <= 3; ++k) {
         const double tt = std::max(0.0, t - k * 0.05);

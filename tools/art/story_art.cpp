@@ -52,16 +52,6 @@ void Newsprint(cairo_t* cr, double x, double y, double w, double h, double warmt
   cairo_surface_destroy(coverage);
 }
 
-void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
-
 void Stroke(cairo_t* cr, const Rgb& c, double width) {
   SetColor(cr, c);
   cairo_set_line_width(cr, width);

@@ -14,7 +14,6 @@ void PaintCourse(cairo_t* cr, const std::string& type, int variant, double x, do
                  double h);
 // Turns everything drawn so far in the rectangle to grey, then warms it slightly (newsprint).
 void Newsprint(cairo_t* cr, double x, double y, double w, double h, double warmth = 0.06);
-void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
 void Stroke(cairo_t* cr, const Rgb& c, double width);
 
 // A golfer seen from the side at (x, ground), `h` tall: 0 address, 1 follow-through, 2 walking,

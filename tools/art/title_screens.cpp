@@ -25,11 +25,7 @@ void MenuButton(Canvas& c, const std::string& text, int state, double text_scale
   const double r = std::min(10.0, h * 0.3);
   const double dy = state == 2 ? 1 : 0;
   if (state == 1) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, r);
   } else if (state == 0) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 2.5);
   }
@@ -39,9 +35,7 @@ void MenuButton(Canvas& c, const std::string& text, int state, double text_scale
     SetColor(cr, Hex(0x000000, 0.22));
     cairo_fill(cr);
   }
-  double size = h * text_scale;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 18 && size > 7) SetFont(cr, Face::Bookman, size -= 0.5);
+  const double size = FitFont(cr, Face::Bookman, h * text_scale, text, w - 18);
   const Rgb fill = state == 1 ? Hex(0xFFFFFF) : (state == 2 ? Darker(pal::Cream, 0.12) : pal::Cream);
   CentredText(cr, text, w / 2, h / 2 + dy - 0.5, fill, &kOutline, std::max(0.8, size / 16));
 }
@@ -52,9 +46,7 @@ void HeaderSign(Canvas& c, const std::string& text, const Rgb& fill = pal::Cream
   const double w = c.w(), h = c.h();
   SoftShadow(cr, 6, 7, w - 10, h - 10, 12, 0.3, 4);
   WoodBoard(cr, 4, 4, w - 10, h - 10, 12, 0.08);
-  double size = h * 0.48;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 36 && size > 8) SetFont(cr, Face::Bookman, size -= 0.5);
+  FitFont(cr, Face::Bookman, h * 0.48, text, w - 36, 8, 0.5);
   CentredText(cr, text, w / 2.0, h / 2.0 - 1, fill, &kOutline, 1.6);
 }
 
@@ -444,11 +436,7 @@ void Arrow(Canvas& c, bool up, int state) {
   cairo_line_to(cr, cx + s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
   cairo_line_to(cr, cx, cy + (up ? -s * 0.8 : s * 0.8));
   cairo_close_path(cr);
-  SetColor(cr, state == 2 ? Darker(pal::Cream, 0.15) : pal::Cream);
-  cairo_fill_preserve(cr);
-  SetColor(cr, kOutline);
-  cairo_set_line_width(cr, 1);
-  cairo_stroke(cr);
+  FillAndStroke(cr, state == 2 ? Darker(pal::Cream, 0.15) : pal::Cream, kOutline, 1);
   if (state == 3) {
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);

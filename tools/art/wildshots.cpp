@@ -130,16 +130,7 @@ void DialogFrame(Canvas& c) {
   BrassRing(cr, kBoardX + 3, kBoardY + 3, kBoardW - 6, kBoardH - 6, 18, 5);
   BrassRing(cr, kWinX - 3, kWinY - 3, kWinW + 6, kWinH + 6, 12, 5);
   // a shadow on the baize under the window's upper and left edges
-  cairo_save(cr);
-  RoundedRect(cr, kWinX, kWinY, kWinW, kWinH, 10);
-  cairo_clip(cr);
-  for (int i = 0; i < 5; ++i) {
-    RoundedRect(cr, kWinX - 5 + i, kWinY - 5 + i, kWinW + 5, kWinH + 5, 10);
-    SetColor(cr, Hex(0x000000, 0.1));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-  }
-  cairo_restore(cr);
+  InnerShadow(cr, kWinX, kWinY, kWinW, kWinH, 10, 5, 0.1);
   for (double x : {kWinX - 3, kWinX + kWinW + 3})
     for (double y : {kWinY - 3, kWinY + kWinH + 3}) Rivet(cr, x, y);
   for (double x : {kBoardX + 16, kBoardX + kBoardW - 16})
@@ -168,9 +159,7 @@ void Overlay(Canvas& c) {
 void Headline(Canvas& c, const std::string& text) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
-  double size = h * 0.52;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 56 && size > 10) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.52, text, w - 56, 10, 1);
   const double tw = TextWidth(cr, text);
   const double bw = std::min(w - 6, std::max(tw + 56, w * 0.55));
   const double bx = (w - bw) / 2;
@@ -188,11 +177,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
   const double w = c.w(), h = c.h();
   const double dy = state == ButtonState::Down ? 1 : 0;
   if (state == ButtonState::Over) {
-    for (int i = 3; i >= 1; --i) {
-      RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, 10 + i);
-      SetColor(cr, WithAlpha(pal::BrassLight, 0.22));
-      cairo_fill(cr);
-    }
+    ButtonGlow(cr, w, h, 10);
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }
@@ -203,9 +188,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
     SetColor(cr, Hex(0x000000, 0.22));
     cairo_fill(cr);
   }
-  double size = h * 0.46;
-  SetFont(cr, Face::Bookman, size);
-  while (TextWidth(cr, text) > w - 24 && size > 8) SetFont(cr, Face::Bookman, size -= 1);
+  FitFont(cr, Face::Bookman, h * 0.46, text, w - 24, 8, 1);
   const Rgb out = pal::DarkWood;
   const Rgb fill = state == ButtonState::Over ? Hex(0xFFFFFF) : state == ButtonState::Down ? Darker(pal::Cream, 0.12) : pal::Cream;
   CentredText(cr, text, w / 2, h / 2 + dy, fill, &out, 1.3);
