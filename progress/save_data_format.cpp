@@ -227,6 +227,12 @@ int TSaveData::Load(platform::InStream& in) {
       f.HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + cardError;
     }
   }
+  // A hole in play always holds its stock and foundation: a hole in progress without a single card
+  // cannot be played on, so it is dealt afresh like a damaged one.
+  if (f.MidHole != 0 && count == 0 && f.HoleDamaged == 0) {
+    f.HoleDamaged = 1;
+    f.HoleError = "the saved hole holds no card";
+  }
   r.Restart();
   r.Ints(f.UnlockedCourses);
   r.Restart();

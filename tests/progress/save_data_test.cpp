@@ -206,6 +206,19 @@ TEST_F(SaveBlockTest, ACardWithBadValuesDropsOnlyTheSavedHole) {
   EXPECT_EQ(back.CourseArrayCards[17], 5);
 }
 
+TEST_F(SaveBlockTest, AHoleInProgressWithoutCardsIsDealtAfresh) {
+  TSaveData s;
+  MakeRich(s);
+  s.MidHole = 1;
+  s.Cards.clear();
+  TSaveData back;
+  platform::InStream in(BlockOf(s));
+  ASSERT_EQ(back.Load(in), 0) << back.LoadError;
+  EXPECT_EQ(back.HoleDamaged, 1);
+  EXPECT_EQ(back.MidHole, 0);
+  EXPECT_EQ(back.MidCourse, 1);
+}
+
 TEST_F(SaveBlockTest, ACutProfileIsSetAsideAndThePlayerInMemoryIsKept) {
   TProfile::CreateUserFunction = CreateProfileExtra;
   auto tess = TProfile::Create("Tess");
@@ -239,6 +252,7 @@ TEST_F(SaveBlockTest, ARoundOnAMissingCourseOrHoleEndsWhenLoaded) {
     Save().CourseName = k.course;
     Save().MidCourse = 1;
     Save().MidHole = 1;
+    Save().Cards = {TCard::Make(1, 2, CARDTYPE_NORMAL, 1, 3, 0)};  // the hole in play
     tess->CurrentLevel = k.hole;
     ASSERT_EQ(tess->Save(), 0);
     auto again = TProfile::Create("Tess");
