@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "cards/card.h"
+#include "cards/card_list.h"
 #include "gfx/channel_array.h"
 #include "gfx/game_text.h"
 #include "gfx/image_bank.h"
@@ -425,6 +427,10 @@ TEST_F(GameMenuTest, ShowDuringACardFlightIsRefusedSilently) {
 }
 
 TEST_F(GameMenuTest, SaveWritesTheRoundInProgressAndLeavesForTheTitle) {
+  // The hole in play: one card on the table.
+  const auto savedList = CardList;
+  CardList = std::make_shared<TCardList>();
+  CardList->Add(315, 460, CARDTYPE_NORMAL, 1, 7, 0);
   ASSERT_EQ(Show(), 1);
   for (int i = 0; i < 400; ++i) Tick();
   ClickOn(*GameMenu->Menu->FindButton("InGameMenu_save"));
@@ -439,6 +445,7 @@ TEST_F(GameMenuTest, SaveWritesTheRoundInProgressAndLeavesForTheTitle) {
   ASSERT_EQ(reread->Load(), 1);
   EXPECT_EQ(Save().MidCourse, 1);
   EXPECT_EQ(Save().MidHole, 1);
+  CardList = savedList;
 }
 
 TEST_F(GameMenuTest, EscapeDuringTheDropSendsItBackUp) {
