@@ -179,20 +179,8 @@ void CourtFigure(cairo_t* cr, int value, int suit) {
   cairo_rectangle(cr, cx - 2.6, 53, 5.2, 8);
   SetColor(cr, kSkinShade);
   cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx, 46);
-  cairo_scale(cr, 6.6, 8);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, kSkin);
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx + 2.2, 46.5);
-  cairo_scale(cr, 4.2, 7.2);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, WithAlpha(kSkinShade, 0.45));
-  cairo_fill(cr);
+  FillEllipse(cr, cx, 46, 6.6, 8, kSkin);
+  FillEllipse(cr, cx + 2.2, 46.5, 4.2, 7.2, WithAlpha(kSkinShade, 0.45));
   // eyes, brows, mouth
   const Rgb ink = Hex(0x3A2A20);
   FillCircle(cr, cx - 2.4, 45.5, 0.75, ink);

@@ -162,13 +162,7 @@ void BagBack(Canvas& c) {
   SetColor(cr, Darker(kBagGreen, 0.3));
   cairo_fill(cr);
   // opening: dark inside, back lip on top
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x140D06));
-  cairo_fill(cr);
+  FillEllipse(cr, cx, cy, rx, ry, Hex(0x140D06));
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_scale(cr, rx, ry);

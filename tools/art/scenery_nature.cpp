@@ -482,13 +482,7 @@ void Saguaro(cairo_t* cr, double x, double base, double h) {
 }
 
 void SandPatch(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, c);
-  cairo_fill(cr);
+  FillEllipse(cr, cx, cy, rx, ry, c);
 }
 
 // A fern: arching fronds from one root, each with leaflets along it.

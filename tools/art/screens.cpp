@@ -18,20 +18,8 @@ constexpr double kHoleX = 568, kHoleY = 380, kHoleRx = 8.5, kHoleRy = 4;
 const Rgb kGreenFlat = Hex(0x5FAE55);
 
 void Hole(cairo_t* cr) {
-  cairo_save(cr);
-  cairo_translate(cr, kHoleX, kHoleY);
-  cairo_scale(cr, kHoleRx, kHoleRy);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x1B2A17));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, kHoleX, kHoleY + 0.6);
-  cairo_scale(cr, kHoleRx - 1.2, kHoleRy - 1.4);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x0C140A));
-  cairo_fill(cr);
+  FillEllipse(cr, kHoleX, kHoleY, kHoleRx, kHoleRy, Hex(0x1B2A17));
+  FillEllipse(cr, kHoleX, kHoleY + 0.6, kHoleRx - 1.2, kHoleRy - 1.4, Hex(0x0C140A));
 }
 
 void Cloud(cairo_t* cr, double x, double y, double s) {
@@ -62,20 +50,8 @@ void LoadingBackground(cairo_t* cr) {
     cairo_fill(cr);
   }
   // the putting green: an oval whose middle band is flat
-  cairo_save(cr);
-  cairo_translate(cr, 400, 390);
-  cairo_scale(cr, 300, 95);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Darker(kGreenFlat, 0.12));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 400, 390);
-  cairo_scale(cr, 292, 88);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, kGreenFlat);
-  cairo_fill(cr);
+  FillEllipse(cr, 400, 390, 300, 95, Darker(kGreenFlat, 0.12));
+  FillEllipse(cr, 400, 390, 292, 88, kGreenFlat);
   // the ball's track: a line of flattened dew from the fringe to the hole, fading in at its start
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   const double widths[] = {13, 8, 4};
