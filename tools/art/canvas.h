@@ -111,6 +111,10 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r);
 // A wooden board with a brass rim (signs, buttons, dialogs). `bright` > 0 lightens it (mouse-over).
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim = true);
+// A brass rim stroked `lw` wide along the rounded rectangle, light on the upper left, its far
+// end `shade` times the brass.
+void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, double lw,
+               double shade = 0.75);
 // The brass glow round a mouse-over button whose board is (3, 3, w - 6, h - 6) with corner radius
 // r: three widening translucent rings.
 void ButtonGlow(cairo_t* cr, double w, double h, double r);

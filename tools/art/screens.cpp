@@ -301,18 +301,8 @@ void AddScreens(Registry& r) {
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
     // brass rims: round the board and round the window, light on the upper left
-    auto brass = [cr](double x, double y, double bw, double bh, double r, double lw) {
-      RoundedRect(cr, x, y, bw, bh, r);
-      cairo_pattern_t* b = cairo_pattern_create_linear(x, y, x + bw * 0.3, y + bh);
-      cairo_pattern_add_color_stop_rgb(b, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
-      cairo_pattern_add_color_stop_rgb(b, 1, pal::Brass.r * 0.8, pal::Brass.g * 0.8, pal::Brass.b * 0.8);
-      cairo_set_source(cr, b);
-      cairo_set_line_width(cr, lw);
-      cairo_stroke(cr);
-      cairo_pattern_destroy(b);
-    };
-    brass(6, 6, w - 16, h - 16, 16, 4);
-    brass(wx - 2, wy - 2, ww + 4, wh + 4, 13, 4);
+    BrassRing(cr, 6, 6, w - 16, h - 16, 16, 4, 0.8);
+    BrassRing(cr, wx - 2, wy - 2, ww + 4, wh + 4, 13, 4, 0.8);
     // inner shadow along the window's top and left edges
     InnerShadow(cr, wx, wy, ww, wh, 12, 4, 0.12);
     for (double x : {wx - 2, wx + ww + 2})
