@@ -93,9 +93,11 @@ for case in "${cases[@]}"; do
         "click 640 612" "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 4" ;;
     error_box)
       # The real data with a text table that lacks its header.
+      # (Links to the real files, the folder itself resolved: the copy's own table replaces a link.)
       broken=$work/broken
       mkdir -p "$broken"
-      cp -rs "$stage/Data" "$broken/Data"
+      cp -rs "$(readlink -f "$stage/Data")" "$broken/Data"
+      [[ ! -L $broken/Data ]] || { echo "could not copy the data folder" >&2; exit 1; }
       rm "$broken/Data/text/gametext.txt"
       printf 'MENU_PLAY\r\nPlay\r\n' >"$broken/Data/text/gametext.txt"
       new_profile_folder "$work/error"

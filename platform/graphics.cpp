@@ -43,7 +43,7 @@ struct Gfx {
 
 // ---- The frame's draw list ----
 // Draw calls are kept as a list and sent to the renderer when the frame is shown. A frame whose
-// list is the same as the frame shown before it, and that begins by clearing the whole screen (so
+// list is the same as the frame shown before it, and that begins by covering the whole screen (so
 // it does not build on what was there), would give the same picture: it is neither drawn nor
 // shown again. Readers of the target (GrabPixmap) send the list so far first, and a texture is
 // never changed or freed while a draw of it waits.
@@ -90,8 +90,19 @@ struct FrameList {
     }
     return true;
   }
-  // Starts by clearing the whole screen: its picture does not depend on what was there before.
-  bool StandsAlone() const { return !ops.empty() && ops.front().kind == OpKind::kClear; }
+  // Starts by covering the whole screen (a clear, or an unblended picture shown pixel for pixel
+  // over all of it): its picture does not depend on what was there before.
+  bool StandsAlone(int width, int height) const {
+    if (ops.empty()) return false;
+    const DrawOp& op = ops.front();
+    if (op.kind == OpKind::kClear) return true;
+    const bool whole_pixels = op.dst.x == std::floor(op.dst.x) && op.dst.y == std::floor(op.dst.y);
+    const bool unscaled = op.dst.w == static_cast<float>(op.src.w) && op.dst.h == static_cast<float>(op.src.h);
+    return op.kind == OpKind::kCopy && op.blend == SDL_BLENDMODE_NONE && op.angle == 0.0f &&
+           op.clipped == 0 && whole_pixels && unscaled && op.dst.x <= 0.0f && op.dst.y <= 0.0f &&
+           op.dst.x + op.dst.w >= static_cast<float>(width) &&
+           op.dst.y + op.dst.h >= static_cast<float>(height);
+  }
 };
 
 struct Recorder {
@@ -871,14 +882,15 @@ void Flip(int sync) {
   auto& rec = Rec();
   if (g.renderer == nullptr) return;
   // The frame is drawn unless it is sure to leave the target as it is: nothing drawn, or the same
-  // draws as the frame on the target, starting with a clear of the whole screen, with no texture
+  // draws as the frame on the target, starting by covering the whole screen, with no texture
   // changed since and nothing of it sent yet.
-  const bool same = rec.frame.ops.empty() || (rec.frame.StandsAlone() && rec.frame == rec.shown);
+  const bool same = rec.frame.ops.empty() ||
+                    (rec.frame.StandsAlone(g.width, g.height) && rec.frame == rec.shown);
   const bool draw = rec.must_draw || rec.sent > 0 || !same;
   if (draw) {
     std::vector<SDL_Rect>& areas = rec.areas;
-    if (!rec.must_draw && rec.sent == 0 && rec.frame.StandsAlone() && rec.shown.StandsAlone() &&
-        ChangedAreas(rec.frame, rec.shown, &areas)) {
+    if (!rec.must_draw && rec.sent == 0 && rec.frame.StandsAlone(g.width, g.height) &&
+        rec.shown.StandsAlone(g.width, g.height) && ChangedAreas(rec.frame, rec.shown, &areas)) {
       for (const SDL_Rect& area : areas) SendInside(rec.frame, area);
       ++rec.partly;
     } else {

@@ -476,6 +476,18 @@ TEST_F(GraphicsTest, FlipDrawsChangedFramesAndLeavesUnchangedOnesAsTheyAre) {
   // Nothing drawn: nothing changes.
   expect_flip(false);
   EXPECT_EQ(Pixel(60, 60), 0xFF500000u);
+
+  // An unblended picture over the whole screen covers it as a clear does.
+  auto backdrop = Solid(800, 600, kBlue);
+  for (bool draws : {true, false}) {
+    platform::ResetDrawState();
+    platform::DrawImage(backdrop, 0, 0);
+    platform::SetColor(255, 0, 0);
+    platform::DrawRect(5, 5, 2, 2);
+    expect_flip(draws);
+    EXPECT_EQ(Pixel(60, 60), kBlue);
+    EXPECT_EQ(Pixel(5, 5), kRed);
+  }
 }
 
 }  // namespace
@@ -484,7 +496,7 @@ namespace {
 
 // Drawing a frame only where it differs from the frame on the target gives the picture that
 // drawing all of it gives: moving, turned, scaled and blended draws, text, a draw whose count
-// changes, over a dimmed screen.
+// changes, over a dimmed screen, on a cleared screen or a backdrop picture.
 TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
   std::vector<Argb> pixels;
   for (int i = 0; i < 64; ++i) pixels.push_back(0x80000000u | (static_cast<Argb>(i * 4) << 16) | 0x40FFu);
@@ -492,10 +504,16 @@ TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
   std::copy(pixels.begin(), pixels.end(), page->LockFrame(0)->Pixels());
   page->UnlockFrame(0);
   auto sprite = MakeImage(3, 2, {kRed, kGreen, kBlue, kWhite, 0x80FF8000u, kGreen});
+  auto backdrop = Solid(800, 600, 0xFF102030u);
+  bool with_backdrop = false;
   auto frame = [&](int step) {
     platform::ResetDrawState();
     platform::SetClsColor(0, 0, 40);
-    platform::Cls();
+    if (with_backdrop) {
+      platform::DrawImage(backdrop, 0, 0);
+    } else {
+      platform::Cls();
+    }
     platform::SetColor(200, 100, 0);
     platform::DrawRect(100, 100, 300, 200);
     platform::SetBlend(platform::BLEND_ALPHA);
@@ -520,7 +538,8 @@ TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
     platform::DrawImage(sprite, 700, 40 + static_cast<float>(step));
   };
   const long partly = platform::detail::FramesPartlyDrawn();
-  for (int step = 0; step < 6; ++step) {
+  for (int step = 0; step < 12; ++step) {
+    with_backdrop = step >= 6;
     frame(step);
     platform::Flip(0);
     const auto drawn = platform::GrabPixmap(0, 0, 800, 600);
@@ -534,7 +553,8 @@ TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
     }
     EXPECT_EQ(wrong, 0) << "step " << step;
   }
-  EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 5);
+  // Every frame after the first of each kind (cleared screen, then a backdrop).
+  EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 10);
 }
 
 }  // namespace
