@@ -3,6 +3,7 @@
 // the hints file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -96,20 +97,21 @@ TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutByItsRowOfTheStyleTable) {
   EXPECT_EQ(unlocked->MenuOY, unlocked->y + unlocked->h - unlocked->Menu->CalcHeight() - 8);
 }
 
-// Every tip and reward the play screen can show, and the course selector's two refusals, with the
-// texts of the game's text file, fit their frames: every line lies below the header's banner and
-// above the OK button.
+// Every tip and reward the play screen can show, the course selector's two refusals and the player
+// manager's messages, with the texts of the game's text file, fit their frames: every line lies
+// below the header's banner and above the buttons.
 TEST_F(OverlayTest, EveryTipRewardAndRefusalFitsBetweenItsHeaderAndItsOK) {
   int checked = 0;
-  auto fits = [&checked](const std::string& what, const std::shared_ptr<TDialogOK>& dialog) {
+  auto fits = [&checked](const std::string& what, const std::shared_ptr<TDialog>& dialog) {
     ++checked;
     ASSERT_TRUE(dialog && dialog->Header && dialog->Header->image) << what;
-    auto ok = dialog->Menu->FindButton("OK");
-    ASSERT_TRUE(ok) << what;
+    ASSERT_FALSE(dialog->Menu->Buttons.empty()) << what;
+    float buttonsTop = static_cast<float>(ScreenHeight);
+    for (const auto& button : dialog->Menu->Buttons) buttonsTop = std::min(buttonsTop, button->y);
     const float headerBottom = dialog->Header->y + static_cast<float>(dialog->Header->image->h) / 2.0f;
     const auto& caption = *dialog->Caption;
     EXPECT_GE(caption.Y, headerBottom) << what << ": " << caption.TotalLines << " lines";
-    EXPECT_LE(caption.Y + caption.H, ok->y) << what << ": " << caption.TotalLines << " lines";
+    EXPECT_LE(caption.Y + caption.H, buttonsTop) << what << ": " << caption.TotalLines << " lines";
     dialog->Kill();
   };
   for (const char* key : {"Tip - Missed A Card", "Tip - Long Drive", "Tip - First Iron"}) {
@@ -162,7 +164,10 @@ TEST_F(OverlayTest, EveryTipRewardAndRefusalFitsBetweenItsHeaderAndItsOK) {
   }
   fits("course locked", CourseSelectorDialog(GameText->FindString("Course Locked message"), "course_locked"));
   fits("cannot afford", CourseSelectorDialog(GameText->FindString("Cannot Afford Message"), "insufficient_funds"));
-  EXPECT_EQ(checked, 8 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
+  // The player manager's and the name prompt's messages.
+  for (const char* key : {"Profile Exists", "Cannot Create", "Cannot Delete"}) fits(key, ErrorDialog(GameText->FindString(key)));
+  fits("Confirm Delete", MakeDialogYesNo(GameText->FindString("Confirm Delete")));
+  EXPECT_EQ(checked, 12 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
