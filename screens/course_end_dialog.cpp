@@ -22,6 +22,7 @@
 #include "progress/currency.h"
 #include "progress/player.h"
 #include "progress/progress_rules.h"
+#include "screens/game_dialogs.h"
 #include "screens/globals.h"
 #include "screens/score_card_screen.h"
 #include "ui/button.h"
@@ -75,18 +76,7 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
   dialog->HeaderLoad("dialogs/purse_won", static_cast<float>(ScreenWidth / 2), static_cast<float>(dialog->y + 47));
   dialog->Picture = TGameImage::Create(Game->ImagePath + "dialogs/course_end_good.png", -1, 1);
   dialog->Good = 1;
-  dialog->Border = 50;
-  dialog->DrawHighlight = 0;
-  dialog->SetupCaption(nullptr, TColor::Create(255, 255, 204, 1.0f), TShadow::Create(2, 2, 0.6f), HintFont);
-  dialog->CaptionOX = dialog->CaptionGetCentredX();
-  dialog->CaptionOY = dialog->y + 83;
-  dialog->Menu->ChangeShadow(0, 0, 0, 0);
-  dialog->MenuOX = dialog->MenuGetCentredX();
-  dialog->MenuOY = dialog->y + 236;
-  if (auto ok = dialog->Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-  }
+  StyleScoreCardDialog(*dialog);
   dialog->DialogSound = sounds ? sounds->Find("course_end_good") : nullptr;
   if (dialog->DialogSound && Game->Channels) {
     dialog->FadeChannel = Game->Channels->PlayGameSound(dialog->DialogSound, nullptr, 1.0f, 0);

@@ -244,3 +244,18 @@ int OKButtonCreate(const std::shared_ptr<TMenu>& menu) {
   }
   return 0;
 }
+
+void StyleScoreCardDialog(TDialogOK& dialog) {
+  dialog.Border = 50;
+  dialog.DrawHighlight = 0;
+  dialog.SetupCaption(nullptr, TColor::Create(255, 255, 204, 1.0f), TShadow::Create(2, 2, 0.6f), HintFont);
+  dialog.CaptionOX = dialog.CaptionGetCentredX();
+  dialog.CaptionOY = dialog.y + 83;
+  dialog.Menu->ChangeShadow(0, 0, 0, 0);
+  dialog.MenuOX = dialog.MenuGetCentredX();
+  dialog.MenuOY = dialog.y + 236;
+  if (auto ok = dialog.Menu->FindButton("OK")) {
+    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
+    ok->LoadMouseClick("OK_down", 350);
+  }
+}

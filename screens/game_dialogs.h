@@ -73,6 +73,10 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
 int TopScoreDialog();
 // A tutorial tip (frame "dialog_square", header "tip"); opened.
 std::shared_ptr<TDialogOK> MakePopUpTipDialog(const std::string& text);
+// The look the score card's two dialogs (time bonus, course end) share on their square frame: the
+// caption in pale cream in the hint font, centred 83 pixels below the top; "OK" centred 236 below
+// the top, without shadow, glowing under the pointer and pressed for 350 ms when clicked.
+void StyleScoreCardDialog(TDialogOK& dialog);
 // Adds the standard "OK" picture button to `menu` as its OK button, centred, its bottom 15 pixels
 // above the screen's bottom edge. Returns 0.
 int OKButtonCreate(const std::shared_ptr<TMenu>& menu);

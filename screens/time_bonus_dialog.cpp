@@ -22,6 +22,7 @@
 #include "progress/currency.h"
 #include "progress/player.h"
 #include "progress/progress_rules.h"
+#include "screens/game_dialogs.h"
 #include "screens/globals.h"
 #include "screens/score_card_screen.h"
 #include "ui/button.h"
@@ -62,18 +63,7 @@ std::shared_ptr<TTimeBonusDialog> TTimeBonusDialog::Setup() {
   auto dialog = Create(caption, ccLoadBitmap(Game->ImagePath + "dialogs/dialog_square.png", -1), 330, 0, 0);
   dialog->HeaderLoad("dialogs/time_bonus", static_cast<float>(ScreenWidth / 2), static_cast<float>(dialog->y + 46));
   dialog->StopWatch = TGameImage::Create(Game->ImagePath + "scorecard/stopwatch_bonus.png", -1, 0);
-  dialog->Border = 50;
-  dialog->DrawHighlight = 0;
-  dialog->SetupCaption(nullptr, TColor::Create(255, 255, 204, 1.0f), TShadow::Create(2, 2, 0.6f), HintFont);
-  dialog->CaptionOX = dialog->CaptionGetCentredX();
-  dialog->CaptionOY = dialog->y + 83;
-  dialog->Menu->ChangeShadow(0, 0, 0, 0);
-  dialog->MenuOX = dialog->MenuGetCentredX();
-  dialog->MenuOY = dialog->y + 236;
-  if (auto ok = dialog->Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-  }
+  StyleScoreCardDialog(*dialog);
   dialog->SetTransitions(200, 200, 0.3f, 1);
   dialog->Start();
   dialog->SetLabels();

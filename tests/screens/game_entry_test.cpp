@@ -16,32 +16,14 @@
 #include "screens/globals.h"
 #include "screens/run_game.h"
 #include "screens/title_screen.h"
+#include "tests/support/harness.h"
 #include "util/globals.h"
 
 namespace {
 
-int modalPasses = 0;
-
-// Blocking loops (splash screens, the error box) see 16 ms pass per frame; a box that is still
-// open after 1000 frames is closed with a key, so a fatal error fails the test instead of hanging.
-void AdvanceSixteen() {
-  platform::AdvanceManualClock(16);
-  if (++modalPasses % 1000 == 0) {
-    platform::Event key;
-    key.kind = platform::EVENT_KEY_DOWN;
-    key.data = 32;
-    platform::PushEvent(key);
-  }
-}
-
-void Push(int kind, int data, int x = 400, int y = 300) {
-  platform::Event event;
-  event.kind = kind;
-  event.data = data;
-  event.x = x;
-  event.y = y;
-  platform::PushEvent(event);
-}
+// Blocking loops (splash screens, the error box) see 16 ms pass per frame, and a Space now and
+// then, so a fatal error fails the test instead of hanging.
+void AdvanceSixteen() { quill_test::AdvanceModalClock(16); }
 
 }  // namespace
 
@@ -59,13 +41,13 @@ TEST(GameEntryTest, SplashLoadingAndTitleThenAQuitEndsCleanly) {
     if (visited.empty() || visited.back() != name) visited.push_back(name);
     if (Game->CurrentTScreen == Game->LoadingScreen && !clicked && Game->Fading() == 0) {
       clicked = true;
-      Push(platform::EVENT_MOUSE_MOVE, 0, 400, 300);
-      Push(platform::EVENT_MOUSE_DOWN, 1);
-      Push(platform::EVENT_MOUSE_UP, 1);
+      quill_test::PushEventAt(platform::EVENT_MOUSE_MOVE, 0, 400, 300);
+      quill_test::PushEventAt(platform::EVENT_MOUSE_DOWN, 1);
+      quill_test::PushEventAt(platform::EVENT_MOUSE_UP, 1);
     }
     if (Game->CurrentTScreen == TitleScreen && Game->Fading() == 0 && !quitAsked) {
       quitAsked = true;
-      Push(platform::EVENT_APP_TERMINATE, 0);
+      quill_test::PushEventAt(platform::EVENT_APP_TERMINATE, 0);
     }
     return frames < 2000;
   };

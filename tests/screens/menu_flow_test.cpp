@@ -28,6 +28,7 @@
 #include "screens/newspaper_screen.h"
 #include "screens/run_game.h"
 #include "screens/title_screen.h"
+#include "tests/support/harness.h"
 #include "ui/dialog_text_input.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
@@ -37,30 +38,14 @@
 
 namespace {
 
-int modalPasses = 0;
+// Blocking loops (splash screens, the error box) see 16 ms pass per frame, and a Space now and
+// then, so a fatal error fails the test instead of hanging.
+void AdvanceSixteen() { quill_test::AdvanceModalClock(16); }
 
-void AdvanceSixteen() {
-  platform::AdvanceManualClock(16);
-  if (++modalPasses % 1000 == 0) {
-    platform::Event key;
-    key.kind = platform::EVENT_KEY_DOWN;
-    key.data = 32;
-    platform::PushEvent(key);
-  }
-}
-
-void Push(int kind, int data, int x = 400, int y = 300) {
-  platform::Event event;
-  event.kind = kind;
-  event.data = data;
-  event.x = x;
-  event.y = y;
-  platform::PushEvent(event);
-}
 
 void Key(int code) {
-  Push(platform::EVENT_KEY_DOWN, code);
-  Push(platform::EVENT_KEY_UP, code);
+  quill_test::PushEventAt(platform::EVENT_KEY_DOWN, code);
+  quill_test::PushEventAt(platform::EVENT_KEY_UP, code);
 }
 
 std::string Upper(std::string s) {
@@ -96,8 +81,8 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
     switch (step) {
       case LOADING:
         if (current == Game->LoadingScreen && still) {
-          Push(platform::EVENT_MOUSE_DOWN, 1);
-          Push(platform::EVENT_MOUSE_UP, 1);
+          quill_test::PushEventAt(platform::EVENT_MOUSE_DOWN, 1);
+          quill_test::PushEventAt(platform::EVENT_MOUSE_UP, 1);
           step = NAME;
           wait = 0;
         }
@@ -108,7 +93,7 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
             TitleScreen->EnterName->Active != 0) {
           const std::string name = "Ann";
           if (typed < name.size()) {
-            Push(platform::EVENT_KEY_CHAR, name[typed++]);
+            quill_test::PushEventAt(platform::EVENT_KEY_CHAR, name[typed++]);
           } else {
             Key(13);
             step = FACE;
@@ -119,9 +104,9 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
       case FACE:
         // The chooser: a click on the first gent's portrait, then Enter on its OK.
         if (TitleScreen->DrawDisabled != 0) {
-          Push(platform::EVENT_MOUSE_MOVE, 0, 78, 198);
-          Push(platform::EVENT_MOUSE_DOWN, 1, 78, 198);
-          Push(platform::EVENT_MOUSE_UP, 1, 78, 198);
+          quill_test::PushEventAt(platform::EVENT_MOUSE_MOVE, 0, 78, 198);
+          quill_test::PushEventAt(platform::EVENT_MOUSE_DOWN, 1, 78, 198);
+          quill_test::PushEventAt(platform::EVENT_MOUSE_UP, 1, 78, 198);
           step = FACE_OK;
           wait = 0;
         }
@@ -173,7 +158,7 @@ TEST(MenuFlowTest, FirstRunNameFacePayAndTheFirstHole) {
         if (current == GameScreen && still && wait > 60) {
           cardsDealt = CardList ? CardList->Count() : 0;
           step = DONE;
-          Push(platform::EVENT_APP_TERMINATE, 0);
+          quill_test::PushEventAt(platform::EVENT_APP_TERMINATE, 0);
         }
         break;
       case DONE:
