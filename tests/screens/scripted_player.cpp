@@ -31,7 +31,6 @@
 #include "ui/menu.h"
 #include "ui/dialog_text_input.h"
 #include "ui/profile.h"
-#include "ui/text_input.h"
 #include "util/animation.h"
 #include "wildshot/globals.h"
 #include "wildshot/wildshot_screen.h"
@@ -71,14 +70,15 @@ bool TScriptedPlayer::Rested(int ms) {
 bool TScriptedPlayer::AnswerFirstRun(const std::string& name) {
   if (!TitleScreen || !TitleScreen->EnterName) return false;
   if (!Rested(500)) return true;
-  const auto& field = TitleScreen->EnterName->TextInput;
   if (TitleScreen->DrawDisabled != 0) {
     // The avatar chooser: the first gent's portrait, then its OK.
     quill_test::PushClick(78, 198);
     quill_test::PushKey(13);
-  } else if (field && field->Text.empty()) {
-    // Typed again while the prompt still drops in and lets the keys pass.
+  } else if (TitleScreen->EnterName->Transitioning != 0) {
+    return true;  // the prompt still drops in
+  } else if (!typed) {
     quill_test::PushText(name);
+    typed = true;
   } else {
     quill_test::PushKey(13);
   }

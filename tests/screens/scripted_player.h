@@ -52,7 +52,7 @@ class TScriptedPlayer {
 
  private:
   int rest = 0, wildOpen = 0, miniOpen = 0, lastHole = -1;
-  bool releasePending = false;
+  bool releasePending = false, typed = false;
   std::size_t cardTry = 0;
   std::shared_ptr<TScreen> lastScreen;
   std::set<int> refused;
