@@ -18,6 +18,7 @@
 #include "core/loading_screen.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
+#include "gfx/particle_list.h"
 #include "gfx/sound_bank.h"
 #include "gfx/sprite.h"
 #include "platform/files.h"
@@ -217,7 +218,9 @@ int TGameScreen::Start() {
   }
   Game->MusicPlay(1);
   LevelStart();
-  if (Game->Mouse) Game->Mouse->Off();
+  // The game draws its own pointer (the system one stays hidden), so it stays shown during play:
+  // a hole is played by pointing at cards. Only its sparkle trail goes.
+  if (Game->Mouse) Game->Mouse->ParticleList->Clear();
   PointerParticlesOn = 0;
   if (Game->FixedRateLogic) Game->FixedRateLogic->Init();
   if (Game->GameFade) Game->GameFade->Init(FADE_SPEED, 0, nullptr, 0, 0);

@@ -30,6 +30,7 @@
 #include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
+#include "ui/mouse_pointer.h"
 #include "ui/profile.h"
 #include "util/animation.h"
 #include "util/globals.h"
@@ -87,6 +88,7 @@ TEST(PlayRoadTest, ACourseHoleIsPlayedFromTheTitleToTheScorecard) {
   std::set<int> refused;
   std::string profileName;
   bool sawHint = false;
+  int framesWithoutPointer = 0;
   TEntrySteps steps = GameEntrySteps();
   steps.AfterFrame = [&] {
     platform::AdvanceManualClock(16);
@@ -123,6 +125,8 @@ TEST(PlayRoadTest, ACourseHoleIsPlayedFromTheTitleToTheScorecard) {
         }
         break;
       case Playing:
+        // The player points at the cards with the game's own pointer: it is shown throughout play.
+        if (Game->Mouse->Active == 0) ++framesWithoutPointer;
         if (ScoreCardScreen && ScoreCardScreen->Active) {
           holeAfter = GameScreen->Player->Level;
           cardsLeft = GameGrid->CardsLeft;
@@ -160,6 +164,7 @@ TEST(PlayRoadTest, ACourseHoleIsPlayedFromTheTitleToTheScorecard) {
                        << " after " << frames << " frames and " << clicks << " clicks";
   ASSERT_EQ(stage, Quit) << "after " << frames << " frames and " << clicks << " clicks";
   EXPECT_TRUE(sawHint);
+  EXPECT_EQ(framesWithoutPointer, 0);
   EXPECT_EQ(resultAgainstPar, cardsLeft - par);
   EXPECT_EQ(holeAfter, 2);
   // The profile on disk: the round goes on at hole 2.
