@@ -625,6 +625,14 @@ void SpinCard(Canvas& cv, const Rgb& face, const Rgb& trim) {
   cairo_stroke(cr);
 }
 
+// A club card's face: the body in `body` with the club's name in cream on a `band` strip at the top.
+void ClubCardFace(cairo_t* cr, const Rgb& body, const Rgb& band, const char* name) {
+  CardBody(cr, body);
+  FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, band);
+  SetFont(cr, Face::SansBold, 10.5);
+  FillText(cr, name, 34, 16.5, 1, pal::Cream);
+}
+
 // A hazard card: the card back with a patch of grass holding the hazard's picture, and its word.
 void HazardCard(cairo_t* cr, void (*hazard)(cairo_t*), const char* word) {
   CardBack(cr);
@@ -650,10 +658,7 @@ void AddCards(Registry& r) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;
       const double loft = kIronLoft[frame];
-      CardBody(cr, Hex(0xEEF3F6));
-      FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::DeepGreen);
-      SetFont(cr, Face::SansBold, 10.5);
-      FillText(cr, "IRON", 34, 16.5, 1, pal::Cream);
+      ClubCardFace(cr, Hex(0xEEF3F6), pal::DeepGreen, "IRON");
       // a patch of turf for the club to stand on
       cairo_save(cr);
       cairo_translate(cr, 48, 88);
@@ -671,10 +676,7 @@ void AddCards(Registry& r) {
   };
   r["graphics/cards/wedge.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
-    CardBody(cr, Hex(0xF4F0E4));
-    FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::Wood);
-    SetFont(cr, Face::SansBold, 10.5);
-    FillText(cr, "WEDGE", 34, 16.5, 1, pal::Cream);
+    ClubCardFace(cr, Hex(0xF4F0E4), pal::Wood, "WEDGE");
     // the club stands in a splash of sand
     cairo_save(cr);
     cairo_translate(cr, 34, 80);
