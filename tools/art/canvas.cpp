@@ -199,6 +199,16 @@ void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c) {
   cairo_fill(cr);
 }
 
+void FillSquashedCircle(cairo_t* cr, double cx, double cy, double r, double squash, const Rgb& c) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, 1, squash);
+  Circle(cr, 0, 0, r);
+  cairo_restore(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
   cairo_translate(cr, cx, cy);

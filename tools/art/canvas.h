@@ -96,6 +96,9 @@ void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c);
 // An ellipse centred on (cx, cy) added to the current path (joined to its current point, if any).
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
+// A circle of radius r on (cx, cy) squashed vertically to `squash` of its height (a patch of
+// ground seen at a slant).
+void FillSquashedCircle(cairo_t* cr, double cx, double cy, double r, double squash, const Rgb& c);
 // A soft round glow: colour at the centre fading to transparent at radius r.
 void RadialGlow(cairo_t* cr, double x, double y, double r, const Rgb& c);
 

@@ -363,13 +363,7 @@ void BackEmblem(cairo_t* cr) {
 }
 
 void Pond(cairo_t* cr) {
-  cairo_save(cr);
-  cairo_translate(cr, 34, 54);
-  cairo_scale(cr, 1, 0.62);
-  Circle(cr, 0, 0, 24);
-  cairo_restore(cr);
-  SetColor(cr, Darker(pal::Fairway, 0.1));
-  cairo_fill(cr);
+  FillSquashedCircle(cr, 34, 54, 24, 0.62, Darker(pal::Fairway, 0.1));
   cairo_save(cr);
   cairo_translate(cr, 34, 54);
   cairo_scale(cr, 1, 0.58);
@@ -660,11 +654,7 @@ void AddCards(Registry& r) {
       const double loft = kIronLoft[frame];
       ClubCardFace(cr, Hex(0xEEF3F6), pal::DeepGreen, "IRON");
       // a patch of turf for the club to stand on
-      cairo_save(cr);
-      cairo_translate(cr, 48, 88);
-      cairo_scale(cr, 1, 0.28);
-      FillCircle(cr, 0, 0, 15, WithAlpha(pal::LightGrass, 0.8));
-      cairo_restore(cr);
+      FillSquashedCircle(cr, 48, 88, 15, 0.28, WithAlpha(pal::LightGrass, 0.8));
       Club(cr, 44, 88, 62, loft);
       // the number, large, on the left; the loft in degrees under it
       SetFont(cr, Face::SansBold, 40);
@@ -678,11 +668,7 @@ void AddCards(Registry& r) {
     cairo_t* cr = c.cr();
     ClubCardFace(cr, Hex(0xF4F0E4), pal::Wood, "WEDGE");
     // the club stands in a splash of sand
-    cairo_save(cr);
-    cairo_translate(cr, 34, 80);
-    cairo_scale(cr, 1, 0.3);
-    FillCircle(cr, 0, 0, 22, pal::Sand);
-    cairo_restore(cr);
+    FillSquashedCircle(cr, 34, 80, 22, 0.3, pal::Sand);
     Rng rng(5);
     for (int i = 0; i < 26; ++i) {
       const double a = rng.Range(M_PI * 1.05, M_PI * 1.95), d = rng.Range(6, 20);
@@ -716,11 +702,7 @@ void AddCards(Registry& r) {
     cairo_t* cr = c.cr();
     CardBody(cr, pal::CardWhite);
     FillCircle(cr, 34, 56, 20, WithAlpha(pal::LightGrass, 0.45));
-    cairo_save(cr);
-    cairo_translate(cr, 36, 67);
-    cairo_scale(cr, 1, 0.3);
-    FillCircle(cr, 0, 0, 14, {0, 0, 0, 0.25});
-    cairo_restore(cr);
+    FillSquashedCircle(cr, 36, 67, 14, 0.3, {0, 0, 0, 0.25});
     GolfBall(cr, 34, 50, 15);
     Label(cr, "FOUND IT!", 92, pal::DeepGreen);
     CardEdge(cr);
