@@ -13,12 +13,8 @@ namespace figure {
 Rgb Outline(const Rgb& c) { return Darker(Mix(c, Hex(0x3A2414), 0.5), 0.35); }
 
 void Shape(cairo_t* cr, const Rgb& fill, double width) {
-  SetColor(cr, fill);
-  cairo_fill_preserve(cr);
-  SetColor(cr, Outline(fill));
-  cairo_set_line_width(cr, width);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
+  FillAndStroke(cr, fill, Outline(fill), width);
 }
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {

@@ -302,11 +302,11 @@ void Scene(Canvas& c, const std::string& type, int v) {
       FillCircle(cr, rng.Range(750, 790), rng.Range(300, 380), rng.Range(3, 7), Hex(0xA0785A));
     for (int i = 0; i < 10; ++i)
       Scrub(cr, rng.Range(0, 800), horizon + rng.Range(10, 18), rng.Range(3, 5), rng);
-    SandPatch(cr, 40, 600, 190, 60, dune);
-    SandPatch(cr, 860, 540, 170, 80, dune);
-    SandPatch(cr, 690, 545, 70, 18, Lighter(pal::Sand, 0.3));
-    SandPatch(cr, 690, 545, 70, 18, WithAlpha(Darker(pal::Sand, 0.3), 0.25));
-    SandPatch(cr, 694, 547, 64, 15, Lighter(pal::Sand, 0.2));
+    FillEllipse(cr, 40, 600, 190, 60, dune);
+    FillEllipse(cr, 860, 540, 170, 80, dune);
+    FillEllipse(cr, 690, 545, 70, 18, Lighter(pal::Sand, 0.3));
+    FillEllipse(cr, 690, 545, 70, 18, WithAlpha(Darker(pal::Sand, 0.3), 0.25));
+    FillEllipse(cr, 694, 547, 64, 15, Lighter(pal::Sand, 0.2));
     for (int i = 0; i < 8; ++i)
       FillCircle(cr, rng.Range(10, 200), rng.Range(560, 595), rng.Range(3, 8), Hex(0xA0785A));
     Saguaro(cr, 70, 592, 150);
@@ -339,8 +339,8 @@ void Scene(Canvas& c, const std::string& type, int v) {
       FillCircle(cr, 690 + std::cos(a) * 98, 545 + std::sin(a) * 34, rng.Range(5, 8),
                  Mix(Hex(0x9A968A), Hex(0x6E6A60), rng.Uniform()));
     }
-    SandPatch(cr, 670, 548, 7, 3, Hex(0xE8742A));
-    SandPatch(cr, 712, 540, 6, 2.5, pal::CardWhite);
+    FillEllipse(cr, 670, 548, 7, 3, Hex(0xE8742A));
+    FillEllipse(cr, 712, 540, 6, 2.5, pal::CardWhite);
     StoneLantern(cr, 580, 520, 70, m.autumn);
   } else if (type == "jungle") {
     Vines(cr, rng, m);
@@ -392,8 +392,8 @@ void Scene(Canvas& c, const std::string& type, int v) {
       MarramGrass(cr, rng.Range(0, 800), rng.Range(575, 600), rng.Range(20, 34), rng,
                   Hex(0x8A9A50));
     // a pot bunker at the right edge
-    SandPatch(cr, 720, 540, 40, 14, Darker(pal::Fairway, 0.35));
-    SandPatch(cr, 720, 542, 36, 11, pal::Sand);
+    FillEllipse(cr, 720, 540, 40, 14, Darker(pal::Fairway, 0.35));
+    FillEllipse(cr, 720, 542, 36, 11, pal::Sand);
     for (int i = 0; i < 30; ++i)
       FillCircle(cr, rng.Range(0, 140), rng.Range(500, 590), rng.Range(3, 6),
                  WithAlpha(Hex(0x9C6AB3), 0.7));

@@ -199,6 +199,16 @@ void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c) {
   cairo_fill(cr);
 }
 
+void FillSquashedCircle(cairo_t* cr, double cx, double cy, double r, double squash, const Rgb& c) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, 1, squash);
+  Circle(cr, 0, 0, r);
+  cairo_restore(cr);
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
@@ -365,6 +375,18 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r) {
   cairo_stroke(cr);
   cairo_restore(cr);
   FillCircle(cr, cx - r * 0.45, cy - r * 0.45, r * 0.14, {1, 1, 1, 0.6});
+}
+
+void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, double lw,
+               double shade) {
+  RoundedRect(cr, x, y, w, h, r);
+  cairo_pattern_t* b = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h);
+  cairo_pattern_add_color_stop_rgb(b, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
+  cairo_pattern_add_color_stop_rgb(b, 1, pal::Brass.r * shade, pal::Brass.g * shade, pal::Brass.b * shade);
+  cairo_set_source(cr, b);
+  cairo_set_line_width(cr, lw);
+  cairo_stroke(cr);
+  cairo_pattern_destroy(b);
 }
 
 void ButtonGlow(cairo_t* cr, double w, double h, double r) {

@@ -96,6 +96,9 @@ void FillCircle(cairo_t* cr, double x, double y, double r, const Rgb& c);
 // An ellipse centred on (cx, cy) added to the current path (joined to its current point, if any).
 void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 void FillEllipse(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
+// A circle of radius r on (cx, cy) squashed vertically to `squash` of its height (a patch of
+// ground seen at a slant).
+void FillSquashedCircle(cairo_t* cr, double cx, double cy, double r, double squash, const Rgb& c);
 // A soft round glow: colour at the centre fading to transparent at radius r.
 void RadialGlow(cairo_t* cr, double x, double y, double r, const Rgb& c);
 
@@ -111,6 +114,10 @@ void GoldCoin(cairo_t* cr, double cx, double cy, double r);
 // A wooden board with a brass rim (signs, buttons, dialogs). `bright` > 0 lightens it (mouse-over).
 void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, double bright,
                bool brass_rim = true);
+// A brass rim stroked `lw` wide along the rounded rectangle, light on the upper left, its far
+// end `shade` times the brass.
+void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, double lw,
+               double shade = 0.75);
 // The brass glow round a mouse-over button whose board is (3, 3, w - 6, h - 6) with corner radius
 // r: three widening translucent rings.
 void ButtonGlow(cairo_t* cr, double w, double h, double r);

@@ -179,20 +179,8 @@ void CourtFigure(cairo_t* cr, int value, int suit) {
   cairo_rectangle(cr, cx - 2.6, 53, 5.2, 8);
   SetColor(cr, kSkinShade);
   cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx, 46);
-  cairo_scale(cr, 6.6, 8);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, kSkin);
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx + 2.2, 46.5);
-  cairo_scale(cr, 4.2, 7.2);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, WithAlpha(kSkinShade, 0.45));
-  cairo_fill(cr);
+  FillEllipse(cr, cx, 46, 6.6, 8, kSkin);
+  FillEllipse(cr, cx + 2.2, 46.5, 4.2, 7.2, WithAlpha(kSkinShade, 0.45));
   // eyes, brows, mouth
   const Rgb ink = Hex(0x3A2A20);
   FillCircle(cr, cx - 2.4, 45.5, 0.75, ink);
@@ -375,13 +363,7 @@ void BackEmblem(cairo_t* cr) {
 }
 
 void Pond(cairo_t* cr) {
-  cairo_save(cr);
-  cairo_translate(cr, 34, 54);
-  cairo_scale(cr, 1, 0.62);
-  Circle(cr, 0, 0, 24);
-  cairo_restore(cr);
-  SetColor(cr, Darker(pal::Fairway, 0.1));
-  cairo_fill(cr);
+  FillSquashedCircle(cr, 34, 54, 24, 0.62, Darker(pal::Fairway, 0.1));
   cairo_save(cr);
   cairo_translate(cr, 34, 54);
   cairo_scale(cr, 1, 0.58);
@@ -637,6 +619,14 @@ void SpinCard(Canvas& cv, const Rgb& face, const Rgb& trim) {
   cairo_stroke(cr);
 }
 
+// A club card's face: the body in `body` with the club's name in cream on a `band` strip at the top.
+void ClubCardFace(cairo_t* cr, const Rgb& body, const Rgb& band, const char* name) {
+  CardBody(cr, body);
+  FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, band);
+  SetFont(cr, Face::SansBold, 10.5);
+  FillText(cr, name, 34, 16.5, 1, pal::Cream);
+}
+
 // A hazard card: the card back with a patch of grass holding the hazard's picture, and its word.
 void HazardCard(cairo_t* cr, void (*hazard)(cairo_t*), const char* word) {
   CardBack(cr);
@@ -662,16 +652,9 @@ void AddCards(Registry& r) {
     ForEachCell(c, s, [](cairo_t* cr, int frame) {
       const int iron = frame + 2;
       const double loft = kIronLoft[frame];
-      CardBody(cr, Hex(0xEEF3F6));
-      FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::DeepGreen);
-      SetFont(cr, Face::SansBold, 10.5);
-      FillText(cr, "IRON", 34, 16.5, 1, pal::Cream);
+      ClubCardFace(cr, Hex(0xEEF3F6), pal::DeepGreen, "IRON");
       // a patch of turf for the club to stand on
-      cairo_save(cr);
-      cairo_translate(cr, 48, 88);
-      cairo_scale(cr, 1, 0.28);
-      FillCircle(cr, 0, 0, 15, WithAlpha(pal::LightGrass, 0.8));
-      cairo_restore(cr);
+      FillSquashedCircle(cr, 48, 88, 15, 0.28, WithAlpha(pal::LightGrass, 0.8));
       Club(cr, 44, 88, 62, loft);
       // the number, large, on the left; the loft in degrees under it
       SetFont(cr, Face::SansBold, 40);
@@ -683,16 +666,9 @@ void AddCards(Registry& r) {
   };
   r["graphics/cards/wedge.png"] = [](Canvas& c, const PictureFile&) {
     cairo_t* cr = c.cr();
-    CardBody(cr, Hex(0xF4F0E4));
-    FillRoundedRect(cr, 4, 4, kW - 8, 17, 3, pal::Wood);
-    SetFont(cr, Face::SansBold, 10.5);
-    FillText(cr, "WEDGE", 34, 16.5, 1, pal::Cream);
+    ClubCardFace(cr, Hex(0xF4F0E4), pal::Wood, "WEDGE");
     // the club stands in a splash of sand
-    cairo_save(cr);
-    cairo_translate(cr, 34, 80);
-    cairo_scale(cr, 1, 0.3);
-    FillCircle(cr, 0, 0, 22, pal::Sand);
-    cairo_restore(cr);
+    FillSquashedCircle(cr, 34, 80, 22, 0.3, pal::Sand);
     Rng rng(5);
     for (int i = 0; i < 26; ++i) {
       const double a = rng.Range(M_PI * 1.05, M_PI * 1.95), d = rng.Range(6, 20);
@@ -726,11 +702,7 @@ void AddCards(Registry& r) {
     cairo_t* cr = c.cr();
     CardBody(cr, pal::CardWhite);
     FillCircle(cr, 34, 56, 20, WithAlpha(pal::LightGrass, 0.45));
-    cairo_save(cr);
-    cairo_translate(cr, 36, 67);
-    cairo_scale(cr, 1, 0.3);
-    FillCircle(cr, 0, 0, 14, {0, 0, 0, 0.25});
-    cairo_restore(cr);
+    FillSquashedCircle(cr, 36, 67, 14, 0.3, {0, 0, 0, 0.25});
     GolfBall(cr, 34, 50, 15);
     Label(cr, "FOUND IT!", 92, pal::DeepGreen);
     CardEdge(cr);

@@ -60,13 +60,7 @@ void Rope(cairo_t* cr, double x0, double y0, double x1, double y1) {
 void Cart(Canvas& c) {
   cairo_t* cr = c.cr();
   // ground shadow
-  cairo_save(cr);
-  cairo_translate(cr, 132, 163);
-  cairo_scale(cr, 1, 0.12);
-  Circle(cr, 0, 0, 118);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x000000, 0.28));
-  cairo_fill(cr);
+  FillSquashedCircle(cr, 132, 163, 118, 0.12, Hex(0x000000, 0.28));
   // canopy posts
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_width(cr, 5);
@@ -162,13 +156,7 @@ void BagBack(Canvas& c) {
   SetColor(cr, Darker(kBagGreen, 0.3));
   cairo_fill(cr);
   // opening: dark inside, back lip on top
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x140D06));
-  cairo_fill(cr);
+  FillEllipse(cr, cx, cy, rx, ry, Hex(0x140D06));
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_scale(cr, rx, ry);
@@ -282,20 +270,8 @@ void RunIndicator(Canvas& c) {
   SetColor(cr, pal::Fairway);
   cairo_fill(cr);
   // green and hole at the end of the path
-  cairo_save(cr);
-  cairo_translate(cr, 346, 84);
-  cairo_scale(cr, 1, 0.3);
-  Circle(cr, 0, 0, 24);
-  cairo_restore(cr);
-  SetColor(cr, Lighter(pal::LightGrass, 0.2));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 349, 84);
-  cairo_scale(cr, 1, 0.4);
-  Circle(cr, 0, 0, 5);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x14210F));
-  cairo_fill(cr);
+  FillSquashedCircle(cr, 346, 84, 24, 0.3, Lighter(pal::LightGrass, 0.2));
+  FillSquashedCircle(cr, 349, 84, 5, 0.4, Hex(0x14210F));
   cairo_restore(cr);
   // flagstick (the HUD draws the 5x flag at its top)
   cairo_set_line_width(cr, 2);

@@ -217,13 +217,7 @@ void NinePage(Canvas& c, int first_hole) {
     const double cx = 3 + 40 * k + 20;
     const double pole_top = Y(140), pole_bottom = Y(196);
     FillCircle(cr, cx, pole_bottom, 10, WithAlpha(pal::LightGrass, 0.55));
-    cairo_save(cr);
-    cairo_translate(cr, cx, pole_bottom);
-    cairo_scale(cr, 4, 1.6);
-    Circle(cr, 0, 0, 1);
-    cairo_restore(cr);
-    SetColor(cr, Hex(0x1B2A17));
-    cairo_fill(cr);
+    FillEllipse(cr, cx, pole_bottom, 4, 1.6, Hex(0x1B2A17));
     cairo_move_to(cr, cx, pole_top);
     cairo_line_to(cr, cx, pole_bottom);
     SetColor(cr, Hex(0x6B6B6B));
@@ -434,36 +428,12 @@ void Gopher(Canvas& c) {
   const double w = c.w(), h = c.h();
   const Rgb fur = Hex(0x9C6B3F), furDark = Hex(0x6E4526), belly = Hex(0xE3C79C);
   // the mound and hole
-  cairo_save(cr);
-  cairo_translate(cr, w * 0.45, h - 14);
-  cairo_scale(cr, w * 0.42, 12);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x7A5A32));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, w * 0.45, h - 14);
-  cairo_scale(cr, w * 0.3, 7);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x2A1C0E));
-  cairo_fill(cr);
+  FillEllipse(cr, w * 0.45, h - 14, w * 0.42, 12, Hex(0x7A5A32));
+  FillEllipse(cr, w * 0.45, h - 14, w * 0.3, 7, Hex(0x2A1C0E));
   // body
   const double bx = w * 0.45, by = h * 0.62;
-  cairo_save(cr);
-  cairo_translate(cr, bx, by);
-  cairo_scale(cr, w * 0.24, h * 0.3);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, fur);
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, bx, by + h * 0.06);
-  cairo_scale(cr, w * 0.14, h * 0.2);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, belly);
-  cairo_fill(cr);
+  FillEllipse(cr, bx, by, w * 0.24, h * 0.3, fur);
+  FillEllipse(cr, bx, by + h * 0.06, w * 0.14, h * 0.2, belly);
   // the mound's front edge over the body
   cairo_save(cr);
   cairo_translate(cr, w * 0.45, h - 8);
@@ -786,13 +756,7 @@ void HintPicture(Canvas& c, int n) {
       }
       break;
     case 5:
-      cairo_save(cr);
-      cairo_translate(cr, 70, 88);
-      cairo_scale(cr, 50, 16);
-      Circle(cr, 0, 0, 1);
-      cairo_restore(cr);
-      SetColor(cr, pal::Sand);
-      cairo_fill(cr);
+      FillEllipse(cr, 70, 88, 50, 16, pal::Sand);
       MiniCard(cr, 48, 34, cw, ch, "4", 3, 0.06, false, Hex(0xF6EBC8));
       GolfClub(cr, 140, 14, 64, 0.35, Hex(0xC9CFD6));
       break;
@@ -818,20 +782,8 @@ void HintPicture(Canvas& c, int n) {
       }
       break;
     case 9: {
-      cairo_save(cr);
-      cairo_translate(cr, 100, 90);
-      cairo_scale(cr, 80, 22);
-      Circle(cr, 0, 0, 1);
-      cairo_restore(cr);
-      SetColor(cr, Hex(0x5FAE55));
-      cairo_fill(cr);
-      cairo_save(cr);
-      cairo_translate(cr, 120, 92);
-      cairo_scale(cr, 8, 3);
-      Circle(cr, 0, 0, 1);
-      cairo_restore(cr);
-      SetColor(cr, Hex(0x1B2A17));
-      cairo_fill(cr);
+      FillEllipse(cr, 100, 90, 80, 22, Hex(0x5FAE55));
+      FillEllipse(cr, 120, 92, 8, 3, Hex(0x1B2A17));
       cairo_move_to(cr, 120, 92);
       cairo_line_to(cr, 120, 28);
       SetColor(cr, Hex(0x6B6B6B));

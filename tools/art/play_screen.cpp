@@ -88,18 +88,8 @@ void EndHoleBoard(Canvas& c, State st, bool desert) {
   ButtonBoard(c, st, tint, desert ? 0.35 : 0.25, [&](cairo_t* cr, double w, double h, const Rgb& ink) {
     // a little green with the hole and its flag
     const double gx = w / 2, gy = h * 0.47;
-    cairo_save(cr);
-    cairo_translate(cr, gx, gy);
-    cairo_scale(cr, 1.0, 0.42);
-    Circle(cr, 0, 0, w * 0.3);
-    cairo_restore(cr);
-    SetColor(cr, desert ? Hex(0xD9BE78) : pal::LightGrass);
-    cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, gx + 4, gy + 1);
-    cairo_scale(cr, 1.0, 0.5);
-    FillCircle(cr, 0, 0, 4, pal::Black);
-    cairo_restore(cr);
+    FillSquashedCircle(cr, gx, gy, w * 0.3, 0.42, desert ? Hex(0xD9BE78) : pal::LightGrass);
+    FillSquashedCircle(cr, gx + 4, gy + 1, 4, 0.5, pal::Black);
     cairo_rectangle(cr, gx + 3, gy - 30, 2, 31);
     SetColor(cr, pal::Cream);
     cairo_fill(cr);
@@ -224,13 +214,7 @@ void FlyingBird(cairo_t* cr, double cx, double cy, double s, double phase, const
                 const Rgb& wing, bool gull) {
   const double lift = std::sin(phase * 2 * M_PI);
   // body
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, 1.0, 0.45);
-  Circle(cr, 0, 0, s * 0.5);
-  cairo_restore(cr);
-  SetColor(cr, body);
-  cairo_fill(cr);
+  FillSquashedCircle(cr, cx, cy, s * 0.5, 0.45, body);
   // head and beak (facing left: the flocks fly right to left)
   FillCircle(cr, cx - s * 0.5, cy - s * 0.08, s * 0.17, body);
   cairo_move_to(cr, cx - s * 0.64, cy - s * 0.1);
@@ -270,20 +254,8 @@ const Rgb kEarth = Hex(0x6E4A2A);
 
 // A mound of earth with its hole, at the bottom of a cell.
 void Mound(cairo_t* cr, double cx, double base, double w) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, base);
-  cairo_scale(cr, 1.0, 0.35);
-  Circle(cr, 0, 0, w / 2);
-  cairo_restore(cr);
-  SetColor(cr, kEarth);
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, cx, base - 1);
-  cairo_scale(cr, 1.0, 0.3);
-  Circle(cr, 0, 0, w * 0.28);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x2A1B0E));
-  cairo_fill(cr);
+  FillSquashedCircle(cr, cx, base, w / 2, 0.35, kEarth);
+  FillSquashedCircle(cr, cx, base - 1, w * 0.28, 0.3, Hex(0x2A1B0E));
 }
 
 // The front rim of the mound, drawn over whatever stands in the hole.
@@ -338,20 +310,8 @@ void Gopher(cairo_t* cr, double cx, double base, double size, double rise, doubl
   cairo_fill(cr);
   if (hat.a > 0) {
     // a battered bowler hat
-    cairo_save(cr);
-    cairo_translate(cr, hx, hy - size * 0.22);
-    cairo_scale(cr, 1.0, 0.25);
-    Circle(cr, 0, 0, size * 0.34);
-    cairo_restore(cr);
-    SetColor(cr, hat);
-    cairo_fill(cr);
-    cairo_save(cr);
-    cairo_translate(cr, hx, hy - size * 0.32);
-    cairo_scale(cr, 1.0, 0.8);
-    Circle(cr, 0, 0, size * 0.2);
-    cairo_restore(cr);
-    SetColor(cr, hat);
-    cairo_fill(cr);
+    FillSquashedCircle(cr, hx, hy - size * 0.22, size * 0.34, 0.25, hat);
+    FillSquashedCircle(cr, hx, hy - size * 0.32, size * 0.2, 0.8, hat);
   }
   cairo_restore(cr);
 }
@@ -861,13 +821,7 @@ void AddPlayScreen(Registry& r) {
       MoundLip(cr, cx, base, 74);
       if (rise > 0.5) {
         const double bx = cx + 22, by = base - 26 * rise;
-        cairo_save(cr);
-        cairo_translate(cr, bx, by);
-        cairo_scale(cr, 1.0, 1.1);
-        Circle(cr, 0, 0, 12);
-        cairo_restore(cr);
-        SetColor(cr, Hex(0xC9B48A));
-        cairo_fill(cr);
+        FillSquashedCircle(cr, bx, by, 12, 1.1, Hex(0xC9B48A));
         SetFont(cr, Face::SansBold, 12);
         CentredText(cr, "$", bx, by + 1, pal::DeepGreen);
       }

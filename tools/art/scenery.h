@@ -44,7 +44,6 @@ void Mesa(cairo_t* cr, double x, double base, double w, double h, const Rgb& c);
 void Spire(cairo_t* cr, double x, double base, double w, double h, const Rgb& c);
 void Scrub(cairo_t* cr, double x, double y, double r, Rng& rng);
 void Saguaro(cairo_t* cr, double x, double base, double h);
-void SandPatch(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c);
 void Fern(cairo_t* cr, double x, double base, double h, const Rgb& c, Rng& rng);
 void MossyLog(cairo_t* cr, double x, double y, double len, double r, const Mood& m);
 void Mushroom(cairo_t* cr, double x, double base, double s);

@@ -439,7 +439,7 @@ void ParkBench(cairo_t* cr, double x, double base, double s) {
 }
 
 void FlowerBed(cairo_t* cr, double cx, double cy, double rx, Rng& rng, bool autumn) {
-  SandPatch(cr, cx, cy, rx, rx * 0.28, Hex(0x6B4A2E));
+  FillEllipse(cr, cx, cy, rx, rx * 0.28, Hex(0x6B4A2E));
   const Rgb flowers[] = {Hex(0xE5484D), Hex(0xF2C14E), Hex(0xFFFFFF), Hex(0xB05FC9)};
   for (int k = 0; k < 60; ++k) {
     const double a = rng.Range(0, 2 * M_PI), d = std::sqrt(rng.Uniform());
@@ -488,8 +488,8 @@ void Blocks(cairo_t* cr, double base, Rng& rng, const Mood& m) {
 
 // A distant green on the horizon with its flagstick.
 void FarGreen(cairo_t* cr, double x, double base, const Mood& m) {
-  SandPatch(cr, x, base - 2, 46, 6, Lighter(m.grass, 0.18));
-  SandPatch(cr, x + 50, base, 14, 3.5, pal::Sand);
+  FillEllipse(cr, x, base - 2, 46, 6, Lighter(m.grass, 0.18));
+  FillEllipse(cr, x + 50, base, 14, 3.5, pal::Sand);
   cairo_rectangle(cr, x - 0.8, base - 34, 1.6, 32);
   SetColor(cr, pal::CardWhite);
   cairo_fill(cr);

@@ -481,16 +481,6 @@ void Saguaro(cairo_t* cr, double x, double base, double h) {
   cairo_stroke(cr);
 }
 
-void SandPatch(cairo_t* cr, double cx, double cy, double rx, double ry, const Rgb& c) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
-
 // A fern: arching fronds from one root, each with leaflets along it.
 void Fern(cairo_t* cr, double x, double base, double h, const Rgb& c, Rng& rng) {
   for (int k = 0; k < 6; ++k) {

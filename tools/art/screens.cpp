@@ -18,20 +18,8 @@ constexpr double kHoleX = 568, kHoleY = 380, kHoleRx = 8.5, kHoleRy = 4;
 const Rgb kGreenFlat = Hex(0x5FAE55);
 
 void Hole(cairo_t* cr) {
-  cairo_save(cr);
-  cairo_translate(cr, kHoleX, kHoleY);
-  cairo_scale(cr, kHoleRx, kHoleRy);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x1B2A17));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, kHoleX, kHoleY + 0.6);
-  cairo_scale(cr, kHoleRx - 1.2, kHoleRy - 1.4);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Hex(0x0C140A));
-  cairo_fill(cr);
+  FillEllipse(cr, kHoleX, kHoleY, kHoleRx, kHoleRy, Hex(0x1B2A17));
+  FillEllipse(cr, kHoleX, kHoleY + 0.6, kHoleRx - 1.2, kHoleRy - 1.4, Hex(0x0C140A));
 }
 
 void Cloud(cairo_t* cr, double x, double y, double s) {
@@ -62,20 +50,8 @@ void LoadingBackground(cairo_t* cr) {
     cairo_fill(cr);
   }
   // the putting green: an oval whose middle band is flat
-  cairo_save(cr);
-  cairo_translate(cr, 400, 390);
-  cairo_scale(cr, 300, 95);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, Darker(kGreenFlat, 0.12));
-  cairo_fill(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 400, 390);
-  cairo_scale(cr, 292, 88);
-  Circle(cr, 0, 0, 1);
-  cairo_restore(cr);
-  SetColor(cr, kGreenFlat);
-  cairo_fill(cr);
+  FillEllipse(cr, 400, 390, 300, 95, Darker(kGreenFlat, 0.12));
+  FillEllipse(cr, 400, 390, 292, 88, kGreenFlat);
   // the ball's track: a line of flattened dew from the fringe to the hole, fading in at its start
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   const double widths[] = {13, 8, 4};
@@ -325,18 +301,8 @@ void AddScreens(Registry& r) {
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
     // brass rims: round the board and round the window, light on the upper left
-    auto brass = [cr](double x, double y, double bw, double bh, double r, double lw) {
-      RoundedRect(cr, x, y, bw, bh, r);
-      cairo_pattern_t* b = cairo_pattern_create_linear(x, y, x + bw * 0.3, y + bh);
-      cairo_pattern_add_color_stop_rgb(b, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
-      cairo_pattern_add_color_stop_rgb(b, 1, pal::Brass.r * 0.8, pal::Brass.g * 0.8, pal::Brass.b * 0.8);
-      cairo_set_source(cr, b);
-      cairo_set_line_width(cr, lw);
-      cairo_stroke(cr);
-      cairo_pattern_destroy(b);
-    };
-    brass(6, 6, w - 16, h - 16, 16, 4);
-    brass(wx - 2, wy - 2, ww + 4, wh + 4, 13, 4);
+    BrassRing(cr, 6, 6, w - 16, h - 16, 16, 4, 0.8);
+    BrassRing(cr, wx - 2, wy - 2, ww + 4, wh + 4, 13, 4, 0.8);
     // inner shadow along the window's top and left edges
     InnerShadow(cr, wx, wy, ww, wh, 12, 4, 0.12);
     for (double x : {wx - 2, wx + ww + 2})

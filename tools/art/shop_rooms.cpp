@@ -278,11 +278,7 @@ void ShopBackground(cairo_t* cr) {
   SetColor(cr, WithAlpha(pal::Brass, 0.7));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
-  cairo_save(cr);
-  cairo_translate(cr, 560, 486);
-  cairo_scale(cr, 1, 0.25);
-  FillCircle(cr, 0, 0, 40, WithAlpha(pal::Brass, 0.35));
-  cairo_restore(cr);
+  FillSquashedCircle(cr, 560, 486, 40, 0.25, WithAlpha(pal::Brass, 0.35));
 
   Lamp(cr, 470, 40);
   Lamp(cr, 680, 30);

@@ -46,17 +46,6 @@ void Rope(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
 }
 
-void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, double lw) {
-  RoundedRect(cr, x, y, w, h, r);
-  cairo_pattern_t* b = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h);
-  cairo_pattern_add_color_stop_rgb(b, 0, pal::BrassLight.r, pal::BrassLight.g, pal::BrassLight.b);
-  cairo_pattern_add_color_stop_rgb(b, 1, pal::Brass.r * 0.75, pal::Brass.g * 0.75, pal::Brass.b * 0.75);
-  cairo_set_source(cr, b);
-  cairo_set_line_width(cr, lw);
-  cairo_stroke(cr);
-  cairo_pattern_destroy(b);
-}
-
 void Rivet(cairo_t* cr, double x, double y) {
   FillCircle(cr, x + 0.8, y + 1, 4.5, Hex(0x000000, 0.3));
   FillCircle(cr, x, y, 4.5, pal::Brass);
