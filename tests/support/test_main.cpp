@@ -9,6 +9,7 @@
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/leak_check.h"
 #include "platform/system.h"
 
 namespace {
