@@ -58,12 +58,7 @@ bool NextClick(int& x, int& y, std::set<int>& refused) {
     centre(b);
     return true;
   }
-  for (const auto& c : CardList->Cards) {
-    if (!c->Playfield || !c->Uncovered() || !c->FaceUp || c->Spinning || c->FlipCounter > 0) continue;
-    if (refused.count(c->ID)) continue;
-    const bool special = c->CardType == CARDTYPE_WEDGE || c->CardType == CARDTYPE_IRON;
-    if (!special && !GameGrid->ValidValue(c->Value)) continue;
-    refused.insert(c->ID);  // tried once; a card that stays is not tried again
+  if (const auto c = road_test::NextPlayableCard(refused)) {
     x = static_cast<int>(c->x) + 34;
     y = static_cast<int>(c->y) + 50;
     return true;

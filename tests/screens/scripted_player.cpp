@@ -205,16 +205,23 @@ void TScriptedPlayer::PlayStep() {
   if (holdPlay || !Rested(48)) return;
   if (auto b = GameScreen->MenuButton("end_hole"); b && b->Active && !b->Disabled) return ClickButton(b);
   if (auto b = GameScreen->MenuButton("enddrive"); b && b->Active && !b->Disabled) return ClickButton(b);
-  for (const auto& c : CardList->Cards) {
-    if (!c->Playfield || !c->Uncovered() || !c->FaceUp || c->Spinning || c->FlipCounter > 0) continue;
-    if (refused.count(c->ID)) continue;
-    const bool special = c->CardType == CARDTYPE_WEDGE || c->CardType == CARDTYPE_IRON;
-    if (!special && !GameGrid->ValidValue(c->Value)) continue;
-    refused.insert(c->ID);  // tried once; a card that stays is not tried again
+  if (const auto c = NextPlayableCard(refused)) {
     ++cardsClicked;
     return ClickAt(static_cast<int>(c->x) + 34, static_cast<int>(c->y) + 50);
   }
   if (auto top = CardList->StockTopFind()) ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
+}
+
+std::shared_ptr<TCard> NextPlayableCard(std::set<int>& tried) {
+  for (const auto& c : CardList->Cards) {
+    if (!c->Playfield || !c->Uncovered() || !c->FaceUp || c->Spinning || c->FlipCounter > 0) continue;
+    if (tried.count(c->ID)) continue;
+    const bool special = c->CardType == CARDTYPE_WEDGE || c->CardType == CARDTYPE_IRON;
+    if (!special && !GameGrid->ValidValue(c->Value)) continue;
+    tried.insert(c->ID);
+    return c;
+  }
+  return nullptr;
 }
 
 void AdvanceModal() { quill_test::AdvanceModalClock(16); }

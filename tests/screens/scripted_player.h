@@ -13,6 +13,7 @@
 #include <string>
 
 class TButton;
+class TCard;
 class TMenu;
 class TProfile;
 class TScreen;
@@ -59,6 +60,11 @@ class TScriptedPlayer {
 
   void PlayStep();
 };
+
+// The first card of the layout that a click would play (uncovered, face up, at rest, a wedge, an
+// iron or a value next to the foundation's) and not in `tried`; it is added to `tried`, so a card
+// that stays after its click is not tried again. Null when none.
+std::shared_ptr<TCard> NextPlayableCard(std::set<int>& tried);
 
 // For the blocking loops (the game's message boxes): the clock moves 16 ms a pass, and a Space
 // now and then so none waits forever.
