@@ -12,8 +12,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
+#include "platform/input.h"
 
 class TButton;
 class TChannelArray;
@@ -242,7 +244,10 @@ class TGame {
   // One logic step: 1 after a full step, 0 when held by pause or suspension, -1 to end.
   int LogicWrapper();
   // Drains the platform's event queue into the key, character and mouse state. Returns 0.
+  // A button released in the same step it was pressed (a quick tap on a touchpad) is released
+  // only at the next step, so that screens reading the held button see the press.
   int DoPeekEvent();
+  std::vector<platform::Event> DeferredMouseUps;
   // Draws and flips one frame. Returns 0.
   int ScreenDraw();
   int PostDraw();

@@ -89,6 +89,12 @@ int TGame::DoPeekEvent() {
   // A quit that arrived while a modal loop read the events (an error box, a splash) was left
   // pending for this loop.
   if (platform::TakeQuitRequest()) TerminatedEvent = 1;
+  for (const auto& up : DeferredMouseUps) {
+    Upper->MouseMove(up.x, up.y);
+    Upper->MouseButtonUp(up.data);
+  }
+  DeferredMouseUps.clear();
+  unsigned pressedThisStep = 0;  // bit n: button n went down in this step
   while (platform::PollEvent(&event)) {
     switch (event.kind) {
       case platform::EVENT_APP_SUSPEND:
@@ -116,8 +122,13 @@ int TGame::DoPeekEvent() {
       case platform::EVENT_MOUSE_DOWN:
         Upper->MouseMove(event.x, event.y);
         Upper->MouseButtonDown(event.data);
+        if (event.data >= 0 && event.data < 32) pressedThisStep |= 1u << event.data;
         break;
       case platform::EVENT_MOUSE_UP:
+        if (event.data >= 0 && event.data < 32 && (pressedThisStep & (1u << event.data)) != 0) {
+          DeferredMouseUps.push_back(event);
+          break;
+        }
         Upper->MouseMove(event.x, event.y);
         Upper->MouseButtonUp(event.data);
         break;

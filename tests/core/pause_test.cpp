@@ -88,6 +88,26 @@ TEST_F(PauseTest, AClickCountsInOneLogicStepOnly) {
   EXPECT_EQ(Game->Upper->MouseGetMh(0), 0);
 }
 
+// A tap (press and release within one step, as a touchpad sends it) is held for the step it came in,
+// so screens that read the held button see it; the release follows at the next step.
+TEST_F(PauseTest, ATapIsHeldForItsStepAndReleasedAtTheNext) {
+  Push(platform::EVENT_MOUSE_DOWN, 1, 5, 5);
+  Push(platform::EVENT_MOUSE_UP, 1, 5, 5);
+  Game->FixedRateLogic->SetDelta(1);
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->Upper->Mouse.b1, 1);
+  EXPECT_EQ(Game->Upper->MouseGetMh(0), 1);
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->Upper->Mouse.b1, 0);
+  EXPECT_EQ(Game->Upper->MouseGetMh(0), 0);
+  // A press and a release in different steps are taken as they come.
+  Push(platform::EVENT_MOUSE_DOWN, 1, 5, 5);
+  Game->LogicWrapper();
+  Push(platform::EVENT_MOUSE_UP, 1, 5, 5);
+  Game->LogicWrapper();
+  EXPECT_EQ(Game->Upper->Mouse.b1, 0);
+}
+
 // Alt+Enter toggles the full screen whether Alt is still held when the step reads the keys or was
 // let go within the same pump; Return alone toggles nothing and stays for the screen.
 TEST_F(PauseTest, AltEnterTogglesTheFullScreenEvenWhenAltIsLetGoAtOnce) {
