@@ -8,6 +8,7 @@
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
 #include "platform/input.h"
+#include "platform/leak_check.h"
 #include "platform/system.h"
 
 namespace {
