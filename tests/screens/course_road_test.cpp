@@ -22,7 +22,6 @@
 #include "screens/game_finished_screen.h"
 #include "screens/globals.h"
 #include "screens/level_select_screen.h"
-#include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
 #include "tests/screens/scripted_player.h"
@@ -39,7 +38,7 @@ TEST(CourseRoadTest, ANewPlayerPlaysTheFirstCourseFromTheTitleBackToTheCourseSel
   ccModalLoopHook = &AdvanceModal;
   platform::SetManualClock(1000000);
   TScriptedPlayer p;
-  enum Stage { Start, Selector, Round, Back, Quit } stage = Start;
+  enum Stage { Start, Selector, Round, Quit } stage = Start;
   const int cash = 1000;
   int fee = -1, purse = -1, holes = -1, toPar = 1000, cashBack = -1, unlockedNext = -1;
   std::string selectedCourse;
@@ -69,18 +68,11 @@ TEST(CourseRoadTest, ANewPlayerPlaysTheFirstCourseFromTheTitleBackToTheCourseSel
       for (int h = 0; h < holes; ++h) toPar += save.CourseArrayToPar[static_cast<size_t>(h)];
       cashBack = Game->CurrentProfile ? Game->CurrentProfile->Score : -1;
       unlockedNext = save.UnlockedCourses[1];
-      stage = Back;
       quill_test::PushEventKind(platform::EVENT_APP_TERMINATE);
       stage = Quit;
     }
   };
-  TEntrySteps steps = GameEntrySteps();
-  steps.AfterFrame = [&] {
-    platform::AdvanceManualClock(p.frameMs);
-    p.Step();
-    return p.frames < 20000;
-  };
-  const int status = RunEntry(steps);
+  const int status = p.Play(20000);
   ccModalLoopHook = nullptr;
   ASSERT_EQ(status, 0) << p.trail;
   ASSERT_EQ(stage, Quit) << "screens: " << p.trail << "; " << p.frames << " frames, " << p.clicks
@@ -149,13 +141,7 @@ TEST(CourseRoadTest, WinningTheLastHoleOfTheLastCourseShowsTheEndingThenTheTitle
       stage = Quit;
     }
   };
-  TEntrySteps steps = GameEntrySteps();
-  steps.AfterFrame = [&] {
-    platform::AdvanceManualClock(p.frameMs);
-    p.Step();
-    return p.frames < 20000;
-  };
-  const int status = RunEntry(steps);
+  const int status = p.Play(20000);
   ccModalLoopHook = nullptr;
   ASSERT_EQ(status, 0) << p.trail;
   ASSERT_EQ(stage, Quit) << "screens: " << p.trail << "; " << p.frames << " frames, " << p.clicks << " clicks";

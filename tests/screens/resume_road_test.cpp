@@ -28,7 +28,6 @@
 #include "screens/level_select_screen.h"
 #include "screens/options_screen.h"
 #include "screens/resume_game_dialog.h"
-#include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
 #include "tests/screens/scripted_player.h"
@@ -93,14 +92,9 @@ class ResumeRoadTest : public testing::Test {
   // frame until it calls Quit. Returns the exit status.
   int Run(const std::function<void()>& script) {
     quitAsked = false;
-    TEntrySteps steps = GameEntrySteps();
-    steps.AfterFrame = [&] {
-      platform::AdvanceManualClock(player.frameMs);
-      player.Step();
+    return player.Play(kFrameBudget, [&] {
       if (!quitAsked) script();
-      return player.frames < kFrameBudget;
-    };
-    return RunEntry(steps);
+    });
   }
 
   // Where the player got to, for a failure's message.

@@ -15,6 +15,7 @@
 #include "play/globals.h"
 #include "play/hud.h"
 #include "platform/input.h"
+#include "platform/system.h"
 #include "progress/player.h"
 #include "progress/profile_hooks.h"
 #include "screens/course_end_dialog.h"
@@ -22,6 +23,7 @@
 #include "screens/globals.h"
 #include "screens/hint_scroll.h"
 #include "screens/newspaper_screen.h"
+#include "screens/run_game.h"
 #include "screens/score_card_screen.h"
 #include "screens/time_bonus_dialog.h"
 #include "screens/title_screen.h"
@@ -91,6 +93,17 @@ bool TScriptedPlayer::PlayRests() {
          !GameScreen->UnlockedDialog && !(ScoreCardScreen && ScoreCardScreen->Active) &&
          !(HintScroll && HintScroll->Active) && !(GameMenu && GameMenu->Active) &&
          !GameScreen->IntroAnim->Active && TGameScreen::TestForAnims() == 0;
+}
+
+int TScriptedPlayer::Play(int frameBudget, const std::function<void()>& each) {
+  TEntrySteps steps = GameEntrySteps();
+  steps.AfterFrame = [&] {
+    platform::AdvanceManualClock(frameMs);
+    Step();
+    if (each) each();
+    return frames < frameBudget;
+  };
+  return RunEntry(steps);
 }
 
 void TScriptedPlayer::Step() {

@@ -37,6 +37,10 @@ class TScriptedPlayer {
 
   // One frame of the player: call once after every drawn frame, after moving the clock.
   void Step();
+  // Runs the real program (RunEntry with GameEntrySteps): every drawn frame the clock moves
+  // frameMs, the player takes its step, then `each` (when given), until the program ends or
+  // `frameBudget` frames were drawn. Returns the program's exit status.
+  int Play(int frameBudget, const std::function<void()>& each = nullptr);
   // Waits until the screen has rested `ms` milliseconds of the game's clock since the last action.
   bool Rested(int ms);
   // A press now, its release on the next frame (the play field reads the held button).
