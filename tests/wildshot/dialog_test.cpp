@@ -137,6 +137,16 @@ class DialogTest : public testing::Test {
     W().LoadSpecial();
     W().Show(1);
   }
+  // Opens the dialog, spins the wheel and stops it on the forced story.
+  void SpinToTheStory() {
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    Press("stop_wild");
+    Tick();
+  }
 
   // One logic tick of the dialog as the play screen runs it; returns what Logic returned.
   int Tick() {
@@ -302,13 +312,7 @@ TEST_F(DialogTest, TheStoryAnimationRunsItsFramesAtItsPace) {
     GameScreen->LastWildshotCard = -1;
     HUD->FiveXReached = 0;
     W().ForcedStory = c.story;
-    Open();
-    Settle();
-    Press("play_wild");
-    Tick();
-    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
-    Press("stop_wild");
-    Tick();
+    SpinToTheStory();
     EXPECT_EQ(W().ChosenStory + 1, c.story);
     EXPECT_EQ(W().WildshotAnimLength, c.ticks) << c.story;
     int handovers = 0;
@@ -327,13 +331,7 @@ TEST_F(DialogTest, AMissingMarkerStopsWithTheStoryNumber) {
   W().ForcedStory = 6;
   auto saved = W().Stories[5].Result;
   W().Stories[5].Result = {"No marker"};
-  Open();
-  Settle();
-  Press("play_wild");
-  Tick();
-  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
-  Press("stop_wild");
-  Tick();
+  SpinToTheStory();
   try {
     for (int i = 0; i < 400; ++i) Tick();
     ADD_FAILURE() << "no fatal error";
@@ -427,13 +425,7 @@ class MiniGameTest : public DialogTest {
   // Opens the dialog, plays the wild shot and stops on `story`, then runs until its panel is up.
   void OpenMiniGame(int story) {
     W().ForcedStory = story;
-    Open();
-    Settle();
-    Press("play_wild");
-    Tick();
-    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
-    Press("stop_wild");
-    Tick();
+    SpinToTheStory();
     ASSERT_EQ(W().ChosenStory + 1, story);
     for (int i = 0; i < 400 && !W().MinigameActive; ++i) Tick();
     ASSERT_EQ(W().MinigameActive, 1);
@@ -883,13 +875,7 @@ TEST_F(DialogTest, OnlyTheFirstMarkerTakesTheValue) {
   W().ForcedStory = 6;
   const auto saved = W().Stories[5].Result;
   W().Stories[5].Result = {"None here", "Got XX and XX", "XX again"};
-  Open();
-  Settle();
-  Press("play_wild");
-  Tick();
-  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
-  Press("stop_wild");
-  Tick();
+  SpinToTheStory();
   for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
   std::string all;
   for (const auto& line : W().Text2) all += line + " ";
