@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "content/course.h"
@@ -37,11 +38,7 @@
 
 namespace {
 
-double TimeMs(const std::function<void()>& fn) {
-  const auto start = std::chrono::steady_clock::now();
-  fn();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::TimeMs;
 
 // The last hole of the first 18-hole course of the list, every hole played, the purse won.
 bool LayCourse() {

@@ -11,6 +11,7 @@
 #include <exception>
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/loading_screen.h"
@@ -31,11 +32,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-  return std::chrono::duration<double, std::milli>(b - a).count();
-}
+using bench::Clock;
+using bench::Ms;
 
 template <class Fn>
 double Timed(Fn&& fn) {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "cards/card.h"
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
@@ -37,11 +38,7 @@
 
 namespace {
 
-double TimeMs(const std::function<void()>& fn) {
-  const auto start = std::chrono::steady_clock::now();
-  fn();
-  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
+using bench::TimeMs;
 
 // A hole in which every story fits: irons, a multiplier above 1, a timed hole, stock, an avatar item.
 void LayHole() {
