@@ -12,6 +12,11 @@
 #include "screens/run_game.h"
 #include "util/globals.h"
 
+bool StillTheLiveGame(const std::weak_ptr<TGame>& loaded) {
+  const auto game = loaded.lock();
+  return game && game == Game && Game->Channels;
+}
+
 bool DataFolderPresent(const std::string& prefix) { return platform::FolderExists(prefix + "Data"); }
 
 std::vector<std::string> LoadingFiles() {
