@@ -242,11 +242,15 @@ TEST_F(ScoreCardTest, TheLastHoleOpensTheCourseEndAndContinueEndsTheCourse) {
   ASSERT_FALSE(Card().GopherDialog);
   Run(5);
   ClickOn(*Card().Menu->FindButton("continue"));
-  // The best score of an empty table is a new record: its dialog comes first and holds the action
-  // until the play screen takes it.
+  // Two under without an iron wins the trophy of an ironless round under par (the course's best
+  // scores stay ahead of it): its dialog pays 500 and holds the action until the play screen takes
+  // it.
+  const int cash = Player().Score;
   EXPECT_EQ(StepOnce(), 0);
   EXPECT_TRUE(GameScreen->UnlockedDialog);
+  EXPECT_EQ(Save().Trophies[10], 1);
   EXPECT_EQ(GameScreen->TopScore, 0);
+  EXPECT_EQ(Player().Score, cash + 500);
   EXPECT_EQ(Card().PostDialogAction, SCORECARD_COURSE_DONE);
   EXPECT_EQ(Run(10), 0);
 }
