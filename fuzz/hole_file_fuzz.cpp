@@ -7,11 +7,14 @@
 
 #include "cards/hole_solver.h"
 #include "cards/rules.h"
+#include "content/course.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quill_fuzz::Init();
   const std::string text(reinterpret_cast<const char*>(data), size);
   quill_fuzz::Survive([&] {
+    HoleFileData checked;
+    CheckHoleFile(text, "fuzz.txt", checked);
     const HoleFileResult result = ParseHoleFile(text, "fuzz.txt");
     if (!result.ok) return;
     ValidateHoleLayout(result.hole);
