@@ -118,6 +118,14 @@ TLoadResult CheckHoleFile(const std::string& text, const std::string& path, Hole
   }
   HoleFileResult parsed = ParseHoleFile(text, path);
   if (!parsed.ok) return TLoadResult::Fail(parsed.error, path);
+  // The layout rules take time that grows faster than the square of the cards: a count the play
+  // field cannot hold is refused before them.
+  const int count = static_cast<int>(parsed.hole.cards.size());
+  if (count > SOLVER_MAX_LAYOUT_CARDS) {
+    return TLoadResult::Fail("Hole file " + path + ": the hole has " + std::to_string(count) +
+                                 " cards, more than " + std::to_string(SOLVER_MAX_LAYOUT_CARDS),
+                             path);
+  }
   const std::vector<std::string> faults = ValidateHoleLayout(parsed.hole);
   if (!faults.empty()) {
     // The faults name their card first ("card 12: ..."): point at the line of that card.
@@ -131,7 +139,6 @@ TLoadResult CheckHoleFile(const std::string& text, const std::string& path, Hole
     const std::string where = line > 0 ? ", line " + std::to_string(line) : std::string();
     return TLoadResult::Fail("Hole file " + path + where + ": " + fault, path, line);
   }
-  const int count = static_cast<int>(parsed.hole.cards.size());
   if (par < 0 || par > count) {
     return TLoadResult::Fail("Hole file " + path + ", line 2: par " + std::to_string(par) +
                                  " is outside 0.." + std::to_string(count) + " (the hole's cards)",
