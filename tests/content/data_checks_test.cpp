@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +18,7 @@
 #include "content/course.h"
 #include "gfx/game_text.h"
 #include "tests/content/data_folder.h"
+#include "util/strings.h"
 
 namespace {
 
@@ -282,6 +289,42 @@ TEST(SpeechChancesTest, EveryLineIsACategoryWithAPercentAndNoneIsMissing) {
     EXPECT_EQ(result.message.rfind("The speech chances file " + path + c.fault, 0), 0u)
         << c.label << ": " << result.message;
     EXPECT_EQ(result.line, c.line) << c.label;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Every key the code hands whole, as a literal, to a text look-up (the text table's own calls
+// and the screens' helpers around them), with the file that names it.
+std::map<std::string, std::string> LiteralKeysInTheCode() {
+  namespace fs = std::filesystem;
+  const std::regex call("\\b(?:FindString|Text|TextOf|InstructionLines)\\(\\s*\"([^\"\\n]+)\"\\s*[,)]");
+  std::map<std::string, std::string> found;
+  for (const char* dir : {"util", "core", "gfx", "ui", "cards", "play", "progress", "screens", "wildshot", "content"}) {
+    for (const auto& f : fs::recursive_directory_iterator(fs::path(QUILL_SOURCE_DIR) / dir)) {
+      if (f.path().extension() != ".cpp") continue;
+      std::ifstream in(f.path());
+      std::stringstream text;
+      text << in.rdbuf();
+      const std::string code = text.str();
+      for (auto it = std::sregex_iterator(code.begin(), code.end(), call); it != std::sregex_iterator(); ++it)
+        found.emplace((*it)[1], f.path().filename().string());
+    }
+  }
+  return found;
+}
+
+// The loader's list must hold every key looked up by a literal: a new look-up fails here until the
+// list (and so the check at start) has it.
+TEST(GameTextKeysTest, TheListHoldsEveryKeyTheCodeLooksUpByName) {
+  std::set<std::string> listed;
+  for (const std::string& key : GameTextKeys()) listed.insert(ccUpperCase(key));
+  const auto used = LiteralKeysInTheCode();
+  EXPECT_GE(used.size(), 40u) << "few look-ups found: have the calls changed their names?";
+  for (const auto& [key, file] : used) {
+    EXPECT_TRUE(listed.count(ccUpperCase(key))) << "\"" << key << "\" (" << file << ") is not in GameTextKeys";
   }
 }
 
