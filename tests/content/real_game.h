@@ -3,8 +3,11 @@
 // stage; used by the loading tests on the staged data and by the loading benchmark.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+class TGame;
 
 // True when `prefix` holds a data folder ("Data/"). Only its absence lets a real-data test skip; a
 // data folder that lacks a file the game loads is a failure.
@@ -24,3 +27,8 @@ void StartGameForLoading(const std::string& prefix, int intro_show = 1);
 // file deep inside can be left out or replaced.
 void MirrorDataFolder(const std::filesystem::path& from, const std::filesystem::path& to,
                       const std::vector<std::string>& path_to_skip, std::size_t depth = 0);
+
+// True while `loaded` is still the live game: no test has since made a game of its own or shut this
+// one down (a run of the real entry does both). A test family that loads the game once per process
+// checks this and loads again rather than drive a dead game.
+bool StillTheLiveGame(const std::weak_ptr<TGame>& loaded);
