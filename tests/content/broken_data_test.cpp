@@ -71,8 +71,12 @@ struct BrokenFile {
 
 const BrokenFile kBrokenFiles[] = {
     {"HoleCutShort", [](const std::string& p) { return "Data/levels/holes/" + FirstHole(p); },
-     [](const std::string& p) { return ReadAll(p + "Data/levels/holes/" + FirstHole(p)).substr(0, 40); },
-     "Hole file .*Data/levels/holes/[a-z_0-9]+\\.txt, line 2: the par is not a whole number"},
+     [](const std::string& p) {
+       // Cut after its four header lines, before the first card.
+       const auto lines = Lines(ReadAll(p + "Data/levels/holes/" + FirstHole(p)));
+       return Join({lines.begin(), lines.begin() + 4});
+     },
+     "Hole file .*Data/levels/holes/[a-z_0-9]+\\.txt: the hole has no cards"},
     {"NegativeFee", [](const std::string&) { return std::string("Data/levels/CourseList.csv"); },
      [](const std::string& p) { return ListWithColumn(p, 4, "-50"); },
      "Fee '-50' is not a whole number from 0 to 2147483647.*CourseList\\.csv, line 2"},
