@@ -152,12 +152,17 @@ class HeldQuitTest : public FadeTest, public testing::WithParamInterface<bool> {
 TEST_P(HeldQuitTest, WaitsAndIsCarriedOutOnceTheHookAgrees) {
   const bool paused = GetParam();
   Game->Paused = paused ? 1 : 0;
+  // The screen's play needs 500 steps to come to rest.
   int asked = 0;
-  Game->TerminatedUserFunction = [&] { return ++asked <= 500 ? 1 : 0; };
+  Game->TerminatedUserFunction = [&] {
+    ++asked;
+    return first->logic < 500 ? 1 : 0;
+  };
   Push(platform::EVENT_APP_TERMINATE);
-  // A pass of one tick and its catch-up steps: 500 refusals and the agreement take two passes.
+  // A pass of one tick and its catch-up steps: the 500 steps and the agreement take two passes.
   EXPECT_EQ(Pass(5), 1);
   EXPECT_EQ(Pass(5), paused ? -1 : 1);  // held by pause, the game ends without the exit fade
+  EXPECT_GE(first->logic, 500);
   EXPECT_EQ(asked, 501);
   if (!paused) {
     EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
