@@ -25,37 +25,37 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   const double r = std::min(9.0, h / 3.5);
-  cairo_push_group(cr);
-  if (st == State::Over) {
-    ButtonGlow(cr, w, h, r);
-  } else if (st != State::Down) {
-    SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
-  }
-  const double dy = st == State::Down ? 1 : 0;
-  const double bright = st == State::Over ? 0.18 : st == State::Down ? -0.12 : 0.0;
-  WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, bright);
-  if (tint > 0) {
-    RoundedRect(cr, 5, 5 + dy, w - 10, h - 11, r - 2);
-    SetColor(cr, WithAlpha(wood_tint, tint));
-    cairo_fill(cr);
-  }
-  const Rgb ink = st == State::Over ? Hex(0xFFFFFF) : pal::Cream;
-  cairo_save(cr);
-  cairo_translate(cr, 0, dy);
-  label(cr, w, h, ink);
-  cairo_restore(cr);
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, st == State::Disabled ? 0.5 : 1.0);
+  // A disabled plaque lies on the play field as a dark grey slate with a pale label, nearly
+  // opaque, so it reads at a glance as spent next to the coloured live one.
+  auto board = [&] {
+    if (st == State::Over) {
+      ButtonGlow(cr, w, h, r);
+    } else if (st != State::Down) {
+      SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
+    }
+    const double dy = st == State::Down ? 1 : 0;
+    const double bright = st == State::Over       ? MOUSE_OVER_BRIGHT
+                          : st == State::Down     ? -0.12
+                          : st == State::Disabled ? DISABLED_BRIGHT
+                                                  : 0.0;
+    WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, bright);
+    // the tint lightens the board: half of it on a hovered board, which its glow lightens too
+    const double t = st == State::Disabled ? 0.0 : st == State::Over ? tint * 0.5 : tint;
+    if (t > 0) {
+      RoundedRect(cr, 5, 5 + dy, w - 10, h - 11, r - 2);
+      SetColor(cr, WithAlpha(wood_tint, t));
+      cairo_fill(cr);
+    }
+    const Rgb ink = st == State::Over ? Hex(0xFFFFFF) : st == State::Disabled ? DISABLED_INK : pal::Cream;
+    cairo_save(cr);
+    cairo_translate(cr, 0, dy);
+    label(cr, w, h, ink);
+    cairo_restore(cr);
+  };
   if (st == State::Disabled) {
-    // desaturate: a grey wash in the colour blend of the board's own shape
-    cairo_push_group(cr);
-    RoundedRect(cr, 3, 3, w - 6, h - 7, r);
-    SetColor(cr, {0.5, 0.5, 0.5, 0.45});
-    cairo_fill(cr);
-    cairo_pop_group_to_source(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-    cairo_paint(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Greyed(cr, 0.85, board);
+  } else {
+    board();
   }
 }
 
@@ -422,7 +422,7 @@ void AddPlayScreen(Registry& r) {
     const std::string base = "Mulligan_x" + std::to_string(n);
     auto make = [text](State st) {
       return [text, st](Canvas& c, const PictureFile&) {
-        ButtonBoard(c, st, pal::Fairway, 0.2, [&](cairo_t* cr, double w, double h, const Rgb& ink) {
+        ButtonBoard(c, st, pal::Fairway, 0.5, [&](cairo_t* cr, double w, double h, const Rgb& ink) {
           TextLabel(cr, text, w, h, ink, 0.55);
         });
       };
