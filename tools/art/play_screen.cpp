@@ -27,12 +27,10 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
   const double r = std::min(9.0, h / 3.5);
   // A disabled plaque lies on the play field as a dark grey slate with a pale label, nearly
   // opaque, so it reads at a glance as spent next to the coloured live one.
+  // the shadow is grey already (and greying its see-through edge would tint it)
+  if (st != State::Over && st != State::Down) SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
   auto board = [&] {
-    if (st == State::Over) {
-      ButtonGlow(cr, w, h, r);
-    } else if (st != State::Down) {
-      SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
-    }
+    if (st == State::Over) ButtonGlow(cr, w, h, r);
     const double dy = st == State::Down ? 1 : 0;
     const double bright = st == State::Over       ? MOUSE_OVER_BRIGHT
                           : st == State::Down     ? -0.12

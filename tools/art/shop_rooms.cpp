@@ -136,12 +136,10 @@ void ShopButton(Canvas& c, const std::string& text, ButtonState st) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   const double dy = st == ButtonState::Down ? 1 : 0;
+  // the shadow is grey already (and greying its see-through edge would tint it)
+  if (st != ButtonState::Over && st != ButtonState::Down) SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
   auto board = [&] {
-    if (st == ButtonState::Over) {
-      ButtonGlow(cr, w, h, h / 4);
-    } else if (st != ButtonState::Down) {
-      SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
-    }
+    if (st == ButtonState::Over) ButtonGlow(cr, w, h, h / 4);
     const double bright = st == ButtonState::Over       ? MOUSE_OVER_BRIGHT
                           : st == ButtonState::Down     ? -0.12
                           : st == ButtonState::Disabled ? DISABLED_BRIGHT
