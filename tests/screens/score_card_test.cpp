@@ -553,8 +553,10 @@ TEST_F(ScoreCardPixels, TheGoalLinesStandApartInsideTheDashedBox) {
   EXPECT_LE(bottom, 496);
 
   // The green "goal complete" stamp keeps 8 px of paper clear of the frame.
+  const int state = Save().UnlockedCourses[0];
   Save().UnlockedCourses[0] = COURSE_COMPLETED;
   Card().Load();
+  Save().UnlockedCourses[0] = state;
   ASSERT_EQ(Card().ShowGoalComplete, 1);
   Draw([&] { Card().DrawUnlockCondition(1.0, 400, 300); });
   int stampLeft = 800, stampRight = -1;
