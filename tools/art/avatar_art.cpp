@@ -647,6 +647,8 @@ void DrawGarment(cairo_t* cr, Garment g, bool male, bool owned) {
     case Garment::Cardigan: Cardigan(cr, f, owned); break;
     case Garment::FlatCap: FlatCap(cr); break;
     case Garment::SunHat: DrawSunHat(cr); break;
+    // Worn, the moustache is part of the head and takes the gent's hair colour; drawn alone (on
+    // the shelf) it is the brown of the second look.
     case Garment::Moustache: DrawMoustache(cr, 2); break;
     case Garment::PearlNecklace: Necklace(cr, f); break;
     case Garment::Stopwatch:
