@@ -1,0 +1,111 @@
+// Texts and pictures that must stay inside their places on the staged data: the career statistics
+// cells in their columns, the trophy names on their plaques, the shop's cannot-afford note on its
+// card, the course selector's lines, the name prompt's box and the loading screen's pointer trail.
+// Widths and heights are measured with the fonts the screens draw with; pictures are read back.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "content/course.h"
+#include "content/course_list.h"
+#include "content/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "gfx/bitmap_font.h"
+#include "gfx/game_text.h"
+#include "gfx/globals.h"
+#include "play/game_screen.h"
+#include "progress/player.h"
+#include "progress/save_data.h"
+#include "screens/career_stats_screen.h"
+#include "screens/globals.h"
+#include "screens/title_screen.h"
+#include "tests/screens/menu_game.h"
+#include "tests/support/harness.h"
+#include "util/strings.h"
+
+using namespace menu_test;
+
+namespace {
+
+class ScreenFitTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!LoadGame()) GTEST_SKIP() << "no data folder";
+    Quiesce();
+    ResetProfiles({"Tess"});
+    UsePlayer("Tess");
+    GameScreen->Player->SaveData->Male = 1;
+  }
+  void TearDown() override {
+    if (!Game) return;
+    Game->DestinationTScreen = nullptr;
+    if (Game->CurrentTScreen && Game->CurrentTScreen != TitleScreen) Game->CurrentTScreen->Kill();
+    Game->CurrentTScreen = TitleScreen;
+  }
+};
+
+// The widest of `texts` as `font` draws them.
+double Widest(const TBitmapFont& font, const std::vector<std::string>& texts) {
+  double w = 0;
+  for (const auto& t : texts) w = std::max(w, font.StringWidth(t));
+  return w;
+}
+
+// From the top of the highest glyph to the foot of the lowest one of `text`, as drawn.
+double InkHeight(const TBitmapFont& font, const std::string& text) {
+  double top = 1e9, bottom = -1e9;
+  for (char c : text) {
+    const int slot = font.SlotOf(static_cast<unsigned char>(c));
+    top = std::min(top, font.yOffset[slot]);
+    bottom = std::max(bottom, font.yOffset[slot] + font.height[slot] * font.TextureH);
+  }
+  return (bottom - top) * font.ScaleFactor;
+}
+
+// ---- career statistics ----
+
+TEST_F(ScreenFitTest, EveryStatisticsCellStaysInItsColumnAndRowsKeepAGap) {
+  Enter(CareerStatsScreen, TitleScreen);
+  ASSERT_TRUE(Settle(CareerStatsScreen));
+  ASSERT_TRUE(CareerStatsScreen->RowFont);
+  const TBitmapFont& font = *CareerStatsScreen->RowFont;
+  const auto& col = TCareerStatsScreen::ColumnX;
+  // A column's divider stands 10 px left of the next column's text; a cell keeps 3 px from it.
+  auto room = [&](int i) { return col[i + 1] - 10 - 3 - col[i]; };
+
+  std::vector<std::string> captions;
+  for (const auto& row : TCareerStatsScreen::Rows) captions.push_back(GameText->FindString(row.Key));
+  EXPECT_LE(Widest(font, captions), room(0));
+
+  // Values as large as a career makes them: scores of a course, cash, seconds, drives.
+  EXPECT_LE(Widest(font, {"144 (+72)", "$9999999", "9999 secs", "999:59", "999.99yds"}), room(1));
+
+  // A name of any length is cut to the 98 px the column leaves it.
+  EXPECT_LE(font.StringWidth(font.TruncateString("Wolverhampton-Smythe", static_cast<int>(98 / font.ScaleFactor))), 98);
+
+  // Every course with the hole number of its last hole.
+  std::vector<std::string> courses;
+  for (const auto& course : *CourseList) courses.push_back(course->Name + " (" + std::to_string(course->Holes) + ")");
+  EXPECT_LE(Widest(font, courses), room(3));
+
+  // Dates "%d %b %Y" on every month and day; times in 12-hour form on every hour.
+  const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::vector<std::string> dates, times;
+  for (const char* m : months)
+    for (int d = 1; d <= 31; ++d) dates.push_back(ccPadWithZeros(std::to_string(d), 2) + " " + m + " 2088");
+  for (int h = 0; h < 24; ++h)
+    for (int m : {0, 38, 59}) times.push_back(ccTimeTo12Hour(ccPadWithZeros(std::to_string(h), 2) + ":" + ccPadWithZeros(std::to_string(m), 2)));
+  EXPECT_LE(Widest(font, dates), col[5] - 6 - col[4]);
+  EXPECT_LE(Widest(font, times), TCareerStatsScreen::FRAME_RIGHT - 4 - col[5]);
+
+  // Rows 15 px apart: from the top of a capital to the foot of a descender, outline included, a
+  // row leaves a clear line before the next.
+  EXPECT_LE(InkHeight(font, "Agy"), TCareerStatsScreen::ROW_GAP - 1);
+}
+
+}  // namespace
