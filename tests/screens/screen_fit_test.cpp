@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "content/course.h"
@@ -18,12 +19,15 @@
 #include "gfx/bitmap_font.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
+#include "gfx/image_bank.h"
 #include "play/game_screen.h"
+#include "platform/graphics.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "screens/career_stats_screen.h"
 #include "screens/globals.h"
 #include "screens/title_screen.h"
+#include "screens/trophy_screen.h"
 #include "tests/screens/menu_game.h"
 #include "tests/support/harness.h"
 #include "util/strings.h"
@@ -56,15 +60,32 @@ double Widest(const TBitmapFont& font, const std::vector<std::string>& texts) {
   return w;
 }
 
-// From the top of the highest glyph to the foot of the lowest one of `text`, as drawn.
-double InkHeight(const TBitmapFont& font, const std::string& text) {
+// The rows below a line's pen y that the glyphs of `text` cover, as drawn: {top, bottom}.
+std::pair<double, double> InkRows(const TBitmapFont& font, const std::string& text) {
   double top = 1e9, bottom = -1e9;
   for (char c : text) {
+    if (c == ' ') continue;
     const int slot = font.SlotOf(static_cast<unsigned char>(c));
     top = std::min(top, font.yOffset[slot]);
     bottom = std::max(bottom, font.yOffset[slot] + font.height[slot] * font.TextureH);
   }
-  return (bottom - top) * font.ScaleFactor;
+  return {top * font.ScaleFactor, bottom * font.ScaleFactor};
+}
+
+double InkHeight(const TBitmapFont& font, const std::string& text) {
+  const auto [top, bottom] = InkRows(font, text);
+  return bottom - top;
+}
+
+// The lowest picture row of frame 0 with a pixel of at least a quarter cover; -1 for none.
+int LowestInkRow(const platform::ImageRef& image) {
+  const auto pixels = image->LockFrame(0);
+  int lowest = -1;
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) lowest = y;
+  image->UnlockFrame(0);
+  return lowest;
 }
 
 // ---- career statistics ----
@@ -106,6 +127,45 @@ TEST_F(ScreenFitTest, EveryStatisticsCellStaysInItsColumnAndRowsKeepAGap) {
   // Rows 15 px apart: from the top of a capital to the foot of a descender, outline included, a
   // row leaves a clear line before the next.
   EXPECT_LE(InkHeight(font, "Agy"), TCareerStatsScreen::ROW_GAP - 1);
+}
+
+// ---- trophy room ----
+
+TEST_F(ScreenFitTest, TrophyNamesStayOnTheirPlaquesAndWonTrophiesStandAboveThem) {
+  for (int male : {1, 0}) {
+    SCOPED_TRACE(male);
+    GameScreen->Player->SaveData->Male = male;
+    Enter(TrophyScreen, TitleScreen);
+    ASSERT_TRUE(Settle(TrophyScreen));
+    const TTrophyScreen& room = *TrophyScreen;
+    const TBitmapFont& font = *room.PlaqueFont;
+    for (int id = 0; id < TTrophyScreen::TROPHIES; ++id) {
+      SCOPED_TRACE(id);
+      const auto& plaque = (id == 0 ? room.PlaqueBig : room.Plaque)->image;
+      // The plaque's face lies inside its 4 px wooden rim, above the 2 px of shadow at its foot.
+      const int top = TTrophyScreen::PlaqueY[id] + 3 - plaque->Height() / 2;
+      const int faceTop = top + 4, faceBottom = top + plaque->Height() - 6;
+      const int faceWidth = plaque->Width() - 10;
+      const auto& lines = room.PlaqueText[id];
+      ASSERT_FALSE(lines.empty());
+      EXPECT_LE(lines.size(), 2u);
+      std::string all;
+      for (const auto& line : lines) {
+        EXPECT_LE(font.StringWidth(line) + 1, faceWidth) << line;  // the light pass lies 1 px right
+        all += line;
+      }
+      const auto [inkTop, inkBottom] = InkRows(font, all);
+      const int blockTop = TTrophyScreen::PlaqueTextTop(TTrophyScreen::PlaqueY[id], static_cast<int>(lines.size()));
+      EXPECT_GE(blockTop + inkTop, faceTop);
+      EXPECT_LE(blockTop + TTrophyScreen::PLAQUE_LINE_GAP * (lines.size() - 1) + inkBottom + 1, faceBottom);
+      // Won, the trophy's foot stands above its plaque.
+      const auto& trophy = (id == 0 && male == 0) ? room.FemaleTrophy : room.Trophies[id];
+      ASSERT_TRUE(trophy);
+      EXPECT_LT(TTrophyScreen::TrophyY[id] + LowestInkRow(trophy->image), top);
+    }
+    TrophyScreen->Kill();
+    Game->CurrentTScreen = TitleScreen;
+  }
 }
 
 }  // namespace
