@@ -21,11 +21,13 @@
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "play/game_screen.h"
+#include "platform/audio.h"
 #include "platform/graphics.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "screens/career_stats_screen.h"
 #include "screens/globals.h"
+#include "screens/shop_screen.h"
 #include "screens/title_screen.h"
 #include "screens/trophy_screen.h"
 #include "tests/screens/menu_game.h"
@@ -166,6 +168,32 @@ TEST_F(ScreenFitTest, TrophyNamesStayOnTheirPlaquesAndWonTrophiesStandAboveThem)
     TrophyScreen->Kill();
     Game->CurrentTScreen = TitleScreen;
   }
+}
+
+// ---- golf shop ----
+
+TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) {
+  // The note is centred on x 462 in the description font; the card it stands on spans
+  // 348..598 of the shop's background, with a brass rule 4 px inside its edge.
+  const double w = HintFont->StringWidth(GameText->FindString("Cannot Afford Item"));
+  ASSERT_GT(w, 0);
+  EXPECT_GE(462 - w / 2, 352 + 2);
+  EXPECT_LE(462 + w / 2 + 1, 594 - 2);  // its shadow lies 1 px right
+
+  // Fades on: the entrance sound is cued before the fade in from black, at full volume.
+  Game->Fade = 1;
+  ShopScreen->Destination = TitleScreen;
+  platform::ClearAudioLog();
+  Enter(ShopScreen, TitleScreen);
+  const auto& log = platform::AudioLog();
+  const auto cue = std::find_if(log.begin(), log.end(), [](const platform::AudioRecord& r) {
+    return r.what == "cue" && r.sound.find("ShopEntrance") != std::string::npos;
+  });
+  ASSERT_NE(cue, log.end());
+  const auto volume = std::find_if(cue, log.end(), [](const platform::AudioRecord& r) { return r.what == "volume"; });
+  ASSERT_NE(volume, log.end());
+  EXPECT_FLOAT_EQ(volume->value, Game->SoundVolume / 100.0f);
+  ASSERT_TRUE(Settle(ShopScreen));
 }
 
 }  // namespace
