@@ -173,12 +173,14 @@ TEST_F(ScreenFitTest, TrophyNamesStayOnTheirPlaquesAndWonTrophiesStandAboveThem)
 // ---- golf shop ----
 
 TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) {
-  // The note is centred on x 462 in the description font; the card it stands on spans
-  // 348..598 of the shop's background, with a brass rule 4 px inside its edge.
-  const double w = HintFont->StringWidth(GameText->FindString("Cannot Afford Item"));
+  // The note is drawn at y 534 centred on x 462 in the description font; the card it stands on
+  // spans 348..598 x 400..562 of the shop's background, with a brass rule 4 px inside its edge.
+  const std::string note = GameText->FindString("Cannot Afford Item");
+  const double w = HintFont->StringWidth(note);
   ASSERT_GT(w, 0);
   EXPECT_GE(462 - w / 2, 352 + 2);
-  EXPECT_LE(462 + w / 2 + 1, 594 - 2);  // its shadow lies 1 px right
+  EXPECT_LE(462 + w / 2 + 1, 594 - 2);  // its shadow lies 1 px right and down
+  EXPECT_LE(534 + InkRows(*HintFont, note).second + 1, 558 - 1);
 
   // Fades on: the entrance sound is cued before the fade in from black, at full volume.
   Game->Fade = 1;
