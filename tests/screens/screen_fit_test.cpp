@@ -20,6 +20,7 @@
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
+#include "gfx/particle_list.h"
 #include "play/game_screen.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
@@ -32,6 +33,7 @@
 #include "screens/trophy_screen.h"
 #include "tests/screens/menu_game.h"
 #include "tests/support/harness.h"
+#include "ui/mouse_pointer.h"
 #include "util/strings.h"
 
 using namespace menu_test;
@@ -196,6 +198,39 @@ TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) 
   ASSERT_NE(volume, log.end());
   EXPECT_FLOAT_EQ(volume->value, Game->SoundVolume / 100.0f);
   ASSERT_TRUE(Settle(ShopScreen));
+}
+
+// ---- loading screen and pointer ----
+
+TEST_F(ScreenFitTest, ThePointerMakesNoSparklesUntilItHasAPlace) {
+  auto& m = *Game->Mouse;
+  const int particles = Game->Particles;
+  Game->Particles = 100;
+  m.SparkleLength = 15;
+  m.On();
+  m.ParticleList->Clear();
+  // As when the loading screen waits with the pointer never moved over the window.
+  m.Placed = 0;
+  m.x = m.y = 0;
+  for (int i = 0; i < 300; ++i) {
+    Delta = 1.0f;
+    m.Manage();
+  }
+  EXPECT_EQ(m.ParticleList->Count(), 0);
+  // The first move gives it a place: the trail follows it there, and nowhere near the corner.
+  m.MoveEvent(400, 300);
+  for (int i = 0; i < 100; ++i) {
+    Delta = 1.0f;
+    m.Manage();
+  }
+  EXPECT_GT(m.ParticleList->Count(), 0);
+  quill_test::OpenScreen();
+  platform::Cls();
+  m.ParticleList->Draw();
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(quill_test::ScreenPixel(x, y) & 0xFFFFFF, 0u) << x << "," << y;
+  m.ParticleList->Clear();
+  Game->Particles = particles;
 }
 
 }  // namespace
