@@ -28,12 +28,15 @@
 #include "progress/save_data.h"
 #include "screens/career_stats_screen.h"
 #include "screens/globals.h"
+#include "screens/game_dialogs.h"
 #include "screens/shop_screen.h"
 #include "screens/title_screen.h"
 #include "screens/trophy_screen.h"
 #include "tests/screens/menu_game.h"
 #include "tests/support/harness.h"
+#include "ui/dialog_text_input.h"
 #include "ui/mouse_pointer.h"
+#include "ui/text_input.h"
 #include "util/strings.h"
 
 using namespace menu_test;
@@ -198,6 +201,25 @@ TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) 
   ASSERT_NE(volume, log.end());
   EXPECT_FLOAT_EQ(volume->value, Game->SoundVolume / 100.0f);
   ASSERT_TRUE(Settle(ShopScreen));
+}
+
+// ---- name prompt ----
+
+TEST_F(ScreenFitTest, TheNameBoxEndsWhereTheLongestNameThePromptTakesDoes) {
+  auto prompt = EnterNamePrompt(1);
+  prompt->Start();
+  const TTextInput& field = *prompt->TextInput;
+  ASSERT_EQ(field.MaxPixelWidth, 200);
+  // The dark box behind the name, as the dialog draws it.
+  const int boxLeft = prompt->x + prompt->BoxBorderH, boxRight = prompt->x + prompt->w - prompt->BoxBorderH;
+  const int leftMargin = field.X - boxLeft;
+  const int rightMargin = boxRight - (field.X + field.MaxPixelWidth);
+  // The cursor after the widest name still lies in the box, and the box reaches no further
+  // past the limit than it starts before the name.
+  EXPECT_GE(rightMargin, HintHeaderFont->StringWidth("_"));
+  EXPECT_GT(leftMargin, 0);
+  EXPECT_LE(rightMargin, leftMargin + 2);
+  prompt->Kill();
 }
 
 // ---- loading screen and pointer ----
