@@ -29,12 +29,15 @@
 #include "screens/career_stats_screen.h"
 #include "screens/globals.h"
 #include "screens/game_dialogs.h"
+#include "screens/level_select_screen.h"
 #include "screens/shop_screen.h"
 #include "screens/title_screen.h"
 #include "screens/trophy_screen.h"
 #include "tests/screens/menu_game.h"
 #include "tests/support/harness.h"
+#include "util/animation.h"
 #include "ui/dialog_text_input.h"
+#include "ui/list_box.h"
 #include "ui/mouse_pointer.h"
 #include "ui/text_input.h"
 #include "util/strings.h"
@@ -201,6 +204,58 @@ TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) 
   ASSERT_NE(volume, log.end());
   EXPECT_FLOAT_EQ(volume->value, Game->SoundVolume / 100.0f);
   ASSERT_TRUE(Settle(ShopScreen));
+}
+
+// ---- course selector ----
+
+TEST_F(ScreenFitTest, SelectorLinesKeepTheirSpacingAndLockedCoursesShowTheirPadlock) {
+  auto& save = *GameScreen->Player->SaveData;
+  for (std::size_t i = 0; i < save.UnlockedCourses.size(); ++i) save.UnlockedCourses[i] = i < 3 ? COURSE_OPEN : COURSE_LOCKED;
+  Enter(LevelSelectScreen, TitleScreen);
+  ASSERT_TRUE(Settle(LevelSelectScreen));
+  ASSERT_TRUE(RunUntil([] { return LevelSelectScreen->Zoom->Active == 0; }));
+  TLevelSelectScreen& s = *LevelSelectScreen;
+
+  // Details 21 px apart and goal lines 17 px apart, each row's ink clear of the next.
+  TBitmapFont detail = *s.LabelFont, goal = *s.TextFont;
+  detail.ScaleFactor = TLevelSelectScreen::DETAIL_FONT_SCALE;
+  goal.ScaleFactor = TLevelSelectScreen::GOAL_FONT_SCALE;
+  EXPECT_LE(InkHeight(detail, s.Label1 + s.Label2 + s.Label3 + s.Label4 + "$0123456789"), 21 - 2);
+  EXPECT_LE(InkHeight(goal, "Agpy"), 17 - 1);
+  // The goal of a locked course, wrapped, stays within its 443 px.
+  s.ListBox->SetIndex(5);
+  s.LastIndex = 5;
+  s.SelectedCourseChange();
+  ASSERT_GE(s.UnlockText.size(), 1u);
+  for (const auto& line : s.UnlockText) EXPECT_LE(goal.StringWidth(line), TLevelSelectScreen::GOAL_WIDTH) << line;
+
+  // A padlock stands before every locked course in view but the selected one, which has its own
+  // at its row's end: the margin before a row differs from an open course's.
+  auto margin = [&](int row) {
+    std::vector<platform::Argb> px;
+    const int x0 = static_cast<int>(s.ListBox->Box->X - TLevelSelectScreen::LOCK_MARGIN);
+    const int y0 = static_cast<int>(s.ListBox->Box->Y) + row * s.ListBox->LineHeight;
+    for (int y = y0; y < y0 + 24; ++y)
+      for (int x = x0; x < x0 + 20; ++x) px.push_back(quill_test::ScreenPixel(x, y));
+    return px;
+  };
+  auto draw = [&] {
+    quill_test::OpenScreen();
+    Game->ScreenDraw();
+    std::vector<std::vector<platform::Argb>> rows;
+    for (int row = 0; row < s.ListBox->Limit; ++row) rows.push_back(margin(row));
+    return rows;
+  };
+  const auto locked = draw();
+  const auto states = save.UnlockedCourses;
+  for (auto& state : save.UnlockedCourses) state = COURSE_OPEN;
+  const auto open = draw();
+  save.UnlockedCourses = states;
+  for (int row = 0; row < s.ListBox->Limit; ++row) {
+    const int index = s.ListBox->TopIndex + row;
+    const bool padlock = index >= 3 && index != s.ListBox->Index;
+    EXPECT_EQ(locked[static_cast<std::size_t>(row)] != open[static_cast<std::size_t>(row)], padlock) << "course " << index;
+  }
 }
 
 // ---- name prompt ----
