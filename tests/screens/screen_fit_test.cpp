@@ -36,11 +36,15 @@
 #include "tests/screens/menu_game.h"
 #include "tests/support/harness.h"
 #include "util/animation.h"
+#include "ui/button.h"
 #include "ui/dialog_text_input.h"
 #include "ui/list_box.h"
+#include "ui/menu.h"
 #include "ui/mouse_pointer.h"
 #include "ui/text_input.h"
 #include "util/strings.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
 
 using namespace menu_test;
 
@@ -256,6 +260,85 @@ TEST_F(ScreenFitTest, SelectorLinesKeepTheirSpacingAndLockedCoursesShowTheirPadl
     const bool padlock = index >= 3 && index != s.ListBox->Index;
     EXPECT_EQ(locked[static_cast<std::size_t>(row)] != open[static_cast<std::size_t>(row)], padlock) << "course " << index;
   }
+}
+
+// ---- wild shot dialog ----
+
+// The leftmost and rightmost columns of frame `frame` with a pixel of at least a quarter cover.
+std::pair<int, int> InkColumns(const platform::ImageRef& image, int frame) {
+  const auto pixels = image->LockFrame(frame);
+  int left = pixels->Width(), right = -1;
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  image->UnlockFrame(frame);
+  return {left, right};
+}
+
+// The topmost row of frame 0 with a pixel of at least a quarter cover.
+int TopInkRow(const platform::ImageRef& image) {
+  const auto pixels = image->LockFrame(0);
+  int top = pixels->Height();
+  for (int y = 0; y < pixels->Height() && top == pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        top = y;
+        break;
+      }
+  image->UnlockFrame(0);
+  return top;
+}
+
+TEST_F(ScreenFitTest, WildShotPicturesKeepToTheirPlacesAndTheOpeningTextToItsTwoFullLines) {
+  TWildshotScreen& w = *WildShotScreen;
+  const int left = (800 - w.Image->Width()) / 2;
+  // The story card's place, 61 px inside the dialog, holds a 118 px card; the green panel starts
+  // 48 px inside it. The gopher's pictures are drawn 26 px left of the place: their card must
+  // still begin at the place, not out over the panel's edge.
+  auto strip = platform::LoadAnimImage(Game->ImagePath + "wildshots/anims/gopher.png", 160, 176, 0, 8);
+  ASSERT_TRUE(strip);
+  auto first = platform::LoadImage(Game->ImagePath + "wildshots/anims/gopherfirstframe.png");
+  ASSERT_TRUE(first);
+  const int place = left + 61;
+  for (int frame = -1; frame < strip->Frames(); ++frame) {
+    SCOPED_TRACE(frame);
+    const auto [inkLeft, inkRight] = frame < 0 ? InkColumns(first, 0) : InkColumns(strip, frame);
+    EXPECT_GE(place - 26 + inkLeft, place);
+    EXPECT_LE(place - 26 + inkRight, place + 118 - 1);
+  }
+
+  // While the cards shuffle, the card stands at (place + 136, 249 - 28); the stop button, 91 px
+  // above the button row, shows its board only below the card.
+  auto cards = platform::LoadAnimImage(Game->ImagePath + "wildshots/anims/firstframes.png", 118, 172, 0, 29);
+  ASSERT_TRUE(cards);
+  int cardBottom = 0;
+  for (int frame = 0; frame < cards->Frames(); ++frame) {
+    const auto pixels = cards->LockFrame(frame);
+    for (int y = 0; y < pixels->Height(); ++y)
+      for (int x = 0; x < pixels->Width(); ++x)
+        if ((pixels->ReadPixel(x, y) >> 24) >= 64) cardBottom = std::max(cardBottom, w.IconStartY + w.IconDY + y);
+    cards->UnlockFrame(frame);
+  }
+  auto stop = w.Menu->FindButton("stop_wild");
+  ASSERT_TRUE(stop && stop->image);
+  ASSERT_TRUE(stop->ImageMouseOver);
+  for (const auto& picture : {stop->image, stop->ImageMouseOver})
+    EXPECT_GT(w.MenuY - 91 + TopInkRow(picture->image), cardBottom);
+
+  // The opening text with either penalty fills at most the two full-width lines, so it never
+  // jumps right beside the card.
+  for (const std::string* penalty : {&w.Penalty1, &w.Penalty2}) {
+    w.Text = w.InitialText;
+    ASSERT_FALSE(w.Text.empty());
+    w.Text.back() += " " + *penalty;
+    w.WrapText();
+    EXPECT_LE(w.TotalLines, 2) << *penalty;
+  }
+  w.Text.clear();
+  w.TotalLines = 0;
 }
 
 // ---- name prompt ----
