@@ -22,6 +22,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/particle_list.h"
 #include "play/game_screen.h"
+#include "play/pointer_particles.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "progress/player.h"
@@ -364,8 +365,11 @@ TEST_F(ScreenFitTest, TheNameBoxEndsWhereTheLongestNameThePromptTakesDoes) {
 
 TEST_F(ScreenFitTest, ThePointerMakesNoSparklesUntilItHasAPlace) {
   auto& m = *Game->Mouse;
-  const int particles = Game->Particles;
+  const int particles = Game->Particles, on = PointerParticlesOn;
+  const auto maker = m.ParticleFunc;
   Game->Particles = 100;
+  PointerParticlesOn = 1;
+  m.ParticleFunc = PointerParticles;
   m.SparkleLength = 15;
   m.On();
   m.ParticleList->Clear();
@@ -390,6 +394,8 @@ TEST_F(ScreenFitTest, ThePointerMakesNoSparklesUntilItHasAPlace) {
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 40; ++x) ASSERT_EQ(quill_test::ScreenPixel(x, y) & 0xFFFFFF, 0u) << x << "," << y;
   m.ParticleList->Clear();
+  m.ParticleFunc = maker;
+  PointerParticlesOn = on;
   Game->Particles = particles;
 }
 
