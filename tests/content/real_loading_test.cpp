@@ -130,10 +130,9 @@ TEST_F(RealLoadingTest, TheBarReachesItsLastStepAsTheBallDrops) {
 TEST_F(RealLoadingTest, TheSoundBankHoldsItsHundredAndEightNames) {
   EXPECT_EQ(Loaded().sounds_after_first, 2);
   ASSERT_EQ(sounds->Count(), 108);
-  EXPECT_EQ(sounds->Sounds[0]->name, "BUTTONCLICK");
-  EXPECT_EQ(sounds->Sounds[1]->name, "BUTTONMO");
-  EXPECT_EQ(sounds->Sounds[2]->name, "CROWD_CHEER1");
-  EXPECT_EQ(sounds->Sounds[107]->name, "FLASHBULB");
+  // Every sound is found by its name, whatever its place in the bank.
+  for (const char* name : {"ButtonClick", "ButtonMO", "Crowd_Cheer1", "Crowd_Groan6", "flashbulb"})
+    EXPECT_NE(sounds->Find(name), nullptr) << name;
   for (const char* name : {"Sand_Wedge_Used", "SAND_WEDGE_USED", "sand_wedge_used"}) {
     EXPECT_EQ(sounds->Find(name), sounds->Find("SAND_WEDGE_USED")) << name;
   }
@@ -147,7 +146,7 @@ TEST_F(RealLoadingTest, TheSoundBankHoldsItsHundredAndEightNames) {
 TEST_F(RealLoadingTest, TheImageBankHoldsItsSeventyThreeImagesWithStripsAndHandles) {
   EXPECT_EQ(Loaded().images_after_first, 1);
   ASSERT_EQ(images->Count(), 73);
-  EXPECT_EQ(images->Images[0]->name, "PAUSED");
+  EXPECT_NE(images->Find("paused"), nullptr);
   const struct {
     const char* name;
     int frames, w, h;
