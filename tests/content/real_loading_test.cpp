@@ -239,28 +239,13 @@ TEST_F(RealLoadingTest, LeavingTheLoadingScreenDropsTheBallButKeepsItsSounds) {
 // A copy of the data folder made of links, without one sound: the second stage must stop on it.
 class RealLoadingFaultTest : public testing::Test {
  protected:
-  // Links every entry of `from` into `to`, except `skip`, and goes into `descend` as a folder of
-  // its own (so one file deep inside can be left out).
-  static void Mirror(const std::filesystem::path& from, const std::filesystem::path& to,
-                     const std::vector<std::string>& path_to_skip, std::size_t depth = 0) {
-    std::filesystem::create_directories(to);
-    for (const auto& entry : std::filesystem::directory_iterator(from)) {
-      const std::string name = entry.path().filename().string();
-      if (depth < path_to_skip.size() && name == path_to_skip[depth]) {
-        if (depth + 1 < path_to_skip.size()) Mirror(entry.path(), to / name, path_to_skip, depth + 1);
-        continue;
-      }
-      std::filesystem::create_symlink(entry.path(), to / name);
-    }
-  }
-
   // Runs both stages over the copy without "flashbulb.ogg", the last sound of the bank, and ends
   // the process: status 0 when the load stopped fatally on that sound, with the bar and the sound
   // bank where they must be and the error log written.
   static void LoadWithoutTheLastSound(const std::string& prefix) {
     std::string root = (std::filesystem::temp_directory_path() / "quill-nosound-XXXXXX").string();
     if (mkdtemp(root.data()) == nullptr) std::exit(10);
-    Mirror(prefix, root, {"Data", "sound", "flashbulb.ogg"});
+    MirrorDataFolder(prefix, root, {"Data", "sound", "flashbulb.ogg"});
     int status = 11;
     try {
       StartGameForLoading(root + "/");

@@ -9,6 +9,7 @@
 #include "screens/globals.h"
 #include "gfx/sprite.h"
 #include "screens/game_finished_screen.h"
+#include "screens/hint_scroll.h"
 #include "screens/level_select_screen.h"
 #include "screens/score_card_screen.h"
 #include "screens/title_screen.h"
@@ -539,7 +540,7 @@ TEST_F(PartsTest, FloatingCardsPayForWhatTheyLiftAndEndHoleWaits) {
 
 // --- closing the window ------------------------------------------------------------------------
 
-TEST_F(PartsTest, ClosingTheWindowSavesOnlyAtRest) {
+TEST_F(PartsTest, ClosingTheWindowSavesAtRestOrWhilePlayWaitsForThePlayer) {
   struct Row {
     const char* situation;
     std::function<void()> set;
@@ -548,21 +549,40 @@ TEST_F(PartsTest, ClosingTheWindowSavesOnlyAtRest) {
   const std::vector<Row> rows = {
       {"at rest", [] {}, 0, 0},
       {"card in flight", [this] { PlayList->Add(Card(1), 100); }, 1, 1},
-      {"wild shot open", [] { WildShotScreen->Active = 1; }, 1, 1},
+      // What waits for the player (the wild shot's dialog, the rifle's aim, the hint over play that
+      // is held) cannot be waited for: the hole is recorded as it stands and the quit goes.
+      {"wild shot open", [] { WildShotScreen->Active = 1; }, 1, 0},
+      {"rifle aimed",
+       [] {
+         GameScreen->WildshotAnimType = WILDSHOT_ANIM_PICK;
+         GameScreen->WildshotAnimCounter = 100;
+       },
+       1, 0},
+      {"hint over tokens", [] { HintScroll->Active = 1; TokenGeneratorList->BonusTokens = 1; }, 1, 0},
+      {"tokens", [] { TokenGeneratorList->BonusTokens = 1; }, 1, 1},
       {"scorecard open", [] { ScoreCardScreen->Active = 1; }, -1, 0},
       {"another screen", [] { Game->CurrentTScreen = ScoreCardScreen; }, -1, 0},
   };
+  const auto savedHint = HintScroll;
+  HintScroll = std::make_shared<THintScroll>();
   for (const Row& row : rows) {
     PlayList->Clear();
     WildShotScreen->Active = 0;
     ScoreCardScreen->Active = 0;
+    HintScroll->Active = 0;
+    TokenGeneratorList->BonusTokens = 0;
+    GameScreen->WildshotAnimKill();
     Game->CurrentTScreen = GameScreen;
     GameScreen->Player->SaveData->MidHole = 0;
     row.set();
     EXPECT_EQ(TGameScreen::TestForAnims(), row.anims) << row.situation;
     EXPECT_EQ(TGameScreen::TerminatedUserFunction(), row.answer) << row.situation;
-    EXPECT_EQ(GameScreen->Player->SaveData->MidHole, row.anims == 0 ? 1 : 0) << row.situation;
+    EXPECT_EQ(GameScreen->Player->SaveData->MidHole, row.anims != -1 && row.answer == 0 ? 1 : 0)
+        << row.situation;
   }
+  HintScroll = savedHint;
+  GameScreen->WildshotAnimKill();
+  TokenGeneratorList->BonusTokens = 0;
   Game->CurrentTScreen = GameScreen;
   GameScreen->KillGeneric();
   EXPECT_EQ(TGameScreen::TestForAnims(), -1);  // no play field: nothing is being played
