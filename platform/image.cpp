@@ -175,9 +175,8 @@ void ImageImpl::RestorePixels() {
   for (std::size_t i = 0; i < frames_.size(); ++i) {
     auto& f = frames_[i];
     if (f.pixels) continue;
+    // The same pixels as the texture made from them before: the frame stays as clean as it was.
     f.pixels = frames.empty() ? std::make_shared<Pixmap>(width_, height_) : std::move(frames[i]);
-    // A texture of this renderer already holds these pixels.
-    f.dirty = f.texture == nullptr || f.generation != GfxGeneration();
   }
 }
 
