@@ -858,7 +858,7 @@ bool AudioOpenLoopback(int rate) {
   return true;
 }
 
-std::vector<float> RenderLoopback(int frames) {
+std::vector<float> RenderLoopback(int frames, bool refill) {
   auto& a = Audio();
   std::vector<float> out;
   if (!a.loopback || a.device == nullptr) return out;
@@ -867,7 +867,7 @@ std::vector<float> RenderLoopback(int frames) {
   out.resize(static_cast<std::size_t>(std::max(frames, 0)) * 2);
   constexpr int kChunk = 512;  // well under one stream buffer, so no queue runs dry between refills
   for (int done = 0; done < frames; done += kChunk) {
-    {
+    if (refill) {
       std::lock_guard<std::mutex> lock(a.mutex);
       PumpStreamsLocked();
     }

@@ -30,8 +30,9 @@ SoundMemory HeldBySounds();
 // heard, and the mix is read with RenderLoopback. False when OpenAL offers no loopback device.
 bool AudioOpenLoopback(int rate);
 // Mixes the next `frames` frames of the loopback device (left and right interleaved), keeping the
-// streams' queues filled as the streaming thread would.
-std::vector<float> RenderLoopback(int frames);
+// streams' queues filled as the streaming thread would, or, when not `refill`, letting them run dry
+// as when that thread is held up.
+std::vector<float> RenderLoopback(int frames, bool refill = true);
 
 // Every sample of a streamed sound read the way a channel plays it once (empty for a sound that is
 // not streamed).

@@ -275,6 +275,24 @@ TEST(AudioStreamTest, LetGoStreamsEndWithTheirSoundAndLoopsAtOnce) {
   platform::AudioClose();
 }
 
+TEST(AudioStreamTest, AStreamThatRanDryCarriesOnWhereItStopped) {
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("dry.ogg"), 1500));
+  if (!platform::detail::AudioOpenLoopback(kMixRate)) GTEST_SKIP() << "OpenAL offers no loopback device";
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto sound = platform::LoadSound(TempPath("dry.ogg"));
+  platform::detail::SetStreamAbove(default_stream_above);
+  auto channel = platform::PlaySound(sound);
+  // Its queue (under a second) runs out while nothing refills it: still playing, more to come.
+  platform::detail::RenderLoopback(kMixRate, false);
+  EXPECT_TRUE(channel->Playing());
+  const auto after = platform::detail::RenderLoopback(kMixRate / 4);
+  EXPECT_GT(*std::max_element(after.begin(), after.end()), 0.05f);
+  platform::detail::RenderLoopback(kMixRate);
+  EXPECT_FALSE(channel->Playing());
+  platform::AudioClose();
+}
+
 TEST(AudioStreamTest, SilentStreamsLastTheirLengthAndShortSoundsAreNotStreamed) {
   ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
   ASSERT_TRUE(test_media::WriteOgg(TempPath("short.ogg"), 300));
