@@ -185,7 +185,9 @@ class ChannelMixTest : public testing::TestWithParam<Played> {
  protected:
   void SetUp() override {
     ASSERT_TRUE(test_media::WriteOgg(TempPath("mixed.ogg"), 1500));
-    if (!platform::detail::AudioOpenLoopback(kMixRate)) GTEST_SKIP() << "OpenAL offers no loopback device";
+    if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
   }
   void TearDown() override {
     platform::detail::SetStreamAbove(default_stream_above_);
@@ -253,7 +255,9 @@ INSTANTIATE_TEST_SUITE_P(Channels, ChannelMixTest,
 
 TEST(AudioStreamTest, LetGoStreamsEndWithTheirSoundAndLoopsAtOnce) {
   ASSERT_TRUE(test_media::WriteOgg(TempPath("let_go.ogg"), 1500));
-  if (!platform::detail::AudioOpenLoopback(kMixRate)) GTEST_SKIP() << "OpenAL offers no loopback device";
+  if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
   const std::size_t default_stream_above = platform::detail::StreamAbove();
   platform::detail::SetStreamAbove(0);
   auto once = platform::LoadSound(TempPath("let_go.ogg"));
@@ -276,19 +280,21 @@ TEST(AudioStreamTest, LetGoStreamsEndWithTheirSoundAndLoopsAtOnce) {
 }
 
 TEST(AudioStreamTest, AStreamThatRanDryCarriesOnWhereItStopped) {
-  ASSERT_TRUE(test_media::WriteOgg(TempPath("dry.ogg"), 1500));
-  if (!platform::detail::AudioOpenLoopback(kMixRate)) GTEST_SKIP() << "OpenAL offers no loopback device";
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("dry.ogg"), 4000));
+  if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
   const std::size_t default_stream_above = platform::detail::StreamAbove();
   platform::detail::SetStreamAbove(0);
   auto sound = platform::LoadSound(TempPath("dry.ogg"));
   platform::detail::SetStreamAbove(default_stream_above);
   auto channel = platform::PlaySound(sound);
-  // Its queue (under a second) runs out while nothing refills it: still playing, more to come.
-  platform::detail::RenderLoopback(kMixRate, false);
+  // Its queue (1.5 s at this rate) runs out while nothing refills it: still playing, more to come.
+  platform::detail::RenderLoopback(kMixRate * 2, false);
   EXPECT_TRUE(channel->Playing());
   const auto after = platform::detail::RenderLoopback(kMixRate / 4);
   EXPECT_GT(*std::max_element(after.begin(), after.end()), 0.05f);
-  platform::detail::RenderLoopback(kMixRate);
+  platform::detail::RenderLoopback(kMixRate * 3);
   EXPECT_FALSE(channel->Playing());
   platform::AudioClose();
 }
