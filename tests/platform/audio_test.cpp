@@ -203,7 +203,9 @@ class ChannelMixTest : public testing::TestWithParam<Played> {
     EXPECT_NE(sound, nullptr);
     if (!sound) return {};
     EXPECT_EQ(platform::detail::IsStreamed(sound), held == Held::kStreamed);
-    if (held == Held::kDecodedAgainForANewDevice) EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
+    if (held == Held::kDecodedAgainForANewDevice) {
+      EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
+    }
     auto channel = platform::AllocChannel();
     channel->Play(sound, true);
     channel->SetRate(p.rate);
