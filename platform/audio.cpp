@@ -901,7 +901,8 @@ void PrintMemoryHeld() {
             << "held: sounds " << sounds.sounds << " (" << sounds.streamed << " streamed): OpenAL buffers "
             << mb(sounds.openal_bytes) << ", " << sounds.streams_playing << " streams playing with "
             << mb(sounds.stream_bytes) << " queued\n";
-  for (const std::string& line : LargestPixelHolders(80)) std::cerr << "held: pixels of " << line << "\n";
+  for (const std::string& line : LargestHolders(10, false)) std::cerr << "held: pixels of " << line << "\n";
+  for (const std::string& line : LargestHolders(40, true)) std::cerr << "held: texture of " << line << "\n";
   std::cerr << std::flush;
 }
 

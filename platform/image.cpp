@@ -268,12 +268,14 @@ ImageMemory HeldByImages() {
   return held;
 }
 
-std::vector<std::string> LargestPixelHolders(std::size_t count) {
+std::vector<std::string> LargestHolders(std::size_t count, bool textures) {
   std::vector<std::pair<long long, std::string>> holders;
   for (const ImageImpl* image : LiveImages()) {
     long long bytes = 0;
     for (int i = 0; i < image->Frames(); ++i) {
-      if (image->HoldsPixels(i)) bytes += static_cast<long long>(image->Width()) * image->Height() * 4;
+      if (textures ? image->HasTexture(i) : image->HoldsPixels(i)) {
+        bytes += static_cast<long long>(image->Width()) * image->Height() * 4;
+      }
     }
     if (bytes == 0) continue;
     std::string name = image->Source() != nullptr ? image->Source()->path : std::string("(made in memory)");

@@ -30,8 +30,9 @@ struct ImageMemory {
   long long texture_bytes = 0;  // the renderer's textures of the current renderer (4 bytes a pixel)
 };
 ImageMemory HeldByImages();
-// The pictures holding the most pixel bytes, largest first, as "path: bytes" lines.
-std::vector<std::string> LargestPixelHolders(std::size_t count);
+// The pictures holding the most bytes of their own pixels (or of textures), largest first, as
+// "path: bytes" lines.
+std::vector<std::string> LargestHolders(std::size_t count, bool textures);
 
 class ImageImpl final : public Image {
  public:
