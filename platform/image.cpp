@@ -6,6 +6,10 @@
 #include <unordered_set>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "platform/files.h"
 #include "platform/graphics_internal.h"
 #include "platform/image_codec.h"
@@ -55,7 +59,19 @@ void CopyCell(const Pixmap& from, int fx, int fy, Pixmap& to) {
   }
 }
 
+// A picture's pixels are let go once its texture holds them. glibc gives a large block its own
+// mapping, returned to the system when freed, but after the first such block is freed it raises
+// the size that gets one, so later pictures come from the heap and leave holes there that are
+// seldom given back. Fixing that size keeps every picture-sized block in a mapping of its own.
+void KeepLargeBlocksMapped() {
+#ifdef __GLIBC__
+  static const bool fixed = mallopt(M_MMAP_THRESHOLD, 128 * 1024) == 1;
+  static_cast<void>(fixed);
+#endif
+}
+
 detail::DecodedImage DecodeFile(const std::string& path) {
+  KeepLargeBlocksMapped();
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return {};
   std::string error;
