@@ -103,6 +103,7 @@ struct Pcm {
   std::vector<std::int16_t> samples;  // interleaved
   int channels = 0;
   int rate = 0;
+  std::int64_t long_frames = 0;  // a sound too long to decode whole: its length, and no samples
 };
 
 // ---- decoding -------------------------------------------------------------------------------
@@ -136,7 +137,9 @@ int MemSeek(void* source, ogg_int64_t offset, int whence) {
 int MemClose(void* /*source*/) { return 0; }
 long MemTell(void* source) { return static_cast<long>(static_cast<MemoryFile*>(source)->pos); }
 
-bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
+// Decodes Ogg Vorbis bytes whole, unless the samples would take more than `limit` bytes: then only
+// the sound's shape is read (`long_frames`).
+bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit) {
   MemoryFile file{&bytes, 0};
   OggVorbis_File vf;
   const ov_callbacks callbacks{MemRead, MemSeek, MemClose, MemTell};
@@ -148,6 +151,12 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   }
   pcm->channels = info->channels;
   pcm->rate = static_cast<int>(info->rate);
+  const ogg_int64_t frames = ov_pcm_total(&vf, -1);
+  if (frames > 0 && static_cast<std::uint64_t>(frames) * static_cast<std::uint64_t>(info->channels) * 2 > limit) {
+    pcm->long_frames = frames;
+    ov_clear(&vf);
+    return true;
+  }
   char buffer[8192];
   int section = 0;
   bool ok = true;
@@ -216,10 +225,10 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
 }
 
 // Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature).
-bool DecodeFile(const std::string& path, Pcm* pcm) {
+bool DecodeFile(const std::string& path, Pcm* pcm, std::uint64_t ogg_limit = UINT64_MAX) {
   const auto bytes = ReadFileBytes(path);
   if (!bytes || bytes->size() < 4) return false;
-  if (std::memcmp(bytes->data(), "OggS", 4) == 0) return DecodeOgg(*bytes, pcm);
+  if (std::memcmp(bytes->data(), "OggS", 4) == 0) return DecodeOgg(*bytes, pcm, ogg_limit);
   if (std::memcmp(bytes->data(), "RIFF", 4) == 0) return DecodeWav(*bytes, pcm);
   return false;
 }
@@ -775,27 +784,19 @@ std::vector<std::string> AudioDrivers() {
 }
 
 SoundRef LoadSound(const std::string& path, int flags) {
+  Pcm pcm;
+  if (!DecodeFile(path, &pcm, Audio().stream_above)) {
+    if (FileExists(path)) std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
+    return nullptr;
+  }
   const std::string real = ResolvePath(path);
   const bool loops = (flags & SOUND_LOOP) != 0;
-  std::shared_ptr<SoundImpl> sound;
-  OggReader reader;
-  if (reader.Open(real)) {
-    const SoundShape shape{reader.Channels(), reader.Rate(), reader.Frames()};
-    const auto bytes = static_cast<std::uint64_t>(shape.frames) * static_cast<std::uint64_t>(shape.channels) * 2;
-    if (bytes > Audio().stream_above) sound = std::make_shared<SoundImpl>(real, loops, shape, true);
-  }
-  reader.Close();
-  if (!sound) {
-    Pcm pcm;
-    if (!DecodeFile(path, &pcm)) {
-      if (FileExists(path)) std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
-      return nullptr;
-    }
-    const SoundShape shape{pcm.channels, pcm.rate,
-                           static_cast<std::int64_t>(pcm.samples.size() / static_cast<std::size_t>(pcm.channels))};
-    sound = std::make_shared<SoundImpl>(real, loops, shape, false);
-    sound->Buffer(&pcm);  // handed to OpenAL now; the samples go with `pcm`
-  }
+  const bool streamed = pcm.long_frames > 0;
+  const SoundShape shape{pcm.channels, pcm.rate,
+                         streamed ? pcm.long_frames
+                                  : static_cast<std::int64_t>(pcm.samples.size() / static_cast<std::size_t>(pcm.channels))};
+  auto sound = std::make_shared<SoundImpl>(real, loops, shape, streamed);
+  if (!streamed) sound->Buffer(&pcm);  // handed to OpenAL now; the samples go with `pcm`
   Record("load", BaseName(real));
   return sound;
 }
