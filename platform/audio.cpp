@@ -398,14 +398,24 @@ void StreamerLoop() {
   std::unique_lock<std::mutex> lock(a.mutex);
   while (!a.stop_streamer) {
     PumpStreamsLocked();
-    a.wake.wait_for(lock, kStreamTick);
+    // With nothing to stream the thread sleeps until a stream starts.
+    if (a.streams.empty()) {
+      a.wake.wait(lock);
+    } else {
+      a.wake.wait_for(lock, kStreamTick);
+    }
   }
 }
 
-// Starts the streaming thread if it is not running (the caller holds the mutex).
+// Starts the streaming thread if it is not running, or wakes it for a new stream (the caller holds
+// the mutex).
 void StartStreamerLocked() {
   auto& a = Audio();
-  if (a.loopback || a.streamer.joinable()) return;
+  if (a.loopback) return;
+  if (a.streamer.joinable()) {
+    a.wake.notify_all();
+    return;
+  }
   a.stop_streamer = false;
   a.streamer = std::thread(StreamerLoop);
 }

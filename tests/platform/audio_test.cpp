@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -307,6 +309,44 @@ TEST(AudioStreamTest, AStreamThatRanDryCarriesOnWhereItStopped) {
   platform::detail::RenderLoopback(kMixRate * 3);
   EXPECT_FALSE(channel->Playing());
   platform::AudioClose();
+}
+
+// OpenAL Soft's null output plays in real time: the streaming thread alone keeps the queue going.
+TEST(AudioStreamTest, TheStreamingThreadPlaysStreamsToTheirEndOnARealDevice) {
+  setenv("ALSOFT_DRIVERS", "null", 1);
+  platform::SetHeadless(false);
+  if (!platform::AudioOpen("OpenAL Generic Software", nullptr)) {
+    platform::SetHeadless(true);
+    GTEST_SKIP() << "OpenAL's null output is not available";
+  }
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("threaded.ogg"), 2500));
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto sound = platform::LoadSound(TempPath("threaded.ogg"));
+  platform::detail::SetStreamAbove(default_stream_above);
+  ASSERT_TRUE(platform::detail::IsStreamed(sound));
+  using Clock = std::chrono::steady_clock;
+  const auto waited = [](const Clock::time_point& since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+  };
+  // Longer than the queue holds (1.5 s at this rate): it plays through only if it is refilled.
+  const auto start = Clock::now();
+  auto channel = platform::PlaySound(sound);
+  while (channel->Playing() && waited(start) < 10.0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_GE(waited(start), 2.0);
+  EXPECT_LT(waited(start), 10.0);
+  // Let go while playing, it ends by itself.
+  const auto again = Clock::now();
+  platform::PlaySound(sound);
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 2);
+  while (platform::detail::HeldBySounds().streams_playing > 1 && waited(again) < 10.0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_GE(waited(again), 2.0);
+  EXPECT_LT(waited(again), 10.0);
+  channel.reset();
+  platform::AudioClose();
+  platform::SetHeadless(true);
 }
 
 TEST(AudioStreamTest, SilentStreamsLastTheirLengthAndShortSoundsAreNotStreamed) {
