@@ -3,10 +3,15 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iostream>
+#include <string>
+
+#include <unistd.h>
 
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
+#include "platform/image_internal.h"
 #include "platform/input.h"
 #include "platform/leak_check.h"
 #include "platform/system.h"
@@ -158,6 +163,54 @@ TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
   EXPECT_EQ(e.x, 700);
   EXPECT_EQ(e.y, 500);
   platform::GraphicsClose();
+}
+
+// A picture read from a file lets go of its own pixels once its texture holds them; switching to
+// full screen and back keeps the renderer, so the picture is shown the same throughout.
+TEST(GlSmokeTest, PicturesFromFilesShowTheSameThroughFullScreenSwitches) {
+  platform::SetHeadless(false);
+  platform::Pixmap pattern(8, 8);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) pattern.WritePixel(x, y, 0xFF000000u | static_cast<platform::Argb>(x * 30 << 16 | y * 30 << 8 | 0x40));
+  }
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("quill-smoke-" + std::to_string(::getpid()) + ".png")).string();
+  ASSERT_TRUE(platform::SavePixmapPNG(pattern, path, 6));
+  for (const bool keep_gl : {false, true}) {
+    platform::GraphicsOptions options;
+    options.vsync = false;
+    options.keep_software_gl = keep_gl;
+    std::string error;
+    if (!platform::GraphicsOpen(options, &error)) {
+      std::filesystem::remove(path);
+      GTEST_SKIP() << "no window: " << error;
+    }
+    SCOPED_TRACE(platform::GraphicsDriverName());
+    auto image = platform::LoadImage(path, 0);
+    ASSERT_NE(image, nullptr);
+    int desktop_w = 0, desktop_h = 0;
+    platform::DesktopSize(&desktop_w, &desktop_h);
+    for (const bool full : {false, true, false}) {
+      platform::GraphicsSetFullScreen(full);
+      WaitForWindowSize(full ? desktop_w : 800, full ? desktop_h : 600);
+      platform::ResetDrawState();
+      platform::SetClsColor(0, 0, 0);
+      platform::Cls();
+      platform::DrawImage(image, 50, 60);
+      platform::Flip(0);
+      platform::Cls();
+      platform::DrawImage(image, 50, 60);
+      auto shot = platform::GrabPixmap(50, 60, 8, 8);
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+          EXPECT_EQ(shot->ReadPixel(x, y), pattern.ReadPixel(x, y)) << (full ? "full screen " : "window ") << x << "," << y;
+        }
+      }
+      EXPECT_FALSE(platform::detail::Impl(image)->HoldsPixels(0));
+    }
+    platform::GraphicsClose();
+  }
+  std::filesystem::remove(path);
 }
 
 }  // namespace
