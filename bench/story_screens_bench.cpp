@@ -59,8 +59,8 @@ double MeanFrame(int frames) {
       Steps(3);
       Steps(1, 1.0f / 3.0f);
       Game->CurrentTScreen->Draw();
-      // Reading a pixel back makes the renderer finish the frame's drawing inside the timing.
-      platform::GrabPixmap(0, 0, 1, 1);
+      // The flip makes the renderer draw the frame inside the timing.
+      platform::Flip(0);
     });
   }
   return total / frames;
