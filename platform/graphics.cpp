@@ -840,8 +840,14 @@ Turned TurnedFrame(SDL_Texture* texture, const SDL_Rect& src, int turn) {
     if (turned != nullptr) SDL_DestroyTexture(turned);
     return Turned{};
   }
+  // SDL's software renderer samples triangles' texels without filtering: the turned copy is
+  // scaled the same way (and in one pass, where filtering would stretch it into a picture of its
+  // own first). OpenGL filters as the frame asks.
   SDL_ScaleMode scale = SDL_ScaleModeNearest;
-  SDL_GetTextureScaleMode(texture, &scale);
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(g.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) == 0) {
+    SDL_GetTextureScaleMode(texture, &scale);
+  }
   SDL_SetTextureScaleMode(turned, scale);
   // Drawn with the triangles of the exact path, at the snapped angle, copying the texels as they
   // are (alpha included) onto a transparent square.
