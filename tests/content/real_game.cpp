@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "cards/globals.h"
 #include "content/image_list.h"
 #include "content/loading.h"
 #include "content/sound_list.h"
@@ -9,8 +10,14 @@
 #include "core/globals.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
+#include "play/globals.h"
 #include "screens/run_game.h"
 #include "util/globals.h"
+
+bool StillTheLiveGame(const std::weak_ptr<TGame>& loaded) {
+  const auto game = loaded.lock();
+  return game && game == Game && Game->Channels;
+}
 
 bool DataFolderPresent(const std::string& prefix) { return platform::FolderExists(prefix + "Data"); }
 
@@ -46,6 +53,12 @@ std::string FirstMissingLoadingFile(const std::string& prefix) {
 
 void StartGameForLoading(const std::string& prefix, int intro_show) {
   setenv("QUILLBROOK_DATA", prefix.c_str(), 1);
+  // A program starts with no hole dealt: a field an earlier test of this process dealt goes.
+  GameGrid = nullptr;
+  CardList = nullptr;
+  PlayList = nullptr;
+  TokenGeneratorList = nullptr;
+  HUD = nullptr;
   ScreenWidth = 800;
   ScreenHeight = 600;
   Game = std::make_shared<TGame>();

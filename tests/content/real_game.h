@@ -2,8 +2,11 @@
 // The real game set up headless over a data folder, as the entry does, up to the first loading
 // stage; used by the loading tests on the staged data and by the loading benchmark.
 
+#include <memory>
 #include <string>
 #include <vector>
+
+class TGame;
 
 // True when `prefix` holds a data folder ("Data/"). Only its absence lets a real-data test skip; a
 // data folder that lacks a file the game loads is a failure.
@@ -17,3 +20,7 @@ std::string FirstMissingLoadingFile(const std::string& prefix);
 // show on (`intro_show` 1) the intro is left current with its show loaded and the second stage not
 // run; with it off the intro's start runs the second stage and the loading screen is current.
 void StartGameForLoading(const std::string& prefix, int intro_show = 1);
+// True while `loaded` is still the live game: no test has since made a game of its own or shut this
+// one down (a run of the real entry does both). A test family that loads the game once per process
+// checks this and loads again rather than drive a dead game.
+bool StillTheLiveGame(const std::weak_ptr<TGame>& loaded);

@@ -79,6 +79,10 @@ class CoreTest : public testing::Test {
   void TearDown() override {
     if (Game) Game->Kill();
     Game = nullptr;
+    // A fatal error leaves polled input on and its box's loop hook set, as the program ends next;
+    // the next test starts from the event-driven loop.
+    ccModalLoopHook = nullptr;
+    ccDisablePolledInput();
     FlushKeys();
     std::error_code ignored;
     std::filesystem::remove_all(home_, ignored);

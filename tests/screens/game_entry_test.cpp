@@ -16,6 +16,7 @@
 #include "screens/globals.h"
 #include "screens/run_game.h"
 #include "screens/title_screen.h"
+#include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
 #include "util/globals.h"
 
@@ -28,6 +29,8 @@ void AdvanceSixteen() { quill_test::AdvanceModalClock(16); }
 }  // namespace
 
 TEST(GameEntryTest, SplashLoadingAndTitleThenAQuitEndsCleanly) {
+  // A first start: no settings, players or saves from earlier tests of this process.
+  road_test::EmptyUserFolder();
   ccModalLoopHook = &AdvanceSixteen;
   std::vector<std::string> visited;
   int frames = 0;
@@ -54,7 +57,9 @@ TEST(GameEntryTest, SplashLoadingAndTitleThenAQuitEndsCleanly) {
 
   const int status = RunEntry(steps);
   ccModalLoopHook = nullptr;
-  ASSERT_EQ(status, 0);
+  std::string trail;
+  for (const std::string& name : visited) trail += name + " ";
+  ASSERT_EQ(status, 0) << "screens met: " << trail;
   EXPECT_LT(frames, 2000);
   // With the show off (the default) the intro hands over to the loading screen inside its start,
   // before the first frame.

@@ -38,19 +38,16 @@ void Push(int kind, int data, int x = 0, int y = 0) {
 }  // namespace
 
 bool LoadGame() {
-  static int state = 0;  // 0 not tried, 1 loaded, -1 no data
-  if (state != 0) return state == 1;
+  static std::weak_ptr<TGame> loaded;
+  if (StillTheLiveGame(loaded)) return true;
   const std::string prefix = platform::DataPrefix();
-  if (!DataFolderPresent(prefix)) {
-    state = -1;
-    return false;
-  }
+  if (!DataFolderPresent(prefix)) return false;
   StartGameForLoading(prefix);
   ccWriteErrors = 1;
   LoadData2();
   // Fades were off for the splash pictures; the menus are tested with their real fades.
   Game->Fade = 1;
-  state = 1;
+  loaded = Game;
   return true;
 }
 

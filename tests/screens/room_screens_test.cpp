@@ -96,15 +96,14 @@ int Starts(const std::string& file) {
 
 // The game loaded once per process over the staged data folder (both loading stages).
 bool GameLoaded() {
-  static int state = -1;
-  if (state >= 0) return state == 1;
-  state = 0;
+  static std::weak_ptr<TGame> loaded;
+  if (StillTheLiveGame(loaded)) return true;
   const std::string prefix = platform::DataPrefix();
   if (!DataFolderPresent(prefix)) return false;
   ccGraphicalErrors = 0;
   StartGameForLoading(prefix);
   LoadData2();
-  state = 1;
+  loaded = Game;
   return true;
 }
 

@@ -4,7 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/graphics.h"
@@ -18,6 +20,31 @@ namespace {
 // running the loop must not end the next test's modal loops.
 class DropPendingQuit : public testing::EmptyTestEventListener {
   void OnTestStart(const testing::TestInfo& /*info*/) override { platform::TakeQuitRequest(); }
+};
+
+// Each test gets the environment the process started its tests with: a test that points the data
+// or per-user folder elsewhere (or unsets HOME) does not move the next test's files.
+class RestoreEnvironment : public testing::EmptyTestEventListener {
+ public:
+  void OnTestProgramStart(const testing::UnitTest& /*unit*/) override {
+    for (const char* name : kNames) {
+      const char* value = std::getenv(name);
+      saved_.push_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+    }
+  }
+  void OnTestEnd(const testing::TestInfo& /*info*/) override {
+    for (std::size_t i = 0; i < saved_.size(); ++i) {
+      if (saved_[i])
+        setenv(kNames[i], saved_[i]->c_str(), 1);
+      else
+        unsetenv(kNames[i]);
+    }
+  }
+
+ private:
+  static constexpr const char* kNames[] = {"HOME", "XDG_DATA_HOME", "QUILLBROOK_DATA", "QUILL_FIXTURES",
+                                           "SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "ALSOFT_DRIVERS"};
+  std::vector<std::optional<std::string>> saved_;
 };
 
 }  // namespace
@@ -34,6 +61,8 @@ int main(int argc, char** argv) {
   platform::SetHeadless(true);
   std::string templ = (std::filesystem::temp_directory_path() / "quill-test-XXXXXX").string();
   if (mkdtemp(templ.data()) != nullptr) setenv("XDG_DATA_HOME", templ.c_str(), 1);
+  // Appended after the variables above are set, so that is the environment each test starts from.
+  testing::UnitTest::GetInstance()->listeners().Append(new RestoreEnvironment);
   const int result = RUN_ALL_TESTS();
   platform::AudioClose();
   platform::GraphicsClose();

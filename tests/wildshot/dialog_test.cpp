@@ -69,9 +69,9 @@ std::string& LoadFailure() {
 }
 
 bool LoadOnce() {
-  static int state = 0;  // 0 not tried, 1 loaded, 2 skipped or failed
-  if (state) return state == 1;
-  state = 2;
+  static std::weak_ptr<TGame> loaded;
+  if (StillTheLiveGame(loaded)) return true;
+  if (!LoadFailure().empty()) return false;
   const std::string prefix = platform::DataPrefix();
   if (!DataFolderPresent(prefix)) {
     LoadFailure() = "skip";
@@ -84,7 +84,7 @@ bool LoadOnce() {
     LoadFailure() = e.what();
     return false;
   }
-  state = 1;
+  loaded = Game;
   return true;
 }
 

@@ -4,7 +4,7 @@
 // the level manifest and a report.
 //
 //   quill_levels --out data/levels --manifest data/manifest/levels.txt --report report.txt
-//                [--deals 40] [--threads 3]
+//                [--deals 48] [--threads 3]
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +24,7 @@
 #include "courses.h"
 #include "platform/random.h"
 #include "shapes.h"
+#include "tutorial.h"
 
 namespace fs = std::filesystem;
 
@@ -45,26 +46,6 @@ struct HoleJob {
   std::string error;
 };
 
-// The tutorial's nine holes each show one thing more.
-DesignParams TutorialParams(int hole, DealOptions& deal) {
-  DesignParams p;
-  p.faceUpCovered = 1.0;
-  p.tokens = 0;
-  switch (hole) {
-    case 0: p.family = 1; p.minCards = 10; p.maxCards = 15; deal.irons = 0; deal.wildShots = 0; break;
-    case 1: p.family = 0; p.minCards = 14; p.maxCards = 18; deal.irons = 0; deal.wildShots = 1; break;
-    case 2: p.family = 2; p.minCards = 15; p.maxCards = 20; p.faceUpCovered = 0.8; deal.irons = 1; break;
-    case 3: p.family = 5; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.7; p.water = 0.25; break;
-    case 4: p.family = 3; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.6; p.bunkers = 1; break;
-    case 5: p.family = 7; p.minCards = 16; p.maxCards = 22; p.faceUpCovered = 0.2; break;
-    case 6: p.family = 6; p.minCards = 18; p.maxCards = 24; p.faceUpCovered = 0.4; p.tokens = 0.3; break;
-    case 7: p.family = 4; p.minCards = 18; p.maxCards = 24; p.faceUpCovered = 0.4; p.water = 0.1; p.bunkers = 1; break;
-    default: p.family = 0; p.minCards = 20; p.maxCards = 26; p.faceUpCovered = 0.3; p.water = 0.08;
-      p.bunkers = 1; p.tokens = 0.1; break;
-  }
-  return p;
-}
-
 DesignParams CourseParams(const CoursePlan& c, int index, int hole, platform::Random& rng) {
   const double d = c.difficulty;
   DesignParams p;
@@ -83,15 +64,20 @@ double Slack(const CoursePlan& c, int index) { return index == 0 ? 1.5 : 1.2 - 1
 
 void RunJob(HoleJob& job, const CoursePlan& course, int deals, THoleSolver& solver) {
   platform::Random rng(0x51ED5EEDull * (job.course + 1) + 7919ull * (job.hole + 1));
-  DesignParams params = job.course == 0 ? TutorialParams(job.hole, job.deal)
-                                        : CourseParams(course, job.course, job.hole, rng);
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    job.design = DesignHole(params, rng);
-    const auto faults = ValidateHoleLayout(job.design.hole);
-    if (faults.empty()) break;
-    ++job.rejected;
-    job.rejectReason = faults.front();
-    ++params.family;  // try another shape
+  if (job.course == 0) {
+    TutorialHole tutorial = DesignTutorialHole(job.hole);
+    job.design = tutorial.design;
+    job.deal = tutorial.deal;
+  } else {
+    DesignParams params = CourseParams(course, job.course, job.hole, rng);
+    for (int attempt = 0; attempt < 200; ++attempt) {
+      job.design = DesignHole(params, rng);
+      const auto faults = ValidateHoleLayout(job.design.hole);
+      if (faults.empty()) break;
+      ++job.rejected;
+      job.rejectReason = faults.front();
+      ++params.family;  // try another shape
+    }
   }
   const auto faults = ValidateHoleLayout(job.design.hole);
   if (!faults.empty()) {
@@ -122,7 +108,7 @@ int main(int argc, char** argv) {
   fs::path outDir = "data/levels";
   fs::path manifest;
   fs::path reportPath;
-  int deals = 40;
+  int deals = 48;
   int threads = 3;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i];

@@ -255,6 +255,18 @@ int TokenFactor(platform::Random& rng) {
 
 int ShapeFamilyCount() { return FAMILY_COUNT; }
 
+void CoverByDrawingOrder(std::vector<HoleCardEntry>& cards) {
+  // Covers from the overlaps of the screen rectangles: the later card lies on the earlier one.
+  const int n = static_cast<int>(cards.size());
+  for (int i = 0; i < n; ++i)
+    for (int j = i + 1; j < n; ++j) {
+      const ScreenRect a = CardScreenRect(cards[i].x, cards[i].y);
+      const ScreenRect b = CardScreenRect(cards[j].x, cards[j].y);
+      if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+        cards[i].covers.push_back(cards[j].id);
+    }
+}
+
 HoleDesign DesignHole(const DesignParams& params, platform::Random& rng) {
   HoleDesign design;
   Slots slots;
@@ -279,14 +291,7 @@ HoleDesign DesignHole(const DesignParams& params, platform::Random& rng) {
     cards[i].zorder = i;
     cards[i].type = CARDTYPE_NORMAL;
   }
-  // Covers from the overlaps of the screen rectangles: the later card lies on the earlier one.
-  for (int i = 0; i < n; ++i)
-    for (int j = i + 1; j < n; ++j) {
-      const ScreenRect a = CardScreenRect(cards[i].x, cards[i].y);
-      const ScreenRect b = CardScreenRect(cards[j].x, cards[j].y);
-      if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
-        cards[i].covers.push_back(cards[j].id);
-    }
+  CoverByDrawingOrder(cards);
 
   for (auto& c : cards) c.faceUp = c.covers.empty() || rng.Rnd() < params.faceUpCovered ? 1 : 0;
 

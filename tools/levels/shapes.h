@@ -5,6 +5,7 @@
 // overlaps: of two overlapping cards the one drawn later lies on the other.
 
 #include <string>
+#include <vector>
 
 #include "cards/rules.h"
 
@@ -27,6 +28,10 @@ struct HoleDesign {
   std::string shape;  // a short description, written into the hole file's first line
   HoleFileData hole;
 };
+
+// Fills every card's cover list from the overlaps of the cards on screen: of two overlapping
+// cards the later one in the list lies on the earlier one.
+void CoverByDrawingOrder(std::vector<HoleCardEntry>& cards);
 
 // Number of shape families.
 int ShapeFamilyCount();

@@ -1,0 +1,283 @@
+// The first course teaches in order: each thing a hint explains first turns up on the hole that
+// shows that hint (hint k on hole k), the holes before the face-down cards show plainly which
+// cards are free, and the hints say what the course's goal says.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cards/hole_solver.h"
+#include "platform/random.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path DATA = fs::path(QUILL_DATA_SOURCE_DIR);
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::stringstream ss(text);
+  std::string line;
+  while (std::getline(ss, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool Has(const std::string& text, const std::string& word) { return text.find(word) != std::string::npos; }
+
+// The hints file: hint k is sections[k - 1], its first two lines the heading.
+std::vector<std::vector<std::string>> Hints() {
+  std::vector<std::vector<std::string>> hints;
+  for (const auto& line : Lines(ReadAll(DATA / "text" / "hints.txt"))) {
+    if (!line.empty() && line[0] == '[') {
+      hints.emplace_back();
+    } else if (!hints.empty()) {
+      hints.back().push_back(line);
+    }
+  }
+  return hints;
+}
+
+std::string Heading(const std::vector<std::string>& hint) {
+  return (hint.size() > 0 ? hint[0] : "") + " / " + (hint.size() > 1 ? hint[1] : "");
+}
+
+std::string Body(const std::vector<std::string>& hint) {
+  std::string body;
+  for (std::size_t i = 2; i < hint.size(); ++i) body += hint[i] + " ";
+  return body;
+}
+
+// The number of the hint whose heading names `topic`, 0 when none does.
+int HintTeaching(const std::vector<std::vector<std::string>>& hints, const std::string& topic) {
+  for (std::size_t k = 0; k < hints.size(); ++k)
+    if (Has(Heading(hints[k]), topic)) return static_cast<int>(k) + 1;
+  return 0;
+}
+
+std::vector<std::string> CourseListRow(int index) {
+  const auto lines = Lines(ReadAll(DATA / "levels" / "CourseList.csv"));
+  std::vector<std::string> cols;
+  std::stringstream ss(lines.at(index + 1));
+  std::string col;
+  while (std::getline(ss, col, ',')) cols.push_back(col);
+  return cols;
+}
+
+// The first course's holes in playing order.
+std::vector<HoleFileData> FirstCourse() {
+  const auto course = Lines(ReadAll(DATA / "levels" / "courses" / (CourseListRow(0).at(0) + ".txt")));
+  std::vector<HoleFileData> holes;
+  for (std::size_t i = 16; i < course.size(); ++i) {
+    const HoleFileResult r = ParseHoleFile(ReadAll(DATA / "levels" / "holes" / course[i]), course[i]);
+    EXPECT_TRUE(r.ok) << r.error;
+    holes.push_back(r.hole);
+  }
+  return holes;
+}
+
+// How the play screen deals irons and wild shots on hole `hole` (from 1) of the first course:
+// neither on hole 1, the one wild shot on hole 2, the one iron on hole 3, chance afterwards.
+DealOptions FirstCourseDeal(int hole) {
+  DealOptions o;
+  o.irons = hole <= 2 ? 0 : hole == 3 ? 1 : -1;
+  o.wildShots = hole == 1 ? 0 : hole == 2 ? 1 : -1;
+  return o;
+}
+
+SolverLayout LayoutOf(const HoleFileData& hole) {
+  SolverLayout layout;
+  std::string error;
+  EXPECT_TRUE(BuildSolverLayout(hole, layout, error)) << error;
+  return layout;
+}
+
+std::uint64_t Bit(int i) { return std::uint64_t{1} << i; }
+
+// The longest run a player makes who sees the face-up and the free cards and always plays the
+// card that starts the longest run of cards in sight: a run grows by each layout card played
+// (wedges and irons are picked up and count nothing) and ends when the stock is turned.
+int LongestRun(const SolverLayout& layout, const HoleDeal& deal) {
+  const int n = layout.count;
+  std::uint64_t cleared = 0;
+  auto isFree = [&](int i, std::uint64_t gone) { return (layout.coveredBy[i] & ~gone) == 0; };
+  auto collectable = [&](int i) { return deal.type[i] == CARDTYPE_WEDGE || deal.type[i] == CARDTYPE_IRON; };
+  int foundation = deal.foundation, turned = 0, run = 0, longest = 0;
+  std::vector<int> bag;
+  const int stock = static_cast<int>(deal.stockValue.size());
+  while (true) {
+    for (bool picked = true; picked;) {
+      picked = false;
+      for (int i = 0; i < n; ++i)
+        if (!(cleared & Bit(i)) && collectable(i) && isFree(i, cleared)) {
+          cleared |= Bit(i);
+          if (deal.type[i] == CARDTYPE_IRON) bag.push_back(deal.value[i]);
+          picked = true;
+        }
+    }
+    std::uint64_t seen = 0;
+    for (int i = 0; i < n; ++i)
+      if (layout.faceUp[i] || isFree(i, cleared)) seen |= Bit(i);
+    int bestLength = 0, bestFirst = -1, nodes = 0;
+    std::function<void(std::uint64_t, int, int, int)> look = [&](std::uint64_t gone, int f, int length, int first) {
+      if (++nodes > 5000) return;
+      if (length > bestLength) {
+        bestLength = length;
+        bestFirst = first;
+      }
+      for (int i = 0; i < n; ++i)
+        if (!(gone & Bit(i)) && (seen & Bit(i)) && !collectable(i) && isFree(i, gone) &&
+            FoundationAccepts(f, deal.value[i]))
+          look(gone | Bit(i), deal.value[i], length + 1, first < 0 ? i : first);
+    };
+    look(cleared, foundation, 0, -1);
+    if (bestFirst >= 0) {
+      cleared |= Bit(bestFirst);
+      foundation = deal.value[bestFirst];
+      longest = std::max(longest, ++run);
+    } else if (turned < stock) {
+      if (deal.stockType[turned] == CARDTYPE_NORMAL) foundation = deal.stockValue[turned];
+      if (deal.stockType[turned] == CARDTYPE_IRON) bag.push_back(deal.stockValue[turned]);
+      ++turned;
+      run = 0;
+    } else if (!bag.empty()) {
+      foundation = bag.back();
+      bag.pop_back();
+    } else {
+      return longest;
+    }
+  }
+}
+
+constexpr int DEALS = 400;
+constexpr int LONG_DRIVE = 6;
+
+// Share of the deals of a hole in which such a player makes a long drive.
+double LongDriveShare(const HoleFileData& hole, int number) {
+  const SolverLayout layout = LayoutOf(hole);
+  platform::Random rng(0xF1257ull + static_cast<std::uint64_t>(number));
+  int drives = 0;
+  for (int d = 0; d < DEALS; ++d)
+    drives += LongestRun(layout, DealHole(layout, rng, FirstCourseDeal(number))) >= LONG_DRIVE ? 1 : 0;
+  return static_cast<double>(drives) / DEALS;
+}
+
+struct Element {
+  const char* topic;  // a word of the heading of the hint that teaches it
+  std::function<bool(const HoleCardEntry&)> shows;
+};
+
+TEST(FirstCourse, EachCardKindFirstLiesOnTheHoleWhoseHintTeachesIt) {
+  const auto hints = Hints();
+  const auto holes = FirstCourse();
+  ASSERT_EQ(holes.size(), 9u);
+  const Element elements[] = {
+      {"Water", [](const HoleCardEntry& c) { return c.type == CARDTYPE_WATER; }},
+      {"Sand", [](const HoleCardEntry& c) { return c.type == CARDTYPE_SAND || c.type == CARDTYPE_WEDGE; }},
+      // A sand card lies face down by nature (its back shows the sand); any other card face down
+      // is what uncovering teaches.
+      {"Uncovering", [](const HoleCardEntry& c) { return c.faceUp == 0 && c.type != CARDTYPE_SAND; }},
+      {"tokens", [](const HoleCardEntry& c) { return c.tokenFactor > 0; }},
+  };
+  for (const auto& e : elements) {
+    const int teaching = HintTeaching(hints, e.topic);
+    ASSERT_GE(teaching, 1) << "no hint teaches " << e.topic;
+    int first = 0;
+    for (std::size_t h = 0; h < holes.size() && first == 0; ++h)
+      if (std::any_of(holes[h].cards.begin(), holes[h].cards.end(), e.shows)) first = static_cast<int>(h) + 1;
+    EXPECT_EQ(first, teaching) << e.topic << " first lies on hole " << first << ", its hint is hint " << teaching;
+  }
+}
+
+TEST(FirstCourse, IronsAndWildShotsAreTaughtOnTheHolesThatDealTheFirstOfThem) {
+  const auto hints = Hints();
+  EXPECT_EQ(HintTeaching(hints, "Wild shots"), 2);
+  EXPECT_EQ(HintTeaching(hints, "Irons"), 3);
+}
+
+TEST(FirstCourse, TheIronsHoleShowsItsIronEarly) {
+  const auto hints = Hints();
+  const int hole = HintTeaching(hints, "Irons");
+  ASSERT_GE(hole, 1);
+  const SolverLayout layout = LayoutOf(FirstCourse().at(hole - 1));
+  // Every card is face up, so an iron dealt to the layout is in sight from the start; one in the
+  // stock must not lie deeper than the first ten turns in most deals, and never past twenty.
+  platform::Random rng(0x1A0Full);
+  int early = 0, late = 0;
+  for (int d = 0; d < DEALS; ++d) {
+    const HoleDeal deal = DealHole(layout, rng, FirstCourseDeal(hole));
+    const bool onLayout = std::count(deal.type.begin(), deal.type.end(), CARDTYPE_IRON) > 0;
+    const auto it = std::find(deal.stockType.begin(), deal.stockType.end(), CARDTYPE_IRON);
+    const auto turn = it - deal.stockType.begin();
+    early += onLayout || turn < 10 ? 1 : 0;
+    late += !onLayout && turn >= 20 ? 1 : 0;
+  }
+  EXPECT_GE(early, DEALS * 6 / 10);
+  EXPECT_EQ(late, 0);
+}
+
+TEST(FirstCourse, LongDrivesAreRareBeforeTheirHintAndCommonOnIt) {
+  const int teaching = HintTeaching(Hints(), "Long drives");
+  const auto holes = FirstCourse();
+  ASSERT_GE(teaching, 1);
+  for (int h = 1; h <= teaching; ++h) {
+    const double share = LongDriveShare(holes[h - 1], h);
+    if (h < teaching) {
+      EXPECT_LE(share, 0.15) << "hole " << h << " gives a long drive before its hint";
+    } else {
+      EXPECT_GE(share, 0.60) << "hole " << h << " teaches long drives but seldom gives one";
+    }
+  }
+}
+
+TEST(FirstCourse, HolesBeforeFaceDownCardsLayEachCardStraightBelowOrRightOfTheOneItLiesOn) {
+  const int faceDown = HintTeaching(Hints(), "Uncovering");
+  const auto holes = FirstCourse();
+  ASSERT_GE(faceDown, 1);
+  // A card lying on another sits straight below it or straight right of it, at least 20 units
+  // (25 pixels) on, so the covered card keeps its rank corner in sight and the one whole card at
+  // the end of a pile is the free one.
+  constexpr int RANK_CORNER = 20;  // hole-file units
+  for (int h = 1; h < faceDown; ++h)
+    for (const auto& c : holes[h - 1].cards)
+      for (int id : c.covers) {
+        const auto upper = std::find_if(holes[h - 1].cards.begin(), holes[h - 1].cards.end(),
+                                        [&](const HoleCardEntry& o) { return o.id == id; });
+        ASSERT_NE(upper, holes[h - 1].cards.end());
+        const int dx = upper->x - c.x, dy = upper->y - c.y;
+        EXPECT_TRUE((dx == 0 && dy >= RANK_CORNER) || (dy == 0 && dx >= RANK_CORNER))
+            << "hole " << h << ": card " << id << " lies on card " << c.id << " moved by (" << dx << ", " << dy << ")";
+      }
+}
+
+TEST(FirstCourse, TheLastHintAsksForTheScoreTheGoalAsksFor) {
+  const auto hints = Hints();
+  const auto second = CourseListRow(1);
+  ASSERT_EQ(second.at(7), "SCORE");
+  // The selector and the score card show a score goal as "E" for par, else with its sign.
+  const int value = std::stoi(second.at(8));
+  const std::string shown = value == 0 ? "E" : (value > 0 ? "+" : "") + std::to_string(value);
+  const std::string last = Body(hints.at(8));
+  EXPECT_TRUE(Has(last, "at " + shown + " or better")) << last;
+  for (int k = 1; k <= 9 && value >= 0; ++k)
+    EXPECT_FALSE(Has(Body(hints.at(k - 1)), "under par")) << "hint " << k << " asks for more than the goal";
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "tests/support/virtual_display.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+namespace quill_test {
+
+VirtualDisplay::VirtualDisplay() {
+  if (const char* display = std::getenv("DISPLAY")) {
+    hadDisplay_ = true;
+    oldDisplay_ = display;
+  }
+  int fds[2];
+  if (::pipe(fds) != 0) {
+    error_ = "no pipe for Xvfb";
+    return;
+  }
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    ::close(fds[0]);
+    const int quiet = ::open("/dev/null", O_WRONLY);
+    if (quiet >= 0) {
+      ::dup2(quiet, STDOUT_FILENO);
+      ::dup2(quiet, STDERR_FILENO);
+    }
+    // Xvfb writes the display number it took to this descriptor once it accepts connections.
+    const std::string fd = std::to_string(fds[1]);
+    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x720x24", "-nolisten", "tcp",
+             static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(fds[1]);
+  if (pid_ < 0) {
+    ::close(fds[0]);
+    error_ = "could not start Xvfb";
+    return;
+  }
+  std::string number;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (number.empty() || number.back() != '\n') {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    pollfd pfd{fds[0], POLLIN, 0};
+    if (left.count() <= 0 || ::poll(&pfd, 1, static_cast<int>(left.count())) <= 0) break;
+    char c = 0;
+    if (::read(fds[0], &c, 1) != 1) break;
+    number += c;
+  }
+  ::close(fds[0]);
+  if (number.empty() || number.back() != '\n') {
+    error_ = "Xvfb did not take a display within 10 s (is the xvfb package installed?)";
+    return;
+  }
+  number.pop_back();
+  name_ = ":" + number;
+  setenv("DISPLAY", name_.c_str(), 1);
+}
+
+VirtualDisplay::~VirtualDisplay() {
+  if (pid_ > 0) {
+    ::kill(pid_, SIGTERM);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+  }
+  if (hadDisplay_)
+    setenv("DISPLAY", oldDisplay_.c_str(), 1);
+  else
+    unsetenv("DISPLAY");
+}
+
+}  // namespace quill_test
