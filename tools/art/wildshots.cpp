@@ -170,7 +170,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }
-  const double bright = state == ButtonState::Over ? 0.18 : state == ButtonState::Down ? -0.0 : 0.0;
+  const double bright = state == ButtonState::Over ? MOUSE_OVER_BRIGHT : 0.0;
   WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, 10, bright);
   if (state == ButtonState::Down) {
     RoundedRect(cr, 3, 3 + dy, w - 6, h - 6, 10);
