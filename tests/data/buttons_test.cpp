@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "core/globals.h"
+#include "drawing_test.h"
 #include "manifest_reader.h"
 #include "platform/graphics.h"
 
@@ -36,22 +35,8 @@ double Saturation(platform::Argb p) {
   return hi == 0 ? 0.0 : static_cast<double>(hi - lo) / hi;
 }
 
-class DataButtons : public ::testing::Test {
+class DataButtons : public data_test::DrawingTest<> {
  protected:
-  void SetUp() override {
-    saved_ = Game;
-    Game = std::make_shared<TGame>();
-    if (!platform::GraphicsIsOpen()) {
-      std::string error;
-      platform::GraphicsOptions options;
-      ASSERT_TRUE(platform::GraphicsOpen(options, &error)) << error;
-    }
-  }
-  void TearDown() override {
-    platform::ResetDrawState();
-    Game = saved_;
-  }
-
   // The picture drawn at (10, 10) over the scene colour, with `glow` of itself added on top, read
   // back; empty when the file cannot be loaded.
   static platform::PixmapRef Shown(const std::string& path, float glow, int* w, int* h) {
@@ -95,7 +80,6 @@ class DataButtons : public ::testing::Test {
     return sum / ((h - 2 * (h / 4)) * (w - 2 * (w / 8)));
   }
 
-  std::shared_ptr<TGame> saved_;
 };
 
 bool EndsWith(const std::string& s, const std::string& end) {

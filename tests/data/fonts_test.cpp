@@ -9,8 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "core/game.h"
-#include "core/globals.h"
+#include "drawing_test.h"
 #include "gfx/bitmap_font.h"
 #include "manifest_reader.h"
 #include "platform/graphics.h"
@@ -19,25 +18,17 @@ namespace {
 
 const std::string kLine = "Hole 1 \xE2\x82\xAC" "250 \xC2\xA5";  // Hole 1 €250 ¥
 
-class DataFontTest : public ::testing::TestWithParam<std::string> {
+class DataFontTest : public data_test::DrawingTest<testing::TestWithParam<std::string>> {
  protected:
   void SetUp() override {
-    saved_ = Game;
-    Game = std::make_shared<TGame>();
-    if (!platform::GraphicsIsOpen()) {
-      std::string error;
-      platform::GraphicsOptions options;
-      ASSERT_TRUE(platform::GraphicsOpen(options, &error)) << error;
-    }
+    DrawingTest::SetUp();
+    if (HasFatalFailure()) return;
     platform::ResetDrawState();
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
     font_ = TBitmapFont::Create(data_test::DataDir() + "fonts/" + GetParam(), -1);
     ASSERT_TRUE(font_);
   }
-  void TearDown() override { Game = saved_; }
-
-  std::shared_ptr<TGame> saved_;
   TBitmapFontRef font_;
 };
 

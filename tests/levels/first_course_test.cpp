@@ -15,6 +15,7 @@
 
 #include "cards/hole_solver.h"
 #include "platform/random.h"
+#include "tests/levels/level_files.h"
 
 namespace fs = std::filesystem;
 
@@ -22,23 +23,8 @@ namespace {
 
 const fs::path DATA = fs::path(QUILL_DATA_SOURCE_DIR);
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::stringstream ss(text);
-  std::string line;
-  while (std::getline(ss, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
+using level_test::Lines;
+using level_test::ReadAll;
 
 bool Has(const std::string& text, const std::string& word) { return text.find(word) != std::string::npos; }
 

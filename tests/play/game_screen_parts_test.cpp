@@ -23,6 +23,18 @@ namespace {
 
 class PartsTest : public PlayScreenFixture {
  public:
+  // The stock replaced by `n` plain face-down cards of rising value.
+  static void StockOfPlainCards(int n) {
+    CardList->StockKill();
+    for (int i = 0; i < n; ++i) {
+      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
+      c->ID = TCardList::HighID++;
+      c->Playfield = 0;
+      c->Stock = 1;
+    }
+    CardList->StockZOrder();
+    CardList->StockTopMark();
+  }
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) GameScreen->ManageAll();
   }
@@ -64,15 +76,7 @@ TEST_F(PartsTest, StockPenaltiesDropOneCardEveryThreeHundredMilliseconds) {
                                          {2, 5, {4, 3, 3}, true},
                                          {3, 2, {1, 0, 0}, true},
                                          {2, 1, {0, 0, 0}, false}}) {
-    CardList->StockKill();
-    for (int i = 0; i < row.stock; ++i) {
-      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
-      c->ID = TCardList::HighID++;
-      c->Playfield = 0;
-      c->Stock = 1;
-    }
-    CardList->StockZOrder();
-    CardList->StockTopMark();
+    StockOfPlainCards(row.stock);
     GameGrid->BlockInput = 0;
     GameScreen->DropStockCards(row.n);
     EXPECT_EQ(CardList->StockCount(), row.left[0]) << row.n << " of " << row.stock;
@@ -440,15 +444,7 @@ TEST_F(PartsTest, EveryWildShotStoryMovesExactlyItsCash) {
     for (const auto& c : CardList->Cards)
       if (c->Playfield) layout.push_back(c.get());
     for (TCard* c : layout) CardList->Remove(c);
-    CardList->StockKill();
-    for (int i = 0; i < row.stock; ++i) {
-      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, 3 + i, 0);
-      c->ID = TCardList::HighID++;
-      c->Playfield = 0;
-      c->Stock = 1;
-    }
-    CardList->StockZOrder();
-    CardList->StockTopMark();
+    StockOfPlainCards(row.stock);
     p.Irons.fill(0);
     p.Irons[4] = p.Irons[6] = 1;
     p.SaveData->AvatarItems[3] = 1;

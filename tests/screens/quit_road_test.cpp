@@ -102,15 +102,7 @@ class QuitRoadTest : public testing::Test {
   int PlayTheFirstHole(const std::function<void()>& script) {
     player = TScriptedPlayer{};
     quitFrame = -1;
-    player.onScreen = [this, started = false](const std::shared_ptr<TScreen>& current) mutable {
-      if (current == TitleScreen && !started) {
-        if (player.AnswerFirstRun(kPlayer) || !player.Rested(1000)) return;
-        player.ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
-        started = true;
-      } else if (current == LevelSelectScreen && player.Rested(1000)) {
-        player.ClickButton(LevelSelectScreen->Menu->FindButton("start"));
-      }
-    };
+    player.StartTheFirstCourse(kPlayer);
     return player.Play(kFrameBudget, [&] {
       if (quitFrame < 0) script();
     });

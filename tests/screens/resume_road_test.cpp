@@ -113,15 +113,7 @@ class ResumeRoadTest : public testing::Test {
   // A first run up to the first hole: the name and face, Play, and the first course's Start.
   void StartTheFirstCourse() {
     player = TScriptedPlayer{};
-    player.onScreen = [this, started = false](const std::shared_ptr<TScreen>& current) mutable {
-      if (current == TitleScreen && !started) {
-        if (player.AnswerFirstRun(kPlayer) || !player.Rested(1000)) return;
-        player.ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
-        started = true;
-      } else if (current == LevelSelectScreen && player.Rested(1000)) {
-        player.ClickButton(LevelSelectScreen->Menu->FindButton("start"));
-      }
-    };
+    player.StartTheFirstCourse(kPlayer);
   }
 
   // A later run: the title's Play, then "continue_round" in the resume question; the player plays

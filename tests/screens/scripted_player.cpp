@@ -22,6 +22,7 @@
 #include "screens/game_menu.h"
 #include "screens/globals.h"
 #include "screens/hint_scroll.h"
+#include "screens/level_select_screen.h"
 #include "screens/newspaper_screen.h"
 #include "screens/run_game.h"
 #include "screens/score_card_screen.h"
@@ -238,6 +239,18 @@ std::shared_ptr<TCard> NextPlayableCard(std::set<int>& tried) {
 }
 
 void AdvanceModal() { quill_test::AdvanceModalClock(16); }
+
+void TScriptedPlayer::StartTheFirstCourse(const std::string& name) {
+  onScreen = [this, name, started = false](const std::shared_ptr<TScreen>& current) mutable {
+    if (current == TitleScreen && !started) {
+      if (AnswerFirstRun(name) || !Rested(1000)) return;
+      ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
+      started = true;
+    } else if (current == LevelSelectScreen && Rested(1000)) {
+      ClickButton(LevelSelectScreen->Menu->FindButton("start"));
+    }
+  };
+}
 
 void EmptyUserFolder() {
   if (const char* home = std::getenv("XDG_DATA_HOME")) {

@@ -49,6 +49,9 @@ class TScriptedPlayer {
   // On the title of a first run: types `name` into the name prompt, then picks the first gent's
   // face in the avatar chooser. False once no prompt is open.
   bool AnswerFirstRun(const std::string& name);
+  // Sets onScreen for a first run to the first course's first hole: the name prompt answered with
+  // `name` and the first face, then the title's Play and the course selector's Start.
+  void StartTheFirstCourse(const std::string& name);
   // The hole is dealt, no overlay is open and nothing animates: a click would be taken.
   static bool PlayRests();
 
