@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 #include "progress/player.h"
 
 namespace {
@@ -15,7 +14,7 @@ namespace {
 float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
 
 void BookPenalty(int penalty, int cash) {
-  auto player = GameScreen ? GameScreen->Player : nullptr;
+  auto player = FieldEvents().Player();
   if (!player) return;
   if (penalty == 1) player->ScoreChange(cash);
   else if (penalty == 2) player->LevelScoreChange(cash);
@@ -29,8 +28,9 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
   if (qty <= 0) {
     // Nothing to show: the amount is booked at once and the End Hole control is left alone.
     if (penalty != 0) BookPenalty(penalty, cash);
-    else if (cash > 0 && stopWatch == 0 && GameScreen && GameScreen->Player)
-      GameScreen->Player->LevelScoreChange(cash);
+    else if (cash > 0 && stopWatch == 0) {
+      if (auto player = FieldEvents().Player()) player->LevelScoreChange(cash);
+    }
     return 0;
   }
   auto g = std::make_shared<TTokenGenerator>();
@@ -53,9 +53,9 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
   } else {
     LastTokenMade(g);
   }
-  if (!(g->Qty == 0 && g->Penalty != 0) && GameScreen) {
+  if (!(g->Qty == 0 && g->Penalty != 0)) {
     // A stream still running (or a token still flying) keeps End Hole off until it is done.
-    if (!Generators.empty() || BonusTokens > 0) GameScreen->EndHoleEnable(0);
+    if (!Generators.empty() || BonusTokens > 0) FieldEvents().EndHoleEnable(0);
   }
   return 0;
 }
@@ -63,7 +63,7 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
 int TTokenGeneratorList::LastTokenMade(const std::shared_ptr<TTokenGenerator>& g) {
   BookPenalty(g->Penalty, g->Cash);
   std::erase(Generators, g);
-  if (Generators.empty() && GameScreen) GameScreen->EndHoleEnable(1);
+  if (Generators.empty()) FieldEvents().EndHoleEnable(1);
   return 0;
 }
 
