@@ -9,7 +9,8 @@ std::shared_ptr<THUD> HUD;
 
 namespace {
 
-// The play field reports its outcomes to the play screen from the first tick on.
-[[maybe_unused]] const bool kFieldEventsInstalled = (SetFieldEvents(&PlayFieldEvents()), true);
+// The play field and the player's records report to the screens from the first tick on.
+[[maybe_unused]] const bool kScreenSideInstalled =
+    (SetFieldEvents(&PlayFieldEvents()), SetProgressEvents(&PlayProgressEvents()), true);
 
 }  // namespace
