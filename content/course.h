@@ -9,6 +9,8 @@
 
 #include "content/load_result.h"
 
+struct HoleFileData;
+
 // Unlock codes: what the goal of the course before this one measures.
 constexpr int UNLOCK_NONE = 0;
 constexpr int UNLOCK_SCORE = 1;    // the course score against par, at most UnlockValue
@@ -64,6 +66,22 @@ class TCourse {
 // `data_prefix` + "Data/levels/courses/" + name + ".txt" and its hole files. On failure the result
 // names the file and line; `course` may then be partly filled and must be dropped.
 TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, const std::string& name);
+
+// Reads one hole file's text (lines joined by "\n") as the play screen will deal it and checks it
+// first: every card line eight fields per card, each number a whole int, the type N, W, S or D,
+// the face 0 or 1, the cover field "-1" or card IDs; then the layout rules the level designer
+// keeps (ValidateHoleLayout: card count, IDs, covers, places) and a par from 0 to the card count.
+// On failure the result names `path`, the line where one applies, and the card.
+TLoadResult CheckHoleFile(const std::string& text, const std::string& path, HoleFileData& hole);
+
+// Whether a file name read from a data file stays inside the folder it is joined to: not
+// absolute, no ".." among its parts, no backslash and no control character. ("" passes: it names
+// no file and is left to the missing-file report.)
+bool DataPathInside(const std::string& name);
+
+// A whole data text field read strictly: blanks around it, one optional sign, at least one digit
+// and nothing else, within the int range. False leaves `value` as it was.
+bool DataFieldToInt(const std::string& text, int& value);
 
 // Integer of a data text field as the game's files are read: leading blanks skipped, one optional
 // sign, digits up to the first other character; no digits reads as 0 (clamped to the int range).

@@ -35,6 +35,9 @@ struct TCourseListOptions {
   int RequiredItems = 11;
   // Called once after each course row has been read (the loading bar's step).
   std::function<void()> Step;
+  // Reads the course file (and its holes) of a row's course into the course; empty: ReadCourseFile
+  // under DataPrefix. A caller that reads the list alone, over courses it already holds, sets it.
+  std::function<TLoadResult(TCourse& course, const std::string& name)> ReadCourse;
   // The graphics folder (ending in "/") in which every newspaper picture a row's picture code
   // names must exist; "" checks none.
   std::string PictureFolder;

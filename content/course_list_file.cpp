@@ -32,6 +32,9 @@ constexpr TCourseType kCourseTypes[] = {
     {"SCOT", "scotland", "scottish_loop.ogg"},
 };
 
+// The lowest score goal (strokes under par) a row may set: no course is that long.
+constexpr int kMaxScoreGoal = 1000;
+
 constexpr const char* kUnlockWords[] = {"", "SCORE", "DRIVE", "PERFECT", "TOKENS"};
 
 std::string Upper(std::string text) {
@@ -84,10 +87,26 @@ TLoadResult ReadRowColumns(TCourse& course, std::string rest, const TCourseTexts
   }
   course.AmbienceLoop = std::string("ambience/") + type->loop;
   course.BackgroundImage = type->folder + suffix + ".jpg";
+  if (!DataPathInside(course.BackgroundImage)) {
+    return TLoadResult::Fail("Course '" + course.Name + "': the Background column '" + QuotedData(suffix) +
+                                 "' names a picture outside the backgrounds folder",
+                             path, line);
+  }
 
-  course.Fee = DataTextToInt(Chop(rest, ','));
-  course.Purse = DataTextToInt(Chop(rest, ','));
-  course.UnlockPrize = DataTextToInt(Chop(rest, ','));
+  // Money columns: whole numbers from 0 (a negative fee would pay the player for starting).
+  struct TMoneyColumn {
+    const char* name;
+    int* field;
+  };
+  for (const TMoneyColumn column : {TMoneyColumn{"Fee", &course.Fee}, TMoneyColumn{"Purse", &course.Purse},
+                                    TMoneyColumn{"UnlockPrize", &course.UnlockPrize}}) {
+    const std::string text = Chop(rest, ',');
+    if (!DataFieldToInt(text, *column.field) || *column.field < 0) {
+      return TLoadResult::Fail("Course '" + course.Name + "': " + column.name + " '" + QuotedData(text) +
+                                   "' is not a whole number from 0 to " + std::to_string(INT_MAX),
+                               path, line);
+    }
+  }
 
   const std::string unlock_word = Upper(Chop(rest, ','));
   int code = -1;
@@ -98,7 +117,17 @@ TLoadResult ReadRowColumns(TCourse& course, std::string rest, const TCourseTexts
     return TLoadResult::Fail("Course '" + course.Name + "' has an invalid unlock code!", path, line);
   }
   course.UnlockCode = code;
-  course.UnlockValue = DataTextToInt(Chop(rest, ','));
+  // Only a score goal may be under par; the other goals count drives, holes or cash. A row
+  // without a rule may leave its value empty.
+  const std::string goal = Chop(rest, ',');
+  const bool goal_read = DataFieldToInt(goal, course.UnlockValue) ||
+                         (code == UNLOCK_NONE && goal.find_first_not_of(" \t\r") == std::string::npos);
+  if (!goal_read || (code != UNLOCK_SCORE && course.UnlockValue < 0) ||
+      (code == UNLOCK_SCORE && course.UnlockValue < -kMaxScoreGoal)) {
+    return TLoadResult::Fail("Course '" + course.Name + "': UnlockValue '" + QuotedData(goal) +
+                                 "' is not a goal this unlock rule can have",
+                             path, line);
+  }
   course.UnlockText = ReplaceAll(texts.UnlockTemplates[code], "XX", GetUnlockValue(course, texts.Currency));
   course.UnlockText = ReplaceAll(course.UnlockText, "NN", course.UnlockedBy);
 
@@ -219,7 +248,8 @@ TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& cours
     }
 
     auto course = TCourse::Create();
-    TLoadResult result = ReadCourseFile(*course, options.DataPrefix, name);
+    TLoadResult result = options.ReadCourse ? options.ReadCourse(*course, name)
+                                            : ReadCourseFile(*course, options.DataPrefix, name);
     if (!result.Ok()) return result;
     course->UnlockedBy = last_untimed;
     if (course->Timed == 0) last_untimed = name;

@@ -16,3 +16,12 @@ TLoadResult TLoadResult::Fail(std::string message, std::string file, int line) {
   result.line = line;
   return result;
 }
+
+std::string QuotedData(const std::string& text) {
+  std::string shown = text.substr(0, 60);
+  for (char& c : shown) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u > 0x7E) c = '?';
+  }
+  return shown;
+}

@@ -16,3 +16,7 @@ struct TLoadResult {
 
   static TLoadResult Fail(std::string message, std::string file, int line = 0);
 };
+
+// A piece of a damaged data file as a message may quote it: at most 60 bytes, each byte outside
+// printable ASCII shown as "?".
+std::string QuotedData(const std::string& text);

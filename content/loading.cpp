@@ -4,6 +4,7 @@
 
 #include "cards/card.h"
 #include "content/course_list.h"
+#include "content/data_checks.h"
 #include "content/globals.h"
 #include "content/image_list.h"
 #include "content/sound_list.h"
@@ -64,6 +65,8 @@ int LoadLocalisedText() {
   WildShotScreen->LoadTextData();
   WildShotScreen->PreCache();
   GameText = TGameText::Create("gametext.txt");
+  const TLoadResult keys = CheckGameTextKeys(*GameText, Game->TextPath + "gametext.txt");
+  if (!keys.Ok()) ccRunTimeError(keys.Report(), 1);
   return 0;
 }
 
@@ -101,6 +104,8 @@ int LoadData2() {
   Game->MoveBar();
   LoadBestScores();
   Game->MoveBar();
+  const TLoadResult chances = CheckSpeechChances(Game->SpeechPath + "chance.txt");
+  if (!chances.Ok()) ccRunTimeError(chances.Report(), 1);
   SpeechChances = TValueList::Create(Game->SpeechPath + "chance.txt");
   Game->MoveBar();
   LoadSounds();

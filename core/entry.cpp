@@ -24,11 +24,13 @@ void FlushGamePointer() {
   if (Game && Game->Upper) Game->Upper->MouseClearButtons();
 }
 
-// Leaves the devices after a run, whatever way it ended.
+// Leaves the devices after a run, whatever way it ended. A quit left pending for the way out has
+// been carried out: a later run in the same process starts without one.
 void CloseDevices() {
   platform::ShowMouse();
   platform::GraphicsClose();
   platform::AudioClose();
+  platform::TakeQuitRequest();
 }
 
 }  // namespace

@@ -52,9 +52,10 @@ int TGame::Init(int driverChoice) {
   CodeTime->Label = "Code    ";
   FPS->Label = "FPS     ";
 
+  std::string refused;
   if (!platform::FolderExists(SubPath)) {
-    if (!platform::CreateFolder(SubPath)) {
-      ccRunTimeError("Cannot create shared data folder " + SubPath, 1);
+    if (!platform::CreateFolder(SubPath, &refused)) {
+      ccRunTimeError("Cannot create shared data folder " + SubPath + ": " + refused, 1);
     }
     platform::ShareFile(SubPath);
   }
@@ -74,11 +75,15 @@ int TGame::Init(int driverChoice) {
   IniExtract();
 
   if (!platform::FolderExists(ProfilePath)) {
-    if (!platform::CreateFolder(ProfilePath)) {
-      ccRunTimeError("Cannot create shared profiles folder " + ProfilePath, 1);
+    if (!platform::CreateFolder(ProfilePath, &refused)) {
+      ccRunTimeError("Cannot create shared profiles folder " + ProfilePath + ": " + refused, 1);
     }
     platform::ShareFile(ProfilePath);
   }
+  // A save killed part way leaves its temporary file beside the file it was replacing; the file
+  // itself is whole (the old or the new one), so the leftover is only clutter.
+  platform::RemoveStaleTempFiles(SubPath);
+  platform::RemoveStaleTempFiles(ProfilePath);
 
   DebugInt = 7;
   SetFlipSync();

@@ -141,9 +141,20 @@ class TGame {
   // even when Alt is let go within the same pump; read and cleared by ReadKeys.
   int AltReturnPressed = 0;
   int MaxLevels = 10;
+  // 1 while a quit asked for by the platform (a signal, the window's close button) waits to be
+  // carried out. A quit is never dropped: it stays pending until the program ends.
   int TerminatedEvent = 0;
-  // Asked by GameTerminated whether quitting must wait: non-zero refuses the quit request.
+  // Asked by GameTerminated, every logic step while a quit waits, whether it can be carried out
+  // now: non-zero makes it wait (the play screen answers so while a card moves); 0 lets it go
+  // ahead, after the hook has recorded what must be saved.
   std::function<int()> TerminatedUserFunction;
+  // Logic steps the pending quit has waited for the hook; past QUIT_WAIT_LIMIT_TICKS the program
+  // ends without its consent. While it waits, every pass of the main loop runs up to
+  // QUIT_CATCH_UP_TICKS extra steps, so the wait takes a few frames, and pause or a lost focus does
+  // not hold play.
+  int QuitWaitTicks = 0;
+  static constexpr int QUIT_WAIT_LIMIT_TICKS = 4000;  // 20 s of play
+  static constexpr int QUIT_CATCH_UP_TICKS = 400;
   int SuspendedEvent = 0;
   int IgnoreEscapeKey = 0, IgnoreFrameworkKeys = 0, IgnorePauseKey = 0, IgnoreDebugKey = 0;
   std::string OSVersion = "Linux";
@@ -222,7 +233,9 @@ class TGame {
   int SetGP(int x, int y);
   int SetWindowCoords();
   int SetClientCoords();
-  // 1: go on; -1: the platform asked to quit and nothing refused it.
+  // 1: go on (no quit, a quit waiting for the terminate hook, or the exit fade already running);
+  // -1: the platform asked to quit and the hook let it go ahead: InstantExit is set and the
+  // current profile saved when the play screen is current.
   int GameTerminated();
 
   // ---- Debug overlay ----

@@ -161,8 +161,18 @@ int TGame::SetClientCoords() {
 
 int TGame::GameTerminated() {
   if (TerminatedEvent == 0) return 1;
+  // The exit fade already runs: the quit is being carried out.
+  if (DestinationTScreen && DestinationTScreen == ExitScreen) return 1;
+  // A quit the hook cannot take yet (a card still moving) is kept and asked again every step;
+  // meanwhile the main loop runs play ahead so the wait is short. Past the limit the program ends
+  // anyway, with the profile as it was last recorded.
+  if (TerminatedUserFunction && QuitWaitTicks < QUIT_WAIT_LIMIT_TICKS &&
+      TerminatedUserFunction() != 0) {
+    QuitWaitTicks += 1;
+    return 1;
+  }
   TerminatedEvent = 0;
-  if (TerminatedUserFunction && TerminatedUserFunction() != 0) return 1;
+  QuitWaitTicks = 0;
   InstantExit = 1;
   if (CurrentProfile && CurrentTScreen && CurrentTScreen->name == "game") {
     Upper->SaveProfile(*CurrentProfile);

@@ -64,6 +64,12 @@ int TGame::MainLogicLoop() {
     FixedRateLogic->SetDelta(static_cast<float>(fraction));
     if (LogicWrapper() == -1) return -1;
   }
+  // A quit waiting for play to come to rest: play runs ahead without drawing, so the quit is
+  // carried out within a few frames whatever the animation's length.
+  for (int i = 0; i < QUIT_CATCH_UP_TICKS && QuitWaitTicks > 0; ++i) {
+    FixedRateLogic->SetDelta(1.0f);
+    if (LogicWrapper() == -1) return -1;
+  }
   LogicTime->Calc();
   return 1;
 }
@@ -74,7 +80,8 @@ int TGame::LogicWrapper() {
   DoPeekEvent();
   ReadKeys();
   if (InstantExit != 0) return -1;
-  if (Paused != 0 || Suspended != 0) return 0;
+  // A quit waiting for play to rest lets play run even when paused or without focus.
+  if ((Paused != 0 || Suspended != 0) && QuitWaitTicks == 0) return 0;
   GameFade->Manage();
   if (Fading() == 0 || GameFade->AllowAnim != 0) {
     ScreenChange();
@@ -86,9 +93,10 @@ int TGame::LogicWrapper() {
 int TGame::DoPeekEvent() {
   platform::Event event;
   AltReturnPressed = 0;
-  // A quit that arrived while a modal loop read the events (an error box, a splash) was left
-  // pending for this loop.
-  if (platform::TakeQuitRequest()) TerminatedEvent = 1;
+  // A quit, wherever it arrived (here, or while a modal loop read the events), is left pending
+  // with the platform until the program ends: every message box or wait met on the way out ends
+  // at once instead of waiting for a key.
+  if (platform::QuitPending()) TerminatedEvent = 1;
   for (const auto& up : DeferredMouseUps) {
     Upper->MouseMove(up.x, up.y);
     Upper->MouseButtonUp(up.data);
@@ -104,7 +112,6 @@ int TGame::DoPeekEvent() {
         SuspendedEvent = 0;
         break;
       case platform::EVENT_APP_TERMINATE:
-        platform::TakeQuitRequest();
         TerminatedEvent = 1;
         break;
       case platform::EVENT_KEY_DOWN:

@@ -2,6 +2,7 @@
 // rewritten, courses without entries filled, then a score entered and the table saved.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
@@ -16,6 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!Game) Game = std::make_shared<TGame>();
     Game->SubPath = quill_fuzz::Scratch() + "best/";
     Game->MaxLevels = 4;
+    // A damaged file is set aside under a free name: a folder that kept every earlier input's
+    // copy would make each search for a free name longer than the last.
+    std::error_code ignored;
+    std::filesystem::remove_all(Game->SubPath, ignored);
     quill_fuzz::WriteInput(data, size, "best/best.dat");
     TBestScoreList table;
     table.Load();

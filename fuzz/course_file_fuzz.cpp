@@ -1,4 +1,5 @@
-// Fuzz target: Course files: the header lines and the hole names, each hole file read as the loader does.
+// Fuzz target: Course files: the header lines and the hole names, each hole file opened and checked
+// as the loader does (holes of one card each: the hole files are the hole file target's).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quill_fuzz::Init();
-  const std::string& prefix = quill_fuzz::LevelsPrefix();
-  quill_fuzz::WriteInput(data, size, "levels_copy/Data/levels/courses/fuzzcourse.txt");
+  const std::string& prefix = quill_fuzz::TinyHolesPrefix();
+  quill_fuzz::WriteInput(data, size, "tiny_holes/Data/levels/courses/fuzzcourse.txt");
   quill_fuzz::Survive([&] {
     TCourse course;
     ReadCourseFile(course, prefix, "fuzzcourse");

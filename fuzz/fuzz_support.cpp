@@ -80,6 +80,21 @@ const std::string& LevelsPrefix() {
   return prefix;
 }
 
+const std::string& TinyHolesPrefix() {
+  static const std::string prefix = [] {
+    const std::string root = Scratch() + "tiny_holes/";
+    const std::string levels = std::string(QUILL_SOURCE_DATA) + "levels/";
+    fs::create_directories(root + "Data/levels/holes");
+    fs::copy(levels + "courses", root + "Data/levels/courses", fs::copy_options::recursive);
+    for (const auto& hole : fs::directory_iterator(levels + "holes")) {
+      std::ofstream(root + "Data/levels/holes/" + hole.path().filename().string(), std::ios::binary)
+          << "tiny\n0\nCards 1\nID X Y ZOrder FaceUp Type Covers TokenFactor\n1 100 64 0 1 N -1 0\n";
+    }
+    return root;
+  }();
+  return prefix;
+}
+
 void SwallowFatal(void (*call)(void*), void* context) {
   try {
     call(context);

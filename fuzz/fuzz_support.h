@@ -33,6 +33,10 @@ std::vector<unsigned char> Bytes(const std::uint8_t* data, std::size_t size);
 // (made once), ending in "/": readers that follow names from one level file to the next find the
 // real files beside the fuzzed one.
 const std::string& LevelsPrefix();
+// A folder like LevelsPrefix's in which every hole file of the committed levels holds one card and
+// par 0 under its own name: the course file reader opens the holes its lines name, but the holes
+// themselves are the hole file target's. A course file of these holes is sound with par 0.
+const std::string& TinyHolesPrefix();
 // Calls `call(context)`, treating the game's own refusal (ccFatalError) as a normal outcome.
 void SwallowFatal(void (*call)(void*), void* context);
 

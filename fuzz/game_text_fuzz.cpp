@@ -9,6 +9,7 @@
 
 #include "core/game.h"
 #include "core/globals.h"
+#include "content/data_checks.h"
 #include "gfx/game_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quill_fuzz::Survive([&] {
     auto text = TGameText::Create("gametext.txt");
     text->FindString("MENU_PLAY");
+    CheckGameTextKeys(*text, "gametext.txt");
   });
   return 0;
 }

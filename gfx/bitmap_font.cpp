@@ -52,12 +52,46 @@ TBitmapFontRef TBitmapFont::Create(const std::string& path, int flags) {
   auto stream = ccLoadFile(path + ".fnt");
   std::vector<std::string> lines;
   while (!stream->Eof()) lines.push_back(stream->ReadLine());
+  // A descriptor that draws every text as nothing, or reads outside its page, is refused first.
+  const std::string fault = CheckDescriptor(lines, font->Image->Width(), font->Image->Height());
+  if (!fault.empty()) ccRunTimeError("The font descriptor '" + path + ".fnt', " + fault, 1);
   font->ParseDescriptor(lines);
-  // A descriptor cut short before its glyphs would draw every text as nothing.
-  if (font->NumChars == 0) {
-    ccRunTimeError("The font descriptor '" + path + ".fnt' describes no character.", 1);
-  }
   return font;
+}
+
+std::string TBitmapFont::CheckDescriptor(const std::vector<std::string>& lines, int pageWidth,
+                                         int pageHeight) {
+  const std::string line2 = lines.size() > 1 ? lines[1] : std::string();
+  const double scaleW = ReadKey(line2, "scaleW=", 4);
+  const double scaleH = ReadKey(line2, "scaleH=", 4);
+  const auto number = [](double v) { return std::to_string(static_cast<long long>(v)); };
+  if (scaleW < 1 || scaleH < 1) {
+    return "line 2: the page size " + number(scaleW) + " x " + number(scaleH) + " is empty";
+  }
+  if (scaleW != pageWidth || scaleH != pageHeight) {
+    return "line 2: the page size " + number(scaleW) + " x " + number(scaleH) + " is not the page's " +
+           std::to_string(pageWidth) + " x " + std::to_string(pageHeight);
+  }
+  int usable = 0;
+  int extra = 0;
+  for (std::size_t n = 2; n < lines.size(); ++n) {
+    const std::string& line = lines[n];
+    // The glyphs the parser skips are never drawn.
+    const int code = static_cast<int>(ReadKey(line, "id=", 4));
+    if (code < 0 || (code >= 256 && extra++ >= MAX_EXTRA_CHARS)) continue;
+    const double x = ReadKey(line, "x=", 4);
+    const double y = ReadKey(line, "y=", 4);
+    const double w = ReadKey(line, "width=", 3);
+    const double h = ReadKey(line, "height=", 3);
+    if (x < 0 || y < 0 || w < 0 || h < 0 || x + w > scaleW || y + h > scaleH) {
+      return "line " + std::to_string(n + 1) + ": glyph " + std::to_string(code) + " (x " + number(x) +
+             ", y " + number(y) + ", " + number(w) + " x " + number(h) + ") lies outside the " +
+             number(scaleW) + " x " + number(scaleH) + " page";
+    }
+    if (w > 0 && h > 0) ++usable;
+  }
+  if (usable == 0) return "lines 3 on: no glyph has a picture";
+  return {};
 }
 
 void TBitmapFont::ParseDescriptor(const std::vector<std::string>& lines) {

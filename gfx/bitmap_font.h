@@ -37,9 +37,14 @@ class TBitmapFont : public ccImageFont {
   int ChangeHandle = 0;  // non-zero: handle mode
   double HandleX = 0.0, HandleY = 0.0;
 
-  // Loads path + ".png" and parses path + ".fnt" (both fatal when missing; a descriptor with no
-  // usable character is fatal too, naming the file).
+  // Loads path + ".png" and parses path + ".fnt" (both fatal when missing; a descriptor that
+  // CheckDescriptor refuses is fatal too, naming the file and the line).
   static TBitmapFontRef Create(const std::string& path, int flags);
+  // The first fault of descriptor text for a page of pageWidth x pageHeight pixels, as
+  // "line N: ..."; "" when the font can draw: a page size on line 2 that is not zero and matches the
+  // page, every glyph rectangle the parser keeps inside the page, and at least one glyph that is
+  // not empty.
+  static std::string CheckDescriptor(const std::vector<std::string>& lines, int pageWidth, int pageHeight);
   // Parses descriptor text (already split into lines) into this font; the page is not touched.
   // Lines whose code is negative, or codes of 256 and above beyond the 100 extra slots, are skipped.
   void ParseDescriptor(const std::vector<std::string>& lines);

@@ -49,6 +49,12 @@ std::vector<std::string> FindNoCase(const std::string& folder, const std::string
   return found;
 }
 
+// The folder part of a path, ending in "/" ("./" for a bare name).
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
 std::vector<std::string> SplitPath(const std::string& path) {
   std::vector<std::string> parts;
   std::size_t pos = path.empty() || path[0] != '/' ? 0 : 1;
@@ -83,8 +89,21 @@ bool ResolveFrom(const std::string& prefix, const std::vector<std::string>& part
   return false;
 }
 
-std::string ErrnoText(const std::string& what, const std::string& path) {
-  return what + " \"" + path + "\": " + std::strerror(errno);
+// What a failed write tells the player: the folder that refused it and the system's reason ("No
+// space left on device", "Read-only file system"), which says what to do about it.
+std::string WriteErrorText(const std::string& real) {
+  return "the folder " + FolderOf(real) + " cannot be written (" + std::strerror(errno) + ")";
+}
+
+// The temporary file an atomic write makes beside its target: the target's name, ".tmp-" and the
+// six characters mkstemp chose.
+constexpr char kTempMarker[] = ".tmp-";
+constexpr std::size_t kTempSuffixLength = 6;
+
+bool IsTempName(const std::string& name) {
+  const std::size_t marker = name.rfind(kTempMarker);
+  return marker != std::string::npos && marker > 0 &&
+         name.size() == marker + sizeof(kTempMarker) - 1 + kTempSuffixLength;
 }
 
 }  // namespace
@@ -119,17 +138,26 @@ std::int64_t FileSize(const std::string& path) {
   return static_cast<std::int64_t>(st.st_size);
 }
 
-bool CreateFolder(const std::string& path) {
+bool CreateFolder(const std::string& path, std::string* error) {
   if (path.empty()) return false;
   const std::string real = ResolvePath(path);
   // Folder by folder, so each one made here gets its mode whatever the umask says.
   std::string made = real[0] == '/' ? "/" : "";
+  int refused = 0;  // the reason the last folder that could not be made gave
   for (const std::string& part : SplitPath(real)) {
     made += part;
-    if (!part.empty() && ::mkdir(made.c_str(), kFolderMode) == 0) ::chmod(made.c_str(), kFolderMode);
+    if (!part.empty()) {
+      if (::mkdir(made.c_str(), kFolderMode) == 0) {
+        ::chmod(made.c_str(), kFolderMode);
+      } else if (errno != EEXIST) {
+        refused = errno;
+      }
+    }
     made += '/';
   }
-  return FolderExists(real);
+  if (FolderExists(real)) return true;
+  if (error) *error = std::strerror(refused != 0 ? refused : ENOENT);
+  return false;
 }
 
 bool DeleteFile(const std::string& path) {
@@ -249,21 +277,21 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
   std::string temp = real + ".tmp-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) {
-    if (error) *error = ErrnoText("Cannot create a temporary file for", real);
+    if (error) *error = WriteErrorText(real);
     return false;
   }
   // The mode is set before the rename, so the file never appears under its name with another.
   bool ok = ::fchmod(fd, kFileMode) == 0;
   if (ok) ok = g_write_calls->WriteAll(real, fd, bytes.data(), bytes.size());
   if (ok) ok = g_write_calls->Sync(real, fd);
-  if (!ok && error) *error = ErrnoText("Cannot write", real);
+  if (!ok && error) *error = WriteErrorText(real);
   if (::close(fd) != 0 && ok) {
     ok = false;
-    if (error) *error = ErrnoText("Cannot write", real);
+    if (error) *error = WriteErrorText(real);
   }
   if (ok && !g_write_calls->Replace(temp, real)) {
     ok = false;
-    if (error) *error = ErrnoText("Cannot replace", real);
+    if (error) *error = WriteErrorText(real);
   }
   if (!ok) {
     const int saved = errno;
@@ -272,8 +300,7 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
     return false;
   }
   // Make the rename itself durable before reporting success.
-  const auto slash = real.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : real.substr(0, slash + 1);
+  const std::string folder = FolderOf(real);
   const int dir_fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir_fd >= 0) {
     g_write_calls->Sync(folder, dir_fd);
@@ -284,6 +311,19 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
 
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error) {
   return WriteFileAtomic(path, std::vector<unsigned char>(bytes.begin(), bytes.end()), error);
+}
+
+int RemoveStaleTempFiles(const std::string& folder) {
+  const std::string real = ResolvePath(folder);
+  const std::string prefix = real.empty() || real.back() == '/' ? real : real + "/";
+  int removed = 0;
+  for (const std::string& name : ListFolder(real)) {
+    if (!IsTempName(name)) continue;
+    struct stat st{};
+    const std::string path = prefix + name;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0) ++removed;
+  }
+  return removed;
 }
 
 // ---- InStream --------------------------------------------------------------------------------

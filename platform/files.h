@@ -19,7 +19,9 @@ std::string ResolvePath(const std::string& path);
 bool FileExists(const std::string& path);    // a regular file (case-insensitive)
 bool FolderExists(const std::string& path);  // a directory (case-insensitive)
 std::int64_t FileSize(const std::string& path);  // -1 when missing
-bool CreateFolder(const std::string& path);  // with parents; true when it exists afterwards
+// Makes a folder with its parents; true when it exists afterwards. On failure `error` gets the
+// system's reason ("Read-only file system", "Permission denied", ...).
+bool CreateFolder(const std::string& path, std::string* error = nullptr);
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
 bool CopyFile(const std::string& from, const std::string& to);  // atomic at the target
@@ -44,10 +46,16 @@ std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path)
 // character (Latin-1). Returns UTF-8. std::nullopt when the file cannot be read.
 std::optional<std::string> ReadTextFile(const std::string& path);
 // Writes to a temporary file beside `path`, flushes it, renames it over `path`, then shares it.
-// On failure the old file is left whole and false is returned (message in `error`).
+// On failure the old file is left whole, the temporary one removed, and false is returned with
+// `error` naming the folder and the system's reason: "the folder /x/y/ cannot be written (No space
+// left on device)".
 bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
                      std::string* error = nullptr);
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+// Removes the temporary files that atomic writes interrupted by a kill or a crash left in `folder`
+// ("<name>.tmp-" and six characters). Returns how many were removed.
+int RemoveStaleTempFiles(const std::string& folder);
 
 // The system calls behind an atomic write. The game always uses these; a test installs its own
 // (tests/support/write_faults.h) to make a write fail or stop half-way, as a full disk or a crash

@@ -13,6 +13,16 @@ namespace platform::detail {
 
 namespace {
 
+// The largest picture the game reads: the data folder's biggest is 2140 x 1075. A header claiming
+// more is refused before a pixel is allocated, so a damaged file cannot take the memory.
+constexpr unsigned kMaxImageSide = 4096;
+constexpr unsigned long long kMaxImagePixels = 4096ull * 1024ull;
+
+bool SizeAllowed(unsigned width, unsigned height) {
+  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+         static_cast<unsigned long long>(width) * height <= kMaxImagePixels;
+}
+
 DecodedImage DecodePng(const std::vector<unsigned char>& bytes, std::string* error) {
   DecodedImage result;
   png_image image;
@@ -26,7 +36,7 @@ DecodedImage DecodePng(const std::vector<unsigned char>& bytes, std::string* err
   // BGRA bytes in memory are 0xAARRGGBB words on a little-endian machine; the pixmap then swaps
   // nothing. A big-endian machine would need ARGB here instead.
   image.format = PNG_FORMAT_BGRA;
-  if (image.width == 0 || image.height == 0 || image.width > 16384 || image.height > 16384) {
+  if (!SizeAllowed(image.width, image.height)) {
     png_image_free(&image);
     if (error) *error = "PNG size out of range";
     return result;
@@ -79,10 +89,15 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Argb** out, int* wi
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
+  // Checked before the decoder allocates its own buffers for the whole picture.
+  if (!SizeAllowed(info.image_width, info.image_height)) {
+    jpeg_destroy_decompress(&info);
+    std::snprintf(message, JMSG_LENGTH_MAX, "%s", "JPEG size out of range");
+    return false;
+  }
   info.out_color_space = JCS_RGB;
   jpeg_start_decompress(&info);
-  if (info.output_width == 0 || info.output_height == 0 || info.output_width > 16384 ||
-      info.output_height > 16384 || info.output_components != 3) {
+  if (!SizeAllowed(info.output_width, info.output_height) || info.output_components != 3) {
     jpeg_destroy_decompress(&info);
     std::snprintf(message, JMSG_LENGTH_MAX, "%s", "JPEG size or colour format out of range");
     return false;

@@ -209,8 +209,14 @@ class TGameScreen : public TScreen {
   int StatusTextDraw();
   int StockPenaltyManage();
   int StockPenaltyKill();
-  // Asked by the application when the window is closed: 0 lets it end, 1 refuses.
+  // Asked by the application, every step while a quit (a signal, the window closed) waits: 0
+  // lets it go ahead, 1 makes it wait. Play that moves (a card on its way, tokens, a shuffle)
+  // makes it wait until it rests; play that waits for the player (the wild shot's dialog and its
+  // mini-games, the rifle's aim, the hint) cannot be waited for, so the hole is recorded as it
+  // stands, before the open wild shot's outcome and without the rifle's shot, and the quit goes.
   static int TerminatedUserFunction();
+  // True while play waits for the player: the wild shot's dialog, the rifle's aim or the hint.
+  bool WaitsForThePlayer() const;
   // -1 not playing, 1 busy, 0 at rest.
   static int TestForAnims();
   int ToolTipCardAssign();

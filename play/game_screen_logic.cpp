@@ -281,11 +281,17 @@ int TGameScreen::TestForAnims() {
   return busy ? 1 : 0;
 }
 
+bool TGameScreen::WaitsForThePlayer() const {
+  return (WildShotScreen && WildShotScreen->Active) || WildshotAnimType == WILDSHOT_ANIM_PICK ||
+         (HintScroll && HintScroll->Active);
+}
+
 int TGameScreen::TerminatedUserFunction() {
   const int r = TestForAnims();
   if (r == -1) return 0;
-  if (r == 1) return 1;
-  auto& player = *GameScreen->Player;
+  auto& screen = *GameScreen;
+  if (r == 1 && !screen.WaitsForThePlayer()) return 1;
+  auto& player = *screen.Player;
   player.SaveData->MidCourse = 1;
   player.SaveData->MidHole = 1;
   // Without a profile there is nothing to copy into.

@@ -222,7 +222,7 @@ int TBestScoreList::Save() {
   std::string error;
   if (!out.Commit(path, &error)) {
     // Not fatal: the table stays in memory and play goes on.
-    LastError = "Failed to save file " + path;
+    LastError = "Failed to save file " + path + ": " + error;
     ccRunTimeError(LastError, 0);
     return -1;
   }

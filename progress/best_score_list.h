@@ -48,7 +48,7 @@ class TBestScoreList {
   // Debug listing on the console. Returns 0.
   virtual int PrintOut();
   // Writes the table atomically. 0 when written; -1 when it could not be, after the message
-  // "Failed to save file " + path (play goes on).
+  // "Failed to save file " + path + ": " and the folder with the system's reason (play goes on).
   virtual int Save();
 
   // The file's path: Game->SubPath + "best.dat".

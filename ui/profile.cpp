@@ -105,7 +105,7 @@ int TProfile::Save() {
   std::string error;
   if (!out.Commit(path, &error)) {
     LastError = "Could not create file '" + path + "'";
-    if (!error.empty()) LastError += " (" + error + ")";
+    if (!error.empty()) LastError += ": " + error;
     ccRunTimeError(LastError, 0);
     return -1;
   }

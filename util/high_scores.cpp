@@ -77,7 +77,8 @@ int THighScoreList::Save() {
     out.WriteInt(entry->score);
     out.WriteInt(entry->level);
   }
-  if (!out.Commit(filepath)) ccRunTimeError("Failed to save file " + filepath, 1);
+  std::string error;
+  if (!out.Commit(filepath, &error)) ccRunTimeError("Failed to save file " + filepath + ": " + error, 1);
   return 0;
 }
 

@@ -38,7 +38,7 @@ class THighScoreList {
   // table, which is written at once. A record cut short by the end of the file is dropped. Returns 0.
   int Load();
   // Writes every entry; a file that cannot be written is the fatal error
-  // "Failed to save file " + filepath. Returns 0.
+  // "Failed to save file " + filepath + ": " and the folder with the system's reason. Returns 0.
   int Save();
   // Appends ten default entries (10000 .. 1000, levels 10 .. 1) and saves. Returns 0.
   int CreateDefault();

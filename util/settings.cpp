@@ -46,7 +46,8 @@ int TIniFile::Save() {
   for (const auto& entry : Lines) {
     if (entry) out.WriteLine(entry->Name + "=" + entry->Value);
   }
-  if (!out.Commit(path)) ccRunTimeError("Failed to save file " + path, 1);
+  std::string error;
+  if (!out.Commit(path, &error)) ccRunTimeError("Failed to save file " + path + ": " + error, 1);
   return 0;
 }
 

@@ -42,7 +42,8 @@ class TIniFile {
   // exactly the registered entries. Returns 0.
   int Load();
   // Writes every entry atomically; a file that cannot be written is the fatal error
-  // "Failed to save file " + FileName + ".ini". Returns 0.
+  // "Failed to save file " + FileName + ".ini: " and the folder with the system's reason (see
+  // platform::WriteFileAtomic); the old file stays whole. Returns 0.
   int Save();
 };
 

@@ -116,8 +116,8 @@ TEST_F(CourseListTest, RaisedPurseRoundsUp) {
   EXPECT_EQ(courses[0]->GoalText2, "Score E to open B, purse $115");
   EXPECT_EQ(courses[1]->GoalText2, "2 perfect to open C, purse $138");
 
-  // A purse at the int limit (a damaged list) saturates when raised.
-  data.WriteCourseList({"A,,beach,1,0,99999999999,0,,0,,,,", "B,,beach,1,0,120,0,SCORE,0,,,,"});
+  // A purse at the int limit saturates when raised.
+  data.WriteCourseList({"A,,beach,1,0,2147483647,0,,0,,,,", "B,,beach,1,0,120,0,SCORE,0,,,,"});
   TCourseList big;
   ASSERT_TRUE(Load(data, big, 0, 0).Ok());
   EXPECT_EQ(big[0]->GoalText2, "Score E to open B, purse $2147483647");
@@ -231,6 +231,34 @@ INSTANTIATE_TEST_SUITE_P(
                       "Course name '.x' may not hold a slash, a backslash or a control character, or begin with a dot", 2},
         ListErrorCase{"MoreThan100Courses", std::vector<std::string>(101, "A,,beach,1,0,0,0,,0,,,,"), 0, 0,
                       "CourseList.csv holds more than 100 courses, the most a saved game can keep", 102},
+        // Money is a whole number from 0 within an int: a negative fee would pay the player.
+        ListErrorCase{"NegativeFee", {"A,,beach,1,-50,100,0,,0,,,,"}, 0, 0,
+                      "Course 'A': Fee '-50' is not a whole number from 0 to 2147483647", 2},
+        ListErrorCase{"PurseBelowInt", {"A,,beach,1,0,0,0,,0,,,,", "B,,beach,1,0,-2147483649,0,,0,,,,"}, 0, 0,
+                      "Course 'B': Purse '-2147483649' is not a whole number from 0 to 2147483647", 3},
+        ListErrorCase{"FeeOfTwentyDigits", {"A,,beach,1,12345678901234567890,0,0,,0,,,,"}, 0, 0,
+                      "Course 'A': Fee '12345678901234567890' is not a whole number from 0 to 2147483647", 2},
+        ListErrorCase{"PrizeNotANumber", {"A,,beach,1,0,0,lots,,0,,,,"}, 0, 0,
+                      "Course 'A': UnlockPrize 'lots' is not a whole number from 0 to 2147483647", 2},
+        ListErrorCase{"EmptyPurse", {"A,,beach,1,5,,0,,0,,,,"}, 0, 0,
+                      "Course 'A': Purse '' is not a whole number from 0 to 2147483647", 2},
+        // Only a score goal may lie under par.
+        ListErrorCase{"NegativeDriveGoal", {"A,,beach,1,0,0,0,,0,,,,", "B,,beach,1,0,0,0,DRIVE,-5,,,,"}, 0, 0,
+                      "Course 'B': UnlockValue '-5' is not a goal this unlock rule can have", 3},
+        ListErrorCase{"TokenGoalOfTwentyDigits",
+                      {"A,,beach,1,0,0,0,,0,,,,", "B,,beach,1,0,0,0,TOKENS,99999999999999999999,,,,"}, 0, 0,
+                      "Course 'B': UnlockValue '99999999999999999999' is not a goal this unlock rule can have", 3},
+        ListErrorCase{"ScoreGoalFarUnderPar", {"A,,beach,1,0,0,0,,0,,,,", "B,,beach,1,0,0,0,SCORE,-1001,,,,"}, 0, 0,
+                      "Course 'B': UnlockValue '-1001' is not a goal this unlock rule can have", 3},
+        ListErrorCase{"GoalNotANumber", {"A,,beach,1,0,0,0,,0,,,,", "B,,beach,1,0,0,0,PERFECT,two,,,,"}, 0, 0,
+                      "Course 'B': UnlockValue 'two' is not a goal this unlock rule can have", 3},
+        // The background picture's name is made from the column: it may not leave its folder.
+        ListErrorCase{"BackgroundClimbsOut", {"A,,beach,/../../../../tmp/x,0,0,0,,0,,,,"}, 0, 0,
+                      "Course 'A': the Background column '/../../../../tmp/x' names a picture outside the "
+                      "backgrounds folder", 2},
+        ListErrorCase{"BackgroundWithBackslash", {"A,,beach,1\\..\\..\\x,0,0,0,,0,,,,"}, 0, 0,
+                      "Course 'A': the Background column '1\\..\\..\\x' names a picture outside the "
+                      "backgrounds folder", 2},
         ListErrorCase{"NameWithControl", {"a\tb,,beach,1,0,0,0,,0,,,,"}, 0, 0,
                       "Course name 'a\tb' may not hold a slash, a backslash or a control character, or begin with a dot", 2}),
     [](const testing::TestParamInfo<ListErrorCase>& info) { return std::string(info.param.label); });

@@ -8,22 +8,23 @@ namespace {
 
 TEST(CourseFileTest, ReadsParTimedHolesAndCardCounts) {
   TestDataFolder data;
-  data.WriteCourse("Lake", 36, "Y", {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt",
+  data.WriteCourse("Lake", 26, "Y", {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt",
                                      "h.txt", "i.txt"});
-  // Blank lines between cards do not count; a line of blanks does.
-  data.Write("Data/levels/holes/b.txt", "b\n4\nx\ny\ncard\n\ncard\n   \n\n");
+  // Blank lines between cards do not count.
+  data.Write("Data/levels/holes/b.txt",
+             "b\n2\nx\ny\n1 -36 64 0 1 N -1 0\n\n2 20 64 1 1 N -1 0\n\n3 76 64 2 1 W -1 0\n\n");
   TCourse course;
   const TLoadResult result = ReadCourseFile(course, data.Prefix(), "Lake");
   ASSERT_TRUE(result.Ok()) << result.Report();
   EXPECT_EQ(course.Name, "Lake");
-  EXPECT_EQ(course.Par, 36);
+  EXPECT_EQ(course.Par, 26);
   EXPECT_EQ(course.Timed, 1);
   EXPECT_EQ(course.Holes, 9);
   EXPECT_EQ(course.HoleNames[0], "a.txt");
   EXPECT_EQ(course.HoleNames[8], "i.txt");
   EXPECT_EQ(course.HolePars[0], 3);
   EXPECT_EQ(course.HoleTotalCards[0], 10);
-  EXPECT_EQ(course.HolePars[1], 4);
+  EXPECT_EQ(course.HolePars[1], 2);
   EXPECT_EQ(course.HoleTotalCards[1], 3);
   // A 9-hole course keeps the defaults in entries 9 to 17.
   for (int i = 9; i < MAX_COURSE_HOLES; ++i) {
@@ -35,7 +36,7 @@ TEST(CourseFileTest, ReadsParTimedHolesAndCardCounts) {
 
 TEST(CourseFileTest, EighteenHolesWithCrLfLines) {
   TestDataFolder data;
-  std::string text = "\r\n\r\n\r\n72\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nY\r\n\r\n\r\n\r\n\r\n";
+  std::string text = "\r\n\r\n\r\n171\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nY\r\n\r\n\r\n\r\n\r\n";
   for (int i = 1; i <= 18; ++i) {
     text += "h" + std::to_string(i) + "\r\n";
     data.WriteHole("h" + std::to_string(i), i, i);
@@ -43,7 +44,7 @@ TEST(CourseFileTest, EighteenHolesWithCrLfLines) {
   data.Write("Data/levels/courses/Big.txt", text);
   TCourse course;
   ASSERT_TRUE(ReadCourseFile(course, data.Prefix(), "Big").Ok());
-  EXPECT_EQ(course.Par, 72);
+  EXPECT_EQ(course.Par, 171);  // 1 + 2 + ... + 18
   EXPECT_EQ(course.Timed, 1);  // "Y" then CR LF is timed
   EXPECT_EQ(course.Holes, 18);
   EXPECT_EQ(course.HolePars[17], 18);
@@ -94,7 +95,7 @@ TEST(CourseFileTest, MoreThanEighteenHoleLinesStopAtTheNineteenth) {
   // Only the first 18 hole files exist: the 19th line must stop the reading before it is opened.
   std::vector<std::string> holes;
   for (int i = 1; i <= 25; ++i) holes.push_back("x" + std::to_string(i));
-  data.WriteCourse("Long", 72, "", holes, false);
+  data.WriteCourse("Long", 54, "", holes, false);
   for (int i = 1; i <= 18; ++i) data.WriteHole("x" + std::to_string(i), 3, 5);
   TCourse course;
   const TLoadResult result = ReadCourseFile(course, data.Prefix(), "Long");

@@ -20,10 +20,22 @@ void TestDataFolder::Write(const std::string& relative, const std::string& text)
   out << text;
 }
 
+std::string TestDataFolder::HoleText(int par, int cards) {
+  // Two rows of up to eleven face-up cards side by side, none covering another, all inside the
+  // play area and clear of the HUD: screen left 10 + 70 i, tops 132 and 235.
+  std::string text = "hole\n" + std::to_string(par) + "\nCards " + std::to_string(cards) +
+                     "\nID X Y ZOrder FaceUp Type Covers TokenFactor\n";
+  for (int i = 0; i < cards; ++i) {
+    const int x = -36 + 56 * (i % 11);
+    const int y = i < 11 ? 64 : 146;
+    text += std::to_string(i + 1) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+            std::to_string(i) + " 1 N -1 0\n";
+  }
+  return text;
+}
+
 void TestDataFolder::WriteHole(const std::string& name, int par, int cards) const {
-  std::string text = "hole\n" + std::to_string(par) + "\nx\ny\n";
-  for (int i = 0; i < cards; ++i) text += "100,100,0,1\n";
-  Write("Data/levels/holes/" + name, text);
+  Write("Data/levels/holes/" + name, HoleText(par, cards));
 }
 
 void TestDataFolder::WriteCourse(const std::string& name, int par, const std::string& timed_line,
@@ -45,7 +57,7 @@ void TestDataFolder::WriteCourseOfHoles(const std::string& name, int count,
                                         const std::string& timed_line) const {
   std::vector<std::string> holes;
   for (int i = 1; i <= count; ++i) holes.push_back(name + "_h" + std::to_string(i));
-  WriteCourse(name, 36, timed_line, holes);
+  WriteCourse(name, 3 * count, timed_line, holes);
 }
 
 void TestDataFolder::WriteCourseList(const std::vector<std::string>& rows) const {

@@ -81,3 +81,16 @@ void StartGameForLoading(const std::string& prefix, int intro_show) {
   ccGraphicalErrors = 0;
   LoadData();
 }
+
+void MirrorDataFolder(const std::filesystem::path& from, const std::filesystem::path& to,
+                      const std::vector<std::string>& path_to_skip, std::size_t depth) {
+  std::filesystem::create_directories(to);
+  for (const auto& entry : std::filesystem::directory_iterator(from)) {
+    const std::string name = entry.path().filename().string();
+    if (depth < path_to_skip.size() && name == path_to_skip[depth]) {
+      if (depth + 1 < path_to_skip.size()) MirrorDataFolder(entry.path(), to / name, path_to_skip, depth + 1);
+      continue;
+    }
+    std::filesystem::create_symlink(entry.path(), to / name);
+  }
+}

@@ -144,14 +144,41 @@ TEST_F(FadeTest, AQuitDuringAFadeInStillEndsTheProgram) {
   EXPECT_EQ(Game->CurrentTScreen, Game->ExitScreen);
 }
 
-TEST_F(FadeTest, AQuitRefusedByTheTerminateHookIsDropped) {
+// A quit the hook holds (play still moving) is never dropped: it is asked again every step, and
+// the main loop runs play ahead meanwhile, even when the game is paused, so the wait lasts passes,
+// not seconds of the player's time.
+class HeldQuitTest : public FadeTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(HeldQuitTest, WaitsAndIsCarriedOutOnceTheHookAgrees) {
+  const bool paused = GetParam();
+  Game->Paused = paused ? 1 : 0;
+  // The screen's play needs 500 steps to come to rest.
   int asked = 0;
-  Game->TerminatedUserFunction = [&] { return ++asked == 1 ? 1 : 0; };
+  Game->TerminatedUserFunction = [&] {
+    ++asked;
+    return first->logic < 500 ? 1 : 0;
+  };
   Push(platform::EVENT_APP_TERMINATE);
-  EXPECT_EQ(TicksUntil([] { return false; }, 100), 0);
-  EXPECT_EQ(asked, 1);
+  // A pass of one tick and its catch-up steps: the 500 steps and the agreement take two passes.
+  EXPECT_EQ(Pass(5), 1);
+  EXPECT_EQ(Pass(5), paused ? -1 : 1);  // held by pause, the game ends without the exit fade
+  EXPECT_GE(first->logic, 500);
+  EXPECT_EQ(asked, 501);
+  if (!paused) {
+    EXPECT_EQ(Game->DestinationTScreen, Game->ExitScreen);
+    EXPECT_LT(TicksUntil([] { return false; }, 100), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(PausedOrNot, HeldQuitTest, testing::Bool());
+
+// A hook that never agrees cannot keep the program alive: past the limit the quit goes ahead.
+TEST_F(FadeTest, AQuitIsCarriedOutEvenWhenTheHookNeverAgrees) {
+  int asked = 0;
+  Game->TerminatedUserFunction = [&] { return ++asked > 0 ? 1 : 0; };
   Push(platform::EVENT_APP_TERMINATE);
-  EXPECT_EQ(TicksUntil([] { return false; }, 100), -61);  // 60 ticks of fade, then the exit step
+  EXPECT_LT(TicksUntil([] { return false; }, 100), 0);
+  EXPECT_EQ(asked, TGame::QUIT_WAIT_LIMIT_TICKS);
 }
 
 TEST_F(FadeTest, ASwitchWithoutADestinationIsFatal) {

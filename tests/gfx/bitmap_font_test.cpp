@@ -78,21 +78,51 @@ TEST_F(BitmapFontTest, NegativeCodesAreSkippedWithoutTouchingTheTable) {
   }
 }
 
-TEST_F(BitmapFontTest, ADescriptorWithNoUsableCharacterIsRefusedByName) {
+// Descriptors that would draw every text as nothing, or read glyphs from outside the page, are
+// refused by name and line before the font is made. The page is the 64 x 32 test page.
+TEST_F(BitmapFontTest, BrokenDescriptorsAreRefusedNamingTheFileAndLine) {
   const std::string folder = platform::UserDataFolder() + "fnt_refused/";
   ASSERT_TRUE(platform::CreateFolder(folder));
   ASSERT_TRUE(platform::CopyFile(gfx_test::Fixture("fonts/testfont.png"), folder + "cut.png"));
-  for (const std::string& text : {std::string(), std::string("scaleF=1.00\n"),
-                                 std::string("scaleF=1.00\nscaleW=64 scaleH=32\n"),
-                                 std::string("scaleF=1.00\nscaleW=64 scaleH=32\nid=-300 xadvance=5\n")}) {
-    ASSERT_TRUE(platform::WriteFileAtomic(folder + "cut.fnt", text));
+  const std::string head = "info scaleF=1.00\ncommon scaleW=64   scaleH=32   pages=1\n";
+  const std::string glyph = "char id=65   x=0    y=0    width=8    height=10   xadvance=9\n";
+  const struct {
+    const char* label;
+    std::string text;
+    std::string fault;
+  } cases[] = {
+      {"empty", "", "line 2: the page size 0 x 0 is empty"},
+      {"cut after line 1", "info scaleF=1.00\n", "line 2: the page size 0 x 0 is empty"},
+      {"random bytes", "\x93\x01\xFFsc\x7F=\n\x02\x88\n id=\x10\n", "line 2: the page size 0 x 0 is empty"},
+      {"scaleW=0", "info scaleF=1.00\ncommon scaleW=0    scaleH=32   pages=1\n" + glyph,
+       "line 2: the page size 0 x 32 is empty"},
+      {"page not the stated size", "info scaleF=1.00\ncommon scaleW=1    scaleH=1    pages=1\n" + glyph,
+       "line 2: the page size 1 x 1 is not the page's 64 x 32"},
+      {"no glyph", head, "lines 3 on: no glyph has a picture"},
+      {"negative codes only", head + "char id=-300 x=0 y=0 width=8 height=8 xadvance=5\n",
+       "lines 3 on: no glyph has a picture"},
+      {"empty glyphs only", head + "char id=65 x=0 y=0 width=0 height=10 xadvance=9\nchar id=66 xadvance=9\n",
+       "lines 3 on: no glyph has a picture"},
+      {"glyph past the right edge", head + glyph + "char id=66   x=60   y=0    width=8    height=10\n",
+       "line 4: glyph 66 (x 60, y 0, 8 x 10) lies outside the 64 x 32 page"},
+      {"glyph past the bottom", head + "char id=67   x=0    y=30   width=8    height=10\n" + glyph,
+       "line 3: glyph 67 (x 0, y 30, 8 x 10) lies outside the 64 x 32 page"},
+      {"glyph at a negative place", head + glyph + glyph + "char id=68   x=-4   y=0    width=8    height=10\n",
+       "line 5: glyph 68 (x -4, y 0, 8 x 10) lies outside the 64 x 32 page"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(platform::WriteFileAtomic(folder + "cut.fnt", c.text));
     try {
       TBitmapFont::Create(folder + "cut", -1);
-      ADD_FAILURE() << "accepted: " << text;
+      ADD_FAILURE() << "accepted: " << c.label;
     } catch (const ccFatalError& error) {
-      EXPECT_NE(std::string(error.what()).find("cut.fnt"), std::string::npos) << error.what();
+      EXPECT_EQ(std::string(error.what()), "The font descriptor '" + folder + "cut.fnt', " + c.fault) << c.label;
     }
   }
+  // The glyph on the page's last column and row, and glyphs the parser skips, are sound.
+  ASSERT_TRUE(platform::WriteFileAtomic(
+      folder + "cut.fnt", head + "char id=65 x=56 y=22 width=8 height=10 xadvance=9\nchar id=-1 x=99 width=99\n"));
+  EXPECT_EQ(TBitmapFont::Create(folder + "cut", -1)->NumChars, 1);
 }
 
 TEST_F(BitmapFontTest, WidthCountsTheGapBetweenGlyphsOnly) {

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "tests/support/write_faults.h"
 
@@ -123,14 +126,23 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
   const std::string path = P("settings.ini");
   ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=1\r\nMusic=1\r\n")));
 
-  // Each way a write can go wrong leaves the old file whole, no temporary behind, and names the file.
-  for (const auto fault : {quill_test::WriteFault::kFail, quill_test::WriteFault::kInterrupt,
-                           quill_test::WriteFault::kNoReplace}) {
+  // Each way a write can go wrong leaves the old file whole and no temporary behind, and the error
+  // names the folder with the system's reason.
+  const struct {
+    quill_test::WriteFault fault;
+    const char* reason;
+  } faults_and_reasons[] = {
+      {quill_test::WriteFault::kFail, "No space left on device"},
+      {quill_test::WriteFault::kReadOnly, "Read-only file system"},
+      {quill_test::WriteFault::kInterrupt, "Input/output error"},
+      {quill_test::WriteFault::kNoReplace, "Permission denied"},
+  };
+  for (const auto& [fault, reason] : faults_and_reasons) {
     quill_test::WriteFaults faults(fault, "settings", 1);
     std::string error;
     EXPECT_FALSE(platform::WriteFileAtomic(path, std::string("Sound=0\r\nMusic=0\r\nSpeech=0\r\n"), &error));
     EXPECT_EQ(faults.Faulted(), 1);
-    EXPECT_NE(error.find("settings.ini"), std::string::npos) << error;
+    EXPECT_EQ(error, "the folder " + root_.string() + "/ cannot be written (" + reason + ")");
     EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=1\r\nMusic=1\r\n");
     EXPECT_EQ(platform::ListFolder(root_.string()), std::vector<std::string>{"settings.ini"});
     // Only the named file faults, and only as often as asked.
@@ -142,6 +154,24 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
   EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "Sound=0\r\n");
   std::string error;
   EXPECT_FALSE(platform::WriteFileAtomic(P("no/such/folder/file"), std::string("x"), &error));
+  EXPECT_EQ(error, "the folder " + P("no/such/folder/") + " cannot be written (No such file or directory)");
+}
+
+// What an atomic write killed part way leaves (its temporary file beside the target) is removed;
+// the files themselves, and names that only look alike, are kept.
+TEST_F(FilesTest, StaleTemporaryFilesAreRemoved) {
+  const std::vector<std::string> kept = {"Ann.dat", "best.dat", "notes.tmp-12345", "x.tmp-1234567",
+                                         ".tmp-abcdef"};
+  for (const auto& name : kept) Put(P(name), "keep");
+  Put(P("Ann.dat.tmp-a1B2c3"), "half");
+  Put(P("Quillbrook.ini.tmp-ZZZZZZ"), "");
+  fs::create_directories(P("folder.tmp-abcdef"));  // a folder is never a temporary file
+  EXPECT_EQ(platform::RemoveStaleTempFiles(root_.string()), 2);
+  std::vector<std::string> left = kept;
+  left.push_back("folder.tmp-abcdef");
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(platform::ListFolder(root_.string()), left);
+  EXPECT_EQ(platform::RemoveStaleTempFiles(P("missing")), 0);
 }
 
 TEST_F(FilesTest, WrittenFilesAndMadeFoldersAreNeitherExecutableNorWritableByOthers) {

@@ -116,19 +116,6 @@ TEST(InputTest, SystemEventsAreTranslated) {
   EXPECT_EQ(got, expected);
 }
 
-TEST(InputTest, EventKindsHaveTheGamesNumbers) {
-  EXPECT_EQ(platform::EVENT_APP_SUSPEND, 257);
-  EXPECT_EQ(platform::EVENT_APP_RESUME, 258);
-  EXPECT_EQ(platform::EVENT_APP_TERMINATE, 259);
-  EXPECT_EQ(platform::EVENT_KEY_DOWN, 513);
-  EXPECT_EQ(platform::EVENT_KEY_UP, 514);
-  EXPECT_EQ(platform::EVENT_KEY_CHAR, 515);
-  EXPECT_EQ(platform::EVENT_MOUSE_DOWN, 1025);
-  EXPECT_EQ(platform::EVENT_MOUSE_UP, 1026);
-  EXPECT_EQ(platform::EVENT_MOUSE_MOVE, 1027);
-  EXPECT_EQ(platform::EVENT_MOUSE_WHEEL, 1028);
-}
-
 // The logical screen fills as much of the window as it can with its proportions kept; positions in
 // the window map back to logical pixels, and positions on the bars give coordinates outside it.
 TEST(InputTest, WindowPositionsMapBackThroughTheLetterbox) {

@@ -129,7 +129,13 @@ TEST_F(EndOfHoleTest, APerfectHoleIsCelebratedOnceAndItsEndIsQuiet) {
   ASSERT_TRUE(GameScreen->AnnouncerSound);
   EXPECT_EQ(GameScreen->AnnouncerSound->name.rfind("PERFECT", 0), 0u);
   EXPECT_FALSE(GameScreen->EndHoleIsEnabled());
-  Wait(301);
+  // The pause lasts 1500 ms (300 ticks): a token landing during it does not light End Hole early.
+  Wait(100);
+  TokenGeneratorList->Add(400, 300, HUD->HOLECASHX, HUD->HOLECASHY, 1, 5, 225, 300, 0, 0, 0);
+  Wait(199);
+  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0) << "the token has landed";
+  EXPECT_FALSE(GameScreen->EndHoleIsEnabled()) << "lit before the pause had run its length";
+  Wait(1);
   EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
   // Ended with End Hole: straight to the scorecard with no remark, picture or outro.
   ASSERT_LT(TGameGrid::GetHTP(), 0);

@@ -26,14 +26,24 @@ TEST_P(PendingMultiplierTest, RisesFromTheCommittedMultiplierAndIsCapped) {
 
 const double kItem5 = static_cast<double>(1.3f);  // 1.29999995
 
+// The rise a run of n cards earns: nothing up to 5 cards, a tenth a card from the 6th to the 15th,
+// two tenths from the 16th to the 20th, three tenths from the 21st to the 23rd, up to 3.0 at 23;
+// from a start of 1.0 the pending multiplier reaches the top of 3.0 at 20 cards. Longer runs take
+// the last rise and the cap; a hole started at 1.3 (avatar item 5) is capped from 19 cards.
 INSTANTIATE_TEST_SUITE_P(
     Runs, PendingMultiplierTest,
-    testing::Values(PendingCase{1.0, 5, 1.0}, PendingCase{1.0, 6, 1.1}, PendingCase{1.0, 10, 1.5},
-                    PendingCase{1.0, 15, 2.0}, PendingCase{1.0, 16, 2.2}, PendingCase{1.0, 19, 2.8},
-                    PendingCase{1.0, 20, 3.0}, PendingCase{1.0, 23, 3.0}, PendingCase{1.0, 30, 3.0},
-                    // longer runs than the table take its last entry, then the cap, from any start
-                    PendingCase{2.5, 24, 3.0}, PendingCase{kItem5, 18, kItem5 + 1.6},
-                    PendingCase{kItem5, 19, 3.0}));
+    testing::Values(PendingCase{1.0, 0, 1.0}, PendingCase{1.0, 1, 1.0}, PendingCase{1.0, 2, 1.0},
+                    PendingCase{1.0, 3, 1.0}, PendingCase{1.0, 4, 1.0}, PendingCase{1.0, 5, 1.0},
+                    PendingCase{1.0, 6, 1.1}, PendingCase{1.0, 7, 1.2}, PendingCase{1.0, 8, 1.3},
+                    PendingCase{1.0, 9, 1.4}, PendingCase{1.0, 10, 1.5}, PendingCase{1.0, 11, 1.6},
+                    PendingCase{1.0, 12, 1.7}, PendingCase{1.0, 13, 1.8}, PendingCase{1.0, 14, 1.9},
+                    PendingCase{1.0, 15, 2.0}, PendingCase{1.0, 16, 2.2}, PendingCase{1.0, 17, 2.4},
+                    PendingCase{1.0, 18, 2.6}, PendingCase{1.0, 19, 2.8}, PendingCase{1.0, 20, 3.0},
+                    PendingCase{1.0, 21, 3.0}, PendingCase{1.0, 22, 3.0}, PendingCase{1.0, 23, 3.0},
+                    PendingCase{1.0, 24, 3.0}, PendingCase{1.0, 30, 3.0}, PendingCase{2.5, 24, 3.0},
+                    PendingCase{kItem5, 5, kItem5}, PendingCase{kItem5, 6, kItem5 + 0.1},
+                    PendingCase{kItem5, 15, kItem5 + 1.0}, PendingCase{kItem5, 17, kItem5 + 1.4},
+                    PendingCase{kItem5, 18, kItem5 + 1.6}, PendingCase{kItem5, 19, 3.0}));
 
 TEST(PendingMultiplierTest, AValueWithinTheMarginOfTheTopIsTheTop) {
   EXPECT_EQ(CapMultiplier(3.0 - 0.000005), 3.0);

@@ -2,16 +2,19 @@
 // file and the best-scores file in turn, over and over, each write with new contents, and reports
 // every write that finished; the test kills it with SIGKILL at random moments (fixed seed). After
 // each kill every file must load and be byte for byte either the last write that finished or the
-// one that was under way.
+// one that was under way. The temporary files such kills leave behind are removed by the next
+// start of the real program.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -29,6 +32,8 @@
 #include "util/settings.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // One of the three files: how the game writes generation `gen` of it, and which generation a file
 // on disk holds (nothing when it does not load).
@@ -198,6 +203,30 @@ TEST_F(KillSaveTest, AThousandKillsLoseNoFile) {
   std::printf("kills: %d; the write under way had already landed in %d (profile), %d (settings), "
               "%d (best scores)\n",
               kKills, landed_on_new[0], landed_on_new[1], landed_on_new[2]);
+}
+
+// A save killed part way leaves its temporary file beside the file it was replacing: the next
+// start of the program removes those, in the per-user and the profiles folder, and nothing else.
+TEST(StaleTemporaryFiles, AreRemovedAtTheNextStart) {
+  const std::string xdg = quill_process::FreshFolder("stale_temporary");
+  const std::string user = quill_process::UserFolder(xdg);
+  quill_process::WriteSettings(xdg, "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n");
+  fs::create_directories(user + "profiles");
+  const std::string lookalike = user + "profiles/notes.tmp-12345";  // five characters: not one
+  std::ofstream(lookalike, std::ios::binary) << "kept";
+  const std::vector<std::string> leftovers = {user + "Quillbrook.ini.tmp-Ab12Cd",
+                                              user + "best.dat.tmp-000000",
+                                              user + "profiles/Kim.dat.tmp-Zz99Yy"};
+  for (const auto& path : leftovers) std::ofstream(path, std::ios::binary) << "half a save";
+  quill_process::GameProcess game(xdg, quill_process::StagedDataPrefix());
+  const auto anyLeft = [&] {
+    return std::any_of(leftovers.begin(), leftovers.end(), [](const std::string& p) { return fs::exists(p); });
+  };
+  EXPECT_TRUE(game.WaitUntil([&] { return !anyLeft(); }, 30000)) << game.Output();
+  ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, 30000)) << game.Output();
+  game.Signal(SIGTERM);
+  EXPECT_EQ(game.WaitForExit(30000), 0) << game.Output();
+  EXPECT_TRUE(fs::exists(lookalike));
 }
 
 }  // namespace

@@ -119,9 +119,18 @@ TEST_F(AvatarDrawTest, SpectaclesAreWornUnlessTheSunglassesAreOwned) {
     Look(k.male, k.avatar, {3});
     EXPECT_EQ(quill_test::ScreenPixel(X + k.x, Y + k.y), BLACK) << k.file;
   }
-  for (int avatar : {1, 2, 3, 4}) {
-    Look(1, avatar, {});
-    EXPECT_EQ(avatar_.Spectacles, nullptr) << avatar;
+  // Every other look wears none: nothing is drawn where spectacles sit, sunglasses owned or not.
+  for (int male : {1, 0}) {
+    for (int avatar = 0; avatar < 5; ++avatar) {
+      if (avatar == 0 || (male == 0 && avatar == 2)) continue;
+      const std::vector<std::pair<int, int>> places =
+          male ? std::vector<std::pair<int, int>>{{39, 52}} : std::vector<std::pair<int, int>>{{47, 65}, {49, 62}};
+      for (const std::vector<int>& owned : {std::vector<int>{}, std::vector<int>{3}}) {
+        Look(male, avatar, owned);
+        for (const auto& [x, y] : places)
+          EXPECT_EQ(quill_test::ScreenPixel(X + x, Y + y), BLACK) << (male ? "gent " : "lady ") << avatar;
+      }
+    }
   }
 }
 

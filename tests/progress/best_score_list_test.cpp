@@ -144,7 +144,8 @@ TEST_F(BestScoresTest, AFailedWriteIsReportedAndPlayGoesOn) {
     EXPECT_EQ(list.Save(), -1);
     EXPECT_EQ(faults.Faulted(), 1);
   }
-  EXPECT_EQ(list.LastError, "Failed to save file " + TBestScoreList::Path());
+  EXPECT_EQ(list.LastError, "Failed to save file " + TBestScoreList::Path() + ": the folder " +
+                                Game->SubPath + " cannot be written (Input/output error)");
   EXPECT_EQ(*platform::ReadFileBytes(TBestScoreList::Path()), before);
   EXPECT_EQ(Scores(list, 1), (std::vector<int>{-9, -4}));
 }

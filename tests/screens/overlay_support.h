@@ -19,6 +19,7 @@
 #include "core/screen.h"
 #include "gfx/globals.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/input.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
@@ -61,6 +62,10 @@ class OverlayTest : public testing::Test {
  protected:
   void SetUp() override {
     if (!story_test::StartGame(0)) GTEST_SKIP() << "no data folder (build the data target)";
+    // Ann starts new: a profile an earlier test saved would bring its birdies and course arrays.
+    for (const std::string& entry : platform::ListFolder(Game->ProfilePath)) {
+      platform::DeleteFile(Game->ProfilePath + entry);
+    }
     Game->Particles = 0;
     Game->IgnoreEscapeKey = 1;
     host_ = std::make_shared<THostScreen>();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -50,41 +51,67 @@ using overlay_test::OverlayTest;
 
 // ---- the standard dialogs ----------------------------------------------------------------------
 
-TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutByItsRowOfTheStyleTable) {
-  struct Built {
-    TDialogKind kind;
-    std::shared_ptr<TDialog> dialog;
+// Each builder's dialog as the game's dialogs look: frame width, header offset below the top,
+// caption colour and shadow, caption offset, buttons' margin above the bottom, and how it opens
+// (at once, fading, or sliding in from a side), with the sound it makes.
+TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutAsItsKindLooks) {
+  struct Row {
+    const char* kind;
+    std::function<std::shared_ptr<TDialog>()> build;
+    int width, headerOffset, r, g, b;
+    bool shadow;
+    int captionOffset, bottomMargin;
+    bool transitions;
+    int fade;  // with transitions: 1 fades, 0 slides
+    const char* sound;  // "" for none of its own
   };
-  const std::vector<Built> built = {
-      {TDialogKind::Error, ErrorDialog("Something went wrong.")},
-      {TDialogKind::YesNo, MakeDialogYesNo("Delete this player?")},
-      {TDialogKind::CourseSelector, CourseSelectorDialog("Locked.", "error")},
-      {TDialogKind::CourseUnlocked,
-       CourseUnlockedDialog("Open!", "course_unlocked", Game->ImagePath + "dialogs/unlocked.png", 25, 206, "", 0, 0, "")},
-      {TDialogKind::PopUpTip, MakePopUpTipDialog("Look ahead.")},
+  const std::vector<Row> rows = {
+      {"error", [] { return ErrorDialog("Something went wrong."); }, 380, 29, 248, 73, 54, false, -1, 6, false, 0,
+       "Dialog_error"},
+      {"yes/no", [] { return MakeDialogYesNo("Delete this player?"); }, 380, 30, 255, 255, 255, false, -1, 6, false,
+       0, "Dialog_misc"},
+      {"course selector", [] { return CourseSelectorDialog("Locked.", "error"); }, 380, 29, 255, 255, 255, false,
+       -1, 6, true, 1, ""},
+      {"course unlocked",
+       [] {
+         return CourseUnlockedDialog("Open!", "course_unlocked", Game->ImagePath + "dialogs/unlocked.png", 25, 206,
+                                     "", 0, 0, "");
+       },
+       380, 29, 255, 255, 255, false, -1, 6, true, 0, ""},
+      {"tip", [] { return MakePopUpTipDialog("Look ahead."); }, 330, 49, 255, 255, 204, true, -4, 26, true, 1,
+       "dialog_hint"},
   };
-  for (const auto& [kind, dialog] : built) {
-    const TDialogStyle& style = DialogStyle(kind);
-    SCOPED_TRACE(style.Frame);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    platform::ClearAudioLog();
+    auto dialog = row.build();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->Active, 1);
-    const int frameW = kind == TDialogKind::PopUpTip ? 330 : 380;
-    EXPECT_EQ(dialog->w, frameW);
+    EXPECT_EQ(dialog->w, row.width);
     EXPECT_EQ(dialog->x, (ScreenWidth - dialog->w) / 2);
     EXPECT_EQ(dialog->y, (ScreenHeight - dialog->h) / 2);
     ASSERT_TRUE(dialog->Header);
-    EXPECT_EQ(static_cast<int>(dialog->Header->y), dialog->y + style.HeaderOffsetY);
+    EXPECT_EQ(static_cast<int>(dialog->Header->y), dialog->y + row.headerOffset);
     EXPECT_EQ(dialog->Border, 50);
-    EXPECT_EQ(dialog->CaptionOffsetY, style.CaptionOffsetY);
+    EXPECT_EQ(dialog->CaptionOffsetY, row.captionOffset);
     ASSERT_TRUE(dialog->Caption && dialog->Caption->Color);
-    EXPECT_EQ(dialog->Caption->Color->R, style.R);
-    EXPECT_EQ(dialog->Caption->Color->G, style.G);
-    EXPECT_EQ(dialog->Caption->Color->B, style.B);
-    EXPECT_EQ(dialog->Caption->Shadow != nullptr, style.CaptionShadow != 0);
-    EXPECT_EQ(dialog->MenuOY, dialog->y + dialog->h - dialog->Menu->CalcHeight() - style.BottomMargin);
-    EXPECT_EQ(dialog->TransitionIn != nullptr, style.TransitionMs > 0);
-    EXPECT_EQ(dialog->FadeDialog, style.Fade);
+    EXPECT_EQ(dialog->Caption->Color->R, row.r);
+    EXPECT_EQ(dialog->Caption->Color->G, row.g);
+    EXPECT_EQ(dialog->Caption->Color->B, row.b);
+    EXPECT_EQ(dialog->Caption->Shadow != nullptr, row.shadow);
+    EXPECT_EQ(dialog->MenuOY, dialog->y + dialog->h - dialog->Menu->CalcHeight() - row.bottomMargin);
+    EXPECT_EQ(dialog->TransitionIn != nullptr, row.transitions);
+    if (row.transitions) {
+      EXPECT_EQ(dialog->FadeDialog, row.fade);
+    }
     for (const auto& button : dialog->Menu->Buttons) EXPECT_EQ(button->FixedGlowOnMO, 1) << button->name;
+    // The data folder's sound files are named in lower case.
+    std::string sound = row.sound;
+    std::transform(sound.begin(), sound.end(), sound.begin(), [](unsigned char c) { return std::tolower(c); });
+    int sounds = 0;
+    for (const auto& record : platform::AudioLog())
+      if (record.what == "cue" && !sound.empty() && record.sound == sound + ".ogg") ++sounds;
+    EXPECT_EQ(sounds, sound.empty() ? 0 : 1);
     dialog->Kill();
   }
   // The unlock dialog slides in from a side and carries its picture from the dialog's corner.
@@ -303,8 +330,8 @@ TEST_F(ResumeTest, YAndNAnswerOnceEscapeClosesItUnanswered) {
 class TimeBonusTest : public OverlayTest {
  protected:
   // A timed hole whose clock had `secondsLeft` seconds left, with `cash` won.
-  std::shared_ptr<TTimeBonusDialog> Open(int secondsLeft, int cash) {
-    HUD->FlagLevel = 2;
+  std::shared_ptr<TTimeBonusDialog> Open(int secondsLeft, int cash, int hole = 2) {
+    HUD->FlagLevel = hole;
     Player().TimeLimit = 60000;
     Player().TimeTaken = 200.0 * (60 - secondsLeft);
     Player().LevelScore = cash;
@@ -328,6 +355,40 @@ TEST_F(TimeBonusTest, TheTotalIsFixedWhenTheDialogOpens) {
   auto bad = Open(0, 100);
   EXPECT_EQ(bad->Caption->Text, GameText->FindString("Time Bonus Bad"));
   bad->Kill();
+}
+
+// Every timed hole counts its time into the hole statistics, whether or not time was left; the
+// course's last hole also counts the course's time. Averages are rounded half up.
+TEST_F(TimeBonusTest, EveryTimedHoleRecordsItsTimeAndTheLastHoleTheCourses) {
+  struct Row {
+    int hole, secondsLeft, holeTime, courseTime;
+    int fastestHole, totalHoles, timedHoles, averageHole;
+    int fastestCourse, totalCourses, timedCourses, averageCourse;
+  };
+  const std::vector<Row> rows = {
+      {2, 15, 45, 0, 45, 45, 1, 45, 0, 0, 0, 0},
+      {5, 0, 30, 0, 30, 75, 2, 38, 0, 0, 0, 0},  // the clock ran out: still counted; 37.5 is 38
+      {9, 10, 50, 400, 30, 125, 3, 42, 400, 400, 1, 400},
+      {9, 10, 31, 501, 30, 156, 4, 39, 400, 901, 2, 451},  // 450.5 is 451
+      {9, 10, 29, 399, 29, 185, 5, 37, 399, 1300, 3, 433},
+  };
+  const auto& cs = *Save().CareerStats;
+  for (const Row& row : rows) {
+    SCOPED_TRACE("hole " + std::to_string(row.hole) + " in " + std::to_string(row.holeTime) + " s");
+    ScoreCardScreen->mins = row.holeTime / 60;
+    ScoreCardScreen->secs = row.holeTime % 60;
+    Save().CourseTime = row.courseTime;
+    auto d = Open(row.secondsLeft, 100, row.hole);
+    EXPECT_EQ(cs.FastestHole->Value, row.fastestHole);
+    EXPECT_EQ(cs.TotalTimedHole->Value, row.totalHoles);
+    EXPECT_EQ(cs.NumberTimedHoles->Value, row.timedHoles);
+    EXPECT_EQ(cs.AverageTimedHole->Value, row.averageHole);
+    EXPECT_EQ(cs.FastestCourse->Value, row.fastestCourse);
+    EXPECT_EQ(cs.TotalTimedCourse->Value, row.totalCourses);
+    EXPECT_EQ(cs.NumberTimedCourses->Value, row.timedCourses);
+    EXPECT_EQ(cs.AverageTimedCourse->Value, row.averageCourse);
+    d->Kill();
+  }
 }
 
 TEST_F(TimeBonusTest, TheCountStartsAfterItsPauseAndStepsASecondEveryTenTicks) {

@@ -408,10 +408,11 @@ TEST_F(RoomScreensTest, TheRoomShowsOnlyWonTrophiesAndALadySeesHerOwnCup) {
   quill_test::OpenScreen();
   Game->ScreenDraw();
   const auto empty7 = pixelsAt(7);
+  const auto empty3 = pixelsAt(3);
   save.Trophies[7] = 1;
   Game->ScreenDraw();
   EXPECT_NE(pixelsAt(7), empty7);
-  EXPECT_EQ(pixelsAt(3), pixelsAt(3));
+  EXPECT_EQ(pixelsAt(3), empty3);  // a trophy not won stays away
   TrophyScreen->Kill();
 
   save.Male = 0;
@@ -434,11 +435,21 @@ TEST_F(RoomScreensTest, APlaqueBringsItsTipAfterTheDelayWithOneSoundAndEscapeLea
   Steps(20);
   EXPECT_EQ(Starts("trophy_tooltip.ogg"), 1);
   EXPECT_EQ(TrophyScreen->ToolTip->Text, GameText->FindString("Trophy 3 Tool Tip"));
-  // Straight onto the next plaque: after the delay its own tip shows, not the last one's.
+  // Once that tip has fully faded in, straight onto the next plaque: the last plaque's text is never
+  // shown over it, and after the delay the next plaque's own tip shows.
+  for (int i = 0; i < 100 && TrophyScreen->ToolTip->FadeLevel < 1.0f; ++i) Step();
+  ASSERT_EQ(TrophyScreen->ToolTip->FadeLevel, 1.0f);
+  const std::string next = GameText->FindString("Trophy 4 Tool Tip");
+  ASSERT_NE(next, TrophyScreen->ToolTip->Text);
   MoveTo(TTrophyScreen::PlaqueX[4], TTrophyScreen::PlaqueY[4]);
-  Steps(25);
+  for (int i = 0; i < 25; ++i) {
+    if (TrophyScreen->ToolTip->Visible) {
+      EXPECT_EQ(TrophyScreen->ToolTip->Text, next) << "step " << i;
+    }
+    Step();
+  }
   EXPECT_EQ(TrophyScreen->ToolTip->Visible, 1);
-  EXPECT_EQ(TrophyScreen->ToolTip->Text, GameText->FindString("Trophy 4 Tool Tip"));
+  EXPECT_EQ(TrophyScreen->ToolTip->Text, next);
   MoveTo(20, 20);
   EXPECT_EQ(TrophyScreen->LastToolTip, -1);
   Key(27);

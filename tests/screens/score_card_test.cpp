@@ -82,23 +82,34 @@ TEST_F(ScoreCardTest, BonusFollowsTheHoleResult) {
   }
 }
 
-TEST_F(ScoreCardTest, ResultsAreCappedBeforeTheyCountAsBirdiesOrEagles) {
-  Open(1, 4, 12);  // 12 cards on a par 4
-  EXPECT_EQ(Save().CourseArrayCards[0], 9);
-  EXPECT_EQ(Save().CourseArrayToPar[0], 5);
+// A hole one under par is a birdie, two or more under also an eagle; a result is capped at +5
+// (and its cards at par + 5) before it counts.
+TEST_F(ScoreCardTest, OneUnderIsABirdieTwoUnderAlsoAnEagleAfterTheCap) {
+  struct Row {
+    int cardsLeft;  // on a par 4
+    int storedCards, storedResult, birdies, eagles;
+  };
+  const std::vector<Row> rows = {{12, 9, 5, 0, 0}, {9, 9, 5, 0, 0}, {5, 5, 1, 0, 0}, {4, 4, 0, 0, 0},
+                                 {3, 3, -1, 1, 0}, {2, 2, -2, 1, 1}, {1, 1, -3, 1, 1}, {0, 0, -4, 1, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.cardsLeft) + " cards left");
+    Save().Birdies = 0;
+    Save().Eagles = 0;
+    Save().CourseToPar = 0;
+    Open(1, 4, row.cardsLeft);
+    EXPECT_EQ(Save().CourseArrayCards[0], row.storedCards);
+    EXPECT_EQ(Save().CourseArrayToPar[0], row.storedResult);
+    Card().StoreWinnings();
+    EXPECT_EQ(Save().Birdies, row.birdies);
+    EXPECT_EQ(Save().Eagles, row.eagles);
+    EXPECT_EQ(Save().CourseToPar, row.storedResult);
+  }
+  // The nine's sums: par of every hole, cards and results of the holes played.
+  Open(2, 4, 3);
   Card().StoreWinnings();
-  EXPECT_EQ(Save().Birdies, 0);
-  EXPECT_EQ(Save().CourseToPar, 5);
-
-  Open(2, 4, 3);  // birdie
-  Card().StoreWinnings();
-  Open(3, 4, 1);  // double eagle counts as both
-  Card().StoreWinnings();
-  EXPECT_EQ(Save().Birdies, 2);
-  EXPECT_EQ(Save().Eagles, 1);
-  EXPECT_EQ(Card().out[1], 9 + 3 + 1);
-  EXPECT_EQ(Card().out[2], 5 - 1 - 3);
   EXPECT_EQ(Card().out[0], 36);
+  EXPECT_EQ(Card().out[1], 0 + 3);
+  EXPECT_EQ(Card().out[2], -4 - 1);
 }
 
 TEST_F(ScoreCardTest, AHoleOutsideTheCourseBooksNothing) {
@@ -231,15 +242,17 @@ TEST_F(ScoreCardTest, TheLastHoleOpensTheCourseEndAndContinueEndsTheCourse) {
   ASSERT_FALSE(Card().GopherDialog);
   Run(5);
   ClickOn(*Card().Menu->FindButton("continue"));
-  int action = StepOnce();
-  // The best score of an empty table is a new record: its dialog comes first and holds the action.
-  if (action == 0) {
-    ASSERT_TRUE(GameScreen->UnlockedDialog);
-    EXPECT_EQ(Card().PostDialogAction, SCORECARD_COURSE_DONE);
-    EXPECT_EQ(Run(10), 0);
-  } else {
-    EXPECT_EQ(action, SCORECARD_COURSE_DONE);
-  }
+  // Two under without an iron wins the trophy of an ironless round under par (the course's best
+  // scores stay ahead of it): its dialog pays 500 and holds the action until the play screen takes
+  // it.
+  const int cash = Player().Score;
+  EXPECT_EQ(StepOnce(), 0);
+  EXPECT_TRUE(GameScreen->UnlockedDialog);
+  EXPECT_EQ(Save().Trophies[10], 1);
+  EXPECT_EQ(GameScreen->TopScore, 0);
+  EXPECT_EQ(Player().Score, cash + 500);
+  EXPECT_EQ(Card().PostDialogAction, SCORECARD_COURSE_DONE);
+  EXPECT_EQ(Run(10), 0);
 }
 
 TEST_F(ScoreCardTest, ARewardDialogHoldsTheActionUntilThePlayScreenTakesIt) {
@@ -378,6 +391,102 @@ TEST_F(ScoreCardTest, ANewCourseBestPaysFiveHundredATieEntersFirstWithoutADialog
   EXPECT_EQ(Card().CheckCourseUnlock(SCORECARD_NEXT_HOLE), 1);
   EXPECT_TRUE(GameScreen->UnlockedDialog);
   EXPECT_EQ(Player().Score, cash + 500);
+}
+
+// ---- course scores and unlocks ------------------------------------------------------------------
+
+// The course's last hole records the course: the lowest score keeps the cards left as its value and
+// the score against par beside it, in the statistics of its length (9 or 18 holes); a tie with the
+// lowest is recorded again. Totals and averages keep both, the averages rounded half up.
+TEST_F(ScoreCardTest, TheLastHoleRecordsTheLowestCourseScoreOfItsLength) {
+  struct Row {
+    std::string course;
+    int cards, toPar;
+    int lowest, lowestToPar;  // of the course's length afterwards
+    int total, totalToPar, played, average, averageToPar;
+  };
+  const std::vector<Row> rows = {
+      {"Nine Test", 30, -2, 30, -2, 30, -2, 1, 30, -2},
+      {"Nine Test", 33, 1, 30, -2, 63, -1, 2, 32, 0},  // 31.5 is 32, -0.5 is 0
+      {"Eighteen Test", 60, -11, 60, -11, 60, -11, 1, 60, -11},
+      {"Nine Test", 30, -5, 30, -5, 93, -6, 3, 31, -2},
+      {"Nine Test", 29, -6, 29, -6, 122, -12, 4, 31, -3},  // 30.5 is 31
+  };
+  const auto& cs = *Save().CareerStats;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.course + " " + std::to_string(row.cards) + " cards " + std::to_string(row.toPar));
+    UseCourse(row.course);
+    const bool nine = row.course == "Nine Test";
+    Open(nine ? 9 : 18, 4, 4);
+    Card().out = {36, row.cards, row.toPar};
+    Card().in = {0, 0, 0};
+    Card().StoreWinnings();
+    const auto& lowest = nine ? cs.Lowest9HoleScore : cs.Lowest18HoleScore;
+    const auto& total = nine ? cs.Total9Score : cs.Total18Score;
+    const auto& played = nine ? cs.Total9HoleCoursesPlayed : cs.Total18HoleCoursesPlayed;
+    const auto& average = nine ? cs.Total9ScoreAverage : cs.Total18ScoreAverage;
+    EXPECT_EQ(lowest->Value, row.lowest);
+    EXPECT_EQ(lowest->Value2, row.lowestToPar);
+    EXPECT_EQ(total->Value, row.total);
+    EXPECT_EQ(total->Value2, row.totalToPar);
+    EXPECT_EQ(played->Value, row.played);
+    EXPECT_EQ(average->Value, row.average);
+    EXPECT_EQ(average->Value2, row.averageToPar);
+    EXPECT_DOUBLE_EQ(average->FloatValue, static_cast<double>(row.total) / row.played);
+  }
+  // The 9-hole courses played after it left the 18-hole record alone.
+  EXPECT_EQ(cs.Lowest18HoleScore->Value, 60);
+  EXPECT_EQ(cs.Total18HoleCoursesPlayed->Value, 1);
+}
+
+// The next course opens when the course's score against par is at most its goal, checked at the
+// course's end; or when the cash won on the course, with the purse, reaches its goal, checked after
+// every hole.
+TEST_F(ScoreCardTest, TheNextCourseOpensAtItsGoalAndNotOneShortOfIt) {
+  struct Row {
+    int code, goal;
+    int toPar, courseCash, purse;
+    bool opens;
+  };
+  const std::vector<Row> rows = {
+      {UNLOCK_SCORE, -3, -3, 0, 0, true},     {UNLOCK_SCORE, -3, -2, 0, 0, false},
+      {UNLOCK_SCORE, -3, -4, 0, 0, true},     {UNLOCK_TOKENS, 1500, 0, 1500, 0, true},
+      {UNLOCK_TOKENS, 1500, 0, 1499, 0, false}, {UNLOCK_TOKENS, 1500, 0, 1000, 500, true},
+      {UNLOCK_TOKENS, 1500, 0, 999, 500, false},
+  };
+  auto next = CourseList->back();
+  BestScores->Insert("Pro", -30, 0, 1);  // no best score to interfere
+  for (const Row& row : rows) {
+    SCOPED_TRACE("goal " + std::to_string(row.goal) + " score " + std::to_string(row.toPar) + " cash " +
+                 std::to_string(row.courseCash) + " purse " + std::to_string(row.purse));
+    next->UnlockCode = row.code;
+    next->UnlockValue = row.goal;
+    Save().UnlockedCourses = {};
+    Save().UnlockedCourses[0] = COURSE_OPEN;
+    Save().CourseIronsUsed = 1;
+    GameScreen->UnlockedDialog = nullptr;
+    GameScreen->TrophyDialogs.fill(-1);
+    Open(9, 4, 4);
+    Card().out = {36, 36 + row.toPar, row.toPar};
+    Card().in = {0, 0, 0};
+    Save().CourseCash = row.courseCash;
+    Card().PurseValue = row.purse;
+    Card().PurseWon = row.purse > 0;
+    Card().CheckCourseUnlock(SCORECARD_COURSE_DONE);
+    EXPECT_EQ(Save().UnlockedCourses[1], row.opens ? COURSE_OPEN : COURSE_LOCKED);
+    EXPECT_EQ(Save().UnlockedCourses[0], row.opens ? COURSE_COMPLETED : COURSE_OPEN);
+    EXPECT_EQ(GameScreen->UnlockedDialog != nullptr, row.opens);
+  }
+  // The cash goal is checked after any hole, not only the last.
+  next->UnlockCode = UNLOCK_TOKENS;
+  Save().UnlockedCourses[1] = COURSE_LOCKED;
+  Save().UnlockedCourses[0] = COURSE_OPEN;
+  GameScreen->UnlockedDialog = nullptr;
+  Open(3, 4, 4);
+  Save().CourseCash = 1500;
+  Card().PurseValue = 0;
+  Card().CheckCourseUnlock(SCORECARD_NEXT_HOLE);
+  EXPECT_EQ(Save().UnlockedCourses[1], COURSE_OPEN);
 }
 
 // ---- the goal text -----------------------------------------------------------------------------

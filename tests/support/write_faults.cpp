@@ -20,8 +20,8 @@ bool WriteFaults::WriteAll(const std::string& path, int fd, const unsigned char*
     return FileWriteCalls::WriteAll(path, fd, bytes, n);
   }
   ++faulted_;
-  if (fault_ == WriteFault::kFail) {
-    errno = ENOSPC;
+  if (fault_ == WriteFault::kFail || fault_ == WriteFault::kReadOnly) {
+    errno = fault_ == WriteFault::kFail ? ENOSPC : EROFS;
     return false;
   }
   FileWriteCalls::WriteAll(path, fd, bytes, n / 2);

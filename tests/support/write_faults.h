@@ -18,6 +18,7 @@ namespace quill_test {
 
 enum class WriteFault {
   kFail,       // nothing is written; the write fails with "No space left on device"
+  kReadOnly,   // nothing is written; the write fails with "Read-only file system"
   kInterrupt,  // half the bytes reach the temporary file, then it fails with an I/O error
   kNoReplace,  // everything is written and flushed, but the final rename fails
 };

@@ -1,4 +1,4 @@
-// File helpers, the high-score table, image files, small value types and the system helpers.
+// File helpers, the high-score table, image files and small value types.
 #include "util/files.h"
 
 #include <gtest/gtest.h>
@@ -158,35 +158,3 @@ TEST(SmallTypes, ColoursBoxesAndCircles) {
   platform::GraphicsClose();
 }
 
-TEST(System, FixedResultsAndScreenCoordinates) {
-  EXPECT_EQ(ccFixMacWindowY(100, 900), 200);
-  EXPECT_EQ(ccDirectXVersionIsValid(), 1);
-  EXPECT_EQ(ccGetMemoryStatus()->dwLength, 32);
-  EXPECT_NE(ccGetMemoryStatus(), ccGetMemoryStatus());
-  EXPECT_EQ(ccGetActiveWindowOSX(), 0);
-  EXPECT_EQ(ccFindScreenRes(1, 2, 3, 4), 0);
-  const std::vector<platform::GraphicsMode> modes = platform::GraphicsModes();
-  if (!modes.empty()) {
-    EXPECT_EQ(ccFindScreenRes(modes[0].width, modes[0].height, modes[0].depth, modes[0].hertz), 1);
-  }
-  const std::string folder = ccGetSharedUserDataFolder();
-  EXPECT_FALSE(folder.empty());
-  EXPECT_NE(folder.back(), '/');
-  int width = 0, height = 0;
-  EXPECT_EQ(ccGetDesktopSize(width, height), 1);
-  // The pointer code's chain gives back the logical mouse position.
-  auto origin = ccGetWindowOriginOSX(0);
-  auto cursor = ccGetCursorPosOSX();
-  EXPECT_EQ(height - cursor->Y - ccFixMacWindowY(origin->Y, height), platform::MouseY());
-  // The wrappers give what the window-system calls beneath them give.
-  int x = -1, y = -1;
-  EXPECT_NE(macGetCursorPos(&x, &y), 0);
-  EXPECT_EQ(x, cursor->X);
-  EXPECT_EQ(y, cursor->Y);
-  macGetWindowOrigin(macGetActiveWindow(), &x, &y);
-  EXPECT_EQ(y, origin->Y);
-  int desktop_width = 0, desktop_height = 0;
-  macGetDesktopSize(&desktop_width, &desktop_height);
-  EXPECT_EQ(desktop_width, width);
-  EXPECT_EQ(desktop_height, height);
-}

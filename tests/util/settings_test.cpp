@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "tests/support/write_faults.h"
 #include "util/error.h"
 #include "util/globals.h"
 #include "util_test_support.h"
@@ -75,9 +76,37 @@ TEST(Settings, SaveFailureIsFatalAndNamesTheFile) {
     ini.Save();
     ADD_FAILURE() << "no error";
   } catch (const ccFatalError& error) {
-    EXPECT_STREQ(error.what(), "Failed to save file /proc/quill-no-such-folder/settings.ini");
+    EXPECT_STREQ(error.what(),
+                 "Failed to save file /proc/quill-no-such-folder/settings.ini: the folder "
+                 "/proc/quill-no-such-folder/ cannot be written (No such file or directory)");
   }
   ccWriteErrors = 1;
+}
+
+// A full or a read-only disk: the fatal message names the file, its folder and the system's
+// reason, and the settings file on disk stays as it was.
+TEST(Settings, ASaveOnAFullOrReadOnlyDiskSaysWhyAndKeepsTheOldFile) {
+  const std::string folder = TempFolder("ini-disk");
+  WriteAll(folder + "Quillbrook.ini", "SOUND=0\r\n");
+  for (const auto& [fault, reason] :
+       {std::pair{quill_test::WriteFault::kFail, "No space left on device"},
+        std::pair{quill_test::WriteFault::kReadOnly, "Read-only file system"}}) {
+    TIniFile ini;
+    ini.FileName = folder + "Quillbrook";
+    ini.Add("Sound", "1");
+    quill_test::WriteFaults faults(fault);
+    ccWriteErrors = 0;
+    try {
+      ini.Save();
+      ADD_FAILURE() << "no error";
+    } catch (const ccFatalError& error) {
+      EXPECT_EQ(std::string(error.what()), "Failed to save file " + folder + "Quillbrook.ini: the folder " +
+                                               folder + " cannot be written (" + reason + ")");
+    }
+    ccWriteErrors = 1;
+    EXPECT_EQ(ReadAll(folder + "Quillbrook.ini"), "SOUND=0\r\n");
+    EXPECT_EQ(platform::ListFolder(folder), std::vector<std::string>{"Quillbrook.ini"});
+  }
 }
 
 TEST(Settings, ReadingAndRewritingOneLine) {
