@@ -8,7 +8,6 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/sine_counter.h"
-#include "progress/player.h"
 #include "ui/mouse_pointer.h"
 
 namespace {
@@ -187,8 +186,7 @@ int TCardList::GlowValidCardsDo(int flag) {
 int TCardList::GlowValidCards() {
   if (CurrentCourse() != TUTORIAL_COURSE) return 0;
   auto& events = FieldEvents();
-  const auto player = events.Player();
-  const int level = player ? player->Level : 1;
+  const int level = events.PlayerLevel();
   if (level == 1) {
     GlowValidCardsDo(1);
   } else if (events.CardTipClose()) {

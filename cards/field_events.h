@@ -13,10 +13,10 @@
 #include <string>
 
 class TCard;
+class TCourse;
 class TGameImage;
 class TParticle;
 class TParticleList;
-class TPlayer;
 
 class TFieldEvents {
  public:
@@ -34,8 +34,16 @@ class TFieldEvents {
   virtual ~TFieldEvents() = default;
 
   // ---- Questions ----
-  // The player of the hole being played.
-  virtual std::shared_ptr<TPlayer> Player() { return nullptr; }
+  // The player of the hole being played: there is one; the level (1 without a player); whether
+  // the hole is timed and its time is up; an iron in the bag (slots IRON_FIRST..IRON_LAST).
+  virtual bool HasPlayer() { return false; }
+  virtual int PlayerLevel() { return 1; }
+  virtual bool HoleTimed() { return false; }
+  virtual bool TimeIsUp() { return false; }
+  virtual bool IronInBag(int) { return false; }
+  // The course of the player's saved game (empty without a player), and a course by name.
+  virtual std::string CourseName() { return std::string(); }
+  virtual std::shared_ptr<TCourse> CourseFind(const std::string&) { return nullptr; }
   // Whether the hole is read from the player's saved game rather than laid out from its file.
   virtual int LoadLevelFromProfile() { return 0; }
   // Whether a HUD is there at all (the irons' band only answers the pointer with one).
@@ -70,6 +78,16 @@ class TFieldEvents {
   virtual int MulliganManage() { return 0; }
 
   // ---- Reports ----
+  // The player's hole cash and score change (neither goes below 0).
+  virtual void HoleCashChange(int) {}
+  virtual void ScoreChange(int) {}
+  // A card was played from the layout (career statistics), an iron was taken out of the bag and
+  // its play counted.
+  virtual void CardPlayedStat() {}
+  virtual void IronTakenFromBag(int) {}
+  virtual void IronPlayedStat() {}
+  // The crowd cheers.
+  virtual void Cheer() {}
   // The player did something: the idle prompts wait again.
   virtual void PlayerActed() {}
   // An announcer line.
@@ -110,7 +128,8 @@ class TFieldEvents {
   virtual void TokensText(const std::shared_ptr<TCard>&, int, int) {}
   virtual void TokenSparkles(float, float) {}
   virtual void HoleCashWobble(int) {}
-  virtual void StopWatchGlow() {}
+  // A stopwatch token reached the stopwatch: a timed hole still running gets 3 seconds back.
+  virtual void StopWatchHit() {}
   // One burst of a pixie-dust shower into its owner's particle list.
   virtual void PixieDustBurst(int, int, int, int, const std::shared_ptr<TParticleList>&) {}
 };

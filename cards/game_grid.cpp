@@ -17,8 +17,6 @@
 #include "gfx/particle_list.h"
 #include "gfx/sound_bank.h"
 #include "platform/files.h"
-#include "progress/player.h"
-#include "progress/progress_rules.h"
 #include "util/error.h"
 #include "util/files.h"
 
@@ -98,9 +96,8 @@ void TGameGrid::PlaySound(const SoundRef& sound, float volume) {
 
 int TGameGrid::Load(int hole) {
   auto& events = FieldEvents();
-  const auto player = events.Player();
-  const std::string courseName = player ? player->SaveData->CourseName : std::string();
-  auto course = CourseFind(courseName);
+  const std::string courseName = events.CourseName();
+  auto course = events.CourseFind(courseName);
   if (!course) {
     ccRunTimeError("The course \"" + courseName + "\" of the saved game does not exist.", 1);
     return 0;
@@ -184,13 +181,12 @@ int TGameGrid::TokensMake(const TCardRef& card, int playSound, int centred, int 
     sxp += TCard::cardw2;
     syp += TCard::cardh2;
   }
-  auto player = events.Player();
   TFieldEvents::TokenTargets to;
-  if (TokenGeneratorList && player && events.TokenTargetsFind(to)) {
-    if (player->TimeLimit <= 0) {
+  if (TokenGeneratorList && events.HasPlayer() && events.TokenTargetsFind(to)) {
+    if (!events.HoleTimed()) {
       TokenGeneratorList->Add(sxp, syp, to.holeCashX, to.holeCashY, qty, cash, 225, 500, 0,
                               playSound, 0);
-    } else if (player->TimeUp == 0) {
+    } else if (!events.TimeIsUp()) {
       TokenGeneratorList->Add(sxp, syp, to.stopWatchX, to.stopWatchY, card->TokenFactor, 0, 225,
                               500, 0, playSound, 1);
     }

@@ -17,22 +17,15 @@
 #include "gfx/sine_counter.h"
 #include "gfx/sound_bank.h"
 #include "platform/graphics.h"
-#include "progress/player.h"
-#include "progress/progress_rules.h"
 #include "ui/mouse_pointer.h"
 
 namespace {
 
 float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
 
-std::shared_ptr<TPlayer> CurrentPlayer() { return FieldEvents().Player(); }
-
 void IdleReset() { FieldEvents().PlayerActed(); }
 
-void CardsPlayedStat() {
-  auto p = CurrentPlayer();
-  if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
-}
+void CardsPlayedStat() { FieldEvents().CardPlayedStat(); }
 
 bool EndDriveActive() { return FieldEvents().ButtonActive("EndDrive"); }
 
@@ -67,7 +60,6 @@ int TGameGrid::CheckMouse() {
   mx = (Game && Game->Mouse) ? Game->Mouse->x : -1;
   my = (Game && Game->Mouse) ? Game->Mouse->y : -1;
   const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
-  auto player = CurrentPlayer();
 
   if (my > IRON_BAND_TOP && my < IRON_BAND_BOTTOM && events.HasHud()) {
     const int oldMO = events.IronsMouseOver();
@@ -76,24 +68,21 @@ int TGameGrid::CheckMouse() {
     const auto hits = platform::CollideRect(mx, my, 1, 1, 1u, 0u, nullptr);
     if (!hits.empty() && hits.front()) {
       const int k = static_cast<const TIronData*>(hits.front())->Value;
-      const bool usable = k >= IRON_FIRST && k <= IRON_LAST && player &&
-                          player->Irons[static_cast<std::size_t>(k)] != 0 && CardsLeft > 0 && n == 0;
+      const bool usable =
+          k >= IRON_FIRST && k <= IRON_LAST && events.IronInBag(k) && CardsLeft > 0 && n == 0;
       if (!usable) return 1;
       if (MouseUpFlag == 1 && held) {
         events.IronPlayed(k);
         PlaySound(IronPlayedSound);
         Speech("iron", "iron/iron" + std::to_string(k) + "_" + std::to_string(EffectsRandom.Rand(1, 2)));
         IdleReset();
-        player->Irons[static_cast<std::size_t>(k)] = 0;
+        events.IronTakenFromBag(k);
         // A hold that the iron's arrival replaces with its real flight time.
         CardAnimCounter = Ticks(20000);
         CardAction = CARDACTION_IRON_PLAYED;
         BlockInputSet();
         events.EndDriveEnable(0);
-        if (player->SaveData) {
-          player->SaveData->CareerStats->IronsPlayed->Increase(1);
-          player->SaveData->CourseIronsUsed += 1;
-        }
+        events.IronPlayedStat();
         return 1;
       }
       events.SetIronsMouseOver(k);
@@ -177,7 +166,7 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     glow2->Counter = 0;
     Speech("found wedge", "misc/foundwedge" + std::to_string(EffectsRandom.Rand(1, 3)));
     IdleReset();
-    PlayCheer(1, 3);
+    events.Cheer();
     CardsPlayedStat();
     return;
   }
@@ -193,7 +182,7 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     LastMoveWasIronToBag = 0;
     card->GlowOff();
     IdleReset();
-    PlayCheer(1, 3);
+    events.Cheer();
     CardsPlayedStat();
     return;
   }
@@ -250,8 +239,7 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
 }
 
 int TGameGrid::BoostScore(const TCardRef& card) {
-  auto player = CurrentPlayer();
-  if (player) player->LevelScoreChange(CARD_SCORE);
+  FieldEvents().HoleCashChange(CARD_SCORE);
   if (card->TokenFactor != 0) TokensMake(card, 1, 1, 1);
   else FieldEvents().TokensText(card, CARD_SCORE, 1);
   int r = 0;
@@ -303,7 +291,7 @@ void TGameGrid::FinishCardAction() {
         LastMoveWasIronToBag = card->Value;
         IronOriginalX = static_cast<int>(card->OriginalX);
         IronOriginalY = static_cast<int>(card->OriginalY);
-        PlayCheer(1, 3);
+        events.Cheer();
       }
       if (card->CardType == CARDTYPE_WILDSHOT) {
         card->Foundation = 0;
@@ -350,9 +338,8 @@ void TGameGrid::FinishCardAction() {
 
 int TGameGrid::MissedACard() {
   if (LevelName != "The Vuva Rivudar") return 0;
-  auto player = CurrentPlayer();
   auto& events = FieldEvents();
-  if (!player || player->Level == 1) return 0;
+  if (events.PlayerLevel() == 1) return 0;
   if (events.MissedCardTipsShown() >= 2) return 0;
   if (!CardList || CardList->GlowValidCardsDo(0) == 0) return 0;
   events.MissedCardTipShow();

@@ -7,14 +7,11 @@
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "cards/token_generator_list.h"
-#include "core/fixed_rate_logic.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/globals.h"
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
-#include "progress/player.h"
-#include "util/strings.h"
 
 namespace {
 
@@ -87,8 +84,7 @@ static void TokenArrived() {
 
 int TTokenGenerator::TokenHitSign(TParticle& token) {
   auto& events = FieldEvents();
-  auto player = events.Player();
-  if (token.Data1 > 0 && player) player->LevelScoreChange(token.Data1);
+  if (token.Data1 > 0) events.HoleCashChange(token.Data1);
   if (::Particles && Ring()) {
     auto r1 = ::Particles->AddNew(static_cast<int>(token.x), static_cast<int>(token.y), Ring(), 0, 0, 0,
                                   200, 1, 0, 0, 0.5f, 0.02f, 0, 0);
@@ -105,16 +101,7 @@ int TTokenGenerator::TokenHitSign(TParticle& token) {
 }
 
 int TTokenGenerator::StopWatchHit(TParticle&) {
-  auto player = FieldEvents().Player();
-  if (player && player->TimeUp == 0) {
-    player->TimeTaken -= Ticks(3000);
-    const double msPerTick = (Game && Game->FixedRateLogic) ? Game->FixedRateLogic->MS : 5.0;
-    const double left = std::ceil((player->TimeLimit - player->TimeTaken * msPerTick) / 1000.0) * 1000.0;
-    int minutes = 0, seconds = 0;
-    ccMillisecsToMinutes(static_cast<float>(left), minutes, seconds);
-    player->LastTimeTaken = seconds;
-    FieldEvents().StopWatchGlow();
-  }
+  FieldEvents().StopWatchHit();
   TokenArrived();
   return 0;
 }

@@ -7,17 +7,14 @@
 #include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
-#include "progress/player.h"
 
 namespace {
 
 float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
 
 void BookPenalty(int penalty, int cash) {
-  auto player = FieldEvents().Player();
-  if (!player) return;
-  if (penalty == 1) player->ScoreChange(cash);
-  else if (penalty == 2) player->LevelScoreChange(cash);
+  if (penalty == 1) FieldEvents().ScoreChange(cash);
+  else if (penalty == 2) FieldEvents().HoleCashChange(cash);
 }
 
 }  // namespace
@@ -28,9 +25,7 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
   if (qty <= 0) {
     // Nothing to show: the amount is booked at once and the End Hole control is left alone.
     if (penalty != 0) BookPenalty(penalty, cash);
-    else if (cash > 0 && stopWatch == 0) {
-      if (auto player = FieldEvents().Player()) player->LevelScoreChange(cash);
-    }
+    else if (cash > 0 && stopWatch == 0) FieldEvents().HoleCashChange(cash);
     return 0;
   }
   auto g = std::make_shared<TTokenGenerator>();

@@ -1,6 +1,12 @@
 #include "play/play_field_events.h"
 
+#include <cmath>
+
 #include "cards/card.h"
+#include "content/course.h"
+#include "core/fixed_rate_logic.h"
+#include "core/game.h"
+#include "core/globals.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
@@ -10,20 +16,48 @@
 #include "play/globals.h"
 #include "play/hud.h"
 #include "play/play_effects.h"
+#include "progress/career_stats.h"
 #include "progress/player.h"
+#include "progress/progress_rules.h"
+#include "progress/save_data.h"
+#include "progress/stat.h"
 #include "screens/game_dialogs.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
 #include "ui/menu.h"
 #include "util/animation.h"
+#include "util/strings.h"
 #include "wildshot/globals.h"
 #include "wildshot/wildshot_screen.h"
 
 namespace {
 
+std::shared_ptr<TPlayer> Player() { return GameScreen ? GameScreen->Player : nullptr; }
+
 class TPlayFieldEvents final : public TFieldEvents {
  public:
-  std::shared_ptr<TPlayer> Player() override { return GameScreen ? GameScreen->Player : nullptr; }
+  bool HasPlayer() override { return Player() != nullptr; }
+  int PlayerLevel() override {
+    auto p = Player();
+    return p ? p->Level : 1;
+  }
+  bool HoleTimed() override {
+    auto p = Player();
+    return p && p->TimeLimit > 0;
+  }
+  bool TimeIsUp() override {
+    auto p = Player();
+    return p && p->TimeUp != 0;
+  }
+  bool IronInBag(int k) override {
+    auto p = Player();
+    return p && p->Irons[static_cast<std::size_t>(k)] != 0;
+  }
+  std::string CourseName() override {
+    auto p = Player();
+    return p ? p->SaveData->CourseName : std::string();
+  }
+  std::shared_ptr<TCourse> CourseFind(const std::string& name) override { return ::CourseFind(name); }
   int LoadLevelFromProfile() override { return TGameScreen::LoadLevelFromProfile; }
   bool HasHud() override { return HUD != nullptr; }
   int DriveLength() override { return HUD ? HUD->DriveLength : 0; }
@@ -76,6 +110,27 @@ class TPlayFieldEvents final : public TFieldEvents {
   int MissedCardTipsShown() override { return GameScreen ? GameScreen->MissedCardPopUps : 0; }
   int MulliganManage() override { return GameScreen ? GameScreen->MulliganManage() : 0; }
 
+  void HoleCashChange(int n) override {
+    if (auto p = Player()) p->LevelScoreChange(n);
+  }
+  void ScoreChange(int n) override {
+    if (auto p = Player()) p->ScoreChange(n);
+  }
+  void CardPlayedStat() override {
+    auto p = Player();
+    if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
+  }
+  void IronTakenFromBag(int k) override {
+    if (auto p = Player()) p->Irons[static_cast<std::size_t>(k)] = 0;
+  }
+  void IronPlayedStat() override {
+    auto p = Player();
+    if (p && p->SaveData) {
+      p->SaveData->CareerStats->IronsPlayed->Increase(1);
+      p->SaveData->CourseIronsUsed += 1;
+    }
+  }
+  void Cheer() override { PlayCheer(1, 3); }
   void PlayerActed() override {
     if (GameScreen) GameScreen->IdleCounter = 0;
   }
@@ -169,7 +224,15 @@ class TPlayFieldEvents final : public TFieldEvents {
     HUD->HoleCashWobbleLength = ticks;
     HUD->HoleCashWobble = static_cast<float>(HUD->HoleCashWobbleLength);
   }
-  void StopWatchGlow() override {
+  void StopWatchHit() override {
+    auto player = Player();
+    if (!player || player->TimeUp != 0) return;
+    player->TimeTaken -= Game ? Game->CalcAnimLength(3000) : 3000 / 5.0f;
+    const double msPerTick = (Game && Game->FixedRateLogic) ? Game->FixedRateLogic->MS : 5.0;
+    const double left = std::ceil((player->TimeLimit - player->TimeTaken * msPerTick) / 1000.0) * 1000.0;
+    int minutes = 0, seconds = 0;
+    ccMillisecsToMinutes(static_cast<float>(left), minutes, seconds);
+    player->LastTimeTaken = seconds;
     if (HUD) HUD->StopWatchGlowEffect();
   }
   void PixieDustBurst(int x, int y, int w, int h, const std::shared_ptr<TParticleList>& list) override {
