@@ -3,9 +3,14 @@
 #include "play/game_screen.h"
 #include "play/hud.h"
 #include "play/play_field_events.h"
+#include "progress/player.h"
 
 std::shared_ptr<TGameScreen> GameScreen;
 std::shared_ptr<THUD> HUD;
+
+TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
+
+bool PlayerOwnsItem(int id) { return OwnsShopItem(CurrentPlayer(), id); }
 
 namespace {
 

@@ -32,29 +32,27 @@
 
 namespace {
 
-std::shared_ptr<TPlayer> Player() { return GameScreen ? GameScreen->Player : nullptr; }
-
 class TPlayFieldEvents final : public TFieldEvents {
  public:
-  bool HasPlayer() override { return Player() != nullptr; }
+  bool HasPlayer() override { return CurrentPlayer() != nullptr; }
   int PlayerLevel() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     return p ? p->Level : 1;
   }
   bool HoleTimed() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     return p && p->TimeLimit > 0;
   }
   bool TimeIsUp() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     return p && p->TimeUp != 0;
   }
   bool IronInBag(int k) override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     return p && p->Irons[static_cast<std::size_t>(k)] != 0;
   }
   std::string CourseName() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     return p ? p->SaveData->CourseName : std::string();
   }
   std::shared_ptr<TCourse> CourseFind(const std::string& name) override { return ::CourseFind(name); }
@@ -111,20 +109,20 @@ class TPlayFieldEvents final : public TFieldEvents {
   int MulliganManage() override { return GameScreen ? GameScreen->MulliganManage() : 0; }
 
   void HoleCashChange(int n) override {
-    if (auto p = Player()) p->LevelScoreChange(n);
+    if (auto p = CurrentPlayer()) p->LevelScoreChange(n);
   }
   void ScoreChange(int n) override {
-    if (auto p = Player()) p->ScoreChange(n);
+    if (auto p = CurrentPlayer()) p->ScoreChange(n);
   }
   void CardPlayedStat() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
   }
   void IronTakenFromBag(int k) override {
-    if (auto p = Player()) p->Irons[static_cast<std::size_t>(k)] = 0;
+    if (auto p = CurrentPlayer()) p->Irons[static_cast<std::size_t>(k)] = 0;
   }
   void IronPlayedStat() override {
-    auto p = Player();
+    auto p = CurrentPlayer();
     if (p && p->SaveData) {
       p->SaveData->CareerStats->IronsPlayed->Increase(1);
       p->SaveData->CourseIronsUsed += 1;
@@ -225,7 +223,7 @@ class TPlayFieldEvents final : public TFieldEvents {
     HUD->HoleCashWobble = static_cast<float>(HUD->HoleCashWobbleLength);
   }
   void StopWatchHit() override {
-    auto player = Player();
+    auto player = CurrentPlayer();
     if (!player || player->TimeUp != 0) return;
     player->TimeTaken -= Game ? Game->CalcAnimLength(3000) : 3000 / 5.0f;
     const double msPerTick = (Game && Game->FixedRateLogic) ? Game->FixedRateLogic->MS : 5.0;

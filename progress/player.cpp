@@ -176,3 +176,9 @@ int TPlayer::ScoreChange(int n) {
 }
 
 int TPlayer::UpdateTotals() { return 0; }
+
+bool OwnsShopItem(const TPlayer* player, int id) {
+  if (!player || !player->SaveData) return false;
+  const auto& items = player->SaveData->AvatarItems;
+  return id >= 0 && id < static_cast<int>(items.size()) && items[static_cast<std::size_t>(id)] != 0;
+}
