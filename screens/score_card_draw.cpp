@@ -138,8 +138,8 @@ int TScoreCardScreen::DrawUnlockCondition(double scale, double x, double y) {
   }
   if (!NextUnlockFont) return 0;
   const bool zooming = Zoom && Zoom->Active != 0;
-  // Lines 18 pixels apart, or further when the goal font is taller, so they never overlap.
-  const double lineStep = std::max(18.0, NextUnlockFont->StringHeight("ABCXYZ") * 0.85);
+  // Lines 18 pixels apart: the goal font is cut small enough for that.
+  constexpr double lineStep = 18.0;
   NextUnlockFont->ChangeHandle = 1;
   for (size_t i = 0; i < NextUnlockText.size(); ++i) {
     NextUnlockFont->HandleX = cx - 640;

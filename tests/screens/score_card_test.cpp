@@ -627,4 +627,60 @@ TEST_F(ScoreCardPixels, TheWholeCardDrawsOnceTheZoomHasEnded) {
   EXPECT_GT((band >> 8) & 255, ((band >> 16) & 255) + 20);
 }
 
+// The goal box is the dashed frame from (538, 346) to (742, 500); the goal's lines are written
+// 18 px apart below the stamp. Every line stands on its own (a clear row between two
+// lines) and no letter touches the frame.
+TEST_F(ScoreCardPixels, TheGoalLinesStandApartInsideTheDashedBox) {
+  CourseList->front()->GoalText =
+      "Finish at E or better to open Eighteen Test, the long course by the quarry.\nPurse: $1000";
+  Open(2, 4, 4);
+  Card().Zoom->Active = 0;
+  ASSERT_GE(Card().NextUnlockText.size(), 3u);
+  Draw([&] { Card().DrawUnlockCondition(1.0, 400, 300); });
+  if (std::getenv("QUILL_SAVE_SCREENS")) quill_test::SaveScreen("/tmp/score_card_goal.png");
+  auto ink = [](int x, int y) {
+    const auto p = quill_test::ScreenPixel(x, y);
+    return ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255) < 600;
+  };
+  int bands = 0, left = 800, right = -1, bottom = -1;
+  bool inBand = false;
+  for (int y = 401; y < 560; ++y) {
+    bool row = false;
+    for (int x = 500; x < 780; ++x)
+      if (ink(x, y)) {
+        row = true;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        bottom = y;
+      }
+    if (row && !inBand) ++bands;
+    inBand = row;
+  }
+  EXPECT_EQ(bands, static_cast<int>(Card().NextUnlockText.size()));
+  EXPECT_GE(left, 542);
+  EXPECT_LE(right, 738);
+  EXPECT_LE(bottom, 496);
+
+  // The green "goal complete" stamp keeps 8 px of paper clear of the frame.
+  const int state = Save().UnlockedCourses[0];
+  Save().UnlockedCourses[0] = COURSE_COMPLETED;
+  Card().Load();
+  Save().UnlockedCourses[0] = state;
+  ASSERT_EQ(Card().ShowGoalComplete, 1);
+  Draw([&] { Card().DrawUnlockCondition(1.0, 400, 300); });
+  int stampLeft = 800, stampRight = -1;
+  for (int y = 340; y < 420; ++y)
+    for (int x = 500; x < 780; ++x) {
+      const auto p = quill_test::ScreenPixel(x, y);
+      const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+      if (g > r + 40 && g > b + 30) {
+        stampLeft = std::min(stampLeft, x);
+        stampRight = std::max(stampRight, x);
+      }
+    }
+  ASSERT_GE(stampRight, 0) << "no stamp drawn";
+  EXPECT_GE(stampLeft, 546);
+  EXPECT_LE(stampRight, 734);
+}
+
 }  // namespace

@@ -50,6 +50,11 @@ class RestoreEnvironment : public testing::EmptyTestEventListener {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The program's own path, absolute: a test run in a fresh process of its own starts it again
+  // after the working folder has moved (below).
+  std::error_code ignoredError;
+  std::string self = std::filesystem::read_symlink("/proc/self/exe", ignoredError).string();
+  if (!self.empty()) argv[0] = self.data();
   testing::InitGoogleTest(&argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new DropPendingQuit);
   // Defaults for headless runs; a variable already set by the caller wins.
@@ -60,13 +65,18 @@ int main(int argc, char** argv) {
   setenv("QUILL_FIXTURES", QUILL_TEST_FIXTURES, 0);
   platform::SetHeadless(true);
   std::string templ = (std::filesystem::temp_directory_path() / "quill-test-XXXXXX").string();
-  if (mkdtemp(templ.data()) != nullptr) setenv("XDG_DATA_HOME", templ.c_str(), 1);
+  if (mkdtemp(templ.data()) != nullptr) {
+    setenv("XDG_DATA_HOME", templ.c_str(), 1);
+    // A file written by a relative name (an error log before the game has its folders) lands in
+    // the run's own folder, never in the source tree or the build.
+    std::filesystem::current_path(templ, ignoredError);
+  }
   // Appended after the variables above are set, so that is the environment each test starts from.
   testing::UnitTest::GetInstance()->listeners().Append(new RestoreEnvironment);
   const int result = RUN_ALL_TESTS();
   platform::AudioClose();
   platform::GraphicsClose();
-  std::error_code ignored;
-  std::filesystem::remove_all(templ, ignored);
+  std::filesystem::current_path(std::filesystem::temp_directory_path(), ignoredError);
+  std::filesystem::remove_all(templ, ignoredError);
   return result;
 }

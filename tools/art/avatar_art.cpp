@@ -12,6 +12,7 @@
 
 #include "tools/art/avatar_heads.h"
 #include "tools/art/registry.h"
+#include "tools/art/shop_items.h"
 
 namespace art {
 
@@ -430,13 +431,36 @@ void Belt(cairo_t* cr, const Figure& f) {
   cairo_stroke(cr);
 }
 
+// A white leather golf glove on a hand hanging at the golfer's side: a blue strap at the cuff, the
+// back of the hand, four fingers pointing down and the thumb towards the body.
 void Glove(cairo_t* cr, Pt hand) {
+  const Rgb leather = Hex(0xFBFBF6);
+  const Rgb strap = Hex(0x2E6FB0);
+  for (int k = 0; k < 4; ++k) {
+    cairo_new_path(cr);
+    RoundedRect(cr, hand.x - 8 + k * 3.8, hand.y, 3.8, 11 - std::abs(k - 1.5) * 1.6, 1.9);
+    Shape(cr, leather, 0.9);
+  }
   cairo_new_path(cr);
-  cairo_arc(cr, hand.x, hand.y, 9, 0, 2 * PI);
-  ShadedShape(cr, Hex(0xFBFBF6), hand.x - 9, hand.y - 9, hand.x + 9, hand.y + 9);
-  cairo_rectangle(cr, hand.x - 8, hand.y - 13, 16, 5);
-  Shape(cr, Hex(0x2E6FB0));
-  FillCircle(cr, hand.x + 2, hand.y + 1, 2, Hex(0x2E6FB0));
+  cairo_save(cr);
+  cairo_translate(cr, hand.x + 8, hand.y - 2);
+  cairo_rotate(cr, -0.5);
+  RoundedRect(cr, -2.2, -1, 4.4, 10, 2.2);
+  cairo_restore(cr);
+  Shape(cr, leather, 0.9);
+  cairo_new_path(cr);
+  RoundedRect(cr, hand.x - 8.5, hand.y - 12, 16, 15, 4);
+  ShadedShape(cr, leather, hand.x - 8, hand.y - 12, hand.x + 8, hand.y + 3);
+  for (int k = 1; k <= 3; ++k) {
+    cairo_move_to(cr, hand.x - 8 + k * 3.8, hand.y - 6);
+    cairo_line_to(cr, hand.x - 8 + k * 3.8, hand.y + 1);
+  }
+  SetColor(cr, WithAlpha(Hex(0x9AA3AC), 0.8));
+  cairo_set_line_width(cr, 0.7);
+  cairo_stroke(cr);
+  RoundedRect(cr, hand.x - 9, hand.y - 16, 17, 6, 2);
+  Shape(cr, strap);
+  FillCircle(cr, hand.x + 4, hand.y - 13, 1.5, Hex(0xF3D77A));
 }
 
 void TourBag(cairo_t* cr) {
@@ -604,46 +628,65 @@ Drawer AtOffset(double ox, double oy, std::function<void(cairo_t*)> fn) {
   };
 }
 
-// The avatar's garment offsets (the game's tables), by item id.
-constexpr int kMaleX[12] = {0, 0, 0, 43, 0, 36, 0, 0, 0, 0, 100, 86};
-constexpr int kMaleY[12] = {70, 177, 300, 55, 277, 183, 213, 187, 0, 0, 180, 207};
-constexpr int kFemaleX[12] = {0, 15, 0, 46, 0, 93, 23, 0, 0, 69, 96, 113};
-constexpr int kFemaleY[12] = {93, 172, 310, 63, 261, 77, 145, 155, 0, 99, 199, 215};
-
-void GentGarment(cairo_t* cr, int id, bool owned) {
-  const Figure& f = kGent;
-  switch (id) {
-    case 0: Shirt(cr, f, owned); break;
-    case 1: Trousers(cr, f, owned); break;
-    case 2: Shoes(cr, f, owned); break;
-    case 3: Sunglasses(cr, f, 66, 12.2); break;
-    case 4: Socks(cr, f, owned, 280); break;
-    case 5: Belt(cr, f); break;
-    case 6: Glove(cr, f.lHand); break;
-    case 7: TourBag(cr); break;
-    case 8: FlatCap(cr); break;
-    case 10: Stopwatch(cr, 118, 206, 104, f.waistY); break;
-    case 11: Wristband(cr, f.rWrist, false); break;
-    default: break;
+// A garment on its golfer in avatar space; not `owned`, the plain one worn until it is bought.
+void DrawGarment(cairo_t* cr, Garment g, bool male, bool owned) {
+  const Figure& f = male ? kGent : kLady;
+  switch (g) {
+    case Garment::TartanShirt: Shirt(cr, f, owned); break;
+    case Garment::PolkaDotBlouse: Blouse(cr, f, owned); break;
+    case Garment::TartanTrousers: Trousers(cr, f, owned); break;
+    case Garment::TartanSkirt: Skirt(cr, f, owned); break;
+    case Garment::SaddleShoes: Shoes(cr, f, owned); break;
+    case Garment::XRayShades: male ? Sunglasses(cr, f, 66, 12.2) : Sunglasses(cr, f, 82, 11.3); break;
+    case Garment::ArgyleSocks: Socks(cr, f, owned, 280); break;
+    case Garment::ArgyleKneeSocks: Socks(cr, f, owned, 264); break;
+    case Garment::BuckleBelt: Belt(cr, f); break;
+    case Garment::HairFlower: HairFlower(cr, 105, 88); break;
+    case Garment::Glove: Glove(cr, f.lHand); break;
+    case Garment::TourBag: TourBag(cr); break;
+    case Garment::Cardigan: Cardigan(cr, f, owned); break;
+    case Garment::FlatCap: FlatCap(cr); break;
+    case Garment::SunHat: DrawSunHat(cr); break;
+    // Worn, the moustache is part of the head and takes the gent's hair colour; drawn alone (on
+    // the shelf) it is the brown of the second look.
+    case Garment::Moustache: DrawMoustache(cr, 2); break;
+    case Garment::PearlNecklace: Necklace(cr, f); break;
+    case Garment::Stopwatch:
+      male ? Stopwatch(cr, 118, 206, 104, f.waistY) : Stopwatch(cr, 112, 224, 100, f.waistY + 4);
+      break;
+    case Garment::Wristwatch: Wristband(cr, f.rWrist, false); break;
+    case Garment::Bracelet: Wristband(cr, {f.rWrist.x + 2, f.rWrist.y + 2}, true); break;
   }
 }
 
-void LadyGarment(cairo_t* cr, int id, bool owned) {
-  const Figure& f = kLady;
-  switch (id) {
-    case 0: Blouse(cr, f, owned); break;
-    case 1: Skirt(cr, f, owned); break;
-    case 2: Shoes(cr, f, owned); break;
-    case 3: Sunglasses(cr, f, 82, 11.3); break;
-    case 4: Socks(cr, f, true, 264); break;
-    case 5: HairFlower(cr, 105, 88); break;
-    case 6: Glove(cr, f.lHand); break;
-    case 7: Cardigan(cr, f, owned); break;
-    case 9: Necklace(cr, f); break;
-    case 10: Stopwatch(cr, 112, 224, 100, f.waistY + 4); break;
-    case 11: Wristband(cr, {f.rWrist.x + 2, f.rWrist.y + 2}, true); break;
-    default: break;
-  }
+// The shelf and unlock picture of an item: the very garment the golfer puts on, scaled to fill the
+// picture, with a soft shadow on a warm glow.
+void ShelfItem(Canvas& c, int id, bool male) {
+  cairo_surface_t* garment = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+  cairo_t* g = cairo_create(garment);
+  DrawGarment(g, ItemLookOf(id, male).garment, male, true);
+  cairo_destroy(g);
+  double gx, gy, gw, gh;
+  cairo_recording_surface_ink_extents(garment, &gx, &gy, &gw, &gh);
+  cairo_t* cr = c.cr();
+  const double w = c.w(), h = c.h(), margin = 6;
+  const double s = std::min({(w - 2 * margin) / gw, (h - 2 * margin) / gh, 2.6});
+  RadialGlow(cr, w / 2, h / 2, w * 0.5, WithAlpha(pal::BrassLight, 0.35));
+  auto place = [&](double dx, double dy) {
+    cairo_translate(cr, w / 2 - (gx + gw / 2) * s + dx, h / 2 - (gy + gh / 2) * s + dy);
+    cairo_scale(cr, s, s);
+  };
+  cairo_save(cr);
+  place(2, 3);
+  SetColor(cr, Hex(0x000000, 0.25));
+  cairo_mask_surface(cr, garment, 0, 0);
+  cairo_restore(cr);
+  cairo_save(cr);
+  place(0, 0);
+  cairo_set_source_surface(cr, garment, 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_surface_destroy(garment);
 }
 
 // --- trophies -----------------------------------------------------------------------------------
@@ -940,6 +983,24 @@ void Trophy(cairo_t* cr, int id) {
   }
 }
 
+// The trophy room places trophy id's picture with its top-left corner at y kTrophyTop[id]; the
+// shelf boards of its three rows have their top face from 166 px apart, the first at 166..172,
+// and each row's plaques hang just below the board.
+constexpr double kTrophyTop[13] = {100, 68, 58, 62, 82, 234, 230, 228, 216, 394, 382, 400, 394};
+constexpr double kShelfFoot = 169, kShelfStep = 166;
+
+// Trophy id drawn shrunk about the middle of its foot (never enlarged) so that the foot stands on
+// its shelf board in the trophy room, clear of the plaque below.
+void TrophyOnShelf(cairo_t* cr, int id) {
+  const double foot = std::min(128.0, kShelfFoot + kShelfStep * ((id - 1) / 4) - kTrophyTop[id]);
+  const double s = foot / 128.0;
+  cairo_save(cr);
+  cairo_translate(cr, 50 * (1 - s), foot - 128 * s);
+  cairo_scale(cr, s, s);
+  Trophy(cr, id);
+  cairo_restore(cr);
+}
+
 // The championship trophy: a tall cup on a tiered base with a golfer on top, 150 x 330.
 void Championship(cairo_t* cr, bool lady) {
   const double cx = 75;
@@ -1009,26 +1070,31 @@ void AddAvatar(Registry& r) {
   r[dir + "Female_club.png"] = AtOffset(102, 214, [](cairo_t* cr) { DrawClub(cr, kLady); });
   for (int id = 0; id < 12; ++id) {
     const std::string i = std::to_string(id);
+    const ItemLook& gent = ItemLookOf(id, true);
+    const ItemLook& lady = ItemLookOf(id, false);
+    // A gent's item 9 and a lady's item 8 change the head layer instead.
     if (id != 9) {
       r[dir + "Male_clothes" + i + ".png"] =
-          AtOffset(kMaleX[id], kMaleY[id], [id](cairo_t* cr) { GentGarment(cr, id, true); });
+          AtOffset(gent.x, gent.y, [&gent](cairo_t* cr) { DrawGarment(cr, gent.garment, true, true); });
       if (id <= 2 || id == 4)
         r[dir + "Male_clothes" + i + "_standard.png"] =
-            AtOffset(kMaleX[id], kMaleY[id], [id](cairo_t* cr) { GentGarment(cr, id, false); });
+            AtOffset(gent.x, gent.y, [&gent](cairo_t* cr) { DrawGarment(cr, gent.garment, true, false); });
     }
     if (id != 8) {
       r[dir + "Female_clothes" + i + ".png"] =
-          AtOffset(kFemaleX[id], kFemaleY[id], [id](cairo_t* cr) { LadyGarment(cr, id, true); });
+          AtOffset(lady.x, lady.y, [&lady](cairo_t* cr) { DrawGarment(cr, lady.garment, false, true); });
       if (id <= 2 || id == 7)
         r[dir + "Female_clothes" + i + "_standard.png"] =
-            AtOffset(kFemaleX[id], kFemaleY[id], [id](cairo_t* cr) { LadyGarment(cr, id, false); });
+            AtOffset(lady.x, lady.y, [&lady](cairo_t* cr) { DrawGarment(cr, lady.garment, false, false); });
     }
+    r["graphics/Shop/MaleItem" + i + ".png"] = [id](Canvas& c, const PictureFile&) { ShelfItem(c, id, true); };
+    r["graphics/Shop/FemaleItem" + i + ".png"] = [id](Canvas& c, const PictureFile&) { ShelfItem(c, id, false); };
   }
   r["graphics/TrophyRoom/Trophy0.png"] = [](Canvas& c, const PictureFile&) { Championship(c.cr(), false); };
   r["graphics/TrophyRoom/Trophy0b.png"] = [](Canvas& c, const PictureFile&) { Championship(c.cr(), true); };
   for (int id = 1; id <= 12; ++id)
     r["graphics/TrophyRoom/Trophy" + std::to_string(id) + ".png"] = [id](Canvas& c, const PictureFile&) {
-      Trophy(c.cr(), id);
+      TrophyOnShelf(c.cr(), id);
     };
 }
 
@@ -1076,8 +1142,8 @@ int PaintLook(cairo_t* cr, const std::string& dir, bool male, int look, const st
   for (int step = 0; step < 12; ++step) {
     const int id = male ? maleOrder[step] : ladyOrder[step];
     if (male ? id == 9 : id == 8) continue;
-    const double cx = male ? kMaleX[id] : kFemaleX[id];
-    const double cy = male ? kMaleY[id] : kFemaleY[id];
+    const double cx = ItemLookOf(id, male).x;
+    const double cy = ItemLookOf(id, male).y;
     const std::string base = "Avatar/" + sex + "_clothes" + std::to_string(id);
     if (has(id)) {
       missing += PaintLayer(cr, dir, base + ".png", x + cx, y + cy);

@@ -437,6 +437,10 @@ void DrawLadyHead(cairo_t* cr, int look, bool hat) {
   cairo_restore(cr);
 }
 
+void DrawMoustache(cairo_t* cr, int look) { Moustache(cr, kGentFace, LookOf(true, look).hair); }
+
+void DrawSunHat(cairo_t* cr) { SunHat(cr, kLadyFace); }
+
 void DrawSpectacles(cairo_t* cr, bool male, int look) {
   // The spectacles layer is drawn at (39, 52) for gent 1, (45, 65) lady 1, (47, 62) lady 3; the
   // lenses sit on the eyes of the face drawn above.

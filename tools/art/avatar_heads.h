@@ -22,6 +22,10 @@ Rgb AvatarSkin(bool male, int look);
 void DrawGentHead(cairo_t* cr, int look, bool stash);
 // A lady's head (look 1..5); `hat` puts on her sun hat.
 void DrawLadyHead(cairo_t* cr, int look, bool hat);
+// The moustache of a gent's head with stash (look 1..5 gives its colour) and the sun hat of a
+// lady's head with hat, alone, at their places in avatar space.
+void DrawMoustache(cairo_t* cr, int look);
+void DrawSunHat(cairo_t* cr);
 // Spectacles of the looks that wear them (gent 1, ladies 1 and 3), drawn in the spectacles
 // layer's own box: its top-left corner at the origin, 68 x 26.
 void DrawSpectacles(cairo_t* cr, bool male, int look);

@@ -389,6 +389,23 @@ void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, do
   cairo_pattern_destroy(b);
 }
 
+void Greyed(cairo_t* cr, double alpha, const std::function<void()>& draw) {
+  cairo_push_group(cr);
+  draw();
+  cairo_pattern_t* drawn = cairo_pop_group(cr);
+  cairo_push_group(cr);
+  cairo_set_source(cr, drawn);
+  cairo_paint(cr);
+  // grey only where something was drawn: the drawing itself is the mask
+  cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
+  cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+  cairo_mask(cr, drawn);
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, alpha);
+  cairo_pattern_destroy(drawn);
+}
+
 void ButtonGlow(cairo_t* cr, double w, double h, double r) {
   for (int i = 3; i >= 1; --i) {
     RoundedRect(cr, 3 - i, 3 - i, w - 6 + 2 * i, h - 6 + 2 * i, r + i);

@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,17 @@ void WoodBoard(cairo_t* cr, double x, double y, double w, double h, double r, do
 // end `shade` times the brass.
 void BrassRing(cairo_t* cr, double x, double y, double w, double h, double r, double lw,
                double shade = 0.75);
+// How much a mouse-over button's board is lightened (WoodBoard's `bright`). The game adds up to
+// half of a hovered button's picture again on top of it as its glow, which brightens the board by
+// about half; drawn a shade darker than a plain board, it shows a little brighter than one and its
+// pale label keeps standing out.
+constexpr double MOUSE_OVER_BRIGHT = -0.1;
+// A disabled button's board is drawn this much darker (WoodBoard's `bright`) and its label in
+// DISABLED_INK, so once greyed and half see-through the label still reads against the board.
+constexpr double DISABLED_BRIGHT = -0.5;
+inline const Rgb DISABLED_INK = Hex(0xEDEDED);
+// Runs `draw`, turns what it drew grey, and lays that down at `alpha`: a disabled button's look.
+void Greyed(cairo_t* cr, double alpha, const std::function<void()>& draw);
 // The brass glow round a mouse-over button whose board is (3, 3, w - 6, h - 6) with corner radius
 // r: three widening translucent rings.
 void ButtonGlow(cairo_t* cr, double w, double h, double r);

@@ -1,6 +1,7 @@
 // Digit strips and labels of the HUD and the scorecard. Frame n of a strip is glyph n; each glyph is
-// centred in its cell.
+// centred in its cell, except the scorecard's handwriting, which fills the place its tables give it.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -83,6 +84,46 @@ void SignLabel(Canvas& c, const std::string& text, double size, double bright, b
   SetFont(cr, Face::Bookman, size);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2, glow ? Hex(0xFFFFFF) : pal::Cream, &out, glow ? 0.8 : 1.2);
+}
+
+// The score card's tables for its handwriting strips: glyph g is written at the pen minus its
+// offset, and the pen moves on by its width and a gap of 2.
+constexpr int kHandWidths[19] = {10, 6, 14, 8, 12, 9, 9, 8, 10, 10, 9, 12, 11, 14, 4, 9, 12, 14, 10};
+constexpr int kHandOffsets[19] = {6, 7, 2, 6, 4, 5, 6, 6, 5, 5, 5, 5, 5, 3, 8, 5, 5, 1, 6};
+
+// A handwriting strip: each glyph's ink stretched or squeezed to its width and starting at its
+// offset, so every two neighbours stand the same gap apart; all glyphs share the digits' baseline.
+void HandwritingStrip(Canvas& c, const PictureFile& s, const std::vector<std::string>& glyphs, const Rgb& ink) {
+  ForEachCell(c, s, [&](cairo_t* cr, int i) {
+    if (i >= static_cast<int>(glyphs.size()) || i >= 19) return;
+    SetFont(cr, Face::Script, 28);
+    cairo_text_extents_t zero, e;
+    cairo_text_extents(cr, "0", &zero);
+    cairo_text_extents(cr, glyphs[i].c_str(), &e);
+    const double baseline = s.cell_h / 2.0 - (zero.y_bearing + zero.height / 2);
+    if (glyphs[i] == "-") {
+      // the script face's dash tapers to nothing at its ends: a pen stroke fills its width instead
+      const double y = baseline - zero.height * 0.45, pen = 2.2;
+      cairo_move_to(cr, kHandOffsets[i] + pen / 2, y + 0.6);
+      cairo_curve_to(cr, kHandOffsets[i] + kHandWidths[i] * 0.4, y - 0.2, kHandOffsets[i] + kHandWidths[i] * 0.6,
+                     y - 0.2, kHandOffsets[i] + kHandWidths[i] - pen / 2, y - 0.6);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_set_line_width(cr, pen);
+      SetColor(cr, ink);
+      cairo_stroke(cr);
+      return;
+    }
+    // the anti-aliased edge adds about half a pixel on each side
+    const double width = kHandWidths[i] - 0.7;
+    cairo_save(cr);
+    cairo_translate(cr, kHandOffsets[i] + 0.35, baseline);
+    cairo_scale(cr, width / e.width, 1);
+    cairo_move_to(cr, -e.x_bearing, 0);
+    cairo_text_path(cr, glyphs[i].c_str());
+    cairo_restore(cr);
+    SetColor(cr, ink);
+    cairo_fill(cr);
+  });
 }
 
 void Handwritten(Canvas& c, const std::string& text, const Rgb& ink, double size) {
@@ -186,35 +227,43 @@ void AddHud(Registry& r) {
   static const Rgb gray_ink = Hex(0x4A4F57);
   static const Rgb red_ink = Hex(0xC62828);
   r["graphics/fonts/handwriting_gray.png"] = [](Canvas& c, const PictureFile& s) {
-    Strip(c, s, DigitsAnd({"-", "+", "E", "x", ".", "=", "$", "\u20AC", "\u00A5"}), Face::Script, 28,
-          gray_ink, nullptr, 0);
+    HandwritingStrip(c, s, DigitsAnd({"-", "+", "E", "x", ".", "=", "$", "\u20AC", "\u00A5"}), gray_ink);
   };
   r["graphics/fonts/handwriting_red.png"] = [](Canvas& c, const PictureFile& s) {
-    Strip(c, s, DigitsAnd({"-", "+"}), Face::Script, 28, red_ink, nullptr, 0);
+    HandwritingStrip(c, s, DigitsAnd({"-", "+"}), red_ink);
   };
   r["graphics/fonts/minutes.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "min", gray_ink, 22); };
   r["graphics/fonts/seconds.png"] = [](Canvas& c, const PictureFile&) { Handwritten(c, "sec", gray_ink, 22); };
-  // The scorecard writes "Longest drive (", the hole's longest run of cards right after the label's
-  // right edge, then draws the closing words 8 px back over the number's end: the label's text ends
-  // at its right edge and the closing words start 10 px into their picture.
+  // The scorecard writes "Longest drive (", the hole's longest run of cards from 2 px before the
+  // label's right edge, then draws the closing words 8 px back over the number's end: the bracket's
+  // ink ends 4 px clear of where the number's ink begins, and the closing words start 10 px into
+  // their picture.
   r["graphics/fonts/longest_drive.png"] = [](Canvas& c, const PictureFile&) {
-    SetFont(c.cr(), Face::Script, 21);
-    FillText(c.cr(), "Longest drive (", c.w() - 3, c.h() * 0.72, 2, gray_ink);
+    cairo_t* cr = c.cr();
+    SetFont(cr, Face::Script, 21);
+    const char* text = "Longest drive (";
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, text, &e);
+    const double inkRight = c.w() - 2 - 5;
+    FillText(cr, text, inkRight - (e.x_bearing + e.width), c.h() * 0.72, 0, gray_ink);
   };
   r["graphics/fonts/longest_drive_end_bracket.png"] = [](Canvas& c, const PictureFile&) {
     SetFont(c.cr(), Face::Script, 21);
     FillText(c.cr(), "cards)", 11, c.h() * 0.72, 0, gray_ink);
   };
+  // The stamps sit centred in the score card's goal box, 204 px wide inside its dashed border: a
+  // stamp is at most 170 px wide, so 17 px of paper stay clear on either side.
   auto stamp = [](Canvas& c, const std::string& text, const Rgb& ink) {
     cairo_t* cr = c.cr();
+    const double w = std::min(c.w() - 8.0, 170.0);
+    FitFont(cr, Face::SansBold, 20, text, w - 22);
     cairo_save(cr);
     cairo_translate(cr, c.w() / 2.0, c.h() / 2.0);
     cairo_rotate(cr, -0.05);
-    RoundedRect(cr, -c.w() / 2.0 + 4, -c.h() / 2.0 + 5, c.w() - 8, c.h() - 10, 6);
+    RoundedRect(cr, -w / 2, -c.h() / 2.0 + 5, w, c.h() - 10, 6);
     SetColor(cr, WithAlpha(ink, 0.9));
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
-    SetFont(cr, Face::SansBold, 20);
     CentredText(cr, text, 0, 0, WithAlpha(ink, 0.92));
     cairo_restore(cr);
   };

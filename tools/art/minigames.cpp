@@ -252,7 +252,7 @@ void ShootButton(Canvas& c, Press state) {
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 10, 0.3, 3);
   }
-  WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, 10, state == Press::Over ? 0.18 : 0.0);
+  WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, 10, state == Press::Over ? MOUSE_OVER_BRIGHT : 0.0);
   if (state == Press::Down) {
     RoundedRect(cr, 3, 3 + dy, w - 6, h - 6, 10);
     Fill(cr, Hex(0x000000, 0.22));

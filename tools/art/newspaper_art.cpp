@@ -15,6 +15,57 @@ namespace art {
 namespace {
 
 const Rgb kInk = Hex(0x1C1C1C);
+// Small print is set lighter than the headlines: a worn grey newsprint ink.
+const Rgb kSmallInk = Hex(0x4A4640);
+
+// Small print in real words: `text` wrapped into the box (x, y, w, h), baselines `leading` apart,
+// stopping at the box's bottom. A "|" starts a new paragraph.
+void SmallPrint(cairo_t* cr, const std::string& text, double x, double y, double w, double h, double size,
+                double leading, const Rgb& ink = kSmallInk) {
+  SetFont(cr, Face::Serif, size);
+  double base = y + size;
+  std::string line, word;
+  auto flush = [&] {
+    if (!line.empty() && base <= y + h) FillText(cr, line, x, base, 0, ink);
+    line.clear();
+    base += leading;
+  };
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char ch = i < text.size() ? text[i] : ' ';
+    if (ch != ' ' && ch != '|') {
+      word += ch;
+      continue;
+    }
+    if (!word.empty()) {
+      const std::string tried = line.empty() ? word : line + " " + word;
+      if (TextWidth(cr, tried) > w && !line.empty()) {
+        flush();
+        line = word;
+      } else {
+        line = tried;
+      }
+      word.clear();
+    }
+    if (ch == '|') flush();
+  }
+  flush();
+}
+
+// The page's stories, in the game's own world.
+const char* const kCaptionLeft =
+    "The clubhouse flag flew at full height this week as the season opened under clear skies. "
+    "Members report the greens running true and the bunkers freshly raked.";
+const char* const kCaptionRight =
+    "Course staff ask players to repair pitch marks and to keep carts on the paths near the ponds. "
+    "Tee times fill early on weekend mornings.";
+const char* const kCourseNews =
+    "GREENS CREW RESEEDS THE SEVENTH. Work on the seventh green ends on Friday; the hole plays "
+    "to a temporary pin until then.|GOPHER SIGHTED AGAIN. A gopher was seen near the fourteenth "
+    "tee carrying what looked like a golf ball. Players are advised to keep their pockets "
+    "buttoned.|JUNIOR CLINIC. The pro gives free lessons to young players on Saturday at nine.|"
+    "PIE OF THE DAY. The clubhouse kitchen serves steak pie with a pint of cider for the price "
+    "of a bucket of range balls.|LOST AND FOUND. One left-handed putter, one umbrella with "
+    "ducks on it. Ask at the desk.";
 
 void Desk(Canvas& c, const PictureFile&) {
   cairo_t* cr = c.cr();
@@ -54,7 +105,7 @@ void Desk(Canvas& c, const PictureFile&) {
     cairo_rotate(cr, 0.2 - i * 0.3);
     SoftShadow(cr, -60, -70, 120, 150, 2, 0.25, 3);
     FillRoundedRect(cr, -60, -70, 120, 150, 2, Hex(0xF6F1E2));
-    PrintLines(cr, -50, -55, 100, 120, 9, 300 + i);
+    SmallPrint(cr, i == 0 ? kCaptionRight : kCourseNews, -50, -62, 100, 128, 7.5, 8.5);
     cairo_restore(cr);
   }
   // lamp light from the top left
@@ -94,15 +145,15 @@ void Page(Canvas& c, const PictureFile&) {
   // the frame of the picture window and its caption
   cairo_rectangle(cr, 17.5, 157.5, 501, 261);
   Stroke(cr, Hex(0x3A3A3A), 1);
-  PrintLines(cr, 18, 426, 240, 28, 8, 41);
-  PrintLines(cr, 276, 426, 242, 28, 8, 42);
+  SmallPrint(cr, kCaptionLeft, 18, 422, 240, 34, 8.5, 9.5);
+  SmallPrint(cr, kCaptionRight, 276, 422, 242, 34, 8.5, 9.5);
   // the column beside the picture
   cairo_rectangle(cr, 527, 156, 1, 296);
   SetColor(cr, Hex(0x8A857A));
   cairo_fill(cr);
   SetFont(cr, Face::SansNarrowBold, 15);
   FillText(cr, "COURSE NEWS", 580, 174, 1, kInk);
-  PrintLines(cr, 536, 184, 90, 268, 8, 43);
+  SmallPrint(cr, kCourseNews, 536, 182, 90, 272, 7.5, 8.6);
   // the fold and a soft edge shade
   cairo_rectangle(cr, 0, h / 2 - 1, w, 2);
   SetColor(cr, WithAlpha(Hex(0x000000), 0.05));
@@ -371,22 +422,61 @@ void Joke(Canvas& c, int code) {
   });
 }
 
-// The statistics picture: a leader board of figures.
+// The statistics picture: the leader board beside the eighteenth green, a greenkeeper on his
+// ladder hanging up a score, the gallery watching from the rope.
 void Stats(Canvas& c, const PictureFile&) {
   Story(c, [](cairo_t* cr, double w, double h) {
     PaintCourse(cr, "country", 1, 0, 0, w, h);
-    WoodBoard(cr, 40, 20, 420, 220, 10, 0);
-    SetFont(cr, Face::Bookman, 22);
-    OutlinedText(cr, "LEADERS", 250, 56, 1, pal::Cream, pal::DarkWood, 2);
-    SetFont(cr, Face::SansBold, 14);
-    for (int i = 0; i < 6; ++i) {
-      FillRoundedRect(cr, 70, 70 + i * 26, 360, 22, 3, Hex(0xFBF6E6));
-      FillText(cr, std::to_string(i + 1), 84, 86 + i * 26, 1, kInk);
-      cairo_rectangle(cr, 100, 78 + i * 26, 180 - i * 14, 6);
-      SetColor(cr, Hex(0x8A857A));
+    // the board on two posts
+    for (double px : {70.0, 410.0}) {
+      cairo_rectangle(cr, px, 150, 14, 100);
+      SetColor(cr, pal::DarkWood);
       cairo_fill(cr);
-      FillText(cr, std::to_string(-9 + i * 2), 410, 86 + i * 26, 2, i < 3 ? pal::Red : kInk);
     }
+    FillRoundedRect(cr, 40, 14, 420, 176, 6, pal::DeepGreen);
+    FillRoundedRect(cr, 50, 46, 400, 136, 3, Hex(0xFBF8EC));
+    SetFont(cr, Face::Bookman, 22);
+    FillText(cr, "LEADERS", 250, 39, 1, pal::Cream);
+    SetFont(cr, Face::SansNarrowBold, 11);
+    FillText(cr, "PLAYER", 64, 60, 0, pal::DeepGreen);
+    const char* holes[] = {"10", "11", "12", "13", "14", "15", "16", "17", "18"};
+    for (int k = 0; k < 9; ++k) FillText(cr, holes[k], 208 + k * 24, 60, 1, pal::DeepGreen);
+    FillText(cr, "PAR", 430, 60, 1, pal::DeepGreen);
+    const char* names[] = {"HOLLOWAY", "OKAFOR", "LINDQVIST", "MARCHETTI", "BRENNAN"};
+    const int totals[] = {-9, -7, -6, -4, -2};
+    SetFont(cr, Face::SansBold, 13);
+    for (int i = 0; i < 5; ++i) {
+      const double y = 82 + i * 22;
+      cairo_move_to(cr, 56, y + 6);
+      cairo_line_to(cr, 444, y + 6);
+      Stroke(cr, WithAlpha(pal::DeepGreen, 0.35), 1);
+      FillText(cr, names[i], 64, y, 0, kInk);
+      // the running score against par after each hole played so far; under par in red
+      const int played = 7 + i % 2;
+      for (int k = 0; k < played; ++k) {
+        const int start = totals[i] + 3;
+        const int score = static_cast<int>(std::lround(start + (totals[i] - start) * (k + 1.0) / played));
+        FillText(cr, std::to_string(std::abs(score)), 208 + k * 24, y, 1, score < 0 ? pal::Red : kInk);
+      }
+      FillText(cr, std::to_string(totals[i]), 430, y, 1, pal::Red);
+    }
+    // the greenkeeper on his ladder, a number tile in his hand
+    cairo_move_to(cr, 470, 250);
+    cairo_line_to(cr, 452, 120);
+    cairo_move_to(cr, 492, 250);
+    cairo_line_to(cr, 474, 120);
+    for (int k = 0; k < 6; ++k) {
+      cairo_move_to(cr, 468 - k * 3, 232 - k * 20);
+      cairo_line_to(cr, 490 - k * 3, 232 - k * 20);
+    }
+    Stroke(cr, pal::Wood, 3);
+    Golfer(cr, 470, 190, 90, 2, Hex(0x2E7D32), Hex(0x4A3A2A), false, true);
+    FillRoundedRect(cr, 432, 128, 16, 18, 2, Hex(0xFBF8EC));
+    // the gallery along the rope
+    cairo_move_to(cr, 0, 214);
+    cairo_line_to(cr, w, 210);
+    Stroke(cr, Hex(0xF4F4F0), 2);
+    Crowd(cr, 10, 440, 262, 72, 3);
   });
 }
 
@@ -404,7 +494,8 @@ void TrophyDisplay(Canvas& c, const PictureFile&) {
     FillRoundedRect(cr, 44, 134, 122, 34, 2, pal::Brass);
     SetFont(cr, Face::Bookman, 15);
     FillText(cr, "TROPHY ROOM", 105, 157, 1, pal::DarkWood);
-    PrintLines(cr, 44, 180, 122, 40, 9, 12);
+    SmallPrint(cr, "Cups of every season, polished for the new champion.", 48, 176, 114, 44, 10, 11,
+               pal::Cream);
     for (int i = 0; i < 6; ++i) Glint(cr, 30 + i * 90, 30 + (i % 2) * 20, 6, 0.6);
   });
 }

@@ -64,7 +64,7 @@ void OverlayButton(Canvas& c, const std::string& text, ButtonState state) {
   } else {
     SoftShadow(cr, 4, 5 + dy, w - 7, h - 7 - dy, 9, state == ButtonState::Down ? 0.18 : 0.3, 3);
   }
-  const double bright = state == ButtonState::Over ? 0.18 : (state == ButtonState::Down ? -0.0 : 0.0);
+  const double bright = state == ButtonState::Over ? MOUSE_OVER_BRIGHT : 0.0;
   WoodBoard(cr, 3, 3 + dy, w - 6, h - 6 - dy, 9, bright);
   if (state == ButtonState::Down) {
     RoundedRect(cr, 3, 3 + dy, w - 6, h - 6 - dy, 9);

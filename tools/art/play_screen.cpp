@@ -25,37 +25,35 @@ void ButtonBoard(Canvas& c, State st, const Rgb& wood_tint, double tint,
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   const double r = std::min(9.0, h / 3.5);
-  cairo_push_group(cr);
-  if (st == State::Over) {
-    ButtonGlow(cr, w, h, r);
-  } else if (st != State::Down) {
-    SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
-  }
-  const double dy = st == State::Down ? 1 : 0;
-  const double bright = st == State::Over ? 0.18 : st == State::Down ? -0.12 : 0.0;
-  WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, bright);
-  if (tint > 0) {
-    RoundedRect(cr, 5, 5 + dy, w - 10, h - 11, r - 2);
-    SetColor(cr, WithAlpha(wood_tint, tint));
-    cairo_fill(cr);
-  }
-  const Rgb ink = st == State::Over ? Hex(0xFFFFFF) : pal::Cream;
-  cairo_save(cr);
-  cairo_translate(cr, 0, dy);
-  label(cr, w, h, ink);
-  cairo_restore(cr);
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, st == State::Disabled ? 0.5 : 1.0);
+  // A disabled plaque lies on the play field as a dark grey slate with a pale label, nearly
+  // opaque, so it reads at a glance as spent next to the coloured live one.
+  // the shadow is grey already (and greying its see-through edge would tint it)
+  if (st != State::Over && st != State::Down) SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 3);
+  auto board = [&] {
+    if (st == State::Over) ButtonGlow(cr, w, h, r);
+    const double dy = st == State::Down ? 1 : 0;
+    const double bright = st == State::Over       ? MOUSE_OVER_BRIGHT
+                          : st == State::Down     ? -0.12
+                          : st == State::Disabled ? DISABLED_BRIGHT
+                                                  : 0.0;
+    WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, bright);
+    // the tint lightens the board: half of it on a hovered board, which its glow lightens too
+    const double t = st == State::Disabled ? 0.0 : st == State::Over ? tint * 0.5 : tint;
+    if (t > 0) {
+      RoundedRect(cr, 5, 5 + dy, w - 10, h - 11, r - 2);
+      SetColor(cr, WithAlpha(wood_tint, t));
+      cairo_fill(cr);
+    }
+    const Rgb ink = st == State::Over ? Hex(0xFFFFFF) : st == State::Disabled ? DISABLED_INK : pal::Cream;
+    cairo_save(cr);
+    cairo_translate(cr, 0, dy);
+    label(cr, w, h, ink);
+    cairo_restore(cr);
+  };
   if (st == State::Disabled) {
-    // desaturate: a grey wash in the colour blend of the board's own shape
-    cairo_push_group(cr);
-    RoundedRect(cr, 3, 3, w - 6, h - 7, r);
-    SetColor(cr, {0.5, 0.5, 0.5, 0.45});
-    cairo_fill(cr);
-    cairo_pop_group_to_source(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-    cairo_paint(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Greyed(cr, 0.85, board);
+  } else {
+    board();
   }
 }
 
@@ -324,242 +322,6 @@ double RiseHoldSink(int i, int n, double in = 0.2, double out = 0.2) {
   return 1;
 }
 
-// --- shop items -------------------------------------------------------------------------------
-
-// One avatar item's picture: the twelve items are clothes and kit of the golfer.
-void ShopItem(Canvas& c, int item, bool male) {
-  cairo_t* cr = c.cr();
-  const double w = c.w(), h = c.h(), cx = w / 2, cy = h / 2;
-  const Rgb main = male ? Hex(0x2F5E9E) : Hex(0xC2477A);
-  const Rgb second = male ? Hex(0xE8E2D0) : Hex(0xF6E7EF);
-  RadialGlow(cr, cx, cy, w * 0.5, WithAlpha(pal::BrassLight, 0.35));
-  SoftShadow(cr, w * 0.2, h * 0.22, w * 0.66, h * 0.66, 12, 0.2, 4);
-  auto outline = [&]() {
-    SetColor(cr, pal::DarkWood);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
-  };
-  switch (item) {
-    case 0: {  // cap
-      cairo_arc(cr, cx, cy + 6, 26, M_PI, 2 * M_PI);
-      cairo_close_path(cr);
-      SetColor(cr, main);
-      cairo_fill_preserve(cr);
-      outline();
-      cairo_move_to(cr, cx + 20, cy + 6);
-      cairo_curve_to(cr, cx + 34, cy + 6, cx + 42, cy + 10, cx + 44, cy + 14);
-      cairo_line_to(cr, cx + 10, cy + 12);
-      cairo_close_path(cr);
-      SetColor(cr, Darker(main, 0.25));
-      cairo_fill_preserve(cr);
-      outline();
-      FillCircle(cr, cx, cy - 20, 3, second);
-      break;
-    }
-    case 1: {  // polo shirt
-      cairo_move_to(cr, cx - 14, cy - 30);
-      cairo_line_to(cr, cx - 34, cy - 20);
-      cairo_line_to(cr, cx - 40, cy - 2);
-      cairo_line_to(cr, cx - 26, cy + 2);
-      cairo_line_to(cr, cx - 24, cy + 32);
-      cairo_line_to(cr, cx + 24, cy + 32);
-      cairo_line_to(cr, cx + 26, cy + 2);
-      cairo_line_to(cr, cx + 40, cy - 2);
-      cairo_line_to(cr, cx + 34, cy - 20);
-      cairo_line_to(cr, cx + 14, cy - 30);
-      cairo_curve_to(cr, cx + 8, cy - 22, cx - 8, cy - 22, cx - 14, cy - 30);
-      cairo_close_path(cr);
-      SetColor(cr, main);
-      cairo_fill_preserve(cr);
-      outline();
-      cairo_move_to(cr, cx - 12, cy - 28);
-      cairo_line_to(cr, cx, cy - 16);
-      cairo_line_to(cr, cx + 12, cy - 28);
-      SetColor(cr, second);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      break;
-    }
-    case 2: {  // sunglasses
-      for (int s = -1; s <= 1; s += 2) {
-        cairo_save(cr);
-        cairo_translate(cr, cx + s * 18, cy);
-        cairo_scale(cr, 1.0, 0.75);
-        Circle(cr, 0, 0, 15);
-        cairo_restore(cr);
-        SetColor(cr, Hex(0x1D2B3A));
-        cairo_fill_preserve(cr);
-        outline();
-        FillCircle(cr, cx + s * 18 - 5, cy - 4, 3, WithAlpha(Hex(0xFFFFFF), 0.7));
-      }
-      cairo_move_to(cr, cx - 4, cy - 2);
-      cairo_curve_to(cr, cx - 2, cy - 6, cx + 2, cy - 6, cx + 4, cy - 2);
-      SetColor(cr, main);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      break;
-    }
-    case 3: {  // x-ray spectacles: round lenses with swirls
-      for (int s = -1; s <= 1; s += 2) {
-        Circle(cr, cx + s * 18, cy, 14);
-        FillAndStroke(cr, Hex(0xDFF4FF), main, 3);
-        for (int k = 0; k < 3; ++k) {
-          Circle(cr, cx + s * 18, cy, 3 + k * 3.5);
-          SetColor(cr, WithAlpha(Hex(0x3C8DD6), 0.6));
-          cairo_set_line_width(cr, 1);
-          cairo_stroke(cr);
-        }
-      }
-      cairo_move_to(cr, cx - 4, cy);
-      cairo_line_to(cr, cx + 4, cy);
-      SetColor(cr, main);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      break;
-    }
-    case 4: {  // golf shoe
-      cairo_move_to(cr, cx - 34, cy + 12);
-      cairo_curve_to(cr, cx - 36, cy - 6, cx - 22, cy - 14, cx - 8, cy - 14);
-      cairo_line_to(cr, cx + 6, cy - 4);
-      cairo_curve_to(cr, cx + 22, cy - 2, cx + 38, cy + 2, cx + 38, cy + 12);
-      cairo_close_path(cr);
-      SetColor(cr, second);
-      cairo_fill_preserve(cr);
-      outline();
-      cairo_rectangle(cr, cx - 36, cy + 12, 76, 6);
-      SetColor(cr, pal::Black);
-      cairo_fill(cr);
-      cairo_move_to(cr, cx - 24, cy - 8);
-      cairo_curve_to(cr, cx - 14, cy + 4, cx, cy + 4, cx + 8, cy - 2);
-      SetColor(cr, main);
-      cairo_set_line_width(cr, 4);
-      cairo_stroke(cr);
-      break;
-    }
-    case 5: {  // glove
-      cairo_move_to(cr, cx - 18, cy + 32);
-      cairo_line_to(cr, cx - 20, cy - 4);
-      for (int f = 0; f < 4; ++f) {
-        const double fx = cx - 18 + f * 11;
-        cairo_line_to(cr, fx, cy - 28 + std::abs(f - 1.5) * 4);
-        cairo_arc(cr, fx + 4.5, cy - 28 + std::abs(f - 1.5) * 4, 4.5, M_PI, 0);
-        cairo_line_to(cr, fx + 9, cy - 6);
-      }
-      cairo_line_to(cr, cx + 26, cy - 10);
-      cairo_line_to(cr, cx + 32, cy - 4);
-      cairo_line_to(cr, cx + 20, cy + 12);
-      cairo_line_to(cr, cx + 18, cy + 32);
-      cairo_close_path(cr);
-      SetColor(cr, second);
-      cairo_fill_preserve(cr);
-      outline();
-      cairo_rectangle(cr, cx - 18, cy + 22, 36, 10);
-      SetColor(cr, main);
-      cairo_fill(cr);
-      break;
-    }
-    case 6: {  // ball finder: a ball under a magnifying glass
-      GolfBall(cr, cx - 6, cy - 4, 14);
-      Circle(cr, cx - 6, cy - 4, 22);
-      FillAndStroke(cr, WithAlpha(Hex(0xDFF4FF), 0.35), main, 5);
-      cairo_move_to(cr, cx + 10, cy + 12);
-      cairo_line_to(cr, cx + 30, cy + 32);
-      SetColor(cr, pal::DarkWood);
-      cairo_set_line_width(cr, 8);
-      cairo_stroke(cr);
-      break;
-    }
-    case 7: {  // lucky seven medal
-      cairo_move_to(cr, cx - 12, cy - 40);
-      cairo_line_to(cr, cx - 4, cy - 10);
-      cairo_line_to(cr, cx + 4, cy - 10);
-      cairo_line_to(cr, cx + 12, cy - 40);
-      cairo_close_path(cr);
-      SetColor(cr, main);
-      cairo_fill(cr);
-      GoldCoin(cr, cx, cy + 10, 24);
-      SetFont(cr, Face::Bookman, 28);
-      const Rgb out = pal::DarkWood;
-      CentredText(cr, "7", cx, cy + 10, pal::Cream, &out, 1.5);
-      break;
-    }
-    case 8: {  // trousers or skirt
-      if (male) {
-        cairo_move_to(cr, cx - 22, cy - 30);
-        cairo_line_to(cr, cx + 22, cy - 30);
-        cairo_line_to(cr, cx + 26, cy + 36);
-        cairo_line_to(cr, cx + 6, cy + 36);
-        cairo_line_to(cr, cx, cy - 6);
-        cairo_line_to(cr, cx - 6, cy + 36);
-        cairo_line_to(cr, cx - 26, cy + 36);
-      } else {
-        cairo_move_to(cr, cx - 20, cy - 26);
-        cairo_line_to(cr, cx + 20, cy - 26);
-        cairo_line_to(cr, cx + 34, cy + 24);
-        cairo_line_to(cr, cx - 34, cy + 24);
-      }
-      cairo_close_path(cr);
-      SetColor(cr, Hex(0x5B6E3A));
-      cairo_fill_preserve(cr);
-      outline();
-      cairo_rectangle(cr, cx - 22, male ? cy - 30 : cy - 26, 44, 6);
-      SetColor(cr, pal::DarkWood);
-      cairo_fill(cr);
-      break;
-    }
-    case 9: {  // golf bag
-      cairo_rectangle(cr, cx - 14, cy - 20, 28, 54);
-      SetColor(cr, main);
-      cairo_fill_preserve(cr);
-      outline();
-      for (int k = 0; k < 3; ++k) {
-        cairo_move_to(cr, cx - 8 + k * 8, cy - 20);
-        cairo_line_to(cr, cx - 12 + k * 10, cy - 40);
-        SetColor(cr, Hex(0xA9B2B8));
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-        FillCircle(cr, cx - 12 + k * 10, cy - 42, 4, second);
-      }
-      cairo_rectangle(cr, cx - 14, cy - 2, 28, 6);
-      SetColor(cr, second);
-      cairo_fill(cr);
-      break;
-    }
-    case 10: {  // pocket watch
-      cairo_arc(cr, cx, cy - 30, 6, 0, 2 * M_PI);
-      SetColor(cr, pal::Brass);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      GoldCoin(cr, cx, cy + 4, 28);
-      FillCircle(cr, cx, cy + 4, 21, pal::Cream);
-      for (int k = 0; k < 12; ++k) {
-        const double a = k * M_PI / 6;
-        cairo_move_to(cr, cx + 17 * std::cos(a), cy + 4 + 17 * std::sin(a));
-        cairo_line_to(cr, cx + 20 * std::cos(a), cy + 4 + 20 * std::sin(a));
-      }
-      SetColor(cr, pal::DarkWood);
-      cairo_set_line_width(cr, 1.2);
-      cairo_stroke(cr);
-      cairo_move_to(cr, cx, cy + 4);
-      cairo_line_to(cr, cx, cy - 10);
-      cairo_move_to(cr, cx, cy + 4);
-      cairo_line_to(cr, cx + 10, cy + 8);
-      cairo_set_line_width(cr, 2);
-      cairo_stroke(cr);
-      break;
-    }
-    default: {  // money clip with notes
-      for (int k = 0; k < 3; ++k) {
-        FillRoundedRect(cr, cx - 34 + k * 3, cy - 16 + k * 4, 64, 30, 3, Hex(0x7FB77E));
-        RoundedRect(cr, cx - 34 + k * 3, cy - 16 + k * 4, 64, 30, 3);
-        outline();
-      }
-      FillRoundedRect(cr, cx - 6, cy - 24, 14, 50, 4, pal::Brass);
-      break;
-    }
-  }
-}
-
 // --- the rank plaque --------------------------------------------------------------------------
 
 void Plaque(Canvas& c) {
@@ -658,7 +420,7 @@ void AddPlayScreen(Registry& r) {
     const std::string base = "Mulligan_x" + std::to_string(n);
     auto make = [text](State st) {
       return [text, st](Canvas& c, const PictureFile&) {
-        ButtonBoard(c, st, pal::Fairway, 0.2, [&](cairo_t* cr, double w, double h, const Rgb& ink) {
+        ButtonBoard(c, st, pal::Fairway, 0.5, [&](cairo_t* cr, double w, double h, const Rgb& ink) {
           TextLabel(cr, text, w, h, ink, 0.55);
         });
       };
@@ -890,10 +652,6 @@ void AddPlayScreen(Registry& r) {
     RadialGlow(cr, c.w() / 2, c.h() / 2, c.w() * 0.5, WithAlpha(pal::BrassLight, 0.6));
     GoldStar(cr, c.w() / 2, c.h() / 2 + 4, c.w() * 0.45);
   };
-  for (int item = 0; item < 12; ++item) {
-    r["graphics/Shop/MaleItem" + std::to_string(item) + ".png"] = [item](Canvas& c, const PictureFile&) { ShopItem(c, item, true); };
-    r["graphics/Shop/FemaleItem" + std::to_string(item) + ".png"] = [item](Canvas& c, const PictureFile&) { ShopItem(c, item, false); };
-  }
 }
 
 }  // namespace art

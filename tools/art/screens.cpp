@@ -135,7 +135,7 @@ void Button(Canvas& c, const std::string& text, bool over) {
   } else {
     SoftShadow(cr, 4, 5, w - 7, h - 7, 9, 0.3, 3);
   }
-  WoodBoard(cr, 3, 3, w - 6, h - 6, 9, over ? 0.18 : 0.0);
+  WoodBoard(cr, 3, 3, w - 6, h - 6, 9, over ? MOUSE_OVER_BRIGHT : 0.0);
   FitFont(cr, Face::Bookman, h * 0.45, text, w - 22, 8, 1);
   const Rgb out = pal::DarkWood;
   CentredText(cr, text, w / 2, h / 2, over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.3);

@@ -136,25 +136,24 @@ void ShopButton(Canvas& c, const std::string& text, ButtonState st) {
   cairo_t* cr = c.cr();
   const double w = c.w(), h = c.h();
   const double dy = st == ButtonState::Down ? 1 : 0;
-  if (st == ButtonState::Over) {
-    ButtonGlow(cr, w, h, h / 4);
-  } else if (st != ButtonState::Down) {
-    SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
-  }
-  if (st == ButtonState::Disabled) cairo_push_group(cr);
-  WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, h / 4, st == ButtonState::Over ? 0.18 : st == ButtonState::Down ? -0.12 : 0.0);
-  FitFont(cr, Face::Bookman, h * 0.45, text, w - 20, 8, 1);
-  const Rgb out = pal::DarkWood;
-  CentredText(cr, text, w / 2, h / 2 + dy, st == ButtonState::Over ? Hex(0xFFFFFF) : pal::Cream, &out, 1.2);
+  // the shadow is grey already (and greying its see-through edge would tint it)
+  if (st != ButtonState::Over && st != ButtonState::Down) SoftShadow(cr, 4, 5, w - 7, h - 7, h / 4, 0.3, 3);
+  auto board = [&] {
+    if (st == ButtonState::Over) ButtonGlow(cr, w, h, h / 4);
+    const double bright = st == ButtonState::Over       ? MOUSE_OVER_BRIGHT
+                          : st == ButtonState::Down     ? -0.12
+                          : st == ButtonState::Disabled ? DISABLED_BRIGHT
+                                                        : 0.0;
+    WoodBoard(cr, 3, 3 + dy, w - 6, h - 6, h / 4, bright);
+    FitFont(cr, Face::Bookman, h * 0.45, text, w - 20, 8, 1);
+    const Rgb out = pal::DarkWood;
+    const Rgb ink = st == ButtonState::Over ? Hex(0xFFFFFF) : st == ButtonState::Disabled ? DISABLED_INK : pal::Cream;
+    CentredText(cr, text, w / 2, h / 2 + dy, ink, &out, 1.2);
+  };
   if (st == ButtonState::Disabled) {
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, 0.5);
-    // desaturate what was drawn: a grey wash in "saturation" blend
-    cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_set_source_rgba(cr, 0.5, 0.5, 0.5, 1);
-    cairo_fill(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Greyed(cr, 0.5, board);
+  } else {
+    board();
   }
 }
 
@@ -269,12 +268,13 @@ void ShopBackground(cairo_t* cr) {
   SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
   // the item card: the large item picture stands at its right (centred on 560, 444), the name
-  // (y 465) and the two description lines at its left, the cannot-afford note at y 534
-  SoftShadow(cr, 352, 404, 250, 146, 8, 0.3, 4);
-  RoundedRect(cr, 348, 400, 250, 146, 8);
+  // (y 465) and the two description lines at its left, the cannot-afford note at y 534 (its
+  // glyphs reach 18 px lower, inside the brass rule at 558)
+  SoftShadow(cr, 352, 404, 250, 162, 8, 0.3, 4);
+  RoundedRect(cr, 348, 400, 250, 162, 8);
   SetColor(cr, Hex(0xF6ECCF));
   cairo_fill(cr);
-  RoundedRect(cr, 352, 404, 242, 138, 6);
+  RoundedRect(cr, 352, 404, 242, 154, 6);
   SetColor(cr, WithAlpha(pal::Brass, 0.7));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);

@@ -29,7 +29,7 @@ void MenuButton(Canvas& c, const std::string& text, int state, double text_scale
   } else if (state == 0) {
     SoftShadow(cr, 4, 5, w - 7, h - 7, r, 0.3, 2.5);
   }
-  WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, state == 1 ? 0.18 : 0.0);
+  WoodBoard(cr, 3, 3 + dy, w - 6, h - 7, r, state == 1 ? MOUSE_OVER_BRIGHT : 0.0);
   if (state == 2) {
     RoundedRect(cr, 3, 3 + dy, w - 6, h - 7, r);
     SetColor(cr, Hex(0x000000, 0.22));
@@ -428,23 +428,21 @@ void Arrow(Canvas& c, bool up, int state) {
   if (state == 1) {
     FillRoundedRect(cr, 0, 0, w, h, 6, WithAlpha(pal::BrassLight, 0.35));
   }
-  // disabled: the same board, greyed and half transparent
-  if (state == 3) cairo_push_group(cr);
-  WoodBoard(cr, 1.5, 1.5 + dy, w - 3, h - 4, 5, state == 1 ? 0.2 : 0.0);
-  const double cx = w / 2, cy = h / 2 + dy - 0.5, s = std::min(w, h) * 0.26;
-  cairo_move_to(cr, cx - s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
-  cairo_line_to(cr, cx + s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
-  cairo_line_to(cr, cx, cy + (up ? -s * 0.8 : s * 0.8));
-  cairo_close_path(cr);
-  FillAndStroke(cr, state == 2 ? Darker(pal::Cream, 0.15) : pal::Cream, kOutline, 1);
+  auto board = [&] {
+    const double bright = state == 1 ? MOUSE_OVER_BRIGHT : state == 3 ? DISABLED_BRIGHT : 0.0;
+    WoodBoard(cr, 1.5, 1.5 + dy, w - 3, h - 4, 5, bright);
+    const double cx = w / 2, cy = h / 2 + dy - 0.5, s = std::min(w, h) * 0.26;
+    cairo_move_to(cr, cx - s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
+    cairo_line_to(cr, cx + s * 1.2, cy + (up ? s * 0.6 : -s * 0.6));
+    cairo_line_to(cr, cx, cy + (up ? -s * 0.8 : s * 0.8));
+    cairo_close_path(cr);
+    FillAndStroke(cr, state == 2 ? Darker(pal::Cream, 0.15) : state == 3 ? DISABLED_INK : pal::Cream, kOutline, 1);
+  };
+  // disabled: a darker board, greyed and half transparent
   if (state == 3) {
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-    cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
-    cairo_fill(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-    cairo_pop_group_to_source(cr);
-    cairo_paint_with_alpha(cr, 0.5);
+    Greyed(cr, 0.5, board);
+  } else {
+    board();
   }
 }
 
@@ -476,7 +474,7 @@ void OnOff(Canvas& c, bool on, bool over) {
   const double w = c.w(), h = c.h();
   if (over) FillRoundedRect(cr, 0, 0, w, h, 10, WithAlpha(pal::BrassLight, 0.3));
   else SoftShadow(cr, 4, 5, w - 7, h - 7, 9, 0.3, 2.5);
-  WoodBoard(cr, 3, 3, w - 6, h - 7, 9, over ? 0.18 : 0.0);
+  WoodBoard(cr, 3, 3, w - 6, h - 7, 9, over ? MOUSE_OVER_BRIGHT : 0.0);
   // a lamp that is lit when on
   const double lx = 20, ly = h / 2 - 0.5;
   if (on) RadialGlow(cr, lx, ly, 12, WithAlpha(pal::LightGrass, 0.8));
