@@ -55,7 +55,9 @@ class TPlayFieldEvents final : public TFieldEvents {
     auto p = CurrentPlayer();
     return p ? p->SaveData->CourseName : std::string();
   }
-  std::shared_ptr<TCourse> CourseFind(const std::string& name) override { return ::CourseFind(name); }
+  std::shared_ptr<TCourse> CourseFind(const std::string& name) override {
+    return ::CourseFind(name);
+  }
   int LoadLevelFromProfile() override { return TGameScreen::LoadLevelFromProfile; }
   bool HasHud() override { return HUD != nullptr; }
   int DriveLength() override { return HUD ? HUD->DriveLength : 0; }
@@ -98,10 +100,14 @@ class TPlayFieldEvents final : public TFieldEvents {
   std::shared_ptr<TGameImage> SignImage(Sign which) override {
     if (!GameScreen) return nullptr;
     switch (which) {
-      case Sign::WedgeFound: return GameScreen->WedgeFoundParticle;
-      case Sign::IronFound: return GameScreen->IronFoundParticle;
-      case Sign::Invalid: return GameScreen->InvalidParticle;
-      case Sign::Cleared: return GameScreen->ClearedParticle;
+      case Sign::WedgeFound:
+        return GameScreen->WedgeFoundParticle;
+      case Sign::IronFound:
+        return GameScreen->IronFoundParticle;
+      case Sign::Invalid:
+        return GameScreen->InvalidParticle;
+      case Sign::Cleared:
+        return GameScreen->ClearedParticle;
     }
     return nullptr;
   }
@@ -116,7 +122,8 @@ class TPlayFieldEvents final : public TFieldEvents {
   }
   void CardPlayedStat() override {
     auto p = CurrentPlayer();
-    if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
+    if (p && p->SaveData && p->SaveData->CareerStats)
+      p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
   }
   void IronTakenFromBag(int k) override {
     if (auto p = CurrentPlayer()) p->Irons[static_cast<std::size_t>(k)] = 0;
@@ -227,13 +234,15 @@ class TPlayFieldEvents final : public TFieldEvents {
     if (!player || player->TimeUp != 0) return;
     player->TimeTaken -= Game ? Game->CalcAnimLength(3000) : 3000 / 5.0f;
     const double msPerTick = (Game && Game->FixedRateLogic) ? Game->FixedRateLogic->MS : 5.0;
-    const double left = std::ceil((player->TimeLimit - player->TimeTaken * msPerTick) / 1000.0) * 1000.0;
+    const double left =
+        std::ceil((player->TimeLimit - player->TimeTaken * msPerTick) / 1000.0) * 1000.0;
     int minutes = 0, seconds = 0;
     ccMillisecsToMinutes(static_cast<float>(left), minutes, seconds);
     player->LastTimeTaken = seconds;
     if (HUD) HUD->StopWatchGlowEffect();
   }
-  void PixieDustBurst(int x, int y, int w, int h, const std::shared_ptr<TParticleList>& list) override {
+  void PixieDustBurst(int x, int y, int w, int h,
+                      const std::shared_ptr<TParticleList>& list) override {
     DialogPixieDust(x, y, w, h, list);
   }
 };

@@ -50,13 +50,18 @@ class TPlayProgressEvents final : public TProgressEvents {
     head = AvatarSelectionScreen->Head;
     return true;
   }
-  int& RankUnlocked() override { return GameScreen ? GameScreen->RankUnlocked : TProgressEvents::RankUnlocked(); }
-  int& ItemUnlocked() override { return GameScreen ? GameScreen->ItemUnlocked : TProgressEvents::ItemUnlocked(); }
+  int& RankUnlocked() override {
+    return GameScreen ? GameScreen->RankUnlocked : TProgressEvents::RankUnlocked();
+  }
+  int& ItemUnlocked() override {
+    return GameScreen ? GameScreen->ItemUnlocked : TProgressEvents::ItemUnlocked();
+  }
   std::shared_ptr<TDialogOK>& UnlockedDialog() override {
     return GameScreen ? GameScreen->UnlockedDialog : TProgressEvents::UnlockedDialog();
   }
   int TrophyDialogTake(int slot) override {
-    if (!GameScreen || slot < 0 || slot >= static_cast<int>(GameScreen->TrophyDialogs.size())) return -1;
+    if (!GameScreen || slot < 0 || slot >= static_cast<int>(GameScreen->TrophyDialogs.size()))
+      return -1;
     const int id = GameScreen->TrophyDialogs[static_cast<std::size_t>(slot)];
     GameScreen->TrophyDialogs[static_cast<std::size_t>(slot)] = -1;
     return id;
@@ -72,8 +77,9 @@ class TPlayProgressEvents final : public TProgressEvents {
   }
   void TimeRanOut() override {
     if (!(ScoreParticles && GameScreen && GameScreen->TimeUpParticle)) return;
-    auto p = ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135, GameScreen->TimeUpParticle,
-                                    0, -0.1f, 0, 0, 0, 0, 1, 1, 0, 0, 0);
+    auto p =
+        ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135, GameScreen->TimeUpParticle,
+                               0, -0.1f, 0, 0, 0, 0, 1, 1, 0, 0, 0);
     FadeCurrentTextParticle();
     FadeFloatingText(p);
   }
