@@ -4,6 +4,7 @@
 
 #include "cards/card_list.h"
 #include "cards/card_record.h"
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/game.h"
@@ -14,10 +15,6 @@
 #include "gfx/particle_list.h"
 #include "gfx/sine_counter.h"
 #include "platform/graphics.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
-#include "play/play_effects.h"
 
 namespace {
 
@@ -192,19 +189,17 @@ int TCard::FlipStart(int direction) {
 
 int TCard::FlyIronToBagStart() {
   float t = Ticks(IRON_ANIM_LENGTH_MS);
-  if (GameScreen && GameScreen->CardToIronAnim > 0) t = Ticks(1400);
+  auto& events = FieldEvents();
+  if (events.CardToIronAnims() > 0) t = Ticks(1400);
   if (t < 1) t = 1;
-  const int ix = HUD ? HUD->GetIronX() : 0;
-  const int iy = HUD ? HUD->GetIronY() : 0;
+  const int ix = events.IronBagX();
+  const int iy = events.IronBagY();
   dx = (ix - 17 - x) / t;
   dy = (iy - 240 - y) / t;
   if (CardList && CardList->Contains(this)) MoveToTop();
   IronToBagCounter = t;
   Foundation = 0;
-  if (GameScreen) {
-    GameScreen->EndHoleEnable(0);
-    GameScreen->CardToIronAnim += 1;
-  }
+  events.IronFlightStarted();
   return 0;
 }
 
@@ -216,8 +211,7 @@ int TCard::GlowOff() {
 }
 
 int TCard::GlowSpecialCard() {
-  if (GameScreen && GameScreen->WildshotAnimCounter > 0 && GameScreen->WildshotAnimType == 4)
-    return 0;
+  if (FieldEvents().WildshotAnimTypeRunning() == 4) return 0;
   if (CardType == CARDTYPE_IRON || CardType == CARDTYPE_WEDGE) {
     GlowOn = 1;
     GlowCounter->Init(0, 180, 1.5f);
@@ -285,7 +279,7 @@ int TCard::Manage() {
       // Held high so the flight cannot end twice while the morph runs; the morph's end clears it.
       IronToBagCounter = 100000;
       visible = 0;
-      CardToIronMorphStart(Self());
+      FieldEvents().IronReachedBag(Self());
     }
   }
   if (GlowOn || GlowMOOn) {

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/sine_counter.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "progress/player.h"
-#include "ui/button.h"
-#include "ui/menu.h"
 #include "ui/mouse_pointer.h"
 
 namespace {
@@ -27,11 +23,7 @@ bool Contains(const std::vector<int>& ids, int id) {
   return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
-bool EndDriveShowing() {
-  if (!GameScreen || !GameScreen->Menu) return false;
-  auto b = GameScreen->Menu->FindButton("enddrive");
-  return b && b->Active != 0;
-}
+bool EndDriveShowing() { return FieldEvents().ButtonActive("enddrive"); }
 
 }  // namespace
 
@@ -55,7 +47,7 @@ TCardRef TCardList::Add(int x, int y, int cardType, int faceUp, int value, int s
 }
 
 int TCardList::AnimatingIronMorph() const {
-  return (GameScreen && GameScreen->CardToIronAnim > 0) ? 1 : 0;
+  return FieldEvents().CardToIronAnims() > 0 ? 1 : 0;
 }
 
 int TCardList::Animating() const {
@@ -193,11 +185,11 @@ int TCardList::GlowValidCardsDo(int flag) {
 
 int TCardList::GlowValidCards() {
   if (CurrentCourse() != TUTORIAL_COURSE) return 0;
-  const int level = (GameScreen && GameScreen->Player) ? GameScreen->Player->Level : 1;
+  auto& events = FieldEvents();
+  const int level = events.PlayerLevel();
   if (level == 1) {
     GlowValidCardsDo(1);
-  } else if (GameScreen && GameScreen->PopUpTipType == 1) {
-    GameScreen->PopUpTipType = 0;
+  } else if (events.CardTipClose()) {
     UnGlowCards();
   }
   return 0;
@@ -319,7 +311,7 @@ int TCardList::StockTopMark() {
   }
   if (top) {
     top->StockTop = 1;
-    if (GameScreen) GameScreen->ToolTipCardAssign();
+    FieldEvents().StockTopChanged();
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cards/card_list.h"
+#include "cards/field_events.h"
 #include "cards/globals.h"
 #include "cards/play_list.h"
 #include "cards/token_generator_list.h"
@@ -15,13 +16,7 @@
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
 #include "gfx/sound_bank.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
-#include "play/play_effects.h"
 #include "platform/files.h"
-#include "progress/player.h"
-#include "progress/progress_rules.h"
 #include "util/error.h"
 #include "util/files.h"
 
@@ -100,9 +95,9 @@ void TGameGrid::PlaySound(const SoundRef& sound, float volume) {
 }
 
 int TGameGrid::Load(int hole) {
-  const std::string courseName =
-      (GameScreen && GameScreen->Player) ? GameScreen->Player->SaveData->CourseName : std::string();
-  auto course = CourseFind(courseName);
+  auto& events = FieldEvents();
+  const std::string courseName = events.CourseName();
+  auto course = events.CourseFind(courseName);
   if (!course) {
     ccRunTimeError("The course \"" + courseName + "\" of the saved game does not exist.", 1);
     return 0;
@@ -118,13 +113,13 @@ int TGameGrid::Load(int hole) {
   if (!in) return 0;
   std::string text;
   while (!in->Eof()) text += in->ReadLine() + "\n";
-  const HoleFileResult result = ParseHoleFile(text, path, TGameScreen::LoadLevelFromProfile != 0);
+  const HoleFileResult result = ParseHoleFile(text, path, events.LoadLevelFromProfile() != 0);
   if (!result.ok) {
     ccRunTimeError(result.error, 1);
     return 0;
   }
   HolePar = result.hole.par;
-  if (TGameScreen::LoadLevelFromProfile) return 0;
+  if (events.LoadLevelFromProfile()) return 0;
   return LoadFromData(result.hole);
 }
 
@@ -177,7 +172,8 @@ int TGameGrid::CalcBonus(int factor) {
 int TGameGrid::TokensMake(const TCardRef& card, int playSound, int centred, int showCleared) {
   if (!card) return 0;
   const int cash = CalcBonus(card->TokenFactor);
-  TokensTextMake(card, cash, centred);
+  auto& events = FieldEvents();
+  events.TokensText(card, cash, centred);
   const int qty = CalcTokenQuantity(cash);
   int sxp = static_cast<int>(card->x);
   int syp = static_cast<int>(card->y);
@@ -185,21 +181,19 @@ int TGameGrid::TokensMake(const TCardRef& card, int playSound, int centred, int 
     sxp += TCard::cardw2;
     syp += TCard::cardh2;
   }
-  auto player = GameScreen ? GameScreen->Player : nullptr;
-  if (TokenGeneratorList && HUD && player) {
-    if (player->TimeLimit <= 0) {
-      TokenGeneratorList->Add(sxp, syp, HUD->HOLECASHX, HUD->HOLECASHY, qty, cash, 225, 500, 0,
+  TFieldEvents::TokenTargets to;
+  if (TokenGeneratorList && events.HasPlayer() && events.TokenTargetsFind(to)) {
+    if (!events.HoleTimed()) {
+      TokenGeneratorList->Add(sxp, syp, to.holeCashX, to.holeCashY, qty, cash, 225, 500, 0,
                               playSound, 0);
-    } else if (player->TimeUp == 0) {
-      const float half = HUD->StopWatch ? HUD->StopWatch->w / 2.0f : 0.0f;
-      const int ex = static_cast<int>(HUD->STOPWATCHX + half + 1.0f);
-      TokenGeneratorList->Add(sxp, syp, ex, HUD->STOPWATCHY + 75, card->TokenFactor, 0, 225, 500, 0,
-                              playSound, 1);
+    } else if (!events.TimeIsUp()) {
+      TokenGeneratorList->Add(sxp, syp, to.stopWatchX, to.stopWatchY, card->TokenFactor, 0, 225,
+                              500, 0, playSound, 1);
     }
   }
-  if (showCleared && ScoreParticles && GameScreen && GameScreen->ClearedParticle) {
-    auto p = ScoreParticles->AddNew(sxp, syp - 28, GameScreen->ClearedParticle, 0, -0.2f, 0, 0, 0,
-                                    0, 0, 1, 0, 0, 0);
+  const auto cleared = showCleared ? events.SignImage(TFieldEvents::Sign::Cleared) : nullptr;
+  if (ScoreParticles && cleared) {
+    auto p = ScoreParticles->AddNew(sxp, syp - 28, cleared, 0, -0.2f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
     if (p) p->SetFade(50, 500, 500);
   }
   return 0;

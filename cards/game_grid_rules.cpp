@@ -3,61 +3,33 @@
 #include <cmath>
 
 #include "cards/card_list.h"
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "cards/play_list.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/channel_array.h"
-#include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
 #include "gfx/sine_counter.h"
 #include "gfx/sound_bank.h"
-#include "util/animation.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
-#include "play/play_effects.h"
 #include "platform/graphics.h"
-#include "progress/player.h"
-#include "progress/progress_rules.h"
-#include "screens/game_dialogs.h"
-#include "ui/button.h"
-#include "ui/dialog_ok.h"
-#include "ui/menu.h"
 #include "ui/mouse_pointer.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
 
 namespace {
 
 float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
 
-std::shared_ptr<TPlayer> CurrentPlayer() { return GameScreen ? GameScreen->Player : nullptr; }
+void IdleReset() { FieldEvents().PlayerActed(); }
 
-void IdleReset() {
-  if (GameScreen) GameScreen->IdleCounter = 0;
-}
+void CardsPlayedStat() { FieldEvents().CardPlayedStat(); }
 
-void CardsPlayedStat() {
-  auto p = CurrentPlayer();
-  if (p && p->SaveData && p->SaveData->CareerStats) p->SaveData->CareerStats->TotalCardsPlayed->Increase(1);
-}
+bool EndDriveActive() { return FieldEvents().ButtonActive("EndDrive"); }
 
-bool EndDriveActive() {
-  if (!GameScreen || !GameScreen->Menu) return false;
-  auto b = GameScreen->Menu->FindButton("EndDrive");
-  return b && b->Active != 0;
-}
-
-void Speech(const std::string& key, const std::string& file) {
-  if (!GameScreen) return;
-  GameScreen->SpeechLoad(key, file);
-  GameScreen->SpeechPlay("");
-}
+void Speech(const std::string& key, const std::string& file) { FieldEvents().Speech(key, file); }
 
 }  // namespace
 
@@ -65,63 +37,60 @@ int TGameGrid::Manage() {
   CheckMouse();
   const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
   MouseUpFlag = held == 0 ? 1 : 0;
-  if (HUD && HUD->DriveLength > 5) glow->Manage();
+  auto& events = FieldEvents();
+  if (events.DriveLength() > 5) glow->Manage();
   glow2->Manage();
   const int oldBlock = BlockInput;
   int busy = ManageCardAnim();
-  if (!busy && GameScreen && GameScreen->StockPenaltyCounter > 0) busy = 1;
+  if (!busy && events.StockPenaltyRunning()) busy = 1;
   if (!busy && MegaBlock) busy = 1;
-  if (!busy && GameScreen && GameScreen->WildshotAnimCounter > 0) busy = 1;
-  const bool outro = GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active;
-  if (!outro) {
+  if (!busy && events.WildshotAnimRunning()) busy = 1;
+  if (!events.OutroRunning()) {
     BlockInput = busy ? 1 : 0;
-    if (oldBlock == 1 && BlockInput == 0 && GameScreen) GameScreen->LevelEndTest();
+    if (oldBlock == 1 && BlockInput == 0) events.FieldSettled();
   }
   return 0;
 }
 
 int TGameGrid::CheckMouse() {
   if (BlockInput) return 0;
-  if (GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active) return 0;
+  auto& events = FieldEvents();
+  if (events.OutroRunning()) return 0;
   const int n = PlayList ? PlayList->Count() : 0;
   mx = (Game && Game->Mouse) ? Game->Mouse->x : -1;
   my = (Game && Game->Mouse) ? Game->Mouse->y : -1;
   const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
-  auto player = CurrentPlayer();
 
-  if (my > IRON_BAND_TOP && my < IRON_BAND_BOTTOM && HUD) {
-    const int oldMO = HUD->IronsMO;
-    HUD->IronsMO = 0;
-    HUD->IronsCollide();
+  if (my > IRON_BAND_TOP && my < IRON_BAND_BOTTOM && events.HasHud()) {
+    const int oldMO = events.IronsMouseOver();
+    events.SetIronsMouseOver(0);
+    events.IronsCollide();
     const auto hits = platform::CollideRect(mx, my, 1, 1, 1u, 0u, nullptr);
     if (!hits.empty() && hits.front()) {
       const int k = static_cast<const TIronData*>(hits.front())->Value;
-      const bool usable = k >= IRON_FIRST && k <= IRON_LAST && player &&
-                          player->Irons[static_cast<std::size_t>(k)] != 0 && CardsLeft > 0 && n == 0;
+      const bool usable =
+          k >= IRON_FIRST && k <= IRON_LAST && events.IronInBag(k) && CardsLeft > 0 && n == 0;
       if (!usable) return 1;
       if (MouseUpFlag == 1 && held) {
-        IronPlayed(k, 0);
+        events.IronPlayed(k);
         PlaySound(IronPlayedSound);
         Speech("iron", "iron/iron" + std::to_string(k) + "_" + std::to_string(EffectsRandom.Rand(1, 2)));
         IdleReset();
-        player->Irons[static_cast<std::size_t>(k)] = 0;
+        events.IronTakenFromBag(k);
         // A hold that the iron's arrival replaces with its real flight time.
         CardAnimCounter = Ticks(20000);
         CardAction = CARDACTION_IRON_PLAYED;
         BlockInputSet();
-        if (GameScreen) GameScreen->EndDriveEnable(0);
-        if (player->SaveData) {
-          player->SaveData->CareerStats->IronsPlayed->Increase(1);
-          player->SaveData->CourseIronsUsed += 1;
-        }
+        events.EndDriveEnable(0);
+        events.IronPlayedStat();
         return 1;
       }
-      HUD->IronsMO = k;
+      events.SetIronsMouseOver(k);
       if (k != oldMO && IronMouseOver) {
         static constexpr float kPitch[8] = {1.0f, 1.122f, 1.26f, 1.335f, 1.498f, 1.682f, 1.888f, 2.0f};
         IronMouseOver->pitch = kPitch[k - IRON_FIRST];
       }
-      float& scale = HUD->IronsScale[static_cast<std::size_t>(k - IRON_FIRST)];
+      float& scale = *events.IronScale(k - IRON_FIRST);
       if (scale < 1.25f) {
         scale += 0.02f * Delta;
         if (scale >= 1.25f) {  // reached full size: the sound plays once
@@ -132,8 +101,8 @@ int TGameGrid::CheckMouse() {
       IdleReset();
       return 1;
     }
-  } else if (HUD) {
-    HUD->IronsMO = 0;
+  } else {
+    events.SetIronsMouseOver(0);
   }
 
   if (MouseUpFlag == 0) return 0;
@@ -158,10 +127,7 @@ int TGameGrid::CheckMouse() {
       return 1;
     }
     if (MissedACard() == 1) return 0;
-    if (HUD) {
-      HUD->DriveLengthReset();
-      HUD->DriveEnded = 0;
-    }
+    events.DriveRestarted();
     StockCardClicked(chosen);
     chosen->GlowOff();
     BlockInputSet();
@@ -177,30 +143,30 @@ void TGameGrid::ShowSign(const std::shared_ptr<TGameImage>& image) {
   if (!ScoreParticles || !image) return;
   auto sign = ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135, image, 0, -0.1f, 0, 0,
                                      0, 0, 0, 1, 0, 0, 0);
-  FadeCurrentTextParticle();
-  if (sign) FadeFloatingText(sign);
+  FieldEvents().SignShown(sign);
 }
 
 void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
+  auto& events = FieldEvents();
   if (card->CardType == CARDTYPE_WEDGE) {
     PlaySound(CardLandingSound);
     WedgeCard = card;
     CardList->Remove(card.get());
-    WedgeParticleMake(WedgeCard);
+    events.WedgeFound(WedgeCard);
     BoostScore(card);
-    if (GameScreen) GameScreen->MulliganDisable(1);
+    events.MulliganDisable(1);
     CardAction = CARDACTION_WEDGE_FOUND;
     CardAnimCounter = Ticks(2400);
-    if (HUD) HUD->DriveEnded = 0;
+    events.DriveContinues();
     BlockInputSet();
-    if (GameScreen) GameScreen->EndDriveEnable(0);
-    ShowSign(GameScreen ? GameScreen->WedgeFoundParticle : nullptr);
+    events.EndDriveEnable(0);
+    ShowSign(events.SignImage(TFieldEvents::Sign::WedgeFound));
     LastMoveWasIronToBag = 0;
     card->GlowOff();
     glow2->Counter = 0;
     Speech("found wedge", "misc/foundwedge" + std::to_string(EffectsRandom.Rand(1, 3)));
     IdleReset();
-    PlayCheer(1, 3);
+    events.Cheer();
     CardsPlayedStat();
     return;
   }
@@ -210,13 +176,13 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     CardList->GlowValidCards();
     card->FlyIronToBagStart();
     BoostScore(card);
-    if (GameScreen) GameScreen->MulliganDisable(1);
-    if (HUD) HUD->DriveEnded = 0;
-    ShowSign(GameScreen ? GameScreen->IronFoundParticle : nullptr);
+    events.MulliganDisable(1);
+    events.DriveContinues();
+    ShowSign(events.SignImage(TFieldEvents::Sign::IronFound));
     LastMoveWasIronToBag = 0;
     card->GlowOff();
     IdleReset();
-    PlayCheer(1, 3);
+    events.Cheer();
     CardsPlayedStat();
     return;
   }
@@ -233,7 +199,7 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     card->Spinning = 1;
     if (card->CardType == CARDTYPE_WATER) {
       if (TCard::SpinCardBlue) card->SetImage(TCard::SpinCardBlue);
-      WaterHazardParticle(r == 1 ? 0 : 1);
+      events.WaterCleared(r == 1 ? 0 : 1);
       if (WaterSpray) {
         WaterSpray->pitch = 1.0f + static_cast<float>(EffectsRandom.Rnd(-0.1, 0.1));
         PlaySound(WaterSpray);
@@ -248,11 +214,9 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     CardList->RelationshipRemove(card->ID, UNCOVER_ALL);
     PlayFlipNoise();
     CardList->GlowValidCards();
-    if (HUD) HUD->DriveEnded = 0;
-    if (GameScreen) {
-      GameScreen->EndDriveEnable(0);
-      GameScreen->EndHoleEnable(0);
-    }
+    events.DriveContinues();
+    events.EndDriveEnable(0);
+    events.EndHoleEnable(0);
     LastMoveWasIronToBag = 0;
     CardsPlayedStat();
     IdleReset();
@@ -262,10 +226,10 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
   PlaySound(InvalidSound, 0.5f);
   if (auto old = card->InvalidParticlePointer.lock()) old->Kill();
   card->InvalidParticlePointer.reset();
-  if (ScoreParticles && GameScreen && GameScreen->InvalidParticle) {
+  const auto invalid = events.SignImage(TFieldEvents::Sign::Invalid);
+  if (ScoreParticles && invalid) {
     auto marker = ScoreParticles->AddNew(static_cast<int>(card->x + card->w2), static_cast<int>(card->y),
-                                         GameScreen->InvalidParticle, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0,
-                                         0, 0);
+                                         invalid, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
     if (marker) {
       marker->SetFade(100, 1200, 500);
       card->InvalidParticlePointer = marker;
@@ -275,13 +239,12 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
 }
 
 int TGameGrid::BoostScore(const TCardRef& card) {
-  auto player = CurrentPlayer();
-  if (player) player->LevelScoreChange(CARD_SCORE);
+  FieldEvents().HoleCashChange(CARD_SCORE);
   if (card->TokenFactor != 0) TokensMake(card, 1, 1, 1);
-  else TokensTextMake(card, CARD_SCORE, 1);
+  else FieldEvents().TokensText(card, CARD_SCORE, 1);
   int r = 0;
-  if (card->CardType != CARDTYPE_IRON && card->CardType != CARDTYPE_WEDGE && HUD)
-    r = HUD->DriveLengthChange(1);
+  if (card->CardType != CARDTYPE_IRON && card->CardType != CARDTYPE_WEDGE)
+    r = FieldEvents().DriveLengthChange(1);
   CardsLeft -= 1;
   return r;
 }
@@ -302,7 +265,7 @@ int TGameGrid::StockCardClicked(const TCardRef& card) {
 
 int TGameGrid::ManageCardAnim() {
   const int a = CardList ? CardList->ManageAnim() : 0;
-  const int b = GameScreen ? GameScreen->MulliganManage() : 0;
+  const int b = FieldEvents().MulliganManage();
   if (PlayList) PlayList->Manage();
   if (CardAnimCounter > 0) {
     CardAnimCounter -= Delta;
@@ -316,6 +279,7 @@ int TGameGrid::ManageCardAnim() {
 }
 
 void TGameGrid::FinishCardAction() {
+  auto& events = FieldEvents();
   switch (CardAction) {
     case CARDACTION_STOCK_TO_FOUNDATION: {
       if (!StockCard) break;
@@ -327,27 +291,22 @@ void TGameGrid::FinishCardAction() {
         LastMoveWasIronToBag = card->Value;
         IronOriginalX = static_cast<int>(card->OriginalX);
         IronOriginalY = static_cast<int>(card->OriginalY);
-        PlayCheer(1, 3);
+        events.Cheer();
       }
       if (card->CardType == CARDTYPE_WILDSHOT) {
         card->Foundation = 0;
         Speech("wildshot appears", "wildshot/wild" + std::to_string(EffectsRandom.Rand(1, 9)));
         PlaySound(WildshotAppearsSound);
-        if (WildShotScreen) {
-          WildShotScreen->LoadSpecial();
-          WildShotScreen->Show(1);
-        }
+        events.WildshotAppears();
       }
-      if (GameScreen) GameScreen->MulliganDisable(card->CardType == CARDTYPE_WILDSHOT ? 1 : 0);
+      events.MulliganDisable(card->CardType == CARDTYPE_WILDSHOT ? 1 : 0);
       break;
     }
     case CARDACTION_IRON_PLAYED:
       if (IronCard) IronCard->MoveToFoundation(1);
       PlaySound(CardLandingSound);
-      if (GameScreen) {
-        GameScreen->MulliganDisable(0);
-        GameScreen->EndDriveEnable(1);
-      }
+      events.MulliganDisable(0);
+      events.EndDriveEnable(1);
       break;
     case CARDACTION_WEDGE_FOUND:
       if (WedgeCard) {
@@ -356,7 +315,7 @@ void TGameGrid::FinishCardAction() {
         PlayFlipNoise();
         WedgeCard->Kill();
       }
-      if (GameScreen) GameScreen->EndDriveEnable(1);
+      events.EndDriveEnable(1);
       break;
     case CARDACTION_IRON_TO_STOCK:
       if (IronCard) {
@@ -369,10 +328,8 @@ void TGameGrid::FinishCardAction() {
         CardList->StockZOrder();
         CardList->StockTopMark();
       }
-      if (GameScreen) {
-        GameScreen->EndHoleEnable(0);
-        if (HUD && HUD->DriveLength > 5) GameScreen->EndDriveButtonShow();
-      }
+      events.EndHoleEnable(0);
+      if (events.DriveLength() > 5) events.EndDriveButtonShow();
       break;
     default:
       break;
@@ -381,18 +338,11 @@ void TGameGrid::FinishCardAction() {
 
 int TGameGrid::MissedACard() {
   if (LevelName != "The Vuva Rivudar") return 0;
-  auto player = CurrentPlayer();
-  if (!GameScreen || !player || player->Level == 1) return 0;
-  if (GameScreen->MissedCardPopUps >= 2) return 0;
+  auto& events = FieldEvents();
+  if (events.PlayerLevel() == 1) return 0;
+  if (events.MissedCardTipsShown() >= 2) return 0;
   if (!CardList || CardList->GlowValidCardsDo(0) == 0) return 0;
-  GameScreen->MissedCardPopUps += 1;
-  if (GameScreen->Menu) {
-    if (auto b = GameScreen->Menu->FindButton("enddrive")) b->ClearClick();
-  }
-  const std::string text = GameText ? GameText->FindString("Tip - Missed A Card") : std::string();
-  GameScreen->PopUpTipDialog =
-      GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);
-  GameScreen->PopUpTipType = 1;
+  events.MissedCardTipShow();
   return 1;
 }
 

@@ -1,7 +1,7 @@
 #include "cards/pixie_dust.h"
 
+#include "cards/field_events.h"
 #include "core/globals.h"
-#include "play/play_effects.h"
 
 int TPixieDust::Manage() {
   if (MainCounter <= 0) return 0;
@@ -15,13 +15,13 @@ int TPixieDust::Manage() {
     // Without an interval the shower bursts once per tick instead of looping for ever.
     if (Counter < 0) {
       Counter = 0;
-      DialogPixieDust(x, y, w, h, ParticleList);
+      FieldEvents().PixieDustBurst(x, y, w, h, ParticleList);
     }
     return 0;
   }
   while (Counter < 0) {
     Counter += Length;
-    DialogPixieDust(x, y, w, h, ParticleList);
+    FieldEvents().PixieDustBurst(x, y, w, h, ParticleList);
   }
   return 0;
 }

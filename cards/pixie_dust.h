@@ -1,7 +1,8 @@
 #pragma once
 // A short shower of sparkles along the lower edge of a rectangle: only the timing; each burst is
-// made by DialogPixieDust into the owner's particle list. Owners set the fields directly (lengths
-// in logic ticks) and call Manage once per tick.
+// made by the screen side of the play field (TFieldEvents::PixieDustBurst) into the owner's
+// particle list. Owners set the fields directly (lengths in logic ticks) and call Manage once per
+// tick.
 
 #include <memory>
 

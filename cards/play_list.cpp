@@ -1,12 +1,11 @@
 #include "cards/play_list.h"
 
 #include "cards/card.h"
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/globals.h"
 #include "gfx/globals.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 
 int TPlayList::Add(const std::shared_ptr<TCard>& card, int ticks) {
   if (!card) return 0;
@@ -45,21 +44,14 @@ int TPlayList::Manage() {
     c->MoveToFoundationCore();
     c->Rotation = 0;
     c->Spinning = 0;
-    if (GameGrid) GameGrid->PlaySound(GameGrid->CardLandingSound);
-    if (GameGrid && GameScreen && GameGrid->CardsLeft >= 1 && GameGrid->CardsLeft <= 4 &&
-        GameScreen->NearPerfectPlayed == 0) {
-      GameScreen->SpeechLoad("near perfect",
-                             "misc/nearperfect" + std::to_string(EffectsRandom.Rand(1, 3)));
-      GameScreen->SpeechPlay("");
-      if (GameScreen->AnnouncerSound) GameScreen->NearPerfectPlayed = 1;
+    auto& events = FieldEvents();
+    if (GameGrid) {
+      GameGrid->PlaySound(GameGrid->CardLandingSound);
+      events.CardLanded(GameGrid->CardsLeft);
     }
-    if (GameScreen) GameScreen->MulliganDisable(c->CardType == CARDTYPE_IRON ? 1 : 0);
+    events.MulliganDisable(c->CardType == CARDTYPE_IRON ? 1 : 0);
     std::erase(Entries, e);
-    if (Entries.empty() && GameScreen) {
-      if (!(GameGrid && GameGrid->BlockInput)) GameScreen->LevelEndTest();
-      GameScreen->EndDriveEnable(1);
-      GameScreen->EndHoleEnable(1);
-    }
+    if (Entries.empty()) events.FlightsLanded(GameGrid && GameGrid->BlockInput ? 1 : 0);
   }
   return count;
 }

@@ -3,21 +3,15 @@
 #include <cmath>
 
 #include "cards/card.h"
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "cards/token_generator_list.h"
-#include "core/fixed_rate_logic.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/globals.h"
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
-#include "play/play_effects.h"
-#include "progress/player.h"
-#include "util/strings.h"
 
 namespace {
 
@@ -84,13 +78,13 @@ static void TokenArrived() {
   TokenGeneratorList->BonusTokens -= 1;
   if (TokenGeneratorList->BonusTokens <= 0) {
     TokenGeneratorList->BonusTokens = 0;
-    if (GameScreen) GameScreen->EndHoleEnable(1);
+    FieldEvents().EndHoleEnable(1);
   }
 }
 
 int TTokenGenerator::TokenHitSign(TParticle& token) {
-  auto player = GameScreen ? GameScreen->Player : nullptr;
-  if (token.Data1 > 0 && player) player->LevelScoreChange(token.Data1);
+  auto& events = FieldEvents();
+  if (token.Data1 > 0) events.HoleCashChange(token.Data1);
   if (::Particles && Ring()) {
     auto r1 = ::Particles->AddNew(static_cast<int>(token.x), static_cast<int>(token.y), Ring(), 0, 0, 0,
                                   200, 1, 0, 0, 0.5f, 0.02f, 0, 0);
@@ -99,27 +93,15 @@ int TTokenGenerator::TokenHitSign(TParticle& token) {
     (void)r1;
     (void)r2;
   }
-  TokenParticlesMake(token.x, token.y, 25, 0);
-  if (HUD) {
-    HUD->HoleCashWobbleLength = static_cast<int>(Ticks(250));
-    HUD->HoleCashWobble = static_cast<float>(HUD->HoleCashWobbleLength);
-  }
+  events.TokenSparkles(token.x, token.y);
+  events.HoleCashWobble(static_cast<int>(Ticks(250)));
   if (GameGrid) GameGrid->PlaySound(GameGrid->TokenHitSignSound);
   TokenArrived();
   return 0;
 }
 
 int TTokenGenerator::StopWatchHit(TParticle&) {
-  auto player = GameScreen ? GameScreen->Player : nullptr;
-  if (player && player->TimeUp == 0) {
-    player->TimeTaken -= Ticks(3000);
-    const double msPerTick = (Game && Game->FixedRateLogic) ? Game->FixedRateLogic->MS : 5.0;
-    const double left = std::ceil((player->TimeLimit - player->TimeTaken * msPerTick) / 1000.0) * 1000.0;
-    int minutes = 0, seconds = 0;
-    ccMillisecsToMinutes(static_cast<float>(left), minutes, seconds);
-    player->LastTimeTaken = seconds;
-    if (HUD) HUD->StopWatchGlowEffect();
-  }
+  FieldEvents().StopWatchHit();
   TokenArrived();
   return 0;
 }

@@ -2,23 +2,19 @@
 
 #include <algorithm>
 
+#include "cards/field_events.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "progress/player.h"
 
 namespace {
 
 float Ticks(int ms) { return Game ? Game->CalcAnimLength(ms) : ms / 5.0f; }
 
 void BookPenalty(int penalty, int cash) {
-  auto player = GameScreen ? GameScreen->Player : nullptr;
-  if (!player) return;
-  if (penalty == 1) player->ScoreChange(cash);
-  else if (penalty == 2) player->LevelScoreChange(cash);
+  if (penalty == 1) FieldEvents().ScoreChange(cash);
+  else if (penalty == 2) FieldEvents().HoleCashChange(cash);
 }
 
 }  // namespace
@@ -29,8 +25,7 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
   if (qty <= 0) {
     // Nothing to show: the amount is booked at once and the End Hole control is left alone.
     if (penalty != 0) BookPenalty(penalty, cash);
-    else if (cash > 0 && stopWatch == 0 && GameScreen && GameScreen->Player)
-      GameScreen->Player->LevelScoreChange(cash);
+    else if (cash > 0 && stopWatch == 0) FieldEvents().HoleCashChange(cash);
     return 0;
   }
   auto g = std::make_shared<TTokenGenerator>();
@@ -53,9 +48,9 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
   } else {
     LastTokenMade(g);
   }
-  if (!(g->Qty == 0 && g->Penalty != 0) && GameScreen) {
+  if (!(g->Qty == 0 && g->Penalty != 0)) {
     // A stream still running (or a token still flying) keeps End Hole off until it is done.
-    if (!Generators.empty() || BonusTokens > 0) GameScreen->EndHoleEnable(0);
+    if (!Generators.empty() || BonusTokens > 0) FieldEvents().EndHoleEnable(0);
   }
   return 0;
 }
@@ -63,7 +58,7 @@ int TTokenGeneratorList::Add(int startX, int startY, int endX, int endY, int qty
 int TTokenGeneratorList::LastTokenMade(const std::shared_ptr<TTokenGenerator>& g) {
   BookPenalty(g->Penalty, g->Cash);
   std::erase(Generators, g);
-  if (Generators.empty() && GameScreen) GameScreen->EndHoleEnable(1);
+  if (Generators.empty()) FieldEvents().EndHoleEnable(1);
   return 0;
 }
 

@@ -44,6 +44,14 @@ constexpr int FRAMEWORK_SOUNDDRIVER_KEY = 72;
 constexpr int FRAMEWORK_DEBUG_KEY = 68;
 constexpr int KEY_ESC = 27;
 constexpr int KEY_RETURN = 13;
+constexpr int KEY_LEFT = 37;
+constexpr int KEY_UP = 38;
+constexpr int KEY_RIGHT = 39;
+constexpr int KEY_DOWN = 40;
+constexpr int KEY_LCONTROL = 162;
+constexpr int KEY_RCONTROL = 163;
+constexpr int KEY_LALT = 164;
+constexpr int KEY_RALT = 165;
 
 std::string OnOff(int value) { return value != 0 ? "on" : "off"; }
 
@@ -152,6 +160,176 @@ int TGame::DoPeekEvent() {
   return 0;
 }
 
+namespace {
+
+// The pause key, and a click while paused, toggle the pause.
+void ReadPauseKey(TGame& g) {
+  if (g.IgnorePauseKey != 0) return;
+  bool toggle = KeyHit(FRAMEWORK_PAUSE_KEY) != 0;
+  if (!toggle && g.Paused != 0 && g.Upper->MouseGetMh(1) != 0) toggle = true;
+  if (!toggle) return;
+  g.Paused = g.Paused != 0 ? 0 : 1;
+  if (g.Paused != 0) {
+    g.Pause();
+  } else {
+    g.UnPause();
+  }
+  ccFlushAll();
+}
+
+// Escape ends a running fade, leaves the pause, or asks the screen where to go.
+void ReadEscapeKey(TGame& g) {
+  if (KeyHit(KEY_ESC) == 0) return;
+  if (g.Fading() != 0) {
+    if (g.GameFade->Out == 0) {
+      g.GameFade->FadeInAborted = 1;
+      g.GameFade->AbortKey = 0;
+    }
+    g.GameFade->Finish();
+  } else if (g.Paused != 0) {
+    g.Paused = 0;
+    g.UnPause();
+    ccFlushAll();
+  } else if (g.IgnoreEscapeKey != 0) {
+    Keys[KEY_ESC] = 1;
+  } else if (g.CurrentTScreen) {
+    g.EscapeSoundPlay();
+    const int length = g.CurrentTScreen->SetEscDestination();
+    if (g.FadeMusic != 0) {
+      g.GameFade->Init(static_cast<float>(length), 1, g.MusicChannel, 1, 0);
+    } else {
+      g.GameFade->Init(static_cast<float>(length), 1, nullptr, 1, 0);
+      g.FadeMusic = 1;
+    }
+  }
+}
+
+// Alt+Return switches full screen.
+void ReadAltReturn(TGame& g) {
+  const int altReturn = g.AltReturnPressed;
+  g.AltReturnPressed = 0;
+  if (altReturn == 0 && KeyDown(KEY_LALT) == 0 && KeyDown(KEY_RALT) == 0) return;
+  if (KeyHit(KEY_RETURN) != 0) {
+    g.ToggleFullScreen();
+    FlushKeys();
+  }
+}
+
+// The framework's keys: volume, Ctrl+exit, full screen, boss, music, sound, the debug timing keys,
+// screenshot, vsync, graphics and sound drivers, each in this order.
+void ReadFrameworkKeys(TGame& g) {
+  if (KeyHit(FRAMEWORK_VOLUME_DOWN_KEY) != 0) {
+    g.SoundChangeVolume(-10);
+    g.MusicChangeVolume(-10);
+    g.SpeechChangeVolume(-10);
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_VOLUME_UP_KEY) != 0) {
+    g.SoundChangeVolume(10);
+    g.MusicChangeVolume(10);
+    g.SpeechChangeVolume(10);
+    FlushKeys();
+  }
+  if (KeyDown(FRAMEWORK_EXIT_KEY) != 0 &&
+      (KeyDown(KEY_LCONTROL) != 0 || KeyDown(KEY_RCONTROL) != 0)) {
+    g.InstantExit = 1;
+    if (g.CurrentProfile && g.CurrentTScreen && g.CurrentTScreen->name == "game") {
+      g.Upper->SaveProfile(*g.CurrentProfile);
+    }
+  }
+  if (KeyHit(FRAMEWORK_FULLSCREEN_KEY) != 0) {
+    g.ToggleFullScreen();
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_BOSS_KEY) != 0) {
+    ccMinimiseWindow(g.WindowHandle);
+    platform::Flip(-1);
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_MUSIC_KEY) != 0) {
+    g.ToggleMusic();
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_SOUND_KEY) != 0) {
+    g.ToggleSound();
+    FlushKeys();
+  }
+  if (g.Debug != 0 && KeyHit(FRAMEWORK_FAST_KEY) != 0) {
+    if (g.Fast != 0) {
+      g.FastOff();
+    } else {
+      g.FastOn();
+      g.SlowMotionOff();
+    }
+    FlushKeys();
+  }
+  if (g.Debug != 0 && KeyHit(FRAMEWORK_SLOW_KEY) != 0) {
+    if (g.SlowMotion != 0) {
+      g.SlowMotionOff();
+    } else {
+      g.SlowMotionOn();
+      g.FastOff();
+    }
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_SCREENSHOT_KEY) != 0) {
+    ccScreenShot(g.UseCorrectPath != 0 ? g.SubPath : std::string());
+    FlushKeys();
+    g.FixedRateLogic->Init();
+  }
+  if (g.Debug != 0 && KeyHit(FRAMEWORK_FLIPSYNC_KEY) != 0) {
+    ccFlipSync += 1;
+    if (ccFlipSync == 2) ccFlipSync = -1;
+    FlushKeys();
+  }
+  if (g.Debug != 0 && KeyHit(FRAMEWORK_NOTIMING_KEY) != 0) {
+    g.NoTiming = g.NoTiming != 0 ? 0 : 1;
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_VSYNC_KEY) != 0) {
+    g.ToggleVSync();
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_GRAPHICS_KEY) != 0) {
+    g.SetDriver(g.Driver == 0 ? 1 : 0);
+    FlushKeys();
+  }
+  if (KeyHit(FRAMEWORK_SOUNDDRIVER_KEY) != 0) {
+    std::string next;
+    if (g.SoundDriver == "FreeAudio") {
+      next = "DirectSound";
+    } else if (g.SoundDriver == "DirectSound") {
+      next = "OpenAL Generic Software";
+    } else if (g.SoundDriver == "OpenAL Generic Software" || g.SoundDriver == "None") {
+      next = "FreeAudio";
+    }
+    if (!next.empty()) g.ChangeSoundDriver(next, 1);
+    FlushKeys();
+  }
+}
+
+// The debug key switches the debug mode (and restarts its logic timer).
+void ReadDebugKey(TGame& g) {
+  if (g.IgnoreDebugKey != 0 || KeyHit(FRAMEWORK_DEBUG_KEY) == 0) return;
+  g.Debug = g.Debug != 0 ? 0 : 1;
+  if (g.Debug != 0) {
+    g.DebugReset();
+    g.LogicTime->Start();
+  }
+  FlushKeys();
+}
+
+// In graphic placement mode the arrow keys move the placed picture.
+void ReadPlacementKeys(TGame& g) {
+  if (g.GraphicPlacement == 0) return;
+  if (KeyHit(KEY_LEFT) != 0) --g.gpX;
+  if (KeyHit(KEY_RIGHT) != 0) ++g.gpX;
+  if (KeyHit(KEY_UP) != 0) --g.gpY;
+  if (KeyHit(KEY_DOWN) != 0) ++g.gpY;
+}
+
+}  // namespace
+
 int TGame::ReadKeys() {
   if (CheckWindow() == -1) {
     if (FadeOnExit == 0) return -1;
@@ -168,159 +346,12 @@ int TGame::ReadKeys() {
   }
   if (BlockKeys != 0) return 0;
 
-  if (IgnorePauseKey == 0) {
-    bool toggle = KeyHit(FRAMEWORK_PAUSE_KEY) != 0;
-    if (!toggle && Paused != 0 && Upper->MouseGetMh(1) != 0) toggle = true;
-    if (toggle) {
-      Paused = Paused != 0 ? 0 : 1;
-      if (Paused != 0) {
-        Pause();
-      } else {
-        UnPause();
-      }
-      ccFlushAll();
-    }
-  }
-
-  if (KeyHit(KEY_ESC) != 0) {
-    if (Fading() != 0) {
-      if (GameFade->Out == 0) {
-        GameFade->FadeInAborted = 1;
-        GameFade->AbortKey = 0;
-      }
-      GameFade->Finish();
-    } else if (Paused != 0) {
-      Paused = 0;
-      UnPause();
-      ccFlushAll();
-    } else if (IgnoreEscapeKey != 0) {
-      Keys[KEY_ESC] = 1;
-    } else if (CurrentTScreen) {
-      EscapeSoundPlay();
-      const int length = CurrentTScreen->SetEscDestination();
-      if (FadeMusic != 0) {
-        GameFade->Init(static_cast<float>(length), 1, MusicChannel, 1, 0);
-      } else {
-        GameFade->Init(static_cast<float>(length), 1, nullptr, 1, 0);
-        FadeMusic = 1;
-      }
-    }
-  }
-
-  const int altReturn = AltReturnPressed;
-  AltReturnPressed = 0;
-  if (altReturn != 0 || KeyDown(164) != 0 || KeyDown(165) != 0) {
-    if (KeyHit(KEY_RETURN) != 0) {
-      ToggleFullScreen();
-      FlushKeys();
-    }
-  }
-
-  if (IgnoreFrameworkKeys == 0) {
-    if (KeyHit(FRAMEWORK_VOLUME_DOWN_KEY) != 0) {
-      SoundChangeVolume(-10);
-      MusicChangeVolume(-10);
-      SpeechChangeVolume(-10);
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_VOLUME_UP_KEY) != 0) {
-      SoundChangeVolume(10);
-      MusicChangeVolume(10);
-      SpeechChangeVolume(10);
-      FlushKeys();
-    }
-    if (KeyDown(FRAMEWORK_EXIT_KEY) != 0 && (KeyDown(162) != 0 || KeyDown(163) != 0)) {
-      InstantExit = 1;
-      if (CurrentProfile && CurrentTScreen && CurrentTScreen->name == "game") {
-        Upper->SaveProfile(*CurrentProfile);
-      }
-    }
-    if (KeyHit(FRAMEWORK_FULLSCREEN_KEY) != 0) {
-      ToggleFullScreen();
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_BOSS_KEY) != 0) {
-      ccMinimiseWindow(WindowHandle);
-      platform::Flip(-1);
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_MUSIC_KEY) != 0) {
-      ToggleMusic();
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_SOUND_KEY) != 0) {
-      ToggleSound();
-      FlushKeys();
-    }
-    if (Debug != 0 && KeyHit(FRAMEWORK_FAST_KEY) != 0) {
-      if (Fast != 0) {
-        FastOff();
-      } else {
-        FastOn();
-        SlowMotionOff();
-      }
-      FlushKeys();
-    }
-    if (Debug != 0 && KeyHit(FRAMEWORK_SLOW_KEY) != 0) {
-      if (SlowMotion != 0) {
-        SlowMotionOff();
-      } else {
-        SlowMotionOn();
-        FastOff();
-      }
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_SCREENSHOT_KEY) != 0) {
-      ccScreenShot(UseCorrectPath != 0 ? SubPath : std::string());
-      FlushKeys();
-      FixedRateLogic->Init();
-    }
-    if (Debug != 0 && KeyHit(FRAMEWORK_FLIPSYNC_KEY) != 0) {
-      ccFlipSync += 1;
-      if (ccFlipSync == 2) ccFlipSync = -1;
-      FlushKeys();
-    }
-    if (Debug != 0 && KeyHit(FRAMEWORK_NOTIMING_KEY) != 0) {
-      NoTiming = NoTiming != 0 ? 0 : 1;
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_VSYNC_KEY) != 0) {
-      ToggleVSync();
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_GRAPHICS_KEY) != 0) {
-      SetDriver(Driver == 0 ? 1 : 0);
-      FlushKeys();
-    }
-    if (KeyHit(FRAMEWORK_SOUNDDRIVER_KEY) != 0) {
-      std::string next;
-      if (SoundDriver == "FreeAudio") {
-        next = "DirectSound";
-      } else if (SoundDriver == "DirectSound") {
-        next = "OpenAL Generic Software";
-      } else if (SoundDriver == "OpenAL Generic Software" || SoundDriver == "None") {
-        next = "FreeAudio";
-      }
-      if (!next.empty()) ChangeSoundDriver(next, 1);
-      FlushKeys();
-    }
-  }
-
-  if (IgnoreDebugKey == 0 && KeyHit(FRAMEWORK_DEBUG_KEY) != 0) {
-    Debug = Debug != 0 ? 0 : 1;
-    if (Debug != 0) {
-      DebugReset();
-      LogicTime->Start();
-    }
-    FlushKeys();
-  }
-
-  if (GraphicPlacement != 0) {
-    if (KeyHit(37) != 0) --gpX;
-    if (KeyHit(39) != 0) ++gpX;
-    if (KeyHit(38) != 0) --gpY;
-    if (KeyHit(40) != 0) ++gpY;
-  }
+  ReadPauseKey(*this);
+  ReadEscapeKey(*this);
+  ReadAltReturn(*this);
+  if (IgnoreFrameworkKeys == 0) ReadFrameworkKeys(*this);
+  ReadDebugKey(*this);
+  ReadPlacementKeys(*this);
 
   if (Paused == 0 && Suspended == 0 && CurrentTScreen) CurrentTScreen->SpecificKeys();
   return 1;

@@ -84,11 +84,7 @@ bool TGameScreen::EndHoleIsEnabled() const {
   return b && b->Disabled == 0;
 }
 
-bool TGameScreen::OwnsItem(int id) const {
-  if (!Player || !Player->SaveData) return false;
-  const auto& items = Player->SaveData->AvatarItems;
-  return id >= 0 && id < static_cast<int>(items.size()) && items[static_cast<std::size_t>(id)] != 0;
-}
+bool TGameScreen::OwnsItem(int id) const { return OwnsShopItem(Player.get(), id); }
 
 int TGameScreen::Load() {
   name = "game";

@@ -35,15 +35,6 @@ using play_support::Ticks;
 
 namespace {
 
-// The player of the play screen, or none (tests may run the HUD without one).
-TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
-
-bool OwnsItem(int id) {
-  auto* p = CurrentPlayer();
-  return p && p->SaveData && id >= 0 && id < static_cast<int>(p->SaveData->AvatarItems.size()) &&
-         p->SaveData->AvatarItems[static_cast<std::size_t>(id)] != 0;
-}
-
 std::shared_ptr<TGameImage> FileImage(const std::string& name) {
   return TGameImage::Create((Game ? Game->ImagePath : std::string()) + name, -1, 0);
 }
@@ -118,7 +109,7 @@ int THUD::LoadImages() {
   LongDriveFont = BankImage("Long_Drive_Font");
   LongDriveFontGlow = BankImage("Long_Drive_Font_Glow");
   MultiplierFont = BankImage("Multiplier_Font");
-  const bool seven = OwnsItem(7);
+  const bool seven = PlayerOwnsItem(7);
   FlagMultiplierLabel = BankImage(seven ? "7x" : "5x");
   FiveXMultiplierLabel = BankImage(seven ? "7x_Multiplier_sign" : "5x_Multiplier_sign");
   FiveXMultiplierLabelGlow = BankImage(seven ? "7x_Multiplier_sign_glow" : "5x_Multiplier_sign_glow");
@@ -160,7 +151,7 @@ int THUD::Init() {
   DriveLength = 0;
   Multiplier = 1.0;
   IronSoundPlayed = 0;
-  if (OwnsItem(5)) Multiplier = static_cast<double>(1.3f);
+  if (PlayerOwnsItem(5)) Multiplier = static_cast<double>(1.3f);
   MultiplierGhost = LastMultiplier = LastMultiplierGhost = Multiplier;
   NextStockCard.reset();
   NextStockCardWasNull = 0;

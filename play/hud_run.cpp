@@ -44,14 +44,6 @@ using play_support::Ticks;
 
 namespace {
 
-TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
-
-bool OwnsItem(int id) {
-  auto* p = CurrentPlayer();
-  return p && p->SaveData && id >= 0 && id < static_cast<int>(p->SaveData->AvatarItems.size()) &&
-         p->SaveData->AvatarItems[static_cast<std::size_t>(id)] != 0;
-}
-
 std::shared_ptr<TButton> MenuButton(const std::string& name) {
   if (!GameScreen || !GameScreen->Menu) return nullptr;
   return GameScreen->Menu->FindButton(name);
@@ -232,7 +224,7 @@ int THUD::MultiplierDrop(float amount) {
 float THUD::GetDistanceRatio(int length) const { return hud_rules::DistanceRatio(length); }
 
 int THUD::GetMultiplierStrings(double x, std::string& whole, std::string& frac) const {
-  hud_rules::MultiplierStrings(x, OwnsItem(7), whole, frac);
+  hud_rules::MultiplierStrings(x, PlayerOwnsItem(7), whole, frac);
   return 0;
 }
 

@@ -35,8 +35,6 @@ using play_support::Ticks;
 
 namespace {
 
-TPlayer* CurrentPlayer() { return GameScreen ? GameScreen->Player.get() : nullptr; }
-
 // The frame of the currency sign in a digit strip (10, 11 or 12 by region).
 int CurrencyFrame() { return GetCurrencySymbol(0); }
 

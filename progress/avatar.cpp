@@ -6,9 +6,8 @@
 #include "core/globals.h"
 #include "gfx/image_bank.h"
 #include "platform/graphics.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 #include "progress/player.h"
+#include "progress/progress_events.h"
 
 namespace {
 
@@ -17,7 +16,8 @@ constexpr int IMAGE_FLAGS = 6;  // filtered, mip-mapped
 int R(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 std::shared_ptr<TSaveData> CurrentSave() {
-  return (GameScreen && GameScreen->Player) ? GameScreen->Player->SaveData : nullptr;
+  auto player = ProgressEvents().Player();
+  return player ? player->SaveData : nullptr;
 }
 
 std::shared_ptr<TGameImage> LoadLayer(const std::string& file) {

@@ -1,13 +1,23 @@
 #include "progress/globals.h"
 
 #include "progress/avatar.h"
-#include "screens/game_dialogs.h"
+#include "progress/progress_events.h"
 #include "ui/dialog_ok.h"
 
 std::shared_ptr<TAvatar> Avatar;
 
 std::function<std::shared_ptr<TDialogOK>(const TRewardDialog&)> RewardDialogBuilder =
-    [](const TRewardDialog& d) {
-      return CourseUnlockedDialog(d.Text, d.Header, d.Picture, d.X, d.Y, d.Picture2, d.X2, d.Y2,
-                                  d.Frame);
-    };
+    [](const TRewardDialog& d) { return ProgressEvents().RewardDialog(d); };
+
+namespace {
+
+constinit TProgressEvents* gProgressEvents = nullptr;
+
+}  // namespace
+
+TProgressEvents& ProgressEvents() {
+  static TProgressEvents none;
+  return gProgressEvents ? *gProgressEvents : none;
+}
+
+void SetProgressEvents(TProgressEvents* events) { gProgressEvents = events; }

@@ -11,19 +11,9 @@
 #include "core/globals.h"
 #include "gfx/channel_array.h"
 #include "gfx/globals.h"
-#include "gfx/particle_list.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
-#include "play/play_effects.h"
-#include "screens/globals.h"
-#include "screens/hint_scroll.h"
-#include "screens/score_card_screen.h"
+#include "progress/progress_events.h"
 #include "ui/profile.h"
-#include "util/animation.h"
 #include "util/strings.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
 
 namespace {
 
@@ -39,12 +29,7 @@ int PlayGridSound(const std::shared_ptr<TGameSound>& sound) {
 // or the 5x celebration runs, or after the layout has been cleared.
 bool ClockRuns(const TPlayer& p) {
   if (p.Perfect != 0) return false;
-  if (GameScreen && GameScreen->OutroAnim && GameScreen->OutroAnim->Active) return false;
-  if (WildShotScreen && WildShotScreen->Active) return false;
-  if (ScoreCardScreen && ScoreCardScreen->Active) return false;
-  if (HintScroll && HintScroll->Active) return false;
-  if (HUD && HUD->FiveXAnimCounter != 0) return false;
-  return true;
+  return !ProgressEvents().ClockHeld();
 }
 
 // Marks the bag slots of irons dealt this hole that have not reached the bag yet: on the layout,
@@ -90,10 +75,7 @@ int TPlayer::InitStats() {
   TotalTimeTaken = 0;
   LastTimeTaken = NO_COUNTDOWN;
   IronsClear();
-  if (GameScreen) {
-    GameScreen->PopUpsReset();
-    GameScreen->LastWildshotCard = -1;
-  }
+  ProgressEvents().PlayerStatsReset();
   return 0;
 }
 
@@ -112,7 +94,7 @@ int TPlayer::IronsCount() {
 int TPlayer::LevelScoreChange(int n) {
   LevelScore += n;
   if (LevelScore < 0) LevelScore = 0;
-  if (n > 0 && HUD) HUD->HoleCashBounce();
+  if (n > 0) ProgressEvents().HoleCashRaised();
   return 0;
 }
 
@@ -138,12 +120,7 @@ int TPlayer::Manage() {
   }
   if (elapsed >= TimeLimit) {
     TimeUp = 1;
-    if (ScoreParticles && GameScreen && GameScreen->TimeUpParticle) {
-      auto p = ScoreParticles->AddNew(ScreenWidth / 2, ScreenHeight / 2 - 135,
-                                      GameScreen->TimeUpParticle, 0, -0.1f, 0, 0, 0, 0, 1, 1, 0, 0, 0);
-      FadeCurrentTextParticle();
-      FadeFloatingText(p);
-    }
+    ProgressEvents().TimeRanOut();
     if (GameGrid) PlayGridSound(GameGrid->TimeUpSound);
   }
   return 1;
@@ -199,3 +176,9 @@ int TPlayer::ScoreChange(int n) {
 }
 
 int TPlayer::UpdateTotals() { return 0; }
+
+bool OwnsShopItem(const TPlayer* player, int id) {
+  if (!player || !player->SaveData) return false;
+  const auto& items = player->SaveData->AvatarItems;
+  return id >= 0 && id < static_cast<int>(items.size()) && items[static_cast<std::size_t>(id)] != 0;
+}

@@ -70,3 +70,7 @@ class TPlayer {
   // Does nothing. Returns 0.
   virtual int UpdateTotals();
 };
+
+// Whether the player's saved game owns the shop item `id`: no without a player or a saved game, or
+// for an id out of range.
+bool OwnsShopItem(const TPlayer* player, int id);

@@ -5,20 +5,18 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "platform/files.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 #include "progress/player.h"
+#include "progress/progress_events.h"
 #include "progress/progress_rules.h"
 #include "progress/save_data.h"
-#include "screens/avatar_selection_screen.h"
-#include "screens/globals.h"
 #include "ui/profile.h"
 #include "util/error.h"
 
 namespace {
 
 std::shared_ptr<TSaveData> CurrentSave() {
-  return (GameScreen && GameScreen->Player) ? GameScreen->Player->SaveData : nullptr;
+  auto player = ProgressEvents().Player();
+  return player ? player->SaveData : nullptr;
 }
 
 }  // namespace
@@ -76,9 +74,10 @@ int CreateProfile(const std::string& name) {
   Game->ProfileName = name;
   Game->CurrentProfile = TProfile::Create(Game->ProfileName);
   InstallProfileHooks(*Game->CurrentProfile);
-  if (auto save = CurrentSave(); save && AvatarSelectionScreen) {
-    save->Male = AvatarSelectionScreen->Male != 0 ? 1 : 0;
-    save->Avatar = std::clamp(AvatarSelectionScreen->Head, 0, TSaveData::MAX_AVATAR);
+  int male = 0, head = 0;
+  if (auto save = CurrentSave(); save && ProgressEvents().AvatarChoice(male, head)) {
+    save->Male = male != 0 ? 1 : 0;
+    save->Avatar = std::clamp(head, 0, TSaveData::MAX_AVATAR);
   }
   const int loaded = Game->CurrentProfile->Load();
   Game->IniUpdate(1);

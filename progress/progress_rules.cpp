@@ -14,11 +14,10 @@
 #include "gfx/globals.h"
 #include "gfx/shadow.h"
 #include "gfx/sound_bank.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
 #include "progress/currency.h"
 #include "progress/globals.h"
 #include "progress/player.h"
+#include "progress/progress_events.h"
 #include "ui/dialog_ok.h"
 #include "ui/profile.h"
 #include "util/strings.h"
@@ -28,7 +27,7 @@ namespace {
 constexpr int RANK_BONUS = 500;
 constexpr int TROPHY_PRIZE = 500;
 
-std::shared_ptr<TPlayer> CurrentPlayer() { return GameScreen ? GameScreen->Player : nullptr; }
+std::shared_ptr<TPlayer> CurrentPlayer() { return ProgressEvents().Player(); }
 std::shared_ptr<TSaveData> CurrentSave() {
   auto p = CurrentPlayer();
   return p ? p->SaveData : nullptr;
@@ -99,7 +98,8 @@ int GivePrize(int amount) {
 int CourseUnlock(int code, int value, int atLeast) {
   auto player = CurrentPlayer();
   auto save = CurrentSave();
-  if (!player || !save || !GameScreen) return 0;
+  if (!player || !save) return 0;
+  auto& events = ProgressEvents();
   if (player->TimeLimit > 0) return 0;
   const std::string current = GameGrid ? GameGrid->LevelName : save->CourseName;
   const int index = CourseGetIndex(current);
@@ -109,8 +109,8 @@ int CourseUnlock(int code, int value, int atLeast) {
   if (save->UnlockedCourses[static_cast<std::size_t>(index)] != COURSE_OPEN) return 0;
   auto next = CourseAtIndex(index + 1);
   if (!next || next->UnlockCode != code) return 0;
-  GameScreen->RankUnlocked = 0;
-  GameScreen->ItemUnlocked = 0;
+  events.RankUnlocked() = 0;
+  events.ItemUnlocked() = 0;
   const bool met = atLeast != 0 ? value >= next->UnlockValue : value <= next->UnlockValue;
   if (!met) return 0;
 
@@ -133,8 +133,8 @@ int CourseUnlock(int code, int value, int atLeast) {
   for (const auto& c : opened) {
     states[static_cast<std::size_t>(CourseGetIndex(c->Name))] = COURSE_OPEN;
     prize += c->UnlockPrize;
-    GameScreen->RankUnlocked += c->UnlockRank;
-    GameScreen->ItemUnlocked += c->UnlockItem;
+    events.RankUnlocked() += c->UnlockRank;
+    events.ItemUnlocked() += c->UnlockItem;
     player->Unlocked += 1;
     names += names.empty() ? c->Name : " " + Text("And") + " " + c->Name;
   }
@@ -150,26 +150,25 @@ int CourseUnlock(int code, int value, int atLeast) {
   d.Y = 206;
   // Two names and the prize do not fit the small frame's four lines.
   if (opened.size() > 1) d.Frame = "dialog_largerect";
-  if (RewardDialogBuilder) GameScreen->UnlockedDialog = RewardDialogBuilder(d);
-  if (auto& dialog = GameScreen->UnlockedDialog) {
+  if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
+  if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_course");
     dialog->PictureShadow = TShadow::Create(4, 4, 0.5f);
   }
 
   // The rank and the shop's items have 13 and 11 steps; grants that pile up stop there.
-  save->Rank = std::min(save->Rank + GameScreen->RankUnlocked, TSaveData::MAX_RANK);
+  save->Rank = std::min(save->Rank + events.RankUnlocked(), TSaveData::MAX_RANK);
   save->AvatarItemUnlocked =
-      std::min(save->AvatarItemUnlocked + GameScreen->ItemUnlocked, TSaveData::MAX_ITEM_UNLOCKED);
-  if (GameScreen->RankUnlocked > 0) GivePrize(RANK_BONUS);
+      std::min(save->AvatarItemUnlocked + events.ItemUnlocked(), TSaveData::MAX_ITEM_UNLOCKED);
+  if (events.RankUnlocked() > 0) GivePrize(RANK_BONUS);
   return 1;
 }
 
 int AwardTrophy(int slot) {
   auto save = CurrentSave();
-  if (!GameScreen || !save || slot < 0 || slot >= static_cast<int>(GameScreen->TrophyDialogs.size()))
-    return 0;
-  const int id = GameScreen->TrophyDialogs[static_cast<std::size_t>(slot)];
-  GameScreen->TrophyDialogs[static_cast<std::size_t>(slot)] = -1;
+  if (!save) return 0;
+  auto& events = ProgressEvents();
+  const int id = events.TrophyDialogTake(slot);
   if (id < 0 || id >= TSaveData::TROPHIES) return 0;
   const std::string n = std::to_string(id);
   std::string message = Text("Trophy Dialog Top") + " " + Text("Trophy Dialog Text " + n);
@@ -191,8 +190,8 @@ int AwardTrophy(int slot) {
   d.X = 26;
   d.Y = y;
   d.Frame = "dialog_largerect";
-  if (RewardDialogBuilder) GameScreen->UnlockedDialog = RewardDialogBuilder(d);
-  if (auto& dialog = GameScreen->UnlockedDialog) {
+  if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
+  if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_trophy");
     if (id == 0) dialog->PictureScale = 0.5f;
     dialog->PictureShadow = TShadow::Create(4, 4, 0.5f);

@@ -9,13 +9,9 @@
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "content/course.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
 #include "progress/player.h"
+#include "progress/progress_events.h"
 #include "progress/progress_rules.h"
-#include "ui/button.h"
-#include "ui/menu.h"
 #include "ui/profile.h"
 
 namespace {
@@ -27,12 +23,7 @@ constexpr int STARTING_CASH = 1000;
 // Restored cards get IDs above this floor, so new cards never collide with them.
 constexpr int LOWEST_HIGH_ID = 100;
 
-std::shared_ptr<TPlayer> CurrentPlayer() { return GameScreen ? GameScreen->Player : nullptr; }
-
-std::shared_ptr<TButton> PlayButton(const std::string& name) {
-  if (!GameScreen || !GameScreen->Menu) return nullptr;
-  return GameScreen->Menu->FindButton(name);
-}
+std::shared_ptr<TPlayer> CurrentPlayer() { return ProgressEvents().Player(); }
 
 template <class T>
 int Clamp(T& v, T lo, T hi) {
@@ -136,22 +127,7 @@ int TSaveData::Update() {
     FoundationID = GameGrid->FoundationCard ? GameGrid->FoundationCard->ID : -1;
     HTP = TGameGrid::GetHTP();
   }
-  if (HUD) {
-    HoleCashActive = HUD->HoleCashActive;
-    LongDrive = HUD->LongDrive;
-    DriveEnded = HUD->DriveEnded;
-    GenuineDrive = HUD->GenuineDrive;
-    LastDriveLength = HUD->LastDriveLength;
-    DriveLength = HUD->DriveLength;
-    Multiplier = HUD->Multiplier;
-    MultiplierGhost = HUD->MultiplierGhost;
-    LastMultiplier = HUD->LastMultiplier;
-    LastMultiplierGhost = HUD->LastMultiplierGhost;
-    FiveXReached = HUD->FiveXReached;
-    FiveXBonus = HUD->FiveXBonus;
-  }
-  if (auto b = PlayButton("end_hole")) EndHoleDisabled = b->Disabled;
-  if (auto b = PlayButton("enddrive")) EndDriveActive = b->Active;
+  ProgressEvents().HoleScreenSave(*this);
   Cards.clear();
   if (CardList) {
     for (const auto& c : CardList->Cards) {
@@ -172,7 +148,8 @@ int TSaveData::Apply() {
   if (GameGrid) GameGrid->LevelName = CourseName;
   // A course that is no longer listed keeps the player's hole count as it was.
   if (auto course = CourseFind(CourseName); course && player) player->CourseHoles = course->Holes;
-  if (!TGameScreen::LoadLevelFromProfile) return 0;
+  auto& events = ProgressEvents();
+  if (!events.LoadLevelFromProfile()) return 0;
 
   if (player) {
     player->LevelScore = HoleCash;
@@ -182,21 +159,7 @@ int TSaveData::Apply() {
     player->Mulligans = Mulligans;
     player->Perfect = Perfect;
   }
-  if (HUD) {
-    HUD->HoleCashActive = HoleCashActive;
-    if (HoleCashActive != 0) HUD->HoleCashSignY = -20.0f;
-    HUD->LongDrive = LongDrive;
-    HUD->DriveEnded = DriveEnded;
-    HUD->GenuineDrive = GenuineDrive;
-    HUD->LastDriveLength = LastDriveLength;
-    HUD->DriveLength = DriveLength;
-    HUD->Multiplier = Multiplier;
-    HUD->MultiplierGhost = MultiplierGhost;
-    HUD->LastMultiplier = LastMultiplier;
-    HUD->LastMultiplierGhost = LastMultiplierGhost;
-    HUD->FiveXReached = FiveXReached;
-    HUD->FiveXBonus = FiveXBonus;
-  }
+  events.HudRestore(*this);
 
   if (!CardList) CardList = std::make_shared<TCardList>();
   CardList->Kill();
@@ -216,14 +179,8 @@ int TSaveData::Apply() {
     GameGrid->FoundationValue = FoundationValue;
     GameGrid->FoundationCard = FoundationID == -1 ? nullptr : CardList->FindCardByID(FoundationID);
   }
-  if (auto b = PlayButton("end_hole")) b->Disabled = EndHoleDisabled;
-  if (EndDriveActive != 0) {
-    if (GameScreen) GameScreen->EndDriveButtonShow();
-  } else if (auto b = PlayButton("enddrive")) {
-    b->Active = 0;
-    b->Disabled = 1;
-  }
-  TGameScreen::LoadLevelFromProfile = 0;
+  events.ButtonsRestore(*this);
+  events.LoadLevelFromProfileDone();
   return 0;
 }
 

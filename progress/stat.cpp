@@ -10,13 +10,11 @@
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
 #include "progress/career_stats.h"
 #include "progress/counted_string.h"
 #include "progress/currency.h"
 #include "progress/player.h"
+#include "progress/progress_events.h"
 #include "util/date_time.h"
 #include "util/strings.h"
 
@@ -25,7 +23,8 @@ namespace {
 constexpr int MAX_STRING_LENGTH = 1024;
 
 std::string PlayerNameNow() {
-  return (GameScreen && GameScreen->Player) ? GameScreen->Player->Name : std::string();
+  auto player = ProgressEvents().Player();
+  return player ? player->Name : std::string();
 }
 
 std::string Two(int v) { return ccPadWithZeros(std::to_string(v), 2); }
@@ -71,7 +70,7 @@ int TStat::SetValue(int v) {
 int TStat::SetDetails() {
   PlayerName = PlayerNameNow();
   if (GameGrid) CourseName = GameGrid->LevelName;
-  if (HUD) HoleNumber = HUD->FlagLevel;
+  HoleNumber = ProgressEvents().FlagLevel(HoleNumber);
   Date = StatDateNow();
   Time = StatTimeNow();
   return 0;
@@ -120,9 +119,8 @@ std::string TStat::FormatValue() const {
 }
 
 int TStat::Draw() {
-  auto stats = (GameScreen && GameScreen->Player && GameScreen->Player->SaveData)
-                   ? GameScreen->Player->SaveData->CareerStats
-                   : nullptr;
+  auto player = ProgressEvents().Player();
+  auto stats = (player && player->SaveData) ? player->SaveData->CareerStats : nullptr;
   if (!stats) return 0;
   auto& font = stats->font;
   const float y = stats->Y;

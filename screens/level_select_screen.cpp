@@ -17,6 +17,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "play/game_screen.h"
+#include "play/globals.h"
 #include "progress/best_score.h"
 #include "progress/best_score_list.h"
 #include "progress/player.h"
@@ -55,16 +56,9 @@ constexpr int ITEM_PURSE_INCREASED = 11;
 constexpr float ZOOM_TARGET_X = 450.0f;
 constexpr float ZOOM_TARGET_Y = 300.0f;
 
-TPlayer* ThePlayer() { return GameScreen && GameScreen->Player ? GameScreen->Player.get() : nullptr; }
-
 TSaveData* TheSave() {
-  TPlayer* player = ThePlayer();
+  TPlayer* player = CurrentPlayer();
   return player && player->SaveData ? player->SaveData.get() : nullptr;
-}
-
-bool OwnsItem(int id) {
-  const TSaveData* save = TheSave();
-  return save && save->AvatarItems[static_cast<std::size_t>(id)] != 0;
 }
 
 std::string Text(const std::string& key) { return GameText ? GameText->FindString(key) : key; }
@@ -132,7 +126,7 @@ int TLevelSelectScreen::VisibleRows() const {
 }
 
 int TLevelSelectScreen::RefundUnstartedRound() {
-  TPlayer* player = ThePlayer();
+  TPlayer* player = CurrentPlayer();
   TSaveData* save = TheSave();
   if (!player || !save || !Game->CurrentProfile) return 0;
   if (save->MidCourse != 1 || save->MidHole != 0 || Game->CurrentProfile->CurrentLevel != 1) return 0;
@@ -242,8 +236,8 @@ int TLevelSelectScreen::Load() {
   Label2 = Text("Details - Par") + ": ";
   Label3 = Text("Details - Fee") + ": ";
   Label4 = Text("Details - Purse") + ": ";
-  FeeReduced = OwnsItem(ITEM_FEE_REDUCED) ? " (" + Text("Fee Reduced") + ")" : "";
-  PurseIncreased = OwnsItem(ITEM_PURSE_INCREASED) ? " (" + Text("Purse Increased") + ")" : "";
+  FeeReduced = PlayerOwnsItem(ITEM_FEE_REDUCED) ? " (" + Text("Fee Reduced") + ")" : "";
+  PurseIncreased = PlayerOwnsItem(ITEM_PURSE_INCREASED) ? " (" + Text("Purse Increased") + ")" : "";
   LabelFont = StatsFont;
   LabelWidth = 0;
   if (LabelFont) {
@@ -311,7 +305,8 @@ int TLevelSelectScreen::SelectedCourseChange() {
     case COURSE_OPEN:
       if (!SelectedCourse->GoalText.empty()) {
         text = Text("Goal") + ": " +
-               (OwnsItem(ITEM_PURSE_INCREASED) ? SelectedCourse->GoalText2 : SelectedCourse->GoalText);
+               (PlayerOwnsItem(ITEM_PURSE_INCREASED) ? SelectedCourse->GoalText2
+                                                     : SelectedCourse->GoalText);
       }
       break;
     case COURSE_COMPLETED:
@@ -342,14 +337,14 @@ int TLevelSelectScreen::SelectedCourseChange() {
 }
 
 int TLevelSelectScreen::GetFee(int fee) {
-  if (!OwnsItem(ITEM_FEE_REDUCED)) return fee;
+  if (!PlayerOwnsItem(ITEM_FEE_REDUCED)) return fee;
   // 0.85 as a single-precision float, a hair above 0.85: 100 costs 85 and 20 costs 17.
   const float rate = 0.85f;
   return static_cast<int>(std::floor(static_cast<double>(fee) * static_cast<double>(rate)));
 }
 
 int TLevelSelectScreen::CanAfford() {
-  const TPlayer* player = ThePlayer();
+  const TPlayer* player = CurrentPlayer();
   if (!player || !ListBox || ListBox->Index < 0) return -1;
   auto course = CourseFind(ListBox->Value);
   if (!course) return -1;
@@ -370,7 +365,7 @@ int TLevelSelectScreen::LevelSelected() {
     if (Game->Channels) Game->Channels->PlayGameSound(sounds->Find("Dialog_misc"), nullptr, 0.8f, 0.0f);
     return 0;
   }
-  TPlayer* player = ThePlayer();
+  TPlayer* player = CurrentPlayer();
   TSaveData* save = TheSave();
   player->Score = left;
   if (Game->Channels && ZoomOut) Game->Channels->PlayGameSound(ZoomOut, nullptr, 1.0f, 0.0f);

@@ -34,11 +34,6 @@ std::shared_ptr<TSaveData> PlayerSave() {
   return GameScreen->Player->SaveData;
 }
 
-bool OwnsItem(int item) {
-  auto save = PlayerSave();
-  return save && save->AvatarItems[static_cast<std::size_t>(item)] != 0;
-}
-
 std::shared_ptr<TStat> LongestDriveStat() {
   auto save = PlayerSave();
   return save && save->CareerStats ? save->CareerStats->MiniGameLongestDrive : nullptr;
@@ -123,7 +118,7 @@ int TWildshotScreen::LoadLongDrive() {
   Friction = static_cast<double>(0.03f);
   BallSpeed = static_cast<double>(5.2f);
   ArrowSpeed = 2.0f;
-  if (OwnsItem(1)) ArrowSpeed *= 0.55f;
+  if (PlayerOwnsItem(1)) ArrowSpeed *= 0.55f;
 
   const auto sound = [](const char* name) { return sounds ? sounds->Find(name) : nullptr; };
   BallBounceSound = sound("ball_bounce");
@@ -256,7 +251,7 @@ int TWildshotScreen::DrawLongDrive(float alpha) {
   if (Ball && Ball->image)
     platform::DrawImage(Ball->image, static_cast<float>(MinigameX + BallX - ScrollX),
                         static_cast<float>(MinigameY + BallY - ScrollY + TopY), 0);
-  if (MinigamePhase == MINIGAME_PHASE_AIMING && OwnsItem(1) && HintFont) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING && PlayerOwnsItem(1) && HintFont) {
     platform::SetColor(255, 255, 204);
     ccShadowTextSet(2, 2, 0.6f);
     HintFont->DrawAlignedWithShadow(AvatarText, gx - 8, gy + 16 + TopY, 0, 0, 0);
