@@ -153,7 +153,7 @@ ImageImpl::~ImageImpl() {
   for (auto& f : frames_) {
     // A texture of an earlier renderer went with that renderer.
     if (f.texture != nullptr && f.generation == GfxGeneration() && GfxRenderer() != nullptr) {
-      TextureChanging();
+      TextureChanging(f.texture);
       SDL_DestroyTexture(f.texture);
     }
   }
@@ -257,7 +257,7 @@ SDL_Texture* ImageImpl::Texture(int frame) {
     f.dirty = true;
   }
   if (f.dirty) {
-    TextureChanging();
+    TextureChanging(f.texture);
     SDL_UpdateTexture(f.texture, nullptr, f.pixels->Pixels(), f.pixels->Pitch());
     f.dirty = false;
     DropUploadedPixels();
