@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Memory of the game on its first hole, in a window under Xvfb with Mesa's software OpenGL (the
 # real window back-end): RSS, PSS and private memory (clean + dirty) from /proc/PID/smaps_rollup,
+# and the dirty part alone (the clean part counts library pages no other running program maps, so
+# it moves with what else runs),
 # read once the first hole waits for its first move. A player is made first the way a new user
 # does (past the loading screen, a name, the first look, OK), then the game is started again and
 # walked to the first hole (Play, the first course, OK on the newspaper, OK on the lesson).
@@ -43,8 +45,8 @@ for step in "$@"; do
 done
 if [[ $measure == yes ]]; then
   [[ -z ${SHOTS:-} ]] || import -window root "$SHOTS/first_hole_$$.png"
-  awk '/^Rss:/ {rss = $2} /^Pss:/ {pss = $2} /^Private_(Clean|Dirty):/ {priv += $2}
-       END {printf "RSS %.1f MB  PSS %.1f MB  private %.1f MB\n", rss / 1024, pss / 1024, priv / 1024}' \
+  awk '/^Rss:/ {rss = $2} /^Pss:/ {pss = $2} /^Private_(Clean|Dirty):/ {priv += $2} /^Private_Dirty:/ {dirty = $2}
+       END {printf "RSS %.1f MB  PSS %.1f MB  private %.1f MB (dirty %.1f MB)\n", rss / 1024, pss / 1024, priv / 1024, dirty / 1024}' \
     "/proc/$pid/smaps_rollup"
   if [[ $by_kind == yes ]]; then
     gdb -p "$pid" -batch -ex "call (void)'platform::detail::PrintMemoryHeld()'()" >/dev/null 2>&1 || true
