@@ -4,7 +4,6 @@
 // with its five trophies, and the players' grey portraits. Everything printed on the page is grey
 // newsprint.
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -585,7 +584,7 @@ void Canopy(cairo_t* cr, double cx, double cy, double r, Rng& rng) {
     const double x = cx + rng.Range(-r, r) * 0.7, y = cy + rng.Range(-r, r) * 0.5;
     const double rr = r * rng.Range(0.45, 0.7);
     FillCircle(cr, x + 1.5, y + 1.5, rr, WithAlpha(Hex(0x0E2A12), 0.35));
-    FillCircle(cr, x, y, rr, Mix(pal::DeepGreen, pal::Fairway, rng.Range(0, 0.5)));
+    FillCircle(cr, x, y, rr, Mix(pal::DeepGreen, pal::Fairway, rng.Range(0.2, 0.7)));
     FillCircle(cr, x - rr * 0.3, y - rr * 0.3, rr * 0.35, WithAlpha(pal::LightGrass, 0.35));
   }
 }
@@ -605,11 +604,12 @@ void HoleOnMap(cairo_t* cr, const MapHole& m, int number) {
   Stroke(cr, Darker(pal::Fairway, 0.25), 19);
   fairway();
   Stroke(cr, pal::LightGrass, 16);
-  // stripes of the mower along the fairway's middle
+  // the light falls on the fairway's upper left side
+  cairo_save(cr);
+  cairo_translate(cr, -2.5, -2.5);
   fairway();
-  cairo_set_dash(cr, std::array<double, 2>{5, 5}.data(), 2, 0);
-  Stroke(cr, WithAlpha(Lighter(pal::LightGrass, 0.3), 0.6), 6);
-  cairo_set_dash(cr, nullptr, 0, 0);
+  Stroke(cr, WithAlpha(Lighter(pal::LightGrass, 0.35), 0.6), 6);
+  cairo_restore(cr);
   const double dx = m.gx - m.bx, dy = m.gy - m.by, len = std::hypot(dx, dy);
   const double sx = -dy / len, sy = dx / len;  // across the approach
   FillEllipse(cr, m.gx + sx * 14 - dx / len * 4, m.gy + sy * 14 - dy / len * 4, 6, 4, pal::Sand);
