@@ -5,8 +5,11 @@
 #   title_fresh     the title page of a first run (the name prompt over it)
 #   title_existing  the title page of a player who already has a profile (no prompt)
 #   play            the play screen of that player's first hole
+#   play_pointer    the same with the pointer moving over the cards all the time
 #   error_box       the error box of a damaged data folder
 # Usage: bench/idle_cpu.sh [PROGRAM] [SECONDS] [CASE...]   (default: build/stage/quillbrook, 10, all)
+# FULL_SCREEN=1 in the environment measures at full screen (the logical screen letterboxed on the
+# 1280 x 720 display) instead of in a window. Pin it to cores with taskset for steady figures.
 # Needs xvfb-run and xdotool (to click through the loading screen and make the profile).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,17 +18,23 @@ seconds=${2:-10}
 shift $(( $# > 2 ? 2 : $# ))
 cases=("$@")
 [[ ${#cases[@]} -gt 0 ]] || cases=(title_fresh title_existing play error_box)
-stage=$root/build/stage
+stage=$(dirname "$program")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+full_screen=${FULL_SCREEN:-0}
+
 # Runs inside the virtual display: starts the game, plays the given xdotool steps (each
-# "sleep N", "click X Y", "type TEXT" or "key NAME"; window at 240,60 of the 1280x720 screen),
-# then measures when the name is not "-".
+# "sleep N", "click X Y", "type TEXT" or "key NAME"; X Y in logical pixels, placed on the window at
+# 240,60 of the 1280x720 screen, or at full screen on the 960x720 picture at 160,0), then measures
+# when the name is not "-", with the pointer going to and fro over the cards when it ends in
+# "_pointer".
 cat >"$work/measure" <<'INNER'
 #!/usr/bin/env bash
-name=$1 xdg=$2 data=$3 program=$4 seconds=$5
-shift 5
+name=$1 xdg=$2 data=$3 program=$4 seconds=$5 full_screen=$6
+shift 6
+screen_x() { if [[ $full_screen == 1 ]]; then echo $(( 160 + $1 * 6 / 5 )); else echo $(( 240 + $1 )); fi; }
+screen_y() { if [[ $full_screen == 1 ]]; then echo $(( $1 * 6 / 5 )); else echo $(( 60 + $1 )); fi; }
 XDG_DATA_HOME=$xdg QUILLBROOK_DATA=$data SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null \
   LIBGL_ALWAYS_SOFTWARE=1 "$program" >/dev/null 2>&1 &
 pid=$!
@@ -33,16 +42,28 @@ for step in "$@"; do
   read -r verb a b <<<"$step"
   case $verb in
     sleep) sleep "$a" ;;
-    click) xdotool mousemove "$a" "$b" click 1 ;;
+    click) xdotool mousemove "$(screen_x "$a")" "$(screen_y "$b")" click 1 ;;
     type) xdotool type --delay 100 "$a" ;;
     key) xdotool key "$a" ;;
   esac
 done
 if [[ $name != - ]]; then
+  mover=
+  if [[ $name == *_pointer ]]; then
+    # Across the cards of the first hole and back, a step every 20 ms.
+    ( while :; do
+        for x in $(seq 150 10 650) $(seq 650 -10 150); do
+          xdotool mousemove "$(screen_x "$x")" "$(screen_y $(( 200 + x / 5 )))"
+          sleep 0.02
+        done
+      done ) &
+    mover=$!
+  fi
   hz=$(getconf CLK_TCK)
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
   sleep "$seconds"
   t1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+  [[ -z $mover ]] || kill "$mover"
   echo "$name: $(echo "scale=1; ($t1 - $t0) * 100 / $hz / $seconds" | bc) % of one core over $seconds s"
 fi
 kill -TERM "$pid"
@@ -52,13 +73,14 @@ chmod +x "$work/measure"
 
 new_profile_folder() {  # xdg
   mkdir -p "$1/Marrowfen/Quillbrook"
-  printf 'FULL SCREEN=0\r\nFADE=0\r\nVSYNC=1\r\n' >"$1/Marrowfen/Quillbrook/Quillbrook.ini"
+  printf 'FULL SCREEN=%s\r\nFADE=0\r\nVSYNC=1\r\n' "$full_screen" >"$1/Marrowfen/Quillbrook/Quillbrook.ini"
 }
 
 run() {  # name xdg data steps...
   local name=$1 xdg=$2 data=$3
   shift 3
-  xvfb-run -a -s "-screen 0 1280x720x24" "$work/measure" "$name" "$xdg" "$data" "$program" "$seconds" "$@"
+  xvfb-run -a -s "-screen 0 1280x720x24" "$work/measure" "$name" "$xdg" "$data" "$program" "$seconds" \
+    "$full_screen" "$@"
 }
 
 # A player made the way a new user does: past the loading screen, a name, the first look, OK.
@@ -67,8 +89,8 @@ existing_made=no
 make_player() {
   [[ $existing_made == yes ]] && return
   new_profile_folder "$existing"
-  run - "$existing" "$stage/" "sleep 6" "click 640 360" "sleep 4" "type Bench" "sleep 1" \
-    "key Return" "sleep 4" "click 318 260" "sleep 1" "click 640 587" "sleep 4"
+  run - "$existing" "$stage/" "sleep 12" "click 400 300" "sleep 4" "type Bench" "sleep 1" \
+    "key Return" "sleep 4" "click 78 200" "sleep 1" "click 400 527" "sleep 4"
   if ! compgen -G "$existing/Marrowfen/Quillbrook/profiles/*.dat" >/dev/null; then
     echo "could not make a player profile" >&2
     exit 1
@@ -80,17 +102,17 @@ for case in "${cases[@]}"; do
   case $case in
     title_fresh)
       new_profile_folder "$work/fresh"
-      run title_fresh "$work/fresh" "$stage/" "sleep 6" "click 640 360" "sleep 4"
+      run title_fresh "$work/fresh" "$stage/" "sleep 12" "click 400 300" "sleep 4"
       rm -rf "$work/fresh" ;;
     title_existing)
       make_player
-      run title_existing "$existing" "$stage/" "sleep 6" "click 640 360" "sleep 4" ;;
-    play)
+      run title_existing "$existing" "$stage/" "sleep 12" "click 400 300" "sleep 4" ;;
+    play | play_pointer)
       # Play on the title, Play on the course list (its first course), OK on the newspaper, OK
       # on the first hole's lesson: the first hole waits for its first move.
       make_player
-      run play "$existing" "$stage/" "sleep 6" "click 640 360" "sleep 4" "click 642 566" "sleep 4" \
-        "click 640 612" "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 4" ;;
+      run "$case" "$existing" "$stage/" "sleep 12" "click 400 300" "sleep 4" "click 402 506" "sleep 4" \
+        "click 400 552" "sleep 6" "click 400 542" "sleep 8" "click 400 491" "sleep 4" ;;
     error_box)
       # The real data with a text table that lacks its header.
       # (Links to the real files, the folder itself resolved: the copy's own table replaces a link.)

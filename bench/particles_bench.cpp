@@ -1,6 +1,7 @@
 // 2,000 live particles moved and drawn per frame on the software renderer (headless target).
-// Reports the time of one frame: one Move of the list and one Draw of every particle, and the two
-// halves on their own.
+// Reports the time of one frame: one Move of the list and one Draw of every particle, flipped so
+// the renderer really draws it, and the two halves on their own. Goal (2 pinned cores): a frame of
+// 2,000 particles drawn in 4 ms. Run: taskset -c 0,1 build/bench/particles_bench
 
 #include <benchmark/benchmark.h>
 
@@ -62,7 +63,10 @@ void RunFrames(benchmark::State& state, int what) {
   for (auto _ : state) {
     if (what != 1) platform::Cls();
     if (what != 2) list->Move();
-    if (what != 1) list->Draw();
+    if (what != 1) {
+      list->Draw();
+      platform::Flip(0);
+    }
   }
   state.counters["particles"] = static_cast<double>(list->Count());
   list->Clear();

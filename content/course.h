@@ -30,8 +30,9 @@ class TCourse {
   static std::shared_ptr<TCourse> Create();
 
   // Reads the course file of `name` under Game->DataPrefix and every hole file it names (Name,
-  // Par, Timed, Holes and the three hole arrays). A missing file or a hole count other than 9 or
-  // 18 is fatal (ccRunTimeError with the stop flag). Returns 0.
+  // Par, Timed, Holes and the three hole arrays). A missing file, a hole file that CheckHoleFile
+  // refuses, a hole name outside the hole folder, a par other than the sum of the holes' pars or a
+  // hole count other than 9 or 18 is fatal (ccRunTimeError with the stop flag). Returns 0.
   int Read(const std::string& name);
 
   std::string Name;
@@ -63,8 +64,10 @@ class TCourse {
 };
 
 // The reading behind TCourse::Read, without the fatal report: fills `course` from the course file
-// `data_prefix` + "Data/levels/courses/" + name + ".txt" and its hole files. On failure the result
-// names the file and line; `course` may then be partly filled and must be dropped.
+// `data_prefix` + "Data/levels/courses/" + name + ".txt" and its hole files, each checked as
+// TCourse::Read says. On failure the result names the file and line (a broken hole's message names
+// the hole file and its line, the result the course file's line naming it); `course` may then be
+// partly filled and must be dropped.
 TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, const std::string& name);
 
 // Reads one hole file's text (lines joined by "\n") as the play screen will deal it and checks it

@@ -47,8 +47,11 @@ struct TCourseListOptions {
 // character. (An empty name is left to the course file's own missing-file report.)
 bool CourseNameAllowed(const std::string& name);
 
-// Reads the course list and every course it names into `courses` (appended in row order). On
-// failure the result names the file and line and `courses` is left as it was.
+// Reads the course list and every course it names into `courses` (appended in row order). Fee,
+// Purse and UnlockPrize must be whole numbers from 0 within an int, UnlockValue a whole number (below
+// 0 only for a score goal, and not by more than 1000), and the Background column may not take the
+// picture's name out of the backgrounds folder. On failure the result names the file and line and
+// `courses` is left as it was.
 TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses);
 
 // A course's unlock value as shown in texts: "+2", "E", "-3" for score goals, "$500" for tokens,

@@ -9,6 +9,7 @@
 #include "core/loading_screen.h"
 #include "core/upper_layer.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/system.h"
 #include "util/error.h"
@@ -190,6 +191,9 @@ int TGame::MoveBar() {
   // on its way) ends the load here instead of after every remaining step.
   if (Quitting()) throw ccQuit();
   LoadingScreen->Progress();
+  // A step is shown only when the display can take a frame (and the last one always, for the
+  // finished bar): loading never waits for the display's pace.
+  if (LoadingScreen->Finished == 0 && !platform::FrameDue()) return 0;
   LoadingScreen->Draw();
   return PostDraw();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The screen shown while the game data load outside the main loop, and afterwards the screen that
 // waits for a click before the title (one instance, Game->LoadingScreen). Loading code advances it
-// with TGame::MoveBar after each step: one bar step, one frame drawn and flipped.
+// with TGame::MoveBar after each step: one bar step, and a frame drawn and flipped when one is due.
 
 #include <functional>
 #include <memory>

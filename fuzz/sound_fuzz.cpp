@@ -1,4 +1,5 @@
-// Fuzz target: Sounds through the platform decoders: Ogg Vorbis and WAV, told apart by signature.
+// Fuzz target: Sounds through the platform decoders: Ogg Vorbis and WAV, told apart by signature,
+// and the same bytes as a streamed Ogg sound read through to its end the way a channel plays it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -6,10 +7,15 @@
 #include "fuzz/fuzz_support.h"
 
 #include "platform/audio.h"
+#include "platform/audio_internal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quill_fuzz::Init();
   const std::string path = quill_fuzz::WriteInput(data, size, "sound.bin");
   platform::LoadSound(path, 0);
+  const std::size_t stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  platform::detail::ReadStreamOnce(platform::LoadSound(path, 0));
+  platform::detail::SetStreamAbove(stream_above);
   return 0;
 }

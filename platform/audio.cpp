@@ -2,16 +2,25 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
 #include <SDL.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <mutex>
+#include <thread>
+#include <unordered_set>
 
+#include "platform/audio_internal.h"
 #include "platform/files.h"
+#include "platform/image_internal.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -20,7 +29,17 @@ namespace {
 
 constexpr std::size_t kLogLimit = 20000;  // a silent game session must not grow the log forever
 
+// Ogg sounds whose decoded samples would take more than this stream from their file (music and
+// the long ambience loops); shorter ones are decoded whole into one OpenAL buffer.
+constexpr std::size_t kStreamAbove = 2u << 20;
+// A playing stream keeps this many buffers of this many sample frames queued (about 0.75 s at
+// 44.1 kHz), refilled by the streaming thread every kStreamTick.
+constexpr int kStreamBuffers = 4;
+constexpr std::size_t kStreamBufferFrames = 8192;
+constexpr auto kStreamTick = std::chrono::milliseconds(20);
+
 class SoundImpl;
+struct StreamVoice;
 
 // A voice whose channel was let go while its sound still played: it plays to its end, then the
 // source is deleted. Holding the sound keeps its buffer alive until then.
@@ -33,9 +52,32 @@ struct AudioState {
   std::vector<DetachedVoice> detached;
   ALCdevice* device = nullptr;
   ALCcontext* context = nullptr;
+  bool loopback = false;  // the device mixes into memory (tests), nothing refills streams by itself
   int generation = 0;  // grows when a device opens, so buffers of an earlier one are known stale
   std::vector<AudioRecord> log;
   bool headless_fails = false;  // headless: AudioOpen fails as without a device
+  std::size_t stream_above = kStreamAbove;
+
+  // Streams playing; guarded by `mutex`, which the streaming thread and the channels share.
+  std::mutex mutex;
+  std::vector<std::shared_ptr<StreamVoice>> streams;
+  std::thread streamer;
+  std::condition_variable wake;
+  bool stop_streamer = false;
+
+  AudioState() = default;
+  AudioState(const AudioState&) = delete;
+  AudioState& operator=(const AudioState&) = delete;
+  // A program that ends without closing the audio still ends its streaming thread.
+  ~AudioState() {
+    if (!streamer.joinable()) return;
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      stop_streamer = true;
+    }
+    wake.notify_all();
+    streamer.join();
+  }
 };
 
 AudioState& Audio() {
@@ -61,6 +103,7 @@ struct Pcm {
   std::vector<std::int16_t> samples;  // interleaved
   int channels = 0;
   int rate = 0;
+  std::int64_t long_frames = 0;  // a sound too long to decode whole: its length, and no samples
 };
 
 // ---- decoding -------------------------------------------------------------------------------
@@ -94,7 +137,9 @@ int MemSeek(void* source, ogg_int64_t offset, int whence) {
 int MemClose(void* /*source*/) { return 0; }
 long MemTell(void* source) { return static_cast<long>(static_cast<MemoryFile*>(source)->pos); }
 
-bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
+// Decodes Ogg Vorbis bytes whole, unless the samples would take more than `limit` bytes: then only
+// the sound's shape is read (`long_frames`).
+bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit) {
   MemoryFile file{&bytes, 0};
   OggVorbis_File vf;
   const ov_callbacks callbacks{MemRead, MemSeek, MemClose, MemTell};
@@ -106,6 +151,12 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   }
   pcm->channels = info->channels;
   pcm->rate = static_cast<int>(info->rate);
+  const ogg_int64_t frames = ov_pcm_total(&vf, -1);
+  if (frames > 0 && static_cast<std::uint64_t>(frames) * static_cast<std::uint64_t>(info->channels) * 2 > limit) {
+    pcm->long_frames = frames;
+    ov_clear(&vf);
+    return true;
+  }
   char buffer[8192];
   int section = 0;
   bool ok = true;
@@ -173,12 +224,243 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   return !pcm->samples.empty() && pcm->rate > 0;
 }
 
+// Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature).
+bool DecodeFile(const std::string& path, Pcm* pcm, std::uint64_t ogg_limit = UINT64_MAX) {
+  const auto bytes = ReadFileBytes(path);
+  if (!bytes || bytes->size() < 4) return false;
+  if (std::memcmp(bytes->data(), "OggS", 4) == 0) return DecodeOgg(*bytes, pcm, ogg_limit);
+  if (std::memcmp(bytes->data(), "RIFF", 4) == 0) return DecodeWav(*bytes, pcm);
+  return false;
+}
+
+ALenum AlFormat(int channels) { return channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16; }
+
+// ---- streaming ------------------------------------------------------------------------------
+
+// Reads an Ogg Vorbis file's samples (16-bit, interleaved) in order from its start.
+class OggReader {
+ public:
+  OggReader() = default;
+  ~OggReader() { Close(); }
+  OggReader(const OggReader&) = delete;
+  OggReader& operator=(const OggReader&) = delete;
+
+  // False when the file is not Ogg Vorbis of one or two channels, or its length is unknown.
+  bool Open(const std::string& real_path) {
+    Close();
+    if (ov_fopen(real_path.c_str(), &vf_) != 0) return false;
+    open_ = true;
+    const vorbis_info* info = ov_info(&vf_, -1);
+    const ogg_int64_t frames = ov_pcm_total(&vf_, -1);
+    if (info == nullptr || info->channels < 1 || info->channels > 2 || info->rate <= 0 || frames <= 0) {
+      Close();
+      return false;
+    }
+    channels_ = info->channels;
+    rate_ = static_cast<int>(info->rate);
+    frames_ = frames;
+    return true;
+  }
+  void Close() {
+    if (open_) ov_clear(&vf_);
+    open_ = false;
+  }
+  int Channels() const { return channels_; }
+  int Rate() const { return rate_; }
+  ogg_int64_t Frames() const { return frames_; }
+  bool Failed() const { return failed_; }
+
+  // Reads up to `count` samples; fewer only at the end of the file or on damaged data.
+  std::size_t Read(std::int16_t* out, std::size_t count) {
+    std::size_t got = 0;
+    int section = 0;
+    while (open_ && !failed_ && got < count) {
+      const long n = ov_read(&vf_, reinterpret_cast<char*>(out + got),
+                             static_cast<int>(std::min<std::size_t>(count - got, 4096) * 2), 0, 2, 1, &section);
+      if (n == 0) break;
+      if (n == OV_HOLE) continue;  // a gap in the data: skip it
+      if (n < 0) {
+        failed_ = true;
+        break;
+      }
+      got += static_cast<std::size_t>(n) / 2;
+    }
+    return got;
+  }
+  // Back to the first sample.
+  bool Rewind() { return open_ && !failed_ && ov_pcm_seek(&vf_, 0) == 0; }
+
+ private:
+  OggVorbis_File vf_{};
+  bool open_ = false;
+  bool failed_ = false;
+  int channels_ = 0, rate_ = 0;
+  ogg_int64_t frames_ = 0;
+};
+
+// A streamed sound playing on a channel's source: the file read a buffer at a time into a queue
+// the streaming thread keeps full. Every field is guarded by the audio state's mutex.
+struct StreamVoice {
+  ALuint source = 0;
+  ALuint buffers[kStreamBuffers] = {};
+  OggReader reader;
+  std::string path;
+  bool loops = false;
+  bool paused = false;
+  bool at_end = false;    // every sample has been queued (or the file could not be read further)
+  bool detached = false;  // its channel was let go: the voice deletes the source when it ends
+  bool dead = false;      // torn down (stopped, or the device closed)
+  std::vector<std::int16_t> scratch;
+
+  // Fills `buffer` with the next samples (from the start again at the end of a loop). False when
+  // nothing was left to fill it with.
+  bool Fill(ALuint buffer) {
+    const std::size_t want = kStreamBufferFrames * static_cast<std::size_t>(reader.Channels());
+    scratch.resize(want);
+    std::size_t got = reader.Read(scratch.data(), want);
+    while (got < want && loops && !reader.Failed()) {
+      if (!reader.Rewind()) break;
+      const std::size_t more = reader.Read(scratch.data() + got, want - got);
+      if (more == 0) break;
+      got += more;
+    }
+    if (reader.Failed()) {
+      std::cerr << "Cannot decode sound \"" << path << "\" past " << got << " samples of a buffer" << std::endl;
+    }
+    if (got < want) at_end = true;
+    if (got == 0) return false;
+    alBufferData(buffer, AlFormat(reader.Channels()), scratch.data(), static_cast<ALsizei>(got * 2),
+                 reader.Rate());
+    return true;
+  }
+
+  // Starts the queue: every buffer filled and queued.
+  void Start() {
+    alSourcei(source, AL_BUFFER, 0);
+    alSourcei(source, AL_LOOPING, AL_FALSE);  // a looping stream starts its file again itself
+    for (const ALuint buffer : buffers) {
+      if (!Fill(buffer)) break;
+      alSourceQueueBuffers(source, 1, &buffer);
+    }
+    if (!paused) alSourcePlay(source);
+  }
+
+  // Refills and queues again the buffers played; starts the source again if it ran dry.
+  void Pump() {
+    ALint processed = 0;
+    alGetSourcei(source, AL_BUFFERS_PROCESSED, &processed);
+    for (; processed > 0; --processed) {
+      ALuint buffer = 0;
+      alSourceUnqueueBuffers(source, 1, &buffer);
+      if (!at_end && Fill(buffer)) alSourceQueueBuffers(source, 1, &buffer);
+    }
+    ALint queued = 0, state = AL_STOPPED;
+    alGetSourcei(source, AL_BUFFERS_QUEUED, &queued);
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    if (state == AL_STOPPED && !paused && queued > 0 && !at_end) alSourcePlay(source);
+  }
+
+  // Playing or paused, or run dry with more to come.
+  bool Sounding() const {
+    ALint state = AL_STOPPED;
+    alGetSourcei(source, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING || state == AL_PAUSED || !at_end;
+  }
+
+  // Stops the source and frees the buffers (and the source too when `with_source`).
+  void TearDown(bool with_source) {
+    alSourceStop(source);
+    alSourcei(source, AL_BUFFER, 0);
+    alDeleteBuffers(kStreamBuffers, buffers);
+    if (with_source) alDeleteSources(1, &source);
+    reader.Close();
+    dead = true;
+  }
+};
+
+// Refills every stream, and ends let-go streams that have finished. The caller holds the mutex.
+void PumpStreamsLocked() {
+  auto& streams = Audio().streams;
+  for (auto it = streams.begin(); it != streams.end();) {
+    StreamVoice& voice = **it;
+    voice.Pump();
+    if (voice.detached && !voice.Sounding()) {
+      voice.TearDown(true);
+      it = streams.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+void StreamerLoop() {
+  auto& a = Audio();
+  std::unique_lock<std::mutex> lock(a.mutex);
+  while (!a.stop_streamer) {
+    PumpStreamsLocked();
+    // With nothing to stream the thread sleeps until a stream starts.
+    if (a.streams.empty()) {
+      a.wake.wait(lock);
+    } else {
+      a.wake.wait_for(lock, kStreamTick);
+    }
+  }
+}
+
+// Starts the streaming thread if it is not running, or wakes it for a new stream (the caller holds
+// the mutex).
+void StartStreamerLocked() {
+  auto& a = Audio();
+  if (a.loopback) return;
+  if (a.streamer.joinable()) {
+    a.wake.notify_all();
+    return;
+  }
+  a.stop_streamer = false;
+  a.streamer = std::thread(StreamerLoop);
+}
+
+// Stops the streaming thread and tears every stream down (before the device goes).
+void EndStreams() {
+  auto& a = Audio();
+  {
+    std::lock_guard<std::mutex> lock(a.mutex);
+    a.stop_streamer = true;
+  }
+  a.wake.notify_all();
+  if (a.streamer.joinable()) a.streamer.join();
+  std::lock_guard<std::mutex> lock(a.mutex);
+  for (const auto& voice : a.streams) voice->TearDown(voice->detached);
+  a.streams.clear();
+}
+
 // ---- sounds and channels --------------------------------------------------------------------
 
+// What is known of a sound without holding its samples.
+struct SoundShape {
+  int channels = 0;
+  int rate = 0;
+  std::int64_t frames = 0;
+};
+
+class SoundImpl;
+
+std::unordered_set<SoundImpl*>& LiveSounds() {
+  // Never freed: sounds held by globals are destroyed after every function-local static.
+  static auto* sounds = new std::unordered_set<SoundImpl*>();
+  return *sounds;
+}
+
+// A sound holds no samples of its own: a short one is handed to an OpenAL buffer once (decoded
+// from its file again for a new device), a long Ogg one streams from its file on each channel.
 class SoundImpl final : public Sound {
  public:
-  SoundImpl(std::string path, bool loops, Pcm pcm) : path_(std::move(path)), loops_(loops), pcm_(std::move(pcm)) {}
+  SoundImpl(std::string path, bool loops, SoundShape shape, bool streamed)
+      : path_(std::move(path)), loops_(loops), shape_(shape), streamed_(streamed) {
+    LiveSounds().insert(this);
+  }
   ~SoundImpl() override {
+    LiveSounds().erase(this);
     if (buffer_ != 0 && generation_ == Audio().generation && Live()) alDeleteBuffers(1, &buffer_);
   }
   SoundImpl(const SoundImpl&) = delete;
@@ -187,24 +469,35 @@ class SoundImpl final : public Sound {
   const std::string& Path() const override { return path_; }
   bool Loops() const override { return loops_; }
   double LengthSeconds() const override {
-    if (pcm_.channels <= 0 || pcm_.rate <= 0) return 0.0;
-    return static_cast<double>(pcm_.samples.size()) / pcm_.channels / pcm_.rate;
+    if (shape_.channels <= 0 || shape_.rate <= 0) return 0.0;
+    return static_cast<double>(shape_.frames) / shape_.rate;
   }
-  int Channels() const { return pcm_.channels; }
+  bool Streamed() const { return streamed_; }
+  long long SampleBytes() const { return shape_.frames * shape_.channels * 2; }
+  bool HasBuffer() const { return buffer_ != 0 && generation_ == Audio().generation && Live(); }
 
-  // The OpenAL buffer of the current device, made on first use (0 when there is none).
-  ALuint Buffer() {
-    if (!Live()) return 0;
-    if (buffer_ != 0 && generation_ == Audio().generation) return buffer_;
+  // The OpenAL buffer of the current device (0 when there is none, or for a streamed sound),
+  // made from `pcm` when given, else from the file.
+  ALuint Buffer(const Pcm* pcm = nullptr) {
+    if (!Live() || streamed_) return 0;
+    if (HasBuffer()) return buffer_;
     buffer_ = 0;
+    Pcm decoded;
+    if (pcm == nullptr) {
+      if (!DecodeFile(path_, &decoded)) {
+        std::cerr << "Cannot decode sound \"" << path_ << "\" again" << std::endl;
+        return 0;
+      }
+      pcm = &decoded;
+    }
     alGetError();
     alGenBuffers(1, &buffer_);
     if (alGetError() != AL_NO_ERROR) {
       buffer_ = 0;
       return 0;
     }
-    alBufferData(buffer_, pcm_.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, pcm_.samples.data(),
-                 static_cast<ALsizei>(pcm_.samples.size() * 2), pcm_.rate);
+    alBufferData(buffer_, AlFormat(pcm->channels), pcm->samples.data(),
+                 static_cast<ALsizei>(pcm->samples.size() * 2), pcm->rate);
     if (alGetError() != AL_NO_ERROR) {
       alDeleteBuffers(1, &buffer_);
       buffer_ = 0;
@@ -214,10 +507,28 @@ class SoundImpl final : public Sound {
     return buffer_;
   }
 
+  // A voice streaming this sound from its start on `source` (nullptr when the file cannot be
+  // opened any more).
+  std::shared_ptr<StreamVoice> NewVoice(ALuint source) const {
+    auto voice = std::make_shared<StreamVoice>();
+    if (!voice->reader.Open(path_)) {
+      std::cerr << "Cannot stream sound \"" << path_ << "\"" << std::endl;
+      return nullptr;
+    }
+    voice->source = source;
+    voice->path = path_;
+    voice->loops = loops_;
+    alGetError();
+    alGenBuffers(kStreamBuffers, voice->buffers);
+    if (alGetError() != AL_NO_ERROR) return nullptr;
+    return voice;
+  }
+
  private:
   std::string path_;
   bool loops_;
-  Pcm pcm_;
+  SoundShape shape_;
+  bool streamed_;
   ALuint buffer_ = 0;
   int generation_ = -1;
 };
@@ -229,6 +540,19 @@ class ChannelImpl final : public Channel {
     if (!LiveSource()) return;
     // Like a fire-and-forget sound, a one-shot sound whose channel is dropped plays to its end; a
     // looping one would never end and nobody could stop it, so it stops now.
+    if (voice_) {
+      auto& a = Audio();
+      std::lock_guard<std::mutex> lock(a.mutex);
+      if (!voice_->dead && !voice_->loops && !paused_ && voice_->Sounding()) {
+        voice_->detached = true;  // the voice now owns the source
+        return;
+      }
+      if (!voice_->dead) {
+        voice_->TearDown(true);
+        a.streams.erase(std::find(a.streams.begin(), a.streams.end(), voice_));
+        return;
+      }
+    }
     ALint state = AL_STOPPED;
     alGetSourcei(source_, AL_SOURCE_STATE, &state);
     if (state == AL_PLAYING && sound_ && !sound_->Loops()) {
@@ -251,12 +575,24 @@ class ChannelImpl final : public Channel {
     started_ms_ = Millisecs();
     paused_at_ms_ = started_ms_;
     if (const ALuint source = Source(); source != 0) {
-      const ALuint buffer = sound_->Buffer();
-      alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
-      alSourcei(source, AL_LOOPING, sound_->Loops() ? AL_TRUE : AL_FALSE);
       ApplyGain();
       ApplyPan();
       ApplyRate();
+      if (sound_->Streamed()) {
+        voice_ = sound_->NewVoice(source);
+        if (voice_) {
+          auto& a = Audio();
+          std::lock_guard<std::mutex> lock(a.mutex);
+          voice_->paused = paused;
+          voice_->Start();
+          a.streams.push_back(voice_);
+          StartStreamerLocked();
+        }
+        return;
+      }
+      const ALuint buffer = sound_->Buffer();
+      alSourcei(source, AL_BUFFER, static_cast<ALint>(buffer));
+      alSourcei(source, AL_LOOPING, sound_->Loops() ? AL_TRUE : AL_FALSE);
       if (!paused && buffer != 0) alSourcePlay(source);
     }
   }
@@ -265,6 +601,15 @@ class ChannelImpl final : public Channel {
     if (active_) Record("stop", sound_ ? BaseName(sound_->Path()) : std::string());
     active_ = false;
     paused_ = false;
+    if (voice_) {
+      auto& a = Audio();
+      std::lock_guard<std::mutex> lock(a.mutex);
+      if (!voice_->dead) {
+        voice_->TearDown(false);
+        a.streams.erase(std::find(a.streams.begin(), a.streams.end(), voice_));
+      }
+      voice_.reset();
+    }
     if (source_ != 0 && generation_ == Audio().generation && Live()) {
       alSourceStop(source_);
       alSourcei(source_, AL_BUFFER, 0);
@@ -276,7 +621,10 @@ class ChannelImpl final : public Channel {
     Record("pause", sound_ ? BaseName(sound_->Path()) : std::string());
     paused_ = true;
     paused_at_ms_ = Millisecs();
-    if (LiveSource()) alSourcePause(source_);
+    if (!LiveSource()) return;
+    std::lock_guard<std::mutex> lock(Audio().mutex);
+    if (voice_) voice_->paused = true;
+    alSourcePause(source_);
   }
 
   void Resume() override {
@@ -284,12 +632,19 @@ class ChannelImpl final : public Channel {
     Record("resume", sound_ ? BaseName(sound_->Path()) : std::string());
     paused_ = false;
     started_ms_ += Millisecs() - paused_at_ms_;  // paused time does not count as played
-    if (LiveSource()) alSourcePlay(source_);
+    if (!LiveSource()) return;
+    std::lock_guard<std::mutex> lock(Audio().mutex);
+    if (voice_) voice_->paused = false;
+    alSourcePlay(source_);
   }
 
   bool Playing() const override {
     if (!active_ || !sound_) return false;
     if (paused_) return true;
+    if (LiveSource() && sound_->Streamed()) {
+      std::lock_guard<std::mutex> lock(Audio().mutex);
+      return voice_ && !voice_->dead && voice_->Sounding();
+    }
     if (LiveSource()) {
       ALint state = AL_STOPPED;
       alGetSourcei(source_, AL_SOURCE_STATE, &state);
@@ -351,6 +706,7 @@ class ChannelImpl final : public Channel {
   }
 
   std::shared_ptr<SoundImpl> sound_;
+  std::shared_ptr<StreamVoice> voice_;  // the stream of a streamed sound on a live device
   ALuint source_ = 0;
   int generation_ = -1;
   bool active_ = false;
@@ -375,6 +731,22 @@ void ReapDetached(bool all) {
   }
 }
 
+// The device's context made current; false (and nothing kept) when it cannot be.
+bool UseDevice(ALCdevice* device, const ALCint* attributes) {
+  auto& a = Audio();
+  a.device = device;
+  a.context = alcCreateContext(a.device, attributes);
+  if (a.context != nullptr && alcMakeContextCurrent(a.context) == ALC_TRUE) {
+    ++a.generation;
+    return true;
+  }
+  if (a.context != nullptr) alcDestroyContext(a.context);
+  a.context = nullptr;
+  alcCloseDevice(a.device);
+  a.device = nullptr;
+  return false;
+}
+
 }  // namespace
 
 bool AudioOpen(const std::string& driver, std::string* error) {
@@ -384,18 +756,8 @@ bool AudioOpen(const std::string& driver, std::string* error) {
   if (IsHeadless()) {
     if (!a.headless_fails) return true;
   } else {
-    a.device = alcOpenDevice(nullptr);
-    if (a.device != nullptr) {
-      a.context = alcCreateContext(a.device, nullptr);
-      if (a.context != nullptr && alcMakeContextCurrent(a.context) == ALC_TRUE) {
-        ++a.generation;
-        return true;
-      }
-      if (a.context != nullptr) alcDestroyContext(a.context);
-      a.context = nullptr;
-      alcCloseDevice(a.device);
-      a.device = nullptr;
-    }
+    ALCdevice* device = alcOpenDevice(nullptr);
+    if (device != nullptr && UseDevice(device, nullptr)) return true;
   }
   const std::string message = "No audio device could be opened; the game runs without sound.";
   std::cerr << "Warning: " << message << std::endl;
@@ -407,7 +769,10 @@ void SetHeadlessAudioFails(bool fails) { Audio().headless_fails = fails; }
 
 void AudioClose() {
   auto& a = Audio();
-  if (a.context != nullptr) ReapDetached(true);
+  if (a.context != nullptr) {
+    EndStreams();
+    ReapDetached(true);
+  }
   a.detached.clear();
   if (a.context != nullptr) {
     alcMakeContextCurrent(nullptr);
@@ -418,6 +783,7 @@ void AudioClose() {
     alcCloseDevice(a.device);
     a.device = nullptr;
   }
+  a.loopback = false;
   ++a.generation;
 }
 
@@ -428,22 +794,21 @@ std::vector<std::string> AudioDrivers() {
 }
 
 SoundRef LoadSound(const std::string& path, int flags) {
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return nullptr;
   Pcm pcm;
-  bool ok = false;
-  if (bytes->size() >= 4 && std::memcmp(bytes->data(), "OggS", 4) == 0) {
-    ok = DecodeOgg(*bytes, &pcm);
-  } else if (bytes->size() >= 4 && std::memcmp(bytes->data(), "RIFF", 4) == 0) {
-    ok = DecodeWav(*bytes, &pcm);
-  }
-  if (!ok) {
-    std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
+  if (!DecodeFile(path, &pcm, Audio().stream_above)) {
+    if (FileExists(path)) std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
     return nullptr;
   }
   const std::string real = ResolvePath(path);
+  const bool loops = (flags & SOUND_LOOP) != 0;
+  const bool streamed = pcm.long_frames > 0;
+  const SoundShape shape{pcm.channels, pcm.rate,
+                         streamed ? pcm.long_frames
+                                  : static_cast<std::int64_t>(pcm.samples.size() / static_cast<std::size_t>(pcm.channels))};
+  auto sound = std::make_shared<SoundImpl>(real, loops, shape, streamed);
+  if (!streamed) sound->Buffer(&pcm);  // handed to OpenAL now; the samples go with `pcm`
   Record("load", BaseName(real));
-  return std::make_shared<SoundImpl>(real, (flags & SOUND_LOOP) != 0, std::move(pcm));
+  return sound;
 }
 
 ChannelRef AllocChannel() {
@@ -461,3 +826,95 @@ const std::vector<AudioRecord>& AudioLog() { return Audio().log; }
 void ClearAudioLog() { Audio().log.clear(); }
 
 }  // namespace platform
+
+// ---- detail ---------------------------------------------------------------------------------
+
+namespace platform::detail {
+
+void SetStreamAbove(std::size_t bytes) { Audio().stream_above = bytes; }
+std::size_t StreamAbove() { return Audio().stream_above; }
+
+bool IsStreamed(const SoundRef& sound) {
+  const auto* impl = dynamic_cast<const SoundImpl*>(sound.get());
+  return impl != nullptr && impl->Streamed();
+}
+
+SoundMemory HeldBySounds() {
+  SoundMemory held;
+  for (const SoundImpl* sound : LiveSounds()) {
+    ++held.sounds;
+    if (sound->Streamed()) ++held.streamed;
+    if (sound->HasBuffer()) held.openal_bytes += sound->SampleBytes();
+  }
+  auto& a = Audio();
+  std::lock_guard<std::mutex> lock(a.mutex);
+  for (const auto& voice : a.streams) {
+    ++held.streams_playing;
+    held.stream_bytes += static_cast<long long>(kStreamBuffers * kStreamBufferFrames) * voice->reader.Channels() * 2;
+  }
+  return held;
+}
+
+bool AudioOpenLoopback(int rate) {
+  AudioClose();
+  if (alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback") != ALC_TRUE) return false;
+  const auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+  if (open == nullptr) return false;
+  ALCdevice* device = open(nullptr);
+  if (device == nullptr) return false;
+  const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
+                               ALC_FREQUENCY, rate, 0};
+  if (!UseDevice(device, attributes)) return false;
+  Audio().loopback = true;
+  return true;
+}
+
+std::vector<float> RenderLoopback(int frames, bool refill) {
+  auto& a = Audio();
+  std::vector<float> out;
+  if (!a.loopback || a.device == nullptr) return out;
+  const auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(a.device, "alcRenderSamplesSOFT"));
+  if (render == nullptr) return out;
+  out.resize(static_cast<std::size_t>(std::max(frames, 0)) * 2);
+  constexpr int kChunk = 512;  // well under one stream buffer, so no queue runs dry between refills
+  for (int done = 0; done < frames; done += kChunk) {
+    if (refill) {
+      std::lock_guard<std::mutex> lock(a.mutex);
+      PumpStreamsLocked();
+    }
+    render(a.device, out.data() + static_cast<std::size_t>(done) * 2, std::min(kChunk, frames - done));
+  }
+  return out;
+}
+
+std::vector<std::int16_t> ReadStreamOnce(const SoundRef& sound) {
+  std::vector<std::int16_t> samples;
+  const auto* impl = dynamic_cast<const SoundImpl*>(sound.get());
+  if (impl == nullptr || !impl->Streamed()) return samples;
+  OggReader reader;
+  if (!reader.Open(impl->Path())) return samples;
+  std::vector<std::int16_t> block(kStreamBufferFrames * static_cast<std::size_t>(reader.Channels()));
+  for (;;) {
+    const std::size_t got = reader.Read(block.data(), block.size());
+    samples.insert(samples.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got));
+    if (got < block.size()) break;
+  }
+  return samples;
+}
+
+void PrintMemoryHeld() {
+  const ImageMemory images = HeldByImages();
+  const SoundMemory sounds = HeldBySounds();
+  auto mb = [](long long bytes) { return std::to_string(static_cast<double>(bytes) / (1024.0 * 1024.0)).substr(0, 5) + " MB"; };
+  std::cerr << "held: pictures " << images.images << " (" << images.frames << " frames, "
+            << images.frames_with_pixels << " with their own pixels): pixels " << mb(images.pixel_bytes)
+            << ", renderer textures " << mb(images.texture_bytes) << "\n"
+            << "held: sounds " << sounds.sounds << " (" << sounds.streamed << " streamed): OpenAL buffers "
+            << mb(sounds.openal_bytes) << ", " << sounds.streams_playing << " streams playing with "
+            << mb(sounds.stream_bytes) << " queued\n";
+  for (const std::string& line : LargestHolders(10, false)) std::cerr << "held: pixels of " << line << "\n";
+  for (const std::string& line : LargestHolders(40, true)) std::cerr << "held: texture of " << line << "\n";
+  std::cerr << std::flush;
+}
+
+}  // namespace platform::detail

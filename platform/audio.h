@@ -1,6 +1,7 @@
 #pragma once
-// The audio layer: sounds (decoded sample buffers) played on channels (voices) with volume, pan and
-// playback rate. Real back-end: OpenAL Soft. Headless back-end (and the fall-back when no device
+// The audio layer: sounds played on channels (voices) with volume, pan and playback rate. A short
+// sound is decoded once into an OpenAL buffer and not kept otherwise; a long Ogg sound (music, the
+// ambience loops) streams from its file on each channel that plays it. Real back-end: OpenAL Soft. Headless back-end (and the fall-back when no device
 // opens): silent, and it records every call so tests can check what was played.
 
 #include <memory>
@@ -54,7 +55,8 @@ bool AudioIsSilent();
 std::vector<std::string> AudioDrivers();
 
 // Loads an Ogg Vorbis or WAV file (path resolved without regard to case). nullptr when the file is
-// missing or cannot be decoded. In silent mode the file is still checked and decoded.
+// missing or cannot be decoded. In silent mode the file is still checked and decoded (a streamed
+// one: its headers; damage further in ends its stream there, with a message).
 SoundRef LoadSound(const std::string& path, int flags = 0);
 ChannelRef AllocChannel();
 // Plays on a new channel and returns it. A channel let go while a one-shot sound plays on it

@@ -143,13 +143,15 @@ bool CreateFolder(const std::string& path, std::string* error) {
   const std::string real = ResolvePath(path);
   // Folder by folder, so each one made here gets its mode whatever the umask says.
   std::string made = real[0] == '/' ? "/" : "";
-  int refused = 0;  // the reason the last folder that could not be made gave
+  // The reason the first folder that could not be made gave: the folders below it then fail only
+  // because it is missing.
+  int refused = 0;
   for (const std::string& part : SplitPath(real)) {
     made += part;
     if (!part.empty()) {
       if (::mkdir(made.c_str(), kFolderMode) == 0) {
         ::chmod(made.c_str(), kFolderMode);
-      } else if (errno != EEXIST) {
+      } else if (errno != EEXIST && refused == 0) {
         refused = errno;
       }
     }

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <thread>
+#include <unordered_map>
 
 #include "platform/graphics_internal.h"
 #include "platform/input.h"
@@ -21,10 +23,64 @@ namespace {
 
 constexpr float kPi = 3.14159265358979323846f;
 
+// ---- Turned frames ----
+// Drawn by the processor, a small frame turned by any angle costs two textured triangles, filled
+// pixel by pixel through SDL's slowest path. Small blended frames are instead drawn as copies of
+// the frame turned beforehand to the nearest of kTurns steps (under a degree away: the same picture
+// to the eye at their size), each made once on first use.
+constexpr int kTurns = 128;
+constexpr int kTurnedLargestSide = 32;               // frames larger than this are drawn exactly
+constexpr std::size_t kTurnedMostBytes = 8u << 20;  // pixels kept for turned frames at most
+
+struct TurnedKey {
+  SDL_Texture* texture;
+  int x, y, w, h, turn;
+  bool operator==(const TurnedKey&) const = default;
+};
+
+struct TurnedKeyHash {
+  std::size_t operator()(const TurnedKey& k) const {
+    std::size_t h = std::hash<const void*>()(k.texture);
+    for (int v : {k.x, k.y, k.w, k.h, k.turn}) h = h * 1000003u ^ static_cast<std::size_t>(v);
+    return h;
+  }
+};
+
+// The side of the square a w x h frame turned about its centre fits in at any angle.
+int TurnedSide(int w, int h) {
+  return static_cast<int>(std::ceil(std::sqrt(static_cast<float>(w * w + h * h)))) + 1;
+}
+
+// A turned frame: the square it is drawn on, and the part of it that is not transparent.
+struct Turned {
+  SDL_Texture* texture = nullptr;
+  SDL_Rect shown{0, 0, 0, 0};
+};
+
+struct TurnedFrames {
+  std::unordered_map<TurnedKey, Turned, TurnedKeyHash> made;
+  std::size_t bytes = 0;
+
+  // Frees every turned frame of `texture` (all of them for nullptr).
+  void Forget(SDL_Texture* texture) {
+    for (auto it = made.begin(); it != made.end();) {
+      if (texture == nullptr || it->first.texture == texture) {
+        SDL_DestroyTexture(it->second.texture);
+        const int side = TurnedSide(it->first.w, it->first.h);
+        bytes -= static_cast<std::size_t>(side) * side * 4;
+        it = made.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+};
+
 struct Gfx {
   SDL_Window* window = nullptr;
   SDL_Renderer* renderer = nullptr;
-  SDL_Surface* surface = nullptr;  // headless target
+  SDL_Surface* surface = nullptr;  // headless target, or the logical screen of a window drawn by
+                                   // the processor (in the window's pixel format, see Present)
   SDL_Texture* canvas = nullptr;   // the logical screen in a real window, copied out at Flip
   SDL_Texture* font = nullptr;     // default font atlas, made on first text draw
   int font_generation = -1;
@@ -39,6 +95,15 @@ struct Gfx {
   bool software = false;  // every pixel is drawn by the processor (no graphics card behind it)
   bool keep_software_gl = false;  // see GraphicsOptions
   bool canvas_nearest = false;     // the canvas is shown pixel for pixel, without filtering
+  // A window drawn by the processor: the logical screen is `surface`, and Flip itself puts the
+  // changed parts of it on the window's own picture.
+  bool direct = false;
+  SDL_Surface* presented = nullptr;  // the window picture the screen was last put on
+  SDL_Surface* stretched = nullptr;  // the stretched screen, where the window's format differs
+  int presented_w = 0, presented_h = 0;
+  detail::LinearAxis columns, rows;  // the stretch of the logical screen onto that picture
+  TurnedFrames turned;
+  bool use_turned = true;  // see detail::UseTurnedFrames
 };
 
 // ---- The frame's draw list ----
@@ -118,22 +183,42 @@ struct Recorder {
   SDL_Rect sent_clip{0, 0, 0, 0};
   std::vector<int> fan;       // scratch indices
   std::vector<SDL_Rect> areas;  // scratch: the areas a frame changes
+  std::vector<SDL_Rect> window_areas;  // scratch: the parts of the window they are shown in
+  bool overflowed = false;    // draws of this frame were sent and dropped to bound the list
   long drawn = 0, skipped = 0, partly = 0;
 };
 
+// A frame never keeps more draws or vertices than these: past them the draws so far are sent to
+// the renderer and dropped, and the frame is drawn whole (a loop that draws without flipping keeps
+// its memory bounded).
+constexpr std::size_t kMaxFrameOps = 1 << 16;
+constexpr std::size_t kMaxFrameVertices = 1 << 18;
+
+// A value made on first use and never destroyed: images held by the program's globals free their
+// textures through the drawing state while statics are destroyed at exit, in whatever order.
+template <typename T>
+class Lasting {
+ public:
+  Lasting() { ::new (static_cast<void*>(storage_)) T(); }
+  T& Get() { return *std::launder(reinterpret_cast<T*>(storage_)); }
+
+ private:
+  alignas(T) unsigned char storage_[sizeof(T)];
+};
+
 Recorder& Rec() {
-  static Recorder recorder;
-  return recorder;
+  static Lasting<Recorder> recorder;
+  return recorder.Get();
 }
 
 Gfx& G() {
-  static Gfx gfx;
-  return gfx;
+  static Lasting<Gfx> gfx;
+  return gfx.Get();
 }
 
 detail::DrawState& PenMut() {
-  static detail::DrawState pen;
-  return pen;
+  static Lasting<detail::DrawState> pen;
+  return pen.Get();
 }
 
 Uint8 ClampByte(int v) { return static_cast<Uint8>(std::clamp(v, 0, 255)); }
@@ -169,8 +254,21 @@ DrawOp PenOp(OpKind kind) {
   return op;
 }
 
+void SendPending();
+
 void Record(const DrawOp& op) {
-  if (G().renderer != nullptr) Rec().frame.ops.push_back(op);
+  auto& g = G();
+  auto& rec = Rec();
+  if (g.renderer == nullptr) return;
+  rec.frame.ops.push_back(op);
+  if (rec.frame.ops.size() >= kMaxFrameOps || rec.frame.vertices.size() >= kMaxFrameVertices) {
+    SendPending();
+    SDL_RenderFlush(g.renderer);
+    rec.frame.ops.clear();
+    rec.frame.vertices.clear();
+    rec.sent = 0;
+    rec.overflowed = true;
+  }
 }
 
 void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices) {
@@ -443,7 +541,90 @@ void ResetRecorder() {
   rec.sent = 0;
   rec.must_draw = true;
   rec.must_show = false;
+  rec.overflowed = false;
   rec.sent_clip_known = false;
+}
+
+SDL_Rect LetterboxRect(int out_w, int out_h);
+
+// Puts the logical screen on the window's picture: all of it (with the bars beside it) when
+// `whole`, else the parts the frame changed (Recorder::areas), and shows those parts. The picture
+// is the one SDL's renderer gave by copying the whole screen, or stretching it linearly, onto the
+// letterbox of a cleared window.
+void Present(bool whole) {
+  auto& g = G();
+  SDL_Surface* window = SDL_GetWindowSurface(g.window);
+  if (window == nullptr) return;
+  const SDL_Rect box = LetterboxRect(window->w, window->h);
+  const bool same_size = box.w == g.width && box.h == g.height;
+  if (window != g.presented || window->w != g.presented_w || window->h != g.presented_h) {
+    whole = true;
+    g.presented = window;
+    g.presented_w = window->w;
+    g.presented_h = window->h;
+    g.columns = detail::LinearAxis(g.width, box.w);
+    g.rows = detail::LinearAxis(g.height, box.h);
+    if (g.stretched != nullptr) SDL_FreeSurface(g.stretched);
+    g.stretched = nullptr;
+  }
+  // Stretched in the screen's own format: on the window's picture itself, or (a window whose
+  // picture has another format) on a picture of the letterbox's size then copied across.
+  SDL_Surface* target = window;
+  SDL_Rect target_box = box;
+  if (!same_size && window->format->format != g.surface->format->format) {
+    if (g.stretched == nullptr) {
+      g.stretched = SDL_CreateRGBSurfaceWithFormat(0, box.w, box.h, 32, g.surface->format->format);
+      if (g.stretched == nullptr) return;
+      SDL_SetSurfaceBlendMode(g.stretched, SDL_BLENDMODE_NONE);
+    }
+    target = g.stretched;
+    target_box = SDL_Rect{0, 0, box.w, box.h};
+  }
+  auto& shown = Rec().window_areas;
+  shown.clear();
+  if (whole) {
+    // The bars beside the letterbox, then the screen.
+    const SDL_Rect bars[4] = {{0, 0, window->w, box.y},
+                              {0, box.y + box.h, window->w, window->h - box.y - box.h},
+                              {0, box.y, box.x, box.h},
+                              {box.x + box.w, box.y, window->w - box.x - box.w, box.h}};
+    for (const SDL_Rect& bar : bars) {
+      if (bar.w > 0 && bar.h > 0) SDL_FillRect(window, &bar, SDL_MapRGB(window->format, 0, 0, 0));
+    }
+    if (!same_size) {
+      SDL_Rect dst = target_box;
+      SDL_SoftStretchLinear(g.surface, nullptr, target, &dst);
+    }
+    shown.push_back(same_size ? SDL_Rect{0, 0, g.width, g.height} : target_box);
+  } else {
+    for (const SDL_Rect& area : Rec().areas) {
+      if (same_size) {
+        shown.push_back(area);
+        continue;
+      }
+      const SDL_Rect part = detail::WindowAreaOf(target_box, g.width, g.height, area);
+      if (part.w <= 0 || part.h <= 0) continue;
+      detail::ScaleLinearArea(g.surface, target, target_box, g.columns, g.rows, part);
+      shown.push_back(part);
+    }
+  }
+  // The parts (in logical pixels at the same size, else in the stretched picture) to the window.
+  for (SDL_Rect& part : shown) {
+    SDL_Rect src = part, dst{box.x + part.x, box.y + part.y, part.w, part.h};
+    if (same_size) {
+      SDL_BlitSurface(g.surface, &src, window, &dst);
+    } else if (target != window) {
+      SDL_BlitSurface(target, &src, window, &dst);
+    } else {
+      dst = part;
+    }
+    part = dst;
+  }
+  if (whole) {
+    SDL_UpdateWindowSurface(g.window);
+  } else if (!shown.empty()) {
+    SDL_UpdateWindowSurfaceRects(g.window, shown.data(), static_cast<int>(shown.size()));
+  }
 }
 
 // Vsync does not hold every driver (a virtual display, a driver that ignores it, the option off):
@@ -496,9 +677,15 @@ void FillConvex(const std::vector<SDL_FPoint>& points) {
 void DestroyTarget() {
   auto& g = G();
   if (g.renderer != nullptr) SDL_DestroyRenderer(g.renderer);  // frees every texture made on it
+  g.turned.made.clear();
+  g.turned.bytes = 0;
   g.renderer = nullptr;
   g.canvas = nullptr;
   g.font = nullptr;
+  g.direct = false;
+  g.presented = nullptr;
+  if (g.stretched != nullptr) SDL_FreeSurface(g.stretched);
+  g.stretched = nullptr;
   if (g.surface != nullptr) SDL_FreeSurface(g.surface);
   g.surface = nullptr;
   if (g.window != nullptr) SDL_DestroyWindow(g.window);
@@ -588,9 +775,27 @@ bool OpenWindow(std::string* error) {
     // software renderer into the window's shared-memory picture draws the same screen for a
     // fraction of a core.
     SDL_DestroyRenderer(g.renderer);
+    g.renderer = nullptr;
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+    // The logical screen is drawn in the window's own pixel format, so showing it is a copy (or a
+    // stretch) of the parts that changed, with no conversion.
+    const Uint32 format = SDL_GetWindowPixelFormat(g.window);
+    if (SDL_BYTESPERPIXEL(format) == 4 && !SDL_ISPIXELFORMAT_INDEXED(format) &&
+        !SDL_ISPIXELFORMAT_ALPHA(format)) {
+      g.surface = SDL_CreateRGBSurfaceWithFormat(0, g.width, g.height, 32, format);
+      if (g.surface != nullptr) g.renderer = SDL_CreateSoftwareRenderer(g.surface);
+      if (g.renderer != nullptr) {
+        SDL_SetSurfaceBlendMode(g.surface, SDL_BLENDMODE_NONE);
+        g.direct = true;
+      } else if (g.surface != nullptr) {
+        SDL_FreeSurface(g.surface);
+        g.surface = nullptr;
+      }
+    }
+    if (!g.direct) {
+      SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+      g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (g.renderer == nullptr) {
       SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
       g.renderer = SDL_CreateRenderer(g.window, -1, flags);
@@ -601,17 +806,135 @@ bool OpenWindow(std::string* error) {
       return false;
     }
   }
-  g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                               g.width, g.height);
-  if (g.canvas != nullptr) {
-    SDL_SetTextureBlendMode(g.canvas, SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(g.canvas, SDL_ScaleModeLinear);
-    SDL_SetRenderTarget(g.renderer, g.canvas);
-  } else {
-    SDL_RenderSetLogicalSize(g.renderer, g.width, g.height);
+  // (Drawn directly, the renderer's own surface is the logical screen.)
+  if (!g.direct) {
+    g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                 g.width, g.height);
+    if (g.canvas != nullptr) {
+      SDL_SetTextureBlendMode(g.canvas, SDL_BLENDMODE_NONE);
+      SDL_SetTextureScaleMode(g.canvas, SDL_ScaleModeLinear);
+      SDL_SetRenderTarget(g.renderer, g.canvas);
+    } else {
+      SDL_RenderSetLogicalSize(g.renderer, g.width, g.height);
+    }
   }
   SDL_ShowCursor(g.cursor_visible ? SDL_ENABLE : SDL_DISABLE);
   EnableTextInput(detail::TextInputWanted());
+  return true;
+}
+
+// The turned copy of part `src` of a texture, `turn` steps of kTurns clockwise about its centre,
+// on a square (transparent around it) whose side holds it at any angle. Made on first use; a
+// texture of nullptr when it cannot be made.
+Turned TurnedFrame(SDL_Texture* texture, const SDL_Rect& src, int turn) {
+  auto& g = G();
+  const TurnedKey key{texture, src.x, src.y, src.w, src.h, turn};
+  if (auto it = g.turned.made.find(key); it != g.turned.made.end()) return it->second;
+  const int side = TurnedSide(src.w, src.h);
+  const std::size_t bytes = static_cast<std::size_t>(side) * side * 4;
+  if (g.turned.bytes + bytes > kTurnedMostBytes) g.turned.Forget(nullptr);
+  int tw = 0, th = 0;
+  SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+  SDL_Texture* turned = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, side, side);
+  if (turned == nullptr || tw <= 0 || th <= 0) {
+    if (turned != nullptr) SDL_DestroyTexture(turned);
+    return Turned{};
+  }
+  // SDL's software renderer samples triangles' texels without filtering: the turned copy is
+  // scaled the same way (and in one pass, where filtering would stretch it into a picture of its
+  // own first). OpenGL filters as the frame asks.
+  SDL_ScaleMode scale = SDL_ScaleModeNearest;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(g.renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) == 0) {
+    SDL_GetTextureScaleMode(texture, &scale);
+  }
+  SDL_SetTextureScaleMode(turned, scale);
+  // Drawn with the triangles of the exact path, at the snapped angle, copying the texels as they
+  // are (alpha included) onto a transparent square.
+  const float rad = static_cast<float>(turn) * 2.0f * kPi / static_cast<float>(kTurns);
+  const float c = std::cos(rad), s = std::sin(rad);
+  const float hw = static_cast<float>(src.w) / 2.0f, hh = static_cast<float>(src.h) / 2.0f;
+  const float mid = static_cast<float>(side) / 2.0f;
+  const float u0 = static_cast<float>(src.x) / static_cast<float>(tw), v0 = static_cast<float>(src.y) / static_cast<float>(th);
+  const float u1 = static_cast<float>(src.x + src.w) / static_cast<float>(tw);
+  const float v1 = static_cast<float>(src.y + src.h) / static_cast<float>(th);
+  const float local[4][4] = {{-hw, -hh, u0, v0}, {hw, -hh, u1, v0}, {hw, hh, u1, v1}, {-hw, hh, u0, v1}};
+  SDL_Vertex corners[4];
+  for (int i = 0; i < 4; ++i) {
+    corners[i].position = SDL_FPoint{mid + local[i][0] * c - local[i][1] * s, mid + local[i][0] * s + local[i][1] * c};
+    corners[i].color = SDL_Color{255, 255, 255, 255};
+    corners[i].tex_coord = SDL_FPoint{local[i][2], local[i][3]};
+  }
+  const int indices[6] = {0, 1, 2, 0, 2, 3};
+  SDL_Texture* target = SDL_GetRenderTarget(g.renderer);
+  SDL_SetRenderTarget(g.renderer, turned);
+  SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 0);
+  SDL_RenderClear(g.renderer);
+  SDL_SetTextureColorMod(texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(texture, 255);
+  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+  SDL_RenderGeometry(g.renderer, texture, corners, 4, indices, 6);
+  // Only the part with any colour is drawn: the transparent rest would cost as much to blend.
+  std::vector<Uint32> pixels(static_cast<std::size_t>(side) * side);
+  Turned made{turned, SDL_Rect{0, 0, side, side}};
+  if (SDL_RenderReadPixels(g.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), side * 4) == 0) {
+    int x0 = side, y0 = side, x1 = -1, y1 = -1;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        if ((pixels[static_cast<std::size_t>(y) * side + x] >> 24) == 0) continue;
+        x0 = std::min(x0, x);
+        y0 = std::min(y0, y);
+        x1 = std::max(x1, x);
+        y1 = std::max(y1, y);
+      }
+    }
+    made.shown = x1 < 0 ? SDL_Rect{0, 0, 0, 0} : SDL_Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+  }
+  SDL_SetRenderTarget(g.renderer, target);
+  Rec().sent_clip_known = false;  // a new target drops the clip
+  g.turned.made.emplace(key, made);
+  g.turned.bytes += bytes;
+  return made;
+}
+
+// Draws part `src` of a texture as DrawTexturedQuad does, turned by the pen's rotation, as a
+// copy of its turned frame; false (nothing drawn) where that does not give the same picture to the
+// eye: on a graphics card (triangles cost nothing there), a frame that is large, stretched, mirrored
+// or scaled unevenly, or a solid draw (the turned frame's transparent corners would show).
+bool DrawTurnedFrame(SDL_Texture* texture, const SDL_Rect& src, float x0, float y0, float x1, float y1,
+                     float tx, float ty) {
+  const auto& g = G();
+  const auto& pen = PenMut();
+  if (!g.use_turned || !(g.window == nullptr || g.software)) return false;
+  if (detail::SdlBlend(pen.blend) == SDL_BLENDMODE_NONE) return false;
+  if (src.w > kTurnedLargestSide || src.h > kTurnedLargestSide) return false;
+  if (x1 - x0 != static_cast<float>(src.w) || y1 - y0 != static_cast<float>(src.h)) return false;
+  if (pen.scale_x != pen.scale_y || pen.scale_x <= 0.0f) return false;
+  const float steps = pen.rotation / 360.0f * static_cast<float>(kTurns);
+  if (!std::isfinite(steps)) return false;
+  int turn = static_cast<int>(std::lround(std::fmod(steps, static_cast<float>(kTurns))));
+  turn = ((turn % kTurns) + kTurns) % kTurns;
+  const Turned turned = TurnedFrame(texture, src, turn);
+  if (turned.texture == nullptr) return false;
+  if (turned.shown.w <= 0 || turned.shown.h <= 0) return true;  // nothing to see
+  // The frame's centre goes where the exact turn puts it; the turned square is centred there.
+  const SDL_FPoint centre = detail::TransformPoint((x0 + x1) / 2.0f, (y0 + y1) / 2.0f, tx, ty);
+  const int side = TurnedSide(src.w, src.h);
+  // Copies land on whole pixels with a whole size (the renderer would cut the fractions off):
+  // the nearest ones.
+  const float size = std::max(1.0f, std::round(static_cast<float>(side) * pen.scale_x));
+  const float left = std::round(centre.x - size / 2.0f), top = std::round(centre.y - size / 2.0f);
+  const float k = size / static_cast<float>(side);
+  const SDL_Rect& part = turned.shown;
+  const float x = std::round(static_cast<float>(part.x) * k), y = std::round(static_cast<float>(part.y) * k);
+  const float w = std::round(static_cast<float>(part.x + part.w) * k) - x;
+  const float h = std::round(static_cast<float>(part.y + part.h) * k) - y;
+  if (w <= 0.0f || h <= 0.0f) return true;
+  DrawOp op = PenOp(OpKind::kCopy);
+  op.texture = turned.texture;
+  op.src = part;
+  op.dst = SDL_FRect{left + x, top + y, w, h};
+  Record(op);
   return true;
 }
 
@@ -653,9 +976,9 @@ void LetterboxToLogical(const SDL_Rect& box, int logical_w, int logical_h, float
 void WindowToLogical(float wx, float wy, int* lx, int* ly) {
   const auto& g = G();
   int ww = 0, wh = 0;
-  // Without the off-screen canvas the renderer's own logical size is in force, and SDL has
+  // Without an off-screen screen the renderer's own logical size is in force, and SDL has
   // already turned the event's position into logical pixels.
-  if (g.window != nullptr && g.canvas != nullptr) SDL_GetWindowSize(g.window, &ww, &wh);
+  if (g.window != nullptr && (g.canvas != nullptr || g.direct)) SDL_GetWindowSize(g.window, &ww, &wh);
   if (ww <= 0 || wh <= 0) {
     *lx = static_cast<int>(std::floor(wx));
     *ly = static_cast<int>(std::floor(wy));
@@ -721,7 +1044,7 @@ void DrawTexturedQuad(SDL_Texture* texture, const SDL_Rect& src, float x0, float
       op.first = 1;
     }
     Record(op);
-  } else {
+  } else if (!DrawTurnedFrame(texture, src, x0, y0, x1, y1, tx, ty)) {
     // A turned quad is two textured triangles: exact for any angle, and on the software renderer
     // much cheaper than turning a copy of the texture for every draw.
     int tw = 0, th = 0;
@@ -755,9 +1078,10 @@ void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], floa
 
 void SendDrawing() { SendPending(); }
 
-void TextureChanging() {
+void TextureChanging(SDL_Texture* texture) {
   SendPending();
   Rec().must_draw = true;
+  if (texture != nullptr) G().turned.Forget(texture);
 }
 
 void WindowNeedsPicture() { Rec().must_show = true; }
@@ -765,6 +1089,8 @@ void WindowNeedsPicture() { Rec().must_show = true; }
 long FramesDrawn() { return Rec().drawn; }
 long FramesSkipped() { return Rec().skipped; }
 long FramesPartlyDrawn() { return Rec().partly; }
+std::size_t FrameDrawsListed() { return Rec().frame.ops.size(); }
+void UseTurnedFrames(bool on) { G().use_turned = on; }
 
 }  // namespace detail
 
@@ -886,17 +1212,25 @@ void Flip(int sync) {
   // changed since and nothing of it sent yet.
   const bool same = rec.frame.ops.empty() ||
                     (rec.frame.StandsAlone(g.width, g.height) && rec.frame == rec.shown);
-  const bool draw = rec.must_draw || rec.sent > 0 || !same;
+  const bool draw = rec.must_draw || rec.sent > 0 || rec.overflowed || !same;
+  bool partly = false;
   if (draw) {
     std::vector<SDL_Rect>& areas = rec.areas;
-    if (!rec.must_draw && rec.sent == 0 && rec.frame.StandsAlone(g.width, g.height) &&
+    if (!rec.must_draw && rec.sent == 0 && !rec.overflowed && rec.frame.StandsAlone(g.width, g.height) &&
         rec.shown.StandsAlone(g.width, g.height) && ChangedAreas(rec.frame, rec.shown, &areas)) {
       for (const SDL_Rect& area : areas) SendInside(rec.frame, area);
       ++rec.partly;
+      partly = true;
     } else {
       SendPending();
     }
-    if (!rec.frame.ops.empty()) std::swap(rec.frame, rec.shown);
+    if (rec.overflowed) {
+      // Part of the frame is no longer listed: the next frame cannot be compared with it.
+      rec.shown.ops.clear();
+      rec.shown.vertices.clear();
+    } else if (!rec.frame.ops.empty()) {
+      std::swap(rec.frame, rec.shown);
+    }
     ++rec.drawn;
   } else {
     ++rec.skipped;
@@ -905,6 +1239,7 @@ void Flip(int sync) {
   rec.frame.vertices.clear();
   rec.sent = 0;
   rec.must_draw = false;
+  rec.overflowed = false;
   if (g.window == nullptr) {
     SDL_RenderFlush(g.renderer);
     return;
@@ -913,6 +1248,15 @@ void Flip(int sync) {
   if (want_vsync != g.vsync) {
     SDL_RenderSetVSync(g.renderer, want_vsync ? 1 : 0);
     g.vsync = want_vsync;
+  }
+  if (g.direct) {
+    if (draw || rec.must_show) {
+      SDL_RenderFlush(g.renderer);
+      Present(rec.must_show || !partly);
+      rec.must_show = false;
+    }
+    PaceFrame(g);
+    return;
   }
   // Without the canvas the window's own buffer is drawn into, and it does not keep its picture.
   if (g.canvas == nullptr && rec.must_show && !draw) {
@@ -946,6 +1290,11 @@ void Flip(int sync) {
     }
   }
   PaceFrame(g);
+}
+
+bool FrameDue() {
+  const auto& g = G();
+  return g.window == nullptr || std::chrono::steady_clock::now() >= g.next_frame;
 }
 
 void SetClsColor(int r, int g, int b) { G().cls = Rgb{r, g, b}; }

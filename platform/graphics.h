@@ -65,6 +65,10 @@ void DesktopSize(int* width, int* height);
 // flip comes back no sooner than one display frame after the previous one: where vsync does not
 // hold it, it sleeps the rest of the frame, so a loop that flips never spins. Headless: no wait.
 void Flip(int sync);
+// Whether a frame is due: a flip now would not wait for the display (always true headless). Work
+// that shows its progress between steps (loading) shows a frame only when one is due, so the
+// display's pace never holds the work back.
+bool FrameDue();
 void SetClsColor(int r, int g, int b);
 void Cls();  // clears the whole back buffer (inside the viewport) with the clear colour
 

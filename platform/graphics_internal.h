@@ -4,6 +4,9 @@
 
 #include <SDL.h>
 
+#include <cstddef>
+#include <vector>
+
 #include "platform/types.h"
 
 namespace platform::detail {
@@ -60,7 +63,8 @@ void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], floa
 // to the renderer: call it before reading the target. TextureChanging does that too and makes the
 // frame be drawn in full: call it before a texture is made, filled or freed.
 void SendDrawing();
-void TextureChanging();
+// `texture`, when given, is the texture about to be filled or freed.
+void TextureChanging(SDL_Texture* texture = nullptr);
 // The window lost its picture (uncovered, resized): the next flip shows the frame again.
 void WindowNeedsPicture();
 // Frames drawn and frames left as they were (the same draws as the frame before) by Flip.
@@ -68,6 +72,31 @@ long FramesDrawn();
 long FramesSkipped();
 // Frames drawn only where they differ from the frame before (counted among those drawn).
 long FramesPartlyDrawn();
+// Draws of the frame being made still kept in its list (bounded, see Flip).
+std::size_t FrameDrawsListed();
+// Small turned frames drawn by the processor are copies of frames turned beforehand (on, the
+// default) or exact triangles (off: for comparing the two).
+void UseTurnedFrames(bool on);
+
+// ---- Showing the screen in a window drawn by the processor (graphics_present.cpp) ----
+
+// Where each of `dst` pixels along one axis takes its colour in a linear stretch of `src` pixels
+// onto them, as SDL's linear stretch computes it: the pixels `first` and `second` mixed with
+// `weight` (0..128) on the second.
+struct LinearAxis {
+  LinearAxis() = default;
+  LinearAxis(int src, int dst);
+  int src_n = 0, dst_n = 0;
+  std::vector<int> first, second, weight;
+};
+// Writes the pixels of `area` (window pixels, clipped to `box` and `dst`) that a linear stretch of
+// all of `src` onto `box` of `dst` gives, exactly as SDL_SoftStretchLinear does for the whole.
+// Both surfaces hold 32-bit pixels of one format; `columns` and `rows` are the axes of src onto box.
+void ScaleLinearArea(const SDL_Surface* src, SDL_Surface* dst, const SDL_Rect& box, const LinearAxis& columns,
+                     const LinearAxis& rows, const SDL_Rect& area);
+// The window pixels inside `box` whose colour a change of the logical rectangle `area` can reach
+// when the logical screen is stretched onto `box`.
+SDL_Rect WindowAreaOf(const SDL_Rect& box, int logical_w, int logical_h, const SDL_Rect& area);
 
 // Default font: the glyph atlas (16 x 16 cells of 8 x 16 coverage bytes, Latin-1 order).
 constexpr int kFontCellW = 8;

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <unordered_set>
+#include <utility>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "platform/files.h"
 #include "platform/graphics_internal.h"
@@ -26,10 +32,13 @@ ImageSettings& Settings() {
 
 int ResolveFlags(int flags) { return flags == IMAGE_DEFAULT_FLAGS ? Settings().default_flags : flags; }
 
-// Pixels of the mask colour become transparent; only for pictures that carry no alpha of their own.
-void ApplyMask(Pixmap& pixmap) {
+Argb MaskKey() {
   const auto& m = Settings().mask;
-  const Argb key = (Argb(m.r & 0xFF) << 16) | (Argb(m.g & 0xFF) << 8) | Argb(m.b & 0xFF);
+  return (Argb(m.r & 0xFF) << 16) | (Argb(m.g & 0xFF) << 8) | Argb(m.b & 0xFF);
+}
+
+// Pixels of the mask colour become transparent; only for pictures that carry no alpha of their own.
+void ApplyMask(Pixmap& pixmap, Argb key) {
   Argb* p = pixmap.Pixels();
   const std::size_t n = static_cast<std::size_t>(pixmap.Width()) * pixmap.Height();
   for (std::size_t i = 0; i < n; ++i) {
@@ -37,8 +46,8 @@ void ApplyMask(Pixmap& pixmap) {
   }
 }
 
-std::shared_ptr<detail::ImageImpl> NewImage(int w, int h, int frames, int flags) {
-  auto image = std::make_shared<detail::ImageImpl>(w, h, frames, flags);
+std::shared_ptr<detail::ImageImpl> NewImage(int w, int h, int frames, int flags, bool blank = true) {
+  auto image = std::make_shared<detail::ImageImpl>(w, h, frames, flags, blank);
   if (Settings().auto_mid_handle) image->MidHandle();
   return image;
 }
@@ -50,7 +59,19 @@ void CopyCell(const Pixmap& from, int fx, int fy, Pixmap& to) {
   }
 }
 
+// A picture's pixels are let go once its texture holds them. glibc gives a large block its own
+// mapping, returned to the system when freed, but after the first such block is freed it raises
+// the size that gets one, so later pictures come from the heap and leave holes there that are
+// seldom given back. Fixing that size keeps every picture-sized block in a mapping of its own.
+void KeepLargeBlocksMapped() {
+#ifdef __GLIBC__
+  static const bool fixed = mallopt(M_MMAP_THRESHOLD, 128 * 1024) == 1;
+  static_cast<void>(fixed);
+#endif
+}
+
 detail::DecodedImage DecodeFile(const std::string& path) {
+  KeepLargeBlocksMapped();
   const auto bytes = ReadFileBytes(path);
   if (!bytes) return {};
   std::string error;
@@ -59,16 +80,57 @@ detail::DecodedImage DecodeFile(const std::string& path) {
   return decoded;
 }
 
-ImageRef ImageFromDecoded(detail::DecodedImage decoded, int flags) {
-  if (!decoded.pixmap) return nullptr;
-  flags = ResolveFlags(flags);
-  if ((flags & IMAGE_MASKED) != 0 && !decoded.has_alpha) ApplyMask(*decoded.pixmap);
-  auto image = NewImage(decoded.pixmap->Width(), decoded.pixmap->Height(), 1, flags);
+// The frames of a decoded picture: the whole picture, or `count` cells of the source's size from
+// its first cell, row by row (an empty list when the picture holds fewer cells).
+std::vector<PixmapRef> CutFrames(detail::DecodedImage decoded, const detail::ImageSource& source,
+                                 int count) {
+  if (!decoded.pixmap) return {};
+  if (source.masked && !decoded.has_alpha) ApplyMask(*decoded.pixmap, source.mask_key);
+  if (source.cell_w <= 0) return {decoded.pixmap};
+  const int columns = decoded.pixmap->Width() / source.cell_w;
+  const int rows = decoded.pixmap->Height() / source.cell_h;
+  if (columns <= 0 || rows <= 0 || source.first + count > columns * rows) return {};
+  std::vector<PixmapRef> frames;
+  for (int i = 0; i < count; ++i) {
+    const int cell = source.first + i;
+    auto frame = std::make_shared<Pixmap>(source.cell_w, source.cell_h);
+    CopyCell(*decoded.pixmap, (cell % columns) * source.cell_w, (cell / columns) * source.cell_h, *frame);
+    frames.push_back(std::move(frame));
+  }
+  return frames;
+}
+
+// A picture from a file: its frames cut, with the file kept as the way back to its pixels.
+ImageRef ImageFromFile(detail::DecodedImage decoded, detail::ImageSource source, int count, int flags) {
+  auto frames = CutFrames(std::move(decoded), source, count);
+  if (frames.empty()) return nullptr;
+  auto image = NewImage(frames.front()->Width(), frames.front()->Height(), count, flags, false);
+  for (int i = 0; i < count; ++i) image->SetFramePixels(i, std::move(frames[static_cast<std::size_t>(i)]));
+  image->SetSource(std::move(source));
+  return image;
+}
+
+detail::ImageSource SourceFor(const std::string& path, int flags) {
+  detail::ImageSource source;
+  source.path = path;
+  source.masked = (flags & IMAGE_MASKED) != 0;
+  source.mask_key = MaskKey();
+  return source;
+}
+
+ImageRef ImageFromPixels(const Pixmap& pixels, int flags) {
+  auto image = NewImage(pixels.Width(), pixels.Height(), 1, flags);
   auto frame = image->LockFrame(0);
-  std::copy_n(decoded.pixmap->Pixels(),
-              static_cast<std::size_t>(frame->Width()) * frame->Height(), frame->Pixels());
+  std::copy_n(pixels.Pixels(), static_cast<std::size_t>(frame->Width()) * frame->Height(), frame->Pixels());
   image->UnlockFrame(0);
   return image;
+}
+
+// Every image alive, for measuring what they hold. Never freed: images held by globals are
+// destroyed after every function-local static.
+std::unordered_set<detail::ImageImpl*>& LiveImages() {
+  static auto* images = new std::unordered_set<detail::ImageImpl*>();
+  return *images;
 }
 
 }  // namespace
@@ -77,17 +139,21 @@ ImageRef ImageFromDecoded(detail::DecodedImage decoded, int flags) {
 
 namespace detail {
 
-ImageImpl::ImageImpl(int width, int height, int frames, int flags)
+ImageImpl::ImageImpl(int width, int height, int frames, int flags, bool blank)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), flags_(flags) {
   frames_.resize(static_cast<std::size_t>(std::max(frames, 0)));
-  for (auto& f : frames_) f.pixels = std::make_shared<Pixmap>(width_, height_);
+  if (blank) {
+    for (auto& f : frames_) f.pixels = std::make_shared<Pixmap>(width_, height_);
+  }
+  LiveImages().insert(this);
 }
 
 ImageImpl::~ImageImpl() {
+  LiveImages().erase(this);
   for (auto& f : frames_) {
     // A texture of an earlier renderer went with that renderer.
     if (f.texture != nullptr && f.generation == GfxGeneration() && GfxRenderer() != nullptr) {
-      TextureChanging();
+      TextureChanging(f.texture);
       SDL_DestroyTexture(f.texture);
     }
   }
@@ -95,7 +161,46 @@ ImageImpl::~ImageImpl() {
 
 PixmapRef ImageImpl::LockFrame(int frame) {
   if (!ValidFrame(frame)) return nullptr;
+  read_back_ = true;
+  RestorePixels();
   return frames_[static_cast<std::size_t>(frame)].pixels;
+}
+
+const Pixmap& ImageImpl::FramePixels(int frame) {
+  read_back_ = true;
+  RestorePixels();
+  return *frames_[static_cast<std::size_t>(frame)].pixels;
+}
+
+void ImageImpl::SetFramePixels(int frame, PixmapRef pixels) {
+  auto& f = frames_[static_cast<std::size_t>(frame)];
+  f.pixels = std::move(pixels);
+  f.dirty = true;
+}
+
+void ImageImpl::RestorePixels() {
+  const bool missing = std::any_of(frames_.begin(), frames_.end(), [](const Frame& f) { return !f.pixels; });
+  if (!missing) return;
+  auto frames = source_ ? CutFrames(DecodeFile(source_->path), *source_, Frames()) : std::vector<PixmapRef>{};
+  if (frames.size() != frames_.size() || frames.front()->Width() != width_ ||
+      frames.front()->Height() != height_) {
+    std::cerr << "Image \"" << (source_ ? source_->path : std::string()) << "\" cannot be read again; "
+              << "it is shown transparent" << std::endl;
+    frames.clear();
+  }
+  for (std::size_t i = 0; i < frames_.size(); ++i) {
+    auto& f = frames_[i];
+    if (f.pixels) continue;
+    // The same pixels as the texture made from them before: the frame stays as clean as it was.
+    f.pixels = frames.empty() ? std::make_shared<Pixmap>(width_, height_) : std::move(frames[i]);
+  }
+}
+
+void ImageImpl::DropUploadedPixels() {
+  if (!source_ || read_back_) return;
+  for (auto& f : frames_) {
+    if (f.texture != nullptr && f.generation == GfxGeneration() && !f.dirty) f.pixels.reset();
+  }
 }
 
 void ImageImpl::UnlockFrame(int frame) {
@@ -140,6 +245,7 @@ SDL_Texture* ImageImpl::Texture(int frame) {
     f.texture = nullptr;
     f.dirty = true;
   }
+  if (f.dirty && !f.pixels) RestorePixels();
   if (f.texture == nullptr) {
     TextureChanging();
     f.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
@@ -151,14 +257,55 @@ SDL_Texture* ImageImpl::Texture(int frame) {
     f.dirty = true;
   }
   if (f.dirty) {
-    TextureChanging();
+    TextureChanging(f.texture);
     SDL_UpdateTexture(f.texture, nullptr, f.pixels->Pixels(), f.pixels->Pitch());
     f.dirty = false;
+    DropUploadedPixels();
   }
   return f.texture;
 }
 
 ImageImpl* Impl(const ImageRef& image) { return dynamic_cast<ImageImpl*>(image.get()); }
+
+ImageMemory HeldByImages() {
+  ImageMemory held;
+  for (const ImageImpl* image : LiveImages()) {
+    ++held.images;
+    const long long frame_bytes = static_cast<long long>(image->Width()) * image->Height() * 4;
+    for (int i = 0; i < image->Frames(); ++i) {
+      ++held.frames;
+      if (image->HoldsPixels(i)) {
+        ++held.frames_with_pixels;
+        held.pixel_bytes += frame_bytes;
+      }
+      if (image->HasTexture(i)) held.texture_bytes += frame_bytes;
+    }
+  }
+  return held;
+}
+
+std::vector<std::string> LargestHolders(std::size_t count, bool textures) {
+  std::vector<std::pair<long long, std::string>> holders;
+  for (const ImageImpl* image : LiveImages()) {
+    long long bytes = 0;
+    for (int i = 0; i < image->Frames(); ++i) {
+      if (textures ? image->HasTexture(i) : image->HoldsPixels(i)) {
+        bytes += static_cast<long long>(image->Width()) * image->Height() * 4;
+      }
+    }
+    if (bytes == 0) continue;
+    std::string name = image->Source() != nullptr ? image->Source()->path : std::string("(made in memory)");
+    if (image->Source() != nullptr && image->ReadBack()) name += " (read back)";
+    holders.emplace_back(bytes, name + " " + std::to_string(image->Width()) + "x" +
+                                    std::to_string(image->Height()) + "x" + std::to_string(image->Frames()));
+  }
+  std::sort(holders.begin(), holders.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < holders.size() && i < count; ++i) {
+    lines.push_back(holders[i].second + ": " + std::to_string(holders[i].first));
+  }
+  return lines;
+}
 
 }  // namespace detail
 
@@ -182,31 +329,32 @@ bool GetAutoMidHandle() { return Settings().auto_mid_handle; }
 
 // ---- Loading --------------------------------------------------------------------------------
 
-ImageRef LoadImage(const std::string& path, int flags) { return ImageFromDecoded(DecodeFile(path), flags); }
+ImageRef LoadImage(const std::string& path, int flags) {
+  flags = ResolveFlags(flags);
+  return ImageFromFile(DecodeFile(path), SourceFor(path, flags), 1, flags);
+}
 
 ImageRef LoadImageFromMemory(const std::vector<unsigned char>& bytes, int flags) {
   std::string error;
-  return ImageFromDecoded(detail::DecodeImage(bytes, &error), flags);
+  auto decoded = detail::DecodeImage(bytes, &error);
+  if (!decoded.pixmap) return nullptr;
+  flags = ResolveFlags(flags);
+  if ((flags & IMAGE_MASKED) != 0 && !decoded.has_alpha) ApplyMask(*decoded.pixmap, MaskKey());
+  return ImageFromPixels(*decoded.pixmap, flags);
 }
 
 ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count, int flags) {
   auto decoded = DecodeFile(path);
   if (!decoded.pixmap || cell_w <= 0 || cell_h <= 0 || first < 0 || count <= 0) return nullptr;
-  const int columns = decoded.pixmap->Width() / cell_w;
-  const int rows = decoded.pixmap->Height() / cell_h;
-  if (columns <= 0 || rows <= 0 || first + count > columns * rows) {
+  flags = ResolveFlags(flags);
+  auto source = SourceFor(path, flags);
+  source.cell_w = cell_w;
+  source.cell_h = cell_h;
+  source.first = first;
+  auto image = ImageFromFile(std::move(decoded), std::move(source), count, flags);
+  if (!image) {
     std::cerr << "Image \"" << path << "\" holds fewer than " << first + count << " cells of "
               << cell_w << "x" << cell_h << std::endl;
-    return nullptr;
-  }
-  flags = ResolveFlags(flags);
-  if ((flags & IMAGE_MASKED) != 0 && !decoded.has_alpha) ApplyMask(*decoded.pixmap);
-  auto image = NewImage(cell_w, cell_h, count, flags);
-  for (int i = 0; i < count; ++i) {
-    const int cell = first + i;
-    auto frame = image->LockFrame(i);
-    CopyCell(*decoded.pixmap, (cell % columns) * cell_w, (cell / columns) * cell_h, *frame);
-    image->UnlockFrame(i);
   }
   return image;
 }
@@ -218,12 +366,7 @@ ImageRef CreateImage(int width, int height, int frames, int flags) {
 
 ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags) {
   if (!pixmap || pixmap->Width() <= 0 || pixmap->Height() <= 0) return nullptr;
-  auto image = NewImage(pixmap->Width(), pixmap->Height(), 1, ResolveFlags(flags));
-  auto frame = image->LockFrame(0);
-  std::copy_n(pixmap->Pixels(), static_cast<std::size_t>(pixmap->Width()) * pixmap->Height(),
-              frame->Pixels());
-  image->UnlockFrame(0);
-  return image;
+  return ImageFromPixels(*pixmap, ResolveFlags(flags));
 }
 
 PixmapRef GrabPixmap(int x, int y, int w, int h) {

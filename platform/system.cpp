@@ -82,9 +82,31 @@ void Alert(const std::string& title, const std::string& message) {
   if (State().headless) return;
   // A message box needs a display; without one the line on standard error is all there is.
   SDL_Window* parent = detail::GfxWindow();
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), parent) != 0) {
+  const std::string shown = AlertText(message);
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), shown.c_str(), parent) != 0) {
     std::cerr << "(no message box: " << SDL_GetError() << ")" << std::endl;
   }
+}
+
+std::string AlertText(const std::string& message, std::size_t width) {
+  std::string text;
+  std::size_t start = 0;
+  while (start <= message.size()) {
+    std::size_t end = message.find('\n', start);
+    if (end == std::string::npos) end = message.size();
+    std::string line = message.substr(start, end - start);
+    while (line.size() > width) {
+      std::size_t cut = line.rfind(' ', width);
+      if (cut == std::string::npos || cut == 0) cut = line.find(' ', width);
+      if (cut == std::string::npos) break;
+      text += line.substr(0, cut) + "\n";
+      line.erase(0, cut + 1);
+    }
+    text += line;
+    if (end < message.size()) text += "\n";
+    start = end + 1;
+  }
+  return text;
 }
 
 std::string DataPrefix() {

@@ -3,6 +3,7 @@
 // the two folders the game knows (the read-only data folder and the per-user folder).
 
 #include <cstdint>
+#include <cstddef>
 #include <string>
 
 namespace platform {
@@ -33,6 +34,10 @@ void PinNow(const LocalDateTime& when, bool pinned = true);
 // A modal alert: an SDL message box over the game window, or before any window exists; standard
 // error when there is no display (or headless). Returns when the player has closed it.
 void Alert(const std::string& title, const std::string& message);
+// The message as the alert box shows it: the box draws every line whole however wide, so a long
+// line (a path and the system's reason) is broken at spaces into lines of at most `width`
+// characters; a word longer than that keeps a line of its own.
+std::string AlertText(const std::string& message, std::size_t width = 80);
 
 // The folder holding "Data/" with a trailing slash: $QUILLBROOK_DATA when set, else the folder of
 // the executable.

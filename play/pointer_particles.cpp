@@ -28,7 +28,9 @@ std::shared_ptr<TParticle> PointerParticleMake(float x, float y, const std::shar
 int PointerParticles() {
   if (PointerParticlesOn == 0 || !Game || !Game->Mouse) return 0;
   auto& m = *Game->Mouse;
-  if (m.SparkleLength == 90) return 0;
+  // Before the pointer has a place its position is (0, 0): sparkles there would pile up in the
+  // corner (the loading screen waits for the first click with the pointer wherever it is).
+  if (m.SparkleLength == 90 || m.Placed == 0) return 0;
   m.SparkleCounter -= Delta;
   if (m.SparkleCounter > 0) return 0;
   m.SparkleCounter += static_cast<float>(m.SparkleLength);

@@ -255,8 +255,12 @@ int TSaveData::Sanitise() {
       ++changed;
     }
   }
-  if (!(TimeTaken >= 0) || std::isinf(TimeTaken)) {  // negative, endless or not a number
+  // Time given back by wild shots may leave the time taken below zero; a resumed hole keeps it.
+  if (std::isnan(TimeTaken) || std::isinf(TimeTaken)) {
     TimeTaken = 0;
+    ++changed;
+  } else if (TimeTaken < LEAST_TIME_TAKEN) {
+    TimeTaken = LEAST_TIME_TAKEN;
     ++changed;
   }
   return changed;

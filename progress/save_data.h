@@ -45,7 +45,7 @@ class TSaveData {
   int MidHole = 0;    // 1 while a hole is in progress (the snapshot below is valid)
   std::array<int, 10> Irons{};  // the golf bag at the last copy (as TPlayer::Irons)
   int HoleCash = 0;
-  double TimeTaken = 0;   // logic ticks played on the hole in progress
+  double TimeTaken = 0;   // logic ticks played on the hole in progress (below 0: see below)
   int LastTimeTaken = 0;  // countdown seconds last shown, 9999 for none
   int TimeUp = 0;
   int Mulligans = 0;
@@ -124,6 +124,10 @@ class TSaveData {
   virtual int Save(platform::OutStream& out) const;
   // Copies the play state (player, play field, HUD, buttons, cards) into this object.
   virtual int Update();
+
+  // The least TimeTaken a hole can reach: the "20 seconds more" wild shot takes 20 s (4000 ticks
+  // of 5 ms) off it, also below zero, and a hole deals at most two wild shots.
+  static constexpr double LEAST_TIME_TAKEN = -2 * 4000.0;
 
   // Brings every field into its range (see Load). Returns the number of fields changed.
   int Sanitise();

@@ -133,8 +133,10 @@ int TStat::Draw() {
       platform::SetColor(235, 235, 0);
       font->DrawAlignedWithShadow(FormatValue(), stats->Col2, y, 0, 0, 0);
       platform::SetColor(156, 226, 255);
-      const int room = static_cast<int>(stats->Col4 - stats->Col3 - 22);
-      font->DrawAlignedWithShadow(font->TruncateString(PlayerName, room), stats->Col3, y, 0, 0, 0);
+      // The name is cut to what fits the column as drawn: the font's cut measures its limit at the
+      // font's own scale.
+      const double room = (stats->Col4 - stats->Col3 - 22) / (font->ScaleFactor > 0 ? font->ScaleFactor : 1.0);
+      font->DrawAlignedWithShadow(font->TruncateString(PlayerName, static_cast<int>(room)), stats->Col3, y, 0, 0, 0);
       if (ShowAll != 0) {
         std::string course = CourseName;
         if (ShowHoleNumber != 0 && HoleNumber > 0) course += " (" + std::to_string(HoleNumber) + ")";

@@ -9,6 +9,7 @@
 #include "core/game_fade.h"
 #include "core/globals.h"
 #include "core/loading_screen.h"
+#include "gfx/bitmap_font.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
@@ -99,6 +100,11 @@ int TCareerStatsScreen::Load() {
     ok->LoadMouseClick("OK_down", 350);
     ok->y = 556.0f;
   }
+  RowFont.reset();
+  if (HintFont) {
+    RowFont = std::make_shared<TBitmapFont>(*HintFont);
+    RowFont->ScaleFactor = ROW_FONT_SCALE;
+  }
   const auto& profile = Game->CurrentProfile;
   PrepareRows(*GameScreen->Player->SaveData->CareerStats, profile ? profile->TimeTaken : 0.0,
               Game->FixedRateLogic->MS, profile ? profile->Name : std::string());
@@ -128,7 +134,7 @@ int TCareerStatsScreen::Draw() {
   for (int n = 0; n < 5; ++n)
     if (Labels[n]) platform::DrawImage(Labels[n]->image, static_cast<float>(ColumnX[n] - 10), 57.0f, 0);
   TCareerStats& stats = *GameScreen->Player->SaveData->CareerStats;
-  stats.font = HintFont;
+  stats.font = RowFont;
   stats.Col1 = ColumnX[0];
   stats.Col2 = ColumnX[1];
   stats.Col3 = ColumnX[2];
@@ -153,6 +159,7 @@ int TCareerStatsScreen::Draw() {
 int TCareerStatsScreen::Kill() {
   TScreen::Kill();
   for (auto& label : Labels) label.reset();
+  RowFont.reset();
   return 0;
 }
 

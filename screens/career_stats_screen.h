@@ -9,6 +9,7 @@
 
 #include "core/screen.h"
 
+class TBitmapFont;
 class TCareerStats;
 class TGameImage;
 class TStat;
@@ -29,10 +30,18 @@ class TCareerStatsScreen : public TScreen {
   // groups, in screen pixels.
   static constexpr std::array<int, 6> ColumnX{19, 223, 318, 438, 641, 729};
   static constexpr int FIRST_ROW_Y = 79, ROW_GAP = 15, GROUP_GAP = 10;
+  // The rows are drawn in the hint font at this scale, so that a record's course with its hole,
+  // its date and its time each stay inside their column and the frame, and rows 15 px apart keep
+  // a clear gap between them.
+  static constexpr double ROW_FONT_SCALE = 0.7;
+  // The right edge of the frame's inner border; the time column ends before it.
+  static constexpr int FRAME_RIGHT = 795;
 
   TCareerStatsScreen();
 
   std::array<std::shared_ptr<TGameImage>, 5> Labels;  // column headings, filled by Load
+  // The hint font's page drawn at ROW_FONT_SCALE; made by Load, dropped by Kill.
+  std::shared_ptr<TBitmapFont> RowFont;
 
   int Load() override;
   int Start() override;

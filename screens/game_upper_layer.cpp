@@ -85,6 +85,7 @@ int TGameUpperLayer::MouseSetPosition(int x, int y) {
   if (auto* p = Pointer()) {
     p->x = x;
     p->y = y;
+    p->Placed = 1;
     return 0;
   }
   return TUpperLayer::MouseSetPosition(x, y);

@@ -323,7 +323,8 @@ int TLevelSelectScreen::SelectedCourseChange() {
       text = Text("Course Locked") + " " + SelectedCourse->UnlockText;
       break;
   }
-  if (!text.empty() && TextFont) UnlockText = ccWordWrapArray(ccSplitStringIntoLines(text), 443, TextFont);
+  if (!text.empty() && TextFont) UnlockText = ccWordWrapArray(ccSplitStringIntoLines(text),
+                                                                   static_cast<int>(GOAL_WIDTH / GOAL_FONT_SCALE), TextFont);
 
   // The five slots start empty and take at most five entries of this course, best first.
   std::size_t slot = 0;

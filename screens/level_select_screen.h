@@ -36,6 +36,16 @@ class TLevelSelectScreen : public TScreen {
   static constexpr int MAX_COURSESHOTS = 21;
   static constexpr int LIST_ROWS = 11;  // rows shown at once, at most
   static constexpr int LIST_HEIGHT = 319;  // the list box's height in picture pixels
+  // The details (Holes, Par, Fee, Purse) are drawn in LabelFont, the goal and timed-course lines
+  // in TextFont, at these fractions of the zoom's scale: their rows (21 and 17 px apart) then keep
+  // a clear gap between them.
+  static constexpr double DETAIL_FONT_SCALE = 0.7;
+  static constexpr double GOAL_FONT_SCALE = 0.68;
+  // The goal text's width in picture pixels.
+  static constexpr int GOAL_WIDTH = 443;
+  // A locked course's padlock, when its row is not selected, stands this far left of the list
+  // box, between the scroll bar and the name (picture pixels).
+  static constexpr float LOCK_MARGIN = 14;
   static const std::array<std::string, MAX_COURSESHOTS> CourseShotNames;
 
   TLevelSelectScreen();

@@ -2,6 +2,7 @@
 // selected course's name, details, goal and photograph, the best scores, the cash, the buttons and
 // the open message dialog, all following the zoom.
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -92,16 +93,24 @@ int TLevelSelectScreen::Draw() {
     ConvertXY(ListBox->Box->X, ListBox->Box->Y);
     ListBox->Scale = z;
     ListBox->Draw();
-    if (SelectedCourse && ListBox->Index >= 0 && PadLock && PadLock->image) {
+    // The selected course, when locked, shows the padlock at its row's end; every other locked
+    // course in view shows it in the margin before its name, so locked rows stand apart from open
+    // ones at a glance (their colours alone differ little).
+    if (PadLock && PadLock->image) {
       const TSaveData* save = GameScreen && GameScreen->Player ? GameScreen->Player->SaveData.get() : nullptr;
-      const int index = ListBox->Index;
-      const bool locked = !save || index >= static_cast<int>(save->UnlockedCourses.size()) ||
-                          save->UnlockedCourses[static_cast<std::size_t>(index)] == COURSE_LOCKED;
-      const int rowY = ListBox->GetIndexY();
-      const float top = ListBox->Box->Y;
-      if (locked && rowY >= top && rowY < top + static_cast<float>(ListBox->LineHeight) * ListBox->Scale * static_cast<float>(ListBox->Limit)) {
-        platform::DrawImage(PadLock->image, ListBox->Box->X + 167 + PadLock->image->HandleX(),
-                            static_cast<float>(rowY) + PadLock->image->HandleY(), 0);
+      const int rows = std::min(ListBox->Count() - ListBox->TopIndex, ListBox->Limit);
+      for (int row = 0; row < rows; ++row) {
+        const int index = ListBox->TopIndex + row;
+        const auto slot = static_cast<std::size_t>(index);
+        const bool locked = !save || slot >= save->UnlockedCourses.size() || save->UnlockedCourses[slot] == COURSE_LOCKED;
+        if (!locked) continue;
+        const bool selected = SelectedCourse && index == ListBox->Index;
+        const float rowY = ListBox->Box->Y + static_cast<float>(row * ListBox->LineHeight) * ListBox->Scale;
+        const float lockX = selected ? ListBox->Box->X + 167 : ListBox->Box->X - LOCK_MARGIN * z;
+        if (!selected) platform::SetScale(z, z);
+        platform::DrawImage(PadLock->image, lockX + PadLock->image->HandleX() * (selected ? 1 : z),
+                            static_cast<float>(static_cast<int>(rowY)) + PadLock->image->HandleY() * (selected ? 1 : z), 0);
+        if (!selected) platform::SetScale(1, 1);
       }
     }
   }
@@ -125,8 +134,8 @@ int TLevelSelectScreen::Draw() {
     if (LabelFont && TextFont) {
       float x = 300, y = 115;
       ConvertXY(x, y);
-      LabelFont->ScaleFactor = z;
-      TextFont->ScaleFactor = z;
+      LabelFont->ScaleFactor = z * DETAIL_FONT_SCALE;
+      TextFont->ScaleFactor = z * GOAL_FONT_SCALE;
       const float step = ROW_STEP * z;
       const int affordable = CanAfford();
       ccShadowTextSet(2, 2, 0.4f);
@@ -137,7 +146,7 @@ int TLevelSelectScreen::Draw() {
         LabelFont->DrawAlignedWithShadow(*labels[i], x, y + step * static_cast<float>(i), 0, 1, 1);
       }
       const std::string currency = GetCurrencyChar();
-      const float vx = x + static_cast<float>(LabelWidth) * z;
+      const float vx = x + static_cast<float>(LabelWidth * DETAIL_FONT_SCALE) * z;
       SetColour(255, 255, 204);
       LabelFont->DrawAlignedWithShadow(std::to_string(SelectedCourse->Holes), vx, y, 0, 1, 1);
       LabelFont->DrawAlignedWithShadow(std::to_string(SelectedCourse->Par), vx, y + step, 0, 1, 1);

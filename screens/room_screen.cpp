@@ -9,9 +9,10 @@
 #include "ui/menu.h"
 #include "util/input.h"
 
-void StartRoom(TScreen& screen) {
+void StartRoom(TScreen& screen, const std::function<void()>& beforeFade) {
   screen.TScreen::Start();
   Game->MusicPlay(1);
+  if (beforeFade) beforeFade();
   Game->IgnoreEscapeKey = 1;
   Game->GameFade->Init(static_cast<float>(FADE_SPEED), 0, nullptr, 0, 0);
   Game->FixedRateLogic->Init();

@@ -3,15 +3,17 @@
 // music and a fade-in from black with Esc left to its own logic, reads Esc as a press of its
 // leave button, and leaves with a fade-out that takes the music with it.
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class TMenu;
 class TScreen;
 
-// The base start of `screen`, then its music with a fade-in, Esc taken from the framework, the
-// fade in from black (the screen held still) and the timing restarted.
-void StartRoom(TScreen& screen);
+// The base start of `screen`, then its music with a fade-in, `beforeFade` when given (a sound cued
+// there plays at its full volume: once the fade runs, new sounds start at its level), Esc taken
+// from the framework, the fade in from black (the screen held still) and the timing restarted.
+void StartRoom(TScreen& screen, const std::function<void()>& beforeFade = {});
 // 1 when Esc was hit this tick; the button named `button` then shows pressed, with its glow and
 // click sound, as if clicked.
 int EscapePressesButton(TMenu& menu, const std::string& button);

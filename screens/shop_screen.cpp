@@ -158,8 +158,7 @@ int TShopScreen::Load() {
 }
 
 int TShopScreen::Start() {
-  StartRoom(*this);
-  Play(SoundEntrance);
+  StartRoom(*this, [this] { Play(SoundEntrance); });
   SoundCounterMax = static_cast<int>(Game->CalcAnimLength(1000));
   SoundCounter = 5.0f * SoundCounterMax;
   return 0;

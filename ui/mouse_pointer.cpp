@@ -117,6 +117,7 @@ void TMousePointer::MouseUpEvent(int button) {
 void TMousePointer::MoveEvent(int newX, int newY) {
   x = newX;
   y = newY;
+  Placed = 1;
 }
 
 void TMousePointer::WheelEvent(int steps) { z += steps; }

@@ -28,6 +28,9 @@ class TMousePointer {
   int Image2xoff = 0, Image2yoff = 0;
   float Image2Scale = 1.0f;
   int x = 0, y = 0;  // logical pixels, not clamped
+  // 1 once a move event or the game has given the pointer its place; until then x and y say
+  // nothing (the pointer has not been seen over the window) and no sparkles are made.
+  int Placed = 0;
   int z = 0;         // running total of wheel movement
   int b1 = 0, b2 = 0, b3 = 0, mb = 0;  // held flags and their sum
   int h1 = 0, h2 = 0, h3 = 0, mh = 0;  // hits of this tick and their sum

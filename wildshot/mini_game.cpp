@@ -36,7 +36,7 @@ int TWildshotScreen::LoadMiniGame() {
   InstructionsFont = HintFont;
   ExclamationFont = HintHeaderFont;
   ResultsFont = StatsFont;
-  MinigamePhase = 0;
+  MinigamePhase = MINIGAME_PHASE_AIMING;
   MinigameFadeOut = TAnimation::Create(250, 0, 0, 0);
   ResultFadeIn = TAnimation::Create(250, 0, 0, 0);
   switch (Minigame) {
@@ -153,7 +153,7 @@ int TWildshotScreen::MinigameLogic() {
     case 3: MinigameLostBall(); break;
     default: break;
   }
-  if (MinigamePhase == 2 && ResultFadeIn && ResultFadeIn->Manage() == 1) {
+  if (MinigamePhase == MINIGAME_PHASE_RESULT && ResultFadeIn && ResultFadeIn->Manage() == 1) {
     ccFlushAll();
     if (auto ok = MinigameMenu->FindButton("OK")) {
       ok->Active = 1;

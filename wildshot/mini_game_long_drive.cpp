@@ -143,10 +143,10 @@ int TWildshotScreen::LoadLongDrive() {
 
 int TWildshotScreen::MinigameLongDrive() {
   auto shoot = MinigameMenu ? MinigameMenu->FindButton("shoot") : nullptr;
-  if (MinigamePhase == 0) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING) {
     SwingArrow(ArrowAngle, ArrowSpeed, 0, 90, Delta);
     if (shoot && shoot->Clicked) {
-      MinigamePhase = 1;
+      MinigamePhase = MINIGAME_PHASE_RUNNING;
       TDriveBall ball;
       ball.speed = BallSpeed;
       DriveLaunch(ball, ArrowAngle);
@@ -163,7 +163,7 @@ int TWildshotScreen::MinigameLongDrive() {
     }
     return 0;
   }
-  if (MinigamePhase != 1) return 0;
+  if (MinigamePhase != MINIGAME_PHASE_RUNNING) return 0;
 
   const int h = MinigameBG ? MinigameBG->h : MinigameH;
   if (!MinigameFadeOut->Active) {
@@ -196,7 +196,7 @@ int TWildshotScreen::MinigameLongDrive() {
     if (BallY < h - MinigameH / 2) ScrollY = BallY - MinigameH / 2;
   }
   if (MinigameFadeOut->Manage() == 1) {
-    MinigamePhase = 2;
+    MinigamePhase = MINIGAME_PHASE_RESULT;
     ResultFadeIn->Start();
     Distance = DriveDistance(BallX, MinigameBorderX + BallXOffset, MarkerGap);
     Prize = DrivePrize(Distance, Target);
@@ -247,7 +247,7 @@ int TWildshotScreen::DrawLongDrive(float alpha) {
   if (Gauge) clipped(Gauge, gx, gy - Gauge->h);
   gx += 11;
   gy -= 10;
-  if (MinigamePhase == 0 && Arrow && Arrow->image) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING && Arrow && Arrow->image) {
     platform::SetRotation(static_cast<float>(ArrowAngle));
     platform::DrawImage(Arrow->image, static_cast<float>(gx - 1), gy + TopY, 0);
     platform::SetRotation(0);
@@ -256,14 +256,14 @@ int TWildshotScreen::DrawLongDrive(float alpha) {
   if (Ball && Ball->image)
     platform::DrawImage(Ball->image, static_cast<float>(MinigameX + BallX - ScrollX),
                         static_cast<float>(MinigameY + BallY - ScrollY + TopY), 0);
-  if (MinigamePhase == 0 && OwnsItem(1) && HintFont) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING && OwnsItem(1) && HintFont) {
     platform::SetColor(255, 255, 204);
     ccShadowTextSet(2, 2, 0.6f);
     HintFont->DrawAlignedWithShadow(AvatarText, gx - 8, gy + 16 + TopY, 0, 0, 0);
     platform::SetColor(255, 255, 255);
   }
   const float a = DrawResultHead(static_cast<int>(TopY + 241));
-  if (MinigamePhase == 2) {
+  if (MinigamePhase == MINIGAME_PHASE_RESULT) {
     int y = static_cast<int>(TopY + 241) + 50;
     const std::string unit = Game->Region == 0 ? "yds" : "m";
     const std::string s = ccRoundFloatToString(Distance, 2) + unit;
@@ -295,7 +295,7 @@ float TWildshotScreen::DrawResultHead(int headline_y) {
     d = MinigameFadeOut->GetRatioInv();
     DimPanel(MinigameDim * d);
   }
-  if (MinigamePhase != 2) return 0.0f;
+  if (MinigamePhase != MINIGAME_PHASE_RESULT) return 0.0f;
   DimPanel(MinigameDim * d);
   const float a = ResultFadeIn && ResultFadeIn->Active ? ResultFadeIn->GetRatioInv() : 1.0f;
   platform::SetAlpha(a);

@@ -76,7 +76,7 @@ int TWildshotScreen::LoadLostBall() {
   BallFound = 0;
   MouseUpFlag = 0;
   Prize = 0;
-  MinigamePhase = 1;
+  MinigamePhase = MINIGAME_PHASE_RUNNING;
   return 0;
 }
 
@@ -84,7 +84,7 @@ int TWildshotScreen::MinigameLostBall() {
   const int mx = Game->Mouse ? Game->Mouse->x : 0;
   const int my = Game->Mouse ? Game->Mouse->y : 0;
   const int held = Game->Mouse ? Game->Mouse->GetMb() : 0;
-  if (MinigamePhase == 1 && !MinigameFadeOut->Active && Cards) {
+  if (MinigamePhase == MINIGAME_PHASE_RUNNING && !MinigameFadeOut->Active && Cards) {
     if (held > 0 && MouseUpFlag == 1 && Tries > 0) {
       for (const auto& card : Cards->Cards) {
         if (!(card->x <= mx && mx < card->x + TCard::cardw && card->y <= my && my < card->y + TCard::cardh))
@@ -108,7 +108,7 @@ int TWildshotScreen::MinigameLostBall() {
     if (!turning && (Tries == 0 || BallFound == 1)) MinigameFadeOut->Start();
   }
   if (MinigameFadeOut->Manage() == 1) {
-    MinigamePhase = 2;
+    MinigamePhase = MINIGAME_PHASE_RESULT;
     ResultFadeIn->Start();
     std::vector<std::string> lines;
     if (BallFound) {
@@ -150,7 +150,7 @@ int TWildshotScreen::DrawLostBall(float alpha) {
   int y = static_cast<int>(TopY + 226);
   if (LostBallResultText.size() == 1) y += 15;
   const float a = DrawResultHead(y);
-  if (MinigamePhase == 2) {
+  if (MinigamePhase == MINIGAME_PHASE_RESULT) {
     y += 50;
     if (LostBallResultFont) {
       platform::SetAlpha(a);

@@ -102,7 +102,7 @@ int TWildshotScreen::MinigamePuttingBounceSound() {
 }
 
 int TWildshotScreen::MinigamePutting() {
-  if (MinigamePhase == 0) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING) {
     SwingArrow(ArrowAngle, ArrowSpeed, AngleMin, AngleMax, Delta);
     if (!IdlePlayed) {
       IdleCounter += Delta;
@@ -117,7 +117,7 @@ int TWildshotScreen::MinigamePutting() {
     }
     auto shoot = MinigameMenu ? MinigameMenu->FindButton("Shoot") : nullptr;
     if (shoot && shoot->Clicked) {
-      MinigamePhase = 1;
+      MinigamePhase = MINIGAME_PHASE_RUNNING;
       TPuttBall ball = PuttState();
       PuttStrike(ball, ArrowAngle);
       BallXSpeed = ball.xs;
@@ -126,7 +126,7 @@ int TWildshotScreen::MinigamePutting() {
     }
     return 0;
   }
-  if (MinigamePhase != 1) return 0;
+  if (MinigamePhase != MINIGAME_PHASE_RUNNING) return 0;
   if (!MinigameFadeOut->Active) {
     TPuttBall ball = PuttState();
     const TPuttStep step = PuttTick(ball, Delta);
@@ -148,7 +148,7 @@ int TWildshotScreen::MinigamePutting() {
     }
   }
   if (MinigameFadeOut->Manage() == 1) {
-    MinigamePhase = 2;
+    MinigamePhase = MINIGAME_PHASE_RESULT;
     ResultFadeIn->Start();
     if (InHole) {
       Prize = PuttPrize(GetCourseRatio());
@@ -169,14 +169,14 @@ int TWildshotScreen::DrawPutting(float alpha) {
   const float py = static_cast<float>(MinigameY) + TopY;
   if (MinigameBG && MinigameBG->image) platform::DrawImage(MinigameBG->image, px, py, 0);
   if (Hole && Hole->image) platform::DrawImage(Hole->image, px + static_cast<float>(HoleX), py + static_cast<float>(HoleY), 0);
-  if (MinigamePhase == 0 && OwnsPuttingItem() && HintFont) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING && OwnsPuttingItem() && HintFont) {
     platform::SetColor(255, 255, 204);
     ccShadowTextSet(2, 2, 0.6f);
     HintFont->DrawAlignedWithShadow(AvatarText, px + BallX, py + BallY + 12, 1, 1, 0);
     HintFont->DrawAlignedWithShadow(AvatarText2, px + BallX, py + BallY + 27, 1, 1, 0);
     platform::SetColor(255, 255, 255);
   }
-  if (MinigamePhase == 0 && Arrow && Arrow->image) {
+  if (MinigamePhase == MINIGAME_PHASE_AIMING && Arrow && Arrow->image) {
     platform::SetRotation(static_cast<float>(ArrowAngle));
     platform::DrawImage(Arrow->image, px + static_cast<float>(BallX), py + static_cast<float>(BallY), 0);
     platform::SetRotation(0);
@@ -184,7 +184,7 @@ int TWildshotScreen::DrawPutting(float alpha) {
   if (!InHole && Ball && Ball->image)
     platform::DrawImage(Ball->image, px + static_cast<float>(BallX), py + static_cast<float>(BallY), 0);
   DrawResultHead(static_cast<int>(TopY + 272 - 16));
-  if (MinigamePhase == 2) {
+  if (MinigamePhase == MINIGAME_PHASE_RESULT) {
     MinigameDrawResult(WinningsLine(),
                        static_cast<int>(TopY + 272 - 16) + 50);
     ccTextAlpha = 1.0f;

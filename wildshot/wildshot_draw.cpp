@@ -101,7 +101,7 @@ int TWildshotScreen::Draw() {
       platform::SetAlpha(MinigameFadeOut->GetRatioInv());
       DrawFrame(Overlay, 321, oy, 0);
       platform::SetAlpha(1);
-    } else if (MinigamePhase == 2) {
+    } else if (MinigamePhase == MINIGAME_PHASE_RESULT) {
       DrawFrame(Overlay, 321, oy, 0);
     }
   }
@@ -153,7 +153,7 @@ int TWildshotScreen::DrawMinigameControls() {
     MinigameMenu->SetAlpha(p);
     MinigameMenu->Draw(0, 0);
   }
-  if (MinigamePhase < 2 && InstructionsFont) {
+  if (MinigamePhase < MINIGAME_PHASE_RESULT && InstructionsFont) {
     platform::SetAlpha(p);
     platform::SetColor(255, 255, 204);
     ccShadowTextSet(2, 2, 0.6f);
@@ -165,7 +165,7 @@ int TWildshotScreen::DrawMinigameControls() {
     platform::SetColor(255, 255, 255);
     platform::SetAlpha(1);
   }
-  if (Minigame == 3 && MinigamePhase == 1 && StatsFont) {
+  if (Minigame == 3 && MinigamePhase == MINIGAME_PHASE_RUNNING && StatsFont) {
     platform::SetAlpha(p);
     ccShadowTextSet(2, 2, 0.6f);
     ccTextAlpha = p;

@@ -32,6 +32,11 @@ struct TPuttBall;
 constexpr int WILDSHOT_RESULT_OK = 1;
 constexpr int WILDSHOT_RESULT_DROPPED = 2;
 
+// The phases of a mini-game (MinigamePhase).
+constexpr int MINIGAME_PHASE_AIMING = 0;   // the player aims; "shoot" is live, instructions shown
+constexpr int MINIGAME_PHASE_RUNNING = 1;  // the shot runs, or Lost Ball's cards are turned
+constexpr int MINIGAME_PHASE_RESULT = 2;   // the result is fixed and shown; "OK" ends the game
+
 // One item of the long drive's landscape: a picture and its top-left corner in unscrolled screen
 // coordinates (the panel's place included). The picture is shared with the screen's fields.
 class TScenery {
@@ -139,7 +144,7 @@ class TWildshotScreen : public TScreen {
   std::shared_ptr<TGameImage> MinigameBG;
   std::shared_ptr<TMenu> MinigameMenu;
   int MinigameMenuY = 0;
-  int MinigamePhase = 0;  // 0 aiming, 1 under way, 2 showing the result
+  int MinigamePhase = MINIGAME_PHASE_AIMING;
   int InstructionsWidth = 244;
   std::shared_ptr<TBitmapFont> InstructionsFont;
   std::shared_ptr<TBitmapFont> ExclamationFont;

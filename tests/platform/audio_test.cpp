@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "platform/audio_internal.h"
 #include "platform/files.h"
 
 #include "platform/system.h"
@@ -170,6 +176,198 @@ TEST(AudioTest, NoneDriverIsSilentByChoice) {
   const auto drivers = platform::AudioDrivers();
   EXPECT_NE(std::find(drivers.begin(), drivers.end(), "FreeAudio"), drivers.end());
   EXPECT_NE(std::find(drivers.begin(), drivers.end(), "None"), drivers.end());
+}
+
+// ---- What a channel plays, read from OpenAL's loopback device ----
+
+constexpr int kMixRate = 22050;  // the test sounds' own rate: no resampling at rate 1
+
+struct Played {
+  const char* what;
+  bool loops;
+  float rate;
+  int ms;  // mixed, past the sound's 1500 ms end
+};
+
+enum class Held { kDecodedOnItsDevice, kDecodedAgainForANewDevice, kStreamed };
+
+class ChannelMixTest : public testing::TestWithParam<Played> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(test_media::WriteOgg(TempPath("mixed.ogg"), 1500));
+    if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
+  }
+  void TearDown() override {
+    platform::detail::SetStreamAbove(default_stream_above_);
+    platform::AudioClose();
+  }
+
+  // The left-right mix of the test sound played once on a fresh loopback device.
+  std::vector<float> Mix(Held held, bool* playing_at_end) {
+    const Played& p = GetParam();
+    EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
+    platform::detail::SetStreamAbove(held == Held::kStreamed ? 0 : std::numeric_limits<std::size_t>::max());
+    auto sound = platform::LoadSound(TempPath("mixed.ogg"), p.loops ? platform::SOUND_LOOP : 0);
+    EXPECT_NE(sound, nullptr);
+    if (!sound) return {};
+    EXPECT_EQ(platform::detail::IsStreamed(sound), held == Held::kStreamed);
+    if (held == Held::kDecodedAgainForANewDevice) {
+      EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
+    }
+    auto channel = platform::AllocChannel();
+    channel->Play(sound, true);
+    channel->SetRate(p.rate);
+    channel->Resume();
+    auto mix = platform::detail::RenderLoopback(kMixRate * p.ms / 1000);
+    *playing_at_end = channel->Playing();
+    return mix;
+  }
+
+ private:
+  std::size_t default_stream_above_ = platform::detail::StreamAbove();
+};
+
+TEST_P(ChannelMixTest, StreamedAndDecodedAgainPlayTheSameSamplesAsDecodedOnce) {
+  const Played& p = GetParam();
+  bool playing = false;
+  const auto decoded = Mix(Held::kDecodedOnItsDevice, &playing);
+  EXPECT_EQ(playing, p.loops);
+  ASSERT_EQ(decoded.size(), static_cast<std::size_t>(kMixRate * p.ms / 1000) * 2);
+  // The sound is heard in the first and in the last second (a loop goes on, a one-shot ends).
+  const auto loud = [&](std::size_t from, std::size_t to) {
+    float peak = 0;
+    for (std::size_t i = from * 2; i < to * 2; ++i) peak = std::max(peak, std::fabs(decoded[i]));
+    return peak > 0.05f;
+  };
+  const std::size_t frames = decoded.size() / 2;
+  EXPECT_TRUE(loud(0, kMixRate));
+  EXPECT_EQ(loud(frames - kMixRate / 4, frames), p.loops);
+
+  for (const Held held : {Held::kDecodedAgainForANewDevice, Held::kStreamed}) {
+    SCOPED_TRACE(held == Held::kStreamed ? "streamed" : "decoded again");
+    playing = !p.loops;
+    const auto mix = Mix(held, &playing);
+    EXPECT_EQ(playing, p.loops);
+    ASSERT_EQ(mix.size(), decoded.size());
+    std::size_t first_difference = mix.size();
+    for (std::size_t i = 0; i < mix.size() && first_difference == mix.size(); ++i) {
+      if (mix[i] != decoded[i]) first_difference = i;
+    }
+    EXPECT_EQ(first_difference, mix.size()) << "the mixes part at frame " << first_difference / 2;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Channels, ChannelMixTest,
+                         testing::Values(Played{"once", false, 1.0f, 2000}, Played{"looped", true, 1.0f, 4000},
+                                         Played{"looped_faster", true, 1.5f, 3000},
+                                         Played{"once_slower", false, 0.75f, 2500}),
+                         [](const testing::TestParamInfo<Played>& info) { return std::string(info.param.what); });
+
+TEST(AudioStreamTest, LetGoStreamsEndWithTheirSoundAndLoopsAtOnce) {
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("let_go.ogg"), 1500));
+  if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto once = platform::LoadSound(TempPath("let_go.ogg"));
+  auto loop = platform::LoadSound(TempPath("let_go.ogg"), platform::SOUND_LOOP);
+  platform::detail::SetStreamAbove(default_stream_above);
+  ASSERT_TRUE(platform::detail::IsStreamed(once));
+  EXPECT_NEAR(once->LengthSeconds(), 1.5, 0.01);
+
+  platform::PlaySound(loop);
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 0);
+  platform::PlaySound(once);
+  once.reset();
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 1);
+  const auto mix = platform::detail::RenderLoopback(kMixRate);
+  EXPECT_GT(*std::max_element(mix.begin(), mix.end()), 0.05f);  // still heard
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 1);
+  platform::detail::RenderLoopback(kMixRate);
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 0);
+  platform::AudioClose();
+}
+
+TEST(AudioStreamTest, AStreamThatRanDryCarriesOnWhereItStopped) {
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("dry.ogg"), 4000));
+  if (!platform::detail::AudioOpenLoopback(kMixRate)) {
+    GTEST_SKIP() << "OpenAL offers no loopback device";
+  }
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto sound = platform::LoadSound(TempPath("dry.ogg"));
+  platform::detail::SetStreamAbove(default_stream_above);
+  auto channel = platform::PlaySound(sound);
+  // Its queue (1.5 s at this rate) runs out while nothing refills it: still playing, more to come.
+  platform::detail::RenderLoopback(kMixRate * 2, false);
+  EXPECT_TRUE(channel->Playing());
+  const auto after = platform::detail::RenderLoopback(kMixRate / 4);
+  EXPECT_GT(*std::max_element(after.begin(), after.end()), 0.05f);
+  platform::detail::RenderLoopback(kMixRate * 3);
+  EXPECT_FALSE(channel->Playing());
+  platform::AudioClose();
+}
+
+// OpenAL Soft's null output plays in real time: the streaming thread alone keeps the queue going.
+TEST(AudioStreamTest, TheStreamingThreadPlaysStreamsToTheirEndOnARealDevice) {
+  setenv("ALSOFT_DRIVERS", "null", 1);
+  platform::SetHeadless(false);
+  if (!platform::AudioOpen("OpenAL Generic Software", nullptr)) {
+    platform::SetHeadless(true);
+    GTEST_SKIP() << "OpenAL's null output is not available";
+  }
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("threaded.ogg"), 2500));
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto sound = platform::LoadSound(TempPath("threaded.ogg"));
+  platform::detail::SetStreamAbove(default_stream_above);
+  ASSERT_TRUE(platform::detail::IsStreamed(sound));
+  using Clock = std::chrono::steady_clock;
+  const auto waited = [](const Clock::time_point& since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+  };
+  // Longer than the queue holds (1.5 s at this rate): it plays through only if it is refilled.
+  const auto start = Clock::now();
+  auto channel = platform::PlaySound(sound);
+  while (channel->Playing() && waited(start) < 10.0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_GE(waited(start), 2.0);
+  EXPECT_LT(waited(start), 10.0);
+  // With nothing left to stream the thread sleeps; a stream started then, and let go while it
+  // plays, still plays to its end, and ends by itself.
+  channel->Stop();
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  const auto again = Clock::now();
+  platform::PlaySound(sound);
+  EXPECT_EQ(platform::detail::HeldBySounds().streams_playing, 1);
+  while (platform::detail::HeldBySounds().streams_playing > 0 && waited(again) < 10.0) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_GE(waited(again), 2.0);
+  EXPECT_LT(waited(again), 10.0);
+  platform::AudioClose();
+  platform::SetHeadless(true);
+}
+
+TEST(AudioStreamTest, SilentStreamsLastTheirLengthAndShortSoundsAreNotStreamed) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  ASSERT_TRUE(test_media::WriteOgg(TempPath("short.ogg"), 300));
+  EXPECT_FALSE(platform::detail::IsStreamed(platform::LoadSound(TempPath("short.ogg"))));
+  const std::size_t default_stream_above = platform::detail::StreamAbove();
+  platform::detail::SetStreamAbove(0);
+  auto streamed = platform::LoadSound(TempPath("short.ogg"));
+  platform::detail::SetStreamAbove(default_stream_above);
+  ASSERT_TRUE(platform::detail::IsStreamed(streamed));
+  EXPECT_NEAR(streamed->LengthSeconds(), 0.3, 0.01);
+  platform::SetManualClock(0);
+  auto channel = platform::PlaySound(streamed);
+  platform::AdvanceManualClock(290);
+  EXPECT_TRUE(channel->Playing());
+  platform::AdvanceManualClock(20);
+  EXPECT_FALSE(channel->Playing());
 }
 
 }  // namespace

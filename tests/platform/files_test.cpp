@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -215,6 +217,21 @@ TEST_F(FilesTest, SettingAsideNeverReplacesAnEarlierCopy) {
   EXPECT_EQ(platform::SetFileAside(path), path + ".damaged.2");
   EXPECT_EQ(platform::SetFileAside(path), "");
   EXPECT_EQ(platform::SetFileAside(P("made")), "");
+}
+
+// A folder that cannot be made says why: the reason the first folder on the way refused, not the
+// "No such file or directory" of the ones below it.
+TEST_F(FilesTest, AFolderThatCannotBeMadeSaysWhy) {
+  const std::string refused = "/sys/quillbrook-cannot-be-made";  // the system's folders refuse any
+  ASSERT_NE(::mkdir(refused.c_str(), 0755), 0);
+  const std::string reason = std::strerror(errno);
+  ASSERT_NE(reason, std::strerror(ENOENT));
+  std::string error;
+  EXPECT_FALSE(platform::CreateFolder(refused + "/Marrowfen/Quillbrook", &error));
+  EXPECT_EQ(error, reason);
+  Put(P("file"), "not a folder");
+  EXPECT_FALSE(platform::CreateFolder(P("file/profiles"), &error));
+  EXPECT_EQ(error, std::strerror(ENOTDIR));
 }
 
 TEST_F(FilesTest, FolderOperations) {

@@ -3,10 +3,16 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
+#include "platform/image_internal.h"
 #include "platform/input.h"
 #include "platform/leak_check.h"
 #include "platform/system.h"
@@ -157,6 +163,170 @@ TEST(GlSmokeTest, MousePositionsMapToLogicalPixelsInAWindowAndFullScreen) {
   e = ClickAt(700, 500);
   EXPECT_EQ(e.x, 700);
   EXPECT_EQ(e.y, 500);
+  platform::GraphicsClose();
+}
+
+// A picture read from a file lets go of its own pixels once its texture holds them; switching to
+// full screen and back keeps the renderer, so the picture is shown the same throughout.
+TEST(GlSmokeTest, PicturesFromFilesShowTheSameThroughFullScreenSwitches) {
+  platform::SetHeadless(false);
+  platform::Pixmap pattern(8, 8);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) pattern.WritePixel(x, y, 0xFF000000u | static_cast<platform::Argb>(x * 30 << 16 | y * 30 << 8 | 0x40));
+  }
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("quill-smoke-" + std::to_string(::getpid()) + ".png")).string();
+  ASSERT_TRUE(platform::SavePixmapPNG(pattern, path, 6));
+  for (const bool keep_gl : {false, true}) {
+    platform::GraphicsOptions options;
+    options.vsync = false;
+    options.keep_software_gl = keep_gl;
+    std::string error;
+    if (!platform::GraphicsOpen(options, &error)) {
+      std::filesystem::remove(path);
+      GTEST_SKIP() << "no window: " << error;
+    }
+    SCOPED_TRACE(platform::GraphicsDriverName());
+    auto image = platform::LoadImage(path, 0);
+    ASSERT_NE(image, nullptr);
+    int desktop_w = 0, desktop_h = 0;
+    platform::DesktopSize(&desktop_w, &desktop_h);
+    for (const bool full : {false, true, false}) {
+      platform::GraphicsSetFullScreen(full);
+      WaitForWindowSize(full ? desktop_w : 800, full ? desktop_h : 600);
+      platform::ResetDrawState();
+      platform::SetClsColor(0, 0, 0);
+      platform::Cls();
+      platform::DrawImage(image, 50, 60);
+      platform::Flip(0);
+      platform::Cls();
+      platform::DrawImage(image, 50, 60);
+      auto shot = platform::GrabPixmap(50, 60, 8, 8);
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+          EXPECT_EQ(shot->ReadPixel(x, y), pattern.ReadPixel(x, y)) << (full ? "full screen " : "window ") << x << "," << y;
+        }
+      }
+      EXPECT_FALSE(platform::detail::Impl(image)->HoldsPixels(0));
+    }
+    platform::GraphicsClose();
+  }
+  std::filesystem::remove(path);
+}
+
+// The window picture SDL's renderer gave for a screen: the screen copied, or stretched linearly,
+// onto the letterbox of a black window (its own pixel format, colour only).
+std::vector<Uint32> WholePicture(int ww, int wh) {
+  auto screen = platform::GrabPixmap(0, 0, 800, 600);
+  SDL_Surface* logical = SDL_CreateRGBSurfaceWithFormatFrom(screen->Pixels(), 800, 600, 32, 800 * 4,
+                                                            SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* out = SDL_CreateRGBSurfaceWithFormat(0, ww, wh, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_FillRect(out, nullptr, 0xFF000000u);
+  SDL_Rect box = platform::detail::LetterboxRect(ww, wh, 800, 600);
+  if (box.w == 800 && box.h == 600) {
+    SDL_BlitSurface(logical, nullptr, out, &box);
+  } else {
+    SDL_SoftStretchLinear(logical, nullptr, out, &box);
+  }
+  std::vector<Uint32> pixels(static_cast<std::size_t>(ww) * wh);
+  for (int y = 0; y < wh; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(out->pixels) + y * out->pitch);
+    for (int x = 0; x < ww; ++x) pixels[static_cast<std::size_t>(y) * ww + x] = row[x] & 0xFFFFFFu;
+  }
+  SDL_FreeSurface(out);
+  SDL_FreeSurface(logical);
+  return pixels;
+}
+
+// Window pixels that differ from the picture a whole copy or stretch of the screen gives.
+int WrongWindowPixels() {
+  SDL_Surface* window = SDL_GetWindowSurface(platform::detail::GfxWindow());
+  if (window == nullptr) return -1;
+  const std::vector<Uint32> expected = WholePicture(window->w, window->h);
+  SDL_Surface* shown = SDL_ConvertSurfaceFormat(window, SDL_PIXELFORMAT_ARGB8888, 0);
+  int wrong = 0;
+  for (int y = 0; y < window->h; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(shown->pixels) + y * shown->pitch);
+    for (int x = 0; x < window->w; ++x) {
+      wrong += (row[x] & 0xFFFFFFu) != expected[static_cast<std::size_t>(y) * window->w + x] ? 1 : 0;
+    }
+  }
+  SDL_FreeSurface(shown);
+  return wrong;
+}
+
+// Drawn by the processor, a window shows each frame by putting only its changed parts on the
+// window's picture: in a window and at full screen (stretched), the picture after every frame is
+// the one showing the whole screen gives.
+TEST(GlSmokeTest, AWindowShownInPartsHoldsTheWholeScreensPicture) {
+  platform::SetHeadless(false);
+  platform::GraphicsOptions options;
+  options.vsync = false;
+  std::string error;
+  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
+  if (platform::GraphicsDriverName() != "software") {
+    platform::GraphicsClose();
+    GTEST_SKIP() << "the window is not drawn by the processor";
+  }
+  auto sprite = platform::CreateImage(6, 5, 1, platform::IMAGE_FILTERED);
+  for (int i = 0; i < 30; ++i) {
+    sprite->LockFrame(0)->WritePixel(i % 6, i / 6, 0xFF000000u | static_cast<Uint32>(i * 0x081F3B));
+  }
+  sprite->UnlockFrame(0);
+  auto frame = [&](int step) {
+    platform::ResetDrawState();
+    platform::SetClsColor(10, 60, 20);
+    platform::Cls();
+    platform::SetColor(200, 100, 0);
+    platform::DrawRect(100, 100, 300, 200);
+    platform::SetBlend(platform::BLEND_ALPHA);
+    platform::SetColor(255, 255, 255);
+    platform::DrawText("Still words", 120, 120);
+    platform::SetScale(3.0f, 3.0f);
+    platform::SetRotation(static_cast<float>(step) * 23.0f);
+    platform::DrawImage(sprite, 200.0f + static_cast<float>(step) * 37.0f, 150.0f + static_cast<float>(step) * 11.0f);
+    platform::SetRotation(0.0f);
+    platform::SetScale(1.0f, 1.0f);
+    platform::DrawRect(static_cast<float>(step * 61 % 800), static_cast<float>(step * 47 % 600), 3, 2);
+    platform::DrawImage(sprite, 0, static_cast<float>(step));
+    platform::DrawImage(sprite, 794, 595);
+  };
+  for (const bool full_screen : {false, true}) {
+    if (full_screen) {
+      platform::GraphicsSetFullScreen(true);
+      int dw = 0, dh = 0;
+      platform::DesktopSize(&dw, &dh);
+      WaitForWindowSize(dw, dh);
+    }
+    const long partly = platform::detail::FramesPartlyDrawn();
+    for (int step = 0; step < 12; ++step) {
+      // (The window system's news first: a new size gives the window a new picture to fill.)
+      platform::Event e;
+      while (platform::PollEvent(&e)) {
+      }
+      frame(step);
+      platform::Flip(0);
+      EXPECT_EQ(WrongWindowPixels(), 0) << (full_screen ? "full screen" : "window") << ", step " << step;
+    }
+    EXPECT_GE(platform::detail::FramesPartlyDrawn() - partly, 8);
+  }
+  platform::GraphicsClose();
+}
+
+// A window paces its frames: just after a flip no frame is due, and one is before long.
+TEST(GlSmokeTest, AFrameIsDueOnlyAFrameTimeAfterTheLast) {
+  platform::SetHeadless(false);
+  platform::GraphicsOptions options;
+  std::string error;
+  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
+  platform::Flip(0);
+  EXPECT_FALSE(platform::FrameDue());
+  bool due = false;
+  for (int i = 0; i < 200 && !due; ++i) {
+    SDL_Delay(1);
+    due = platform::FrameDue();
+  }
+  EXPECT_TRUE(due);
   platform::GraphicsClose();
 }
 

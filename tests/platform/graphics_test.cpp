@@ -558,3 +558,207 @@ TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
 }
 
 }  // namespace
+
+namespace {
+
+// An 800 x 600 screen in the window's pixel format with a fixed pattern of noise.
+SDL_Surface* NoiseScreen(unsigned seed) {
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 32, SDL_PIXELFORMAT_RGB888);
+  auto* p = static_cast<Uint32*>(s->pixels);
+  for (int i = 0; i < 800 * 600; ++i) {
+    seed = seed * 1664525u + 1013904223u;
+    p[i] = (seed >> 8) & 0xFFFFFFu;
+  }
+  return s;
+}
+
+// The window picture SDL gives by stretching the whole screen linearly onto the letterbox.
+SDL_Surface* WholeStretch(SDL_Surface* screen, int ww, int wh) {
+  SDL_Surface* out = SDL_CreateRGBSurfaceWithFormat(0, ww, wh, 32, SDL_PIXELFORMAT_RGB888);
+  SDL_Rect box = platform::detail::LetterboxRect(ww, wh, 800, 600);
+  SDL_SoftStretchLinear(screen, nullptr, out, &box);
+  return out;
+}
+
+// A window updated only where the screen changed, through the area each change reaches, holds the
+// picture a stretch of the whole screen gives: for full screens larger and smaller than the
+// screen, of other proportions, and for changes at the screen's edges and corners.
+TEST(StretchedScreenTest, PartsStretchedWhereTheScreenChangedGiveTheWholeStretch) {
+  const std::pair<int, int> windows[] = {{1280, 720}, {1024, 768}, {1920, 1080}, {1366, 768}, {640, 480}, {801, 601}};
+  const SDL_Rect changes[] = {{0, 0, 1, 1}, {799, 599, 1, 1}, {0, 300, 3, 50}, {797, 0, 3, 600},
+                              {100, 100, 1, 1}, {333, 222, 71, 96}, {0, 598, 800, 2}, {401, 17, 5, 200}};
+  for (const auto& [ww, wh] : windows) {
+    SDL_Surface* screen = NoiseScreen(7);
+    SDL_Surface* window = WholeStretch(screen, ww, wh);
+    const SDL_Rect box = platform::detail::LetterboxRect(ww, wh, 800, 600);
+    const platform::detail::LinearAxis columns(800, box.w), rows(600, box.h);
+    SDL_Surface* other = NoiseScreen(99);
+    for (const SDL_Rect& change : changes) {
+      SDL_Rect r = change;
+      SDL_BlitSurface(other, &r, screen, &r);
+      platform::detail::ScaleLinearArea(screen, window, box, columns, rows,
+                                        platform::detail::WindowAreaOf(box, 800, 600, change));
+      SDL_Surface* expected = WholeStretch(screen, ww, wh);
+      int wrong = 0;
+      for (int y = 0; y < wh; ++y) {
+        const auto* a = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(window->pixels) + y * window->pitch);
+        const auto* b = reinterpret_cast<const Uint32*>(static_cast<Uint8*>(expected->pixels) + y * expected->pitch);
+        for (int x = 0; x < ww; ++x) wrong += (a[x] & 0xFFFFFFu) != (b[x] & 0xFFFFFFu) ? 1 : 0;
+      }
+      EXPECT_EQ(wrong, 0) << ww << "x" << wh << " after a change at " << change.x << "," << change.y << " "
+                          << change.w << "x" << change.h;
+      SDL_FreeSurface(expected);
+    }
+    SDL_FreeSurface(other);
+    SDL_FreeSurface(window);
+    SDL_FreeSurface(screen);
+  }
+}
+
+// A loop that draws and never flips keeps a bounded list of draws, and its flip still shows all it
+// drew.
+TEST_F(GraphicsTest, DrawsNeverFlippedKeepABoundedListAndAllReachTheScreen) {
+  platform::SetColor(255, 0, 0);
+  platform::DrawRect(0, 0, 2, 2);
+  platform::SetColor(0, 0, 255);
+  std::size_t most = 0;
+  for (int i = 0; i < 200000; ++i) {
+    platform::DrawRect(static_cast<float>(10 + i % 500), 10, 1, 1);
+    most = std::max(most, platform::detail::FrameDrawsListed());
+  }
+  platform::SetColor(0, 255, 0);
+  platform::DrawRect(700, 500, 2, 2);
+  EXPECT_LE(most, std::size_t{1} << 16);
+  platform::Flip(0);
+  EXPECT_EQ(Pixel(1, 1), kRed);
+  EXPECT_EQ(Pixel(300, 10), kBlue);
+  EXPECT_EQ(Pixel(701, 501), kGreen);
+  // The next frame, the same as one never listed whole, is drawn again rather than skipped.
+  const long drawn = platform::detail::FramesDrawn();
+  platform::Cls();
+  platform::Flip(0);
+  EXPECT_EQ(platform::detail::FramesDrawn(), drawn + 1);
+  EXPECT_EQ(Pixel(1, 1), kBlack);
+}
+
+// Images kept by statics that outlive the drawing layer's own state free their textures safely
+// when the program ends, with their draws still waiting.
+platform::ImageRef kept_until_exit;
+
+TEST(GraphicsExitTest, ImagesFreedAfterTheDrawingStateAtExitEndCleanly) {
+  EXPECT_EXIT(
+      {
+        std::string error;
+        if (!platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) std::exit(3);
+        kept_until_exit = platform::CreateImage(8, 8, 1, 0);
+        kept_until_exit->LockFrame(0)->Fill(kWhite);
+        kept_until_exit->UnlockFrame(0);
+        for (int i = 0; i < 1000; ++i) platform::DrawImage(kept_until_exit, static_cast<float>(i % 700), 5);
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+// A 16 x 16 spark with a bright tail on its right, drawn turned and blended over a backdrop: the
+// copy of its turned frame and the exact turn differ by little more than rounding at its edges,
+// and put the tail in the same place, at every angle, scale and blend a particle is drawn with.
+TEST_F(GraphicsTest, TurnedParticlesLookAsTheExactTurnDoes) {
+  auto spark = platform::CreateImage(16, 16, 1, platform::IMAGE_FILTERED);
+  auto pixels = spark->LockFrame(0);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const int d = (2 * x - 15) * (2 * x - 15) + (2 * y - 15) * (2 * y - 15);
+      const Argb a = d < 256 ? static_cast<Argb>(255 - d) : 0u;
+      const bool tail = x >= 11 && y >= 6 && y <= 9;
+      pixels->WritePixel(x, y, tail ? 0xFFFFFF00u : (a << 24) | 0x40A0FFu);
+    }
+  }
+  spark->UnlockFrame(0);
+  spark->MidHandle();
+  auto draw = [&](bool turned, float angle, float scale, int blend) {
+    platform::detail::UseTurnedFrames(turned);
+    platform::ResetDrawState();
+    platform::SetClsColor(30, 60, 30);
+    platform::Cls();
+    platform::SetBlend(blend);
+    platform::SetColor(255, 220, 200);
+    platform::SetAlpha(0.8f);
+    platform::SetScale(scale, scale);
+    platform::SetRotation(angle);
+    platform::DrawImage(spark, 100.3f, 100.6f);
+    platform::Flip(0);
+    platform::detail::UseTurnedFrames(true);
+    return platform::GrabPixmap(60, 60, 80, 80);
+  };
+  // The brightness-weighted centre of the tail's yellow (red + green over blue).
+  auto tail_centre = [](const platform::PixmapRef& p, double* cx, double* cy) {
+    double sum = 0, sx = 0, sy = 0;
+    for (int y = 0; y < p->Height(); ++y) {
+      for (int x = 0; x < p->Width(); ++x) {
+        const Argb c = p->ReadPixel(x, y);
+        const double w = std::max(0.0, static_cast<double>((c >> 8) & 0xFF) - static_cast<double>(c & 0xFF) - 60.0);
+        sum += w;
+        sx += w * x;
+        sy += w * y;
+      }
+    }
+    *cx = sum > 0 ? sx / sum : -1;
+    *cy = sum > 0 ? sy / sum : -1;
+  };
+  for (const int blend : {platform::BLEND_ALPHA, platform::BLEND_LIGHT}) {
+    for (const float scale : {0.5f, 1.0f, 1.7f}) {
+      for (float angle = 3.0f; angle < 360.0f; angle += 29.3f) {
+        const auto exact = draw(false, angle, scale, blend);
+        const auto copy = draw(true, angle, scale, blend);
+        long difference = 0;
+        int far_off = 0;
+        for (int y = 0; y < 80; ++y) {
+          for (int x = 0; x < 80; ++x) {
+            const Argb a = exact->ReadPixel(x, y), b = copy->ReadPixel(x, y);
+            for (int shift : {0, 8, 16}) {
+              const int d = std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+              difference += d;
+              far_off += d > 160 ? 1 : 0;
+            }
+          }
+        }
+        double ex = 0, ey = 0, cx = 0, cy = 0;
+        tail_centre(exact, &ex, &ey);
+        tail_centre(copy, &cx, &cy);
+        const std::string at = "angle " + std::to_string(angle) + ", scale " + std::to_string(scale);
+        // Over the sprite's (16 * scale)^2 pixels: on average some levels a channel, a few pixels
+        // of its sharp tail's edge a pixel away, and the tail within about a pixel of the screen
+        // and one of the frame (the copy lands on whole pixels, the exact turn between them, and
+        // both pick the frame's pixels without filtering).
+        const double near = 1.0 + 0.5 / std::min(scale, 1.0f);
+        EXPECT_LT(static_cast<double>(difference) / (256.0 * scale * scale * 3.0), 32.0) << at;
+        EXPECT_LT(far_off, static_cast<int>(16 * scale * scale) + 4) << at;
+        EXPECT_NEAR(cx, ex, near) << at;
+        EXPECT_NEAR(cy, ey, near) << at;
+      }
+    }
+  }
+}
+
+// New pixels in a frame are what its turned copies show next.
+TEST_F(GraphicsTest, ATurnedFrameFollowsItsImagesNewPixels) {
+  auto spark = Solid(8, 8, kRed);
+  spark->MidHandle();
+  for (const Argb colour : {kRed, kBlue, kGreen}) {
+    spark->LockFrame(0)->Fill(colour);
+    spark->UnlockFrame(0);
+    platform::ResetDrawState();
+    platform::Cls();
+    platform::SetBlend(platform::BLEND_ALPHA);
+    platform::SetRotation(30);
+    platform::DrawImage(spark, 50, 50);
+    platform::Flip(0);
+    EXPECT_EQ(Pixel(50, 50), colour);
+  }
+}
+
+}  // namespace

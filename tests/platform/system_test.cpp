@@ -54,4 +54,17 @@ TEST(SystemTest, AlertWithoutDisplayGoesToStandardError) {
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Something went wrong"), std::string::npos);
 }
 
+// The alert box draws each line whole: a long message is broken at spaces, so the system's reason
+// at its end stays on the screen.
+TEST(SystemTest, AlertTextBreaksLongLinesAtSpaces) {
+  EXPECT_EQ(platform::AlertText("Failed to save file /home/ann/settings.ini: the folder /home/ann/ "
+                                "cannot be written (No space left on device)",
+                                40),
+            "Failed to save file\n/home/ann/settings.ini: the folder\n/home/ann/ cannot be written (No space\n"
+            "left on device)");
+  EXPECT_EQ(platform::AlertText("short\nlines stay", 40), "short\nlines stay");
+  EXPECT_EQ(platform::AlertText("a /very/long/path/that/has/no/space/in/it end", 10),
+            "a\n/very/long/path/that/has/no/space/in/it\nend");
+}
+
 }  // namespace

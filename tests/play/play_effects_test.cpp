@@ -264,8 +264,7 @@ TEST_F(EffectsTest, IronNumbersOutsideTwoToNineTouchNoSlot) {
 
 TEST_F(EffectsTest, PointerSparklesFollowTheDetailAndComeAtMostOncePerTick) {
   Game->Mouse->ParticleList = TParticleList::Create();
-  Game->Mouse->x = 300;
-  Game->Mouse->y = 200;
+  Game->Mouse->MoveEvent(300, 200);
   Game->Mouse->w = 16;
   Game->Mouse->h = 24;
   Game->Mouse->offsetx = 2;

@@ -2,6 +2,8 @@
 // decoder), exact round trips, and what a damaged or out-of-range block does to the player.
 #include "progress/save_data.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "cards/card.h"
@@ -186,6 +188,24 @@ TEST_F(SaveBlockTest, OutOfRangeValuesAreBroughtIntoRange) {
   EXPECT_EQ(back.UnlockedCourses[9], COURSE_COMPLETED);
   EXPECT_EQ(back.Mulligans, 0);
   EXPECT_DOUBLE_EQ(back.Multiplier, 3.0);
+}
+
+TEST_F(SaveBlockTest, TimeGivenBackByWildShotsSurvivesAResumeWithinWhatTheyCanGive) {
+  // 5 s into a timed hole two "20 seconds more" wild shots leave -35 s: 7000 ticks below zero.
+  const struct {
+    double saved, loaded;
+  } cases[] = {{-1000.0, -1000.0}, {-7000.0, -7000.0}, {-8000.0, -8000.0}, {-8001.0, -8000.0},
+               {-1e300, -8000.0}, {std::nan(""), 0.0}, {-INFINITY, 0.0}, {INFINITY, 0.0}, {123.5, 123.5}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.saved);
+    TSaveData s;
+    MakeRich(s);
+    s.TimeTaken = c.saved;
+    TSaveData back;
+    platform::InStream in(BlockOf(s));
+    ASSERT_EQ(back.Load(in), 0);
+    EXPECT_DOUBLE_EQ(back.TimeTaken, c.loaded);
+  }
 }
 
 TEST_F(SaveBlockTest, ACardWithBadValuesDropsOnlyTheSavedHole) {

@@ -110,6 +110,7 @@ TEST_F(OptionsTest, OKAndEscapeTogetherOrRepeatedLeaveThePageOnce) {
   ccProcessEvent({platform::EVENT_KEY_DOWN, 27, 0, 0});
   OptionsScreen->Logic();
   Game->Mouse->MouseUpEvent(1);
+  ccProcessEvent({platform::EVENT_KEY_UP, 27, 0, 0});
   EXPECT_EQ(writes.count, 1);
   ASSERT_EQ(Game->DestinationTScreen, TitleScreen);
   ClickButton(OptionsScreen->Menu->FindButton("OK"));

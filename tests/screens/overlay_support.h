@@ -82,6 +82,9 @@ class OverlayTest : public testing::Test {
     Game->CurrentProfile = TProfile::Create("Ann");
     InstallProfileHooks(*Game->CurrentProfile);
     Game->CurrentProfile->Score = 1000;
+    // A player of its own for every test: what one test's holes and statistics left behind (the
+    // course time, the counts of birdies, the career statistics) never reaches the next.
+    GameScreen->Player = std::make_shared<TPlayer>();
     auto& p = *GameScreen->Player;
     p.Name = "Ann";
     p.Score = 1000;

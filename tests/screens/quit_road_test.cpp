@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -120,6 +121,8 @@ class QuitRoadTest : public testing::Test {
     ASSERT_GE(quitFrame, 0) << "never quit; screens: " << player.trail;
     EXPECT_EQ(status, 0) << "the quit was not carried out; screens: " << player.trail;
     EXPECT_LE(player.frames - quitFrame, kFramesToEnd);
+    std::printf("ended %d frames (%d ms of the game's clock) after the quit\n", player.frames - quitFrame,
+                (player.frames - quitFrame) * player.frameMs);
     EXPECT_TRUE(platform::FileExists(UserFile("GoodExit.dat")));
     ReadBack(kPlayer);
     const auto& save = *GameScreen->Player->SaveData;
@@ -154,7 +157,7 @@ TEST_P(QuitWhilePlayWaitsTest, EndsAtOnceWithTheHoleSavedAsItStands) {
   const WaitingState& state = GetParam();
   std::vector<std::string> left;
   int cashLeft = -1, cardsLeft = -1;
-  bool turned = false;
+  bool turned = false;  // the wild shot is on its way
   const int status = PlayTheFirstHole([&] {
     if (Game->CurrentTScreen != GameScreen || !GameGrid) return;
     if (!turned) {
@@ -254,6 +257,8 @@ TEST_F(QuitRoadTest, AFailedSaveOnTheWayOutDoesNotHoldTheQuit) {
   full.reset();
   EXPECT_EQ(status, 0);
   EXPECT_LE(player.frames - quitFrame, kFramesToEnd);
+  std::printf("ended %d frames after the quit, the warning drawn %d times\n", player.frames - quitFrame,
+              g_boxPasses);
   EXPECT_EQ(g_boxPasses, 0) << "the warning waited for a key";
   EXPECT_TRUE(platform::FileExists(UserFile("GoodExit.dat")));
   EXPECT_EQ(ReadFile(profile), before);

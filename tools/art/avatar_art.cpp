@@ -983,6 +983,24 @@ void Trophy(cairo_t* cr, int id) {
   }
 }
 
+// The trophy room places trophy id's picture with its top-left corner at y kTrophyTop[id]; the
+// shelf boards of its three rows have their top face from 166 px apart, the first at 166..172,
+// and each row's plaques hang just below the board.
+constexpr double kTrophyTop[13] = {100, 68, 58, 62, 82, 234, 230, 228, 216, 394, 382, 400, 394};
+constexpr double kShelfFoot = 169, kShelfStep = 166;
+
+// Trophy id drawn shrunk about the middle of its foot (never enlarged) so that the foot stands on
+// its shelf board in the trophy room, clear of the plaque below.
+void TrophyOnShelf(cairo_t* cr, int id) {
+  const double foot = std::min(128.0, kShelfFoot + kShelfStep * ((id - 1) / 4) - kTrophyTop[id]);
+  const double s = foot / 128.0;
+  cairo_save(cr);
+  cairo_translate(cr, 50 * (1 - s), foot - 128 * s);
+  cairo_scale(cr, s, s);
+  Trophy(cr, id);
+  cairo_restore(cr);
+}
+
 // The championship trophy: a tall cup on a tiered base with a golfer on top, 150 x 330.
 void Championship(cairo_t* cr, bool lady) {
   const double cx = 75;
@@ -1076,7 +1094,7 @@ void AddAvatar(Registry& r) {
   r["graphics/TrophyRoom/Trophy0b.png"] = [](Canvas& c, const PictureFile&) { Championship(c.cr(), true); };
   for (int id = 1; id <= 12; ++id)
     r["graphics/TrophyRoom/Trophy" + std::to_string(id) + ".png"] = [id](Canvas& c, const PictureFile&) {
-      Trophy(c.cr(), id);
+      TrophyOnShelf(c.cr(), id);
     };
 }
 

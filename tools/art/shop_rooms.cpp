@@ -268,12 +268,13 @@ void ShopBackground(cairo_t* cr) {
   SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
   // the item card: the large item picture stands at its right (centred on 560, 444), the name
-  // (y 465) and the two description lines at its left, the cannot-afford note at y 534
-  SoftShadow(cr, 352, 404, 250, 146, 8, 0.3, 4);
-  RoundedRect(cr, 348, 400, 250, 146, 8);
+  // (y 465) and the two description lines at its left, the cannot-afford note at y 534 (its
+  // glyphs reach 18 px lower, inside the brass rule at 558)
+  SoftShadow(cr, 352, 404, 250, 162, 8, 0.3, 4);
+  RoundedRect(cr, 348, 400, 250, 162, 8);
   SetColor(cr, Hex(0xF6ECCF));
   cairo_fill(cr);
-  RoundedRect(cr, 352, 404, 242, 138, 6);
+  RoundedRect(cr, 352, 404, 242, 154, 6);
   SetColor(cr, WithAlpha(pal::Brass, 0.7));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);

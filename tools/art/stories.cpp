@@ -12,6 +12,10 @@ namespace art {
 
 namespace {
 
+// A story card's size, and how far right of its picture's left edge the gopher's card stands
+// (the dialog draws the gopher's pictures that far left of the card's place).
+constexpr double kCardW = 118, kCardH = 172, kGopherShift = 26;
+
 // The frame and the course behind every story: sky, a rolling fairway and a brass rim.
 void StoryFrame(cairo_t* cr, double w, double h, const Rgb& sky, const std::function<void(cairo_t*)>& motif) {
   RoundedRect(cr, 2, 2, w - 4, h - 4, 8);
@@ -763,14 +767,20 @@ void AddStories(Registry& r) {
     const int n = i + 1;
     r[std::string("graphics/wildshots/anims/") + strips[i].title + ".png"] = [n, i](Canvas& c, const PictureFile& s) {
       ForEachCell(c, s, [&](cairo_t* cr, int frame) {
-        StoryAnimFrame(cr, n, strip_good[i], s.cell_w, s.cell_h, frame, s.frames);
+        // The gopher's cells are wider and drawn 26 px left of the card's place: its card keeps
+        // to that place, inside the dialog's panel.
+        const bool gopher = n == 5;
+        if (gopher) cairo_translate(cr, kGopherShift, 0);
+        StoryAnimFrame(cr, n, strip_good[i], gopher ? kCardW : s.cell_w, gopher ? kCardH : s.cell_h, frame, s.frames);
       });
     };
   }
-  r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const PictureFile& s) {
-    StoryFrame(c.cr(), s.w, s.h, StorySky(5, false), [&](cairo_t* cr) {
-      Bunker(cr, s.w * 0.25, s.h * 0.88, 18);
-      Gopher(cr, s.w / 2.0, s.h * 0.66, 1.3);
+  r["graphics/wildshots/anims/gopherfirstframe.png"] = [](Canvas& c, const PictureFile&) {
+    cairo_t* cr = c.cr();
+    cairo_translate(cr, kGopherShift, 0);
+    StoryFrame(cr, kCardW, kCardH, StorySky(5, false), [&](cairo_t* cr2) {
+      Bunker(cr2, kCardW * 0.25, kCardH * 0.88, 18);
+      Gopher(cr2, kCardW / 2.0, kCardH * 0.66, 1.3);
     });
   };
 }

@@ -161,9 +161,13 @@ void Headline(Canvas& c, const std::string& text) {
 
 enum class ButtonState { Normal, Over, Down };
 
-void WildButton(Canvas& c, const std::string& text, ButtonState state) {
+// A wooden button filling its picture, or only the picture's lowest `board_h` rows (the rows above
+// stay clear) when board_h is given.
+void WildButton(Canvas& c, const std::string& text, ButtonState state, double board_h = 0) {
   cairo_t* cr = c.cr();
-  const double w = c.w(), h = c.h();
+  const double w = c.w(), h = board_h > 0 ? board_h : c.h();
+  cairo_save(cr);
+  cairo_translate(cr, 0, c.h() - h);
   const double dy = state == ButtonState::Down ? 1 : 0;
   if (state == ButtonState::Over) {
     ButtonGlow(cr, w, h, 10);
@@ -181,6 +185,7 @@ void WildButton(Canvas& c, const std::string& text, ButtonState state) {
   const Rgb out = pal::DarkWood;
   const Rgb fill = state == ButtonState::Over ? Hex(0xFFFFFF) : state == ButtonState::Down ? Darker(pal::Cream, 0.12) : pal::Cream;
   CentredText(cr, text, w / 2, h / 2 + dy, fill, &out, 1.3);
+  cairo_restore(cr);
 }
 
 // The headline of a story from its title: "lost_wallet" reads "Lost Wallet".
@@ -217,16 +222,25 @@ void AddWildshots(Registry& r) {
     const std::string t = title;
     r["graphics/wildshots/" + t + ".png"] = [t](Canvas& c, const PictureFile&) { Headline(c, TitleWords(t)); };
   }
+  // The stop button is placed 91 px above the button row, over the lower part of the shuffling
+  // story card (which ends 49 px below its top): its board keeps to the picture's lowest 44 rows,
+  // below the card, and the clear rows above still take the click.
   const struct {
     const char* file;
     const char* text;
     bool down;
-  } buttons[] = {{"ok_wild", "OK", true}, {"play_wild", "Play", true}, {"drop_wild", "Drop", true},
-                 {"stop_wild", "Stop!", false}};
+    double board_h;
+  } buttons[] = {{"ok_wild", "OK", true, 0}, {"play_wild", "Play", true, 0}, {"drop_wild", "Drop", true, 0},
+                 {"stop_wild", "Stop!", false, 44}};
   for (const auto& b : buttons) {
     const std::string file = b.file, text = b.text;
-    r["menus/" + file + ".png"] = [text](Canvas& c, const PictureFile&) { WildButton(c, text, ButtonState::Normal); };
-    r["menus/" + file + "MO.png"] = [text](Canvas& c, const PictureFile&) { WildButton(c, text, ButtonState::Over); };
+    const double board_h = b.board_h;
+    r["menus/" + file + ".png"] = [text, board_h](Canvas& c, const PictureFile&) {
+      WildButton(c, text, ButtonState::Normal, board_h);
+    };
+    r["menus/" + file + "MO.png"] = [text, board_h](Canvas& c, const PictureFile&) {
+      WildButton(c, text, ButtonState::Over, board_h);
+    };
     if (b.down)
       r["menus/" + file + "_down.png"] = [text](Canvas& c, const PictureFile&) { WildButton(c, text, ButtonState::Down); };
   }

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Start-up of the staged game in a real window under Xvfb (Mesa's software OpenGL, the window
+# back-end a player without a graphics card gets):
+#   click_here  seconds from exec to the loading screen showing "click here", for RUNS first runs
+#               (the settings: a window, no splash; FADE=1 in the environment keeps the splash)
+#   first_hole  resident (RSS), proportional (PSS) and private memory of the game on its first
+#               hole's play screen, reached the way a new player does
+# The moment "click here" shows is read from Xvfb's own frame buffer (-fbdir), polled every 5 ms:
+# the window's button area compared with the same area of a calibration run left 25 s to load.
+# Usage: bench/startup.sh [PROGRAM] [RUNS] [CASE...]   (default: build/stage/quillbrook, 5, all;
+# the data folder beside PROGRAM)
+# Pin it to cores with taskset (the game inherits them), e.g. taskset -c 2,3 bench/startup.sh.
+# Needs xvfb (Xvfb), xdotool and python3.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+program=${1:-$root/build/stage/quillbrook}
+runs=${2:-5}
+shift $(( $# > 2 ? 2 : $# ))
+cases=("$@")
+[[ ${#cases[@]} -gt 0 ]] || cases=(click_here first_hole)
+stage=$(dirname "$program")
+fade=${FADE:-0}
+work=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [[ -z $xvfb_pid ]] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# One virtual display for every run; its frame buffer is a file the poller maps.
+display=:$(( 200 + $$ % 500 ))
+mkdir -p "$work/fb"
+Xvfb "$display" -screen 0 1280x720x24 -fbdir "$work/fb" -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [[ -e $work/fb/Xvfb_screen0 ]] && break; sleep 0.05; done
+export DISPLAY=$display
+
+new_profile_folder() {  # xdg
+  mkdir -p "$1/Marrowfen/Quillbrook"
+  printf 'FULL SCREEN=0\r\nFADE=%s\r\nVSYNC=1\r\n' "$fade" >"$1/Marrowfen/Quillbrook/Quillbrook.ini"
+}
+
+# Waits for the game's window area (the window opens centred: 240,60 on this screen) to match the
+# reference file, or with "save" waits SECONDS and writes the area as the reference. Prints the
+# seconds from START (a time.time() value) to the first match.
+cat >"$work/poll.py" <<'PY'
+import mmap, struct, sys, time
+fb, mode, ref, start, limit = sys.argv[1], sys.argv[2], sys.argv[3], float(sys.argv[4]), float(sys.argv[5])
+# The button's area in logical pixels (the loading text is drawn there until "click here").
+x0, y0, w, h = 240 + 330, 60 + 400, 130, 40
+with open(fb, "rb") as f:
+    m = mmap.mmap(f.fileno(), 0, access=mmap.ACCESS_READ)
+    header = struct.unpack(">25I", m[:100])
+    bytes_per_line, ncolours = header[12], header[19]
+    offset = header[0] + ncolours * 12
+    def area():
+        return b"".join(m[offset + (y0 + y) * bytes_per_line + x0 * 4:
+                          offset + (y0 + y) * bytes_per_line + (x0 + w) * 4] for y in range(h))
+    if mode == "save":
+        time.sleep(limit)
+        open(ref, "wb").write(area())
+        sys.exit(0)
+    want = open(ref, "rb").read()
+    while time.time() - start < limit:
+        if area() == want:
+            print("%.3f" % (time.time() - start))
+            sys.exit(0)
+        time.sleep(0.005)
+    print("timeout")
+PY
+
+start_game() {  # xdg data
+  XDG_DATA_HOME=$1 QUILLBROOK_DATA=$2 SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null \
+    LIBGL_ALWAYS_SOFTWARE=1 "$program" >/dev/null 2>&1 &
+  game_pid=$!
+}
+
+stop_game() {
+  kill -TERM "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+}
+
+# The pointer stays off the window so the button shows its plain picture.
+xdotool mousemove 5 5
+
+for case in "${cases[@]}"; do
+  case $case in
+    click_here)
+      new_profile_folder "$work/calibrate"
+      start_game "$work/calibrate" "$stage/"
+      python3 "$work/poll.py" "$work/fb/Xvfb_screen0" save "$work/reference" 0 25
+      stop_game
+      times=()
+      for run in $(seq "$runs"); do
+        rm -rf "$work/xdg"
+        new_profile_folder "$work/xdg"
+        start=$(python3 -c 'import time; print(time.time())')
+        start_game "$work/xdg" "$stage/"
+        times+=("$(python3 "$work/poll.py" "$work/fb/Xvfb_screen0" wait "$work/reference" "$start" 60)")
+        stop_game
+      done
+      sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
+      echo "click_here: exec to \"click here\" in a window (FADE=$fade), $runs runs: $sorted s" ;;
+    first_hole)
+      # Past the loading screen, a name, the first look, OK; then Play on the title, Play on the
+      # course list, OK on the newspaper and on the first hole's lesson (as bench/idle_cpu.sh).
+      rm -rf "$work/player"
+      new_profile_folder "$work/player"
+      start_game "$work/player" "$stage/"
+      for step in "sleep 12" "click 640 360" "sleep 4" "type Bench" "sleep 1" "key Return" "sleep 4" \
+                  "click 318 260" "sleep 1" "click 640 587" "sleep 4" "click 642 566" "sleep 4" \
+                  "click 640 612" "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 4"; do
+        read -r verb a b <<<"$step"
+        case $verb in
+          sleep) sleep "$a" ;;
+          click) xdotool mousemove "$a" "$b" click 1 ;;
+          type) xdotool type --delay 100 "$a" ;;
+          key) xdotool key "$a" ;;
+        esac
+      done
+      awk '/^(Rss|Pss|Private_Clean|Private_Dirty):/ {v[$1] = $2}
+           END {printf "first_hole: RSS %.1f MB, PSS %.1f MB, private %.1f MB\n", v["Rss:"] / 1024,
+                v["Pss:"] / 1024, (v["Private_Clean:"] + v["Private_Dirty:"]) / 1024}' \
+        "/proc/$game_pid/smaps_rollup"
+      stop_game ;;
+    *) echo "unknown case $case" >&2; exit 2 ;;
+  esac
+done
