@@ -83,7 +83,7 @@ TEST(LevelData, CourseListKeepsItsRules) {
   bool previousTimed = false;
   int previousFee = 0;
   std::string previousBackground;
-  const std::set<int> pictures = {3, 11, 12, 13, 14, 15, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+  const std::set<int> pictures = {1, 2, 3, 11, 12, 13, 14, 15, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const auto& c = rows[i].cols;
     ASSERT_EQ(c.size(), 13u);

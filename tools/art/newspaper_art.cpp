@@ -1,7 +1,8 @@
 // The newspaper page's pictures: the desk it lands on, the page with its window and blank
-// headline band, the statistics picture, the thirteen story pictures (each its course's story),
-// the trophy display with its five trophies, and the players' grey portraits. Everything printed
-// on the page is grey newsprint.
+// headline band, the statistics picture, the course photo and the course map of the courses whose
+// stories show them, the thirteen story pictures (each its course's story), the trophy display
+// with its five trophies, and the players' grey portraits. Everything printed on the page is grey
+// newsprint.
 
 #include <cmath>
 #include <string>
@@ -480,6 +481,298 @@ void Stats(Canvas& c, const PictureFile&) {
   });
 }
 
+// The courses whose page shows their photo (picture code 1, the newcomer's portrait mounted on
+// it) or their map (code 2); each file is named after its course. A photo's scene is its course's
+// background.
+struct CoursePicture {
+  const char* name;
+  const char* scene;  // background folder word, as the course list's type gives it
+  int variant;
+};
+const CoursePicture kCoursePhotos[] = {{"The Vuva Rivudar", "municipal", 1}};
+// The map is drawn for its course: nine holes round the falls and the river they feed.
+const char* const kCourseMaps[] = {"Parrot Falls"};
+
+// Where the page puts the portrait on a course photo: its top-left corner in the picture (the
+// page draws the picture 302, 72 and the portrait 82, 65 above and left of its centre) and its
+// size (the BW_avatars pictures).
+constexpr double kPortraitX = 302 - 82, kPortraitY = 72 - 65, kPortraitW = 110, kPortraitH = 130;
+
+// A signboard on two posts standing on `ground`.
+void PostedBoard(cairo_t* cr, double x, double y, double w, double h, double ground) {
+  for (double px : {x + w * 0.2, x + w * 0.8 - 8}) {
+    cairo_rectangle(cr, px, y + h - 4, 8, ground - (y + h - 4));
+    SetColor(cr, pal::DarkWood);
+    cairo_fill(cr);
+  }
+  WoodBoard(cr, x, y, w, h, 5, 0);
+}
+
+// A golf bag standing at (cx, base), `h` tall, with club heads showing at its mouth.
+void GolfBag(cairo_t* cr, double cx, double base, double h, const Rgb& colour) {
+  const double w = h * 0.36;
+  for (int i = 0; i < 4; ++i) {
+    const double x = cx - w * 0.3 + i * w * 0.2;
+    cairo_move_to(cr, x, base - h + 6);
+    cairo_line_to(cr, x + (i - 1.5) * 3, base - h - h * 0.22);
+    Stroke(cr, Hex(0xC8CCD0), 2.2);
+    FillRoundedRect(cr, x + (i - 1.5) * 3 - 4, base - h - h * 0.22 - 5, 9, 6, 2, i % 2 ? Hex(0x6A6E72) : Hex(0x8A5A2B));
+  }
+  SoftShadow(cr, cx - w / 2, base - h, w, h, w * 0.3, 0.25, 3);
+  FillRoundedRect(cr, cx - w / 2, base - h, w, h, w * 0.3, colour);
+  FillRoundedRect(cr, cx - w / 2 - 2, base - h, w + 4, h * 0.1, 3, Darker(colour, 0.35));
+  FillRoundedRect(cr, cx - w / 2 + 3, base - h * 0.55, w * 0.5, h * 0.3, 4, Darker(colour, 0.2));
+  cairo_move_to(cr, cx + w / 2 - 2, base - h * 0.85);
+  cairo_curve_to(cr, cx + w, base - h * 0.6, cx + w, base - h * 0.35, cx + w / 2 - 2, base - h * 0.2);
+  Stroke(cr, Darker(colour, 0.45), 3);
+}
+
+// The course photo: the first tee of the course on a bright morning, its sign and a bag of clubs,
+// and a white mount where the page lays the new player's portrait, captioned below it.
+void CoursePhoto(Canvas& c, const CoursePicture& course) {
+  Story(c, [&course](cairo_t* cr, double w, double) {
+    // the course, shifted so its horizon runs across the upper half and its pavilion shows left
+    PaintCourse(cr, course.scene, course.variant, -60, -30, w + 60, 420);
+    // the teeing ground: a mown strip with its two markers and a ball teed up
+    FillSquashedCircle(cr, 120, 233, 122, 0.23, Darker(pal::Fairway, 0.1));
+    FillSquashedCircle(cr, 120, 232, 120, 0.22, Lighter(pal::LightGrass, 0.15));
+    FillCircle(cr, 46, 228, 6, pal::Red);
+    FillCircle(cr, 190, 236, 6, pal::Red);
+    cairo_move_to(cr, 118, 240);
+    cairo_line_to(cr, 118, 230);
+    Stroke(cr, Hex(0xFFFFFF), 2);
+    GolfBall(cr, 118, 225, 6);
+    // the first hole's sign
+    PostedBoard(cr, 28, 112, 150, 74, 222);
+    SetFont(cr, Face::Bookman, 30);
+    OutlinedText(cr, "HOLE 1", 103, 148, 1, pal::Cream, pal::DarkWood, 2);
+    SetFont(cr, Face::SansBold, 12);
+    FillText(cr, "PAR 4  \u00b7  320 YDS", 103, 172, 1, pal::Cream);
+    // the far green with its flag
+    FillSquashedCircle(cr, 420, 116, 26, 0.3, Lighter(pal::LightGrass, 0.2));
+    cairo_move_to(cr, 420, 117);
+    cairo_line_to(cr, 420, 84);
+    Stroke(cr, Hex(0xF4F4F0), 2);
+    cairo_move_to(cr, 421, 84);
+    cairo_line_to(cr, 438, 90);
+    cairo_line_to(cr, 421, 96);
+    cairo_close_path(cr);
+    SetColor(cr, pal::Red);
+    cairo_fill(cr);
+    // a bag of clubs by the sign at the right, and the club's welcome board
+    GolfBag(cr, 392, 246, 92, Hex(0x3C6FB8));
+    PostedBoard(cr, 362, 16, 132, 54, 128);
+    SetFont(cr, Face::Bookman, 13);
+    OutlinedText(cr, "WELCOME", 428, 38, 1, pal::Cream, pal::DarkWood, 1.5);
+    SetFont(cr, Face::SansBold, 9);
+    FillText(cr, "BEGINNERS ALWAYS", 428, 52, 1, pal::Cream);
+    FillText(cr, "ON THE FIRST TEE", 428, 63, 1, pal::Cream);
+    // the mount of the portrait, its caption under it
+    const double mx = kPortraitX - 6, my = kPortraitY - 6, mw = kPortraitW + 12;
+    const double mh = kPortraitH + 30;
+    SoftShadow(cr, mx, my, mw, mh, 1, 0.35, 4);
+    FillRoundedRect(cr, mx, my, mw, mh, 1, Hex(0xFBF8EC));
+    FillRoundedRect(cr, kPortraitX, kPortraitY, kPortraitW, kPortraitH, 0, Hex(0xBDB8AC));
+    SetFont(cr, Face::SansNarrowBold, 12);
+    FillText(cr, "NEW ON THE TEE", mx + mw / 2, my + mh - 8, 1, kInk);
+  });
+}
+
+// A clump of jungle canopy: overlapping round crowns, lit from the top left.
+void Canopy(cairo_t* cr, double cx, double cy, double r, Rng& rng) {
+  for (int i = 0; i < 4; ++i) {
+    const double x = cx + rng.Range(-r, r) * 0.7, y = cy + rng.Range(-r, r) * 0.5;
+    const double rr = r * rng.Range(0.45, 0.7);
+    FillCircle(cr, x + 1.5, y + 1.5, rr, WithAlpha(Hex(0x0E2A12), 0.35));
+    FillCircle(cr, x, y, rr, Mix(pal::DeepGreen, pal::Fairway, rng.Range(0.2, 0.7)));
+    FillCircle(cr, x - rr * 0.3, y - rr * 0.3, rr * 0.35, WithAlpha(pal::LightGrass, 0.35));
+  }
+}
+
+// One hole of the map: a fairway from the tee to the green, bending through (bx, by), the tee box,
+// the green with its flag, a bunker beside it and the hole's number by the tee.
+struct MapHole {
+  double tx, ty, bx, by, gx, gy;
+};
+
+void HoleOnMap(cairo_t* cr, const MapHole& m, int number) {
+  auto fairway = [&] {
+    cairo_move_to(cr, m.tx, m.ty);
+    cairo_curve_to(cr, m.bx, m.by, m.bx, m.by, m.gx, m.gy);
+  };
+  fairway();
+  Stroke(cr, Darker(pal::Fairway, 0.25), 19);
+  fairway();
+  Stroke(cr, pal::LightGrass, 16);
+  // the light falls on the fairway's upper left side
+  cairo_save(cr);
+  cairo_translate(cr, -2.5, -2.5);
+  fairway();
+  Stroke(cr, WithAlpha(Lighter(pal::LightGrass, 0.35), 0.6), 6);
+  cairo_restore(cr);
+  const double dx = m.gx - m.bx, dy = m.gy - m.by, len = std::hypot(dx, dy);
+  const double sx = -dy / len, sy = dx / len;  // across the approach
+  FillEllipse(cr, m.gx + sx * 14 - dx / len * 4, m.gy + sy * 14 - dy / len * 4, 6, 4, pal::Sand);
+  FillCircle(cr, m.gx, m.gy, 11, Darker(pal::Fairway, 0.2));
+  FillCircle(cr, m.gx, m.gy, 9.5, Lighter(pal::LightGrass, 0.35));
+  cairo_move_to(cr, m.gx, m.gy);
+  cairo_line_to(cr, m.gx, m.gy - 15);
+  Stroke(cr, kInk, 1.2);
+  cairo_move_to(cr, m.gx + 0.5, m.gy - 15);
+  cairo_line_to(cr, m.gx + 8, m.gy - 12.5);
+  cairo_line_to(cr, m.gx + 0.5, m.gy - 10);
+  cairo_close_path(cr);
+  SetColor(cr, pal::Red);
+  cairo_fill(cr);
+  FillRoundedRect(cr, m.tx - 5, m.ty - 4, 10, 8, 2, Darker(pal::LightGrass, 0.1));
+  const double nx = m.tx - (m.bx - m.tx) / std::hypot(m.bx - m.tx, m.by - m.ty) * 15;
+  const double ny = m.ty - (m.by - m.ty) / std::hypot(m.bx - m.tx, m.by - m.ty) * 15;
+  FillCircle(cr, nx, ny, 7.5, Hex(0xFBF8EC));
+  cairo_arc(cr, nx, ny, 7.5, 0, 2 * M_PI);
+  Stroke(cr, kInk, 1);
+  SetFont(cr, Face::SansBold, 10);
+  CentredText(cr, std::to_string(number), nx, ny, kInk);
+}
+
+// A place name on the map, on a patch of paper so it reads over the jungle; (x, y) is the middle
+// of its baseline.
+void MapLabel(cairo_t* cr, const std::string& text, double x, double y) {
+  SetFont(cr, Face::SansNarrowBold, 10);
+  const double w = TextWidth(cr, text);
+  FillRoundedRect(cr, x - w / 2 - 3, y - 10, w + 6, 13, 3, WithAlpha(Hex(0xF3ECD6), 0.9));
+  FillText(cr, text, x, y, 1, kInk);
+}
+
+// A parrot perched on a branch, facing left.
+void Parrot(cairo_t* cr, double x, double y, double s) {
+  cairo_move_to(cr, x - 14 * s, y + 22 * s);
+  cairo_line_to(cr, x + 20 * s, y + 20 * s);
+  Stroke(cr, pal::DarkWood, 3 * s);
+  cairo_move_to(cr, x + 4 * s, y + 12 * s);
+  cairo_line_to(cr, x + 12 * s, y + 34 * s);
+  cairo_line_to(cr, x + 16 * s, y + 32 * s);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0x2D6BC4));
+  cairo_fill(cr);
+  FillEllipse(cr, x, y + 6 * s, 8 * s, 13 * s, pal::Red);
+  FillEllipse(cr, x + 3 * s, y + 8 * s, 5 * s, 10 * s, Hex(0x2D6BC4));
+  FillCircle(cr, x - 2 * s, y - 8 * s, 7 * s, pal::Red);
+  FillCircle(cr, x - 4 * s, y - 10 * s, 2.6 * s, Hex(0xFFFFFF));
+  FillCircle(cr, x - 4.5 * s, y - 10 * s, 1.3 * s, kInk);
+  cairo_move_to(cr, x - 8 * s, y - 11 * s);
+  cairo_curve_to(cr, x - 16 * s, y - 10 * s, x - 15 * s, y - 2 * s, x - 10 * s, y - 3 * s);
+  cairo_line_to(cr, x - 7 * s, y - 6 * s);
+  cairo_close_path(cr);
+  SetColor(cr, Hex(0xF2C230));
+  cairo_fill(cr);
+}
+
+// The course map: a printed plan of the nine holes looping out from the clubhouse through the
+// jungle, the falls that give the course its name and the river they feed, the map's title and
+// its compass.
+void CourseMap(Canvas& c, const std::string& course) {
+  Story(c, [&course](cairo_t* cr, double w, double h) {
+    VerticalGradient(cr, 0, 0, w, h, Hex(0xF3ECD6), Hex(0xE4D8B8));
+    Rng rng(4471);
+    // the jungle, thinned where the holes are cleared
+    for (int i = 0; i < 150; ++i) Canopy(cr, rng.Range(-10, w + 10), rng.Range(-10, h + 10), rng.Range(12, 20), rng);
+    const MapHole holes[9] = {
+        {208, 234, 175, 228, 138, 212}, {116, 198, 92, 170, 72, 138},  {104, 126, 140, 98, 178, 100},
+        {198, 94, 236, 62, 278, 52},    {302, 74, 350, 70, 396, 86},   {424, 100, 456, 118, 468, 160},
+        {448, 186, 410, 196, 370, 182}, {352, 160, 330, 140, 300, 118}, {318, 142, 310, 175, 302, 200},
+    };
+    // the river from the falls' pool, east across the course and off the map
+    auto river = [&] {
+      cairo_move_to(cr, 62, 98);
+      cairo_curve_to(cr, 110, 150, 170, 160, 230, 168);
+      cairo_curve_to(cr, 300, 178, 330, 196, 380, 150);
+      cairo_curve_to(cr, 420, 118, 470, 140, w + 10, 132);
+    };
+    river();
+    Stroke(cr, Darker(pal::Water, 0.45), 13);
+    river();
+    Stroke(cr, Darker(pal::Water, 0.2), 10);
+    river();
+    Stroke(cr, WithAlpha(pal::WaterLight, 0.45), 3);
+    // the cart path from each green to the next tee, with a footbridge where it crosses water
+    cairo_move_to(cr, 250, 234);
+    cairo_line_to(cr, holes[0].tx, holes[0].ty);
+    for (int i = 0; i + 1 < 9; ++i) {
+      cairo_move_to(cr, holes[i].gx, holes[i].gy);
+      cairo_line_to(cr, holes[i + 1].tx, holes[i + 1].ty);
+    }
+    cairo_move_to(cr, holes[8].gx, holes[8].gy);
+    cairo_line_to(cr, 276, 230);
+    SetColor(cr, Hex(0xFBF8EC));
+    DashedStroke(cr, 3, 3);
+    for (int i = 0; i < 9; ++i) HoleOnMap(cr, holes[i], i + 1);
+    // the clubhouse
+    FillRoundedRect(cr, 240, 222, 40, 22, 2, Hex(0xF4EEDC));
+    cairo_move_to(cr, 234, 224);
+    cairo_line_to(cr, 260, 208);
+    cairo_line_to(cr, 286, 224);
+    cairo_close_path(cr);
+    SetColor(cr, Hex(0x9A4A32));
+    cairo_fill(cr);
+    cairo_rectangle(cr, 256, 232, 8, 12);
+    SetColor(cr, pal::DarkWood);
+    cairo_fill(cr);
+    MapLabel(cr, "CLUBHOUSE", 260, 256);
+    // the falls: a cliff at the top left, the water dropping into its pool
+    cairo_move_to(cr, 8, 94);
+    cairo_line_to(cr, 20, 14);
+    cairo_line_to(cr, 100, 8);
+    cairo_line_to(cr, 112, 92);
+    cairo_close_path(cr);
+    SetColor(cr, Hex(0x8E8A84));
+    cairo_fill(cr);
+    for (int k = 0; k < 4; ++k) {
+      cairo_move_to(cr, 16 + k * 4, 30 + k * 16);
+      cairo_line_to(cr, 46, 28 + k * 16);
+      cairo_move_to(cr, 80, 26 + k * 18);
+      cairo_line_to(cr, 104 - k * 2, 28 + k * 18);
+    }
+    Stroke(cr, Hex(0x6A6660), 1.5);
+    cairo_rectangle(cr, 50, 10, 24, 86);
+    SetColor(cr, pal::WaterLight);
+    cairo_fill(cr);
+    for (int k = 0; k < 5; ++k) {
+      cairo_move_to(cr, 53 + k * 4.5, 12);
+      cairo_line_to(cr, 53 + k * 4.5, 94);
+    }
+    Stroke(cr, WithAlpha(Hex(0xFFFFFF), 0.8), 1.2);
+    FillEllipse(cr, 62, 98, 30, 10, pal::Water);
+    FillEllipse(cr, 62, 95, 20, 5, WithAlpha(Hex(0xFFFFFF), 0.7));
+    MapLabel(cr, "THE FALLS", 42, 124);
+    // the title cartouche and its parrot
+    SoftShadow(cr, 300, 8, 192, 56, 4, 0.3, 3);
+    FillRoundedRect(cr, 300, 8, 192, 56, 4, Hex(0xFBF8EC));
+    cairo_rectangle(cr, 304.5, 12.5, 183, 47);
+    Stroke(cr, kInk, 1);
+    Parrot(cr, 322, 30, 0.8);
+    FitFont(cr, Face::Bookman, 20, course, 140);
+    FillText(cr, course, 412, 36, 1, kInk);
+    SetFont(cr, Face::SansBold, 9);
+    FillText(cr, "COURSE MAP  \u00b7  NINE HOLES", 412, 52, 1, kInk);
+    // the compass
+    const double cx = 468, cy = 226;
+    FillCircle(cr, cx, cy, 20, WithAlpha(Hex(0xFBF8EC), 0.9));
+    cairo_arc(cr, cx, cy, 20, 0, 2 * M_PI);
+    Stroke(cr, kInk, 1);
+    for (int k = 0; k < 4; ++k) {
+      const double a = k * M_PI / 2 - M_PI / 2;
+      cairo_move_to(cr, cx + 16 * std::cos(a), cy + 16 * std::sin(a));
+      cairo_line_to(cr, cx + 4 * std::cos(a + M_PI / 2), cy + 4 * std::sin(a + M_PI / 2));
+      cairo_line_to(cr, cx + 4 * std::cos(a - M_PI / 2), cy + 4 * std::sin(a - M_PI / 2));
+      cairo_close_path(cr);
+      SetColor(cr, k == 0 ? pal::Red : kInk);
+      cairo_fill(cr);
+    }
+    SetFont(cr, Face::SansBold, 8);
+    CentredText(cr, "N", cx, cy - 25, kInk);
+  });
+}
+
 void TrophyDisplay(Canvas& c, const PictureFile&) {
   Story(c, [](cairo_t* cr, double w, double h) {
     VerticalGradient(cr, 0, 0, w, h, Hex(0x5A1E2C), Hex(0x2E0E16));
@@ -540,6 +833,11 @@ void AddNewspaper(Registry& r) {
   r["graphics/newspaper/newspaper_bg.jpg"] = Desk;
   r["graphics/newspaper/newspaper.png"] = Page;
   r["graphics/newspaper/stats.jpg"] = Stats;
+  for (const CoursePicture& course : kCoursePhotos)
+    r[std::string("graphics/newspaper/course_images/") + course.name + ".jpg"] =
+        [&course](Canvas& c, const PictureFile&) { CoursePhoto(c, course); };
+  for (const std::string course : kCourseMaps)
+    r["graphics/newspaper/maps/" + course + ".jpg"] = [course](Canvas& c, const PictureFile&) { CourseMap(c, course); };
   r["graphics/newspaper/trophies/trophy_display_bg.jpg"] = TrophyDisplay;
   for (int code = 20; code <= 32; ++code)
     r["graphics/newspaper/jokes/" + std::to_string(code) + ".jpg"] = [code](Canvas& c, const PictureFile&) { Joke(c, code); };

@@ -188,7 +188,10 @@ std::vector<CoursePlan> BuildCourseTable() {
     for (auto at = story.find("%C"); at != std::string::npos; at = story.find("%C"))
       story.replace(at, 2, c.name);
     c.story = story;
-    c.picture = 3;
+    // The first course's page shows its photo with the newcomer's portrait on it, the second
+    // the map of the course the newcomer heads for; the others the statistics picture unless
+    // they have a story picture or a trophy of their own.
+    c.picture = i == 0 ? 1 : i == 1 ? 2 : 3;
     for (std::size_t j = 0; j < jokes.size(); ++j)
       if (jokes[j] == i) c.picture = 20 + static_cast<int>(j);
     for (std::size_t j = 0; j < trophies.size(); ++j)
