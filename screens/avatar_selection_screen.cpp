@@ -25,10 +25,7 @@ int TAvatarSelectionScreen::Load() {
   ImageLoad("avatarselection/avatar_bg.jpg", 0);
   HeaderLoad("avatarselection/select_your_look", static_cast<float>(ScreenWidth / 2), 32.0f);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
+  if (auto ok = AddStandardOKButton(Menu)) {
     ok->LoadDisabled("OK_disabled");
     ok->ClickDisabled = 0;
     ok->y -= 38.0f;

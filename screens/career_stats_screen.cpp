@@ -94,12 +94,7 @@ int TCareerStatsScreen::Load() {
   for (int n = 1; n <= 5; ++n)
     Labels[n - 1] = TGameImage::Create(Game->ImagePath + "CareerStats/label" + std::to_string(n) + ".png", -1, 0);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-    ok->y = 556.0f;
-  }
+  if (auto ok = AddStandardOKButton(Menu)) ok->y = 556.0f;
   RowFont.reset();
   if (HintFont) {
     RowFont = std::make_shared<TBitmapFont>(*HintFont);

@@ -50,10 +50,7 @@ int TCreditsScreen::Load() {
   ImageLoad("options/options_credits_bg.jpg", 0);
   HeaderLoad("options/credits_header", static_cast<float>(ScreenWidth / 2), 30);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
+  if (auto ok = AddStandardOKButton(Menu)) {
     ok->y = 499;
     ok->x += 1;
   }

@@ -245,6 +245,18 @@ int OKButtonCreate(const std::shared_ptr<TMenu>& menu) {
   return 0;
 }
 
+void StyleOKButton(TButton& ok) {
+  ok.SetFixedGlowOnMO(0.5f, 0.02f, 0);
+  ok.LoadMouseClick("OK_down", 350);
+}
+
+std::shared_ptr<TButton> AddStandardOKButton(const std::shared_ptr<TMenu>& menu) {
+  OKButtonCreate(menu);
+  auto ok = menu ? menu->FindButton("OK") : nullptr;
+  if (ok) StyleOKButton(*ok);
+  return ok;
+}
+
 void StyleScoreCardDialog(TDialogOK& dialog) {
   dialog.Border = 50;
   dialog.DrawHighlight = 0;
@@ -254,8 +266,5 @@ void StyleScoreCardDialog(TDialogOK& dialog) {
   dialog.Menu->ChangeShadow(0, 0, 0, 0);
   dialog.MenuOX = dialog.MenuGetCentredX();
   dialog.MenuOY = dialog.y + 236;
-  if (auto ok = dialog.Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-  }
+  if (auto ok = dialog.Menu->FindButton("OK")) StyleOKButton(*ok);
 }

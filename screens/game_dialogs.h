@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+class TButton;
 class TDialog;
 class TDialogOK;
 class TDialogYesNo;
@@ -80,3 +81,9 @@ void StyleScoreCardDialog(TDialogOK& dialog);
 // Adds the standard "OK" picture button to `menu` as its OK button, centred, its bottom 15 pixels
 // above the screen's bottom edge. Returns 0.
 int OKButtonCreate(const std::shared_ptr<TMenu>& menu);
+// Gives an "OK" button the screens' common feel: it glows under the pointer and shows "OK_down"
+// for 350 ms when clicked.
+void StyleOKButton(TButton& ok);
+// OKButtonCreate followed by StyleOKButton: the OK button most screens put under their page.
+// Returns the button for the screen's own placement (null when `menu` is null).
+std::shared_ptr<TButton> AddStandardOKButton(const std::shared_ptr<TMenu>& menu);

@@ -115,12 +115,7 @@ int TGameFinishedScreen::Load() {
   AnnouncerChannel = TGameChannel::Create();
 
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->y += 10;
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-  }
+  if (auto ok = AddStandardOKButton(Menu)) ok->y += 10;
 
   auto in = TTransitionEffect::Create(TTransitionEffect::EFFECT_FADE_FROM_BLACK, 2000);
   in->MaskImage = FadeCircle;

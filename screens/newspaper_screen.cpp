@@ -188,12 +188,7 @@ int TNewspaperScreen::Load() {
   Ambience->Fill(Game->SoundPath + "newspaper/", 4, ".ogg");
 
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
-    ok->y = 524;
-  }
+  if (auto ok = AddStandardOKButton(Menu)) ok->y = 524;
 
   HeadLine1 = course ? NewspaperHeadline(course->StoryText, player) : std::string();
   HeadLine2.clear();

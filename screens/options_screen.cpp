@@ -49,11 +49,7 @@ int TOptionsScreen::Load() {
   auto credits = Menu->AddQuick("credits", "");
   credits->LoadMouseClick("credits_down", 350);
   Place(credits, 423);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->LoadMouseClick("OK_down", 350);
-    Place(ok, 499);
-  }
+  Place(AddStandardOKButton(Menu), 499);
   const int x0 = (ScreenWidth - 180) / 2 + 1;
   auto slider = [x0](const std::string& sliderName, int y, int value) {
     auto s = TSlider::CreateSpecial("options/slider_bar", "options/slider", x0, y, 25, sliderName, 5);

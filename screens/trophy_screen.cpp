@@ -48,10 +48,7 @@ int TTrophyScreen::Load() {
   ImageLoad("TrophyRoom/trophy_bg.jpg", 0);
   Foreground = TGameImage::Create(Game->ImagePath + "TrophyRoom/trophy_fg.png", -1, 0);
   Menu = TMenu::Create("buttonMO", "buttonclick", 0, 0, 0);
-  OKButtonCreate(Menu);
-  if (auto ok = Menu->FindButton("OK")) {
-    ok->SetFixedGlowOnMO(0.5f, 0.02f, 0);
-    ok->LoadMouseClick("OK_down", 350);
+  if (auto ok = AddStandardOKButton(Menu)) {
     ok->y = 548.0f;
     ok->x -= 3.0f;
   }

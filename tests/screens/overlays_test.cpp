@@ -219,6 +219,22 @@ TEST_F(OverlayTest, OKButtonCreateCentresTheButtonFifteenPixelsAboveTheBottom) {
   EXPECT_EQ(static_cast<int>(ok->y), 600 - ok->h - 15);
 }
 
+TEST_F(OverlayTest, AddStandardOKButtonGlowsUnderThePointerAndShowsItsPressedPicture) {
+  auto menu = TMenu::Create("", "", 0, 0, 0);
+  auto ok = AddStandardOKButton(menu);
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(ok, menu->FindButton("OK"));
+  EXPECT_EQ(ok->OKButton, 1);
+  EXPECT_EQ(static_cast<int>(ok->y), 600 - ok->h - 15);
+  EXPECT_EQ(ok->FixedGlowOnMO, 1);
+  EXPECT_EQ(ok->FixedGlowOnMOUseMO, 0);
+  EXPECT_FLOAT_EQ(ok->GlowMax, 0.5f);
+  EXPECT_FLOAT_EQ(ok->GlowSpeed, 0.02f);
+  ASSERT_TRUE(ok->ImageMouseClick);
+  EXPECT_FLOAT_EQ(ok->MouseClickDuration, Game->CalcAnimLength(350));
+  EXPECT_FALSE(AddStandardOKButton(nullptr));
+}
+
 class NamePromptTest : public OverlayTest {
  protected:
   std::shared_ptr<TDialogTextInput> prompt_;
