@@ -55,6 +55,9 @@ enum : int {
   SCORECARD_COURSE_DONE = 4,
 };
 
+// A wild shot story's own step (defined with the story table).
+enum class TStoryStep;
+
 class TGameScreen : public TScreen {
  public:
   static constexpr int MAX_AMBIENT_SOUNDS = 8;
@@ -244,6 +247,12 @@ class TGameScreen : public TScreen {
   // The card-pick, shuffle and stepped branches of WildshotAnimManage.
   int WildshotPickManage();
   int WildshotShuffleManage();
+  // A wild shot story's own step, after the amounts of its row in the story table, and the
+  // longer of those steps.
+  void WildshotStoryStep(TStoryStep step, int value);
+  void WildshotNewIron(int iron);
+  void WildshotMulliganWon();
+  void WildshotShuffleStart();
   // True while the player owns the avatar item of that id.
   bool OwnsItem(int id) const;
 };

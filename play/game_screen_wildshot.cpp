@@ -1,6 +1,7 @@
 // What a wild shot story does to the hole in play, and the card animations that some stories
 // leave running: floating waves, the second broken iron, the card pick and the shuffle.
 
+#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -49,6 +50,14 @@ bool Pickable(const TCard& c) {
 
 bool Gathered(const TCard& c) { return c.Stock || c.Playfield; }
 
+// A story's broken iron: its particle and the bag's slot emptied; a number outside the bag does
+// nothing.
+void BreakIron(TPlayer& player, int iron) {
+  if (!IronNumber(iron)) return;
+  IronParticleMake(iron);
+  player.Irons[static_cast<std::size_t>(iron)] = 0;
+}
+
 }  // namespace
 
 int TGameScreen::WildshotBoostCash(int amount) {
@@ -66,34 +75,101 @@ int TGameScreen::WildshotTokenPenalty(int amount) {
   return 0;
 }
 
+// The steps of a wild shot story that are more than an amount: each is one story's own effect.
+enum class TStoryStep {
+  None,
+  NewIron,        // 2: an iron for the bag's free slot
+  GopherVisit,    // 5: the gopher takes the hole's winnings and the multiplier
+  GopherFlushed,  // 6: the gopher's find counts in the career
+  FloatWater,     // 7: the free water cards float away
+  FloatSand,      // 8: the free sand cards float away
+  LostBall,       // 12: a lost ball costs stock cards or cash
+  BreakIron,      // 18: one iron breaks
+  MulliganWon,    // 19: one more mulligan
+  BreakIrons,     // 20: one iron breaks now, a second later
+  LoseItem,       // 21: an avatar item is lost
+  SkyBall,        // 23: twenty seconds back on the clock
+  CardPick,       // 24: the player shoots one free card
+  Shuffle,        // 27: the layout and the stock are shuffled
+  ClearLayout,    // 28: every free card floats away and the stock goes
+};
+
+namespace {
+
+// What one wild shot story does to the hole in play. WildshotProcessStory applies the amounts in
+// the order of these fields, then the story's own step.
+struct TStoryOutcome {
+  int Cash = 0;                // paid into the hole's winnings with a token stream
+  bool PaysFoundCash = false;  // the story's value, when above 0, is paid the same way
+  double MultiplierBoost = 0;  // added to the multiplier
+  double MultiplierDrop = 0;   // taken from the multiplier while it is above 1
+  int CashPenalty = 0;         // taken from the cash in hand with a token stream
+  int StockDrop = 0;           // stock cards dropped
+  TStoryStep Step = TStoryStep::None;
+};
+
+// Indexed by story number, 1 to 29 (row 0 is unused).
+constexpr std::array<TStoryOutcome, 30> STORY_OUTCOMES = {{
+    {},
+    {.Cash = 250},                                               // 1
+    {.Step = TStoryStep::NewIron},                               // 2
+    {.MultiplierBoost = 0.2},                                    // 3
+    {.MultiplierBoost = 0.3},                                    // 4
+    {.StockDrop = 3, .Step = TStoryStep::GopherVisit},           // 5
+    {.PaysFoundCash = true, .Step = TStoryStep::GopherFlushed},  // 6
+    {.Step = TStoryStep::FloatWater},                            // 7
+    {.Step = TStoryStep::FloatSand},                             // 8
+    {.StockDrop = 1},                                            // 9
+    {.MultiplierDrop = 0.4},                                     // 10
+    {.CashPenalty = 250},                                        // 11
+    {.PaysFoundCash = true, .Step = TStoryStep::LostBall},       // 12
+    {.MultiplierDrop = 0.1},                                     // 13
+    {.MultiplierDrop = 0.2},                                     // 14
+    {.StockDrop = 2},                                            // 15
+    {.MultiplierDrop = 0.3},                                     // 16
+    {.CashPenalty = 175},                                        // 17
+    {.Step = TStoryStep::BreakIron},                             // 18
+    {.Step = TStoryStep::MulliganWon},                           // 19
+    {.Step = TStoryStep::BreakIrons},                            // 20
+    {.Step = TStoryStep::LoseItem},                              // 21
+    {.CashPenalty = 100},                                        // 22
+    {.Step = TStoryStep::SkyBall},                               // 23
+    {.Step = TStoryStep::CardPick},                              // 24
+    {.PaysFoundCash = true},                                     // 25
+    {.PaysFoundCash = true},                                     // 26
+    {.Step = TStoryStep::Shuffle},                               // 27
+    {.Step = TStoryStep::ClearLayout},                           // 28
+    {.MultiplierDrop = 0.5},                                     // 29
+}};
+
+}  // namespace
+
 int TGameScreen::WildshotProcessStory() {
   if (!WildShotScreen || !GameGrid || !CardList || !HUD) return 0;
   const int story = WildShotScreen->ChosenStory + 1;
+  if (story < 1 || story >= static_cast<int>(STORY_OUTCOMES.size())) return 0;
+  const TStoryOutcome& outcome = STORY_OUTCOMES[static_cast<std::size_t>(story)];
   const int value = WildShotScreen->SpecialValue;
+  if (outcome.Cash > 0) WildshotBoostCash(outcome.Cash);
+  if (outcome.PaysFoundCash && value > 0) WildshotBoostCash(value);
+  if (outcome.MultiplierBoost > 0) HUD->MultiplierBoost(outcome.MultiplierBoost);
+  if (outcome.MultiplierDrop > 0) Drop(outcome.MultiplierDrop);
+  if (outcome.CashPenalty > 0) WildshotTokenPenalty(-outcome.CashPenalty);
+  if (outcome.StockDrop > 0) DropStockCards(outcome.StockDrop);
+  WildshotStoryStep(outcome.Step, value);
+  return 0;
+}
+
+void TGameScreen::WildshotStoryStep(TStoryStep step, int value) {
   auto& save = *Player->SaveData;
   auto& stats = *save.CareerStats;
-  switch (story) {
-    case 1: WildshotBoostCash(250); break;
-    case 2: {
-      // A new iron for a free slot of the bag; a number outside the bag is ignored.
-      if (!IronNumber(value)) break;
-      auto card = CardList->Add(HUD->GetIronX(), HUD->GetIronY(), CARDTYPE_IRON, 1, value, 0);
-      card->ID = TCardList::HighID++;
-      card->x = static_cast<float>(HUD->GetIronX() - 17);
-      card->y = static_cast<float>(HUD->GetIronY() - 240);
-      card->visible = 0;
-      GameGrid->IronCard = card;
-      card->IronToBagCounter = 100000.0f;
-      CardToIronAnim += 1;
-      CardToIronMorphStart(card);
-      GameGrid->LastMoveWasIronToBag = 0;
-      EndHoleEnable(0);
+  switch (step) {
+    case TStoryStep::None:
       break;
-    }
-    case 3: HUD->MultiplierBoost(0.2); break;
-    case 4: HUD->MultiplierBoost(0.3); break;
-    case 5: {
-      DropStockCards(3);
+    case TStoryStep::NewIron:
+      WildshotNewIron(value);
+      break;
+    case TStoryStep::GopherVisit: {
       stats.TotalGopherVisits->Increase(1);
       const int won = Player->LevelScore;
       if (won > 0) {
@@ -103,30 +179,25 @@ int TGameScreen::WildshotProcessStory() {
                                   TGameGrid::CalcTokenQuantity(won), -won, 225, 0, 2, 1, 0);
       }
       HUD->HoleCashBounce();
-      if (HUD->MultiplierGhost > 1.0) HUD->MultiplierDrop(HUD->MultiplierGhost - 1.0);
+      Drop(HUD->MultiplierGhost - 1.0);
       break;
     }
-    case 6:
-      // The gopher's find pays only a real amount.
+    case TStoryStep::GopherFlushed:
+      // The gopher's find counts only as a real amount.
       if (value > 0) {
-        WildshotBoostCash(value);
         stats.TotalGopherFlushed->Increase(1);
         stats.TotalGopherMoneyFound->Increase(value);
       }
       break;
-    case 7:
+    case TStoryStep::FloatWater:
       WildshotAnimType = WILDSHOT_ANIM_WATER;
       FloatCards(CardList->WaterCardsFindFree());
       break;
-    case 8:
+    case TStoryStep::FloatSand:
       WildshotAnimType = WILDSHOT_ANIM_SAND;
       FloatCards(CardList->SandCardsFindFree());
       break;
-    case 9: DropStockCards(1); break;
-    case 10: Drop(0.4); break;
-    case 11: WildshotTokenPenalty(-250); break;
-    case 12:
-      if (value > 0) WildshotBoostCash(value);
+    case TStoryStep::LostBall:
       if (WildShotScreen->MinigameGood == 0) {
         if (CardList->StockCount() >= 2)
           DropStockCards(2);
@@ -134,41 +205,14 @@ int TGameScreen::WildshotProcessStory() {
           WildshotTokenPenalty(-200);
       }
       break;
-    case 13: Drop(0.1); break;
-    case 14: Drop(0.2); break;
-    case 15: DropStockCards(2); break;
-    case 16: Drop(0.3); break;
-    case 17: WildshotTokenPenalty(-175); break;
-    case 18:
-      if (IronNumber(value)) {
-        IronParticleMake(value);
-        Player->Irons[static_cast<std::size_t>(value)] = 0;
-      }
+    case TStoryStep::BreakIron:
+      BreakIron(*Player, value);
       break;
-    case 19: {
-      Player->Mulligans += 1;
-      SetMulliganImages();
-      MulliganGlowLength = static_cast<int>(Game->CalcAnimLength(1500));
-      MulliganGlowCounter = static_cast<float>(MulliganGlowLength);
-      if (auto b = MenuButton("mulligan")) {
-        const int px = static_cast<int>(b->x + b->w2 - 2);
-        const int py = static_cast<int>(b->y + b->h2 - 2);
-        b->ScaleOnMO = b->ScaleOnMOMax;
-        if (::Particles) {
-          ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 200, 1, 0, 0, 0.5f, 0.05f, 0, 0);
-          ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 300, 1, 0, 0, 0.25f, 0.04f, 0, 0);
-          ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 400, 1, 0, 0, 0.125f, 0.03f, 0, 0);
-        }
-        TokenParticlesMake(static_cast<float>(px), static_cast<float>(py), 100, 1);
-      }
-      PlayOnGrid(GameGrid->MulliganWonSound);
+    case TStoryStep::MulliganWon:
+      WildshotMulliganWon();
       break;
-    }
-    case 20:
-      if (IronNumber(value)) {
-        IronParticleMake(value);
-        Player->Irons[static_cast<std::size_t>(value)] = 0;
-      }
+    case TStoryStep::BreakIrons:
+      BreakIron(*Player, value);
       WildshotAnimType = WILDSHOT_ANIM_IRON;
       WildshotAnimLength = static_cast<int>(Game->CalcAnimLength(10000));
       WildshotAnimCounter = static_cast<float>(WildshotAnimLength);
@@ -176,19 +220,18 @@ int TGameScreen::WildshotProcessStory() {
       WildshotIntervalCounter = static_cast<float>(WildshotInterval);
       EndHoleEnable(0);
       break;
-    case 21:
+    case TStoryStep::LoseItem:
       if (value >= 0 && value < static_cast<int>(save.AvatarItems.size())) {
         save.AvatarItems[static_cast<std::size_t>(value)] = 0;
         PlayOnGrid(GameGrid->ItemLostSound);
       }
       break;
-    case 22: WildshotTokenPenalty(-100); break;
-    case 23:
+    case TStoryStep::SkyBall:
       Player->TimeTaken -= Game->CalcAnimLength(20000);
       HUD->StopWatchGlowEffect();
       PlayOnGrid(GameGrid->SkyBallSound);
       break;
-    case 24:
+    case TStoryStep::CardPick:
       GameGrid->PointerToCrosshair();
       WildshotAnimType = WILDSHOT_ANIM_PICK;
       WildshotAnimLength = static_cast<int>(Game->CalcAnimLength(10000));
@@ -196,39 +239,70 @@ int TGameScreen::WildshotProcessStory() {
       GameGrid->BlockInputSet();
       EndHoleEnable(0);
       break;
-    case 25:
-    case 26:
-      if (value > 0) WildshotBoostCash(value);
+    case TStoryStep::Shuffle:
+      WildshotShuffleStart();
       break;
-    case 27: {
-      WildshotAnimType = WILDSHOT_ANIM_SHUFFLE;
-      WildshotAnimPhase = 0;
-      WildshotAnimLength = static_cast<int>(Game->CalcAnimLength(500));
-      WildshotAnimCounter = static_cast<float>(WildshotAnimLength);
-      GameGrid->BlockInputSet();
-      EndHoleEnable(0);
-      if (SoundSlide) {
-        SoundSlide->pitch = 1.6f;
-        PlayOnGrid(SoundSlide);
-        SoundSlide->pitch = 1.0f;
-      }
-      const float length = static_cast<float>(std::max(1, WildshotAnimLength));
-      for (const auto& c : CardList->Cards) {
-        if (!Gathered(*c)) continue;
-        c->dx = ((ScreenWidth / 2 - 34) - c->x) / length;
-        c->dy = ((ScreenHeight / 2 - 50) - c->y) / length;
-      }
-      break;
-    }
-    case 28:
+    case TStoryStep::ClearLayout:
       WildshotAnimType = WILDSHOT_ANIM_CLEAR;
       FloatCards(CardList->FindFree());
       CardList->StockKill();
       break;
-    case 29: Drop(0.5); break;
-    default: break;
   }
-  return 0;
+}
+
+void TGameScreen::WildshotNewIron(int iron) {
+  // A new iron for a free slot of the bag; a number outside the bag is ignored.
+  if (!IronNumber(iron)) return;
+  auto card = CardList->Add(HUD->GetIronX(), HUD->GetIronY(), CARDTYPE_IRON, 1, iron, 0);
+  card->ID = TCardList::HighID++;
+  card->x = static_cast<float>(HUD->GetIronX() - 17);
+  card->y = static_cast<float>(HUD->GetIronY() - 240);
+  card->visible = 0;
+  GameGrid->IronCard = card;
+  card->IronToBagCounter = 100000.0f;
+  CardToIronAnim += 1;
+  CardToIronMorphStart(card);
+  GameGrid->LastMoveWasIronToBag = 0;
+  EndHoleEnable(0);
+}
+
+void TGameScreen::WildshotMulliganWon() {
+  Player->Mulligans += 1;
+  SetMulliganImages();
+  MulliganGlowLength = static_cast<int>(Game->CalcAnimLength(1500));
+  MulliganGlowCounter = static_cast<float>(MulliganGlowLength);
+  if (auto b = MenuButton("mulligan")) {
+    const int px = static_cast<int>(b->x + b->w2 - 2);
+    const int py = static_cast<int>(b->y + b->h2 - 2);
+    b->ScaleOnMO = b->ScaleOnMOMax;
+    if (::Particles) {
+      ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 200, 1, 0, 0, 0.5f, 0.05f, 0, 0);
+      ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 300, 1, 0, 0, 0.25f, 0.04f, 0, 0);
+      ::Particles->AddNew(px, py, ParticleImages[3], 0, 0, 0, 400, 1, 0, 0, 0.125f, 0.03f, 0, 0);
+    }
+    TokenParticlesMake(static_cast<float>(px), static_cast<float>(py), 100, 1);
+  }
+  PlayOnGrid(GameGrid->MulliganWonSound);
+}
+
+void TGameScreen::WildshotShuffleStart() {
+  WildshotAnimType = WILDSHOT_ANIM_SHUFFLE;
+  WildshotAnimPhase = 0;
+  WildshotAnimLength = static_cast<int>(Game->CalcAnimLength(500));
+  WildshotAnimCounter = static_cast<float>(WildshotAnimLength);
+  GameGrid->BlockInputSet();
+  EndHoleEnable(0);
+  if (SoundSlide) {
+    SoundSlide->pitch = 1.6f;
+    PlayOnGrid(SoundSlide);
+    SoundSlide->pitch = 1.0f;
+  }
+  const float length = static_cast<float>(std::max(1, WildshotAnimLength));
+  for (const auto& c : CardList->Cards) {
+    if (!Gathered(*c)) continue;
+    c->dx = ((ScreenWidth / 2 - 34) - c->x) / length;
+    c->dy = ((ScreenHeight / 2 - 50) - c->y) / length;
+  }
 }
 
 int TGameScreen::WildshotAnimKill() {
@@ -263,10 +337,7 @@ int TGameScreen::WildshotAnimManage() {
         }
         case WILDSHOT_ANIM_IRON: {
           const int iron = WildShotScreen ? WildShotScreen->SpecialValue2 : 0;
-          if (IronNumber(iron)) {
-            IronParticleMake(iron);
-            Player->Irons[static_cast<std::size_t>(iron)] = 0;
-          }
+          BreakIron(*Player, iron);
           WildshotAnimKill();
           EndHoleEnable(1);
           break;
