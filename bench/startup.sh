@@ -4,7 +4,7 @@
 #   click_here  seconds from exec to the loading screen showing "click here", for RUNS first runs
 #               (the settings: a window, no splash; FADE=1 in the environment keeps the splash)
 #   first_hole  resident (RSS), proportional (PSS) and private memory of the game on its first
-#               hole's play screen, reached the way a new player does
+#               hole's play screen, reached the way a new player does (one run of bench/memory.sh)
 # The moment "click here" shows is read from Xvfb's own frame buffer (-fbdir), polled every 5 ms:
 # the window's button area compared with the same area of a calibration run left 25 s to load.
 # Usage: bench/startup.sh [PROGRAM] [RUNS] [CASE...]   (default: build/stage/quillbrook, 5, all;
@@ -103,27 +103,8 @@ for case in "${cases[@]}"; do
       sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
       echo "click_here: exec to \"click here\" in a window (FADE=$fade), $runs runs: $sorted s" ;;
     first_hole)
-      # Past the loading screen, a name, the first look, OK; then Play on the title, Play on the
-      # course list, OK on the newspaper and on the first hole's lesson (as bench/idle_cpu.sh).
-      rm -rf "$work/player"
-      new_profile_folder "$work/player"
-      start_game "$work/player" "$stage/"
-      for step in "sleep 12" "click 640 360" "sleep 4" "type Bench" "sleep 1" "key Return" "sleep 4" \
-                  "click 318 260" "sleep 1" "click 640 587" "sleep 4" "click 642 566" "sleep 4" \
-                  "click 640 612" "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 4"; do
-        read -r verb a b <<<"$step"
-        case $verb in
-          sleep) sleep "$a" ;;
-          click) xdotool mousemove "$a" "$b" click 1 ;;
-          type) xdotool type --delay 100 "$a" ;;
-          key) xdotool key "$a" ;;
-        esac
-      done
-      awk '/^(Rss|Pss|Private_Clean|Private_Dirty):/ {v[$1] = $2}
-           END {printf "first_hole: RSS %.1f MB, PSS %.1f MB, private %.1f MB\n", v["Rss:"] / 1024,
-                v["Pss:"] / 1024, (v["Private_Clean:"] + v["Private_Dirty:"]) / 1024}' \
-        "/proc/$game_pid/smaps_rollup"
-      stop_game ;;
+      # Measured by bench/memory.sh, which walks a new player to the first hole.
+      "$root/bench/memory.sh" "$program" 1 ;;
     *) echo "unknown case $case" >&2; exit 2 ;;
   esac
 done

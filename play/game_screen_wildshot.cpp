@@ -38,6 +38,14 @@ void PlayOnGrid(const std::shared_ptr<TGameSound>& sound) {
     GameGrid->Channels->PlayGameSound(sound, nullptr, 1.0f, 0.0f);
 }
 
+// The shuffle's slide: the slide sound played higher, its pitch put back for other users.
+void PlaySlideHigh(const std::shared_ptr<TGameSound>& slide) {
+  if (!slide) return;
+  slide->pitch = 1.6f;
+  PlayOnGrid(slide);
+  slide->pitch = 1.0f;
+}
+
 void Drop(double x) {
   if (HUD && HUD->MultiplierGhost > 1.0) HUD->MultiplierDrop(x);
 }
@@ -292,11 +300,7 @@ void TGameScreen::WildshotShuffleStart() {
   WildshotAnimCounter = static_cast<float>(WildshotAnimLength);
   GameGrid->BlockInputSet();
   EndHoleEnable(0);
-  if (SoundSlide) {
-    SoundSlide->pitch = 1.6f;
-    PlayOnGrid(SoundSlide);
-    SoundSlide->pitch = 1.0f;
-  }
+  PlaySlideHigh(SoundSlide);
   const float length = static_cast<float>(std::max(1, WildshotAnimLength));
   for (const auto& c : CardList->Cards) {
     if (!Gathered(*c)) continue;
@@ -435,11 +439,7 @@ int TGameScreen::WildshotShuffleManage() {
     WildshotAnimCounter = Game->CalcAnimLength(500);
     if (GameGrid && GameGrid->Channels && ChannelShuffle)
       GameGrid->Channels->StopGameChannel(ChannelShuffle);
-    if (SoundSlide) {
-      SoundSlide->pitch = 1.6f;
-      PlayOnGrid(SoundSlide);
-      SoundSlide->pitch = 1.0f;
-    }
+    PlaySlideHigh(SoundSlide);
     const float length = static_cast<float>(std::max(1, WildshotAnimLength));
     for (const auto& c : CardList->Cards) {
       if (!Gathered(*c)) continue;
