@@ -196,12 +196,9 @@ TLoadResult CheckNewspaperPictures(const TCourse& course, const std::string& fol
 }  // namespace
 
 bool CourseNameAllowed(const std::string& name) {
+  // One file name of its own: no folder part, nothing hidden, and what any data path may hold.
   if (!name.empty() && name[0] == '.') return false;
-  for (const char c : name) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F) return false;
-  }
-  return true;
+  return name.find('/') == std::string::npos && DataPathInside(name);
 }
 
 std::string GetUnlockValue(const TCourse& course, const std::string& currency) {
