@@ -10,9 +10,10 @@
 # Usage: bench/idle_cpu.sh [PROGRAM] [SECONDS] [CASE...]   (default: build/stage/quillbrook, 10, all)
 # FULL_SCREEN=1 in the environment measures at full screen (the logical screen letterboxed on the
 # 1280 x 720 display) instead of in a window. Pin it to cores with taskset for steady figures.
-# Needs xvfb-run and xdotool (to click through the loading screen and make the profile).
+# Uses xvfb-run and xdotool (to click through the loading screen and make the profile).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-packages" xvfb xdotool
 program=${1:-$root/build/stage/quillbrook}
 seconds=${2:-10}
 shift $(( $# > 2 ? 2 : $# ))

@@ -10,7 +10,7 @@
 # (platform::detail::PrintMemoryHeld, written to the game's standard error and shown here).
 # Usage: bench/memory.sh [--by-kind] [PROGRAM] [RUNS]   (default: build/stage/quillbrook, 3)
 # With SHOTS=FOLDER set, the screen of each measured run is saved there (to check it is the hole).
-# Needs xvfb-run and xdotool (gdb for --by-kind, ImageMagick's import for SHOTS).
+# Uses xvfb-run and xdotool (gdb for --by-kind, ImageMagick's import for SHOTS).
 set -euo pipefail
 by_kind=no
 if [[ ${1:-} == --by-kind ]]; then
@@ -18,6 +18,7 @@ if [[ ${1:-} == --by-kind ]]; then
   shift
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-packages" xvfb xdotool $([[ $by_kind == no ]] || echo gdb) $([[ -z ${SHOTS:-} ]] || echo imagemagick)
 program=${1:-$root/build/stage/quillbrook}
 runs=${2:-3}
 stage=$(dirname "$program")

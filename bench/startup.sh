@@ -10,9 +10,10 @@
 # Usage: bench/startup.sh [PROGRAM] [RUNS] [CASE...]   (default: build/stage/quillbrook, 5, all;
 # the data folder beside PROGRAM)
 # Pin it to cores with taskset (the game inherits them), e.g. taskset -c 2,3 bench/startup.sh.
-# Needs xvfb (Xvfb), xdotool and python3.
+# Uses xvfb (Xvfb), xdotool and python3.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-packages" xvfb xdotool python3
 program=${1:-$root/build/stage/quillbrook}
 runs=${2:-5}
 shift $(( $# > 2 ? 2 : $# ))

@@ -451,8 +451,8 @@ std::unordered_set<SoundImpl*>& LiveSounds() {
   return *sounds;
 }
 
-// A sound holds no samples of its own: a short one is handed to an OpenAL buffer once (decoded
-// from its file again for a new device), a long Ogg one streams from its file on each channel.
+// A sound holds no samples of its own: a short one is decoded from its file into an OpenAL buffer
+// when it first plays (again for a new device), a long Ogg one streams from its file on each channel.
 class SoundImpl final : public Sound {
  public:
   SoundImpl(std::string path, bool loops, SoundShape shape, bool streamed)
@@ -477,19 +477,17 @@ class SoundImpl final : public Sound {
   bool HasBuffer() const { return buffer_ != 0 && generation_ == Audio().generation && Live(); }
 
   // The OpenAL buffer of the current device (0 when there is none, or for a streamed sound),
-  // made from `pcm` when given, else from the file.
-  ALuint Buffer(const Pcm* pcm = nullptr) {
+  // decoded from the file the first time.
+  ALuint Buffer() {
     if (!Live() || streamed_) return 0;
     if (HasBuffer()) return buffer_;
     buffer_ = 0;
     Pcm decoded;
-    if (pcm == nullptr) {
-      if (!DecodeFile(path_, &decoded)) {
-        std::cerr << "Cannot decode sound \"" << path_ << "\" again" << std::endl;
-        return 0;
-      }
-      pcm = &decoded;
+    if (!DecodeFile(path_, &decoded)) {
+      std::cerr << "Cannot decode sound \"" << path_ << "\" again" << std::endl;
+      return 0;
     }
+    const Pcm* pcm = &decoded;
     alGetError();
     alGenBuffers(1, &buffer_);
     if (alGetError() != AL_NO_ERROR) {
@@ -805,8 +803,10 @@ SoundRef LoadSound(const std::string& path, int flags) {
   const SoundShape shape{pcm.channels, pcm.rate,
                          streamed ? pcm.long_frames
                                   : static_cast<std::int64_t>(pcm.samples.size() / static_cast<std::size_t>(pcm.channels))};
+  // The samples were decoded to check the file and learn its length; they go with `pcm`. A short
+  // sound is decoded again into its OpenAL buffer when it first plays, so the many sounds a
+  // session never plays hold no memory.
   auto sound = std::make_shared<SoundImpl>(real, loops, shape, streamed);
-  if (!streamed) sound->Buffer(&pcm);  // handed to OpenAL now; the samples go with `pcm`
   Record("load", BaseName(real));
   return sound;
 }

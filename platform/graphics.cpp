@@ -11,6 +11,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "platform/gl_probe.h"
 #include "platform/graphics_internal.h"
 #include "platform/input.h"
 #include "platform/input_internal.h"
@@ -705,29 +706,72 @@ bool OpenHeadless(std::string* error) {
   return true;
 }
 
-// Whether the renderer's pixels are drawn by the processor: SDL's software renderer, or OpenGL
-// served by Mesa's software rasterisers (a virtual display, a machine without a driver).
-bool DrawsInSoftware(SDL_Renderer* renderer) {
-  SDL_RendererInfo info;
-  if (SDL_GetRendererInfo(renderer, &info) != 0) return false;
-  if ((info.flags & SDL_RENDERER_SOFTWARE) != 0) return true;
-  if (info.name == nullptr || std::strcmp(info.name, "opengl") != 0) return false;
-  using GetString = const unsigned char* (*)(unsigned);
-  const auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-  if (get_string == nullptr) return false;
-  constexpr unsigned kGlRenderer = 0x1F01;
-  const auto* name = reinterpret_cast<const char*>(get_string(kGlRenderer));
-  if (name == nullptr) return false;
-  return std::strstr(name, "llvmpipe") != nullptr || std::strstr(name, "softpipe") != nullptr ||
-         std::strstr(name, "Software Rasterizer") != nullptr;
+// Starts the video system, asking first what OpenGL the display gives: the child that asks must
+// start from a process that has no display connection of its own yet.
+bool StartVideo() {
+  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+  detail::ProbeOpenGl();
+  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+// The logical screen of a window drawn by the processor: SDL's software renderer drawing in the
+// window's own pixel format, so showing it is a copy (or a stretch) of the parts that changed
+// with no conversion; or, where that format cannot be drawn in, SDL's software renderer of the
+// window. False when neither can be made.
+bool OpenSoftwareTarget() {
+  auto& g = G();
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  const Uint32 format = SDL_GetWindowPixelFormat(g.window);
+  if (SDL_BYTESPERPIXEL(format) == 4 && !SDL_ISPIXELFORMAT_INDEXED(format) &&
+      !SDL_ISPIXELFORMAT_ALPHA(format)) {
+    g.surface = SDL_CreateRGBSurfaceWithFormat(0, g.width, g.height, 32, format);
+    if (g.surface != nullptr) g.renderer = SDL_CreateSoftwareRenderer(g.surface);
+    if (g.renderer != nullptr) {
+      SDL_SetSurfaceBlendMode(g.surface, SDL_BLENDMODE_NONE);
+      g.direct = true;
+      return true;
+    }
+    if (g.surface != nullptr) SDL_FreeSurface(g.surface);
+    g.surface = nullptr;
+  }
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+  return g.renderer != nullptr;
+}
+
+// The renderer of an OpenGL window (or whatever SDL gives where it has none). OpenGL drawn by the
+// processor (Mesa's rasterisers) costs several times what SDL's own software renderer does for the
+// same 2D picture, most of it in showing the frame, so there the software target replaces it
+// unless the options keep it.
+bool OpenGlRenderer(Uint32 flags) {
+  auto& g = G();
+  g.renderer = SDL_CreateRenderer(g.window, -1, flags);
+  if (g.renderer == nullptr) {
+    std::cerr << "Warning: no accelerated renderer (" << SDL_GetError()
+              << "), using the software renderer" << std::endl;
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
+  }
+  if (g.renderer == nullptr) return false;
+  g.software = detail::DrawsInSoftware(g.renderer);
+  if (!g.software || g.keep_software_gl) return true;
+  SDL_DestroyRenderer(g.renderer);
+  g.renderer = nullptr;
+  if (OpenSoftwareTarget()) return true;
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+  g.renderer = SDL_CreateRenderer(g.window, -1, flags);
+  return g.renderer != nullptr;
 }
 
 bool OpenWindow(std::string* error) {
   auto& g = G();
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+  if (!StartVideo() || SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
     if (error) *error = std::string("Cannot start the video system: ") + SDL_GetError();
     return false;
   }
+  // Where OpenGL would be drawn by the processor anyway, the window is made without it, so its
+  // driver is never loaded (see gl_probe.h).
+  const bool software_gl = !g.keep_software_gl && detail::ProbeOpenGl() == detail::GlKind::kSoftware;
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
@@ -742,8 +786,9 @@ bool OpenWindow(std::string* error) {
     w = desktop.w;
     h = desktop.h;
   }
-  g.window = SDL_CreateWindow(g.title.c_str(), x, y, w, h, SDL_WINDOW_OPENGL | mode_flag);
-  if (g.window == nullptr) {
+  const Uint32 gl_flag = software_gl ? 0 : SDL_WINDOW_OPENGL;
+  g.window = SDL_CreateWindow(g.title.c_str(), x, y, w, h, gl_flag | mode_flag);
+  if (g.window == nullptr && gl_flag != 0) {
     // No OpenGL at all: a plain window with whatever renderer SDL can give.
     std::cerr << "Warning: no OpenGL window (" << SDL_GetError() << "), trying without OpenGL"
               << std::endl;
@@ -756,55 +801,12 @@ bool OpenWindow(std::string* error) {
   }
   Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
   if (g.vsync) flags |= SDL_RENDERER_PRESENTVSYNC;
-  g.renderer = SDL_CreateRenderer(g.window, -1, flags);
-  if (g.renderer == nullptr) {
-    std::cerr << "Warning: no accelerated renderer (" << SDL_GetError()
-              << "), using the software renderer" << std::endl;
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
-  }
-  if (g.renderer == nullptr) {
+  g.software = software_gl;
+  const bool made = software_gl ? OpenSoftwareTarget() : OpenGlRenderer(flags);
+  if (!made) {
     if (error) *error = std::string("Cannot create a renderer: ") + SDL_GetError();
     DestroyTarget();
     return false;
-  }
-  g.software = DrawsInSoftware(g.renderer);
-  if (g.software && !g.keep_software_gl) {
-    // OpenGL drawn by the processor (Mesa's rasterisers) costs several times what SDL's own
-    // software renderer does for the same 2D picture, most of it in showing the frame: the
-    // software renderer into the window's shared-memory picture draws the same screen for a
-    // fraction of a core.
-    SDL_DestroyRenderer(g.renderer);
-    g.renderer = nullptr;
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    // The logical screen is drawn in the window's own pixel format, so showing it is a copy (or a
-    // stretch) of the parts that changed, with no conversion.
-    const Uint32 format = SDL_GetWindowPixelFormat(g.window);
-    if (SDL_BYTESPERPIXEL(format) == 4 && !SDL_ISPIXELFORMAT_INDEXED(format) &&
-        !SDL_ISPIXELFORMAT_ALPHA(format)) {
-      g.surface = SDL_CreateRGBSurfaceWithFormat(0, g.width, g.height, 32, format);
-      if (g.surface != nullptr) g.renderer = SDL_CreateSoftwareRenderer(g.surface);
-      if (g.renderer != nullptr) {
-        SDL_SetSurfaceBlendMode(g.surface, SDL_BLENDMODE_NONE);
-        g.direct = true;
-      } else if (g.surface != nullptr) {
-        SDL_FreeSurface(g.surface);
-        g.surface = nullptr;
-      }
-    }
-    if (!g.direct) {
-      SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-      g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (g.renderer == nullptr) {
-      SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-      g.renderer = SDL_CreateRenderer(g.window, -1, flags);
-    }
-    if (g.renderer == nullptr) {
-      if (error) *error = std::string("Cannot create a renderer: ") + SDL_GetError();
-      DestroyTarget();
-      return false;
-    }
   }
   // (Drawn directly, the renderer's own surface is the logical screen.)
   if (!g.direct) {
@@ -1161,7 +1163,7 @@ int GraphicsHeight() { return G().height; }
 std::vector<GraphicsMode> GraphicsModes() {
   std::vector<GraphicsMode> modes;
   const auto& g = G();
-  if (!IsHeadless() && (SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)) {
+  if (!IsHeadless() && StartVideo()) {
     SDL_DisplayMode desktop;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
       modes.push_back({desktop.w, desktop.h, 32, desktop.refresh_rate > 0 ? desktop.refresh_rate : 60});
@@ -1192,7 +1194,7 @@ std::vector<GraphicsMode> GraphicsModes() {
 
 void DesktopSize(int* width, int* height) {
   int w = 1024, h = 768;
-  if (!IsHeadless() && (SDL_WasInit(SDL_INIT_VIDEO) != 0 || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)) {
+  if (!IsHeadless() && StartVideo()) {
     SDL_DisplayMode desktop;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
       w = desktop.w;

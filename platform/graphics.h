@@ -157,6 +157,10 @@ ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int firs
 ImageRef LoadImageFromMemory(const std::vector<unsigned char>& bytes, int flags = IMAGE_DEFAULT_FLAGS);
 ImageRef CreateImage(int width, int height, int frames = 1, int flags = IMAGE_DEFAULT_FLAGS);
 ImageRef LoadImageFromPixmap(const PixmapRef& pixmap, int flags = IMAGE_DEFAULT_FLAGS);
+// Lets go of the pixels that pictures read from files still hold for frames not drawn yet (a
+// picture the game reads back keeps them): such a frame is read from its file again when it is
+// first drawn. For a moment when the pictures a screen needs are already drawn or precached.
+void ReleaseUndrawnPixels();
 // Copies a rectangle of the back buffer (logical pixels) into frame `frame` of an image.
 void GrabImage(const ImageRef& image, int x, int y, int frame = 0);
 PixmapRef GrabPixmap(int x, int y, int w, int h);

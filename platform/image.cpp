@@ -203,6 +203,11 @@ void ImageImpl::DropUploadedPixels() {
   }
 }
 
+void ImageImpl::DropFilePixels() {
+  if (!source_ || read_back_) return;
+  for (auto& f : frames_) f.pixels.reset();
+}
+
 void ImageImpl::UnlockFrame(int frame) {
   if (ValidFrame(frame)) frames_[static_cast<std::size_t>(frame)].dirty = true;
 }
@@ -392,6 +397,14 @@ PixmapRef GrabPixmap(int x, int y, int w, int h) {
     }
   }
   return pixmap;
+}
+
+void ReleaseUndrawnPixels() {
+  for (detail::ImageImpl* image : LiveImages()) image->DropFilePixels();
+#ifdef __GLIBC__
+  // The allocator keeps freed pages between those still in use; hand them back to the system.
+  malloc_trim(0);
+#endif
 }
 
 void GrabImage(const ImageRef& image, int x, int y, int frame) {

@@ -83,6 +83,9 @@ class ImageImpl final : public Image {
   SDL_Rect SourceRect(int frame) const;
   void FrameRect(int frame, float* l, float* t, float* r, float* b) const;
   const ImageSource* Source() const { return source_.get(); }
+  // Lets go of every frame's pixels when they are the file's own (not read back): a frame not
+  // drawn yet reads them from the file again when first drawn.
+  void DropFilePixels();
 
  private:
   // Gives every frame without pixels its pixels from the file again (transparent when the file

@@ -15,6 +15,7 @@
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle_generator.h"
+#include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
@@ -55,6 +56,9 @@ int TGameScreen::LevelStart() {
   DebugLog("Precache graphics");
   if (images) images->Precache();
   BitmapFontsPrecache();
+  // The hole's pictures are in the renderer now; pictures of other moments (the wild shots'
+  // animations, the other screens) are read from their files again when they are first shown.
+  platform::ReleaseUndrawnPixels();
   DebugLog("Create Lists");
   TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
   ParticleGeneratorList = std::make_shared<TParticleGeneratorList>();

@@ -209,15 +209,20 @@ class ChannelMixTest : public testing::TestWithParam<Played> {
     const Played& p = GetParam();
     EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
     platform::detail::SetStreamAbove(held == Held::kStreamed ? 0 : std::numeric_limits<std::size_t>::max());
+    const long long before = platform::detail::HeldBySounds().openal_bytes;
     auto sound = platform::LoadSound(TempPath("mixed.ogg"), p.loops ? platform::SOUND_LOOP : 0);
     EXPECT_NE(sound, nullptr);
     if (!sound) return {};
     EXPECT_EQ(platform::detail::IsStreamed(sound), held == Held::kStreamed);
+    // Loaded, a sound holds no samples; a short one is decoded into OpenAL when it first plays.
+    EXPECT_EQ(platform::detail::HeldBySounds().openal_bytes, before);
     if (held == Held::kDecodedAgainForANewDevice) {
       EXPECT_TRUE(platform::detail::AudioOpenLoopback(kMixRate));
     }
     auto channel = platform::AllocChannel();
     channel->Play(sound, true);
+    const long long samples = static_cast<long long>(sound->LengthSeconds() * kMixRate + 0.5) * 2;
+    EXPECT_EQ(platform::detail::HeldBySounds().openal_bytes - before, held == Held::kStreamed ? 0 : samples);
     channel->SetRate(p.rate);
     channel->Resume();
     auto mix = platform::detail::RenderLoopback(kMixRate * p.ms / 1000);

@@ -3,13 +3,16 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
+#include "platform/gl_probe.h"
 #include "platform/graphics.h"
 #include "platform/graphics_internal.h"
 #include "platform/image_internal.h"
@@ -64,6 +67,37 @@ TEST(GlSmokeTest, RealWindowDrawsAFrame) {
   }
   EXPECT_GT(lit, 50);
   platform::GraphicsClose();
+}
+
+// Where OpenGL would be drawn by the processor (as on this virtual display), the window is drawn by
+// SDL's software renderer and the OpenGL driver never enters the program: only a child process it
+// forks makes an OpenGL window to ask. Run in a fresh process, as the game starts.
+TEST(GlSmokeTest, ASoftwareOpenGLDriverIsNeverLoadedIntoTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        platform::SetHeadless(false);
+        platform::GraphicsOptions options;
+        options.vsync = false;
+        std::string error;
+        if (!platform::GraphicsOpen(options, &error)) {
+          std::cerr << "no window: " << error << std::endl;
+          std::_Exit(2);
+        }
+        std::string loaded;
+        std::ifstream maps("/proc/self/maps");
+        for (std::string line; std::getline(maps, line);) {
+          if (line.find("/dri/") != std::string::npos || line.find("libLLVM") != std::string::npos ||
+              line.find("libGLX_mesa") != std::string::npos) {
+            loaded += line.substr(line.rfind(' ') + 1) + " ";
+          }
+        }
+        const bool software = platform::detail::ProbeOpenGl() == platform::detail::GlKind::kSoftware;
+        std::cerr << "probe " << (software ? "software" : "not software") << ", renderer "
+                  << platform::GraphicsDriverName() << ", loaded: " << loaded << std::endl;
+        std::_Exit(software && loaded.empty() && platform::GraphicsDriverName() == "software" ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 // A click the window system reports at a window position, as the game sees it.

@@ -109,6 +109,13 @@ TEST_P(PictureFromFileTest, LetsGoOfItsPixelsOnceDrawnAndShowsThemAgainOnANewRen
   // A mask colour changed later does not change what the file gives back.
   platform::SetMaskColor(0, 0, 0);
   EXPECT_TRUE(HoldsAnyPixels(image));  // not drawn yet
+  // Let go before any frame is drawn, and again after the first: the frames drawn afterwards are
+  // read from the file again.
+  platform::ReleaseUndrawnPixels();
+  EXPECT_FALSE(HoldsAnyPixels(image));
+  Shown(image, 0);
+  platform::ReleaseUndrawnPixels();
+  EXPECT_FALSE(HoldsAnyPixels(image));
   for (int f = 0; f < image->Frames(); ++f) Shown(image, f);
   EXPECT_FALSE(HoldsAnyPixels(image));
 
@@ -160,6 +167,8 @@ TEST_F(ImageMemoryTest, ReadBackPicturesKeepTheirPixelsAndTheirChanges) {
   EXPECT_EQ(Shown(edited, 0)->ReadPixel(1, 1), 0xFF00FF00u);
   EXPECT_EQ(Shown(edited, 0)->ReadPixel(0, 0), 0xFF000000u | SheetRgb(0, 0));
   EXPECT_TRUE(HoldsAnyPixels(edited));
+  platform::ReleaseUndrawnPixels();
+  EXPECT_TRUE(HoldsAnyPixels(edited));
 
   // Collided with after its pixels were let go: the collision sees the file's pixels.
   auto solid = platform::LoadImage(path, 0);
@@ -182,6 +191,7 @@ TEST_F(ImageMemoryTest, ReadBackPicturesKeepTheirPixelsAndTheirChanges) {
   made->UnlockFrame(0);
   Shown(made, 0);
   Shown(copied, 0);
+  platform::ReleaseUndrawnPixels();
   platform::GraphicsClose();
   Reopen();
   EXPECT_EQ(Shown(made, 0)->ReadPixel(1, 1), 0xFF123456u);

@@ -6,10 +6,11 @@
 # rewritten after the quit (the hole saved).
 #   tests/process/quit_matrix.sh BUILD_DIR            all states, all kinds
 #   STATES="hint card_move" KINDS=TERM tests/process/quit_matrix.sh build
-# Needs Xvfb, xdotool and the close_window tool of the build. Waits are generous sleeps: the script
+# Installs Xvfb and xdotool when missing; uses the close_window tool of the build. Waits are generous sleeps: the script
 # measures, it does not test. The states the play screen reaches only by chance (a wild shot's
 # dialog, its mini-games, the rifle) are driven in process by tests/screens/quit_road_test.cpp.
 set -u
+"$(dirname "$0")/../../scripts/install-packages" xvfb xdotool || exit 1
 build=$(cd "${1:-build}" && pwd)
 GAME=$build/stage/quillbrook
 CLOSE=$build/tests/support/close_window
