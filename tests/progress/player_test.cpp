@@ -4,15 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "util/animation.h"
-
 #include "cards/card.h"
 #include "progress_fixture.h"
-#include "screens/globals.h"
-#include "screens/hint_scroll.h"
-#include "screens/score_card_screen.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
 
 namespace {
 
@@ -52,37 +45,6 @@ TEST_F(PlayerTest, ATimedHoleCountsDownTheLastTenSecondsAndRunsOutOnce) {
   EXPECT_EQ(Player().TimeUp, 1);
   EXPECT_EQ(Player().LastTimeTaken, 0);
   EXPECT_DOUBLE_EQ(Player().TimeTaken, 14000);  // the clock runs on, counting ticks
-}
-
-TEST_F(PlayerTest, TheClockStandsStillWhileSomethingHoldsPlay) {
-  ScoreCardScreen = std::make_shared<TScoreCardScreen>();
-  HintScroll = std::make_shared<THintScroll>();
-  WildShotScreen = std::make_shared<TWildshotScreen>();
-  const std::vector<std::pair<const char*, std::function<void(bool)>>> holds = {
-      {"scorecard", [](bool on) { ScoreCardScreen->Active = on; }},
-      {"hints", [](bool on) { HintScroll->Active = on; }},
-      {"wild shot", [](bool on) { WildShotScreen->Active = on; }},
-      {"outro", [](bool on) {
-         if (!GameScreen->OutroAnim) GameScreen->OutroAnim = TAnimation::Create(2000, 1, 0, 0);
-         GameScreen->OutroAnim->Active = on;
-       }},
-      {"5x", [](bool on) { HUD->FiveXAnimCounter = on ? 50.0f : 0.0f; }},
-      {"perfect", [this](bool on) { Player().Perfect = on; }},
-  };
-  for (const auto& [name, hold] : holds) {
-    Player().TimeTaken = 0;
-    Player().TotalTimeTaken = 0;
-    hold(true);
-    Player().Manage();
-    EXPECT_EQ(Player().TimeTaken, 0) << name;
-    EXPECT_EQ(Player().TotalTimeTaken, 0) << name;
-    hold(false);
-    Player().Manage();
-    EXPECT_EQ(Player().TimeTaken, 1) << name;
-  }
-  ScoreCardScreen.reset();
-  HintScroll.reset();
-  WildShotScreen.reset();
 }
 
 TEST_F(PlayerTest, TheFreeIronSlotSkipsHeldAndDealtIrons) {
