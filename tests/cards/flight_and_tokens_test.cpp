@@ -97,6 +97,33 @@ TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStill
   EXPECT_EQ(EndOfHoleTests(), 0);  // the end-of-hole test marks the empty layout
 }
 
+TEST_F(FlightTest, EachLandingReportsTheCardsLeftAndTheLastAsksForTheEndOfHoleTest) {
+  using quill_test::FieldReport;
+  GameGrid->CardsLeft = 3;
+  PlayList->Add(Flying(5), 1);
+  PlayList->Add(Flying(6), 2);
+  PlayList->Add(Flying(7), 2);
+  for (int i = 0; i < 3; ++i) PlayList->Manage();
+  const std::vector<FieldReport> landed = {
+      {"CardLanded", {3}}, {"MulliganDisable", {0}}, {"CardLanded", {3}}, {"MulliganDisable", {0}},
+      {"CardLanded", {3}}, {"MulliganDisable", {0}}, {"FlightsLanded", {0}}};
+  EXPECT_EQ(events_.reports, landed);
+}
+
+TEST_F(FlightTest, APenaltyIsReportedWholeWhenTheLastTokenLeaves) {
+  using quill_test::FieldReport;
+  TokenGeneratorList->Add(700, 560, 0, 0, TokenQuantityFor(60), -60, 225, 0, 1, 1, 0);
+  EXPECT_FALSE(events_.endHoleEnabled);
+  for (int tick = 1; tick < 90; ++tick) {
+    TokenTick();
+    ASSERT_EQ(events_.Count("ScoreChange"), 0) << tick;
+  }
+  TokenTick();
+  EXPECT_EQ(events_.Named("ScoreChange"), (std::vector<FieldReport>{{"ScoreChange", {-60}}}));
+  EXPECT_EQ(events_.Count("HoleCashChange"), 0);  // a penalty of the cash, not of the hole
+  EXPECT_TRUE(events_.endHoleEnabled);
+}
+
 TEST_F(FlightTest, ABonusOfOneHundredAndTwentyPaysWithTheFifthToken) {
   TokenGeneratorList->Add(100, 100, 600, 40, TokenQuantityFor(120), 120, 225, 500, 0, 1, 0);
   EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);

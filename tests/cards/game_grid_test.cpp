@@ -167,6 +167,29 @@ TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
 }
 
+TEST_F(GameGridTest, AnIronOnTheLayoutIsReportedIntoTheBagOnce) {
+  using quill_test::FieldReport;
+  auto iron = CardList->Add(100, 100, CARDTYPE_IRON, 1, 5, 0);
+  iron->ID = 1;
+  GameGrid->CardsLeft = 1;
+  SetFoundation(9);
+  ClickCard(iron);
+  EXPECT_EQ(events_.Count("IronFlightStarted"), 1);
+  EXPECT_EQ(events_.holeCash, CARD_SCORE);
+  EXPECT_EQ(events_.Count("DriveLengthChange"), 0);  // an iron does not lengthen the run
+  // A second click on the flying iron takes nothing.
+  Ticks(3);
+  ClickCard(iron);
+  EXPECT_EQ(events_.Count("IronFlightStarted"), 1);
+  EXPECT_EQ(GameGrid->CardsLeft, 0);
+  EXPECT_EQ(events_.Count("IronReachedBag"), 0);
+  // The flight takes 190 ms; the screen's morph takes over from its end, which comes once.
+  Ticks(40);
+  EXPECT_EQ(events_.Named("IronReachedBag"), (std::vector<FieldReport>{{"IronReachedBag", {1}}}));
+  Ticks(300);
+  EXPECT_EQ(events_.Count("IronReachedBag"), 1);
+}
+
 TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
   auto savedList = ScoreParticles;
   ScoreParticles = TParticleList::Create();

@@ -47,6 +47,38 @@ TEST_F(PlayerTest, ATimedHoleCountsDownTheLastTenSecondsAndRunsOutOnce) {
   EXPECT_DOUBLE_EQ(Player().TimeTaken, 14000);  // the clock runs on, counting ticks
 }
 
+TEST_F(PlayerTest, TheClockStandsStillWhileTheScreenHoldsItOrTheLayoutIsCleared) {
+  struct Hold {
+    const char* name;
+    bool screenHolds;
+    int perfect;
+  };
+  for (const Hold& hold : {Hold{"screen", true, 0}, Hold{"perfect", false, 1}}) {
+    Player().TimeTaken = 0;
+    Player().TotalTimeTaken = 0;
+    events_.clockHeld = hold.screenHolds;
+    Player().Perfect = hold.perfect;
+    Player().Manage();
+    EXPECT_EQ(Player().TimeTaken, 0) << hold.name;
+    EXPECT_EQ(Player().TotalTimeTaken, 0) << hold.name;
+    events_.clockHeld = false;
+    Player().Perfect = 0;
+    Player().Manage();
+    EXPECT_EQ(Player().TimeTaken, 1) << hold.name;
+  }
+}
+
+TEST_F(PlayerTest, TheScreenHearsOfTheTimeRunningOutOnceAndOfEachRiseOfTheHoleCash) {
+  Player().NewLevelStats();
+  Player().TimeLimit = 1000;
+  for (int tick = 0; tick < 400; ++tick) Player().Manage();
+  EXPECT_EQ(events_.Count("TimeRanOut"), 1);
+  Player().LevelScoreChange(10);
+  Player().LevelScoreChange(-5);
+  Player().LevelScoreChange(0);
+  EXPECT_EQ(events_.Count("HoleCashRaised"), 1);
+}
+
 TEST_F(PlayerTest, TheFreeIronSlotSkipsHeldAndDealtIrons) {
   for (int i = 2; i <= 9; ++i) Player().Irons[static_cast<std::size_t>(i)] = i == 6 ? 0 : 1;
   for (int n = 0; n < 20; ++n) EXPECT_EQ(Player().GetEmptyIron(), 6);

@@ -9,6 +9,7 @@
 // out with Uninstall() in TearDown.
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 #include <memory>
@@ -38,6 +39,8 @@ inline std::ostream& operator<<(std::ostream& out, const FieldReport& r) {
 
 class RecordingFieldEvents : public TFieldEvents {
  public:
+  static constexpr int IRON_SCALES = 8;
+
   // ---- Answers (set by the test) ----
   bool hasPlayer = true;
   int playerLevel = 1;
@@ -51,6 +54,7 @@ class RecordingFieldEvents : public TFieldEvents {
   int driveLength = 0;        // DriveLengthChange adds, DriveRestarted clears
   int driveLengthAnswer = 0;  // what DriveLengthChange answers
   int ironsMouseOver = 0;
+  std::array<float, IRON_SCALES> ironScales{1, 1, 1, 1, 1, 1, 1, 1};  // the bag's irons, 2 to 9
   TokenTargets tokenTargets;
   bool stockPenaltyRunning = false;
   int wildshotAnimType = 0;  // non-zero: a wild shot animation of that type runs
@@ -106,6 +110,10 @@ class RecordingFieldEvents : public TFieldEvents {
   int DriveLength() override { return hasHud ? driveLength : 0; }
   int IronsMouseOver() override { return ironsMouseOver; }
   void SetIronsMouseOver(int k) override { ironsMouseOver = k; }
+  float* IronScale(int index) override {
+    if (index < 0 || index >= IRON_SCALES) return nullptr;
+    return &ironScales[static_cast<std::size_t>(index)];
+  }
   bool TokenTargetsFind(TokenTargets& t) override {
     if (!hasHud) return false;
     t = tokenTargets;
