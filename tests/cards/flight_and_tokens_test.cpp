@@ -1,6 +1,8 @@
 // Cards in flight, token streams and pixie dust, tick by tick at Delta 1.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "cards/pixie_dust.h"
 #include "cards/play_list.h"
 #include "cards/token_generator_list.h"
@@ -23,6 +25,7 @@ class FlightTest : public FieldFixture {
  protected:
   void SetUp() override {
     FieldFixture::SetUp();
+    savedLayers_ = {Particles, Particles2, ScoreParticles};
     Particles = TParticleList::Create();
     Particles2 = TParticleList::Create();
     ScoreParticles = TParticleList::Create();
@@ -32,9 +35,10 @@ class FlightTest : public FieldFixture {
     TCard::StopWatchSmall = SmallImage();
   }
   void TearDown() override {
-    Particles.reset();
-    Particles2.reset();
-    ScoreParticles.reset();
+    // The particle layers are the game's globals: the ones in place before the test come back.
+    Particles = savedLayers_[0];
+    Particles2 = savedLayers_[1];
+    ScoreParticles = savedLayers_[2];
     TCard::Token = savedToken_;
     TCard::StopWatchSmall = savedWatch_;
     FieldFixture::TearDown();
@@ -56,6 +60,7 @@ class FlightTest : public FieldFixture {
     return n;
   }
   std::shared_ptr<TGameImage> savedToken_, savedWatch_;
+  std::array<std::shared_ptr<TParticleList>, 3> savedLayers_;
 };
 
 TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {

@@ -4,6 +4,8 @@
 // tested without the screens in tests/cards/.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "cards/game_grid.h"
 #include "cards/pixie_dust.h"
 #include "cards/play_list.h"
@@ -239,6 +241,7 @@ class FlightTest : public PlayFixture {
  protected:
   void SetUp() override {
     PlayFixture::SetUp();
+    savedLayers_ = {Particles, Particles2, ScoreParticles};
     Particles = TParticleList::Create();
     Particles2 = TParticleList::Create();
     ScoreParticles = TParticleList::Create();
@@ -248,9 +251,10 @@ class FlightTest : public PlayFixture {
     TCard::StopWatchSmall = SmallImage();
   }
   void TearDown() override {
-    Particles.reset();
-    Particles2.reset();
-    ScoreParticles.reset();
+    // The particle layers are the game's globals: the ones in place before the test come back.
+    Particles = savedLayers_[0];
+    Particles2 = savedLayers_[1];
+    ScoreParticles = savedLayers_[2];
     TCard::Token = savedToken_;
     TCard::StopWatchSmall = savedWatch_;
     PlayFixture::TearDown();
@@ -266,6 +270,7 @@ class FlightTest : public PlayFixture {
     return c;
   }
   std::shared_ptr<TGameImage> savedToken_, savedWatch_;
+  std::array<std::shared_ptr<TParticleList>, 3> savedLayers_;
 };
 
 TEST_F(FlightTest, PenaltiesAreBookedWhenTheLastTokenLeaves) {
