@@ -4,7 +4,7 @@
 #include "cards/card.h"
 #include "gfx/image_bank.h"
 #include "platform/graphics.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/cards/field_fixture.h"
 
 namespace {
 
@@ -24,10 +24,10 @@ std::shared_ptr<TGameImage> Sheet(int frames) {
   return img;
 }
 
-class CardDrawTest : public PlayFixture {
+class CardDrawTest : public FieldFixture {
  protected:
   void SetUp() override {
-    PlayFixture::SetUp();
+    FieldFixture::SetUp();
     std::string error;
     platform::GraphicsOptions options;
     ASSERT_TRUE(platform::GraphicsOpen(options, &error)) << error;
@@ -40,7 +40,7 @@ class CardDrawTest : public PlayFixture {
     TCard::CardFrontWhite = saved_[0];
     TCard::CardBack = saved_[1];
     platform::GraphicsClose();
-    PlayFixture::TearDown();
+    FieldFixture::TearDown();
   }
   int RedAt(int x, int y) {
     auto pix = platform::GrabPixmap(x, y, 1, 1);

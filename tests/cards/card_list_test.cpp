@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/cards/play_fixture.h"
+#include "tests/cards/field_fixture.h"
 
 namespace {
 
-class CardListTest : public PlayFixture {};
+class CardListTest : public FieldFixture {};
 
 struct UncoverCase {
   int mode;
@@ -14,7 +14,7 @@ struct UncoverCase {
   bool normalTurns;  // card 1, uncovered when cards 3 and 4 have left
 };
 
-class UncoverModes : public PlayFixture, public testing::WithParamInterface<UncoverCase> {};
+class UncoverModes : public FieldFixture, public testing::WithParamInterface<UncoverCase> {};
 
 TEST_P(UncoverModes, NewlyUncoveredCardsTurnByTheMode) {
   const auto c = GetParam();
@@ -229,7 +229,7 @@ TEST_F(CardListTest, StockFanTopAndRemoval) {
 
 TEST_F(CardListTest, PlayableCardsGlowOnTheTutorialsFirstHole) {
   GameGrid->LevelName = "The Vuva Rivudar";
-  GameScreen->Player->Level = 1;
+  events_.playerLevel = 1;
   auto fits = CardList->Add(0, 0, CARDTYPE_NORMAL, 1, 6, 0);
   auto misses = CardList->Add(0, 0, CARDTYPE_NORMAL, 1, 9, 0);
   auto iron = CardList->Add(0, 0, CARDTYPE_IRON, 1, 6, 0);
@@ -240,10 +240,10 @@ TEST_F(CardListTest, PlayableCardsGlowOnTheTutorialsFirstHole) {
   EXPECT_EQ(misses->GlowOn, 0);
   EXPECT_EQ(iron->GlowOn, 1);  // special glow is left alone
 
-  GameScreen->Player->Level = 2;
-  GameScreen->PopUpTipType = 1;
+  events_.playerLevel = 2;
+  events_.cardTipOpen = true;
   CardList->GlowValidCards();
-  EXPECT_EQ(GameScreen->PopUpTipType, 0);
+  EXPECT_FALSE(events_.cardTipOpen);
   EXPECT_EQ(fits->GlowOn, 0);
 }
 

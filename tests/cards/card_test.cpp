@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "cards/card_record.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/cards/field_fixture.h"
 
 namespace {
 
-class CardTest : public PlayFixture {};
+class CardTest : public FieldFixture {};
 
 TEST_F(CardTest, FaceFrames) {
   struct Case {
@@ -79,11 +79,10 @@ TEST_F(CardTest, SpecialGlowOnlyForIronsAndWedgesAndHeldBackByTheWildShot) {
   auto normal = TCard::Make(0, 0, CARDTYPE_NORMAL, 1, 3, 0);
   EXPECT_EQ(normal->GlowSpecialCard(), 1);
   EXPECT_EQ(normal->GlowOn, 0);
-  GameScreen->WildshotAnimCounter = 10;
-  GameScreen->WildshotAnimType = 4;
+  events_.wildshotAnimType = 4;
   EXPECT_EQ(iron->GlowSpecialCard(), 0);
   EXPECT_EQ(iron->GlowOn, 0);
-  GameScreen->WildshotAnimType = 1;
+  events_.wildshotAnimType = 1;
   EXPECT_EQ(iron->GlowSpecialCard(), 1);
   EXPECT_EQ(iron->GlowOn, 1);
 }

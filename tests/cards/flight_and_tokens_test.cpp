@@ -1,13 +1,15 @@
 // Cards in flight, token streams and pixie dust, tick by tick at Delta 1.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "cards/pixie_dust.h"
 #include "cards/play_list.h"
 #include "cards/token_generator_list.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle_list.h"
 #include "platform/graphics.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/cards/field_fixture.h"
 
 namespace {
 
@@ -19,10 +21,11 @@ std::shared_ptr<TGameImage> SmallImage() {
   return img;
 }
 
-class FlightTest : public PlayFixture {
+class FlightTest : public FieldFixture {
  protected:
   void SetUp() override {
-    PlayFixture::SetUp();
+    FieldFixture::SetUp();
+    savedLayers_ = {Particles, Particles2, ScoreParticles};
     Particles = TParticleList::Create();
     Particles2 = TParticleList::Create();
     ScoreParticles = TParticleList::Create();
@@ -32,12 +35,13 @@ class FlightTest : public PlayFixture {
     TCard::StopWatchSmall = SmallImage();
   }
   void TearDown() override {
-    Particles.reset();
-    Particles2.reset();
-    ScoreParticles.reset();
+    // The particle layers are the game's globals: the ones in place before the test come back.
+    Particles = savedLayers_[0];
+    Particles2 = savedLayers_[1];
+    ScoreParticles = savedLayers_[2];
     TCard::Token = savedToken_;
     TCard::StopWatchSmall = savedWatch_;
-    PlayFixture::TearDown();
+    FieldFixture::TearDown();
   }
   // One tick of the token streams and of the flying tokens.
   void TokenTick() {
@@ -49,7 +53,14 @@ class FlightTest : public PlayFixture {
     c->Spinning = 1;
     return c;
   }
+  // The end-of-hole tests the field asked the screen for: a landing with the input free.
+  int EndOfHoleTests() const {
+    int n = 0;
+    for (const auto& r : events_.Named("FlightsLanded")) n += r.args == std::vector<int>{0} ? 1 : 0;
+    return n;
+  }
   std::shared_ptr<TGameImage> savedToken_, savedWatch_;
+  std::array<std::shared_ptr<TParticleList>, 3> savedLayers_;
 };
 
 TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {
@@ -57,13 +68,13 @@ TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {
   PlayList->Add(c, 120);
   EXPECT_EQ(GameGrid->FoundationValue, 5);  // taken at once
   for (int tick = 1; tick < 120; ++tick) ASSERT_EQ(PlayList->Manage(), 1) << tick;
-  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
+  EXPECT_EQ(EndOfHoleTests(), 0);  // the end-of-hole test marks the empty layout
   EXPECT_EQ(PlayList->Manage(), 0);
   EXPECT_EQ(PlayList->Count(), 0);
   EXPECT_EQ(c->Foundation, 1);
   EXPECT_EQ(c->Spinning, 0);
   EXPECT_EQ(c->x, 419);
-  EXPECT_EQ(GameScreen->Player->Perfect, 1);  // the end-of-hole test marks the empty layout
+  EXPECT_EQ(EndOfHoleTests(), 1);  // the end-of-hole test marks the empty layout
 }
 
 TEST_F(FlightTest, TwoFlightsHandOverOnlyWhenTheLastLands) {
@@ -77,10 +88,10 @@ TEST_F(FlightTest, TwoFlightsHandOverOnlyWhenTheLastLands) {
   for (int i = 0; i < 110; ++i) PlayList->Manage();
   EXPECT_EQ(a->Foundation, 1);
   EXPECT_EQ(PlayList->Count(), 1);
-  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
+  EXPECT_EQ(EndOfHoleTests(), 0);  // the end-of-hole test marks the empty layout
   for (int i = 0; i < 10; ++i) PlayList->Manage();
   EXPECT_EQ(PlayList->Count(), 0);
-  EXPECT_EQ(GameScreen->Player->Perfect, 1);  // the end-of-hole test marks the empty layout
+  EXPECT_EQ(EndOfHoleTests(), 1);  // the end-of-hole test marks the empty layout
 }
 
 TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStillLands) {
@@ -88,27 +99,54 @@ TEST_F(FlightTest, LandingWhileBlockedLeavesTheTestToTheBlockAndAZeroFlightStill
   PlayList->Add(Flying(5), 0);
   EXPECT_EQ(PlayList->Manage(), 0);
   EXPECT_EQ(PlayList->Count(), 0);
-  EXPECT_EQ(GameScreen->Player->Perfect, 0);  // the end-of-hole test marks the empty layout
+  EXPECT_EQ(EndOfHoleTests(), 0);  // the end-of-hole test marks the empty layout
+}
+
+TEST_F(FlightTest, EachLandingReportsTheCardsLeftAndTheLastAsksForTheEndOfHoleTest) {
+  using quill_test::FieldReport;
+  GameGrid->CardsLeft = 3;
+  PlayList->Add(Flying(5), 1);
+  PlayList->Add(Flying(6), 2);
+  PlayList->Add(Flying(7), 2);
+  for (int i = 0; i < 3; ++i) PlayList->Manage();
+  const std::vector<FieldReport> landed = {
+      {"CardLanded", {3}}, {"MulliganDisable", {0}}, {"CardLanded", {3}}, {"MulliganDisable", {0}},
+      {"CardLanded", {3}}, {"MulliganDisable", {0}}, {"FlightsLanded", {0}}};
+  EXPECT_EQ(events_.reports, landed);
+}
+
+TEST_F(FlightTest, APenaltyIsReportedWholeWhenTheLastTokenLeaves) {
+  using quill_test::FieldReport;
+  TokenGeneratorList->Add(700, 560, 0, 0, TokenQuantityFor(60), -60, 225, 0, 1, 1, 0);
+  EXPECT_FALSE(events_.endHoleEnabled);
+  for (int tick = 1; tick < 90; ++tick) {
+    TokenTick();
+    ASSERT_EQ(events_.Count("ScoreChange"), 0) << tick;
+  }
+  TokenTick();
+  EXPECT_EQ(events_.Named("ScoreChange"), (std::vector<FieldReport>{{"ScoreChange", {-60}}}));
+  EXPECT_EQ(events_.Count("HoleCashChange"), 0);  // a penalty of the cash, not of the hole
+  EXPECT_TRUE(events_.endHoleEnabled);
 }
 
 TEST_F(FlightTest, ABonusOfOneHundredAndTwentyPaysWithTheFifthToken) {
   TokenGeneratorList->Add(100, 100, 600, 40, TokenQuantityFor(120), 120, 225, 500, 0, 1, 0);
   EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
-  EXPECT_FALSE(GameScreen->EndHoleIsEnabled());
+  EXPECT_FALSE(events_.endHoleEnabled);
   std::vector<int> madeAt;
   int paidAt = 0;
   for (int tick = 1; tick <= 400; ++tick) {
     const int bonusBefore = TokenGeneratorList->BonusTokens;
     TokenTick();
     if (TokenGeneratorList->BonusTokens > bonusBefore) madeAt.push_back(tick);
-    if (!paidAt && GameScreen->Player->LevelScore > 0) paidAt = tick;
+    if (!paidAt && events_.holeCash > 0) paidAt = tick;
   }
   EXPECT_EQ(madeAt, (std::vector<int>{45, 90, 135, 180}));
   EXPECT_NEAR(paidAt, 280, 1);  // 1400 ms after the card was played
-  EXPECT_EQ(GameScreen->Player->LevelScore, 120);
+  EXPECT_EQ(events_.holeCash, 120);
   EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
   EXPECT_EQ(TokenGeneratorList->Count(), 0);
-  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+  EXPECT_TRUE(events_.endHoleEnabled);
 }
 
 TEST_F(FlightTest, ASingleTokenBonusArrivesAfterItsFlight) {
@@ -118,62 +156,29 @@ TEST_F(FlightTest, ASingleTokenBonusArrivesAfterItsFlight) {
   int paidAt = 0;
   for (int tick = 1; tick <= 200 && !paidAt; ++tick) {
     TokenTick();
-    if (GameScreen->Player->LevelScore == 15) paidAt = tick;
+    if (events_.holeCash == 15) paidAt = tick;
   }
   EXPECT_NEAR(paidAt, 100, 1);
 }
 
-TEST_F(FlightTest, PenaltiesAreBookedWhenTheLastTokenLeaves) {
-  GameScreen->Player->Score = 50;
-  TokenGeneratorList->Add(700, 560, 0, 0, TokenQuantityFor(60), -60, 225, 0, 1, 1, 0);
-  for (int tick = 1; tick < 90; ++tick) {
-    TokenTick();
-    ASSERT_EQ(GameScreen->Player->Score, 50) << tick;
-  }
-  TokenTick();
-  EXPECT_EQ(GameScreen->Player->Score, 0);  // never below 0
-  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
-  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
-}
-
 TEST_F(FlightTest, StreamsThatCouldHangEndOrNeverStart) {
-  GameScreen->EndHoleEnable(1);
-  ASSERT_TRUE(GameScreen->EndHoleIsEnabled());
+  events_.endHoleEnabled = true;
+  ASSERT_TRUE(events_.endHoleEnabled);
   // A single penalty token leaves End Hole alone.
-  GameScreen->Player->LevelScore = 30;
+  events_.holeCash = 30;
   TokenGeneratorList->Add(600, 40, 0, 0, 1, -10, 225, 0, 2, 1, 0);
-  EXPECT_EQ(GameScreen->Player->LevelScore, 20);
-  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+  EXPECT_EQ(events_.holeCash, 20);
+  EXPECT_TRUE(events_.endHoleEnabled);
   // No tokens at all: booked at once, End Hole stays on.
   TokenGeneratorList->Add(600, 40, 0, 0, 0, -5, 225, 0, 2, 1, 0);
-  EXPECT_EQ(GameScreen->Player->LevelScore, 15);
-  EXPECT_TRUE(GameScreen->EndHoleIsEnabled());
+  EXPECT_EQ(events_.holeCash, 15);
+  EXPECT_TRUE(events_.endHoleEnabled);
   EXPECT_EQ(Particles2->Count(), 1);
   // An interval under one tick still ends.
   TokenGeneratorList->Add(600, 40, 0, 0, 3, -6, 1, 0, 2, 1, 0);
   for (int i = 0; i < 5; ++i) TokenTick();
   EXPECT_EQ(TokenGeneratorList->Count(), 0);
-  EXPECT_EQ(GameScreen->Player->LevelScore, 9);
-}
-
-TEST_F(FlightTest, StopwatchTokensGiveTimeBackOnATimedHole) {
-  auto p = GameScreen->Player;
-  p->TimeLimit = 60000;
-  p->TimeTaken = 2000;  // 10 s used
-  auto card = CardList->Add(200, 200, CARDTYPE_NORMAL, 1, 5, 0);
-  card->TokenFactor = 3;
-  GameGrid->TokensMake(card, 1, 1, 1);
-  EXPECT_EQ(TokenGeneratorList->BonusTokens, 1);
-  for (int i = 0; i < 300; ++i) TokenTick();
-  EXPECT_NEAR(p->TimeTaken, 2000 - 3 * 600, 1e-6);
-  EXPECT_FLOAT_EQ(HUD->StopWatchScale, 1.25f);  // the stopwatch swells with each hit
-  EXPECT_GT(HUD->StopWatchGlowCounter, 0.0f);
-  EXPECT_EQ(p->LevelScore, 0);  // the amount shown is not paid
-  EXPECT_EQ(p->LastTimeTaken, 59);
-
-  p->TimeUp = 1;
-  GameGrid->TokensMake(card, 1, 1, 1);
-  EXPECT_EQ(TokenGeneratorList->BonusTokens, 0);
+  EXPECT_EQ(events_.holeCash, 9);
 }
 
 TEST_F(FlightTest, PixieDustTiming) {

@@ -3,43 +3,31 @@
 #include <gtest/gtest.h>
 
 #include "content/course.h"
-#include "content/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
-#include "ui/dialog_ok.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/cards/field_fixture.h"
 #include "util/error.h"
 #include "util/globals.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
 
 namespace {
 
-class GameGridTest : public PlayFixture {
+class GameGridTest : public FieldFixture {
  protected:
   void SetUp() override {
-    PlayFixture::SetUp();
+    FieldFixture::SetUp();
     ccErrorPath = platform::UserDataFolder();
-    savedCourses_ = CourseList;
-    CourseList = std::make_shared<TCourseList>();
     auto course = std::make_shared<TCourse>();
     course->Name = "Fixture Links";
     course->Holes = 2;
     course->HoleNames[0] = "small_hole.txt";
     course->HoleNames[1] = "negative_z.txt";
-    CourseList->push_back(course);
+    events_.courses = {course};
     Game->DataPrefix = Fixture("");
-    GameScreen->Player->SaveData->CourseName = "Fixture Links";
+    events_.courseName = "Fixture Links";
   }
-  void TearDown() override {
-    CourseList = savedCourses_;
-    TGameScreen::LoadLevelFromProfile = 0;
-    PlayFixture::TearDown();
-  }
-  std::shared_ptr<TCourseList> savedCourses_;
 };
 
 TEST_F(GameGridTest, LoadReadsTheCoursesHoleFile) {
@@ -54,7 +42,7 @@ TEST_F(GameGridTest, LoadReadsTheCoursesHoleFile) {
 }
 
 TEST_F(GameGridTest, RestoringASavedHoleReadsOnlyThePar) {
-  TGameScreen::LoadLevelFromProfile = 1;
+  events_.loadLevelFromProfile = 1;
   GameGrid->Load(1);
   EXPECT_EQ(GameGrid->HolePar, 3);
   EXPECT_EQ(CardList->Count(), 0);
@@ -69,15 +57,15 @@ TEST_F(GameGridTest, BadHolesAndCoursesAreRefusedWithAClearError) {
   }
   EXPECT_THROW(GameGrid->Load(3), ccFatalError);
   EXPECT_THROW(GameGrid->Load(0), ccFatalError);
-  GameScreen->Player->SaveData->CourseName = "Nowhere";
+  events_.courseName = "Nowhere";
   try {
     GameGrid->Load(1);
     ADD_FAILURE() << "unknown course accepted";
   } catch (const ccFatalError& e) {
     EXPECT_NE(std::string(e.what()).find("Nowhere"), std::string::npos);
   }
-  CourseList->front()->HoleNames[0] = "missing.txt";
-  GameScreen->Player->SaveData->CourseName = "Fixture Links";
+  events_.courses.front()->HoleNames[0] = "missing.txt";
+  events_.courseName = "Fixture Links";
   try {
     GameGrid->Load(1);
     ADD_FAILURE() << "missing file accepted";
@@ -121,8 +109,8 @@ TEST_F(GameGridTest, TheFirstFreeCardUnderThePointerDecides) {
   EXPECT_EQ(second->Spinning, 1);
   EXPECT_EQ(covered->Spinning, 0);
   EXPECT_EQ(GameGrid->CardsLeft, 2);
-  EXPECT_EQ(GameScreen->Player->LevelScore, CARD_SCORE);
-  EXPECT_EQ(HUD->DriveLength, 1);
+  EXPECT_EQ(events_.holeCash, CARD_SCORE);
+  EXPECT_EQ(events_.driveLength, 1);
 }
 
 TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
@@ -137,7 +125,7 @@ TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
   CardList->StockSpread();
   CardList->StockTopMark();
   SetFoundation(10);
-  HUD->DriveLength = 4;
+  events_.driveLength = 4;
   // Over the first stock card's uncovered strip only: not the top, not taken.
   Tick(GameGrid->STOCKX + 1, GameGrid->STOCKY + 50, true);
   Tick(GameGrid->STOCKX + 1, GameGrid->STOCKY + 50, false);
@@ -146,7 +134,7 @@ TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
   ClickCard(top);
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_STOCK_TO_FOUNDATION);
   EXPECT_EQ(GameGrid->BlockInput, 1);
-  EXPECT_EQ(HUD->DriveLength, 0);
+  EXPECT_EQ(events_.driveLength, 0);
   Ticks(70);
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
   EXPECT_EQ(GameGrid->FoundationValue, 5);
@@ -154,7 +142,7 @@ TEST_F(GameGridTest, OnlyTheStockTopIsTakenAndItFliesToTheFoundation) {
   EXPECT_EQ(top->FaceUp, 1);
   EXPECT_EQ(GameGrid->BlockInput, 0);
   EXPECT_EQ(CardList->StockTopFind()->ID, 101);
-  EXPECT_EQ(GameScreen->PerfectCounter, 0);  // the end-of-hole test ran: cards are left, no celebration
+  EXPECT_EQ(events_.Count("FieldSettled"), 1);  // the end-of-hole test ran: cards are left, no celebration
 }
 
 TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
@@ -169,7 +157,7 @@ TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_WEDGE_FOUND);
   EXPECT_FALSE(CardList->Contains(wedge.get()));
   EXPECT_EQ(GameGrid->CardsLeft, 1);
-  EXPECT_EQ(HUD->DriveLength, 0);  // wedges do not count towards the run
+  EXPECT_EQ(events_.driveLength, 0);  // wedges do not count towards the run
   EXPECT_EQ(sand->FlipCounter, 0);
   Ticks(470);  // 2400 ms
   EXPECT_FALSE(sand->Uncovered());
@@ -179,98 +167,33 @@ TEST_F(GameGridTest, AFoundWedgeFreesTheSandItCovers) {
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
 }
 
-TEST_F(GameGridTest, AnIronOnTheLayoutIsCollectedOnce) {
+TEST_F(GameGridTest, AnIronOnTheLayoutIsReportedIntoTheBagOnce) {
+  using quill_test::FieldReport;
   auto iron = CardList->Add(100, 100, CARDTYPE_IRON, 1, 5, 0);
   iron->ID = 1;
-  auto under = CardList->Add(120, 120, CARDTYPE_NORMAL, 0, 3, 0);
-  under->ID = 2;
-  under->RelationshipSet("1");
-  GameGrid->CardsLeft = 2;
+  GameGrid->CardsLeft = 1;
   SetFoundation(9);
   ClickCard(iron);
-  EXPECT_EQ(GameGrid->CardsLeft, 1);
-  EXPECT_EQ(GameScreen->Player->LevelScore, CARD_SCORE);
-  EXPECT_EQ(HUD->DriveLength, 0);  // an iron does not lengthen the run
-  EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
-  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
-  EXPECT_TRUE(under->Uncovered());
-  EXPECT_GT(under->FlipCounter, 0);  // the card beneath turns up
+  EXPECT_EQ(events_.Count("IronFlightStarted"), 1);
+  EXPECT_EQ(events_.holeCash, CARD_SCORE);
+  EXPECT_EQ(events_.Count("DriveLengthChange"), 0);  // an iron does not lengthen the run
   // A second click on the flying iron takes nothing.
   Ticks(3);
   ClickCard(iron);
-  EXPECT_EQ(GameGrid->CardsLeft, 1);
-  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
-  // The flight, then the morph (1125 ms) and the fall into the bag (210 ms).
-  Ticks(30);
-  EXPECT_EQ(GameScreen->Player->Irons[5], 0);
-  Ticks(267);
-  EXPECT_EQ(GameScreen->Player->Irons[5], 1);
-  EXPECT_FALSE(CardList->Contains(iron.get()));
-  EXPECT_EQ(GameScreen->CardToIronAnim, 0);
-}
-
-TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
-  // Each slot's mask: a solid 20 x 60 picture, the slots side by side in the pointer band.
-  for (int k = 0; k < THUD::IRON_COUNT; ++k) {
-    auto img = std::make_shared<TGameImage>();
-    img->image = platform::CreateImage(20, 60, 1);
-    ASSERT_TRUE(img->image);
-    auto pix = img->image->LockFrame(0);
-    ASSERT_TRUE(pix);
-    pix->Fill(0xFFFFFFFFu);
-    img->image->UnlockFrame(0);
-    img->w = 20;
-    img->h = 60;
-    const auto i = static_cast<std::size_t>(k);
-    HUD->IronImagesArea[i] = img;
-    HUD->IronData[i] = std::make_shared<TIronData>();
-    HUD->IronData[i]->Value = k + 2;
-    HUD->Irons_X[i] = 520 + 28 * k;
-    HUD->Irons_Y[i] = 490;
-  }
-  GameScreen->Player->Irons[4] = 1;
-  auto layout = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
-  layout->ID = 1;
-  GameGrid->CardsLeft = 1;
-  SetFoundation(9);
-  const int ix = HUD->Irons_X[2] + 5;  // iron 4
-  const int iy = HUD->Irons_Y[2] + 5;
-  ASSERT_GT(iy, 480);
-  // Hover: the iron grows towards its full size.
-  Tick(ix, iy, false);
-  EXPECT_EQ(HUD->IronsMO, 4);
-  EXPECT_GT(HUD->IronsScale[2], 1.0f);
-  // An iron the player does not hold: no hover.
-  Tick(HUD->Irons_X[3] + 5, iy, false);
-  EXPECT_EQ(HUD->IronsMO, 0);
-  // With no layout card left the bag is shut.
-  GameGrid->CardsLeft = 0;
-  Tick(ix, iy, false);
-  EXPECT_EQ(HUD->IronsMO, 0);
-  GameGrid->CardsLeft = 1;
-  // Click: the iron is played and flies to the foundation.
-  Tick(ix, iy, true);
-  EXPECT_EQ(GameScreen->Player->Irons[4], 0);
-  EXPECT_EQ(GameGrid->CardAction, CARDACTION_IRON_PLAYED);
-  EXPECT_EQ(GameGrid->BlockInput, 1);
-  EXPECT_EQ(GameScreen->Player->SaveData->CourseIronsUsed, 1);
-  EXPECT_EQ(GameScreen->Player->SaveData->CareerStats->IronsPlayed->Value, 1);
-  Tick(ix, iy, false);
-  // The iron rises out of the bag (140 ms) and changes back into a card (750 ms).
-  Ticks(180);
-  ASSERT_TRUE(GameGrid->IronCard);
-  EXPECT_EQ(GameGrid->IronCard->Value, 4);
-  EXPECT_EQ(GameGrid->IronCard->FromBag, 1);
-  Ticks(50);
-  EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
-  EXPECT_EQ(GameGrid->FoundationValue, 4);
-  EXPECT_EQ(GameGrid->BlockInput, 0);
+  EXPECT_EQ(events_.Count("IronFlightStarted"), 1);
+  EXPECT_EQ(GameGrid->CardsLeft, 0);
+  EXPECT_EQ(events_.Count("IronReachedBag"), 0);
+  // The flight takes 190 ms; the screen's morph takes over from its end, which comes once.
+  Ticks(40);
+  EXPECT_EQ(events_.Named("IronReachedBag"), (std::vector<FieldReport>{{"IronReachedBag", {1}}}));
+  Ticks(300);
+  EXPECT_EQ(events_.Count("IronReachedBag"), 1);
 }
 
 TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
   auto savedList = ScoreParticles;
   ScoreParticles = TParticleList::Create();
-  GameScreen->InvalidParticle = std::make_shared<TGameImage>();
+  events_.signs[TFieldEvents::Sign::Invalid] = std::make_shared<TGameImage>();
   auto card = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
   card->ID = 1;
   GameGrid->CardsLeft = 1;
@@ -299,12 +222,7 @@ TEST_F(GameGridTest, OutsideTheBandCardsThereAreClickedNormally) {
 
 TEST_F(GameGridTest, TheMissedCardTipReplacesAStockMoveTwiceAtMost) {
   GameGrid->LevelName = "The Vuva Rivudar";
-  GameScreen->Player->Level = 2;
-  std::vector<std::string> tips;
-  GameScreen->PopUpTipBuilder = [&](const std::string& text) {
-    tips.push_back(text);
-    return std::shared_ptr<TDialogOK>();
-  };
+  events_.playerLevel = 2;
   auto free = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 5, 0);
   free->ID = 1;
   for (int i = 0; i < 4; ++i) {
@@ -319,11 +237,11 @@ TEST_F(GameGridTest, TheMissedCardTipReplacesAStockMoveTwiceAtMost) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     ClickCard(CardList->StockTopFind());
     EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE) << attempt;
-    EXPECT_EQ(GameScreen->PopUpTipType, 1);
-    GameScreen->PopUpTipDialog.reset();
+    EXPECT_TRUE(events_.cardTipOpen);
+    events_.cardTipOpen = false;  // the player closes the tip
   }
-  EXPECT_EQ(GameScreen->MissedCardPopUps, 2);
-  EXPECT_EQ(tips.size(), 2u);
+  EXPECT_EQ(events_.missedCardTipsShown, 2);
+  EXPECT_EQ(events_.Count("MissedCardTipShow"), 2);
   ClickCard(CardList->StockTopFind());
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_STOCK_TO_FOUNDATION);
 }
@@ -346,94 +264,6 @@ TEST_F(GameGridTest, PlayedCardsNeverWhackThreeTimesInARow) {
     ASSERT_LE(run, 2);
     ASSERT_LE(GameGrid->PlayCard1Last + GameGrid->PlayCard2Last + GameGrid->PlayCard3Last, 2);
   }
-}
-
-}  // namespace
-
-namespace {
-
-class StockSpecialsTest : public PlayFixture {
- protected:
-  TCardRef StockOf(int type, int value) {
-    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, type, 0, value, 0);
-    c->ID = TCardList::HighID++;
-    c->Playfield = 0;
-    c->Stock = 1;
-    c->FromStock = 1;
-    CardList->StockZOrder();
-    CardList->StockSpread();
-    CardList->StockTopUnmark();
-    CardList->StockTopMark();
-    return c;
-  }
-};
-
-TEST_F(StockSpecialsTest, AWildShotFromTheStockOpensTheWildShotScreen) {
-  auto saved = WildShotScreen;
-  WildShotScreen = std::make_shared<TWildshotScreen>();
-  GameGrid->CardsLeft = 1;  // a layout card is left: no perfect hole takes the stock away
-  StockOf(CARDTYPE_NORMAL, 2);
-  auto wild = StockOf(CARDTYPE_WILDSHOT, 1);
-  SetFoundation(8);
-  ClickCard(wild);
-  // The dialog's pictures are not in this fixture's empty bank: opening it stops with the bank's
-  // message even though the fixture keeps the banks quiet.
-  try {
-    Ticks(70);
-    ADD_FAILURE() << "the wild shot screen did not open";
-  } catch (const ccFatalError& e) {
-    EXPECT_STREQ(e.what(), "Image 'FIRSTFRAMES' was not found in the ImageBank");
-  }
-  EXPECT_EQ(wild->Foundation, 0);
-  EXPECT_EQ(GameGrid->FoundationValue, 8);
-  WildShotScreen = saved;
-}
-
-TEST_F(StockSpecialsTest, AnIronFromTheStockFliesIntoTheBag) {
-  auto iron = StockOf(CARDTYPE_IRON, 6);
-  SetFoundation(8);
-  ClickCard(iron);
-  Ticks(62);
-  EXPECT_EQ(GameGrid->LastMoveWasIronToBag, 6);
-  EXPECT_EQ(GameGrid->IronOriginalX, GameGrid->STOCKX);
-  EXPECT_EQ(GameScreen->CardToIronAnim, 1);
-  EXPECT_GT(iron->IronToBagCounter, 0);
-  Ticks(330);
-  EXPECT_EQ(GameScreen->Player->Irons[6], 1);
-  EXPECT_FALSE(CardList->Contains(iron.get()));
-  EXPECT_EQ(iron->CardType, CARDTYPE_NONE);
-  EXPECT_EQ(GameScreen->CardToIronAnim, 0);
-  EXPECT_EQ(GameGrid->FoundationValue, 8);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
-  GameGrid->CardsLeft = 1;  // a layout card is left: no perfect hole takes the stock away
-  StockOf(CARDTYPE_NORMAL, 2);
-  auto iron = StockOf(CARDTYPE_IRON, 6);
-  SetFoundation(8);
-  ClickCard(iron);
-  Ticks(400);
-  ASSERT_EQ(GameGrid->LastMoveWasIronToBag, 6);
-  ASSERT_FALSE(CardList->Contains(iron.get()));
-  ASSERT_EQ(GameScreen->Player->Irons[6], 1);
-  GameScreen->MulliganStart();
-  EXPECT_EQ(GameGrid->CardAction, CARDACTION_IRON_TO_STOCK);
-  EXPECT_EQ(GameScreen->Player->Irons[6], 0);  // the iron leaves the bag
-  // Out of the bag (140 ms), back into a card (750 ms) and into the stock (380 ms).
-  Ticks(260);
-  EXPECT_EQ(GameGrid->CardAction, CARDACTION_NONE);
-  auto back = CardList->StockTopFind();
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->CardType, CARDTYPE_IRON);
-  EXPECT_EQ(back->Value, 6);
-  EXPECT_EQ(back->FaceUp, 0);
-  EXPECT_EQ(back->x, GameGrid->IronOriginalX);
-  EXPECT_EQ(GameGrid->LastMoveWasIronToBag, 0);
-  EXPECT_EQ(CardList->StockCount(), 2);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@
 #include "screens/score_card_screen.h"
 #include "ui/dialog_ok.h"
 #include "util/animation.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/play/field_play_fixture.h"
 
 namespace {
 

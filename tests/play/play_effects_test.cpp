@@ -12,7 +12,7 @@
 #include "gfx/particle_generator.h"
 #include "gfx/sound_bank.h"
 #include "play/pointer_particles.h"
-#include "tests/cards/play_fixture.h"
+#include "tests/play/field_play_fixture.h"
 #include "util/types.h"
 
 namespace {

@@ -4,15 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "util/animation.h"
-
 #include "cards/card.h"
 #include "progress_fixture.h"
-#include "screens/globals.h"
-#include "screens/hint_scroll.h"
-#include "screens/score_card_screen.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
 
 namespace {
 
@@ -54,35 +47,36 @@ TEST_F(PlayerTest, ATimedHoleCountsDownTheLastTenSecondsAndRunsOutOnce) {
   EXPECT_DOUBLE_EQ(Player().TimeTaken, 14000);  // the clock runs on, counting ticks
 }
 
-TEST_F(PlayerTest, TheClockStandsStillWhileSomethingHoldsPlay) {
-  ScoreCardScreen = std::make_shared<TScoreCardScreen>();
-  HintScroll = std::make_shared<THintScroll>();
-  WildShotScreen = std::make_shared<TWildshotScreen>();
-  const std::vector<std::pair<const char*, std::function<void(bool)>>> holds = {
-      {"scorecard", [](bool on) { ScoreCardScreen->Active = on; }},
-      {"hints", [](bool on) { HintScroll->Active = on; }},
-      {"wild shot", [](bool on) { WildShotScreen->Active = on; }},
-      {"outro", [](bool on) {
-         if (!GameScreen->OutroAnim) GameScreen->OutroAnim = TAnimation::Create(2000, 1, 0, 0);
-         GameScreen->OutroAnim->Active = on;
-       }},
-      {"5x", [](bool on) { HUD->FiveXAnimCounter = on ? 50.0f : 0.0f; }},
-      {"perfect", [this](bool on) { Player().Perfect = on; }},
+TEST_F(PlayerTest, TheClockStandsStillWhileTheScreenHoldsItOrTheLayoutIsCleared) {
+  struct Hold {
+    const char* name;
+    bool screenHolds;
+    int perfect;
   };
-  for (const auto& [name, hold] : holds) {
+  for (const Hold& hold : {Hold{"screen", true, 0}, Hold{"perfect", false, 1}}) {
     Player().TimeTaken = 0;
     Player().TotalTimeTaken = 0;
-    hold(true);
+    events_.clockHeld = hold.screenHolds;
+    Player().Perfect = hold.perfect;
     Player().Manage();
-    EXPECT_EQ(Player().TimeTaken, 0) << name;
-    EXPECT_EQ(Player().TotalTimeTaken, 0) << name;
-    hold(false);
+    EXPECT_EQ(Player().TimeTaken, 0) << hold.name;
+    EXPECT_EQ(Player().TotalTimeTaken, 0) << hold.name;
+    events_.clockHeld = false;
+    Player().Perfect = 0;
     Player().Manage();
-    EXPECT_EQ(Player().TimeTaken, 1) << name;
+    EXPECT_EQ(Player().TimeTaken, 1) << hold.name;
   }
-  ScoreCardScreen.reset();
-  HintScroll.reset();
-  WildShotScreen.reset();
+}
+
+TEST_F(PlayerTest, TheScreenHearsOfTheTimeRunningOutOnceAndOfEachRiseOfTheHoleCash) {
+  Player().NewLevelStats();
+  Player().TimeLimit = 1000;
+  for (int tick = 0; tick < 400; ++tick) Player().Manage();
+  EXPECT_EQ(events_.Count("TimeRanOut"), 1);
+  Player().LevelScoreChange(10);
+  Player().LevelScoreChange(-5);
+  Player().LevelScoreChange(0);
+  EXPECT_EQ(events_.Count("HoleCashRaised"), 1);
 }
 
 TEST_F(PlayerTest, TheFreeIronSlotSkipsHeldAndDealtIrons) {

@@ -1,8 +1,9 @@
 #pragma once
 // The globals that player progress reaches, installed fresh for each test and removed after it:
-// the application object (paths in a scratch folder, region 0), the play screen with its player,
-// the HUD, a play field, a course list of the test's making and a text table. Reported errors go
-// to standard error, not to a modal box.
+// the application object (paths in a scratch folder, region 0), a play field, a course list of
+// the test's making and a text table. No screen is there: a recording screen side (events_)
+// holds the player of the round, answers the records' questions and writes down their reports.
+// Reported errors go to standard error, not to a modal box.
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,9 @@
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "platform/files.h"
-#include "play/game_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
+#include "tests/support/recording_progress_events.h"
 #include "ui/profile.h"
 #include "util/error.h"
 #include "util/settings.h"
@@ -52,8 +51,8 @@ class ProgressTest : public testing::Test {
     Game->ProfilePath = root_ + "profiles/";
     Game->Region = 0;
     Game->Ini->FileName = root_ + "Quillbrook";
-    GameScreen = std::make_shared<TGameScreen>();
-    HUD = std::make_shared<THUD>();
+    events_.player = std::make_shared<TPlayer>();
+    events_.Install();
     GameGrid = TGameGrid::Create();
     CardList = std::make_shared<TCardList>();
     saved_courses_ = CourseList;
@@ -62,26 +61,24 @@ class ProgressTest : public testing::Test {
     GameText = std::make_shared<TGameText>();
     saved_hook_ = TProfile::CreateUserFunction;
     TProfile::CreateUserFunction = nullptr;
-    TGameScreen::LoadLevelFromProfile = 0;
   }
 
   void TearDown() override {
     TProfile::CreateUserFunction = saved_hook_;
-    TGameScreen::LoadLevelFromProfile = 0;
     if (GameGrid) GameGrid->Kill();
     GameGrid.reset();
     CardList.reset();
     CourseList = saved_courses_;
     GameText = saved_text_;
-    HUD.reset();
-    GameScreen.reset();
+    events_.Uninstall();
+    events_.player.reset();
     Game.reset();
     ShowErrors = saved_show_errors_;
     ccGraphicalErrors = saved_graphical_errors_;
   }
 
-  TPlayer& Player() { return *GameScreen->Player; }
-  TSaveData& Save() { return *GameScreen->Player->SaveData; }
+  TPlayer& Player() { return *events_.player; }
+  TSaveData& Save() { return *events_.player->SaveData; }
 
   // A course appended to CourseList.
   std::shared_ptr<TCourse> AddCourse(const std::string& name, int holes = 9) {
@@ -108,6 +105,7 @@ class ProgressTest : public testing::Test {
   }
 
   std::string root_;
+  quill_test::RecordingProgressEvents events_;
 
  private:
   int saved_graphical_errors_ = 1;

@@ -103,8 +103,8 @@ TEST_F(RulesTest, TwoCoursesOpenTogetherWithTheirPrizesRanksAndItemsAdded) {
   EXPECT_EQ(Player().Unlocked, 3);
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_EQ(shown_[0].Text, "Opened Birch Dunes and Cedar Bay, won $500.");
-  EXPECT_EQ(GameScreen->RankUnlocked, 1);
-  EXPECT_EQ(GameScreen->ItemUnlocked, 1);
+  EXPECT_EQ(events_.RankUnlocked(), 1);
+  EXPECT_EQ(events_.ItemUnlocked(), 1);
   EXPECT_EQ(Save().Rank, 1);
   EXPECT_EQ(Save().AvatarItemUnlocked, 1);
   // 500 for both courses and 500 for the new rank, which the rank dialog announces.
@@ -134,10 +134,10 @@ TEST_F(RulesTest, ACourseOpenedBeforeIsNotPaidAgainAndRanksStopAtTheirLast) {
 }
 
 TEST_F(RulesTest, ATrophyShowsItsCupAndPays500) {
-  GameScreen->TrophyDialogs[2] = 7;
+  events_.trophyDialogs[2] = 7;
   Save().Male = 1;
   EXPECT_EQ(AwardTrophy(2), 0);
-  EXPECT_EQ(GameScreen->TrophyDialogs[2], -1);
+  EXPECT_EQ(events_.trophyDialogs[2], -1);
   EXPECT_EQ(Save().Trophies[7], 1);
   ASSERT_EQ(shown_.size(), 1u);
   EXPECT_EQ(shown_[0].Picture, Game->ImagePath + "TrophyRoom/Trophy7.png");
@@ -145,18 +145,18 @@ TEST_F(RulesTest, ATrophyShowsItsCupAndPays500) {
   EXPECT_EQ(shown_[0].Y, 240);
   EXPECT_EQ(shown_[0].Frame, "dialog_largerect");
   EXPECT_EQ(shown_[0].Text, "Well done! You won The Stopwatch Cup.\r\nPrize: $500");
-  EXPECT_FLOAT_EQ(GameScreen->UnlockedDialog->PictureScale, 1.0f);
+  EXPECT_FLOAT_EQ(events_.UnlockedDialog()->PictureScale, 1.0f);
   EXPECT_EQ(Player().Score, 1500);
   EXPECT_EQ(Game->CurrentProfile->Score, 1500);
   EXPECT_EQ(Save().CareerStats->CareerEarnings->Value, 500);
 
-  GameScreen->TrophyDialogs[0] = 0;
+  events_.trophyDialogs[0] = 0;
   Save().Male = 0;
   AwardTrophy(0);
   ASSERT_EQ(shown_.size(), 2u);
   EXPECT_EQ(shown_[1].Picture, Game->ImagePath + "TrophyRoom/Trophy0b.png");
   EXPECT_EQ(shown_[1].Y, 195);
-  EXPECT_FLOAT_EQ(GameScreen->UnlockedDialog->PictureScale, 0.5f);
+  EXPECT_FLOAT_EQ(events_.UnlockedDialog()->PictureScale, 0.5f);
 }
 
 TEST_F(RulesTest, PursesHolesAndCourseWords) {
@@ -195,10 +195,25 @@ TEST_F(RulesTest, PursesHolesAndCourseWords) {
 #include "gfx/channel_array.h"
 #include "gfx/sound_bank.h"
 #include "platform/audio.h"
-#include "screens/game_upper_layer.h"
+#include "core/upper_layer.h"
 #include "platform/system.h"
 
 namespace {
+
+// The game's channel pool without the screens: a pool of `count` channels at full volume each.
+class ChannelPoolLayer : public TUpperLayer {
+ public:
+  std::shared_ptr<TChannelArray> CreateChannels(int count) override {
+    auto pool = TChannelArray::Create(count);
+    pool->MaxVol = static_cast<float>(count);
+    return pool;
+  }
+  int KillChannels(TChannelArray& pool) override { return pool.Kill(); }
+  int StopGameChannel(TChannelArray& pool, const std::shared_ptr<TGameChannel>& channel) override {
+    return pool.StopGameChannel(channel);
+  }
+  platform::ChannelRef GameChannelAudio(TGameChannel& channel) override { return channel.Channel; }
+};
 
 TEST_F(RulesTest, TheCrowdCheersFromItsRangeAndAZeroTopMeansSix) {
   std::string error;
@@ -211,7 +226,7 @@ TEST_F(RulesTest, TheCrowdCheersFromItsRangeAndAZeroTopMeansSix) {
     sounds->Load("crowd_cheer" + std::to_string(i), 1, 1, "Crowd_Cheer" + std::to_string(i), 0);
     sounds->Load("crowd_groan" + std::to_string(i), 1, 1, "Crowd_Groan" + std::to_string(i), 0);
   }
-  Game->Upper = std::make_shared<TGameUpperLayer>();  // the game's channel pool
+  Game->Upper = std::make_shared<ChannelPoolLayer>();  // the game's channel pool
   Game->ChannelsCreate(16);
   auto heard = [](auto play) {
     std::set<std::string> names;

@@ -12,8 +12,6 @@
 #include "platform/files.h"
 #include "progress/player.h"
 #include "progress/profile_hooks.h"
-#include "screens/avatar_selection_screen.h"
-#include "screens/globals.h"
 #include "tests/support/write_faults.h"
 #include "progress_fixture.h"
 #include "ui/profile.h"
@@ -303,9 +301,9 @@ TEST_F(SaveBlockTest, ASavedHoleComesBackInOrderWithTheNextFreeId) {
   ASSERT_EQ(back.Load(in), 0);
   CardList->Kill();
   GameGrid->FoundationCard.reset();
-  TGameScreen::LoadLevelFromProfile = 1;
+  events_.loadLevelFromProfile = 1;
   back.Apply();
-  EXPECT_EQ(TGameScreen::LoadLevelFromProfile, 0);
+  EXPECT_EQ(events_.loadLevelFromProfile, 0);
   ASSERT_EQ(CardList->Count(), 3);
   EXPECT_EQ(CardList->Cards[1]->CardType, CARDTYPE_WATER);
   EXPECT_EQ(CardList->Cards[1]->Relationships, std::vector<int>{1});
@@ -333,11 +331,11 @@ TEST_F(SaveBlockTest, ANewProfileStartsOnTheFirstCourseWithCash) {
 
 TEST_F(SaveBlockTest, ANewPlayerIsWrittenWithTheChosenLookAndNamedInTheSettings) {
   TProfile::CreateUserFunction = CreateProfileExtra;
-  AvatarSelectionScreen = std::make_shared<TAvatarSelectionScreen>();
-  AvatarSelectionScreen->Male = 0;
-  AvatarSelectionScreen->Head = 3;
+  events_.avatarChosen = true;
+  events_.avatarMale = 0;
+  events_.avatarHead = 3;
   ASSERT_EQ(CreateProfile("Tess"), 0);
-  AvatarSelectionScreen.reset();
+  events_.avatarChosen = false;
   EXPECT_EQ(Game->ProfileName, "Tess");
   ASSERT_TRUE(Game->CurrentProfile);
   EXPECT_TRUE(platform::FileExists(Game->ProfilePath + "Tess.dat"));

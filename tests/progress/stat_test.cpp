@@ -14,7 +14,7 @@ class StatTest : public ProgressTest {
     ProgressTest::SetUp();
     Player().Name = "Tess";
     GameGrid->LevelName = "Parrot Falls";
-    HUD->FlagLevel = 4;
+    events_.flagLevel = 4;
   }
 };
 
