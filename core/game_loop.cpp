@@ -42,16 +42,6 @@ constexpr int FRAMEWORK_VSYNC_KEY = 86;
 constexpr int FRAMEWORK_GRAPHICS_KEY = 71;
 constexpr int FRAMEWORK_SOUNDDRIVER_KEY = 72;
 constexpr int FRAMEWORK_DEBUG_KEY = 68;
-constexpr int KEY_ESC = 27;
-constexpr int KEY_RETURN = 13;
-constexpr int KEY_LEFT = 37;
-constexpr int KEY_UP = 38;
-constexpr int KEY_RIGHT = 39;
-constexpr int KEY_DOWN = 40;
-constexpr int KEY_LCONTROL = 162;
-constexpr int KEY_RCONTROL = 163;
-constexpr int KEY_LALT = 164;
-constexpr int KEY_RALT = 165;
 
 std::string OnOff(int value) { return value != 0 ? "on" : "off"; }
 
@@ -124,7 +114,7 @@ int TGame::DoPeekEvent() {
         break;
       case platform::EVENT_KEY_DOWN:
         ccProcessEvent(event);
-        if (event.data == KEY_RETURN && (KeyStates[164] != 0 || KeyStates[165] != 0)) {
+        if (event.data == KEY_ENTER && (KeyStates[KEY_LALT] != 0 || KeyStates[KEY_RALT] != 0)) {
           AltReturnPressed = 1;
         }
         break;
@@ -179,7 +169,7 @@ void ReadPauseKey(TGame& g) {
 
 // Escape ends a running fade, leaves the pause, or asks the screen where to go.
 void ReadEscapeKey(TGame& g) {
-  if (KeyHit(KEY_ESC) == 0) return;
+  if (KeyHit(KEY_ESCAPE) == 0) return;
   if (g.Fading() != 0) {
     if (g.GameFade->Out == 0) {
       g.GameFade->FadeInAborted = 1;
@@ -191,7 +181,7 @@ void ReadEscapeKey(TGame& g) {
     g.UnPause();
     ccFlushAll();
   } else if (g.IgnoreEscapeKey != 0) {
-    Keys[KEY_ESC] = 1;
+    Keys[KEY_ESCAPE] = 1;
   } else if (g.CurrentTScreen) {
     g.EscapeSoundPlay();
     const int length = g.CurrentTScreen->SetEscDestination();
@@ -209,7 +199,7 @@ void ReadAltReturn(TGame& g) {
   const int altReturn = g.AltReturnPressed;
   g.AltReturnPressed = 0;
   if (altReturn == 0 && KeyDown(KEY_LALT) == 0 && KeyDown(KEY_RALT) == 0) return;
-  if (KeyHit(KEY_RETURN) != 0) {
+  if (KeyHit(KEY_ENTER) != 0) {
     g.ToggleFullScreen();
     FlushKeys();
   }

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27;
 constexpr double LIST_SCALE = 0.8;
 constexpr int LIST_WIDTH = 226;
 

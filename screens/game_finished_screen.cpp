@@ -238,7 +238,7 @@ int TGameFinishedScreen::Logic() {
     return 0;
   }
   if (Menu->Clicked("ok") != 0) Close();
-  if (KeyHit(27) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0) {
     if (ok) ok->SimulateClick();
     Close();
   }

@@ -171,7 +171,7 @@ int TGameMenu::Logic() {
     }
   }
   if (FadeOut->Active != 0) return 0;
-  if (KeyHit(27) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0) {
     if (Active == 0) {
       auto menuButton = GameScreen && GameScreen->Menu ? GameScreen->Menu->FindButton("menu") : nullptr;
       if (menuButton) menuButton->SimulateClick();

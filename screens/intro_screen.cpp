@@ -345,7 +345,7 @@ int TIntroScreen::Logic() {
     s2->Manage();
   }
   if (position == 8 && slide) CardSpinStep(*slide);
-  if (Game->Mouse->GetMh(1) != 0 || KeyHit(13) != 0 || KeyHit(32) != 0) {
+  if (Game->Mouse->GetMh(1) != 0 || KeyHit(KEY_ENTER) != 0 || KeyHit(KEY_SPACE) != 0) {
     Close(1);
     HandOver();
   }

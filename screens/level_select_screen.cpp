@@ -44,10 +44,6 @@
 
 namespace {
 
-constexpr int KEY_RETURN = 13;
-constexpr int KEY_ESCAPE = 27;
-constexpr int KEY_SPACE = 32;
-
 // Avatar item ids that change the course selector's figures.
 constexpr int ITEM_FEE_REDUCED = 9;
 constexpr int ITEM_PURSE_INCREASED = 11;
@@ -479,7 +475,7 @@ int TLevelSelectScreen::Logic() {
     ShopScreen->Destination = LevelSelectScreen;
   }
   if (Zoom->Active == 0 && Menu->Clicked("start")) LevelSelected();
-  if (Zoom->Active == 0 && (KeyHit(KEY_SPACE) != 0 || KeyHit(KEY_RETURN) != 0)) {
+  if (Zoom->Active == 0 && (KeyHit(KEY_SPACE) != 0 || KeyHit(KEY_ENTER) != 0)) {
     PressButton(*Menu, "Start");
     LevelSelected();
   }

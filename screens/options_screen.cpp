@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27;
-
 // Moves a freshly added button (centred by the menu) to its row, one pixel right.
 void Place(const std::shared_ptr<TButton>& button, int y) {
   if (!button) return;

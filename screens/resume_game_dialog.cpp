@@ -55,16 +55,16 @@ int TResumeGameDialog::Manage() {
   if (Menu->Clicked("continue_round") != 0) return YesClick();
   // Escape leaves the question unanswered: the dialog closes and the round stays as it is. Only
   // "new_round" or N give the round up.
-  if (KeyHit(27) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0) {
     Game->EscapeSoundPlay();
     TDialog::Close(0);
     return 0;
   }
-  if (KeyHit(78) != 0) {
+  if (KeyHit('N') != 0) {
     Menu->FindButton("new_round")->SimulateClick();
     return NoClick();
   }
-  if (KeyHit(89) != 0) {
+  if (KeyHit('Y') != 0) {
     Menu->FindButton("continue_round")->SimulateClick();
     return YesClick();
   }

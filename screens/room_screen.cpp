@@ -19,7 +19,7 @@ void StartRoom(TScreen& screen, const std::function<void()>& beforeFade) {
 }
 
 int EscapePressesButton(TMenu& menu, const std::string& button) {
-  if (!KeyHit(27)) return 0;
+  if (!KeyHit(KEY_ESCAPE)) return 0;
   if (auto b = menu.FindButton(button)) {
     b->FixedGlowOnMOActivate();
     b->Click();

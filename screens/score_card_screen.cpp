@@ -297,7 +297,7 @@ int TScoreCardScreen::Logic() {
       PlayCloseSound();
       return SCORECARD_CLOSED;
     }
-    if (KeyHit(27) != 0) {
+    if (KeyHit(KEY_ESCAPE) != 0) {
       Game->EscapeSoundPlay();
       Close();
       PlayCloseSound();

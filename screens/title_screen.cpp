@@ -50,8 +50,6 @@
 
 namespace {
 
-constexpr int KEY_ESCAPE = 27;
-
 std::shared_ptr<TSaveData> SaveData() {
   if (!GameScreen || !GameScreen->Player) return nullptr;
   return GameScreen->Player->SaveData;

@@ -173,9 +173,9 @@ int TButton::Manage() {
       ManageScaleOnMO();
     }
     if (OKButton != 0) {
-      if (KeyHit(13) != 0) {
+      if (KeyHit(KEY_ENTER) != 0) {
         SimulateClick();
-      } else if (KeyHit(32) != 0 && OKButtonUseSpace != 0) {
+      } else if (KeyHit(KEY_SPACE) != 0 && OKButtonUseSpace != 0) {
         SimulateClick();
       }
     }

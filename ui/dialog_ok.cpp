@@ -39,7 +39,7 @@ int TDialogOK::Manage() {
   if (TDialog::Manage() == 0) return 0;
   if (CloseResult != 0) return CloseResult;
   if (Transitioning != 0) return 0;
-  if (KeyHit(27) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0) {
     if (auto ok = Menu ? Menu->FindButton("OK") : nullptr) ok->SimulateClick();
     return OKClick();
   }

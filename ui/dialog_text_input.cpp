@@ -181,7 +181,7 @@ int TDialogTextInput::Manage() {
     auto cancel = Menu->FindButton("Cancel");
     if (cancel) {
       const bool clicked = Menu->Clicked("Cancel") != 0;
-      if (clicked || (cancel->Active != 0 && KeyHit(27) != 0)) {
+      if (clicked || (cancel->Active != 0 && KeyHit(KEY_ESCAPE) != 0)) {
         TextInput->Finish();
         if (!clicked) ClickSound();
         return CancelClick();

@@ -47,11 +47,11 @@ int TDialogYesNo::Manage() {
   if (CloseResult != 0) return CloseResult;
   if (Transitioning != 0) return 0;
   if (!Menu) return 0;
-  if (KeyHit(27) != 0 || KeyHit(78) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0 || KeyHit('N') != 0) {
     if (auto no = Menu->FindButton("No")) no->SimulateClick();
     return NoClick();
   }
-  if (KeyHit(89) != 0) {
+  if (KeyHit('Y') != 0) {
     if (auto yes = Menu->FindButton("Yes")) yes->SimulateClick();
     return YesClick();
   }

@@ -149,11 +149,11 @@ int TListBox::Manage() {
     }
   }
   if (ArrowKeysMoveHighlight != 0) {
-    if (KeyHit(38) != 0 && Index > 0) {
+    if (KeyHit(KEY_UP) != 0 && Index > 0) {
       PlayClick();
       SetIndex(Index - 1);
     }
-    if (KeyHit(40) != 0 && Index < Count() - 1) {
+    if (KeyHit(KEY_DOWN) != 0 && Index < Count() - 1) {
       PlayClick();
       SetIndex(Index + 1);
     }

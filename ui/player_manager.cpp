@@ -174,7 +174,7 @@ int TPlayerManager::Manage() {
     return OKClick();
   }
   if (Menu->Clicked("OK") != 0) return OKClick();
-  if (KeyHit(27) != 0) {
+  if (KeyHit(KEY_ESCAPE) != 0) {
     ClickSound();
     CancelClick();
     return -1;

@@ -13,6 +13,19 @@
 
 // The event-driven mouse state `ccMouse` and `ccFlushMouseHook` are in util/globals.h.
 
+// The key codes the game asks for by name (letters are asked for as 'A'..'Z').
+using platform::KEY_DOWN;
+using platform::KEY_ENTER;
+using platform::KEY_ESCAPE;
+using platform::KEY_LALT;
+using platform::KEY_LCONTROL;
+using platform::KEY_LEFT;
+using platform::KEY_RALT;
+using platform::KEY_RCONTROL;
+using platform::KEY_RIGHT;
+using platform::KEY_SPACE;
+using platform::KEY_UP;
+
 // Event-driven entry: records one event. Key down adds a hit and sets the held state; key up
 // clears it; a character goes into the ring while fewer than 256 are unread; mouse events update
 // ccMouse. Other kinds are ignored. Returns 0.

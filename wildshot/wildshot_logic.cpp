@@ -200,7 +200,7 @@ int TWildshotScreen::Logic() {
   } else if (Menu && Menu->Clicked("drop_wild")) {
     RollUp();
     Result = WILDSHOT_RESULT_DROPPED;
-  } else if (drop && drop->Active && KeyHit(27)) {
+  } else if (drop && drop->Active && KeyHit(KEY_ESCAPE)) {
     Game->EscapeSoundPlay();
     RollUp();
     Result = WILDSHOT_RESULT_DROPPED;
