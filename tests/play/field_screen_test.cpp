@@ -145,11 +145,7 @@ namespace {
 class StockSpecialsTest : public PlayFixture {
  protected:
   TCardRef StockOf(int type, int value) {
-    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, type, 0, value, 0);
-    c->ID = TCardList::HighID++;
-    c->Playfield = 0;
-    c->Stock = 1;
-    c->FromStock = 1;
+    auto c = quill_test::AddStockCard(type, value);
     CardList->StockZOrder();
     CardList->StockSpread();
     CardList->StockTopUnmark();

@@ -1,6 +1,6 @@
 #pragma once
 // What the play field's fixtures share, with or without the play screen above the field: the
-// steps that install and remove the application object and the play field, a hole file of the
+// steps that install and remove the application object and the play field, a stock card added, a hole file of the
 // fixtures folder laid out, the foundation card set, and ticks with a scripted pointer. Each
 // fixture calls the steps in its own SetUp and TearDown, with its screen side between them, and
 // says what one tick runs. Only the model is reached here, so the screen-free tests link with it.
@@ -23,7 +23,24 @@
 #include "platform/files.h"
 #include "ui/mouse_pointer.h"
 
-class FieldFixtureBase : public testing::Test {
+namespace quill_test {
+
+// A face-down card of this type and value put into the stock with the next free ID (the stock's
+// order, spread and top mark are left to the caller).
+inline TCardRef AddStockCard(int type, int value) {
+  auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, type, 0, value, 0);
+  c->ID = TCardList::HighID++;
+  c->Playfield = 0;
+  c->Stock = 1;
+  c->FromStock = 1;
+  return c;
+}
+
+}  // namespace quill_test
+
+// The application object with a pointer, at Delta 1, with the banks quiet; for every fixture of
+// the play field or the play screen.
+class QuietGameFixture : public testing::Test {
  protected:
   // Keeps the banks quiet, runs at Delta 1 and makes the application object with a pointer.
   void MakeGame() {
@@ -34,6 +51,15 @@ class FieldFixtureBase : public testing::Test {
     Game->Mouse = std::make_shared<TMousePointer>();
     Game->Particles = 0;
   }
+  // Puts back what MakeGame changed beyond the application object.
+  void RestoreErrors() { ShowErrors = savedShowErrors_; }
+
+ private:
+  int savedShowErrors_ = 1;
+};
+
+class FieldFixtureBase : public QuietGameFixture {
+ protected:
   // The token list and a play field with a fixed seed; the particle layers emptied.
   void MakeField() {
     TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
@@ -49,9 +75,6 @@ class FieldFixtureBase : public testing::Test {
     PlayList.reset();
     TokenGeneratorList.reset();
   }
-  // Puts back what MakeGame changed beyond the application object.
-  void RestoreErrors() { ShowErrors = savedShowErrors_; }
-
   // What one logic tick runs once the pointer is placed.
   virtual void RunTick() = 0;
 
@@ -101,7 +124,4 @@ class FieldFixtureBase : public testing::Test {
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) Tick(-100, -100, false);
   }
-
- private:
-  int savedShowErrors_ = 1;
 };
