@@ -10,57 +10,18 @@
 #include "gfx/particle_list.h"
 #include "platform/graphics.h"
 #include "tests/cards/field_fixture.h"
+#include "tests/support/flight_fixture.h"
 
 namespace {
 
-std::shared_ptr<TGameImage> SmallImage() {
-  auto img = std::make_shared<TGameImage>();
-  img->image = platform::CreateImage(8, 8, 1);
-  img->w = img->h = 8;
-  img->w2 = img->h2 = 4;
-  return img;
-}
-
-class FlightTest : public FieldFixture {
+class FlightTest : public quill_test::FlightFixture<FieldFixture> {
  protected:
-  void SetUp() override {
-    FieldFixture::SetUp();
-    savedLayers_ = {Particles, Particles2, ScoreParticles};
-    Particles = TParticleList::Create();
-    Particles2 = TParticleList::Create();
-    ScoreParticles = TParticleList::Create();
-    savedToken_ = TCard::Token;
-    savedWatch_ = TCard::StopWatchSmall;
-    TCard::Token = SmallImage();
-    TCard::StopWatchSmall = SmallImage();
-  }
-  void TearDown() override {
-    // The particle layers are the game's globals: the ones in place before the test come back.
-    Particles = savedLayers_[0];
-    Particles2 = savedLayers_[1];
-    ScoreParticles = savedLayers_[2];
-    TCard::Token = savedToken_;
-    TCard::StopWatchSmall = savedWatch_;
-    FieldFixture::TearDown();
-  }
-  // One tick of the token streams and of the flying tokens.
-  void TokenTick() {
-    TokenGeneratorList->Manage();
-    Particles2->Manage();
-  }
-  TCardRef Flying(int value) {
-    auto c = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, value, 0);
-    c->Spinning = 1;
-    return c;
-  }
   // The end-of-hole tests the field asked the screen for: a landing with the input free.
   int EndOfHoleTests() const {
     int n = 0;
     for (const auto& r : events_.Named("FlightsLanded")) n += r.args == std::vector<int>{0} ? 1 : 0;
     return n;
   }
-  std::shared_ptr<TGameImage> savedToken_, savedWatch_;
-  std::array<std::shared_ptr<TParticleList>, 3> savedLayers_;
 };
 
 TEST_F(FlightTest, ACardLandsOnTheHundredAndTwentiethTick) {

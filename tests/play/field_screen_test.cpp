@@ -18,6 +18,7 @@
 #include "platform/graphics.h"
 #include "platform/system.h"
 #include "tests/play/field_play_fixture.h"
+#include "tests/support/flight_fixture.h"
 #include "util/error.h"
 #include "util/globals.h"
 #include "wildshot/globals.h"
@@ -144,11 +145,7 @@ namespace {
 class StockSpecialsTest : public PlayFixture {
  protected:
   TCardRef StockOf(int type, int value) {
-    auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, type, 0, value, 0);
-    c->ID = TCardList::HighID++;
-    c->Playfield = 0;
-    c->Stock = 1;
-    c->FromStock = 1;
+    auto c = quill_test::AddStockCard(type, value);
     CardList->StockZOrder();
     CardList->StockSpread();
     CardList->StockTopUnmark();
@@ -229,49 +226,7 @@ TEST_F(StockSpecialsTest, AMulliganSendsTheCollectedIronBackToTheStock) {
 
 namespace {
 
-std::shared_ptr<TGameImage> SmallImage() {
-  auto img = std::make_shared<TGameImage>();
-  img->image = platform::CreateImage(8, 8, 1);
-  img->w = img->h = 8;
-  img->w2 = img->h2 = 4;
-  return img;
-}
-
-class FlightTest : public PlayFixture {
- protected:
-  void SetUp() override {
-    PlayFixture::SetUp();
-    savedLayers_ = {Particles, Particles2, ScoreParticles};
-    Particles = TParticleList::Create();
-    Particles2 = TParticleList::Create();
-    ScoreParticles = TParticleList::Create();
-    savedToken_ = TCard::Token;
-    savedWatch_ = TCard::StopWatchSmall;
-    TCard::Token = SmallImage();
-    TCard::StopWatchSmall = SmallImage();
-  }
-  void TearDown() override {
-    // The particle layers are the game's globals: the ones in place before the test come back.
-    Particles = savedLayers_[0];
-    Particles2 = savedLayers_[1];
-    ScoreParticles = savedLayers_[2];
-    TCard::Token = savedToken_;
-    TCard::StopWatchSmall = savedWatch_;
-    PlayFixture::TearDown();
-  }
-  // One tick of the token streams and of the flying tokens.
-  void TokenTick() {
-    TokenGeneratorList->Manage();
-    Particles2->Manage();
-  }
-  TCardRef Flying(int value) {
-    auto c = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, value, 0);
-    c->Spinning = 1;
-    return c;
-  }
-  std::shared_ptr<TGameImage> savedToken_, savedWatch_;
-  std::array<std::shared_ptr<TParticleList>, 3> savedLayers_;
-};
+class FlightTest : public quill_test::FlightFixture<PlayFixture> {};
 
 TEST_F(FlightTest, PenaltiesAreBookedWhenTheLastTokenLeaves) {
   GameScreen->Player->Score = 50;

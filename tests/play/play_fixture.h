@@ -23,19 +23,15 @@
 #include "play/hud.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
+#include "tests/support/field_fixture_base.h"
 #include "ui/button.h"
 #include "ui/mouse_pointer.h"
 #include "util/animation.h"
 
-class PlayScreenFixture : public testing::Test {
+class PlayScreenFixture : public QuietGameFixture {
  protected:
   void SetUp() override {
-    savedShowErrors_ = ShowErrors;
-    ShowErrors = 0;
-    Delta = 1.0f;
-    Game = std::make_shared<TGame>();
-    Game->Mouse = std::make_shared<TMousePointer>();
-    Game->Particles = 0;
+    MakeGame();
     // Pictures and sounds from the staged data folder; the course's hole files from the fixtures.
     Game->DataInAppBundle = 1;
     Game->SetDefaultPaths();
@@ -67,7 +63,7 @@ class PlayScreenFixture : public testing::Test {
     CourseList = savedCourses_;
     Game.reset();
     TGameScreen::LoadLevelFromProfile = 0;
-    ShowErrors = savedShowErrors_;
+    RestoreErrors();
   }
 
   // Starts the hole and lets the opening animation run out.
@@ -101,18 +97,11 @@ class PlayScreenFixture : public testing::Test {
   // Replaces the stock by face-down normal cards of these values, the last one on top.
   void SetStock(std::initializer_list<int> values) {
     CardList->StockKill();
-    for (int v : values) {
-      auto c = CardList->Add(GameGrid->STOCKX, GameGrid->STOCKY, CARDTYPE_NORMAL, 0, v, 0);
-      c->ID = TCardList::HighID++;
-      c->Playfield = 0;
-      c->Stock = 1;
-      c->FromStock = 1;
-    }
+    for (int v : values) quill_test::AddStockCard(CARDTYPE_NORMAL, v);
     CardList->StockZOrder();
     CardList->StockSpread();
     CardList->StockTopMark();
   }
 
-  int savedShowErrors_ = 1;
   std::shared_ptr<TCourseList> savedCourses_;
 };

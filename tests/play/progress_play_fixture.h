@@ -1,118 +1,34 @@
 #pragma once
 // The globals that player progress reaches, installed fresh for each test and removed after it:
 // the application object (paths in a scratch folder, region 0), the play screen with its player,
-// the HUD, a play field, a course list of the test's making and a text table. Reported errors go
-// to standard error, not to a modal box.
+// the HUD, a play field, a course list of the test's making and a text table.
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <filesystem>
-#include <string>
-#include <vector>
-
-#include "cards/card_list.h"
-#include "cards/game_grid.h"
-#include "cards/globals.h"
-#include "content/course.h"
-#include "content/globals.h"
-#include "core/game.h"
-#include "core/globals.h"
-#include "gfx/game_text.h"
-#include "gfx/globals.h"
-#include "platform/files.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
-#include "ui/profile.h"
-#include "util/error.h"
-#include "util/settings.h"
+#include "tests/support/progress_fixture_base.h"
 
-class ProgressTest : public testing::Test {
+class ProgressTest : public ProgressFixtureBase {
  protected:
   void SetUp() override {
-    saved_graphical_errors_ = ccGraphicalErrors;
-    ccGraphicalErrors = 0;
-    saved_show_errors_ = ShowErrors;
-    ShowErrors = 0;
-    Delta = 1.0f;
-    Game = std::make_shared<TGame>();
-    static int counter = 0;
-    const char* base = std::getenv("XDG_DATA_HOME");
-    const std::filesystem::path dir =
-        std::filesystem::path(base ? base : std::filesystem::temp_directory_path().string()) /
-        ("progress-" + std::to_string(++counter));
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-    root_ = dir.string() + "/";
-    platform::CreateFolder(root_ + "profiles/");
-    Game->SubPath = root_;
-    Game->ProfilePath = root_ + "profiles/";
-    Game->Region = 0;
-    Game->Ini->FileName = root_ + "Quillbrook";
+    MakeGame();
     GameScreen = std::make_shared<TGameScreen>();
     HUD = std::make_shared<THUD>();
-    GameGrid = TGameGrid::Create();
-    CardList = std::make_shared<TCardList>();
-    saved_courses_ = CourseList;
-    saved_text_ = GameText;
-    CourseList = std::make_shared<TCourseList>();
-    GameText = std::make_shared<TGameText>();
-    saved_hook_ = TProfile::CreateUserFunction;
-    TProfile::CreateUserFunction = nullptr;
+    MakeLists();
     TGameScreen::LoadLevelFromProfile = 0;
   }
 
   void TearDown() override {
-    TProfile::CreateUserFunction = saved_hook_;
     TGameScreen::LoadLevelFromProfile = 0;
-    if (GameGrid) GameGrid->Kill();
-    GameGrid.reset();
-    CardList.reset();
-    CourseList = saved_courses_;
-    GameText = saved_text_;
+    KillLists();
     HUD.reset();
     GameScreen.reset();
     Game.reset();
-    ShowErrors = saved_show_errors_;
-    ccGraphicalErrors = saved_graphical_errors_;
+    RestoreErrors();
   }
 
   TPlayer& Player() { return *GameScreen->Player; }
   TSaveData& Save() { return *GameScreen->Player->SaveData; }
-
-  // A course appended to CourseList.
-  std::shared_ptr<TCourse> AddCourse(const std::string& name, int holes = 9) {
-    auto c = std::make_shared<TCourse>();
-    c->Name = name;
-    c->Holes = holes;
-    for (int h = 0; h < holes; ++h) {
-      c->HolePars[static_cast<std::size_t>(h)] = 20 + h;
-      c->HoleTotalCards[static_cast<std::size_t>(h)] = 30 + 2 * h;
-    }
-    CourseList->push_back(c);
-    Game->MaxLevels = static_cast<int>(CourseList->size());
-    return c;
-  }
-
-  static std::int32_t IntAt(const std::vector<unsigned char>& b, std::size_t at) {
-    if (at + 4 > b.size()) return 0;
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8) |
-                                     (static_cast<std::uint32_t>(b[at + 2]) << 16) |
-                                     (static_cast<std::uint32_t>(b[at + 3]) << 24));
-  }
-  static void PutInt(std::vector<unsigned char>& b, std::size_t at, std::int32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(static_cast<std::uint32_t>(v) >> (8 * i));
-  }
-
-  std::string root_;
-
- private:
-  int saved_graphical_errors_ = 1;
-  int saved_show_errors_ = 0;
-  std::function<int(TProfile&)> saved_hook_;
-  std::shared_ptr<TCourseList> saved_courses_;
-  std::shared_ptr<TGameText> saved_text_;
 };
