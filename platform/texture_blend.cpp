@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -71,10 +70,9 @@ inline std::uint32_t MixPixel(std::uint32_t src, std::uint32_t dst, const Mix& m
 
 #if defined(__SSE2__)
 
-// Per 16-bit lane: floor(x / 255) for 0 <= x <= 255 * 255, as (x + (x >> 8) + 1) >> 8 (exact over
-// that range, and never past 16 bits).
+// Per 16-bit lane: floor(x / 255), as (x * 0x8081) >> 23 (exact for every 16-bit x).
 inline __m128i Div255x8(__m128i x) {
-  return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(x, _mm_srli_epi16(x, 8)), _mm_set1_epi16(1)), 8);
+  return _mm_srli_epi16(_mm_mulhi_epu16(x, _mm_set1_epi16(static_cast<short>(0x8081))), 7);
 }
 
 // Two pixels (lanes B, G, R, A each) of source and target mixed as MixPixel does.
@@ -122,9 +120,16 @@ void MixRow(const std::uint32_t* src, std::uint32_t* dst, int n, const Mix& m) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i colour_bytes = _mm_set1_epi32(0x00FFFFFF);
   const __m128i alpha_bytes = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+  // Clear source pixels leave blended and added target pixels as they are (but for the unused
+  // byte of an XRGB8888 target, which SDL writes as 0).
+  const bool clear_leaves = m.blend != SDL_BLENDMODE_MOD;
   for (; i + 4 <= n; i += 4) {
     const __m128i s8 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
     const __m128i d8 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    if (clear_leaves) {
+      const __m128i kept = m.keeps_alpha ? s8 : _mm_or_si128(s8, d8);
+      if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(kept, alpha_bytes), zero)) == 0xFFFF) continue;
+    }
     const __m128i s_lo = lanes.Source(_mm_unpacklo_epi8(s8, zero));
     const __m128i s_hi = lanes.Source(_mm_unpackhi_epi8(s8, zero));
     __m128i out;
@@ -145,39 +150,36 @@ void MixRow(const std::uint32_t* src, std::uint32_t* dst, int n, const Mix& m) {
   for (; i < n; ++i) dst[i] = MixPixel(src[i], dst[i], m);
 }
 
-// The source pixel each of n target pixels takes in a nearest-pixel stretch of `from` pixels onto
-// n: 16.16 steps of from/n, starting half a step in.
-void NearestSteps(int from, int n, std::vector<int>* steps) {
-  steps->resize(static_cast<std::size_t>(n));
-  const auto step = static_cast<std::uint32_t>((from << 16) / n);
-  std::uint32_t pos = step / 2;
-  for (int i = 0; i < n; ++i, pos += step) (*steps)[static_cast<std::size_t>(i)] = static_cast<int>(pos >> 16);
-}
-
 // Draws the target rectangle `out` (inside the target) as part of a copy of the source rectangle
-// `from` (in texel coordinates) stretched onto the target rectangle `onto`, which holds `out`.
+// `from` (in texel coordinates) stretched onto the target rectangle `onto`, which holds `out`. A
+// stretch takes, for each target pixel, the source pixel found by 16.16 steps of from / onto
+// pixels starting half a step in (the nearest-pixel stretch of SDL's blitters).
 void MixArea(SDL_Surface* target, const Texels& texels, const SDL_Rect& from, const SDL_Rect& onto,
              const SDL_Rect& out, const Mix& m) {
-  static std::vector<int> columns, rows;
-  static std::vector<std::uint32_t> row;
   const bool scaled = from.w != onto.w || from.h != onto.h;
-  if (scaled) {
-    NearestSteps(from.w, onto.w, &columns);
-    NearestSteps(from.h, onto.h, &rows);
-    row.resize(static_cast<std::size_t>(out.w));
-  }
-  const int first_x = out.x - onto.x;
-  for (int y = out.y; y < out.y + out.h; ++y) {
-    const int sy = from.y - texels.area.y + (scaled ? rows[static_cast<std::size_t>(y - onto.y)] : y - onto.y);
-    const std::uint32_t* line = texels.pixels + static_cast<std::ptrdiff_t>(sy) * texels.pitch + (from.x - texels.area.x);
-    const std::uint32_t* src = line + first_x;
-    if (scaled) {
-      for (int i = 0; i < out.w; ++i) row[static_cast<std::size_t>(i)] = line[columns[static_cast<std::size_t>(first_x + i)]];
-      src = row.data();
-    }
+  const auto step_x = static_cast<std::uint32_t>((from.w << 16) / onto.w);
+  const auto step_y = static_cast<std::uint32_t>((from.h << 16) / onto.h);
+  const int skip_x = out.x - onto.x, skip_y = out.y - onto.y;
+  std::uint32_t pos_y = step_y / 2 + static_cast<std::uint32_t>(skip_y) * step_y;
+  constexpr int kChunk = 64;
+  std::uint32_t chunk[kChunk];
+  for (int y = out.y; y < out.y + out.h; ++y, pos_y += step_y) {
+    const int sy = scaled ? static_cast<int>(pos_y >> 16) : y - onto.y;
+    const std::uint32_t* line = texels.pixels + static_cast<std::ptrdiff_t>(from.y - texels.area.y + sy) * texels.pitch +
+                                (from.x - texels.area.x);
     auto* dst = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target->pixels) +
                                                  static_cast<std::ptrdiff_t>(y) * target->pitch) + out.x;
-    MixRow(src, dst, out.w, m);
+    if (!scaled) {
+      MixRow(line + skip_x, dst, out.w, m);
+      continue;
+    }
+    // The row's source pixels gathered a chunk at a time.
+    std::uint32_t pos_x = step_x / 2 + static_cast<std::uint32_t>(skip_x) * step_x;
+    for (int done = 0; done < out.w; done += kChunk) {
+      const int n = std::min(kChunk, out.w - done);
+      for (int i = 0; i < n; ++i, pos_x += step_x) chunk[i] = line[pos_x >> 16];
+      MixRow(chunk, dst + done, n, m);
+    }
   }
 }
 
