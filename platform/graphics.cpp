@@ -510,6 +510,10 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
   std::size_t tail = 0;
   while (tail < n - head && tail < m - head && frame.SameOp(n - 1 - tail, shown, m - 1 - tail)) ++tail;
   areas->clear();
+  // The areas never overlap, and a merge's box holds the areas it replaces: the pixels they cover
+  // only grow, so once they reach half the screen the answer is known.
+  long covered = 0;
+  const long most = static_cast<long>(g.width) * g.height;
   auto add = [&](SDL_Rect r) {
     if (r.w <= 0 || r.h <= 0) return;
     // Overlapping areas become one.
@@ -518,6 +522,7 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
       for (std::size_t i = 0; i < areas->size(); ++i) {
         if (Overlap((*areas)[i], r)) {
           r = Union(r, (*areas)[i]);
+          covered -= static_cast<long>((*areas)[i].w) * (*areas)[i].h;
           areas->erase(areas->begin() + static_cast<std::ptrdiff_t>(i));
           merged = true;
           break;
@@ -525,15 +530,18 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
       }
     }
     areas->push_back(r);
+    covered += static_cast<long>(r.w) * r.h;
   };
   const bool paired = n - head - tail == m - head - tail;
   for (std::size_t i = head; i < n - tail; ++i) {
     if (paired && frame.SameOp(i, shown, i)) continue;
     add(OpBounds(frame.ops[i], frame.vertices.data()));
+    if (covered * 2 >= most) return false;
   }
   for (std::size_t j = head; j < m - tail; ++j) {
     if (paired && frame.SameOp(j, shown, j)) continue;
     add(OpBounds(shown.ops[j], shown.vertices.data()));
+    if (covered * 2 >= most) return false;
   }
   // An area that reaches a draw that cannot be cut grows to hold it, in the old frame and the new.
   for (int pass = 0;; ++pass) {
@@ -556,9 +564,7 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
     }
     if (!grew) break;
   }
-  long covered = 0;
-  for (const SDL_Rect& a : *areas) covered += static_cast<long>(a.w) * a.h;
-  return covered * 2 < static_cast<long>(g.width) * g.height;
+  return covered * 2 < most;
 }
 
 // Draws the frame again inside `area` only.
