@@ -58,14 +58,24 @@ struct Turned {
   SDL_Rect shown{0, 0, 0, 0};
 };
 
+// The pixels of a turned frame's shown part, kept where the processor draws the screen so that
+// copies of it are blended by our own loop (see detail::BlendCopy).
+struct HeldTexels {
+  std::vector<std::uint32_t> pixels;
+  SDL_Rect area{0, 0, 0, 0};
+  int side = 0;
+};
+
 struct TurnedFrames {
   std::unordered_map<TurnedKey, Turned, TurnedKeyHash> made;
-  std::size_t bytes = 0;
+  std::unordered_map<SDL_Texture*, HeldTexels> texels;  // by the turned frame's texture
+  std::size_t bytes = 0;  // the turned frames' textures (their held pixels are at most as many)
 
   // Frees every turned frame of `texture` (all of them for nullptr).
   void Forget(SDL_Texture* texture) {
     for (auto it = made.begin(); it != made.end();) {
       if (texture == nullptr || it->first.texture == texture) {
+        texels.erase(it->second.texture);
         SDL_DestroyTexture(it->second.texture);
         const int side = TurnedSide(it->first.w, it->first.h);
         bytes -= static_cast<std::size_t>(side) * side * 4;
@@ -105,6 +115,7 @@ struct Gfx {
   detail::LinearAxis columns, rows;  // the stretch of the logical screen onto that picture
   TurnedFrames turned;
   bool use_turned = true;  // see detail::UseTurnedFrames
+  bool own_blend = true;   // see detail::BlendCopiesOurselves
 };
 
 // ---- The frame's draw list ----
@@ -272,6 +283,41 @@ void Record(const DrawOp& op) {
   }
 }
 
+// Draws a copy by our own blending loop where the screen is a surface the processor draws, the
+// copy's pixels are held and the loop gives SDL's pixels; false where SDL must draw it.
+bool BlendOwnCopy(SDL_Renderer* renderer, const DrawOp& op) {
+  auto& g = G();
+  if (!g.own_blend || g.surface == nullptr || op.angle != 0.0f || op.flip != 0) return false;
+  const auto held = g.turned.texels.find(op.texture);
+  if (held == g.turned.texels.end()) return false;
+  // Only while the renderer draws the surface itself, one to one.
+  if (SDL_GetRenderTarget(renderer) != nullptr) return false;
+  float sx = 0.0f, sy = 0.0f;
+  SDL_RenderGetScale(renderer, &sx, &sy);
+  SDL_Rect view;
+  SDL_RenderGetViewport(renderer, &view);
+  if (sx != 1.0f || sy != 1.0f || view.x != 0 || view.y != 0 || view.w != g.surface->w || view.h != g.surface->h) {
+    return false;
+  }
+  detail::Texels texels;
+  texels.pixels = held->second.pixels.data();
+  texels.pitch = held->second.area.w;
+  texels.area = held->second.area;
+  texels.texture_w = texels.texture_h = held->second.side;
+  detail::CopyStyle style;
+  style.r = static_cast<Uint8>(op.rgba >> 24);
+  style.g = static_cast<Uint8>(op.rgba >> 16);
+  style.b = static_cast<Uint8>(op.rgba >> 8);
+  style.a = static_cast<Uint8>(op.rgba);
+  style.blend = static_cast<SDL_BlendMode>(op.blend);
+  SDL_ScaleMode scale = SDL_ScaleModeNearest;
+  SDL_GetTextureScaleMode(op.texture, &scale);
+  style.nearest = scale == SDL_ScaleModeNearest;
+  // What SDL still holds to draw goes first.
+  SDL_RenderFlush(renderer);
+  return detail::BlendCopy(g.surface, texels, op.src, op.dst, op.clipped != 0 ? &op.clip : nullptr, style);
+}
+
 void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices) {
   auto& rec = Rec();
   const bool clipped = op.clipped != 0;
@@ -306,6 +352,7 @@ void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices
       SDL_RenderDrawLineF(renderer, op.dst.x, op.dst.y, op.dst.w, op.dst.h);
       break;
     case OpKind::kCopy:
+      if (BlendOwnCopy(renderer, op)) break;
       SDL_SetTextureColorMod(op.texture, r, g, b);
       SDL_SetTextureAlphaMod(op.texture, a);
       SDL_SetTextureBlendMode(op.texture, blend);
@@ -463,6 +510,10 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
   std::size_t tail = 0;
   while (tail < n - head && tail < m - head && frame.SameOp(n - 1 - tail, shown, m - 1 - tail)) ++tail;
   areas->clear();
+  // The areas never overlap, and a merge's box holds the areas it replaces: the pixels they cover
+  // only grow, so once they reach half the screen the answer is known.
+  long covered = 0;
+  const long most = static_cast<long>(g.width) * g.height;
   auto add = [&](SDL_Rect r) {
     if (r.w <= 0 || r.h <= 0) return;
     // Overlapping areas become one.
@@ -471,6 +522,7 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
       for (std::size_t i = 0; i < areas->size(); ++i) {
         if (Overlap((*areas)[i], r)) {
           r = Union(r, (*areas)[i]);
+          covered -= static_cast<long>((*areas)[i].w) * (*areas)[i].h;
           areas->erase(areas->begin() + static_cast<std::ptrdiff_t>(i));
           merged = true;
           break;
@@ -478,15 +530,18 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
       }
     }
     areas->push_back(r);
+    covered += static_cast<long>(r.w) * r.h;
   };
   const bool paired = n - head - tail == m - head - tail;
   for (std::size_t i = head; i < n - tail; ++i) {
     if (paired && frame.SameOp(i, shown, i)) continue;
     add(OpBounds(frame.ops[i], frame.vertices.data()));
+    if (covered * 2 >= most) return false;
   }
   for (std::size_t j = head; j < m - tail; ++j) {
     if (paired && frame.SameOp(j, shown, j)) continue;
     add(OpBounds(shown.ops[j], shown.vertices.data()));
+    if (covered * 2 >= most) return false;
   }
   // An area that reaches a draw that cannot be cut grows to hold it, in the old frame and the new.
   for (int pass = 0;; ++pass) {
@@ -509,9 +564,7 @@ bool ChangedAreas(const FrameList& frame, const FrameList& shown, std::vector<SD
     }
     if (!grew) break;
   }
-  long covered = 0;
-  for (const SDL_Rect& a : *areas) covered += static_cast<long>(a.w) * a.h;
-  return covered * 2 < static_cast<long>(g.width) * g.height;
+  return covered * 2 < most;
 }
 
 // Draws the frame again inside `area` only.
@@ -679,6 +732,7 @@ void DestroyTarget() {
   auto& g = G();
   if (g.renderer != nullptr) SDL_DestroyRenderer(g.renderer);  // frees every texture made on it
   g.turned.made.clear();
+  g.turned.texels.clear();
   g.turned.bytes = 0;
   g.renderer = nullptr;
   g.canvas = nullptr;
@@ -891,6 +945,17 @@ Turned TurnedFrame(SDL_Texture* texture, const SDL_Rect& src, int turn) {
       }
     }
     made.shown = x1 < 0 ? SDL_Rect{0, 0, 0, 0} : SDL_Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+    if (g.surface != nullptr && made.shown.w > 0) {
+      HeldTexels held;
+      held.area = made.shown;
+      held.side = side;
+      held.pixels.reserve(static_cast<std::size_t>(made.shown.w) * made.shown.h);
+      for (int y = made.shown.y; y < made.shown.y + made.shown.h; ++y) {
+        const auto begin = pixels.begin() + static_cast<std::ptrdiff_t>(y) * side + made.shown.x;
+        held.pixels.insert(held.pixels.end(), begin, begin + made.shown.w);
+      }
+      g.turned.texels[turned] = std::move(held);
+    }
   }
   SDL_SetRenderTarget(g.renderer, target);
   Rec().sent_clip_known = false;  // a new target drops the clip
@@ -1093,6 +1158,7 @@ long FramesSkipped() { return Rec().skipped; }
 long FramesPartlyDrawn() { return Rec().partly; }
 std::size_t FrameDrawsListed() { return Rec().frame.ops.size(); }
 void UseTurnedFrames(bool on) { G().use_turned = on; }
+void BlendCopiesOurselves(bool on) { G().own_blend = on; }
 
 }  // namespace detail
 

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "platform/types.h"
@@ -77,6 +78,33 @@ std::size_t FrameDrawsListed();
 // Small turned frames drawn by the processor are copies of frames turned beforehand (on, the
 // default) or exact triangles (off: for comparing the two).
 void UseTurnedFrames(bool on);
+
+// ---- Copies blended by our own loop (texture_blend.cpp) ----
+
+// Pixels of a texture that the processor holds too: ARGB8888 rows of `pitch` pixels, covering the
+// part `area` of a texture_w x texture_h texture.
+struct Texels {
+  const std::uint32_t* pixels = nullptr;
+  int pitch = 0;
+  SDL_Rect area{0, 0, 0, 0};
+  int texture_w = 0, texture_h = 0;
+};
+// How a copy is drawn: the texture's colour and alpha modulation, blend mode and scale mode.
+struct CopyStyle {
+  Uint8 r = 255, g = 255, b = 255, a = 255;
+  SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+  bool nearest = true;
+};
+// Draws what SDL's software renderer draws for SDL_RenderCopyF of part `src` of the texture whose
+// pixels `texels` hold to `dst`, on its target surface `target` (ARGB8888 or XRGB8888) clipped to
+// `clip` (nullptr: none), pixel for pixel the same. False, having drawn nothing, for a copy SDL
+// draws otherwise (its fast blender's unscaled unmodulated alpha blending, a filtered stretch,
+// other blend modes or formats, source pixels not held): send that one to SDL.
+bool BlendCopy(SDL_Surface* target, const Texels& texels, const SDL_Rect& src, const SDL_FRect& dst,
+               const SDL_Rect* clip, const CopyStyle& style);
+// Copies that BlendCopy can draw are drawn by it (on, the default) or by SDL (off: for comparing
+// the two).
+void BlendCopiesOurselves(bool on);
 
 // ---- Showing the screen in a window drawn by the processor (graphics_present.cpp) ----
 

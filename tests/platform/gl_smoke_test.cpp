@@ -347,6 +347,59 @@ TEST(GlSmokeTest, AWindowShownInPartsHoldsTheWholeScreensPicture) {
   platform::GraphicsClose();
 }
 
+// Drawn by the processor in the window's own pixel format, turned particles blended by our own loop
+// give the window SDL's pixels: every blend mode, coloured and faded, scaled, across the edges.
+TEST(GlSmokeTest, ParticlesBlendedByOurLoopInAWindowGiveSdlsPixels) {
+  platform::SetHeadless(false);
+  platform::GraphicsOptions options;
+  options.vsync = false;
+  std::string error;
+  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
+  if (platform::GraphicsDriverName() != "software") {
+    platform::GraphicsClose();
+    GTEST_SKIP() << "the window is not drawn by the processor";
+  }
+  auto spark = platform::CreateImage(12, 12, 1, 0);
+  for (int y = 0; y < 12; ++y) {
+    for (int x = 0; x < 12; ++x) {
+      const int d = (2 * x - 11) * (2 * x - 11) + (2 * y - 11) * (2 * y - 11);
+      const Uint32 a = d < 144 ? static_cast<Uint32>(255 - d) : 0u;
+      spark->LockFrame(0)->WritePixel(x, y, (a << 24) | static_cast<Uint32>(x * 0x150B00 + y * 0x13 + 0x40));
+    }
+  }
+  spark->UnlockFrame(0);
+  spark->MidHandle();
+  auto screen = [&](bool ours) {
+    platform::detail::BlendCopiesOurselves(ours);
+    platform::detail::TextureChanging();  // drawn whole
+    platform::ResetDrawState();
+    platform::SetClsColor(30, 90, 140);
+    platform::Cls();
+    platform::DrawRect(0, 0, 400, 600);
+    const int blends[] = {platform::BLEND_ALPHA, platform::BLEND_LIGHT, platform::BLEND_SHADE};
+    for (int i = 0; i < 200; ++i) {
+      platform::SetBlend(blends[i % 3]);
+      platform::SetColor(90 + i % 160, 255 - i % 70, i % 5 == 0 ? 255 : 40 + i % 200);
+      platform::SetAlpha(i % 4 == 0 ? 1.0f : static_cast<float>(i % 10) / 10.0f);
+      platform::SetScale(0.5f + static_cast<float>(i % 7) * 0.3f, 0.5f + static_cast<float>(i % 7) * 0.3f);
+      platform::SetRotation(static_cast<float>(i) * 11.3f + 2.0f);
+      platform::DrawImage(spark, static_cast<float>((i * 89) % 830 - 15), static_cast<float>((i * 53) % 630 - 15));
+    }
+    platform::Flip(0);
+    platform::detail::BlendCopiesOurselves(true);
+    return platform::GrabPixmap(0, 0, 800, 600);
+  };
+  const auto by_sdl = screen(false);
+  const auto ours = screen(true);
+  int wrong = 0;
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) wrong += ours->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(WrongWindowPixels(), 0);
+  platform::GraphicsClose();
+}
+
 // A window paces its frames: just after a flip no frame is due, and one is before long.
 TEST(GlSmokeTest, AFrameIsDueOnlyAFrameTimeAfterTheLast) {
   platform::SetHeadless(false);
