@@ -118,6 +118,9 @@ class TGameScreen : public TScreen {
   float StockPenaltyIntervalCounter = 0;
   float MulliganAnimCounter = 0;
   float MulliganGlowCounter = 0;
+  // Set when a hole starts: once its first frame is drawn (every picture it shows is in the
+  // renderer), pictures not drawn yet give back their pixels.
+  int ReleasePixelsAfterDraw = 0;
   int MulliganGlowLength = 0;
   int WildshotAnimType = 0;
   int WildshotAnimPhase = 0;

@@ -59,6 +59,10 @@ int TGameScreen::Draw() {
   if (UnlockedDialog) UnlockedDialog->Draw();
   if (PopUpTipDialog) PopUpTipDialog->Draw();
   if (DialogParticles) DialogParticles->Draw();
+  if (ReleasePixelsAfterDraw != 0) {
+    ReleasePixelsAfterDraw = 0;
+    platform::ReleaseUndrawnPixels();
+  }
   return 0;
 }
 

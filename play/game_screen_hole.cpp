@@ -15,7 +15,6 @@
 #include "gfx/globals.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle_generator.h"
-#include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
@@ -56,9 +55,9 @@ int TGameScreen::LevelStart() {
   DebugLog("Precache graphics");
   if (images) images->Precache();
   BitmapFontsPrecache();
-  // The hole's pictures are in the renderer now; pictures of other moments (the wild shots'
-  // animations, the other screens) are read from their files again when they are first shown.
-  platform::ReleaseUndrawnPixels();
+  // Once the hole's first frame is drawn, pictures of other moments (the wild shots' animations,
+  // the other screens) give back their pixels; they are read from their files when first shown.
+  ReleasePixelsAfterDraw = 1;
   DebugLog("Create Lists");
   TokenGeneratorList = std::make_shared<TTokenGeneratorList>();
   ParticleGeneratorList = std::make_shared<TParticleGeneratorList>();
