@@ -116,6 +116,11 @@ struct Gfx {
   TurnedFrames turned;
   bool use_turned = true;  // see detail::UseTurnedFrames
   bool own_blend = true;   // see detail::BlendCopiesOurselves
+  // The kept picture a stretched copy that overhangs the screen is stretched into first (see
+  // StretchAcrossEdge), and whether a frame used it since the last Flip.
+  SDL_Texture* overhang = nullptr;
+  int overhang_w = 0, overhang_h = 0;
+  bool overhang_used = false;
 };
 
 // ---- The frame's draw list ----
@@ -285,6 +290,73 @@ void Record(const DrawOp& op) {
 
 // Draws a copy by our own blending loop where the screen is a surface the processor draws, the
 // copy's pixels are held and the loop gives SDL's pixels; false where SDL must draw it.
+// SDL's software renderer draws a stretched copy that overhangs its target by stretching the whole
+// copy into a new picture of the copy's size and then copying that picture unstretched: for a
+// large picture, a few megabytes made, cleared and given back for every draw. The same two steps
+// through one kept picture give the same pixels. False (nothing drawn) where SDL would not take
+// those steps, or the kept picture cannot be had.
+bool StretchAcrossEdge(SDL_Renderer* renderer, const DrawOp& op, Uint8 r, Uint8 gr, Uint8 b, Uint8 a,
+                       SDL_BlendMode blend) {
+  auto& g = G();
+  if (!g.own_blend || g.surface == nullptr || op.angle != 0.0f || op.flip != 0) return false;
+  if (SDL_GetRenderTarget(renderer) != nullptr) return false;
+  float sx = 0.0f, sy = 0.0f;
+  SDL_RenderGetScale(renderer, &sx, &sy);
+  SDL_Rect view;
+  SDL_RenderGetViewport(renderer, &view);
+  if (sx != 1.0f || sy != 1.0f || view.x != 0 || view.y != 0) return false;
+  // The copy's rectangle as SDL makes it whole pixels.
+  const SDL_Rect dst{static_cast<int>(op.dst.x), static_cast<int>(op.dst.y), static_cast<int>(op.dst.w),
+                     static_cast<int>(op.dst.h)};
+  if (dst.w <= 0 || dst.h <= 0 || (op.src.w == dst.w && op.src.h == dst.h)) return false;
+  const bool overhangs = dst.x < 0 || dst.y < 0 || dst.x + dst.w > g.surface->w || dst.y + dst.h > g.surface->h;
+  const SDL_Rect screen{0, 0, g.surface->w, g.surface->h};
+  if (!overhangs || !SDL_HasIntersection(&dst, &screen)) return false;
+  // Every pixel of the kept picture's part is then written by the stretch: the source lies inside
+  // its texture.
+  Uint32 format = 0;
+  int tw = 0, th = 0;
+  if (SDL_QueryTexture(op.texture, &format, nullptr, &tw, &th) != 0 || format != SDL_PIXELFORMAT_ARGB8888 ||
+      op.src.x < 0 || op.src.y < 0 || op.src.w <= 0 || op.src.h <= 0 || op.src.x + op.src.w > tw ||
+      op.src.y + op.src.h > th) {
+    return false;
+  }
+  if (g.overhang == nullptr || g.overhang_w < dst.w || g.overhang_h < dst.h) {
+    if (g.overhang != nullptr) SDL_DestroyTexture(g.overhang);
+    g.overhang_w = std::max(g.overhang_w, dst.w);
+    g.overhang_h = std::max(g.overhang_h, dst.h);
+    g.overhang = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.overhang_w,
+                                   g.overhang_h);
+    if (g.overhang == nullptr) {
+      g.overhang_w = g.overhang_h = 0;
+      return false;
+    }
+  }
+  g.overhang_used = true;
+  SDL_ScaleMode scale = SDL_ScaleModeNearest;
+  SDL_GetTextureScaleMode(op.texture, &scale);
+  // The stretch, unblended and unmodulated, into the top-left of the kept picture.
+  SDL_SetRenderTarget(renderer, g.overhang);
+  SDL_SetTextureColorMod(op.texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(op.texture, 255);
+  SDL_SetTextureBlendMode(op.texture, SDL_BLENDMODE_NONE);
+  const SDL_Rect part{0, 0, dst.w, dst.h};
+  SDL_RenderCopy(renderer, op.texture, &op.src, &part);
+  SDL_SetRenderTarget(renderer, nullptr);
+  // Then the copy of that part onto the screen, with the draw's own colour, alpha and blend.
+  SDL_RenderSetClipRect(renderer, op.clipped != 0 ? &op.clip : nullptr);
+  auto& rec = Rec();
+  rec.sent_clip_known = true;
+  rec.sent_clipped = op.clipped != 0;
+  rec.sent_clip = op.clip;
+  SDL_SetTextureScaleMode(g.overhang, scale);
+  SDL_SetTextureColorMod(g.overhang, r, gr, b);
+  SDL_SetTextureAlphaMod(g.overhang, a);
+  SDL_SetTextureBlendMode(g.overhang, blend);
+  SDL_RenderCopyF(renderer, g.overhang, &part, &op.dst);
+  return true;
+}
+
 bool BlendOwnCopy(SDL_Renderer* renderer, const DrawOp& op) {
   auto& g = G();
   if (!g.own_blend || g.surface == nullptr || op.angle != 0.0f || op.flip != 0) return false;
@@ -353,6 +425,7 @@ void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices
       break;
     case OpKind::kCopy:
       if (BlendOwnCopy(renderer, op)) break;
+      if (StretchAcrossEdge(renderer, op, r, g, b, a, blend)) break;
       SDL_SetTextureColorMod(op.texture, r, g, b);
       SDL_SetTextureAlphaMod(op.texture, a);
       SDL_SetTextureBlendMode(op.texture, blend);
@@ -731,6 +804,8 @@ void FillConvex(const std::vector<SDL_FPoint>& points) {
 void DestroyTarget() {
   auto& g = G();
   if (g.renderer != nullptr) SDL_DestroyRenderer(g.renderer);  // frees every texture made on it
+  g.overhang = nullptr;
+  g.overhang_w = g.overhang_h = 0;
   g.turned.made.clear();
   g.turned.texels.clear();
   g.turned.bytes = 0;
@@ -1308,6 +1383,13 @@ void Flip(int sync) {
   rec.sent = 0;
   rec.must_draw = false;
   rec.overflowed = false;
+  // The kept overhang picture lives while frames use it.
+  if (draw && !g.overhang_used && g.overhang != nullptr) {
+    SDL_DestroyTexture(g.overhang);
+    g.overhang = nullptr;
+    g.overhang_w = g.overhang_h = 0;
+  }
+  g.overhang_used = false;
   if (g.window == nullptr) {
     SDL_RenderFlush(g.renderer);
     return;

@@ -834,4 +834,71 @@ TEST_F(GraphicsTest, ParticlesBlendedByOurLoopGiveSdlsPixels) {
   EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 6);
 }
 
+
+// A stretched picture that overhangs the screen, drawn through the kept overhang picture, leaves
+// the screen exactly as SDL's renderer does with a new picture for every draw: filtered or not,
+// enlarged or shrunk, over every edge and corner, in every blend, coloured and faded, and cut by
+// a viewport.
+TEST_F(GraphicsTest, StretchedCopiesOverTheScreensEdgeGiveSdlsPixels) {
+  std::vector<Argb> texels;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 48; ++x) {
+      const Argb a = static_cast<Argb>((x * 5 + y * 3) % 256);
+      texels.push_back((a << 24) | (static_cast<Argb>(x * 5) << 16) | (static_cast<Argb>(y * 6) << 8) | 0x40u);
+    }
+  }
+  auto sharp = MakeImage(48, 40, texels);
+  platform::SetDefaultImageFlags(platform::IMAGE_FILTERED);
+  auto smooth = MakeImage(48, 40, texels);
+  platform::SetDefaultImageFlags(platform::IMAGE_MASKED | platform::IMAGE_FILTERED);
+  const std::vector<Argb> stripes(64 * 64, 0xFF336699u);
+  auto backdrop = MakeImage(64, 64, stripes);
+  auto frame = [&] {
+    platform::ResetDrawState();
+    platform::Cls();
+    for (int y = 0; y < 600; y += 64) {
+      for (int x = 0; x < 800; x += 64) platform::DrawImage(backdrop, static_cast<float>(x), static_cast<float>(y));
+    }
+    const int blends[] = {platform::BLEND_ALPHA, platform::BLEND_LIGHT, platform::BLEND_SHADE, platform::BLEND_SOLID};
+    const float places[][2] = {{-30, 200}, {770, 300}, {300, -25}, {400, 585}, {-20, -20}, {780, 580}, {-500, 100}};
+    int i = 0;
+    for (const auto& place : places) {
+      for (const float scale : {1.5f, 2.25f, 0.7f, 12.0f}) {
+        for (const int blend : blends) {
+          if (i == 40) platform::SetViewport(10, 10, 760, 560);
+          platform::SetBlend(blend);
+          platform::SetColor(i % 3 == 0 ? 255 : 90 + i % 160, 255 - i % 70, 200);
+          platform::SetAlpha(i % 4 == 0 ? 1.0f : static_cast<float>(i % 10) / 10.0f);
+          platform::SetScale(scale, scale * (i % 2 == 0 ? 1.0f : 0.8f));
+          platform::DrawImage(i % 2 == 0 ? smooth : sharp, place[0] + static_cast<float>(i % 3) * 0.4f, place[1]);
+          ++i;
+        }
+      }
+    }
+    platform::SetViewport(0, 0, 800, 600);
+  };
+  auto screen = [&](bool ours) {
+    platform::detail::BlendCopiesOurselves(ours);
+    platform::detail::TextureChanging();
+    frame();
+    platform::Flip(0);
+    platform::detail::BlendCopiesOurselves(true);
+    return platform::GrabPixmap(0, 0, 800, 600);
+  };
+  const auto by_sdl = screen(false);
+  const auto ours = screen(true);
+  int wrong = 0;
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) wrong += ours->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(wrong, 0);
+  // Drawn again, the kept picture serves once more; the picture is the same.
+  const auto again = screen(true);
+  wrong = 0;
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) wrong += again->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 }  // namespace
