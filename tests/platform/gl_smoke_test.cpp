@@ -19,6 +19,7 @@
 #include "platform/input.h"
 #include "platform/leak_check.h"
 #include "platform/system.h"
+#include "tests/platform/screen_compare.h"
 
 namespace {
 
@@ -289,19 +290,27 @@ int WrongWindowPixels() {
   return wrong;
 }
 
-// Drawn by the processor, a window shows each frame by putting only its changed parts on the
-// window's picture: in a window and at full screen (stretched), the picture after every frame is
-// the one showing the whole screen gives.
-TEST(GlSmokeTest, AWindowShownInPartsHoldsTheWholeScreensPicture) {
+// Opens a window (in the options' default mode) and checks it is drawn by the processor; the
+// reason to skip when not ("" when it is open and drawn so).
+std::string OpenWindowDrawnByTheProcessor() {
   platform::SetHeadless(false);
   platform::GraphicsOptions options;
   options.vsync = false;
   std::string error;
-  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
+  if (!platform::GraphicsOpen(options, &error)) return "no window: " + error;
   if (platform::GraphicsDriverName() != "software") {
     platform::GraphicsClose();
-    GTEST_SKIP() << "the window is not drawn by the processor";
+    return "the window is not drawn by the processor";
   }
+  return "";
+}
+
+// Drawn by the processor, a window shows each frame by putting only its changed parts on the
+// window's picture: in a window and at full screen (stretched), the picture after every frame is
+// the one showing the whole screen gives.
+TEST(GlSmokeTest, AWindowShownInPartsHoldsTheWholeScreensPicture) {
+  const std::string why = OpenWindowDrawnByTheProcessor();
+  if (!why.empty()) GTEST_SKIP() << why;
   auto sprite = platform::CreateImage(6, 5, 1, platform::IMAGE_FILTERED);
   for (int i = 0; i < 30; ++i) {
     sprite->LockFrame(0)->WritePixel(i % 6, i / 6, 0xFF000000u | static_cast<Uint32>(i * 0x081F3B));
@@ -350,15 +359,8 @@ TEST(GlSmokeTest, AWindowShownInPartsHoldsTheWholeScreensPicture) {
 // Drawn by the processor in the window's own pixel format, turned particles blended by our own loop
 // give the window SDL's pixels: every blend mode, coloured and faded, scaled, across the edges.
 TEST(GlSmokeTest, ParticlesBlendedByOurLoopInAWindowGiveSdlsPixels) {
-  platform::SetHeadless(false);
-  platform::GraphicsOptions options;
-  options.vsync = false;
-  std::string error;
-  if (!platform::GraphicsOpen(options, &error)) GTEST_SKIP() << "no window: " << error;
-  if (platform::GraphicsDriverName() != "software") {
-    platform::GraphicsClose();
-    GTEST_SKIP() << "the window is not drawn by the processor";
-  }
+  const std::string why = OpenWindowDrawnByTheProcessor();
+  if (!why.empty()) GTEST_SKIP() << why;
   auto spark = platform::CreateImage(12, 12, 1, 0);
   for (int y = 0; y < 12; ++y) {
     for (int x = 0; x < 12; ++x) {
@@ -391,11 +393,7 @@ TEST(GlSmokeTest, ParticlesBlendedByOurLoopInAWindowGiveSdlsPixels) {
   };
   const auto by_sdl = screen(false);
   const auto ours = screen(true);
-  int wrong = 0;
-  for (int y = 0; y < 600; ++y) {
-    for (int x = 0; x < 800; ++x) wrong += ours->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
-  }
-  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(quill_test::DifferingPixels(*ours, *by_sdl), 0);
   EXPECT_EQ(WrongWindowPixels(), 0);
   platform::GraphicsClose();
 }

@@ -8,6 +8,7 @@
 
 #include "platform/graphics_internal.h"
 #include "platform/system.h"
+#include "tests/platform/screen_compare.h"
 #include "tests/platform/test_media.h"
 
 namespace {
@@ -547,11 +548,7 @@ TEST_F(GraphicsTest, AFrameDrawnOnlyWhereItChangedIsTheWholeFramesPicture) {
     frame(step);
     platform::Flip(0);
     const auto whole = platform::GrabPixmap(0, 0, 800, 600);
-    int wrong = 0;
-    for (int y = 0; y < 600; ++y) {
-      for (int x = 0; x < 800; ++x) wrong += drawn->ReadPixel(x, y) != whole->ReadPixel(x, y) ? 1 : 0;
-    }
-    EXPECT_EQ(wrong, 0) << "step " << step;
+    EXPECT_EQ(quill_test::DifferingPixels(*drawn, *whole), 0) << "step " << step;
   }
   // Every frame after the first of each kind (cleared screen, then a backdrop).
   EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 10);
@@ -821,15 +818,8 @@ TEST_F(GraphicsTest, ParticlesBlendedByOurLoopGiveSdlsPixels) {
     platform::detail::TextureChanging();
     const auto ours = screen(true, step);
     const auto ours_next = screen(true, step + 1);
-    int wrong = 0, wrong_next = 0;
-    for (int y = 0; y < 600; ++y) {
-      for (int x = 0; x < 800; ++x) {
-        wrong += ours->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
-        wrong_next += ours_next->ReadPixel(x, y) != by_sdl_next->ReadPixel(x, y) ? 1 : 0;
-      }
-    }
-    EXPECT_EQ(wrong, 0) << "step " << step;
-    EXPECT_EQ(wrong_next, 0) << "step " << step << ", drawn in parts";
+    EXPECT_EQ(quill_test::DifferingPixels(*ours, *by_sdl), 0) << "step " << step;
+    EXPECT_EQ(quill_test::DifferingPixels(*ours_next, *by_sdl_next), 0) << "step " << step << ", drawn in parts";
   }
   EXPECT_EQ(platform::detail::FramesPartlyDrawn() - partly, 6);
 }
@@ -887,18 +877,10 @@ TEST_F(GraphicsTest, StretchedCopiesOverTheScreensEdgeGiveSdlsPixels) {
   };
   const auto by_sdl = screen(false);
   const auto ours = screen(true);
-  int wrong = 0;
-  for (int y = 0; y < 600; ++y) {
-    for (int x = 0; x < 800; ++x) wrong += ours->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
-  }
-  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(quill_test::DifferingPixels(*ours, *by_sdl), 0);
   // Drawn again, the kept picture serves once more; the picture is the same.
   const auto again = screen(true);
-  wrong = 0;
-  for (int y = 0; y < 600; ++y) {
-    for (int x = 0; x < 800; ++x) wrong += again->ReadPixel(x, y) != by_sdl->ReadPixel(x, y) ? 1 : 0;
-  }
-  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(quill_test::DifferingPixels(*again, *by_sdl), 0);
 }
 
 }  // namespace
