@@ -371,8 +371,7 @@ TEST(GlSmokeTest, ParticlesBlendedByOurLoopInAWindowGiveSdlsPixels) {
   }
   spark->UnlockFrame(0);
   spark->MidHandle();
-  auto screen = [&](bool ours) {
-    platform::detail::BlendCopiesOurselves(ours);
+  auto draw = [&] {
     platform::detail::TextureChanging();  // drawn whole
     platform::ResetDrawState();
     platform::SetClsColor(30, 90, 140);
@@ -387,10 +386,8 @@ TEST(GlSmokeTest, ParticlesBlendedByOurLoopInAWindowGiveSdlsPixels) {
       platform::SetRotation(static_cast<float>(i) * 11.3f + 2.0f);
       platform::DrawImage(spark, static_cast<float>((i * 89) % 830 - 15), static_cast<float>((i * 53) % 630 - 15));
     }
-    platform::Flip(0);
-    platform::detail::BlendCopiesOurselves(true);
-    return platform::GrabPixmap(0, 0, 800, 600);
   };
+  auto screen = [&](bool ours) { return quill_test::ScreenBlendedBy(ours, draw); };
   const auto by_sdl = screen(false);
   const auto ours = screen(true);
   EXPECT_EQ(quill_test::DifferingPixels(*ours, *by_sdl), 0);

@@ -801,13 +801,7 @@ TEST_F(GraphicsTest, ParticlesBlendedByOurLoopGiveSdlsPixels) {
     }
     platform::SetViewport(0, 0, 800, 600);
   };
-  auto screen = [&](bool ours, int step) {
-    platform::detail::BlendCopiesOurselves(ours);
-    frame(step);
-    platform::Flip(0);
-    platform::detail::BlendCopiesOurselves(true);
-    return platform::GrabPixmap(0, 0, 800, 600);
-  };
+  auto screen = [&](bool ours, int step) { return quill_test::ScreenBlendedBy(ours, [&] { frame(step); }); };
   platform::Flip(0);  // the set-up's clear, on its own
   const long partly = platform::detail::FramesPartlyDrawn();
   for (int step = 0; step < 3; ++step) {
@@ -868,12 +862,10 @@ TEST_F(GraphicsTest, StretchedCopiesOverTheScreensEdgeGiveSdlsPixels) {
     platform::SetViewport(0, 0, 800, 600);
   };
   auto screen = [&](bool ours) {
-    platform::detail::BlendCopiesOurselves(ours);
-    platform::detail::TextureChanging();
-    frame();
-    platform::Flip(0);
-    platform::detail::BlendCopiesOurselves(true);
-    return platform::GrabPixmap(0, 0, 800, 600);
+    return quill_test::ScreenBlendedBy(ours, [&] {
+      platform::detail::TextureChanging();  // drawn whole
+      frame();
+    });
   };
   const auto by_sdl = screen(false);
   const auto ours = screen(true);
