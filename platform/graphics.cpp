@@ -288,8 +288,32 @@ void Record(const DrawOp& op) {
   }
 }
 
-// Draws a copy by our own blending loop where the screen is a surface the processor draws, the
-// copy's pixels are held and the loop gives SDL's pixels; false where SDL must draw it.
+// Sets the draw's clip on the renderer unless it is the one already set.
+void SendClip(SDL_Renderer* renderer, const DrawOp& op) {
+  auto& rec = Rec();
+  const bool clipped = op.clipped != 0;
+  if (!rec.sent_clip_known || clipped != rec.sent_clipped ||
+      (clipped && std::memcmp(&op.clip, &rec.sent_clip, sizeof(SDL_Rect)) != 0)) {
+    SDL_RenderSetClipRect(renderer, clipped ? &op.clip : nullptr);
+    rec.sent_clip_known = true;
+    rec.sent_clipped = clipped;
+    rec.sent_clip = op.clip;
+  }
+}
+
+// Whether the renderer draws the game's own surface (headless, or a window drawn by the
+// processor) one to one: no target texture, no scale, the whole surface as its viewport.
+bool DrawsOwnSurfaceOneToOne(SDL_Renderer* renderer) {
+  const auto& g = G();
+  if (g.surface == nullptr || SDL_GetRenderTarget(renderer) != nullptr) return false;
+  float sx = 0.0f, sy = 0.0f;
+  SDL_RenderGetScale(renderer, &sx, &sy);
+  SDL_Rect view;
+  SDL_RenderGetViewport(renderer, &view);
+  return sx == 1.0f && sy == 1.0f && view.x == 0 && view.y == 0 && view.w == g.surface->w &&
+         view.h == g.surface->h;
+}
+
 // SDL's software renderer draws a stretched copy that overhangs its target by stretching the whole
 // copy into a new picture of the copy's size and then copying that picture unstretched: for a
 // large picture, a few megabytes made, cleared and given back for every draw. The same two steps
@@ -298,13 +322,7 @@ void Record(const DrawOp& op) {
 bool StretchAcrossEdge(SDL_Renderer* renderer, const DrawOp& op, Uint8 r, Uint8 gr, Uint8 b, Uint8 a,
                        SDL_BlendMode blend) {
   auto& g = G();
-  if (!g.own_blend || g.surface == nullptr || op.angle != 0.0f || op.flip != 0) return false;
-  if (SDL_GetRenderTarget(renderer) != nullptr) return false;
-  float sx = 0.0f, sy = 0.0f;
-  SDL_RenderGetScale(renderer, &sx, &sy);
-  SDL_Rect view;
-  SDL_RenderGetViewport(renderer, &view);
-  if (sx != 1.0f || sy != 1.0f || view.x != 0 || view.y != 0) return false;
+  if (!g.own_blend || op.angle != 0.0f || op.flip != 0 || !DrawsOwnSurfaceOneToOne(renderer)) return false;
   // The copy's rectangle as SDL makes it whole pixels.
   const SDL_Rect dst{static_cast<int>(op.dst.x), static_cast<int>(op.dst.y), static_cast<int>(op.dst.w),
                      static_cast<int>(op.dst.h)};
@@ -343,12 +361,10 @@ bool StretchAcrossEdge(SDL_Renderer* renderer, const DrawOp& op, Uint8 r, Uint8 
   const SDL_Rect part{0, 0, dst.w, dst.h};
   SDL_RenderCopy(renderer, op.texture, &op.src, &part);
   SDL_SetRenderTarget(renderer, nullptr);
-  // Then the copy of that part onto the screen, with the draw's own colour, alpha and blend.
-  SDL_RenderSetClipRect(renderer, op.clipped != 0 ? &op.clip : nullptr);
-  auto& rec = Rec();
-  rec.sent_clip_known = true;
-  rec.sent_clipped = op.clipped != 0;
-  rec.sent_clip = op.clip;
+  // Then the copy of that part onto the screen (a new target drops the clip), with the draw's own
+  // colour, alpha and blend.
+  Rec().sent_clip_known = false;
+  SendClip(renderer, op);
   SDL_SetTextureScaleMode(g.overhang, scale);
   SDL_SetTextureColorMod(g.overhang, r, gr, b);
   SDL_SetTextureAlphaMod(g.overhang, a);
@@ -357,20 +373,13 @@ bool StretchAcrossEdge(SDL_Renderer* renderer, const DrawOp& op, Uint8 r, Uint8 
   return true;
 }
 
+// Draws a copy by our own blending loop where the screen is a surface the processor draws, the
+// copy's pixels are held and the loop gives SDL's pixels; false where SDL must draw it.
 bool BlendOwnCopy(SDL_Renderer* renderer, const DrawOp& op) {
   auto& g = G();
-  if (!g.own_blend || g.surface == nullptr || op.angle != 0.0f || op.flip != 0) return false;
+  if (!g.own_blend || op.angle != 0.0f || op.flip != 0) return false;
   const auto held = g.turned.texels.find(op.texture);
-  if (held == g.turned.texels.end()) return false;
-  // Only while the renderer draws the surface itself, one to one.
-  if (SDL_GetRenderTarget(renderer) != nullptr) return false;
-  float sx = 0.0f, sy = 0.0f;
-  SDL_RenderGetScale(renderer, &sx, &sy);
-  SDL_Rect view;
-  SDL_RenderGetViewport(renderer, &view);
-  if (sx != 1.0f || sy != 1.0f || view.x != 0 || view.y != 0 || view.w != g.surface->w || view.h != g.surface->h) {
-    return false;
-  }
+  if (held == g.turned.texels.end() || !DrawsOwnSurfaceOneToOne(renderer)) return false;
   detail::Texels texels;
   texels.pixels = held->second.pixels.data();
   texels.pitch = held->second.area.w;
@@ -392,14 +401,7 @@ bool BlendOwnCopy(SDL_Renderer* renderer, const DrawOp& op) {
 
 void SendOp(SDL_Renderer* renderer, const DrawOp& op, const SDL_Vertex* vertices) {
   auto& rec = Rec();
-  const bool clipped = op.clipped != 0;
-  if (!rec.sent_clip_known || clipped != rec.sent_clipped ||
-      (clipped && std::memcmp(&op.clip, &rec.sent_clip, sizeof(SDL_Rect)) != 0)) {
-    SDL_RenderSetClipRect(renderer, clipped ? &op.clip : nullptr);
-    rec.sent_clip_known = true;
-    rec.sent_clipped = clipped;
-    rec.sent_clip = op.clip;
-  }
+  SendClip(renderer, op);
   const Uint8 r = static_cast<Uint8>(op.rgba >> 24), g = static_cast<Uint8>(op.rgba >> 16);
   const Uint8 b = static_cast<Uint8>(op.rgba >> 8), a = static_cast<Uint8>(op.rgba);
   const auto blend = static_cast<SDL_BlendMode>(op.blend);

@@ -102,8 +102,9 @@ struct CopyStyle {
 // other blend modes or formats, source pixels not held): send that one to SDL.
 bool BlendCopy(SDL_Surface* target, const Texels& texels, const SDL_Rect& src, const SDL_FRect& dst,
                const SDL_Rect* clip, const CopyStyle& style);
-// Copies that BlendCopy can draw are drawn by it (on, the default) or by SDL (off: for comparing
-// the two).
+// Copies that BlendCopy can draw are drawn by it, and stretched copies overhanging the screen go
+// through one kept picture (on, the default); or SDL draws them all its own way (off: for
+// comparing the two).
 void BlendCopiesOurselves(bool on);
 
 // ---- Showing the screen in a window drawn by the processor (graphics_present.cpp) ----
