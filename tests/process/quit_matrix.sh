@@ -50,7 +50,7 @@ quit() {  # kind; sets STATUS and SECS
   case $1 in
     TERM) kill -TERM "$GPID" ;;
     INT) kill -INT "$GPID" ;;
-    close) DISPLAY=$D "$CLOSE" Quillbrook 5000 ;;
+    close) DISPLAY=$D "$CLOSE" "$GPID" Quillbrook 5000 ;;
   esac
   while kill -0 "$GPID" 2>/dev/null && ((waited < 1000)); do sleep 0.01; waited=$((waited + 1)); done
   SECS=$(echo "$(date +%s.%N) - $t0" | bc)

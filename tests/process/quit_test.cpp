@@ -120,7 +120,10 @@ TEST(WindowClose, DuringTheSplashEndsTheProgramCleanly) {
   const std::string xdg = quill_process::FreshFolder("window_close");
   quill_process::WriteSettings(xdg, kSplash);
   GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
-  const std::string close = std::string(QUILL_CLOSE_WINDOW) + " Quillbrook " + std::to_string(kEndLimitMs);
+  // Closes the window the game's own process made, never another program's (the OpenGL probe's
+  // child has a window of its own while the game starts).
+  const std::string close = std::string(QUILL_CLOSE_WINDOW) + " " + std::to_string(game.Pid()) + " Quillbrook " +
+                            std::to_string(kEndLimitMs);
   ASSERT_EQ(std::system(close.c_str()), 0) << game.Output();
   double seconds = 0;
   EXPECT_EQ(game.WaitForExit(kEndLimitMs, &seconds), 0) << game.Output();
