@@ -27,6 +27,8 @@ bool DrawsInSoftware(SDL_Renderer* renderer) {
 
 namespace {
 
+int g_probe_limit_ms = 5000;
+
 // The child's side: a hidden OpenGL window and renderer, and one byte for the answer.
 [[noreturn]] void AnswerProbe(int out) {
   char answer = 'N';
@@ -63,10 +65,9 @@ GlKind RunProbe() {
   ::close(fds[1]);
   GlKind kind = GlKind::kUnknown;
   pollfd wait{fds[0], POLLIN, 0};
-  constexpr int kLimitMs = 5000;
   int ready;
   do {
-    ready = ::poll(&wait, 1, kLimitMs);
+    ready = ::poll(&wait, 1, g_probe_limit_ms);
   } while (ready < 0 && errno == EINTR);
   char answer = 0;
   if (ready == 1 && ::read(fds[0], &answer, 1) == 1) {
@@ -83,6 +84,8 @@ GlKind RunProbe() {
 }
 
 }  // namespace
+
+void SetProbeLimitMs(int ms) { g_probe_limit_ms = ms; }
 
 GlKind ProbeOpenGl() {
   // The answer cannot change while the program runs: asked once.

@@ -22,6 +22,12 @@ enum class GlKind {
 // Asks once per process (the first call waits for the child, at most a few seconds).
 GlKind ProbeOpenGl();
 
+// How long the first ProbeOpenGl waits for the child's answer: 5000 ms, so a start-up never hangs
+// on a driver that does not answer; -1 waits for the answer however long it takes (for tests on a
+// loaded machine, where making the child's OpenGL window can take longer). Set before the first
+// call.
+void SetProbeLimitMs(int ms);
+
 // Whether the renderer's pixels are drawn by the processor: SDL's software renderer, or OpenGL
 // served by Mesa's software rasterisers.
 bool DrawsInSoftware(SDL_Renderer* renderer);
