@@ -12,6 +12,10 @@
 
 namespace quill_test {
 
+namespace {
+constexpr int kStartLimitSeconds = 60;
+}  // namespace
+
 VirtualDisplay::VirtualDisplay() {
   if (const char* display = std::getenv("DISPLAY")) {
     hadDisplay_ = true;
@@ -42,8 +46,10 @@ VirtualDisplay::VirtualDisplay() {
     error_ = "could not start Xvfb";
     return;
   }
+  // Xvfb answers once it is up, or closes the pipe when it fails; the limit only ends a server
+  // that hangs, far beyond the second it takes on a loaded machine.
   std::string number;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kStartLimitSeconds);
   while (number.empty() || number.back() != '\n') {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     pollfd pfd{fds[0], POLLIN, 0};
@@ -54,7 +60,8 @@ VirtualDisplay::VirtualDisplay() {
   }
   ::close(fds[0]);
   if (number.empty() || number.back() != '\n') {
-    error_ = "Xvfb did not take a display within 10 s (is the xvfb package installed?)";
+    error_ = "Xvfb did not take a display within " + std::to_string(kStartLimitSeconds) +
+             " s (is the xvfb package installed?)";
     return;
   }
   number.pop_back();

@@ -10,7 +10,7 @@ namespace quill_test {
 
 class VirtualDisplay {
  public:
-  // Starts Xvfb (1280 x 720, 24 bits) and waits up to 10 s for it to take a display.
+  // Starts Xvfb (1280 x 720, 24 bits) and waits for it to take a display (at most 60 s).
   VirtualDisplay();
   // Stops the server and puts DISPLAY back as it was.
   ~VirtualDisplay();
