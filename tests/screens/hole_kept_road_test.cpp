@@ -63,12 +63,11 @@ class HoleKeptRoadTest : public testing::Test {
   void TearDown() override { ccModalLoopHook = nullptr; }
 
   // The scripted player takes the title to the first hole of the first course for `name` with
-  // `cash`, the career earnings at `earnings`, and plays it.
-  static void StartOnTheTitle(TScriptedPlayer& player, const std::string& name, int cash, int earnings) {
-    player.onScreen = [name, cash, earnings, started = false](const std::shared_ptr<TScreen>& s) mutable {
+  // `cash`, and plays it.
+  static void StartOnTheTitle(TScriptedPlayer& player, const std::string& name, int cash) {
+    player.onScreen = [name, cash, started = false](const std::shared_ptr<TScreen>& s) mutable {
       if (s != TitleScreen || started || Game->Fading() != 0) return;
       started = true;
-      GameScreen->Player->SaveData->CareerStats->CareerEarnings->Value = earnings;
       PlayTutorialFromTheTitle(name, cash);
     };
   }
@@ -80,10 +79,15 @@ class HoleKeptRoadTest : public testing::Test {
 TEST_F(HoleKeptRoadTest, WinningsPastTheLargestIntStopThereInPlayAndInTheFile) {
   TScriptedPlayer player;
   player.holdScoreCard = true;
-  StartOnTheTitle(player, "Rich Player", INT_MAX - 5, INT_MAX - 5);
-  bool paid = false, quit = false;
+  StartOnTheTitle(player, "Rich Player", INT_MAX - 5);
+  bool paid = false, quit = false, rich = false;
   int won = 0;
   const int status = player.Play(kFrameBudget, [&] {
+    // The career earnings as high as the cash, once the hole is dealt.
+    if (!rich && Game->CurrentTScreen == GameScreen && GameGrid) {
+      GameScreen->Player->SaveData->CareerStats->CareerEarnings->Value = INT_MAX - 5;
+      rich = true;
+    }
     if (quit || !ScoreCardScreen || ScoreCardScreen->Active == 0 || ScoreCardScreen->WinningsDue != 0) return;
     if (!paid) {
       paid = true;
@@ -119,7 +123,7 @@ TEST_F(HoleKeptRoadTest, ADamagedScoreCardPictureAfterAHoleLeavesTheHolePaidInTh
   setenv("QUILLBROOK_DATA", root.c_str(), 1);
 
   TScriptedPlayer player;
-  StartOnTheTitle(player, "Unlucky Player", 500, 0);
+  StartOnTheTitle(player, "Unlucky Player", 500);
   int cardsLeft = -1, par = -1;
   const int status = player.Play(kFrameBudget, [&] {
     if (Game->CurrentTScreen == GameScreen && GameGrid && GameGrid->HolePar > 0) {
@@ -149,7 +153,7 @@ TEST_F(HoleKeptRoadTest, ADamagedScoreCardPictureAfterAHoleLeavesTheHolePaidInTh
 TEST_F(HoleKeptRoadTest, AQuitWhileTheScoreCardZoomsInSavesTheHolePaid) {
   TScriptedPlayer player;
   player.holdScoreCard = true;
-  StartOnTheTitle(player, "Hasty Player", 500, 0);
+  StartOnTheTitle(player, "Hasty Player", 500);
   bool quit = false;
   int won = -1;
   const int status = player.Play(kFrameBudget, [&] {
