@@ -36,6 +36,7 @@
 #include "tests/support/harness.h"
 #include "ui/profile.h"
 #include "util/globals.h"
+#include "util/input.h"
 
 using namespace road_test;
 
@@ -60,7 +61,13 @@ class HoleKeptRoadTest : public testing::Test {
     ccModalLoopHook = &AdvanceModal;
     platform::SetManualClock(1000000);
   }
-  void TearDown() override { ccModalLoopHook = nullptr; }
+  void TearDown() override {
+    ccModalLoopHook = nullptr;
+    // The fatal box leaves polled input on, as the program ends next: the next test starts from
+    // the event-driven loop.
+    ccDisablePolledInput();
+    FlushKeys();
+  }
 
   // The scripted player takes the title to the first hole of the first course for `name` with
   // `cash`, and plays it.
