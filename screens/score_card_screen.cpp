@@ -381,6 +381,7 @@ int TScoreCardScreen::Kill() {
   Active = 0;
   Disabled = 0;
   MidHole = 0;
+  WinningsDue = 0;
   Zoom = nullptr;
   NextUnlockFont = nullptr;
   for (auto* picture : {&Front9, &Back9, &FontParGreen, &FontHandwritingGray, &FontHandwritingRed,
