@@ -109,7 +109,7 @@ int TGameGrid::Load(int hole) {
   const std::string prefix = Game ? Game->DataPrefix : std::string();
   const std::string path =
       prefix + "data/levels/Holes/" + course->HoleNames[static_cast<std::size_t>(hole - 1)];
-  auto in = ccLoadFile(path);
+  auto in = ccLoadFile(path, HOLE_FILE_MAX_BYTES);
   if (!in) return 0;
   std::string text;
   while (!in->Eof()) text += in->ReadLine() + "\n";

@@ -8,6 +8,7 @@
 #include "cards/hole_solver.h"
 #include "cards/rules.h"
 #include "platform/files.h"
+#include "util/files.h"
 
 namespace {
 
@@ -64,6 +65,8 @@ std::string CardFieldFault(const std::string* field) {
 
 // Reads one hole file into entry `index` of the course, checked as the play screen will deal it.
 TLoadResult ReadHoleFile(TCourse& course, int index, const std::string& path) {
+  if (std::string fault = ccDataFileSizeFault(path, HOLE_FILE_MAX_BYTES); !fault.empty())
+    return TLoadResult::Fail(std::move(fault), path);
   auto in = platform::InStream::Open(path);
   if (!in) return TLoadResult::Fail("Error loading file " + path, path);
   std::string text;
@@ -210,6 +213,8 @@ std::shared_ptr<TCourse> TCourse::Create() { return std::make_shared<TCourse>();
 TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, const std::string& name) {
   course.Name = name;
   const std::string path = data_prefix + kCourseFolder + name + ".txt";
+  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
+    return TLoadResult::Fail(std::move(fault), path);
   auto in = platform::InStream::Open(path);
   if (!in) return TLoadResult::Fail("Error loading file " + path, path);
 

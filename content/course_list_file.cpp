@@ -7,6 +7,7 @@
 
 #include "content/newspaper_pictures.h"
 #include "platform/files.h"
+#include "util/files.h"
 
 namespace {
 
@@ -216,6 +217,8 @@ constexpr std::size_t kMaxCourses = 100;
 
 TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses) {
   const std::string path = options.DataPrefix + kCourseListFile;
+  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
+    return TLoadResult::Fail(std::move(fault), path);
   auto in = platform::InStream::Open(path);
   if (!in) return TLoadResult::Fail("Error loading file " + path, path);
 

@@ -5,6 +5,7 @@
 #include "content/course.h"
 #include "gfx/game_text.h"
 #include "platform/files.h"
+#include "util/files.h"
 
 namespace {
 
@@ -89,6 +90,8 @@ TLoadResult CheckGameTextKeys(const TGameText& table, const std::string& path) {
 }
 
 TLoadResult CheckSpeechChances(const std::string& path) {
+  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
+    return TLoadResult::Fail(std::move(fault), path);
   auto in = platform::InStream::Open(path);
   if (!in) return TLoadResult::Fail("Error loading file " + path, path);
   std::set<std::string> named;

@@ -29,6 +29,7 @@
 #include "ui/button.h"
 #include "ui/mouse_pointer.h"
 #include "util/error.h"
+#include "util/globals.h"
 #include "util/image.h"
 #include "util/input.h"
 #include "util/value_list.h"
@@ -96,6 +97,7 @@ int LoadData2() {
   loading.Destination = TitleScreen;
   loading.DrawLoadingTextImage2 = 1;
   Game->TerminatedUserFunction = TGameScreen::TerminatedUserFunction;
+  ccFatalErrorHook = &TGameScreen::SaveRoundBeforeFatalError;
 
   // The stage's own six steps; every other step comes from the loaders it calls.
   LoadLocalisedText();

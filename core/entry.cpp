@@ -27,6 +27,8 @@ void FlushGamePointer() {
 // Leaves the devices after a run, whatever way it ended. A quit left pending for the way out has
 // been carried out: a later run in the same process starts without one.
 void CloseDevices() {
+  // The game's save before a fatal box belongs to this run only.
+  ccFatalErrorHook = nullptr;
   platform::ShowMouse();
   platform::GraphicsClose();
   platform::AudioClose();

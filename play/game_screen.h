@@ -221,6 +221,11 @@ class TGameScreen : public TScreen {
   // mini-games, the rifle's aim, the hint) cannot be waited for, so the hole is recorded as it
   // stands, before the open wild shot's outcome and without the rifle's shot, and the quit goes.
   static int TerminatedUserFunction();
+  // Installed as the fatal-error hook (ccFatalErrorHook): on the play screen, records the round as
+  // a quit does and writes the player's file, so a damaged data file met mid-round (the score
+  // card's picture after a hole, a mini-game's) costs no played hole. Play still moving is not
+  // recorded.
+  static void SaveRoundBeforeFatalError();
   // True while play waits for the player: the wild shot's dialog, the rifle's aim or the hint.
   bool WaitsForThePlayer() const;
   // -1 not playing, 1 busy, 0 at rest.

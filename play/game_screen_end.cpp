@@ -183,6 +183,8 @@ int TGameScreen::LevelNext() {
   save.InitLevelStats();
   if (save.MidCourse == 1) SetNewLevelHTP(Player->Level);
   if (ScoreCardScreen) {
+    // The hole is over but not paid: its card pays it after zooming in, or a save made before then.
+    ScoreCardScreen->WinningsDue = 1;
     ScoreCardScreen->Load();
     ScoreCardScreen->Show(0);
   }

@@ -11,6 +11,7 @@
 #include "cards/token_generator_list.h"
 #include "core/game.h"
 #include "core/globals.h"
+#include "core/upper_layer.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
 #include "gfx/particle_generator.h"
@@ -281,12 +282,27 @@ int TGameScreen::TestForAnims() {
   return busy ? 1 : 0;
 }
 
+void TGameScreen::SaveRoundBeforeFatalError() {
+  // Only a round on the play screen holds what the player's file does not have yet.
+  if (!Game || !GameScreen || Game->CurrentTScreen != GameScreen || !Game->CurrentProfile) return;
+  // Play on its way (a card in flight) cannot be recorded as it stands: the file keeps the round as
+  // it was last saved, as after a quit that waited too long.
+  if (TerminatedUserFunction() != 0) return;
+  if (Game->Upper)
+    Game->Upper->SaveProfile(*Game->CurrentProfile);
+  else
+    Game->CurrentProfile->Save();
+}
+
 bool TGameScreen::WaitsForThePlayer() const {
   return (WildShotScreen && WildShotScreen->Active) || WildshotAnimType == WILDSHOT_ANIM_PICK ||
          (HintScroll && HintScroll->Active);
 }
 
 int TGameScreen::TerminatedUserFunction() {
+  // A hole that has ended is recorded whole, winnings paid, before anything is saved; the file
+  // then resumes the round at the next hole.
+  if (ScoreCardScreen && ScoreCardScreen->PayWinningsDue() != 0) return 0;
   const int r = TestForAnims();
   if (r == -1) return 0;
   auto& screen = *GameScreen;

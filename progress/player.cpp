@@ -13,6 +13,7 @@
 #include "gfx/globals.h"
 #include "progress/progress_events.h"
 #include "ui/profile.h"
+#include "util/maths.h"
 #include "util/strings.h"
 
 namespace {
@@ -92,7 +93,7 @@ int TPlayer::IronsCount() {
 }
 
 int TPlayer::LevelScoreChange(int n) {
-  LevelScore += n;
+  LevelScore = ccSaturatingAdd(LevelScore, n);
   if (LevelScore < 0) LevelScore = 0;
   if (n > 0) ProgressEvents().HoleCashRaised();
   return 0;
@@ -170,7 +171,7 @@ int TPlayer::ProfileWrite(TProfile* profile) {
 }
 
 int TPlayer::ScoreChange(int n) {
-  Score += n;
+  Score = ccSaturatingAdd(Score, n);
   if (Score < 0) Score = 0;
   return 0;
 }

@@ -48,7 +48,8 @@ class TPlayer {
   virtual int IronsClear();
   // Entries of the bag that are exactly 1.
   virtual int IronsCount();
-  // LevelScore += n, not below 0; a gain (n > 0) bounces the HUD's hole-cash sign.
+  // LevelScore += n, not below 0 and stopping at the largest int; a gain (n > 0) bounces the HUD's
+  // hole-cash sign.
   virtual int LevelScoreChange(int n);
   // Does nothing. Returns 0.
   virtual int Load();
@@ -65,7 +66,7 @@ class TPlayer {
   virtual int ProfileUpdate(TProfile& profile);
   // The record's name, hole, cash, total time and unlock count into the profile.
   virtual int ProfileUpdatePlayer(TProfile& profile);
-  // Score += n, not below 0.
+  // Score += n, not below 0 and stopping at the largest int.
   virtual int ScoreChange(int n);
   // Does nothing. Returns 0.
   virtual int UpdateTotals();

@@ -36,7 +36,10 @@ int LoadProfileExtra(platform::InStream& in) {
   if (!save) return 0;
   const int result = save->Load(in);
   // The block read is the current player's: its round must be one that can be played.
-  if (result >= 0 && Game && Game->CurrentProfile) CheckSavedRound(*Game->CurrentProfile);
+  if (result >= 0 && Game && Game->CurrentProfile) {
+    CheckSavedRound(*Game->CurrentProfile);
+    CheckSavedCash(*Game->CurrentProfile);
+  }
   return result;
 }
 
@@ -57,6 +60,16 @@ int CheckSavedRound(TProfile& profile) {
   return 1;
 }
 
+int CheckSavedCash(TProfile& profile) {
+  if (profile.Score >= 0) return 0;
+  const std::string held = std::to_string(profile.Score);
+  profile.Score = 0;
+  ccRunTimeError("The player profile '" + profile.Path() + "' holds cash of " + held +
+                     ", which cannot be; the cash has been set to 0.",
+                 0);
+  return 1;
+}
+
 void InstallProfileHooks(TProfile& profile) {
   profile.SaveUserFunction = SaveProfileExtra;
   TProfile* self = &profile;  // the hook lives inside the profile, so it never outlives it
@@ -64,7 +77,10 @@ void InstallProfileHooks(TProfile& profile) {
     auto save = CurrentSave();
     if (!save) return 0;
     const int result = save->Load(in);
-    if (result >= 0) CheckSavedRound(*self);
+    if (result >= 0) {
+      CheckSavedRound(*self);
+      CheckSavedCash(*self);
+    }
     return result;
   };
 }

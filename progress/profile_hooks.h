@@ -27,7 +27,13 @@ int LoadProfileExtra(platform::InStream& in);
 // Installs SaveProfileExtra and a load hook on the profile. The load hook reads the block and then
 // checks the saved round against the course list: a course that is not listed, or a hole outside
 // 1..Holes, ends the round (MidCourse, MidHole 0, the profile's hole 1) with a message naming the
-// course. Call right after TProfile::Create and before the profile's first Load.
+// course; cash below 0 becomes 0 with a message naming the file. Call right after
+// TProfile::Create and before the profile's first Load.
 void InstallProfileHooks(TProfile& profile);
 // The check of InstallProfileHooks' load hook on its own: 1 when the round was ended, else 0.
 int CheckSavedRound(TProfile& profile);
+// The cash check of InstallProfileHooks' load hook on its own: cash is never below 0 in play, so
+// a file holding less (damaged, or written by a version whose sums wrapped) is read as 0, with a
+// message naming the file; the rest of the profile is sound and kept. 1 when the cash was set to
+// 0, else 0.
+int CheckSavedCash(TProfile& profile);

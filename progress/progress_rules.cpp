@@ -20,6 +20,7 @@
 #include "progress/progress_events.h"
 #include "ui/dialog_ok.h"
 #include "ui/profile.h"
+#include "util/maths.h"
 #include "util/strings.h"
 
 namespace {
@@ -89,8 +90,9 @@ int CourseGetTypeInteger(const std::string& word) {
 }
 
 int GivePrize(int amount) {
-  if (auto p = CurrentPlayer()) p->Score += amount;
-  if (Game && Game->CurrentProfile) Game->CurrentProfile->Score += amount;
+  if (auto p = CurrentPlayer()) p->Score = ccSaturatingAdd(p->Score, amount);
+  if (Game && Game->CurrentProfile)
+    Game->CurrentProfile->Score = ccSaturatingAdd(Game->CurrentProfile->Score, amount);
   if (auto s = CurrentSave(); s && s->CareerStats) s->CareerStats->CareerEarnings->Increase(amount);
   return 0;
 }
@@ -132,7 +134,7 @@ int CourseUnlock(int code, int value, int atLeast) {
   std::string names;
   for (const auto& c : opened) {
     states[static_cast<std::size_t>(CourseGetIndex(c->Name))] = COURSE_OPEN;
-    prize += c->UnlockPrize;
+    prize = ccSaturatingAdd(prize, c->UnlockPrize);
     events.RankUnlocked() += c->UnlockRank;
     events.ItemUnlocked() += c->UnlockItem;
     player->Unlocked += 1;
@@ -203,7 +205,7 @@ int AwardTrophy(int slot) {
 int GetPurse(int purse) {
   auto save = CurrentSave();
   if (!save || save->AvatarItems[11] != 1) return purse;
-  return static_cast<int>(std::ceil(static_cast<float>(purse) * 1.15f));
+  return ccSaturatingInt(std::ceil(static_cast<float>(purse) * 1.15f));
 }
 
 int SetNewLevelHTP(int hole) {

@@ -26,9 +26,11 @@ int CourseUnlock(int code, int value, int atLeast);
 // Shows the dialog of the trophy pending in GameScreen->TrophyDialogs[slot], pays 500 and records
 // the trophy. Returns 0.
 int AwardTrophy(int slot);
-// Player cash, profile cash and the career earnings += amount. Returns 0.
+// Player cash, profile cash and the career earnings += amount, each stopping at the largest int.
+// Returns 0.
 int GivePrize(int amount);
-// The purse paid for a course: Ceil(purse * 1.15f) when avatar item 11 is owned, else purse.
+// The purse paid for a course: Ceil(purse * 1.15f) (at most the largest int) when avatar item 11
+// is owned, else purse.
 int GetPurse(int purse);
 // SaveData->HTP := the hole's card count minus its par (1-based hole of SaveData->CourseName).
 // An unlisted course or a hole outside 1..Holes leaves HTP at 0. Returns 0.

@@ -16,6 +16,7 @@
 #include "progress/player.h"
 #include "progress/progress_events.h"
 #include "util/date_time.h"
+#include "util/maths.h"
 #include "util/strings.h"
 
 namespace {
@@ -57,7 +58,7 @@ std::string StatTimeNow() {
 }
 
 int TStat::Increase(int amount) {
-  Value = static_cast<int>(static_cast<std::uint32_t>(Value) + static_cast<std::uint32_t>(amount));
+  Value = ccSaturatingAdd(Value, amount);
   PlayerName = PlayerNameNow();
   return 0;
 }

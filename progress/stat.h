@@ -46,7 +46,8 @@ class TStat {
   virtual int Draw();
   // The value as display text by DataType ("" for an unknown code).
   virtual std::string FormatValue() const;
-  // Value += amount; stamps the current player's name. Returns 0.
+  // Value += amount, stopping at the int range instead of wrapping (the totals of money reach
+  // it); stamps the current player's name. Returns 0.
   virtual int Increase(int amount);
   // Record tests: take v when the statistic is unset or v is at least as good (ties count).
   // 1 when recorded, else 0.

@@ -29,6 +29,7 @@
 #include "ui/menu.h"
 #include "ui/profile.h"
 #include "util/image.h"
+#include "util/maths.h"
 #include "util/types.h"
 
 namespace {
@@ -60,8 +61,8 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
   card.PurseWon = 1;
   const int purse = GetPurse(course->Purse);
   card.PurseValue = purse;
-  player->Score += purse;
-  if (Game->CurrentProfile) Game->CurrentProfile->Score += purse;
+  player->Score = ccSaturatingAdd(player->Score, purse);
+  if (auto& profile = Game->CurrentProfile) profile->Score = ccSaturatingAdd(profile->Score, purse);
   player->SaveData->CareerStats->CareerEarnings->Increase(purse);
 
   std::string text = GameText ? GameText->FindString("Gopher Dialog Good") : std::string();

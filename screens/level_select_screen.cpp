@@ -37,6 +37,7 @@
 #include "util/animation.h"
 #include "util/image.h"
 #include "util/input.h"
+#include "util/maths.h"
 #include "gfx/shadow.h"
 #include "util/strings.h"
 #include "util/types.h"
@@ -129,7 +130,7 @@ int TLevelSelectScreen::RefundUnstartedRound() {
   // A round paid for and left before its first hole (Escape from the newspaper): the fee goes back,
   // so choosing again charges it once.
   auto course = CourseFind(save->CourseName);
-  if (course) player->Score += GetFee(course->Fee);
+  if (course) player->Score = ccSaturatingAdd(player->Score, GetFee(course->Fee));
   save->MidCourse = 0;
   player->ProfileUpdatePlayer(*Game->CurrentProfile);
   player->ProfileWrite(Game->CurrentProfile.get());

@@ -27,6 +27,7 @@
 #include "screens/time_bonus_dialog.h"
 #include "ui/menu.h"
 #include "util/animation.h"
+#include "util/maths.h"
 #include "util/text_draw.h"
 
 namespace {
@@ -273,7 +274,7 @@ int TScoreCardScreen::DrawHoleStatGrid() {
   const bool purse = HUD && HUD->FlagLevel == player->CourseHoles && MidHole == 0 && PurseWon != 0;
   const float q = purse ? 0.75f : 1.0f;
   int total = player->SaveData->CourseCash;
-  if (MidHole != 0) total += GetYouWon();
+  if (MidHole != 0) total = ccSaturatingAdd(total, GetYouWon());
   int at = 265 + OutputCurrency(total, 265, 480, q);
   if (purse) {
     at = static_cast<int>(static_cast<float>(at) + 10 * q);
@@ -285,7 +286,7 @@ int TScoreCardScreen::DrawHoleStatGrid() {
     DrawGlyph(gray, kEquals, static_cast<float>(at) - static_cast<float>(HandwritingOffsets[kEquals]) * q, 480);
     at = static_cast<int>(static_cast<float>(at) + static_cast<float>(HandwritingCharWidths[kEquals]) * q);
     at = static_cast<int>(static_cast<float>(at) + 10 * q);
-    OutputCurrency(PurseValue + total, static_cast<float>(at), 480, q);
+    OutputCurrency(ccSaturatingAdd(PurseValue, total), static_cast<float>(at), 480, q);
   }
   platform::SetAlpha(1.0f);
   return 0;

@@ -32,6 +32,7 @@
 #include "util/animation.h"
 #include "util/image.h"
 #include "util/input.h"
+#include "util/maths.h"
 #include "util/word_wrap.h"
 
 namespace {
@@ -88,6 +89,29 @@ int TScoreCardScreen::Load() {
   PurseWon = 0;
   PurseValue = 0;
 
+  // The hole's bonus and time come first, before any picture: a picture that fails to load ends
+  // the game, and the save made before that pays the hole with them.
+  static constexpr const char* kBonusWord[5] = {"par", "birdie", "eagle", "double_eagle", "triple_eagle"};
+  std::string word;
+  const int result = GameGrid ? TGameGrid::GetHTP() : 1;
+  if (result <= 0 && result >= -4) {
+    Bonus = result == 0 ? 25 : -100 * result;
+    word = kBonusWord[-result];
+  }
+  const TPlayer* player = ThePlayer();
+  if (player && player->Perfect != 0) {
+    Bonus = 500;
+    word = "perfect";
+  }
+  if (player) {
+    const int seconds = static_cast<int>(std::floor(player->TimeTaken * Game->FixedRateLogic->MS / 1000.0));
+    mins = seconds / 60;
+    secs = seconds % 60;
+    // Only a finished hole adds to the course's time: a card opened mid-hole would otherwise count
+    // the hole's first part twice.
+    if (player->SaveData->MidHole == 0) player->SaveData->CourseTime += seconds;
+  }
+
   ImageLoad("scorecard/Scorecard_bg.png", 6);
   Image->MidHandle();
   ccCreateFrames(Image);
@@ -107,7 +131,6 @@ int TScoreCardScreen::Load() {
   }
 
   Front9 = CardPicture("scorecard/front_9.png", 6, 0);
-  const TPlayer* player = ThePlayer();
   if (player && player->CourseHoles == 18) {
     const std::pair<const char*, float> tabs[] = {{"front9", 506.0f}, {"back9", 617.0f}};
     for (const auto& [tab, x] : tabs) {
@@ -139,30 +162,10 @@ int TScoreCardScreen::Load() {
 
   Game->FadeMusic = 0;
 
-  static constexpr const char* kBonusWord[5] = {"par", "birdie", "eagle", "double_eagle", "triple_eagle"};
-  std::string word;
-  const int result = GameGrid ? TGameGrid::GetHTP() : 1;
-  if (result <= 0 && result >= -4) {
-    Bonus = result == 0 ? 25 : -100 * result;
-    word = kBonusWord[-result];
-  }
-  if (player && player->Perfect != 0) {
-    Bonus = 500;
-    word = "perfect";
-  }
   LabelBonus = CardPicture("scorecard/bonus.png", -1, 0);
   LabelBonusExtra = word.empty() ? nullptr : CardPicture("scorecard/" + word + ".png", -1, 0);
 
   SetNextUnlockText();
-
-  if (player) {
-    const int seconds = static_cast<int>(std::floor(player->TimeTaken * Game->FixedRateLogic->MS / 1000.0));
-    mins = seconds / 60;
-    secs = seconds % 60;
-    // Only a finished hole adds to the course's time: a card opened mid-hole would otherwise count
-    // the hole's first part twice.
-    if (player->SaveData->MidHole == 0) player->SaveData->CourseTime += seconds;
-  }
 
   Zoom = TAnimation::Create(ZOOM_LENGTH, 0, 0, 0);
   ZoomIn = 1;
@@ -378,6 +381,7 @@ int TScoreCardScreen::Kill() {
   Active = 0;
   Disabled = 0;
   MidHole = 0;
+  WinningsDue = 0;
   Zoom = nullptr;
   NextUnlockFont = nullptr;
   for (auto* picture : {&Front9, &Back9, &FontParGreen, &FontHandwritingGray, &FontHandwritingRed,
@@ -439,8 +443,9 @@ int TScoreCardScreen::GetYouWon() {
   if (!player) return 0;
   double m = HUD ? HUD->Multiplier : 1.0;
   if (m >= 3.0) m = player->SaveData->AvatarItems[7] == 1 ? 7.0 : 5.0;
-  const float product = static_cast<float>(m * static_cast<double>(player->LevelScore + Bonus));
-  return static_cast<int>(std::floor(product + 0.5f));
+  const float product =
+      static_cast<float>(m * static_cast<double>(ccSaturatingAdd(player->LevelScore, Bonus)));
+  return ccSaturatingInt(std::floor(product + 0.5f));
 }
 
 int TScoreCardScreen::StoreWinnings() {
@@ -449,10 +454,11 @@ int TScoreCardScreen::StoreWinnings() {
   auto& sd = *player->SaveData;
   auto& cs = *sd.CareerStats;
   const int w = GetYouWon();
-  sd.CourseCash += w;
+  WinningsDue = 0;
+  sd.CourseCash = ccSaturatingAdd(sd.CourseCash, w);
   OldTotalCash = player->Score;
-  player->Score += w;
-  if (Game->CurrentProfile) Game->CurrentProfile->Score += w;
+  player->Score = ccSaturatingAdd(player->Score, w);
+  if (auto& profile = Game->CurrentProfile) profile->Score = ccSaturatingAdd(profile->Score, w);
   cs.CareerEarnings->Increase(w);
   const int h = HoleIndex();
   const int r = h >= 0 ? sd.CourseArrayToPar[static_cast<size_t>(h)] : 0;
@@ -491,6 +497,15 @@ int TScoreCardScreen::StoreWinnings() {
   average->Value2 = RoundQuotient(total->Value2, played->Value);
   average->FloatValue = played->Value != 0 ? static_cast<double>(total->Value) / played->Value : 0.0;
   return 0;
+}
+
+int TScoreCardScreen::PayWinningsDue() {
+  if (WinningsDue == 0) return 0;
+  // The card has not shown the hole yet: it goes into the course arrays as Show puts it there.
+  MidHole = 0;
+  CalcCourseGrid();
+  StoreWinnings();
+  return 1;
 }
 
 int TScoreCardScreen::CheckCourseUnlock(int action) {
@@ -535,7 +550,7 @@ int TScoreCardScreen::CheckCourseUnlock(int action) {
     if (c <= 9) queue(12);
   }
   if (MidHole == 0) {
-    if (CourseUnlock(UNLOCK_TOKENS, sd.CourseCash + PurseValue, 1) != 0) {
+    if (CourseUnlock(UNLOCK_TOKENS, ccSaturatingAdd(sd.CourseCash, PurseValue), 1) != 0) {
       PostDialogAction = action;
       opened = 1;
     }

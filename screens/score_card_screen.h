@@ -54,6 +54,7 @@ class TScoreCardScreen : public TScreen {
   int HoleLongestDrive = 0;
   int Bonus = 0;
   int OldTotalCash = 0;  // cash before this hole's winnings
+  int WinningsDue = 0;   // 1 from the end of a hole until StoreWinnings has paid it
   int PurseWon = 0;
   int PurseValue = 0;
   int mins = 0, secs = 0;  // the hole's time taken
@@ -94,6 +95,11 @@ class TScoreCardScreen : public TScreen {
   virtual int GetYouWon();
   // Pays the winnings once per finished hole and updates the totals and career statistics.
   virtual int StoreWinnings();
+  // When a finished hole is not paid yet (its card is loading or zooming in), records it in the
+  // course arrays and pays it as the card does, so that a save made now (a quit, a fatal error)
+  // keeps the whole hole. A timed hole is paid without its time bonus, which needs the card's
+  // dialog. 1 when it paid, else 0.
+  int PayWinningsDue();
   virtual int DrawMainImage(double scale);
   virtual int DrawUnlockCondition(double scale, double x, double y);
   virtual int DrawCourseGrid();

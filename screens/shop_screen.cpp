@@ -32,6 +32,7 @@
 #include "util/animation.h"
 #include "util/globals.h"
 #include "util/input.h"
+#include "util/maths.h"
 #include "util/strings.h"
 #include "util/text_draw.h"
 #include "util/word_wrap.h"
@@ -242,7 +243,8 @@ int TShopScreen::BuyItem() {
   if (CurrentItem < 0) return 0;
   Play(SoundBuy);
   Save().AvatarItems[CurrentItem] = 1;
-  Game->CurrentProfile->Score -= Prices[CurrentItem];
+  auto& cash = Game->CurrentProfile->Score;
+  cash = std::max(0, ccSaturatingAdd(cash, -Prices[CurrentItem]));
   CurrentItem = -1;
   Menu->FindButton("buy")->Disabled = 1;
   return 0;
@@ -252,7 +254,8 @@ int TShopScreen::SellItem() {
   if (CurrentItem < 0) return 0;
   Play(SoundBuy);
   Save().AvatarItems[CurrentItem] = 0;
-  Game->CurrentProfile->Score += SellPrice(CurrentItem);
+  auto& cash = Game->CurrentProfile->Score;
+  cash = ccSaturatingAdd(cash, SellPrice(CurrentItem));
   CurrentItem = -1;
   Menu->FindButton("sell")->Active = 0;
   auto buy = Menu->FindButton("buy");

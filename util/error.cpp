@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/graphics.h"
@@ -40,6 +41,15 @@ void WriteErrorLog(const std::string& message) {
 
 int ccRunTimeError(const std::string& message, int fatal) {
   if (ccWriteErrors != 0) WriteErrorLog(message);
+  if (fatal != 0 && ccFatalErrorHook) {
+    // Taken off while it runs: a fatal error inside the save ends the program without a second
+    // save; it is put back however the save ends.
+    struct Restore {
+      void (*hook)();
+      ~Restore() { ccFatalErrorHook = hook; }
+    } restore{std::exchange(ccFatalErrorHook, nullptr)};
+    restore.hook();
+  }
   if (ccGraphicalErrors != 0 && platform::GraphicsIsOpen()) {
     ccEnablePolledInput();
     ccDialogOK(message, 600, 100);

@@ -25,9 +25,10 @@ class ccQuit : public std::exception {
 // 1. when ccWriteErrors is set, replaces ccErrorPath + "ErrorLog.txt" with the three lines
 //    "Date: dd Mon yyyy", "Time: hh:mm:ss" and the message (written first, so a hung box or a
 //    killed process still leaves it; a log that cannot be written is skipped silently);
-// 2. shows the message: in the in-game box (ccDialogOK, 600 x 100) when ccGraphicalErrors is set
+// 2. for a fatal error, calls ccFatalErrorHook (the game saves the round in progress);
+// 3. shows the message: in the in-game box (ccDialogOK, 600 x 100) when ccGraphicalErrors is set
 //    and the window is open, else in the system alert;
-// 3. when `fatal` is non-zero throws ccFatalError(message); otherwise returns 0.
+// 4. when `fatal` is non-zero throws ccFatalError(message); otherwise returns 0.
 int ccRunTimeError(const std::string& message, int fatal);
 
 // The entry's last-resort handler for what escaped the main loop: leaves the graphics mode, shows

@@ -26,7 +26,18 @@ int ccFileExists(const std::string& path) {
   return (platform::FileExists(path) || platform::FolderExists(path)) ? 1 : 0;
 }
 
-std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path) {
+std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes) {
+  const std::int64_t size = platform::FileSize(path);
+  if (size <= max_bytes) return "";
+  return "The data file " + path + " is damaged: it holds " + std::to_string(size) +
+         " bytes, more than the " + std::to_string(max_bytes) + " such a file may hold.";
+}
+
+std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int64_t max_bytes) {
+  if (const std::string fault = ccDataFileSizeFault(path, max_bytes); !fault.empty()) {
+    ccRunTimeError(fault, 1);
+    throw ccFatalError(fault);
+  }
   std::unique_ptr<platform::InStream> stream = platform::InStream::Open(path);
   if (!stream) {
     const std::string message = "Error loading file " + path;

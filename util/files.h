@@ -2,6 +2,7 @@
 // File and path helpers with the fatal-error convention: a data file the game needs and cannot
 // open stops the program with a message naming the file.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,9 +16,20 @@ std::string ccAddSlash(const std::string& path);
 std::string ccAppFileNonDebug();
 // 1 when the path names an existing file or folder, else 0.
 int ccFileExists(const std::string& path);
+// The most bytes a data file read whole may hold. Every committed file is far below them (the
+// largest text file holds about 10 KB, a font descriptor 20 KB, a hole file 1.4 KB); a file
+// past them is damaged (a crash can leave megabytes of blank lines or NULs) and would only stall
+// the game.
+constexpr std::int64_t TEXT_FILE_MAX_BYTES = std::int64_t{1} << 20;  // text, lists, descriptors
+constexpr std::int64_t HOLE_FILE_MAX_BYTES = std::int64_t{64} << 10;
+// "" when the file at `path` holds at most max_bytes or is not there (its reader reports that),
+// else the message naming the file, its size and the bound.
+std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes);
 // The file opened for reading; never null: when it cannot be opened, the fatal error
-// "Error loading file " + path.
-std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path);
+// "Error loading file " + path; when it holds more than max_bytes, the fatal error of
+// ccDataFileSizeFault.
+std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
+                                               std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error
 // "Error loading sample " + path.
 platform::SoundRef ccLoadSample(const std::string& path, int flags);

@@ -36,6 +36,7 @@ ccMouseState ccMouse;
 ccPolledInput ccPolled;
 void (*ccFlushMouseHook)() = nullptr;
 void (*ccModalLoopHook)() = nullptr;
+void (*ccFatalErrorHook)() = nullptr;
 
 float (*ccCalcAnimLengthHook)(int ms) = kDefaultCalcAnimLength;
 const float* ccDeltaSource = &kDefaultDelta;

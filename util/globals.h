@@ -96,6 +96,12 @@ extern void (*ccFlushMouseHook)();
 // move the manual clock. nullptr in the game.
 extern void (*ccModalLoopHook)();
 
+// Called by ccRunTimeError for a fatal error, after the error log is written and before the
+// message is shown: the game saves the round in progress there, so a damaged data file met in the
+// middle of a round never costs a played hole. Not called again for a fatal error raised while it
+// runs. nullptr until the game installs it.
+extern void (*ccFatalErrorHook)();
+
 // ---- Game clock as seen by the library's timers (util/animation.h) ------------------------
 
 // The library sits below the application core, which owns the clock. The core installs these at

@@ -1,5 +1,8 @@
 #include "util/maths.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -85,6 +88,17 @@ int ccRangeCheck100(int& value) {
   if (value < 0) value = 0;
   if (value > 100) value = 100;
   return 0;
+}
+
+int ccSaturatingAdd(int a, int b) {
+  const std::int64_t sum = static_cast<std::int64_t>(a) + static_cast<std::int64_t>(b);
+  return static_cast<int>(std::clamp<std::int64_t>(sum, INT_MIN, INT_MAX));
+}
+
+int ccSaturatingInt(double value) {
+  if (std::isnan(value)) return 0;
+  return static_cast<int>(
+      std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 int ccAlmostZero(double x, double tolerance) {

@@ -61,6 +61,12 @@ int ccPow2Size(int n);
 float ccRatioToSine180(float r);
 // Clamps to 0..100. Returns 0.
 int ccRangeCheck100(int& value);
+// a + b, stopping at the largest or the smallest int instead of wrapping. Every sum of money (cash,
+// winnings, prizes, purses, earnings) goes through it.
+int ccSaturatingAdd(int a, int b);
+// A whole amount held in a double (a product of money and a rate), rounded towards zero and
+// stopped at the int range; 0 for NaN.
+int ccSaturatingInt(double value);
 // 1 when x is 0 or lies strictly within the tolerance of 0.
 int ccAlmostZero(double x, double tolerance);
 // (x - ScreenWidth / 2) / ScreenWidth: -0.5 at the left edge, 0.5 at the right.

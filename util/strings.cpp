@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/text_encoding.h"
+#include "util/maths.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ int ccStringToInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
-int ccRound(double x) { return static_cast<int>(std::floor(x + 0.5)); }
+int ccRound(double x) { return ccSaturatingInt(std::floor(x + 0.5)); }
 
 float ccRoundFloat(float x, int places) {
   const double p = places > 0 ? std::trunc(std::pow(10.0, places)) : 1.0;

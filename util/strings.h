@@ -14,7 +14,7 @@ std::string ccUpperCase(const std::string& text);
 // other character ("$" before the digits reads hexadecimal, "%" binary); no digits give 0.
 int ccStringToInt(const std::string& text);
 
-// Floor(x + 0.5).
+// Floor(x + 0.5), stopped at the int range.
 int ccRound(double x);
 // (integer part of x * 10^places + 0.5) / 10^places.
 float ccRoundFloat(float x, int places);

@@ -6,42 +6,53 @@
 
 namespace {
 
+// No wrapped line holds more bytes than this, whatever the font measures: a font whose glyphs
+// measure nothing would otherwise keep a whole text on one line and measure it again for every
+// word. The widest wrap in the game is under 800 pixels, which no font of ours fills with 1024
+// bytes, so every line it wraps is as wide as its font says.
+constexpr std::size_t kLongestLineBytes = 1024;
+
 std::vector<std::string> Wrap(const std::vector<std::string>& lines, int width, int width2,
                               int switch_line, const std::shared_ptr<ccImageFont>& font) {
   const std::shared_ptr<ccImageFont> measure = font ? font : ccGetImageFont();
   int limit = width;
   std::vector<std::string> out;
-  auto append = [&](const std::string& line) {
-    out.push_back(line);
+  auto append = [&](std::string line) {
+    out.push_back(std::move(line));
     if (static_cast<int>(out.size()) == switch_line - 1) limit = width2;
   };
+  std::string line, candidate;
   for (const std::string& input : lines) {
     if (input.empty()) {
       append("");
       continue;
     }
-    std::string line;
+    // Two spaces in a row count as one.
+    line.clear();
     for (std::size_t i = 0; i < input.size(); ++i) {
       if (input[i] == ' ' && i + 1 < input.size() && input[i + 1] == ' ') ++i;
       line += input[i];
     }
-    std::string current = ccFirstStringToSub(line, " ");
-    std::string rest = ccLastStringToSub(line, " ");
-    while (!rest.empty()) {
-      const std::string word = ccFirstStringToSub(rest, " ");
-      rest = ccLastStringToSub(rest, " ");
+    // The words are walked in place, each looked at once: the time is linear in the text's length.
+    std::size_t space = line.find(' ');
+    std::string current = line.substr(0, space);
+    while (space != std::string::npos) {
+      const std::size_t start = space + 1;
+      space = line.find(' ', start);
+      const std::size_t end = space == std::string::npos ? line.size() : space;
       // A run of three or more blanks leaves empty words: skip them and go on with the words after
       // the run rather than dropping the rest of the line.
-      if (word.empty()) continue;
-      const std::string candidate = current + " " + word;
-      if (static_cast<int>(measure->TextWidth(candidate)) > limit) {
-        append(current);
-        current = word;
+      if (end == start) continue;
+      candidate.assign(current).append(1, ' ').append(line, start, end - start);
+      if (candidate.size() > kLongestLineBytes ||
+          static_cast<int>(measure->TextWidth(candidate)) > limit) {
+        append(std::move(current));
+        current.assign(line, start, end - start);
       } else {
-        current = candidate;
+        current.swap(candidate);
       }
     }
-    append(current);
+    append(std::move(current));
   }
   return out;
 }

@@ -14,7 +14,9 @@ std::vector<std::string> ccSplitStringIntoLines(const std::string& text);
 // Wraps each line greedily at spaces so that no line is wider than `width` pixels, unless it is a
 // single word. Widths are measured on whole candidate lines with `font` (the sprite library's
 // bitmap font passes itself), or with the current image font when `font` is null, truncated
-// toward zero. Empty lines are kept; runs of spaces count as one separator.
+// toward zero. Empty lines are kept; runs of spaces count as one separator. No line holds more
+// than 1024 bytes (only a font whose glyphs measure next to nothing reaches that), so the time is
+// linear in the text's length.
 std::vector<std::string> ccWordWrapArray(const std::vector<std::string>& lines, int width,
                                          const std::shared_ptr<ccImageFont>& font = nullptr);
 // As ccWordWrapArray, but from output line number `switch_line` (1-based) on the lines are

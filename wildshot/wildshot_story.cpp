@@ -21,11 +21,16 @@
 #include "ui/button.h"
 #include "ui/menu.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/word_wrap.h"
 #include "wildshot/story_rules.h"
 
 int TWildshotScreen::LoadTextData() {
   const std::string path = Game->TextPath + "wildshots.txt";
+  if (const std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty()) {
+    ccRunTimeError(fault, 1);
+    return 0;
+  }
   auto text = platform::ReadTextFile(path);
   if (!text) {
     ccRunTimeError("Error loading file " + path, 1);

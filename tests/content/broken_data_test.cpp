@@ -100,6 +100,18 @@ const BrokenFile kBrokenFiles[] = {
        return Join(lines);
      },
      "The font descriptor '.*[Dd]ata/fonts/arialbold18\\.fnt', line 2: the page size 0 x [0-9]+ is empty"},
+    // What a crash can leave: a whole file followed by megabytes of blank lines or NULs. It is
+    // refused by its size before a line of it is read.
+    {"HoleWithATailOfBlankLines", [](const std::string& p) { return "Data/levels/holes/" + FirstHole(p); },
+     [](const std::string& p) {
+       return ReadAll(p + "Data/levels/holes/" + FirstHole(p)) + std::string(10 << 20, '\n');
+     },
+     "The data file .*Data/levels/holes/[a-z_0-9]+\\.txt is damaged: it holds 1048[0-9]{4} bytes, "
+     "more than the 65536"},
+    {"TextTableWithATailOfNuls", [](const std::string&) { return std::string("Data/text/gametext.txt"); },
+     [](const std::string& p) { return ReadAll(p + "Data/text/gametext.txt") + std::string(2 << 20, '\0'); },
+     "The data file .*Data/text/gametext\\.txt is damaged: it holds 2[0-9]{6} bytes, more than the "
+     "1048576"},
 };
 
 class BrokenDataTest : public testing::TestWithParam<BrokenFile> {

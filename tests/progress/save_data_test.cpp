@@ -3,6 +3,7 @@
 #include "progress/save_data.h"
 
 #include <cmath>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "tests/support/write_faults.h"
 #include "progress_fixture.h"
 #include "ui/profile.h"
+#include "util/globals.h"
 
 namespace {
 
@@ -379,6 +381,47 @@ TEST_F(SaveBlockTest, ASavedHoleOfMoreCardsThanTheLimitIsRefusedEvenWhenEveryRec
       EXPECT_NE(back.LoadError.find(std::to_string(count)), std::string::npos) << back.LoadError;
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A profile whose cash is below 0 (a sum that wrapped in an older run, or a damaged file) loads
+// with its cash at 0 and everything else kept, and the message names the file.
+TEST_F(SaveBlockTest, CashBelowZeroLoadsAsZeroWithAMessageNamingTheFile) {
+  struct WriteErrors {
+    int before = std::exchange(ccWriteErrors, 1);
+    ~WriteErrors() { ccWriteErrors = before; }
+  } writeErrors;
+  const std::string log = ccErrorPath + "ErrorLog.txt";
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  auto tess = TProfile::Create("Tess");
+  InstallProfileHooks(*tess);
+  MakeRich(Save());
+  tess->CurrentLevel = 4;
+  tess->Score = -2147483643;  // 2,147,483,643 + 6 wrapped
+  ASSERT_EQ(tess->Save(), 0);
+  platform::DeleteFile(log);
+
+  auto again = TProfile::Create("Tess");
+  InstallProfileHooks(*again);
+  EXPECT_EQ(again->Load(), 1);
+  EXPECT_EQ(again->Score, 0);
+  EXPECT_EQ(again->CurrentLevel, 4);
+  EXPECT_EQ(Save().CourseName, "Pine fop");
+  const auto text = platform::ReadTextFile(log);
+  ASSERT_TRUE(text);
+  EXPECT_NE(text->find("'" + Game->ProfilePath + "Tess.dat' holds cash of -2147483643"), std::string::npos)
+      << *text;
+
+  // Cash of 0 and above is read as it stands, without a word.
+  platform::DeleteFile(log);
+  tess->Score = 2147483647;
+  ASSERT_EQ(tess->Save(), 0);
+  ASSERT_EQ(again->Load(), 1);
+  EXPECT_EQ(again->Score, 2147483647);
+  EXPECT_FALSE(platform::FileExists(log));
 }
 
 }  // namespace

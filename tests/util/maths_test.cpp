@@ -86,3 +86,19 @@ TEST(Maths, BezierEnds) {
   EXPECT_FLOAT_EQ(x, 15);
   EXPECT_FLOAT_EQ(y, 30);
 }
+
+// Sums of money stop at the ends of the int instead of wrapping; every other sum is exact.
+TEST(Maths, SaturatingSumsStopAtTheEndsOfTheInt) {
+  const struct {
+    int a, b, sum;
+  } cases[] = {
+      {2147483641, 6, 2147483647},   {2147483642, 6, 2147483647}, {2147483647, 2147483647, 2147483647},
+      {2147483640, 6, 2147483646},   {-2147483647, -1, -2147483647 - 1},
+      {-2147483647 - 1, -500, -2147483647 - 1}, {300, -500, -200}, {1000, 250, 1250},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ccSaturatingAdd(c.a, c.b), c.sum) << c.a << " + " << c.b;
+  EXPECT_EQ(ccSaturatingInt(2147483647.0 * 1.15), 2147483647);
+  EXPECT_EQ(ccSaturatingInt(-1e300), -2147483647 - 1);
+  EXPECT_EQ(ccSaturatingInt(1234.9), 1234);
+  EXPECT_EQ(ccSaturatingInt(std::nan("")), 0);
+}

@@ -68,3 +68,49 @@ TEST(WordWrap, WrappedLinesAreDrawnOneUnderAnother) {
   EXPECT_FLOAT_EQ(font->draws[3].x, 80);  // each line centred separately
   EXPECT_FLOAT_EQ(font->draws[3].y, 66);  // height of "ABCXYZ" in the font
 }
+
+namespace {
+
+// A fixed-width font that counts the bytes it is asked to measure: the wrap's work, without a
+// clock.
+class CountingFont : public util_test::FixedFont {
+ public:
+  using FixedFont::FixedFont;
+  double TextWidth(const std::string& text) const override {
+    measured += text.size();
+    return FixedFont::TextWidth(text);
+  }
+  mutable std::size_t measured = 0;
+};
+
+std::string Words(std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) text += i == 0 ? "word" : " word";
+  return text;
+}
+
+}  // namespace
+
+// A long text value is wrapped measuring each word against its line only: the bytes measured grow
+// with the text, and a font whose glyphs measure nothing does not keep the whole text on one line.
+TEST(WordWrap, ALongTextIsMeasuredInLinearWork) {
+  constexpr std::size_t kWords = 20000;  // 100 KB
+  const std::string text = Words(kWords);
+
+  const auto font = std::make_shared<CountingFont>(10, 16);
+  const Lines wrapped = ccWordWrapArray({text}, 200, font);
+  // 200 px holds four words of 4 letters and their spaces (190 px); a fifth makes 240.
+  ASSERT_EQ(wrapped.size(), kWords / 4);
+  EXPECT_EQ(wrapped.front(), "word word word word");
+  // Every candidate line is at most five words: 24 bytes measured for each word.
+  EXPECT_LE(font->measured, kWords * 24);
+
+  const auto nothing = std::make_shared<CountingFont>(0, 16);
+  const Lines long_lines = ccWordWrapArray({text}, 200, nothing);
+  // Lines end at 1024 bytes: 205 words make 1024 bytes ("word" and 204 " word").
+  ASSERT_FALSE(long_lines.empty());
+  EXPECT_EQ(long_lines.front().size(), 1024u);
+  for (const std::string& line : long_lines) EXPECT_LE(line.size(), 1024u);
+  EXPECT_EQ(long_lines.size(), (kWords + 204) / 205);
+  EXPECT_LE(nothing->measured, kWords * 1029);
+}

@@ -1,0 +1,183 @@
+// The end of a hole through the real program, headless, played by the scripted player from the
+// title with the first course in progress at its first hole:
+//   - cash and career earnings that the hole's winnings would carry past the largest int stop
+//     there, in play and in the player's file;
+//   - a score card picture that is damaged (met only when the hole ends) stops the game through the
+//     fatal box, and the hole just played is in the player's file, paid: the next start resumes the
+//     round at hole 2;
+//   - a quit while the score card zooms in, before it has paid the hole, saves the hole paid.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "play/game_screen.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "progress/career_stats.h"
+#include "progress/player.h"
+#include "progress/save_data.h"
+#include "progress/stat.h"
+#include "screens/globals.h"
+#include "screens/score_card_screen.h"
+#include "screens/title_screen.h"
+#include "tests/content/real_game.h"
+#include "tests/screens/scripted_player.h"
+#include "tests/support/harness.h"
+#include "ui/profile.h"
+#include "util/globals.h"
+#include "util/input.h"
+
+using namespace road_test;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFrameBudget = 20000;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Per test: a first run's user folder, the modal loops fed by the manual clock.
+class HoleKeptRoadTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    EmptyUserFolder();
+    ccModalLoopHook = &AdvanceModal;
+    platform::SetManualClock(1000000);
+  }
+  void TearDown() override {
+    ccModalLoopHook = nullptr;
+    // The fatal box leaves polled input on, as the program ends next: the next test starts from
+    // the event-driven loop.
+    ccDisablePolledInput();
+    FlushKeys();
+  }
+
+  // The scripted player takes the title to the first hole of the first course for `name` with
+  // `cash`, and plays it.
+  static void StartOnTheTitle(TScriptedPlayer& player, const std::string& name, int cash) {
+    player.onScreen = [name, cash, started = false](const std::shared_ptr<TScreen>& s) mutable {
+      if (s != TitleScreen || started || Game->Fading() != 0) return;
+      started = true;
+      PlayTutorialFromTheTitle(name, cash);
+    };
+  }
+
+  // The hole's strokes as the card records them: cards left, at most par + 5.
+  static int Recorded(int cardsLeft, int par) { return std::min(cardsLeft, par + 5); }
+};
+
+TEST_F(HoleKeptRoadTest, WinningsPastTheLargestIntStopThereInPlayAndInTheFile) {
+  TScriptedPlayer player;
+  player.holdScoreCard = true;
+  StartOnTheTitle(player, "Rich Player", INT_MAX - 5);
+  bool paid = false, quit = false, rich = false;
+  int won = 0;
+  const int status = player.Play(kFrameBudget, [&] {
+    // The career earnings as high as the cash, once the hole is dealt.
+    if (!rich && Game->CurrentTScreen == GameScreen && GameGrid) {
+      GameScreen->Player->SaveData->CareerStats->CareerEarnings->Value = INT_MAX - 5;
+      rich = true;
+    }
+    if (quit || !ScoreCardScreen || ScoreCardScreen->Active == 0 || ScoreCardScreen->WinningsDue != 0) return;
+    if (!paid) {
+      paid = true;
+      won = ScoreCardScreen->GetYouWon();
+      return;
+    }
+    quill_test::PushEventKind(platform::EVENT_APP_TERMINATE);
+    quit = true;
+  });
+  ASSERT_EQ(status, 0) << player.trail;
+  ASSERT_TRUE(quit) << player.trail;
+  // Every card played wins 3, so the hole wins more than the 5 left below the largest int.
+  ASSERT_GT(won, 5);
+  EXPECT_EQ(GameScreen->Player->Score, INT_MAX);
+
+  auto back = ReadBack("Rich Player");
+  EXPECT_EQ(back->Score, INT_MAX);
+  EXPECT_EQ(back->CurrentLevel, 2);
+  const auto& save = *GameScreen->Player->SaveData;
+  EXPECT_EQ(save.CareerStats->CareerEarnings->Value, INT_MAX);
+  EXPECT_EQ(save.CareerStats->TotalHoleCash->Value, won);
+  EXPECT_EQ(save.CourseCash, won);
+}
+
+TEST_F(HoleKeptRoadTest, ADamagedScoreCardPictureAfterAHoleLeavesTheHolePaidInTheFile) {
+  const std::string staged = platform::DataPrefix();
+  if (!DataFolderPresent(staged)) GTEST_SKIP() << "no data folder at " << staged << "Data";
+  // The staged data with the score card's background replaced by bytes that are no picture.
+  const fs::path root = quill_test::TempFolder("broken-scorecard");
+  const std::string relative = "Data/graphics/scorecard/Scorecard_bg.png";
+  MirrorDataFolder(staged, root, {"Data", "graphics", "scorecard", "Scorecard_bg.png"});
+  std::ofstream(root / relative, std::ios::binary) << "\x89PNG\r\n\x1a\n not a picture at all";
+  setenv("QUILLBROOK_DATA", root.c_str(), 1);
+
+  TScriptedPlayer player;
+  StartOnTheTitle(player, "Unlucky Player", 500);
+  int cardsLeft = -1, par = -1;
+  const int status = player.Play(kFrameBudget, [&] {
+    if (Game->CurrentTScreen == GameScreen && GameGrid && GameGrid->HolePar > 0) {
+      cardsLeft = GameGrid->CardsLeft;
+      par = GameGrid->HolePar;
+    }
+  });
+  ASSERT_EQ(status, 1) << player.trail;
+  ASSERT_GE(par, 0);
+  EXPECT_NE(ReadAll(ccErrorPath + "ErrorLog.txt").find("scorecard/Scorecard_bg.png"), std::string::npos);
+
+  // The file as the next start reads it: the round goes on at hole 2, hole 1 recorded and paid.
+  auto& save = *GameScreen->Player->SaveData;
+  save.InitLevelStats();
+  save.CourseArrayCards.fill(0);
+  save.CourseCash = 0;
+  auto back = ReadBack("Unlucky Player");
+  EXPECT_EQ(back->CurrentLevel, 2);
+  EXPECT_EQ(save.MidCourse, 1);
+  EXPECT_EQ(save.MidHole, 0);
+  EXPECT_EQ(save.CourseArrayCards[0], Recorded(cardsLeft, par));
+  EXPECT_GT(back->Score, 500);
+  EXPECT_EQ(save.CourseCash, back->Score - 500);
+  EXPECT_EQ(save.CareerStats->CareerEarnings->Value, back->Score - 500);
+}
+
+TEST_F(HoleKeptRoadTest, AQuitWhileTheScoreCardZoomsInSavesTheHolePaid) {
+  TScriptedPlayer player;
+  player.holdScoreCard = true;
+  StartOnTheTitle(player, "Hasty Player", 500);
+  bool quit = false;
+  int won = -1;
+  const int status = player.Play(kFrameBudget, [&] {
+    if (quit || !ScoreCardScreen || ScoreCardScreen->Active == 0) return;
+    // The card has just been shown: it has not paid the hole yet.
+    EXPECT_EQ(ScoreCardScreen->WinningsDue, 1);
+    won = ScoreCardScreen->GetYouWon();
+    quill_test::PushEventKind(platform::EVENT_APP_TERMINATE);
+    quit = true;
+  });
+  ASSERT_EQ(status, 0) << player.trail;
+  ASSERT_TRUE(quit) << player.trail;
+  ASSERT_GT(won, 0);
+  auto back = ReadBack("Hasty Player");
+  EXPECT_EQ(back->CurrentLevel, 2);
+  EXPECT_EQ(back->Score, 500 + won);
+  EXPECT_EQ(GameScreen->Player->SaveData->CourseCash, won);
+}
+
+}  // namespace
