@@ -41,7 +41,8 @@ class GameProcess {
   pid_t Pid() const { return pid_; }
   // Polls `ready` every 10 ms for up to `timeout_ms`; true as soon as it holds.
   bool WaitUntil(const std::function<bool()>& ready, int timeout_ms);
-  // True once the program handles SIGTERM itself (its event system is up, so the window is open).
+  // True once the program handles SIGTERM itself: its event system is up, so the window is open
+  // (or, before any window, while a system alert is up).
   bool CatchesTerminate() const;
   void Signal(int signal) const;
   // Waits up to `timeout_ms` for the program to end: its exit status, or -1 when it was killed by
