@@ -5,6 +5,7 @@
 #include "core/globals.h"
 #include "core/upper_layer.h"
 #include "platform/audio.h"
+#include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/system.h"
@@ -24,8 +25,9 @@ void FlushGamePointer() {
   if (Game && Game->Upper) Game->Upper->MouseClearButtons();
 }
 
-// Leaves the devices after a run, whatever way it ended. A quit left pending for the way out has
-// been carried out: a later run in the same process starts without one.
+// Leaves the devices and the per-user folder's lock after a run, whatever way it ended. A quit
+// left pending for the way out has been carried out: a later run in the same process starts
+// without one.
 void CloseDevices() {
   // The game's save before a fatal box belongs to this run only.
   ccFatalErrorHook = nullptr;
@@ -33,12 +35,14 @@ void CloseDevices() {
   platform::GraphicsClose();
   platform::AudioClose();
   platform::TakeQuitRequest();
+  platform::ReleaseFileLock();
 }
 
 }  // namespace
 
 int RunEntry(const TEntrySteps& steps) {
   // Unprotected start-up: no window yet, errors go to the system alert and end the run.
+  platform::CatchQuitSignals();
   try {
     DebugInt = 1001;
     DebugInt = 1002;
@@ -57,6 +61,10 @@ int RunEntry(const TEntrySteps& steps) {
     Game->DataInAppBundle = 1;
     Game->SetSubPathWrapper("Marrowfen/Quillbrook");
     Game->FixedRateLogic->JitterCorrection = 0;
+    // Nothing in the per-user folder is read or written before its lock is held: a second copy
+    // ends here, and the marker check and the clean-up below never meet another copy's saves.
+    Game->LockSubPath();
+    Game->CheckDataFolder();
     Game->CheckGoodExit();
     Game->Init(0);
 

@@ -1,5 +1,7 @@
 #include "core/game.h"
 
+#include <cstdio>
+
 #include "core/debug_var.h"
 #include "core/exit_screen.h"
 #include "core/fixed_rate_logic.h"
@@ -23,6 +25,31 @@ namespace {
 
 // The settings file takes the game's own name, whatever the executable is called.
 constexpr const char* kApplicationName = "Quillbrook";
+
+// Makes `path` with its parents when it is not a folder yet, readable by all; fatal with `label`,
+// the path and the reason when it cannot be made.
+void MakeSharedFolder(const std::string& path, const std::string& label) {
+  if (platform::FolderExists(path)) return;
+  std::string refused;
+  if (!platform::CreateFolder(path, &refused)) ccRunTimeError(label + path + ": " + refused, 1);
+  platform::ShareFile(path);
+}
+
+// What an interrupted save leaves in the per-user folder is the temporary file of one of the files
+// the game writes there (settings, best scores, markers, the error log, screenshots); in the
+// profiles folder, of a player's file.
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool WrittenInSubPath(const std::string& target) {
+  for (const char* kind : {".ini", ".dat", ".txt", ".png"}) {
+    if (EndsWith(target, kind)) return true;
+  }
+  return false;
+}
+
+bool WrittenInProfiles(const std::string& target) { return EndsWith(target, ".dat"); }
 
 }  // namespace
 
@@ -53,13 +80,7 @@ int TGame::Init(int driverChoice) {
   CodeTime->Label = "Code    ";
   FPS->Label = "FPS     ";
 
-  std::string refused;
-  if (!platform::FolderExists(SubPath)) {
-    if (!platform::CreateFolder(SubPath, &refused)) {
-      ccRunTimeError("Cannot create shared data folder " + SubPath + ": " + refused, 1);
-    }
-    platform::ShareFile(SubPath);
-  }
+  MakeSharedFolder(SubPath, "Cannot create shared data folder ");
 
   DebugInt = 3;
   Ini->FileName = SubPath + kApplicationName;
@@ -75,16 +96,12 @@ int TGame::Init(int driverChoice) {
   DebugInt = 6;
   IniExtract();
 
-  if (!platform::FolderExists(ProfilePath)) {
-    if (!platform::CreateFolder(ProfilePath, &refused)) {
-      ccRunTimeError("Cannot create shared profiles folder " + ProfilePath + ": " + refused, 1);
-    }
-    platform::ShareFile(ProfilePath);
-  }
+  MakeSharedFolder(ProfilePath, "Cannot create shared profiles folder ");
   // A save killed part way leaves its temporary file beside the file it was replacing; the file
-  // itself is whole (the old or the new one), so the leftover is only clutter.
-  platform::RemoveStaleTempFiles(SubPath);
-  platform::RemoveStaleTempFiles(ProfilePath);
+  // itself is whole (the old or the new one), so the leftover is only clutter. No other copy can be
+  // saving meanwhile: this one holds the folder's lock.
+  platform::RemoveStaleTempFiles(SubPath, WrittenInSubPath);
+  platform::RemoveStaleTempFiles(ProfilePath, WrittenInProfiles);
 
   DebugInt = 7;
   SetFlipSync();
@@ -106,6 +123,39 @@ int TGame::Init(int driverChoice) {
   MusicChannel = platform::AllocChannel();
   SpeechChannel = platform::AllocChannel();
   EscapeChannel = platform::AllocChannel();
+  return 0;
+}
+
+int TGame::LockSubPath() {
+  MakeSharedFolder(SubPath, "Cannot create shared data folder ");
+  std::string refused;
+  switch (platform::LockFile(SubPath + kApplicationName + ".lock", &refused)) {
+    case platform::FileLock::kTaken:
+      break;
+    case platform::FileLock::kHeld: {
+      // Told and ended without the error log: the copy that runs owns every file in the folder.
+      const std::string message = std::string(kApplicationName) +
+                                  " is already running. Only one copy at a time can use the players in " +
+                                  SubPath;
+      platform::Alert(FULLNAME, message);
+      throw ccFatalError(message);
+    }
+    case platform::FileLock::kUnlocked:
+      // A file system without locks (some network folders) is played on as before.
+      std::fprintf(stderr, "Warning: the folder %s cannot be locked (%s)\n", SubPath.c_str(), refused.c_str());
+      break;
+    case platform::FileLock::kFailed:
+      ccRunTimeError("Cannot lock shared data folder " + SubPath + ": " + refused, 1);
+      break;
+  }
+  return 0;
+}
+
+int TGame::CheckDataFolder() {
+  const std::string data = DataPrefix + "Data";
+  if (platform::ListFolder(data).empty()) {
+    ccRunTimeError("The data folder " + DataPrefix + " has no Data/ or is empty", 1);
+  }
   return 0;
 }
 

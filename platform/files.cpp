@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -90,20 +91,39 @@ bool ResolveFrom(const std::string& prefix, const std::vector<std::string>& part
 }
 
 // What a failed write tells the player: the folder that refused it and the system's reason ("No
-// space left on device", "Read-only file system"), which says what to do about it.
+// space left on device", "Read-only file system"), which says what to do about it. A folder
+// standing where the file should be is named as such: the folder around it is not at fault.
 std::string WriteErrorText(const std::string& real) {
+  if (errno == EISDIR) return real + " is a folder, not a file";
   return "the folder " + FolderOf(real) + " cannot be written (" + std::strerror(errno) + ")";
 }
 
 // The temporary file an atomic write makes beside its target: the target's name, ".tmp-" and the
-// six characters mkstemp chose.
+// six characters mkstemp chose, each a letter or a digit.
 constexpr char kTempMarker[] = ".tmp-";
 constexpr std::size_t kTempSuffixLength = 6;
 
-bool IsTempName(const std::string& name) {
-  const std::size_t marker = name.rfind(kTempMarker);
-  return marker != std::string::npos && marker > 0 &&
-         name.size() == marker + sizeof(kTempMarker) - 1 + kTempSuffixLength;
+// The target a temporary file was made for, or "" when `name` is not one.
+std::string TempTarget(const std::string& name) {
+  constexpr std::size_t kMarkerLength = sizeof(kTempMarker) - 1;
+  if (name.size() <= kMarkerLength + kTempSuffixLength) return {};
+  const std::size_t marker = name.size() - kTempSuffixLength - kMarkerLength;
+  if (name.compare(marker, kMarkerLength, kTempMarker) != 0) return {};
+  for (std::size_t i = marker + kMarkerLength; i < name.size(); ++i) {
+    if (std::isalnum(static_cast<unsigned char>(name[i])) == 0) return {};
+  }
+  return name.substr(0, marker);
+}
+
+// The per-user folder's lock, held until the process ends or another is taken.
+struct HeldLock {
+  int fd = -1;
+  std::string path;
+};
+
+HeldLock& Held() {
+  static HeldLock held;
+  return held;
 }
 
 }  // namespace
@@ -145,20 +165,22 @@ bool CreateFolder(const std::string& path, std::string* error) {
   std::string made = real[0] == '/' ? "/" : "";
   // The reason the first folder that could not be made gave: the folders below it then fail only
   // because it is missing.
-  int refused = 0;
+  std::string refused;
   for (const std::string& part : SplitPath(real)) {
     made += part;
-    if (!part.empty()) {
-      if (::mkdir(made.c_str(), kFolderMode) == 0) {
-        ::chmod(made.c_str(), kFolderMode);
-      } else if (errno != EEXIST && refused == 0) {
-        refused = errno;
+    if (!part.empty() && ::mkdir(made.c_str(), kFolderMode) == 0) {
+      ::chmod(made.c_str(), kFolderMode);
+    } else if (!part.empty() && refused.empty()) {
+      if (errno != EEXIST) {
+        refused = std::strerror(errno);
+      } else if (!FolderExists(made)) {
+        refused = made + " is a file, not a folder";
       }
     }
     made += '/';
   }
   if (FolderExists(real)) return true;
-  if (error) *error = std::strerror(refused != 0 ? refused : ENOENT);
+  if (error) *error = refused.empty() ? std::strerror(ENOENT) : refused;
   return false;
 }
 
@@ -315,17 +337,60 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::str
   return WriteFileAtomic(path, std::vector<unsigned char>(bytes.begin(), bytes.end()), error);
 }
 
-int RemoveStaleTempFiles(const std::string& folder) {
+int RemoveStaleTempFiles(const std::string& folder,
+                         const std::function<bool(const std::string& target)>& written_here) {
   const std::string real = ResolvePath(folder);
   const std::string prefix = real.empty() || real.back() == '/' ? real : real + "/";
   int removed = 0;
   for (const std::string& name : ListFolder(real)) {
-    if (!IsTempName(name)) continue;
+    const std::string target = TempTarget(name);
+    if (target.empty() || (written_here && !written_here(target))) continue;
     struct stat st{};
     const std::string path = prefix + name;
     if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(path.c_str()) == 0) ++removed;
   }
   return removed;
+}
+
+FileLock LockFile(const std::string& path, std::string* error) {
+  const std::string real = ResolvePath(path);
+  HeldLock& held = Held();
+  if (held.fd >= 0 && held.path == real) return FileLock::kTaken;
+  ReleaseFileLock();
+  // An existing file is opened as it is (a copy that finds the lock taken leaves no trace); only a
+  // file made here gets its mode, whatever the umask says.
+  int fd = ::open(real.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(real.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
+    if (fd >= 0) {
+      ::fchmod(fd, kFileMode);
+    } else if (errno == EEXIST) {
+      fd = ::open(real.c_str(), O_RDWR | O_CLOEXEC);
+    }
+  }
+  if (fd < 0) {
+    if (error) *error = errno == EISDIR ? real + " is a folder, not a file" : std::strerror(errno);
+    return FileLock::kFailed;
+  }
+  struct flock whole{};
+  whole.l_type = F_WRLCK;
+  whole.l_whence = SEEK_SET;
+  if (::fcntl(fd, F_SETLK, &whole) != 0) {
+    const int why = errno;
+    ::close(fd);
+    if (why == EACCES || why == EAGAIN) return FileLock::kHeld;
+    if (error) *error = std::strerror(why);
+    return FileLock::kUnlocked;
+  }
+  held.fd = fd;
+  held.path = real;
+  return FileLock::kTaken;
+}
+
+void ReleaseFileLock() {
+  HeldLock& held = Held();
+  if (held.fd >= 0) ::close(held.fd);
+  held = HeldLock{};
 }
 
 // ---- InStream --------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // atomic writer, so a crash never leaves a half-written file.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,7 +21,8 @@ bool FileExists(const std::string& path);    // a regular file (case-insensitive
 bool FolderExists(const std::string& path);  // a directory (case-insensitive)
 std::int64_t FileSize(const std::string& path);  // -1 when missing
 // Makes a folder with its parents; true when it exists afterwards. On failure `error` gets the
-// system's reason ("Read-only file system", "Permission denied", ...).
+// system's reason ("Read-only file system", "Permission denied", ...), or "<path> is a file, not a
+// folder" when a file stands where the folder or one of its parents should be.
 bool CreateFolder(const std::string& path, std::string* error = nullptr);
 bool DeleteFile(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
@@ -53,9 +55,29 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
                      std::string* error = nullptr);
 bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
-// Removes the temporary files that atomic writes interrupted by a kill or a crash left in `folder`
-// ("<name>.tmp-" and six characters). Returns how many were removed.
-int RemoveStaleTempFiles(const std::string& folder);
+// Removes the temporary files that atomic writes interrupted by a kill or a crash left in `folder`:
+// regular files named "<target>.tmp-" and the six letters or digits the write chose, for which
+// `written_here(target)` holds (every non-empty target when it is not given). A name whose last six
+// characters hold anything else (a dot, a dash) is never one of them, so a player's file such as
+// "al.tmp-Jo.dat" is kept. Returns how many were removed.
+int RemoveStaleTempFiles(const std::string& folder,
+                         const std::function<bool(const std::string& target)>& written_here = {});
+
+// The lock that keeps a second copy of the program off a per-user folder: a write lock on the whole
+// of the file `path` (made 0644 when missing, never written), which the system drops when the
+// process ends, however it ends, so a crash never leaves the folder locked. One lock is held per
+// process: taking it again on the same file holds it still, taking it on another file first lets
+// the old one go.
+enum class FileLock {
+  kTaken,     // this process holds it
+  kHeld,      // another process holds it
+  kUnlocked,  // the file system keeps no locks: nothing is held, and nothing stops the caller
+  kFailed,    // the file cannot be opened for writing: `error` says why ("Read-only file system",
+              // "<path> is a folder, not a file")
+};
+FileLock LockFile(const std::string& path, std::string* error = nullptr);
+// Lets the lock go (nothing when none is held).
+void ReleaseFileLock();
 
 // The system calls behind an atomic write. The game always uses these; a test installs its own
 // (tests/support/write_faults.h) to make a write fail or stop half-way, as a full disk or a crash

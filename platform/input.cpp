@@ -1,6 +1,8 @@
 #include "platform/input.h"
 
 #include <SDL.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <array>
 #include <deque>
@@ -26,6 +28,10 @@ InputState& In() {
   static InputState state;
   return state;
 }
+
+// SIGHUP and SIGQUIT are passed on as SIGTERM, which SDL turns into a quit request once its event
+// system is up (and which ends the program before then). kill() is safe in a signal handler.
+void PassOnAsTerminate(int /*signal*/) { ::kill(::getpid(), SIGTERM); }
 
 Event MouseEvent(int kind, int data, float wx, float wy) {
   Event e;
@@ -186,6 +192,19 @@ bool TakeQuitRequest() {
   const bool pending = In().quit_pending;
   In().quit_pending = false;
   return pending;
+}
+
+void CatchQuitSignals() {
+  struct sigaction action{};
+  action.sa_handler = PassOnAsTerminate;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (const int signal : {SIGHUP, SIGQUIT}) {
+    // A signal the program was started with ignored (nohup) stays ignored.
+    struct sigaction current{};
+    if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
+    ::sigaction(signal, &action, nullptr);
+  }
 }
 
 int MouseX() { return In().mouse_x; }

@@ -63,6 +63,10 @@ bool WaitForEvent(int timeout_ms);
 bool QuitPending();
 // True once per request: takes the pending quit (the main loop's part).
 bool TakeQuitRequest();
+// Makes SIGHUP (a closed terminal, a logout) and SIGQUIT do whatever SIGTERM does at that moment:
+// before the event system is up the program ends as SIGTERM ends it; from then on each is a quit
+// request. Called once, at the start of the run.
+void CatchQuitSignals();
 // The last known mouse position in logical pixels (updated by PollEvent and MoveMouse).
 int MouseX();
 int MouseY();

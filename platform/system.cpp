@@ -1,12 +1,18 @@
 #include "platform/system.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
+#include <iterator>
 #include <thread>
 
 #include "platform/graphics_internal.h"
@@ -31,6 +37,100 @@ SystemState& State() {
 std::string WithSlash(std::string path) {
   if (path.empty() || path.back() != '/') path += '/';
   return path;
+}
+
+void ShowMessageBox(const std::string& title, const std::string& text, SDL_Window* parent) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), parent) != 0) {
+    std::cerr << "(no message box: " << SDL_GetError() << ")" << std::endl;
+  }
+}
+
+// The signals that ask the program to end. While an alert is up each one is noted on a pipe (the
+// write end below; -1 when no alert is up) instead of being handled, so the alert can be closed
+// first; write() is safe in a signal handler.
+constexpr int kQuitSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+volatile sig_atomic_t g_alert_quit_pipe = -1;
+
+void NoteQuitDuringAlert(int signal) {
+  const int saved = errno;
+  const unsigned char noted = static_cast<unsigned char>(signal);
+  if (g_alert_quit_pipe >= 0 && ::write(g_alert_quit_pipe, &noted, 1) < 0) {
+    // A full pipe already holds a quit.
+  }
+  errno = saved;
+}
+
+// Shows an alert that has no window of the game to sit on in a process of its own, and waits until
+// the player closes it or a quit signal comes. The system's box may run in processes of its own
+// (SDL's X11 box does), which a quit that ends the program would leave on the screen: the alert's
+// process leads a group of its own, and a quit ends that whole group before it is handed on to
+// whatever would have handled it without the alert. False when no process could be started.
+bool ShowAlertAside(const std::string& title, const std::string& text) {
+  int quit[2];
+  int alive[2];
+  if (::pipe2(quit, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  if (::pipe2(alive, O_CLOEXEC) != 0) {
+    ::close(quit[0]);
+    ::close(quit[1]);
+    return false;
+  }
+  struct sigaction note{};
+  note.sa_handler = NoteQuitDuringAlert;
+  sigemptyset(&note.sa_mask);
+  note.sa_flags = SA_RESTART;
+  struct sigaction before[std::size(kQuitSignals)];
+  g_alert_quit_pipe = quit[1];
+  for (std::size_t i = 0; i < std::size(kQuitSignals); ++i) ::sigaction(kQuitSignals[i], &note, &before[i]);
+
+  const pid_t box = ::fork();
+  if (box == 0) {
+    ::setpgid(0, 0);
+    struct sigaction plain{};
+    plain.sa_handler = SIG_DFL;
+    sigemptyset(&plain.sa_mask);
+    for (const int signal : kQuitSignals) ::sigaction(signal, &plain, nullptr);
+    ::close(quit[0]);
+    ::close(quit[1]);
+    ::close(alive[0]);
+    // `alive[1]` stays open for as long as this process (and any it starts) lives.
+    ShowMessageBox(title, text, nullptr);
+    std::cerr.flush();
+    // No clean-up: the process ends here, and its exit handlers belong to the parent's program.
+    ::_exit(0);
+  }
+  ::close(alive[1]);
+  int quit_signal = 0;
+  if (box > 0) {
+    // Set here as well as in the child, so the group exists before a quit can be sent to it.
+    ::setpgid(box, box);
+    pollfd waits[2] = {{alive[0], POLLIN, 0}, {quit[0], POLLIN, 0}};
+    for (;;) {
+      if (::poll(waits, 2, -1) < 0) {
+        if (errno == EINTR) continue;
+        break;
+      }
+      unsigned char noted = 0;
+      if ((waits[1].revents & POLLIN) != 0 && ::read(quit[0], &noted, 1) == 1) {
+        quit_signal = noted;
+        if (::kill(-box, SIGKILL) != 0) ::kill(box, SIGKILL);
+        break;
+      }
+      // The end of the pipe: the box's processes have ended.
+      if (waits[0].revents != 0) break;
+    }
+    while (::waitpid(box, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }
+  for (std::size_t i = 0; i < std::size(kQuitSignals); ++i) ::sigaction(kQuitSignals[i], &before[i], nullptr);
+  g_alert_quit_pipe = -1;
+  // A quit that came as the box closed is handed on too.
+  unsigned char noted = 0;
+  if (quit_signal == 0 && ::read(quit[0], &noted, 1) == 1) quit_signal = noted;
+  ::close(quit[0]);
+  ::close(quit[1]);
+  ::close(alive[0]);
+  if (quit_signal != 0) ::raise(quit_signal);
+  return box > 0;
 }
 
 }  // namespace
@@ -83,9 +183,8 @@ void Alert(const std::string& title, const std::string& message) {
   // A message box needs a display; without one the line on standard error is all there is.
   SDL_Window* parent = detail::GfxWindow();
   const std::string shown = AlertText(message);
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), shown.c_str(), parent) != 0) {
-    std::cerr << "(no message box: " << SDL_GetError() << ")" << std::endl;
-  }
+  if (parent == nullptr && ShowAlertAside(title, shown)) return;
+  ShowMessageBox(title, shown, parent);
 }
 
 std::string AlertText(const std::string& message, std::size_t width) {

@@ -160,10 +160,11 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
 }
 
 // What an atomic write killed part way leaves (its temporary file beside the target) is removed;
-// the files themselves, and names that only look alike, are kept.
+// the files themselves, and names that only look alike, are kept: a player's file ends in ".dat",
+// never in the six letters or digits of a temporary file.
 TEST_F(FilesTest, StaleTemporaryFilesAreRemoved) {
-  const std::vector<std::string> kept = {"Ann.dat", "best.dat", "notes.tmp-12345", "x.tmp-1234567",
-                                         ".tmp-abcdef"};
+  const std::vector<std::string> kept = {"Ann.dat", "best.dat", "notes.tmp-12345", "x.tmp-1234567", ".tmp-abcdef",
+                                         "al.tmp-Jo.dat", "x.tmp-12.DAT", "Kim.dat.tmp-ab_cd1", "Kim.dat.tmp-ab-cd1"};
   for (const auto& name : kept) Put(P(name), "keep");
   Put(P("Ann.dat.tmp-a1B2c3"), "half");
   Put(P("Quillbrook.ini.tmp-ZZZZZZ"), "");
@@ -174,6 +175,25 @@ TEST_F(FilesTest, StaleTemporaryFilesAreRemoved) {
   std::sort(left.begin(), left.end());
   EXPECT_EQ(platform::ListFolder(root_.string()), left);
   EXPECT_EQ(platform::RemoveStaleTempFiles(P("missing")), 0);
+
+  // Only the targets the caller names as its own.
+  Put(P("Ben.dat.tmp-a1B2c3"), "half");
+  Put(P("notes.txt.tmp-a1B2c3"), "someone else's");
+  const auto players = [](const std::string& target) { return target.size() > 4 && target.substr(target.size() - 4) == ".dat"; };
+  EXPECT_EQ(platform::RemoveStaleTempFiles(root_.string(), players), 1);
+  EXPECT_FALSE(fs::exists(P("Ben.dat.tmp-a1B2c3")));
+  EXPECT_TRUE(fs::exists(P("notes.txt.tmp-a1B2c3")));
+}
+
+// A folder where a file should be is named as such (a file where a folder should be: above).
+TEST_F(FilesTest, AFolderWhereAFileShouldBeIsNamedAsSuch) {
+  std::string error;
+  fs::create_directories(P("folder/Kim.dat"));
+  EXPECT_FALSE(platform::WriteFileAtomic(P("folder/Kim.dat"), std::string("x"), &error));
+  EXPECT_EQ(error, P("folder/Kim.dat") + " is a folder, not a file");
+  EXPECT_EQ(platform::ListFolder(P("folder")), std::vector<std::string>{"Kim.dat"});  // no leftover
+  EXPECT_EQ(platform::LockFile(P("folder/Kim.dat"), &error), platform::FileLock::kFailed);
+  EXPECT_EQ(error, P("folder/Kim.dat") + " is a folder, not a file");
 }
 
 TEST_F(FilesTest, WrittenFilesAndMadeFoldersAreNeitherExecutableNorWritableByOthers) {
@@ -231,7 +251,7 @@ TEST_F(FilesTest, AFolderThatCannotBeMadeSaysWhy) {
   EXPECT_EQ(error, reason);
   Put(P("file"), "not a folder");
   EXPECT_FALSE(platform::CreateFolder(P("file/profiles"), &error));
-  EXPECT_EQ(error, std::strerror(ENOTDIR));
+  EXPECT_EQ(error, P("file") + " is a file, not a folder");
 }
 
 TEST_F(FilesTest, FolderOperations) {

@@ -54,13 +54,19 @@ void WriteSettings(const std::string& xdg_root, const std::string& lines) {
 }
 
 GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_prefix,
-                         const std::string& video_driver)
+                         const std::string& video_driver, const std::function<void()>& in_child)
     : log_(xdg_root + "output.txt") {
   pid_ = ::fork();
   if (pid_ == 0) {
     setenv("XDG_DATA_HOME", xdg_root.c_str(), 1);
     setenv("QUILLBROOK_DATA", data_prefix.c_str(), 1);
     setenv("SDL_VIDEODRIVER", video_driver.c_str(), 1);
+    // A headless run shows a system alert on no one's screen: it reports on standard error and
+    // goes on instead of waiting for a box nobody can close.
+    if (video_driver == "dummy") {
+      unsetenv("DISPLAY");
+      unsetenv("WAYLAND_DISPLAY");
+    }
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("ALSOFT_DRIVERS", "null", 1);
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
@@ -69,6 +75,7 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
       ::dup2(out, 1);
       ::dup2(out, 2);
     }
+    if (in_child) in_child();
     const std::string program = StagedProgram();
     ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);

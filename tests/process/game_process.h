@@ -29,9 +29,11 @@ void WriteSettings(const std::string& xdg_root, const std::string& lines);
 class GameProcess {
  public:
   // Starts the program with XDG_DATA_HOME = xdg_root and QUILLBROOK_DATA = data_prefix, headless
-  // (SDL's dummy video driver) unless `video_driver` says otherwise; output goes to `log`.
+  // (SDL's dummy video driver, and no display for a system alert) unless `video_driver` says
+  // otherwise; output goes to xdg_root + "output.txt". `in_child` runs in the new process just
+  // before the program starts (a test's own set-up of that process; it may end it with _exit).
   GameProcess(const std::string& xdg_root, const std::string& data_prefix,
-              const std::string& video_driver = "dummy");
+              const std::string& video_driver = "dummy", const std::function<void()>& in_child = {});
   ~GameProcess();  // kills the program if it still runs
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -39,7 +41,8 @@ class GameProcess {
   pid_t Pid() const { return pid_; }
   // Polls `ready` every 10 ms for up to `timeout_ms`; true as soon as it holds.
   bool WaitUntil(const std::function<bool()>& ready, int timeout_ms);
-  // True once the program handles SIGTERM itself (its event system is up, so the window is open).
+  // True once the program handles SIGTERM itself: its event system is up, so the window is open
+  // (or, before any window, while a system alert is up).
   bool CatchesTerminate() const;
   void Signal(int signal) const;
   // Waits up to `timeout_ms` for the program to end: its exit status, or -1 when it was killed by

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures, by hand, how the staged program ends after each kind of quit in each state a player can
-# reach with clicks: SIGTERM, SIGINT and the window's close button, under a virtual X display of its
+# reach with clicks: SIGTERM, SIGINT, SIGHUP, SIGQUIT and the window's close button, under a virtual X display of its
 # own (Xvfb; clicks and typing by xdotool). Prints per state and kind the exit status, the seconds
 # from the quit to the end, whether GoodExit.dat was written and whether the player's file was
 # rewritten after the quit (the hole saved).
@@ -50,6 +50,8 @@ quit() {  # kind; sets STATUS and SECS
   case $1 in
     TERM) kill -TERM "$GPID" ;;
     INT) kill -INT "$GPID" ;;
+    HUP) kill -HUP "$GPID" ;;
+    QUIT) kill -QUIT "$GPID" ;;
     close) DISPLAY=$D "$CLOSE" "$GPID" Quillbrook 5000 ;;
   esac
   while kill -0 "$GPID" 2>/dev/null && ((waited < 1000)); do sleep 0.01; waited=$((waited + 1)); done
@@ -85,7 +87,7 @@ reach() {
   esac
 }
 for state in ${STATES:-splash loading name_prompt title resume_question hint play_at_rest card_move}; do
-  for kind in ${KINDS:-TERM INT close}; do
+  for kind in ${KINDS:-TERM INT HUP QUIT close}; do
     reach "$state"
     user=$XDG/Marrowfen/Quillbrook
     before=$(stat -c %y "$user/profiles/Quinn.dat" 2>/dev/null)

@@ -1,0 +1,304 @@
+// The real program and its per-user folder: one copy at a time (a second one is told and touches
+// nothing, a killed one leaves the folder free), the start-up clean-up keeps every player's file
+// however its name reads, every quit signal ends the game cleanly, a quit closes a start-up alert
+// with the game, and a folder or file in the wrong place is reported as what it is.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/game.h"
+#include "core/globals.h"
+#include "tests/process/game_process.h"
+#include "tests/support/virtual_display.h"
+#include "ui/profile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using quill_process::GameProcess;
+
+// Settings that skip the studio splash, so a run reaches loading at once.
+constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+// Settings that show the studio splash (four seconds) in a window.
+constexpr char kSplash[] = "FULL SCREEN=0\r\nFADE=1\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+
+// How long a test waits for an event of the program: far beyond what it takes, so a loaded machine
+// never fails it, yet a program that never gets there does.
+constexpr int kLimitMs = 30000;
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Everything under `root` as it stands: each entry's kind, mode, bytes and change times, so any
+// file made, removed, written or given another mode shows.
+using Snapshot = std::map<std::string, std::tuple<unsigned, std::string, long long, long long>>;
+Snapshot Take(const std::string& root) {
+  Snapshot seen;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    struct stat st{};
+    if (::lstat(entry.path().c_str(), &st) != 0) continue;
+    const std::string bytes = S_ISREG(st.st_mode) ? Read(entry.path()) : std::string();
+    seen[entry.path().string()] = {static_cast<unsigned>(st.st_mode),
+                                   bytes,
+                                   st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+                                   st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
+  }
+  return seen;
+}
+
+// The entries made, removed or changed between two snapshots, one a line.
+std::string Changes(const Snapshot& before, const Snapshot& after) {
+  std::string changes;
+  for (const auto& [path, state] : before) {
+    const auto now = after.find(path);
+    if (now == after.end()) changes += "removed " + path + "\n";
+    else if (now->second != state) changes += "changed " + path + "\n";
+  }
+  for (const auto& [path, state] : after) {
+    if (before.count(path) == 0) changes += "made " + path + "\n";
+  }
+  return changes;
+}
+
+// The live processes (not yet reaped ones aside) started with the per-user root `xdg`: the program
+// and whatever processes of its own it made (they share its environment).
+std::vector<pid_t> ProcessesOf(const std::string& xdg) {
+  const std::string wanted = "XDG_DATA_HOME=" + xdg;
+  std::vector<pid_t> found;
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string stat = Read(entry.path().string() + "/stat");
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z') continue;
+    std::stringstream environ(Read(entry.path().string() + "/environ"));
+    for (std::string variable; std::getline(environ, variable, '\0');) {
+      if (variable == wanted) found.push_back(static_cast<pid_t>(std::stoi(name)));
+    }
+  }
+  return found;
+}
+
+// Saves a player's file under the per-user folder of `xdg`, as the game writes one.
+void SavePlayer(const std::string& xdg, const std::string& name) {
+  const std::shared_ptr<TGame> saved = Game;
+  Game = std::make_shared<TGame>();
+  Game->ProfilePath = quill_process::UserFolder(xdg) + "profiles/";
+  fs::create_directories(Game->ProfilePath);
+  auto player = TProfile::Create(name);
+  player->Score = static_cast<int>(name.size()) * 100;
+  const int result = player->Save();
+  Game = saved;
+  ASSERT_EQ(result, 0) << name;
+}
+
+// A second copy on the same folder is told that the game runs and changes nothing in it, not even
+// the temporary file of a save the first copy has under way; a copy killed outright leaves the
+// folder to the next one, whose clean-up then removes what the killed one left.
+TEST(OneCopy, ASecondCopyTouchesNothingAndAKilledOneLeavesTheFolderFree) {
+  const std::string xdg = quill_process::FreshFolder("one_copy");
+  const std::string user = quill_process::UserFolder(xdg);
+  quill_process::WriteSettings(xdg, kNoSplash);
+  // The second copy reaches the same folder by another path (and writes its output elsewhere).
+  const std::string other = quill_process::FreshFolder("one_copy_other");
+  fs::create_directory_symlink(xdg + "Marrowfen", other + "Marrowfen");
+
+  GameProcess first(xdg, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(first.WaitUntil([&] { return first.CatchesTerminate(); }, kLimitMs)) << first.Output();
+  // The first copy stands still (its lock held) while the second runs, so only the second could
+  // change the folder. It is saving: its settings and a player's file are half written.
+  first.Signal(SIGSTOP);
+  const std::vector<std::string> saving = {user + "Quillbrook.ini.tmp-Ab12Cd", user + "profiles/Kim.dat.tmp-Zz99Yy"};
+  for (const auto& path : saving) std::ofstream(path, std::ios::binary) << "half a save";
+  const Snapshot before = Take(xdg + "Marrowfen");
+  {
+    GameProcess second(other, quill_process::StagedDataPrefix());
+    EXPECT_EQ(second.WaitForExit(kLimitMs), 1) << second.Output();
+    EXPECT_NE(second.Output().find("Quillbrook is already running."), std::string::npos) << second.Output();
+  }
+  EXPECT_EQ(Changes(before, Take(xdg + "Marrowfen")), "") << "the second copy changed the per-user folder";
+  first.Signal(SIGCONT);
+
+  // A crash: the system drops the lock with the process.
+  first.Signal(SIGKILL);
+  EXPECT_EQ(first.WaitForExit(kLimitMs), -1);
+  GameProcess next(other, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(next.WaitUntil([&] { return next.CatchesTerminate(); }, kLimitMs)) << next.Output();
+  for (const auto& path : saving) EXPECT_FALSE(fs::exists(path)) << path;
+  next.Signal(SIGTERM);
+  EXPECT_EQ(next.WaitForExit(kLimitMs), 0) << next.Output();
+  EXPECT_TRUE(fs::exists(user + "GoodExit.dat"));
+}
+
+// A copy that cannot take the lock because the folder is read-only says so (in a mount namespace
+// of its own, where the per-user folder is mounted read-only).
+TEST(OneCopy, AReadOnlyFolderIsReportedWithItsReason) {
+  constexpr int kNoPrivateMount = 77;
+  const std::string xdg = quill_process::FreshFolder("read_only");
+  const std::string user = quill_process::UserFolder(xdg);
+  quill_process::WriteSettings(xdg, kNoSplash);
+  GameProcess game(xdg, quill_process::StagedDataPrefix(), "dummy", [user] {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount(user.c_str(), user.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+        ::mount(nullptr, user.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+      ::_exit(kNoPrivateMount);
+    }
+  });
+  const int status = game.WaitForExit(kLimitMs);
+  if (status == kNoPrivateMount) GTEST_SKIP() << "no private read-only mount can be made here";
+  EXPECT_EQ(status, 1) << game.Output();
+  EXPECT_NE(game.Output().find("Cannot lock shared data folder " + user + ": Read-only file system"),
+            std::string::npos)
+      << game.Output();
+}
+
+// Players whose names end like a temporary file keep their files at every start, the current one
+// included; the temporary files interrupted saves left are removed beside them.
+TEST(StartUpCleanUp, KeepsPlayersWhoseNamesLookLikeTemporaryFiles) {
+  const std::string xdg = quill_process::FreshFolder("temp_like_players");
+  const std::string user = quill_process::UserFolder(xdg);
+  // "<player>.dat" is "<anything>.tmp-" and six characters for each of these.
+  const std::vector<std::string> players = {"al.tmp-Jo", "Ann.dat.tmp-a1", "x.tmp-12", "Kim"};
+  for (const auto& name : players) SavePlayer(xdg, name);
+  quill_process::WriteSettings(xdg, std::string(kNoSplash) + "PROFILE NAME=al.tmp-Jo\r\n");
+  std::map<std::string, std::string> kept;
+  for (const auto& name : players) kept[user + "profiles/" + name + ".dat"] = Read(user + "profiles/" + name + ".dat");
+  const std::vector<std::string> leftovers = {user + "profiles/Kim.dat.tmp-Zz99Yy", user + "best.dat.tmp-000000"};
+  for (const auto& path : leftovers) std::ofstream(path, std::ios::binary) << "half a save";
+
+  GameProcess game(xdg, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
+  game.Signal(SIGTERM);
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
+  for (const auto& [path, bytes] : kept) {
+    ASSERT_TRUE(fs::exists(path)) << path << " was removed";
+    EXPECT_EQ(Read(path), bytes) << path;
+  }
+  for (const auto& path : leftovers) EXPECT_FALSE(fs::exists(path)) << path;
+}
+
+// A closed terminal or a logout (SIGHUP) and SIGQUIT end the game as SIGTERM does: cleanly, with
+// the clean-exit marker and status 0.
+class QuitSignal : public testing::TestWithParam<int> {};
+
+TEST_P(QuitSignal, EndsTheGameCleanly) {
+  const std::string xdg = quill_process::FreshFolder("quit_signal_" + std::to_string(GetParam()));
+  quill_process::WriteSettings(xdg, kSplash);
+  GameProcess game(xdg, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
+  game.Signal(GetParam());
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
+  EXPECT_TRUE(fs::exists(quill_process::UserFolder(xdg) + "GoodExit.dat"));
+  EXPECT_FALSE(fs::exists(quill_process::UserFolder(xdg) + "ErrorLog.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(HangUpAndQuit, QuitSignal, testing::Values(SIGHUP, SIGQUIT),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return std::string(info.param == SIGHUP ? "SIGHUP" : "SIGQUIT");
+                         });
+
+// Under a virtual X display of its own: a quit while a start-up alert is on the screen ends the
+// program and the alert's own processes with it, so no box is left behind.
+TEST(StartUpAlert, AQuitClosesTheAlertWithTheProgram) {
+  const quill_test::VirtualDisplay display;
+  ASSERT_TRUE(display.Ready()) << display.Error();
+  const std::string xdg = quill_process::FreshFolder("alert_quit");
+  // A file where the per-user folder should be: reported before any window, in a system alert.
+  fs::create_directories(xdg + "Marrowfen");
+  std::ofstream(xdg + "Marrowfen/Quillbrook", std::ios::binary) << "not a folder";
+  GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
+  // The alert is up once the program has a process besides itself.
+  ASSERT_TRUE(game.WaitUntil([&] { return ProcessesOf(xdg).size() > 1; }, kLimitMs)) << game.Output();
+  game.Signal(SIGTERM);
+  // The program (ended, not yet reaped) and every process of its alert are gone.
+  EXPECT_TRUE(game.WaitUntil([&] { return ProcessesOf(xdg).empty(); }, kLimitMs))
+      << ProcessesOf(xdg).size() << " left of the program and its alert" << game.Output();
+  for (const pid_t left : ProcessesOf(xdg)) ::kill(left, SIGKILL);
+  game.WaitForExit(kLimitMs);
+  EXPECT_NE(game.Output().find("is a file, not a folder"), std::string::npos) << game.Output();
+}
+
+// A data folder without "Data/", or with an empty one, is named as the reason the game cannot start.
+TEST(DataFolder, MissingOrEmptyIsNamed) {
+  for (const bool with_empty_data : {false, true}) {
+    const std::string name = with_empty_data ? "empty_data" : "no_data";
+    const std::string xdg = quill_process::FreshFolder(name + "_user");
+    const std::string data = quill_process::FreshFolder(name);
+    if (with_empty_data) fs::create_directories(data + "Data");
+    GameProcess game(xdg, data);
+    EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
+    EXPECT_NE(game.Output().find("The data folder " + data + " has no Data/ or is empty"), std::string::npos)
+        << game.Output();
+  }
+}
+
+// What stands in the wrong place is reported as what it is, and the program ends with status 1.
+struct Misplaced {
+  const char* name;
+  std::function<void(const std::string& user)> make;  // given the per-user folder
+  std::function<std::string(const std::string& user)> message;
+};
+
+void PrintTo(const Misplaced& misplaced, std::ostream* out) { *out << misplaced.name; }
+
+class MisplacedEntry : public testing::TestWithParam<Misplaced> {};
+
+TEST_P(MisplacedEntry, IsReportedAsWhatItIs) {
+  const Misplaced& misplaced = GetParam();
+  const std::string xdg = quill_process::FreshFolder(std::string("misplaced_") + misplaced.name);
+  const std::string user = quill_process::UserFolder(xdg);
+  misplaced.make(user);
+  GameProcess game(xdg, quill_process::StagedDataPrefix());
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
+  EXPECT_NE(game.Output().find(misplaced.message(user)), std::string::npos) << game.Output();
+}
+
+void PutFile(const std::string& path) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path, std::ios::binary) << "a file";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UserFolder, MisplacedEntry,
+    testing::Values(
+        Misplaced{"file_for_the_user_folder",
+                  [](const std::string& user) { PutFile(user.substr(0, user.size() - 1)); },
+                  [](const std::string& user) {
+                    return "Cannot create shared data folder " + user + ": " + user.substr(0, user.size() - 1) +
+                           " is a file, not a folder";
+                  }},
+        Misplaced{"file_for_its_parent",
+                  [](const std::string& user) { PutFile(fs::path(user).parent_path().parent_path().string()); },
+                  [](const std::string& user) {
+                    return fs::path(user).parent_path().parent_path().string() + " is a file, not a folder";
+                  }},
+        Misplaced{"file_for_the_profiles_folder",
+                  [](const std::string& user) { PutFile(user + "profiles"); },
+                  [](const std::string& user) {
+                    return "Cannot create shared profiles folder " + user + "profiles/: " + user +
+                           "profiles is a file, not a folder";
+                  }},
+        Misplaced{"folder_for_the_settings_file",
+                  [](const std::string& user) { fs::create_directories(user + "Quillbrook.ini"); },
+                  [](const std::string& user) { return user + "Quillbrook.ini is a folder, not a file"; }}),
+    [](const testing::TestParamInfo<Misplaced>& info) { return std::string(info.param.name); });
+
+}  // namespace
