@@ -253,21 +253,6 @@ TEST_F(RoomScreensTest, ShopBuysAndSellsAtTheTillAndLeavingWritesTheProfile) {
   EXPECT_EQ(save.AvatarItems[1], 1);
 }
 
-// The shop sells every position up to the one the rank has reached, that one included.
-TEST_F(RoomScreensTest, TheNewestItemOnSaleCanBeChosenAndTheOneAfterItCannot) {
-  GameScreen->Player->SaveData->AvatarItemUnlocked = 3;
-  profile_->Score = 100000;
-  ShopScreen->Destination = TitleScreen;
-  Open(ShopScreen);
-  ClickAt(TShopScreen::SlotX(3), TShopScreen::SlotY(3));
-  EXPECT_EQ(ShopScreen->CurrentItem, TAvatar::ItemUnlockOrder[3]);
-  EXPECT_EQ(Starts("golfshop_invalid.ogg"), 0);
-  EXPECT_EQ(ShopScreen->Menu->FindButton("buy")->Disabled, 0);
-  ClickAt(TShopScreen::SlotX(4), TShopScreen::SlotY(4));
-  EXPECT_EQ(ShopScreen->CurrentItem, TAvatar::ItemUnlockOrder[3]);
-  EXPECT_EQ(Starts("golfshop_invalid.ogg"), 1);
-}
-
 TEST_F(RoomScreensTest, ThePriceDecidesWhetherBuyIsOfferedAndTheCannotAffordNote) {
   GameScreen->Player->SaveData->AvatarItemUnlocked = 11;
   ShopScreen->Destination = TitleScreen;
