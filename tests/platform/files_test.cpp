@@ -137,6 +137,7 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
       {quill_test::WriteFault::kFail, "No space left on device"},
       {quill_test::WriteFault::kReadOnly, "Read-only file system"},
       {quill_test::WriteFault::kInterrupt, "Input/output error"},
+      {quill_test::WriteFault::kNoSync, "Input/output error"},
       {quill_test::WriteFault::kNoReplace, "Permission denied"},
   };
   for (const auto& [fault, reason] : faults_and_reasons) {
@@ -157,6 +158,32 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
   std::string error;
   EXPECT_FALSE(platform::WriteFileAtomic(P("no/such/folder/file"), std::string("x"), &error));
   EXPECT_EQ(error, "the folder " + P("no/such/folder/") + " cannot be written (No such file or directory)");
+}
+
+// The new bytes reach the disk before they take the old file's name, and the name itself reaches
+// it before the write is reported done: a power cut at any moment leaves the old file or the new
+// one, whole. A write whose flush fails stops there, before the rename.
+TEST_F(FilesTest, AnAtomicWriteWritesSyncsRenamesThenSyncsTheFolder) {
+  const std::string path = P("Ann.dat");
+  const std::string folder = root_.string() + "/";
+  const std::vector<std::string> whole = {"write " + path, "sync " + path, "rename " + path,
+                                          "sync " + folder};
+  {
+    quill_test::WriteFaults record(quill_test::WriteFault::kNone);
+    ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("first")));
+    ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("second")));  // over an old file
+    std::vector<std::string> twice = whole;
+    twice.insert(twice.end(), whole.begin(), whole.end());
+    EXPECT_EQ(record.Steps(), twice);
+    EXPECT_EQ(record.Faulted(), 0);
+  }
+  quill_test::WriteFaults no_sync(quill_test::WriteFault::kNoSync);
+  std::string error;
+  EXPECT_FALSE(platform::WriteFileAtomic(path, std::string("third, never flushed"), &error));
+  EXPECT_EQ(no_sync.Steps(), (std::vector<std::string>{"write " + path, "sync " + path}));
+  EXPECT_EQ(error, "the folder " + folder + " cannot be written (Input/output error)");
+  EXPECT_EQ(platform::ReadTextFile(path).value_or(""), "second");
+  EXPECT_EQ(platform::ListFolder(folder), std::vector<std::string>{"Ann.dat"});
 }
 
 // What an atomic write killed part way leaves (its temporary file beside the target) is removed;

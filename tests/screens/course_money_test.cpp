@@ -1,0 +1,110 @@
+// What the end of a hole and of a course books beyond the score: the purse in the career earnings,
+// the cash records of holes and courses, the count of purses won, and the trophy for a course under
+// par without an iron.
+#include <gtest/gtest.h>
+
+#include "progress/career_stats.h"
+#include "progress/stat.h"
+#include "screens/course_end_dialog.h"
+#include "screens/score_card_screen.h"
+#include "tests/screens/overlay_support.h"
+
+namespace {
+
+using overlay_test::OverlayTest;
+
+class CourseMoneyTest : public OverlayTest {
+ protected:
+  TScoreCardScreen& Card() { return *ScoreCardScreen; }
+  // The card after hole `number` of the 9-hole course (par 4, 4 cards left: a 25 bonus), with
+  // `cash` of hole cash: it wins cash + 25 at a multiplier of 1.
+  void Open(int number, int cash) {
+    Player().LevelScore = cash;
+    Hole(number, 4, 4);
+    Card().Load();
+    Card().ApplyStats();
+    Card().Show(0);
+  }
+  // The last hole's card with the course `toPar` against par (no best-score dialog in the way).
+  void OpenLast(int toPar) {
+    Open(9, 0);
+    Card().out = {36, 36 + toPar, toPar};
+    Card().in = {0, 0, 0};
+    BestScores->Insert("Pro", -30, 0, 1);
+    GameScreen->TrophyDialogs.fill(-1);
+  }
+  bool TrophyTen() {
+    return Save().Trophies[10] == 1 || GameScreen->TrophyDialogs[10] == 10;
+  }
+};
+
+TEST_F(CourseMoneyTest, ThePurseIsPaidIntoTheCareerEarnings) {
+  Save().CareerStats->CareerEarnings->Value = 4000;
+  Open(9, 0);
+  Card().out = {36, 33, -3};
+  auto dialog = TCourseEndDialog::Setup();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(Card().PurseValue, 1000);
+  EXPECT_EQ(Player().Score, 2000);
+  EXPECT_EQ(Save().CareerStats->CareerEarnings->Value, 5000);
+  EXPECT_EQ(Save().CareerStats->CareerEarnings->PlayerName, "Ann");
+  dialog->Kill();
+}
+
+// Every hole adds its winnings to the hole records; the last hole adds the course's to the course
+// records. Each average is over its own count: holes for the hole cash, courses for the course's.
+TEST_F(CourseMoneyTest, HoleAndCourseCashRecordsAreEachAveragedOverTheirOwnCount) {
+  const auto& cs = *Save().CareerStats;
+  Open(8, 75);  // wins 100
+  Card().StoreWinnings();
+  EXPECT_EQ(cs.HighestHoleCash->Value, 100);
+  EXPECT_EQ(cs.TotalCoursesPlayed->Value, 0);
+  Open(9, 175);  // wins 200; the course 300
+  Card().StoreWinnings();
+  EXPECT_EQ(cs.TotalHolesPlayed->Value, 2);
+  EXPECT_EQ(cs.HighestHoleCash->Value, 200);
+  EXPECT_EQ(cs.TotalHoleCash->Value, 300);
+  EXPECT_EQ(cs.AverageHoleCash->Value, 150);
+  EXPECT_EQ(cs.TotalCoursesPlayed->Value, 1);
+  EXPECT_EQ(cs.HighestCourseCash->Value, 300);
+  EXPECT_EQ(cs.TotalCourseCash->Value, 300);
+  EXPECT_EQ(cs.AverageCourseCash->Value, 300);
+
+  // A second course of one hole paying 50: the course average is (300 + 50) / 2, rounded up.
+  Save().CourseCash = 0;
+  Open(9, 25);
+  Card().StoreWinnings();
+  EXPECT_EQ(cs.TotalHolesPlayed->Value, 3);
+  EXPECT_EQ(cs.AverageHoleCash->Value, 117);  // 350 / 3
+  EXPECT_EQ(cs.TotalCoursesPlayed->Value, 2);
+  EXPECT_EQ(cs.HighestCourseCash->Value, 300);
+  EXPECT_EQ(cs.TotalCourseCash->Value, 350);
+  EXPECT_EQ(cs.AverageCourseCash->Value, 175);
+}
+
+// Only a course that paid its purse counts toward the trophy for three purses.
+TEST_F(CourseMoneyTest, OnlyACourseThatPaidItsPurseCountsAsAPurseWon) {
+  for (const int paid : {0, 1}) {
+    SCOPED_TRACE(paid);
+    OpenLast(paid != 0 ? -2 : 0);
+    Save().TotalPursesWon = 2;
+    Card().PurseWon = paid;
+    Card().CheckCourseUnlock(SCORECARD_COURSE_DONE);
+    EXPECT_EQ(Save().TotalPursesWon, 2 + paid);
+  }
+}
+
+// The trophy for a course under par without an iron: an iron played on the course keeps it away.
+TEST_F(CourseMoneyTest, ACourseUnderParWinsTheNoIronTrophyOnlyWithoutAnIron) {
+  for (const int irons : {1, 0}) {
+    SCOPED_TRACE(irons);
+    OpenLast(-1);
+    Save().Trophies.fill(0);
+    Save().CourseIronsUsed = irons;
+    GameScreen->UnlockedDialog = nullptr;
+    Card().CheckCourseUnlock(SCORECARD_COURSE_DONE);
+    EXPECT_EQ(TrophyTen(), irons == 0);
+  }
+}
+
+}  // namespace
