@@ -72,10 +72,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ScoreCardWinnings,
                          testing::Values(WonCase{3.0, 0, 0, 1250}, WonCase{3.0, 1, 0, 1750},
                                          WonCase{2.9, 0, 0, 725}, WonCase{1.0, 0, 1, 650}));
 
+// Four under and deeper all pay the triple eagle's bonus: a better result never pays less.
 TEST_F(ScoreCardTest, BonusFollowsTheHoleResult) {
-  const std::pair<int, int> results[] = {{0, 25}, {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400}, {1, 0}, {-5, 0}};
+  const std::pair<int, int> results[] = {{0, 25},  {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400},
+                                         {1, 0},   {5, 0},    {-5, 400}, {-9, 400}};
   for (const auto& [result, bonus] : results) {
-    Hole(2, 5, 5 + result);
+    Hole(2, 12, 12 + result);
     Card().Load();
     EXPECT_EQ(Card().Bonus, bonus) << result;
     EXPECT_EQ(Card().LabelBonusExtra != nullptr, bonus != 0) << result;
