@@ -616,6 +616,39 @@ TEST_F(ScoreCardPixels, ATotalParWithASecondOneSitsAPixelRight) {
   EXPECT_EQ(left71 - left72, 3);
 }
 
+// A hole's par of two digits keeps to its own cell of the grid: no green ink where the cells of
+// hole 1 and hole 2 meet, and its digits sit around the place a one-digit par has.
+TEST_F(ScoreCardPixels, ATwoDigitParStaysInsideItsHolesCell) {
+  UseCourse("Eighteen Test");
+  Open(2, 4, 4);
+  Card().Zoom->Active = 0;
+  // The green ink of the par row between x0 and x1: its leftmost and rightmost column.
+  auto green = [&](int x0, int x1) {
+    std::pair<int, int> span{10000, -1};
+    for (int x = x0; x < x1; ++x)
+      for (int y = 235; y < 255; ++y) {
+        const auto p = quill_test::ScreenPixel(x, y);
+        if (((p >> 8) & 255) > ((p >> 16) & 255) + 40) {
+          span.first = std::min(span.first, x);
+          span.second = std::max(span.second, x);
+        }
+      }
+    return span;
+  };
+  // Hole k's par stands at x = 151 + 40 k - 1; the cells meet about 30 pixels right of that.
+  CourseList->back()->HolePars[0] = 4;
+  CourseList->back()->HolePars[1] = 1;
+  Draw([&] { Card().DrawCourseGrid(); });
+  const auto one = green(140, 181);
+  CourseList->back()->HolePars[0] = 23;
+  Draw([&] { Card().DrawCourseGrid(); });
+  const auto two = green(140, 181);
+  ASSERT_GT(one.second, 0);
+  ASSERT_GT(two.second, 0);
+  EXPECT_EQ(green(176, 189).second, -1) << "the par of hole 1 runs into the cell of hole 2";
+  EXPECT_NEAR((two.first + two.second) / 2.0, (one.first + one.second) / 2.0, 3.0);
+}
+
 TEST_F(ScoreCardPixels, TheWholeCardDrawsOnceTheZoomHasEnded) {
   UseCourse("Eighteen Test");
   Open(11, 4, 3);
