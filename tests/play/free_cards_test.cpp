@@ -107,6 +107,8 @@ class FreeCardsTest : public PlayFixture {
       } else if (!fits.empty()) {
         const auto card = fits[static_cast<std::size_t>(rng.Rand(0, static_cast<int>(fits.size()) - 1))];
         ClickCard(card);
+        // A free card that fits leaves the layout at the click.
+        EXPECT_FALSE(IsRankedType(card->CardType) && Free(*card)) << name << ": card " << card->ID << " ignored a click";
         played_ += Free(*card) ? 0 : 1;
         undoable = IsRankedType(card->CardType);
       } else if (auto top = CardList->StockTopFind()) {
