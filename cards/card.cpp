@@ -337,7 +337,8 @@ int TCard::RelationshipSet(const std::string& covers) {
 CardRecord TCard::ToRecord() const {
   CardRecord r;
   r.CardType = CardType;
-  r.FaceUp = FaceUp;
+  // A card saved in the middle of a turn is kept with the face it turns to.
+  r.FaceUp = EndsFaceDown() ? 0 : 1;
   r.OriginalFaceUp = OriginalFaceUp;
   r.Value = Value;
   r.Suit = Suit;

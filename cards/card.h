@@ -118,6 +118,8 @@ class TCard : public TSprite, public std::enable_shared_from_this<TCard> {
   TCardRef Self() { return weak_from_this().lock(); }
   // Whether nothing lies on the card.
   bool Uncovered() const { return Relationships.empty(); }
+  // Whether the card shows its back once any turn in progress has ended.
+  bool EndsFaceDown() const { return FlipCounter > 0 ? FlipDirection == 0 : FaceUp == 0; }
 
   // The card record of a saved hole.
   CardRecord ToRecord() const;

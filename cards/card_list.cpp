@@ -255,7 +255,8 @@ int TCardList::RelationshipRemove(int id, int mode) {
     if (it == c->Relationships.end()) continue;
     c->Relationships.erase(it);
     if (!c->Relationships.empty()) continue;
-    if (!c->FaceUp && TurnsWhenUncovered(c->CardType, mode)) {
+    // A card caught turning face down (a mulligan covered it a moment ago) counts as face down.
+    if (c->EndsFaceDown() && TurnsWhenUncovered(c->CardType, mode)) {
       c->FlipStart(1);
       FlipNoise();
     }
@@ -269,7 +270,8 @@ int TCardList::RelationshipAdd(int id) {
     if (!c->Playfield || c->Spinning) continue;
     if (!::Contains(c->OriginalRelationships, id)) continue;
     c->Relationships.push_back(id);
-    if (c->OriginalFaceUp == 0 && c->FaceUp) c->FlipStart(0);
+    // A card caught turning face up counts as face up: it turns back down.
+    if (c->OriginalFaceUp == 0 && !c->EndsFaceDown()) c->FlipStart(0);
   }
   return 0;
 }

@@ -54,6 +54,8 @@ class TFieldEvents {
   virtual int IronsMouseOver() { return 0; }
   virtual void SetIronsMouseOver(int) {}
   virtual void IronsCollide() {}
+  // The top edge of the highest bag iron's picture, in screen pixels; a large value without a HUD.
+  virtual int IronsTop() { return 1 << 20; }
   virtual float* IronScale(int) { return nullptr; }
   // Where an iron flies to in the bag.
   virtual int IronBagX() { return 0; }

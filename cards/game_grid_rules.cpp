@@ -1,5 +1,6 @@
 // The rules of play: the click check, the card actions, the score of a cleared card and the play
 // sounds of the play field.
+#include <algorithm>
 #include <cmath>
 
 #include "cards/card_list.h"
@@ -61,7 +62,10 @@ int TGameGrid::CheckMouse() {
   my = (Game && Game->Mouse) ? Game->Mouse->y : -1;
   const int held = (Game && Game->Mouse) ? Game->Mouse->GetMb() : 0;
 
-  if (my > IRON_BAND_TOP && my < IRON_BAND_BOTTOM && events.HasHud()) {
+  // The band reaches up to the highest iron in the bag, so that every iron answers the pointer
+  // wherever its picture is drawn.
+  const int bandTop = std::min(IRON_BAND_TOP, events.IronsTop() - 1);
+  if (my > bandTop && my < IRON_BAND_BOTTOM && events.HasHud()) {
     const int oldMO = events.IronsMouseOver();
     events.SetIronsMouseOver(0);
     events.IronsCollide();

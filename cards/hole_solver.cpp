@@ -225,7 +225,10 @@ HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealO
   }
   bool heldSlots[IRON_LAST + 1] = {};
   for (int k = IRON_FIRST; k < IRON_FIRST + held; ++k) heldSlots[k] = true;
-  for (int i = 0; i < irons; ++i) deck.push_back({SUIT_IRON, PickEmptyIron(heldSlots, rng)});
+  std::vector<DeckEntry> ironEntries;
+  for (int i = 0; i < irons; ++i) ironEntries.push_back({SUIT_IRON, PickEmptyIron(heldSlots, rng)});
+  const bool ironToStock = options.ironStockTurns > 0;
+  if (!ironToStock) deck.insert(deck.end(), ironEntries.begin(), ironEntries.end());
 
   HoleDeal deal;
   deal.value.assign(layout.count, 1);
@@ -244,6 +247,8 @@ HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealO
     deal.value[i] = deck[pos].value;
     deck.erase(deck.begin() + pos);
   }
+
+  if (ironToStock) deck.insert(deck.end(), ironEntries.begin(), ironEntries.end());
 
   int wild = 0;
   if (options.wildShots >= 0) {
@@ -273,6 +278,19 @@ HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealO
     }
     deal.foundation = stock.back().value;
     stock.pop_back();
+  }
+  if (ironToStock) {
+    // The irons leave the stock and come back near its top (the top card is the last entry).
+    std::vector<DeckEntry> found;
+    std::erase_if(stock, [&found](const DeckEntry& e) {
+      if (e.suit == SUIT_IRON) found.push_back(e);
+      return e.suit == SUIT_IRON;
+    });
+    for (const DeckEntry& iron : found) {
+      const int turn = rng.Rand(1, options.ironStockTurns);
+      const int at = std::max(0, static_cast<int>(stock.size()) - (turn - 1));
+      stock.insert(stock.begin() + at, iron);
+    }
   }
   for (auto it = stock.rbegin(); it != stock.rend(); ++it) {
     deal.stockValue.push_back(it->value);

@@ -80,10 +80,17 @@ bool BuildSolverLayout(const HoleFileData& hole, SolverLayout& layout, std::stri
 
 // How the deal chooses its irons and wild shots. -1 leaves the count to chance as the play screen
 // rolls it; 0, 1 or 2 forces it (the tutorial's first holes).
+// The first course's irons hole deals its one iron into the stock, among the cards turned up
+// by this many turns of the stock, so the hole that teaches irons always shows one.
+constexpr int TUTORIAL_IRON_TURNS = 4;
+
 struct DealOptions {
   int irons = -1;
   int wildShots = -1;
   int ironsHeld = 0;  // irons already in the player's bag (8 means none are dealt)
+  // Above 0: the irons go into the stock, each turned up by one of this many first stock turns
+  // (the first course's irons hole); 0: they fall anywhere in the deck.
+  int ironStockTurns = 0;
 };
 
 // One deal of a hole: every layout card's value (and its type, since a normal card may become an

@@ -262,8 +262,17 @@ int TGameScreen::SpecificKeys() {
 }
 
 int TGameScreen::GameStart() {
+  // The same player going on with the course in progress plays the same game: the tips that
+  // game has shown stay shown, so a save and resume does not bring them back.
+  const std::string before = Player->Name;
+  const int missed = MissedCardPopUps, irons = IronPopUps, drives = LongDrivePopUps;
   Player->InitStats();
   Player->ProfileRead(Game ? Game->CurrentProfile.get() : nullptr, 0);
+  if (!before.empty() && Player->Name == before && Player->SaveData->MidCourse != 0) {
+    MissedCardPopUps = missed;
+    IronPopUps = irons;
+    LongDrivePopUps = drives;
+  }
   return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
+#include "cards/hole_solver.h"
 #include "content/course.h"
 #include "play/game_screen.h"
 #include "platform/random.h"
@@ -61,6 +62,28 @@ int DealWildshotCount(int r) {
   return 0;
 }
 
+int TGameScreen::IronNearStockTop(int turn) {
+  // The stock in list order, its top last; the foundation card has left it already.
+  std::vector<std::size_t> slots;
+  auto& cards = CardList->Cards;
+  for (std::size_t i = 0; i < cards.size(); ++i)
+    if (cards[i]->Stock && !cards[i]->Foundation) slots.push_back(i);
+  std::vector<TCardRef> stock;
+  for (std::size_t i : slots) stock.push_back(cards[i]);
+  const auto iron = std::find_if(stock.begin(), stock.end(),
+                                 [](const TCardRef& c) { return c->CardType == CARDTYPE_IRON; });
+  if (iron == stock.end()) return 0;
+  const TCardRef card = *iron;
+  stock.erase(iron);
+  // Turn 1 is the top card.
+  const auto at = static_cast<std::ptrdiff_t>(stock.size()) - std::min<std::ptrdiff_t>(turn - 1, static_cast<std::ptrdiff_t>(stock.size()));
+  stock.insert(stock.begin() + at, card);
+  for (std::size_t j = 0; j < slots.size(); ++j) cards[slots[j]] = stock[j];
+  CardList->StockZOrder();
+  CardList->StockSpread();
+  return 1;
+}
+
 int TGameScreen::FillGrid() {
   DebugLog("Fill Grid - Start");
   // A layout beyond what the deck can deal is refused before anything is drawn.
@@ -107,15 +130,20 @@ int TGameScreen::FillGrid() {
     irons = DealIronCount(r, Player->IronsCount());
   }
   irons = std::min(irons, freeSlots);
+  // The irons hole of the first course keeps its iron out of the layout: it joins the deck
+  // after the layout has its values, and is moved near the stock's top below.
+  const bool ironToStock = tutorial && Player->Level == 3;
+  std::vector<DealEntry> ironEntries;
   if (irons >= 1) {
     const int first = Player->GetEmptyIron();
-    deck.push_back({-1, first});
+    ironEntries.push_back({-1, first});
     if (irons == 2) {
       int second = Player->GetEmptyIron();
       while (second == first) second = Player->GetEmptyIron();
-      deck.push_back({-1, second});
+      ironEntries.push_back({-1, second});
     }
   }
+  if (!ironToStock) deck.insert(deck.end(), ironEntries.begin(), ironEntries.end());
 
   DebugLog("Assign value");
   for (const auto& c : CardList->Cards) {
@@ -139,6 +167,8 @@ int TGameScreen::FillGrid() {
     deck.erase(deck.begin() + static_cast<std::ptrdiff_t>(pick));
     ++GameGrid->CardsLeft;
   }
+
+  if (ironToStock) deck.insert(deck.end(), ironEntries.begin(), ironEntries.end());
 
   DebugLog("Add wildshots");
   int r = chance();
@@ -194,6 +224,7 @@ int TGameScreen::FillGrid() {
     first->MoveToFoundation(0);
     first->MakeFaceUp();
   }
+  if (ironToStock) IronNearStockTop(fastRand(1, TUTORIAL_IRON_TURNS));
   CardList->StockTopMark();
   deck.clear();
   CardList->SortAll();

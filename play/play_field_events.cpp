@@ -1,5 +1,6 @@
 #include "play/play_field_events.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cards/card.h"
@@ -67,6 +68,10 @@ class TPlayFieldEvents final : public TFieldEvents {
   }
   void IronsCollide() override {
     if (HUD) HUD->IronsCollide();
+  }
+  int IronsTop() override {
+    if (!HUD) return TFieldEvents::IronsTop();
+    return *std::min_element(HUD->Irons_Y.begin(), HUD->Irons_Y.end());
   }
   float* IronScale(int index) override {
     if (!HUD || index < 0 || index >= static_cast<int>(HUD->IronsScale.size())) return nullptr;

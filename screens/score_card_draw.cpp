@@ -167,7 +167,7 @@ int TScoreCardScreen::DrawCourseGrid() {
     if (i >= course->Holes || i >= 18) break;
     const auto at = static_cast<size_t>(i);
     const float xk = static_cast<float>(151 + 40 * k);
-    if (FontParGreen) ccDrawNumbers(std::to_string(course->HolePars[at]), xk - 1, 235, FontParGreen->image, parStep, 0, 0);
+    if (FontParGreen) DrawHolePar(course->HolePars[at], xk - 1, parStep);
     if (i > e) continue;
     if (MidHole != 0 && i == e) platform::SetAlpha(0.5f);
     DrawHand(FontHandwritingGray, std::to_string(sd.CourseArrayCards[at]), xk + 10, 260, 1);
@@ -190,6 +190,19 @@ int TScoreCardScreen::DrawCourseGrid() {
   if (FontParGreen) ccDrawNumbers(totalPar, narrow ? 691.0f : 690.0f, 235, FontParGreen->image, narrow ? 9.0f : 11.0f, 1, 1);
   DrawHand(FontHandwritingGray, std::to_string(out[1] + in[1]), 695, 260, 1);
   OutputRedNumber(out[2] + in[2], 694, 291);
+  return 0;
+}
+
+int TScoreCardScreen::DrawHolePar(int par, float x, float step) {
+  const std::string digits = std::to_string(par);
+  if (digits.size() < 2) {
+    ccDrawNumbers(digits, x, 235, FontParGreen->image, step, 0, 0);
+    return 0;
+  }
+  // A par of two digits at the full step would run into the next hole's cell: its digits stand
+  // closer, at the step of the out and in columns, around the place of a one-digit par.
+  // Centred drawing puts the digits' middle half a step left of the x it is given.
+  ccDrawNumbers(digits, x + PAR_CLOSE_STEP / 2, 235, FontParGreen->image, PAR_CLOSE_STEP, 1, 1);
   return 0;
 }
 

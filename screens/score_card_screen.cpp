@@ -94,9 +94,12 @@ int TScoreCardScreen::Load() {
   static constexpr const char* kBonusWord[5] = {"par", "birdie", "eagle", "double_eagle", "triple_eagle"};
   std::string word;
   const int result = GameGrid ? TGameGrid::GetHTP() : 1;
-  if (result <= 0 && result >= -4) {
-    Bonus = result == 0 ? 25 : -100 * result;
-    word = kBonusWord[-result];
+  // Four under par and better is a triple eagle, as the hole's end calls it: a deeper result
+  // must not pay less than par does.
+  if (result <= 0) {
+    const int under = std::min(-result, 4);
+    Bonus = under == 0 ? 25 : 100 * under;
+    word = kBonusWord[under];
   }
   const TPlayer* player = ThePlayer();
   if (player && player->Perfect != 0) {

@@ -26,6 +26,8 @@ class TCourseEndDialog;
 class TScoreCardScreen : public TScreen {
  public:
   static constexpr int ZOOM_LENGTH = 300;  // ms, the zoom in and the zoom out each
+  // Pixels between the digits of a hole's par of two digits, as in the out and in columns.
+  static constexpr float PAR_CLOSE_STEP = 11.0f;
   // Advance and left offset of each handwritten glyph frame (0..18): digits 0-9, minus, plus, the
   // level-par mark, the multiplier sign, the decimal point, equals, dollar, euro, yen.
   static constexpr std::array<int, 19> HandwritingCharWidths = {10, 6, 14, 8, 12, 9, 9, 8, 10, 10, 9, 12, 11, 14, 4, 9, 12, 14, 10};
@@ -105,6 +107,9 @@ class TScoreCardScreen : public TScreen {
   virtual int DrawCourseGrid();
   // A result against par centred on x: red under par, the level-par mark at par.
   virtual int OutputRedNumber(int value, int x, int y);
+  // A hole's par in the green par font, its place on the card at x: one digit at x, `step` being
+  // the font's cell width; more digits closer together around the same middle.
+  int DrawHolePar(int par, float x, float step);
   virtual int DrawHoleStatGrid();
   // An amount with the currency sign in front; returns the width drawn.
   virtual int OutputCurrency(int value, float x, float y, float scale);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cards/card_record.h"
 #include "tests/cards/field_fixture.h"
 
 namespace {
@@ -76,6 +77,41 @@ TEST_F(CardListTest, RelationshipAddCoversAgainAndTurnsDealtFaceDownCards) {
   EXPECT_EQ(Card(1)->Relationships, std::vector<int>{3});
   EXPECT_GT(Card(1)->FlipCounter, 0);
   EXPECT_EQ(Card(1)->FlipDirection, 0);
+}
+
+// A cover that comes back or leaves while a card is still turning decides the face the card
+// ends with: covered, a card dealt face down ends face down; uncovered, every card ends face up
+// and can be clicked. A card saved mid-turn is kept with the face it turns to.
+TEST_F(CardListTest, ACoverChangedDuringATurnDecidesTheFaceTheCardEndsWith) {
+  LoadHole("four_cards.txt");
+  auto settle = [] {
+    for (int i = 0; i < 60; ++i) CardList->ManageAnim();
+  };
+  CardList->RelationshipRemove(4, UNCOVER_ALL);
+  CardList->RelationshipRemove(3, UNCOVER_ALL);
+  // Card 1 has begun to turn up; before it shows its face a mulligan puts card 3 back on it.
+  CardList->ManageAnim();
+  ASSERT_GT(Card(1)->FlipCounter, 0);
+  ASSERT_EQ(Card(1)->FaceUp, 0);
+  EXPECT_EQ(Card(1)->ToRecord().FaceUp, 1);
+  CardList->RelationshipAdd(3);
+  settle();
+  EXPECT_EQ(Card(1)->FaceUp, 0) << "a covered card turned face up";
+  // Uncovered again, it turns up; covered again, it starts down; freed before it shows its back,
+  // it must still end face up.
+  CardList->RelationshipRemove(3, UNCOVER_ALL);
+  settle();
+  ASSERT_EQ(Card(1)->FaceUp, 1);
+  CardList->RelationshipAdd(3);
+  CardList->ManageAnim();
+  ASSERT_GT(Card(1)->FlipCounter, 0);
+  ASSERT_EQ(Card(1)->FaceUp, 1);
+  EXPECT_EQ(Card(1)->ToRecord().FaceUp, 0);
+  CardList->RelationshipRemove(3, UNCOVER_ALL);
+  settle();
+  EXPECT_TRUE(Card(1)->Uncovered());
+  EXPECT_EQ(Card(1)->FaceUp, 1) << "a free card was left face down";
+  EXPECT_EQ(Card(1)->FlipCounter, 0);
 }
 
 TEST_F(CardListTest, SandUnderAWedgeIsFreeForTheSearchesButNotPlayable) {

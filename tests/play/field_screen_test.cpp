@@ -80,6 +80,49 @@ TEST_F(GameGridTest, AnIronOnTheLayoutIsCollectedOnce) {
   EXPECT_EQ(GameScreen->CardToIronAnim, 0);
 }
 
+// Every iron of the game's own bag answers the pointer on every pixel of its picture that shows
+// above the bag, with only that iron in the bag: its hover starts there, wherever it stands in
+// the bag's arch.
+TEST_F(GameGridTest, EveryBagIronAnswersThePointerAllOverItsPicture) {
+  Game->DataInAppBundle = 1;
+  Game->SetDefaultPaths();
+  HUD->IronsLoad();
+  auto layout = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
+  layout->ID = 1;
+  GameGrid->CardsLeft = 1;
+  SetFoundation(9);
+  auto& irons = GameScreen->Player->Irons;
+  for (int n = 2; n <= 9; ++n) {
+    SCOPED_TRACE(std::to_string(n) + "-iron");
+    const auto k = static_cast<std::size_t>(n - 2);
+    ASSERT_TRUE(HUD->IronImages[k] && HUD->IronImages[k]->image);
+    irons.fill(0);
+    irons[static_cast<std::size_t>(n)] = 1;
+    const auto picture = HUD->IronImages[k]->image->LockFrame(0);
+    ASSERT_TRUE(picture);
+    int drawn = 0, missed = 0, firstMissX = 0, firstMissY = 0;
+    for (int py = 0; py < picture->Height(); ++py)
+      for (int px = 0; px < picture->Width(); ++px) {
+        // Pixels at least half covered by the iron's paint, above the bag's front, which is
+        // drawn over the irons' feet.
+        if ((picture->ReadPixel(px, py) >> 24) < 128) continue;
+        if (HUD->Irons_Y[k] + py >= HUD->GOLFBAGY) continue;
+        ++drawn;
+        HUD->IronsMO = 0;
+        HUD->IronsScale[k] = 1.0f;
+        Tick(HUD->Irons_X[k] + px, HUD->Irons_Y[k] + py, false);
+        if (HUD->IronsMO != n && missed++ == 0) {
+          firstMissX = px;
+          firstMissY = py;
+        }
+      }
+    HUD->IronImages[k]->image->UnlockFrame(0);
+    EXPECT_GT(drawn, 100);
+    EXPECT_EQ(missed, 0) << "first at (" << firstMissX << ", " << firstMissY << ") of the picture, screen ("
+                         << HUD->Irons_X[k] + firstMissX << ", " << HUD->Irons_Y[k] + firstMissY << ")";
+  }
+}
+
 TEST_F(GameGridTest, IronsInTheBagAreChosenByThePointerBand) {
   // Each slot's mask: a solid 20 x 60 picture, the slots side by side in the pointer band.
   for (int k = 0; k < THUD::IRON_COUNT; ++k) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "cards/hole_solver.h"
 #include "platform/system.h"
 #include "tests/play/play_fixture.h"
 #include "util/error.h"
@@ -149,6 +150,44 @@ TEST_F(DealTest, TheTutorialHolesDealTheirOwnIronsAndWildShots) {
     EXPECT_EQ(wild, row.wild) << "hole " << row.hole;
     GameScreen->KillGeneric();
   }
+}
+
+// The first course's irons hole: whatever the clock, its one iron lies in the stock and turns up
+// within the first few turns, never on the layout where it could stay buried; the stock stays in
+// order (top card last, highest z-order, at the fan's end).
+TEST_F(DealTest, TheTutorialIronsHoleTurnsItsIronUpWithinTheFirstTurns) {
+  (*CourseList)[0]->Name = "The Vuva Rivudar";
+  GameScreen->Player->SaveData->CourseName = "The Vuva Rivudar";
+  UseHole("forty_cards.txt");
+  GameScreen->Player->Level = 3;
+  std::set<int> turns;
+  for (int clock = 0; clock < 60; ++clock) {
+    SCOPED_TRACE("clock " + std::to_string(clock));
+    platform::SetManualClock(1000 + 7919 * clock);
+    GameScreen->Player->Irons.fill(0);
+    GameScreen->DealRolls = {1, 100};
+    GameScreen->LevelStart();
+    auto stock = StockCards();
+    std::erase_if(stock, [](const TCardRef& c) { return c->Foundation != 0; });
+    std::stable_sort(stock.begin(), stock.end(),
+                     [](const TCardRef& a, const TCardRef& b) { return a->ZOrder > b->ZOrder; });
+    ASSERT_FALSE(stock.empty());
+    EXPECT_EQ(stock.front()->StockTop, 1);
+    int turn = 0, irons = 0;
+    for (std::size_t i = 0; i < stock.size(); ++i)
+      if (stock[i]->CardType == CARDTYPE_IRON) {
+        turn = static_cast<int>(i) + 1;
+        ++irons;
+      }
+    for (const auto& c : CardList->Cards)
+      EXPECT_FALSE(c->Playfield && c->CardType == CARDTYPE_IRON) << "an iron on the layout, card " << c->ID;
+    EXPECT_EQ(irons, 1);
+    EXPECT_GE(turn, 1);
+    EXPECT_LE(turn, TUTORIAL_IRON_TURNS);
+    turns.insert(turn);
+    GameScreen->KillGeneric();
+  }
+  EXPECT_GE(turns.size(), 2u);  // not always the same turn
 }
 
 TEST_F(DealTest, AStockOfFourAfterTheFoundationCardWarnsOnce) {

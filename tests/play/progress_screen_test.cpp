@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "progress/player.h"
+#include "ui/profile.h"
 #include "screens/globals.h"
 #include "screens/hint_scroll.h"
 #include "screens/score_card_screen.h"
@@ -45,6 +46,36 @@ TEST_F(PlayerTest, TheClockStandsStillWhileSomethingHoldsPlay) {
   ScoreCardScreen.reset();
   HintScroll.reset();
   WildShotScreen.reset();
+}
+
+// The tips a game has shown stay shown when the same player goes on with the course in progress
+// (a save and resume from the title); a new course or another player starts the tips afresh.
+TEST_F(PlayerTest, TipsShownInACourseStayShownWhenItIsResumed) {
+  auto shown = [] {
+    GameScreen->MissedCardPopUps = 2;
+    GameScreen->IronPopUps = 1;
+    GameScreen->LongDrivePopUps = 1;
+  };
+  auto tips = [] {
+    return std::vector<int>{GameScreen->MissedCardPopUps, GameScreen->IronPopUps, GameScreen->LongDrivePopUps};
+  };
+  Game->CurrentProfile = TProfile::Create("Tess");
+  ASSERT_TRUE(Game->CurrentProfile);
+  Player().Name = "Tess";
+  Save().MidCourse = 1;
+  shown();
+  GameScreen->GameStart();
+  EXPECT_EQ(Player().Name, "Tess");
+  EXPECT_EQ(tips(), (std::vector<int>{2, 1, 1})) << "resumed course";
+  Save().MidCourse = 0;
+  GameScreen->GameStart();
+  EXPECT_EQ(tips(), (std::vector<int>{0, 0, 0})) << "no course in progress";
+  shown();
+  Save().MidCourse = 1;
+  Game->CurrentProfile = TProfile::Create("Ann");
+  GameScreen->GameStart();
+  EXPECT_EQ(tips(), (std::vector<int>{0, 0, 0})) << "another player";
+  Game->CurrentProfile.reset();
 }
 
 }  // namespace

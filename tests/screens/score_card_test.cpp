@@ -72,10 +72,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ScoreCardWinnings,
                          testing::Values(WonCase{3.0, 0, 0, 1250}, WonCase{3.0, 1, 0, 1750},
                                          WonCase{2.9, 0, 0, 725}, WonCase{1.0, 0, 1, 650}));
 
+// Four under and deeper all pay the triple eagle's bonus: a better result never pays less.
 TEST_F(ScoreCardTest, BonusFollowsTheHoleResult) {
-  const std::pair<int, int> results[] = {{0, 25}, {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400}, {1, 0}, {-5, 0}};
+  const std::pair<int, int> results[] = {{0, 25},  {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400},
+                                         {1, 0},   {5, 0},    {-5, 400}, {-9, 400}};
   for (const auto& [result, bonus] : results) {
-    Hole(2, 5, 5 + result);
+    Hole(2, 12, 12 + result);
     Card().Load();
     EXPECT_EQ(Card().Bonus, bonus) << result;
     EXPECT_EQ(Card().LabelBonusExtra != nullptr, bonus != 0) << result;
@@ -612,6 +614,39 @@ TEST_F(ScoreCardPixels, ATotalParWithASecondOneSitsAPixelRight) {
   ASSERT_GT(left72, 0);
   // 71 at 691 with a step of 9 starts at 691 - 9 = 682; 72 at 690 with 11 starts at 679.
   EXPECT_EQ(left71 - left72, 3);
+}
+
+// A hole's par of two digits keeps to its own cell of the grid: no green ink where the cells of
+// hole 1 and hole 2 meet, and its digits sit around the place a one-digit par has.
+TEST_F(ScoreCardPixels, ATwoDigitParStaysInsideItsHolesCell) {
+  UseCourse("Eighteen Test");
+  Open(2, 4, 4);
+  Card().Zoom->Active = 0;
+  // The green ink of the par row between x0 and x1: its leftmost and rightmost column.
+  auto green = [&](int x0, int x1) {
+    std::pair<int, int> span{10000, -1};
+    for (int x = x0; x < x1; ++x)
+      for (int y = 235; y < 255; ++y) {
+        const auto p = quill_test::ScreenPixel(x, y);
+        if (((p >> 8) & 255) > ((p >> 16) & 255) + 40) {
+          span.first = std::min(span.first, x);
+          span.second = std::max(span.second, x);
+        }
+      }
+    return span;
+  };
+  // Hole k's par stands at x = 151 + 40 k - 1; the cells meet about 30 pixels right of that.
+  CourseList->back()->HolePars[0] = 4;
+  CourseList->back()->HolePars[1] = 1;
+  Draw([&] { Card().DrawCourseGrid(); });
+  const auto one = green(140, 181);
+  CourseList->back()->HolePars[0] = 23;
+  Draw([&] { Card().DrawCourseGrid(); });
+  const auto two = green(140, 181);
+  ASSERT_GT(one.second, 0);
+  ASSERT_GT(two.second, 0);
+  EXPECT_EQ(green(176, 189).second, -1) << "the par of hole 1 runs into the cell of hole 2";
+  EXPECT_NEAR((two.first + two.second) / 2.0, (one.first + one.second) / 2.0, 3.0);
 }
 
 TEST_F(ScoreCardPixels, TheWholeCardDrawsOnceTheZoomHasEnded) {

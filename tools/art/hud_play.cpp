@@ -471,9 +471,12 @@ void BagIron(Canvas& c, int n, double glow, bool mask) {
     cairo_restore(cr);
   };
   if (mask) {
+    // The head with its outline, so the mask takes every pixel the picture draws.
     head();
     SetColor(cr, Hex(0xFFFFFF));
-    cairo_fill(cr);
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
     cairo_rectangle(cr, sx - 4, 10, 8, c.h() - 10);
     cairo_fill(cr);
     return;

@@ -7,9 +7,9 @@
 
 namespace {
 
-// A pile starts at (x, y) in hole-file units and runs straight down (a column) or to the right (a
-// fan), each card `dx`, `dy` units on from the one before and lying on it, so the card at its end
-// is the one whole card and the only free one. Its cards, from the first laid (underneath): N a
+// A pile starts at (x, y) in hole-file units and runs straight down (a column), each card `dx`,
+// `dy` units on from the one before and lying on it, so the card at its end is the one whole card
+// and the only free one. Its cards, from the first laid (underneath): N a
 // normal card, n one dealt face down, W and w a water card face up and face down, S a sand card
 // (always face down), D a wedge; a digit after a letter is that card's cash-token factor.
 struct Pile {
@@ -21,12 +21,6 @@ struct Pile {
 // play area (x = 249 puts a card's centre on the screen's centre line).
 int CentredX(int index, int count, int gap) { return 249 - (count - 1) * gap / 2 + index * gap; }
 
-int CardCount(const char* cards) {
-  int n = 0;
-  for (const char* c = cards; *c; ++c) n += *c >= '0' && *c <= '9' ? 0 : 1;
-  return n;
-}
-
 // Columns side by side, `gap` apart, each card `step` below the one before; `dy` lowers a column.
 std::vector<Pile> Columns(const std::vector<const char*>& cards, int gap, int step,
                           const std::vector<int>& dy = {}) {
@@ -34,14 +28,6 @@ std::vector<Pile> Columns(const std::vector<const char*>& cards, int gap, int st
   const int count = static_cast<int>(cards.size());
   for (int i = 0; i < count; ++i)
     piles.push_back({CentredX(i, count, gap), 62 + (dy.empty() ? 0 : dy[i]), 0, step, cards[i]});
-  return piles;
-}
-
-// Fans one under another, a card's height apart, each card `step` right of the one before.
-std::vector<Pile> Fans(const std::vector<const char*>& cards, int step) {
-  std::vector<Pile> piles;
-  for (std::size_t i = 0; i < cards.size(); ++i)
-    piles.push_back({CentredX(0, CardCount(cards[i]), step), 62 + 80 * static_cast<int>(i), step, 0, cards[i]});
   return piles;
 }
 
@@ -85,29 +71,31 @@ TutorialHole DesignTutorialHole(int hole) {
   // the first and one on the second; after that both come by chance.
   t.deal.irons = hole < 2 ? 0 : hole == 2 ? 1 : -1;
   t.deal.wildShots = hole == 0 ? 0 : hole == 1 ? 1 : -1;
-  // Until hole 8 few cards are free at once, so six cards in a row (a long drive) stay rare.
+  // That iron goes into the stock and turns up within its first few turns.
+  t.deal.ironStockTurns = hole == 2 ? TUTORIAL_IRON_TURNS : 0;
+  // Until hole 8 the cards lie in two piles: two are free at once, so six cards in a row (a long
+  // drive) stay rare, even with an iron from the bag to carry a run on.
   switch (hole) {
-    case 0:  // playing a card: three face-up piles
-      t.design = Lay(Columns({"NNNN", "NNNN", "NNNN"}, 110, 40), "three piles");
+    case 0:  // playing a card: two face-up piles
+      t.design = Lay(Columns({"NNNNN", "NNNNN"}, 140, 40), "two piles");
       break;
     case 1:  // the wild shot waits in the stock
-      t.design = Lay(Columns({"NNNN", "NNNNN", "NNNN"}, 110, 40), "three piles, the middle one longer");
+      t.design = Lay(Columns({"NNNNN", "NNNNNN"}, 140, 32), "two piles, the right one longer");
       break;
-    case 2:  // one iron: with 34 cards on the layout (in sight there, all face up) the stock keeps
-             // at most 20, so the iron turns up within twenty turns of the stock
-      t.design = Lay(Fans({"NNNNNNNNNNNN", "NNNNNNNNNNN", "NNNNNNNNNNN"}, 28), "three fans");
+    case 2:  // one iron, dealt near the stock's top: two short piles a player can clear
+      t.design = Lay(Columns({"NNNNN", "NNNNN"}, 140, 40), "two piles for the first iron");
       break;
     case 3:  // water hazards, face up
-      t.design = Lay(Columns({"NWNNW", "WNWNN", "NNWNW"}, 110, 40), "three piles with water");
+      t.design = Lay(Columns({"NWNWN", "WNNWN"}, 140, 40), "two piles with water");
       break;
     case 4:  // sand under wedges
-      t.design = Lay(Columns({"NSDNN", "NNNNN", "SDNNN"}, 110, 40), "three piles with sand");
+      t.design = Lay(Columns({"NSDNN", "SDNNN"}, 140, 40), "two piles with sand");
       break;
     case 5:  // face-down cards under the piles' feet
-      t.design = Lay(Columns({"nnnnnN", "nnnnnN", "nnnnnN"}, 110, 32), "three face-down piles");
+      t.design = Lay(Columns({"nnnnN", "nnnnN"}, 140, 32), "two face-down piles");
       break;
     case 6:  // cash tokens
-      t.design = Lay(Columns({"n2nnn1nN3", "nn3nnN1", "nnn2nnN"}, 110, 32), "three piles with tokens");
+      t.design = Lay(Columns({"nn2nnN1", "n3nnnN2"}, 140, 32), "two piles with tokens");
       break;
     case 7:  // an open layout with many free cards, made for a long drive
       t.design = Lay(Columns({"nNN", "nNN", "nNN", "nNN", "nNN", "nNN", "nNN", "nNN"}, 68, 40),

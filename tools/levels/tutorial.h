@@ -1,6 +1,6 @@
 #pragma once
 // The first course's nine holes, laid out by hand. Hole k shows what hint k teaches and nothing
-// a later hint teaches: face-up piles and fans first, where the one whole card at the end of each
+// a later hint teaches: face-up piles first, where the one whole card at the end of each
 // pile is the free one; then water, sand under a wedge, face-down cards, cash tokens, and an open
 // layout made for a long drive; the last hole mixes them all.
 
