@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_set>
 #include <vector>
 
@@ -36,12 +37,11 @@ int GfxGeneration();
 
 // ---- Pictures alive (picture_count.cpp) ----
 // Every surface and texture the drawing layer makes is made and freed through these, so that it is
-// counted while it lives (see picture_count.h). `what` names what it is made for
-// ("an image frame", "the font"); it must outlive the picture (a string literal). The makers give
-// nullptr as SDL does when the picture cannot be made.
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, const char* what);
+// counted while it lives (see picture_count.h). `what` names what it is made for ("the font", "a
+// frame of gfx/title.png"). The makers give nullptr as SDL does when the picture cannot be made.
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what);
 void FreeTexture(SDL_Texture* texture);
-SDL_Surface* MakeSurface(int w, int h, Uint32 format, const char* what);
+SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what);
 void FreeSurface(SDL_Surface* surface);
 // Closes a renderer, which frees every texture made on it: first looks for textures of it that
 // nothing holds (a lost texture is found here at the latest), then forgets them all.

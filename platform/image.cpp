@@ -254,7 +254,7 @@ SDL_Texture* ImageImpl::Texture(int frame) {
   if (f.texture == nullptr) {
     TextureChanging();
     f.texture = MakeTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width_, height_,
-                            "an image frame");
+                            source_ ? "a frame of " + source_->path : std::string("an image made in memory"));
     if (f.texture == nullptr) return nullptr;
     f.generation = GfxGeneration();
     const bool filtered = (flags_ & (IMAGE_FILTERED | IMAGE_MIPMAPPED)) != 0;

@@ -18,7 +18,7 @@ namespace {
 struct Picture {
   bool texture = false;
   int w = 0, h = 0;
-  const char* what = "";
+  std::string what;
   SDL_Renderer* renderer = nullptr;  // a texture's
   bool reported = false;             // already found held by nothing
 };
@@ -66,9 +66,9 @@ std::vector<std::pair<std::string, Picture*>> Unheld() {
 
 namespace detail {
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, const char* what) {
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what) {
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
-  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, what, renderer, false};
+  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), renderer, false};
   return texture;
 }
 
@@ -78,9 +78,9 @@ void FreeTexture(SDL_Texture* texture) {
   SDL_DestroyTexture(texture);
 }
 
-SDL_Surface* MakeSurface(int w, int h, Uint32 format, const char* what) {
+SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, what, nullptr, false};
+  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), nullptr, false};
   return surface;
 }
 
