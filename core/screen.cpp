@@ -6,6 +6,7 @@
 #include "core/globals.h"
 #include "core/upper_layer.h"
 #include "platform/graphics.h"
+#include "platform/picture_count.h"
 #include "util/error.h"
 #include "util/image.h"
 #include "util/input.h"
@@ -90,7 +91,12 @@ int TScreen::SpecificKeys() { return 0; }
 int TGame::ScreenChange() {
   if (GameFade->GetDone() != 1 || GameFade->Out != 1) return 0;
   if (!CurrentTScreen) return 0;
-  if (CurrentTScreen->StopKill == 0) CurrentTScreen->Kill();
+  if (CurrentTScreen->StopKill == 0) {
+    CurrentTScreen->Kill();
+    // A texture the screen lost without freeing is found while the renderer is still open (it
+    // would free it unseen when it closes).
+    platform::CheckPictures("after the screen '" + CurrentTScreen->name + "' was unloaded");
+  }
   if (!DestinationTScreen) {
     ccRunTimeError("Screen '" + CurrentTScreen->name + "' does not have a destination screen set!",
                    1);

@@ -76,7 +76,7 @@ struct TurnedFrames {
     for (auto it = made.begin(); it != made.end();) {
       if (texture == nullptr || it->first.texture == texture) {
         texels.erase(it->second.texture);
-        SDL_DestroyTexture(it->second.texture);
+        detail::FreeTexture(it->second.texture);
         const int side = TurnedSide(it->first.w, it->first.h);
         bytes -= static_cast<std::size_t>(side) * side * 4;
         it = made.erase(it);
@@ -340,11 +340,11 @@ bool StretchAcrossEdge(SDL_Renderer* renderer, const DrawOp& op, Uint8 r, Uint8 
     return false;
   }
   if (g.overhang == nullptr || g.overhang_w < dst.w || g.overhang_h < dst.h) {
-    if (g.overhang != nullptr) SDL_DestroyTexture(g.overhang);
+    detail::FreeTexture(g.overhang);
     g.overhang_w = std::max(g.overhang_w, dst.w);
     g.overhang_h = std::max(g.overhang_h, dst.h);
-    g.overhang = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.overhang_w,
-                                   g.overhang_h);
+    g.overhang = detail::MakeTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.overhang_w,
+                                     g.overhang_h, "the stretch of a copy overhanging the screen");
     if (g.overhang == nullptr) {
       g.overhang_w = g.overhang_h = 0;
       return false;
@@ -693,7 +693,7 @@ void Present(bool whole) {
     g.presented_h = window->h;
     g.columns = detail::LinearAxis(g.width, box.w);
     g.rows = detail::LinearAxis(g.height, box.h);
-    if (g.stretched != nullptr) SDL_FreeSurface(g.stretched);
+    detail::FreeSurface(g.stretched);
     g.stretched = nullptr;
   }
   // Stretched in the screen's own format: on the window's picture itself, or (a window whose
@@ -702,7 +702,7 @@ void Present(bool whole) {
   SDL_Rect target_box = box;
   if (!same_size && window->format->format != g.surface->format->format) {
     if (g.stretched == nullptr) {
-      g.stretched = SDL_CreateRGBSurfaceWithFormat(0, box.w, box.h, 32, g.surface->format->format);
+      g.stretched = detail::MakeSurface(box.w, box.h, g.surface->format->format, "the stretched screen");
       if (g.stretched == nullptr) return;
       SDL_SetSurfaceBlendMode(g.stretched, SDL_BLENDMODE_NONE);
     }
@@ -805,7 +805,7 @@ void FillConvex(const std::vector<SDL_FPoint>& points) {
 
 void DestroyTarget() {
   auto& g = G();
-  if (g.renderer != nullptr) SDL_DestroyRenderer(g.renderer);  // frees every texture made on it
+  detail::CloseRenderer(g.renderer);  // frees every texture made on it
   g.overhang = nullptr;
   g.overhang_w = g.overhang_h = 0;
   g.turned.made.clear();
@@ -816,9 +816,9 @@ void DestroyTarget() {
   g.font = nullptr;
   g.direct = false;
   g.presented = nullptr;
-  if (g.stretched != nullptr) SDL_FreeSurface(g.stretched);
+  detail::FreeSurface(g.stretched);
   g.stretched = nullptr;
-  if (g.surface != nullptr) SDL_FreeSurface(g.surface);
+  detail::FreeSurface(g.surface);
   g.surface = nullptr;
   if (g.window != nullptr) SDL_DestroyWindow(g.window);
   g.window = nullptr;
@@ -827,7 +827,7 @@ void DestroyTarget() {
 
 bool OpenHeadless(std::string* error) {
   auto& g = G();
-  g.surface = SDL_CreateRGBSurfaceWithFormat(0, g.width, g.height, 32, SDL_PIXELFORMAT_ARGB8888);
+  g.surface = detail::MakeSurface(g.width, g.height, SDL_PIXELFORMAT_ARGB8888, "the screen");
   if (g.surface != nullptr) g.renderer = SDL_CreateSoftwareRenderer(g.surface);
   if (g.renderer == nullptr) {
     if (error) *error = std::string("Cannot create the off-screen target: ") + SDL_GetError();
@@ -855,14 +855,14 @@ bool OpenSoftwareTarget() {
   const Uint32 format = SDL_GetWindowPixelFormat(g.window);
   if (SDL_BYTESPERPIXEL(format) == 4 && !SDL_ISPIXELFORMAT_INDEXED(format) &&
       !SDL_ISPIXELFORMAT_ALPHA(format)) {
-    g.surface = SDL_CreateRGBSurfaceWithFormat(0, g.width, g.height, 32, format);
+    g.surface = detail::MakeSurface(g.width, g.height, format, "the screen");
     if (g.surface != nullptr) g.renderer = SDL_CreateSoftwareRenderer(g.surface);
     if (g.renderer != nullptr) {
       SDL_SetSurfaceBlendMode(g.surface, SDL_BLENDMODE_NONE);
       g.direct = true;
       return true;
     }
-    if (g.surface != nullptr) SDL_FreeSurface(g.surface);
+    detail::FreeSurface(g.surface);
     g.surface = nullptr;
   }
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
@@ -886,7 +886,7 @@ bool OpenGlRenderer(Uint32 flags) {
   if (g.renderer == nullptr) return false;
   g.software = detail::DrawsInSoftware(g.renderer);
   if (!g.software || g.keep_software_gl) return true;
-  SDL_DestroyRenderer(g.renderer);
+  detail::CloseRenderer(g.renderer);
   g.renderer = nullptr;
   if (OpenSoftwareTarget()) return true;
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
@@ -941,8 +941,8 @@ bool OpenWindow(std::string* error) {
   }
   // (Drawn directly, the renderer's own surface is the logical screen.)
   if (!g.direct) {
-    g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                                 g.width, g.height);
+    g.canvas = detail::MakeTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.width,
+                                   g.height, "the screen in a window");
     if (g.canvas != nullptr) {
       SDL_SetTextureBlendMode(g.canvas, SDL_BLENDMODE_NONE);
       SDL_SetTextureScaleMode(g.canvas, SDL_ScaleModeLinear);
@@ -968,9 +968,10 @@ Turned TurnedFrame(SDL_Texture* texture, const SDL_Rect& src, int turn) {
   if (g.turned.bytes + bytes > kTurnedMostBytes) g.turned.Forget(nullptr);
   int tw = 0, th = 0;
   SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
-  SDL_Texture* turned = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, side, side);
+  SDL_Texture* turned =
+      detail::MakeTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, side, side, "a turned frame");
   if (turned == nullptr || tw <= 0 || th <= 0) {
-    if (turned != nullptr) SDL_DestroyTexture(turned);
+    detail::FreeTexture(turned);
     return Turned{};
   }
   // SDL's software renderer samples triangles' texels without filtering: the turned copy is
@@ -1222,6 +1223,16 @@ void DrawTexturedCorners(SDL_Texture* texture, const SDL_FPoint corners[4], floa
 
 void SendDrawing() { SendPending(); }
 
+void AddDrawingPictures(std::unordered_set<const void*>* held) {
+  const auto& g = G();
+  for (const void* own : {static_cast<const void*>(g.surface), static_cast<const void*>(g.stretched),
+                          static_cast<const void*>(g.canvas), static_cast<const void*>(g.font),
+                          static_cast<const void*>(g.overhang)}) {
+    if (own != nullptr) held->insert(own);
+  }
+  for (const auto& [key, turned] : g.turned.made) held->insert(turned.texture);
+}
+
 void TextureChanging(SDL_Texture* texture) {
   SendPending();
   Rec().must_draw = true;
@@ -1387,7 +1398,7 @@ void Flip(int sync) {
   rec.overflowed = false;
   // The kept overhang picture lives while frames use it.
   if (draw && !g.overhang_used && g.overhang != nullptr) {
-    SDL_DestroyTexture(g.overhang);
+    detail::FreeTexture(g.overhang);
     g.overhang = nullptr;
     g.overhang_w = g.overhang_h = 0;
   }
@@ -1691,7 +1702,7 @@ SDL_Texture* FontTexture() {
     }
   }
   detail::TextureChanging();
-  g.font = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, tw, th);
+  g.font = detail::MakeTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, tw, th, "the font");
   if (g.font == nullptr) return nullptr;
   SDL_UpdateTexture(g.font, nullptr, pixels.data(), tw * 4);
   SDL_SetTextureScaleMode(g.font, SDL_ScaleModeLinear);

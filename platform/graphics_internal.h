@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/types.h"
@@ -32,6 +34,23 @@ SDL_Window* GfxWindow();      // the game window, nullptr when none (always null
 SDL_Renderer* GfxRenderer();  // the renderer drawing into the logical screen, nullptr when closed
 // Grows each time a renderer is made, so textures made for an earlier one are known to be stale.
 int GfxGeneration();
+
+// ---- Pictures alive (picture_count.cpp) ----
+// Every surface and texture the drawing layer makes is made and freed through these, so that it is
+// counted while it lives (see picture_count.h). `what` names what it is made for ("the font", "a
+// frame of gfx/title.png"). The makers give nullptr as SDL does when the picture cannot be made.
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what);
+void FreeTexture(SDL_Texture* texture);
+SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what);
+void FreeSurface(SDL_Surface* surface);
+// Closes a renderer, which frees every texture made on it: first looks for textures of it that
+// nothing holds (a lost texture is found here at the latest), then forgets them all.
+void CloseRenderer(SDL_Renderer* renderer);
+// Adds the pictures that the drawing layer holds itself (graphics.cpp: the screen, the canvas, the
+// font, turned frames, the kept overhang picture) and those that images hold (image.cpp: each
+// frame's texture of the current renderer).
+void AddDrawingPictures(std::unordered_set<const void*>* held);
+void AddImagePictures(std::unordered_set<const void*>* held);
 
 // Window pixel position to logical screen position (not clamped: outside the letterbox gives
 // coordinates outside the logical screen).

@@ -154,7 +154,7 @@ ImageImpl::~ImageImpl() {
     // A texture of an earlier renderer went with that renderer.
     if (f.texture != nullptr && f.generation == GfxGeneration() && GfxRenderer() != nullptr) {
       TextureChanging(f.texture);
-      SDL_DestroyTexture(f.texture);
+      FreeTexture(f.texture);
     }
   }
 }
@@ -253,8 +253,8 @@ SDL_Texture* ImageImpl::Texture(int frame) {
   if (f.dirty && !f.pixels) RestorePixels();
   if (f.texture == nullptr) {
     TextureChanging();
-    f.texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                  width_, height_);
+    f.texture = MakeTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, width_, height_,
+                            source_ ? "a frame of " + source_->path : std::string("an image made in memory"));
     if (f.texture == nullptr) return nullptr;
     f.generation = GfxGeneration();
     const bool filtered = (flags_ & (IMAGE_FILTERED | IMAGE_MIPMAPPED)) != 0;
@@ -271,6 +271,14 @@ SDL_Texture* ImageImpl::Texture(int frame) {
 }
 
 ImageImpl* Impl(const ImageRef& image) { return dynamic_cast<ImageImpl*>(image.get()); }
+
+void AddImagePictures(std::unordered_set<const void*>* held) {
+  for (const ImageImpl* image : LiveImages()) {
+    for (int i = 0; i < image->Frames(); ++i) {
+      if (image->HasTexture(i)) held->insert(image->FrameTexture(i));
+    }
+  }
+}
 
 ImageMemory HeldByImages() {
   ImageMemory held;

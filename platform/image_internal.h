@@ -73,6 +73,8 @@ class ImageImpl final : public Image {
     const auto& f = frames_[static_cast<std::size_t>(frame)];
     return f.texture != nullptr && f.generation == GfxGeneration();
   }
+  // The frame's texture as it was last made (of an earlier renderer when not HasTexture).
+  SDL_Texture* FrameTexture(int frame) const { return frames_[static_cast<std::size_t>(frame)].texture; }
   bool ReadBack() const { return read_back_; }
   // Replaces a frame's pixels (of the image's size).
   void SetFramePixels(int frame, PixmapRef pixels);

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -37,6 +38,7 @@ class TCountingScreen : public TScreen {
   }
   int Kill() override {
     ++kills;
+    if (onKill) onKill();
     return TScreen::Kill();
   }
   int Load() override {
@@ -54,6 +56,7 @@ class TCountingScreen : public TScreen {
   }
   std::shared_ptr<TScreen> escTarget;
   int escLength = 0;
+  std::function<void()> onKill;  // run by each Kill
   int logic = 0, kills = 0, loads = 0, postFadeIns = 0;
   std::vector<float> deltas;
 };

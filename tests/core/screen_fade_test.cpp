@@ -1,6 +1,9 @@
 // Screen switching with the global fade, the Esc key and the quit request.
 #include "core/exit_screen.h"
 #include "core_fixture.h"
+#include "platform/picture_count.h"
+#include "tests/support/harness.h"
+#include "tests/support/lost_picture.h"
 #include "util/error.h"
 
 class FadeTest : public CoreTest {
@@ -32,6 +35,26 @@ TEST_F(FadeTest, AFadeOutOfFadeSpeedLastsSixtyTicksAndSwitchesInItsLastStep) {
   EXPECT_EQ(second->loads, 1);
   EXPECT_EQ(second->logic, 1);  // the new screen runs in the step of the switch
   EXPECT_EQ(Game->LastTScreen, first);
+}
+
+// A texture the leaving screen lost is found when the screen is unloaded, while the renderer that
+// would free it unseen is still open.
+TEST_F(FadeTest, ATextureLostByTheLeavingScreenIsFoundWhenItIsUnloaded) {
+  quill_test::OpenScreen();
+  std::vector<std::string> reports;
+  const auto saved = platform::SetUnheldPictureReport([&](const std::string& line) { reports.push_back(line); });
+  void* lost = nullptr;
+  first->onKill = [&] { lost = quill_test::LoseTexture(64, 48); };
+  Game->DestinationTScreen = second;
+  ASSERT_EQ(Game->GameFade->Init(static_cast<float>(FADE_SPEED), 1, nullptr, 0, 0), 1);
+  ASSERT_GT(TicksUntil([&] { return Game->CurrentTScreen == second; }), 0);
+  ASSERT_NE(lost, nullptr);
+  EXPECT_EQ(reports, std::vector<std::string>{"a 64 x 48 texture made for " + std::string(quill_test::kLostPictureUse) +
+                                              " is held by nothing after the screen 'first' was unloaded"});
+  EXPECT_TRUE(platform::GraphicsIsOpen());
+  quill_test::FreeLostTexture(lost);
+  platform::SetUnheldPictureReport(saved);
+  platform::GraphicsClose();
 }
 
 TEST_F(FadeTest, ARunningFadeIsNeverReplaced) {

@@ -12,6 +12,7 @@
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/leak_check.h"
+#include "platform/picture_count.h"
 #include "platform/system.h"
 
 namespace {
@@ -47,6 +48,32 @@ class RestoreEnvironment : public testing::EmptyTestEventListener {
   std::vector<std::optional<std::string>> saved_;
 };
 
+// A picture the drawing layer made and then lost without freeing fails the test that lost it: what
+// the looks during the test found (when a screen was unloaded, when the renderer closed) and what
+// a look at its end finds. Once the renderer is closed (a run of the whole program ends with
+// that), no surface of ours is alive either.
+class CheckPicturesAlive : public testing::EmptyTestEventListener {
+ public:
+  void OnTestProgramStart(const testing::UnitTest& /*unit*/) override {
+    platform::SetUnheldPictureReport([this](const std::string& line) { found_.push_back(line); });
+  }
+  void OnTestStart(const testing::TestInfo& /*info*/) override { found_.clear(); }
+  // (End events reach the listeners last appended first: a failure added here is the test's own,
+  // and is printed with it.)
+  void OnTestEnd(const testing::TestInfo& /*info*/) override {
+    platform::CheckPictures("at the end of the test");
+    for (const std::string& line : found_) ADD_FAILURE() << "A picture was lost: " << line;
+    found_.clear();
+    const platform::PictureCount count = platform::CountPictures();
+    if (!platform::GraphicsIsOpen() && count.surfaces != 0) {
+      ADD_FAILURE() << count.surfaces << " surface(s) of the drawing layer alive after the renderer closed";
+    }
+  }
+
+ private:
+  std::vector<std::string> found_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,6 +84,7 @@ int main(int argc, char** argv) {
   if (!self.empty()) argv[0] = self.data();
   testing::InitGoogleTest(&argc, argv);
   testing::UnitTest::GetInstance()->listeners().Append(new DropPendingQuit);
+  testing::UnitTest::GetInstance()->listeners().Append(new CheckPicturesAlive);
   // Defaults for headless runs; a variable already set by the caller wins.
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -74,6 +102,8 @@ int main(int argc, char** argv) {
   // Appended after the variables above are set, so that is the environment each test starts from.
   testing::UnitTest::GetInstance()->listeners().Append(new RestoreEnvironment);
   const int result = RUN_ALL_TESTS();
+  // What the tests' listener would have taken now goes to the error output.
+  platform::SetUnheldPictureReport(nullptr);
   platform::AudioClose();
   platform::GraphicsClose();
   std::filesystem::current_path(std::filesystem::temp_directory_path(), ignoredError);

@@ -1,0 +1,33 @@
+#pragma once
+// The pictures alive: the drawing layer counts the pictures it makes (surfaces, and textures of the
+// renderer) from when they are made until they are freed, and knows what holds each: a frame of an
+// image, or the layer itself (the screen, the font, turned frames ...). A picture alive that
+// nothing holds was lost without being freed. A lost texture would never show as a leak: the
+// renderer frees it when it closes. So the pictures are looked over when a screen is unloaded and
+// before the renderer closes.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct PictureCount {
+  int surfaces = 0;  // alive
+  int textures = 0;  // alive, all of the open renderer (none once it is closed)
+  int unheld = 0;    // of those, held by nothing
+};
+PictureCount CountPictures();
+// One line for each picture alive that nothing holds, e.g. "a 256 x 256 texture made for an image
+// frame"; empty when there is none.
+std::vector<std::string> UnheldPictures();
+// Looks for pictures that nothing holds: each one not found before is reported (see
+// SetUnheldPictureReport) with `when` added to its line ("after the screen 'title' was
+// unloaded"). Returns how many were found for the first time. Frees nothing.
+int CheckPictures(const std::string& when);
+// Takes each report of CheckPictures (and of the look made when the renderer closes); by default
+// (nullptr) a report is written to the error output. Returns the report installed before.
+using PictureReport = std::function<void(const std::string& line)>;
+PictureReport SetUnheldPictureReport(PictureReport report);
+
+}  // namespace platform
