@@ -136,19 +136,29 @@ int TCard::Copy(TCard& t) const {
   return 0;
 }
 
+bool TCard::ShowsCovered() const {
+  return Playfield != 0 && Stock == 0 && Foundation == 0 && Spinning == 0 && !Relationships.empty();
+}
+
 int TCard::Draw() {
   ImageFrame = FaceFrame();
   if (!image) return 0;
+  // The shade tints the picture only; the glow passes below draw in their own colours.
+  const bool shaded = ShowsCovered();
   if (FlipCounter > 0) {
     if (!visible) return 0;
+    if (shaded) platform::SetColor(COVERED_SHADE, COVERED_SHADE, COVERED_SHADE);
     image->MidHandle(1);
     platform::SetScale(ScaleX, ScaleY);
     platform::DrawImage(image->image, x + w2, y + h2, ImageFrame);
     platform::SetScale(1, 1);
     image->MidHandle(0);
+    if (shaded) platform::SetColor(255, 255, 255);
     return 0;
   }
+  if (shaded) platform::SetColor(COVERED_SHADE, COVERED_SHADE, COVERED_SHADE);
   TSprite::Draw();
+  if (shaded) platform::SetColor(255, 255, 255);
   if (GameGrid && GameGrid->CardAnimCounter > 0 && GameGrid->CardAction == CARDACTION_WEDGE_FOUND &&
       GameGrid->WedgeCard && CardType == CARDTYPE_SAND && Relationships.size() == 1 &&
       Relationships[0] == GameGrid->WedgeCard->ID) {

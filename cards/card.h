@@ -33,6 +33,9 @@ class TCard : public TSprite, public std::enable_shared_from_this<TCard> {
   static constexpr int STOCK_TO_FOUNDATION_MS = 300;
   static constexpr int IRON_ANIM_LENGTH_MS = 190;
   static constexpr int ARC_LENGTH_MS = 600;
+  // Grey level (of 255) by which a layout card with a card on it is drawn darker, so that the
+  // free cards stand out at a glance.
+  static constexpr int COVERED_SHADE = 150;
 
   int ID = 0;                 // unique within the hole; cover lists name cards by it
   int CardType = CARDTYPE_NONE;
@@ -120,6 +123,8 @@ class TCard : public TSprite, public std::enable_shared_from_this<TCard> {
   bool Uncovered() const { return Relationships.empty(); }
   // Whether the card shows its back once any turn in progress has ended.
   bool EndsFaceDown() const { return FlipCounter > 0 ? FlipDirection == 0 : FaceUp == 0; }
+  // Whether the card is drawn shaded: a layout card at rest, or turning, with a card on it.
+  bool ShowsCovered() const;
 
   // The card record of a saved hole.
   CardRecord ToRecord() const;

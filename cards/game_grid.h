@@ -125,6 +125,10 @@ class TGameGrid {
  private:
   // The clicked card: the rules of a stock top, wedge, iron, or ranked card.
   void ClickCard(const TCardRef& card, int inFlight);
+  // A click the rules refuse on this card: the refusal sound and one marker on the card.
+  void RefuseCard(const TCardRef& card);
+  // The topmost layout card at rest under the pointer that has a card on it, or null.
+  TCardRef CoveredCardAt(float px, float py) const;
   void ShowSign(const std::shared_ptr<TGameImage>& image);
   void FinishCardAction();
 };

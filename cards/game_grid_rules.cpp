@@ -123,7 +123,11 @@ int TGameGrid::CheckMouse() {
     chosen = c;
     break;
   }
-  if (!chosen) return 1;
+  if (!chosen) {
+    // A covered card cannot be played; the click says so instead of passing unheard.
+    if (auto covered = CoveredCardAt(mx, my)) RefuseCard(covered);
+    return 1;
+  }
   if (chosen->Stock) {
     if (EndDriveActive()) return 1;
     if (n > 0) {
@@ -226,6 +230,25 @@ void TGameGrid::ClickCard(const TCardRef& card, int /*inFlight*/) {
     IdleReset();
     return;
   }
+  RefuseCard(card);
+}
+
+TCardRef TGameGrid::CoveredCardAt(float px, float py) const {
+  if (!CardList) return nullptr;
+  const auto& cards = CardList->Cards;
+  // The list is the drawing order: the last card under the pointer is the one the player sees.
+  // Cards passing over on their way to the foundation or the bag do not count.
+  for (auto it = cards.rbegin(); it != cards.rend(); ++it) {
+    const auto& c = *it;
+    if (!c->visible || c->Spinning || c->IronToBagCounter > 0) continue;
+    if (!(c->x <= px && px < c->x + c->w && c->y <= py && py < c->y + c->h)) continue;
+    return c->ShowsCovered() && c->FlipCounter == 0 ? c : nullptr;
+  }
+  return nullptr;
+}
+
+void TGameGrid::RefuseCard(const TCardRef& card) {
+  auto& events = FieldEvents();
   // Refused: one marker on the card at a time.
   PlaySound(InvalidSound, 0.5f);
   if (auto old = card->InvalidParticlePointer.lock()) old->Kill();

@@ -145,6 +145,8 @@ std::shared_ptr<TDialogTextInput> EnterNamePrompt(int withCancel) {
   prompt->BoxBorderH = 75;
   prompt->BoxBorderV = 8;
   if (prompt->TextInput->CursorCol) prompt->TextInput->CursorCol->Set(255, 255, 255, 1.0f);
+  // A letter that no longer fits is answered with the play field's refusal sound.
+  if (sounds) prompt->TextInput->FullSound = sounds->Find("invalid");
   prompt->ErrorCheckFunc = CheckPlayerName;
   prompt->ErrorDialogFunc = ErrorDialog;
   prompt->OKClickedFunc = CreateAvatarSelection;

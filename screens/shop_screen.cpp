@@ -224,9 +224,14 @@ int TShopScreen::SelectItem(int position) {
 int TShopScreen::SetItemDetails() {
   if (CurrentItem < 0) return 0;
   CurrentDescriptionX = DefaultDescriptionX;
+  NameFontScale = DescriptionFontScale;
   int extra = 0;
   if (ItemFont) {
-    const int nameWidth = static_cast<int>(ItemFont->StringWidth(ItemNames[CurrentItem]) * DescriptionFontScale);
+    const double fullWidth = ItemFont->StringWidth(ItemNames[CurrentItem]);
+    // A name too long for the card is drawn smaller rather than out over the card's edge.
+    if (fullWidth * DescriptionFontScale > NameMaxWidth() && fullWidth > 0)
+      NameFontScale = NameMaxWidth() / fullWidth;
+    const int nameWidth = static_cast<int>(fullWidth * NameFontScale);
     if (nameWidth > DescriptionWidth) {
       extra = nameWidth - DescriptionWidth;
       CurrentDescriptionX -= extra / 2;
@@ -332,13 +337,19 @@ int TShopScreen::Draw() {
   }
   platform::DrawImage(TillTop->image, 619, 377);
   if (CurrentItem >= 0) {
-    if (Items[CurrentItem]) platform::DrawImage(Items[CurrentItem]->image, 560, 444);
+    if (Items[CurrentItem]) {
+      // The shelf's picture, smaller at the till, so that it stays on the card and clear of the
+      // name below it.
+      platform::SetScale(TILL_PICTURE_SCALE, TILL_PICTURE_SCALE);
+      platform::DrawImage(Items[CurrentItem]->image, TILL_PICTURE_X, TILL_PICTURE_Y);
+      platform::SetScale(1, 1);
+    }
     if (ItemFont) {
-      ItemFont->ScaleFactor = DescriptionFontScale;
-      ItemFont->Draw(ItemNames[CurrentItem], CurrentDescriptionX, 465, 0, 0, 1, 1, 0);
+      ItemFont->ScaleFactor = NameFontScale;
+      ItemFont->Draw(ItemNames[CurrentItem], CurrentDescriptionX, NAME_Y, 0, 0, 1, 1, 0);
       const double h = ItemFont->StringHeight("ABCXYZ");
       ItemFont->ScaleFactor = 1.0;
-      int y = static_cast<int>(465 + h + 8);
+      int y = static_cast<int>(NAME_Y + h + 8);
       if (DescriptionFont) {
         const int lineHeight = static_cast<int>(DescriptionFont->StringHeight("ABCXYZ"));
         platform::SetColor(69, 76, 24);

@@ -51,7 +51,20 @@ class TShopScreen : public TScreen {
   int DefaultDescriptionX = 369;
   int CurrentDescriptionX = 0;
   double DescriptionFontScale = 0.666666f;
+  // Scale the selected item's name is drawn at: DescriptionFontScale, or less for a name that
+  // would otherwise reach past the card's text margin (set with the details).
+  double NameFontScale = 0.666666f;
   std::string CannotAfford;
+  // The till's description card: its text stays inside CARD_TEXT_LEFT..CARD_TEXT_RIGHT, and the
+  // item's picture, drawn at TILL_PICTURE_SCALE about its place, keeps above the name's line and
+  // inside the card.
+  static constexpr int CARD_TEXT_LEFT = 356, CARD_TEXT_RIGHT = 590;
+  static constexpr float TILL_PICTURE_SCALE = 0.5f;
+  static constexpr int TILL_PICTURE_X = 560, TILL_PICTURE_Y = 444;
+  static constexpr int NAME_Y = 465;
+  // The widest name at DescriptionFontScale: the block widens by a name's overflow and moves left
+  // by half of it, so its left edge reaches CARD_TEXT_LEFT at this width.
+  int NameMaxWidth() const { return DescriptionWidth + 2 * (DefaultDescriptionX - CARD_TEXT_LEFT); }
 
   int Load() override;
   int Start() override;

@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/bitmap_font.h"
+#include "gfx/channel_array.h"
 #include "gfx/shadow.h"
 #include "platform/text_encoding.h"
 #include "util/input.h"
@@ -14,7 +15,8 @@ TTextInput::TTextInput()
     : TextCol(std::make_shared<TColor>()),
       TextShadow(std::make_shared<TShadow>()),
       DotCol(std::make_shared<TColor>()),
-      CursorCol(std::make_shared<TColor>()) {}
+      CursorCol(std::make_shared<TColor>()),
+      FullCol(TColor::Create(255, 96, 80, 1.0f)) {}
 
 int TTextInput::Init(const std::shared_ptr<ccImageFont>& font, const std::string& text, int x,
                      int y, const std::shared_ptr<TBitmapFont>& bitmapFont) {
@@ -68,11 +70,14 @@ int TTextInput::Manage() {
     if (CurrentChar > 1) CurrentChar -= 1;
     Text = FirstChars(Text, CurrentChar - 1);
   }
-  if (c >= 32 && c <= 126 && CurrentChar <= MaxLength) {
+  if (FullCounter > 0) FullCounter -= Delta;
+  if (c >= 32 && c <= 126) {
     const std::string typed(1, static_cast<char>(c));
-    if (MaxPixelWidth == 0 || GetWidth(typed) <= MaxPixelWidth) {
+    if (CurrentChar <= MaxLength && (MaxPixelWidth == 0 || GetWidth(typed) <= MaxPixelWidth)) {
       Text += typed;
       CurrentChar += 1;
+    } else {
+      ShowFull();
     }
   }
   if (c == 13 && (AllowNull != 0 || !Text.empty())) {
@@ -90,6 +95,11 @@ int TTextInput::Manage() {
     CursorFlashCounter = 0.0f;
   }
   return 0;
+}
+
+void TTextInput::ShowFull() {
+  FullCounter = Game->CalcAnimLength(FULL_SIGN_MS);
+  if (FullSound && Game->Channels) Game->Channels->PlayGameSound(FullSound, nullptr, 0.5f, 0);
 }
 
 int TTextInput::MakeCharsFileNameSafe() {
@@ -133,9 +143,10 @@ void DrawPiece(const std::string& piece, float x, float y, const TColor& color,
 int TTextInput::Draw() {
   if (Active == 0) return 0;
   if (!BitmapFont) ccSetImageFont(Font);
-  TextCol->Apply();
+  const TColor& textCol = FullCounter > 0 && FullCol ? *FullCol : *TextCol;
+  textCol.Apply();
   if (TextShadow) TextShadow->ApplyToText();
-  DrawPiece(Text, static_cast<float>(X), static_cast<float>(Y), *TextCol, TextShadow, BitmapFont);
+  DrawPiece(Text, static_cast<float>(X), static_cast<float>(Y), textCol, TextShadow, BitmapFont);
   int penX = BitmapFont ? static_cast<int>(BitmapFont->StringWidth(Text)) + X : X + ccTextWidth(Text);
   int used = platform::CharCount(Text);
   if (DrawUnderscore != 0 && used < MaxLength) {

@@ -10,6 +10,7 @@
 class TColor;
 class TShadow;
 class TBitmapFont;
+class TGameSound;
 class ccImageFont;
 
 class TTextInput {
@@ -40,6 +41,13 @@ class TTextInput {
   int AllowEscToAbort = 1;
   int AllowNull = 1;
   std::string BannedChars;
+  // A printable character refused because the text is full (in characters or in pixels) plays
+  // FullSound (none: silent) and draws the text in FullCol for FULL_SIGN_MS, so that the player
+  // sees why the key did nothing.
+  static constexpr int FULL_SIGN_MS = 500;
+  std::shared_ptr<TGameSound> FullSound;
+  std::shared_ptr<TColor> FullCol;
+  float FullCounter = 0.0f;  // logic ticks the full sign still shows
 
   virtual int Init(const std::shared_ptr<ccImageFont>& font, const std::string& text, int x, int y,
                    const std::shared_ptr<TBitmapFont>& bitmapFont);
@@ -57,4 +65,8 @@ class TTextInput {
   virtual int Draw();
 
   static inline const std::string FileNameSafeBanned = "\"|*\\/:;~?<>,+=%";
+
+ private:
+  // The full sign: the refusal sound and FULL_SIGN_MS of the text in FullCol.
+  void ShowFull();
 };

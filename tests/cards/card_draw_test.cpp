@@ -65,6 +65,41 @@ TEST_F(CardDrawTest, FaceUpCardsDrawTheirFrameAndFaceDownCardsTheBack) {
   EXPECT_EQ(RedAt(90, 150), 0);  // nothing left of the first card
 }
 
+TEST_F(CardDrawTest, ALayoutCardWithACardOnItIsDrawnShadedAndAFreeOneIsNot) {
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  platform::SetBlend(platform::BLEND_ALPHA);
+  // Frame 6 (a seven of suit 0) is (6, 100, 200); the back is (0, 100, 200).
+  auto covered = TCard::Make(100, 100, CARDTYPE_NORMAL, 1, 7, 0);
+  covered->Relationships = {2};
+  auto coveredDown = TCard::Make(200, 100, CARDTYPE_NORMAL, 0, 7, 0);
+  coveredDown->Relationships = {2};
+  auto turning = TCard::Make(300, 100, CARDTYPE_NORMAL, 1, 7, 0);
+  turning->Relationships = {2};
+  turning->FlipStart(0);  // a mulligan turns a newly covered card face down
+  auto free = TCard::Make(400, 100, CARDTYPE_NORMAL, 1, 7, 0);
+  auto stock = TCard::Make(500, 100, CARDTYPE_NORMAL, 0, 7, 0);
+  stock->Playfield = 0;
+  stock->Stock = 1;
+  stock->Relationships = {2};  // only layout cards count as covered
+  for (const auto& card : {covered, coveredDown, turning, free, stock}) card->Draw();
+  auto pixel = [](int x, int y) { return platform::GrabPixmap(x, y, 1, 1)->ReadPixel(0, 0); };
+  auto green = [&](int x, int y) { return static_cast<int>((pixel(x, y) >> 8) & 0xFF); };
+  auto blue = [&](int x, int y) { return static_cast<int>(pixel(x, y) & 0xFF); };
+  const int shadedGreen = 100 * TCard::COVERED_SHADE / 255, shadedBlue = 200 * TCard::COVERED_SHADE / 255;
+  for (int x : {130, 230, 334}) {
+    SCOPED_TRACE(x);
+    EXPECT_NEAR(green(x, 150), shadedGreen, 1);
+    EXPECT_NEAR(blue(x, 150), shadedBlue, 1);
+  }
+  // Drawn after the covered ones, the free card and the stock card keep their full colour.
+  EXPECT_EQ(green(430, 150), 100);
+  EXPECT_EQ(blue(430, 150), 200);
+  EXPECT_EQ(green(530, 150), 100);
+  // The shade is plainly visible: at most two thirds of the free card's brightness.
+  EXPECT_LE(3 * shadedBlue, 2 * 200);
+}
+
 TEST_F(CardDrawTest, ATurningCardIsSqueezedAboutItsCentre) {
   platform::SetClsColor(255, 0, 0);
   platform::Cls();

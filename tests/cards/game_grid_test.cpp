@@ -6,6 +6,8 @@
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
 #include "gfx/particle_list.h"
+#include "gfx/sound_bank.h"
+#include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/system.h"
 #include "tests/cards/field_fixture.h"
@@ -208,6 +210,62 @@ TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
   EXPECT_NE(card->InvalidParticlePointer.lock(), first);
   EXPECT_EQ(GameGrid->CardsLeft, 1);
   EXPECT_EQ(PlayList->Count(), 0);
+  ScoreParticles = savedList;
+}
+
+TEST_F(GameGridTest, AClickOnACoveredCardIsRefusedAloudAndTheCardOnTopStillDecides) {
+  std::string error;
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", &error)) << error;
+  GameGrid->InvalidSound = TGameSound::Create(platform::DataPrefix() + "Data/sound/invalid.ogg", 0);
+  auto savedList = ScoreParticles;
+  ScoreParticles = TParticleList::Create();
+  events_.signs[TFieldEvents::Sign::Invalid] = std::make_shared<TGameImage>();
+  // A 6 lies on a 5 that would fit the foundation, half over it; a 7 turns over beside them, over
+  // a covered 8.
+  auto under = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 5, 0);
+  under->ID = 1;
+  under->RelationshipSet("2");
+  auto over = CardList->Add(100, 150, CARDTYPE_NORMAL, 1, 9, 0);
+  over->ID = 2;
+  auto hidden = CardList->Add(300, 100, CARDTYPE_NORMAL, 1, 8, 0);
+  hidden->ID = 3;
+  hidden->RelationshipSet("4");
+  auto turning = CardList->Add(300, 100, CARDTYPE_NORMAL, 0, 7, 0);
+  turning->ID = 4;
+  GameGrid->CardsLeft = 4;
+  SetFoundation(4);
+  auto heard = [] {
+    int n = 0;
+    for (const auto& r : platform::AudioLog())
+      if ((r.what == "cue" || r.what == "play") && r.sound == "invalid.ogg") ++n;
+    return n;
+  };
+
+  // The visible top of the covered 5: refused with the sound and one marker, nothing played.
+  platform::ClearAudioLog();
+  Tick(130, 120, true);
+  Tick(130, 120, false);
+  EXPECT_EQ(heard(), 1);
+  EXPECT_TRUE(under->InvalidParticlePointer.lock());
+  EXPECT_EQ(PlayList->Count(), 0);
+  EXPECT_EQ(GameGrid->FoundationValue, 4);
+  EXPECT_EQ(GameGrid->CardsLeft, 4);
+
+  // Where the 9 lies on top, the 9 is the card clicked: refused for its value, on itself.
+  platform::ClearAudioLog();
+  Tick(130, 220, true);
+  Tick(130, 220, false);
+  EXPECT_EQ(heard(), 1);
+  EXPECT_TRUE(over->InvalidParticlePointer.lock());
+
+  // A card turning over on top hides the covered one: the click passes without a sign.
+  turning->FlipStart(1);
+  platform::ClearAudioLog();
+  Tick(330, 150, true);
+  Tick(330, 150, false);
+  EXPECT_EQ(heard(), 0);
+  EXPECT_FALSE(hidden->InvalidParticlePointer.lock());
+
   ScoreParticles = savedList;
 }
 

@@ -12,6 +12,7 @@
 
 #include "cards/card.h"
 #include "cards/card_list.h"
+#include "gfx/bitmap_font.h"
 #include "gfx/channel_array.h"
 #include "gfx/game_text.h"
 #include "gfx/image_bank.h"
@@ -19,6 +20,7 @@
 #include "screens/title_screen.h"
 #include "util/image.h"
 #include "gfx/sprite.h"
+#include "platform/audio.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/text_encoding.h"
@@ -288,6 +290,47 @@ TEST_F(NamePromptTest, TwelveSafeCharactersTheFirstUpperCasedAndExistingNamesRef
   Type("abcdefghijklm");
   EXPECT_EQ(platform::CharCount(prompt_->TextInput->Text), 12);
   EXPECT_EQ(prompt_->TextInput->Text.rfind("Ann", 0), 0u);
+}
+
+TEST_F(NamePromptTest, TheLetterThatNoLongerFitsIsRefusedWithTheRefusalSoundAndARedName) {
+  Open(0);
+  auto& field = *prompt_->TextInput;
+  // The prompt's own limit is the 200 pixels: the name is full before its twelfth letter.
+  std::string typed;
+  for (const char c : std::string("Robin Ash")) {
+    typed += c;
+    if (static_cast<int>(HintHeaderFont->StringWidth(typed)) > 200) break;
+  }
+  ASSERT_LT(typed.size(), 12u);
+  const std::string kept = typed.substr(0, typed.size() - 1);
+  auto refusals = [] {
+    int n = 0;
+    for (const auto& r : platform::AudioLog())
+      if ((r.what == "cue" || r.what == "play") && r.sound == "invalid.ogg") ++n;
+    return n;
+  };
+  auto redPixels = [&] {
+    quill_test::OpenScreen();
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+    prompt_->Draw();
+    int red = 0;
+    for (int y = field.Y; y < field.Y + 40; ++y)
+      for (int x = field.X; x < field.X + 200; ++x) {
+        const auto p = quill_test::ScreenPixel(x, y);
+        if (((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 130 && (p & 0xFF) < 130) ++red;
+      }
+    return red;
+  };
+  platform::ClearAudioLog();
+  Type(kept);
+  EXPECT_EQ(field.Text, kept);
+  EXPECT_EQ(refusals(), 0);
+  EXPECT_EQ(redPixels(), 0);
+  Type(typed.substr(kept.size()));
+  EXPECT_EQ(field.Text, kept);
+  EXPECT_EQ(refusals(), 1);
+  EXPECT_GT(redPixels(), 100);
 }
 
 TEST_F(NamePromptTest, AnAcceptedNameRunsTheAvatarChooserInsideThePrompt) {

@@ -103,6 +103,34 @@ int LowestInkRow(const platform::ImageRef& image) {
   return lowest;
 }
 
+// The leftmost and rightmost columns of frame `frame` with a pixel of at least a quarter cover.
+std::pair<int, int> InkColumns(const platform::ImageRef& image, int frame) {
+  const auto pixels = image->LockFrame(frame);
+  int left = pixels->Width(), right = -1;
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  image->UnlockFrame(frame);
+  return {left, right};
+}
+
+// The topmost row of frame 0 with a pixel of at least a quarter cover.
+int TopInkRow(const platform::ImageRef& image) {
+  const auto pixels = image->LockFrame(0);
+  int top = pixels->Height();
+  for (int y = 0; y < pixels->Height() && top == pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        top = y;
+        break;
+      }
+  image->UnlockFrame(0);
+  return top;
+}
+
 // ---- career statistics ----
 
 TEST_F(ScreenFitTest, EveryStatisticsCellStaysInItsColumnAndRowsKeepAGap) {
@@ -183,7 +211,145 @@ TEST_F(ScreenFitTest, TrophyNamesStayOnTheirPlaquesAndWonTrophiesStandAboveThem)
   }
 }
 
+TEST_F(ScreenFitTest, NoPlaqueNameComesNearAScrewOfItsPlaque) {
+  Enter(TrophyScreen, TitleScreen);
+  ASSERT_TRUE(Settle(TrophyScreen));
+  TTrophyScreen& room = *TrophyScreen;
+  Game->Mouse->x = Game->Mouse->y = -100;  // no tool tip
+  // The plaque's area on the screen as drawn, with and without its names: the pixels that differ
+  // are the names' ink, both passes.
+  auto draw = [](int left, int top, int w, int h) {
+    quill_test::OpenScreen();
+    Game->ScreenDraw();
+    std::vector<platform::Argb> px;
+    for (int y = top; y < top + h; ++y)
+      for (int x = left; x < left + w; ++x) px.push_back(quill_test::ScreenPixel(x, y));
+    return px;
+  };
+  auto luminance = [](platform::Argb p) {
+    return static_cast<int>(((p >> 16) & 0xFF) * 3 + ((p >> 8) & 0xFF) * 6 + (p & 0xFF));
+  };
+  for (int id = 0; id < TTrophyScreen::TROPHIES; ++id) {
+    SCOPED_TRACE(id);
+    const auto& plaque = (id == 0 ? room.PlaqueBig : TTrophyScreen::IsGoldPlaque(id) ? room.PlaqueGold : room.Plaque)->image;
+    const int w = plaque->Width(), h = plaque->Height();
+    const int left = TTrophyScreen::PlaqueX[id] - w / 2, top = TTrophyScreen::PlaqueY[id] + 3 - h / 2;
+    // Screws: inside the face (its 4 px rim and the shadow at its foot left out), the pixels far
+    // darker than the face in the middle of the same row.
+    std::vector<std::pair<int, int>> screws;
+    const auto pixels = plaque->LockFrame(0);
+    for (int y = 6; y < h - 8; ++y) {
+      const int face = luminance(pixels->ReadPixel(w / 2, y));
+      for (int x = 5; x < w - 7; ++x)
+        if (luminance(pixels->ReadPixel(x, y)) * 10 < face * 7) screws.emplace_back(x, y);
+    }
+    plaque->UnlockFrame(0);
+    ASSERT_GE(screws.size(), 2u);
+
+    const auto named = draw(left, top, w, h);
+    const auto lines = room.PlaqueText[id];
+    room.PlaqueText[id].clear();
+    const auto bare = draw(left, top, w, h);
+    room.PlaqueText[id] = lines;
+    int ink = 0, nearest = 1000;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        if (named[static_cast<std::size_t>(y * w + x)] == bare[static_cast<std::size_t>(y * w + x)]) continue;
+        ++ink;
+        for (const auto& [sx, sy] : screws) nearest = std::min(nearest, std::max(std::abs(sx - x), std::abs(sy - y)));
+      }
+    EXPECT_GT(ink, 20);
+    // Two clear pixels at least between a letter and a screw.
+    EXPECT_GE(nearest, 3);
+  }
+}
+
 // ---- golf shop ----
+
+// The till's card, for every item of both sexes: the name on one line inside the card's text
+// margins, the picture inside the card and wholly above the name's ink, the description lines
+// inside the margins and above the cannot-afford note.
+TEST_F(ScreenFitTest, EveryShopItemsNamePictureAndDescriptionKeepToTheTillsCard) {
+  auto& save = *GameScreen->Player->SaveData;
+  for (int male : {1, 0}) {
+    SCOPED_TRACE(male);
+    save.Male = male;
+    Enter(ShopScreen, TitleScreen);
+    ASSERT_TRUE(Settle(ShopScreen));
+    TShopScreen& shop = *ShopScreen;
+    ASSERT_TRUE(shop.ItemFont && shop.DescriptionFont);
+    TBitmapFont description = *shop.DescriptionFont;
+    const std::string note = GameText->FindString("Cannot Afford Item");
+    const double noteInkTop = 534 + InkRows(description, note).first;
+    for (int id = 0; id < TShopScreen::ITEMS; ++id) {
+      const std::string& name = TShopScreen::ItemNames[static_cast<std::size_t>(id)];
+      SCOPED_TRACE(name);
+      ASSERT_FALSE(name.empty());
+      shop.CurrentItem = id;
+      shop.SetItemDetails();
+      TBitmapFont title = *shop.ItemFont;
+      title.ScaleFactor = shop.NameFontScale;
+      // The name as drawn: at most the design's scale, never so small it reads below the
+      // description's size.
+      EXPECT_LE(shop.NameFontScale, shop.DescriptionFontScale + 1e-6);
+      EXPECT_GE(InkHeight(title, "ABCXYZ"), InkHeight(description, "ABCXYZ"));
+      EXPECT_GE(shop.CurrentDescriptionX, TShopScreen::CARD_TEXT_LEFT);
+      EXPECT_LE(shop.CurrentDescriptionX + title.StringWidth(name), TShopScreen::CARD_TEXT_RIGHT);
+      const double nameInkTop = TShopScreen::NAME_Y + InkRows(title, name).first;
+
+      // The picture, scaled about its place: its ink inside the card, above the name.
+      const auto& picture = shop.Items[static_cast<std::size_t>(id)];
+      ASSERT_TRUE(picture);
+      const auto [inkLeft, inkRight] = InkColumns(picture->image, 0);
+      const int inkTop = TopInkRow(picture->image), inkBottom = LowestInkRow(picture->image);
+      const double k = TShopScreen::TILL_PICTURE_SCALE;
+      const double cx = TShopScreen::TILL_PICTURE_X, cy = TShopScreen::TILL_PICTURE_Y;
+      const double hx = picture->w2, hy = picture->h2;
+      EXPECT_GE(cx + (inkLeft - hx) * k, TShopScreen::CARD_TEXT_LEFT);
+      EXPECT_LE(cx + (inkRight + 1 - hx) * k, TShopScreen::CARD_TEXT_RIGHT);
+      EXPECT_GE(cy + (inkTop - hy) * k, 404);
+      EXPECT_LT(cy + (inkBottom + 1 - hy) * k + 1, nameInkTop);
+      // As drawn: the card with and without the picture differs only inside that box.
+      auto card = [&] {
+        quill_test::OpenScreen();
+        Game->ScreenDraw();
+        std::vector<platform::Argb> px;
+        for (int y = 400; y < 562; ++y)
+          for (int x = 348; x < 620; ++x) px.push_back(quill_test::ScreenPixel(x, y));
+        return px;
+      };
+      const auto with = card();
+      shop.Items[static_cast<std::size_t>(id)] = nullptr;
+      const auto without = card();
+      shop.Items[static_cast<std::size_t>(id)] = picture;
+      int lowest = -1, rightmost = -1;
+      for (int y = 400; y < 562; ++y)
+        for (int x = 348; x < 620; ++x)
+          if (with[static_cast<std::size_t>((y - 400) * 272 + x - 348)] != without[static_cast<std::size_t>((y - 400) * 272 + x - 348)]) {
+            lowest = std::max(lowest, y);
+            rightmost = std::max(rightmost, x);
+          }
+      EXPECT_GT(lowest, 0);
+      EXPECT_LT(lowest + 1, nameInkTop);
+      EXPECT_LE(rightmost, TShopScreen::CARD_TEXT_RIGHT);
+
+      // The description: two lines at most, each inside the margins, the last above the note.
+      ASSERT_LE(shop.ItemDescription.size(), 2u);
+      const double nameHeight = title.StringHeight("ABCXYZ");
+      int y = static_cast<int>(TShopScreen::NAME_Y + nameHeight + 8);
+      const int lineHeight = static_cast<int>(description.StringHeight("ABCXYZ"));
+      for (const auto& line : shop.ItemDescription) {
+        EXPECT_LE(shop.CurrentDescriptionX + description.StringWidth(line), TShopScreen::CARD_TEXT_RIGHT) << line;
+        EXPECT_GT(y + InkRows(description, line).first, TShopScreen::NAME_Y + InkRows(title, name).second) << line;
+        EXPECT_LT(y + InkRows(description, line).second, noteInkTop) << line;
+        y += lineHeight;
+      }
+    }
+    shop.CurrentItem = -1;
+    ShopScreen->Kill();
+    Game->CurrentTScreen = TitleScreen;
+  }
+}
 
 TEST_F(ScreenFitTest, TheCannotAffordNoteFitsItsCardAndTheEntranceSoundIsHeard) {
   // The note is drawn at y 534 centred on x 462 in the description font; the card it stands on
@@ -264,34 +430,6 @@ TEST_F(ScreenFitTest, SelectorLinesKeepTheirSpacingAndLockedCoursesShowTheirPadl
 }
 
 // ---- wild shot dialog ----
-
-// The leftmost and rightmost columns of frame `frame` with a pixel of at least a quarter cover.
-std::pair<int, int> InkColumns(const platform::ImageRef& image, int frame) {
-  const auto pixels = image->LockFrame(frame);
-  int left = pixels->Width(), right = -1;
-  for (int y = 0; y < pixels->Height(); ++y)
-    for (int x = 0; x < pixels->Width(); ++x)
-      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
-        left = std::min(left, x);
-        right = std::max(right, x);
-      }
-  image->UnlockFrame(frame);
-  return {left, right};
-}
-
-// The topmost row of frame 0 with a pixel of at least a quarter cover.
-int TopInkRow(const platform::ImageRef& image) {
-  const auto pixels = image->LockFrame(0);
-  int top = pixels->Height();
-  for (int y = 0; y < pixels->Height() && top == pixels->Height(); ++y)
-    for (int x = 0; x < pixels->Width(); ++x)
-      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
-        top = y;
-        break;
-      }
-  image->UnlockFrame(0);
-  return top;
-}
 
 TEST_F(ScreenFitTest, WildShotPicturesKeepToTheirPlacesAndTheOpeningTextToItsTwoFullLines) {
   TWildshotScreen& w = *WildShotScreen;

@@ -2,9 +2,15 @@
 
 #include "ui/text_input.h"
 
+#include <utility>
+
+#include "gfx/channel_array.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
+#include "gfx/sound_bank.h"
+#include "platform/audio.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "ui/button.h"
 #include "ui/dialog_ok.h"
 #include "ui/dialog_text_input.h"
@@ -97,6 +103,75 @@ TEST_F(TextInputTest, EnterAndEscape) {
   TypeCode(27);
   EXPECT_EQ(Run(field, 1), 0);
   EXPECT_EQ(field.Active, 1);
+}
+
+// Pixels of the field's text area, drawn on black, that are white (the text colour) and that are
+// the warm red of the full sign.
+std::pair<int, int> WhiteAndRedPixels(TTextInput& field) {
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  field.Draw();
+  int white = 0, red = 0;
+  const auto pixels = platform::GrabPixmap(field.X, field.Y, field.GetWidth("") + 1, 24);
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x) {
+      const auto p = pixels->ReadPixel(x, y);
+      const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+      if (r > 200 && g > 200 && b > 200) ++white;
+      if (r > 200 && g < 130 && b < 130) ++red;
+    }
+  return {white, red};
+}
+
+TEST_F(TextInputTest, ALetterRefusedBecauseTheTextIsFullIsHeardAndSeen) {
+  Game->Channels = TChannelArray::Create(4);
+  Game->Sound = 1;
+  Game->SoundVolume = 100;
+  auto heard = [] {
+    int n = 0;
+    for (const auto& r : platform::AudioLog())
+      if ((r.what == "cue" || r.what == "play") && r.sound == "buttonclick.wav") ++n;
+    return n;
+  };
+  for (const bool byWidth : {false, true}) {
+    SCOPED_TRACE(byWidth);
+    TTextInput field;
+    field.MaxLength = byWidth ? 12 : 3;
+    field.MaxPixelWidth = byWidth ? 3 * ccTextWidth("W") : 0;
+    field.FullSound = TGameSound::Create(Game->SoundPath + "buttonclick.wav", 0);
+    field.Init(nullptr, "", 20, 20, nullptr);
+    platform::ClearAudioLog();
+    Type("WWW");
+    Run(field, 3);
+    EXPECT_EQ(heard(), 0);  // letters that fit are taken silently
+    EXPECT_EQ(field.Text, "WWW");
+    const auto [whiteBefore, redBefore] = WhiteAndRedPixels(field);
+    EXPECT_GT(whiteBefore, 0);
+    EXPECT_EQ(redBefore, 0);
+
+    Type("W");
+    Run(field, 1);
+    EXPECT_EQ(field.Text, "WWW");
+    EXPECT_EQ(heard(), 1);
+    const auto [whiteFull, redFull] = WhiteAndRedPixels(field);
+    EXPECT_EQ(whiteFull, 0);
+    EXPECT_GT(redFull, whiteBefore / 2);
+
+    // The sign lasts FULL_SIGN_MS (100 ticks), then the text is white again.
+    Run(field, 99);
+    EXPECT_GT(WhiteAndRedPixels(field).second, 0);
+    Run(field, 1);
+    EXPECT_EQ(WhiteAndRedPixels(field).second, 0);
+    // A banned character is no sign of a full text.
+    field.MakeCharsFileNameSafe();
+    field.Text = "W";
+    field.CurrentChar = 2;
+    Type("?");
+    Run(field, 1);
+    EXPECT_EQ(heard(), 1);
+  }
+  Game->Channels->Kill();
+  Game->Channels.reset();
 }
 
 TEST_F(TextInputTest, CursorBlinksEvery250Ms) {

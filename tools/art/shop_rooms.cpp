@@ -267,9 +267,9 @@ void ShopBackground(cairo_t* cr) {
   cairo_rectangle(cr, 604, 398, 196, 6);
   SetColor(cr, pal::BrassLight);
   cairo_fill(cr);
-  // the item card: the large item picture stands at its right (centred on 560, 444), the name
-  // (y 465) and the two description lines at its left, the cannot-afford note at y 534 (its
-  // glyphs reach 18 px lower, inside the brass rule at 558)
+  // the item card: the item picture stands small in its top right corner (centred on 560, 444),
+  // the name (y 465) runs below it and the two description lines below that, the cannot-afford
+  // note at y 534 (its glyphs reach 18 px lower, inside the brass rule at 558)
   SoftShadow(cr, 352, 404, 250, 162, 8, 0.3, 4);
   RoundedRect(cr, 348, 400, 250, 162, 8);
   SetColor(cr, Hex(0xF6ECCF));
@@ -278,7 +278,6 @@ void ShopBackground(cairo_t* cr) {
   SetColor(cr, WithAlpha(pal::Brass, 0.7));
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
-  FillSquashedCircle(cr, 560, 486, 40, 0.25, WithAlpha(pal::Brass, 0.35));
 
   Lamp(cr, 470, 40);
   Lamp(cr, 680, 30);
@@ -651,7 +650,8 @@ void Plaque(Canvas& c, bool gold) {
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  for (double sx : {8.0, w - 11}) FillCircle(cr, sx, h / 2 - 1.5, 1.6, WithAlpha(pal::DarkWood, 0.7));
+  // The screws sit at the very ends of the face, clear of the widest name the plaque takes.
+  for (double sx : {7.0, w - 8}) FillCircle(cr, sx, h / 2 - 1.5, 1.6, WithAlpha(pal::DarkWood, 0.7));
 }
 
 // The tool tip's card (text wrapped to 220 px, centred on the picture, drawn in dark brown).
