@@ -24,11 +24,12 @@ sleep 1
 NOSPLASH='FULL SCREEN=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n'
 SPLASH='FULL SCREEN=0\r\nPORTAL SPLASH=1\r\nPORTAL SPLASH2=0\r\n'
 
-# Starts the program on the per-user folder $XDG (SIGINT at its default: a background job of a
-# script would inherit it ignored).
+# Starts the program on the per-user folder $XDG (SIGINT and SIGQUIT at their defaults: a background
+# job of a script would inherit them ignored, and the program keeps a quit signal it was started
+# with ignored).
 launch() {
   DISPLAY=$D XDG_DATA_HOME=$XDG SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null LIBGL_ALWAYS_SOFTWARE=1 \
-    python3 -c 'import os, signal, sys; signal.signal(signal.SIGINT, signal.SIG_DFL); os.execv(sys.argv[1], sys.argv[1:])' \
+    python3 -c 'import os, signal, sys; signal.signal(signal.SIGINT, signal.SIG_DFL); signal.signal(signal.SIGQUIT, signal.SIG_DFL); os.execv(sys.argv[1], sys.argv[1:])' \
     "$GAME" >"$XDG/out.txt" 2>&1 &
   GPID=$!
 }
