@@ -104,7 +104,8 @@ std::uint64_t Bit(int i) { return std::uint64_t{1} << i; }
 // (wedges and irons are picked up and count nothing) and ends when the stock is turned. Stuck in
 // the middle of a run, the player first plays an iron from the bag to keep it going, as hint 3
 // teaches; `carried` irons are in the bag from earlier holes.
-int LongestRun(const SolverLayout& layout, const HoleDeal& deal, const std::vector<int>& carried = {}) {
+int LongestRun(const SolverLayout& layout, const HoleDeal& deal,
+               const std::vector<int>& carried = {}) {
   const int n = layout.count;
   std::uint64_t cleared = 0;
   auto isFree = [&](int i, std::uint64_t gone) { return (layout.coveredBy[i] & ~gone) == 0; };
@@ -171,7 +172,10 @@ double LongDriveShare(const HoleFileData& hole, int number) {
     // From the irons hole on, the player carries the iron it gave.
     std::vector<int> carried;
     if (number > 3) carried.push_back(rng.Rand(IRON_FIRST, IRON_LAST));
-    drives += LongestRun(layout, DealHole(layout, rng, FirstCourseDeal(number)), carried) >= LONG_DRIVE ? 1 : 0;
+    drives +=
+        LongestRun(layout, DealHole(layout, rng, FirstCourseDeal(number)), carried) >= LONG_DRIVE
+            ? 1
+            : 0;
   }
   return static_cast<double>(drives) / DEALS;
 }
@@ -265,11 +269,14 @@ TEST(FirstCourse, TheCleanCardCupStaysWithinReach) {
   THoleSolver solver;
   std::vector<int> total(ROUNDS, 0);
   for (std::size_t h = 0; h < holes.size(); ++h) {
-    const HoleSample sample = SampleHole(LayoutOf(holes[h]), FirstCourseDeal(static_cast<int>(h) + 1),
-                                         ROUNDS, 0xC1EA4ull + h, solver);
-    for (int r = 0; r < ROUNDS; ++r) total[static_cast<std::size_t>(r)] += sample.best[static_cast<std::size_t>(r)];
+    const HoleSample sample =
+        SampleHole(LayoutOf(holes[h]), FirstCourseDeal(static_cast<int>(h) + 1), ROUNDS,
+                   0xC1EA4ull + h, solver);
+    for (int r = 0; r < ROUNDS; ++r)
+      total[static_cast<std::size_t>(r)] += sample.best[static_cast<std::size_t>(r)];
   }
-  const auto within = std::count_if(total.begin(), total.end(), [](int c) { return c <= CUP_CARDS; });
+  const auto within =
+      std::count_if(total.begin(), total.end(), [](int c) { return c <= CUP_CARDS; });
   EXPECT_GE(within, ROUNDS * 3 / 4);
 }
 

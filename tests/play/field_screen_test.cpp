@@ -118,8 +118,9 @@ TEST_F(GameGridTest, EveryBagIronAnswersThePointerAllOverItsPicture) {
       }
     HUD->IronImages[k]->image->UnlockFrame(0);
     EXPECT_GT(drawn, 100);
-    EXPECT_EQ(missed, 0) << "first at (" << firstMissX << ", " << firstMissY << ") of the picture, screen ("
-                         << HUD->Irons_X[k] + firstMissX << ", " << HUD->Irons_Y[k] + firstMissY << ")";
+    EXPECT_EQ(missed, 0) << "first at (" << firstMissX << ", " << firstMissY
+                         << ") of the picture, screen (" << HUD->Irons_X[k] + firstMissX << ", "
+                         << HUD->Irons_Y[k] + firstMissY << ")";
   }
 }
 

@@ -89,13 +89,15 @@ class FreeCardsTest : public PlayFixture {
       Settle();
       for (const auto& c : CardList->Cards) {
         if (!Free(*c)) continue;
-        EXPECT_EQ(c->FaceUp, 1) << name << ": card " << c->ID << " lies free face down after move " << move;
+        EXPECT_EQ(c->FaceUp, 1) << name << ": card " << c->ID << " lies free face down after move "
+                                << move;
         EXPECT_EQ(c->FlipCounter, 0) << name << ": card " << c->ID << " is still turning";
       }
       if (HasFailure()) return;
       std::vector<TCardRef> fits;
       for (const auto& c : CardList->Cards)
-        if (Free(*c) && (!IsRankedType(c->CardType) || GameGrid->ValidValue(c->Value))) fits.push_back(c);
+        if (Free(*c) && (!IsRankedType(c->CardType) || GameGrid->ValidValue(c->Value)))
+          fits.push_back(c);
       // A mulligan takes back the move just made, as the button allows; otherwise a card that
       // fits is played, and the stock is turned when none does.
       if (undoable && rng.Rand(1, 4) == 1 && GameScreen->Player->Mulligans > 0) {
@@ -105,10 +107,12 @@ class FreeCardsTest : public PlayFixture {
         mulligans_ += GameGrid->CardsLeft > before ? 1 : 0;
         undoable = false;
       } else if (!fits.empty()) {
-        const auto card = fits[static_cast<std::size_t>(rng.Rand(0, static_cast<int>(fits.size()) - 1))];
+        const auto card =
+            fits[static_cast<std::size_t>(rng.Rand(0, static_cast<int>(fits.size()) - 1))];
         ClickCard(card);
         // A free card that fits leaves the layout at the click.
-        EXPECT_FALSE(IsRankedType(card->CardType) && Free(*card)) << name << ": card " << card->ID << " ignored a click";
+        EXPECT_FALSE(IsRankedType(card->CardType) && Free(*card))
+            << name << ": card " << card->ID << " ignored a click";
         played_ += Free(*card) ? 0 : 1;
         undoable = IsRankedType(card->CardType);
       } else if (auto top = CardList->StockTopFind()) {

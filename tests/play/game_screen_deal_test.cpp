@@ -180,7 +180,8 @@ TEST_F(DealTest, TheTutorialIronsHoleTurnsItsIronUpWithinTheFirstTurns) {
         ++irons;
       }
     for (const auto& c : CardList->Cards)
-      EXPECT_FALSE(c->Playfield && c->CardType == CARDTYPE_IRON) << "an iron on the layout, card " << c->ID;
+      EXPECT_FALSE(c->Playfield && c->CardType == CARDTYPE_IRON)
+          << "an iron on the layout, card " << c->ID;
     EXPECT_EQ(irons, 1);
     EXPECT_GE(turn, 1);
     EXPECT_LE(turn, TUTORIAL_IRON_TURNS);

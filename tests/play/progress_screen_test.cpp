@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "progress/player.h"
-#include "ui/profile.h"
 #include "screens/globals.h"
 #include "screens/hint_scroll.h"
 #include "screens/score_card_screen.h"
 #include "tests/play/progress_play_fixture.h"
+#include "ui/profile.h"
 #include "util/animation.h"
 #include "wildshot/globals.h"
 #include "wildshot/wildshot_screen.h"
@@ -57,7 +57,8 @@ TEST_F(PlayerTest, TipsShownInACourseStayShownWhenItIsResumed) {
     GameScreen->LongDrivePopUps = 1;
   };
   auto tips = [] {
-    return std::vector<int>{GameScreen->MissedCardPopUps, GameScreen->IronPopUps, GameScreen->LongDrivePopUps};
+    return std::vector<int>{GameScreen->MissedCardPopUps, GameScreen->IronPopUps,
+                            GameScreen->LongDrivePopUps};
   };
   Game->CurrentProfile = TProfile::Create("Tess");
   ASSERT_TRUE(Game->CurrentProfile);

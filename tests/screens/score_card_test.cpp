@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ScoreCardWinnings,
 
 // Four under and deeper all pay the triple eagle's bonus: a better result never pays less.
 TEST_F(ScoreCardTest, BonusFollowsTheHoleResult) {
-  const std::pair<int, int> results[] = {{0, 25},  {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400},
-                                         {1, 0},   {5, 0},    {-5, 400}, {-9, 400}};
+  const std::pair<int, int> results[] = {{0, 25}, {-1, 100}, {-2, 200}, {-3, 300}, {-4, 400},
+                                         {1, 0},  {5, 0},    {-5, 400}, {-9, 400}};
   for (const auto& [result, bonus] : results) {
     Hole(2, 12, 12 + result);
     Card().Load();
