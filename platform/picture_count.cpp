@@ -1,7 +1,9 @@
 #include "platform/picture_count.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unordered_map>
@@ -10,6 +12,15 @@
 #include <vector>
 
 #include "platform/graphics_internal.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILL_ROUTE_SDL_MEMORY 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define QUILL_ROUTE_SDL_MEMORY 1
+#endif
 
 namespace platform {
 
@@ -49,6 +60,78 @@ std::string Describe(const Picture& p) {
 
 // The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
 // put them).
+// ---- What the leak checker is told ----
+// In a sanitizer build SDL allocates through the functions below, so the leak checker can tell the
+// blocks SDL keeps for itself (its caches, what it keeps until the process ends) from the pictures
+// of ours: a block allocated while a picture is being made is a picture's, any other SDL's own. The
+// library keeps no frame pointers, so a stack is never followed through it to the function of ours
+// that called it; the function SDL allocates through is the last frame seen, and its name alone
+// tells the two apart (see leak_check.h). All of them use the C library's allocator, as SDL's own
+// do, so a block is freed alike whichever of them allocated it.
+#if defined(QUILL_ROUTE_SDL_MEMORY)
+thread_local int making_picture = 0;
+
+// Each keeps its own frame (the call is not its last act, and no two are folded into one): the
+// leak checker's stack names it.
+#if defined(__clang__)
+#define QUILL_OWN_FRAME [[gnu::noinline]]
+#else
+#define QUILL_OWN_FRAME [[gnu::noipa]]
+#endif
+QUILL_OWN_FRAME void* SdlKeepsForItselfMalloc(std::size_t size) {
+  void* block = std::malloc(size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlKeepsForItselfCalloc(std::size_t count, std::size_t size) {
+  void* block = std::calloc(count, size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlKeepsForItselfRealloc(void* block, std::size_t size) {
+  void* moved = std::realloc(block, size);
+  asm volatile("" ::: "memory");
+  return moved;
+}
+QUILL_OWN_FRAME void* PictureOfOursMalloc(std::size_t size) {
+  void* block = std::malloc(size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* PictureOfOursCalloc(std::size_t count, std::size_t size) {
+  void* block = std::calloc(count, size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* PictureOfOursRealloc(void* block, std::size_t size) {
+  void* moved = std::realloc(block, size);
+  asm volatile("" ::: "memory");
+  return moved;
+}
+
+void* SdlMalloc(std::size_t size) { return making_picture > 0 ? PictureOfOursMalloc(size) : SdlKeepsForItselfMalloc(size); }
+void* SdlCalloc(std::size_t count, std::size_t size) {
+  return making_picture > 0 ? PictureOfOursCalloc(count, size) : SdlKeepsForItselfCalloc(count, size);
+}
+void* SdlRealloc(void* block, std::size_t size) {
+  return making_picture > 0 ? PictureOfOursRealloc(block, size) : SdlKeepsForItselfRealloc(block, size);
+}
+void SdlFree(void* block) { std::free(block); }
+
+// Before anything of SDL's is allocated: set while the program's statics are made.
+[[maybe_unused]] const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
+
+// Marks the blocks SDL allocates while it lives as a picture's.
+struct MakingPicture {
+  MakingPicture() { ++making_picture; }
+  ~MakingPicture() { --making_picture; }
+  MakingPicture(const MakingPicture&) = delete;
+  MakingPicture& operator=(const MakingPicture&) = delete;
+};
+#else
+struct [[maybe_unused]] MakingPicture {};
+#endif
+
 std::vector<std::pair<std::string, Picture*>> Unheld() {
   std::unordered_set<const void*> held;
   detail::AddDrawingPictures(&held);
@@ -67,6 +150,7 @@ std::vector<std::pair<std::string, Picture*>> Unheld() {
 namespace detail {
 
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what) {
+  [[maybe_unused]] const MakingPicture making;
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
   if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), renderer, false};
   return texture;
@@ -79,6 +163,7 @@ void FreeTexture(SDL_Texture* texture) {
 }
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
+  [[maybe_unused]] const MakingPicture making;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
   if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), nullptr, false};
   return surface;
