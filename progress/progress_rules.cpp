@@ -11,6 +11,7 @@
 #include "core/globals.h"
 #include "gfx/channel_array.h"
 #include "gfx/game_text.h"
+#include "gfx/image_bank.h"
 #include "gfx/globals.h"
 #include "gfx/shadow.h"
 #include "gfx/sound_bank.h"
@@ -24,6 +25,14 @@
 #include "util/strings.h"
 
 namespace {
+
+// The reward's picture at its place, at most `scale` and smaller where it would otherwise reach
+// over the edge of the dialog's frame.
+void KeepPictureInside(TDialogOK& dialog, float scale) {
+  dialog.PictureScale = dialog.Picture
+                            ? dialog.ScaleToKeepInside(*dialog.Picture, dialog.PictureX, dialog.PictureY, scale)
+                            : scale;
+}
 
 constexpr int RANK_BONUS = 500;
 constexpr int TROPHY_PRIZE = 500;
@@ -155,6 +164,7 @@ int CourseUnlock(int code, int value, int atLeast) {
   if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
   if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_course");
+    KeepPictureInside(*dialog, 1.0f);
     dialog->PictureShadow = TShadow::Create(4, 4, 0.5f);
   }
 
@@ -195,7 +205,7 @@ int AwardTrophy(int slot) {
   if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
   if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_trophy");
-    if (id == 0) dialog->PictureScale = 0.5f;
+    KeepPictureInside(*dialog, id == 0 ? 0.5f : 1.0f);
     dialog->PictureShadow = TShadow::Create(4, 4, 0.5f);
   }
   save->Trophies[static_cast<std::size_t>(id)] = 1;

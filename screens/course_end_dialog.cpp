@@ -76,6 +76,9 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
   auto dialog = Create(text, ccLoadBitmap(Game->ImagePath + "dialogs/dialog_square.png", -1), 330, 0, 0);
   dialog->HeaderLoad("dialogs/purse_won", static_cast<float>(ScreenWidth / 2), static_cast<float>(dialog->y + 47));
   dialog->Picture = TGameImage::Create(Game->ImagePath + "dialogs/course_end_good.png", -1, 1);
+  // The gopher stands at the box's foot, as small as it must be to stay inside the frame.
+  if (dialog->Picture)
+    dialog->PictureScale = dialog->ScaleToKeepInside(*dialog->Picture, dialog->x + 50, dialog->PictureCentreY(), 1.0f);
   dialog->Good = 1;
   StyleScoreCardDialog(*dialog);
   dialog->DialogSound = sounds ? sounds->Find("course_end_good") : nullptr;
@@ -92,10 +95,16 @@ int TCourseEndDialog::Draw() {
   if (TDialog::Draw() == 0) return 0;
   if (Picture) {
     platform::SetAlpha(Header ? Header->Alpha : 1.0f);
-    platform::DrawImage(Picture->image, static_cast<float>(x + 50), static_cast<float>(y + h) - Picture->h2 + 25);
+    platform::SetScale(PictureScale, PictureScale);
+    platform::DrawImage(Picture->image, static_cast<float>(x + 50), static_cast<float>(PictureCentreY()));
+    platform::SetScale(1.0f, 1.0f);
     platform::SetAlpha(1.0f);
   }
   return 0;
+}
+
+int TCourseEndDialog::PictureCentreY() const {
+  return Picture ? static_cast<int>(static_cast<float>(y + h) - Picture->h2 + 25) : y + h;
 }
 
 int TCourseEndDialog::Kill() {

@@ -13,7 +13,7 @@ class TGameSound;
 class TCourseEndDialog : public TDialogOK {
  public:
   int Good = 1;
-  std::shared_ptr<TGameImage> Picture;  // hangs below the box
+  std::shared_ptr<TGameImage> Picture;  // stands at the box's foot, drawn at PictureScale
   std::shared_ptr<TGameSound> DialogSound;
 
   static std::shared_ptr<TCourseEndDialog> Setup();
@@ -22,4 +22,6 @@ class TCourseEndDialog : public TDialogOK {
                                                   int w, int h, int x);
   int Draw() override;
   int Kill() override;
+  // The picture's centre: where its foot would lie 25 px below the box at full size.
+  int PictureCentreY() const;
 };

@@ -116,4 +116,10 @@ class TDialog {
   virtual int Finalise();
   // Releases the parts. A dialog killed while still open gives the escape key back.
   virtual int Kill();
+
+  // Pixels the visible part of a dialog's picture keeps from the edges of its frame.
+  static constexpr int PICTURE_RIM = 8;
+  // The largest scale, at most `scale`, at which the visible pixels of `picture`, drawn about
+  // its handle at (cx, cy), stay PICTURE_RIM px inside the dialog's box (x, y, w, h).
+  float ScaleToKeepInside(const TGameImage& picture, int cx, int cy, float scale) const;
 };

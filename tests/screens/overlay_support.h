@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cards/game_grid.h"
 #include "cards/globals.h"
@@ -18,8 +21,10 @@
 #include "core/globals.h"
 #include "core/screen.h"
 #include "gfx/globals.h"
+#include "gfx/shadow.h"
 #include "platform/audio.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "platform/input.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
@@ -30,7 +35,9 @@
 #include "progress/save_data.h"
 #include "screens/globals.h"
 #include "tests/screens/story_screens_support.h"
+#include "tests/support/harness.h"
 #include "ui/button.h"
+#include "ui/dialog.h"
 #include "ui/menu.h"
 #include "ui/profile.h"
 
@@ -125,5 +132,39 @@ class OverlayTest : public testing::Test {
 
   std::shared_ptr<THostScreen> host_;
 };
+
+// The pixels a dialog's picture (and its shadow) adds, as drawn at rest: how far they reach past
+// the dialog's box on any side (0 when they stay inside), and how many there are.
+inline std::pair<int, int> PictureOverhang(TDialog& dialog, std::shared_ptr<TGameImage>& picture,
+                                    std::shared_ptr<TShadow>* shadow) {
+  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
+  auto draw = [&dialog] {
+    quill_test::OpenScreen();
+    platform::SetClsColor(30, 60, 120);
+    platform::Cls();
+    dialog.Draw();
+    std::vector<platform::Argb> px;
+    for (int y = 0; y < ScreenHeight; ++y)
+      for (int x = 0; x < ScreenWidth; ++x) px.push_back(quill_test::ScreenPixel(x, y));
+    return px;
+  };
+  const auto with = draw();
+  const auto keptPicture = picture;
+  const auto keptShadow = shadow ? *shadow : nullptr;
+  picture = nullptr;
+  if (shadow) *shadow = nullptr;
+  const auto without = draw();
+  picture = keptPicture;
+  if (shadow) *shadow = keptShadow;
+  int reach = 0, count = 0;
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x) {
+      const auto i = static_cast<std::size_t>(y * ScreenWidth + x);
+      if (with[i] == without[i]) continue;
+      ++count;
+      reach = std::max({reach, dialog.x - x, x - (dialog.x + dialog.w - 1), dialog.y - y, y - (dialog.y + dialog.h - 1)});
+    }
+  return {reach, count};
+}
 
 }  // namespace overlay_test

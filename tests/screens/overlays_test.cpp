@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cards/card.h"
@@ -16,6 +17,7 @@
 #include "gfx/channel_array.h"
 #include "gfx/game_text.h"
 #include "gfx/image_bank.h"
+#include "gfx/shadow.h"
 #include "screens/avatar_selection_screen.h"
 #include "screens/title_screen.h"
 #include "util/image.h"
@@ -199,6 +201,38 @@ TEST_F(OverlayTest, EveryTipRewardAndRefusalFitsBetweenItsHeaderAndItsOK) {
   for (const char* key : {"Profile Exists", "Cannot Create", "Cannot Delete"}) fits(key, ErrorDialog(GameText->FindString(key)));
   fits("Confirm Delete", MakeDialogYesNo(GameText->FindString("Confirm Delete")));
   EXPECT_EQ(checked, 12 + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES);
+}
+
+TEST_F(OverlayTest, TrophyAndCourseOpenedPicturesStayInsideTheirFrames) {
+  for (int male : {0, 1}) {
+    Save().Male = male;
+    for (int id = 0; id < TSaveData::TROPHIES; ++id) {
+      if (male == 1 && id != 0) continue;  // only the championship cup differs between the sexes
+      SCOPED_TRACE("trophy " + std::to_string(id) + (male ? " (gent)" : " (lady)"));
+      GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
+      AwardTrophy(id);
+      auto dialog = GameScreen->UnlockedDialog;
+      ASSERT_TRUE(dialog && dialog->Picture);
+      const auto [reach, count] = overlay_test::PictureOverhang(*dialog, dialog->Picture, &dialog->PictureShadow);
+      EXPECT_EQ(reach, 0);
+      EXPECT_GT(count, 400);  // still a picture to see
+      dialog->Kill();
+      GameScreen->UnlockedDialog = nullptr;
+    }
+  }
+  Save().UnlockedCourses.fill(COURSE_LOCKED);
+  Save().UnlockedCourses[0] = COURSE_OPEN;
+  CourseList->front()->Unlocks = "Eighteen Test";
+  (*CourseList)[1]->UnlockCode = UNLOCK_SCORE;
+  (*CourseList)[1]->UnlockedBy = "Nine Test";
+  ASSERT_EQ(CourseUnlock(UNLOCK_SCORE, 0, 0), 1);
+  auto opened = GameScreen->UnlockedDialog;
+  ASSERT_TRUE(opened && opened->Picture);
+  const auto [reach, count] = overlay_test::PictureOverhang(*opened, opened->Picture, &opened->PictureShadow);
+  EXPECT_EQ(reach, 0);
+  EXPECT_GT(count, 400);
+  opened->Kill();
+  GameScreen->UnlockedDialog = nullptr;
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {

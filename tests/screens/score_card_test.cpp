@@ -535,6 +535,11 @@ TEST_F(ScoreCardTest, TheCourseEndPaysThePurseOnlyUnderPar) {
   EXPECT_NE(text.find("$1150"), std::string::npos) << text;
   // The cash the player holds now, purse included.
   EXPECT_NE(text.find("$2150"), std::string::npos) << text;
+  // The gopher stands inside the frame, at a size still to be seen.
+  ASSERT_TRUE(dialog->Picture);
+  const auto [reach, count] = overlay_test::PictureOverhang(*dialog, dialog->Picture, nullptr);
+  EXPECT_EQ(reach, 0);
+  EXPECT_GT(count, 400);
   dialog->Kill();
 }
 
