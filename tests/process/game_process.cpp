@@ -58,6 +58,12 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
     : log_(xdg_root + "output.txt") {
   pid_ = ::fork();
   if (pid_ == 0) {
+    // The program starts as a player starts it, with every signal at its default and none
+    // blocked: a test run from a background job would otherwise hand it SIGINT ignored.
+    for (const int signal : {SIGINT, SIGTERM, SIGQUIT, SIGHUP}) ::signal(signal, SIG_DFL);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
     setenv("XDG_DATA_HOME", xdg_root.c_str(), 1);
     setenv("QUILLBROOK_DATA", data_prefix.c_str(), 1);
     setenv("SDL_VIDEODRIVER", video_driver.c_str(), 1);
