@@ -35,6 +35,13 @@ int Digit(int code, int base, int round) {
   return code % base;
 }
 
+// Whether a code has a 2 among its base-3 digits of the rounds.
+bool HoldsATwo(int code) {
+  for (int r = 0; r < kRounds; ++r)
+    if (Digit(code, 3, r) == 2) return true;
+  return false;
+}
+
 // The career statistics by name, in the order the block stores them.
 using StatSlot = std::shared_ptr<TStat> TCareerStats::*;
 const std::vector<std::pair<const char*, StatSlot>>& Stats() {
@@ -104,13 +111,9 @@ void FillSaveData(TSaveData& s, int round) {
   // Course states: the first 100 codes of six base-3 digits holding a 2, so none reads as a switch.
   code = 0;
   for (int& state : s.UnlockedCourses) {
-    auto holdsTwo = [](int c) {
-      for (int r = 0; r < kRounds; ++r)
-        if (Digit(c, 3, r) == 2) return true;
-      return false;
-    };
-    while (!holdsTwo(++code)) {
-    }
+    do {
+      ++code;
+    } while (!HoldsATwo(code));
     state = Digit(code, 3, round);
   }
   // Small ranges, above every switch and course state.
@@ -286,34 +289,29 @@ void ExpectSameProfile(const TProfile& back, const TProfile& want) {
 #undef EXPECT_FIELD
 #undef EXPECT_FIELD_AT
 
-class ProfileRoundTrip : public ProgressTest, public testing::WithParamInterface<int> {
- protected:
-  // Writes round `round` as the player "Distinct" and returns what was written.
-  std::shared_ptr<TProfile> Write(int round, TSaveData& written) {
-    TProfile::CreateUserFunction = CreateProfileExtra;
-    auto profile = TProfile::Create("Distinct");
-    InstallProfileHooks(*profile);
-    FillProfile(*profile, round);
-    FillSaveData(Save(), round);
-    written = Save();
-    written.CareerStats = std::make_shared<TCareerStats>(*Save().CareerStats);
-    for (auto* slot : written.CareerStats->All()) *slot = std::make_shared<TStat>(**slot);
-    EXPECT_EQ(profile->Save(), 0) << profile->LastError;
-    return profile;
-  }
-};
+class ProfileRoundTrip : public ProgressTest, public testing::WithParamInterface<int> {};
+
+// The player "Distinct" with the game's block, as the game makes a player.
+std::shared_ptr<TProfile> NewDistinct() {
+  TProfile::CreateUserFunction = CreateProfileExtra;
+  auto profile = TProfile::Create("Distinct");
+  InstallProfileHooks(*profile);
+  return profile;
+}
 
 TEST_P(ProfileRoundTrip, EveryFieldComesBackInItsOwnPlace) {
   const int round = GetParam();
-  TSaveData written;
-  auto profile = Write(round, written);
+  auto profile = NewDistinct();
+  FillProfile(*profile, round);
+  FillSaveData(Save(), round);
+  ASSERT_EQ(profile->Save(), 0) << profile->LastError;
   // Read by a new player object, as the next start of the game would.
+  const auto written = events_.player->SaveData;
   events_.player->SaveData = std::make_shared<TSaveData>();
-  auto back = TProfile::Create("Distinct");
-  InstallProfileHooks(*back);
+  auto back = NewDistinct();
   ASSERT_EQ(back->Load(), 1) << back->LastError;
   ExpectSameProfile(*back, *profile);
-  ExpectSameSaveData(Save(), written);
+  ExpectSameSaveData(Save(), *written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, ProfileRoundTrip, testing::Range(0, kRounds));
@@ -324,9 +322,7 @@ INSTANTIATE_TEST_SUITE_P(Rounds, ProfileRoundTrip, testing::Range(0, kRounds));
 using ProfileGolden = ProgressTest;
 
 TEST_F(ProfileGolden, APlayerFileWithEveryFieldItsOwnHasItsGoldenBytes) {
-  TProfile::CreateUserFunction = CreateProfileExtra;
-  auto profile = TProfile::Create("Distinct");
-  InstallProfileHooks(*profile);
+  auto profile = NewDistinct();
   FillProfile(*profile, 0);
   FillSaveData(Save(), 0);
   ASSERT_EQ(profile->Save(), 0) << profile->LastError;
@@ -343,9 +339,7 @@ TEST_F(ProfileGolden, APlayerFileWithEveryFieldItsOwnHasItsGoldenBytes) {
 // A player's save reaches the disk before it replaces the old file; when it cannot be flushed the
 // old file stays as it was, byte for byte, and the failure is reported naming the file.
 TEST_F(ProfileGolden, ASaveThatCannotBeFlushedKeepsTheOldFileAndIsReported) {
-  TProfile::CreateUserFunction = CreateProfileExtra;
-  auto profile = TProfile::Create("Distinct");
-  InstallProfileHooks(*profile);
+  auto profile = NewDistinct();
   FillProfile(*profile, 0);
   FillSaveData(Save(), 0);
   const std::string path = profile->Path();

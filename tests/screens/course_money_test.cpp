@@ -1,6 +1,5 @@
 // What the end of a hole and of a course books beyond the score: the purse in the career earnings,
-// the cash records of holes and courses, the count of purses won, and the trophy for a course under
-// par without an iron.
+// the cash records of holes and courses, and the count of purses won.
 #include <gtest/gtest.h>
 
 #include "progress/career_stats.h"
@@ -32,9 +31,6 @@ class CourseMoneyTest : public OverlayTest {
     Card().in = {0, 0, 0};
     BestScores->Insert("Pro", -30, 0, 1);
     GameScreen->TrophyDialogs.fill(-1);
-  }
-  bool TrophyTen() {
-    return Save().Trophies[10] == 1 || GameScreen->TrophyDialogs[10] == 10;
   }
 };
 
@@ -70,12 +66,12 @@ TEST_F(CourseMoneyTest, HoleAndCourseCashRecordsAreEachAveragedOverTheirOwnCount
   EXPECT_EQ(cs.TotalCourseCash->Value, 300);
   EXPECT_EQ(cs.AverageCourseCash->Value, 300);
 
-  // A second course of one hole paying 50: the course average is (300 + 50) / 2, rounded up.
+  // A second course of one hole paying 50: the course average is (300 + 50) / 2.
   Save().CourseCash = 0;
   Open(9, 25);
   Card().StoreWinnings();
   EXPECT_EQ(cs.TotalHolesPlayed->Value, 3);
-  EXPECT_EQ(cs.AverageHoleCash->Value, 117);  // 350 / 3
+  EXPECT_EQ(cs.AverageHoleCash->Value, 117);  // 350 / 3, rounded
   EXPECT_EQ(cs.TotalCoursesPlayed->Value, 2);
   EXPECT_EQ(cs.HighestCourseCash->Value, 300);
   EXPECT_EQ(cs.TotalCourseCash->Value, 350);
@@ -91,19 +87,6 @@ TEST_F(CourseMoneyTest, OnlyACourseThatPaidItsPurseCountsAsAPurseWon) {
     Card().PurseWon = paid;
     Card().CheckCourseUnlock(SCORECARD_COURSE_DONE);
     EXPECT_EQ(Save().TotalPursesWon, 2 + paid);
-  }
-}
-
-// The trophy for a course under par without an iron: an iron played on the course keeps it away.
-TEST_F(CourseMoneyTest, ACourseUnderParWinsTheNoIronTrophyOnlyWithoutAnIron) {
-  for (const int irons : {1, 0}) {
-    SCOPED_TRACE(irons);
-    OpenLast(-1);
-    Save().Trophies.fill(0);
-    Save().CourseIronsUsed = irons;
-    GameScreen->UnlockedDialog = nullptr;
-    Card().CheckCourseUnlock(SCORECARD_COURSE_DONE);
-    EXPECT_EQ(TrophyTen(), irons == 0);
   }
 }
 
