@@ -207,6 +207,11 @@ int PickEmptyIron(bool held[IRON_LAST + 1], platform::Random& rng) {
 
 }  // namespace
 
+std::size_t StockIndexForTurn(std::size_t stock_size, int turn) {
+  const std::size_t above = static_cast<std::size_t>(std::max(turn - 1, 0));
+  return stock_size - std::min(above, stock_size);
+}
+
 HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealOptions& options) {
   std::vector<DeckEntry> deck;
   for (int suit = 0; suit < SUIT_COUNT; ++suit)
@@ -288,8 +293,7 @@ HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealO
     });
     for (const DeckEntry& iron : found) {
       const int turn = rng.Rand(1, options.ironStockTurns);
-      const int at = std::max(0, static_cast<int>(stock.size()) - (turn - 1));
-      stock.insert(stock.begin() + at, iron);
+      stock.insert(stock.begin() + static_cast<std::ptrdiff_t>(StockIndexForTurn(stock.size(), turn)), iron);
     }
   }
   for (auto it = stock.rbegin(); it != stock.rend(); ++it) {

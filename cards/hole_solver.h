@@ -7,6 +7,7 @@
 // Cards of a layout are numbered 0..n-1 in hole-file order ("layout index"); the hole file's own
 // IDs only appear in the checks' messages.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -83,6 +84,9 @@ bool BuildSolverLayout(const HoleFileData& hole, SolverLayout& layout, std::stri
 // The first course's irons hole deals its one iron into the stock, among the cards turned up
 // by this many turns of the stock, so the hole that teaches irons always shows one.
 constexpr int TUTORIAL_IRON_TURNS = 4;
+// Where a card joins a stock listed bottom first (its top last) so that the stock's `turn`th turn
+// shows it (turn 1 is the top): the index to insert before; 0 when the stock is shorter.
+std::size_t StockIndexForTurn(std::size_t stock_size, int turn);
 
 struct DealOptions {
   int irons = -1;

@@ -65,10 +65,9 @@ std::string CardFieldFault(const std::string* field) {
 
 // Reads one hole file into entry `index` of the course, checked as the play screen will deal it.
 TLoadResult ReadHoleFile(TCourse& course, int index, const std::string& path) {
-  if (std::string fault = ccDataFileSizeFault(path, HOLE_FILE_MAX_BYTES); !fault.empty())
-    return TLoadResult::Fail(std::move(fault), path);
-  auto in = platform::InStream::Open(path);
-  if (!in) return TLoadResult::Fail("Error loading file " + path, path);
+  TLoadResult failure;
+  auto in = OpenDataFile(path, HOLE_FILE_MAX_BYTES, failure);
+  if (!in) return failure;
   std::string text;
   int cards = 0;
   for (int line = 1; !in->Eof(); ++line) {
@@ -213,10 +212,9 @@ std::shared_ptr<TCourse> TCourse::Create() { return std::make_shared<TCourse>();
 TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, const std::string& name) {
   course.Name = name;
   const std::string path = data_prefix + kCourseFolder + name + ".txt";
-  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
-    return TLoadResult::Fail(std::move(fault), path);
-  auto in = platform::InStream::Open(path);
-  if (!in) return TLoadResult::Fail("Error loading file " + path, path);
+  TLoadResult failure;
+  auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
+  if (!in) return failure;
 
   int line = 0;
   bool par_read = false;

@@ -217,10 +217,9 @@ constexpr std::size_t kMaxCourses = 100;
 
 TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses) {
   const std::string path = options.DataPrefix + kCourseListFile;
-  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
-    return TLoadResult::Fail(std::move(fault), path);
-  auto in = platform::InStream::Open(path);
-  if (!in) return TLoadResult::Fail("Error loading file " + path, path);
+  TLoadResult failure;
+  auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
+  if (!in) return failure;
 
   TCourseList loaded;
   int ranks = 0;

@@ -90,10 +90,9 @@ TLoadResult CheckGameTextKeys(const TGameText& table, const std::string& path) {
 }
 
 TLoadResult CheckSpeechChances(const std::string& path) {
-  if (std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty())
-    return TLoadResult::Fail(std::move(fault), path);
-  auto in = platform::InStream::Open(path);
-  if (!in) return TLoadResult::Fail("Error loading file " + path, path);
+  TLoadResult failure;
+  auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
+  if (!in) return failure;
   std::set<std::string> named;
   for (int line = 1; !in->Eof(); ++line) {
     const std::string text = in->ReadLine();

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "platform/files.h"
+#include "util/files.h"
+
 std::string TLoadResult::Report() const {
   if (message.empty() || file.empty() || message.find(file) != std::string::npos) return message;
   std::string where = "\n(" + file;
@@ -24,4 +27,15 @@ std::string QuotedData(const std::string& text) {
     if (u < 0x20 || u > 0x7E) c = '?';
   }
   return shown;
+}
+
+std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::int64_t max_bytes,
+                                                 TLoadResult& failure) {
+  if (std::string fault = ccDataFileSizeFault(path, max_bytes); !fault.empty()) {
+    failure = TLoadResult::Fail(std::move(fault), path);
+    return nullptr;
+  }
+  auto in = platform::InStream::Open(path);
+  if (!in) failure = TLoadResult::Fail("Error loading file " + path, path);
+  return in;
 }

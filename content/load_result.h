@@ -2,7 +2,13 @@
 // The outcome of reading one of the game's data files: empty when it went well, otherwise the
 // message to show and where the fault lies (file as opened, 1-based line, 0 when no line applies).
 
+#include <cstdint>
+#include <memory>
 #include <string>
+
+namespace platform {
+class InStream;
+}
 
 struct TLoadResult {
   std::string message;  // "" when the load succeeded
@@ -20,3 +26,8 @@ struct TLoadResult {
 // A piece of a damaged data file as a message may quote it: at most 60 bytes, each byte outside
 // printable ASCII shown as "?".
 std::string QuotedData(const std::string& text);
+
+// A data file opened to be read whole: null, with `failure` naming the file, when it holds more than
+// max_bytes (damaged: see ccDataFileSizeFault) or cannot be opened ("Error loading file ...").
+std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::int64_t max_bytes,
+                                                 TLoadResult& failure);

@@ -75,10 +75,7 @@ int TGameScreen::IronNearStockTop(int turn) {
   if (iron == stock.end()) return 0;
   const TCardRef card = *iron;
   stock.erase(iron);
-  // Turn 1 is the top card.
-  const auto at = static_cast<std::ptrdiff_t>(stock.size()) -
-                  std::min<std::ptrdiff_t>(turn - 1, static_cast<std::ptrdiff_t>(stock.size()));
-  stock.insert(stock.begin() + at, card);
+  stock.insert(stock.begin() + static_cast<std::ptrdiff_t>(StockIndexForTurn(stock.size(), turn)), card);
   for (std::size_t j = 0; j < slots.size(); ++j) cards[slots[j]] = stock[j];
   CardList->StockZOrder();
   CardList->StockSpread();

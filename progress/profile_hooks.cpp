@@ -19,6 +19,19 @@ std::shared_ptr<TSaveData> CurrentSave() {
   return player ? player->SaveData : nullptr;
 }
 
+// Reads the saved-game block into the current player; the block read is `profile`'s (when given),
+// so its round must be one that can be played and its cash one that can be held.
+int LoadSaveBlock(platform::InStream& in, TProfile* profile) {
+  auto save = CurrentSave();
+  if (!save) return 0;
+  const int result = save->Load(in);
+  if (result >= 0 && profile) {
+    CheckSavedRound(*profile);
+    CheckSavedCash(*profile);
+  }
+  return result;
+}
+
 }  // namespace
 
 int CreateProfileExtra(TProfile& profile) {
@@ -32,15 +45,7 @@ int SaveProfileExtra(platform::OutStream& out) {
 }
 
 int LoadProfileExtra(platform::InStream& in) {
-  auto save = CurrentSave();
-  if (!save) return 0;
-  const int result = save->Load(in);
-  // The block read is the current player's: its round must be one that can be played.
-  if (result >= 0 && Game && Game->CurrentProfile) {
-    CheckSavedRound(*Game->CurrentProfile);
-    CheckSavedCash(*Game->CurrentProfile);
-  }
-  return result;
+  return LoadSaveBlock(in, Game ? Game->CurrentProfile.get() : nullptr);
 }
 
 int CheckSavedRound(TProfile& profile) {
@@ -73,16 +78,7 @@ int CheckSavedCash(TProfile& profile) {
 void InstallProfileHooks(TProfile& profile) {
   profile.SaveUserFunction = SaveProfileExtra;
   TProfile* self = &profile;  // the hook lives inside the profile, so it never outlives it
-  profile.LoadUserFunction = [self](platform::InStream& in) {
-    auto save = CurrentSave();
-    if (!save) return 0;
-    const int result = save->Load(in);
-    if (result >= 0) {
-      CheckSavedRound(*self);
-      CheckSavedCash(*self);
-    }
-    return result;
-  };
+  profile.LoadUserFunction = [self](platform::InStream& in) { return LoadSaveBlock(in, self); };
 }
 
 int CreateProfile(const std::string& name) {
