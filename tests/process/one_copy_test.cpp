@@ -23,10 +23,13 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "tests/process/game_process.h"
+#include "tests/support/harness.h"
 #include "tests/support/virtual_display.h"
 #include "ui/profile.h"
 
 namespace {
+
+using quill_test::ReadWholeFile;
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
@@ -40,13 +43,6 @@ constexpr char kSplash[] = "FULL SCREEN=0\r\nFADE=1\r\nPORTAL SPLASH=0\r\nPORTAL
 // never fails it, yet a program that never gets there does.
 constexpr int kLimitMs = 30000;
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
 // Everything under `root` as it stands: each entry's kind, mode, bytes and change times, so any
 // file made, removed, written or given another mode shows.
 using Snapshot = std::map<std::string, std::tuple<unsigned, std::string, long long, long long>>;
@@ -55,7 +51,7 @@ Snapshot Take(const std::string& root) {
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     struct stat st{};
     if (::lstat(entry.path().c_str(), &st) != 0) continue;
-    const std::string bytes = S_ISREG(st.st_mode) ? Read(entry.path()) : std::string();
+    const std::string bytes = S_ISREG(st.st_mode) ? ReadWholeFile(entry.path()) : std::string();
     seen[entry.path().string()] = {static_cast<unsigned>(st.st_mode),
                                    bytes,
                                    st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
@@ -86,10 +82,10 @@ std::vector<pid_t> ProcessesOf(const std::string& xdg) {
   for (const auto& entry : fs::directory_iterator("/proc")) {
     const std::string name = entry.path().filename().string();
     if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    const std::string stat = Read(entry.path().string() + "/stat");
+    const std::string stat = ReadWholeFile(entry.path().string() + "/stat");
     const auto close = stat.rfind(')');
     if (close == std::string::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z') continue;
-    std::stringstream environ(Read(entry.path().string() + "/environ"));
+    std::stringstream environ(ReadWholeFile(entry.path().string() + "/environ"));
     for (std::string variable; std::getline(environ, variable, '\0');) {
       if (variable == wanted) found.push_back(static_cast<pid_t>(std::stoi(name)));
     }
@@ -180,7 +176,7 @@ TEST(StartUpCleanUp, KeepsPlayersWhoseNamesLookLikeTemporaryFiles) {
   for (const auto& name : players) SavePlayer(xdg, name);
   quill_process::WriteSettings(xdg, std::string(kNoSplash) + "PROFILE NAME=al.tmp-Jo\r\n");
   std::map<std::string, std::string> kept;
-  for (const auto& name : players) kept[user + "profiles/" + name + ".dat"] = Read(user + "profiles/" + name + ".dat");
+  for (const auto& name : players) kept[user + "profiles/" + name + ".dat"] = ReadWholeFile(user + "profiles/" + name + ".dat");
   const std::vector<std::string> leftovers = {user + "profiles/Kim.dat.tmp-Zz99Yy", user + "best.dat.tmp-000000"};
   for (const auto& path : leftovers) std::ofstream(path, std::ios::binary) << "half a save";
 
@@ -190,7 +186,7 @@ TEST(StartUpCleanUp, KeepsPlayersWhoseNamesLookLikeTemporaryFiles) {
   EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
   for (const auto& [path, bytes] : kept) {
     ASSERT_TRUE(fs::exists(path)) << path << " was removed";
-    EXPECT_EQ(Read(path), bytes) << path;
+    EXPECT_EQ(ReadWholeFile(path), bytes) << path;
   }
   for (const auto& path : leftovers) EXPECT_FALSE(fs::exists(path)) << path;
 }

@@ -42,16 +42,11 @@ using namespace road_test;
 
 namespace {
 
+using quill_test::ReadWholeFile;
+
 namespace fs = std::filesystem;
 
 constexpr int kFrameBudget = 20000;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // Per test: a first run's user folder, the modal loops fed by the manual clock.
 class HoleKeptRoadTest : public testing::Test {
@@ -140,7 +135,7 @@ TEST_F(HoleKeptRoadTest, ADamagedScoreCardPictureAfterAHoleLeavesTheHolePaidInTh
   });
   ASSERT_EQ(status, 1) << player.trail;
   ASSERT_GE(par, 0);
-  EXPECT_NE(ReadAll(ccErrorPath + "ErrorLog.txt").find("scorecard/Scorecard_bg.png"), std::string::npos);
+  EXPECT_NE(ReadWholeFile(ccErrorPath + "ErrorLog.txt").find("scorecard/Scorecard_bg.png"), std::string::npos);
 
   // The file as the next start reads it: the round goes on at hole 2, hole 1 recorded and paid.
   auto& save = *GameScreen->Player->SaveData;

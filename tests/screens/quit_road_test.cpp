@@ -49,19 +49,14 @@ using namespace road_test;
 
 namespace {
 
+using quill_test::ReadWholeFile;
+
 const char* const kPlayer = "Quinn";
 
 // Frames the program may draw after the quit: the exit fade (300 ms) is six at 50 ms a frame.
 constexpr int kFramesToEnd = 20;
 
 std::string UserFile(const std::string& name) { return Game->SubPath + name; }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // The cards of the hole as the player sees them: type, value, suit, face, place and whether each
 // lies on the foundation, in a fixed order.
@@ -238,7 +233,7 @@ TEST_F(QuitRoadTest, AFailedSaveOnTheWayOutDoesNotHoldTheQuit) {
     player.holdPlay = true;
     if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
     profile = Game->CurrentProfile->Path();
-    before = ReadFile(profile);
+    before = ReadWholeFile(profile);
     full = std::make_unique<quill_test::WriteFaults>(quill_test::WriteFault::kFail, profile);
     g_boxPasses = 0;
     ccModalLoopHook = &CountBoxPasses;
@@ -253,8 +248,8 @@ TEST_F(QuitRoadTest, AFailedSaveOnTheWayOutDoesNotHoldTheQuit) {
               g_boxPasses);
   EXPECT_EQ(g_boxPasses, 0) << "the warning waited for a key";
   EXPECT_TRUE(platform::FileExists(UserFile("GoodExit.dat")));
-  EXPECT_EQ(ReadFile(profile), before);
-  const std::string log = ReadFile(UserFile("ErrorLog.txt"));
+  EXPECT_EQ(ReadWholeFile(profile), before);
+  const std::string log = ReadWholeFile(UserFile("ErrorLog.txt"));
   EXPECT_NE(log.find(profile + "': the folder " + Game->ProfilePath +
                      " cannot be written (No space left on device)"),
             std::string::npos)

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "platform/system.h"
 #include "platform/text_encoding.h"
@@ -89,6 +91,13 @@ std::string TempFolder(const std::string& name) {
   std::filesystem::remove_all(folder, ignored);
   std::filesystem::create_directories(folder, ignored);
   return folder.string() + "/";
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 }  // namespace quill_test

@@ -40,5 +40,7 @@ void AdvanceModalClock(int ms);
 
 // A fresh folder under the test's temporary per-user folder, with a trailing slash.
 std::string TempFolder(const std::string& name);
+// A file's bytes as they stand; "" when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
 
 }  // namespace quill_test
