@@ -1,6 +1,7 @@
 // The first course teaches in order: each thing a hint explains first turns up on the hole that
 // shows that hint (hint k on hole k), the holes before the face-down cards show plainly which
-// cards are free, and the hints say what the course's goal says.
+// cards are free, and the hints say what the course's goal says. Its holes reward choosing: a
+// player who clicks without looking leaves cards behind and wins no big prizes.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include "cards/hole_solver.h"
 #include "platform/random.h"
 #include "tests/levels/level_files.h"
+#include "tools/levels/blind_player.h"
 
 namespace fs = std::filesystem;
 
@@ -162,6 +164,10 @@ int LongestRun(const SolverLayout& layout, const HoleDeal& deal,
 
 constexpr int DEALS = 400;
 constexpr int LONG_DRIVE = 6;
+// What choosing saves a player on a hole before the long drives, in mean cards left against a
+// player who clicks blindly, and the least such a blind player ends over par on the mean.
+constexpr double CHOOSING_SAVES = 0.3;
+constexpr double BLIND_OVER_PAR = -1.5;
 
 // Share of the deals of a hole in which such a player makes a long drive.
 double LongDriveShare(const HoleFileData& hole, int number) {
@@ -296,6 +302,96 @@ TEST(FirstCourse, LongDrivesAreRareBeforeTheirHintAndCommonOnIt) {
     }
   }
   EXPECT_GE(noneBefore, 0.85);
+}
+
+// Cards left on each of `deals` deals of a hole, by the blind clicker and by the careful player
+// on the same deals.
+struct BlindAndCareful {
+  std::vector<int> blind, careful;
+};
+
+BlindAndCareful PlayBoth(const HoleFileData& hole, int number, int deals) {
+  const SolverLayout layout = LayoutOf(hole);
+  platform::Random rng(0xB1D0ull + static_cast<std::uint64_t>(number));
+  platform::Random order(0x0DE7ull + static_cast<std::uint64_t>(number));
+  BlindAndCareful r;
+  for (int d = 0; d < deals; ++d) {
+    const HoleDeal deal = DealHole(layout, rng, FirstCourseDeal(number));
+    r.blind.push_back(PlayBlindly(layout, deal, order));
+    r.careful.push_back(PlayLikeAPlayer(layout, deal));
+  }
+  return r;
+}
+
+double Mean(const std::vector<int>& v) {
+  double sum = 0;
+  for (int x : v) sum += x;
+  return v.empty() ? 0 : sum / static_cast<double>(v.size());
+}
+
+// Before the open hole of long drives every hole gives the player a choice of piles: clicking
+// every card and then the stock, round after round, leaves more cards than choosing does, ends
+// less than a stroke and a half under par on the mean, and clears the layout in at most two
+// deals of three.
+TEST(FirstCourse, APlayerWhoClicksBlindlyDoesClearlyWorseThanOneWhoChooses) {
+  const int open = HintTeaching(Hints(), "Long drives");
+  const auto holes = FirstCourse();
+  ASSERT_GE(open, 2);
+  for (int h = 1; h < open; ++h) {
+    const HoleFileData& hole = holes[static_cast<std::size_t>(h - 1)];
+    const BlindAndCareful r = PlayBoth(hole, h, DEALS);
+    const double blind = Mean(r.blind), careful = Mean(r.careful);
+    const auto perfect = std::count(r.blind.begin(), r.blind.end(), 0);
+    EXPECT_GE(blind - careful, CHOOSING_SAVES)
+        << "hole " << h << ": blind " << blind << ", careful " << careful;
+    EXPECT_GE(blind - hole.par, BLIND_OVER_PAR)
+        << "hole " << h << ": blind " << blind << ", par " << hole.par;
+    EXPECT_LE(perfect, DEALS * 2 / 3) << "hole " << h;
+  }
+}
+
+// Played blindly, the whole course pays no trophy for results: a birdie on every hole, an eagle
+// on every hole or nine cards left in all are out of reach, and a perfect hole is the exception.
+TEST(FirstCourse, APlayerWhoClicksBlindlyWinsNoBigPrizes) {
+  constexpr int ROUNDS = 200;
+  const auto holes = FirstCourse();
+  std::vector<BlindAndCareful> played;
+  for (std::size_t h = 0; h < holes.size(); ++h)
+    played.push_back(PlayBoth(holes[h], static_cast<int>(h) + 1, ROUNDS));
+  int birdies = 0, eagles = 0, clean = 0, perfects = 0;
+  for (int r = 0; r < ROUNDS; ++r) {
+    int under1 = 0, under2 = 0, cards = 0;
+    for (std::size_t h = 0; h < holes.size(); ++h) {
+      const int left = played[h].blind[static_cast<std::size_t>(r)];
+      under1 += left - holes[h].par <= -1 ? 1 : 0;
+      under2 += left - holes[h].par <= -2 ? 1 : 0;
+      perfects += left == 0 ? 1 : 0;
+      cards += std::min(left, holes[h].par + 5);
+    }
+    birdies += under1 == static_cast<int>(holes.size()) ? 1 : 0;
+    eagles += under2 == static_cast<int>(holes.size()) ? 1 : 0;
+    clean += cards <= 9 ? 1 : 0;
+  }
+  EXPECT_LE(birdies, ROUNDS / 50);
+  EXPECT_LE(eagles, ROUNDS / 100);
+  EXPECT_LE(clean, ROUNDS / 10);
+  EXPECT_LE(perfects, ROUNDS * 4);  // fewer than four perfect holes of nine in a round
+}
+
+// A triple eagle is four under par: some hole of the course has a par of four or more and can
+// be cleared.
+TEST(FirstCourse, SomeHoleOffersATripleEagle) {
+  const auto holes = FirstCourse();
+  THoleSolver solver;
+  bool offered = false;
+  for (std::size_t h = 0; h < holes.size() && !offered; ++h) {
+    if (holes[h].par < 4) continue;
+    const HoleSample sample = SampleHole(
+        LayoutOf(holes[h]), FirstCourseDeal(static_cast<int>(h) + 1), 12, 0x3EA6ull + h, solver);
+    offered = std::any_of(sample.best.begin(), sample.best.end(),
+                          [&](int left) { return left <= holes[h].par - 4; });
+  }
+  EXPECT_TRUE(offered);
 }
 
 TEST(FirstCourse, HolesBeforeFaceDownCardsLayEachCardStraightBelowOrRightOfTheOneItLiesOn) {

@@ -1,7 +1,8 @@
 // quill_levels: designs every hole of the game's seventy courses, checks each layout, deals it many
 // times, solves every deal with full knowledge and plays it as a careful player would, sets the
 // hole's par from those results, and writes the course list, the course files, the hole files,
-// the level manifest and a report.
+// the level manifest and a report; the report ends with the first course measured against a
+// player who clicks blindly (blind_player.h).
 //
 //   quill_levels --out data/levels --manifest data/manifest/levels.txt --report report.txt
 //                [--deals 48] [--threads 3]
@@ -20,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "blind_player.h"
 #include "cards/hole_solver.h"
 #include "courses.h"
 #include "platform/random.h"
@@ -101,6 +103,90 @@ bool WriteText(const fs::path& path, const std::string& text) {
 }
 
 double Share(int hits, int total) { return total ? static_cast<double>(hits) / total : 0.0; }
+
+// The score card's bonus for a hole result (cards left minus par): a perfect hole 500, par 25,
+// each stroke under par 100 more, down to four under.
+int ResultBonus(int cardsLeft, int par) {
+  if (cardsLeft == 0) return 500;
+  const int result = cardsLeft - par;
+  return result > 0 ? 0 : result == 0 ? 25 : 100 * std::min(-result, 4);
+}
+
+// The first course measured with a player who clicks blindly against two who choose: the
+// careful player (who sees the face-up cards) and the full-knowledge search. Per hole the mean
+// cards left over par and the share of perfect holes; per round of the nine holes (deal r of
+// every hole) what each player's results would win.
+std::string FirstCourseFigures(const std::vector<HoleJob>& jobs) {
+  constexpr int DEALS = 400;
+  std::vector<const HoleJob*> holes;
+  for (const auto& job : jobs)
+    if (job.course == 0) holes.push_back(&job);
+  std::ostringstream out;
+  out << "First course: a player who clicks blindly against players who choose. Per hole: cards,"
+         " par, mean cards left over par by the full-knowledge search (the deals that set par),"
+         " the careful player and the blind clicker ("
+      << DEALS << " deals), what choosing saves (blind minus careful), perfect holes blind and"
+         " careful\n";
+  std::vector<std::vector<int>> blind(holes.size()), careful(holes.size());
+  for (std::size_t h = 0; h < holes.size(); ++h) {
+    const HoleJob& job = *holes[h];
+    SolverLayout layout;
+    std::string error;
+    if (!BuildSolverLayout(job.design.hole, layout, error)) return out.str() + error + "\n";
+    platform::Random rng(0xB11Dull + h), order(0xC11Cull + h);
+    int blindPerfect = 0, carefulPerfect = 0;
+    for (int d = 0; d < DEALS; ++d) {
+      const HoleDeal deal = DealHole(layout, rng, job.deal);
+      blind[h].push_back(PlayBlindly(layout, deal, order));
+      careful[h].push_back(PlayLikeAPlayer(layout, deal));
+      blindPerfect += blind[h].back() == 0 ? 1 : 0;
+      carefulPerfect += careful[h].back() == 0 ? 1 : 0;
+    }
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "  hole %zu %3d %2d  %+5.2f %+5.2f %+5.2f  %4.2f  %5.1f%% %5.1f%%\n", h + 1,
+                  layout.count, job.par, MeanOf(job.sample.best) - job.par,
+                  MeanOf(careful[h]) - job.par, MeanOf(blind[h]) - job.par,
+                  MeanOf(blind[h]) - MeanOf(careful[h]), 100 * Share(blindPerfect, DEALS),
+                  100 * Share(carefulPerfect, DEALS));
+    out << line;
+  }
+  out << "First course rounds (" << DEALS
+      << "): course score against par, rounds at E or better (the goal), perfect holes, score"
+         " card bonus per round, rounds winning the all-birdies, all-eagles and nine-cards"
+         " trophies\n";
+  for (int who = 0; who < 2; ++who) {
+    const auto& results = who == 0 ? blind : careful;
+    double score = 0, perfects = 0, bonus = 0;
+    int goal = 0, birdies = 0, eagles = 0, clean = 0;
+    for (int r = 0; r < DEALS; ++r) {
+      int total = 0, cards = 0, under1 = 0, under2 = 0;
+      for (std::size_t h = 0; h < holes.size(); ++h) {
+        const int par = holes[h]->par;
+        const int left = std::min(results[h][static_cast<std::size_t>(r)], par + 5);
+        total += left - par;
+        cards += left;
+        under1 += left - par <= -1 ? 1 : 0;
+        under2 += left - par <= -2 ? 1 : 0;
+        perfects += left == 0 ? 1 : 0;
+        bonus += ResultBonus(left, par);
+      }
+      score += total;
+      goal += total <= 0 ? 1 : 0;
+      const int count = static_cast<int>(holes.size());
+      birdies += under1 == count ? 1 : 0;
+      eagles += under2 == count ? 1 : 0;
+      clean += cards <= 9 ? 1 : 0;
+    }
+    char line[200];
+    std::snprintf(line, sizeof line, "  %-7s %+6.2f %5.1f%% %4.2f %6.0f  %5.1f%% %5.1f%% %5.1f%%\n",
+                  who == 0 ? "blind" : "careful", score / DEALS, 100 * Share(goal, DEALS),
+                  perfects / DEALS, bonus / DEALS, 100 * Share(birdies, DEALS),
+                  100 * Share(eagles, DEALS), 100 * Share(clean, DEALS));
+    out << line;
+  }
+  return out.str();
+}
 
 }  // namespace
 
@@ -242,6 +328,7 @@ int main(int argc, char** argv) {
                   courses[c].unlockWord.empty() ? "-" : courses[c].unlockWord.c_str(), courses[c].unlockValue);
     report << line;
   }
+  report << FirstCourseFigures(jobs);
   report << "Examples of refused designs:\n";
   int shown = 0;
   for (const auto& job : jobs)

@@ -73,36 +73,42 @@ TutorialHole DesignTutorialHole(int hole) {
   t.deal.wildShots = hole == 0 ? 0 : hole == 1 ? 1 : -1;
   // That iron goes into the stock and turns up within its first few turns.
   t.deal.ironStockTurns = hole == 2 ? TUTORIAL_IRON_TURNS : 0;
-  // Until hole 8 the cards lie in two piles: two are free at once, so six cards in a row (a long
-  // drive) stay rare, even with an iron from the bag to carry a run on.
+  // Until hole 8 the cards lie in three piles: a short one, a tall one and one between, so three
+  // cards are free at first and the player chooses which pile to dig into. The short pile soon
+  // runs out, so six cards in a row (a long drive) stay rare, even with an iron from the bag to
+  // carry a run on. Twelve to fourteen cards leave a stock short enough that a player who clicks
+  // without looking is left with cards a player who chooses clears. Cards in a pile lie a
+  // quarter of a card apart, each showing its rank corner.
   switch (hole) {
-    case 0:  // playing a card: two face-up piles
-      t.design = Lay(Columns({"NNNNN", "NNNNN"}, 140, 40), "two piles");
+    case 0:  // playing a card: three face-up piles
+      t.design = Lay(Columns({"N", "NNNNNNNN", "NNNNN"}, 100, 20), "three piles");
       break;
     case 1:  // the wild shot waits in the stock
-      t.design = Lay(Columns({"NNNNN", "NNNNNN"}, 140, 32), "two piles, the right one longer");
+      t.design = Lay(Columns({"N", "NNNNNNNN", "NNNNN"}, 100, 20), "three piles");
       break;
-    case 2:  // one iron, dealt near the stock's top: two short piles a player can clear
-      t.design = Lay(Columns({"NNNNN", "NNNNN"}, 140, 40), "two piles for the first iron");
+    case 2:  // one iron, dealt near the stock's top
+      t.design =
+          Lay(Columns({"N", "NNNNN", "NNNNNNNN"}, 100, 20), "three piles for the first iron");
       break;
     case 3:  // water hazards, face up
-      t.design = Lay(Columns({"NWNWN", "WNNWN"}, 140, 40), "two piles with water");
+      t.design = Lay(Columns({"W", "NNWNNNWN", "NWN"}, 100, 20), "three piles with water");
       break;
     case 4:  // sand under wedges
-      t.design = Lay(Columns({"NSDNN", "SDNNN"}, 140, 40), "two piles with sand");
+      t.design = Lay(Columns({"SD", "NNNSDNNN", "NNSD"}, 100, 20), "three piles with sand");
       break;
     case 5:  // face-down cards under the piles' feet
-      t.design = Lay(Columns({"nnnnN", "nnnnN"}, 140, 32), "two face-down piles");
+      t.design = Lay(Columns({"N", "nnnnnnnN", "nnnnN"}, 100, 20), "three piles, two face down");
       break;
     case 6:  // cash tokens
-      t.design = Lay(Columns({"nn2nnN1", "n3nnnN2"}, 140, 32), "two piles with tokens");
+      t.design = Lay(Columns({"N2", "nnn3nnnN1", "nnnnN"}, 100, 20), "three piles with tokens");
       break;
     case 7:  // an open layout with many free cards, made for a long drive
       t.design = Lay(Columns({"nNN", "nNN", "nNN", "nNN", "nNN", "nNN", "nNN", "nNN"}, 68, 40),
                      "eight short piles");
       break;
-    default:  // everything together
-      t.design = Lay(Columns({"nwN1N", "SDnN", "nnW2N", "n3nNW", "SDwN", "nnN2N"}, 90, 40), "six mixed piles");
+    default:  // everything together, in six longer piles: par leaves room for a triple eagle
+      t.design = Lay(Columns({"nnwN1N", "SDnnnN", "nnnW2N", "nn3nNW", "SDnnwN", "nnnN2N"}, 90, 32),
+                     "six mixed piles");
       break;
   }
   return t;
