@@ -92,9 +92,13 @@ Outcome Attempt(const std::string& path) {
   return outcome;
 }
 
-// A second copy trying the lock while this process goes on as it is.
+// A second copy trying the lock while this process goes on as it is. It starts from none of this
+// process's lock: closing the copies of its descriptors leaves this process's lock alone.
 Outcome SecondCopy(const std::string& path, bool as_player = false) {
-  std::istringstream in(InChild(as_player, [&] { return Write(Attempt(path)); }));
+  std::istringstream in(InChild(as_player, [&] {
+    platform::ReleaseFileLock();
+    return Write(Attempt(path));
+  }));
   return Read(in);
 }
 
