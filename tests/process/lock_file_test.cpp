@@ -1,6 +1,7 @@
 // The real program and its per-user folder's lock file: a lock file deleted while a copy runs lets
 // no second copy in, one in the way (a file the player cannot open, a link out of the folder) does
 // not stop the game, and where it must, the message names the file and says what to do.
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -58,6 +59,18 @@ gid_t PlayerGid() {
   return nobody != nullptr ? nobody->pw_gid : 65534;
 }
 
+// Whether another process holds a lock on any part of the file `path`.
+bool LockedByAnother(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct flock probe{};
+  probe.l_type = F_WRLCK;
+  probe.l_whence = SEEK_SET;
+  const bool locked = ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+  ::close(fd);
+  return locked;
+}
+
 // What stands where the lock file should be, and whether the game starts past it.
 struct InTheWay {
   const char* name;
@@ -108,6 +121,7 @@ TEST_P(LockFileInTheWay, DoesNotStopTheGameOrIsNamed) {
   GameProcess game(xdg_, quill_process::StagedDataPrefix(), "dummy", c.as_player ? as_player : std::function<void()>());
   if (c.starts) {
     ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
+    EXPECT_FALSE(LockedByAnother(outside)) << "the lock followed the link out of the folder";
     game.Signal(SIGTERM);
     EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
   } else {
