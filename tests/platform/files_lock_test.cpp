@@ -1,8 +1,8 @@
 // The per-user folder's lock: what stands where the lock file should be never locks the player out
 // nor leads the lock out of the folder, and a second copy is turned away whatever happened to the
-// lock file meanwhile. A "copy" here is a process of its own (a forked child), since a process never
-// conflicts with its own locks; the cases a player meets as an ordinary user (a file they cannot
-// open) run in a child that has given up root, in a folder it owns.
+// lock file meanwhile. A "copy" here is a process of its own (a forked child), since a process
+// never conflicts with its own locks; the cases a player meets as an ordinary user (a file they
+// cannot open) run in a child that has given up root, in a folder it owns.
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -52,7 +52,8 @@ std::string InChild(bool as_player, const std::function<std::string()>& body) {
   if (child == 0) {
     ::close(out[0]);
     if (as_player && ::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setgid(PlayerGid()) != 0 || ::setuid(PlayerUid()) != 0)) {
+        (::setgroups(0, nullptr) != 0 || ::setgid(PlayerGid()) != 0 ||
+         ::setuid(PlayerUid()) != 0)) {
       ::_exit(1);
     }
     const std::string text = body();
@@ -67,7 +68,8 @@ std::string InChild(bool as_player, const std::function<std::string()>& body) {
   ::close(out[1]);
   std::string text;
   char buffer[256];
-  for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
   ::close(out[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -81,7 +83,8 @@ std::string Write(const Outcome& outcome) {
 Outcome Read(std::istream& in) {
   Outcome outcome;
   std::string result;
-  if (!std::getline(in, result) || !std::getline(in, outcome.error) || result.empty()) return {FileLock::kFailed, "!"};
+  if (!std::getline(in, result) || !std::getline(in, outcome.error) || result.empty())
+    return {FileLock::kFailed, "!"};
   outcome.result = static_cast<FileLock>(std::stoi(result));
   return outcome;
 }
@@ -104,11 +107,16 @@ Outcome SecondCopy(const std::string& path, bool as_player = false) {
 
 const char* Name(FileLock result) {
   switch (result) {
-    case FileLock::kTaken: return "taken";
-    case FileLock::kHeld: return "held";
-    case FileLock::kUnlocked: return "unlocked";
-    case FileLock::kFailed: return "failed";
-    case FileLock::kBlocked: return "blocked";
+    case FileLock::kTaken:
+      return "taken";
+    case FileLock::kHeld:
+      return "held";
+    case FileLock::kUnlocked:
+      return "unlocked";
+    case FileLock::kFailed:
+      return "failed";
+    case FileLock::kBlocked:
+      return "blocked";
   }
   return "?";
 }
@@ -120,7 +128,8 @@ bool LockedByAnyone(const std::string& path) {
            struct flock probe{};
            probe.l_type = F_WRLCK;
            probe.l_whence = SEEK_SET;
-           const bool locked = fd >= 0 && ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+           const bool locked =
+               fd >= 0 && ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
            return std::string(locked ? "locked" : "free");
          }) == "locked";
 }
@@ -131,8 +140,8 @@ std::string StateOf(const std::string& path) {
   struct stat st{};
   if (::lstat(path.c_str(), &st) != 0) return "missing";
   std::ostringstream state;
-  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << " " << st.st_ino << " " << st.st_size << " "
-        << st.st_ctim.tv_sec << "." << st.st_ctim.tv_nsec;
+  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << " " << st.st_ino << " "
+        << st.st_size << " " << st.st_ctim.tv_sec << "." << st.st_ctim.tv_nsec;
   if (S_ISLNK(st.st_mode)) state << " -> " << fs::read_symlink(path).string();
   return state.str();
 }
@@ -175,11 +184,13 @@ class LockFileTest : public testing::Test {
 // What stands where the lock file should be, and how the lock turns out.
 struct InTheWay {
   const char* name;
-  bool as_player;    // taken by the player rather than root (root opens every file)
-  bool needs_root;   // its set-up makes a file of another user
-  std::function<void(const std::string& folder, const std::string& lock, const std::string& outside)> make;
-  FileLock first;    // the first copy
-  FileLock second;   // a second copy while the first holds what it took
+  bool as_player;   // taken by the player rather than root (root opens every file)
+  bool needs_root;  // its set-up makes a file of another user
+  std::function<void(const std::string& folder, const std::string& lock,
+                     const std::string& outside)>
+      make;
+  FileLock first;     // the first copy
+  FileLock second;    // a second copy while the first holds what it took
   std::string error;  // the first copy's error, "LOCK" standing for the lock file's path
 };
 
@@ -237,7 +248,8 @@ void UnreadableFolder(const std::string& folder) { ::chmod(folder.c_str(), 0300)
 INSTANTIATE_TEST_SUITE_P(
     Lock, LockFileInTheWay,
     testing::Values(
-        InTheWay{"nothing", true, false, [](auto&, auto&, auto&) {}, FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"nothing", true, false, [](auto&, auto&, auto&) {}, FileLock::kTaken,
+                 FileLock::kHeld, ""},
         InTheWay{"link_to_a_file_outside", false, false,
                  [](auto&, const std::string& lock, const std::string& outside) {
                    fs::create_symlink(outside + "elsewhere.txt", lock);
@@ -266,8 +278,8 @@ INSTANTIATE_TEST_SUITE_P(
                  FileLock::kFailed, FileLock::kFailed, "LOCK is a folder, not a file"},
         // Where the folder cannot be locked.
         InTheWay{"nothing_in_an_unlockable_folder", true, false,
-                 [](const std::string& folder, auto&, auto&) { UnreadableFolder(folder); }, FileLock::kTaken,
-                 FileLock::kHeld, ""},
+                 [](const std::string& folder, auto&, auto&) { UnreadableFolder(folder); },
+                 FileLock::kTaken, FileLock::kHeld, ""},
         InTheWay{"file_of_mode_000_in_an_unlockable_folder", true, false,
                  [](const std::string& folder, const std::string& lock, auto&) {
                    std::ofstream(lock, std::ios::binary) << "";
@@ -275,14 +287,16 @@ INSTANTIATE_TEST_SUITE_P(
                    ::chmod(lock.c_str(), 0);
                    UnreadableFolder(folder);
                  },
-                 FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK cannot be opened (Permission denied)"},
-        InTheWay{"link_in_an_unlockable_folder", true, false,
-                 [](const std::string& folder, const std::string& lock, const std::string& outside) {
-                   fs::create_symlink(outside + "elsewhere.txt", lock);
-                   GiveToPlayer(lock);
-                   UnreadableFolder(folder);
-                 },
-                 FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is a symbolic link"}),
+                 FileLock::kBlocked, FileLock::kBlocked,
+                 "the lock file LOCK cannot be opened (Permission denied)"},
+        InTheWay{
+            "link_in_an_unlockable_folder", true, false,
+            [](const std::string& folder, const std::string& lock, const std::string& outside) {
+              fs::create_symlink(outside + "elsewhere.txt", lock);
+              GiveToPlayer(lock);
+              UnreadableFolder(folder);
+            },
+            FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is a symbolic link"}),
     [](const testing::TestParamInfo<InTheWay>& info) { return std::string(info.param.name); });
 
 // A lock file deleted while a copy runs lets no second copy in, and the second one makes none.
@@ -296,7 +310,8 @@ TEST_F(LockFileTest, ADeletedLockFileStillTurnsASecondCopyAway) {
   EXPECT_EQ(Name(SecondCopy(lock_).result), std::string("held"));
 }
 
-// A process the copy forks (an alert's box) does not keep the folder locked once the copy has ended.
+// A process the copy forks (an alert's box) does not keep the folder locked once the copy has
+// ended.
 TEST_F(LockFileTest, AProcessForkedByACopyDoesNotOutliveItsLock) {
   int release[2];
   ASSERT_EQ(::pipe(release), 0);

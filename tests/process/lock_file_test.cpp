@@ -37,12 +37,14 @@ TEST(LockFile, DeletedWhileACopyRunsStillTurnsTheSecondAway) {
   fs::create_directory_symlink(xdg + "Marrowfen", other + "Marrowfen");
 
   GameProcess first(xdg, quill_process::StagedDataPrefix());
-  ASSERT_TRUE(first.WaitUntil([&] { return first.CatchesTerminate(); }, kLimitMs)) << first.Output();
+  ASSERT_TRUE(first.WaitUntil([&] { return first.CatchesTerminate(); }, kLimitMs))
+      << first.Output();
   ASSERT_TRUE(fs::remove(user + "Quillbrook.lock"));
   {
     GameProcess second(other, quill_process::StagedDataPrefix());
     EXPECT_EQ(second.WaitForExit(kLimitMs), 1) << second.Output();
-    EXPECT_NE(second.Output().find("Quillbrook is already running."), std::string::npos) << second.Output();
+    EXPECT_NE(second.Output().find("Quillbrook is already running."), std::string::npos)
+        << second.Output();
   }
   EXPECT_FALSE(fs::exists(user + "Quillbrook.lock")) << "the second copy made a lock file";
   first.Signal(SIGTERM);
@@ -75,7 +77,8 @@ bool LockedByAnother(const std::string& path) {
 struct InTheWay {
   const char* name;
   bool as_player;  // started as the player rather than root (root opens every file)
-  std::function<void(const std::string& user, const std::string& lock, const std::string& outside)> make;
+  std::function<void(const std::string& user, const std::string& lock, const std::string& outside)>
+      make;
   bool starts;
   std::string message;  // when it does not: "USER" standing for the per-user folder
 };
@@ -114,11 +117,13 @@ TEST_P(LockFileInTheWay, DoesNotStopTheGameOrIsNamed) {
   }
   c.make(user, lock, outside);
   const std::function<void()> as_player = [] {
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(PlayerGid()) != 0 || ::setuid(PlayerUid()) != 0)) {
+    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(PlayerGid()) != 0 ||
+                             ::setuid(PlayerUid()) != 0)) {
       ::_exit(126);
     }
   };
-  GameProcess game(xdg_, quill_process::StagedDataPrefix(), "dummy", c.as_player ? as_player : std::function<void()>());
+  GameProcess game(xdg_, quill_process::StagedDataPrefix(), "dummy",
+                   c.as_player ? as_player : std::function<void()>());
   if (c.starts) {
     ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
     EXPECT_FALSE(LockedByAnother(outside)) << "the lock followed the link out of the folder";
@@ -127,7 +132,8 @@ TEST_P(LockFileInTheWay, DoesNotStopTheGameOrIsNamed) {
   } else {
     EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
     std::string message = c.message;
-    for (std::size_t at; (at = message.find("USER")) != std::string::npos;) message.replace(at, 4, user);
+    for (std::size_t at; (at = message.find("USER")) != std::string::npos;)
+      message.replace(at, 4, user);
     EXPECT_NE(game.Output().find(message), std::string::npos) << game.Output();
   }
   EXPECT_EQ(quill_test::ReadWholeFile(outside), "someone else's file");
@@ -143,10 +149,12 @@ void ModeZeroFile(const std::string& lock) {
 INSTANTIATE_TEST_SUITE_P(
     Lock, LockFileInTheWay,
     testing::Values(
-        InTheWay{"file_of_mode_000", true, [](auto&, const std::string& lock, auto&) { ModeZeroFile(lock); },
-                 true, ""},
+        InTheWay{"file_of_mode_000", true,
+                 [](auto&, const std::string& lock, auto&) { ModeZeroFile(lock); }, true, ""},
         InTheWay{"link_to_a_file_outside", false,
-                 [](auto&, const std::string& lock, const std::string& outside) { fs::create_symlink(outside, lock); },
+                 [](auto&, const std::string& lock, const std::string& outside) {
+                   fs::create_symlink(outside, lock);
+                 },
                  true, ""},
         // A folder the player cannot read stands for a file system that cannot lock a folder.
         InTheWay{"file_of_mode_000_in_an_unlockable_folder", true,
@@ -155,7 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
                    ::chmod(user.c_str(), 0300);
                  },
                  false,
-                 "Cannot lock shared data folder USER: the lock file USERQuillbrook.lock cannot be opened "
+                 "Cannot lock shared data folder USER: the lock file USERQuillbrook.lock cannot be "
+                 "opened "
                  "(Permission denied). Remove it if no copy of Quillbrook is running."}),
     [](const testing::TestParamInfo<InTheWay>& info) { return std::string(info.param.name); });
 
