@@ -158,6 +158,7 @@ class LockFileTest : public testing::Test {
   void SetUp() override {
     folder_ = MakeTemp();
     outside_ = MakeTemp();
+    ASSERT_FALSE(folder_.empty() || outside_.empty()) << "no temporary folder could be made";
     if (::geteuid() == 0) {
       ASSERT_EQ(::chown(folder_.c_str(), PlayerUid(), PlayerGid()), 0);
     }
@@ -165,6 +166,7 @@ class LockFileTest : public testing::Test {
   }
   void TearDown() override {
     platform::ReleaseFileLock();
+    if (folder_.empty() || outside_.empty()) return;
     std::error_code ignored;
     fs::permissions(folder_, fs::perms::owner_all, ignored);
     fs::remove_all(folder_, ignored);
