@@ -147,6 +147,12 @@ int TGame::LockSubPath() {
     case platform::FileLock::kFailed:
       ccRunTimeError("Cannot lock shared data folder " + SubPath + ": " + refused, 1);
       break;
+    case platform::FileLock::kBlocked:
+      // A lock file left by another user or a mishap: only the player can tell that no copy runs.
+      ccRunTimeError("Cannot lock shared data folder " + SubPath + ": " + refused + ". Remove it if no copy of " +
+                         kApplicationName + " is running.",
+                     1);
+      break;
   }
   return 0;
 }

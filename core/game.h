@@ -189,10 +189,11 @@ class TGame {
   // opens the sound driver (0 or less: the one the settings name; 1..3 force one). Fatal when a
   // folder cannot be made. Returns 0.
   int Init(int driverChoice);
-  // Makes the per-user folder when it is missing and takes its lock (SubPath + "Quillbrook.lock"),
-  // before anything in it is read or written. A second copy of the program on the same folder shows
-  // that the game is already running and throws ccFatalError having touched no file; a folder that
-  // cannot be made or locked is fatal with the reason. Returns 0.
+  // Makes the per-user folder when it is missing and takes its lock (on the folder and on
+  // SubPath + "Quillbrook.lock"), before anything in it is read or written. A second copy of the
+  // program on the same folder shows that the game is already running and throws ccFatalError
+  // having touched no file; a folder that cannot be made or locked is fatal with the reason, and a
+  // lock file in the way is named with what to do about it. Returns 0.
   int LockSubPath();
   // Fatal when the data folder holds no "Data/" folder, or an empty one. Returns 0.
   int CheckDataFolder();

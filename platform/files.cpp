@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,15 +117,54 @@ std::string TempTarget(const std::string& name) {
   return name.substr(0, marker);
 }
 
-// The per-user folder's lock, held until the process ends or another is taken.
+// The per-user folder's lock, held until the process ends or another is taken: the folder itself
+// and the lock file in it, each -1 when not held.
 struct HeldLock {
-  int fd = -1;
+  int folder_fd = -1;
+  int file_fd = -1;
   std::string path;
 };
 
 HeldLock& Held() {
   static HeldLock held;
   return held;
+}
+
+// A lock on the folder belongs to the open folder, which a forked process shares: a child that
+// outlived this process (an alert's box) would keep the folder locked. The child closes its copies
+// (closing, unlike unlocking, leaves this process's lock alone).
+void CloseHeldLockInChild() {
+  HeldLock& held = Held();
+  if (held.folder_fd >= 0) ::close(held.folder_fd);
+  if (held.file_fd >= 0) ::close(held.file_fd);
+  held.folder_fd = -1;
+  held.file_fd = -1;
+}
+
+// Opens the lock file for writing, making it when missing with its mode whatever the umask says,
+// never through a symbolic link (ELOOP). -1 with errno set on failure.
+int OpenLockFile(const std::string& path) {
+  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_CLOEXEC;
+  int fd = ::open(path.c_str(), kFlags);
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, kFileMode);
+    if (fd >= 0) {
+      ::fchmod(fd, kFileMode);
+    } else if (errno == EEXIST) {
+      fd = ::open(path.c_str(), kFlags);
+    }
+  }
+  return fd;
+}
+
+// Why an existing lock file is in the way, or "" when nothing stands at `path` (the failure is then
+// the folder's: read-only, full, not writable). `why` is the errno of the failed open.
+std::string LockFileInTheWay(const std::string& path, int why) {
+  struct stat st{};
+  if (::lstat(path.c_str(), &st) != 0) return {};
+  if (S_ISLNK(st.st_mode)) return "the lock file " + path + " is a symbolic link";
+  if (!S_ISREG(st.st_mode)) return "the lock file " + path + " is not a plain file";
+  return "the lock file " + path + " cannot be opened (" + std::strerror(why) + ")";
 }
 
 }  // namespace
@@ -353,24 +394,49 @@ int RemoveStaleTempFiles(const std::string& folder,
 }
 
 FileLock LockFile(const std::string& path, std::string* error) {
+  static const bool forks_drop_the_lock = ::pthread_atfork(nullptr, nullptr, &CloseHeldLockInChild) == 0;
+  (void)forks_drop_the_lock;
   const std::string real = ResolvePath(path);
   HeldLock& held = Held();
-  if (held.fd >= 0 && held.path == real) return FileLock::kTaken;
+  if ((held.folder_fd >= 0 || held.file_fd >= 0) && held.path == real) return FileLock::kTaken;
   ReleaseFileLock();
-  // An existing file is opened as it is (a copy that finds the lock taken leaves no trace); only a
-  // file made here gets its mode, whatever the umask says.
-  int fd = ::open(real.c_str(), O_RDWR | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) {
-    fd = ::open(real.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kFileMode);
-    if (fd >= 0) {
-      ::fchmod(fd, kFileMode);
-    } else if (errno == EEXIST) {
-      fd = ::open(real.c_str(), O_RDWR | O_CLOEXEC);
-    }
+  // The folder first: a second copy is turned away before it opens anything in it, and a lock
+  // file deleted or replaced while a copy runs lets no other in. A folder that cannot be opened or
+  // locked (a file system without folder locks) leaves the lock file alone to decide.
+  int folder_fd = ::open(FolderOf(real).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_fd >= 0 && ::flock(folder_fd, LOCK_EX | LOCK_NB) != 0) {
+    const int why = errno;
+    ::close(folder_fd);
+    folder_fd = -1;
+    if (why == EWOULDBLOCK) return FileLock::kHeld;
+  }
+  const auto fail = [&](FileLock result, const std::string& why) {
+    if (folder_fd >= 0) ::close(folder_fd);
+    if (error) *error = why;
+    return result;
+  };
+  const auto take = [&](int file_fd) {
+    held.folder_fd = folder_fd;
+    held.file_fd = file_fd;
+    held.path = real;
+    return FileLock::kTaken;
+  };
+
+  int fd = OpenLockFile(real);
+  struct stat st{};
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    fd = -1;
+    errno = EINVAL;
   }
   if (fd < 0) {
-    if (error) *error = errno == EISDIR ? real + " is a folder, not a file" : std::strerror(errno);
-    return FileLock::kFailed;
+    const int why = errno;
+    if (why == EISDIR) return fail(FileLock::kFailed, real + " is a folder, not a file");
+    const std::string in_the_way = why == EROFS ? std::string() : LockFileInTheWay(real, why);
+    if (in_the_way.empty()) return fail(FileLock::kFailed, std::strerror(why));
+    // Held by the folder, the game needs nothing of a file it cannot open, and leaves it be.
+    if (folder_fd >= 0) return take(-1);
+    return fail(FileLock::kBlocked, in_the_way);
   }
   struct flock whole{};
   whole.l_type = F_WRLCK;
@@ -378,18 +444,21 @@ FileLock LockFile(const std::string& path, std::string* error) {
   if (::fcntl(fd, F_SETLK, &whole) != 0) {
     const int why = errno;
     ::close(fd);
-    if (why == EACCES || why == EAGAIN) return FileLock::kHeld;
-    if (error) *error = std::strerror(why);
-    return FileLock::kUnlocked;
+    // A copy that could not lock the folder (or one that locks only the file) holds it.
+    if (why == EACCES || why == EAGAIN) {
+      if (folder_fd >= 0) ::close(folder_fd);
+      return FileLock::kHeld;
+    }
+    if (folder_fd >= 0) return take(-1);
+    return fail(FileLock::kUnlocked, std::strerror(why));
   }
-  held.fd = fd;
-  held.path = real;
-  return FileLock::kTaken;
+  return take(fd);
 }
 
 void ReleaseFileLock() {
   HeldLock& held = Held();
-  if (held.fd >= 0) ::close(held.fd);
+  if (held.folder_fd >= 0) ::close(held.folder_fd);
+  if (held.file_fd >= 0) ::close(held.file_fd);
   held = HeldLock{};
 }
 

@@ -63,17 +63,23 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes, std::str
 int RemoveStaleTempFiles(const std::string& folder,
                          const std::function<bool(const std::string& target)>& written_here = {});
 
-// The lock that keeps a second copy of the program off a per-user folder: a write lock on the whole
-// of the file `path` (made 0644 when missing, never written), which the system drops when the
-// process ends, however it ends, so a crash never leaves the folder locked. One lock is held per
-// process: taking it again on the same file holds it still, taking it on another file first lets
-// the old one go.
+// The lock that keeps a second copy of the program off a per-user folder. It is taken on the folder
+// that holds `path` (which a running copy's files keep from being deleted, and which needs no write
+// permission), and as a write lock on the file `path` itself (made 0644 when missing, never
+// written), which also stops a copy on a file system that cannot lock folders. The system drops
+// both when the process ends, however it ends, so a crash never leaves the folder locked. `path` is
+// never followed when it is a symbolic link. With the folder held, a lock file this process cannot
+// open (another user's, mode 000, a link, not a plain file) is left as it is and does not stop it.
+// One lock is held per process: taking it again on the same file holds it still, taking it on
+// another file first lets the old one go. Processes forked from this one hold none of it.
 enum class FileLock {
   kTaken,     // this process holds it
   kHeld,      // another process holds it
   kUnlocked,  // the file system keeps no locks: nothing is held, and nothing stops the caller
-  kFailed,    // the file cannot be opened for writing: `error` says why ("Read-only file system",
-              // "<path> is a folder, not a file")
+  kFailed,    // the lock file cannot be made or opened for writing: `error` says why ("Read-only file
+              // system", "<path> is a folder, not a file")
+  kBlocked,   // the folder cannot be locked and the lock file is in the way (another user's, mode
+              // 000, a link, not a plain file): `error` names it and says why; it is left as it is
 };
 FileLock LockFile(const std::string& path, std::string* error = nullptr);
 // Lets the lock go (nothing when none is held).

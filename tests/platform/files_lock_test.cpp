@@ -1,0 +1,344 @@
+// The per-user folder's lock: what stands where the lock file should be never locks the player out
+// nor leads the lock out of the folder, and a second copy is turned away whatever happened to the
+// lock file meanwhile. A "copy" here is a process of its own (a forked child), since a process
+// never conflicts with its own locks; the cases a player meets as an ordinary user (a file they
+// cannot open) run in a child that has given up root, in a folder it owns.
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "platform/files.h"
+#include "tests/support/harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::FileLock;
+
+// What one attempt to take the lock gave.
+struct Outcome {
+  FileLock result = FileLock::kFailed;
+  std::string error;
+};
+
+// The ordinary user a root test run acts as.
+uid_t PlayerUid() {
+  const passwd* nobody = ::getpwnam("nobody");
+  return nobody != nullptr ? nobody->pw_uid : 65534;
+}
+gid_t PlayerGid() {
+  const passwd* nobody = ::getpwnam("nobody");
+  return nobody != nullptr ? nobody->pw_gid : 65534;
+}
+
+// Runs `body` in a forked child, as the player when `as_player` (root gives up its rights for
+// good; an ordinary user already is one), and returns what it wrote; "!" when it could not run.
+std::string InChild(bool as_player, const std::function<std::string()>& body) {
+  int out[2];
+  if (::pipe(out) != 0) return "!";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    if (as_player && ::geteuid() == 0 &&
+        (::setgroups(0, nullptr) != 0 || ::setgid(PlayerGid()) != 0 ||
+         ::setuid(PlayerUid()) != 0)) {
+      ::_exit(1);
+    }
+    const std::string text = body();
+    std::size_t written = 0;
+    while (written < text.size()) {
+      const ssize_t n = ::write(out[1], text.data() + written, text.size() - written);
+      if (n <= 0) ::_exit(1);
+      written += static_cast<std::size_t>(n);
+    }
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  std::string text;
+  char buffer[256];
+  for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
+  ::close(out[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "!";
+}
+
+std::string Write(const Outcome& outcome) {
+  return std::to_string(static_cast<int>(outcome.result)) + "\n" + outcome.error + "\n";
+}
+
+Outcome Read(std::istream& in) {
+  Outcome outcome;
+  std::string result;
+  if (!std::getline(in, result) || !std::getline(in, outcome.error) || result.empty())
+    return {FileLock::kFailed, "!"};
+  outcome.result = static_cast<FileLock>(std::stoi(result));
+  return outcome;
+}
+
+Outcome Attempt(const std::string& path) {
+  Outcome outcome;
+  outcome.result = platform::LockFile(path, &outcome.error);
+  return outcome;
+}
+
+// A second copy trying the lock while this process goes on as it is. It starts from none of this
+// process's lock: closing the copies of its descriptors leaves this process's lock alone.
+Outcome SecondCopy(const std::string& path, bool as_player = false) {
+  std::istringstream in(InChild(as_player, [&] {
+    platform::ReleaseFileLock();
+    return Write(Attempt(path));
+  }));
+  return Read(in);
+}
+
+const char* Name(FileLock result) {
+  switch (result) {
+    case FileLock::kTaken:
+      return "taken";
+    case FileLock::kHeld:
+      return "held";
+    case FileLock::kUnlocked:
+      return "unlocked";
+    case FileLock::kFailed:
+      return "failed";
+    case FileLock::kBlocked:
+      return "blocked";
+  }
+  return "?";
+}
+
+// Whether another process holds a lock on any part of `path` (it may be outside the folder).
+bool LockedByAnyone(const std::string& path) {
+  return InChild(false, [&] {
+           const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+           struct flock probe{};
+           probe.l_type = F_WRLCK;
+           probe.l_whence = SEEK_SET;
+           const bool locked =
+               fd >= 0 && ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+           return std::string(locked ? "locked" : "free");
+         }) == "locked";
+}
+
+// How an entry stands, without following it: kind, mode, owner, inode, size, change time and, for a
+// link, where it points.
+std::string StateOf(const std::string& path) {
+  struct stat st{};
+  if (::lstat(path.c_str(), &st) != 0) return "missing";
+  std::ostringstream state;
+  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << " " << st.st_ino << " "
+        << st.st_size << " " << st.st_ctim.tv_sec << "." << st.st_ctim.tv_nsec;
+  if (S_ISLNK(st.st_mode)) state << " -> " << fs::read_symlink(path).string();
+  return state.str();
+}
+
+// Makes `path` the player's, as if they had made it.
+void GiveToPlayer(const std::string& path) {
+  if (::geteuid() == 0) ::lchown(path.c_str(), PlayerUid(), PlayerGid());
+}
+
+// A player's folder of its own under the system's temporary folder (the test run's own folder is
+// root's alone), owned by the player when the tests run as root, and a folder outside it.
+class LockFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = MakeTemp();
+    outside_ = MakeTemp();
+    ASSERT_FALSE(folder_.empty() || outside_.empty()) << "no temporary folder could be made";
+    if (::geteuid() == 0) {
+      ASSERT_EQ(::chown(folder_.c_str(), PlayerUid(), PlayerGid()), 0);
+    }
+    lock_ = folder_ + "Quillbrook.lock";
+  }
+  void TearDown() override {
+    platform::ReleaseFileLock();
+    if (folder_.empty() || outside_.empty()) return;
+    std::error_code ignored;
+    fs::permissions(folder_, fs::perms::owner_all, ignored);
+    fs::remove_all(folder_, ignored);
+    fs::remove_all(outside_, ignored);
+  }
+  static std::string MakeTemp() {
+    std::string name = (fs::temp_directory_path() / "quill-lock-XXXXXX").string();
+    if (::mkdtemp(name.data()) == nullptr) return {};
+    ::chmod(name.c_str(), 0755);
+    return name + "/";
+  }
+  std::string folder_;
+  std::string outside_;
+  std::string lock_;
+};
+
+// What stands where the lock file should be, and how the lock turns out.
+struct InTheWay {
+  const char* name;
+  bool as_player;   // taken by the player rather than root (root opens every file)
+  bool needs_root;  // its set-up makes a file of another user
+  std::function<void(const std::string& folder, const std::string& lock,
+                     const std::string& outside)>
+      make;
+  FileLock first;     // the first copy
+  FileLock second;    // a second copy while the first holds what it took
+  std::string error;  // the first copy's error, "LOCK" standing for the lock file's path
+};
+
+void PrintTo(const InTheWay& c, std::ostream* out) { *out << c.name; }
+
+class LockFileInTheWay : public LockFileTest, public testing::WithParamInterface<InTheWay> {};
+
+TEST_P(LockFileInTheWay, NeitherLocksThePlayerOutNorLeavesTheFolder) {
+  const InTheWay& c = GetParam();
+  if (c.needs_root && ::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's file";
+  const std::string outside_file = outside_ + "elsewhere.txt";
+  std::ofstream(outside_file, std::ios::binary) << "someone else's file";
+  c.make(folder_, lock_, outside_);
+  const std::string before = StateOf(lock_);
+  const std::string outside_before = StateOf(outside_file);
+
+  // The first copy keeps what it took while a second one tries.
+  Outcome first;
+  Outcome second;
+  bool outside_locked = false;
+  const auto both = [&] {
+    const Outcome taken = Attempt(lock_);
+    const Outcome again = SecondCopy(lock_, c.as_player);
+    return Write(taken) + Write(again);
+  };
+  if (c.as_player) {
+    std::istringstream in(InChild(true, both));
+    first = Read(in);
+    second = Read(in);
+  } else {
+    std::istringstream in(both());
+    first = Read(in);
+    second = Read(in);
+    outside_locked = LockedByAnyone(outside_file);
+  }
+  std::string error = c.error;
+  if (const auto at = error.find("LOCK"); at != std::string::npos) error.replace(at, 4, lock_);
+  EXPECT_EQ(Name(first.result), std::string(Name(c.first))) << first.error;
+  EXPECT_EQ(first.error, error);
+  EXPECT_EQ(Name(second.result), std::string(Name(c.second))) << second.error;
+  // What stood in the way is left as it was; nothing outside the folder is made, opened or locked.
+  if (before != "missing") {
+    EXPECT_EQ(StateOf(lock_), before);
+  }
+  EXPECT_EQ(StateOf(outside_file), outside_before);
+  EXPECT_EQ(quill_test::ReadWholeFile(outside_file), "someone else's file");
+  EXPECT_FALSE(outside_locked) << "the lock followed the link out of the folder";
+  EXPECT_FALSE(fs::exists(outside_ + "missing")) << "the lock made a file outside the folder";
+}
+
+// The folder without read permission stands for a file system that cannot lock a folder: the lock
+// file alone then decides.
+void UnreadableFolder(const std::string& folder) { ::chmod(folder.c_str(), 0300); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Lock, LockFileInTheWay,
+    testing::Values(
+        InTheWay{"nothing", true, false, [](auto&, auto&, auto&) {}, FileLock::kTaken,
+                 FileLock::kHeld, ""},
+        InTheWay{"link_to_a_file_outside", false, false,
+                 [](auto&, const std::string& lock, const std::string& outside) {
+                   fs::create_symlink(outside + "elsewhere.txt", lock);
+                 },
+                 FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"dangling_link", false, false,
+                 [](auto&, const std::string& lock, const std::string& outside) {
+                   fs::create_symlink(outside + "missing", lock);
+                 },
+                 FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"file_of_mode_000", true, false,
+                 [](auto&, const std::string& lock, auto&) {
+                   std::ofstream(lock, std::ios::binary) << "";
+                   GiveToPlayer(lock);
+                   ::chmod(lock.c_str(), 0);
+                 },
+                 FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"another_users_file", true, true,
+                 [](auto&, const std::string& lock, auto&) {
+                   std::ofstream(lock, std::ios::binary) << "";
+                   ::chmod(lock.c_str(), 0644);
+                 },
+                 FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"folder", false, false,
+                 [](auto&, const std::string& lock, auto&) { fs::create_directory(lock); },
+                 FileLock::kFailed, FileLock::kFailed, "LOCK is a folder, not a file"},
+        // Where the folder cannot be locked.
+        InTheWay{"nothing_in_an_unlockable_folder", true, false,
+                 [](const std::string& folder, auto&, auto&) { UnreadableFolder(folder); },
+                 FileLock::kTaken, FileLock::kHeld, ""},
+        InTheWay{"file_of_mode_000_in_an_unlockable_folder", true, false,
+                 [](const std::string& folder, const std::string& lock, auto&) {
+                   std::ofstream(lock, std::ios::binary) << "";
+                   GiveToPlayer(lock);
+                   ::chmod(lock.c_str(), 0);
+                   UnreadableFolder(folder);
+                 },
+                 FileLock::kBlocked, FileLock::kBlocked,
+                 "the lock file LOCK cannot be opened (Permission denied)"},
+        InTheWay{
+            "link_in_an_unlockable_folder", true, false,
+            [](const std::string& folder, const std::string& lock, const std::string& outside) {
+              fs::create_symlink(outside + "elsewhere.txt", lock);
+              GiveToPlayer(lock);
+              UnreadableFolder(folder);
+            },
+            FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is a symbolic link"}),
+    [](const testing::TestParamInfo<InTheWay>& info) { return std::string(info.param.name); });
+
+// A lock file deleted while a copy runs lets no second copy in, and the second one makes none.
+TEST_F(LockFileTest, ADeletedLockFileStillTurnsASecondCopyAway) {
+  ASSERT_EQ(Name(platform::LockFile(lock_)), std::string("taken"));
+  ASSERT_TRUE(fs::remove(lock_));
+  EXPECT_EQ(Name(SecondCopy(lock_).result), std::string("held"));
+  EXPECT_FALSE(fs::exists(lock_)) << "the second copy made a lock file of its own";
+  // Replaced by a file of the same name: the same.
+  std::ofstream(lock_, std::ios::binary) << "";
+  EXPECT_EQ(Name(SecondCopy(lock_).result), std::string("held"));
+}
+
+// A process the copy forks (an alert's box) does not keep the folder locked once the copy has
+// ended.
+TEST_F(LockFileTest, AProcessForkedByACopyDoesNotOutliveItsLock) {
+  int release[2];
+  ASSERT_EQ(::pipe(release), 0);
+  const std::string copy = InChild(false, [&] {
+    const Outcome taken = Attempt(lock_);
+    // The forked process lives on until the test lets it go, after its parent has ended.
+    if (::fork() == 0) {
+      // It keeps every descriptor of its parent's but the pipes, whose readers wait for their end.
+      for (int fd = 3; fd < 1024; ++fd) {
+        struct stat st{};
+        if (fd != release[0] && ::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode)) ::close(fd);
+      }
+      char byte;
+      while (::read(release[0], &byte, 1) < 0) {
+      }
+      ::_exit(0);
+    }
+    return Write(taken);
+  });
+  ::close(release[0]);
+  std::istringstream in(copy);
+  EXPECT_EQ(Name(Read(in).result), std::string("taken"));
+  const Outcome next = SecondCopy(lock_);
+  ::close(release[1]);
+  EXPECT_EQ(Name(next.result), std::string("taken")) << next.error;
+}
+
+}  // namespace
