@@ -1324,13 +1324,21 @@ void GraphicsClose() {
 bool GraphicsIsOpen() { return G().renderer != nullptr; }
 
 bool FindDisplay(std::string* reason) {
-  if (IsHeadless()) return true;
-  const bool started_here = SDL_WasInit(SDL_INIT_VIDEO) == 0;
-  if (!StartVideo(reason)) return false;
-  // Closed again: the start-up goes on as it would without the look, its event system (which
-  // turns SIGTERM into a quit request) coming up with the window.
-  if (started_here) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-  return true;
+  // (A video system already started has had its look.)
+  if (IsHeadless() || SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+  // The video system is started for the look and closed again, so the start-up goes on as it
+  // would without it. Meanwhile SDL must not take the quit signals: a SIGTERM it turned into a
+  // quit event would be lost as the system closes, and the program is seen to handle SIGTERM
+  // only once its window is open.
+  const char* hint = SDL_GetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
+  const bool was_set = hint != nullptr;
+  const std::string before = was_set ? hint : "";
+  SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
+  const bool found = StartVideo(reason);
+  if (found) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, was_set ? before.c_str() : nullptr,
+                          SDL_HINT_OVERRIDE);
+  return found;
 }
 
 std::string GraphicsDriverName() {
