@@ -31,7 +31,7 @@ using quill_process::GameProcess;
 using quill_test::ReadWholeFile;
 
 // A hang guard only, far beyond what each wait takes on a loaded machine.
-constexpr int kLimitMs = 60000;
+constexpr int kLimitMs = 30000;
 
 std::string CommandLine(pid_t pid) {
   return ReadWholeFile("/proc/" + std::to_string(pid) + "/cmdline");

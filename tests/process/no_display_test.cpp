@@ -46,10 +46,8 @@ TEST(NoDisplay, TheProgramSaysSoAndEndsTouchingNothing) {
   const std::string xdg = quill_process::FreshFolder("no_display");
   const std::string user = quill_process::UserFolder(xdg);
   quill_process::WriteSettings(xdg, kNoSplash);
-  // A player and what an interrupted save left beside it: a start that got as far as its clean-up
-  // would remove the leftover.
+  // What an interrupted save left: a start that got as far as its clean-up would remove it.
   fs::create_directories(user + "profiles");
-  std::ofstream(user + "profiles/Kim.dat", std::ios::binary) << "a player";
   std::ofstream(user + "profiles/Kim.dat.tmp-Zz99Yy", std::ios::binary) << "half a save";
   const quill_process::Snapshot before = quill_process::Take(user);
 
