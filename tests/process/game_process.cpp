@@ -104,6 +104,15 @@ std::vector<pid_t> ProcessesOf(const std::string& xdg) {
   return found;
 }
 
+std::string CommandLine(pid_t pid) {
+  return quill_test::ReadWholeFile("/proc/" + std::to_string(pid) + "/cmdline");
+}
+
+bool IsHelperFor(const std::string& command_line, const std::string& task) {
+  const std::string words = std::string("--quillbrook-helper") + '\0' + task + '\0';
+  return command_line.find(words) != std::string::npos;
+}
+
 namespace {
 
 // The environment the program starts with: this process's, with `changes` made (a value of
@@ -130,6 +139,9 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
       {"XDG_DATA_HOME", xdg_root},      {"QUILLBROOK_DATA", data_prefix},
       {"SDL_AUDIODRIVER", "dummy"},     {"ALSOFT_DRIVERS", "null"},
       {"LIBGL_ALWAYS_SOFTWARE", "1"},   {"SDL_VIDEODRIVER", video_driver},
+      // A session bus that is not there: SDL's video system on X would otherwise start one of its
+      // own for the program (dbus-launch), a process that outlives it with its environment.
+      {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + xdg_root + "no-session-bus"},
   };
   if (video_driver == "dummy" || video_driver == kNoDisplay) {
     // A headless run shows a system alert on no one's screen: it reports on standard error and

@@ -39,6 +39,12 @@ std::string Changes(const Snapshot& before, const Snapshot& after);
 // and whatever processes of its own it made (they share its environment).
 std::vector<pid_t> ProcessesOf(const std::string& xdg);
 
+// The command line of process `pid`, its words each ended by a NUL ("" once it has gone).
+std::string CommandLine(pid_t pid);
+// Whether a command line is that of a helper the program started for `task` ("alert",
+// "gl-probe"): its own executable started again with the helper's argument and the task's name.
+bool IsHelperFor(const std::string& command_line, const std::string& task);
+
 // The video driver argument for a start with no display at all: SDL_VIDEODRIVER, DISPLAY,
 // WAYLAND_DISPLAY and XDG_RUNTIME_DIR unset, as from a text console or over ssh.
 inline constexpr const char* kNoDisplay = "";

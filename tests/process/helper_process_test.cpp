@@ -1,11 +1,10 @@
-// The processes the program starts for work of its own (a start-up alert, the OpenGL probe) are
-// fresh runs of its executable, never bare forks of it: the program may have threads then (OpenAL's
-// mixer), and a fork of it could hang on a lock one of them held. Each test finds the helper while
-// it works and reads its command line, which names its task only after the executable started
-// again.
+// The processes the program starts for work of its own are fresh runs of its executable, never
+// bare forks of it: the program may have threads then (OpenAL's mixer), and a fork of it could hang
+// on a lock one of them held. The test finds the OpenGL probe's helper while it works and reads its
+// command line, which names its task only once the executable has started again. (The start-up
+// alert's helper is found the same way in one_copy_test.cpp.)
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -14,34 +13,21 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
 
 #include "platform/gl_probe.h"
 #include "tests/process/game_process.h"
-#include "tests/support/harness.h"
-#include "tests/support/virtual_display.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using quill_process::GameProcess;
-using quill_test::ReadWholeFile;
+using quill_process::CommandLine;
+using quill_process::IsHelperFor;
 
 // A hang guard only, far beyond what each wait takes on a loaded machine.
 constexpr int kLimitMs = 30000;
-
-std::string CommandLine(pid_t pid) {
-  return ReadWholeFile("/proc/" + std::to_string(pid) + "/cmdline");
-}
-
-// Whether a command line (its words each ended by a NUL) is a helper's for `task`.
-bool IsHelperFor(const std::string& command_line, const std::string& task) {
-  const std::string words = std::string("--quillbrook-helper") + '\0' + task + '\0';
-  return command_line.find(words) != std::string::npos;
-}
 
 // Words of a command line, readable in a failure message.
 std::string Readable(std::string command_line) {
@@ -49,38 +35,6 @@ std::string Readable(std::string command_line) {
     if (c == '\0') c = ' ';
   }
   return command_line;
-}
-
-// Under a virtual X display: the start-up alert (here for a file standing where the per-user
-// folder should be) is up in a helper process, which is the program's own executable.
-TEST(Helper, AStartUpAlertIsAFreshRunOfTheProgram) {
-  const quill_test::VirtualDisplay display;
-  ASSERT_TRUE(display.Ready()) << display.Error();
-  const std::string xdg = quill_process::FreshFolder("alert_helper");
-  fs::create_directories(xdg + "Marrowfen");
-  std::ofstream(xdg + "Marrowfen/Quillbrook", std::ios::binary) << "not a folder";
-  GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
-  pid_t helper = -1;
-  const auto helperRuns = [&] {
-    for (const pid_t pid : quill_process::ProcessesOf(xdg)) {
-      if (pid != game.Pid() && IsHelperFor(CommandLine(pid), "alert")) {
-        helper = pid;
-        return true;
-      }
-    }
-    return false;
-  };
-  EXPECT_TRUE(game.WaitUntil(helperRuns, kLimitMs)) << game.Output();
-  if (helper > 0) {
-    std::error_code gone;
-    EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(helper) + "/exe", gone),
-              fs::canonical(quill_process::StagedProgram()));
-  }
-  game.Signal(SIGTERM);
-  EXPECT_TRUE(game.WaitUntil([&] { return quill_process::ProcessesOf(xdg).empty(); }, kLimitMs))
-      << game.Output();
-  for (const pid_t left : quill_process::ProcessesOf(xdg)) ::kill(left, SIGKILL);
-  game.WaitForExit(kLimitMs);
 }
 
 // An X display of the test's own that takes connections and never answers: whatever connects
@@ -144,7 +98,7 @@ class SilentDisplay {
 // The OpenGL probe (asked once per process, so in a process of the test's own) connects to the
 // display from its helper, which answers that no OpenGL window can be made on a display that
 // closes at once.
-TEST(Helper, TheOpenGlProbeIsAFreshRunOfTheProgram) {
+TEST(OpenGlProbe, IsAFreshRunOfTheProgram) {
   EXPECT_EXIT(
       {
         SilentDisplay display;
