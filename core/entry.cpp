@@ -1,5 +1,8 @@
 #include "core/entry.h"
 
+#include <cstdio>
+#include <string>
+
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
 #include "core/globals.h"
@@ -43,6 +46,12 @@ void CloseDevices() {
 int RunEntry(const TEntrySteps& steps) {
   // Unprotected start-up: no window yet, errors go to the system alert and end the run.
   platform::CatchQuitSignals();
+  // A game started where nothing can be shown (no display from a text console or over ssh) would
+  // run unseen and keep the per-user folder locked: it ends first, before the folder is touched.
+  if (std::string reason; !platform::FindDisplay(&reason)) {
+    std::fprintf(stderr, "%s needs a graphical display: %s\n", kProductName, reason.c_str());
+    return 1;
+  }
   try {
     DebugInt = 1001;
     DebugInt = 1002;

@@ -1,5 +1,6 @@
 #include "platform/gl_probe.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,6 +8,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
+
+#include "platform/helper_process.h"
 
 namespace platform::detail {
 
@@ -26,11 +30,10 @@ bool DrawsInSoftware(SDL_Renderer* renderer) {
 }
 
 namespace {
-
 int g_probe_limit_ms = 5000;
+}  // namespace
 
-// The child's side: a hidden OpenGL window and renderer, and one byte for the answer.
-[[noreturn]] void AnswerProbe(int out) {
+void AnswerProbe(int out) {
   char answer = 'N';
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
@@ -43,26 +46,24 @@ int g_probe_limit_ms = 5000;
   do {
     written = ::write(out, &answer, 1);
   } while (written < 0 && errno == EINTR);
-  // No clean-up: the process ends here, and its exit handlers belong to the parent's program.
+  // No clean-up: the process ends here.
   ::_exit(0);
 }
 
+namespace {
+
 GlKind RunProbe() {
-  // A child of a process already connected to the display would share that connection.
-  if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return GlKind::kUnknown;
   int fds[2];
-  if (::pipe(fds) != 0) return GlKind::kUnknown;
-  const pid_t child = ::fork();
+  if (::pipe2(fds, O_CLOEXEC) != 0) return GlKind::kUnknown;
+  // The helper keeps only the write end.
+  HelperOptions options;
+  options.keep_open = fds[1];
+  const pid_t child = StartHelper(HelperTask::kGlProbe, {std::to_string(fds[1])}, options);
+  ::close(fds[1]);
   if (child < 0) {
     ::close(fds[0]);
-    ::close(fds[1]);
     return GlKind::kUnknown;
   }
-  if (child == 0) {
-    ::close(fds[0]);
-    AnswerProbe(fds[1]);
-  }
-  ::close(fds[1]);
   GlKind kind = GlKind::kUnknown;
   pollfd wait{fds[0], POLLIN, 0};
   int ready;

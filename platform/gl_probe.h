@@ -4,9 +4,9 @@
 // Making an OpenGL window loads the display's OpenGL driver into the process for good (Mesa's
 // drivers cannot be unloaded). Where that OpenGL is drawn by the processor (a virtual display, a
 // machine without a graphics driver) the game draws with SDL's software renderer instead, so the
-// driver would only cost memory (about 50 MB for Mesa's llvmpipe). A forked child makes the
-// OpenGL window and renderer, answers with one byte and ends; the game's own process loads the
-// driver only when OpenGL is really used.
+// driver would only cost memory (about 50 MB for Mesa's llvmpipe). A helper process (a fresh run
+// of the executable, see helper_process.h) makes the OpenGL window and renderer, answers with one
+// byte and ends; the game's own process loads the driver only when OpenGL is really used.
 
 #include <SDL.h>
 
@@ -27,6 +27,10 @@ GlKind ProbeOpenGl();
 // loaded machine, where making the child's OpenGL window can take longer). Set before the first
 // call.
 void SetProbeLimitMs(int ms);
+
+// The helper's side: makes a hidden OpenGL window and renderer, writes the answer ('S' software,
+// 'H' hardware, 'N' none) to descriptor `out` and ends the process.
+[[noreturn]] void AnswerProbe(int out);
 
 // Whether the renderer's pixels are drawn by the processor: SDL's software renderer, or OpenGL
 // served by Mesa's software rasterisers.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <new>
@@ -837,12 +838,52 @@ bool OpenHeadless(std::string* error) {
   return true;
 }
 
-// Starts the video system, asking first what OpenGL the display gives: the child that asks must
-// start from a process that has no display connection of its own yet.
-bool StartVideo() {
+// The video drivers that make no window on any screen: SDL falls back on "offscreen" when no
+// display answers (SDL_VIDEODRIVER unset from a text console or over ssh, an X server resetting);
+// "dummy" and "evdev" start only when asked for.
+bool ShowsNothing(const char* driver) {
+  if (driver == nullptr) return true;
+  for (const char* blind : {"offscreen", "dummy", "evdev"}) {
+    if (SDL_strcasecmp(driver, blind) == 0) return true;
+  }
+  return false;
+}
+
+bool DriverAskedByName() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  return asked != nullptr && *asked != '\0';
+}
+
+// Why no display was found, in the player's terms: which display variables are set, and the one
+// driver that started.
+std::string NoDisplayReason(const char* driver) {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  std::string reason = x11 != nullptr && *x11 != '\0'
+                           ? std::string("the X display \"") + x11 + "\" cannot be opened"
+                           : std::string("DISPLAY is not set");
+  reason += wayland != nullptr && *wayland != '\0'
+                ? std::string(", the Wayland display \"") + wayland + "\" cannot be opened"
+                : std::string(", no Wayland display was found");
+  reason += std::string(", and the only video driver that started (") + (driver ? driver : "none") +
+            ") shows no window";
+  return reason;
+}
+
+// Starts the video system. A driver that shows nothing is refused (and the video system closed
+// again) unless the player asked for drivers by name (SDL_VIDEODRIVER): a game nobody can see
+// would hold the per-user folder with no way to end it. False with the reason in `refused`.
+bool StartVideo(std::string* refused = nullptr) {
   if (SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
-  detail::ProbeOpenGl();
-  return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (refused) *refused = SDL_GetError();
+    return false;
+  }
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (DriverAskedByName() || !ShowsNothing(driver)) return true;
+  if (refused) *refused = NoDisplayReason(driver);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return false;
 }
 
 // The logical screen of a window drawn by the processor: SDL's software renderer drawing in the
@@ -896,8 +937,10 @@ bool OpenGlRenderer(Uint32 flags) {
 
 bool OpenWindow(std::string* error) {
   auto& g = G();
-  if (!StartVideo() || SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-    if (error) *error = std::string("Cannot start the video system: ") + SDL_GetError();
+  std::string refused;
+  if (!StartVideo(&refused) || SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
+    if (refused.empty()) refused = SDL_GetError();
+    if (error) *error = "Cannot start the video system: " + refused;
     return false;
   }
   // Where OpenGL would be drawn by the processor anyway, the window is made without it, so its
@@ -1279,6 +1322,24 @@ void GraphicsClose() {
 }
 
 bool GraphicsIsOpen() { return G().renderer != nullptr; }
+
+bool FindDisplay(std::string* reason) {
+  // (A video system already started has had its look.)
+  if (IsHeadless() || SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+  // The video system is started for the look and closed again, so the start-up goes on as it
+  // would without it. Meanwhile SDL must not take the quit signals: a SIGTERM it turned into a
+  // quit event would be lost as the system closes, and the program is seen to handle SIGTERM
+  // only once its window is open.
+  const char* hint = SDL_GetHint(SDL_HINT_NO_SIGNAL_HANDLERS);
+  const bool was_set = hint != nullptr;
+  const std::string before = was_set ? hint : "";
+  SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
+  const bool found = StartVideo(reason);
+  if (found) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, was_set ? before.c_str() : nullptr,
+                          SDL_HINT_OVERRIDE);
+  return found;
+}
 
 std::string GraphicsDriverName() {
   SDL_RendererInfo info;

@@ -46,6 +46,11 @@ struct GraphicsOptions {
 bool GraphicsOpen(const GraphicsOptions& options, std::string* error);
 void GraphicsClose();
 bool GraphicsIsOpen();
+// Whether a display that shows windows can be reached, before anything else starts: false, with
+// the reason in `reason`, when the only video driver that starts shows nothing ("offscreen", as
+// SDL picks without DISPLAY or a Wayland display) and the player did not ask for drivers by name
+// (SDL_VIDEODRIVER). Leaves the video system as it found it. Headless: always true.
+bool FindDisplay(std::string* reason);
 // The renderer in use: "opengl" in a normal window, "software" headless, where OpenGL is drawn by
 // the processor, or as the last fall-back; "" when closed.
 std::string GraphicsDriverName();

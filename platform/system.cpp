@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "platform/graphics_internal.h"
+#include "platform/helper_process.h"
 
 namespace platform {
 
@@ -60,11 +61,11 @@ void NoteQuitDuringAlert(int signal) {
   errno = saved;
 }
 
-// Shows an alert that has no window of the game to sit on in a process of its own, and waits until
-// the player closes it or a quit signal comes. The system's box may run in processes of its own
-// (SDL's X11 box does), which a quit that ends the program would leave on the screen: the alert's
-// process leads a group of its own, and a quit ends that whole group before it is handed on to
-// whatever would have handled it without the alert. False when no process could be started.
+// Shows an alert that has no window of the game to sit on in a helper process (helper_process.h),
+// and waits until the player closes it or a quit signal comes. The system's box may run in
+// processes of its own (SDL's X11 box does), which a quit that ends the program would leave on the
+// screen: the helper leads a group of its own, and a quit ends that whole group before it is handed
+// on to whatever would have handled it without the alert. False when no helper could be started.
 bool ShowAlertAside(const std::string& title, const std::string& text) {
   int quit[2];
   int alive[2];
@@ -82,24 +83,14 @@ bool ShowAlertAside(const std::string& title, const std::string& text) {
   g_alert_quit_pipe = quit[1];
   for (std::size_t i = 0; i < std::size(kQuitSignals); ++i) ::sigaction(kQuitSignals[i], &note, &before[i]);
 
-  const pid_t box = ::fork();
-  if (box == 0) {
-    ::setpgid(0, 0);
-    struct sigaction plain{};
-    plain.sa_handler = SIG_DFL;
-    sigemptyset(&plain.sa_mask);
-    for (const int signal : kQuitSignals) ::sigaction(signal, &plain, nullptr);
-    ::close(quit[0]);
-    ::close(quit[1]);
-    ::close(alive[0]);
-    // `alive[1]` stays open for as long as this process (and any it starts) lives.
-    ShowMessageBox(title, text, nullptr);
-    std::cerr.flush();
-    // No clean-up: the process ends here, and its exit handlers belong to the parent's program.
-    ::_exit(0);
-  }
+  // `alive[1]` stays open in the helper for as long as it (and any process it starts) lives.
+  detail::HelperOptions options;
+  options.keep_open = alive[1];
+  options.own_group = true;
+  const pid_t box = detail::StartHelper(detail::HelperTask::kAlert, {title, text}, options);
   ::close(alive[1]);
   int quit_signal = 0;
+  int status = 0;
   if (box > 0) {
     // Set here as well as in the child, so the group exists before a quit can be sent to it.
     ::setpgid(box, box);
@@ -118,7 +109,7 @@ bool ShowAlertAside(const std::string& title, const std::string& text) {
       // The end of the pipe: the box's processes have ended.
       if (waits[0].revents != 0) break;
     }
-    while (::waitpid(box, nullptr, 0) < 0 && errno == EINTR) {
+    while (::waitpid(box, &status, 0) < 0 && errno == EINTR) {
     }
   }
   for (std::size_t i = 0; i < std::size(kQuitSignals); ++i) ::sigaction(kQuitSignals[i], &before[i], nullptr);
@@ -130,7 +121,10 @@ bool ShowAlertAside(const std::string& title, const std::string& text) {
   ::close(quit[1]);
   ::close(alive[0]);
   if (quit_signal != 0) ::raise(quit_signal);
-  return box > 0;
+  // A helper that could not be started showed nothing: the caller shows the box itself.
+  const bool not_started =
+      quit_signal == 0 && WIFEXITED(status) && WEXITSTATUS(status) == detail::kHelperNotStarted;
+  return box > 0 && !not_started;
 }
 
 }  // namespace

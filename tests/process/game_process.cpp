@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,8 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <thread>
+#include <vector>
+
+#include "tests/support/harness.h"
 
 namespace quill_process {
 
@@ -53,37 +59,127 @@ void WriteSettings(const std::string& xdg_root, const std::string& lines) {
   std::ofstream(UserFolder(xdg_root) + "Quillbrook.ini", std::ios::binary) << lines;
 }
 
+Snapshot Take(const std::string& root) {
+  Snapshot seen;
+  for (const auto& entry : fs::recursive_directory_iterator(root)) {
+    struct stat st{};
+    if (::lstat(entry.path().c_str(), &st) != 0) continue;
+    const std::string bytes =
+        S_ISREG(st.st_mode) ? quill_test::ReadWholeFile(entry.path()) : std::string();
+    seen[entry.path().string()] = {static_cast<unsigned>(st.st_mode),
+                                   bytes,
+                                   st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+                                   st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
+  }
+  return seen;
+}
+
+std::string Changes(const Snapshot& before, const Snapshot& after) {
+  std::string changes;
+  for (const auto& [path, state] : before) {
+    const auto now = after.find(path);
+    if (now == after.end()) changes += "removed " + path + "\n";
+    else if (now->second != state) changes += "changed " + path + "\n";
+  }
+  for (const auto& [path, state] : after) {
+    if (before.count(path) == 0) changes += "made " + path + "\n";
+  }
+  return changes;
+}
+
+std::vector<pid_t> ProcessesOf(const std::string& xdg) {
+  const std::string wanted = "XDG_DATA_HOME=" + xdg;
+  std::vector<pid_t> found;
+  for (const auto& entry : fs::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    const std::string stat = quill_test::ReadWholeFile(entry.path().string() + "/stat");
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z') continue;
+    std::stringstream environment(quill_test::ReadWholeFile(entry.path().string() + "/environ"));
+    for (std::string variable; std::getline(environment, variable, '\0');) {
+      if (variable == wanted) found.push_back(static_cast<pid_t>(std::stoi(name)));
+    }
+  }
+  return found;
+}
+
+std::string CommandLine(pid_t pid) {
+  return quill_test::ReadWholeFile("/proc/" + std::to_string(pid) + "/cmdline");
+}
+
+bool IsHelperFor(const std::string& command_line, const std::string& task) {
+  const std::string words = std::string("--quillbrook-helper") + '\0' + task + '\0';
+  return command_line.find(words) != std::string::npos;
+}
+
+namespace {
+
+// The environment the program starts with: this process's, with `changes` made (a value of
+// nothing removes the variable). Each entry is "NAME=value".
+std::vector<std::string> ChildEnvironment(
+    const std::map<std::string, std::optional<std::string>>& changes) {
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string variable = *entry;
+    if (changes.count(variable.substr(0, variable.find('='))) == 0) environment.push_back(variable);
+  }
+  for (const auto& [name, value] : changes) {
+    if (value) environment.push_back(name + "=" + *value);
+  }
+  return environment;
+}
+
+}  // namespace
+
 GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_prefix,
                          const std::string& video_driver, const std::function<void()>& in_child)
     : log_(xdg_root + "output.txt") {
+  std::map<std::string, std::optional<std::string>> changes = {
+      {"XDG_DATA_HOME", xdg_root},      {"QUILLBROOK_DATA", data_prefix},
+      {"SDL_AUDIODRIVER", "dummy"},     {"ALSOFT_DRIVERS", "null"},
+      {"LIBGL_ALWAYS_SOFTWARE", "1"},   {"SDL_VIDEODRIVER", video_driver},
+      // A session bus that is not there: SDL's video system on X would otherwise start one of its
+      // own for the program (dbus-launch), a process that outlives it with its environment.
+      {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + xdg_root + "no-session-bus"},
+  };
+  if (video_driver == "dummy" || video_driver == kNoDisplay) {
+    // A headless run shows a system alert on no one's screen: it reports on standard error and
+    // goes on instead of waiting for a box nobody can close.
+    changes["DISPLAY"] = std::nullopt;
+    changes["WAYLAND_DISPLAY"] = std::nullopt;
+  }
+  if (video_driver == kNoDisplay) {
+    // No driver asked for, and no display to find: a Wayland session is also reached through the
+    // runtime folder's default socket.
+    changes["SDL_VIDEODRIVER"] = std::nullopt;
+    changes["XDG_RUNTIME_DIR"] = std::nullopt;
+  }
+  // Everything the new process uses is made before the fork: the test process may have threads,
+  // so the child makes only async-signal-safe calls until the program starts.
+  const std::vector<std::string> environment = ChildEnvironment(changes);
+  std::vector<char*> envp;
+  for (const std::string& variable : environment) {
+    envp.push_back(const_cast<char*>(variable.c_str()));
+  }
+  envp.push_back(nullptr);
+  const std::string program = StagedProgram();
+  char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  sigset_t none;
+  sigemptyset(&none);
   pid_ = ::fork();
   if (pid_ == 0) {
     // The program starts as a player starts it, with every signal at its default and none
     // blocked: a test run from a background job would otherwise hand it SIGINT ignored.
     for (const int signal : {SIGINT, SIGTERM, SIGQUIT, SIGHUP}) ::signal(signal, SIG_DFL);
-    sigset_t none;
-    sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    setenv("XDG_DATA_HOME", xdg_root.c_str(), 1);
-    setenv("QUILLBROOK_DATA", data_prefix.c_str(), 1);
-    setenv("SDL_VIDEODRIVER", video_driver.c_str(), 1);
-    // A headless run shows a system alert on no one's screen: it reports on standard error and
-    // goes on instead of waiting for a box nobody can close.
-    if (video_driver == "dummy") {
-      unsetenv("DISPLAY");
-      unsetenv("WAYLAND_DISPLAY");
-    }
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("ALSOFT_DRIVERS", "null", 1);
-    setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
     const int out = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out >= 0) {
       ::dup2(out, 1);
       ::dup2(out, 2);
     }
     if (in_child) in_child();
-    const std::string program = StagedProgram();
-    ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    ::execve(argv[0], argv, envp.data());
     ::_exit(127);
   }
 }

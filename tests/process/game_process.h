@@ -8,6 +8,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace quill_process {
 
@@ -26,12 +28,35 @@ std::string DataFolderWith(const std::string& name, const std::map<std::string, 
 std::string UserFolder(const std::string& xdg_root);
 void WriteSettings(const std::string& xdg_root, const std::string& lines);
 
+// Everything under `root` as it stands: each entry's kind, mode, bytes and change times, so any
+// file made, removed, written or given another mode shows.
+using Snapshot = std::map<std::string, std::tuple<unsigned, std::string, long long, long long>>;
+Snapshot Take(const std::string& root);
+// The entries made, removed or changed between two snapshots, one a line.
+std::string Changes(const Snapshot& before, const Snapshot& after);
+
+// The live processes (not yet reaped ones aside) started with the per-user root `xdg`: the program
+// and whatever processes of its own it made (they share its environment).
+std::vector<pid_t> ProcessesOf(const std::string& xdg);
+
+// The command line of process `pid`, its words each ended by a NUL ("" once it has gone).
+std::string CommandLine(pid_t pid);
+// Whether a command line is that of a helper the program started for `task` ("alert",
+// "gl-probe"): its own executable started again with the helper's argument and the task's name.
+bool IsHelperFor(const std::string& command_line, const std::string& task);
+
+// The video driver argument for a start with no display at all: SDL_VIDEODRIVER, DISPLAY,
+// WAYLAND_DISPLAY and XDG_RUNTIME_DIR unset, as from a text console or over ssh.
+inline constexpr const char* kNoDisplay = "";
+
 class GameProcess {
  public:
   // Starts the program with XDG_DATA_HOME = xdg_root and QUILLBROOK_DATA = data_prefix, headless
   // (SDL's dummy video driver, and no display for a system alert) unless `video_driver` says
   // otherwise; output goes to xdg_root + "output.txt". `in_child` runs in the new process just
-  // before the program starts (a test's own set-up of that process; it may end it with _exit).
+  // before the program starts (a test's own set-up of that process; it may end it with _exit). It
+  // runs in a fork of this process, which may have threads: it may make async-signal-safe calls
+  // only (plain system calls; no allocation, no locks, no standard streams).
   GameProcess(const std::string& xdg_root, const std::string& data_prefix,
               const std::string& video_driver = "dummy", const std::function<void()>& in_child = {});
   ~GameProcess();  // kills the program if it still runs

@@ -6,7 +6,6 @@
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,9 +14,7 @@
 #include <map>
 #include <memory>
 #include <ostream>
-#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/game.h"
@@ -29,6 +26,10 @@
 
 namespace {
 
+using quill_process::Changes;
+using quill_process::ProcessesOf;
+using quill_process::Snapshot;
+using quill_process::Take;
 using quill_test::ReadWholeFile;
 
 namespace fs = std::filesystem;
@@ -42,56 +43,6 @@ constexpr char kSplash[] = "FULL SCREEN=0\r\nFADE=1\r\nPORTAL SPLASH=0\r\nPORTAL
 // How long a test waits for an event of the program: far beyond what it takes, so a loaded machine
 // never fails it, yet a program that never gets there does.
 constexpr int kLimitMs = 30000;
-
-// Everything under `root` as it stands: each entry's kind, mode, bytes and change times, so any
-// file made, removed, written or given another mode shows.
-using Snapshot = std::map<std::string, std::tuple<unsigned, std::string, long long, long long>>;
-Snapshot Take(const std::string& root) {
-  Snapshot seen;
-  for (const auto& entry : fs::recursive_directory_iterator(root)) {
-    struct stat st{};
-    if (::lstat(entry.path().c_str(), &st) != 0) continue;
-    const std::string bytes = S_ISREG(st.st_mode) ? ReadWholeFile(entry.path()) : std::string();
-    seen[entry.path().string()] = {static_cast<unsigned>(st.st_mode),
-                                   bytes,
-                                   st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
-                                   st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
-  }
-  return seen;
-}
-
-// The entries made, removed or changed between two snapshots, one a line.
-std::string Changes(const Snapshot& before, const Snapshot& after) {
-  std::string changes;
-  for (const auto& [path, state] : before) {
-    const auto now = after.find(path);
-    if (now == after.end()) changes += "removed " + path + "\n";
-    else if (now->second != state) changes += "changed " + path + "\n";
-  }
-  for (const auto& [path, state] : after) {
-    if (before.count(path) == 0) changes += "made " + path + "\n";
-  }
-  return changes;
-}
-
-// The live processes (not yet reaped ones aside) started with the per-user root `xdg`: the program
-// and whatever processes of its own it made (they share its environment).
-std::vector<pid_t> ProcessesOf(const std::string& xdg) {
-  const std::string wanted = "XDG_DATA_HOME=" + xdg;
-  std::vector<pid_t> found;
-  for (const auto& entry : fs::directory_iterator("/proc")) {
-    const std::string name = entry.path().filename().string();
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    const std::string stat = ReadWholeFile(entry.path().string() + "/stat");
-    const auto close = stat.rfind(')');
-    if (close == std::string::npos || close + 2 >= stat.size() || stat[close + 2] == 'Z') continue;
-    std::stringstream environ(ReadWholeFile(entry.path().string() + "/environ"));
-    for (std::string variable; std::getline(environ, variable, '\0');) {
-      if (variable == wanted) found.push_back(static_cast<pid_t>(std::stoi(name)));
-    }
-  }
-  return found;
-}
 
 // Saves a player's file under the per-user folder of `xdg`, as the game writes one.
 void SavePlayer(const std::string& xdg, const std::string& name) {
@@ -212,7 +163,9 @@ INSTANTIATE_TEST_SUITE_P(HangUpAndQuit, QuitSignal, testing::Values(SIGHUP, SIGQ
                          });
 
 // Under a virtual X display of its own: a quit while a start-up alert is on the screen ends the
-// program and the alert's own processes with it, so no box is left behind.
+// program and the alert's own processes with it, so no box is left behind. The alert is shown by a
+// helper, the program's own executable started again (never a bare fork of a program that may
+// have threads).
 TEST(StartUpAlert, AQuitClosesTheAlertWithTheProgram) {
   const quill_test::VirtualDisplay display;
   ASSERT_TRUE(display.Ready()) << display.Error();
@@ -221,8 +174,18 @@ TEST(StartUpAlert, AQuitClosesTheAlertWithTheProgram) {
   fs::create_directories(xdg + "Marrowfen");
   std::ofstream(xdg + "Marrowfen/Quillbrook", std::ios::binary) << "not a folder";
   GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
-  // The alert is up once the program has a process besides itself.
-  ASSERT_TRUE(game.WaitUntil([&] { return ProcessesOf(xdg).size() > 1; }, kLimitMs)) << game.Output();
+  // The alert is up once its helper runs.
+  pid_t helper = -1;
+  const auto alertUp = [&] {
+    for (const pid_t pid : ProcessesOf(xdg)) {
+      if (quill_process::IsHelperFor(quill_process::CommandLine(pid), "alert")) helper = pid;
+    }
+    return helper > 0;
+  };
+  ASSERT_TRUE(game.WaitUntil(alertUp, kLimitMs)) << game.Output();
+  std::error_code gone;
+  EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(helper) + "/exe", gone),
+            fs::canonical(quill_process::StagedProgram()));
   game.Signal(SIGTERM);
   // The program (ended, not yet reaped) and every process of its alert are gone.
   EXPECT_TRUE(game.WaitUntil([&] { return ProcessesOf(xdg).empty(); }, kLimitMs))

@@ -13,7 +13,25 @@
 namespace quill_test {
 
 namespace {
+
 constexpr int kStartLimitSeconds = 60;
+
+// The path of the executable `name` found on PATH as execlp would find it; "" when there is none.
+std::string FindOnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  std::size_t start = 0;
+  while (start <= folders.size()) {
+    std::size_t end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    const std::string folder = end > start ? folders.substr(start, end - start) : ".";
+    const std::string candidate = folder + "/" + name;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return "";
+}
+
 }  // namespace
 
 VirtualDisplay::VirtualDisplay() {
@@ -21,23 +39,32 @@ VirtualDisplay::VirtualDisplay() {
     hadDisplay_ = true;
     oldDisplay_ = display;
   }
+  const std::string program = FindOnPath("Xvfb");
+  if (program.empty()) {
+    error_ = "Xvfb is not on PATH (is the xvfb package installed?)";
+    return;
+  }
+  // The read end closes in Xvfb as it starts; the write end is the one it answers on.
   int fds[2];
-  if (::pipe(fds) != 0) {
+  if (::pipe2(fds, O_CLOEXEC) != 0) {
     error_ = "no pipe for Xvfb";
     return;
   }
+  // Everything Xvfb is started with is made before the fork: the test process may have threads, so
+  // the child makes only async-signal-safe calls until Xvfb starts. Xvfb writes the display number
+  // it took to the descriptor given once it accepts connections.
+  const std::string fd = std::to_string(fds[1]);
+  const char* const argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x720x24",
+                              "-nolisten", "tcp", nullptr};
   pid_ = ::fork();
   if (pid_ == 0) {
-    ::close(fds[0]);
-    const int quiet = ::open("/dev/null", O_WRONLY);
+    ::fcntl(fds[1], F_SETFD, 0);
+    const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (quiet >= 0) {
       ::dup2(quiet, STDOUT_FILENO);
       ::dup2(quiet, STDERR_FILENO);
     }
-    // Xvfb writes the display number it took to this descriptor once it accepts connections.
-    const std::string fd = std::to_string(fds[1]);
-    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x720x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
+    ::execv(program.c_str(), const_cast<char* const*>(argv));
     ::_exit(127);
   }
   ::close(fds[1]);
