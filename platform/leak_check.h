@@ -14,8 +14,11 @@
 #endif
 
 #if defined(QUILL_LEAK_CHECK)
+// A leak's stack is followed through every frame, those of the system's libraries (built without
+// frame pointers) included, so a block that SDL allocated for us names the function of ours that
+// asked for it. A variable ASAN_OPTIONS set by the caller adds to this or overrides it.
+extern "C" const char* __asan_default_options() { return "fast_unwind_on_malloc=0"; }
 // SDL's own blocks are those it allocates through SdlKeepsForItself... (platform/picture_count.cpp):
-// every block but those allocated while a surface or texture of ours is made. D-Bus allocates
-// through its own library.
+// only while it starts a system of its own. D-Bus allocates through its own library.
 extern "C" const char* __lsan_default_suppressions() { return "leak:SdlKeepsForItself\nleak:libdbus\n"; }
 #endif

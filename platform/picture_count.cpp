@@ -26,20 +26,20 @@ namespace platform {
 
 namespace {
 
+// The pictures alive by their address, and a texture's renderer, kept bit-inverted: held as it is,
+// an address would let the leak checker see a picture (or a renderer) that nothing else holds as
+// reachable, and one lost without being freed would not be reported as a leak at exit.
+using Key = std::uintptr_t;
+Key KeyOf(const void* picture) { return ~reinterpret_cast<Key>(picture); }
+const void* AddressOf(Key key) { return reinterpret_cast<const void*>(~key); }
+
 struct Picture {
   bool texture = false;
   int w = 0, h = 0;
   std::string what;
-  SDL_Renderer* renderer = nullptr;  // a texture's
-  bool reported = false;             // already found held by nothing
+  Key renderer = KeyOf(nullptr);  // a texture's
+  bool reported = false;          // already found held by nothing
 };
-
-// The pictures alive by their address, kept bit-inverted: held as it is, the address would let
-// the leak checker see a picture that nothing else holds as reachable, and a surface lost without
-// being freed would not be reported as a leak at exit.
-using Key = std::uintptr_t;
-Key KeyOf(const void* picture) { return ~reinterpret_cast<Key>(picture); }
-const void* AddressOf(Key key) { return reinterpret_cast<const void*>(~key); }
 
 struct Pictures {
   std::unordered_map<Key, Picture> alive;
@@ -58,18 +58,20 @@ std::string Describe(const Picture& p) {
          " made for " + p.what;
 }
 
-// The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
-// put them).
 // ---- What the leak checker is told ----
-// In a sanitizer build SDL allocates through the functions below, so the leak checker can tell the
-// blocks SDL keeps for itself (its caches, what it keeps until the process ends) from the pictures
-// of ours: a block allocated while a picture is being made is a picture's, any other SDL's own. The
-// library keeps no frame pointers, so a stack is never followed through it to the function of ours
-// that called it; the function SDL allocates through is the last frame seen, and its name alone
-// tells the two apart (see leak_check.h). All of them use the C library's allocator, as SDL's own
-// do, so a block is freed alike whichever of them allocated it.
+// In a sanitizer build SDL allocates through the functions below. Every block SDL allocates at a
+// call of ours is ours (a surface, a texture, a renderer, a window, a stream, a decoded sound ...)
+// and goes through SdlMadeForUs...: lost, it is reported like any block of ours. Only while SDL
+// starts a system of its own (SdlOwnState, below) does it allocate through SdlKeepsForItself...,
+// which the leak checker passes over (see leak_check.h). The default is the report, not the
+// suppression: a call into SDL that makes something new for us needs nothing of this file to have
+// what it makes reported when lost, and a block of SDL's own state that SDL itself loses shows up
+// in the report, where it can be seen and told apart. Each is a frame of its own, so the leak
+// report's stack names the route; the sanitizer build follows a stack through SDL's frames (see
+// leak_check.h), so the report also names the function of ours that called SDL. All of them use the
+// C library's allocator, as SDL's own do, so a block is freed alike whichever of them allocated it.
 #if defined(QUILL_ROUTE_SDL_MEMORY)
-thread_local int making_picture = 0;
+thread_local int sdl_own_state = 0;
 
 // Each keeps its own frame (the call is not its last act, and no two are folded into one): the
 // leak checker's stack names it.
@@ -93,45 +95,37 @@ QUILL_OWN_FRAME void* SdlKeepsForItselfRealloc(void* block, std::size_t size) {
   asm volatile("" ::: "memory");
   return moved;
 }
-QUILL_OWN_FRAME void* PictureOfOursMalloc(std::size_t size) {
+QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
   void* block = std::malloc(size);
   asm volatile("" ::: "memory");
   return block;
 }
-QUILL_OWN_FRAME void* PictureOfOursCalloc(std::size_t count, std::size_t size) {
+QUILL_OWN_FRAME void* SdlMadeForUsCalloc(std::size_t count, std::size_t size) {
   void* block = std::calloc(count, size);
   asm volatile("" ::: "memory");
   return block;
 }
-QUILL_OWN_FRAME void* PictureOfOursRealloc(void* block, std::size_t size) {
+QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
   void* moved = std::realloc(block, size);
   asm volatile("" ::: "memory");
   return moved;
 }
 
-void* SdlMalloc(std::size_t size) { return making_picture > 0 ? PictureOfOursMalloc(size) : SdlKeepsForItselfMalloc(size); }
+void* SdlMalloc(std::size_t size) { return sdl_own_state > 0 ? SdlKeepsForItselfMalloc(size) : SdlMadeForUsMalloc(size); }
 void* SdlCalloc(std::size_t count, std::size_t size) {
-  return making_picture > 0 ? PictureOfOursCalloc(count, size) : SdlKeepsForItselfCalloc(count, size);
+  return sdl_own_state > 0 ? SdlKeepsForItselfCalloc(count, size) : SdlMadeForUsCalloc(count, size);
 }
 void* SdlRealloc(void* block, std::size_t size) {
-  return making_picture > 0 ? PictureOfOursRealloc(block, size) : SdlKeepsForItselfRealloc(block, size);
+  return sdl_own_state > 0 ? SdlKeepsForItselfRealloc(block, size) : SdlMadeForUsRealloc(block, size);
 }
 void SdlFree(void* block) { std::free(block); }
 
 // Before anything of SDL's is allocated: set while the program's statics are made.
 [[maybe_unused]] const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
-
-// Marks the blocks SDL allocates while it lives as a picture's.
-struct MakingPicture {
-  MakingPicture() { ++making_picture; }
-  ~MakingPicture() { --making_picture; }
-  MakingPicture(const MakingPicture&) = delete;
-  MakingPicture& operator=(const MakingPicture&) = delete;
-};
-#else
-struct [[maybe_unused]] MakingPicture {};
 #endif
 
+// The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
+// put them).
 std::vector<std::pair<std::string, Picture*>> Unheld() {
   std::unordered_set<const void*> held;
   detail::AddDrawingPictures(&held);
@@ -150,9 +144,8 @@ std::vector<std::pair<std::string, Picture*>> Unheld() {
 namespace detail {
 
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what) {
-  [[maybe_unused]] const MakingPicture making;
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
-  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), renderer, false};
+  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false};
   return texture;
 }
 
@@ -163,9 +156,8 @@ void FreeTexture(SDL_Texture* texture) {
 }
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
-  [[maybe_unused]] const MakingPicture making;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), nullptr, false};
+  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false};
   return surface;
 }
 
@@ -179,7 +171,7 @@ void CloseRenderer(SDL_Renderer* renderer) {
   if (renderer == nullptr) return;
   CheckPictures("when the renderer closed");
   SDL_DestroyRenderer(renderer);
-  std::erase_if(All().alive, [renderer](const auto& entry) { return entry.second.renderer == renderer; });
+  std::erase_if(All().alive, [key = KeyOf(renderer)](const auto& entry) { return entry.second.renderer == key; });
 }
 
 }  // namespace detail
