@@ -13,6 +13,7 @@
 
 #include "platform/graphics_internal.h"
 
+
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define QUILL_ROUTE_SDL_MEMORY 1
@@ -20,6 +21,9 @@
 #endif
 #if defined(__SANITIZE_ADDRESS__)
 #define QUILL_ROUTE_SDL_MEMORY 1
+#endif
+#if defined(QUILL_ROUTE_SDL_MEMORY) && defined(__x86_64__)
+#include <unwind.h>
 #endif
 
 namespace platform {
@@ -61,15 +65,15 @@ std::string Describe(const Picture& p) {
 // ---- What the leak checker is told ----
 // In a sanitizer build SDL allocates through the functions below. Every block SDL allocates at a
 // call of ours is ours (a surface, a texture, a renderer, a window, a stream, a decoded sound ...)
-// and goes through SdlMadeForUs...: lost, it is reported like any block of ours. Only while SDL
-// starts a system of its own (SdlOwnState, below) does it allocate through SdlKeepsForItself...,
-// which the leak checker passes over (see leak_check.h). The default is the report, not the
-// suppression: a call into SDL that makes something new for us needs nothing of this file to have
-// what it makes reported when lost, and a block of SDL's own state that SDL itself loses shows up
-// in the report, where it can be seen and told apart. Each is a frame of its own, so the leak
-// report's stack names the route; the sanitizer build follows a stack through SDL's frames (see
-// leak_check.h), so the report also names the function of ours that called SDL. All of them use the
-// C library's allocator, as SDL's own do, so a block is freed alike whichever of them allocated it.
+// and goes through SdlMadeForUs...: lost, it is reported like any block of ours, with the function
+// of ours that called SDL in its stack. Only within a call marked SdlOwnState (below: where SDL
+// tears a renderer down) does SDL allocate through SdlKeepsForItself..., which the leak checker
+// passes over (see leak_check.h). The default is the report, not the suppression: a call into SDL
+// that makes something new for us needs nothing of this file to have what it makes reported when
+// lost, and a block of SDL's own that SDL itself loses shows up in the report, where it is seen and
+// can be marked. SDL's state kept until the process ends stays reachable from SDL's globals, and
+// the leak checker never counts it as lost. All of them use the C library's allocator, as SDL's own
+// do, so a block is freed alike whichever of them allocated it.
 #if defined(QUILL_ROUTE_SDL_MEMORY)
 thread_local int sdl_own_state = 0;
 
@@ -95,6 +99,114 @@ QUILL_OWN_FRAME void* SdlKeepsForItselfRealloc(void* block, std::size_t size) {
   asm volatile("" ::: "memory");
   return moved;
 }
+
+// The leak checker follows a stack by its frame pointers, which SDL's library does not keep: the
+// stack of a block SDL allocated would end in SDL, without the function of ours that called it
+// (following it through SDL's unwind tables at each allocation would be dear, and hangs where
+// OpenGL's compiler registers code of its own). So what SDL allocates for us is allocated under a
+// frame record that leads past SDL's frames: to the first frame of ours above them, found through
+// the unwind tables (only for SDL's allocations), from which the frame pointers lead on to main.
+#if defined(__x86_64__)
+extern "C" char __executable_start;
+extern "C" char etext;
+
+// Calls fn(a, b) with its frame pointer on a record {fp, pc}: a stack followed from within fn
+// goes on at pc, then at the frame whose record is at fp.
+extern "C" void* SdlAllocatesForUs(std::uintptr_t fp, std::uintptr_t pc, void* fn, std::uintptr_t a,
+                                     std::uintptr_t b);
+asm(R"(
+  .text
+  .p2align 4
+  .type SdlAllocatesForUs, @function
+SdlAllocatesForUs:
+  .cfi_startproc
+  pushq %rbp
+  .cfi_adjust_cfa_offset 8
+  .cfi_rel_offset %rbp, 0
+  pushq %rsi
+  .cfi_adjust_cfa_offset 8
+  pushq %rdi
+  .cfi_adjust_cfa_offset 8
+  movq %rsp, %rbp
+  movq %rdx, %rax
+  movq %rcx, %rdi
+  movq %r8, %rsi
+  call *%rax
+  addq $16, %rsp
+  .cfi_adjust_cfa_offset -16
+  popq %rbp
+  .cfi_adjust_cfa_offset -8
+  .cfi_restore %rbp
+  ret
+  .cfi_endproc
+  .size SdlAllocatesForUs, .-SdlAllocatesForUs
+)");
+
+bool InProgram(std::uintptr_t pc) {
+  return pc >= reinterpret_cast<std::uintptr_t>(&__executable_start) && pc < reinterpret_cast<std::uintptr_t>(&etext);
+}
+
+// The walk up the stack from the routing function: past our own frames, then past SDL's, to the
+// first frame of the program again, and the one above it.
+struct FrameSearch {
+  int stage = 0;  // 0: the routing's frames, 1: SDL's, 2: found, 3: done
+  std::uintptr_t pc = 0, cfa = 0, caller_pc = 0;
+};
+
+_Unwind_Reason_Code LookAtFrame(_Unwind_Context* context, void* arg) {
+  auto& search = *static_cast<FrameSearch*>(arg);
+  const std::uintptr_t pc = _Unwind_GetIP(context);
+  if (search.stage == 0 && !InProgram(pc)) search.stage = 1;
+  if (search.stage == 1 && InProgram(pc)) {
+    search.stage = 2;
+    search.pc = pc;
+    return _URC_NO_REASON;
+  }
+  if (search.stage == 2) {
+    // The context of a frame gives the canonical frame address of the frame it was called from.
+    search.cfa = _Unwind_GetCFA(context);
+    search.caller_pc = pc;
+    search.stage = 3;
+    return _URC_END_OF_STACK;
+  }
+  return _URC_NO_REASON;
+}
+
+// Calls fn(a, b) under the frame record of the first function of ours above SDL's frames, or
+// straight where there is none (or its record is not where its frame pointer would put it).
+[[gnu::noinline]] void* CallFromOurFrame(void* fn, std::uintptr_t a, std::uintptr_t b) {
+  FrameSearch search;
+  _Unwind_Backtrace(LookAtFrame, &search);
+  if (search.stage == 3) {
+    // Ours keep frame pointers: the record (the caller's frame pointer, then the return address)
+    // sits just below the frame's canonical address.
+    const std::uintptr_t fp = search.cfa - 16;
+    if (*reinterpret_cast<const std::uintptr_t*>(fp + 8) == search.caller_pc)
+      return SdlAllocatesForUs(fp, search.pc, fn, a, b);
+  }
+  return reinterpret_cast<void* (*)(std::uintptr_t, std::uintptr_t)>(fn)(a, b);
+}
+
+void* PlainMalloc(std::uintptr_t size, std::uintptr_t) { return std::malloc(size); }
+void* PlainCalloc(std::uintptr_t count, std::uintptr_t size) { return std::calloc(count, size); }
+void* PlainRealloc(std::uintptr_t block, std::uintptr_t size) { return std::realloc(reinterpret_cast<void*>(block), size); }
+
+QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
+  void* block = CallFromOurFrame(reinterpret_cast<void*>(&PlainMalloc), size, 0);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlMadeForUsCalloc(std::size_t count, std::size_t size) {
+  void* block = CallFromOurFrame(reinterpret_cast<void*>(&PlainCalloc), count, size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
+  void* moved = CallFromOurFrame(reinterpret_cast<void*>(&PlainRealloc), reinterpret_cast<std::uintptr_t>(block), size);
+  asm volatile("" ::: "memory");
+  return moved;
+}
+#else
 QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
   void* block = std::malloc(size);
   asm volatile("" ::: "memory");
@@ -111,6 +223,8 @@ QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
   return moved;
 }
 
+#endif
+
 void* SdlMalloc(std::size_t size) { return sdl_own_state > 0 ? SdlKeepsForItselfMalloc(size) : SdlMadeForUsMalloc(size); }
 void* SdlCalloc(std::size_t count, std::size_t size) {
   return sdl_own_state > 0 ? SdlKeepsForItselfCalloc(count, size) : SdlMadeForUsCalloc(count, size);
@@ -122,6 +236,16 @@ void SdlFree(void* block) { std::free(block); }
 
 // Before anything of SDL's is allocated: set while the program's statics are made.
 [[maybe_unused]] const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
+
+// Marks what SDL allocates while it lives as SDL's own.
+struct SdlOwnState {
+  SdlOwnState() { ++sdl_own_state; }
+  ~SdlOwnState() { --sdl_own_state; }
+  SdlOwnState(const SdlOwnState&) = delete;
+  SdlOwnState& operator=(const SdlOwnState&) = delete;
+};
+#else
+struct [[maybe_unused]] SdlOwnState {};
 #endif
 
 // The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
@@ -170,7 +294,12 @@ void FreeSurface(SDL_Surface* surface) {
 void CloseRenderer(SDL_Renderer* renderer) {
   if (renderer == nullptr) return;
   CheckPictures("when the renderer closed");
-  SDL_DestroyRenderer(renderer);
+  {
+    // Nothing of ours is made while a renderer is torn down; SDL's OpenGL renderer allocates there
+    // two blocks of its own that it never frees.
+    [[maybe_unused]] const SdlOwnState sdl_own;
+    SDL_DestroyRenderer(renderer);
+  }
   std::erase_if(All().alive, [key = KeyOf(renderer)](const auto& entry) { return entry.second.renderer == key; });
 }
 
