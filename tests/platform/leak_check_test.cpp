@@ -94,7 +94,7 @@ std::size_t LeakBytes(const std::string& leak, const std::string& kind) {
 class LostBlockTest : public testing::TestWithParam<Lost> {};
 
 // The block is reported, and its stack names the function of ours that lost it (SDL keeps no frame
-// pointers, so only a stack followed through SDL's own frames reaches it).
+// pointers: what it allocates for us is allocated under the frame of the function that called it).
 TEST_P(LostBlockTest, IsReportedWithTheFunctionThatLostIt) {
   const Lost& lost = GetParam();
   const ProbeRun& run = Probe();
