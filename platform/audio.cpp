@@ -202,8 +202,8 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   SDL_AudioSpec wav_format;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  // The stream is closed by SDL whether it decodes or not; the samples it decoded are freed on every
-  // way out, an allocation failing below included.
+  // The stream is closed by SDL whether it decodes or not; the samples it decoded are freed on
+  // every way out, an allocation failing below included.
   if (SDL_LoadWAV_RW(rw, 1, &wav_format, &data, &length) == nullptr) return false;
   std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> decoded(data, &SDL_FreeWAV);
   const Uint8 channels = std::min<Uint8>(wav_format.channels, 2);

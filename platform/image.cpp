@@ -136,13 +136,16 @@ std::unordered_set<std::uintptr_t>& LiveImageKeys() {
   static auto* keys = new std::unordered_set<std::uintptr_t>();
   return *keys;
 }
-std::uintptr_t LiveImageKey(const detail::ImageImpl* image) { return ~reinterpret_cast<std::uintptr_t>(image); }
+std::uintptr_t LiveImageKey(const detail::ImageImpl* image) {
+  return ~reinterpret_cast<std::uintptr_t>(image);
+}
 
 // The images alive, at the time of the call.
 std::vector<detail::ImageImpl*> LiveImages() {
   std::vector<detail::ImageImpl*> images;
   images.reserve(LiveImageKeys().size());
-  for (const std::uintptr_t key : LiveImageKeys()) images.push_back(reinterpret_cast<detail::ImageImpl*>(~key));
+  for (const std::uintptr_t key : LiveImageKeys())
+    images.push_back(reinterpret_cast<detail::ImageImpl*>(~key));
   return images;
 }
 

@@ -15,7 +15,8 @@
 #endif
 
 #if defined(QUILL_LEAK_CHECK)
-// SDL's own blocks are those it allocates through SdlKeepsForItself... (platform/picture_count.cpp):
-// only within the calls marked there as SDL's own. D-Bus allocates through its own library.
+// SDL's own blocks are those it allocates through SdlKeepsForItself...
+// (platform/picture_count.cpp): only within the calls marked there as SDL's own. D-Bus allocates
+// through its own library.
 extern "C" const char* __lsan_default_suppressions() { return "leak:SdlKeepsForItself\nleak:libdbus\n"; }
 #endif

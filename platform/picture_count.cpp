@@ -13,7 +13,6 @@
 
 #include "platform/graphics_internal.h"
 
-
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define QUILL_ROUTE_SDL_MEMORY 1
@@ -113,7 +112,7 @@ extern "C" char etext;
 // Calls fn(a, b) with its frame pointer on a record {fp, pc}: a stack followed from within fn
 // goes on at pc, then at the frame whose record is at fp.
 extern "C" void* SdlAllocatesForUs(std::uintptr_t fp, std::uintptr_t pc, void* fn, std::uintptr_t a,
-                                     std::uintptr_t b);
+                                   std::uintptr_t b);
 asm(R"(
   .text
   .p2align 4
@@ -143,7 +142,8 @@ SdlAllocatesForUs:
 )");
 
 bool InProgram(std::uintptr_t pc) {
-  return pc >= reinterpret_cast<std::uintptr_t>(&__executable_start) && pc < reinterpret_cast<std::uintptr_t>(&etext);
+  return pc >= reinterpret_cast<std::uintptr_t>(&__executable_start) &&
+         pc < reinterpret_cast<std::uintptr_t>(&etext);
 }
 
 // The walk up the stack from the routing function: past our own frames, then past SDL's, to the
@@ -189,7 +189,9 @@ _Unwind_Reason_Code LookAtFrame(_Unwind_Context* context, void* arg) {
 
 void* PlainMalloc(std::uintptr_t size, std::uintptr_t) { return std::malloc(size); }
 void* PlainCalloc(std::uintptr_t count, std::uintptr_t size) { return std::calloc(count, size); }
-void* PlainRealloc(std::uintptr_t block, std::uintptr_t size) { return std::realloc(reinterpret_cast<void*>(block), size); }
+void* PlainRealloc(std::uintptr_t block, std::uintptr_t size) {
+  return std::realloc(reinterpret_cast<void*>(block), size);
+}
 
 QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
   void* block = CallFromOurFrame(reinterpret_cast<void*>(&PlainMalloc), size, 0);
@@ -202,7 +204,8 @@ QUILL_OWN_FRAME void* SdlMadeForUsCalloc(std::size_t count, std::size_t size) {
   return block;
 }
 QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
-  void* moved = CallFromOurFrame(reinterpret_cast<void*>(&PlainRealloc), reinterpret_cast<std::uintptr_t>(block), size);
+  void* moved = CallFromOurFrame(reinterpret_cast<void*>(&PlainRealloc),
+                                 reinterpret_cast<std::uintptr_t>(block), size);
   asm volatile("" ::: "memory");
   return moved;
 }
@@ -225,12 +228,15 @@ QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
 
 #endif
 
-void* SdlMalloc(std::size_t size) { return sdl_own_state > 0 ? SdlKeepsForItselfMalloc(size) : SdlMadeForUsMalloc(size); }
+void* SdlMalloc(std::size_t size) {
+  return sdl_own_state > 0 ? SdlKeepsForItselfMalloc(size) : SdlMadeForUsMalloc(size);
+}
 void* SdlCalloc(std::size_t count, std::size_t size) {
   return sdl_own_state > 0 ? SdlKeepsForItselfCalloc(count, size) : SdlMadeForUsCalloc(count, size);
 }
 void* SdlRealloc(void* block, std::size_t size) {
-  return sdl_own_state > 0 ? SdlKeepsForItselfRealloc(block, size) : SdlMadeForUsRealloc(block, size);
+  return sdl_own_state > 0 ? SdlKeepsForItselfRealloc(block, size)
+                           : SdlMadeForUsRealloc(block, size);
 }
 void SdlFree(void* block) { std::free(block); }
 
@@ -267,9 +273,11 @@ std::vector<std::pair<std::string, Picture*>> Unheld() {
 
 namespace detail {
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what) {
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h,
+                         std::string what) {
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
-  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false};
+  if (texture != nullptr)
+    All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false};
   return texture;
 }
 
@@ -281,7 +289,8 @@ void FreeTexture(SDL_Texture* texture) {
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false};
+  if (surface != nullptr)
+    All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false};
   return surface;
 }
 
@@ -300,7 +309,9 @@ void CloseRenderer(SDL_Renderer* renderer) {
     [[maybe_unused]] const SdlOwnState sdl_own;
     SDL_DestroyRenderer(renderer);
   }
-  std::erase_if(All().alive, [key = KeyOf(renderer)](const auto& entry) { return entry.second.renderer == key; });
+  std::erase_if(All().alive, [key = KeyOf(renderer)](const auto& entry) {
+    return entry.second.renderer == key;
+  });
 }
 
 }  // namespace detail

@@ -1,7 +1,8 @@
-// The leak checker (platform/leak_check.h) reports every block of ours and passes over only what SDL
-// and the system keep for themselves: a program that starts SDL as the game does and loses blocks on
-// purpose, each in a function of its own (leak_probe.cpp), is told of each of them at its exit, with
-// that function in the leak's stack, and of nothing else. Built only with the sanitizers.
+// The leak checker (platform/leak_check.h) reports every block of ours and passes over only what
+// SDL and the system keep for themselves: a program that starts SDL as the game does and loses
+// blocks on purpose, each in a function of its own (leak_probe.cpp), is told of each of them at its
+// exit, with that function in the leak's stack, and of nothing else. Built only with the
+// sanitizers.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -60,8 +61,9 @@ std::vector<std::string> Leaks(const std::string& report) {
   return leaks;
 }
 
-constexpr const char* kLosers[] = {"LoseSurfaceOnPurpose", "LoseTextureOnPurpose", "LoseSoundOnPurpose",
-                                   "LoseStreamOnPurpose",  "LoseImageOwnerOnPurpose", "LoseBlockOnPurpose"};
+constexpr const char* kLosers[] = {"LoseSurfaceOnPurpose",    "LoseTextureOnPurpose",
+                                   "LoseSoundOnPurpose",      "LoseStreamOnPurpose",
+                                   "LoseImageOwnerOnPurpose", "LoseBlockOnPurpose"};
 
 TEST(LeakCheckTest, OnlyTheBlocksLostOnPurposeAreReported) {
   const ProbeRun& run = Probe();
@@ -70,7 +72,8 @@ TEST(LeakCheckTest, OnlyTheBlocksLostOnPurposeAreReported) {
   EXPECT_NE(run.status, 0) << "no leak was reported";
   for (const std::string& leak : Leaks(run.output)) {
     bool on_purpose = false;
-    for (const char* loser : kLosers) on_purpose = on_purpose || leak.find(loser) != std::string::npos;
+    for (const char* loser : kLosers)
+      on_purpose = on_purpose || leak.find(loser) != std::string::npos;
     EXPECT_TRUE(on_purpose) << "a leak not lost on purpose:\n" << leak;
   }
 }
@@ -102,10 +105,12 @@ TEST_P(LostBlockTest, IsReportedWithTheFunctionThatLostIt) {
   int found = 0;
   for (const std::string& leak : Leaks(run.output)) {
     const std::size_t bytes = LeakBytes(leak, lost.kind);
-    if (bytes >= lost.bytes && bytes <= lost.bytes + lost.slack && leak.find(lost.loser) != std::string::npos) ++found;
+    if (bytes >= lost.bytes && bytes <= lost.bytes + lost.slack &&
+        leak.find(lost.loser) != std::string::npos)
+      ++found;
   }
-  EXPECT_EQ(found, 1) << lost.kind << " leak of " << lost.bytes << " byte(s) (or up to " << lost.slack
-                      << " more) with " << lost.loser << " in its stack";
+  EXPECT_EQ(found, 1) << lost.kind << " leak of " << lost.bytes << " byte(s) (or up to "
+                      << lost.slack << " more) with " << lost.loser << " in its stack";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,10 +1,10 @@
-// A program that loses blocks on purpose, for the test of the leak checker (leak_check_test.cpp): it
-// starts SDL as the game does (a window of the video driver it is given, the event system, the
+// A program that loses blocks on purpose, for the test of the leak checker (leak_check_test.cpp):
+// it starts SDL as the game does (a window of the video driver it is given, the event system, the
 // audio output), draws, closes all of it, and loses on its way, each in a function of its own: a
 // surface made as the drawing layer makes its own, a texture with the renderer it was made on, a
-// sound decoded by SDL as the audio layer decodes a WAV file, a stream of SDL's, an image whose only
-// owner is lost, and a plain block. Built with the sanitizers, its report at exit names each of
-// them with that function in its stack, and nothing that SDL or the system keep for themselves.
+// sound decoded by SDL as the audio layer decodes a WAV file, a stream of SDL's, an image whose
+// only owner is lost, and a plain block. Built with the sanitizers, its report at exit names each
+// of them with that function in its stack, and nothing that SDL or the system keep for themselves.
 #include <SDL.h>
 
 #include <cstdint>
@@ -76,8 +76,8 @@ std::vector<unsigned char> SilentWav(std::uint32_t frames) {
   SDL_AudioSpec format;
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1, &format, &samples,
-                     &length) == nullptr)
+  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1, &format,
+                     &samples, &length) == nullptr)
     std::cerr << "No sound to lose: " << SDL_GetError() << std::endl;
 }
 
