@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <unordered_set>
@@ -201,18 +202,18 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   SDL_AudioSpec wav_format;
   Uint8* data = nullptr;
   Uint32 length = 0;
+  // The stream is closed by SDL whether it decodes or not; the samples it decoded are freed on
+  // every way out, an allocation failing below included.
   if (SDL_LoadWAV_RW(rw, 1, &wav_format, &data, &length) == nullptr) return false;
+  std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> decoded(data, &SDL_FreeWAV);
   const Uint8 channels = std::min<Uint8>(wav_format.channels, 2);
   SDL_AudioCVT cvt;
   const int built = SDL_BuildAudioCVT(&cvt, wav_format.format, wav_format.channels, wav_format.freq, AUDIO_S16LSB,
                                       channels, wav_format.freq);
-  if (built < 0) {
-    SDL_FreeWAV(data);
-    return false;
-  }
+  if (built < 0) return false;
   std::vector<Uint8> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
-  std::memcpy(work.data(), data, length);
-  SDL_FreeWAV(data);
+  std::memcpy(work.data(), decoded.get(), length);
+  decoded.reset();
   cvt.buf = work.data();
   cvt.len = static_cast<int>(length);
   if (built > 0 && SDL_ConvertAudio(&cvt) != 0) return false;

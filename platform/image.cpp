@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <iostream>
 #include <unordered_set>
 #include <utility>
+#include <vector>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -126,11 +128,25 @@ ImageRef ImageFromPixels(const Pixmap& pixels, int flags) {
   return image;
 }
 
-// Every image alive, for measuring what they hold. Never freed: images held by globals are
-// destroyed after every function-local static.
-std::unordered_set<detail::ImageImpl*>& LiveImages() {
-  static auto* images = new std::unordered_set<detail::ImageImpl*>();
-  return *images;
+// Every image alive, for measuring what they hold, by its address kept bit-inverted: held as it is,
+// the address would keep every image reachable for the leak checker, and an image whose owner was
+// lost would be reported as the owner alone, never as the image and its pixels. Never freed: images
+// held by globals are destroyed after every function-local static.
+std::unordered_set<std::uintptr_t>& LiveImageKeys() {
+  static auto* keys = new std::unordered_set<std::uintptr_t>();
+  return *keys;
+}
+std::uintptr_t LiveImageKey(const detail::ImageImpl* image) {
+  return ~reinterpret_cast<std::uintptr_t>(image);
+}
+
+// The images alive, at the time of the call.
+std::vector<detail::ImageImpl*> LiveImages() {
+  std::vector<detail::ImageImpl*> images;
+  images.reserve(LiveImageKeys().size());
+  for (const std::uintptr_t key : LiveImageKeys())
+    images.push_back(reinterpret_cast<detail::ImageImpl*>(~key));
+  return images;
 }
 
 }  // namespace
@@ -145,11 +161,11 @@ ImageImpl::ImageImpl(int width, int height, int frames, int flags, bool blank)
   if (blank) {
     for (auto& f : frames_) f.pixels = std::make_shared<Pixmap>(width_, height_);
   }
-  LiveImages().insert(this);
+  LiveImageKeys().insert(LiveImageKey(this));
 }
 
 ImageImpl::~ImageImpl() {
-  LiveImages().erase(this);
+  LiveImageKeys().erase(LiveImageKey(this));
   for (auto& f : frames_) {
     // A texture of an earlier renderer went with that renderer.
     if (f.texture != nullptr && f.generation == GfxGeneration() && GfxRenderer() != nullptr) {

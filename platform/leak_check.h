@@ -1,7 +1,8 @@
 #pragma once
 // In a sanitizer build, the leak checker passes over the memory that the system's SDL and D-Bus
 // libraries keep until the process ends (their own caches, which our code cannot free); every leak
-// of ours is still reported, the surfaces and textures made through SDL included. Include this
+// of ours is still reported, whatever SDL made for us included (a surface, a texture, a renderer, a
+// window, a stream, a decoded sound), with the function of ours that asked for it. Include this
 // header in exactly one file of each program: its main.
 
 #if defined(__has_feature)
@@ -14,8 +15,8 @@
 #endif
 
 #if defined(QUILL_LEAK_CHECK)
-// SDL's own blocks are those it allocates through SdlKeepsForItself... (platform/picture_count.cpp):
-// every block but those allocated while a surface or texture of ours is made. D-Bus allocates
+// SDL's own blocks are those it allocates through SdlKeepsForItself...
+// (platform/picture_count.cpp): only within the calls marked there as SDL's own. D-Bus allocates
 // through its own library.
 extern "C" const char* __lsan_default_suppressions() { return "leak:SdlKeepsForItself\nleak:libdbus\n"; }
 #endif

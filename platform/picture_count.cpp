@@ -21,25 +21,28 @@
 #if defined(__SANITIZE_ADDRESS__)
 #define QUILL_ROUTE_SDL_MEMORY 1
 #endif
+#if defined(QUILL_ROUTE_SDL_MEMORY) && defined(__x86_64__)
+#include <unwind.h>
+#endif
 
 namespace platform {
 
 namespace {
 
+// The pictures alive by their address, and a texture's renderer, kept bit-inverted: held as it is,
+// an address would let the leak checker see a picture (or a renderer) that nothing else holds as
+// reachable, and one lost without being freed would not be reported as a leak at exit.
+using Key = std::uintptr_t;
+Key KeyOf(const void* picture) { return ~reinterpret_cast<Key>(picture); }
+const void* AddressOf(Key key) { return reinterpret_cast<const void*>(~key); }
+
 struct Picture {
   bool texture = false;
   int w = 0, h = 0;
   std::string what;
-  SDL_Renderer* renderer = nullptr;  // a texture's
-  bool reported = false;             // already found held by nothing
+  Key renderer = KeyOf(nullptr);  // a texture's
+  bool reported = false;          // already found held by nothing
 };
-
-// The pictures alive by their address, kept bit-inverted: held as it is, the address would let
-// the leak checker see a picture that nothing else holds as reachable, and a surface lost without
-// being freed would not be reported as a leak at exit.
-using Key = std::uintptr_t;
-Key KeyOf(const void* picture) { return ~reinterpret_cast<Key>(picture); }
-const void* AddressOf(Key key) { return reinterpret_cast<const void*>(~key); }
 
 struct Pictures {
   std::unordered_map<Key, Picture> alive;
@@ -58,18 +61,20 @@ std::string Describe(const Picture& p) {
          " made for " + p.what;
 }
 
-// The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
-// put them).
 // ---- What the leak checker is told ----
-// In a sanitizer build SDL allocates through the functions below, so the leak checker can tell the
-// blocks SDL keeps for itself (its caches, what it keeps until the process ends) from the pictures
-// of ours: a block allocated while a picture is being made is a picture's, any other SDL's own. The
-// library keeps no frame pointers, so a stack is never followed through it to the function of ours
-// that called it; the function SDL allocates through is the last frame seen, and its name alone
-// tells the two apart (see leak_check.h). All of them use the C library's allocator, as SDL's own
+// In a sanitizer build SDL allocates through the functions below. Every block SDL allocates at a
+// call of ours is ours (a surface, a texture, a renderer, a window, a stream, a decoded sound ...)
+// and goes through SdlMadeForUs...: lost, it is reported like any block of ours, with the function
+// of ours that called SDL in its stack. Only within a call marked SdlOwnState (below: where SDL
+// tears a renderer down) does SDL allocate through SdlKeepsForItself..., which the leak checker
+// passes over (see leak_check.h). The default is the report, not the suppression: a call into SDL
+// that makes something new for us needs nothing of this file to have what it makes reported when
+// lost, and a block of SDL's own that SDL itself loses shows up in the report, where it is seen and
+// can be marked. SDL's state kept until the process ends stays reachable from SDL's globals, and
+// the leak checker never counts it as lost. All of them use the C library's allocator, as SDL's own
 // do, so a block is freed alike whichever of them allocated it.
 #if defined(QUILL_ROUTE_SDL_MEMORY)
-thread_local int making_picture = 0;
+thread_local int sdl_own_state = 0;
 
 // Each keeps its own frame (the call is not its last act, and no two are folded into one): the
 // leak checker's stack names it.
@@ -93,45 +98,164 @@ QUILL_OWN_FRAME void* SdlKeepsForItselfRealloc(void* block, std::size_t size) {
   asm volatile("" ::: "memory");
   return moved;
 }
-QUILL_OWN_FRAME void* PictureOfOursMalloc(std::size_t size) {
+
+// The leak checker follows a stack by its frame pointers, which SDL's library does not keep: the
+// stack of a block SDL allocated would end in SDL, without the function of ours that called it
+// (following it through SDL's unwind tables at each allocation would be dear, and hangs where
+// OpenGL's compiler registers code of its own). So what SDL allocates for us is allocated under a
+// frame record that leads past SDL's frames: to the first frame of ours above them, found through
+// the unwind tables (only for SDL's allocations), from which the frame pointers lead on to main.
+#if defined(__x86_64__)
+extern "C" char __executable_start;
+extern "C" char etext;
+
+// Calls fn(a, b) with its frame pointer on a record {fp, pc}: a stack followed from within fn
+// goes on at pc, then at the frame whose record is at fp.
+extern "C" void* SdlAllocatesForUs(std::uintptr_t fp, std::uintptr_t pc, void* fn, std::uintptr_t a,
+                                   std::uintptr_t b);
+asm(R"(
+  .text
+  .p2align 4
+  .type SdlAllocatesForUs, @function
+SdlAllocatesForUs:
+  .cfi_startproc
+  pushq %rbp
+  .cfi_adjust_cfa_offset 8
+  .cfi_rel_offset %rbp, 0
+  pushq %rsi
+  .cfi_adjust_cfa_offset 8
+  pushq %rdi
+  .cfi_adjust_cfa_offset 8
+  movq %rsp, %rbp
+  movq %rdx, %rax
+  movq %rcx, %rdi
+  movq %r8, %rsi
+  call *%rax
+  addq $16, %rsp
+  .cfi_adjust_cfa_offset -16
+  popq %rbp
+  .cfi_adjust_cfa_offset -8
+  .cfi_restore %rbp
+  ret
+  .cfi_endproc
+  .size SdlAllocatesForUs, .-SdlAllocatesForUs
+)");
+
+bool InProgram(std::uintptr_t pc) {
+  return pc >= reinterpret_cast<std::uintptr_t>(&__executable_start) &&
+         pc < reinterpret_cast<std::uintptr_t>(&etext);
+}
+
+// The walk up the stack from the routing function: past our own frames, then past SDL's, to the
+// first frame of the program again, and the one above it.
+struct FrameSearch {
+  int stage = 0;  // 0: the routing's frames, 1: SDL's, 2: found, 3: done
+  std::uintptr_t pc = 0, cfa = 0, caller_pc = 0;
+};
+
+_Unwind_Reason_Code LookAtFrame(_Unwind_Context* context, void* arg) {
+  auto& search = *static_cast<FrameSearch*>(arg);
+  const std::uintptr_t pc = _Unwind_GetIP(context);
+  if (search.stage == 0 && !InProgram(pc)) search.stage = 1;
+  if (search.stage == 1 && InProgram(pc)) {
+    search.stage = 2;
+    search.pc = pc;
+    return _URC_NO_REASON;
+  }
+  if (search.stage == 2) {
+    // The context of a frame gives the canonical frame address of the frame it was called from.
+    search.cfa = _Unwind_GetCFA(context);
+    search.caller_pc = pc;
+    search.stage = 3;
+    return _URC_END_OF_STACK;
+  }
+  return _URC_NO_REASON;
+}
+
+// Calls fn(a, b) under the frame record of the first function of ours above SDL's frames, or
+// straight where there is none (or its record is not where its frame pointer would put it).
+[[gnu::noinline]] void* CallFromOurFrame(void* fn, std::uintptr_t a, std::uintptr_t b) {
+  FrameSearch search;
+  _Unwind_Backtrace(LookAtFrame, &search);
+  if (search.stage == 3) {
+    // Ours keep frame pointers: the record (the caller's frame pointer, then the return address)
+    // sits just below the frame's canonical address.
+    const std::uintptr_t fp = search.cfa - 16;
+    if (*reinterpret_cast<const std::uintptr_t*>(fp + 8) == search.caller_pc)
+      return SdlAllocatesForUs(fp, search.pc, fn, a, b);
+  }
+  return reinterpret_cast<void* (*)(std::uintptr_t, std::uintptr_t)>(fn)(a, b);
+}
+
+void* PlainMalloc(std::uintptr_t size, std::uintptr_t) { return std::malloc(size); }
+void* PlainCalloc(std::uintptr_t count, std::uintptr_t size) { return std::calloc(count, size); }
+void* PlainRealloc(std::uintptr_t block, std::uintptr_t size) {
+  return std::realloc(reinterpret_cast<void*>(block), size);
+}
+
+QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
+  void* block = CallFromOurFrame(reinterpret_cast<void*>(&PlainMalloc), size, 0);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlMadeForUsCalloc(std::size_t count, std::size_t size) {
+  void* block = CallFromOurFrame(reinterpret_cast<void*>(&PlainCalloc), count, size);
+  asm volatile("" ::: "memory");
+  return block;
+}
+QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
+  void* moved = CallFromOurFrame(reinterpret_cast<void*>(&PlainRealloc),
+                                 reinterpret_cast<std::uintptr_t>(block), size);
+  asm volatile("" ::: "memory");
+  return moved;
+}
+#else
+QUILL_OWN_FRAME void* SdlMadeForUsMalloc(std::size_t size) {
   void* block = std::malloc(size);
   asm volatile("" ::: "memory");
   return block;
 }
-QUILL_OWN_FRAME void* PictureOfOursCalloc(std::size_t count, std::size_t size) {
+QUILL_OWN_FRAME void* SdlMadeForUsCalloc(std::size_t count, std::size_t size) {
   void* block = std::calloc(count, size);
   asm volatile("" ::: "memory");
   return block;
 }
-QUILL_OWN_FRAME void* PictureOfOursRealloc(void* block, std::size_t size) {
+QUILL_OWN_FRAME void* SdlMadeForUsRealloc(void* block, std::size_t size) {
   void* moved = std::realloc(block, size);
   asm volatile("" ::: "memory");
   return moved;
 }
 
-void* SdlMalloc(std::size_t size) { return making_picture > 0 ? PictureOfOursMalloc(size) : SdlKeepsForItselfMalloc(size); }
+#endif
+
+void* SdlMalloc(std::size_t size) {
+  return sdl_own_state > 0 ? SdlKeepsForItselfMalloc(size) : SdlMadeForUsMalloc(size);
+}
 void* SdlCalloc(std::size_t count, std::size_t size) {
-  return making_picture > 0 ? PictureOfOursCalloc(count, size) : SdlKeepsForItselfCalloc(count, size);
+  return sdl_own_state > 0 ? SdlKeepsForItselfCalloc(count, size) : SdlMadeForUsCalloc(count, size);
 }
 void* SdlRealloc(void* block, std::size_t size) {
-  return making_picture > 0 ? PictureOfOursRealloc(block, size) : SdlKeepsForItselfRealloc(block, size);
+  return sdl_own_state > 0 ? SdlKeepsForItselfRealloc(block, size)
+                           : SdlMadeForUsRealloc(block, size);
 }
 void SdlFree(void* block) { std::free(block); }
 
 // Before anything of SDL's is allocated: set while the program's statics are made.
 [[maybe_unused]] const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
 
-// Marks the blocks SDL allocates while it lives as a picture's.
-struct MakingPicture {
-  MakingPicture() { ++making_picture; }
-  ~MakingPicture() { --making_picture; }
-  MakingPicture(const MakingPicture&) = delete;
-  MakingPicture& operator=(const MakingPicture&) = delete;
+// Marks what SDL allocates while it lives as SDL's own.
+struct SdlOwnState {
+  SdlOwnState() { ++sdl_own_state; }
+  ~SdlOwnState() { --sdl_own_state; }
+  SdlOwnState(const SdlOwnState&) = delete;
+  SdlOwnState& operator=(const SdlOwnState&) = delete;
 };
 #else
-struct [[maybe_unused]] MakingPicture {};
+struct [[maybe_unused]] SdlOwnState {};
 #endif
 
+// The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
+// put them).
 std::vector<std::pair<std::string, Picture*>> Unheld() {
   std::unordered_set<const void*> held;
   detail::AddDrawingPictures(&held);
@@ -149,10 +273,11 @@ std::vector<std::pair<std::string, Picture*>> Unheld() {
 
 namespace detail {
 
-SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what) {
-  [[maybe_unused]] const MakingPicture making;
+SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h,
+                         std::string what) {
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
-  if (texture != nullptr) All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), renderer, false};
+  if (texture != nullptr)
+    All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false};
   return texture;
 }
 
@@ -163,9 +288,9 @@ void FreeTexture(SDL_Texture* texture) {
 }
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
-  [[maybe_unused]] const MakingPicture making;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-  if (surface != nullptr) All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), nullptr, false};
+  if (surface != nullptr)
+    All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false};
   return surface;
 }
 
@@ -178,8 +303,15 @@ void FreeSurface(SDL_Surface* surface) {
 void CloseRenderer(SDL_Renderer* renderer) {
   if (renderer == nullptr) return;
   CheckPictures("when the renderer closed");
-  SDL_DestroyRenderer(renderer);
-  std::erase_if(All().alive, [renderer](const auto& entry) { return entry.second.renderer == renderer; });
+  {
+    // Nothing of ours is made while a renderer is torn down; SDL's OpenGL renderer allocates there
+    // two blocks of its own that it never frees.
+    [[maybe_unused]] const SdlOwnState sdl_own;
+    SDL_DestroyRenderer(renderer);
+  }
+  std::erase_if(All().alive, [key = KeyOf(renderer)](const auto& entry) {
+    return entry.second.renderer == key;
+  });
 }
 
 }  // namespace detail

@@ -1,11 +1,16 @@
-// The leak checker's suppressions (platform/leak_check.h) pass over only what SDL and the system
-// keep for themselves: a program that starts SDL as the game does and loses a surface, a texture
-// and a plain block on purpose (leak_probe.cpp) is told of those three at its exit, and of nothing
-// else. Built only with the sanitizers.
+// The leak checker (platform/leak_check.h) reports every block of ours and passes over only what
+// SDL and the system keep for themselves: a program that starts SDL as the game does and loses
+// blocks on purpose, each in a function of its own (leak_probe.cpp), is told of each of them at its
+// exit, with that function in the leak's stack, and of nothing else. Built only with the
+// sanitizers.
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,6 +35,12 @@ ProbeRun RunProbe() {
   return run;
 }
 
+// The probe is run once for every test of this file.
+const ProbeRun& Probe() {
+  static const ProbeRun run = RunProbe();
+  return run;
+}
+
 // Each leak the report tells of: its heading line ("Direct leak of 96 byte(s) ...") and the stack
 // under it, up to the blank line after.
 std::vector<std::string> Leaks(const std::string& report) {
@@ -50,27 +61,71 @@ std::vector<std::string> Leaks(const std::string& report) {
   return leaks;
 }
 
-// SDL keeps no frame pointers, so a stack is followed no further than the frame SDL allocated
-// through: a picture's blocks are told by that frame (PictureOfOurs...), the plain block by its
-// whole stack.
-TEST(LeakCheckTest, PicturesAndBlocksLostOnPurposeAreReportedAndNothingElse) {
-  const ProbeRun run = RunProbe();
+constexpr const char* kLosers[] = {"LoseSurfaceOnPurpose",    "LoseTextureOnPurpose",
+                                   "LoseSoundOnPurpose",      "LoseStreamOnPurpose",
+                                   "LoseImageOwnerOnPurpose", "LoseBlockOnPurpose"};
+
+TEST(LeakCheckTest, OnlyTheBlocksLostOnPurposeAreReported) {
+  const ProbeRun& run = Probe();
   SCOPED_TRACE(run.output);
-  EXPECT_NE(run.status, 0);
   EXPECT_NE(run.status, 2) << "the probe could not open its window";
-  const std::vector<std::string> leaks = Leaks(run.output);
-  int block = 0, picture = 0;
-  for (const std::string& leak : leaks) {
-    const bool of_picture = leak.find("PictureOfOurs") != std::string::npos;
-    const bool of_block = leak.find("LoseBlockOnPurpose") != std::string::npos;
-    EXPECT_TRUE(of_picture || of_block) << "a leak not lost on purpose:\n" << leak;
-    picture += of_picture ? 1 : 0;
-    block += of_block ? 1 : 0;
+  EXPECT_NE(run.status, 0) << "no leak was reported";
+  for (const std::string& leak : Leaks(run.output)) {
+    bool on_purpose = false;
+    for (const char* loser : kLosers)
+      on_purpose = on_purpose || leak.find(loser) != std::string::npos;
+    EXPECT_TRUE(on_purpose) << "a leak not lost on purpose:\n" << leak;
   }
-  EXPECT_EQ(block, 1);
-  // The lost surface: its header, its pixels (256 x 256) and its blit map at least.
-  EXPECT_GE(picture, 3);
-  EXPECT_NE(run.output.find("Indirect leak of 262"), std::string::npos) << "the surface's pixels are not reported";
 }
+
+// A block lost on purpose: the function of the probe that lost it, and how the report tells of it.
+struct Lost {
+  const char* loser;
+  const char* kind;       // "Direct" (held by nothing) or "Indirect" (held by a lost block)
+  std::size_t bytes;      // its size, at least
+  std::size_t slack = 0;  // and at most this more (SDL pads the rows of its pixels)
+};
+void PrintTo(const Lost& lost, std::ostream* out) { *out << lost.loser; }
+
+// The size a leak's heading tells ("Direct leak of 96 byte(s) ..."), 0 when it is not of `kind`.
+std::size_t LeakBytes(const std::string& leak, const std::string& kind) {
+  const std::string heading = kind + " leak of ";
+  if (leak.rfind(heading, 0) != 0) return 0;
+  return std::strtoull(leak.c_str() + heading.size(), nullptr, 10);
+}
+
+class LostBlockTest : public testing::TestWithParam<Lost> {};
+
+// The block is reported, and its stack names the function of ours that lost it (SDL keeps no frame
+// pointers: what it allocates for us is allocated under the frame of the function that called it).
+TEST_P(LostBlockTest, IsReportedWithTheFunctionThatLostIt) {
+  const Lost& lost = GetParam();
+  const ProbeRun& run = Probe();
+  SCOPED_TRACE(run.output);
+  int found = 0;
+  for (const std::string& leak : Leaks(run.output)) {
+    const std::size_t bytes = LeakBytes(leak, lost.kind);
+    if (bytes >= lost.bytes && bytes <= lost.bytes + lost.slack &&
+        leak.find(lost.loser) != std::string::npos)
+      ++found;
+  }
+  EXPECT_EQ(found, 1) << lost.kind << " leak of " << lost.bytes << " byte(s) (or up to "
+                      << lost.slack << " more) with " << lost.loser << " in its stack";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LeakCheck, LostBlockTest,
+    testing::Values(
+        // The surface's pixels (256 x 256), held by its header.
+        Lost{"LoseSurfaceOnPurpose", "Indirect", 256 * 256 * 4, 256},
+        // The texture's pixels (128 x 128) in the software renderer, held by the lost renderer.
+        Lost{"LoseTextureOnPurpose", "Indirect", 128 * 128 * 4, 256},
+        // The samples SDL decoded (3000 frames of 16 bits).
+        Lost{"LoseSoundOnPurpose", "Direct", 3000 * 2},
+        Lost{"LoseStreamOnPurpose", "Direct", sizeof(SDL_RWops)},
+        // The image's pixels (96 x 96), held by the image, held by the lost owner.
+        Lost{"LoseImageOwnerOnPurpose", "Indirect", 96 * 96 * 4},
+        Lost{"LoseBlockOnPurpose", "Direct", 1000}),
+    [](const testing::TestParamInfo<Lost>& info) { return std::string(info.param.loser); });
 
 }  // namespace

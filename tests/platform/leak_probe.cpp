@@ -1,14 +1,17 @@
-// A program that loses pictures on purpose, for the test of the leak checker's suppressions
-// (leak_check_test.cpp): it starts SDL as the game does (a window of the video driver it is given,
-// the event system, the audio output), draws, closes all of it, and loses on its way a surface made
-// as the drawing layer makes its own, a texture with the renderer it was made on, and a plain
-// block. Built with the sanitizers, its report at exit names the surface and the block, and nothing
-// that SDL or the system keep for themselves.
+// A program that loses blocks on purpose, for the test of the leak checker (leak_check_test.cpp):
+// it starts SDL as the game does (a window of the video driver it is given, the event system, the
+// audio output), draws, closes all of it, and loses on its way, each in a function of its own: a
+// surface made as the drawing layer makes its own, a texture with the renderer it was made on, a
+// sound decoded by SDL as the audio layer decodes a WAV file, a stream of SDL's, an image whose
+// only owner is lost, and a plain block. Built with the sanitizers, its report at exit names each
+// of them with that function in its stack, and nothing that SDL or the system keep for themselves.
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/graphics.h"
@@ -24,8 +27,7 @@ namespace {
 
 // A texture of the game's renderer is freed when the renderer closes (the count of the pictures
 // alive finds those); this one is made as the drawing layer makes its own, on a renderer of its
-// own, and lost with it. The leak checker passes over it: it is held by the renderer, a block SDL
-// keeps for itself.
+// own, and lost with the renderer and the surface it draws into.
 [[gnu::noinline]] void LoseTextureOnPurpose() {
   SDL_Surface* target = SDL_CreateRGBSurfaceWithFormat(0, 64, 64, 32, SDL_PIXELFORMAT_ARGB8888);
   SDL_Renderer* renderer = target != nullptr ? SDL_CreateSoftwareRenderer(target) : nullptr;
@@ -40,6 +42,56 @@ namespace {
 [[gnu::noinline]] void LoseBlockOnPurpose() {
   auto* volatile block = static_cast<char*>(std::malloc(1000));
   if (block != nullptr) block[0] = 1;
+}
+
+// A WAV file of 16-bit mono samples, silent: `frames` of them at 22050 Hz.
+std::vector<unsigned char> SilentWav(std::uint32_t frames) {
+  std::vector<unsigned char> bytes;
+  const auto text = [&bytes](const char* four) { bytes.insert(bytes.end(), four, four + 4); };
+  const auto number = [&bytes](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
+  };
+  const std::uint32_t data = frames * 2;
+  text("RIFF");
+  number(36 + data, 4);
+  text("WAVE");
+  text("fmt ");
+  number(16, 4);
+  number(1, 2);          // PCM
+  number(1, 2);          // mono
+  number(22050, 4);      // frames a second
+  number(22050 * 2, 4);  // bytes a second
+  number(2, 2);          // bytes a frame
+  number(16, 2);         // bits a sample
+  text("data");
+  number(data, 4);
+  bytes.resize(bytes.size() + data, 0);
+  return bytes;
+}
+
+// The samples SDL decodes, lost as the audio layer would lose them without SDL_FreeWAV: 3000
+// frames, 6000 bytes.
+[[gnu::noinline]] void LoseSoundOnPurpose() {
+  const std::vector<unsigned char> wav = SilentWav(3000);
+  SDL_AudioSpec format;
+  Uint8* samples = nullptr;
+  Uint32 length = 0;
+  if (SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1, &format,
+                     &samples, &length) == nullptr)
+    std::cerr << "No sound to lose: " << SDL_GetError() << std::endl;
+}
+
+// A stream of SDL's over bytes in memory, never closed.
+[[gnu::noinline]] void LoseStreamOnPurpose() {
+  static const char kBytes[] = "Quillbrook";
+  SDL_RWops* stream = SDL_RWFromConstMem(kBytes, sizeof kBytes);
+  if (stream == nullptr) std::cerr << "No stream to lose: " << SDL_GetError() << std::endl;
+}
+
+// An image whose one owner is lost: the image and its pixels (96 x 96, 36864 bytes) go with it.
+[[gnu::noinline]] void LoseImageOwnerOnPurpose() {
+  auto* volatile owner = new platform::ImageRef(platform::CreateImage(96, 96));
+  if (*owner == nullptr) std::cerr << "No image to lose" << std::endl;
 }
 
 }  // namespace
@@ -66,6 +118,9 @@ int main() {
   LoseSurfaceOnPurpose();
   LoseTextureOnPurpose();
   LoseBlockOnPurpose();
+  LoseSoundOnPurpose();
+  LoseStreamOnPurpose();
+  LoseImageOwnerOnPurpose();
 
   image = nullptr;
   platform::AudioClose();
