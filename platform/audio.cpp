@@ -446,9 +446,15 @@ struct SoundShape {
 
 class SoundImpl;
 
-std::unordered_set<SoundImpl*>& LiveSounds() {
+// The sounds alive by their address, kept bit-inverted: held as it is, an address would let the
+// leak checker see a sound that nothing else holds as reachable, and one lost without being freed
+// would not be reported at exit.
+std::uintptr_t KeyOf(const SoundImpl* sound) { return ~reinterpret_cast<std::uintptr_t>(sound); }
+const SoundImpl* SoundAt(std::uintptr_t key) { return reinterpret_cast<const SoundImpl*>(~key); }
+
+std::unordered_set<std::uintptr_t>& LiveSounds() {
   // Never freed: sounds held by globals are destroyed after every function-local static.
-  static auto* sounds = new std::unordered_set<SoundImpl*>();
+  static auto* sounds = new std::unordered_set<std::uintptr_t>();
   return *sounds;
 }
 
@@ -458,10 +464,10 @@ class SoundImpl final : public Sound {
  public:
   SoundImpl(std::string path, bool loops, SoundShape shape, bool streamed)
       : path_(std::move(path)), loops_(loops), shape_(shape), streamed_(streamed) {
-    LiveSounds().insert(this);
+    LiveSounds().insert(KeyOf(this));
   }
   ~SoundImpl() override {
-    LiveSounds().erase(this);
+    LiveSounds().erase(KeyOf(this));
     if (buffer_ != 0 && generation_ == Audio().generation && Live()) alDeleteBuffers(1, &buffer_);
   }
   SoundImpl(const SoundImpl&) = delete;
@@ -842,7 +848,8 @@ bool IsStreamed(const SoundRef& sound) {
 
 SoundMemory HeldBySounds() {
   SoundMemory held;
-  for (const SoundImpl* sound : LiveSounds()) {
+  for (const std::uintptr_t key : LiveSounds()) {
+    const SoundImpl* sound = SoundAt(key);
     ++held.sounds;
     if (sound->Streamed()) ++held.streamed;
     if (sound->HasBuffer()) held.openal_bytes += sound->SampleBytes();

@@ -63,7 +63,8 @@ std::vector<std::string> Leaks(const std::string& report) {
 
 constexpr const char* kLosers[] = {"LoseSurfaceOnPurpose",    "LoseTextureOnPurpose",
                                    "LoseSoundOnPurpose",      "LoseStreamOnPurpose",
-                                   "LoseImageOwnerOnPurpose", "LoseBlockOnPurpose"};
+                                   "LoseImageOwnerOnPurpose", "LoseSoundOwnerOnPurpose",
+                                   "LoseBlockOnPurpose"};
 
 TEST(LeakCheckTest, OnlyTheBlocksLostOnPurposeAreReported) {
   const ProbeRun& run = Probe();
@@ -125,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         Lost{"LoseStreamOnPurpose", "Direct", sizeof(SDL_RWops)},
         // The image's pixels (96 x 96), held by the image, held by the lost owner.
         Lost{"LoseImageOwnerOnPurpose", "Indirect", 96 * 96 * 4},
+        // The sound's path (280 characters), held by the sound, held by the lost owner.
+        Lost{"LoseSoundOwnerOnPurpose", "Indirect", 281, 280},
         Lost{"LoseBlockOnPurpose", "Direct", 1000}),
     [](const testing::TestParamInfo<Lost>& info) { return std::string(info.param.loser); });
 

@@ -2,12 +2,16 @@
 // it starts SDL as the game does (a window of the video driver it is given, the event system, the
 // audio output), draws, closes all of it, and loses on its way, each in a function of its own: a
 // surface made as the drawing layer makes its own, a texture with the renderer it was made on, a
-// sound decoded by SDL as the audio layer decodes a WAV file, a stream of SDL's, an image whose
-// only owner is lost, and a plain block. Built with the sanitizers, its report at exit names each
-// of them with that function in its stack, and nothing that SDL or the system keep for themselves.
+// sound decoded by SDL as the audio layer decodes a WAV file, a stream of SDL's, an image and a
+// sound whose only owner is lost, and a plain block. Built with the sanitizers, its report at exit
+// names each of them with that function in its stack, and nothing that SDL or the system keep for
+// themselves.
 #include <SDL.h>
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -94,6 +98,28 @@ std::vector<unsigned char> SilentWav(std::uint32_t frames) {
   if (*owner == nullptr) std::cerr << "No image to lose" << std::endl;
 }
 
+// A sound whose one owner is lost: the sound and its file's path (a path of kSoundPathLength
+// characters, held by the sound) go with it.
+constexpr std::size_t kSoundPathLength = 280;
+[[gnu::noinline]] void LoseSoundOwnerOnPurpose() {
+  char folder[] = "/tmp/quillbrook-leak-probe-XXXXXX";
+  if (::mkdtemp(folder) == nullptr) {
+    std::cerr << "No folder for a sound to lose" << std::endl;
+    return;
+  }
+  std::string path = std::string(folder) + "/";
+  path += std::string(kSoundPathLength - path.size() - 4, 's') + ".wav";
+  const std::vector<unsigned char> wav = SilentWav(100);
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(wav.data(), 1, wav.size(), file);
+    std::fclose(file);
+  }
+  auto* volatile owner = new platform::SoundRef(platform::LoadSound(path));
+  if (*owner == nullptr) std::cerr << "No sound to lose" << std::endl;
+  std::remove(path.c_str());
+  ::rmdir(folder);
+}
+
 }  // namespace
 
 int main() {
@@ -121,6 +147,7 @@ int main() {
   LoseSoundOnPurpose();
   LoseStreamOnPurpose();
   LoseImageOwnerOnPurpose();
+  LoseSoundOwnerOnPurpose();
 
   image = nullptr;
   platform::AudioClose();
