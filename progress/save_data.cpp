@@ -8,6 +8,7 @@
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
+#include "cards/hole_solver.h"
 #include "content/course.h"
 #include "progress/player.h"
 #include "progress/progress_events.h"
@@ -31,6 +32,9 @@ int Clamp(T& v, T lo, T hi) {
   v = std::clamp(v, lo, hi);
   return v != old ? 1 : 0;
 }
+
+static_assert(TSaveData::MAX_HOLE_CARDS == SOLVER_MAX_LAYOUT_CARDS,
+              "a saved hole's score range follows the most cards a hole may hold");
 
 }  // namespace
 
@@ -200,12 +204,19 @@ int TSaveData::Sanitise() {
   for (auto& v : UnlockedCourses) changed += Clamp(v, COURSE_LOCKED, COURSE_COMPLETED);
   changed += Clamp(TimeUp, 0, 1);
   changed += Clamp(Perfect, 0, 1);
-  for (int* count : {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash,
-                     &CoursePerfects, &CourseTime, &Birdies, &Eagles, &TotalPursesWon,
-                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+  // Money, the course's time and the purses won only grow by saturating sums.
+  for (int* count : {&HoleCash, &CourseCash, &CourseTime, &TotalPursesWon})
     changed += Clamp(*count, 0, std::numeric_limits<int>::max());
-  for (auto& v : CourseLongDrives) changed += Clamp(v, 0, std::numeric_limits<int>::max());
-  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, std::numeric_limits<int>::max());
+  // Play adds to these one step at a time: a value from the file near the int limit would overflow.
+  for (int* count : {&Mulligans, &CardsLeft, &HoleLongestDrive, &CoursePerfects, &Birdies, &Eagles,
+                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+    changed += Clamp(*count, 0, MAX_PLAY_COUNT);
+  changed += Clamp(HTP, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
+  for (auto& v : CourseLongDrives) changed += Clamp(v, 0, MAX_PLAY_COUNT);
+  // A course's scores, summed on the score card.
+  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, MAX_HOLE_CARDS + MAX_HOLE_OVER_PAR);
+  for (auto& v : CourseArrayToPar) changed += Clamp(v, -MAX_HOLE_CARDS, MAX_HOLE_OVER_PAR);
+  changed += Clamp(CourseToPar, -MAX_HOLES * MAX_HOLE_CARDS, MAX_HOLES * MAX_HOLE_OVER_PAR);
   for (double* m : {&Multiplier, &MultiplierGhost, &LastMultiplier, &LastMultiplierGhost}) {
     if (!(*m >= 1.0 && *m <= 3.0)) {  // out of the multiplier's range, or not a number
       *m = std::isnan(*m) ? 1.0 : std::clamp(*m, 1.0, 3.0);
