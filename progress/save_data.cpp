@@ -8,7 +8,6 @@
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
-#include "cards/hole_solver.h"
 #include "content/course.h"
 #include "progress/player.h"
 #include "progress/progress_events.h"
@@ -32,9 +31,6 @@ int Clamp(T& v, T lo, T hi) {
   v = std::clamp(v, lo, hi);
   return v != old ? 1 : 0;
 }
-
-static_assert(TSaveData::MAX_HOLE_CARDS == SOLVER_MAX_LAYOUT_CARDS,
-              "a saved hole's score range follows the most cards a hole may hold");
 
 }  // namespace
 
@@ -207,16 +203,16 @@ int TSaveData::Sanitise() {
   // Money, the course's time and the purses won only grow by saturating sums.
   for (int* count : {&HoleCash, &CourseCash, &CourseTime, &TotalPursesWon})
     changed += Clamp(*count, 0, std::numeric_limits<int>::max());
-  // Play adds to these one step at a time: a value from the file near the int limit would overflow.
+  // Play adds to these a step at a time, and the score card sums a course's holes: a value from
+  // the file near the int limit would overflow.
   for (int* count : {&Mulligans, &CardsLeft, &HoleLongestDrive, &CoursePerfects, &Birdies, &Eagles,
                      &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
     changed += Clamp(*count, 0, MAX_PLAY_COUNT);
-  changed += Clamp(HTP, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
   for (auto& v : CourseLongDrives) changed += Clamp(v, 0, MAX_PLAY_COUNT);
-  // A course's scores, summed on the score card.
-  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, MAX_HOLE_CARDS + MAX_HOLE_OVER_PAR);
-  for (auto& v : CourseArrayToPar) changed += Clamp(v, -MAX_HOLE_CARDS, MAX_HOLE_OVER_PAR);
-  changed += Clamp(CourseToPar, -MAX_HOLES * MAX_HOLE_CARDS, MAX_HOLES * MAX_HOLE_OVER_PAR);
+  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, MAX_PLAY_COUNT);
+  for (auto& v : CourseArrayToPar) changed += Clamp(v, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
+  changed += Clamp(HTP, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
+  changed += Clamp(CourseToPar, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
   for (double* m : {&Multiplier, &MultiplierGhost, &LastMultiplier, &LastMultiplierGhost}) {
     if (!(*m >= 1.0 && *m <= 3.0)) {  // out of the multiplier's range, or not a number
       *m = std::isnan(*m) ? 1.0 : std::clamp(*m, 1.0, 3.0);

@@ -37,16 +37,11 @@ class TSaveData {
   // Bounds that mark a saved block as damaged when a count read from it exceeds them.
   static constexpr int MAX_STRING_LENGTH = 1024;
   static constexpr int MAX_CARDS = 1000;
-  // The ranges a saved round's scores are brought into when read. A hole holds at most
-  // MAX_HOLE_CARDS (the solver's SOLVER_MAX_LAYOUT_CARDS) cards and its par at most as many, and the card records a hole at most
-  // MAX_HOLE_OVER_PAR over par: so a hole's score lies within -MAX_HOLE_CARDS..MAX_HOLE_OVER_PAR, its
-  // cards left as recorded within 0..MAX_HOLE_CARDS + MAX_HOLE_OVER_PAR, and a course's total
-  // within MAX_HOLES times those.
-  static constexpr int MAX_HOLE_CARDS = 48;
-  static constexpr int MAX_HOLE_OVER_PAR = 5;
-  // Every other count of a hole or a course in progress (cards left, mulligans, drive lengths,
-  // irons used, ...) is brought within 0..MAX_PLAY_COUNT: far above what a course can reach, and
-  // far enough below the int limit that nothing play adds to it can pass that.
+  // Every count of a hole or a course in progress (scores against par, cards left, mulligans,
+  // drive lengths, irons used, ...) is brought within -MAX_PLAY_COUNT..MAX_PLAY_COUNT when read (a
+  // count that is never below 0 within 0..MAX_PLAY_COUNT): far above what a course can reach (a
+  // hole holds at most 48 cards), and far enough below the int limit that nothing play adds to it
+  // or sums of it over a course's 18 holes can pass that.
   static constexpr int MAX_PLAY_COUNT = 1000000;
   // The running key of the three masked sections of the block.
   static constexpr std::uint32_t KEY_START = 3178452u;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "platform/audio.h"
@@ -57,6 +58,8 @@ struct BoundCase {
   void (*read)(const std::string& path);
   std::string damage;  // what the message says of a file one past the bound
 };
+
+void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.kind; }
 
 std::string Hold(std::int64_t bytes, std::int64_t bound) {
   return "it holds " + std::to_string(bytes) + " bytes, more than the " + std::to_string(bound) +

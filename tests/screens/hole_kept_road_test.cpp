@@ -8,7 +8,7 @@
 //   - the same with the player's file read-only: the error log names the picture, then the save
 //     that failed;
 //   - a round saved with its scores at the int limit plays its last hole to the end, its scores
-//     brought into range and its totals stopped at the limit;
+//     brought into range as they are read and its totals stopped at the limit;
 //   - a quit while the score card zooms in, before it has paid the hole, saves the hole paid.
 #include <gtest/gtest.h>
 
@@ -234,16 +234,16 @@ TEST_F(HoleKeptRoadTest, ARoundSavedAtTheIntLimitPlaysItsLastHoleAndItsTotalsSto
   ASSERT_EQ(status, 0) << player.trail;
   ASSERT_TRUE(quit) << player.trail;
 
-  // Each earlier hole at most five over par, the course's total from those; the running to-par
-  // total at most eighteen holes' worth before the last hole's score is added.
-  constexpr int kOver = TSaveData::MAX_HOLE_OVER_PAR;
-  EXPECT_EQ(courseTotal, 8 * kOver + holeToPar);
-  EXPECT_EQ(courseToPar, TSaveData::MAX_HOLES * kOver + holeToPar);
+  // Each hole's score and the running to-par total come back within what play can add to and sum
+  // without reaching the int limit; the last hole's score is added to those.
+  constexpr int kMost = TSaveData::MAX_PLAY_COUNT;
+  EXPECT_EQ(courseTotal, 8 * kMost + holeToPar);
+  EXPECT_EQ(courseToPar, kMost + holeToPar);
   auto back = ReadBack("Damaged Player");
   const auto& save = *GameScreen->Player->SaveData;
   EXPECT_EQ(back->LockedLevel, 1);
-  EXPECT_EQ(save.CourseArrayToPar[0], kOver);
-  EXPECT_EQ(save.CourseArrayCards[0], TSaveData::MAX_HOLE_CARDS + kOver);
+  EXPECT_EQ(save.CourseArrayToPar[0], kMost);
+  EXPECT_EQ(save.CourseArrayCards[0], kMost);
   EXPECT_EQ(save.CourseTime, INT_MAX);
   const auto& career = *save.CareerStats;
   EXPECT_EQ(career.Total9Score->Value, INT_MAX);
