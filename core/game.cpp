@@ -90,6 +90,8 @@ int TGame::Init(int driverChoice) {
   const std::string settings = SettingsFilePath();
   const std::string defaults = DefaultSettingsPath();
   if (!platform::FileExists(settings) && platform::FileExists(defaults)) {
+    if (const std::string fault = ccDataFileSizeFault(defaults, SETTINGS_FILE_MAX_BYTES); !fault.empty())
+      ccRunTimeError(fault, 1);
     if (platform::CopyFile(defaults, settings)) platform::ShareFile(settings);
   }
   Ini->Load();

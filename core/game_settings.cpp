@@ -8,6 +8,8 @@
 #include "core/globals.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "util/error.h"
+#include "util/files.h"
 #include "util/settings.h"
 #include "util/strings.h"
 
@@ -173,7 +175,15 @@ int TGame::CheckGoodExit() {
   // the new file replaces the old one in a single atomic write, so a failure at any point leaves
   // the old settings (and the name) in place.
   const std::string settings = SettingsFilePath();
+  // A settings file far too large to read is left to the settings' own load, which sets it aside.
+  if (!ccFileSizeFault(settings, SETTINGS_FILE_MAX_BYTES).empty()) {
+    platform::DeleteFile(changed);
+    return 0;
+  }
   const std::string name = ccReadIniLine(settings, "profile name");
+  if (const std::string fault = ccDataFileSizeFault(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
+      !fault.empty())
+    ccRunTimeError(fault, 1);
   auto source = platform::InStream::Open(DefaultSettingsPath());
   if (source) {
     platform::OutStream out;

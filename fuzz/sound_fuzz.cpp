@@ -1,5 +1,6 @@
 // Fuzz target: Sounds through the platform decoders: Ogg Vorbis and WAV, told apart by signature,
-// and the same bytes as a streamed Ogg sound read through to its end the way a channel plays it.
+// the check of their size bounds from the chunk headers (SoundSizeFault), and the same bytes as a
+// streamed Ogg sound read through to its end the way a channel plays it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,6 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quill_fuzz::Init();
   const std::string path = quill_fuzz::WriteInput(data, size, "sound.bin");
+  platform::SoundSizeFault(path);
   platform::LoadSound(path, 0);
   const std::size_t stream_above = platform::detail::StreamAbove();
   platform::detail::SetStreamAbove(0);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <mutex>
@@ -195,8 +196,55 @@ bool WavChunksFit(const std::vector<unsigned char>& bytes) {
   return true;
 }
 
+std::uint32_t LittleEndian(const unsigned char* b, int n) {
+  std::uint32_t v = 0;
+  for (int i = n - 1; i >= 0; --i) v = v << 8 | b[i];
+  return v;
+}
+
+// The bytes of 16-bit samples a WAV decodes to, before its channels are reduced to two: its data
+// chunk's size scaled from the stored sample size (4-bit ADPCM grows four times, 8-bit samples
+// twice). -1 when its "fmt " or "data" chunk is not found. `read_at(offset, out, n)` gives n bytes
+// of the file at offset, false past its end; `size` is the file's size.
+template <class ReadAt>
+long long WavDecodedBytes(std::uint64_t size, ReadAt read_at) {
+  unsigned char head[16];
+  if (!read_at(0, head, 12) || std::memcmp(head, "RIFF", 4) != 0) return -1;
+  std::uint64_t at = 12;
+  int bits = -1;
+  long long data = -1;
+  while (at + 8 <= size && (bits < 0 || data < 0)) {
+    if (!read_at(at, head, 8)) return -1;
+    const std::uint32_t chunk = LittleEndian(head + 4, 4);
+    if (std::memcmp(head, "fmt ", 4) == 0 && chunk >= 16 && read_at(at + 8, head, 16)) {
+      bits = static_cast<int>(LittleEndian(head + 14, 2));
+    } else if (std::memcmp(head, "data", 4) == 0) {
+      data = chunk;
+    }
+    at += 8 + std::uint64_t{chunk} + (chunk & 1);
+  }
+  if (bits < 0 || data < 0) return -1;
+  return data * 16 / std::max(bits, 4);
+}
+
+long long WavDecodedBytes(const std::vector<unsigned char>& bytes) {
+  return WavDecodedBytes(bytes.size(), [&bytes](std::uint64_t at, unsigned char* out, std::size_t n) {
+    if (at > bytes.size() || bytes.size() - at < n) return false;
+    std::memcpy(out, bytes.data() + at, n);
+    return true;
+  });
+}
+
+std::string DecodedFault(long long decoded) {
+  if (decoded <= kWavDecodedMaxBytes) return "";
+  return "it decodes to " + std::to_string(decoded) + " bytes of samples, more than the " +
+         std::to_string(kWavDecodedMaxBytes) + " a sound decoded whole may take";
+}
+
 bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   if (!WavChunksFit(bytes)) return false;
+  // SDL allocates the whole decoded sound at once: a long one is refused before that.
+  if (!DecodedFault(WavDecodedBytes(bytes)).empty()) return false;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (rw == nullptr) return false;
   SDL_AudioSpec wav_format;
@@ -227,6 +275,7 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
 
 // Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature).
 bool DecodeFile(const std::string& path, Pcm* pcm, std::uint64_t ogg_limit = UINT64_MAX) {
+  if (!SoundSizeFault(path).empty()) return false;
   const auto bytes = ReadFileBytes(path);
   if (!bytes || bytes->size() < 4) return false;
   if (std::memcmp(bytes->data(), "OggS", 4) == 0) return DecodeOgg(*bytes, pcm, ogg_limit);
@@ -796,6 +845,29 @@ bool AudioIsSilent() { return !Live(); }
 
 std::vector<std::string> AudioDrivers() {
   return {"FreeAudio", "OpenAL Generic Software", "DirectSound", "None"};
+}
+
+std::string SoundSizeFault(const std::string& path) {
+  const std::string real = ResolvePath(path);
+  std::ifstream in(real, std::ios::binary);
+  const std::int64_t size = FileSize(path);
+  if (!in || size < 0) return "";
+  char signature[4] = {};
+  in.read(signature, 4);
+  const bool wav = in && std::memcmp(signature, "RIFF", 4) == 0;
+  const long long most = wav ? kWavFileMaxBytes : kOggFileMaxBytes;
+  if (size > most) {
+    return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(most) +
+           " such a file may hold";
+  }
+  if (!wav) return "";
+  return DecodedFault(WavDecodedBytes(static_cast<std::uint64_t>(size),
+                                      [&in](std::uint64_t at, unsigned char* out, std::size_t n) {
+                                        in.clear();
+                                        in.seekg(static_cast<std::streamoff>(at));
+                                        in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
+                                        return in.gcount() == static_cast<std::streamsize>(n);
+                                      }));
 }
 
 SoundRef LoadSound(const std::string& path, int flags) {

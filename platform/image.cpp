@@ -74,9 +74,12 @@ void KeepLargeBlocksMapped() {
 
 detail::DecodedImage DecodeFile(const std::string& path) {
   KeepLargeBlocksMapped();
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return {};
   std::string error;
+  const auto bytes = detail::ReadImageFile(path, &error);
+  if (!bytes) {
+    if (!error.empty()) std::cerr << "Cannot decode image \"" << path << "\": " << error << std::endl;
+    return {};
+  }
   auto decoded = detail::DecodeImage(*bytes, &error);
   if (!decoded.pixmap) std::cerr << "Cannot decode image \"" << path << "\": " << error << std::endl;
   return decoded;

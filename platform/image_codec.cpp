@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/files.h"
 
 namespace platform::detail {
 
@@ -202,6 +205,18 @@ bool EncodePng(const Pixmap& pixmap, int compression, std::vector<unsigned char>
   const bool ok = EncodePngRows(png, info, pixmap, compression, row.data());
   png_destroy_write_struct(&png, &info);
   return ok;
+}
+
+std::optional<std::vector<unsigned char>> ReadImageFile(const std::string& path, std::string* error) {
+  const std::int64_t size = FileSize(path);
+  if (size > kImageFileMaxBytes) {
+    if (error) {
+      *error = "it holds " + std::to_string(size) + " bytes, more than the " +
+               std::to_string(kImageFileMaxBytes) + " such a file may hold";
+    }
+    return std::nullopt;
+  }
+  return ReadFileBytes(path);
 }
 
 }  // namespace platform::detail

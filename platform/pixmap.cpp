@@ -37,9 +37,9 @@ PixmapRef Pixmap::Window(int x, int y, int w, int h) const {
 PixmapRef CreatePixmap(int width, int height) { return std::make_shared<Pixmap>(width, height); }
 
 PixmapRef LoadPixmap(const std::string& path) {
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes) return nullptr;
   std::string error;
+  const auto bytes = detail::ReadImageFile(path, &error);
+  if (!bytes) return nullptr;
   return detail::DecodeImage(*bytes, &error).pixmap;
 }
 

@@ -12,6 +12,7 @@
 #include "progress/counted_string.h"
 #include "progress/stat.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/strings.h"
 
 namespace {
@@ -153,6 +154,17 @@ int TBestScoreList::Load() {
   Entries.clear();
   LastError.clear();
   const std::string path = Path();
+  if (const std::string fault = ccFileSizeFault(path, BEST_SCORES_FILE_MAX_BYTES); !fault.empty()) {
+    // Far too large to hold best scores: put aside unread, reported, and a new table is made.
+    const std::string aside = platform::SetFileAside(path);
+    LastError = "The best scores file '" + path + "' is damaged: " + fault +
+                (aside.empty() ? std::string("; it could not be put aside.")
+                               : "; it has been put aside as '" + aside + "'.");
+    ccRunTimeError(LastError, 0);
+    Generate();
+    Save();
+    return 0;
+  }
   auto bytes = platform::ReadFileBytes(path);
   if (!bytes) {
     Generate();

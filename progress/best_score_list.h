@@ -43,7 +43,9 @@ class TBestScoreList {
   virtual int Insert(const std::string& name, int score, int course, int real);
   // Reads "best.dat": its whole records are kept (a damaged file is set aside, reported and
   // rewritten), a course with no entry gets five made-up ones, a course with more than five keeps
-  // its first five; no file: a new table is generated and written. Returns 0.
+  // its first five; no file: a new table is generated and written. A file larger than
+  // BEST_SCORES_FILE_MAX_BYTES is not read: it is set aside and reported, and a new table is
+  // generated and written. Returns 0.
   virtual int Load();
   // Debug listing on the console. Returns 0.
   virtual int PrintOut();

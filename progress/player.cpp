@@ -1,5 +1,6 @@
 #include "progress/player.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cards/card.h"
@@ -143,10 +144,12 @@ int TPlayer::ProfileRead(TProfile* profile, int reload) {
   if (!profile) return 0;
   if (reload != 0) profile->Load();
   Name = profile->Name;
-  Level = profile->CurrentLevel;
+  // The hole and the count of courses opened are brought into their ranges, so that a damaged
+  // file cannot make the next hole or course overflow them.
+  Level = std::clamp(profile->CurrentLevel, 1, TSaveData::MAX_HOLES);
   Score = profile->Score < 0 ? 0 : profile->Score;
   TotalTimeTaken = profile->TimeTaken;
-  Unlocked = profile->LockedLevel - 1;
+  Unlocked = std::clamp(profile->LockedLevel, 1, TSaveData::MAX_COURSES + 1) - 1;
   return 1;
 }
 

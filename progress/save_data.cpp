@@ -200,12 +200,19 @@ int TSaveData::Sanitise() {
   for (auto& v : UnlockedCourses) changed += Clamp(v, COURSE_LOCKED, COURSE_COMPLETED);
   changed += Clamp(TimeUp, 0, 1);
   changed += Clamp(Perfect, 0, 1);
-  for (int* count : {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash,
-                     &CoursePerfects, &CourseTime, &Birdies, &Eagles, &TotalPursesWon,
-                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+  // Money, the course's time and the purses won only grow by saturating sums.
+  for (int* count : {&HoleCash, &CourseCash, &CourseTime, &TotalPursesWon})
     changed += Clamp(*count, 0, std::numeric_limits<int>::max());
-  for (auto& v : CourseLongDrives) changed += Clamp(v, 0, std::numeric_limits<int>::max());
-  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, std::numeric_limits<int>::max());
+  // Play adds to these a step at a time, and the score card sums a course's holes: a value from
+  // the file near the int limit would overflow.
+  for (int* count : {&Mulligans, &CardsLeft, &HoleLongestDrive, &CoursePerfects, &Birdies, &Eagles,
+                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+    changed += Clamp(*count, 0, MAX_PLAY_COUNT);
+  for (auto& v : CourseLongDrives) changed += Clamp(v, 0, MAX_PLAY_COUNT);
+  for (auto& v : CourseArrayCards) changed += Clamp(v, 0, MAX_PLAY_COUNT);
+  for (auto& v : CourseArrayToPar) changed += Clamp(v, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
+  changed += Clamp(HTP, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
+  changed += Clamp(CourseToPar, -MAX_PLAY_COUNT, MAX_PLAY_COUNT);
   for (double* m : {&Multiplier, &MultiplierGhost, &LastMultiplier, &LastMultiplierGhost}) {
     if (!(*m >= 1.0 && *m <= 3.0)) {  // out of the multiplier's range, or not a number
       *m = std::isnan(*m) ? 1.0 : std::clamp(*m, 1.0, 3.0);

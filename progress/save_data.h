@@ -37,6 +37,12 @@ class TSaveData {
   // Bounds that mark a saved block as damaged when a count read from it exceeds them.
   static constexpr int MAX_STRING_LENGTH = 1024;
   static constexpr int MAX_CARDS = 1000;
+  // Every count of a hole or a course in progress (scores against par, cards left, mulligans,
+  // drive lengths, irons used, ...) is brought within -MAX_PLAY_COUNT..MAX_PLAY_COUNT when read (a
+  // count that is never below 0 within 0..MAX_PLAY_COUNT): far above what a course can reach (a
+  // hole holds at most 48 cards), and far enough below the int limit that nothing play adds to it
+  // or sums of it over a course's 18 holes can pass that.
+  static constexpr int MAX_PLAY_COUNT = 1000000;
   // The running key of the three masked sections of the block.
   static constexpr std::uint32_t KEY_START = 3178452u;
   static constexpr std::uint32_t KEY_STEP = 6041895u;

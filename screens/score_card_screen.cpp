@@ -66,7 +66,8 @@ TGameChannelRef PlayOnPool(const std::string& name, float volume) {
 // Half up on a single-precision quotient, as the statistics are averaged.
 int RoundQuotient(int total, int count) {
   if (count == 0) return 0;
-  return static_cast<int>(std::floor(static_cast<float>(total) / static_cast<float>(count) + 0.5f));
+  // The int limit itself rounds up to 2^31 in single precision: the result stops at the limit.
+  return ccSaturatingInt(std::floor(static_cast<float>(total) / static_cast<float>(count) + 0.5f));
 }
 
 std::string Text(const std::string& key) { return GameText ? GameText->FindString(key) : std::string(); }
@@ -107,12 +108,13 @@ int TScoreCardScreen::Load() {
     word = "perfect";
   }
   if (player) {
-    const int seconds = static_cast<int>(std::floor(player->TimeTaken * Game->FixedRateLogic->MS / 1000.0));
+    const int seconds = std::max(0, ccSaturatingInt(std::floor(player->TimeTaken * Game->FixedRateLogic->MS / 1000.0)));
     mins = seconds / 60;
     secs = seconds % 60;
     // Only a finished hole adds to the course's time: a card opened mid-hole would otherwise count
     // the hole's first part twice.
-    if (player->SaveData->MidHole == 0) player->SaveData->CourseTime += seconds;
+    if (player->SaveData->MidHole == 0)
+      player->SaveData->CourseTime = ccSaturatingAdd(player->SaveData->CourseTime, seconds);
   }
 
   ImageLoad("scorecard/Scorecard_bg.png", 6);
@@ -428,14 +430,17 @@ int TScoreCardScreen::CalcCourseGrid() {
   auto course = GameGrid ? CourseFind(GameGrid->LevelName) : nullptr;
   const int holes = std::min(player->CourseHoles, 18);
   if (course) {
-    for (int i = 0; i < holes; ++i) (i < 9 ? out : in)[0] += course->HolePars[static_cast<size_t>(i)];
+    for (int i = 0; i < holes; ++i) {
+      auto& nine = i < 9 ? out : in;
+      nine[0] = ccSaturatingAdd(nine[0], course->HolePars[static_cast<size_t>(i)]);
+    }
   }
   const int last = h < 0 ? -1 : (MidHole != 0 ? h - 1 : h);
   for (int i = 0; i <= last; ++i) {
     const auto at = static_cast<size_t>(i);
     auto& nine = i < 9 ? out : in;
-    nine[1] += sd.CourseArrayCards[at];
-    nine[2] += sd.CourseArrayToPar[at];
+    nine[1] = ccSaturatingAdd(nine[1], sd.CourseArrayCards[at]);
+    nine[2] = ccSaturatingAdd(nine[2], sd.CourseArrayToPar[at]);
     if (course && sd.CourseArrayToPar[at] == -course->HolePars[at]) perfects[at] = 1;
   }
   return 0;
@@ -465,10 +470,10 @@ int TScoreCardScreen::StoreWinnings() {
   cs.CareerEarnings->Increase(w);
   const int h = HoleIndex();
   const int r = h >= 0 ? sd.CourseArrayToPar[static_cast<size_t>(h)] : 0;
-  player->CourseToPar += r;
-  sd.CourseToPar += r;
-  if (r <= -1) sd.Birdies += 1;
-  if (r <= -2) sd.Eagles += 1;
+  player->CourseToPar = ccSaturatingAdd(player->CourseToPar, r);
+  sd.CourseToPar = ccSaturatingAdd(sd.CourseToPar, r);
+  if (r <= -1) sd.Birdies = ccSaturatingAdd(sd.Birdies, 1);
+  if (r <= -2) sd.Eagles = ccSaturatingAdd(sd.Eagles, 1);
   cs.TotalHolesPlayed->Increase(1);
   if (w > 0) {
     cs.HighestHoleCash->IsGreater(w);
@@ -489,12 +494,12 @@ int TScoreCardScreen::StoreWinnings() {
   auto& total = nine ? cs.Total9Score : cs.Total18Score;
   auto& played = nine ? cs.Total9HoleCoursesPlayed : cs.Total18HoleCoursesPlayed;
   auto& average = nine ? cs.Total9ScoreAverage : cs.Total18ScoreAverage;
-  const int t = out[2] + in[2];
-  const int c = out[1] + in[1];
+  const int t = ccSaturatingAdd(out[2], in[2]);
+  const int c = ccSaturatingAdd(out[1], in[1]);
   if (sd.CoursePerfects > 0) mostPerfect->IsGreater(sd.CoursePerfects);
   if (lowest->IsLess(c) != 0) lowest->Value2 = t;
   total->Increase(c);
-  total->Value2 += t;
+  total->Value2 = ccSaturatingAdd(total->Value2, t);
   played->Increase(1);
   average->SetValue(RoundQuotient(total->Value, played->Value));
   average->Value2 = RoundQuotient(total->Value2, played->Value);
@@ -523,11 +528,11 @@ int TScoreCardScreen::CheckCourseUnlock(int action) {
   auto queue = [&](int id) {
     if (sd.Trophies[static_cast<size_t>(id)] == 0) GameScreen->TrophyDialogs[static_cast<size_t>(id)] = id;
   };
-  const int t = out[2] + in[2];
-  const int c = out[1] + in[1];
+  const int t = ccSaturatingAdd(out[2], in[2]);
+  const int c = ccSaturatingAdd(out[1], in[1]);
   const bool courseEnd = HUD && HUD->FlagLevel == player->CourseHoles && MidHole == 0;
   if (courseEnd) {
-    if (PurseWon != 0) sd.TotalPursesWon += 1;
+    if (PurseWon != 0) sd.TotalPursesWon = ccSaturatingAdd(sd.TotalPursesWon, 1);
     if (CourseUnlock(UNLOCK_SCORE, t, 0) != 0) {
       PostDialogAction = action;
       opened = 1;

@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "util/error.h"
+#include "util/files.h"
 
 std::shared_ptr<TProfile> TProfile::Create(const std::string& name) {
   auto profile = std::make_shared<TProfile>();
@@ -122,6 +123,11 @@ int TProfile::Load() {
     LastError = "The player name '" + Name + "' cannot be used as a profile file name.";
     return -1;
   }
+  // A file far too large to be a profile is not read: it is put aside as a damaged one is.
+  if (const std::string fault = ccFileSizeFault(path, PROFILE_FILE_MAX_BYTES); !fault.empty()) {
+    LastError = "The player profile '" + path + "' is damaged (" + fault + ") and has been put aside.";
+    return SetDamagedFileAside(path);
+  }
   auto in = platform::InStream::Open(path);
   if (!in) {
     // No file: write one. When the fields hold another player's progress (the profile was given a
@@ -182,6 +188,10 @@ int TProfile::Load() {
       LastError = "The player profile '" + path + "' is damaged and has been put aside.";
     }
   }
+  return SetDamagedFileAside(path);
+}
+
+int TProfile::SetDamagedFileAside(const std::string& path) {
   // Kept for inspection under a name the player list does not show, and reported; the caller lets
   // the player choose or create another player.
   // An earlier damaged copy is never replaced: each gets the next free name.

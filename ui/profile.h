@@ -70,7 +70,8 @@ class TProfile {
   // the profile in memory is this player's (a brand-new player), else from fresh defaults, so one
   // player's progress is never stored under another's name. -1 when the file is damaged: it is
   // reported, renamed aside to Name + ".dat.damaged" (".damaged.2", ... when that name is taken: an
-  // earlier damaged copy is never replaced) and the profile keeps its values.
+  // earlier damaged copy is never replaced) and the profile keeps its values. A file larger than
+  // PROFILE_FILE_MAX_BYTES is damaged too, and is not read.
   virtual int Load();
   virtual int HintsSet(int value);
   // 1 when flag `index` was 0 and is now set (saved when `save` is non-zero), 0 otherwise or when
@@ -88,6 +89,8 @@ class TProfile {
   static int CheckNewName(const std::string& name, std::string& message);
 
  private:
+  // Reports LastError, puts the file at `path` aside and returns -1 (Load's damaged file).
+  int SetDamagedFileAside(const std::string& path);
   // Whose progress the fields hold: set by Init, a successful Load and a successful Save.
   std::string DataOwner;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "platform/files.h"
 #include "platform/graphics.h"
@@ -22,9 +23,13 @@ constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "Ma
 
 std::string TwoDigits(int value) { return ccPadWithZeros(std::to_string(value), 2); }
 
-// Replaces the log with its three lines. Written before anything is shown, so that a box that
-// never closes or a killed process still leaves it behind.
-void WriteErrorLog(const std::string& message) {
+// The log of the fatal error being reported while its hook runs, or null. A report made by the
+// hook (a save that fails) is added to it instead of replacing it, so the log still names what
+// ended the game.
+std::vector<unsigned char>* g_fatal_log = nullptr;
+
+// The log's three lines for `message`.
+std::vector<unsigned char> LogEntry(const std::string& message) {
   const platform::LocalDateTime now = platform::Now();
   const std::string month = (now.month >= 1 && now.month <= 12) ? kMonths[now.month - 1] : "???";
   platform::OutStream log;
@@ -33,21 +38,38 @@ void WriteErrorLog(const std::string& message) {
   log.WriteLine("Time: " + TwoDigits(now.hour) + ":" + TwoDigits(now.minute) + ":" +
                 TwoDigits(now.second));
   log.WriteLine(message);
+  return log.Bytes();
+}
+
+// Replaces the log with its three lines, or while a fatal error's hook runs adds them to that
+// error's log. Returns what the log now holds. Written before anything is shown, so that a box
+// that never closes or a killed process still leaves it behind.
+std::vector<unsigned char> WriteErrorLog(const std::string& message) {
+  std::vector<unsigned char> text = LogEntry(message);
+  if (g_fatal_log != nullptr) {
+    g_fatal_log->insert(g_fatal_log->end(), text.begin(), text.end());
+    text = *g_fatal_log;
+  }
   // A log that cannot be written is skipped: the report itself still goes out.
-  log.Commit(ccErrorPath + "ErrorLog.txt");
+  if (ccWriteErrors != 0) platform::WriteFileAtomic(ccErrorPath + "ErrorLog.txt", text);
+  return text;
 }
 
 }  // namespace
 
 int ccRunTimeError(const std::string& message, int fatal) {
-  if (ccWriteErrors != 0) WriteErrorLog(message);
+  std::vector<unsigned char> log = WriteErrorLog(message);
   if (fatal != 0 && ccFatalErrorHook) {
     // Taken off while it runs: a fatal error inside the save ends the program without a second
-    // save; it is put back however the save ends.
+    // save; it is put back however the save ends. What the save reports goes after this error.
     struct Restore {
       void (*hook)();
-      ~Restore() { ccFatalErrorHook = hook; }
-    } restore{std::exchange(ccFatalErrorHook, nullptr)};
+      std::vector<unsigned char>* log;
+      ~Restore() {
+        ccFatalErrorHook = hook;
+        g_fatal_log = log;
+      }
+    } restore{std::exchange(ccFatalErrorHook, nullptr), std::exchange(g_fatal_log, &log)};
     restore.hook();
   }
   if (ccGraphicalErrors != 0 && platform::GraphicsIsOpen()) {

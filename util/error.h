@@ -25,7 +25,9 @@ class ccQuit : public std::exception {
 // 1. when ccWriteErrors is set, replaces ccErrorPath + "ErrorLog.txt" with the three lines
 //    "Date: dd Mon yyyy", "Time: hh:mm:ss" and the message (written first, so a hung box or a
 //    killed process still leaves it; a log that cannot be written is skipped silently);
-// 2. for a fatal error, calls ccFatalErrorHook (the game saves the round in progress);
+// 2. for a fatal error, calls ccFatalErrorHook (the game saves the round in progress); what the
+//    hook reports meanwhile (a save that fails) is added to the log after the fatal error's lines
+//    instead of replacing them;
 // 3. shows the message: in the in-game box (ccDialogOK, 600 x 100) when ccGraphicalErrors is set
 //    and the window is open, else in the system alert;
 // 4. when `fatal` is non-zero throws ccFatalError(message); otherwise returns 0.

@@ -27,10 +27,15 @@ int ccFileExists(const std::string& path) {
 }
 
 std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes) {
+  const std::string fault = ccFileSizeFault(path, max_bytes);
+  return fault.empty() ? fault : "The data file " + path + " is damaged: " + fault + ".";
+}
+
+std::string ccFileSizeFault(const std::string& path, std::int64_t max_bytes) {
   const std::int64_t size = platform::FileSize(path);
   if (size <= max_bytes) return "";
-  return "The data file " + path + " is damaged: it holds " + std::to_string(size) +
-         " bytes, more than the " + std::to_string(max_bytes) + " such a file may hold.";
+  return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(max_bytes) +
+         " such a file may hold";
 }
 
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int64_t max_bytes) {
@@ -48,6 +53,11 @@ std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int
 }
 
 platform::SoundRef ccLoadSample(const std::string& path, int flags) {
+  if (const std::string fault = platform::SoundSizeFault(path); !fault.empty()) {
+    const std::string message = "The data file " + path + " is damaged: " + fault + ".";
+    ccRunTimeError(message, 1);
+    throw ccFatalError(message);
+  }
   platform::SoundRef sound = platform::LoadSound(path, flags);
   if (!sound) {
     const std::string message = "Error loading sample " + path;

@@ -22,14 +22,31 @@ int ccFileExists(const std::string& path);
 // the game.
 constexpr std::int64_t TEXT_FILE_MAX_BYTES = std::int64_t{1} << 20;  // text, lists, descriptors
 constexpr std::int64_t HOLE_FILE_MAX_BYTES = std::int64_t{64} << 10;
+// The most bytes each player file may hold; a larger one is damaged and is set aside unread, as a
+// damaged one is. Each lies about a hundred times above the largest file the game can write:
+// - the settings: 21 lines of at most 42 bytes (under 1 KB);
+constexpr std::int64_t SETTINGS_FILE_MAX_BYTES = std::int64_t{128} << 10;
+// - a player profile: at most about 12 KB when written by the game (the head, the saved game with
+//   a hole of some 60 cards, 38 statistics with their names and dates); the bound also lies above
+//   the 2.3 MB that the profile's reader could accept whole at its own limits (1000 cards of 512
+//   covers each, every string 1024 bytes), so no file it reads is refused for its size;
+constexpr std::int64_t PROFILE_FILE_MAX_BYTES = std::int64_t{4} << 20;
+// - the best scores: five records of at most 55 bytes for each of at most 100 courses (27.5 KB);
+constexpr std::int64_t BEST_SCORES_FILE_MAX_BYTES = std::int64_t{4} << 20;
+// - the high-score table: ten records of about 19 bytes, a few hundred with the longest names.
+constexpr std::int64_t HIGH_SCORES_FILE_MAX_BYTES = std::int64_t{256} << 10;
 // "" when the file at `path` holds at most max_bytes or is not there (its reader reports that),
 // else the message naming the file, its size and the bound.
 std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes);
+// Its reason alone, for the messages of other kinds of file: "" as above, else "it holds N bytes,
+// more than the M such a file may hold".
+std::string ccFileSizeFault(const std::string& path, std::int64_t max_bytes);
 // The file opened for reading; never null: when it cannot be opened, the fatal error
 // "Error loading file " + path; when it holds more than max_bytes, the fatal error of
 // ccDataFileSizeFault.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error
-// "Error loading sample " + path.
+// "Error loading sample " + path, or the message of ccDataFileSizeFault when the file holds more,
+// or decodes to more, than a sound may (platform::SoundSizeFault).
 platform::SoundRef ccLoadSample(const std::string& path, int flags);

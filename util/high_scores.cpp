@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/text_encoding.h"
 #include "util/error.h"
+#include "util/files.h"
 
 namespace {
 
@@ -44,6 +45,15 @@ int THighScoreList::Insert(const std::string& name, int score, int level) {
 
 int THighScoreList::Load() {
   Entries.clear();
+  if (const std::string fault = ccFileSizeFault(filepath, HIGH_SCORES_FILE_MAX_BYTES); !fault.empty()) {
+    // Far too large to be a score table: put aside unread and reported; the default table follows.
+    const std::string aside = platform::SetFileAside(filepath);
+    ccRunTimeError("The high-score table '" + filepath + "' is damaged: " + fault +
+                       (aside.empty() ? std::string("; it could not be put aside.")
+                                      : "; it has been put aside as '" + aside + "'."),
+                   0);
+    return CreateDefault();
+  }
   std::unique_ptr<platform::InStream> stream = platform::InStream::Open(filepath);
   if (!stream) return CreateDefault();
   while (!stream->Eof()) {

@@ -35,7 +35,9 @@ class THighScoreList {
   // the end. The table is never cut. Returns 0.
   int Insert(const std::string& name, int score, int level);
   // Replaces the table by the file's records (in file order); without a file, by the default
-  // table, which is written at once. A record cut short by the end of the file is dropped. Returns 0.
+  // table, which is written at once. A record cut short by the end of the file is dropped. A file
+  // larger than HIGH_SCORES_FILE_MAX_BYTES is not read: it is reported (not fatal) and set aside,
+  // and the default table takes its place. Returns 0.
   int Load();
   // Writes every entry; a file that cannot be written is the fatal error
   // "Failed to save file " + filepath + ": " and the folder with the system's reason. Returns 0.

@@ -4,12 +4,15 @@
 
 #include "platform/files.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/strings.h"
 
 namespace {
 
-// Every line of a text file, read as the settings format reads them; nullopt without a file.
+// Every line of a text file, read as the settings format reads them; nullopt without a file, or
+// with one too large to be a settings file (it is not read).
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  if (!ccFileSizeFault(path, SETTINGS_FILE_MAX_BYTES).empty()) return std::nullopt;
   std::unique_ptr<platform::InStream> stream = platform::InStream::Open(path);
   if (!stream) return std::nullopt;
   std::vector<std::string> lines;
@@ -28,7 +31,16 @@ int TIniFile::Add(const std::string& key, const std::string& default_value) {
 }
 
 int TIniFile::Load() {
-  if (const auto lines = ReadLines(FileName + ".ini")) {
+  const std::string path = FileName + ".ini";
+  if (const std::string fault = ccFileSizeFault(path, SETTINGS_FILE_MAX_BYTES); !fault.empty()) {
+    // Far too large to be settings: put aside unread, reported, and the settings start afresh.
+    const std::string aside = platform::SetFileAside(path);
+    ccRunTimeError("The settings file '" + path + "' is damaged: " + fault +
+                       (aside.empty() ? std::string("; it could not be put aside.")
+                                      : "; it has been put aside as '" + aside + "'."),
+                   0);
+  }
+  if (const auto lines = ReadLines(path)) {
     for (const std::string& line : *lines) {
       const std::string key = ccUpperCase(ccIniFirstString(line));
       const std::string value = ccIniLastString(line);

@@ -39,7 +39,9 @@ class TIniFile {
   int Add(const std::string& key, const std::string& default_value);
   // Reads the file into the entries whose key matches (a later line wins; unknown lines are
   // ignored; a missing file is not an error), then always saves, so the file afterwards holds
-  // exactly the registered entries. Returns 0.
+  // exactly the registered entries. A file larger than SETTINGS_FILE_MAX_BYTES is not read: it is
+  // reported (not fatal) and set aside as "<file>.damaged" (platform::SetFileAside), and the
+  // entries keep their values. Returns 0.
   int Load();
   // Writes every entry atomically; a file that cannot be written is the fatal error
   // "Failed to save file " + FileName + ".ini: " and the folder with the system's reason (see
@@ -47,11 +49,12 @@ class TIniFile {
   int Save();
 };
 
-// The value of the first line of the file whose key matches; "" when none or no file.
+// The value of the first line of the file whose key matches; "" when none, no file or a file
+// larger than SETTINGS_FILE_MAX_BYTES.
 std::string ccReadIniLine(const std::string& path, const std::string& key);
 // Copies source to target (atomically), replacing every line with that key by KEY=value; a key
 // that the source lacks is not added. 1 when the target was written, 0 when the source cannot be
-// read or the target cannot be written.
+// read (or is larger than SETTINGS_FILE_MAX_BYTES) or the target cannot be written.
 int ccWriteIniLine(const std::string& source, const std::string& target, const std::string& key,
                    const std::string& value);
 // Write one settings line (upper-cased key) to a stream; return 0.

@@ -24,6 +24,7 @@ class ErrorLog : public ::testing::Test {
     ccErrorPath.clear();
     ccGraphicalErrors = 1;
     ccModalLoopHook = nullptr;
+    ccFatalErrorHook = nullptr;
   }
 };
 
@@ -48,6 +49,25 @@ TEST_F(ErrorLog, FatalErrorWritesThreeLinesThenThrows) {
   // Only the last report stays.
   EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"),
             "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nError loading file Data/x.txt\r\n");
+}
+
+// The fatal error's hook saves the round; when that save fails and is reported, the log holds the
+// fatal error first and the failed save after it, whether the save's report is fatal or not.
+TEST_F(ErrorLog, AReportMadeByTheFatalHookFollowsTheFatalErrorInTheLog) {
+  ccGraphicalErrors = 0;
+  static int hookFatal;
+  for (hookFatal = 0; hookFatal <= 1; ++hookFatal) {
+    SCOPED_TRACE(hookFatal);
+    ccFatalErrorHook = [] { ccRunTimeError("Could not create file 'profiles/Ann.dat'", hookFatal); };
+    EXPECT_THROW(ccRunTimeError("Error loading image graphics/scorecard/Scorecard_bg.png", 1), ccFatalError);
+    EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"),
+              "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nError loading image graphics/scorecard/Scorecard_bg.png\r\n"
+              "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nCould not create file 'profiles/Ann.dat'\r\n");
+    ccFatalErrorHook = nullptr;
+  }
+  // A report after that one starts the log afresh.
+  ccRunTimeError("later", 0);
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"), "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nlater\r\n");
 }
 
 TEST_F(ErrorLog, NonFatalReportReturnsAndNoLogWhenSwitchedOff) {
