@@ -51,6 +51,7 @@ int TSaveData::Init(TProfile& profile) {
   CareerStats->Clear();
   TotalPursesWon = 0;
   CourseName = FIRST_COURSE;
+  MissedCardTips = IronTips = LongDriveTips = 0;
   InitLevelStats();
   return 0;
 }
@@ -202,7 +203,8 @@ int TSaveData::Sanitise() {
   changed += Clamp(Perfect, 0, 1);
   for (int* count : {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash,
                      &CoursePerfects, &CourseTime, &Birdies, &Eagles, &TotalPursesWon,
-                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus,
+                     &MissedCardTips, &IronTips, &LongDriveTips})
     changed += Clamp(*count, 0, std::numeric_limits<int>::max());
   for (auto& v : CourseLongDrives) changed += Clamp(v, 0, std::numeric_limits<int>::max());
   for (auto& v : CourseArrayCards) changed += Clamp(v, 0, std::numeric_limits<int>::max());
