@@ -26,9 +26,10 @@
 
 namespace {
 
-// The reward's picture at its place, at most `scale` and smaller where it would otherwise reach
-// over the edge of the dialog's frame.
+// The reward's picture at its place, at most `scale` (and at most the scale its dialog gave it to
+// fit the frame) and smaller where it would otherwise reach over the edge of the dialog's frame.
 void KeepPictureInside(TDialogOK& dialog, float scale) {
+  scale = std::min(scale, dialog.PictureScale);
   dialog.PictureScale = dialog.Picture
                             ? dialog.ScaleToKeepInside(*dialog.Picture, dialog.PictureX, dialog.PictureY, scale)
                             : scale;

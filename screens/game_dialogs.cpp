@@ -1,5 +1,8 @@
 #include "screens/game_dialogs.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "content/globals.h"
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
@@ -184,6 +187,61 @@ std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const s
   return dialog;
 }
 
+void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y, float& scale) {
+  if (!picture.image) return;
+  // The box of every pixel the picture shows (its faint glow too), about its handle.
+  const auto pixels = picture.image->LockFrame(0);
+  int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
+  for (int py = 0; py < pixels->Height(); ++py)
+    for (int px = 0; px < pixels->Width(); ++px)
+      if ((pixels->ReadPixel(px, py) >> 24) != 0) {
+        left = std::min(left, px);
+        right = std::max(right, px);
+        top = std::min(top, py);
+        bottom = std::max(bottom, py);
+      }
+  picture.image->UnlockFrame(0);
+  if (right < 0) return;
+  const float hx = picture.image->HandleX(), hy = picture.image->HandleY();
+  const float reachLeft = hx - static_cast<float>(left);
+  const float reachRight = static_cast<float>(right + 1) - hx + DIALOG_PICTURE_SHADOW;
+  const float reachUp = hy - static_cast<float>(top);
+  const float reachDown = static_cast<float>(bottom + 1) - hy + DIALOG_PICTURE_SHADOW;
+  // The room: the frame's panel below the text, and beside the buttons on the picture's side.
+  int roomLeft = dialog.x + DIALOG_PANEL_LEFT, roomRight = dialog.x + dialog.w - DIALOG_PANEL_RIGHT;
+  int roomTop = dialog.y + DIALOG_PANEL_TOP;
+  const int roomBottom = dialog.y + dialog.h - DIALOG_PANEL_BOTTOM;
+  if (dialog.Caption && dialog.Caption->TotalLines > 0)
+    roomTop = std::max(roomTop, static_cast<int>(std::ceil(dialog.Caption->Y + dialog.Caption->H)));
+  const bool leftSide = x < dialog.x + dialog.w / 2;
+  if (dialog.Menu) {
+    for (const auto& button : dialog.Menu->Buttons) {
+      if (!button) continue;
+      if (leftSide) roomRight = std::min(roomRight, static_cast<int>(std::floor(button->x)));
+      else roomLeft = std::max(roomLeft, static_cast<int>(std::ceil(button->x)) + button->w);
+    }
+  }
+  // Two pixels kept clear on each side: a picture drawn smaller is placed to the whole pixel and
+  // smoothed over one more.
+  constexpr int CLEAR = 2;
+  roomLeft += CLEAR;
+  roomRight -= CLEAR;
+  roomTop += CLEAR;
+  const int roomFoot = roomBottom - CLEAR;
+  // Smaller only when the picture is wider or taller than the room.
+  const float width = reachLeft + reachRight, height = reachUp + reachDown;
+  scale = std::min(scale, static_cast<float>(std::max(0, roomRight - roomLeft)) / width);
+  scale = std::min(scale, static_cast<float>(std::max(0, roomFoot - roomTop)) / height);
+  // Then in from each side as far as it reaches past it (whole pixels, rounded inwards).
+  auto keep = [scale](int at, float before, float after, int low, int high) {
+    const int least = static_cast<int>(std::ceil(static_cast<float>(low) + before * scale));
+    const int most = static_cast<int>(std::floor(static_cast<float>(high) - after * scale));
+    return least > most ? (least + most) / 2 : std::clamp(at, least, most);
+  };
+  x = keep(x, reachLeft, reachRight, roomLeft, roomRight);
+  y = keep(y, reachUp, reachDown, roomTop, roomFoot);
+}
+
 std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
                                                 const std::string& image, int x, int y,
                                                 const std::string& image2, int x2, int y2,
@@ -212,6 +270,13 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   dialog->Slide = 5;
   dialog->SlideExtra = 50;
   OpenDialog(*dialog, style);
+  // The pictures' places are given from the frame's corner; where a picture would reach past the
+  // frame's panel (over the rim, or off the frame), over the text or over a button, it moves in
+  // (and is drawn smaller where the room left is too small for it).
+  if (dialog->Picture)
+    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY, dialog->PictureScale);
+  if (dialog->Picture2)
+    KeepPictureInPanel(*dialog, *dialog->Picture2, dialog->Picture2X, dialog->Picture2Y, dialog->Picture2Scale);
   return dialog;
 }
 

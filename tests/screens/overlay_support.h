@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -38,6 +40,7 @@
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/profile.h"
 
@@ -165,6 +168,66 @@ inline std::pair<int, int> PictureOverhang(TDialog& dialog, std::shared_ptr<TGam
       reach = std::max({reach, dialog.x - x, x - (dialog.x + dialog.w - 1), dialog.y - y, y - (dialog.y + dialog.h - 1)});
     }
   return {reach, count};
+}
+
+// The inset panel that the dialog frame pictures draw inside their brass rim (the frame's inner
+// rectangle), in screen pixels: 18 px in from the frame's left, 28 from its top, 22 from its right
+// and its foot.
+struct TPanel {
+  int left, top, right, bottom;  // right and bottom exclusive
+};
+inline TPanel PanelOf(const TDialog& dialog) {
+  return {dialog.x + 18, dialog.y + 28, dialog.x + dialog.w - 22, dialog.y + dialog.h - 22};
+}
+
+// The pixels that a dialog's pictures (both, with their shadows) add, as drawn at rest.
+struct TPicturePixels {
+  int reach = 0;  // how far they reach past the frame's panel on any side (0: inside)
+  int count = 0;  // how many there are
+  int overText = 0;  // how many lie level with or above the text's last line, or on a button
+};
+// With QUILL_DIALOG_SHOTS set, the dialog's screen is also saved there as `name`.png.
+inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name) {
+  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
+  auto draw = [&dialog] {
+    quill_test::OpenScreen();
+    platform::SetClsColor(30, 60, 120);
+    platform::Cls();
+    dialog.Draw();
+    std::vector<platform::Argb> px;
+    const auto screen = platform::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+    for (int y = 0; y < ScreenHeight; ++y)
+      for (int x = 0; x < ScreenWidth; ++x) px.push_back(screen ? screen->ReadPixel(x, y) : 0);
+    return px;
+  };
+  const auto with = draw();
+  if (const char* folder = std::getenv("QUILL_DIALOG_SHOTS")) {
+    quill_test::SaveScreen(std::string(folder) + "/" + name + ".png");
+  }
+  const auto kept = std::make_tuple(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow);
+  dialog.Picture = dialog.Picture2 = nullptr;
+  dialog.PictureShadow = dialog.Picture2Shadow = nullptr;
+  const auto without = draw();
+  std::tie(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow) = kept;
+  const TPanel panel = PanelOf(dialog);
+  const float textBottom = dialog.Caption ? dialog.Caption->Y + dialog.Caption->H : 0.0f;
+  auto onButton = [&dialog](int x, int y) {
+    for (const auto& b : dialog.Menu->Buttons)
+      if (b->x <= static_cast<float>(x) && static_cast<float>(x) < b->x + static_cast<float>(b->w) &&
+          b->y <= static_cast<float>(y) && static_cast<float>(y) < b->y + static_cast<float>(b->h))
+        return true;
+    return false;
+  };
+  TPicturePixels out;
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x) {
+      const auto i = static_cast<std::size_t>(y * ScreenWidth + x);
+      if (with[i] == without[i]) continue;
+      ++out.count;
+      out.reach = std::max({out.reach, panel.left - x, x - (panel.right - 1), panel.top - y, y - (panel.bottom - 1)});
+      if (static_cast<float>(y) < textBottom || onButton(x, y)) ++out.overText;
+    }
+  return out;
 }
 
 }  // namespace overlay_test
