@@ -6,8 +6,8 @@
 
 #include <array>
 #include <memory>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "cards/card.h"
 #include "cards/iron_data.h"
@@ -129,6 +129,7 @@ class TGameGrid {
   // A click the rules refuse on this card: the refusal sound and one marker on the card, where
   // the click was (see VisiblePointOf).
   void RefuseCard(const TCardRef& card);
+
  public:
   // A point of `card` that no card drawn above it hides: (px, py) when it is one, else the middle
   // of the card's visible part (the top centre when no part of it shows).

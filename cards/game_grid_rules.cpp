@@ -256,9 +256,10 @@ void TGameGrid::RefuseCard(const TCardRef& card) {
   const auto invalid = events.SignImage(TFieldEvents::Sign::Invalid);
   if (ScoreParticles && invalid) {
     // On the part of the card the player sees: a card lying over it must not carry the marker.
-    const auto [markX, markY] = VisiblePointOf(*card, static_cast<float>(mx), static_cast<float>(my));
-    auto marker = ScoreParticles->AddNew(static_cast<int>(markX), static_cast<int>(markY), invalid, 0,
-                                         -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+    const auto [markX, markY] =
+        VisiblePointOf(*card, static_cast<float>(mx), static_cast<float>(my));
+    auto marker = ScoreParticles->AddNew(static_cast<int>(markX), static_cast<int>(markY), invalid,
+                                         0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
     if (marker) {
       marker->SetFade(100, 1200, 500);
       card->InvalidParticlePointer = marker;
@@ -299,7 +300,8 @@ std::pair<float, float> TGameGrid::VisiblePointOf(const TCard& card, float px, f
         sumY += y;
       }
   if (points.empty()) return {card.x + card.w2, card.y};
-  const float midX = sumX / static_cast<float>(points.size()), midY = sumY / static_cast<float>(points.size());
+  const float midX = sumX / static_cast<float>(points.size()),
+              midY = sumY / static_cast<float>(points.size());
   auto best = points.front();
   float bestDistance = -1;
   for (const auto& [x, y] : points) {

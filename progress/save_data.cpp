@@ -201,10 +201,10 @@ int TSaveData::Sanitise() {
   for (auto& v : UnlockedCourses) changed += Clamp(v, COURSE_LOCKED, COURSE_COMPLETED);
   changed += Clamp(TimeUp, 0, 1);
   changed += Clamp(Perfect, 0, 1);
-  for (int* count : {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash,
-                     &CoursePerfects, &CourseTime, &Birdies, &Eagles, &TotalPursesWon,
-                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus,
-                     &MissedCardTips, &IronTips, &LongDriveTips})
+  for (int* count :
+       {&HoleCash, &Mulligans, &CardsLeft, &HoleLongestDrive, &CourseCash, &CoursePerfects,
+        &CourseTime, &Birdies, &Eagles, &TotalPursesWon, &CourseIronsUsed, &LastDriveLength,
+        &DriveLength, &FiveXBonus, &MissedCardTips, &IronTips, &LongDriveTips})
     changed += Clamp(*count, 0, std::numeric_limits<int>::max());
   for (auto& v : CourseLongDrives) changed += Clamp(v, 0, std::numeric_limits<int>::max());
   for (auto& v : CourseArrayCards) changed += Clamp(v, 0, std::numeric_limits<int>::max());

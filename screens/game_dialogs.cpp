@@ -187,7 +187,8 @@ std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const s
   return dialog;
 }
 
-void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y, float& scale) {
+void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
+                        float& scale) {
   if (!picture.image) return;
   // The box of every pixel the picture shows (its faint glow too), about its handle.
   const auto pixels = picture.image->LockFrame(0);
@@ -217,8 +218,10 @@ void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x
   if (dialog.Menu) {
     for (const auto& button : dialog.Menu->Buttons) {
       if (!button) continue;
-      if (leftSide) roomRight = std::min(roomRight, static_cast<int>(std::floor(button->x)));
-      else roomLeft = std::max(roomLeft, static_cast<int>(std::ceil(button->x)) + button->w);
+      if (leftSide)
+        roomRight = std::min(roomRight, static_cast<int>(std::floor(button->x)));
+      else
+        roomLeft = std::max(roomLeft, static_cast<int>(std::ceil(button->x)) + button->w);
     }
   }
   // Two pixels kept clear on each side: a picture drawn smaller is placed to the whole pixel and
@@ -274,9 +277,11 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   // frame's panel (over the rim, or off the frame), over the text or over a button, it moves in
   // (and is drawn smaller where the room left is too small for it).
   if (dialog->Picture)
-    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY, dialog->PictureScale);
+    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY,
+                       dialog->PictureScale);
   if (dialog->Picture2)
-    KeepPictureInPanel(*dialog, *dialog->Picture2, dialog->Picture2X, dialog->Picture2Y, dialog->Picture2Scale);
+    KeepPictureInPanel(*dialog, *dialog->Picture2, dialog->Picture2X, dialog->Picture2Y,
+                       dialog->Picture2Scale);
   return dialog;
 }
 

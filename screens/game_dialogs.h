@@ -83,7 +83,8 @@ constexpr int DIALOG_PICTURE_SHADOW = 4;
 // inside `dialog`'s panel, below its text and beside its buttons (on the picture's side of the
 // frame's middle): where they fit at (x, y) nothing changes; else the picture moves in just far
 // enough, and one larger than that room is drawn smaller (scale, at most as given).
-void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y, float& scale);
+void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
+                        float& scale);
 // A new course best: pays 500, clears the play screen's TopScore and opens the "new_record"
 // dialog as the play screen's UnlockedDialog. Returns 0.
 int TopScoreDialog();

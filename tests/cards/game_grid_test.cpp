@@ -291,7 +291,8 @@ TEST_P(RefusalMarkerTest, StartsOnTheVisiblePartOfTheRefusedCard) {
   std::string covers;
   std::vector<TCardRef> over;
   for (const auto& [x, y] : c.over) {
-    auto card = CardList->Add(static_cast<float>(x), static_cast<float>(y), CARDTYPE_NORMAL, 1, 12, 0);
+    auto card =
+        CardList->Add(static_cast<float>(x), static_cast<float>(y), CARDTYPE_NORMAL, 1, 12, 0);
     card->ID = static_cast<int>(over.size()) + 2;
     covers += (covers.empty() ? "" : ",") + std::to_string(card->ID);
     over.push_back(card);
@@ -305,10 +306,12 @@ TEST_P(RefusalMarkerTest, StartsOnTheVisiblePartOfTheRefusedCard) {
   ASSERT_TRUE(marker);
   const float mx = marker->x, my = marker->y;  // (it floats up a tenth of a pixel a tick)
   auto inside = [](const TCard& card, float x, float y) {
-    return card.x <= x && x < card.x + static_cast<float>(card.w) && card.y <= y && y < card.y + static_cast<float>(card.h);
+    return card.x <= x && x < card.x + static_cast<float>(card.w) && card.y <= y &&
+           y < card.y + static_cast<float>(card.h);
   };
   EXPECT_TRUE(inside(*refused, mx, my)) << mx << "," << my;
-  for (const auto& card : over) EXPECT_FALSE(inside(*card, mx, my)) << "on the card at " << card->x << "," << card->y;
+  for (const auto& card : over)
+    EXPECT_FALSE(inside(*card, mx, my)) << "on the card at " << card->x << "," << card->y;
   // Without a click on it, the marker's place is still on the part that shows.
   const auto [vx, vy] = GameGrid->VisiblePointOf(*refused, -1, -1);
   EXPECT_TRUE(inside(*refused, vx, vy));
@@ -318,7 +321,8 @@ TEST_P(RefusalMarkerTest, StartsOnTheVisiblePartOfTheRefusedCard) {
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, RefusalMarkerTest,
-    testing::Values(MarkerCase{"top_hidden", {{100, 40}}, 130, 190}, MarkerCase{"top_and_left_hidden", {{90, 60}, {40, 150}}, 150, 190},
+    testing::Values(MarkerCase{"top_hidden", {{100, 40}}, 130, 190},
+                    MarkerCase{"top_and_left_hidden", {{90, 60}, {40, 150}}, 150, 190},
                     MarkerCase{"gap_between_two", {{60, 70}, {140, 70}}, 134, 180},
                     MarkerCase{"uncovered_wrong_value", {}, 120, 130}),
     [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.name); });

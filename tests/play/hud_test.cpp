@@ -258,9 +258,7 @@ TEST_F(HudTest, TheCareersLongestDriveKeepsTheLongestOfEveryHole) {
   GameScreen->Player->Name = "Tess";  // a record belongs to a player
   auto savedBuilder = RewardDialogBuilder;
   RewardDialogBuilder = nullptr;
-  const struct {
-    int cards, longest;
-  } holes[] = {{9, 9}, {14, 14}, {7, 14}, {6, 14}, {16, 16}};
+  const struct { int cards, longest; } holes[] = {{9, 9}, {14, 14}, {7, 14}, {6, 14}, {16, 16}};
   for (const auto& hole : holes) {
     SCOPED_TRACE(hole.cards);
     HUD->Init();

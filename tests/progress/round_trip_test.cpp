@@ -342,7 +342,8 @@ TEST_F(ProfileGolden, APlayerFileWithEveryFieldItsOwnHasItsGoldenBytes) {
 // The fixture's file as it was written before the tips shown were kept (the same file without
 // its last twelve bytes) still reads whole: every field as written, and no tip shown.
 TEST_F(ProfileGolden, APlayerFileFromBeforeTheTipsWereKeptStillReads) {
-  auto golden = platform::ReadFileBytes(std::string(std::getenv("QUILL_FIXTURES")) + "progress/Distinct.dat");
+  auto golden =
+      platform::ReadFileBytes(std::string(std::getenv("QUILL_FIXTURES")) + "progress/Distinct.dat");
   ASSERT_TRUE(golden);
   golden->resize(golden->size() - 12);
   auto profile = NewDistinct();

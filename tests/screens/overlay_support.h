@@ -182,8 +182,8 @@ inline TPanel PanelOf(const TDialog& dialog) {
 
 // The pixels that a dialog's pictures (both, with their shadows) add, as drawn at rest.
 struct TPicturePixels {
-  int reach = 0;  // how far they reach past the frame's panel on any side (0: inside)
-  int count = 0;  // how many there are
+  int reach = 0;     // how far they reach past the frame's panel on any side (0: inside)
+  int count = 0;     // how many there are
   int overText = 0;  // how many lie level with or above the text's last line, or on a button
 };
 // With QUILL_DIALOG_SHOTS set, the dialog's screen is also saved there as `name`.png.
@@ -204,7 +204,8 @@ inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name
   if (const char* folder = std::getenv("QUILL_DIALOG_SHOTS")) {
     quill_test::SaveScreen(std::string(folder) + "/" + name + ".png");
   }
-  const auto kept = std::make_tuple(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow);
+  const auto kept =
+      std::make_tuple(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow);
   dialog.Picture = dialog.Picture2 = nullptr;
   dialog.PictureShadow = dialog.Picture2Shadow = nullptr;
   const auto without = draw();
@@ -213,7 +214,8 @@ inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name
   const float textBottom = dialog.Caption ? dialog.Caption->Y + dialog.Caption->H : 0.0f;
   auto onButton = [&dialog](int x, int y) {
     for (const auto& b : dialog.Menu->Buttons)
-      if (b->x <= static_cast<float>(x) && static_cast<float>(x) < b->x + static_cast<float>(b->w) &&
+      if (b->x <= static_cast<float>(x) &&
+          static_cast<float>(x) < b->x + static_cast<float>(b->w) &&
           b->y <= static_cast<float>(y) && static_cast<float>(y) < b->y + static_cast<float>(b->h))
         return true;
     return false;
@@ -224,7 +226,8 @@ inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name
       const auto i = static_cast<std::size_t>(y * ScreenWidth + x);
       if (with[i] == without[i]) continue;
       ++out.count;
-      out.reach = std::max({out.reach, panel.left - x, x - (panel.right - 1), panel.top - y, y - (panel.bottom - 1)});
+      out.reach = std::max({out.reach, panel.left - x, x - (panel.right - 1), panel.top - y,
+                            y - (panel.bottom - 1)});
       if (static_cast<float>(y) < textBottom || onButton(x, y)) ++out.overText;
     }
   return out;

@@ -280,20 +280,22 @@ TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
   }
   for (int male = 0; male <= 1; ++male) {
     for (int at = 0; at < TAvatar::ITEM_COUNT; ++at) {
-      table.push_back({std::string(male ? "gent" : "lady") + "_item" + std::to_string(at), [this, male, at] {
-                         Save().Male = male;
-                         Save().AvatarItemUnlocked = at;
-                         GameScreen->ItemUnlocked = 1;
-                         GameScreen->OpenNextReward();
-                       }});
+      table.push_back(
+          {std::string(male ? "gent" : "lady") + "_item" + std::to_string(at), [this, male, at] {
+             Save().Male = male;
+             Save().AvatarItemUnlocked = at;
+             GameScreen->ItemUnlocked = 1;
+             GameScreen->OpenNextReward();
+           }});
     }
     for (int id = 0; id < TSaveData::TROPHIES; ++id) {
       if (male == 1 && id != 0) continue;  // only the championship cup differs between the sexes
-      table.push_back({std::string(male ? "gent" : "lady") + "_trophy" + std::to_string(id), [this, male, id] {
-                         Save().Male = male;
-                         GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
-                         AwardTrophy(id);
-                       }});
+      table.push_back(
+          {std::string(male ? "gent" : "lady") + "_trophy" + std::to_string(id), [this, male, id] {
+             Save().Male = male;
+             GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
+             AwardTrophy(id);
+           }});
     }
   }
   for (const auto& row : table) {
@@ -308,7 +310,8 @@ TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
     dialog->Kill();
     GameScreen->UnlockedDialog = nullptr;
   }
-  EXPECT_EQ(table.size(), 3u + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES + 1);
+  EXPECT_EQ(table.size(),
+            3u + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES + 1);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {
