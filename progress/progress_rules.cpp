@@ -203,6 +203,8 @@ int AwardTrophy(int slot) {
   d.X = 26;
   d.Y = y;
   d.Frame = "dialog_largerect";
+  // The championship cup's picture is drawn at half its size.
+  d.Scale = id == 0 ? 0.5f : 1.0f;
   if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
   if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_trophy");

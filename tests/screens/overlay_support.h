@@ -23,6 +23,7 @@
 #include "core/globals.h"
 #include "core/screen.h"
 #include "gfx/globals.h"
+#include "gfx/image_bank.h"
 #include "gfx/shadow.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -170,6 +171,25 @@ inline std::pair<int, int> PictureOverhang(TDialog& dialog, std::shared_ptr<TGam
   return {reach, count};
 }
 
+// The width and height of a picture's pixels that show (a quarter cover or more) drawn at `scale`.
+inline std::pair<float, float> ShownSize(const TGameImage& picture, float scale) {
+  if (!picture.image) return {0.0f, 0.0f};
+  const auto pixels = picture.image->LockFrame(0);
+  int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  picture.image->UnlockFrame(0);
+  if (right < 0) return {0.0f, 0.0f};
+  return {static_cast<float>(right - left + 1) * scale,
+          static_cast<float>(bottom - top + 1) * scale};
+}
+
 // The inset panel that the dialog frame pictures draw inside their brass rim (the frame's inner
 // rectangle), in screen pixels: 18 px in from the frame's left, 28 from its top, 22 from its right
 // and its foot.
@@ -185,6 +205,7 @@ struct TPicturePixels {
   int reach = 0;     // how far they reach past the frame's panel on any side (0: inside)
   int count = 0;     // how many there are
   int overText = 0;  // how many lie level with or above the text's last line, or on a button
+  int width = 0, height = 0;  // the box they fill together
 };
 // With QUILL_DIALOG_SHOTS set, the dialog's screen is also saved there as `name`.png.
 inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name) {
@@ -221,15 +242,24 @@ inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name
     return false;
   };
   TPicturePixels out;
+  int left = ScreenWidth, right = -1, top = ScreenHeight, bottom = -1;
   for (int y = 0; y < ScreenHeight; ++y)
     for (int x = 0; x < ScreenWidth; ++x) {
       const auto i = static_cast<std::size_t>(y * ScreenWidth + x);
       if (with[i] == without[i]) continue;
       ++out.count;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
       out.reach = std::max({out.reach, panel.left - x, x - (panel.right - 1), panel.top - y,
                             y - (panel.bottom - 1)});
       if (static_cast<float>(y) < textBottom || onButton(x, y)) ++out.overText;
     }
+  if (right >= 0) {
+    out.width = right - left + 1;
+    out.height = bottom - top + 1;
+  }
   return out;
 }
 

@@ -243,11 +243,15 @@ TEST_F(OverlayTest, TrophyAndCourseOpenedPicturesStayInsideTheirFrames) {
 
 // Every picture a reward dialog shows (the course-opened padlock, each trophy, the best score's
 // newspaper, the rank's plaque, the shop item and its star) lies inside its frame's inner panel,
-// below the text and off the OK button, and is still a picture to see there.
+// below the text and off the OK button, and is drawn there at three quarters of its own size or
+// more (the championship cup's own size is half its picture's), the frame growing to make room
+// with its text kept at the top and its OK at the foot.
 TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
   struct Case {
     std::string name;
     std::function<void()> open;
+    float own = 1.0f;  // the picture's own scale
+    int frame = 240;   // the frame picture's own height (the large frame: 340)
   };
   std::vector<Case> table;
   for (const bool pair : {false, true}) {
@@ -265,7 +269,8 @@ TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
                        Save().UnlockedCourses[0] = COURSE_OPEN;
                        UseCourse("Nine Test");
                        CourseUnlock(UNLOCK_SCORE, 0, 0);
-                     }});
+                     },
+                     1.0f, pair ? 340 : 240});
   }
   table.push_back({"top_score", [] {
                      GameScreen->TopScore = 1;
@@ -295,7 +300,8 @@ TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
              Save().Male = male;
              GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
              AwardTrophy(id);
-           }});
+           },
+           id == 0 ? 0.5f : 1.0f, 340});
     }
   }
   for (const auto& row : table) {
@@ -307,6 +313,26 @@ TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
     EXPECT_EQ(pixels.reach, 0);
     EXPECT_EQ(pixels.overText, 0);  // the text and the OK stay clear
     EXPECT_GT(pixels.count, 400);   // still a picture to see
+    // However tall the frame grows, the text's middle lies no lower than the middle of the frame
+    // at its own height, and the OK stays centred at its foot (6 pixels up, 8 on the large frame).
+    EXPECT_LE(dialog->Caption->Y + dialog->Caption->H / 2.0f,
+              static_cast<float>(dialog->y + row.frame / 2 + 1));
+    const auto ok = dialog->Menu->FindButton("OK");
+    ASSERT_TRUE(ok);
+    EXPECT_NEAR(ok->x + static_cast<float>(ok->w) / 2.0f,
+                static_cast<float>(dialog->x) + static_cast<float>(dialog->w) / 2.0f, 1.0f);
+    EXPECT_GE(ok->y + static_cast<float>(ok->h), static_cast<float>(dialog->y + dialog->h - 8));
+    // Both pictures together fill a box at least three quarters as wide and as tall as the larger
+    // of them at its own size.
+    float ownWidth = 0.0f, ownHeight = 0.0f;
+    for (const auto& picture : {dialog->Picture, dialog->Picture2}) {
+      if (!picture) continue;
+      const auto [w, h] = overlay_test::ShownSize(*picture, row.own);
+      ownWidth = std::max(ownWidth, w);
+      ownHeight = std::max(ownHeight, h);
+    }
+    EXPECT_GE(static_cast<float>(pixels.width), 0.75f * ownWidth);
+    EXPECT_GE(static_cast<float>(pixels.height), 0.75f * ownHeight);
     dialog->Kill();
     GameScreen->UnlockedDialog = nullptr;
   }
