@@ -1,7 +1,7 @@
 // The wild shot screen on the real data folder, headless with the software renderer: ShuffleEnd
 // for each of the 29 stories (the draw, the forced frame, the strip and sound loads; goal: worst
 // under 50 ms), LoadMiniGame for each mini-game (goal: 50 ms on 2 cores) and one whole frame of the
-// play screen's overlay with the dialog and a Long Drive in flight (goal: 16 ms).
+// play screen's overlay with the dialog and a Long Drive in flight, drawn whole (goal: 16 ms).
 // Usage: taskset -c 0,1 wildshot_bench [data prefix]
 
 #include <sys/resource.h>
@@ -143,9 +143,15 @@ int main(int argc, char** argv) {
     auto background = ccLoadBitmap(Game->ImagePath + "backgrounds/country1.jpg", 0);
     double frame_worst = 0, frame_total = 0;
     const int frames = 200;
+    // The renderer leaves a frame whose draws are those of the last as it was, and draws a
+    // changed one only where it changed: each frame clears in a colour one step from the last
+    // (a difference no one sees), so each is drawn whole.
+    int clear = 0;
     for (int i = 0; i < frames; ++i) {
       w.MinigameLongDrive();
       const double ms = TimeMs([&] {
+        clear = 1 - clear;
+        platform::SetClsColor(0, 0, clear);
         platform::Cls();
         if (background) platform::DrawImage(background, 0, 0, 0);
         w.Draw();

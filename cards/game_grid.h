@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "cards/card.h"
 #include "cards/iron_data.h"
@@ -125,8 +126,16 @@ class TGameGrid {
  private:
   // The clicked card: the rules of a stock top, wedge, iron, or ranked card.
   void ClickCard(const TCardRef& card, int inFlight);
-  // A click the rules refuse on this card: the refusal sound and one marker on the card.
+  // A click the rules refuse on this card: the refusal sound and one marker on the card, where
+  // the click was (see VisiblePointOf).
   void RefuseCard(const TCardRef& card);
+
+ public:
+  // A point of `card` that no card drawn above it hides: (px, py) when it is one, else the middle
+  // of the card's visible part (the top centre when no part of it shows).
+  std::pair<float, float> VisiblePointOf(const TCard& card, float px, float py) const;
+
+ private:
   // The topmost layout card at rest under the pointer that has a card on it, or null.
   TCardRef CoveredCardAt(float px, float py) const;
   void ShowSign(const std::shared_ptr<TGameImage>& image);

@@ -255,14 +255,63 @@ void TGameGrid::RefuseCard(const TCardRef& card) {
   card->InvalidParticlePointer.reset();
   const auto invalid = events.SignImage(TFieldEvents::Sign::Invalid);
   if (ScoreParticles && invalid) {
-    auto marker = ScoreParticles->AddNew(static_cast<int>(card->x + card->w2), static_cast<int>(card->y),
-                                         invalid, 0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
+    // On the part of the card the player sees: a card lying over it must not carry the marker.
+    const auto [markX, markY] =
+        VisiblePointOf(*card, static_cast<float>(mx), static_cast<float>(my));
+    auto marker = ScoreParticles->AddNew(static_cast<int>(markX), static_cast<int>(markY), invalid,
+                                         0, -0.1f, 0, 0, 0, 0, 0, 1, 0, 0, 0);
     if (marker) {
       marker->SetFade(100, 1200, 500);
       card->InvalidParticlePointer = marker;
     }
   }
   IdleReset();
+}
+
+std::pair<float, float> TGameGrid::VisiblePointOf(const TCard& card, float px, float py) const {
+  // The cards drawn after `card` are drawn over it.
+  std::vector<const TCard*> above;
+  bool after = false;
+  for (const auto& c : CardList ? CardList->Cards : std::vector<TCardRef>{}) {
+    if (c.get() == &card) {
+      after = true;
+    } else if (after && c->visible && c->x < card.x + card.w && card.x < c->x + c->w &&
+               c->y < card.y + card.h && card.y < c->y + c->h) {
+      above.push_back(c.get());
+    }
+  }
+  auto seen = [&card, &above](float x, float y) {
+    if (!(card.x <= x && x < card.x + card.w && card.y <= y && y < card.y + card.h)) return false;
+    for (const TCard* c : above)
+      if (c->x <= x && x < c->x + c->w && c->y <= y && y < c->y + c->h) return false;
+    return true;
+  };
+  if (seen(px, py)) return {px, py};
+  // The middle of the visible part, taken on a grid of 4 px: the visible grid point nearest to
+  // the middle of all of them (a part shaped like an L has its middle off the card's part).
+  constexpr float STEP = 4.0f;
+  std::vector<std::pair<float, float>> points;
+  float sumX = 0, sumY = 0;
+  for (float y = card.y + STEP / 2; y < card.y + card.h; y += STEP)
+    for (float x = card.x + STEP / 2; x < card.x + card.w; x += STEP)
+      if (seen(x, y)) {
+        points.emplace_back(x, y);
+        sumX += x;
+        sumY += y;
+      }
+  if (points.empty()) return {card.x + card.w2, card.y};
+  const float midX = sumX / static_cast<float>(points.size()),
+              midY = sumY / static_cast<float>(points.size());
+  auto best = points.front();
+  float bestDistance = -1;
+  for (const auto& [x, y] : points) {
+    const float d = (x - midX) * (x - midX) + (y - midY) * (y - midY);
+    if (bestDistance < 0 || d < bestDistance) {
+      bestDistance = d;
+      best = {x, y};
+    }
+  }
+  return best;
 }
 
 int TGameGrid::BoostScore(const TCardRef& card) {

@@ -4,6 +4,7 @@
 
 #include "play/game_screen.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cards/card.h"
@@ -263,16 +264,31 @@ int TGameScreen::SpecificKeys() {
 
 int TGameScreen::GameStart() {
   // The same player going on with the course in progress plays the same game: the tips that
-  // game has shown stay shown, so a save and resume does not bring them back.
+  // game has shown stay shown, so a save and resume does not bring them back. The player's file
+  // keeps them too, for a resume after the program was closed.
   const std::string before = Player->Name;
   const int missed = MissedCardPopUps, irons = IronPopUps, drives = LongDrivePopUps;
   Player->InitStats();
   Player->ProfileRead(Game ? Game->CurrentProfile.get() : nullptr, 0);
-  if (!before.empty() && Player->Name == before && Player->SaveData->MidCourse != 0) {
-    MissedCardPopUps = missed;
-    IronPopUps = irons;
-    LongDrivePopUps = drives;
+  if (const auto& save = Player->SaveData; save && save->MidCourse != 0) {
+    MissedCardPopUps = save->MissedCardTips;
+    IronPopUps = save->IronTips;
+    LongDrivePopUps = save->LongDriveTips;
+    if (!before.empty() && Player->Name == before) {
+      MissedCardPopUps = std::max(MissedCardPopUps, missed);
+      IronPopUps = std::max(IronPopUps, irons);
+      LongDrivePopUps = std::max(LongDrivePopUps, drives);
+    }
   }
+  TipsKeep();
+  return 0;
+}
+
+int TGameScreen::TipsKeep() {
+  if (!Player || !Player->SaveData) return 0;
+  Player->SaveData->MissedCardTips = MissedCardPopUps;
+  Player->SaveData->IronTips = IronPopUps;
+  Player->SaveData->LongDriveTips = LongDrivePopUps;
   return 0;
 }
 

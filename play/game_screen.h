@@ -206,6 +206,8 @@ class TGameScreen : public TScreen {
   int PerfectAnimManage();
   int PlayStartSound();
   int PopUpsReset();
+  // Copies the tip counters into the player's saved game, which the player's file keeps.
+  int TipsKeep();
   int ScoreCardProcessResult(int action);
   int ScoreCardGoToNextLevel(int onlyRecord);
   int SetMenuCoords();

@@ -99,6 +99,7 @@ int THUD::FirstLongDrive() {
   if (!GameGrid || !GameScreen || GameGrid->LevelName != "The Vuva Rivudar") return 0;
   if (GameScreen->LongDrivePopUps >= 1) return 0;
   GameScreen->LongDrivePopUps += 1;
+  GameScreen->TipsKeep();
   const std::string text = GameText ? GameText->FindString("Tip - Long Drive") : std::string();
   GameScreen->PopUpTipDialog =
       GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);

@@ -115,6 +115,7 @@ int IronLandedInBag(TParticle& iron) {
   if (!GameGrid || GameGrid->LevelName != "The Vuva Rivudar") return 0;
   if (GameScreen->IronPopUps < 1) {
     GameScreen->IronPopUps += 1;
+    GameScreen->TipsKeep();
     const std::string text = GameText ? GameText->FindString("Tip - First Iron") : std::string();
     GameScreen->PopUpTipDialog =
         GameScreen->PopUpTipBuilder ? GameScreen->PopUpTipBuilder(text) : MakePopUpTipDialog(text);

@@ -189,6 +189,7 @@ class TPlayFieldEvents final : public TFieldEvents {
   void MissedCardTipShow() override {
     if (!GameScreen) return;
     GameScreen->MissedCardPopUps += 1;
+    GameScreen->TipsKeep();
     if (GameScreen->Menu) {
       if (auto b = GameScreen->Menu->FindButton("enddrive")) b->ClearClick();
     }

@@ -129,7 +129,7 @@ class TPlayProgressEvents final : public TProgressEvents {
   }
   std::shared_ptr<TDialogOK> RewardDialog(const TRewardDialog& d) override {
     return CourseUnlockedDialog(d.Text, d.Header, d.Picture, d.X, d.Y, d.Picture2, d.X2, d.Y2,
-                                d.Frame);
+                                d.Frame, d.Scale);
   }
 };
 

@@ -22,6 +22,7 @@ struct TRewardDialog {
   std::string Picture2;
   int X2 = 0, Y2 = 0;
   std::string Frame;
+  float Scale = 1.0f;  // the pictures' own scale
 };
 // Builds the reward dialogs of CourseUnlock and AwardTrophy. Owner: progress; holds
 // CourseUnlockedDialog for the whole run unless a test installs its own builder and restores it.

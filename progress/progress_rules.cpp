@@ -26,9 +26,10 @@
 
 namespace {
 
-// The reward's picture at its place, at most `scale` and smaller where it would otherwise reach
-// over the edge of the dialog's frame.
+// The reward's picture at its place, at most `scale` (and at most the scale its dialog gave it to
+// fit the frame) and smaller where it would otherwise reach over the edge of the dialog's frame.
 void KeepPictureInside(TDialogOK& dialog, float scale) {
+  scale = std::min(scale, dialog.PictureScale);
   dialog.PictureScale = dialog.Picture
                             ? dialog.ScaleToKeepInside(*dialog.Picture, dialog.PictureX, dialog.PictureY, scale)
                             : scale;
@@ -202,6 +203,8 @@ int AwardTrophy(int slot) {
   d.X = 26;
   d.Y = y;
   d.Frame = "dialog_largerect";
+  // The championship cup's picture is drawn at half its size.
+  d.Scale = id == 0 ? 0.5f : 1.0f;
   if (RewardDialogBuilder) events.UnlockedDialog() = RewardDialogBuilder(d);
   if (auto& dialog = events.UnlockedDialog()) {
     dialog->ActivateSound = Sound("dialog_unlock_trophy");

@@ -51,6 +51,7 @@ int TSaveData::Init(TProfile& profile) {
   CareerStats->Clear();
   TotalPursesWon = 0;
   CourseName = FIRST_COURSE;
+  MissedCardTips = IronTips = LongDriveTips = 0;
   InitLevelStats();
   return 0;
 }
@@ -206,7 +207,8 @@ int TSaveData::Sanitise() {
   // Play adds to these a step at a time, and the score card sums a course's holes: a value from
   // the file near the int limit would overflow.
   for (int* count : {&Mulligans, &CardsLeft, &HoleLongestDrive, &CoursePerfects, &Birdies, &Eagles,
-                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus})
+                     &CourseIronsUsed, &LastDriveLength, &DriveLength, &FiveXBonus, &MissedCardTips,
+                     &IronTips, &LongDriveTips})
     changed += Clamp(*count, 0, MAX_PLAY_COUNT);
   for (auto& v : CourseLongDrives) changed += Clamp(v, 0, MAX_PLAY_COUNT);
   for (auto& v : CourseArrayCards) changed += Clamp(v, 0, MAX_PLAY_COUNT);

@@ -95,6 +95,11 @@ class TSaveData {
   int FiveXBonus = 0;
   int EndHoleDisabled = 0;
   int EndDriveActive = 0;
+  // The golf tips the game in progress has shown (missed card, first iron, first long drive): a
+  // resumed course does not show them again. Blocks written before they were kept read as 0.
+  int MissedCardTips = 0;
+  int IronTips = 0;
+  int LongDriveTips = 0;
   // Copies of every card of the hole's card list, in its order (stock and foundation included).
   std::vector<std::shared_ptr<TCard>> Cards;
 

@@ -17,6 +17,8 @@
 //              k, k card records
 //   section 2: UnlockedCourses[100]
 //   section 3: CourseArrayCards[h], CourseArrayToPar[h], CourseLongDrives[h] for h = 0..17
+//   section 4: MissedCardTips, IronTips, LongDriveTips
+//              (blocks written before the tips were kept end after section 3: the tips read as 0)
 
 #include "progress/save_data.h"
 
@@ -145,6 +147,10 @@ int TSaveData::Save(platform::OutStream& out) const {
     w.Int(CourseArrayToPar[static_cast<std::size_t>(h)]);
     w.Int(CourseLongDrives[static_cast<std::size_t>(h)]);
   }
+  w.Restart();
+  w.Int(MissedCardTips);
+  w.Int(IronTips);
+  w.Int(LongDriveTips);
   return 0;
 }
 
@@ -242,6 +248,14 @@ int TSaveData::Load(platform::InStream& in) {
     f.CourseLongDrives[static_cast<std::size_t>(h)] = r.Int();
   }
   if (in.Failed()) return refuse("it ends inside the course states");
+  // The profile file ends with this block, so an older block (no tips kept) ends right here.
+  if (BytesLeft(in) > 0) {
+    r.Restart();
+    f.MissedCardTips = r.Int();
+    f.IronTips = r.Int();
+    f.LongDriveTips = r.Int();
+    if (in.Failed()) return refuse("it ends inside the tips shown");
+  }
   if (f.HoleDamaged != 0) {
     // The hole is dealt afresh; the course goes on.
     const int damaged = f.HoleDamaged;

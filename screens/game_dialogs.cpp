@@ -1,5 +1,8 @@
 #include "screens/game_dialogs.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "content/globals.h"
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
@@ -11,6 +14,7 @@
 #include "gfx/shadow.h"
 #include "gfx/sound_bank.h"
 #include "gfx/sprite.h"
+#include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "progress/currency.h"
@@ -184,10 +188,132 @@ std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const s
   return dialog;
 }
 
+namespace {
+
+// How far a picture's pixels (its faint glow too) reach from its handle on each side, with room
+// kept right of and below it for its drop shadow. All 0 for a picture with no pixels to show.
+struct TPictureReach {
+  float left = 0, right = 0, up = 0, down = 0;
+  bool any = false;
+};
+TPictureReach PictureReach(const TGameImage& picture) {
+  TPictureReach reach;
+  if (!picture.image) return reach;
+  const auto pixels = picture.image->LockFrame(0);
+  int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
+  for (int py = 0; py < pixels->Height(); ++py)
+    for (int px = 0; px < pixels->Width(); ++px)
+      if ((pixels->ReadPixel(px, py) >> 24) != 0) {
+        left = std::min(left, px);
+        right = std::max(right, px);
+        top = std::min(top, py);
+        bottom = std::max(bottom, py);
+      }
+  picture.image->UnlockFrame(0);
+  if (right < 0) return reach;
+  const float hx = picture.image->HandleX(), hy = picture.image->HandleY();
+  reach.left = hx - static_cast<float>(left);
+  reach.right = static_cast<float>(right + 1) - hx + DIALOG_PICTURE_SHADOW;
+  reach.up = hy - static_cast<float>(top);
+  reach.down = static_cast<float>(bottom + 1) - hy + DIALOG_PICTURE_SHADOW;
+  reach.any = true;
+  return reach;
+}
+
+// The room a picture at x may take: the frame's panel below the text, and beside the buttons on
+// the picture's side of the frame's middle. Eight pixels are kept below the text, so a picture
+// does not crowd its last line, and two on the other sides: a picture drawn smaller is placed to
+// the whole pixel and smoothed over one more.
+struct TPictureRoom {
+  int left, right, top, foot;
+};
+TPictureRoom PictureRoom(const TDialog& dialog, int x) {
+  TPictureRoom room{dialog.x + DIALOG_PANEL_LEFT, dialog.x + dialog.w - DIALOG_PANEL_RIGHT,
+                    dialog.y + DIALOG_PANEL_TOP, dialog.y + dialog.h - DIALOG_PANEL_BOTTOM};
+  if (dialog.Caption && dialog.Caption->TotalLines > 0)
+    room.top =
+        std::max(room.top, static_cast<int>(std::ceil(dialog.Caption->Y + dialog.Caption->H)));
+  const bool leftSide = x < dialog.x + dialog.w / 2;
+  if (dialog.Menu) {
+    for (const auto& button : dialog.Menu->Buttons) {
+      if (!button) continue;
+      if (leftSide)
+        room.right = std::min(room.right, static_cast<int>(std::floor(button->x)));
+      else
+        room.left = std::max(room.left, static_cast<int>(std::ceil(button->x)) + button->w);
+    }
+  }
+  constexpr int CLEAR = 2, BELOW_TEXT = 8;
+  room.left += CLEAR;
+  room.right -= CLEAR;
+  room.top += BELOW_TEXT;
+  room.foot -= CLEAR;
+  return room;
+}
+
+// A copy of a frame picture `extra` rows taller: its middle row repeated, its rim, corners and
+// nails as drawn. The frame's panel is the same distance in from each edge.
+std::shared_ptr<platform::Image> TallerFrame(platform::Image& frame, int extra) {
+  const auto pixels = frame.LockFrame(0);
+  const int w = pixels->Width(), h = pixels->Height(), middle = h / 2;
+  auto taller = platform::CreatePixmap(w, h + extra);
+  for (int y = 0; y < h + extra; ++y) {
+    const int from = y < middle ? y : (y < middle + extra ? middle : y - extra);
+    std::copy_n(pixels->Pixels() + static_cast<std::ptrdiff_t>(from) * w, w,
+                taller->Pixels() + static_cast<std::ptrdiff_t>(y) * w);
+  }
+  frame.UnlockFrame(0);
+  return platform::LoadImageFromPixmap(taller);
+}
+
+// Grows a reward dialog by `extra` rows at its middle: the frame is drawn taller, the header and
+// the text keep their places from its top, the buttons theirs from its bottom, and it stays
+// centred on the screen.
+void GrowDialog(TDialogOK& dialog, int extra) {
+  const int oldY = dialog.y, oldBottom = dialog.y + dialog.h;
+  const float textFromTop = dialog.Caption->Y - static_cast<float>(dialog.CaptionOffsetY + oldY);
+  dialog.Background = TallerFrame(*dialog.Background, extra);
+  dialog.CalcAll();
+  dialog.CaptionOX = dialog.CaptionGetCentredX();
+  dialog.CaptionOY = dialog.y + static_cast<int>(std::lround(textFromTop));
+  if (dialog.Header) dialog.Header->y += static_cast<float>(dialog.y - oldY);
+  dialog.MenuOY += dialog.y + dialog.h - oldBottom;
+  dialog.MenuPosition();
+}
+
+}  // namespace
+
+void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
+                        float& scale) {
+  const TPictureReach reach = PictureReach(picture);
+  if (!reach.any) return;
+  const TPictureRoom room = PictureRoom(dialog, x);
+  // Smaller only when the picture is wider or taller than the room.
+  const float width = reach.left + reach.right, height = reach.up + reach.down;
+  scale = std::min(scale, static_cast<float>(std::max(0, room.right - room.left)) / width);
+  scale = std::min(scale, static_cast<float>(std::max(0, room.foot - room.top)) / height);
+  // Then in from each side as far as it reaches past it (whole pixels, rounded inwards).
+  auto keep = [scale](int at, float before, float after, int low, int high) {
+    const int least = static_cast<int>(std::ceil(static_cast<float>(low) + before * scale));
+    const int most = static_cast<int>(std::floor(static_cast<float>(high) - after * scale));
+    return least > most ? (least + most) / 2 : std::clamp(at, least, most);
+  };
+  x = keep(x, reach.left, reach.right, room.left, room.right);
+  y = keep(y, reach.up, reach.down, room.top, room.foot);
+}
+
+int PictureRowsShort(const TDialog& dialog, const TGameImage& picture, int x, float scale) {
+  const TPictureReach reach = PictureReach(picture);
+  if (!reach.any) return 0;
+  const TPictureRoom room = PictureRoom(dialog, x);
+  const int needed = static_cast<int>(std::ceil((reach.up + reach.down) * scale));
+  return std::max(0, needed - (room.foot - room.top));
+}
+
 std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
                                                 const std::string& image, int x, int y,
                                                 const std::string& image2, int x2, int y2,
-                                                const std::string& frame) {
+                                                const std::string& frame, float scale) {
   const auto& style = DialogStyle(TDialogKind::CourseUnlocked);
   const std::string frameName = frame.empty() ? "dialog_rect" : frame;
   const int large = frameName == "dialog_largerect" ? 1 : 0;
@@ -195,15 +321,31 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   StyleDialog(*dialog, style, header, large, 2 * large);
   // The trophy room's and the shop's pictures come with those screens; until a picture is in the
   // data folder the dialog shows its text alone.
-  if (!image.empty() && ccFileExists(image)) {
-    dialog->Picture = TGameImage::Create(image, -1, 1);
+  if (!image.empty() && ccFileExists(image)) dialog->Picture = TGameImage::Create(image, -1, 1);
+  if (!image2.empty() && ccFileExists(image2)) dialog->Picture2 = TGameImage::Create(image2, -1, 1);
+  // The frame grows (at most to the screen's height less a margin) until the band below the text
+  // and beside the OK button is tall enough for each picture at its own size.
+  dialog->MenuPosition();
+  int extra = 0;
+  if (dialog->Picture)
+    extra = std::max(extra, PictureRowsShort(*dialog, *dialog->Picture, dialog->x + x, scale));
+  if (dialog->Picture2)
+    extra = std::max(extra, PictureRowsShort(*dialog, *dialog->Picture2, dialog->x + x2, scale));
+  constexpr int SCREEN_MARGIN = 20;
+  extra = std::min(extra, ScreenHeight - 2 * SCREEN_MARGIN - dialog->h);
+  if (extra > 0 && dialog->Background) GrowDialog(*dialog, extra);
+  else extra = 0;
+  // The pictures' places are given from the frame's top-left corner as drawn at its own height:
+  // they keep their distance from its bottom.
+  if (dialog->Picture) {
     dialog->PictureX = dialog->x + x;
-    dialog->PictureY = dialog->y + y;
+    dialog->PictureY = dialog->y + y + extra;
+    dialog->PictureScale = scale;
   }
-  if (!image2.empty() && ccFileExists(image2)) {
-    dialog->Picture2 = TGameImage::Create(image2, -1, 1);
+  if (dialog->Picture2) {
     dialog->Picture2X = dialog->x + x2;
-    dialog->Picture2Y = dialog->y + y2;
+    dialog->Picture2Y = dialog->y + y2 + extra;
+    dialog->Picture2Scale = scale;
   }
   if (sounds) {
     dialog->SlideInSound = sounds->Find("Dialog_slidein");
@@ -212,6 +354,15 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   dialog->Slide = 5;
   dialog->SlideExtra = 50;
   OpenDialog(*dialog, style);
+  // Where a picture would still reach past the frame's panel (over the rim, or off the frame),
+  // over the text or over a button, it moves in (and is drawn smaller where the room left is too
+  // small for it).
+  if (dialog->Picture)
+    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY,
+                       dialog->PictureScale);
+  if (dialog->Picture2)
+    KeepPictureInPanel(*dialog, *dialog->Picture2, dialog->Picture2X, dialog->Picture2Y,
+                       dialog->Picture2Scale);
   return dialog;
 }
 

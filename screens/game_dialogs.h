@@ -15,6 +15,7 @@ class TDialog;
 class TDialogOK;
 class TDialogYesNo;
 class TDialogTextInput;
+class TGameImage;
 class TMenu;
 
 // The kinds of standard dialog, one row each of the style table below.
@@ -62,13 +63,32 @@ int CheckPlayerName(const std::string& name, std::string& message);
 int CreateAvatarSelection(TDialogTextInput& prompt);
 // The course selector's refusals: `header` below "dialogs/"; opened, no sound of its own.
 std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const std::string& header);
-// The reward dialogs: header below "dialogs/"; `image` and `image2` full paths (or "") drawn
-// centred at (x, y) and (x2, y2) from the dialog's top-left corner; `frame` below "dialogs/"
-// ("" for "dialog_rect"). Slides in from a random side; opened.
+// The reward dialogs: header below "dialogs/"; `image` and `image2` full paths (or "") drawn at
+// `scale` centred at (x, y) and (x2, y2) from the dialog's top-left corner; `frame` below
+// "dialogs/" ("" for "dialog_rect"). A frame too short for its pictures beside the OK button is
+// drawn taller (PictureRowsShort); each picture is then moved in just as far as it must to lie
+// inside the frame's panel clear of the text and buttons (KeepPictureInPanel). Slides in from a
+// random side; opened.
 std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const std::string& header,
                                                 const std::string& image, int x, int y,
                                                 const std::string& image2, int x2, int y2,
-                                                const std::string& frame);
+                                                const std::string& frame, float scale = 1.0f);
+// The frame pictures' inset panel (their inner rectangle), in from the frame's edges.
+constexpr int DIALOG_PANEL_LEFT = 18;
+constexpr int DIALOG_PANEL_TOP = 28;
+constexpr int DIALOG_PANEL_RIGHT = 22;
+constexpr int DIALOG_PANEL_BOTTOM = 22;
+// Room kept right of and below a picture for its drop shadow.
+constexpr int DIALOG_PICTURE_SHADOW = 4;
+// Places a picture drawn about its handle at (x, y) so that its pixels (and a drop shadow) lie
+// inside `dialog`'s panel, below its text and beside its buttons (on the picture's side of the
+// frame's middle): where they fit at (x, y) nothing changes; else the picture moves in just far
+// enough, and one larger than that room is drawn smaller (scale, at most as given).
+void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
+                        float& scale);
+// How many rows the band of `dialog`'s panel below its text and beside its buttons (on the side of
+// x) lacks for `picture` drawn at `scale`; 0 when it is tall enough.
+int PictureRowsShort(const TDialog& dialog, const TGameImage& picture, int x, float scale);
 // A new course best: pays 500, clears the play screen's TopScore and opens the "new_record"
 // dialog as the play screen's UnlockedDialog. Returns 0.
 int TopScoreDialog();

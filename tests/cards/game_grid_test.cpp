@@ -203,8 +203,9 @@ TEST_F(GameGridTest, ARefusedCardCarriesOneMarkerHoweverOftenItIsClicked) {
   ClickCard(card);
   auto first = card->InvalidParticlePointer.lock();
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->x, static_cast<int>(card->x + card->w2));
-  EXPECT_NEAR(first->y, static_cast<int>(card->y), 1);  // it has begun to float up
+  // Where the click was (the card's middle), on the card the player sees.
+  EXPECT_EQ(first->x, static_cast<int>(card->x) + 34);
+  EXPECT_NEAR(first->y, static_cast<int>(card->y) + 50, 1);  // it has begun to float up
   ClickCard(card);
   EXPECT_EQ(ScoreParticles->Count(), 1);
   EXPECT_NE(card->InvalidParticlePointer.lock(), first);
@@ -268,6 +269,63 @@ TEST_F(GameGridTest, AClickOnACoveredCardIsRefusedAloudAndTheCardOnTopStillDecid
 
   ScoreParticles = savedList;
 }
+
+// The refusal marker starts on the part of the refused card that the player sees, never on a card
+// lying over it: a covered card clicked where it shows (its top hidden, its side hidden, a gap
+// between two cards) and an uncovered card of the wrong value.
+struct MarkerCase {
+  const char* name;
+  std::vector<std::pair<int, int>> over;  // top-left corners of the cards lying over (100, 100)
+  int clickX, clickY;
+};
+
+class RefusalMarkerTest : public GameGridTest, public testing::WithParamInterface<MarkerCase> {};
+
+TEST_P(RefusalMarkerTest, StartsOnTheVisiblePartOfTheRefusedCard) {
+  const MarkerCase& c = GetParam();
+  auto savedList = ScoreParticles;
+  ScoreParticles = TParticleList::Create();
+  events_.signs[TFieldEvents::Sign::Invalid] = std::make_shared<TGameImage>();
+  auto refused = CardList->Add(100, 100, CARDTYPE_NORMAL, 1, 9, 0);
+  refused->ID = 1;
+  std::string covers;
+  std::vector<TCardRef> over;
+  for (const auto& [x, y] : c.over) {
+    auto card =
+        CardList->Add(static_cast<float>(x), static_cast<float>(y), CARDTYPE_NORMAL, 1, 12, 0);
+    card->ID = static_cast<int>(over.size()) + 2;
+    covers += (covers.empty() ? "" : ",") + std::to_string(card->ID);
+    over.push_back(card);
+  }
+  if (!covers.empty()) refused->RelationshipSet(covers);
+  GameGrid->CardsLeft = 1 + static_cast<int>(over.size());
+  SetFoundation(4);
+  Tick(c.clickX, c.clickY, true);
+  Tick(c.clickX, c.clickY, false);
+  auto marker = refused->InvalidParticlePointer.lock();
+  ASSERT_TRUE(marker);
+  const float mx = marker->x, my = marker->y;  // (it floats up a tenth of a pixel a tick)
+  auto inside = [](const TCard& card, float x, float y) {
+    return card.x <= x && x < card.x + static_cast<float>(card.w) && card.y <= y &&
+           y < card.y + static_cast<float>(card.h);
+  };
+  EXPECT_TRUE(inside(*refused, mx, my)) << mx << "," << my;
+  for (const auto& card : over)
+    EXPECT_FALSE(inside(*card, mx, my)) << "on the card at " << card->x << "," << card->y;
+  // Without a click on it, the marker's place is still on the part that shows.
+  const auto [vx, vy] = GameGrid->VisiblePointOf(*refused, -1, -1);
+  EXPECT_TRUE(inside(*refused, vx, vy));
+  for (const auto& card : over) EXPECT_FALSE(inside(*card, vx, vy));
+  ScoreParticles = savedList;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RefusalMarkerTest,
+    testing::Values(MarkerCase{"top_hidden", {{100, 40}}, 130, 190},
+                    MarkerCase{"top_and_left_hidden", {{90, 60}, {40, 150}}, 150, 190},
+                    MarkerCase{"gap_between_two", {{60, 70}, {140, 70}}, 134, 180},
+                    MarkerCase{"uncovered_wrong_value", {}, 120, 130}),
+    [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(GameGridTest, OutsideTheBandCardsThereAreClickedNormally) {
   auto low = CardList->Add(200, 470, CARDTYPE_NORMAL, 1, 3, 0);

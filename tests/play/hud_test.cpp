@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "cards/pixie_dust.h"
@@ -248,6 +249,53 @@ TEST_F(HudTest, ALongDriveIsRecordedAndTwentyEightCardsWinTrophyFive) {
   }
   EXPECT_EQ(save.CareerStats->Total5x->Value, 4);  // each hole's first landing at the top
   RewardDialogBuilder = savedBuilder;
+}
+
+// The career's Longest Drive keeps the longest drive of every hole played: a shorter drive on a
+// later hole leaves it, a longer one replaces it.
+TEST_F(HudTest, TheCareersLongestDriveKeepsTheLongestOfEveryHole) {
+  auto& save = *GameScreen->Player->SaveData;
+  GameScreen->Player->Name = "Tess";  // a record belongs to a player
+  auto savedBuilder = RewardDialogBuilder;
+  RewardDialogBuilder = nullptr;
+  const struct { int cards, longest; } holes[] = {{9, 9}, {14, 14}, {7, 14}, {6, 14}, {16, 16}};
+  for (const auto& hole : holes) {
+    SCOPED_TRACE(hole.cards);
+    HUD->Init();
+    save.HoleLongestDrive = 0;  // a new hole
+    Cards(hole.cards);
+    HUD->DriveLengthReset();
+    EXPECT_EQ(save.HoleLongestDrive, hole.cards);
+    EXPECT_EQ(save.CareerStats->LongestDrive->Value, hole.longest);
+    Run(1700);
+    if (HUD->FiveXAnimCounter > 0) Run(7600);
+  }
+  RewardDialogBuilder = savedBuilder;
+}
+
+// On the first course the long-drive tip comes with the game's first long drive only: a later
+// long drive, on the same hole or the next, shows none.
+TEST_F(HudTest, TheLongDriveTipComesOncePerGame) {
+  GameGrid->LevelName = "The Vuva Rivudar";
+  int built = 0;
+  const auto savedTip = GameScreen->PopUpTipBuilder;
+  GameScreen->PopUpTipBuilder = [&built](const std::string&) {
+    ++built;
+    return std::make_shared<TDialogOK>();
+  };
+  for (int drive = 1; drive <= 3; ++drive) {
+    SCOPED_TRACE(drive);
+    if (drive == 3) HUD->Init();  // the next hole
+    Cards(6);
+    EXPECT_EQ(built, 1);
+    EXPECT_EQ(GameScreen->LongDrivePopUps, 1);
+    EXPECT_EQ(GameScreen->Player->SaveData->LongDriveTips, 1);  // kept for a resume
+    GameScreen->PopUpTipDialog.reset();
+    HUD->DriveLengthReset();
+    Run(1700);
+    if (HUD->FiveXAnimCounter > 0) Run(7600);
+  }
+  GameScreen->PopUpTipBuilder = savedTip;
 }
 
 TEST_F(HudTest, ATrophyWaitsWhileARewardDialogIsOpen) {

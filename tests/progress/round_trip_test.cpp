@@ -147,6 +147,9 @@ void FillSaveData(TSaveData& s, int round) {
   s.FiveXBonus = 1124;
   s.EndHoleDisabled = 1125;
   s.EndDriveActive = 1126;
+  s.MissedCardTips = 1127;
+  s.IronTips = 1128;
+  s.LongDriveTips = 1129;
   for (std::size_t h = 0; h < TSaveData::MAX_HOLES; ++h) {
     s.CourseArrayCards[h] = 1200 + static_cast<int>(h);
     s.CourseArrayToPar[h] = -1300 - static_cast<int>(h);
@@ -255,6 +258,9 @@ void ExpectSameSaveData(const TSaveData& back, const TSaveData& want) {
   EXPECT_FIELD(FiveXBonus);
   EXPECT_FIELD(EndHoleDisabled);
   EXPECT_FIELD(EndDriveActive);
+  EXPECT_FIELD(MissedCardTips);
+  EXPECT_FIELD(IronTips);
+  EXPECT_FIELD(LongDriveTips);
   EXPECT_FIELD(HoleDamaged);
   ASSERT_EQ(back.Cards.size(), want.Cards.size());
   for (std::size_t i = 0; i < want.Cards.size(); ++i)
@@ -331,6 +337,25 @@ TEST_F(ProfileGolden, APlayerFileWithEveryFieldItsOwnHasItsGoldenBytes) {
   ASSERT_TRUE(written);
   ASSERT_TRUE(golden);
   EXPECT_EQ(*written, *golden);
+}
+
+// The fixture's file as it was written before the tips shown were kept (the same file without
+// its last twelve bytes) still reads whole: every field as written, and no tip shown.
+TEST_F(ProfileGolden, APlayerFileFromBeforeTheTipsWereKeptStillReads) {
+  auto golden =
+      platform::ReadFileBytes(std::string(std::getenv("QUILL_FIXTURES")) + "progress/Distinct.dat");
+  ASSERT_TRUE(golden);
+  golden->resize(golden->size() - 12);
+  auto profile = NewDistinct();
+  ASSERT_TRUE(platform::WriteFileAtomic(profile->Path(), *golden));
+  FillProfile(*profile, 0);
+  TSaveData want;
+  FillSaveData(want, 0);
+  want.MissedCardTips = want.IronTips = want.LongDriveTips = 0;
+  auto back = NewDistinct();
+  ASSERT_EQ(back->Load(), 1) << back->LastError;
+  ExpectSameProfile(*back, *profile);
+  ExpectSameSaveData(Save(), want);
 }
 
 // Fifteen entries, five for each of three courses, each field its own: a name, date and time of

@@ -63,6 +63,9 @@ class SaveBlockTest : public ProgressTest {
     s.UnlockedCourses[1] = COURSE_COMPLETED;
     s.CourseArrayCards[17] = 5;
     s.CourseLongDrives[4] = 2;
+    s.MissedCardTips = 2;
+    s.IronTips = 1;
+    s.LongDriveTips = 1;
     auto& low = *s.CareerStats->Lowest9HoleScore;
     low.Value = 31;
     low.Value2 = -4;
@@ -89,12 +92,13 @@ TEST_F(SaveBlockTest, ANewPlayersProfileHasItsGoldenBytes) {
   ASSERT_EQ(profile->Save(), 0);
   auto bytes = platform::ReadFileBytes(Game->ProfilePath + "Ada.dat");
   ASSERT_TRUE(bytes);
-  EXPECT_EQ(bytes->size(), 2764u);
+  EXPECT_EQ(bytes->size(), 2776u);
   EXPECT_EQ(IntAt(*bytes, 440), 3178452);    // MidCourse 0 under the first key
   EXPECT_EQ(IntAt(*bytes, 444), 9220347);    // MidHole 0 under the second
   EXPECT_EQ(IntAt(*bytes, 636), 7413068);    // the career block's first Value under its own key
   EXPECT_EQ(IntAt(*bytes, 640), 10272375);
   EXPECT_EQ(IntAt(*bytes, 2148), 3178453);   // the first course open, section 2 restarted
+  EXPECT_EQ(IntAt(*bytes, 2764), 3178452);   // no missed-card tip shown, section 4 restarted
   EXPECT_EQ(Save().CourseName, "The Vuva Rivudar");
   EXPECT_EQ(profile->Score, 1000);
 }
@@ -117,6 +121,29 @@ TEST_F(SaveBlockTest, ARichBlockStoresMaskedValuesAndComesBackExactly) {
   EXPECT_EQ(back.Cards[1]->Relationships, (std::vector<int>{301, 302, 303}));
   EXPECT_EQ(back.CareerStats->Lowest9HoleScore->Time, "21:05:44");
   EXPECT_DOUBLE_EQ(back.CareerStats->MiniGameLongestDrive->FloatValue, 245.456);
+  EXPECT_EQ(IntAt(bytes, bytes.size() - 12), 3178452 + 2);  // the missed-card tips, masked
+  EXPECT_EQ(back.MissedCardTips, 2);
+  EXPECT_EQ(back.IronTips, 1);
+  EXPECT_EQ(back.LongDriveTips, 1);
+}
+
+// A block written before the tips shown were kept ends after the course states: it is read whole,
+// with no tip shown.
+TEST_F(SaveBlockTest, ABlockWithoutTheTipsShownLoadsWithNoneShown) {
+  TSaveData s;
+  MakeRich(s);
+  auto bytes = BlockOf(s);
+  bytes.resize(bytes.size() - 12);
+  TSaveData back;
+  back.MissedCardTips = back.IronTips = back.LongDriveTips = 7;
+  platform::InStream in(bytes);
+  ASSERT_EQ(back.Load(in), 0) << back.LoadError;
+  EXPECT_EQ(back.MissedCardTips, 0);
+  EXPECT_EQ(back.IronTips, 0);
+  EXPECT_EQ(back.LongDriveTips, 0);
+  EXPECT_EQ(back.CourseArrayCards[17], 5);
+  EXPECT_EQ(back.CourseLongDrives[4], 2);
+  EXPECT_EQ(back.Cards.size(), 2u);
 }
 
 // Each damage leaves the player's state in memory as it was and refuses the block.
@@ -139,6 +166,7 @@ TEST_F(SaveBlockTest, ADamagedBlockIsRefusedAndTheStateInMemoryIsUntouched) {
       {"cut in a card", [](auto& b, auto, auto d) { b.resize(d + 124 + 40); }},
       {"cut in section 3", [](auto& b, auto, auto) { b.resize(b.size() - 100); }},
       {"one byte short", [](auto& b, auto, auto) { b.pop_back(); }},
+      {"cut in the tips shown", [](auto& b, auto, auto) { b.resize(b.size() - 8); }},
       {"name length -1", [](auto& b, auto c, auto) { PutInt(b, c, -1); }},
       {"name length 10^9", [](auto& b, auto c, auto) { PutInt(b, c, 1000000000); }},
       {"career text length -5", [](auto& b, auto, auto) { PutInt(b, 196 + 8, -5); }},

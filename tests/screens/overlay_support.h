@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -21,6 +23,7 @@
 #include "core/globals.h"
 #include "core/screen.h"
 #include "gfx/globals.h"
+#include "gfx/image_bank.h"
 #include "gfx/shadow.h"
 #include "platform/audio.h"
 #include "platform/files.h"
@@ -38,6 +41,7 @@
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/profile.h"
 
@@ -165,6 +169,98 @@ inline std::pair<int, int> PictureOverhang(TDialog& dialog, std::shared_ptr<TGam
       reach = std::max({reach, dialog.x - x, x - (dialog.x + dialog.w - 1), dialog.y - y, y - (dialog.y + dialog.h - 1)});
     }
   return {reach, count};
+}
+
+// The width and height of a picture's pixels that show (a quarter cover or more) drawn at `scale`.
+inline std::pair<float, float> ShownSize(const TGameImage& picture, float scale) {
+  if (!picture.image) return {0.0f, 0.0f};
+  const auto pixels = picture.image->LockFrame(0);
+  int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
+  for (int y = 0; y < pixels->Height(); ++y)
+    for (int x = 0; x < pixels->Width(); ++x)
+      if ((pixels->ReadPixel(x, y) >> 24) >= 64) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  picture.image->UnlockFrame(0);
+  if (right < 0) return {0.0f, 0.0f};
+  return {static_cast<float>(right - left + 1) * scale,
+          static_cast<float>(bottom - top + 1) * scale};
+}
+
+// The inset panel that the dialog frame pictures draw inside their brass rim (the frame's inner
+// rectangle), in screen pixels: 18 px in from the frame's left, 28 from its top, 22 from its right
+// and its foot.
+struct TPanel {
+  int left, top, right, bottom;  // right and bottom exclusive
+};
+inline TPanel PanelOf(const TDialog& dialog) {
+  return {dialog.x + 18, dialog.y + 28, dialog.x + dialog.w - 22, dialog.y + dialog.h - 22};
+}
+
+// The pixels that a dialog's pictures (both, with their shadows) add, as drawn at rest.
+struct TPicturePixels {
+  int reach = 0;     // how far they reach past the frame's panel on any side (0: inside)
+  int count = 0;     // how many there are
+  int overText = 0;  // how many lie level with or above the text's last line, or on a button
+  int width = 0, height = 0;  // the box they fill together
+};
+// With QUILL_DIALOG_SHOTS set, the dialog's screen is also saved there as `name`.png.
+inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name) {
+  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
+  auto draw = [&dialog] {
+    quill_test::OpenScreen();
+    platform::SetClsColor(30, 60, 120);
+    platform::Cls();
+    dialog.Draw();
+    std::vector<platform::Argb> px;
+    const auto screen = platform::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+    for (int y = 0; y < ScreenHeight; ++y)
+      for (int x = 0; x < ScreenWidth; ++x) px.push_back(screen ? screen->ReadPixel(x, y) : 0);
+    return px;
+  };
+  const auto with = draw();
+  if (const char* folder = std::getenv("QUILL_DIALOG_SHOTS")) {
+    quill_test::SaveScreen(std::string(folder) + "/" + name + ".png");
+  }
+  const auto kept =
+      std::make_tuple(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow);
+  dialog.Picture = dialog.Picture2 = nullptr;
+  dialog.PictureShadow = dialog.Picture2Shadow = nullptr;
+  const auto without = draw();
+  std::tie(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow) = kept;
+  const TPanel panel = PanelOf(dialog);
+  const float textBottom = dialog.Caption ? dialog.Caption->Y + dialog.Caption->H : 0.0f;
+  auto onButton = [&dialog](int x, int y) {
+    for (const auto& b : dialog.Menu->Buttons)
+      if (b->x <= static_cast<float>(x) &&
+          static_cast<float>(x) < b->x + static_cast<float>(b->w) &&
+          b->y <= static_cast<float>(y) && static_cast<float>(y) < b->y + static_cast<float>(b->h))
+        return true;
+    return false;
+  };
+  TPicturePixels out;
+  int left = ScreenWidth, right = -1, top = ScreenHeight, bottom = -1;
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x) {
+      const auto i = static_cast<std::size_t>(y * ScreenWidth + x);
+      if (with[i] == without[i]) continue;
+      ++out.count;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+      out.reach = std::max({out.reach, panel.left - x, x - (panel.right - 1), panel.top - y,
+                            y - (panel.bottom - 1)});
+      if (static_cast<float>(y) < textBottom || onButton(x, y)) ++out.overText;
+    }
+  if (right >= 0) {
+    out.width = right - left + 1;
+    out.height = bottom - top + 1;
+  }
+  return out;
 }
 
 }  // namespace overlay_test

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -124,7 +125,12 @@ TEST_F(OverlayTest, EveryBuilderLaysItsDialogOutAsItsKindLooks) {
   EXPECT_GE(unlocked->Slide, 1);
   EXPECT_LE(unlocked->Slide, 4);
   ASSERT_TRUE(unlocked->Picture);
-  EXPECT_EQ(unlocked->PictureX, unlocked->x + 25);
+  // Its height fits there: it keeps its place; its left half would lie on the rim: it moves in
+  // just off it, still by the corner.
+  EXPECT_EQ(unlocked->PictureY, unlocked->y + 206);
+  EXPECT_GT(unlocked->PictureX, unlocked->x + 25);
+  EXPECT_LT(unlocked->PictureX, unlocked->x + 100);
+  EXPECT_EQ(unlocked->PictureScale, 1.0f);
   // The large frame puts the header a pixel lower and the button two pixels higher.
   EXPECT_EQ(static_cast<int>(unlocked->Header->y), unlocked->y + 30);
   EXPECT_EQ(unlocked->MenuOY, unlocked->y + unlocked->h - unlocked->Menu->CalcHeight() - 8);
@@ -233,6 +239,105 @@ TEST_F(OverlayTest, TrophyAndCourseOpenedPicturesStayInsideTheirFrames) {
   EXPECT_GT(count, 400);
   opened->Kill();
   GameScreen->UnlockedDialog = nullptr;
+}
+
+// Every picture a reward dialog shows (the course-opened padlock, each trophy, the best score's
+// newspaper, the rank's plaque, the shop item and its star) lies inside its frame's inner panel,
+// below the text and off the OK button, and is drawn there at three quarters of its own size or
+// more (the championship cup's own size is half its picture's), the frame growing to make room
+// with its text kept at the top and its OK at the foot.
+TEST_F(OverlayTest, EveryRewardPictureLiesInsideItsFramesPanel) {
+  struct Case {
+    std::string name;
+    std::function<void()> open;
+    float own = 1.0f;  // the picture's own scale
+    int frame = 240;   // the frame picture's own height (the large frame: 340)
+  };
+  std::vector<Case> table;
+  for (const bool pair : {false, true}) {
+    table.push_back({pair ? "two_courses_opened" : "course_opened", [this, pair] {
+                       CourseList = std::make_shared<TCourseList>();
+                       CourseList->push_back(overlay_test::MakeCourse("Nine Test", 9, 4));
+                       CourseList->push_back(overlay_test::MakeCourse("Raked Stone Garden", 9, 4));
+                       CourseList->push_back(overlay_test::MakeCourse("Brickwork Yards", 9, 4));
+                       (*CourseList)[1]->UnlockCode = UNLOCK_SCORE;
+                       (*CourseList)[1]->UnlockedBy = "Nine Test";
+                       (*CourseList)[2]->UnlockedBy = pair ? "Nine Test" : "Raked Stone Garden";
+                       (*CourseList)[1]->Timed = pair ? 1 : 0;
+                       Game->MaxLevels = 3;
+                       Save().UnlockedCourses.fill(COURSE_LOCKED);
+                       Save().UnlockedCourses[0] = COURSE_OPEN;
+                       UseCourse("Nine Test");
+                       CourseUnlock(UNLOCK_SCORE, 0, 0);
+                     },
+                     1.0f, pair ? 340 : 240});
+  }
+  table.push_back({"top_score", [] {
+                     GameScreen->TopScore = 1;
+                     GameScreen->OpenNextReward();
+                   }});
+  for (int rank = 1; rank <= TSaveData::MAX_RANK; ++rank) {
+    table.push_back({"rank" + std::to_string(rank), [this, rank] {
+                       Save().Rank = rank;
+                       GameScreen->RankUnlocked = 1;
+                       GameScreen->OpenNextReward();
+                     }});
+  }
+  for (int male = 0; male <= 1; ++male) {
+    for (int at = 0; at < TAvatar::ITEM_COUNT; ++at) {
+      table.push_back(
+          {std::string(male ? "gent" : "lady") + "_item" + std::to_string(at), [this, male, at] {
+             Save().Male = male;
+             Save().AvatarItemUnlocked = at;
+             GameScreen->ItemUnlocked = 1;
+             GameScreen->OpenNextReward();
+           }});
+    }
+    for (int id = 0; id < TSaveData::TROPHIES; ++id) {
+      if (male == 1 && id != 0) continue;  // only the championship cup differs between the sexes
+      table.push_back(
+          {std::string(male ? "gent" : "lady") + "_trophy" + std::to_string(id), [this, male, id] {
+             Save().Male = male;
+             GameScreen->TrophyDialogs[static_cast<std::size_t>(id)] = id;
+             AwardTrophy(id);
+           },
+           id == 0 ? 0.5f : 1.0f, 340});
+    }
+  }
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    row.open();
+    auto dialog = GameScreen->UnlockedDialog;
+    ASSERT_TRUE(dialog && dialog->Picture);
+    const auto pixels = overlay_test::PicturesPastPanel(*dialog, row.name);
+    EXPECT_EQ(pixels.reach, 0);
+    EXPECT_EQ(pixels.overText, 0);  // the text and the OK stay clear
+    EXPECT_GT(pixels.count, 400);   // still a picture to see
+    // However tall the frame grows, the text's middle lies no lower than the middle of the frame
+    // at its own height, and the OK stays centred at its foot (6 pixels up, 8 on the large frame).
+    EXPECT_LE(dialog->Caption->Y + dialog->Caption->H / 2.0f,
+              static_cast<float>(dialog->y + row.frame / 2 + 1));
+    const auto ok = dialog->Menu->FindButton("OK");
+    ASSERT_TRUE(ok);
+    EXPECT_NEAR(ok->x + static_cast<float>(ok->w) / 2.0f,
+                static_cast<float>(dialog->x) + static_cast<float>(dialog->w) / 2.0f, 1.0f);
+    EXPECT_GE(ok->y + static_cast<float>(ok->h), static_cast<float>(dialog->y + dialog->h - 8));
+    // Both pictures together fill a box at least three quarters as wide and as tall as the larger
+    // of them at its own size.
+    float ownWidth = 0.0f, ownHeight = 0.0f;
+    for (const auto& picture : {dialog->Picture, dialog->Picture2}) {
+      if (!picture) continue;
+      const auto [w, h] = overlay_test::ShownSize(*picture, row.own);
+      ownWidth = std::max(ownWidth, w);
+      ownHeight = std::max(ownHeight, h);
+    }
+    EXPECT_GE(static_cast<float>(pixels.width), 0.75f * ownWidth);
+    EXPECT_GE(static_cast<float>(pixels.height), 0.75f * ownHeight);
+    dialog->Kill();
+    GameScreen->UnlockedDialog = nullptr;
+  }
+  EXPECT_EQ(table.size(),
+            3u + TSaveData::MAX_RANK + 2 * TAvatar::ITEM_COUNT + TSaveData::TROPHIES + 1);
 }
 
 TEST_F(OverlayTest, TheTopScoreDialogPaysFiveHundredIntoThePlayScreensRewardSlot) {

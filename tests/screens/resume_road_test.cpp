@@ -178,6 +178,55 @@ TEST_F(ResumeRoadTest, AWindowClosedInTheMiddleOfAHoleResumesThatHole) {
   EXPECT_EQ(resumed, left) << "left: " << Describe(left) << "\nresumed: " << Describe(resumed);
 }
 
+// The course's first long drive shows its tip; the player answers it and closes the window. The
+// next start resumes the course, and a long drive there shows no tip: a game shows it once.
+TEST_F(ResumeRoadTest, ATipShownBeforeTheWindowClosedIsNotShownAgainInTheResumedCourse) {
+  enum Stage { Playing, TipOpen, Answered } stage = Playing;
+  bool tipShown = false;
+  StartTheFirstCourse();
+  ASSERT_EQ(Run([&] {
+              switch (stage) {
+                case Playing:
+                  if (player.holesSeen != 1 || player.cardsClicked < 2) return;
+                  player.holdPlay = true;
+                  if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+                  HUD->FirstLongDrive();  // what the run's sixth card does on this course
+                  tipShown = GameScreen->PopUpTipDialog != nullptr;
+                  stage = TipOpen;
+                  return;
+                case TipOpen:  // the scripted player answers the tip with its OK
+                  if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+                  stage = Answered;
+                  Quit();
+                  return;
+                case Answered:
+                  return;
+              }
+            }),
+            0)
+      << "stage " << stage << "; " << Where();
+  ASSERT_TRUE(tipShown);
+  EXPECT_EQ(GameScreen->Player->SaveData->LongDriveTips, 1);
+
+  bool checked = false, tipAgain = true;
+  int drivesCounted = -1;
+  ResumeFromTheTitle();
+  EXPECT_EQ(Run([&] {
+              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+              drivesCounted = GameScreen->LongDrivePopUps;
+              HUD->FirstLongDrive();
+              tipAgain = GameScreen->PopUpTipDialog != nullptr;
+              checked = true;
+              Quit();
+            }),
+            0)
+      << Where();
+  ASSERT_TRUE(checked) << Where();
+  EXPECT_NE(player.trail.find("title game"), std::string::npos) << player.trail;
+  EXPECT_EQ(drivesCounted, 1);
+  EXPECT_FALSE(tipAgain) << "the long-drive tip came again in the resumed course";
+}
+
 // The ways out of a round on the score card between holes 1 and 2; each comes back at hole 2.
 enum class TLeave { SaveAndExitOnTheCard, ContinueThenTheInGameMenusSave, WindowClosedOnTheCard };
 

@@ -52,13 +52,14 @@ struct WonCase {
   int item7;
   int perfect;
   int expected;
+  int holeCash = 150;
 };
 
 class ScoreCardWinnings : public ScoreCardTest, public testing::WithParamInterface<WonCase> {};
 
 TEST_P(ScoreCardWinnings, MultiplierTimesHoleCashAndBonus) {
   const WonCase c = GetParam();
-  Player().LevelScore = 150;
+  Player().LevelScore = c.holeCash;
   Player().Perfect = c.perfect;
   Save().AvatarItems[7] = c.item7;
   HUD->Multiplier = c.multiplier;
@@ -70,7 +71,11 @@ TEST_P(ScoreCardWinnings, MultiplierTimesHoleCashAndBonus) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ScoreCardWinnings,
                          testing::Values(WonCase{3.0, 0, 0, 1250}, WonCase{3.0, 1, 0, 1750},
-                                         WonCase{2.9, 0, 0, 725}, WonCase{1.0, 0, 1, 650}));
+                                         WonCase{2.9, 0, 0, 725}, WonCase{1.0, 0, 1, 650},
+                                         // rounded half up, never cut: 1.5 x 251 = 376.5 and
+                                         // 2.9 x 251 = 727.9 (1.5 x 250 = 375 stays 375)
+                                         WonCase{1.5, 0, 0, 377, 151}, WonCase{2.9, 0, 0, 728, 151},
+                                         WonCase{1.5, 0, 0, 375, 150}));
 
 // Four under and deeper all pay the triple eagle's bonus: a better result never pays less.
 TEST_F(ScoreCardTest, BonusFollowsTheHoleResult) {

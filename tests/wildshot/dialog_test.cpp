@@ -261,6 +261,41 @@ TEST_F(DialogTest, EscapeDropsTheWildShotAndEnterNever) {
   EXPECT_EQ(Ticks(50), 0);                         // 1 once per event
 }
 
+// Once Play is pressed the wild shot is taken: Escape while the card slides, while the pictures
+// shuffle, while the story plays and while its result shows drops nothing, and OK then carries
+// the story out.
+TEST_F(DialogTest, EscapeAfterPlayNeverDropsTheWildShot) {
+  W().ForcedStory = 6;
+  Open();
+  Settle();
+  Press("play_wild");
+  Tick();
+  auto escape = [this](const char* stage) {
+    quill_test::PushKey(27);
+    Tick();
+    EXPECT_NE(W().Result, WILDSHOT_RESULT_DROPPED) << stage;
+    EXPECT_EQ(W().Unroll->Reverse, 0) << stage;  // the board does not roll up
+    EXPECT_EQ(W().Active, 1) << stage;
+  };
+  ASSERT_EQ(W().CardSlide->Active, 1);
+  escape("card sliding");
+  for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+  ASSERT_EQ(W().ShufflingAnim->Active, 1);
+  escape("shuffling");
+  Press("stop_wild");
+  Tick();
+  ASSERT_GT(W().WildshotAnimCounter, 0);
+  escape("story playing");
+  for (int i = 0; i < 400 && !W().Menu->FindButton("ok")->Active; ++i) Tick();
+  ASSERT_TRUE(W().Menu->FindButton("ok")->Active);
+  escape("result shown");
+  EXPECT_EQ(W().ChosenStory, 5);
+  Press("ok");
+  EXPECT_GT(RunToClose(), 0);
+  EXPECT_EQ(W().Result, WILDSHOT_RESULT_OK);
+  EXPECT_EQ(W().ChosenStory, 5);
+}
+
 TEST_F(DialogTest, PlayShuffleStopAndOkCarryAStoryThroughWithItsValue) {
   W().ForcedStory = 6;
   Open();
