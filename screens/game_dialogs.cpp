@@ -191,33 +191,12 @@ std::shared_ptr<TDialogOK> CourseSelectorDialog(const std::string& text, const s
 namespace {
 
 // How far a picture's pixels (its faint glow too) reach from its handle on each side, with room
-// kept right of and below it for its drop shadow. All 0 for a picture with no pixels to show.
-struct TPictureReach {
-  float left = 0, right = 0, up = 0, down = 0;
-  bool any = false;
-};
-TPictureReach PictureReach(const TGameImage& picture) {
-  TPictureReach reach;
-  if (!picture.image) return reach;
-  const auto pixels = picture.image->LockFrame(0);
-  int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
-  for (int py = 0; py < pixels->Height(); ++py)
-    for (int px = 0; px < pixels->Width(); ++px)
-      if ((pixels->ReadPixel(px, py) >> 24) != 0) {
-        left = std::min(left, px);
-        right = std::max(right, px);
-        top = std::min(top, py);
-        bottom = std::max(bottom, py);
-      }
-  picture.image->UnlockFrame(0);
-  if (right < 0) return reach;
-  const float hx = picture.image->HandleX(), hy = picture.image->HandleY();
-  reach.left = hx - static_cast<float>(left);
-  reach.right = static_cast<float>(right + 1) - hx + DIALOG_PICTURE_SHADOW;
-  reach.up = hy - static_cast<float>(top);
-  reach.down = static_cast<float>(bottom + 1) - hy + DIALOG_PICTURE_SHADOW;
-  reach.any = true;
-  return reach;
+// kept right of and below it for its drop shadow. False for a picture with no pixels to show.
+bool ReachWithShadow(const TGameImage& picture, TPictureReach& reach) {
+  if (!PictureReach(picture, 1, reach)) return false;
+  reach.right += DIALOG_PICTURE_SHADOW;
+  reach.down += DIALOG_PICTURE_SHADOW;
+  return true;
 }
 
 // The room a picture at x may take: the frame's panel below the text, and beside the buttons on
@@ -285,8 +264,8 @@ void GrowDialog(TDialogOK& dialog, int extra) {
 
 void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
                         float& scale) {
-  const TPictureReach reach = PictureReach(picture);
-  if (!reach.any) return;
+  TPictureReach reach;
+  if (!ReachWithShadow(picture, reach)) return;
   const TPictureRoom room = PictureRoom(dialog, x);
   // Smaller only when the picture is wider or taller than the room.
   const float width = reach.left + reach.right, height = reach.up + reach.down;
@@ -303,8 +282,8 @@ void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x
 }
 
 int PictureRowsShort(const TDialog& dialog, const TGameImage& picture, int x, float scale) {
-  const TPictureReach reach = PictureReach(picture);
-  if (!reach.any) return 0;
+  TPictureReach reach;
+  if (!ReachWithShadow(picture, reach)) return 0;
   const TPictureRoom room = PictureRoom(dialog, x);
   const int needed = static_cast<int>(std::ceil((reach.up + reach.down) * scale));
   return std::max(0, needed - (room.foot - room.top));

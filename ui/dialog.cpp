@@ -329,30 +329,40 @@ int TDialog::Draw() {
   return 1;
 }
 
-float TDialog::ScaleToKeepInside(const TGameImage& picture, int cx, int cy, float scale) const {
-  if (!picture.image) return scale;
-  // The box of the picture's visible pixels (a quarter cover or more), about its handle.
+bool PictureReach(const TGameImage& picture, int min_alpha, TPictureReach& reach) {
+  if (!picture.image) return false;
   const auto pixels = picture.image->LockFrame(0);
   int left = pixels->Width(), right = -1, top = pixels->Height(), bottom = -1;
   for (int py = 0; py < pixels->Height(); ++py)
     for (int px = 0; px < pixels->Width(); ++px)
-      if ((pixels->ReadPixel(px, py) >> 24) >= 64) {
+      if (static_cast<int>(pixels->ReadPixel(px, py) >> 24) >= min_alpha) {
         left = std::min(left, px);
         right = std::max(right, px);
         top = std::min(top, py);
         bottom = std::max(bottom, py);
       }
   picture.image->UnlockFrame(0);
-  if (right < 0) return scale;
+  if (right < 0) return false;
   const float hx = picture.image->HandleX(), hy = picture.image->HandleY();
+  reach.left = hx - static_cast<float>(left);
+  reach.right = static_cast<float>(right + 1) - hx;
+  reach.up = hy - static_cast<float>(top);
+  reach.down = static_cast<float>(bottom + 1) - hy;
+  return true;
+}
+
+float TDialog::ScaleToKeepInside(const TGameImage& picture, int cx, int cy, float scale) const {
+  // The box of the picture's visible pixels (a quarter cover or more), about its handle.
+  TPictureReach reach;
+  if (!PictureReach(picture, 64, reach)) return scale;
   // Each side of the box, as far from the handle as it reaches, against the room on that side.
   auto limit = [&scale](float reach, float room) {
     if (reach > 0) scale = std::min(scale, std::max(0.0f, room) / reach);
   };
-  limit(hx - static_cast<float>(left), static_cast<float>(cx - x - PICTURE_RIM));
-  limit(static_cast<float>(right + 1) - hx, static_cast<float>(x + w - PICTURE_RIM - cx));
-  limit(hy - static_cast<float>(top), static_cast<float>(cy - y - PICTURE_RIM));
-  limit(static_cast<float>(bottom + 1) - hy, static_cast<float>(y + h - PICTURE_RIM - cy));
+  limit(reach.left, static_cast<float>(cx - x - PICTURE_RIM));
+  limit(reach.right, static_cast<float>(x + w - PICTURE_RIM - cx));
+  limit(reach.up, static_cast<float>(cy - y - PICTURE_RIM));
+  limit(reach.down, static_cast<float>(y + h - PICTURE_RIM - cy));
   return scale;
 }
 

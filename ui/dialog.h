@@ -32,6 +32,14 @@ constexpr int SLIDE_FROM_BOTTOM = 3;
 constexpr int SLIDE_FROM_LEFT = 4;
 constexpr int SLIDE_RANDOM = 5;  // replaced by Start with one of 1 to 4
 
+// How far the pixels of a picture's first frame that are at least `min_alpha` opaque reach from its
+// handle, on each side (in the picture's own pixels).
+struct TPictureReach {
+  float left = 0, right = 0, up = 0, down = 0;
+};
+// False (and `reach` untouched) when no pixel is that opaque.
+bool PictureReach(const TGameImage& picture, int min_alpha, TPictureReach& reach);
+
 class TDialog {
  public:
   TDialog();

@@ -6,7 +6,6 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,15 +32,8 @@ struct Outcome {
   std::string error;
 };
 
-// The ordinary user a root test run acts as.
-uid_t PlayerUid() {
-  const passwd* nobody = ::getpwnam("nobody");
-  return nobody != nullptr ? nobody->pw_uid : 65534;
-}
-gid_t PlayerGid() {
-  const passwd* nobody = ::getpwnam("nobody");
-  return nobody != nullptr ? nobody->pw_gid : 65534;
-}
+using quill_test::PlayerGid;
+using quill_test::PlayerUid;
 
 // Runs `body` in a forked child, as the player when `as_player` (root gives up its rights for
 // good; an ordinary user already is one), and returns what it wrote; "!" when it could not run.

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,15 +50,8 @@ TEST(LockFile, DeletedWhileACopyRunsStillTurnsTheSecondAway) {
   EXPECT_EQ(first.WaitForExit(kLimitMs), 0) << first.Output();
 }
 
-// The ordinary user a root test run starts the game as.
-uid_t PlayerUid() {
-  const passwd* nobody = ::getpwnam("nobody");
-  return nobody != nullptr ? nobody->pw_uid : 65534;
-}
-gid_t PlayerGid() {
-  const passwd* nobody = ::getpwnam("nobody");
-  return nobody != nullptr ? nobody->pw_gid : 65534;
-}
+using quill_test::PlayerGid;
+using quill_test::PlayerUid;
 
 // Whether another process holds a lock on any part of the file `path`.
 bool LockedByAnother(const std::string& path) {

@@ -137,27 +137,30 @@ class OverlayTest : public testing::Test {
   std::shared_ptr<THostScreen> host_;
 };
 
+// The whole screen with `dialog` alone drawn on it, once its transitions have ended.
+inline std::vector<platform::Argb> DrawnAtRest(TDialog& dialog) {
+  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
+  quill_test::OpenScreen();
+  platform::SetClsColor(30, 60, 120);
+  platform::Cls();
+  dialog.Draw();
+  std::vector<platform::Argb> px;
+  const auto screen = platform::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+  for (int y = 0; y < ScreenHeight; ++y)
+    for (int x = 0; x < ScreenWidth; ++x) px.push_back(screen ? screen->ReadPixel(x, y) : 0);
+  return px;
+}
+
 // The pixels a dialog's picture (and its shadow) adds, as drawn at rest: how far they reach past
 // the dialog's box on any side (0 when they stay inside), and how many there are.
 inline std::pair<int, int> PictureOverhang(TDialog& dialog, std::shared_ptr<TGameImage>& picture,
                                     std::shared_ptr<TShadow>* shadow) {
-  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
-  auto draw = [&dialog] {
-    quill_test::OpenScreen();
-    platform::SetClsColor(30, 60, 120);
-    platform::Cls();
-    dialog.Draw();
-    std::vector<platform::Argb> px;
-    for (int y = 0; y < ScreenHeight; ++y)
-      for (int x = 0; x < ScreenWidth; ++x) px.push_back(quill_test::ScreenPixel(x, y));
-    return px;
-  };
-  const auto with = draw();
+  const auto with = DrawnAtRest(dialog);
   const auto keptPicture = picture;
   const auto keptShadow = shadow ? *shadow : nullptr;
   picture = nullptr;
   if (shadow) *shadow = nullptr;
-  const auto without = draw();
+  const auto without = DrawnAtRest(dialog);
   picture = keptPicture;
   if (shadow) *shadow = keptShadow;
   int reach = 0, count = 0;
@@ -209,19 +212,7 @@ struct TPicturePixels {
 };
 // With QUILL_DIALOG_SHOTS set, the dialog's screen is also saved there as `name`.png.
 inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name) {
-  for (int i = 0; i < 200 && dialog.Transitioning != 0; ++i) dialog.Manage();
-  auto draw = [&dialog] {
-    quill_test::OpenScreen();
-    platform::SetClsColor(30, 60, 120);
-    platform::Cls();
-    dialog.Draw();
-    std::vector<platform::Argb> px;
-    const auto screen = platform::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
-    for (int y = 0; y < ScreenHeight; ++y)
-      for (int x = 0; x < ScreenWidth; ++x) px.push_back(screen ? screen->ReadPixel(x, y) : 0);
-    return px;
-  };
-  const auto with = draw();
+  const auto with = DrawnAtRest(dialog);
   if (const char* folder = std::getenv("QUILL_DIALOG_SHOTS")) {
     quill_test::SaveScreen(std::string(folder) + "/" + name + ".png");
   }
@@ -229,7 +220,7 @@ inline TPicturePixels PicturesPastPanel(TDialog& dialog, const std::string& name
       std::make_tuple(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow);
   dialog.Picture = dialog.Picture2 = nullptr;
   dialog.PictureShadow = dialog.Picture2Shadow = nullptr;
-  const auto without = draw();
+  const auto without = DrawnAtRest(dialog);
   std::tie(dialog.Picture, dialog.PictureShadow, dialog.Picture2, dialog.Picture2Shadow) = kept;
   const TPanel panel = PanelOf(dialog);
   const float textBottom = dialog.Caption ? dialog.Caption->Y + dialog.Caption->H : 0.0f;

@@ -1,5 +1,7 @@
 #include "tests/support/harness.h"
 
+#include <pwd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -77,6 +79,16 @@ void ReleasePending() {
   if (pendingX < 0) return;
   PushEventAt(platform::EVENT_MOUSE_UP, 1, pendingX, pendingY);
   pendingX = pendingY = -1;
+}
+
+uid_t PlayerUid() {
+  const passwd* nobody = ::getpwnam("nobody");
+  return nobody != nullptr ? nobody->pw_uid : 65534;
+}
+
+gid_t PlayerGid() {
+  const passwd* nobody = ::getpwnam("nobody");
+  return nobody != nullptr ? nobody->pw_gid : 65534;
 }
 
 void AdvanceModalClock(int ms) {

@@ -2,6 +2,8 @@
 // Helpers for tests that drive code headless: scripted input, the manual clock, the off-screen
 // screen and its pixels. Every test executable runs with the platform headless (see test_main.cpp).
 
+#include <sys/types.h>
+
 #include <string>
 
 #include "platform/graphics.h"
@@ -31,6 +33,10 @@ void PushEventAt(int kind, int data, int x = 400, int y = 300);
 // A press now, its release queued later (the play field reads the held button between them).
 void PressAt(int x, int y);
 void ReleasePending();
+
+// The ordinary user (nobody) a test run as root acts as, where a file's rights must hold.
+uid_t PlayerUid();
+gid_t PlayerGid();
 
 // Moves the manual clock.
 void AdvanceClock(int ms);
