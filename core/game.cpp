@@ -48,20 +48,21 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
-// A screenshot's name: "2026-12-07 210509 screenshot.png".
+// A screenshot's name: its date format with a digit for each of the format's capital letters.
 bool ScreenshotName(const std::string& name) {
-  constexpr std::string_view kPattern = "0000-00-00 000000 screenshot.png";
-  if (name.size() != kPattern.size()) return false;
+  constexpr std::string_view kFormat = "YYYY-MM-DD HHNNSS screenshot.png";
+  if (name.size() != kFormat.size()) return false;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto c = static_cast<unsigned char>(name[i]);
-    if (kPattern[i] == '0' ? std::isdigit(c) == 0 : std::tolower(c) != kPattern[i]) return false;
+    const bool digit = std::isupper(static_cast<unsigned char>(kFormat[i])) != 0;
+    if (digit ? std::isdigit(c) == 0 : std::tolower(c) != kFormat[i]) return false;
   }
   return true;
 }
 
 // What an interrupted save leaves in the per-user folder is the temporary file of one of the files
 // the game writes there: the settings, the best scores, the two crash-recovery markers, the error
-// log, a screenshot. A player's own file beside them ("notes.txt", "photo.png") is none of these.
+// log, a screenshot. A player's own notes or pictures beside them are none of these.
 bool WrittenInSubPath(const std::string& target) {
   for (const std::string& name : {std::string(kApplicationName) + ".ini", std::string("best.dat"),
                                  std::string("GoodExit.dat"), std::string("inichanged.dat"),
