@@ -135,12 +135,11 @@ HeldLock& Held() {
   return held;
 }
 
-// "" when a change at `path` (as asked, and `real` as resolved) lies outside the locked folder or
-// in it; else why it may not be made: the folder at the locked one's path is another (or none) since
-// the locked one was moved or removed while the game ran. A second copy may have made a folder of
-// its own there, and saving into it by path would replace that copy's files with this one's. Every
-// reader of player files goes by path too, so writing into the moved folder instead would mix the
-// two folders' players: the change is refused and the failure names the folder.
+// "" when a change at `path` (as asked, or `real` as resolved) may be made: it lies outside the
+// locked folder, or in it. Else why not: the locked folder was moved or removed while the game ran,
+// and the folder now at its path (a second copy's, perhaps) is not this copy's to write in. The
+// change is refused rather than made in the moved folder: every reader of player files goes by
+// path, and writing there what was read here would mix two folders' players.
 std::string MovedHeldFolder(const std::string& path, const std::string& real) {
   const HeldLock& held = Held();
   if (!held.folder_known) return {};
