@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
@@ -156,7 +157,13 @@ int TGame::MakeGoodExit() {
   if (!Game) return 0;
   const std::string marker =
       Game->UseCorrectPath ? Game->SubPath + "GoodExit.dat" : std::string("data/GoodExit.dat");
-  platform::WriteFileAtomic(marker, std::string());
+  // The game is ending either way; the reason is told, since the next start takes this run for a
+  // crash (a folder moved away while the game ran, a full disk).
+  std::string error;
+  if (!platform::WriteFileAtomic(marker, std::string(), &error)) {
+    std::fprintf(stderr, "Warning: the clean-exit marker %s could not be written: %s\n", marker.c_str(),
+                 error.c_str());
+  }
   return 0;
 }
 

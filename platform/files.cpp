@@ -123,11 +123,36 @@ struct HeldLock {
   int folder_fd = -1;
   int file_fd = -1;
   std::string path;
+  // Which folder was locked (device and inode), so a folder moved away and replaced by another of
+  // the same name is told from it.
+  bool folder_known = false;
+  dev_t folder_device = 0;
+  ino_t folder_inode = 0;
 };
 
 HeldLock& Held() {
   static HeldLock held;
   return held;
+}
+
+// "" when a change at `path` (as asked, or `real` as resolved) may be made: it lies outside the
+// locked folder, or in it. Else why not: the locked folder was moved or removed while the game ran,
+// and the folder now at its path (a second copy's, perhaps) is not this copy's to write in. The
+// change is refused rather than made in the moved folder: every reader of player files goes by
+// path, and writing there what was read here would mix two folders' players.
+std::string MovedHeldFolder(const std::string& path, const std::string& real) {
+  const HeldLock& held = Held();
+  if (!held.folder_known) return {};
+  const std::string folder = FolderOf(held.path);
+  const auto inside = [&](const std::string& p) { return p.compare(0, folder.size(), folder) == 0; };
+  if (!inside(path) && !inside(real)) return {};
+  struct stat st{};
+  if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_dev == held.folder_device &&
+      st.st_ino == held.folder_inode) {
+    return {};
+  }
+  return "the folder " + folder + " was moved or removed while the game ran (this copy of the game "
+         "writes only in the folder it started with)";
 }
 
 // A lock on the folder belongs to the open folder, which a forked process shares: a child that
@@ -227,13 +252,17 @@ bool CreateFolder(const std::string& path, std::string* error) {
 
 bool DeleteFile(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return false;
   struct stat st{};
   if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
   return ::unlink(real.c_str()) == 0;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-  return ::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
+  const std::string real_from = ResolvePath(from);
+  const std::string real_to = ResolvePath(to);
+  if (!MovedHeldFolder(from, real_from).empty() || !MovedHeldFolder(to, real_to).empty()) return false;
+  return ::rename(real_from.c_str(), real_to.c_str()) == 0;
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
@@ -257,6 +286,7 @@ std::vector<std::string> ListFolder(const std::string& path) {
 
 bool ShareFile(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return false;
   struct stat st{};
   if (::stat(real.c_str(), &st) != 0) return false;
   return ::chmod(real.c_str(), S_ISDIR(st.st_mode) ? kFolderMode : kFileMode) == 0;
@@ -271,6 +301,7 @@ std::string FreeAsideName(const std::string& path) {
 
 std::string SetFileAside(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return {};
   struct stat st{};
   if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return {};
   // A hard link fails rather than replace a name that appeared since it was found free, so an
@@ -339,6 +370,10 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
                      std::string* error) {
   const std::string real = ResolvePath(path);
+  if (const std::string moved = MovedHeldFolder(path, real); !moved.empty()) {
+    if (error) *error = moved;
+    return false;
+  }
   std::string temp = real + ".tmp-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) {
@@ -354,7 +389,11 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
     ok = false;
     if (error) *error = WriteErrorText(real);
   }
-  if (ok && !g_write_calls->Replace(temp, real)) {
+  // Looked at again just before the file takes its name: the folder may have moved meanwhile.
+  if (const std::string moved = ok ? MovedHeldFolder(path, real) : std::string(); !moved.empty()) {
+    ok = false;
+    if (error) *error = moved;
+  } else if (ok && !g_write_calls->Replace(temp, real)) {
     ok = false;
     if (error) *error = WriteErrorText(real);
   }
@@ -419,6 +458,11 @@ FileLock LockFile(const std::string& path, std::string* error) {
     held.folder_fd = folder_fd;
     held.file_fd = file_fd;
     held.path = real;
+    struct stat folder{};
+    held.folder_known = folder_fd >= 0 ? ::fstat(folder_fd, &folder) == 0
+                                       : ::stat(FolderOf(real).c_str(), &folder) == 0;
+    held.folder_device = folder.st_dev;
+    held.folder_inode = folder.st_ino;
     return FileLock::kTaken;
   };
 

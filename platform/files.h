@@ -72,6 +72,10 @@ int RemoveStaleTempFiles(const std::string& folder,
 // open (another user's, mode 000, a link, not a plain file) is left as it is and does not stop it.
 // One lock is held per process: taking it again on the same file holds it still, taking it on
 // another file first lets the old one go. Processes forked from this one hold none of it.
+// While it is held, the folder it was taken on is the only one written at its path: once that
+// folder is moved or removed (and perhaps another made in its place, by a second copy), every
+// write, deletion, rename, set-aside or mode change of a file at that path is refused, and
+// WriteFileAtomic's `error` says "the folder <folder>/ was moved or removed while the game ran (...)".
 enum class FileLock {
   kTaken,     // this process holds it
   kHeld,      // another process holds it
