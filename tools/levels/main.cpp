@@ -9,7 +9,7 @@
 //
 //   quill_levels --out data/levels --manifest data/manifest/levels.txt --report report.txt
 //                [--deals 48] [--threads 3]
-//   quill_levels --check-lessons data/levels
+//   quill_levels [--lesson-deals 2000] --check-lessons data/levels
 
 #include <algorithm>
 #include <atomic>
@@ -38,7 +38,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double REACH_SHARE = 0.9;  // the full-knowledge search reaches par in this share of deals
-// Deals of each first-course hole in which its lesson must be met, and their seed.
+// Deals of each first-course hole in which its lesson must be met (unless --lesson-deals says
+// otherwise), and their seed.
 constexpr int LESSON_DEALS = 2000;
 constexpr std::uint64_t LESSON_SEED = 0x1E550Eull;
 
@@ -196,9 +197,11 @@ std::string FirstCourseFigures(const std::vector<HoleJob>& jobs) {
   return out.str();
 }
 
-// Checks the lesson of each hole of the first course (`holes` in playing order); adds a line per
-// hole to `summary` and prints every fault to the error stream. False when a lesson is missed.
-bool CheckFirstCourseLessons(const std::vector<HoleFileData>& holes, std::string& summary) {
+// Checks the lesson of each hole of the first course (`holes` in playing order) in `deals` deals;
+// adds a line per hole to `summary` and prints every fault to the error stream. False when a
+// lesson is missed.
+bool CheckFirstCourseLessons(const std::vector<HoleFileData>& holes, int deals,
+                             std::string& summary) {
   bool ok = true;
   summary +=
       "First course lessons: what each hole's hint teaches, met on that hole in every deal"
@@ -206,7 +209,7 @@ bool CheckFirstCourseLessons(const std::vector<HoleFileData>& holes, std::string
   for (std::size_t h = 0; h < holes.size(); ++h) {
     const int hole = static_cast<int>(h) + 1;
     const LessonCheck check =
-        CheckLesson(hole, holes[h], TutorialDeal(hole - 1), LESSON_DEALS, LESSON_SEED + 977ull * h);
+        CheckLesson(hole, holes[h], TutorialDeal(hole - 1), deals, LESSON_SEED + 977ull * h);
     summary += "  " + check.summary + "\n";
     for (const auto& fault : check.faults)
       std::cerr << "quill_levels: first course " << fault << "\n";
@@ -259,7 +262,7 @@ bool ReadFirstCourse(const fs::path& dir, std::vector<HoleFileData>& holes, std:
   return true;
 }
 
-int CheckCommittedLessons(const fs::path& dir) {
+int CheckCommittedLessons(const fs::path& dir, int deals) {
   std::vector<HoleFileData> holes;
   std::string error;
   if (!ReadFirstCourse(dir, holes, error)) {
@@ -272,7 +275,7 @@ int CheckCommittedLessons(const fs::path& dir) {
     return 1;
   }
   std::string summary;
-  const bool ok = CheckFirstCourseLessons(holes, summary);
+  const bool ok = CheckFirstCourseLessons(holes, deals, summary);
   std::cout << summary;
   return ok ? 0 : 1;
 }
@@ -285,6 +288,8 @@ int main(int argc, char** argv) {
   fs::path reportPath;
   int deals = 48;
   int threads = 3;
+  int lessonDeals = LESSON_DEALS;
+  fs::path checkDir;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i];
     if (key == "--out") outDir = argv[i + 1];
@@ -292,12 +297,15 @@ int main(int argc, char** argv) {
     else if (key == "--report") reportPath = argv[i + 1];
     else if (key == "--deals") deals = std::max(4, std::atoi(argv[i + 1]));
     else if (key == "--threads") threads = std::max(1, std::atoi(argv[i + 1]));
-    else if (key == "--check-lessons") return CheckCommittedLessons(argv[i + 1]);
+    else if (key == "--lesson-deals") lessonDeals = std::max(1, std::atoi(argv[i + 1]));
+    else if (key == "--check-lessons") checkDir = argv[i + 1];
     else {
       std::cerr << "quill_levels: unknown option " << key << "\n";
       return 2;
     }
   }
+
+  if (!checkDir.empty()) return CheckCommittedLessons(checkDir, lessonDeals);
 
   std::vector<CoursePlan> courses = BuildCourseTable();
   std::vector<HoleJob> jobs;
@@ -330,7 +338,7 @@ int main(int argc, char** argv) {
   for (const auto& job : jobs)
     if (job.course == 0) firstCourse.push_back(job.design.hole);
   std::string lessons;
-  if (!CheckFirstCourseLessons(firstCourse, lessons)) {
+  if (!CheckFirstCourseLessons(firstCourse, lessonDeals, lessons)) {
     std::cerr
         << "quill_levels: a lesson of the first course is not met on its hole; no file written\n";
     return 1;
