@@ -317,10 +317,12 @@ LessonCheck CheckLesson(int hole, const HoleFileData& file, const DealOptions& o
                 check.faults.empty() ? "met in all" : "MISSED in some of", deals);
   check.summary = std::string(head) + ": " + what + tail;
   if (fromStock) {
-    std::snprintf(
-        tail, sizeof tail,
-        "; the stock shows it by turn %d at the latest, the fastest clear takes %d turns or more",
-        latestShown, fewestTurns);
+    std::snprintf(tail, sizeof tail, "; the stock shows it by turn %d at the latest", latestShown);
+    check.summary += tail;
+    if (fewestTurns >= 0)
+      std::snprintf(tail, sizeof tail, ", the fastest clear takes %d turns or more", fewestTurns);
+    else
+      std::snprintf(tail, sizeof tail, ", no deal can be cleared");
     check.summary += tail;
   }
   return check;
