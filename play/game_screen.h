@@ -178,9 +178,9 @@ class TGameScreen : public TScreen {
   // flag 0 disables End Hole; flag 1 enables it when nothing runs any more (then 1, else 0).
   int EndHoleEnable(int flag);
   int FillGrid();
-  // Moves the stock's iron so that it is the card turned up by stock turn `turn` (1: the top);
-  // 0 when the stock holds no iron.
-  int IronNearStockTop(int turn);
+  // Moves the stock's first card of type `cardType` (an iron or a wild shot) so that it is the
+  // card turned up by stock turn `turn` (1: the top); 0 when the stock holds no such card.
+  int StockCardToTurn(int cardType, int turn);
   int FloatCards(const std::vector<std::shared_ptr<TCard>>& cards);
   int FloatingCardsMake(const std::vector<std::shared_ptr<TCard>>& cards, int mode);
   int GameStart();
