@@ -25,6 +25,7 @@ class TGameImage;
 class TGameSound;
 class TLine;
 class TPixieDust;
+class TSprite;
 struct TPlaySnapshot;
 struct TPuttBall;
 
@@ -283,6 +284,26 @@ class TWildshotScreen : public TScreen {
   // regions) and "Distance: 287.43yds" ("m" outside region 0).
   std::string WinningsLine() const;
   std::string DistanceLine() const;
+
+  // The story the shuffle will draw, foreseen when Play is pressed, and its headline, animation
+  // and sounds, loaded one piece a tick while the card slides in: the tick that stops the shuffle
+  // then decodes nothing. ChooseStory still draws for itself and takes a piece only when it is of
+  // the story drawn; any other piece is loaded there as before.
+  struct TReadiedStory {
+    int Story = 0;  // the story number foreseen; 0 for none
+    int Pieces = 0;  // how many of the pieces below are loaded (they load in this order)
+    std::shared_ptr<TSprite> Header;
+    std::shared_ptr<TGameImage> Strip;
+    std::shared_ptr<TGameSound> Sound;   // none for the mini-game stories
+    std::shared_ptr<TGameSound> Speech;  // the announcer's line; none for the mini-game stories
+  };
+  TReadiedStory Readied;
+  // What Play starts: the card slide, with the story it leads to foreseen and readied.
+  int PlayWild();
+  // Foresees the story the shuffle will draw (the generator is left as it was) and starts readying it.
+  int ReadyStory();
+  // Loads the next piece of the readied story; 1 while pieces were left to load.
+  int ReadyNextPiece();
 
   // Tests and the bench force the story drawn next (a wild shot story number that still has to
   // fit the play; 0 draws as usual).
