@@ -291,7 +291,7 @@ class TWildshotScreen : public TScreen {
   // the story drawn; any other piece is loaded there as before.
   struct TReadiedStory {
     int Story = 0;  // the story number foreseen; 0 for none
-    int Pieces = 0;  // how many of the pieces below are loaded (they load in this order)
+    int Pieces = 0;  // how many loading steps are done (the pieces below load in their order)
     std::shared_ptr<TSprite> Header;
     std::shared_ptr<TGameImage> Strip;
     std::shared_ptr<TGameSound> Sound;   // none for the mini-game stories

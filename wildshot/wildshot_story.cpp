@@ -143,7 +143,7 @@ int TWildshotScreen::ReadyStory() {
 
 int TWildshotScreen::ReadyNextPiece() {
   const int n = Readied.Story;
-  if (n < 1 || n > StoriesCount || Readied.Pieces >= 4 || !Game) return 0;
+  if (n < 1 || n > StoriesCount || Readied.Pieces >= 5 || !Game) return 0;
   const TWildshot& story = Stories[static_cast<std::size_t>(n - 1)];
   // A missing file is left to ChooseStory, which reports it as it always has.
   switch (Readied.Pieces++) {
@@ -153,12 +153,14 @@ int TWildshotScreen::ReadyNextPiece() {
                                                          static_cast<float>(ScreenWidth / 2 + HeaderXOffset), 0);
       break;
     case 1:
-      if (platform::FileExists(StripPath(story))) {
-        Readied.Strip = LoadStrip(n, story);
-        ccCreateFrames(Readied.Strip->image);
-      }
+      if (platform::FileExists(StripPath(story))) Readied.Strip = LoadStrip(n, story);
       break;
     case 2:
+      // Its frames made ready to draw now: decoded pixels not drawn yet may be let go (and read
+      // again at their first draw) when the play screen sheds them.
+      if (Readied.Strip) ccCreateFrames(Readied.Strip->image);
+      break;
+    case 3:
       if (HasOwnSounds(n) && platform::FileExists(SoundPath(n))) Readied.Sound = TGameSound::Create(SoundPath(n), 0);
       break;
     default:
