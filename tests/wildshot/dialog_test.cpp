@@ -1011,8 +1011,8 @@ struct TStopCase {
 
 class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TStopCase> {
  protected:
-  // Plays a wild shot from fixed seeds and stops the shuffle. Without `readied` what the card
-  // slide readied is dropped, so the stop loads the story's pictures and sounds itself.
+  // Plays a wild shot from fixed seeds and stops the shuffle. Without `readied` what Play readied
+  // is dropped, so the stop draws and loads the story's pictures and sounds itself.
   TStopOutcome PlayAndStop(bool readied) {
     GameGrid->Rng.Seed(GetParam().seed);
     EffectsRandom.Seed(GetParam().seed + 1);
@@ -1031,9 +1031,14 @@ class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TS
     Game->Mouse->SparkleCounter = 0;
     Open();
     Settle();
+    const platform::Random before_play = GameGrid->Rng;
     Press("play_wild");
     Tick();
-    if (!readied) W().Readied = {};
+    if (!readied) {
+      // As when nothing was readied: the look-ahead's pieces dropped and any draw of it undone.
+      W().Readied = {};
+      GameGrid->Rng = before_play;
+    }
     for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
     Ticks(5);
     const std::size_t mark = platform::AudioLog().size();
