@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
       }
       w.Kill();
     }
-    std::printf("wildshot_bench: worst tick of the card slide before the shuffle (the story is readied then): %.2f ms (story %d)\n",
+    std::printf("wildshot_bench: card slide (the drawn story readied) worst tick %.2f ms (story %d)\n",
                 slide_worst, slide_worst_story);
     std::printf("wildshot_bench: ShuffleEnd worst %.2f ms (story %d), goal under 50 ms: %s\n", worst,
                 worst_story, worst < 50.0 ? "met" : "NOT met");

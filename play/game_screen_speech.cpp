@@ -51,7 +51,8 @@ int TGameScreen::SpeechLoad(const std::string& category, const std::string& file
   const int p = Chance(category);
   AnnouncerSound.reset();
   if (EffectsRandom.Rand(1, 100) > p) return 0;
-  AnnouncerSound = loaded ? std::move(loaded) : TGameSound::Create(Game->SpeechPath + file + ".ogg", 0);
+  AnnouncerSound =
+      loaded ? std::move(loaded) : TGameSound::Create(Game->SpeechPath + file + ".ogg", 0);
   if (Game->FixedRateLogic) Game->FixedRateLogic->Init();
   return 0;
 }

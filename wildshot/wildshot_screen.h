@@ -290,7 +290,7 @@ class TWildshotScreen : public TScreen {
   // then decodes nothing. ChooseStory still draws for itself and takes a piece only when it is of
   // the story drawn; any other piece is loaded there as before.
   struct TReadiedStory {
-    int Story = 0;  // the story number foreseen; 0 for none
+    int Story = 0;   // the story number foreseen; 0 for none
     int Pieces = 0;  // how many loading steps are done (the pieces below load in their order)
     std::shared_ptr<TSprite> Header;
     std::shared_ptr<TGameImage> Strip;
@@ -300,7 +300,7 @@ class TWildshotScreen : public TScreen {
   TReadiedStory Readied;
   // What Play starts: the card slide, with the story it leads to foreseen and readied.
   int PlayWild();
-  // Foresees the story the shuffle will draw (the generator is left as it was) and starts readying it.
+  // Foresees the story the shuffle will draw (its generators left as they were); readies it.
   int ReadyStory();
   // Loads the next piece of the readied story; 1 while pieces were left to load.
   int ReadyNextPiece();

@@ -149,8 +149,9 @@ int TWildshotScreen::ReadyNextPiece() {
   switch (Readied.Pieces++) {
     case 0:
       if (Game->Upper && platform::FileExists(Game->ImagePath + HeaderName(story) + Ext))
-        Readied.Header = Game->Upper->CreateHeaderSprite(Game->ImagePath + HeaderName(story) + Ext,
-                                                         static_cast<float>(ScreenWidth / 2 + HeaderXOffset), 0);
+        Readied.Header =
+            Game->Upper->CreateHeaderSprite(Game->ImagePath + HeaderName(story) + Ext,
+                                            static_cast<float>(ScreenWidth / 2 + HeaderXOffset), 0);
       break;
     case 1:
       if (platform::FileExists(StripPath(story))) Readied.Strip = LoadStrip(n, story);
@@ -161,7 +162,8 @@ int TWildshotScreen::ReadyNextPiece() {
       if (Readied.Strip) ccCreateFrames(Readied.Strip->image);
       break;
     case 3:
-      if (HasOwnSounds(n) && platform::FileExists(SoundPath(n))) Readied.Sound = TGameSound::Create(SoundPath(n), 0);
+      if (HasOwnSounds(n) && platform::FileExists(SoundPath(n)))
+        Readied.Sound = TGameSound::Create(SoundPath(n), 0);
       break;
     default:
       if (HasOwnSounds(n) && platform::FileExists(Game->SpeechPath + SpeechFile(n) + ".ogg"))

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,39 +19,39 @@
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/game_text.h"
+#include "gfx/globals.h"
 #include "gfx/image_bank.h"
+#include "gfx/particle_list.h"
 #include "gfx/sound_bank.h"
 #include "gfx/sprite.h"
-#include "gfx/globals.h"
-#include "gfx/particle_list.h"
-#include "play/game_screen.h"
-#include "screens/game_menu.h"
-#include "screens/globals.h"
-#include "screens/hint_scroll.h"
-#include "screens/score_card_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
 #include "platform/picture_count.h"
 #include "platform/random.h"
 #include "platform/system.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
 #include "progress/career_stats.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "progress/stat.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
+#include "screens/score_card_screen.h"
 #include "tests/content/real_game.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/menu.h"
+#include "ui/mouse_pointer.h"
 #include "util/animation.h"
 #include "util/error.h"
 #include "util/input.h"
 #include "util/maths.h"
 #include "util/strings.h"
 #include "wildshot/globals.h"
-#include "ui/mouse_pointer.h"
 #include "wildshot/wildshot_screen.h"
 
 namespace {
@@ -1008,6 +1009,10 @@ struct TStopCase {
   int force;  // 0: the story is drawn as in play
   std::uint64_t seed;
 };
+
+void PrintTo(const TStopCase& c, std::ostream* os) {
+  *os << "story " << c.force << ", seed " << c.seed;
+}
 
 class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TStopCase> {
  protected:
