@@ -286,12 +286,14 @@ class TWildshotScreen : public TScreen {
   std::string DistanceLine() const;
 
   // The story the shuffle will draw, foreseen when Play is pressed, and its headline, animation
-  // and sounds, loaded one piece a tick while the card slides in: the tick that stops the shuffle
+  // and sounds, loaded a piece at a time while the card slides in: the tick that stops the shuffle
   // then decodes nothing. ChooseStory still draws for itself and takes a piece only when it is of
   // the story drawn; any other piece is loaded there as before.
+  static constexpr int READY_PIECE_GAP_MS = 30;  // between two pieces: about two frames apart
   struct TReadiedStory {
-    int Story = 0;   // the story number foreseen; 0 for none
-    int Pieces = 0;  // how many loading steps are done (the pieces below load in their order)
+    int Story = 0;      // the story number foreseen; 0 for none
+    int Pieces = 0;     // how many loading steps are done (the pieces below load in their order)
+    float Wait = 0.0f;  // ticks until the next step
     std::shared_ptr<TSprite> Header;
     std::shared_ptr<TGameImage> Strip;
     std::shared_ptr<TGameSound> Sound;   // none for the mini-game stories
@@ -302,7 +304,7 @@ class TWildshotScreen : public TScreen {
   int PlayWild();
   // Foresees the story the shuffle will draw (its generators left as they were); readies it.
   int ReadyStory();
-  // Loads the next piece of the readied story; 1 while pieces were left to load.
+  // Once a tick: loads the next piece of the readied story when it is due; 1 on a tick that did.
   int ReadyNextPiece();
 
   // Tests and the bench force the story drawn next (a wild shot story number that still has to

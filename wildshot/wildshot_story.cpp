@@ -144,6 +144,11 @@ int TWildshotScreen::ReadyStory() {
 int TWildshotScreen::ReadyNextPiece() {
   const int n = Readied.Story;
   if (n < 1 || n > StoriesCount || Readied.Pieces >= 5 || !Game) return 0;
+  if (Readied.Wait > 0) {
+    Readied.Wait -= Delta;
+    return 0;
+  }
+  Readied.Wait = Game->CalcAnimLength(READY_PIECE_GAP_MS);
   const TWildshot& story = Stories[static_cast<std::size_t>(n - 1)];
   // A missing file is left to ChooseStory, which reports it as it always has.
   switch (Readied.Pieces++) {

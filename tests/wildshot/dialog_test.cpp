@@ -1117,8 +1117,18 @@ TEST_F(DialogTest, TheStopDecodesNothingTheSlideReadied) {
     Settle();
     Press("play_wild");
     Tick();
-    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    // The five loading steps come 30 ms (6 ticks) or more apart, all before the stop can be
+    // pressed.
+    std::vector<int> loaded_at;
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) {
+      const int pieces = W().Readied.Pieces;
+      Tick();
+      if (W().Readied.Pieces != pieces) loaded_at.push_back(i);
+    }
     ASSERT_EQ(W().ShufflingAnim->Active, 1);
+    ASSERT_EQ(loaded_at.size(), 5u) << story;
+    for (std::size_t k = 1; k < loaded_at.size(); ++k)
+      EXPECT_GE(loaded_at[k] - loaded_at[k - 1], 6) << story;
     const auto ready = W().Readied;
     ASSERT_EQ(ready.Story, story);
     ASSERT_TRUE(ready.Strip && ready.Header);
