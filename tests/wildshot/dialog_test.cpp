@@ -1019,8 +1019,6 @@ class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TS
   // Plays a wild shot from fixed seeds and stops the shuffle. Without `readied` what Play readied
   // is dropped, so the stop draws and loads the story's pictures and sounds itself.
   TStopOutcome PlayAndStop(bool readied) {
-    GameGrid->Rng.Seed(GetParam().seed);
-    EffectsRandom.Seed(GetParam().seed + 1);
     GameScreen->LastWildshotCard = -1;
     GameScreen->AnnouncerSound.reset();
     W().ForcedStory = GetParam().force;
@@ -1029,11 +1027,14 @@ class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TS
     Game->ChannelsKill();
     Game->ChannelsCreate(16);
     platform::ClearAudioLog();
-    // The pointer's sparkles roll on the cosmetic generator too: the same place and count each run.
-    ccFastRandSeed(static_cast<int>(GetParam().seed));
+    // The pointer's sparkles roll on the cosmetic generator too: the pointer in one place, its
+    // sparkle due at once, and only then the generators seeded.
     platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, 0, 0});
     PumpEvents();
     Game->Mouse->SparkleCounter = 0;
+    GameGrid->Rng.Seed(GetParam().seed);
+    EffectsRandom.Seed(GetParam().seed + 1);
+    ccFastRandSeed(static_cast<int>(GetParam().seed));
     Open();
     Settle();
     const platform::Random before_play = GameGrid->Rng;
