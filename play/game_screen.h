@@ -214,8 +214,10 @@ class TGameScreen : public TScreen {
   int SetMulliganImages();
   int SpeechClear();
   int SpeechCourseLoad();
-  // Loads an announcer line with the speech chance of `category`; SpeechPlay plays it.
-  int SpeechLoad(const std::string& category, const std::string& file);
+  // Loads an announcer line with the speech chance of `category`; SpeechPlay plays it. `loaded`,
+  // when given, is that line already loaded from `file`, taken in place of loading it again.
+  int SpeechLoad(const std::string& category, const std::string& file,
+                 std::shared_ptr<TGameSound> loaded = nullptr);
   int SpeechPlay(const std::string& category);
   int StatusTextDraw();
   int StockPenaltyManage();
