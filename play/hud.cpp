@@ -117,7 +117,7 @@ std::string THUDFilePictures::SourceNow() {
 std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(std::shared_ptr<THUDFilePictures>* kept) {
   std::string source = SourceNow();
   if (kept != nullptr && *kept && (*kept)->Source == source) return *kept;
-  // The old set goes before the new one is read: never two sets at once.
+  // The old set is let go before the new one is read: the two are never held together.
   if (kept != nullptr) kept->reset();
   auto set = std::make_shared<THUDFilePictures>();
   set->Source = std::move(source);

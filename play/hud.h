@@ -210,8 +210,8 @@ class THUD {
 // The HUD's pictures read from files: the club strip, the cart, the bag, the signs, the stopwatch
 // and the irons. Decoding them is most of a hole start, so one set serves every hole that follows
 // while what it was decoded from stays the same: the image folder, the image loader's settings and
-// each file's size and time of change. The play screen keeps the set from its Load to its Kill
-// (TGameScreen::HUDPictures); without a play screen every HUD decodes its own.
+// each file's size and time of change. The play screen keeps the set from the first hole of its
+// visit to its Kill (TGameScreen::HUDPictures); without a play screen every HUD decodes its own.
 struct THUDFilePictures {
   std::string Source;  // what the set was decoded from (SourceNow when it was decoded)
   std::shared_ptr<TGameImage> GolfClub, Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator,
