@@ -1,15 +1,18 @@
 // The start of the next hole on the real data folder, headless with the software renderer: the
 // play screen's LevelRestart (the HUD, the hole file, the deal, the hint, the ambient animations),
-// run for holes 2 to 9 of course 1 in each of several visits of the play screen (Load, the first
+// run for holes 2 to 9 of a course in each of several visits of the play screen (Load, the first
 // hole, the restarts, Kill). The goal is a hole started in at most 50 ms, every one of them: the
-// worst restart is judged, the median shown beside it.
-// Usage: taskset -c 0,1 hole_start_bench [visits]   (default 5: 40 hole starts)
+// worst restart is judged, the median shown beside it. By default the first course, whose holes
+// each open their lesson's hint scroll as well.
+// Usage: taskset -c 0,1 hole_start_bench [visits] [course]   (default 5 visits, 40 hole starts, of
+// course 1; courses are numbered from 1 in the course list)
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,7 @@ constexpr double kGoalMs = 50.0;
 
 int main(int argc, char** argv) {
   const int visits = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  const int courseNumber = argc > 2 ? std::atoi(argv[2]) : 1;
   const std::string prefix = QUILL_STAGE_PREFIX;
   bench::Verdicts verdicts("hole_start_bench");
   if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
@@ -46,10 +50,13 @@ int main(int argc, char** argv) {
   try {
     StartGameForLoading(prefix, 0);
     LoadData2();
+    if (courseNumber < 1 || courseNumber > static_cast<int>(CourseList->size()))
+      throw std::runtime_error("no course " + std::to_string(courseNumber) + " in the course list");
+    const auto& played = *(*CourseList)[static_cast<std::size_t>(courseNumber - 1)];
     auto& player = *GameScreen->Player;
-    course = (*CourseList)[0]->Name;
+    course = played.Name;
     player.SaveData->CourseName = course;
-    player.CourseHoles = (*CourseList)[0]->Holes;
+    player.CourseHoles = played.Holes;
     for (int visit = 0; visit < visits; ++visit) {
       player.Level = 2;  // the first hole's course welcome would load a recording
       GameScreen->Load();
