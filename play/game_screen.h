@@ -34,6 +34,7 @@ class TSprite;
 class TParticle;
 class TAmbientAnim;
 class TButton;
+struct THUDFilePictures;
 
 // The wild shot animation that runs (WildshotAnimType).
 enum : int {
@@ -83,6 +84,9 @@ class TGameScreen : public TScreen {
   int TopScore = 0;
   int LastWildshotCard = -1;
   std::shared_ptr<TGameImage> Middle;
+  // The HUD's file pictures, decoded at the visit's first hole and shared by the holes after it;
+  // let go by Kill.
+  std::shared_ptr<THUDFilePictures> HUDPictures;
   std::shared_ptr<TGameImage> LevelEndImage;
   std::shared_ptr<TGameImage> Mulligan0Disabled, Mulligan0Down, Mulligan1, Mulligan1MO,
       Mulligan1Disabled, Mulligan1Down, Mulligan2, Mulligan2MO, Mulligan2Disabled, Mulligan2Down,
