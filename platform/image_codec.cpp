@@ -207,16 +207,4 @@ bool EncodePng(const Pixmap& pixmap, int compression, std::vector<unsigned char>
   return ok;
 }
 
-std::optional<std::vector<unsigned char>> ReadImageFile(const std::string& path, std::string* error) {
-  const std::int64_t size = FileSize(path);
-  if (size > kImageFileMaxBytes) {
-    if (error) {
-      *error = "it holds " + std::to_string(size) + " bytes, more than the " +
-               std::to_string(kImageFileMaxBytes) + " such a file may hold";
-    }
-    return std::nullopt;
-  }
-  return ReadFileBytes(path);
-}
-
 }  // namespace platform::detail

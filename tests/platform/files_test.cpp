@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,8 +100,9 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
   EXPECT_TRUE(std::equal(expected_start.begin(), expected_start.end(), out.Bytes().begin()));
   ASSERT_TRUE(out.Commit(P("stream.bin")));
 
-  auto in = platform::InStream::Open(P("STREAM.bin"));
-  ASSERT_NE(in, nullptr);
+  auto bytes = platform::ReadFileBytes(P("STREAM.bin"));
+  ASSERT_TRUE(bytes.has_value());
+  auto in = std::make_unique<platform::InStream>(std::move(*bytes));
   EXPECT_EQ(in->ReadByte(), 0xAB);
   EXPECT_EQ(in->ReadShort(), -2);
   EXPECT_EQ(in->ReadInt(), 0x01020304);
@@ -121,7 +123,7 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
   platform::InStream negative(std::vector<unsigned char>{'a'});
   EXPECT_EQ(negative.ReadString(-1), "");
   EXPECT_TRUE(negative.Failed());
-  EXPECT_EQ(platform::InStream::Open(P("none.bin")), nullptr);
+  EXPECT_FALSE(platform::ReadFileBytes(P("none.bin")).has_value());
 }
 
 TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
