@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/audio_internal.h"
@@ -168,6 +170,72 @@ TEST(AudioTest, WavChunksLongerThanTheFileAreRefused) {
     ASSERT_TRUE(platform::WriteFileAtomic(TempPath("damaged.wav"), bytes));
     EXPECT_EQ(platform::LoadSound(TempPath("damaged.wav")), nullptr) << claim;
   }
+}
+
+// The bounds a test sets for the sounds it loads, put back however it ends.
+class SoundBounds {
+ public:
+  SoundBounds()
+      : stream_above_(platform::detail::StreamAbove()), decoded_max_(platform::detail::DecodedMaxBytes()) {}
+  ~SoundBounds() {
+    platform::detail::SetStreamAbove(stream_above_);
+    platform::detail::SetDecodedMaxBytes(decoded_max_);
+  }
+  SoundBounds(const SoundBounds&) = delete;
+  SoundBounds& operator=(const SoundBounds&) = delete;
+
+ private:
+  std::size_t stream_above_;
+  long long decoded_max_;
+};
+
+// An Ogg whose last page understates its length is decoded whole (its length says it is short), so
+// only its decoding can tell how long it is: the decoding stops as soon as the samples pass what a
+// sound decoded whole may take, and the sound is refused saying so; one that decodes to exactly
+// that loads. The bounds are set low, so a one-second file stands for a long one.
+TEST(AudioTest, AnOggDecodedWholeStopsAtTheDecodedBound) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  const SoundBounds restore;
+  const std::string path = TempPath("understated.ogg");
+  ASSERT_TRUE(test_media::WriteOgg(path, 1000, 100));  // claims 100 samples
+  platform::detail::SetStreamAbove(4096);
+  const platform::SoundRef whole = platform::LoadSound(path);
+  ASSERT_NE(whole, nullptr);
+  ASSERT_FALSE(platform::detail::IsStreamed(whole));
+  // 16-bit mono samples at 22050 Hz: nearly the whole second, far past what the file claims.
+  const long long bytes = std::llround(whole->LengthSeconds() * 22050) * 2;
+  ASSERT_GT(bytes, 40000);
+
+  platform::detail::SetDecodedMaxBytes(bytes);
+  std::string refused;
+  EXPECT_NE(platform::LoadSound(path, 0, &refused), nullptr);
+  EXPECT_EQ(refused, "");
+
+  platform::detail::SetDecodedMaxBytes(bytes - 1);
+  EXPECT_EQ(platform::LoadSound(path, 0, &refused), nullptr);
+  EXPECT_EQ(refused, "it decodes to at least " + std::to_string(bytes) + " bytes of samples, more than the " +
+                         std::to_string(bytes - 1) + " a sound decoded whole may take");
+}
+
+// A WAV whose data chunk is empty (a fmt chunk, an empty data chunk, an empty chunk after it: 54
+// bytes, as the sound fuzz target's corpus holds it) is no sound: refused as one that cannot be
+// decoded, without copying samples from the null buffer the decoder gives for it (the sanitizer
+// build reports that copy).
+TEST(AudioTest, AWavWithAnEmptyDataChunkIsNoSound) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  const auto le = [](std::uint32_t v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return s;
+  };
+  const std::string fmt = le(1, 2) + le(1, 2) + le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + le(0, 2);
+  const std::string chunks = "WAVE" + ("fmt " + le(18, 4) + fmt) + ("data" + le(0, 4)) + ("LIST" + le(0, 4));
+  const std::string wav = "RIFF" + le(static_cast<std::uint32_t>(chunks.size()), 4) + chunks;
+  ASSERT_EQ(wav.size(), 54u);
+  ASSERT_TRUE(platform::WriteFileAtomic(TempPath("empty.wav"), wav));
+  std::string refused;
+  EXPECT_EQ(platform::LoadSound(TempPath("empty.wav"), 0, &refused), nullptr);
+  EXPECT_EQ(refused, "");
 }
 
 TEST(AudioTest, NoneDriverIsSilentByChoice) {
