@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/files.h"
-
 namespace platform::detail {
 
 namespace {

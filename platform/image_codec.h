@@ -1,7 +1,6 @@
 #pragma once
 // Private to the platform library: PNG and JPEG decoding into pixmaps, PNG encoding.
 
-#include <optional>
 #include <string>
 #include <vector>
 
