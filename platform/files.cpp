@@ -319,9 +319,10 @@ namespace {
 
 constexpr char kNotPlain[] = "it is not a plain file";
 
-std::string HoldsMore(std::int64_t size, std::int64_t max_bytes) {
-  return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(max_bytes) +
-         " such a file may hold";
+// `at_least`: the file held more than its size said when it was read, and was read no further.
+std::string HoldsMore(std::int64_t size, std::int64_t max_bytes, bool at_least) {
+  return std::string("it holds ") + (at_least ? "at least " : "") + std::to_string(size) + " bytes, more than the " +
+         std::to_string(max_bytes) + " such a file may hold";
 }
 
 // Opens `real` for reading when it is a plain file: looked at first (a link is followed to what it
@@ -358,14 +359,14 @@ BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
   struct stat st{};
   const int fd = OpenChecked(real, &st, &read);
   if (fd < 0) return read;
-  const auto refuse = [&](std::int64_t size) {
+  const auto refuse = [&](std::int64_t size, bool at_least) {
     read.outcome = BoundedRead::Outcome::kRefused;
-    read.reason = HoldsMore(size, max_bytes);
+    read.reason = HoldsMore(size, max_bytes, at_least);
     read.bytes.clear();
     ::close(fd);
     return read;
   };
-  if (st.st_size > max_bytes) return refuse(st.st_size);
+  if (st.st_size > max_bytes) return refuse(st.st_size, false);
   // At most one byte past the bound is read: the file may have grown since it was looked at.
   const std::uint64_t most = static_cast<std::uint64_t>(max_bytes) + 1;
   read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size) + 1, most)));
@@ -387,9 +388,7 @@ BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > static_cast<std::uint64_t>(max_bytes)) {
-    return refuse(std::max<std::int64_t>(static_cast<std::int64_t>(got), st.st_size));
-  }
+  if (got > static_cast<std::uint64_t>(max_bytes)) return refuse(static_cast<std::int64_t>(got), true);
   read.bytes.resize(got);
   read.outcome = BoundedRead::Outcome::kRead;
   ::close(fd);

@@ -59,7 +59,8 @@ struct BoundedRead {
   Outcome outcome = Outcome::kMissing;
   std::vector<unsigned char> bytes;
   // For kRefused "it is not a plain file" or "it holds N bytes, more than the M such a file may
-  // hold"; for kUnreadable the system's reason ("Permission denied").
+  // hold" ("at least N" for one that held more than its size said and was read no further); for
+  // kUnreadable the system's reason ("Permission denied").
   std::string reason;
 
   bool Read() const { return outcome == Outcome::kRead; }

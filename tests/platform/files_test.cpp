@@ -126,6 +126,30 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
   EXPECT_FALSE(platform::ReadFileBytes(P("none.bin")).has_value());
 }
 
+// A file that holds more than its size says (as one that grows while it is read does; the
+// system's process files say 0 and hold more) is read no further than one byte past its bound,
+// and refused; within a bound it holds, it is read whole.
+TEST_F(FilesTest, ABoundedReadStopsOneBytePastTheBoundWhateverTheSizeSaid) {
+  const std::string status = "/proc/self/status";
+  ASSERT_EQ(fs::file_size(status), 0u);
+  const platform::BoundedRead past = platform::ReadBoundedFile(status, 100);
+  EXPECT_TRUE(past.Refused());
+  EXPECT_EQ(past.reason, "it holds at least 101 bytes, more than the 100 such a file may hold");
+  EXPECT_TRUE(past.bytes.empty());
+
+  const platform::BoundedRead whole = platform::ReadBoundedFile(status, 1 << 20);
+  ASSERT_TRUE(whole.Read()) << whole.reason;
+  EXPECT_GT(whole.bytes.size(), 101u);
+  EXPECT_EQ(std::string(whole.bytes.begin(), whole.bytes.begin() + 5), "Name:");
+
+  Put(P("exact.txt"), std::string(100, 'x'));
+  EXPECT_EQ(platform::ReadBoundedFile(P("EXACT.txt"), 100).bytes.size(), 100u);
+  EXPECT_EQ(platform::ReadBoundedFile(P("exact.txt"), 99).reason,
+            "it holds 100 bytes, more than the 99 such a file may hold");
+  EXPECT_TRUE(platform::ReadBoundedFile(P("none.txt"), 100).Missing());
+  EXPECT_TRUE(platform::ReadBoundedFile(P("none/at/all.txt"), 100).Missing());
+}
+
 TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {
   const std::string path = P("settings.ini");
   ASSERT_TRUE(platform::WriteFileAtomic(path, std::string("Sound=1\r\nMusic=1\r\n")));
