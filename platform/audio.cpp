@@ -279,11 +279,13 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm, std::string* r
   cvt.len = static_cast<int>(length);
   if (built > 0 && SDL_ConvertAudio(&cvt) != 0) return false;
   const int out_len = built > 0 ? cvt.len_cvt : static_cast<int>(length);
+  // Less than one whole sample after the conversion (a byte or two of many channels): no sound.
+  if (out_len < 2) return false;
   pcm->channels = channels;
   pcm->rate = wav_format.freq;
   pcm->samples.resize(static_cast<std::size_t>(out_len) / 2);
   std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
-  return !pcm->samples.empty() && pcm->rate > 0;
+  return pcm->rate > 0;
 }
 
 bool EndsWithNoCase(const std::string& text, const std::string& end) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <thread>
 #include <filesystem>
 #include <fstream>
@@ -217,26 +218,48 @@ TEST(AudioTest, AnOggDecodedWholeStopsAtTheDecodedBound) {
                          std::to_string(bytes - 1) + " a sound decoded whole may take");
 }
 
-// A WAV whose data chunk is empty (a fmt chunk, an empty data chunk, an empty chunk after it: 54
-// bytes, as the sound fuzz target's corpus holds it) is no sound: refused as one that cannot be
-// decoded, without copying samples from the null buffer the decoder gives for it (the sanitizer
-// build reports that copy).
-TEST(AudioTest, AWavWithAnEmptyDataChunkIsNoSound) {
+// A WAV that holds no whole sample is no sound: refused as one that cannot be decoded, without
+// copying samples from or to the null buffer the decoder gives for it (the sanitizer build reports
+// that copy). Each is a fmt chunk, the data chunk and an empty chunk after it, as the sound fuzz
+// target's corpus holds them.
+struct SampleLessWav {
+  const char* name;
+  int channels;
+  int align;  // the bytes of one frame, as the file claims it
+  std::string data;
+};
+
+void PrintTo(const SampleLessWav& wav, std::ostream* os) { *os << wav.name; }
+
+class SampleLessWavTest : public testing::TestWithParam<SampleLessWav> {};
+
+TEST_P(SampleLessWavTest, IsNoSound) {
   ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  const SampleLessWav& c = GetParam();
   const auto le = [](std::uint32_t v, int n) {
     std::string s;
     for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
     return s;
   };
-  const std::string fmt = le(1, 2) + le(1, 2) + le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + le(0, 2);
-  const std::string chunks = "WAVE" + ("fmt " + le(18, 4) + fmt) + ("data" + le(0, 4)) + ("LIST" + le(0, 4));
+  const std::uint32_t rate = 22050;
+  const std::string fmt = le(1, 2) + le(static_cast<std::uint32_t>(c.channels), 2) + le(rate, 4) +
+                          le(rate * static_cast<std::uint32_t>(c.align), 4) + le(static_cast<std::uint32_t>(c.align), 2) +
+                          le(16, 2) + le(0, 2);
+  const std::string chunks = "WAVE" + ("fmt " + le(18, 4) + fmt) +
+                             ("data" + le(static_cast<std::uint32_t>(c.data.size()), 4) + c.data) + ("LIST" + le(0, 4));
   const std::string wav = "RIFF" + le(static_cast<std::uint32_t>(chunks.size()), 4) + chunks;
-  ASSERT_EQ(wav.size(), 54u);
-  ASSERT_TRUE(platform::WriteFileAtomic(TempPath("empty.wav"), wav));
+  const std::string path = TempPath(std::string(c.name) + ".wav");
+  ASSERT_TRUE(platform::WriteFileAtomic(path, wav));
   std::string refused;
-  EXPECT_EQ(platform::LoadSound(TempPath("empty.wav"), 0, &refused), nullptr);
+  EXPECT_EQ(platform::LoadSound(path, 0, &refused), nullptr);
   EXPECT_EQ(refused, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Wavs, SampleLessWavTest,
+    testing::Values(SampleLessWav{"EmptyDataChunk", 1, 2, ""},  // 54 bytes
+                    SampleLessWav{"LessThanAFrameOfFiveChannels", 5, 2, std::string(2, '\0')}),
+    [](const testing::TestParamInfo<SampleLessWav>& info) { return std::string(info.param.name); });
 
 TEST(AudioTest, NoneDriverIsSilentByChoice) {
   EXPECT_TRUE(platform::AudioOpen("None", nullptr));
