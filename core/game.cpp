@@ -124,10 +124,12 @@ int TGame::Init(int driverChoice) {
   DebugInt = 5;
   const std::string settings = SettingsFilePath();
   const std::string defaults = DefaultSettingsPath();
-  if (!platform::FileExists(settings) && platform::FileExists(defaults)) {
-    if (const std::string fault = ccDataFileSizeFault(defaults, SETTINGS_FILE_MAX_BYTES); !fault.empty())
-      ccRunTimeError(fault, 1);
-    if (platform::CopyFile(defaults, settings)) platform::ShareFile(settings);
+  // Only where nothing stands at the settings' name: what is there but no plain file is left for the
+  // settings' load to report and set aside.
+  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Missing()) {
+    const platform::BoundedRead first = platform::ReadBoundedFile(defaults, SETTINGS_FILE_MAX_BYTES);
+    if (first.Refused()) ccRunTimeError(ccDamagedDataFile(defaults, first.reason), 1);
+    if (first.Read() && platform::WriteFileAtomic(settings, first.bytes)) platform::ShareFile(settings);
   }
   Ini->Load();
   DebugInt = 6;

@@ -182,17 +182,17 @@ int TGame::CheckGoodExit() {
   // the new file replaces the old one in a single atomic write, so a failure at any point leaves
   // the old settings (and the name) in place.
   const std::string settings = SettingsFilePath();
-  // A settings file far too large to read is left to the settings' own load, which sets it aside.
-  if (!ccFileSizeFault(settings, SETTINGS_FILE_MAX_BYTES).empty()) {
+  // A settings file that is not a plain file or is far too large to read is left to the settings'
+  // own load, which sets it aside.
+  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Refused()) {
     platform::DeleteFile(changed);
     return 0;
   }
   const std::string name = ccReadIniLine(settings, "profile name");
-  if (const std::string fault = ccDataFileSizeFault(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
-      !fault.empty())
-    ccRunTimeError(fault, 1);
-  auto source = platform::InStream::Open(DefaultSettingsPath());
-  if (source) {
+  platform::BoundedRead defaults = platform::ReadBoundedFile(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
+  if (defaults.Refused()) ccRunTimeError(ccDamagedDataFile(DefaultSettingsPath(), defaults.reason), 1);
+  if (defaults.Read()) {
+    auto source = std::make_unique<platform::InStream>(std::move(defaults.bytes));
     platform::OutStream out;
     bool nameWritten = false;
     while (!source->Eof()) {

@@ -11,7 +11,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <limits>
 
 #include "platform/text_encoding.h"
 
@@ -346,19 +346,98 @@ FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls) {
   return previous == &g_system_write_calls ? nullptr : previous;
 }
 
-std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
-  const std::string real = ResolvePath(path);
-  struct stat st{};
-  if (::stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::ifstream in(real, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(st.st_size));
-  if (!bytes.empty()) {
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+namespace {
+
+constexpr char kNotPlain[] = "it is not a plain file";
+
+// `at_least`: the file held more than its size said when it was read, and was read no further.
+std::string HoldsMore(std::int64_t size, std::int64_t max_bytes, bool at_least) {
+  return std::string("it holds ") + (at_least ? "at least " : "") + std::to_string(size) + " bytes, more than the " +
+         std::to_string(max_bytes) + " such a file may hold";
+}
+
+// Opens `real` for reading when it is a plain file: looked at first (a link is followed to what it
+// names), opened without blocking (a named pipe put there since would otherwise wait for a writer)
+// and without taking a terminal as the controlling one, then looked at again through the
+// descriptor. `st` gets what was opened. -1 with `read` saying why otherwise.
+int OpenChecked(const std::string& real, struct stat* st, BoundedRead* read) {
+  const auto fail = [read](BoundedRead::Outcome outcome, std::string reason) {
+    read->outcome = outcome;
+    read->reason = std::move(reason);
+    return -1;
+  };
+  const auto system_fault = [&fail](int why) {
+    if (why == ENOENT || why == ENOTDIR) return fail(BoundedRead::Outcome::kMissing, "");
+    return fail(BoundedRead::Outcome::kUnreadable, std::strerror(why));
+  };
+  if (::stat(real.c_str(), st) != 0) return system_fault(errno);
+  if (!S_ISREG(st->st_mode)) return fail(BoundedRead::Outcome::kRefused, kNotPlain);
+  const int fd = ::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return system_fault(errno);
+  if (::fstat(fd, st) != 0 || !S_ISREG(st->st_mode)) {
+    ::close(fd);
+    return fail(BoundedRead::Outcome::kRefused, kNotPlain);
   }
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  return fd;
+}
+
+}  // namespace
+
+BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
+  BoundedRead read;
+  const std::string real = ResolvePath(path);
+  max_bytes = std::max<std::int64_t>(max_bytes, 0);
+  struct stat st{};
+  const int fd = OpenChecked(real, &st, &read);
+  if (fd < 0) return read;
+  const auto refuse = [&](std::int64_t size, bool at_least) {
+    read.outcome = BoundedRead::Outcome::kRefused;
+    read.reason = HoldsMore(size, max_bytes, at_least);
+    read.bytes.clear();
+    ::close(fd);
+    return read;
+  };
+  if (st.st_size > max_bytes) return refuse(st.st_size, false);
+  // At most one byte past the bound is read: the file may have grown since it was looked at.
+  const std::uint64_t most = static_cast<std::uint64_t>(max_bytes) + 1;
+  read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size) + 1, most)));
+  std::size_t got = 0;
+  for (;;) {
+    if (got == read.bytes.size()) {
+      if (got >= most) break;
+      read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(got + (got >> 1) + 4096, most)));
+    }
+    const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      read.outcome = BoundedRead::Outcome::kUnreadable;
+      read.reason = std::strerror(errno);
+      read.bytes.clear();
+      ::close(fd);
+      return read;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > static_cast<std::uint64_t>(max_bytes)) return refuse(static_cast<std::int64_t>(got), true);
+  read.bytes.resize(got);
+  read.outcome = BoundedRead::Outcome::kRead;
+  ::close(fd);
+  return read;
+}
+
+int OpenPlainFile(const std::string& path, std::string* reason) {
+  BoundedRead read;
+  struct stat st{};
+  const int fd = OpenChecked(ResolvePath(path), &st, &read);
+  if (fd < 0 && reason != nullptr) *reason = read.Missing() ? std::strerror(ENOENT) : read.reason;
+  return fd;
+}
+
+std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
+  BoundedRead read = ReadBoundedFile(path, std::numeric_limits<std::int64_t>::max() - 1);
+  if (!read.Read()) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path) {
@@ -507,12 +586,6 @@ void ReleaseFileLock() {
 }
 
 // ---- InStream --------------------------------------------------------------------------------
-
-std::unique_ptr<InStream> InStream::Open(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
-  if (!bytes) return nullptr;
-  return std::make_unique<InStream>(std::move(*bytes));
-}
 
 InStream::InStream(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
 

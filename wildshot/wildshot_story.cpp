@@ -17,6 +17,7 @@
 #include "play/globals.h"
 #include "play/hud.h"
 #include "platform/files.h"
+#include "platform/text_encoding.h"
 #include "progress/player.h"
 #include "progress/progress_rules.h"
 #include "ui/button.h"
@@ -52,18 +53,18 @@ std::shared_ptr<TGameImage> LoadStrip(int n, const TWildshot& story) {
 
 int TWildshotScreen::LoadTextData() {
   const std::string path = Game->TextPath + "wildshots.txt";
-  if (const std::string fault = ccDataFileSizeFault(path, TEXT_FILE_MAX_BYTES); !fault.empty()) {
-    ccRunTimeError(fault, 1);
+  const platform::BoundedRead file = platform::ReadBoundedFile(path, TEXT_FILE_MAX_BYTES);
+  if (file.Refused()) {
+    ccRunTimeError(ccDamagedDataFile(path, file.reason), 1);
     return 0;
   }
-  auto text = platform::ReadTextFile(path);
-  if (!text) {
+  if (!file.Read()) {
     ccRunTimeError("Error loading file " + path, 1);
     return 0;
   }
   TStoryFile data;
   data.ChanceArray = ChanceArray;
-  auto result = ReadStoryFile(ccSplitStringIntoLines(*text), path, data);
+  auto result = ReadStoryFile(ccSplitStringIntoLines(platform::DecodeText(file.bytes)), path, data);
   if (result.Ok()) result = CheckStoryWeights(data, path);
   if (!result.Ok()) {
     ccRunTimeError(result.message, 1);
