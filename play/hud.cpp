@@ -13,7 +13,6 @@
 #include "gfx/image_bank.h"
 #include "gfx/particle_generator.h"
 #include "gfx/particle_list.h"
-#include "platform/files.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
