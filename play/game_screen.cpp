@@ -171,6 +171,7 @@ int TGameScreen::Kill() {
   KillGeneric();
   Middle.reset();
   HUDPictures.reset();
+  HintPictures.reset();
   LevelEndImage.reset();
   if (ToolTipCard) {
     ToolTipCard->Kill();

@@ -35,6 +35,7 @@ class TParticle;
 class TAmbientAnim;
 class TButton;
 struct THUDFilePictures;
+struct THintScrollPictures;
 
 // The wild shot animation that runs (WildshotAnimType).
 enum : int {
@@ -87,6 +88,9 @@ class TGameScreen : public TScreen {
   // The HUD's file pictures, decoded at the visit's first hole and shared by the holes after it;
   // let go by Kill.
   std::shared_ptr<THUDFilePictures> HUDPictures;
+  // The hint scroll's fixed pictures, decoded at the visit's first hint and shared by the hints
+  // after it; let go by Kill.
+  std::shared_ptr<THintScrollPictures> HintPictures;
   std::shared_ptr<TGameImage> LevelEndImage;
   std::shared_ptr<TGameImage> Mulligan0Disabled, Mulligan0Down, Mulligan1, Mulligan1MO,
       Mulligan1Disabled, Mulligan1Down, Mulligan2, Mulligan2MO, Mulligan2Disabled, Mulligan2Down,

@@ -2,8 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "cards/game_grid.h"
@@ -15,11 +13,11 @@
 #include "gfx/image_bank.h"
 #include "gfx/particle_generator.h"
 #include "gfx/particle_list.h"
-#include "platform/files.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud_rules.h"
+#include "play/kept_pictures.h"
 #include "play/play_effects.h"
 #include "play/play_support.h"
 #include "progress/avatar.h"
@@ -62,18 +60,6 @@ std::vector<std::string> HudFiles() {
   return files;
 }
 
-// A file's size and time of its last change; "missing" when it cannot be looked at (decoding it
-// then fails with the loader's own message).
-std::string FileStamp(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path real = platform::ResolvePath(path);
-  const auto size = std::filesystem::file_size(real, error);
-  if (error) return "missing";
-  const auto changed = std::filesystem::last_write_time(real, error);
-  if (error) return "missing";
-  return std::to_string(size) + " " + std::to_string(changed.time_since_epoch().count());
-}
-
 std::shared_ptr<TGameImage> BankImage(const std::string& name) {
   return images ? images->Find(name) : nullptr;
 }
@@ -104,37 +90,23 @@ int THUD::LoadGlobals() {
   return 0;
 }
 
-std::string THUDFilePictures::SourceNow() {
-  const std::string folder = ImageFolder();
-  int r = 0, g = 0, b = 0;
-  platform::GetMaskColor(&r, &g, &b);
-  std::string source = folder + "\nflags " + std::to_string(platform::GetDefaultImageFlags()) + " mask " +
-                       std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
-  for (const std::string& file : HudFiles()) source += "\n" + file + " " + FileStamp(folder + file);
-  return source;
-}
+std::string THUDFilePictures::SourceNow() { return KeptPicturesSource(ImageFolder(), HudFiles()); }
 
 std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(std::shared_ptr<THUDFilePictures>* kept) {
-  std::string source = SourceNow();
-  if (kept != nullptr && *kept && (*kept)->Source == source) return *kept;
-  // The old set is let go before the new one is read: the two are never held together.
-  if (kept != nullptr) kept->reset();
-  auto set = std::make_shared<THUDFilePictures>();
-  set->Source = std::move(source);
-  const std::string folder = ImageFolder();
-  set->GolfClub = std::make_shared<TGameImage>();
-  set->GolfClub->LoadAnim(folder + kClubStrip, 214, 120, 0, 53, -1, 0);
-  const std::array<std::shared_ptr<TGameImage>*, kSingleFiles.size()> singles{
-      &set->Cart, &set->GolfBag, &set->GolfBagBack, &set->HoleMarker, &set->RunIndicator,
-      &set->ScoreSign, &set->HoleCashSign, &set->StopWatch};
-  for (std::size_t i = 0; i < singles.size(); ++i) *singles[i] = TGameImage::Create(folder + kSingleFiles[i], -1, 0);
-  for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot) {
-    set->Irons[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[0]), -1, 0);
-    set->IronsMO[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[1]), -1, 0);
-    set->IronsArea[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[2]), -1, 0);
-  }
-  if (kept != nullptr) *kept = set;
-  return set;
+  return KeptPictures(kept, SourceNow(), [](THUDFilePictures& set) {
+    const std::string folder = ImageFolder();
+    set.GolfClub = std::make_shared<TGameImage>();
+    set.GolfClub->LoadAnim(folder + kClubStrip, 214, 120, 0, 53, -1, 0);
+    const std::array<std::shared_ptr<TGameImage>*, kSingleFiles.size()> singles{
+        &set.Cart, &set.GolfBag, &set.GolfBagBack, &set.HoleMarker, &set.RunIndicator,
+        &set.ScoreSign, &set.HoleCashSign, &set.StopWatch};
+    for (std::size_t i = 0; i < singles.size(); ++i) *singles[i] = TGameImage::Create(folder + kSingleFiles[i], -1, 0);
+    for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot) {
+      set.Irons[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[0]), -1, 0);
+      set.IronsMO[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[1]), -1, 0);
+      set.IronsArea[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[2]), -1, 0);
+    }
+  });
 }
 
 int THUD::LoadImages() {

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "cards/iron_data.h"
+#include "play/kept_pictures.h"
 #include "util/types.h"
 
 class TCard;
@@ -208,12 +209,9 @@ class THUD {
 };
 
 // The HUD's pictures read from files: the club strip, the cart, the bag, the signs, the stopwatch
-// and the irons. Decoding them is most of a hole start, so one set serves every hole that follows
-// while what it was decoded from stays the same: the image folder, the image loader's settings and
-// each file's size and time of change. The play screen keeps the set from the first hole of its
-// visit to its Kill (TGameScreen::HUDPictures); without a play screen every HUD decodes its own.
-struct THUDFilePictures {
-  std::string Source;  // what the set was decoded from (SourceNow when it was decoded)
+// and the irons, kept from hole to hole as TKeptPictures says. The play screen keeps the set
+// (TGameScreen::HUDPictures); without a play screen every HUD decodes its own.
+struct THUDFilePictures : TKeptPictures {
   std::shared_ptr<TGameImage> GolfClub, Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator,
       ScoreSign, HoleCashSign, StopWatch;
   std::array<std::shared_ptr<TGameImage>, THUD::IRON_COUNT> Irons{}, IronsMO{}, IronsArea{};

@@ -9,6 +9,7 @@
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
 #include "core/globals.h"
+#include "core/upper_layer.h"
 #include "gfx/bitmap_font.h"
 #include "gfx/channel_array.h"
 #include "gfx/globals.h"
@@ -57,6 +58,10 @@ std::shared_ptr<TGameSound> FindSound(const std::string& name) {
   return sounds ? sounds->Find(name) : nullptr;
 }
 
+// The files every hint shows, under the image folder.
+constexpr const char* kPaperFile = "hints/hint_bg.png";
+constexpr const char* kHeadlineFile = "hints/headline_learn.png";
+constexpr const char* kOverlayFile = "hints/hint_overlay.png";
 
 }  // namespace
 
@@ -81,6 +86,19 @@ std::vector<std::vector<std::string>> ReadHintsText(const std::string& text, con
   return hints;
 }
 
+std::shared_ptr<THintScrollPictures> THintScrollPictures::Current(
+    std::shared_ptr<THintScrollPictures>* kept) {
+  const std::string folder = Game->ImagePath;
+  return KeptPictures(kept, KeptPicturesSource(folder, {kPaperFile, kHeadlineFile, kOverlayFile}),
+                      [&](THintScrollPictures& set) {
+                        set.Paper = ccLoadBitmap(folder + kPaperFile, -1);
+                        set.Paper->SetHandle(0, 0);
+                        set.Headline = Game->Upper->CreateHeaderSprite(
+                            folder + kHeadlineFile, static_cast<float>(ScreenWidth / 2 + 3), 0);
+                        set.Overlay = TGameImage::Create(folder + kOverlayFile, -1, 1);
+                      });
+}
+
 THintScroll::THintScroll() : MenuY(ScreenHeight + 19) { name = "hints"; }
 
 THintScroll::~THintScroll() = default;
@@ -96,11 +114,12 @@ int THintScroll::LoadTextData() {
 }
 
 int THintScroll::LoadSpecial(int hint, int exitGame) {
-  ImageLoad("hints/hint_bg.png", -1);
+  const auto pictures = THintScrollPictures::Current(GameScreen ? &GameScreen->HintPictures : nullptr);
+  Image = pictures->Paper;
   ccCreateFrames(Image);
-  HeaderLoad("hints/headline_learn", static_cast<float>(ScreenWidth / 2 + 3), 0);
+  Header = pictures->Headline;
   if (Header && Header->image) Header->image->Precache();
-  Overlay = TGameImage::Create(Game->ImagePath + "hints/hint_overlay.png", -1, 1);
+  Overlay = pictures->Overlay;
   Overlay->Precache();
   Hint = hint;
   if (hint == 21) {

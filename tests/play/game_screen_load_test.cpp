@@ -1,7 +1,8 @@
 // The play screen's visit over the staged data: what Load reads and reports, the five buttons
-// after a hole start, the desert End Hole board, what Kill leaves, the HUD's file pictures kept
-// from hole to hole while what they are read from stays the same, and the files named at run time
-// (ambient lists, numbered recordings, result pictures) all present in the data folder.
+// after a hole start, the desert End Hole board, what Kill leaves, the HUD's file pictures and the
+// hint scroll's fixed pictures kept from hole to hole while what they are read from stays the same,
+// and the files named at run time (ambient lists, numbered recordings, result pictures) all present
+// in the data folder.
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,9 @@
 #include "platform/system.h"
 #include "progress/progress_rules.h"
 #include "progress/save_data.h"
+#include "screens/game_upper_layer.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
 #include "util/strings.h"
 #include "tests/play/play_fixture.h"
 
@@ -144,84 +148,146 @@ TEST_F(PlayLoadTest, AMissingRecordingStopsTheVisitAtLoadNamingIt) {
   }
 }
 
-// ---- The HUD's file pictures from hole to hole ----
+// ---- The pictures kept from hole to hole: the HUD's and the hint scroll's ----
 
 namespace fs = std::filesystem;
 
 // The pictures of the HUD a test follows: the club strip, the cart (the picture the changes
 // below replace), the 2-iron's hit area (read back for the pointer) and the 9-iron.
-std::vector<std::weak_ptr<platform::Image>> FollowedPictures() {
+std::vector<std::weak_ptr<platform::Image>> FollowedHudPictures() {
   return {HUD->GolfClub->image, HUD->Cart->image, HUD->IronImagesArea[0]->image, HUD->IronImages[7]->image};
 }
 
-// A folder like the image folder `from` (its folders linked, gamescreen/ copied so that its
-// files can change); its path, with a separator at the end.
+// The hint scroll's pictures that every hint shows: the paper, the heading and the picture's frame.
+std::vector<std::weak_ptr<platform::Image>> FollowedHintPictures() {
+  return {HintScroll->Image, HintScroll->Header->image->image, HintScroll->Overlay->image};
+}
+
+// A folder like the image folder `from` (its folders linked, gamescreen/ and hints/ copied so that
+// their files can change); its path, with a separator at the end.
 std::string CopyImageFolder(const std::string& from) {
   static int copies = 0;
-  const fs::path copy = fs::path(platform::UserDataFolder()) / ("hud_pictures-" + std::to_string(++copies));
+  const fs::path copy = fs::path(platform::UserDataFolder()) / ("kept_pictures-" + std::to_string(++copies));
   fs::create_directories(copy);
   for (const auto& entry : fs::directory_iterator(platform::ResolvePath(from))) {
-    if (entry.path().filename() == "gamescreen")
-      fs::copy(entry.path(), copy / "gamescreen", fs::copy_options::recursive);
+    const fs::path name = entry.path().filename();
+    if (name == "gamescreen" || name == "hints")
+      fs::copy(entry.path(), copy / name, fs::copy_options::recursive);
     else
-      fs::create_symlink(entry.path(), copy / entry.path().filename());
+      fs::create_symlink(entry.path(), copy / name);
   }
   return copy.string() + "/";
 }
 
-// The cart's picture in `folder` becomes another one (the hole marker's, of another size).
-void ReplaceCart(const std::string& folder) {
-  fs::copy_file(folder + "gamescreen/Hole_Marker.png", folder + "gamescreen/cart.png",
-                fs::copy_options::overwrite_existing);
+// The picture `file` under `folder` becomes the picture `by` (another one, of another size).
+void Replace(const std::string& folder, const std::string& file, const std::string& by) {
+  fs::copy_file(folder + by, folder + file, fs::copy_options::overwrite_existing);
+}
+void ReplaceCart(const std::string& folder) { Replace(folder, "gamescreen/cart.png", "gamescreen/Hole_Marker.png"); }
+// A file the hint scroll shows at every hint becomes the first hint's picture.
+std::function<void()> ReplaceHintFile(const char* file) {
+  return [file] { Replace(Game->ImagePath, file, "hints/Hint1.png"); };
 }
 
-// What a change between two holes does to the HUD's file pictures.
+// What a change between two holes does to a set of kept pictures.
 enum class Kept { Same, DecodedAgain };
 
 struct HoleChange {
   const char* name;
   std::function<void()> change;  // made between the holes
-  Kept kept;
+  Kept hud;
   const char* cart;  // the picture the cart shows on hole two, under the image folder then
+  Kept hint;         // the hint scroll's paper, heading and frame
 };
 
 void PrintTo(const HoleChange& c, std::ostream* os) { *os << c.name; }
 
-// Two holes of course 1 in one visit with a change between them; the image folder is a copy of
-// the staged one, so that its files can change.
-class HudPicturesTest : public PlayLoadTest, public testing::WithParamInterface<HoleChange> {
+// Two holes of course 1 in one visit, each opening its lesson's hint scroll, with a change between
+// them; the image folder is a copy of the staged one, so that its files can change.
+class KeptPicturesTest : public PlayLoadTest, public testing::WithParamInterface<HoleChange> {
  protected:
   void SetUp() override {
     PlayLoadTest::SetUp();
     UseCourse("The Vuva Rivudar", "MUNI", "municipal1.jpg");
     Game->ImagePath = CopyImageFolder(Game->ImagePath);
+    // The game's own layer makes the scroll's heading sprite.
+    Game->Upper = std::make_shared<TGameUpperLayer>();
+    savedHintScroll_ = HintScroll;
+    HintScroll = std::make_shared<THintScroll>();
     // The signs of the run (the bank's, found by name).
     for (const char* name : {"5x", "7x", "5x_Multiplier_sign", "7x_Multiplier_sign"}) {
       auto sign = std::make_shared<TGameImage>();
       sign->name = ccUpperCase(name);
       images->Images.push_back(sign);
     }
+    std::string error;
+    ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
   }
-  static void ExpectShows(const std::shared_ptr<TGameImage>& shown, const std::string& file) {
+  void TearDown() override {
+    PlayLoadTest::TearDown();
+    HintScroll = savedHintScroll_;
+    platform::GraphicsClose();
+  }
+  static void ExpectShows(const platform::ImageRef& shown, const std::string& file) {
     const auto expected = platform::LoadImage(file);
     ASSERT_TRUE(expected) << file;
-    ASSERT_TRUE(shown && shown->image);
-    ASSERT_EQ(shown->w, expected->Width()) << file;
-    ASSERT_EQ(shown->h, expected->Height()) << file;
-    const auto a = shown->image->LockFrame(0);
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(shown->Width(), expected->Width()) << file;
+    ASSERT_EQ(shown->Height(), expected->Height()) << file;
+    const auto a = shown->LockFrame(0);
     const auto b = expected->LockFrame(0);
     int differ = 0;
     for (int y = 0; y < expected->Height(); ++y)
       for (int x = 0; x < expected->Width(); ++x) differ += a->ReadPixel(x, y) != b->ReadPixel(x, y);
     EXPECT_EQ(differ, 0) << "pixels unlike " << file;
   }
+  static void ExpectKept(const std::vector<std::weak_ptr<platform::Image>>& holeOne,
+                         const std::vector<std::weak_ptr<platform::Image>>& holeTwo, Kept kept) {
+    for (std::size_t i = 0; i < holeOne.size(); ++i) {
+      SCOPED_TRACE("picture " + std::to_string(i));
+      if (kept == Kept::Same) {
+        // Decoded once: hole two draws the very objects of hole one, which the end of hole one
+        // did not free.
+        EXPECT_FALSE(holeOne[i].expired());
+        EXPECT_EQ(holeOne[i].lock(), holeTwo[i].lock());
+      } else {
+        EXPECT_NE(holeOne[i].lock(), holeTwo[i].lock());
+      }
+    }
+  }
+  // The scroll of hint `hint` shows its own picture and, on every hint, the files as they are now.
+  static void ExpectHintShows(int hint) {
+    SCOPED_TRACE("hint " + std::to_string(hint));
+    ASSERT_EQ(HintScroll->Hint, hint);
+    ASSERT_TRUE(HintScroll->Icon && HintScroll->Header && HintScroll->Header->image && HintScroll->Overlay);
+    ExpectShows(HintScroll->Icon->image, Game->ImagePath + "hints/Hint" + std::to_string(hint) + ".png");
+    ExpectShows(HintScroll->Image, Game->ImagePath + "hints/hint_bg.png");
+    ExpectShows(HintScroll->Header->image->image, Game->ImagePath + "hints/headline_learn.png");
+    ExpectShows(HintScroll->Overlay->image, Game->ImagePath + "hints/hint_overlay.png");
+  }
+  // The whole screen with the scroll alone drawn on it, at rest.
+  static std::vector<platform::Argb> DrawnScroll() {
+    platform::ResetDrawState();
+    platform::SetClsColor(40, 90, 40);
+    platform::Cls();
+    HintScroll->Unroll->Active = 0;
+    HintScroll->Bounces = 0;
+    HintScroll->TopY = static_cast<float>(HintScroll->FinalY);
+    HintScroll->Draw();
+    const auto screen = platform::GrabPixmap(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
+    const platform::Argb* pixels = screen->Pixels();
+    return {pixels, pixels + static_cast<std::size_t>(screen->Width() * screen->Height())};
+  }
+  std::shared_ptr<THintScroll> savedHintScroll_;
 };
 
-TEST_P(HudPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
+TEST_P(KeptPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
   const HoleChange& c = GetParam();
   GameScreen->Load();
   GameScreen->LevelStart();
-  const auto holeOne = FollowedPictures();
+  ExpectHintShows(2);
+  const auto hudOne = FollowedHudPictures();
+  const auto hintOne = FollowedHintPictures();
   c.change();
   GameScreen->Player->Level = 3;
   testing::internal::CaptureStdout();
@@ -230,41 +296,55 @@ TEST_P(HudPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
   // The console reports the HUD's pictures at every hole start, kept or not.
   EXPECT_NE(console.find("HUD Anims: "), std::string::npos) << console;
   EXPECT_NE(console.find("HUD Images: "), std::string::npos) << console;
-  const auto holeTwo = FollowedPictures();
-  for (std::size_t i = 0; i < holeOne.size(); ++i) {
-    SCOPED_TRACE("picture " + std::to_string(i));
-    if (c.kept == Kept::Same) {
-      // Decoded once: hole two draws the very objects of hole one, which the end of hole one
-      // (the HUD's Kill) did not free.
-      EXPECT_FALSE(holeOne[i].expired());
-      EXPECT_EQ(holeOne[i].lock(), holeTwo[i].lock());
-    } else {
-      EXPECT_NE(holeOne[i].lock(), holeTwo[i].lock());
-    }
+  const auto hudTwo = FollowedHudPictures();
+  const auto hintTwo = FollowedHintPictures();
+  {
+    SCOPED_TRACE("the HUD");
+    ExpectKept(hudOne, hudTwo, c.hud);
   }
-  ExpectShows(HUD->Cart, Game->ImagePath + c.cart);
+  {
+    SCOPED_TRACE("the hint scroll");
+    ExpectKept(hintOne, hintTwo, c.hint);
+  }
+  ExpectShows(HUD->Cart->image, Game->ImagePath + c.cart);
   // The bank's signs follow what the player owns at this hole.
   ASSERT_TRUE(HUD->FlagMultiplierLabel);
   EXPECT_EQ(HUD->FlagMultiplierLabel->name, GameScreen->Player->SaveData->AvatarItems[7] ? "7X" : "5X");
+  // Hole two's scroll shows its own hint, and draws as a scroll that decoded every picture anew.
+  ExpectHintShows(3);
+  const auto kept = DrawnScroll();
+  GameScreen->HintPictures.reset();
+  HintScroll->LoadSpecial(3, 0);
+  HintScroll->Show(0);
+  const auto fresh = FollowedHintPictures();
+  EXPECT_TRUE(kept == DrawnScroll()) << "the scroll of kept pictures draws unlike one decoded anew";
   // Leaving the play screen lets the pictures go.
   GameScreen->Kill();
-  for (const auto& picture : holeTwo) EXPECT_TRUE(picture.expired());
+  for (const auto& picture : hudTwo) EXPECT_TRUE(picture.expired());
+  for (const auto& picture : fresh) EXPECT_TRUE(picture.expired());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Changes, HudPicturesTest,
+    Changes, KeptPicturesTest,
     testing::Values(
-        HoleChange{"Nothing", [] {}, Kept::Same, "gamescreen/cart.png"},
-        HoleChange{"ABoughtSevenTimesSign",
-[] { GameScreen->Player->SaveData->AvatarItems[7] = 1; }, Kept::Same, "gamescreen/cart.png"},
+        HoleChange{"Nothing", [] {}, Kept::Same, "gamescreen/cart.png", Kept::Same},
+        HoleChange{"ABoughtSevenTimesSign", [] { GameScreen->Player->SaveData->AvatarItems[7] = 1; },
+                   Kept::Same, "gamescreen/cart.png", Kept::Same},
         HoleChange{"AnotherImageFolder",
                    [] {
                      Game->ImagePath = CopyImageFolder(Game->ImagePath);
                      ReplaceCart(Game->ImagePath);
+                     ReplaceHintFile("hints/hint_bg.png")();
                    },
-                   Kept::DecodedAgain, "gamescreen/cart.png"},
+                   Kept::DecodedAgain, "gamescreen/cart.png", Kept::DecodedAgain},
         HoleChange{"ACartPictureChangedInPlace", [] { ReplaceCart(Game->ImagePath); }, Kept::DecodedAgain,
-                   "gamescreen/Hole_Marker.png"}),
+                   "gamescreen/Hole_Marker.png", Kept::Same},
+        HoleChange{"AHintPaperChangedInPlace", ReplaceHintFile("hints/hint_bg.png"), Kept::Same,
+                   "gamescreen/cart.png", Kept::DecodedAgain},
+        HoleChange{"AHintHeadingChangedInPlace", ReplaceHintFile("hints/headline_learn.png"), Kept::Same,
+                   "gamescreen/cart.png", Kept::DecodedAgain},
+        HoleChange{"AHintFrameChangedInPlace", ReplaceHintFile("hints/hint_overlay.png"), Kept::Same,
+                   "gamescreen/cart.png", Kept::DecodedAgain}),
     [](const testing::TestParamInfo<HoleChange>& info) { return std::string(info.param.name); });
 
 TEST(PlayScreenData, EveryNameBuiltAtRunTimeIsStaged) {
