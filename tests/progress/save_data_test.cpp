@@ -511,6 +511,8 @@ class TessFileTest : public SaveBlockTest {
   std::size_t cards_ = 0;             // where her saved cards' count lies in it
 };
 
+void PrintTo(const TipsTail& tail, std::ostream* os) { *os << tail.name; }
+
 class ProfileTailTest : public TessFileTest, public testing::WithParamInterface<TipsTail> {};
 
 // The tips shown are worth none of the player's progress: a file that ends inside them, an older
