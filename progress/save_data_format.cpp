@@ -181,7 +181,8 @@ int TSaveData::Load(platform::InStream& in) {
   r.Ints(f.AvatarItems);
   r.Ints(f.Trophies);
   if (in.Failed()) return refuse("the saved game ends before the career statistics");
-  if (f.CareerStats->Load(in) != 0) return refuse("the saved game's career statistics are not whole");
+  if (f.CareerStats->Load(in) != 0)
+    return refuse("the saved game's career statistics are not whole");
   std::string error;
   if (!ReadCountedString(in, f.CourseName, MAX_STRING_LENGTH, &error))
     return refuse("the saved game's course name: " + error);
@@ -213,7 +214,8 @@ int TSaveData::Load(platform::InStream& in) {
   f.EndDriveActive = r.Int();
   const int count = in.ReadInt();
   if (in.Failed()) return refuse("the saved game ends before its cards");
-  if (count < 0 || count > MAX_CARDS) return refuse("the saved game holds a card count of " + std::to_string(count));
+  if (count < 0 || count > MAX_CARDS)
+    return refuse("the saved game holds a card count of " + std::to_string(count));
   // A card record is at least 80 bytes, so the count cannot promise more than the bytes left.
   if (static_cast<std::size_t>(count) * 80 > BytesLeft(in))
     return refuse("the saved game ends inside its " + std::to_string(count) + " cards");
@@ -228,7 +230,8 @@ int TSaveData::Load(platform::InStream& in) {
     // A card whose values are out of range costs only the saved hole, as long as the record is
     // whole and the rest of the block can be read.
     in.Seek(start);
-    if (!SkipCardRecord(in)) return refuse("card " + std::to_string(i + 1) + " of the saved game: " + cardError);
+    if (!SkipCardRecord(in))
+      return refuse("card " + std::to_string(i + 1) + " of the saved game: " + cardError);
     if (f.HoleDamaged == 0) {
       f.HoleDamaged = 1;
       f.HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + cardError;

@@ -191,9 +191,11 @@ int TProfile::Load() {
       std::string reason = LoadUserFault;
       if (reason.empty()) {
         reason = hook < 0 ? "the game's block after the hint flags is not whole"
-                          : "it ends inside the game's block, after " + std::to_string(in->Size()) + " bytes";
+                          : "it ends inside the game's block, after " + std::to_string(in->Size()) +
+                                " bytes";
       }
-      LastError = "The player profile '" + path + "' is damaged (" + reason + ") and has been put aside.";
+      LastError =
+          "The player profile '" + path + "' is damaged (" + reason + ") and has been put aside.";
     }
   }
   return SetDamagedFileAside(path);

@@ -443,7 +443,10 @@ TEST_F(SaveBlockTest, CashBelowZeroLoadsAsZeroWithAMessageNamingTheFile) {
   const struct {
     int saved, loaded;
   } cases[] = {{-2147483643, 0},  // 2,147,483,643 + 6 wrapped
-               {-1, 0}, {0, 0}, {1, 1}, {2147483647, 2147483647}};
+               {-1, 0},
+               {0, 0},
+               {1, 1},
+               {2147483647, 2147483647}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.saved);
     tess->Score = c.saved;
@@ -457,8 +460,9 @@ TEST_F(SaveBlockTest, CashBelowZeroLoadsAsZeroWithAMessageNamingTheFile) {
     EXPECT_EQ(Save().CourseName, "Pine fop");
     const std::string text = log.Text();
     if (c.saved < 0) {
-      EXPECT_NE(text.find("'" + Game->ProfilePath + "Tess.dat' holds cash of " + std::to_string(c.saved)),
-                std::string::npos)
+      EXPECT_NE(
+          text.find("'" + Game->ProfilePath + "Tess.dat' holds cash of " + std::to_string(c.saved)),
+          std::string::npos)
           << text;
     } else {
       EXPECT_EQ(text, "");
@@ -557,15 +561,17 @@ TEST_P(ProfileTailTest, LoadsWithTheCashTheUnlocksAndTheRoundInPlay) {
 }
 
 std::vector<TipsTail> TipsTails() {
-  std::vector<TipsTail> tails = {{"OlderFile", 0, 0}, {"WholeFile", 12, 0}, {"WholeFileAndFiveStrayBytes", 12, 5}};
-  static const char* const kCut[] = {"CutAfter1TipByte", "CutAfter2TipBytes", "CutAfter3TipBytes",
-                                     "CutAfter4TipBytes", "CutAfter5TipBytes", "CutAfter6TipBytes",
-                                     "CutAfter7TipBytes", "CutAfter8TipBytes", "CutAfter9TipBytes",
+  std::vector<TipsTail> tails = {
+      {"OlderFile", 0, 0}, {"WholeFile", 12, 0}, {"WholeFileAndFiveStrayBytes", 12, 5}};
+  static const char* const kCut[] = {"CutAfter1TipByte",   "CutAfter2TipBytes", "CutAfter3TipBytes",
+                                     "CutAfter4TipBytes",  "CutAfter5TipBytes", "CutAfter6TipBytes",
+                                     "CutAfter7TipBytes",  "CutAfter8TipBytes", "CutAfter9TipBytes",
                                      "CutAfter10TipBytes", "CutAfter11TipBytes"};
-  static const char* const kStray[] = {"OlderFileAnd1StrayByte", "OlderFileAnd2StrayBytes", "OlderFileAnd3StrayBytes",
-                                       "OlderFileAnd4StrayBytes", "OlderFileAnd5StrayBytes", "OlderFileAnd6StrayBytes",
-                                       "OlderFileAnd7StrayBytes", "OlderFileAnd8StrayBytes", "OlderFileAnd9StrayBytes",
-                                       "OlderFileAnd10StrayBytes", "OlderFileAnd11StrayBytes"};
+  static const char* const kStray[] = {
+      "OlderFileAnd1StrayByte",   "OlderFileAnd2StrayBytes", "OlderFileAnd3StrayBytes",
+      "OlderFileAnd4StrayBytes",  "OlderFileAnd5StrayBytes", "OlderFileAnd6StrayBytes",
+      "OlderFileAnd7StrayBytes",  "OlderFileAnd8StrayBytes", "OlderFileAnd9StrayBytes",
+      "OlderFileAnd10StrayBytes", "OlderFileAnd11StrayBytes"};
   for (int n = 1; n <= 11; ++n) {
     tails.push_back({kCut[n - 1], n, 0});
     tails.push_back({kStray[n - 1], 0, n});
@@ -574,7 +580,9 @@ std::vector<TipsTail> TipsTails() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tails, ProfileTailTest, testing::ValuesIn(TipsTails()),
-                         [](const testing::TestParamInfo<TipsTail>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<TipsTail>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // A real fault in the saved game sets the whole file aside, keeps the player in memory as they
 // were, and the message names what was found.
@@ -610,7 +618,9 @@ TEST_F(TessFileTest, AFaultInTheSavedGameSetsTheFileAsideWithAMessageNamingWhatW
     EXPECT_FALSE(platform::FileExists(path_));
     EXPECT_EQ(Save().CourseName, "In memory");
     const std::string& message = tess->LastError;
-    EXPECT_EQ(message.rfind("The player profile '" + path_ + "' is damaged (" + fault.reason, 0), 0u) << message;
+    EXPECT_EQ(message.rfind("The player profile '" + path_ + "' is damaged (" + fault.reason, 0),
+              0u)
+        << message;
     EXPECT_TRUE(message.ends_with(") and has been put aside.")) << message;
     EXPECT_NE(log.Text().find(message), std::string::npos) << log.Text();
   }

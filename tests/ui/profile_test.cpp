@@ -183,8 +183,9 @@ TEST_F(ProfileTest, TruncatedProfileIsPutAsideNotCrashing) {
   bytes.resize(40 + 4 * 10 + 2);
   ASSERT_TRUE(platform::WriteFileAtomic(ann->Path(), bytes));
   EXPECT_EQ(other->Load(), -1);
-  EXPECT_EQ(other->LastError, "The player profile '" + ann->Path() +
-                                  "' is damaged (it ends inside a hint flag) and has been put aside.");
+  EXPECT_EQ(other->LastError,
+            "The player profile '" + ann->Path() +
+                "' is damaged (it ends inside a hint flag) and has been put aside.");
   EXPECT_EQ(Bytes(ann->Path() + ".damaged"), first);
   EXPECT_EQ(Bytes(ann->Path() + ".damaged.2"), bytes);
 }
@@ -226,7 +227,8 @@ TEST_F(ProfileTest, AGameBlockItsReaderRefusesRefusesTheWholeProfile) {
   };
   EXPECT_EQ(loaded->Load(), -1);
   EXPECT_TRUE(platform::FileExists(ann->Path() + ".damaged.2"));
-  EXPECT_EQ(loaded->LastError, named + "it ends inside the game's block, after 444 bytes) and has been put aside.");
+  EXPECT_EQ(loaded->LastError,
+            named + "it ends inside the game's block, after 444 bytes) and has been put aside.");
 }
 
 TEST_F(ProfileTest, UnsafeNamesAreNeverWritten) {
