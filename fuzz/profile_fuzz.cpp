@@ -20,10 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quill_fuzz::WriteInput(data, size, "profiles/Fuzz.dat");
   quill_fuzz::Survive([&] {
     auto profile = TProfile::Create("Fuzz");
-    // The game's saved block follows the head, as the progress hooks read it.
-    profile->LoadUserFunction = [](platform::InStream& in) {
+    // The game's saved block follows the head, as the progress hooks read it, and a refusal names
+    // what was found in the profile's message.
+    TProfile* self = profile.get();
+    profile->LoadUserFunction = [self](platform::InStream& in) {
       TSaveData saved;
-      return saved.Load(in);
+      const int result = saved.Load(in);
+      if (result < 0) self->LoadUserFault = saved.LoadError;
+      return result;
     };
     profile->Load();
   });

@@ -25,7 +25,10 @@ int LoadSaveBlock(platform::InStream& in, TProfile* profile) {
   auto save = CurrentSave();
   if (!save) return 0;
   const int result = save->Load(in);
-  if (result >= 0 && profile) {
+  if (!profile) return result;
+  if (result < 0) {
+    profile->LoadUserFault = save->LoadError;
+  } else {
     CheckSavedRound(*profile);
     CheckSavedCash(*profile);
   }

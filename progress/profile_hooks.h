@@ -21,7 +21,8 @@ int CreateProfileExtra(TProfile& profile);
 // Writes the saved game block to the profile stream. Returns 0.
 int SaveProfileExtra(platform::OutStream& out);
 // Reads the saved game block from the profile stream: TSaveData::Load's result (negative: the
-// block is damaged, the saved state in memory is untouched and the profile refuses the file).
+// block is damaged, the saved state in memory is untouched and the profile refuses the file, its
+// message naming TSaveData::LoadError as the profile's LoadUserFault).
 // A block read whole is checked as InstallProfileHooks' hook does, against Game->CurrentProfile.
 int LoadProfileExtra(platform::InStream& in);
 // Installs SaveProfileExtra and a load hook on the profile. The load hook reads the block and then

@@ -107,7 +107,8 @@ class TSaveData {
   // dealt afresh. HoleError says why.
   int HoleDamaged = 0;
   std::string HoleError;
-  // Set by Load when the block was refused: what was wrong, for the message naming the file.
+  // Set by Load when the block was refused: what was wrong and where in the stream ("the saved
+  // game ends inside the course states, at byte 2700"), for the message naming the file.
   std::string LoadError;
 
   TSaveData() = default;

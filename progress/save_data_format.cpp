@@ -18,7 +18,8 @@
 //   section 2: UnlockedCourses[100]
 //   section 3: CourseArrayCards[h], CourseArrayToPar[h], CourseLongDrives[h] for h = 0..17
 //   section 4: MissedCardTips, IronTips, LongDriveTips
-//              (blocks written before the tips were kept end after section 3: the tips read as 0)
+//              (blocks written before the tips were kept end after section 3; a count the block
+//              does not hold whole, cut off or after an older block's few stray bytes, reads as 0)
 
 #include "progress/save_data.h"
 
@@ -160,8 +161,7 @@ int TSaveData::Load(platform::InStream& in) {
   TSaveData f;
   MaskedReader r(in);
   auto refuse = [this, &in](const std::string& why) {
-    LoadError = "the saved game ends early or is damaged (" + why + ", at byte " +
-                std::to_string(in.Position()) + " of the block's stream)";
+    LoadError = why + ", at byte " + std::to_string(in.Position());
     return -1;
   };
   f.MidCourse = r.Int();
@@ -180,11 +180,12 @@ int TSaveData::Load(platform::InStream& in) {
   f.AvatarItemUnlocked = r.Int();
   r.Ints(f.AvatarItems);
   r.Ints(f.Trophies);
-  if (in.Failed()) return refuse("it ends before the career statistics");
-  if (f.CareerStats->Load(in) != 0) return refuse("the career statistics are not whole");
+  if (in.Failed()) return refuse("the saved game ends before the career statistics");
+  if (f.CareerStats->Load(in) != 0)
+    return refuse("the saved game's career statistics are not whole");
   std::string error;
   if (!ReadCountedString(in, f.CourseName, MAX_STRING_LENGTH, &error))
-    return refuse("course name: " + error);
+    return refuse("the saved game's course name: " + error);
   f.CardsLeft = r.Int();
   f.FoundationValue = r.Int();
   f.FoundationID = r.Int();
@@ -212,10 +213,12 @@ int TSaveData::Load(platform::InStream& in) {
   f.EndHoleDisabled = r.Int();
   f.EndDriveActive = r.Int();
   const int count = in.ReadInt();
-  if (in.Failed()) return refuse("it ends before the saved cards");
+  if (in.Failed()) return refuse("the saved game ends before its cards");
+  if (count < 0 || count > MAX_CARDS)
+    return refuse("the saved game holds a card count of " + std::to_string(count));
   // A card record is at least 80 bytes, so the count cannot promise more than the bytes left.
-  if (count < 0 || count > MAX_CARDS || static_cast<std::size_t>(count) * 80 > BytesLeft(in))
-    return refuse("it holds a card count of " + std::to_string(count));
+  if (static_cast<std::size_t>(count) * 80 > BytesLeft(in))
+    return refuse("the saved game ends inside its " + std::to_string(count) + " cards");
   for (int i = 0; i < count; ++i) {
     const std::size_t start = in.Position();
     auto card = std::make_shared<TCard>();
@@ -227,7 +230,8 @@ int TSaveData::Load(platform::InStream& in) {
     // A card whose values are out of range costs only the saved hole, as long as the record is
     // whole and the rest of the block can be read.
     in.Seek(start);
-    if (!SkipCardRecord(in)) return refuse("card " + std::to_string(i + 1) + ": " + cardError);
+    if (!SkipCardRecord(in))
+      return refuse("card " + std::to_string(i + 1) + " of the saved game: " + cardError);
     if (f.HoleDamaged == 0) {
       f.HoleDamaged = 1;
       f.HoleError = "card " + std::to_string(i + 1) + " of the saved hole: " + cardError;
@@ -247,14 +251,14 @@ int TSaveData::Load(platform::InStream& in) {
     f.CourseArrayToPar[static_cast<std::size_t>(h)] = r.Int();
     f.CourseLongDrives[static_cast<std::size_t>(h)] = r.Int();
   }
-  if (in.Failed()) return refuse("it ends inside the course states");
-  // The profile file ends with this block, so an older block (no tips kept) ends right here.
-  if (BytesLeft(in) > 0) {
-    r.Restart();
-    f.MissedCardTips = r.Int();
-    f.IronTips = r.Int();
-    f.LongDriveTips = r.Int();
-    if (in.Failed()) return refuse("it ends inside the tips shown");
+  if (in.Failed()) return refuse("the saved game ends inside the course states");
+  // The profile file ends with this block, so an older block (no tips kept) ends right here. The
+  // tips shown are worth none of the player's progress: each count the file holds whole is read,
+  // and one it does not (a file cut short, a few stray bytes after an older block) is no tip shown.
+  r.Restart();
+  for (int* count : {&f.MissedCardTips, &f.IronTips, &f.LongDriveTips}) {
+    if (BytesLeft(in) < 4) break;
+    *count = r.Int();
   }
   if (f.HoleDamaged != 0) {
     // The hole is dealt afresh; the course goes on.

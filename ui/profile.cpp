@@ -179,6 +179,7 @@ int TProfile::Load() {
       InstructionsFlag = instructionsFlag;
       HintsShown = hints;
       int hook = 0;
+      LoadUserFault.clear();
       if (LoadUserFunction) hook = LoadUserFunction(*in);
       if (hook >= 0 && !in->Failed()) {
         LastError.clear();
@@ -187,7 +188,16 @@ int TProfile::Load() {
       }
       std::tie(CurrentLevel, LockedLevel, Score, Lives, Kills, TimeTaken, Difficulty, TipsFlag,
                InstructionsFlag, HintsShown) = kept;
-      LastError = "The player profile '" + path + "' is damaged and has been put aside.";
+      // The game's reader names what it found; one that read past the end without a word is
+      // reported by where it stopped.
+      std::string reason = LoadUserFault;
+      if (reason.empty()) {
+        reason = hook < 0 ? "the game's block after the hint flags is not whole"
+                          : "it ends inside the game's block, after " + std::to_string(in->Size()) +
+                                " bytes";
+      }
+      LastError =
+          "The player profile '" + path + "' is damaged (" + reason + ") and has been put aside.";
     }
   }
   return SetDamagedFileAside(path);

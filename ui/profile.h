@@ -54,6 +54,10 @@ class TProfile {
   // of the stream, marks the block as damaged and the whole profile is refused. Every count or
   // index read there must be range-checked by the hook before use.
   std::function<int(platform::InStream& in)> LoadUserFunction;
+  // What LoadUserFunction found when it refused the block ("the saved game ends inside ..."): Load
+  // empties it before calling the hook, which sets it before returning a negative result, and the
+  // damaged file's message names it.
+  std::string LoadUserFault;
 
   // Message of the last Save or Load that failed ("" after a success).
   std::string LastError;
@@ -69,7 +73,8 @@ class TProfile {
   // 1 when the file was read. 0 when there was none and it has just been written: from memory when
   // the profile in memory is this player's (a brand-new player), else from fresh defaults, so one
   // player's progress is never stored under another's name. -1 when the file is damaged: it is
-  // reported, renamed aside to Name + ".dat.damaged" (".damaged.2", ... when that name is taken: an
+  // reported with what was found ("The player profile '...' is damaged (REASON) and has been put
+  // aside."), renamed aside to Name + ".dat.damaged" (".damaged.2", ... when that name is taken: an
   // earlier damaged copy is never replaced) and the profile keeps its values. A file larger than
   // PROFILE_FILE_MAX_BYTES is damaged too, and is not read.
   virtual int Load();

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "progress/currency.h"
 #include "progress/globals.h"
+#include "progress/profile_hooks.h"
 #include "progress_fixture.h"
 #include "ui/dialog_ok.h"
 
@@ -110,6 +113,25 @@ TEST_F(RulesTest, TwoCoursesOpenTogetherWithTheirPrizesRanksAndItemsAdded) {
   // 500 for both courses and 500 for the new rank, which the rank dialog announces.
   EXPECT_EQ(Player().Score, 2000);
   EXPECT_EQ(Save().CareerStats->CareerEarnings->Value, 1000);
+}
+
+// A prize that would carry the cash past the largest int stops it there: in the player, in the
+// profile and in the file.
+TEST_F(RulesTest, APrizeAtTheIntLimitStopsTheCashThere) {
+  auto& profile = *Game->CurrentProfile;
+  profile.Name = "Tess";
+  InstallProfileHooks(profile);
+  profile.Score = INT_MAX - 5;
+  Player().Score = INT_MAX - 5;
+  ASSERT_EQ(CourseUnlock(UNLOCK_SCORE, 0, 0), 1);  // Birch Dunes opens with its prize of 200
+  EXPECT_EQ(Player().Score, INT_MAX);
+  EXPECT_EQ(profile.Score, INT_MAX);
+  ASSERT_EQ(Player().ProfileWrite(&profile), 1);
+  auto back = TProfile::Create("Tess");
+  InstallProfileHooks(*back);
+  ASSERT_EQ(back->Load(), 1);
+  EXPECT_EQ(back->Score, INT_MAX);
+  EXPECT_EQ(Save().UnlockedCourses[1], COURSE_OPEN);
 }
 
 TEST_F(RulesTest, ACourseOpenedBeforeIsNotPaidAgainAndRanksStopAtTheirLast) {

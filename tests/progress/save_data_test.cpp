@@ -165,8 +165,7 @@ TEST_F(SaveBlockTest, ADamagedBlockIsRefusedAndTheStateInMemoryIsUntouched) {
       {"cut in the name", [](auto& b, auto c, auto) { b.resize(c + 6); }},
       {"cut in a card", [](auto& b, auto, auto d) { b.resize(d + 124 + 40); }},
       {"cut in section 3", [](auto& b, auto, auto) { b.resize(b.size() - 100); }},
-      {"one byte short", [](auto& b, auto, auto) { b.pop_back(); }},
-      {"cut in the tips shown", [](auto& b, auto, auto) { b.resize(b.size() - 8); }},
+      {"one byte short of the tips shown", [](auto& b, auto, auto) { b.resize(b.size() - 13); }},
       {"name length -1", [](auto& b, auto c, auto) { PutInt(b, c, -1); }},
       {"name length 10^9", [](auto& b, auto c, auto) { PutInt(b, c, 1000000000); }},
       {"career text length -5", [](auto& b, auto, auto) { PutInt(b, 196 + 8, -5); }},
@@ -415,41 +414,216 @@ TEST_F(SaveBlockTest, ASavedHoleOfMoreCardsThanTheLimitIsRefusedEvenWhenEveryRec
 
 namespace {
 
+// The messages of one test, written to the error log for it to read; the log starts empty.
+class MessageLog {
+ public:
+  MessageLog() : before_(std::exchange(ccWriteErrors, 1)) { Clear(); }
+  ~MessageLog() { ccWriteErrors = before_; }
+  MessageLog(const MessageLog&) = delete;
+  MessageLog& operator=(const MessageLog&) = delete;
+  static std::string Path() { return ccErrorPath + "ErrorLog.txt"; }
+  static void Clear() { platform::DeleteFile(Path()); }
+  // "" when nothing was reported.
+  static std::string Text() { return platform::ReadTextFile(Path()).value_or(""); }
+
+ private:
+  int before_;
+};
+
 // A profile whose cash is below 0 (a sum that wrapped in an older run, or a damaged file) loads
-// with its cash at 0 and everything else kept, and the message names the file.
+// with its cash at 0 and everything else kept, and the message names the file. Cash of 0 and above
+// is read as it stands, without a word.
 TEST_F(SaveBlockTest, CashBelowZeroLoadsAsZeroWithAMessageNamingTheFile) {
-  struct WriteErrors {
-    int before = std::exchange(ccWriteErrors, 1);
-    ~WriteErrors() { ccWriteErrors = before; }
-  } writeErrors;
-  const std::string log = ccErrorPath + "ErrorLog.txt";
+  MessageLog log;
   TProfile::CreateUserFunction = CreateProfileExtra;
   auto tess = TProfile::Create("Tess");
   InstallProfileHooks(*tess);
   MakeRich(Save());
   tess->CurrentLevel = 4;
-  tess->Score = -2147483643;  // 2,147,483,643 + 6 wrapped
-  ASSERT_EQ(tess->Save(), 0);
-  platform::DeleteFile(log);
+  const struct {
+    int saved, loaded;
+  } cases[] = {{-2147483643, 0},  // 2,147,483,643 + 6 wrapped
+               {-1, 0},
+               {0, 0},
+               {1, 1},
+               {2147483647, 2147483647}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.saved);
+    tess->Score = c.saved;
+    ASSERT_EQ(tess->Save(), 0);
+    log.Clear();
+    auto again = TProfile::Create("Tess");
+    InstallProfileHooks(*again);
+    EXPECT_EQ(again->Load(), 1);
+    EXPECT_EQ(again->Score, c.loaded);
+    EXPECT_EQ(again->CurrentLevel, 4);
+    EXPECT_EQ(Save().CourseName, "Pine fop");
+    const std::string text = log.Text();
+    if (c.saved < 0) {
+      EXPECT_NE(
+          text.find("'" + Game->ProfilePath + "Tess.dat' holds cash of " + std::to_string(c.saved)),
+          std::string::npos)
+          << text;
+    } else {
+      EXPECT_EQ(text, "");
+    }
+  }
+}
 
-  auto again = TProfile::Create("Tess");
-  InstallProfileHooks(*again);
-  EXPECT_EQ(again->Load(), 1);
-  EXPECT_EQ(again->Score, 0);
-  EXPECT_EQ(again->CurrentLevel, 4);
+// ---- the end of the player's file ----
+
+// The tips shown end the file. How many of their twelve bytes a rich player's file keeps, and how
+// many stray bytes follow.
+struct TipsTail {
+  const char* name;
+  int tipBytes;
+  int strayBytes;
+};
+
+// Tess's file as the rich player's, and the state in memory another's.
+class TessFileTest : public SaveBlockTest {
+ protected:
+  void SetUp() override {
+    SaveBlockTest::SetUp();
+    AddCourse("Pine fop");  // the rich player's round is on a course of the game's
+    TProfile::CreateUserFunction = CreateProfileExtra;
+    tess_ = TProfile::Create("Tess");
+    InstallProfileHooks(*tess_);
+    MakeRich(Save());
+    tess_->CurrentLevel = 4;
+    tess_->LockedLevel = 3;
+    tess_->Score = 123456;
+    ASSERT_EQ(tess_->Save(), 0);
+    path_ = tess_->Path();
+    bytes_ = *platform::ReadFileBytes(path_);
+    cards_ = TProfile::HEAD_SIZE + 196 + CareerBlockSize(Save()) + 4 + 8 + 120;
+  }
+  // Tess read back from `bytes` written as her file, over another player's state in memory.
+  std::shared_ptr<TProfile> LoadFrom(const std::vector<unsigned char>& bytes) {
+    EXPECT_TRUE(platform::WriteFileAtomic(path_, bytes));
+    auto again = TProfile::Create("Tess");
+    InstallProfileHooks(*again);
+    Player().SaveData = std::make_shared<TSaveData>();
+    Save().CourseName = "In memory";
+    again->Load();
+    return again;
+  }
+
+  std::shared_ptr<TProfile> tess_;
+  std::string path_;
+  std::vector<unsigned char> bytes_;  // Tess's whole file, tips shown 2, 1, 1
+  std::size_t cards_ = 0;             // where her saved cards' count lies in it
+};
+
+void PrintTo(const TipsTail& tail, std::ostream* os) { *os << tail.name; }
+
+class ProfileTailTest : public TessFileTest, public testing::WithParamInterface<TipsTail> {};
+
+// The tips shown are worth none of the player's progress: a file that ends inside them, an older
+// file without them, with or without a few stray bytes after it, and a whole file with more after
+// it all load whole, with no message and nothing set aside. A count the file holds whole is read;
+// one it does not hold is no tip shown.
+TEST_P(ProfileTailTest, LoadsWithTheCashTheUnlocksAndTheRoundInPlay) {
+  const TipsTail tail = GetParam();
+  MessageLog log;
+  auto bytes = bytes_;
+  bytes.resize(bytes.size() - 12 + static_cast<std::size_t>(tail.tipBytes));
+  bytes.insert(bytes.end(), static_cast<std::size_t>(tail.strayBytes), 0xA5);
+  auto tess = LoadFrom(bytes);
+
+  EXPECT_EQ(tess->LastError, "");
+  EXPECT_EQ(log.Text(), "");
+  EXPECT_FALSE(platform::FileExists(path_ + ".damaged"));
+  EXPECT_EQ(platform::ReadFileBytes(path_).value_or(std::vector<unsigned char>{}), bytes);
+  EXPECT_EQ(tess->Score, 123456);
+  EXPECT_EQ(tess->CurrentLevel, 4);
+  EXPECT_EQ(tess->LockedLevel, 3);
+  EXPECT_EQ(Save().UnlockedCourses[1], COURSE_COMPLETED);
   EXPECT_EQ(Save().CourseName, "Pine fop");
-  const auto text = platform::ReadTextFile(log);
-  ASSERT_TRUE(text);
-  EXPECT_NE(text->find("'" + Game->ProfilePath + "Tess.dat' holds cash of -2147483643"), std::string::npos)
-      << *text;
+  EXPECT_EQ(Save().MidCourse, 1);
+  EXPECT_EQ(Save().MidHole, 1);
+  EXPECT_EQ(Save().Cards.size(), 2u);
+  EXPECT_EQ(Save().HoleCash, 2100000000);
+  EXPECT_EQ(Save().CourseArrayCards[17], 5);
 
-  // Cash of 0 and above is read as it stands, without a word.
-  platform::DeleteFile(log);
-  tess->Score = 2147483647;
-  ASSERT_EQ(tess->Save(), 0);
-  ASSERT_EQ(again->Load(), 1);
-  EXPECT_EQ(again->Score, 2147483647);
-  EXPECT_FALSE(platform::FileExists(log));
+  const int saved[] = {2, 1, 1};
+  const int counts[] = {Save().MissedCardTips, Save().IronTips, Save().LongDriveTips};
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    const bool whole = tail.tipBytes >= 4 * (i + 1);
+    const bool stray = tail.tipBytes == 0 && tail.strayBytes >= 4 * (i + 1);
+    if (stray) {
+      EXPECT_GE(counts[i], 0);  // whatever the stray bytes say, brought into range
+    } else {
+      EXPECT_EQ(counts[i], whole ? saved[i] : 0);
+    }
+  }
+}
+
+std::vector<TipsTail> TipsTails() {
+  std::vector<TipsTail> tails = {
+      {"OlderFile", 0, 0}, {"WholeFile", 12, 0}, {"WholeFileAndFiveStrayBytes", 12, 5}};
+  static const char* const kCut[] = {"CutAfter1TipByte",   "CutAfter2TipBytes", "CutAfter3TipBytes",
+                                     "CutAfter4TipBytes",  "CutAfter5TipBytes", "CutAfter6TipBytes",
+                                     "CutAfter7TipBytes",  "CutAfter8TipBytes", "CutAfter9TipBytes",
+                                     "CutAfter10TipBytes", "CutAfter11TipBytes"};
+  static const char* const kStray[] = {
+      "OlderFileAnd1StrayByte",   "OlderFileAnd2StrayBytes", "OlderFileAnd3StrayBytes",
+      "OlderFileAnd4StrayBytes",  "OlderFileAnd5StrayBytes", "OlderFileAnd6StrayBytes",
+      "OlderFileAnd7StrayBytes",  "OlderFileAnd8StrayBytes", "OlderFileAnd9StrayBytes",
+      "OlderFileAnd10StrayBytes", "OlderFileAnd11StrayBytes"};
+  for (int n = 1; n <= 11; ++n) {
+    tails.push_back({kCut[n - 1], n, 0});
+    tails.push_back({kStray[n - 1], 0, n});
+  }
+  return tails;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tails, ProfileTailTest, testing::ValuesIn(TipsTails()),
+                         [](const testing::TestParamInfo<TipsTail>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// A real fault in the saved game sets the whole file aside, keeps the player in memory as they
+// were, and the message names what was found.
+struct BlockFault {
+  const char* name;
+  // The fault put into Tess's file, given the offset of her saved cards' count.
+  std::function<void(std::vector<unsigned char>&, std::size_t cards)> apply;
+  const char* reason;
+};
+
+TEST_F(TessFileTest, AFaultInTheSavedGameSetsTheFileAsideWithAMessageNamingWhatWasFound) {
+  MessageLog log;
+  ASSERT_EQ(IntAt(bytes_, cards_), 2);
+  const BlockFault faults[] = {
+      {"cut in a saved card", [](auto& b, auto at) { b.resize(at + 4 + 40); },
+       "the saved game ends inside its 2 cards, at byte "},
+      {"a saved card's cover list of -1", [](auto& b, auto at) { PutInt(b, at + 4 + 72, -1); },
+       "card 1 of the saved game: card record has a bad cover list length -1, at byte "},
+      {"cut in the course states", [](auto& b, auto) { b.resize(b.size() - 12 - 100); },
+       "the saved game ends inside the course states, at byte "},
+      {"a card count of 5000", [](auto& b, auto at) { PutInt(b, at, 5000); },
+       "the saved game holds a card count of 5000, at byte "},
+  };
+  int copy = 0;
+  for (const auto& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    auto bytes = bytes_;
+    fault.apply(bytes, cards_);
+    log.Clear();
+    auto tess = LoadFrom(bytes);
+    const std::string aside = path_ + ".damaged" + (copy++ == 0 ? "" : "." + std::to_string(copy));
+    EXPECT_EQ(platform::ReadFileBytes(aside).value_or(std::vector<unsigned char>{}), bytes);
+    EXPECT_FALSE(platform::FileExists(path_));
+    EXPECT_EQ(Save().CourseName, "In memory");
+    const std::string& message = tess->LastError;
+    EXPECT_EQ(message.rfind("The player profile '" + path_ + "' is damaged (" + fault.reason, 0),
+              0u)
+        << message;
+    EXPECT_TRUE(message.ends_with(") and has been put aside.")) << message;
+    EXPECT_NE(log.Text().find(message), std::string::npos) << log.Text();
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the cash records of holes and courses, and the count of purses won.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "progress/career_stats.h"
 #include "progress/stat.h"
 #include "screens/course_end_dialog.h"
@@ -44,6 +46,27 @@ TEST_F(CourseMoneyTest, ThePurseIsPaidIntoTheCareerEarnings) {
   EXPECT_EQ(Player().Score, 2000);
   EXPECT_EQ(Save().CareerStats->CareerEarnings->Value, 5000);
   EXPECT_EQ(Save().CareerStats->CareerEarnings->PlayerName, "Ann");
+  dialog->Kill();
+}
+
+// A purse that would carry the cash past the largest int stops it there: in the player, in the
+// profile and in the file the end of the course writes.
+TEST_F(CourseMoneyTest, APurseAtTheIntLimitStopsTheCashThere) {
+  Player().Score = INT_MAX - 5;
+  Game->CurrentProfile->Score = INT_MAX - 5;
+  Open(9, 0);
+  Card().out = {36, 33, -3};
+  auto dialog = TCourseEndDialog::Setup();
+  ASSERT_TRUE(dialog);
+  ASSERT_EQ(Card().PurseValue, 1000);
+  EXPECT_EQ(Player().Score, INT_MAX);
+  EXPECT_EQ(Game->CurrentProfile->Score, INT_MAX);
+  EXPECT_EQ(Save().CareerStats->CareerEarnings->Value, 1000);
+  ASSERT_EQ(Player().ProfileWrite(Game->CurrentProfile.get()), 1);  // as the course's end saves
+  auto back = TProfile::Create("Ann");
+  InstallProfileHooks(*back);
+  ASSERT_EQ(back->Load(), 1);
+  EXPECT_EQ(back->Score, INT_MAX);
   dialog->Kill();
 }
 

@@ -2,7 +2,8 @@
 // process, the per-user folder kept between them), played by the scripted player from a first run:
 // the name and face, Play, the first course's Start and the newspaper. The first run leaves the
 // round in one of the ways a player has; the second starts at the title, presses Play, answers
-// the resume question with "continue_round" and finds the round where it was left. A last test
+// the resume question with "continue_round" and finds the round where it was left, also when the
+// file lost its tips shown or has stray bytes in their place between the runs. A last test
 // leaves the hole only for the options screen and comes back to it in the same run.
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "core/globals.h"
 #include "play/game_screen.h"
 #include "play/hud.h"
+#include "platform/files.h"
 #include "platform/input.h"
 #include "platform/system.h"
 #include "progress/player.h"
@@ -177,6 +179,59 @@ TEST_F(ResumeRoadTest, AWindowClosedInTheMiddleOfAHoleResumesThatHole) {
   const THoleSeen resumed = Resume();
   EXPECT_EQ(resumed, left) << "left: " << Describe(left) << "\nresumed: " << Describe(resumed);
 }
+
+// The end of the player's file as a cut write or an older game leaves it: how many of the twelve
+// bytes of the tips shown it keeps, then how many stray bytes follow.
+struct TTipsTail {
+  const char* name;
+  int tipBytes, strayBytes;
+};
+
+void PrintTo(const TTipsTail& tail, std::ostream* os) { *os << tail.name; }
+
+class ResumeWithoutTheTipsTest : public ResumeRoadTest,
+                                 public testing::WithParamInterface<TTipsTail> {};
+
+// The window is closed in the middle of hole 1, and the file then loses some of its tips shown or
+// has stray bytes in their place: the next start resumes that very hole with the cash and the
+// courses the player had, sets nothing aside and says nothing of the file.
+TEST_P(ResumeWithoutTheTipsTest, ResumesTheSameHoleWithTheSameCash) {
+  THoleSeen left;
+  StartTheFirstCourse();
+  ASSERT_EQ(Run([&] {
+              if (player.holesSeen != 1 || player.cardsClicked < 4) return;
+              player.holdPlay = true;
+              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+              left = HoleNow();
+              Quit();
+            }),
+            0)
+      << Where();
+  const int cash = ReadBack(kPlayer)->Score;
+  const auto courses = GameScreen->Player->SaveData->UnlockedCourses;
+  const std::string path = Game->ProfilePath + kPlayer + ".dat";
+  auto bytes = platform::ReadFileBytes(path).value_or(std::vector<unsigned char>{});
+  ASSERT_GT(bytes.size(), 12u);
+  bytes.resize(bytes.size() - 12 + static_cast<std::size_t>(GetParam().tipBytes));
+  bytes.insert(bytes.end(), static_cast<std::size_t>(GetParam().strayBytes), 0x5A);
+  ASSERT_TRUE(platform::WriteFileAtomic(path, bytes));
+  platform::DeleteFile(ccErrorPath + "ErrorLog.txt");
+
+  const THoleSeen resumed = Resume();
+  EXPECT_EQ(resumed, left) << "left: " << Describe(left) << "\nresumed: " << Describe(resumed);
+  EXPECT_EQ(GameScreen->Player->Score, cash);
+  EXPECT_EQ(GameScreen->Player->SaveData->UnlockedCourses, courses);
+  EXPECT_FALSE(platform::FileExists(path + ".damaged"));
+  const std::string log = quill_test::ReadWholeFile(ccErrorPath + "ErrorLog.txt");
+  EXPECT_EQ(log.find(path), std::string::npos) << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tails, ResumeWithoutTheTipsTest,
+    testing::Values(TTipsTail{"CutAfterOneTipByte", 1, 0}, TTipsTail{"CutAfterSevenTipBytes", 7, 0},
+                    TTipsTail{"OlderFile", 0, 0}, TTipsTail{"OlderFileAndThreeStrayBytes", 0, 3},
+                    TTipsTail{"OlderFileAndElevenStrayBytes", 0, 11}),
+    [](const testing::TestParamInfo<TTipsTail>& info) { return std::string(info.param.name); });
 
 // The course's first long drive shows its tip; the player answers it and closes the window. The
 // next start resumes the course, and a long drive there shows no tip: a game shows it once.

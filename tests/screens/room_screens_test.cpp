@@ -3,6 +3,7 @@
 // input, pixels read back and what the silent audio layer saw.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,6 +33,7 @@
 #include "screens/avatar_selection_screen.h"
 #include "screens/career_stats_screen.h"
 #include "screens/globals.h"
+#include "screens/level_select_screen.h"
 #include "screens/shop_screen.h"
 #include "screens/title_screen.h"
 #include "screens/trophy_screen.h"
@@ -251,6 +253,32 @@ TEST_F(RoomScreensTest, ShopBuysAndSellsAtTheTillAndLeavingWritesTheProfile) {
   ASSERT_EQ(reread->Load(), 1);
   EXPECT_EQ(reread->Score, 5000);
   EXPECT_EQ(save.AvatarItems[1], 1);
+}
+
+// A sale that would carry the cash past the largest int stops it there: in the profile, in the
+// file written on leaving the shop, and in the player of the course the shop leads on to.
+TEST_F(RoomScreensTest, ASaleAtTheIntLimitStopsTheCashThere) {
+  auto& save = *GameScreen->Player->SaveData;
+  save.AvatarItemUnlocked = 3;
+  save.AvatarItems[1] = 1;  // owned: sells back for 15000
+  profile_->Score = INT_MAX - 5;
+  ShopScreen->Destination = LevelSelectScreen;
+  Open(ShopScreen);
+  ClickAt(TShopScreen::SlotX(1), TShopScreen::SlotY(1));
+  auto sell = ShopScreen->Menu->FindButton("sell");
+  ASSERT_TRUE(sell->Active);
+  Steps(80);
+  ClickAt(static_cast<int>(sell->x) + 20, static_cast<int>(sell->y) + 20);
+  ASSERT_EQ(save.AvatarItems[1], 0);
+  EXPECT_EQ(profile_->Score, INT_MAX);
+  GameScreen->Player->Score = 0;
+  Key(27);
+  EXPECT_EQ(Game->DestinationTScreen, std::static_pointer_cast<TScreen>(LevelSelectScreen));
+  EXPECT_EQ(GameScreen->Player->Score, INT_MAX);
+  auto reread = TProfile::Create("Tess");
+  InstallProfileHooks(*reread);
+  ASSERT_EQ(reread->Load(), 1);
+  EXPECT_EQ(reread->Score, INT_MAX);
 }
 
 TEST_F(RoomScreensTest, ThePriceDecidesWhetherBuyIsOfferedAndTheCannotAffordNote) {

@@ -1,5 +1,6 @@
-// The remembered player's file at the start of the real game: a file cut short is reported and set
-// aside, the title stays usable, and the next start opens the player cleanly.
+// The remembered player's file at the start of the real game: a file cut short is reported with
+// what was found and set aside, the title stays usable, and the next start opens the player
+// cleanly.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -36,8 +37,11 @@ TEST(SavedPlayerTest, ACutFileIsSetAsideAndTheNextStartIsClean) {
   TitleScreen->EnterName = nullptr;
   TitleScreen->PromptForName();
   ASSERT_TRUE(Game->CurrentProfile);
-  EXPECT_NE(Game->CurrentProfile->LastError.find("Tess.dat"), std::string::npos)
-      << Game->CurrentProfile->LastError;
+  // The message names the file and what was found in it.
+  const std::string& message = Game->CurrentProfile->LastError;
+  const std::string found = "the saved game ends inside the course states, at byte ";
+  EXPECT_EQ(message.rfind("The player profile '" + path + "' is damaged (" + found, 0), 0u)
+      << message;
   EXPECT_EQ(FileBytes(path + ".damaged"), bytes);
 
   // The title is usable.

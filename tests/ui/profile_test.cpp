@@ -170,7 +170,8 @@ TEST_F(ProfileTest, TruncatedProfileIsPutAsideNotCrashing) {
   other->Score = 9;
   EXPECT_EQ(other->Load(), -1);
   EXPECT_EQ(other->Score, 9);  // the profile in memory is untouched
-  EXPECT_NE(other->LastError.find("Ann.dat"), std::string::npos);
+  EXPECT_EQ(other->LastError, "The player profile '" + ann->Path() +
+                                  "' is damaged (it ends after 30 bytes) and has been put aside.");
   EXPECT_FALSE(platform::FileExists(ann->Path()));
   EXPECT_EQ(Bytes(ann->Path() + ".damaged"), bytes);  // kept for the player
 
@@ -182,6 +183,9 @@ TEST_F(ProfileTest, TruncatedProfileIsPutAsideNotCrashing) {
   bytes.resize(40 + 4 * 10 + 2);
   ASSERT_TRUE(platform::WriteFileAtomic(ann->Path(), bytes));
   EXPECT_EQ(other->Load(), -1);
+  EXPECT_EQ(other->LastError,
+            "The player profile '" + ann->Path() +
+                "' is damaged (it ends inside a hint flag) and has been put aside.");
   EXPECT_EQ(Bytes(ann->Path() + ".damaged"), first);
   EXPECT_EQ(Bytes(ann->Path() + ".damaged.2"), bytes);
 }
@@ -198,14 +202,23 @@ TEST_F(ProfileTest, AGameBlockItsReaderRefusesRefusesTheWholeProfile) {
   ASSERT_EQ(ann->Save(), 0);
   const auto bytes = Bytes(ann->Path());
   auto loaded = TProfile::Create("Ann");
-  loaded->LoadUserFunction = [](platform::InStream& in) { return in.ReadInt() == 7 ? -1 : 0; };
+  TProfile* self = loaded.get();
+  loaded->LoadUserFunction = [self](platform::InStream& in) {
+    if (in.ReadInt() != 7) return 0;
+    self->LoadUserFault = "the block holds a 7";
+    return -1;
+  };
   EXPECT_EQ(loaded->Load(), -1);
   EXPECT_EQ(loaded->CurrentLevel, 1);
   EXPECT_FALSE(platform::FileExists(ann->Path()));
   EXPECT_EQ(Bytes(ann->Path() + ".damaged"), bytes);
+  // The message names what the block's reader found.
+  const std::string named = "The player profile '" + ann->Path() + "' is damaged (";
+  EXPECT_EQ(loaded->LastError, named + "the block holds a 7) and has been put aside.");
 
   // A reader that runs past the end of a short block is refused the same way, even when it
-  // reports success.
+  // reports success; the message says where the file ends. What an earlier reader found is not
+  // named again.
   ASSERT_EQ(ann->Save(), 0);
   loaded->LoadUserFunction = [](platform::InStream& in) {
     in.ReadInt();
@@ -214,6 +227,8 @@ TEST_F(ProfileTest, AGameBlockItsReaderRefusesRefusesTheWholeProfile) {
   };
   EXPECT_EQ(loaded->Load(), -1);
   EXPECT_TRUE(platform::FileExists(ann->Path() + ".damaged.2"));
+  EXPECT_EQ(loaded->LastError,
+            named + "it ends inside the game's block, after 444 bytes) and has been put aside.");
 }
 
 TEST_F(ProfileTest, UnsafeNamesAreNeverWritten) {
