@@ -118,6 +118,7 @@ void PumpSystem() {
   if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0) return;
   SDL_Event ev;
   while (SDL_PollEvent(&ev) != 0) Translate(ev, In().queue);
+  detail::CheckDisplay();
 }
 
 // Keeps the polled state in step with the events handed to the game.
