@@ -1,0 +1,269 @@
+// The window's display lost while the program runs: the program's own virtual X display is killed
+// (SIGKILL, as a crashed or restarted X server, a logout or a dropped forwarded connection breaks
+// the connection). The program ends with status 1, the error log names the lost display, the round
+// in play is saved with the moves made since the last save, and the per-user folder is free for
+// the next start.
+//   - The staged program, killed on its title: status, log, and a next start that runs.
+//   - A hole in play: the real program (the game's entry, as main() runs it) in a process of its
+//     own, played by the scripted player from a first run on the virtual display, which turns the
+//     stock four times; once the display is killed, the next start resumes the hole with those
+//     turns made.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "cards/game_grid.h"
+#include "cards/globals.h"
+#include "core/game.h"
+#include "core/globals.h"
+#include "play/game_screen.h"
+#include "platform/input.h"
+#include "platform/system.h"
+#include "screens/globals.h"
+#include "screens/resume_game_dialog.h"
+#include "screens/title_screen.h"
+#include "tests/process/game_process.h"
+#include "tests/screens/scripted_player.h"
+#include "tests/support/harness.h"
+#include "tests/support/virtual_display.h"
+#include "ui/menu.h"
+#include "util/globals.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using quill_process::GameProcess;
+
+// Far beyond what a start, a lost display's end or a hole reached by the scripted player takes on
+// a loaded machine; only a program that hangs reaches it.
+constexpr int kLimitMs = 180000;
+
+// Settings that skip the studio splash, so a run reaches loading at once.
+constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+
+// What the log says of the virtual display once it is gone.
+std::string LostDisplayLine(const quill_test::VirtualDisplay& display) {
+  return "The display " + display.Name() + " was lost: the connection to the X server broke.";
+}
+
+// The run of the program that follows a lost display: it starts (the lock is free), and ends
+// cleanly on SIGTERM.
+void ExpectTheNextStartRuns(const std::string& xdg) {
+  GameProcess next(xdg, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(next.WaitUntil([&] { return next.CatchesTerminate(); }, kLimitMs)) << next.Output();
+  next.Signal(SIGTERM);
+  EXPECT_EQ(next.WaitForExit(kLimitMs), 0) << next.Output();
+}
+
+TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
+  quill_test::VirtualDisplay display;
+  ASSERT_TRUE(display.Ready()) << display.Error();
+  const std::string xdg = quill_process::FreshFolder("lost_display_title");
+  const std::string user = quill_process::UserFolder(xdg);
+  quill_process::WriteSettings(xdg, kNoSplash);
+  GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
+  // The pictures are loaded into the window's renderer (the load reports them) before the title.
+  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; }, kLimitMs))
+      << game.Output();
+  display.Kill();
+  double seconds = 0;
+  EXPECT_EQ(game.WaitForExit(kLimitMs, &seconds), 1) << game.Output();
+  std::printf("ended %.3f s after its display was killed\n", seconds);
+  EXPECT_NE(quill_test::ReadWholeFile(user + "ErrorLog.txt").find(LostDisplayLine(display)), std::string::npos)
+      << "log: " << quill_test::ReadWholeFile(user + "ErrorLog.txt") << "\noutput: " << game.Output();
+  EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
+  EXPECT_TRUE(quill_process::ProcessesOf(xdg).empty());
+  ExpectTheNextStartRuns(xdg);
+}
+
+// The hole on the table: the stock's and the foundation's cards counted, the cards left, and every
+// layout card (type, value, suit, face, place) in a fixed order.
+std::string HoleNow() {
+  int stock = 0, foundation = 0;
+  std::vector<std::string> layout;
+  for (const auto& c : CardList->Cards) {
+    stock += c->Stock != 0 ? 1 : 0;
+    foundation += c->Foundation != 0 ? 1 : 0;
+    if (!c->Playfield) continue;
+    layout.push_back(std::to_string(c->CardType) + " " + std::to_string(c->Value) + " " + std::to_string(c->Suit) +
+                     (c->FaceUp ? " up " : " down ") + std::to_string(static_cast<int>(c->x)) + "," +
+                     std::to_string(static_cast<int>(c->y)));
+  }
+  std::sort(layout.begin(), layout.end());
+  std::string seen = "stock " + std::to_string(stock) + ", foundation " + std::to_string(foundation) + ", " +
+                     std::to_string(GameGrid->CardsLeft) + " cards left:";
+  for (const auto& card : layout) seen += " [" + card + "]";
+  return seen;
+}
+
+// Set for the run of the program in a process of its own: the per-user root it plays in.
+constexpr char kChildHome[] = "QUILL_LOST_DISPLAY_HOME";
+constexpr int kStockTurns = 4;
+constexpr int kFrameBudget = 4000;  // 200 s of the game's clock
+
+// Starts this test program again, running only `test`, with the environment changes given; its
+// output goes to `log`.
+pid_t StartThisProgram(const std::string& test, const std::map<std::string, std::string>& changes,
+                       const std::string& log) {
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string variable = *entry;
+    if (changes.count(variable.substr(0, variable.find('='))) == 0) environment.push_back(variable);
+  }
+  for (const auto& [name, value] : changes) environment.push_back(name + "=" + value);
+  std::vector<char*> envp;
+  for (std::string& variable : environment) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+  std::string self = fs::read_symlink("/proc/self/exe").string();
+  std::string filter = "--gtest_filter=" + test;
+  char* const argv[] = {self.data(), filter.data(), nullptr};
+  sigset_t none;
+  sigemptyset(&none);
+  // The test process may have threads: the child makes only async-signal-safe calls until exec.
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    for (const int signal : {SIGINT, SIGTERM, SIGQUIT, SIGHUP}) ::signal(signal, SIG_DFL);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (out >= 0) {
+      ::dup2(out, 1);
+      ::dup2(out, 2);
+    }
+    ::execve(argv[0], argv, envp.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+// Waits up to kLimitMs for `pid` to end: its exit status, or -1 when killed by a signal or not
+// ended in time (it is then killed).
+int WaitForExit(pid_t pid) {
+  int status = 0;
+  for (int waited = 0; waited <= kLimitMs; waited += 10) {
+    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ::kill(pid, SIGKILL);
+  ::waitpid(pid, &status, 0);
+  return -1;
+}
+
+TEST(LostDisplay, DuringAHoleKeepsTheMovesMadeSinceTheLastSave) {
+  quill_test::VirtualDisplay display;
+  ASSERT_TRUE(display.Ready()) << display.Error();
+  const std::string xdg = quill_process::FreshFolder("lost_display_hole");
+  const std::string user = quill_process::UserFolder(xdg);
+  const std::string left = xdg + "left.txt", output = xdg + "output.txt";
+  fs::create_directories(xdg + "tmp");
+  const pid_t child = StartThisProgram(
+      "LostDisplayRun.PlaysTheFirstHoleUntilItsDisplayIsLost",
+      {{kChildHome, xdg},
+       {"SDL_VIDEODRIVER", "x11"},
+       {"LIBGL_ALWAYS_SOFTWARE", "1"},
+       // No session bus: SDL's video system on X would otherwise start one of its own.
+       {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + xdg + "no-session-bus"},
+       // The run's own temporary folder, which it cannot remove as it ends at once.
+       {"TMPDIR", xdg + "tmp"}},
+      output);
+  ASSERT_GT(child, 0);
+  // The run writes the hole as it stands once the stock has been turned and play rests.
+  int status = 0;
+  bool ended = false;
+  for (int waited = 0; waited <= kLimitMs && !fs::exists(left) && !ended; waited += 10) {
+    ended = ::waitpid(child, &status, WNOHANG) == child;
+    if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (!ended && !fs::exists(left)) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    ended = true;
+  }
+  ASSERT_FALSE(ended) << "the run ended before its hole was played:\n" << quill_test::ReadWholeFile(output);
+  display.Kill();
+  EXPECT_EQ(WaitForExit(child), 1) << quill_test::ReadWholeFile(output);
+  const std::string log = quill_test::ReadWholeFile(user + "ErrorLog.txt");
+  EXPECT_NE(log.find(LostDisplayLine(display)), std::string::npos) << "log: " << log;
+
+  // The next start (this process, headless) resumes the hole as it was when the display went.
+  setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+  ccModalLoopHook = &road_test::AdvanceModal;
+  platform::SetManualClock(1000000);
+  road_test::TScriptedPlayer player;
+  player.holdPlay = true;
+  player.onScreen = [&player](const std::shared_ptr<TScreen>& current) {
+    if (current != TitleScreen || !player.Rested(1000)) return;
+    if (auto& dialog = TitleScreen->ResumeDialog; dialog && dialog->Active) {
+      player.ClickButton(dialog->Menu->FindButton("continue_round"));
+    } else {
+      player.ClickButton(TitleScreen->Menu->FindButton("Bigplay"));
+    }
+  };
+  std::string resumed;
+  EXPECT_EQ(player.Play(kFrameBudget,
+                        [&] {
+                          if (!resumed.empty() || !road_test::TScriptedPlayer::PlayRests() ||
+                              !player.Rested(200))
+                            return;
+                          resumed = HoleNow();
+                          quill_test::PushEventKind(platform::EVENT_APP_TERMINATE);
+                        }),
+            0)
+      << player.trail;
+  ccModalLoopHook = nullptr;
+  EXPECT_EQ(resumed, quill_test::ReadWholeFile(left)) << "screens: " << player.trail;
+  std::printf("resumed: %s\n", resumed.c_str());
+}
+
+// The run of the program for the test above, in a process of its own (skipped in any other run):
+// a first run to the first hole on the virtual display, four turns of the stock, the hole written
+// down, and then nothing until the display is lost, which ends the process.
+TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
+  const char* home = std::getenv(kChildHome);
+  if (home == nullptr) GTEST_SKIP() << "run by LostDisplay.DuringAHoleKeepsTheMovesMadeSinceTheLastSave";
+  const std::string xdg = home;
+  setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+  platform::SetHeadless(false);
+  ccModalLoopHook = &road_test::AdvanceModal;
+  platform::SetManualClock(1000000);
+  road_test::TScriptedPlayer player;
+  player.StartTheFirstCourse("Kim");
+  int turned = 0;
+  const int status = player.Play(kFrameBudget, [&] {
+    if (Game->CurrentTScreen != GameScreen || !GameGrid || player.holesSeen != 1) return;
+    player.holdPlay = true;
+    if (!road_test::TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+    if (turned < kStockTurns) {
+      const auto top = CardList->StockTopFind();
+      if (!top) return;
+      player.ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
+      ++turned;
+      return;
+    }
+    const std::string seen = HoleNow();
+    {
+      std::ofstream(xdg + "left.tmp", std::ios::binary) << seen;
+    }
+    fs::rename(xdg + "left.tmp", xdg + "left.txt");
+    std::printf("left: %s\n", seen.c_str());
+    std::fflush(stdout);
+    // The display is killed now: the next wait for an event meets the broken connection.
+    for (;;) platform::WaitForEvent(1000);
+  });
+  ADD_FAILURE() << "the run ended by itself with status " << status << "; screens: " << player.trail;
+}
+
+}  // namespace
