@@ -60,6 +60,19 @@ std::string LostDisplayLine(const quill_test::VirtualDisplay& display) {
   return "The display " + display.Name() + " was lost: the connection to the X server broke.";
 }
 
+// The processes of a run that did not get where it should, each with its command line and where
+// it waits, for the failure's message.
+std::string Where(const std::string& xdg) {
+  std::string where;
+  for (const pid_t pid : quill_process::ProcessesOf(xdg)) {
+    std::string command = quill_process::CommandLine(pid);
+    std::replace(command.begin(), command.end(), '\0', ' ');
+    where += "\nprocess " + std::to_string(pid) + " (" + command + ") waits in " +
+             quill_test::ReadWholeFile("/proc/" + std::to_string(pid) + "/wchan");
+  }
+  return where;
+}
+
 // The run of the program that follows a lost display: it starts (the lock is free), and ends
 // cleanly on SIGTERM.
 void ExpectTheNextStartRuns(const std::string& xdg) {
@@ -69,6 +82,8 @@ void ExpectTheNextStartRuns(const std::string& xdg) {
   EXPECT_EQ(next.WaitForExit(kLimitMs), 0) << next.Output();
 }
 
+// The display killed once the title's pictures are in the window: status 1 at once, the log names
+// the display, and the next start runs.
 TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
   quill_test::VirtualDisplay display;
   ASSERT_TRUE(display.Ready()) << display.Error();
@@ -78,7 +93,7 @@ TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
   GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
   // The pictures are loaded into the window's renderer (the load reports them) before the title.
   ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; }, kLimitMs))
-      << game.Output();
+      << game.Output() << Where(xdg);
   display.Kill();
   double seconds = 0;
   EXPECT_EQ(game.WaitForExit(kLimitMs, &seconds), 1) << game.Output();
