@@ -4,6 +4,8 @@
 // in play is saved with the moves made since the last save, and the per-user folder is free for
 // the next start.
 //   - The staged program, killed on its title: status, log, and a next start that runs.
+//   - The same on Wayland (weston in a window on the virtual X display, then killed), where SDL
+//     turns the broken connection into a quit request.
 //   - A hole in play: the real program (the game's entry, as main() runs it) in a process of its
 //     own, played by the scripted player from a first run on the virtual display, which turns the
 //     stock four times; once the display is killed, the next start resumes the hole with those
@@ -11,6 +13,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -102,6 +106,117 @@ TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
       << "log: " << quill_test::ReadWholeFile(user + "ErrorLog.txt") << "\noutput: " << game.Output();
   EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
   EXPECT_TRUE(quill_process::ProcessesOf(xdg).empty());
+  ExpectTheNextStartRuns(xdg);
+}
+
+// Where `program` is found on PATH; "" when it is not.
+std::string FindOnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::string folders = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  for (std::size_t start = 0; start <= folders.size();) {
+    std::size_t end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    const std::string candidate = (end > start ? folders.substr(start, end - start) : ".") + "/" + program;
+    if (::access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return "";
+}
+
+// A Wayland compositor (weston) of the test's own, showing its output in a window on the virtual X
+// display, with its socket in a runtime folder of its own. It points WAYLAND_DISPLAY and
+// XDG_RUNTIME_DIR at itself while it lives.
+class Compositor {
+ public:
+  Compositor(const std::string& program, const std::string& runtime) : runtime_(runtime) {
+    ::chmod(runtime.c_str(), 0700);
+    const std::string socket = "--socket=" + kSocket;
+    const char* const argv[] = {program.c_str(), "--backend=x11-backend.so", socket.c_str(), "--width=1024",
+                                "--height=700", "--use-pixman", "--no-config", "--shell=kiosk-shell.so",
+                                nullptr};
+    for (const char* name : {"WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+    }
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    unsetenv("WAYLAND_DISPLAY");
+    const std::string log = runtime + "weston.txt";
+    // (The test process may have threads: the child makes only async-signal-safe calls.)
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (out >= 0) {
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+      }
+      ::execv(argv[0], const_cast<char* const*>(argv));
+      ::_exit(127);
+    }
+    setenv("WAYLAND_DISPLAY", kSocket.c_str(), 1);
+  }
+  ~Compositor() {
+    Kill();
+    for (const auto& [name, value] : saved_) {
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
+    }
+  }
+  Compositor(const Compositor&) = delete;
+  Compositor& operator=(const Compositor&) = delete;
+
+  // Whether it takes connections within `timeout_ms`: its socket is there and it still runs.
+  bool WaitUntilReady(int timeout_ms) {
+    for (int waited = 0; waited <= timeout_ms; waited += 10) {
+      if (pid_ <= 0 || ::waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;
+        return false;
+      }
+      if (fs::exists(runtime_ + kSocket)) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+  }
+  // Ends it at once, as a crash would: every client's connection breaks.
+  void Kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+  std::string Output() const { return quill_test::ReadWholeFile(runtime_ + "weston.txt"); }
+
+  static inline const std::string kSocket = "wayland-quill";
+
+ private:
+  std::string runtime_;
+  pid_t pid_ = -1;
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// The same on Wayland, where SDL reports the failed connection as a quit: the program must not take
+// it for the player's, ending cleanly with status 0 and no word of the cause.
+TEST(LostDisplay, OnWaylandEndsTheProgramWithTheCauseLogged) {
+  const std::string weston = FindOnPath("weston");
+  if (weston.empty()) GTEST_SKIP() << "weston is not on PATH (is the weston package installed?)";
+  quill_test::VirtualDisplay display;
+  ASSERT_TRUE(display.Ready()) << display.Error();
+  const std::string xdg = quill_process::FreshFolder("lost_display_wayland");
+  const std::string user = quill_process::UserFolder(xdg);
+  Compositor compositor(weston, quill_process::FreshFolder("lost_display_wayland_runtime"));
+  ASSERT_TRUE(compositor.WaitUntilReady(kLimitMs)) << compositor.Output();
+  quill_process::WriteSettings(xdg, kNoSplash);
+  GameProcess game(xdg, quill_process::StagedDataPrefix(), "wayland");
+  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; }, kLimitMs))
+      << game.Output() << Where(xdg);
+  compositor.Kill();
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
+  const std::string log = quill_test::ReadWholeFile(user + "ErrorLog.txt");
+  EXPECT_NE(log.find("The display " + Compositor::kSocket + " was lost: the connection to the Wayland compositor broke."),
+            std::string::npos)
+      << "log: " << log << "\noutput: " << game.Output();
+  EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
   ExpectTheNextStartRuns(xdg);
 }
 
