@@ -8,8 +8,8 @@
 //     turns the broken connection into a quit request.
 //   - A hole in play: the real program (the game's entry, as main() runs it) in a process of its
 //     own, played by the scripted player from a first run on the virtual display, which turns the
-//     stock four times; once the display is killed, the next start resumes the hole with those
-//     turns made.
+//     stock four times (and, in one case, clicks it a fifth time, the display going while that card
+//     flies); once the display is killed, the next start resumes the hole with those turns made.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -24,6 +24,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -221,9 +222,10 @@ TEST(LostDisplay, OnWaylandEndsTheProgramWithTheCauseLogged) {
 }
 
 // The hole on the table: the stock's and the foundation's cards counted, the cards left, and every
-// layout card (type, value, suit, face, place) in a fixed order.
-std::string HoleNow() {
-  int stock = 0, foundation = 0;
+// layout card (type, value, suit, face, place) in a fixed order. With `stock_turned`, the hole as it
+// will be once one more stock card has landed on the foundation.
+std::string HoleNow(bool stock_turned = false) {
+  int stock = stock_turned ? -1 : 0, foundation = stock_turned ? 1 : 0;
   std::vector<std::string> layout;
   for (const auto& c : CardList->Cards) {
     stock += c->Stock != 0 ? 1 : 0;
@@ -240,8 +242,10 @@ std::string HoleNow() {
   return seen;
 }
 
-// Set for the run of the program in a process of its own: the per-user root it plays in.
+// Set for the run of the program in a process of its own: the per-user root it plays in, and "1"
+// when the display goes while a last stock card is on its way to the foundation.
 constexpr char kChildHome[] = "QUILL_LOST_DISPLAY_HOME";
+constexpr char kChildInFlight[] = "QUILL_LOST_DISPLAY_IN_FLIGHT";
 constexpr int kStockTurns = 4;
 constexpr int kFrameBudget = 4000;  // 200 s of the game's clock
 
@@ -292,16 +296,28 @@ int WaitForExit(pid_t pid) {
   return -1;
 }
 
-TEST(LostDisplay, DuringAHoleKeepsTheMovesMadeSinceTheLastSave) {
+struct HoleMoment {
+  const char* name;
+  bool in_flight;
+};
+
+void PrintTo(const HoleMoment& moment, std::ostream* out) { *out << moment.name; }
+
+class LostDisplayDuringAHole : public testing::TestWithParam<HoleMoment> {};
+
+// The stock turned four times since the hole was saved at its start; the display goes while play
+// rests, or while a fifth card flies to the foundation (it lands first, as a quit waits for it).
+TEST_P(LostDisplayDuringAHole, KeepsTheMovesMadeSinceTheLastSave) {
   quill_test::VirtualDisplay display;
   ASSERT_TRUE(display.Ready()) << display.Error();
-  const std::string xdg = quill_process::FreshFolder("lost_display_hole");
+  const std::string xdg = quill_process::FreshFolder(std::string("lost_display_hole_") + GetParam().name);
   const std::string user = quill_process::UserFolder(xdg);
   const std::string left = xdg + "left.txt", output = xdg + "output.txt";
   fs::create_directories(xdg + "tmp");
   const pid_t child = StartThisProgram(
       "LostDisplayRun.PlaysTheFirstHoleUntilItsDisplayIsLost",
       {{kChildHome, xdg},
+       {kChildInFlight, GetParam().in_flight ? "1" : "0"},
        {"SDL_VIDEODRIVER", "x11"},
        {"LIBGL_ALWAYS_SOFTWARE", "1"},
        // No session bus: SDL's video system on X would otherwise start one of its own.
@@ -310,7 +326,7 @@ TEST(LostDisplay, DuringAHoleKeepsTheMovesMadeSinceTheLastSave) {
        {"TMPDIR", xdg + "tmp"}},
       output);
   ASSERT_GT(child, 0);
-  // The run writes the hole as it stands once the stock has been turned and play rests.
+  // The run writes down the hole it leaves once the stock has been turned.
   int status = 0;
   bool ended = false;
   for (int waited = 0; waited <= kLimitMs && !fs::exists(left) && !ended; waited += 10) {
@@ -358,13 +374,19 @@ TEST(LostDisplay, DuringAHoleKeepsTheMovesMadeSinceTheLastSave) {
   std::printf("resumed: %s\n", resumed.c_str());
 }
 
+INSTANTIATE_TEST_SUITE_P(Moments, LostDisplayDuringAHole,
+                         testing::Values(HoleMoment{"PlayAtRest", false}, HoleMoment{"CardInFlight", true}),
+                         [](const testing::TestParamInfo<HoleMoment>& info) { return std::string(info.param.name); });
+
 // The run of the program for the test above, in a process of its own (skipped in any other run):
-// a first run to the first hole on the virtual display, four turns of the stock, the hole written
-// down, and then nothing until the display is lost, which ends the process.
+// a first run to the first hole on the virtual display, four turns of the stock each come to rest
+// (and a fifth click on the stock, when asked), the hole it leaves written down, and then nothing
+// until the display is lost, which ends the process.
 TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
   const char* home = std::getenv(kChildHome);
-  if (home == nullptr) GTEST_SKIP() << "run by LostDisplay.DuringAHoleKeepsTheMovesMadeSinceTheLastSave";
+  if (home == nullptr) GTEST_SKIP() << "run by LostDisplayDuringAHole in a process of its own";
   const std::string xdg = home;
+  const bool in_flight = std::string(std::getenv(kChildInFlight) ? std::getenv(kChildInFlight) : "") == "1";
   setenv("XDG_DATA_HOME", xdg.c_str(), 1);
   platform::SetHeadless(false);
   ccModalLoopHook = &road_test::AdvanceModal;
@@ -372,26 +394,39 @@ TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
   road_test::TScriptedPlayer player;
   player.StartTheFirstCourse("Kim");
   int turned = 0;
+  std::string left;
+  const auto leave = [&] {
+    {
+      std::ofstream(xdg + "left.tmp", std::ios::binary) << left;
+    }
+    fs::rename(xdg + "left.tmp", xdg + "left.txt");
+    std::printf("left: %s\n", left.c_str());
+    std::fflush(stdout);
+    // The display is killed now: the next look at the window's events meets the broken
+    // connection. (Events already queued, the last click's release among them, are dropped.)
+    for (;;) {
+      platform::FlushEvents();
+      platform::WaitForEvent(1000);
+    }
+  };
   const int status = player.Play(kFrameBudget, [&] {
     if (Game->CurrentTScreen != GameScreen || !GameGrid || player.holesSeen != 1) return;
     player.holdPlay = true;
-    if (!road_test::TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
-    if (turned < kStockTurns) {
-      const auto top = CardList->StockTopFind();
-      if (!top) return;
-      player.ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
-      ++turned;
+    if (!left.empty()) {
+      // The fifth card was clicked: the display goes once it is on its way.
+      if (TGameScreen::TestForAnims() != 0) leave();
       return;
     }
-    const std::string seen = HoleNow();
-    {
-      std::ofstream(xdg + "left.tmp", std::ios::binary) << seen;
+    if (!road_test::TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+    const auto top = CardList->StockTopFind();
+    if (turned == kStockTurns && !in_flight) {
+      left = HoleNow();
+      leave();
     }
-    fs::rename(xdg + "left.tmp", xdg + "left.txt");
-    std::printf("left: %s\n", seen.c_str());
-    std::fflush(stdout);
-    // The display is killed now: the next wait for an event meets the broken connection.
-    for (;;) platform::WaitForEvent(1000);
+    if (!top) return;
+    if (turned == kStockTurns) left = HoleNow(true);
+    player.ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
+    ++turned;
   });
   ADD_FAILURE() << "the run ended by itself with status " << status << "; screens: " << player.trail;
 }
