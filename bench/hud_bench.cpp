@@ -101,13 +101,11 @@ int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::max(10, std::atoi(argv[1])) : 300;
   const std::string picture = argc > 2 ? argv[2] : "";
   const std::string prefix = QUILL_STAGE_PREFIX;
-  if (!DataFolderPresent(prefix)) {
-    std::printf("hud_bench: skipped, no data folder at %sData (build the data target)\n", prefix.c_str());
-    return 0;
-  }
+  bench::Verdicts verdicts("hud_bench");
+  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
   platform::SetHeadless(true);
   std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return 1;
+  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
   setenv("XDG_DATA_HOME", home.c_str(), 1);
   std::string holeName;
   try {
@@ -137,8 +135,9 @@ int main(int argc, char** argv) {
     HUD->FlagLevel = 7;
     HUD->HoleCashBounce();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "hud_bench: set-up stopped: %s\n", error.what());
-    return 1;
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return verdicts.CouldNotRun(std::string("set-up stopped: ") + error.what());
   }
   platform::SetBlend(platform::BLEND_ALPHA);
 
@@ -177,12 +176,11 @@ int main(int argc, char** argv) {
   getrusage(RUSAGE_SELF, &usage);
   std::printf("hud_bench: hole %s (%d cards), 8 irons, a drive in flight, %d frames\n", holeName.c_str(),
               CardList->Count(), frames);
-  std::printf("hud_bench: frame with ~2000 particles (%d live): median %.2f ms (goal 25)\n", live,
-              Median(withParticles));
-  std::printf("hud_bench: frame without particles: median %.2f ms (goal 6)\n", Median(without));
   std::printf("hud_bench: THUD Manage + Draw alone: median %.3f ms (with particles about), %.3f ms (without)\n",
               Median(hudWith), Median(hudWithout));
+  verdicts.AtMost("frame with ~2000 particles (" + std::to_string(live) + " live), median", Median(withParticles), 25, "ms");
+  verdicts.AtMost("frame without particles, median", Median(without), 6, "ms");
   std::error_code ignored;
   std::filesystem::remove_all(home, ignored);
-  return 0;
+  return verdicts.Status();
 }

@@ -10,8 +10,12 @@
 # Usage: bench/idle_cpu.sh [PROGRAM] [SECONDS] [CASE...]   (default: build/stage/quillbrook, 10, all)
 # FULL_SCREEN=1 in the environment measures at full screen (the logical screen letterboxed on the
 # 1280 x 720 display) instead of in a window. Pin it to cores with taskset for steady figures.
+# Goal: at most 5 % of one core in every case, in a window and at full screen; the verdicts and
+# the exit status as every benchmark's (bench/verdict.sh).
 # Uses xvfb-run and xdotool (to click through the loading screen and make the profile).
 set -euo pipefail
+bench_name=idle_cpu.sh
+. "$(dirname "$0")/verdict.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-packages" xvfb xdotool
 program=${1:-$root/build/stage/quillbrook}
@@ -65,7 +69,7 @@ if [[ $name != - ]]; then
   sleep "$seconds"
   t1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
   [[ -z $mover ]] || kill "$mover"
-  echo "$name: $(echo "scale=1; ($t1 - $t0) * 100 / $hz / $seconds" | bc) % of one core over $seconds s"
+  echo "$name: $(awk -v a="$t0" -v b="$t1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.1f", (b - a) * 100 / hz / s }') % of one core over $seconds s"
 fi
 kill -TERM "$pid"
 wait "$pid" 2>/dev/null || true
@@ -78,10 +82,13 @@ new_profile_folder() {  # xdg
 }
 
 run() {  # name xdg data steps...
-  local name=$1 xdg=$2 data=$3
+  local name=$1 xdg=$2 data=$3 line
   shift 3
-  xvfb-run -a -s "-screen 0 1280x720x24" "$work/measure" "$name" "$xdg" "$data" "$program" "$seconds" \
-    "$full_screen" "$@"
+  line=$(xvfb-run -a -s "-screen 0 1280x720x24" "$work/measure" "$name" "$xdg" "$data" "$program" "$seconds" \
+    "$full_screen" "$@")
+  [[ $name != - ]] || return 0
+  echo "$line"
+  verdict "$name$([[ $full_screen == 1 ]] && echo ' at full screen') CPU" "$(awk '{ print $2 }' <<<"$line")" "% of one core" 5
 }
 
 # A player made the way a new user does: past the loading screen, a name, the first look, OK.
@@ -92,10 +99,7 @@ make_player() {
   new_profile_folder "$existing"
   run - "$existing" "$stage/" "sleep 12" "click 400 300" "sleep 4" "type Bench" "sleep 1" \
     "key Return" "sleep 4" "click 78 200" "sleep 1" "click 400 527" "sleep 4"
-  if ! compgen -G "$existing/Marrowfen/Quillbrook/profiles/*.dat" >/dev/null; then
-    echo "could not make a player profile" >&2
-    exit 1
-  fi
+  compgen -G "$existing/Marrowfen/Quillbrook/profiles/*.dat" >/dev/null || could_not_run "no player profile was made"
   existing_made=yes
 }
 
@@ -120,11 +124,12 @@ for case in "${cases[@]}"; do
       broken=$work/broken
       mkdir -p "$broken"
       cp -rs "$(readlink -f "$stage/Data")" "$broken/Data"
-      [[ ! -L $broken/Data ]] || { echo "could not copy the data folder" >&2; exit 1; }
+      [[ ! -L $broken/Data ]] || could_not_run "the data folder could not be copied"
       rm "$broken/Data/text/gametext.txt"
       printf 'MENU_PLAY\r\nPlay\r\n' >"$broken/Data/text/gametext.txt"
       new_profile_folder "$work/error"
       run error_box "$work/error" "$broken/" "sleep 10" ;;
-    *) echo "unknown case $case" >&2; exit 2 ;;
+    *) could_not_run "unknown case $case" ;;
   esac
 done
+exit "$verdict_status"

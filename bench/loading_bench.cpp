@@ -11,25 +11,21 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/bench_timing.h"
 #include "content/loading.h"
 #include "platform/system.h"
 #include "tests/content/real_game.h"
 
 int main(int argc, char** argv) {
   const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
-  if (!DataFolderPresent(prefix)) {
-    std::printf("loading_bench: skipped, no data folder at %sData (build the data target)\n", prefix.c_str());
-    return 0;
-  }
+  bench::Verdicts verdicts("loading_bench");
+  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
   const std::string missing = FirstMissingLoadingFile(prefix);
-  if (!missing.empty()) {
-    std::fprintf(stderr, "loading_bench: the data folder %sData lacks %s\n", prefix.c_str(), missing.c_str());
-    return 1;
-  }
+  if (!missing.empty()) return verdicts.CouldNotRun("the data folder " + prefix + "Data lacks " + missing);
   platform::SetHeadless(true);
   // Settings and best scores go to a throw-away per-user folder, never the player's.
   std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return 1;
+  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
   setenv("XDG_DATA_HOME", home.c_str(), 1);
 
   std::chrono::steady_clock::time_point start;
@@ -40,18 +36,17 @@ int main(int argc, char** argv) {
     LoadData2();
     end = std::chrono::steady_clock::now();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "loading_bench: loading stopped: %s\n", error.what());
-    return 1;
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return verdicts.CouldNotRun(std::string("loading stopped: ") + error.what());
   }
 
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   const double ms = std::chrono::duration<double, std::milli>(end - start).count();
-  std::printf("loading_bench: second loading stage %.1f ms, peak resident memory %.1f MB\n", ms,
-              usage.ru_maxrss / 1024.0);
-  std::printf("loading_bench: goals under 1000 ms and 150 MB: %s\n",
-              ms < 1000.0 && usage.ru_maxrss < 150 * 1024 ? "met" : "NOT met");
+  verdicts.AtMost("second loading stage", ms, 1000, "ms");
+  verdicts.AtMost("peak resident memory", usage.ru_maxrss / 1024.0, 150, "MB");
   std::error_code ignored;
   std::filesystem::remove_all(home, ignored);
-  return 0;
+  return verdicts.Status();
 }

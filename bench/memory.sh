@@ -10,8 +10,12 @@
 # (platform::detail::PrintMemoryHeld, written to the game's standard error and shown here).
 # Usage: bench/memory.sh [--by-kind] [PROGRAM] [RUNS]   (default: build/stage/quillbrook, 3)
 # With SHOTS=FOLDER set, the screen of each measured run is saved there (to check it is the hole).
+# Goals: RSS at most 110 MB and private memory at most 60 MB on the first hole, in every run; the
+# verdicts and the exit status as every benchmark's (bench/verdict.sh).
 # Uses xvfb-run and xdotool (gdb for --by-kind, ImageMagick's import for SHOTS).
 set -euo pipefail
+bench_name=memory.sh
+. "$(dirname "$0")/verdict.sh"
 by_kind=no
 if [[ ${1:-} == --by-kind ]]; then
   by_kind=yes
@@ -71,15 +75,16 @@ mkdir -p "$player/Marrowfen/Quillbrook"
 printf 'FULL SCREEN=0\r\nFADE=0\r\nVSYNC=1\r\n' >"$player/Marrowfen/Quillbrook/Quillbrook.ini"
 run no "$player" "sleep 12" "click 640 360" "sleep 4" "type Bench" "sleep 1" "key Return" "sleep 4" \
   "click 318 260" "sleep 1" "click 640 587" "sleep 4"
-if ! compgen -G "$player/Marrowfen/Quillbrook/profiles/*.dat" >/dev/null; then
-  echo "could not make a player profile" >&2
-  exit 1
-fi
+compgen -G "$player/Marrowfen/Quillbrook/profiles/*.dat" >/dev/null || could_not_run "no player profile was made"
 for ((i = 1; i <= runs; ++i)); do
   # Each run from the player as made: a run ended on the hole leaves a round in progress.
   rm -rf "$work/run"
   cp -r "$player" "$work/run"
-  echo -n "first hole, run $i: "
-  run yes "$work/run" "sleep 12" "click 640 360" "sleep 4" "click 642 566" "sleep 4" "click 640 612" \
-    "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 10"
+  figures=$(run yes "$work/run" "sleep 12" "click 640 360" "sleep 4" "click 642 566" "sleep 4" "click 640 612" \
+    "sleep 6" "click 640 602" "sleep 8" "click 640 551" "sleep 10")
+  echo "first hole, run $i: $figures"
+  read -r rss private < <(awk 'NR == 1 { print $2, $8 }' <<<"$figures")
+  verdict "first hole RSS (run $i)" "${rss:-}" MB 110
+  verdict "first hole private memory (run $i)" "${private:-}" MB 60
 done
+exit "$verdict_status"

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_timing.h"
+#include "bench/gbench_times.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "gfx/image_bank.h"
@@ -92,4 +94,12 @@ BENCHMARK(BM_ParticlesMoveAndDraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParticlesMoveOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ParticlesDrawOnly)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  bench::KeptRuns runs;
+  bench::Verdicts verdicts("particles_bench");
+  if (!bench::RunBenchmarks(argc, argv, runs)) return verdicts.CouldNotRun("unknown arguments");
+  const auto* run = runs.Find("BM_ParticlesMoveAndDraw");
+  if (run == nullptr) return verdicts.CouldNotRun("BM_ParticlesMoveAndDraw, which its goal judges, did not run");
+  verdicts.AtMost("a frame of 2,000 particles moved and drawn", bench::KeptRuns::MsPerIteration(*run), 4, "ms");
+  return verdicts.Status();
+}

@@ -1,11 +1,16 @@
 // Frames per second of the headless software renderer drawing 500 sprites per frame with mixed
 // state: colour, alpha, alpha and additive blending, scale (mirrored too) and rotation, as a busy
 // play screen does. Every sprite moves a pixel each frame, so every frame is really drawn.
+// Goals (2 pinned cores), the rates recorded when it was written: 70 frames a second (14.3 ms a
+// frame), 33 with every sprite rotated (30 ms).
 // Run: taskset -c 0,1 build/bench/platform_bench
 #include <benchmark/benchmark.h>
 
+#include <tuple>
 #include <vector>
 
+#include "bench/bench_timing.h"
+#include "bench/gbench_times.h"
 #include "platform/graphics.h"
 #include "platform/random.h"
 #include "platform/system.h"
@@ -77,4 +82,17 @@ BENCHMARK(BM_SoftwareRenderer500Sprites)->Arg(0)->Arg(1)->ArgName("rotated")->Un
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  bench::KeptRuns runs;
+  bench::Verdicts verdicts("platform_bench");
+  if (!bench::RunBenchmarks(argc, argv, runs)) return verdicts.CouldNotRun("unknown arguments");
+  int judged = 0;
+  for (const auto& [name, what, goal] : {std::tuple{"BM_SoftwareRenderer500Sprites/rotated:0", "a frame of 500 sprites", 14.3},
+                                         std::tuple{"BM_SoftwareRenderer500Sprites/rotated:1", "a frame of 500 rotated sprites", 30.0}}) {
+    if (const auto* run = runs.Find(name)) {
+      verdicts.AtMost(what, bench::KeptRuns::MsPerIteration(*run), goal, "ms");
+      ++judged;
+    }
+  }
+  return judged > 0 ? verdicts.Status() : verdicts.CouldNotRun("none of the benchmarks its goals judge ran");
+}

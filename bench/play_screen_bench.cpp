@@ -37,14 +37,11 @@ using bench::Ms;
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 9;
   const std::string prefix = QUILL_STAGE_PREFIX;
-  if (!DataFolderPresent(prefix)) {
-    std::printf("play_screen_bench: skipped, no data folder at %sData (build the data target)\n",
-                prefix.c_str());
-    return 0;
-  }
+  bench::Verdicts verdicts("play_screen_bench");
+  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
   platform::SetHeadless(true);
   std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return 1;
+  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
   setenv("XDG_DATA_HOME", home.c_str(), 1);
   try {
     StartGameForLoading(prefix);
@@ -68,12 +65,12 @@ int main(int argc, char** argv) {
       GameScreen->Kill();
     }
     std::printf("play_screen_bench: %d runs on %s\n", runs, (*CourseList)[0]->Name.c_str());
-    std::printf("  Load of course 1: median %.1f ms (goal 500 ms)\n", Median(loads));
-    std::printf("  LevelRestart:     median %.1f ms (goal 50 ms)\n", Median(restarts));
+    verdicts.AtMost("Load of course 1, median", Median(loads), 500, "ms");
+    verdicts.AtMost("LevelRestart, median", Median(restarts), 50, "ms");
   } catch (const std::exception& e) {
-    std::printf("play_screen_bench: stopped: %s\n", e.what());
-    return 1;
+    std::filesystem::remove_all(home);
+    return verdicts.CouldNotRun(e.what());
   }
   std::filesystem::remove_all(home);
-  return 0;
+  return verdicts.Status();
 }

@@ -78,21 +78,19 @@ int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 300;
   const std::string picture = argc > 2 ? argv[2] : "";
   const std::string prefix = QUILL_STAGE_PREFIX;
-  if (!DataFolderPresent(prefix)) {
-    std::printf("score_card_bench: skipped, no data folder at %sData\n", prefix.c_str());
-    return 0;
-  }
+  bench::Verdicts verdicts("score_card_bench");
+  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data");
   platform::SetHeadless(true);
   std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return 1;
+  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
   setenv("XDG_DATA_HOME", home.c_str(), 1);
   int status = 0;
   try {
     StartGameForLoading(prefix, 0);
     LoadData2();
     if (!LayCourse()) {
-      std::printf("score_card_bench: no 18-hole course in the course list\n");
-      return 1;
+      std::filesystem::remove_all(home);
+      return verdicts.CouldNotRun("no 18-hole course in the course list");
     }
     TScoreCardScreen& card = *ScoreCardScreen;
     auto background = ccLoadBitmap(Game->ImagePath + "backgrounds/country1.jpg", 0);
@@ -134,17 +132,16 @@ int main(int argc, char** argv) {
     }
     if (!picture.empty()) platform::SavePixmapPNG(*platform::GrabPixmap(0, 0, 800, 600), picture);
 
-    std::printf("score_card_bench: full card, 18 holes with the purse row: mean %.2f ms, worst %.2f ms of %d, goal 10 ms: %s\n",
-                fullTotal / frames, fullWorst, frames, fullTotal / frames < 10.0 ? "met" : "NOT met");
-    std::printf("score_card_bench: zoom frame, turned and scaled with the goal text: mean %.2f ms, worst %.2f ms of %d, goal 16 ms: %s\n",
-                zoomTotal / zoomFrames, zoomWorst, zoomFrames, zoomTotal / zoomFrames < 16.0 ? "met" : "NOT met");
-    if (fullTotal / frames >= 10.0 || zoomTotal / zoomFrames >= 16.0) status = 2;
+    std::printf("score_card_bench: worst full card %.2f ms, worst zoom frame %.2f ms, of %d frames each\n",
+                fullWorst, zoomWorst, frames);
+    verdicts.AtMost("full card, 18 holes with the purse row, mean", fullTotal / frames, 10, "ms");
+    verdicts.AtMost("zoom frame, turned and scaled with the goal text, mean", zoomTotal / zoomFrames, 16, "ms");
+    status = verdicts.Status();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("score_card_bench: peak resident memory %ld MB\n", usage.ru_maxrss / 1024);
   } catch (const std::exception& e) {
-    std::printf("score_card_bench: failed: %s\n", e.what());
-    status = 1;
+    status = verdicts.CouldNotRun(e.what());
   }
   std::filesystem::remove_all(home);
   return status;

@@ -73,6 +73,8 @@ int main(int argc, char** argv) {
   const int frames = argc > 1 ? std::max(10, std::atoi(argv[1])) : 100;
   // Headless as the other benchmarks: a window (even SDL's dummy one) paces every flip to the display.
   platform::SetHeadless(true);
+  bench::Verdicts verdicts("story_screens_bench");
+  if (!DataFolderPresent(QUILL_STAGE_PREFIX)) return verdicts.CouldNotRun("no data folder at " QUILL_STAGE_PREFIX "Data");
   try {
     StartGameForLoading(QUILL_STAGE_PREFIX, 1);
     Game->Fade = 1;
@@ -113,15 +115,13 @@ int main(int argc, char** argv) {
     const std::string current = Game->CurrentTScreen->name;
     const double endingFrame = MeanFrame(frames);
 
-    std::printf("intro Load %.1f ms (goal 1000)\n", introLoad);
-    std::printf("intro frame at the fireworks, %d particles: %.2f ms mean (goal 16)\n", fireworks,
-                introFrame);
-    std::printf("newspaper Load %.1f ms (goal 250)\n", newspaperLoad);
-    std::printf("ending Load %.1f ms (goal 500)\n", endingLoad);
-    std::printf("ending frame at 22 s (%s): %.2f ms mean (goal 16)\n", current.c_str(), endingFrame);
+    verdicts.AtMost("intro Load", introLoad, 1000, "ms");
+    verdicts.AtMost("intro frame at the fireworks (" + std::to_string(fireworks) + " particles), mean", introFrame, 16, "ms");
+    verdicts.AtMost("newspaper Load", newspaperLoad, 250, "ms");
+    verdicts.AtMost("ending Load", endingLoad, 500, "ms");
+    verdicts.AtMost("ending frame at 22 s (" + current + "), mean", endingFrame, 16, "ms");
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "story_screens_bench: %s\n", e.what());
-    return 1;
+    return verdicts.CouldNotRun(e.what());
   }
-  return 0;
+  return verdicts.Status();
 }

@@ -70,13 +70,11 @@ void LayHole() {
 
 int main(int argc, char** argv) {
   const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
-  if (!DataFolderPresent(prefix)) {
-    std::printf("wildshot_bench: skipped, no data folder at %sData\n", prefix.c_str());
-    return 0;
-  }
+  bench::Verdicts verdicts("wildshot_bench");
+  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data");
   platform::SetHeadless(true);
   std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return 1;
+  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
   setenv("XDG_DATA_HOME", home.c_str(), 1);
   int status = 0;
   try {
@@ -86,12 +84,23 @@ int main(int argc, char** argv) {
     TWildshotScreen& w = *WildShotScreen;
     double worst = 0;
     int worst_story = 0;
+    double slide_worst = 0;
+    int slide_worst_story = 0;
     for (int story = 1; story <= w.StoriesCount; ++story) {
       GameScreen->LastWildshotCard = -1;
       w.ForcedStory = story;
       w.LoadSpecial();
       w.Show(1);
-      w.ShufflingAnim->Start();
+      // As the player runs it: Play once the board rests, the card slides in, the shuffle runs.
+      while (w.Bounces > 0 || w.Unroll->Active) w.Logic();
+      w.PlayWild();
+      for (int tick = 0; tick < 1000 && !w.ShufflingAnim->Active; ++tick) {
+        const double slide_ms = TimeMs([&] { w.Logic(); });
+        if (slide_ms > slide_worst) {
+          slide_worst = slide_ms;
+          slide_worst_story = story;
+        }
+      }
       const double ms = TimeMs([&] { w.ShuffleEnd(); });
       std::printf("wildshot_bench: ShuffleEnd story %2d (%s, %d frames): %6.2f ms\n", story,
                   w.Stories[static_cast<std::size_t>(story - 1)].Title.c_str(), w.WildshotAnimFrames, ms);
@@ -102,9 +111,9 @@ int main(int argc, char** argv) {
       }
       w.Kill();
     }
-    std::printf("wildshot_bench: ShuffleEnd worst %.2f ms (story %d), goal under 50 ms: %s\n", worst,
-                worst_story, worst < 50.0 ? "met" : "NOT met");
-    if (worst >= 50.0) status = 2;
+    std::printf("wildshot_bench: card slide (the drawn story readied) worst tick %.2f ms (story %d)\n",
+                slide_worst, slide_worst_story);
+    verdicts.AtMost("ShuffleEnd worst (story " + std::to_string(worst_story) + ")", worst, 50, "ms");
 
     // LoadMiniGame of each game, as the dialog runs it on the tick its pre-fade ends.
     const char* names[] = {"", "Long Drive", "Putting", "Lost Ball"};
@@ -123,9 +132,7 @@ int main(int argc, char** argv) {
       std::printf("wildshot_bench: LoadMiniGame %-10s best %6.2f ms, slowest of 5 %6.2f ms\n", names[game], best, slowest);
       worst_load = std::max(worst_load, slowest);
     }
-    std::printf("wildshot_bench: LoadMiniGame slowest %.2f ms, goal 50 ms: %s\n", worst_load,
-                worst_load <= 50.0 ? "met" : "NOT met");
-    if (worst_load > 50.0) status = 2;
+    verdicts.AtMost("LoadMiniGame slowest", worst_load, 50, "ms");
 
     // One frame: a course background, the dialog and a Long Drive in flight, software renderer.
     w.LoadSpecial();
@@ -160,12 +167,13 @@ int main(int argc, char** argv) {
       frame_worst = std::max(frame_worst, ms);
       frame_total += ms;
     }
-    std::printf("wildshot_bench: frame with the dialog and a Long Drive in flight: mean %.2f ms, worst %.2f ms of %d, goal 16 ms: %s\n",
-                frame_total / frames, frame_worst, frames, frame_total / frames <= 16.0 ? "met" : "NOT met");
+    std::printf("wildshot_bench: frame with the dialog and a Long Drive in flight: worst %.2f ms of %d\n",
+                frame_worst, frames);
+    verdicts.AtMost("frame with the dialog and a Long Drive in flight, mean", frame_total / frames, 16, "ms");
     w.Kill();
+    status = verdicts.Status();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "wildshot_bench: stopped: %s\n", error.what());
-    status = 1;
+    status = verdicts.CouldNotRun(error.what());
   }
   std::error_code ignored;
   std::filesystem::remove_all(home, ignored);

@@ -296,6 +296,17 @@ HoleDeal DealHole(const SolverLayout& layout, platform::Random& rng, const DealO
       stock.insert(stock.begin() + static_cast<std::ptrdiff_t>(StockIndexForTurn(stock.size(), turn)), iron);
     }
   }
+  if (options.wildShotStockTurns > 0) {
+    // The wild shots leave the stock and come back among its first turns.
+    const auto wildShots =
+        std::erase_if(stock, [](const DeckEntry& e) { return e.suit == SUIT_WILDSHOT; });
+    for (std::size_t i = 0; i < wildShots; ++i) {
+      const int turn = rng.Rand(1, options.wildShotStockTurns);
+      stock.insert(
+          stock.begin() + static_cast<std::ptrdiff_t>(StockIndexForTurn(stock.size(), turn)),
+          DeckEntry{SUIT_WILDSHOT, 0});
+    }
+  }
   for (auto it = stock.rbegin(); it != stock.rend(); ++it) {
     deal.stockValue.push_back(it->value);
     deal.stockType.push_back(it->suit == SUIT_IRON       ? CARDTYPE_IRON

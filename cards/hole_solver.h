@@ -84,6 +84,9 @@ bool BuildSolverLayout(const HoleFileData& hole, SolverLayout& layout, std::stri
 // The first course's irons hole deals its one iron into the stock, among the cards turned up
 // by this many turns of the stock, so the hole that teaches irons always shows one.
 constexpr int TUTORIAL_IRON_TURNS = 4;
+// The first course's wild shots hole deals its wild shot as the stock's first turn, so it turns
+// up before any player can clear the layout.
+constexpr int TUTORIAL_WILDSHOT_TURNS = 1;
 // Where a card joins a stock listed bottom first (its top last) so that the stock's `turn`th turn
 // shows it (turn 1 is the top): the index to insert before; 0 when the stock is shorter.
 std::size_t StockIndexForTurn(std::size_t stock_size, int turn);
@@ -95,6 +98,9 @@ struct DealOptions {
   // Above 0: the irons go into the stock, each turned up by one of this many first stock turns
   // (the first course's irons hole); 0: they fall anywhere in the deck.
   int ironStockTurns = 0;
+  // Above 0: the wild shots are each turned up by one of this many first stock turns (the first
+  // course's wild shots hole); 0: they fall anywhere in the stock.
+  int wildShotStockTurns = 0;
 };
 
 // One deal of a hole: every layout card's value (and its type, since a normal card may become an

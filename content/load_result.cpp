@@ -31,11 +31,14 @@ std::string QuotedData(const std::string& text) {
 
 std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::int64_t max_bytes,
                                                  TLoadResult& failure) {
-  if (std::string fault = ccDataFileSizeFault(path, max_bytes); !fault.empty()) {
-    failure = TLoadResult::Fail(std::move(fault), path);
+  platform::BoundedRead file = platform::ReadBoundedFile(path, max_bytes);
+  if (file.Refused()) {
+    failure = TLoadResult::Fail(ccDamagedDataFile(path, file.reason), path);
     return nullptr;
   }
-  auto in = platform::InStream::Open(path);
-  if (!in) failure = TLoadResult::Fail("Error loading file " + path, path);
-  return in;
+  if (!file.Read()) {
+    failure = TLoadResult::Fail("Error loading file " + path, path);
+    return nullptr;
+  }
+  return std::make_unique<platform::InStream>(std::move(file.bytes));
 }

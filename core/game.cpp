@@ -1,6 +1,9 @@
 #include "core/game.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstring>
+#include <string_view>
 
 #include "core/debug_var.h"
 #include "core/exit_screen.h"
@@ -35,21 +38,53 @@ void MakeSharedFolder(const std::string& path, const std::string& label) {
   platform::ShareFile(path);
 }
 
-// What an interrupted save leaves in the per-user folder is the temporary file of one of the files
-// the game writes there (settings, best scores, markers, the error log, screenshots); in the
-// profiles folder, of a player's file.
-bool EndsWith(const std::string& text, const std::string& end) {
-  return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-bool WrittenInSubPath(const std::string& target) {
-  for (const char* kind : {".ini", ".dat", ".txt", ".png"}) {
-    if (EndsWith(target, kind)) return true;
+// Whether two names are the same but for letter case: the writer keeps a file's existing spelling.
+bool SameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
   }
-  return false;
+  return true;
 }
 
-bool WrittenInProfiles(const std::string& target) { return EndsWith(target, ".dat"); }
+// A screenshot's name: its date format with a digit for each of the format's capital letters.
+bool ScreenshotName(const std::string& name) {
+  constexpr std::string_view kFormat = "YYYY-MM-DD HHNNSS screenshot.png";
+  if (name.size() != kFormat.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    const bool digit = std::isupper(static_cast<unsigned char>(kFormat[i])) != 0;
+    if (digit ? std::isdigit(c) == 0 : std::tolower(c) != kFormat[i]) return false;
+  }
+  return true;
+}
+
+// What an interrupted save leaves in the per-user folder is the temporary file of one of the files
+// the game writes there: the settings, the best scores, the two crash-recovery markers, the error
+// log, a screenshot. A player's own notes or pictures beside them are none of these.
+bool WrittenInSubPath(const std::string& target) {
+  for (const std::string& name : {std::string(kApplicationName) + ".ini", std::string("best.dat"),
+                                 std::string("GoodExit.dat"), std::string("inichanged.dat"),
+                                 std::string("ErrorLog.txt")}) {
+    if (SameName(target, name)) return true;
+  }
+  return ScreenshotName(target);
+}
+
+// In the profiles folder, of a player's file: "<name>.dat" for a name the name prompt accepts (not
+// blank, no leading full stop, none of its banned characters nor a control code).
+bool WrittenInProfiles(const std::string& target) {
+  constexpr std::size_t kExtension = 4;
+  if (target.size() <= kExtension || !SameName(target.substr(target.size() - kExtension), ".dat")) return false;
+  const std::string name = target.substr(0, target.size() - kExtension);
+  if (name.find_first_not_of(" \t") == std::string::npos || name[0] == '.') return false;
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127 || std::strchr("\"|*\\/:;~?<>,+=%", c) != nullptr)
+      return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -89,10 +124,12 @@ int TGame::Init(int driverChoice) {
   DebugInt = 5;
   const std::string settings = SettingsFilePath();
   const std::string defaults = DefaultSettingsPath();
-  if (!platform::FileExists(settings) && platform::FileExists(defaults)) {
-    if (const std::string fault = ccDataFileSizeFault(defaults, SETTINGS_FILE_MAX_BYTES); !fault.empty())
-      ccRunTimeError(fault, 1);
-    if (platform::CopyFile(defaults, settings)) platform::ShareFile(settings);
+  // Only where nothing stands at the settings' name: what is there but no plain file is left for the
+  // settings' load to report and set aside.
+  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Missing()) {
+    const platform::BoundedRead first = platform::ReadBoundedFile(defaults, SETTINGS_FILE_MAX_BYTES);
+    if (first.Refused()) ccRunTimeError(ccDamagedDataFile(defaults, first.reason), 1);
+    if (first.Read() && platform::WriteFileAtomic(settings, first.bytes)) platform::ShareFile(settings);
   }
   Ini->Load();
   DebugInt = 6;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 
 #include "core/fixed_rate_logic.h"
 #include "core/game.h"
@@ -156,7 +157,13 @@ int TGame::MakeGoodExit() {
   if (!Game) return 0;
   const std::string marker =
       Game->UseCorrectPath ? Game->SubPath + "GoodExit.dat" : std::string("data/GoodExit.dat");
-  platform::WriteFileAtomic(marker, std::string());
+  // The game is ending either way; the reason is told, since the next start takes this run for a
+  // crash (a folder moved away while the game ran, a full disk).
+  std::string error;
+  if (!platform::WriteFileAtomic(marker, std::string(), &error)) {
+    std::fprintf(stderr, "Warning: the clean-exit marker %s could not be written: %s\n", marker.c_str(),
+                 error.c_str());
+  }
   return 0;
 }
 
@@ -175,17 +182,17 @@ int TGame::CheckGoodExit() {
   // the new file replaces the old one in a single atomic write, so a failure at any point leaves
   // the old settings (and the name) in place.
   const std::string settings = SettingsFilePath();
-  // A settings file far too large to read is left to the settings' own load, which sets it aside.
-  if (!ccFileSizeFault(settings, SETTINGS_FILE_MAX_BYTES).empty()) {
+  // A settings file that is not a plain file or is far too large to read is left to the settings'
+  // own load, which sets it aside.
+  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Refused()) {
     platform::DeleteFile(changed);
     return 0;
   }
   const std::string name = ccReadIniLine(settings, "profile name");
-  if (const std::string fault = ccDataFileSizeFault(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
-      !fault.empty())
-    ccRunTimeError(fault, 1);
-  auto source = platform::InStream::Open(DefaultSettingsPath());
-  if (source) {
+  platform::BoundedRead defaults = platform::ReadBoundedFile(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
+  if (defaults.Refused()) ccRunTimeError(ccDamagedDataFile(DefaultSettingsPath(), defaults.reason), 1);
+  if (defaults.Read()) {
+    auto source = std::make_unique<platform::InStream>(std::move(defaults.bytes));
     platform::OutStream out;
     bool nameWritten = false;
     while (!source->Eof()) {

@@ -8,6 +8,8 @@
 
 #include "platform/files.h"
 #include "platform/random.h"
+#include "platform/text_encoding.h"
+#include "util/files.h"
 #include "util/word_wrap.h"
 #include "wildshot/story_file.h"
 #include "wildshot/story_rules.h"
@@ -16,10 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quill_fuzz::Init();
   const std::string path = quill_fuzz::WriteInput(data, size, "text/wildshots.txt");
   quill_fuzz::Survive([&] {
-    auto text = platform::ReadTextFile(path);
-    if (!text) return;
+    const platform::BoundedRead read = platform::ReadBoundedFile(path, TEXT_FILE_MAX_BYTES);
+    if (!read.Read()) return;
     TStoryFile file;
-    if (!ReadStoryFile(ccSplitStringIntoLines(*text), path, file).Ok()) return;
+    if (!ReadStoryFile(ccSplitStringIntoLines(platform::DecodeText(read.bytes)), path, file).Ok()) return;
     if (!CheckStoryWeights(file, path).Ok()) return;
     platform::Random rng(size);
     TPlaySnapshot play;

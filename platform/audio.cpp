@@ -4,16 +4,17 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <SDL.h>
+#include <unistd.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <mutex>
@@ -59,6 +60,7 @@ struct AudioState {
   std::vector<AudioRecord> log;
   bool headless_fails = false;  // headless: AudioOpen fails as without a device
   std::size_t stream_above = kStreamAbove;
+  long long decoded_max = kWavDecodedMaxBytes;  // what a sound decoded whole may take
 
   // Streams playing; guarded by `mutex`, which the streaming thread and the channels share.
   std::mutex mutex;
@@ -139,9 +141,20 @@ int MemSeek(void* source, ogg_int64_t offset, int whence) {
 int MemClose(void* /*source*/) { return 0; }
 long MemTell(void* source) { return static_cast<long>(static_cast<MemoryFile*>(source)->pos); }
 
-// Decodes Ogg Vorbis bytes whole, unless the samples would take more than `limit` bytes: then only
-// the sound's shape is read (`long_frames`).
-bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit) {
+// "" when `decoded` bytes of samples may be decoded whole, else the reason it may not (`at_least`:
+// the decoding stopped there, the sound is longer).
+std::string DecodedFault(long long decoded, bool at_least = false) {
+  const long long most = Audio().decoded_max;
+  if (decoded <= most) return "";
+  return std::string("it decodes to ") + (at_least ? "at least " : "") + std::to_string(decoded) +
+         " bytes of samples, more than the " + std::to_string(most) + " a sound decoded whole may take";
+}
+
+// Decodes Ogg Vorbis bytes whole, unless their length says the samples would take more than
+// `limit` bytes: then only the sound's shape is read (`long_frames`). The length in the last page
+// may understate the sound, so the decoding stops as soon as the samples pass what a sound decoded
+// whole may take, and `refused` says so.
+bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit, std::string* refused) {
   MemoryFile file{&bytes, 0};
   OggVorbis_File vf;
   const ov_callbacks callbacks{MemRead, MemSeek, MemClose, MemTell};
@@ -173,6 +186,12 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t 
     const std::size_t old = pcm->samples.size();
     pcm->samples.resize(old + static_cast<std::size_t>(n) / 2);
     std::memcpy(pcm->samples.data() + old, buffer, static_cast<std::size_t>(n) / 2 * 2);
+    if (std::string fault = DecodedFault(static_cast<long long>(pcm->samples.size() * 2), true); !fault.empty()) {
+      if (refused != nullptr) *refused = std::move(fault);
+      pcm->samples = {};
+      ok = false;
+      break;
+    }
   }
   ov_clear(&vf);
   return ok && !pcm->samples.empty();
@@ -204,16 +223,19 @@ std::uint32_t LittleEndian(const unsigned char* b, int n) {
 
 // The bytes of 16-bit samples a WAV decodes to, before its channels are reduced to two: its data
 // chunk's size scaled from the stored sample size (4-bit ADPCM grows four times, 8-bit samples
-// twice). -1 when its "fmt " or "data" chunk is not found. `read_at(offset, out, n)` gives n bytes
-// of the file at offset, false past its end; `size` is the file's size.
-template <class ReadAt>
-long long WavDecodedBytes(std::uint64_t size, ReadAt read_at) {
+// twice), as its chunk headers claim. -1 when its "fmt " or "data" chunk is not found.
+long long WavDecodedBytes(const std::vector<unsigned char>& bytes) {
+  const auto read_at = [&bytes](std::uint64_t at, unsigned char* out, std::size_t n) {
+    if (at > bytes.size() || bytes.size() - at < n) return false;
+    std::memcpy(out, bytes.data() + at, n);
+    return true;
+  };
   unsigned char head[16];
   if (!read_at(0, head, 12) || std::memcmp(head, "RIFF", 4) != 0) return -1;
   std::uint64_t at = 12;
   int bits = -1;
   long long data = -1;
-  while (at + 8 <= size && (bits < 0 || data < 0)) {
+  while (at + 8 <= bytes.size() && (bits < 0 || data < 0)) {
     if (!read_at(at, head, 8)) return -1;
     const std::uint32_t chunk = LittleEndian(head + 4, 4);
     if (std::memcmp(head, "fmt ", 4) == 0 && chunk >= 16 && read_at(at + 8, head, 16)) {
@@ -227,24 +249,13 @@ long long WavDecodedBytes(std::uint64_t size, ReadAt read_at) {
   return data * 16 / std::max(bits, 4);
 }
 
-long long WavDecodedBytes(const std::vector<unsigned char>& bytes) {
-  return WavDecodedBytes(bytes.size(), [&bytes](std::uint64_t at, unsigned char* out, std::size_t n) {
-    if (at > bytes.size() || bytes.size() - at < n) return false;
-    std::memcpy(out, bytes.data() + at, n);
-    return true;
-  });
-}
-
-std::string DecodedFault(long long decoded) {
-  if (decoded <= kWavDecodedMaxBytes) return "";
-  return "it decodes to " + std::to_string(decoded) + " bytes of samples, more than the " +
-         std::to_string(kWavDecodedMaxBytes) + " a sound decoded whole may take";
-}
-
-bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
-  if (!WavChunksFit(bytes)) return false;
+bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm, std::string* refused) {
   // SDL allocates the whole decoded sound at once: a long one is refused before that.
-  if (!DecodedFault(WavDecodedBytes(bytes)).empty()) return false;
+  if (std::string fault = DecodedFault(WavDecodedBytes(bytes)); !fault.empty()) {
+    if (refused != nullptr) *refused = std::move(fault);
+    return false;
+  }
+  if (!WavChunksFit(bytes)) return false;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   if (rw == nullptr) return false;
   SDL_AudioSpec wav_format;
@@ -254,6 +265,8 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   // every way out, an allocation failing below included.
   if (SDL_LoadWAV_RW(rw, 1, &wav_format, &data, &length) == nullptr) return false;
   std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> decoded(data, &SDL_FreeWAV);
+  // An empty data chunk decodes to no samples (and SDL may give no buffer for it): no sound.
+  if (decoded == nullptr || length == 0) return false;
   const Uint8 channels = std::min<Uint8>(wav_format.channels, 2);
   SDL_AudioCVT cvt;
   const int built = SDL_BuildAudioCVT(&cvt, wav_format.format, wav_format.channels, wav_format.freq, AUDIO_S16LSB,
@@ -266,20 +279,39 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm) {
   cvt.len = static_cast<int>(length);
   if (built > 0 && SDL_ConvertAudio(&cvt) != 0) return false;
   const int out_len = built > 0 ? cvt.len_cvt : static_cast<int>(length);
+  // Less than one whole sample after the conversion (a byte or two of many channels): no sound.
+  if (out_len < 2) return false;
   pcm->channels = channels;
   pcm->rate = wav_format.freq;
   pcm->samples.resize(static_cast<std::size_t>(out_len) / 2);
   std::memcpy(pcm->samples.data(), work.data(), pcm->samples.size() * 2);
-  return !pcm->samples.empty() && pcm->rate > 0;
+  return pcm->rate > 0;
 }
 
-// Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature).
-bool DecodeFile(const std::string& path, Pcm* pcm, std::uint64_t ogg_limit = UINT64_MAX) {
-  if (!SoundSizeFault(path).empty()) return false;
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes || bytes->size() < 4) return false;
-  if (std::memcmp(bytes->data(), "OggS", 4) == 0) return DecodeOgg(*bytes, pcm, ogg_limit);
-  if (std::memcmp(bytes->data(), "RIFF", 4) == 0) return DecodeWav(*bytes, pcm);
+bool EndsWithNoCase(const std::string& text, const std::string& end) {
+  if (text.size() < end.size()) return false;
+  return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// The most a sound file of the kind its name says may hold.
+long long SoundFileMaxBytes(const std::string& path) {
+  return EndsWithNoCase(path, ".wav") ? kWavFileMaxBytes : kOggFileMaxBytes;
+}
+
+// Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature) from its bytes, read
+// within the bound of its kind. `refused` gets the reason a file that is there was refused.
+bool DecodeFile(const std::string& path, Pcm* pcm, std::uint64_t ogg_limit = UINT64_MAX,
+                std::string* refused = nullptr) {
+  const BoundedRead file = ReadBoundedFile(path, SoundFileMaxBytes(path));
+  if (!file.Read()) {
+    if (file.Refused() && refused != nullptr) *refused = file.reason;
+    return false;
+  }
+  const std::vector<unsigned char>& bytes = file.bytes;
+  if (bytes.size() < 4) return false;
+  if (std::memcmp(bytes.data(), "OggS", 4) == 0) return DecodeOgg(bytes, pcm, ogg_limit, refused);
+  if (std::memcmp(bytes.data(), "RIFF", 4) == 0) return DecodeWav(bytes, pcm, refused);
   return false;
 }
 
@@ -295,10 +327,22 @@ class OggReader {
   OggReader(const OggReader&) = delete;
   OggReader& operator=(const OggReader&) = delete;
 
-  // False when the file is not Ogg Vorbis of one or two channels, or its length is unknown.
+  // False when the file is not a plain file, not Ogg Vorbis of one or two channels, or its length is
+  // unknown. Opened as every file read whole is, so what stands at its name is never waited on.
   bool Open(const std::string& real_path) {
     Close();
-    if (ov_fopen(real_path.c_str(), &vf_) != 0) return false;
+    const int fd = OpenPlainFile(real_path);
+    if (fd < 0) return false;
+    FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr) {
+      ::close(fd);
+      return false;
+    }
+    // On success the reader owns the file and closes it in ov_clear.
+    if (ov_open_callbacks(file, &vf_, nullptr, 0, OV_CALLBACKS_DEFAULT) != 0) {
+      std::fclose(file);
+      return false;
+    }
     open_ = true;
     const vorbis_info* info = ov_info(&vf_, -1);
     const ogg_int64_t frames = ov_pcm_total(&vf_, -1);
@@ -847,33 +891,16 @@ std::vector<std::string> AudioDrivers() {
   return {"FreeAudio", "OpenAL Generic Software", "DirectSound", "None"};
 }
 
-std::string SoundSizeFault(const std::string& path) {
-  const std::string real = ResolvePath(path);
-  std::ifstream in(real, std::ios::binary);
-  const std::int64_t size = FileSize(path);
-  if (!in || size < 0) return "";
-  char signature[4] = {};
-  in.read(signature, 4);
-  const bool wav = in && std::memcmp(signature, "RIFF", 4) == 0;
-  const long long most = wav ? kWavFileMaxBytes : kOggFileMaxBytes;
-  if (size > most) {
-    return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(most) +
-           " such a file may hold";
-  }
-  if (!wav) return "";
-  return DecodedFault(WavDecodedBytes(static_cast<std::uint64_t>(size),
-                                      [&in](std::uint64_t at, unsigned char* out, std::size_t n) {
-                                        in.clear();
-                                        in.seekg(static_cast<std::streamoff>(at));
-                                        in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
-                                        return in.gcount() == static_cast<std::streamsize>(n);
-                                      }));
-}
-
-SoundRef LoadSound(const std::string& path, int flags) {
+SoundRef LoadSound(const std::string& path, int flags, std::string* refused) {
   Pcm pcm;
-  if (!DecodeFile(path, &pcm, Audio().stream_above)) {
-    if (FileExists(path)) std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
+  std::string fault;
+  if (!DecodeFile(path, &pcm, Audio().stream_above, &fault)) {
+    if (!fault.empty()) {
+      std::cerr << "Cannot load sound \"" << path << "\": " << fault << std::endl;
+    } else if (FileExists(path)) {
+      std::cerr << "Cannot decode sound \"" << path << "\"" << std::endl;
+    }
+    if (refused != nullptr) *refused = fault;
     return nullptr;
   }
   const std::string real = ResolvePath(path);
@@ -912,6 +939,8 @@ namespace platform::detail {
 
 void SetStreamAbove(std::size_t bytes) { Audio().stream_above = bytes; }
 std::size_t StreamAbove() { return Audio().stream_above; }
+void SetDecodedMaxBytes(long long bytes) { Audio().decoded_max = bytes; }
+long long DecodedMaxBytes() { return Audio().decoded_max; }
 
 bool IsStreamed(const SoundRef& sound) {
   const auto* impl = dynamic_cast<const SoundImpl*>(sound.get());

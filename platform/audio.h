@@ -54,24 +54,26 @@ void SetHeadlessAudioFails(bool fails);
 bool AudioIsSilent();
 std::vector<std::string> AudioDrivers();
 
-// The most a sound file may hold, and the most bytes of 16-bit samples a WAV sound (always decoded
-// whole) may decode to; a file past them is damaged and is not read whole. Each is about a hundred
-// times the largest real one: the longest WAV (the studio splash's loop, 4 s of stereo at 44.1 kHz)
-// holds and decodes to 0.7 MB, the largest Ogg file (an ambience loop, streamed) holds 1.4 MB. A
-// short Ogg sound decodes whole to at most 2 MB; a longer one streams from its file.
+// The most a sound file may hold, and the most bytes of 16-bit samples a sound decoded whole may
+// decode to (a WAV always is, an Ogg whose length says it is short is); a file past them is damaged
+// and is refused. Each is about a hundred times the largest real one: the longest WAV (the studio
+// splash's loop, 4 s of stereo at 44.1 kHz) holds and decodes to 0.7 MB, the largest Ogg file (an
+// ambience loop, streamed) holds 1.4 MB. A short Ogg sound decodes whole to at most 2 MB; a longer
+// one streams from its file. Which file bound applies is told by the name the caller gives: a
+// ".wav" name is held to the WAV bound, any other to the Ogg bound.
 constexpr long long kWavFileMaxBytes = 64ll << 20;
 constexpr long long kWavDecodedMaxBytes = 64ll << 20;
 constexpr long long kOggFileMaxBytes = 128ll << 20;
-// "" when the sound file at `path` is within those bounds or is not there (LoadSound reports that),
-// else the reason, e.g. "it holds N bytes, more than the M such a file may hold" or "it decodes to
-// N bytes of samples, more than the M a sound decoded whole may take". Reads only the file's size
-// and its chunk headers.
-std::string SoundSizeFault(const std::string& path);
-// Loads an Ogg Vorbis or WAV file (path resolved without regard to case). nullptr when the file is
-// missing, cannot be decoded or lies past the bounds above. In silent mode the file is still
-// checked and decoded (a streamed one: its headers; damage further in ends its stream there, with
-// a message).
-SoundRef LoadSound(const std::string& path, int flags = 0);
+// Loads an Ogg Vorbis or WAV file (path resolved without regard to case; told apart by their
+// signature), read within the bound of its kind (ReadBoundedFile) and decoded from those bytes.
+// nullptr when the file is missing, cannot be decoded or is refused; when it is there but refused
+// (not a plain file, it holds more than its bound, or it decodes to more than a sound decoded
+// whole may take), `refused` gets the reason: "it is not a plain file", "it holds N bytes, more
+// than the M such a file may hold", "it decodes to N bytes of samples, more than the M a sound
+// decoded whole may take" (an Ogg's decoding stops as soon as it passes the bound: "at least N").
+// In silent mode the file is still checked and decoded (a streamed one: its headers; damage further
+// in ends its stream there, with a message).
+SoundRef LoadSound(const std::string& path, int flags = 0, std::string* refused = nullptr);
 ChannelRef AllocChannel();
 // Plays on a new channel and returns it. A channel let go while a one-shot sound plays on it
 // lets the sound play to its end; a looping sound stops with its last reference.

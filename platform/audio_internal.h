@@ -15,6 +15,11 @@ namespace platform::detail {
 void SetStreamAbove(std::size_t bytes);
 std::size_t StreamAbove();
 bool IsStreamed(const SoundRef& sound);
+// The most bytes of samples a sound decoded whole may take (kWavDecodedMaxBytes unless set): a WAV
+// past it is refused from its headers, an Ogg as its decoding passes it. Applies to sounds loaded
+// afterwards.
+void SetDecodedMaxBytes(long long bytes);
+long long DecodedMaxBytes();
 
 // What the sounds hold now, for measuring memory.
 struct SoundMemory {

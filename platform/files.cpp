@@ -11,7 +11,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <limits>
 
 #include "platform/text_encoding.h"
 
@@ -123,11 +123,36 @@ struct HeldLock {
   int folder_fd = -1;
   int file_fd = -1;
   std::string path;
+  // Which folder was locked (device and inode), so a folder moved away and replaced by another of
+  // the same name is told from it.
+  bool folder_known = false;
+  dev_t folder_device = 0;
+  ino_t folder_inode = 0;
 };
 
 HeldLock& Held() {
   static HeldLock held;
   return held;
+}
+
+// "" when a change at `path` (as asked, or `real` as resolved) may be made: it lies outside the
+// locked folder, or in it. Else why not: the locked folder was moved or removed while the game ran,
+// and the folder now at its path (a second copy's, perhaps) is not this copy's to write in. The
+// change is refused rather than made in the moved folder: every reader of player files goes by
+// path, and writing there what was read here would mix two folders' players.
+std::string MovedHeldFolder(const std::string& path, const std::string& real) {
+  const HeldLock& held = Held();
+  if (!held.folder_known) return {};
+  const std::string folder = FolderOf(held.path);
+  const auto inside = [&](const std::string& p) { return p.compare(0, folder.size(), folder) == 0; };
+  if (!inside(path) && !inside(real)) return {};
+  struct stat st{};
+  if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_dev == held.folder_device &&
+      st.st_ino == held.folder_inode) {
+    return {};
+  }
+  return "the folder " + folder + " was moved or removed while the game ran (this copy of the game "
+         "writes only in the folder it started with)";
 }
 
 // A lock on the folder belongs to the open folder, which a forked process shares: a child that
@@ -227,13 +252,17 @@ bool CreateFolder(const std::string& path, std::string* error) {
 
 bool DeleteFile(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return false;
   struct stat st{};
   if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
   return ::unlink(real.c_str()) == 0;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) {
-  return ::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;
+  const std::string real_from = ResolvePath(from);
+  const std::string real_to = ResolvePath(to);
+  if (!MovedHeldFolder(from, real_from).empty() || !MovedHeldFolder(to, real_to).empty()) return false;
+  return ::rename(real_from.c_str(), real_to.c_str()) == 0;
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
@@ -257,6 +286,7 @@ std::vector<std::string> ListFolder(const std::string& path) {
 
 bool ShareFile(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return false;
   struct stat st{};
   if (::stat(real.c_str(), &st) != 0) return false;
   return ::chmod(real.c_str(), S_ISDIR(st.st_mode) ? kFolderMode : kFileMode) == 0;
@@ -271,6 +301,7 @@ std::string FreeAsideName(const std::string& path) {
 
 std::string SetFileAside(const std::string& path) {
   const std::string real = ResolvePath(path);
+  if (!MovedHeldFolder(path, real).empty()) return {};
   struct stat st{};
   if (::lstat(real.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return {};
   // A hard link fails rather than replace a name that appeared since it was found free, so an
@@ -315,19 +346,98 @@ FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls) {
   return previous == &g_system_write_calls ? nullptr : previous;
 }
 
-std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
-  const std::string real = ResolvePath(path);
-  struct stat st{};
-  if (::stat(real.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  std::ifstream in(real, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(st.st_size));
-  if (!bytes.empty()) {
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+namespace {
+
+constexpr char kNotPlain[] = "it is not a plain file";
+
+// `at_least`: the file held more than its size said when it was read, and was read no further.
+std::string HoldsMore(std::int64_t size, std::int64_t max_bytes, bool at_least) {
+  return std::string("it holds ") + (at_least ? "at least " : "") + std::to_string(size) + " bytes, more than the " +
+         std::to_string(max_bytes) + " such a file may hold";
+}
+
+// Opens `real` for reading when it is a plain file: looked at first (a link is followed to what it
+// names), opened without blocking (a named pipe put there since would otherwise wait for a writer)
+// and without taking a terminal as the controlling one, then looked at again through the
+// descriptor. `st` gets what was opened. -1 with `read` saying why otherwise.
+int OpenChecked(const std::string& real, struct stat* st, BoundedRead* read) {
+  const auto fail = [read](BoundedRead::Outcome outcome, std::string reason) {
+    read->outcome = outcome;
+    read->reason = std::move(reason);
+    return -1;
+  };
+  const auto system_fault = [&fail](int why) {
+    if (why == ENOENT || why == ENOTDIR) return fail(BoundedRead::Outcome::kMissing, "");
+    return fail(BoundedRead::Outcome::kUnreadable, std::strerror(why));
+  };
+  if (::stat(real.c_str(), st) != 0) return system_fault(errno);
+  if (!S_ISREG(st->st_mode)) return fail(BoundedRead::Outcome::kRefused, kNotPlain);
+  const int fd = ::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return system_fault(errno);
+  if (::fstat(fd, st) != 0 || !S_ISREG(st->st_mode)) {
+    ::close(fd);
+    return fail(BoundedRead::Outcome::kRefused, kNotPlain);
   }
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  return fd;
+}
+
+}  // namespace
+
+BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
+  BoundedRead read;
+  const std::string real = ResolvePath(path);
+  max_bytes = std::max<std::int64_t>(max_bytes, 0);
+  struct stat st{};
+  const int fd = OpenChecked(real, &st, &read);
+  if (fd < 0) return read;
+  const auto refuse = [&](std::int64_t size, bool at_least) {
+    read.outcome = BoundedRead::Outcome::kRefused;
+    read.reason = HoldsMore(size, max_bytes, at_least);
+    read.bytes.clear();
+    ::close(fd);
+    return read;
+  };
+  if (st.st_size > max_bytes) return refuse(st.st_size, false);
+  // At most one byte past the bound is read: the file may have grown since it was looked at.
+  const std::uint64_t most = static_cast<std::uint64_t>(max_bytes) + 1;
+  read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size) + 1, most)));
+  std::size_t got = 0;
+  for (;;) {
+    if (got == read.bytes.size()) {
+      if (got >= most) break;
+      read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(got + (got >> 1) + 4096, most)));
+    }
+    const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      read.outcome = BoundedRead::Outcome::kUnreadable;
+      read.reason = std::strerror(errno);
+      read.bytes.clear();
+      ::close(fd);
+      return read;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  if (got > static_cast<std::uint64_t>(max_bytes)) return refuse(static_cast<std::int64_t>(got), true);
+  read.bytes.resize(got);
+  read.outcome = BoundedRead::Outcome::kRead;
+  ::close(fd);
+  return read;
+}
+
+int OpenPlainFile(const std::string& path, std::string* reason) {
+  BoundedRead read;
+  struct stat st{};
+  const int fd = OpenChecked(ResolvePath(path), &st, &read);
+  if (fd < 0 && reason != nullptr) *reason = read.Missing() ? std::strerror(ENOENT) : read.reason;
+  return fd;
+}
+
+std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path) {
+  BoundedRead read = ReadBoundedFile(path, std::numeric_limits<std::int64_t>::max() - 1);
+  if (!read.Read()) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 std::optional<std::string> ReadTextFile(const std::string& path) {
@@ -339,6 +449,10 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& bytes,
                      std::string* error) {
   const std::string real = ResolvePath(path);
+  if (const std::string moved = MovedHeldFolder(path, real); !moved.empty()) {
+    if (error) *error = moved;
+    return false;
+  }
   std::string temp = real + ".tmp-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) {
@@ -354,7 +468,11 @@ bool WriteFileAtomic(const std::string& path, const std::vector<unsigned char>& 
     ok = false;
     if (error) *error = WriteErrorText(real);
   }
-  if (ok && !g_write_calls->Replace(temp, real)) {
+  // Looked at again just before the file takes its name: the folder may have moved meanwhile.
+  if (const std::string moved = ok ? MovedHeldFolder(path, real) : std::string(); !moved.empty()) {
+    ok = false;
+    if (error) *error = moved;
+  } else if (ok && !g_write_calls->Replace(temp, real)) {
     ok = false;
     if (error) *error = WriteErrorText(real);
   }
@@ -419,6 +537,11 @@ FileLock LockFile(const std::string& path, std::string* error) {
     held.folder_fd = folder_fd;
     held.file_fd = file_fd;
     held.path = real;
+    struct stat folder{};
+    held.folder_known = folder_fd >= 0 ? ::fstat(folder_fd, &folder) == 0
+                                       : ::stat(FolderOf(real).c_str(), &folder) == 0;
+    held.folder_device = folder.st_dev;
+    held.folder_inode = folder.st_ino;
     return FileLock::kTaken;
   };
 
@@ -463,12 +586,6 @@ void ReleaseFileLock() {
 }
 
 // ---- InStream --------------------------------------------------------------------------------
-
-std::unique_ptr<InStream> InStream::Open(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
-  if (!bytes) return nullptr;
-  return std::make_unique<InStream>(std::move(*bytes));
-}
 
 InStream::InStream(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
 

@@ -42,10 +42,41 @@ std::string SetFileAside(const std::string& path);
 // The name SetFileAside would use now (the first of the names above that is free).
 std::string FreeAsideName(const std::string& path);
 
-// Whole files.
+// Whole files. Every file the game reads whole (data files, player files, pictures, sounds) is read
+// by ReadBoundedFile with the bound of its own kind. What stands at the name is looked at before it
+// is opened, and what was opened is looked at again before a byte is read: a named pipe, a device,
+// a folder or a link to one is refused at once, never waited on (it is opened without blocking, so
+// one put there meanwhile cannot hold the game either). A file past its bound is refused unread,
+// and at most one byte past the bound is ever read, so a file that grows while it is read is
+// refused too.
+struct BoundedRead {
+  enum class Outcome {
+    kRead,        // `bytes` holds the whole file
+    kMissing,     // nothing at the name (or a folder on the way is missing)
+    kUnreadable,  // there, but it cannot be opened or read: `reason` gives the system's reason
+    kRefused,     // there, but no file of its kind: `reason` says why (see below)
+  };
+  Outcome outcome = Outcome::kMissing;
+  std::vector<unsigned char> bytes;
+  // For kRefused "it is not a plain file" or "it holds N bytes, more than the M such a file may
+  // hold" ("at least N" for one that held more than its size said and was read no further); for
+  // kUnreadable the system's reason ("Permission denied").
+  std::string reason;
+
+  bool Read() const { return outcome == Outcome::kRead; }
+  bool Missing() const { return outcome == Outcome::kMissing; }
+  bool Refused() const { return outcome == Outcome::kRefused; }
+};
+BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes);
+// Opens a plain file for reading (a stream read from its file as it plays) with the same checks as
+// ReadBoundedFile, so what stands at its name is never waited on. The descriptor (closed on exec),
+// or -1 with `reason` saying why: "it is not a plain file", or the system's reason.
+int OpenPlainFile(const std::string& path, std::string* reason = nullptr);
+// A whole file with no bound, for tests and tools that read what they wrote (still only a plain
+// file). std::nullopt when it is missing or cannot be read.
 std::optional<std::vector<unsigned char>> ReadFileBytes(const std::string& path);
 // Reads a text file honouring a byte-order mark (UTF-16 LE/BE, UTF-8); without one, one byte per
-// character (Latin-1). Returns UTF-8. std::nullopt when the file cannot be read.
+// character (Latin-1). Returns UTF-8. With no bound, for tests and tools, as ReadFileBytes.
 std::optional<std::string> ReadTextFile(const std::string& path);
 // Writes to a temporary file beside `path`, flushes it, renames it over `path`, then shares it.
 // On failure the old file is left whole, the temporary one removed, and false is returned with
@@ -72,6 +103,10 @@ int RemoveStaleTempFiles(const std::string& folder,
 // open (another user's, mode 000, a link, not a plain file) is left as it is and does not stop it.
 // One lock is held per process: taking it again on the same file holds it still, taking it on
 // another file first lets the old one go. Processes forked from this one hold none of it.
+// While it is held, the folder it was taken on is the only one written at its path: once that
+// folder is moved or removed (and perhaps another made in its place, by a second copy), every
+// write, deletion, rename, set-aside or mode change of a file at that path is refused, and
+// WriteFileAtomic's `error` says "the folder <folder>/ was moved or removed while the game ran (...)".
 enum class FileLock {
   kTaken,     // this process holds it
   kHeld,      // another process holds it
@@ -106,7 +141,6 @@ FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls);
 // Failed() and gives 0 / an empty string, so a short file is detected instead of read as garbage.
 class InStream {
  public:
-  static std::unique_ptr<InStream> Open(const std::string& path);  // nullptr when missing
   explicit InStream(std::vector<unsigned char> bytes);
   std::uint8_t ReadByte();
   std::int16_t ReadShort();

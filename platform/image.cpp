@@ -72,15 +72,17 @@ void KeepLargeBlocksMapped() {
 #endif
 }
 
-detail::DecodedImage DecodeFile(const std::string& path) {
+// `refused` gets the reason a file that is there was not read (not a plain file, past its bound).
+detail::DecodedImage DecodeFile(const std::string& path, std::string* refused = nullptr) {
   KeepLargeBlocksMapped();
-  std::string error;
-  const auto bytes = detail::ReadImageFile(path, &error);
-  if (!bytes) {
-    if (!error.empty()) std::cerr << "Cannot decode image \"" << path << "\": " << error << std::endl;
+  const BoundedRead file = ReadBoundedFile(path, detail::kImageFileMaxBytes);
+  if (!file.Read()) {
+    if (!file.Missing()) std::cerr << "Cannot decode image \"" << path << "\": " << file.reason << std::endl;
+    if (file.Refused() && refused != nullptr) *refused = file.reason;
     return {};
   }
-  auto decoded = detail::DecodeImage(*bytes, &error);
+  std::string error;
+  auto decoded = detail::DecodeImage(file.bytes, &error);
   if (!decoded.pixmap) std::cerr << "Cannot decode image \"" << path << "\": " << error << std::endl;
   return decoded;
 }
@@ -361,9 +363,9 @@ bool GetAutoMidHandle() { return Settings().auto_mid_handle; }
 
 // ---- Loading --------------------------------------------------------------------------------
 
-ImageRef LoadImage(const std::string& path, int flags) {
+ImageRef LoadImage(const std::string& path, int flags, std::string* refused) {
   flags = ResolveFlags(flags);
-  return ImageFromFile(DecodeFile(path), SourceFor(path, flags), 1, flags);
+  return ImageFromFile(DecodeFile(path, refused), SourceFor(path, flags), 1, flags);
 }
 
 ImageRef LoadImageFromMemory(const std::vector<unsigned char>& bytes, int flags) {
@@ -375,8 +377,9 @@ ImageRef LoadImageFromMemory(const std::vector<unsigned char>& bytes, int flags)
   return ImageFromPixels(*decoded.pixmap, flags);
 }
 
-ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count, int flags) {
-  auto decoded = DecodeFile(path);
+ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count, int flags,
+                       std::string* refused) {
+  auto decoded = DecodeFile(path, refused);
   if (!decoded.pixmap || cell_w <= 0 || cell_h <= 0 || first < 0 || count <= 0) return nullptr;
   flags = ResolveFlags(flags);
   auto source = SourceFor(path, flags);

@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/files.h"
-
 namespace platform::detail {
 
 namespace {
@@ -205,18 +203,6 @@ bool EncodePng(const Pixmap& pixmap, int compression, std::vector<unsigned char>
   const bool ok = EncodePngRows(png, info, pixmap, compression, row.data());
   png_destroy_write_struct(&png, &info);
   return ok;
-}
-
-std::optional<std::vector<unsigned char>> ReadImageFile(const std::string& path, std::string* error) {
-  const std::int64_t size = FileSize(path);
-  if (size > kImageFileMaxBytes) {
-    if (error) {
-      *error = "it holds " + std::to_string(size) + " bytes, more than the " +
-               std::to_string(kImageFileMaxBytes) + " such a file may hold";
-    }
-    return std::nullopt;
-  }
-  return ReadFileBytes(path);
 }
 
 }  // namespace platform::detail

@@ -1,7 +1,6 @@
 #pragma once
 // Private to the platform library: PNG and JPEG decoding into pixmaps, PNG encoding.
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +17,9 @@ struct DecodedImage {
 DecodedImage DecodeImage(const std::vector<unsigned char>& bytes, std::string* error);
 bool EncodePng(const Pixmap& pixmap, int compression, std::vector<unsigned char>* out);
 
-// The most bytes a picture file may hold: the largest picture the decoder takes (4096 x 1024) held
-// as uncompressed RGBA PNG takes about 17 MB, and the data folder's pictures are far smaller.
+// The most bytes a picture file may hold (the bound ReadBoundedFile reads it within): the largest
+// picture the decoder takes (4096 x 1024) held as uncompressed RGBA PNG takes about 17 MB, and the
+// data folder's pictures are far smaller.
 constexpr long long kImageFileMaxBytes = 64ll << 20;
-// A picture file read whole; nullopt when it cannot be read, or holds more than
-// kImageFileMaxBytes (then it is not read, and `error` says so).
-std::optional<std::vector<unsigned char>> ReadImageFile(const std::string& path, std::string* error);
 
 }  // namespace platform::detail

@@ -42,6 +42,7 @@ struct Picture {
   std::string what;
   Key renderer = KeyOf(nullptr);  // a texture's
   bool reported = false;          // already found held by nothing
+  bool released = false;          // a texture given to FreeTexture that SDL has not freed
 };
 
 struct Pictures {
@@ -58,11 +59,28 @@ Pictures& All() {
 
 std::string Describe(const Picture& p) {
   return "a " + std::to_string(p.w) + " x " + std::to_string(p.h) + (p.texture ? " texture" : " surface") +
-         " made for " + p.what;
+         " made for " + p.what + (p.released ? " (released, but never destroyed)" : "");
+}
+
+// A texture stays on the list until SDL frees its block (SDL_DestroyTexture, or the close of its
+// renderer): SDL allocates through the functions below, and its free takes the texture off. One
+// released without being destroyed lives on in its renderer, held by nothing, and is found as
+// lost; taken off when it was released, it would show nowhere (the renderer frees it unseen when
+// it closes, and the leak checker sees it reachable from the renderer until then). Textures are
+// made and destroyed on the drawing thread alone, so only the frees of that thread are looked at,
+// and the list is never touched from another.
+thread_local bool draws_here = false;
+
+void TextureFreed(void* block) {
+  if (!draws_here || block == nullptr) return;
+  auto& alive = All().alive;
+  const auto it = alive.find(KeyOf(block));
+  if (it != alive.end() && it->second.texture) alive.erase(it);
 }
 
 // ---- What the leak checker is told ----
-// In a sanitizer build SDL allocates through the functions below. Every block SDL allocates at a
+// SDL allocates through the functions below in every build (its frees take textures off the list,
+// see TextureFreed). In a sanitizer build they do more. Every block SDL allocates at a
 // call of ours is ours (a surface, a texture, a renderer, a window, a stream, a decoded sound ...)
 // and goes through SdlMadeForUs...: lost, it is reported like any block of ours, with the function
 // of ours that called SDL in its stack. Only within a call marked SdlOwnState (below: where SDL
@@ -238,10 +256,6 @@ void* SdlRealloc(void* block, std::size_t size) {
   return sdl_own_state > 0 ? SdlKeepsForItselfRealloc(block, size)
                            : SdlMadeForUsRealloc(block, size);
 }
-void SdlFree(void* block) { std::free(block); }
-
-// Before anything of SDL's is allocated: set while the program's statics are made.
-[[maybe_unused]] const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
 
 // Marks what SDL allocates while it lives as SDL's own.
 struct SdlOwnState {
@@ -251,8 +265,20 @@ struct SdlOwnState {
   SdlOwnState& operator=(const SdlOwnState&) = delete;
 };
 #else
+void* SdlMalloc(std::size_t size) { return std::malloc(size); }
+void* SdlCalloc(std::size_t count, std::size_t size) { return std::calloc(count, size); }
+void* SdlRealloc(void* block, std::size_t size) { return std::realloc(block, size); }
+
 struct [[maybe_unused]] SdlOwnState {};
 #endif
+
+void SdlFree(void* block) {
+  TextureFreed(block);
+  std::free(block);
+}
+
+// Before anything of SDL's is allocated: set while the program's statics are made.
+const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
 
 // The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
 // put them).
@@ -275,22 +301,29 @@ namespace detail {
 
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h,
                          std::string what) {
+  draws_here = true;
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
   if (texture != nullptr)
-    All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false};
+    All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false, false};
   return texture;
 }
 
 void FreeTexture(SDL_Texture* texture) {
   if (texture == nullptr) return;
-  All().alive.erase(KeyOf(texture));
+  // Off the list when SDL frees it (TextureFreed), not here: a texture this does not destroy stays
+  // alive, and is found held by nothing.
+  if (kSdlMemoryRouted) {
+    if (const auto it = All().alive.find(KeyOf(texture)); it != All().alive.end()) it->second.released = true;
+  } else {
+    All().alive.erase(KeyOf(texture));
+  }
   SDL_DestroyTexture(texture);
 }
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
   if (surface != nullptr)
-    All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false};
+    All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false, false};
   return surface;
 }
 

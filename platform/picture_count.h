@@ -2,9 +2,10 @@
 // The pictures alive: the drawing layer counts the pictures it makes (surfaces, and textures of the
 // renderer) from when they are made until they are freed, and knows what holds each: a frame of an
 // image, or the layer itself (the screen, the font, turned frames ...). A picture alive that
-// nothing holds was lost without being freed. A lost texture would never show as a leak: the
-// renderer frees it when it closes. So the pictures are looked over when a screen is unloaded and
-// before the renderer closes.
+// nothing holds was lost without being freed. A texture counts until SDL has freed it, so one
+// released by its image but never destroyed is alive, held by nothing, as much as one whose owner
+// was lost. A lost texture would never show as a leak: the renderer frees it when it closes. So
+// the pictures are looked over when a screen is unloaded and before the renderer closes.
 
 #include <functional>
 #include <string>

@@ -37,10 +37,10 @@ PixmapRef Pixmap::Window(int x, int y, int w, int h) const {
 PixmapRef CreatePixmap(int width, int height) { return std::make_shared<Pixmap>(width, height); }
 
 PixmapRef LoadPixmap(const std::string& path) {
+  const BoundedRead file = ReadBoundedFile(path, detail::kImageFileMaxBytes);
+  if (!file.Read()) return nullptr;
   std::string error;
-  const auto bytes = detail::ReadImageFile(path, &error);
-  if (!bytes) return nullptr;
-  return detail::DecodeImage(*bytes, &error).pixmap;
+  return detail::DecodeImage(file.bytes, &error).pixmap;
 }
 
 bool SavePixmapPNG(const Pixmap& pixmap, const std::string& path, int compression) {

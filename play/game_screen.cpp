@@ -170,6 +170,7 @@ int TGameScreen::Kill() {
   MakeBareMenu();
   KillGeneric();
   Middle.reset();
+  HUDPictures.reset();
   LevelEndImage.reset();
   if (ToolTipCard) {
     ToolTipCard->Kill();

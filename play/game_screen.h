@@ -34,6 +34,7 @@ class TSprite;
 class TParticle;
 class TAmbientAnim;
 class TButton;
+struct THUDFilePictures;
 
 // The wild shot animation that runs (WildshotAnimType).
 enum : int {
@@ -83,6 +84,9 @@ class TGameScreen : public TScreen {
   int TopScore = 0;
   int LastWildshotCard = -1;
   std::shared_ptr<TGameImage> Middle;
+  // The HUD's file pictures, decoded at the visit's first hole and shared by the holes after it;
+  // let go by Kill.
+  std::shared_ptr<THUDFilePictures> HUDPictures;
   std::shared_ptr<TGameImage> LevelEndImage;
   std::shared_ptr<TGameImage> Mulligan0Disabled, Mulligan0Down, Mulligan1, Mulligan1MO,
       Mulligan1Disabled, Mulligan1Down, Mulligan2, Mulligan2MO, Mulligan2Disabled, Mulligan2Down,
@@ -178,9 +182,9 @@ class TGameScreen : public TScreen {
   // flag 0 disables End Hole; flag 1 enables it when nothing runs any more (then 1, else 0).
   int EndHoleEnable(int flag);
   int FillGrid();
-  // Moves the stock's iron so that it is the card turned up by stock turn `turn` (1: the top);
-  // 0 when the stock holds no iron.
-  int IronNearStockTop(int turn);
+  // Moves the stock's first card of type `cardType` (an iron or a wild shot) so that it is the
+  // card turned up by stock turn `turn` (1: the top); 0 when the stock holds no such card.
+  int StockCardToTurn(int cardType, int turn);
   int FloatCards(const std::vector<std::shared_ptr<TCard>>& cards);
   int FloatingCardsMake(const std::vector<std::shared_ptr<TCard>>& cards, int mode);
   int GameStart();
@@ -214,8 +218,10 @@ class TGameScreen : public TScreen {
   int SetMulliganImages();
   int SpeechClear();
   int SpeechCourseLoad();
-  // Loads an announcer line with the speech chance of `category`; SpeechPlay plays it.
-  int SpeechLoad(const std::string& category, const std::string& file);
+  // Loads an announcer line with the speech chance of `category`; SpeechPlay plays it. `loaded`,
+  // when given, is that line already loaded from `file`, taken in place of loading it again.
+  int SpeechLoad(const std::string& category, const std::string& file,
+                 std::shared_ptr<TGameSound> loaded = nullptr);
   int SpeechPlay(const std::string& category);
   int StatusTextDraw();
   int StockPenaltyManage();

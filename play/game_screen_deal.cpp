@@ -62,7 +62,7 @@ int DealWildshotCount(int r) {
   return 0;
 }
 
-int TGameScreen::IronNearStockTop(int turn) {
+int TGameScreen::StockCardToTurn(int cardType, int turn) {
   // The stock in list order, its top last; the foundation card has left it already.
   std::vector<std::size_t> slots;
   auto& cards = CardList->Cards;
@@ -70,11 +70,12 @@ int TGameScreen::IronNearStockTop(int turn) {
     if (cards[i]->Stock && !cards[i]->Foundation) slots.push_back(i);
   std::vector<TCardRef> stock;
   for (std::size_t i : slots) stock.push_back(cards[i]);
-  const auto iron = std::find_if(stock.begin(), stock.end(),
-                                 [](const TCardRef& c) { return c->CardType == CARDTYPE_IRON; });
-  if (iron == stock.end()) return 0;
-  const TCardRef card = *iron;
-  stock.erase(iron);
+  const auto found = std::find_if(stock.begin(), stock.end(), [cardType](const TCardRef& c) {
+    return c->CardType == cardType;
+  });
+  if (found == stock.end()) return 0;
+  const TCardRef card = *found;
+  stock.erase(found);
   stock.insert(stock.begin() + static_cast<std::ptrdiff_t>(StockIndexForTurn(stock.size(), turn)), card);
   for (std::size_t j = 0; j < slots.size(); ++j) cards[slots[j]] = stock[j];
   CardList->StockZOrder();
@@ -222,7 +223,11 @@ int TGameScreen::FillGrid() {
     first->MoveToFoundation(0);
     first->MakeFaceUp();
   }
-  if (ironToStock) IronNearStockTop(fastRand(1, TUTORIAL_IRON_TURNS));
+  if (ironToStock) StockCardToTurn(CARDTYPE_IRON, fastRand(1, TUTORIAL_IRON_TURNS));
+  // The wild shots hole of the first course turns its wild shot up first, before any player
+  // can clear the layout.
+  if (tutorial && Player->Level == 2)
+    StockCardToTurn(CARDTYPE_WILDSHOT, fastRand(1, TUTORIAL_WILDSHOT_TURNS));
   CardList->StockTopMark();
   deck.clear();
   CardList->SortAll();

@@ -46,11 +46,13 @@ int TGameScreen::SpeechCourseLoad() {
   return 0;
 }
 
-int TGameScreen::SpeechLoad(const std::string& category, const std::string& file) {
+int TGameScreen::SpeechLoad(const std::string& category, const std::string& file,
+                            std::shared_ptr<TGameSound> loaded) {
   const int p = Chance(category);
   AnnouncerSound.reset();
   if (EffectsRandom.Rand(1, 100) > p) return 0;
-  AnnouncerSound = TGameSound::Create(Game->SpeechPath + file + ".ogg", 0);
+  AnnouncerSound =
+      loaded ? std::move(loaded) : TGameSound::Create(Game->SpeechPath + file + ".ogg", 0);
   if (Game->FixedRateLogic) Game->FixedRateLogic->Init();
   return 0;
 }

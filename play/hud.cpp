@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
 #include "cards/game_grid.h"
 #include "cards/globals.h"
@@ -12,6 +15,7 @@
 #include "gfx/image_bank.h"
 #include "gfx/particle_generator.h"
 #include "gfx/particle_list.h"
+#include "platform/files.h"
 #include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
@@ -35,8 +39,39 @@ using play_support::Ticks;
 
 namespace {
 
-std::shared_ptr<TGameImage> FileImage(const std::string& name) {
-  return TGameImage::Create((Game ? Game->ImagePath : std::string()) + name, -1, 0);
+std::string ImageFolder() { return Game ? Game->ImagePath : std::string(); }
+
+// The HUD's files under the image folder: the club strip, the single pictures in the order they
+// are read, and each iron's picture, mouse-over picture and hit area.
+constexpr const char* kClubStrip = "gamescreen/strip_clubs.png";
+constexpr std::array<const char*, 8> kSingleFiles{
+    "gamescreen/cart.png",          "gamescreen/GolfBag.png",      "gamescreen/GolfBag_back.png",
+    "gamescreen/Hole_Marker.png",   "gamescreen/Run_Indicator.png", "gamescreen/Score_Sign.png",
+    "gamescreen/Hole_Cash_Sign.png", "gamescreen/stopwatch.png"};
+constexpr std::array<const char*, 3> kIronKinds{"", "_over", "_area"};
+
+std::string IronFile(std::size_t slot, const char* kind) {
+  return "gamescreen/irons/" + std::to_string(slot + 2) + "_iron" + kind + ".png";
+}
+
+std::vector<std::string> HudFiles() {
+  std::vector<std::string> files{kClubStrip};
+  files.insert(files.end(), kSingleFiles.begin(), kSingleFiles.end());
+  for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot)
+    for (const char* kind : kIronKinds) files.push_back(IronFile(slot, kind));
+  return files;
+}
+
+// A file's size and time of its last change; "missing" when it cannot be looked at (decoding it
+// then fails with the loader's own message).
+std::string FileStamp(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path real = platform::ResolvePath(path);
+  const auto size = std::filesystem::file_size(real, error);
+  if (error) return "missing";
+  const auto changed = std::filesystem::last_write_time(real, error);
+  if (error) return "missing";
+  return std::to_string(size) + " " + std::to_string(changed.time_since_epoch().count());
 }
 
 std::shared_ptr<TGameImage> BankImage(const std::string& name) {
@@ -69,24 +104,56 @@ int THUD::LoadGlobals() {
   return 0;
 }
 
+std::string THUDFilePictures::SourceNow() {
+  const std::string folder = ImageFolder();
+  int r = 0, g = 0, b = 0;
+  platform::GetMaskColor(&r, &g, &b);
+  std::string source = folder + "\nflags " + std::to_string(platform::GetDefaultImageFlags()) + " mask " +
+                       std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
+  for (const std::string& file : HudFiles()) source += "\n" + file + " " + FileStamp(folder + file);
+  return source;
+}
+
+std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(std::shared_ptr<THUDFilePictures>* kept) {
+  std::string source = SourceNow();
+  if (kept != nullptr && *kept && (*kept)->Source == source) return *kept;
+  // The old set is let go before the new one is read: the two are never held together.
+  if (kept != nullptr) kept->reset();
+  auto set = std::make_shared<THUDFilePictures>();
+  set->Source = std::move(source);
+  const std::string folder = ImageFolder();
+  set->GolfClub = std::make_shared<TGameImage>();
+  set->GolfClub->LoadAnim(folder + kClubStrip, 214, 120, 0, 53, -1, 0);
+  const std::array<std::shared_ptr<TGameImage>*, kSingleFiles.size()> singles{
+      &set->Cart, &set->GolfBag, &set->GolfBagBack, &set->HoleMarker, &set->RunIndicator,
+      &set->ScoreSign, &set->HoleCashSign, &set->StopWatch};
+  for (std::size_t i = 0; i < singles.size(); ++i) *singles[i] = TGameImage::Create(folder + kSingleFiles[i], -1, 0);
+  for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot) {
+    set->Irons[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[0]), -1, 0);
+    set->IronsMO[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[1]), -1, 0);
+    set->IronsArea[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[2]), -1, 0);
+  }
+  if (kept != nullptr) *kept = set;
+  return set;
+}
+
 int THUD::LoadImages() {
-  GolfClub = std::make_shared<TGameImage>();
-  GolfClub->LoadAnim((Game ? Game->ImagePath : std::string()) + "gamescreen/strip_clubs.png", 214, 120,
-                     0, 53, -1, 0);
+  const auto files = THUDFilePictures::Current(GameScreen ? &GameScreen->HUDPictures : nullptr);
+  GolfClub = files->GolfClub;
   GolfBall = BankImage("longrun_ball_large");
   GolfBallGhost = BankImage("longrun_ball_gray_large");
   BallGlow = BankImage("ball_glow");
   std::printf("HUD Anims: %lld   %lld\n", GolfClub->CalcRAM() / 1024, GolfClub->CalcVRAM() / 1024);
   Precache(GolfClub);
 
-  Cart = FileImage("gamescreen/cart.png");
-  GolfBag = FileImage("gamescreen/GolfBag.png");
-  GolfBagBack = FileImage("gamescreen/GolfBag_back.png");
-  HoleMarker = FileImage("gamescreen/Hole_Marker.png");
-  RunIndicator = FileImage("gamescreen/Run_Indicator.png");
-  ScoreSign = FileImage("gamescreen/Score_Sign.png");
-  HoleCashSign = FileImage("gamescreen/Hole_Cash_Sign.png");
-  StopWatch = FileImage("gamescreen/stopwatch.png");
+  Cart = files->Cart;
+  GolfBag = files->GolfBag;
+  GolfBagBack = files->GolfBagBack;
+  HoleMarker = files->HoleMarker;
+  RunIndicator = files->RunIndicator;
+  ScoreSign = files->ScoreSign;
+  HoleCashSign = files->HoleCashSign;
+  StopWatch = files->StopWatch;
   long long ram = 0, vram = 0;
   for (const auto& img : {Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator, ScoreSign, HoleCashSign}) {
     ram += img->CalcRAM();
@@ -96,8 +163,10 @@ int THUD::LoadImages() {
   for (const auto& img : {Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator, ScoreSign, HoleCashSign})
     Precache(img);
 
-  IronsLoad();
+  IronsFrom(*files);
 
+  // The bank's pictures are looked up at every hole: the 5x or 7x signs follow the avatar items
+  // the player owns now.
   ScoreSignFont = BankImage("score_sign_numbers_small");
   ScoreSignPar = BankImage("score_sign_par");
   HoleNumbersBig = BankImage("hole_numbers_big");

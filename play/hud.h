@@ -6,7 +6,9 @@
 //
 // One object per hole, in the global HUD: the play screen makes it at every hole start, calls
 // LoadImages, then Init (after the player's per-hole reset), then sets FlagLevel; each logic tick
-// it calls Manage (after TPlayer::Manage), each frame Draw, and Kill when it drops the hole.
+// it calls Manage (after TPlayer::Manage), each frame Draw, and Kill when it drops the hole. The
+// pictures it reads from files are decoded once and shared by the holes that follow
+// (THUDFilePictures, kept by the play screen while it is loaded).
 // Counters are logic ticks (float, run down by Delta); lengths are whole ticks; positions are
 // logical screen pixels.
 
@@ -19,6 +21,7 @@
 
 class TCard;
 class TGameImage;
+struct THUDFilePictures;
 class TParticle;
 class TParticleGenerator;
 class TPixieDust;
@@ -125,7 +128,8 @@ class THUD {
 
   // Fills FireworkColours; once, by the first loading stage.
   static int LoadGlobals();
-  // Loads the HUD's files and looks up its bank images (prints "HUD Anims: " and "HUD Images: ").
+  // Takes the HUD's file pictures (decoded again only when what they are read from changed, see
+  // THUDFilePictures) and looks up its bank images (prints "HUD Anims: " and "HUD Images: ").
   // A missing file is fatal through the image loader.
   int LoadImages();
   // Prepares the HUD for a new hole.
@@ -187,6 +191,7 @@ class THUD {
   int StopWatchGlowEffect();
 
   // ---- Golf bag ----
+  // Takes the irons' pictures (as LoadImages) and places the slots.
   int IronsLoad();
   int IronDraw(int n);
   int IronsDraw();
@@ -196,6 +201,26 @@ class THUD {
   int GetIronY() const { return IRONSY; }
 
  private:
+  // Takes the irons' pictures from `files` and places the slots.
+  int IronsFrom(const THUDFilePictures& files);
   int ManageClubSwing();
   int ManageHoleCashSign();
+};
+
+// The HUD's pictures read from files: the club strip, the cart, the bag, the signs, the stopwatch
+// and the irons. Decoding them is most of a hole start, so one set serves every hole that follows
+// while what it was decoded from stays the same: the image folder, the image loader's settings and
+// each file's size and time of change. The play screen keeps the set from the first hole of its
+// visit to its Kill (TGameScreen::HUDPictures); without a play screen every HUD decodes its own.
+struct THUDFilePictures {
+  std::string Source;  // what the set was decoded from (SourceNow when it was decoded)
+  std::shared_ptr<TGameImage> GolfClub, Cart, GolfBag, GolfBagBack, HoleMarker, RunIndicator,
+      ScoreSign, HoleCashSign, StopWatch;
+  std::array<std::shared_ptr<TGameImage>, THUD::IRON_COUNT> Irons{}, IronsMO{}, IronsArea{};
+
+  // What the pictures would be decoded from now (the folder, the settings, each file's stamp).
+  static std::string SourceNow();
+  // The set to draw with now: the one `kept` holds when it was decoded from what is there now,
+  // else a newly decoded one, which `kept` then holds (`kept` may be null: nothing is kept).
+  static std::shared_ptr<THUDFilePictures> Current(std::shared_ptr<THUDFilePictures>* kept);
 };

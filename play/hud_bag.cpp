@@ -24,13 +24,15 @@ bool Holds(int n) {
 }  // namespace
 
 int THUD::IronsLoad() {
-  const std::string base = (Game ? Game->ImagePath : std::string()) + "gamescreen/irons/";
+  return IronsFrom(*THUDFilePictures::Current(GameScreen ? &GameScreen->HUDPictures : nullptr));
+}
+
+int THUD::IronsFrom(const THUDFilePictures& files) {
   for (int k = 0; k < IRON_COUNT; ++k) {
-    const std::string n = std::to_string(k + 2);
     const auto i = static_cast<std::size_t>(k);
-    IronImages[i] = TGameImage::Create(base + n + "_iron" + ".png", -1, 0);
-    IronImagesMO[i] = TGameImage::Create(base + n + "_iron_over" + ".png", -1, 0);
-    IronImagesArea[i] = TGameImage::Create(base + n + "_iron_area" + ".png", -1, 0);
+    IronImages[i] = files.Irons[i];
+    IronImagesMO[i] = files.IronsMO[i];
+    IronImagesArea[i] = files.IronsArea[i];
     IronData[i] = std::make_shared<TIronData>();
     IronData[i]->Value = k + 2;
   }

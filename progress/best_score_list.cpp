@@ -154,10 +154,12 @@ int TBestScoreList::Load() {
   Entries.clear();
   LastError.clear();
   const std::string path = Path();
-  if (const std::string fault = ccFileSizeFault(path, BEST_SCORES_FILE_MAX_BYTES); !fault.empty()) {
-    // Far too large to hold best scores: put aside unread, reported, and a new table is made.
+  platform::BoundedRead file = platform::ReadBoundedFile(path, BEST_SCORES_FILE_MAX_BYTES);
+  if (file.Refused()) {
+    // Not a plain file, or far too large to hold best scores: put aside unread, reported, and a
+    // new table is made.
     const std::string aside = platform::SetFileAside(path);
-    LastError = "The best scores file '" + path + "' is damaged: " + fault +
+    LastError = "The best scores file '" + path + "' is damaged: " + file.reason +
                 (aside.empty() ? std::string("; it could not be put aside.")
                                : "; it has been put aside as '" + aside + "'.");
     ccRunTimeError(LastError, 0);
@@ -165,14 +167,13 @@ int TBestScoreList::Load() {
     Save();
     return 0;
   }
-  auto bytes = platform::ReadFileBytes(path);
-  if (!bytes) {
+  if (!file.Read()) {
     Generate();
     Save();
     return 0;
   }
   std::list<std::shared_ptr<TBestScore>> read;
-  const bool whole = ParseRecords(*bytes, read);
+  const bool whole = ParseRecords(file.bytes, read);
   bool changed = false;
   if (!whole) {
     const std::string aside = platform::SetFileAside(path);

@@ -76,39 +76,35 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
   auto dialog = Create(text, ccLoadBitmap(Game->ImagePath + "dialogs/dialog_square.png", -1), 330, 0, 0);
   dialog->HeaderLoad("dialogs/purse_won", static_cast<float>(ScreenWidth / 2), static_cast<float>(dialog->y + 47));
   dialog->Picture = TGameImage::Create(Game->ImagePath + "dialogs/course_end_good.png", -1, 1);
-  // The gopher stands at the box's foot, as small as it must be to stay inside the frame.
-  if (dialog->Picture)
-    dialog->PictureScale = dialog->ScaleToKeepInside(*dialog->Picture, dialog->x + 50, dialog->PictureCentreY(), 1.0f);
   dialog->Good = 1;
   StyleScoreCardDialog(*dialog);
+  // The frame grows until the band below the text and beside the OK button is tall enough for the
+  // gopher at its own size.
+  if (dialog->Picture) {
+    dialog->SetLabelsXY();
+    dialog->MenuPosition();
+    GrowDialogFor(*dialog, PictureRowsShort(*dialog, *dialog->Picture, dialog->x + 50, 1.0f));
+  }
   dialog->DialogSound = sounds ? sounds->Find("course_end_good") : nullptr;
   if (dialog->DialogSound && Game->Channels) {
     dialog->FadeChannel = Game->Channels->PlayGameSound(dialog->DialogSound, nullptr, 1.0f, 0);
   }
   dialog->SetTransitions(200, 200, 0.3f, 1);
   dialog->Start();
+  // The gopher stands at the foot of the frame's panel, left of the OK button and below the text:
+  // from its place under the box's left half it moves in as far as it must to stand inside the
+  // panel (and is drawn smaller where the room there is smaller than it).
+  if (dialog->Picture) {
+    dialog->PictureX = dialog->x + 50;
+    dialog->PictureY = dialog->PictureCentreY();
+    dialog->PictureScale = 1.0f;
+    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY, dialog->PictureScale);
+  }
   Game->FixedRateLogic->Init();
   return dialog;
-}
-
-int TCourseEndDialog::Draw() {
-  if (TDialog::Draw() == 0) return 0;
-  if (Picture) {
-    platform::SetAlpha(Header ? Header->Alpha : 1.0f);
-    platform::SetScale(PictureScale, PictureScale);
-    platform::DrawImage(Picture->image, static_cast<float>(x + 50), static_cast<float>(PictureCentreY()));
-    platform::SetScale(1.0f, 1.0f);
-    platform::SetAlpha(1.0f);
-  }
-  return 0;
 }
 
 int TCourseEndDialog::PictureCentreY() const {
   return Picture ? static_cast<int>(static_cast<float>(y + h) - Picture->h2 + 25) : y + h;
 }
 
-int TCourseEndDialog::Kill() {
-  TDialog::Kill();
-  Picture = nullptr;
-  return 0;
-}

@@ -13,15 +13,15 @@ class TGameSound;
 class TCourseEndDialog : public TDialogOK {
  public:
   int Good = 1;
-  std::shared_ptr<TGameImage> Picture;  // stands at the box's foot, drawn at PictureScale
+  // The gopher is the dialog's Picture, standing at the foot of the frame's panel (PictureX,
+  // PictureY, PictureScale).
   std::shared_ptr<TGameSound> DialogSound;
 
   static std::shared_ptr<TCourseEndDialog> Setup();
   static std::shared_ptr<TCourseEndDialog> Create(const std::string& caption,
                                                   const std::shared_ptr<platform::Image>& background,
                                                   int w, int h, int x);
-  int Draw() override;
-  int Kill() override;
-  // The picture's centre: where its foot would lie 25 px below the box at full size.
+  // The picture's centre were its foot 25 px below the box at full size: where Setup places it
+  // before moving it into the panel.
   int PictureCentreY() const;
 };

@@ -245,9 +245,9 @@ std::shared_ptr<platform::Image> TallerFrame(platform::Image& frame, int extra) 
   return platform::LoadImageFromPixmap(taller);
 }
 
-// Grows a reward dialog by `extra` rows at its middle: the frame is drawn taller, the header and
-// the text keep their places from its top, the buttons theirs from its bottom, and it stays
-// centred on the screen.
+// Grows a dialog by `extra` rows at its middle: the frame is drawn taller, the header and the text
+// keep their places from its top, the buttons theirs from its bottom, and it stays centred on the
+// screen.
 void GrowDialog(TDialogOK& dialog, int extra) {
   const int oldY = dialog.y, oldBottom = dialog.y + dialog.h;
   const float textFromTop = dialog.Caption->Y - static_cast<float>(dialog.CaptionOffsetY + oldY);
@@ -261,6 +261,14 @@ void GrowDialog(TDialogOK& dialog, int extra) {
 }
 
 }  // namespace
+
+int GrowDialogFor(TDialogOK& dialog, int rows) {
+  constexpr int SCREEN_MARGIN = 20;
+  const int extra = std::min(rows, ScreenHeight - 2 * SCREEN_MARGIN - dialog.h);
+  if (extra <= 0 || !dialog.Background) return 0;
+  GrowDialog(dialog, extra);
+  return extra;
+}
 
 void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x, int& y,
                         float& scale) {
@@ -305,15 +313,12 @@ std::shared_ptr<TDialogOK> CourseUnlockedDialog(const std::string& text, const s
   // The frame grows (at most to the screen's height less a margin) until the band below the text
   // and beside the OK button is tall enough for each picture at its own size.
   dialog->MenuPosition();
-  int extra = 0;
+  int rows = 0;
   if (dialog->Picture)
-    extra = std::max(extra, PictureRowsShort(*dialog, *dialog->Picture, dialog->x + x, scale));
+    rows = std::max(rows, PictureRowsShort(*dialog, *dialog->Picture, dialog->x + x, scale));
   if (dialog->Picture2)
-    extra = std::max(extra, PictureRowsShort(*dialog, *dialog->Picture2, dialog->x + x2, scale));
-  constexpr int SCREEN_MARGIN = 20;
-  extra = std::min(extra, ScreenHeight - 2 * SCREEN_MARGIN - dialog->h);
-  if (extra > 0 && dialog->Background) GrowDialog(*dialog, extra);
-  else extra = 0;
+    rows = std::max(rows, PictureRowsShort(*dialog, *dialog->Picture2, dialog->x + x2, scale));
+  const int extra = GrowDialogFor(*dialog, rows);
   // The pictures' places are given from the frame's top-left corner as drawn at its own height:
   // they keep their distance from its bottom.
   if (dialog->Picture) {

@@ -89,6 +89,10 @@ void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x
 // How many rows the band of `dialog`'s panel below its text and beside its buttons (on the side of
 // x) lacks for `picture` drawn at `scale`; 0 when it is tall enough.
 int PictureRowsShort(const TDialog& dialog, const TGameImage& picture, int x, float scale);
+// Draws a dialog's frame `rows` taller at its middle (at most to the screen's height less 20 px
+// above and below): its header and text keep their places from its top, its buttons theirs from
+// its foot, and it stays centred. Returns the rows it grew (0 for a dialog without a frame picture).
+int GrowDialogFor(TDialogOK& dialog, int rows);
 // A new course best: pays 500, clears the play screen's TopScore and opens the "new_record"
 // dialog as the play screen's UnlockedDialog. Returns 0.
 int TopScoreDialog();

@@ -46,6 +46,9 @@ class TLevelSelectScreen : public TScreen {
   // A locked course's padlock, when its row is not selected, stands this far left of the list
   // box, between the scroll bar and the name (picture pixels).
   static constexpr float LOCK_MARGIN = 14;
+  // The selected locked course's padlock stands this far right of the list box's left edge, at its
+  // row's end; the name ends before it (picture pixels).
+  static constexpr int SELECTED_LOCK_X = 167;
   static const std::array<std::string, MAX_COURSESHOTS> CourseShotNames;
 
   TLevelSelectScreen();

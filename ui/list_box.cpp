@@ -214,10 +214,13 @@ int TListBox::Draw() {
       platform::SetAlpha(alpha);
     }
     if (bitmapFont) {
-      // A row too wide for the box between its borders is drawn smaller, so that it never runs
-      // past the box's edge; its line keeps the full height.
+      // A row too wide for the box between its borders (the selected row: for the room left of its
+      // end mark) is drawn smaller, so that it never runs past the box's edge or under the mark;
+      // its line keeps the full height.
       bitmapFont->ScaleFactor = 1.0;
-      const double room = static_cast<double>(Box->W) - 2.0 * TextBorder;
+      const double room = selected && SelectedRowEnd > 0 && Centred == 0
+                              ? static_cast<double>(SelectedRowEnd - TextBorder)
+                              : static_cast<double>(Box->W) - 2.0 * TextBorder;
       const double width = bitmapFont->StringWidth(text);
       const double fit = room > 0 && width > room ? room / width : 1.0;
       bitmapFont->ScaleFactor = Scale * fit;

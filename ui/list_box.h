@@ -32,6 +32,10 @@ class TListBox {
   int DrawBox = 1;
   std::shared_ptr<TBox> Box;  // the list's rectangle and fill colour
   int TextBorder = 10;        // left margin of left-aligned text, pixels
+  // When above 0: the selected row's text ends this far right of the box's left edge (pixels at
+  // scale 1), and is drawn smaller where it is wider, so that a mark the owner draws at the row's
+  // end from there on never covers it.
+  int SelectedRowEnd = 0;
   int Gap = 5;                // space above and below each row's text, pixels
   int LineYOffset = 0;
   int LineHeight = 0;  // set by CalcLineHeight

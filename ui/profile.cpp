@@ -123,12 +123,14 @@ int TProfile::Load() {
     LastError = "The player name '" + Name + "' cannot be used as a profile file name.";
     return -1;
   }
-  // A file far too large to be a profile is not read: it is put aside as a damaged one is.
-  if (const std::string fault = ccFileSizeFault(path, PROFILE_FILE_MAX_BYTES); !fault.empty()) {
-    LastError = "The player profile '" + path + "' is damaged (" + fault + ") and has been put aside.";
+  // A file that is not a plain file, far too large to be a profile, or that cannot be read is not
+  // read: it is put aside as a damaged one is (never written over as a missing one would be).
+  platform::BoundedRead file = platform::ReadBoundedFile(path, PROFILE_FILE_MAX_BYTES);
+  if (!file.Read() && !file.Missing()) {
+    LastError = "The player profile '" + path + "' is damaged (" + file.reason + ") and has been put aside.";
     return SetDamagedFileAside(path);
   }
-  auto in = platform::InStream::Open(path);
+  auto in = file.Read() ? std::make_unique<platform::InStream>(std::move(file.bytes)) : nullptr;
   if (!in) {
     // No file: write one. When the fields hold another player's progress (the profile was given a
     // new name), that progress must not be stored under this name: start from fresh defaults.

@@ -26,43 +26,29 @@ int ccFileExists(const std::string& path) {
   return (platform::FileExists(path) || platform::FolderExists(path)) ? 1 : 0;
 }
 
-std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes) {
-  const std::string fault = ccFileSizeFault(path, max_bytes);
-  return fault.empty() ? fault : "The data file " + path + " is damaged: " + fault + ".";
+std::string ccDamagedDataFile(const std::string& path, const std::string& reason) {
+  return "The data file " + path + " is damaged: " + reason + ".";
 }
 
-std::string ccFileSizeFault(const std::string& path, std::int64_t max_bytes) {
-  const std::int64_t size = platform::FileSize(path);
-  if (size <= max_bytes) return "";
-  return "it holds " + std::to_string(size) + " bytes, more than the " + std::to_string(max_bytes) +
-         " such a file may hold";
+namespace {
+
+[[noreturn]] void LoadFailed(const std::string& message) {
+  ccRunTimeError(message, 1);
+  throw ccFatalError(message);
 }
+
+}  // namespace
 
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int64_t max_bytes) {
-  if (const std::string fault = ccDataFileSizeFault(path, max_bytes); !fault.empty()) {
-    ccRunTimeError(fault, 1);
-    throw ccFatalError(fault);
-  }
-  std::unique_ptr<platform::InStream> stream = platform::InStream::Open(path);
-  if (!stream) {
-    const std::string message = "Error loading file " + path;
-    ccRunTimeError(message, 1);
-    throw ccFatalError(message);
-  }
-  return stream;
+  platform::BoundedRead file = platform::ReadBoundedFile(path, max_bytes);
+  if (file.Refused()) LoadFailed(ccDamagedDataFile(path, file.reason));
+  if (!file.Read()) LoadFailed("Error loading file " + path);
+  return std::make_unique<platform::InStream>(std::move(file.bytes));
 }
 
 platform::SoundRef ccLoadSample(const std::string& path, int flags) {
-  if (const std::string fault = platform::SoundSizeFault(path); !fault.empty()) {
-    const std::string message = "The data file " + path + " is damaged: " + fault + ".";
-    ccRunTimeError(message, 1);
-    throw ccFatalError(message);
-  }
-  platform::SoundRef sound = platform::LoadSound(path, flags);
-  if (!sound) {
-    const std::string message = "Error loading sample " + path;
-    ccRunTimeError(message, 1);
-    throw ccFatalError(message);
-  }
+  std::string refused;
+  platform::SoundRef sound = platform::LoadSound(path, flags, &refused);
+  if (!sound) LoadFailed(refused.empty() ? "Error loading sample " + path : ccDamagedDataFile(path, refused));
   return sound;
 }

@@ -35,18 +35,16 @@ constexpr std::int64_t PROFILE_FILE_MAX_BYTES = std::int64_t{4} << 20;
 constexpr std::int64_t BEST_SCORES_FILE_MAX_BYTES = std::int64_t{4} << 20;
 // - the high-score table: ten records of about 19 bytes, a few hundred with the longest names.
 constexpr std::int64_t HIGH_SCORES_FILE_MAX_BYTES = std::int64_t{256} << 10;
-// "" when the file at `path` holds at most max_bytes or is not there (its reader reports that),
-// else the message naming the file, its size and the bound.
-std::string ccDataFileSizeFault(const std::string& path, std::int64_t max_bytes);
-// Its reason alone, for the messages of other kinds of file: "" as above, else "it holds N bytes,
-// more than the M such a file may hold".
-std::string ccFileSizeFault(const std::string& path, std::int64_t max_bytes);
-// The file opened for reading; never null: when it cannot be opened, the fatal error
-// "Error loading file " + path; when it holds more than max_bytes, the fatal error of
-// ccDataFileSizeFault.
+// The message of a data file that is there but refused unread (`reason`, as platform::BoundedRead
+// gives it: not a plain file, or past the bound of its kind): "The data file PATH is damaged:
+// REASON."
+std::string ccDamagedDataFile(const std::string& path, const std::string& reason);
+// The file read whole for reading; never null: when it is missing or cannot be read, the fatal
+// error "Error loading file " + path; when it is not a plain file or holds more than max_bytes, the
+// fatal error of ccDamagedDataFile.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error
-// "Error loading sample " + path, or the message of ccDataFileSizeFault when the file holds more,
-// or decodes to more, than a sound may (platform::SoundSizeFault).
+// "Error loading sample " + path, or the message of ccDamagedDataFile when the file is not a plain
+// file, or holds or decodes to more than a sound may (see platform::LoadSound).
 platform::SoundRef ccLoadSample(const std::string& path, int flags);

@@ -45,17 +45,19 @@ int THighScoreList::Insert(const std::string& name, int score, int level) {
 
 int THighScoreList::Load() {
   Entries.clear();
-  if (const std::string fault = ccFileSizeFault(filepath, HIGH_SCORES_FILE_MAX_BYTES); !fault.empty()) {
-    // Far too large to be a score table: put aside unread and reported; the default table follows.
+  platform::BoundedRead file = platform::ReadBoundedFile(filepath, HIGH_SCORES_FILE_MAX_BYTES);
+  if (file.Refused()) {
+    // Not a plain file, or far too large to be a score table: put aside unread and reported; the
+    // default table follows.
     const std::string aside = platform::SetFileAside(filepath);
-    ccRunTimeError("The high-score table '" + filepath + "' is damaged: " + fault +
+    ccRunTimeError("The high-score table '" + filepath + "' is damaged: " + file.reason +
                        (aside.empty() ? std::string("; it could not be put aside.")
                                       : "; it has been put aside as '" + aside + "'."),
                    0);
     return CreateDefault();
   }
-  std::unique_ptr<platform::InStream> stream = platform::InStream::Open(filepath);
-  if (!stream) return CreateDefault();
+  if (!file.Read()) return CreateDefault();
+  auto stream = std::make_unique<platform::InStream>(std::move(file.bytes));
   while (!stream->Eof()) {
     std::string name;
     bool terminated = false;

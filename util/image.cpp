@@ -6,6 +6,7 @@
 
 #include "platform/system.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/globals.h"
 #include "util/input.h"
 #include "util/types.h"
@@ -334,9 +335,10 @@ int ccImageRectCollide(const platform::ImageRef& image, float x, float y, int fr
 }
 
 platform::ImageRef ccLoadBitmap(const std::string& path, int flags) {
-  platform::ImageRef image = platform::LoadImage(path, flags);
+  std::string refused;
+  platform::ImageRef image = platform::LoadImage(path, flags, &refused);
   if (!image) {
-    const std::string message = "Error loading bitmap " + path;
+    const std::string message = refused.empty() ? "Error loading bitmap " + path : ccDamagedDataFile(path, refused);
     ccRunTimeError(message, 1);
     throw ccFatalError(message);
   }
@@ -345,9 +347,11 @@ platform::ImageRef ccLoadBitmap(const std::string& path, int flags) {
 
 platform::ImageRef ccLoadAnimBitmap(const std::string& path, int cell_width, int cell_height,
                                     int first, int count, int flags) {
-  platform::ImageRef image = platform::LoadAnimImage(path, cell_width, cell_height, first, count, flags);
+  std::string refused;
+  platform::ImageRef image = platform::LoadAnimImage(path, cell_width, cell_height, first, count, flags, &refused);
   if (!image) {
-    const std::string message = "Error loading anim bitmap " + path;
+    const std::string message =
+        refused.empty() ? "Error loading anim bitmap " + path : ccDamagedDataFile(path, refused);
     ccRunTimeError(message, 1);
     throw ccFatalError(message);
   }

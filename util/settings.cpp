@@ -9,15 +9,20 @@
 
 namespace {
 
-// Every line of a text file, read as the settings format reads them; nullopt without a file, or
-// with one too large to be a settings file (it is not read).
-std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-  if (!ccFileSizeFault(path, SETTINGS_FILE_MAX_BYTES).empty()) return std::nullopt;
-  std::unique_ptr<platform::InStream> stream = platform::InStream::Open(path);
-  if (!stream) return std::nullopt;
+// Every line of a settings file's bytes, read as the settings format reads them.
+std::vector<std::string> LinesOf(std::vector<unsigned char> bytes) {
+  platform::InStream stream(std::move(bytes));
   std::vector<std::string> lines;
-  while (!stream->Eof()) lines.push_back(stream->ReadLine());
+  while (!stream.Eof()) lines.push_back(stream.ReadLine());
   return lines;
+}
+
+// Every line of a text file; nullopt without a file, or with one that is not a plain file or is too
+// large to be a settings file (it is not read).
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  platform::BoundedRead file = platform::ReadBoundedFile(path, SETTINGS_FILE_MAX_BYTES);
+  if (!file.Read()) return std::nullopt;
+  return LinesOf(std::move(file.bytes));
 }
 
 }  // namespace
@@ -32,16 +37,18 @@ int TIniFile::Add(const std::string& key, const std::string& default_value) {
 
 int TIniFile::Load() {
   const std::string path = FileName + ".ini";
-  if (const std::string fault = ccFileSizeFault(path, SETTINGS_FILE_MAX_BYTES); !fault.empty()) {
-    // Far too large to be settings: put aside unread, reported, and the settings start afresh.
+  platform::BoundedRead file = platform::ReadBoundedFile(path, SETTINGS_FILE_MAX_BYTES);
+  if (file.Refused()) {
+    // Not a plain file, or far too large to be settings: put aside unread, reported, and the
+    // settings start afresh.
     const std::string aside = platform::SetFileAside(path);
-    ccRunTimeError("The settings file '" + path + "' is damaged: " + fault +
+    ccRunTimeError("The settings file '" + path + "' is damaged: " + file.reason +
                        (aside.empty() ? std::string("; it could not be put aside.")
                                       : "; it has been put aside as '" + aside + "'."),
                    0);
   }
-  if (const auto lines = ReadLines(path)) {
-    for (const std::string& line : *lines) {
+  if (file.Read()) {
+    for (const std::string& line : LinesOf(std::move(file.bytes))) {
       const std::string key = ccUpperCase(ccIniFirstString(line));
       const std::string value = ccIniLastString(line);
       for (const auto& entry : Lines) {

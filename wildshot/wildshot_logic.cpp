@@ -180,6 +180,7 @@ int TWildshotScreen::Logic() {
   }
   ShufflingAnim->Manage();
   if (Menu && Menu->Clicked("stop_wild")) ShuffleEnd();
+  ReadyNextPiece();
   if (ShufflingAnim->Active) {
     ShuffleCounter -= Delta;
     if (ShuffleCounter <= 0) {
@@ -192,11 +193,7 @@ int TWildshotScreen::Logic() {
 
   auto drop = Menu ? Menu->FindButton("drop_wild") : nullptr;
   if (Menu && Menu->Clicked("play_wild")) {
-    EnableButtons(0);
-    Text = {ShufflingText};
-    WrapText();
-    CardSlide->Start();
-    PlayOn(GamePool(), SlideSound, 1.0f);
+    PlayWild();
   } else if (Menu && Menu->Clicked("drop_wild")) {
     RollUp();
     Result = WILDSHOT_RESULT_DROPPED;
@@ -208,6 +205,16 @@ int TWildshotScreen::Logic() {
     RollUp();
     Result = WILDSHOT_RESULT_OK;
   }
+  return 0;
+}
+
+int TWildshotScreen::PlayWild() {
+  EnableButtons(0);
+  Text = {ShufflingText};
+  WrapText();
+  CardSlide->Start();
+  PlayOn(GamePool(), SlideSound, 1.0f);
+  ReadyStory();
   return 0;
 }
 

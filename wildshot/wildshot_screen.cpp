@@ -137,6 +137,7 @@ int TWildshotScreen::Kill() {
   GopherFirstFrame.reset();
   DefaultWildshot.reset();
   WildshotAnimStrip.reset();
+  Readied = TReadiedStory{};
   Active = 0;
   Text.clear();
   Text2.clear();
@@ -185,6 +186,7 @@ int TWildshotScreen::LoadSpecial() {
   Minigame = 0;
   MinigameActive = 0;
   MinigameGood = 0;
+  Readied = TReadiedStory{};
   return 0;
 }
 

@@ -25,6 +25,7 @@ class TGameImage;
 class TGameSound;
 class TLine;
 class TPixieDust;
+class TSprite;
 struct TPlaySnapshot;
 struct TPuttBall;
 
@@ -283,6 +284,28 @@ class TWildshotScreen : public TScreen {
   // regions) and "Distance: 287.43yds" ("m" outside region 0).
   std::string WinningsLine() const;
   std::string DistanceLine() const;
+
+  // The story the shuffle will draw, foreseen when Play is pressed, and its headline, animation
+  // and sounds, loaded a piece at a time while the card slides in: the tick that stops the shuffle
+  // then decodes nothing. ChooseStory still draws for itself and takes a piece only when it is of
+  // the story drawn; any other piece is loaded there as before.
+  static constexpr int READY_PIECE_GAP_MS = 30;  // between two pieces: about two frames apart
+  struct TReadiedStory {
+    int Story = 0;      // the story number foreseen; 0 for none
+    int Pieces = 0;     // how many loading steps are done (the pieces below load in their order)
+    float Wait = 0.0f;  // ticks until the next step
+    std::shared_ptr<TSprite> Header;
+    std::shared_ptr<TGameImage> Strip;
+    std::shared_ptr<TGameSound> Sound;   // none for the mini-game stories
+    std::shared_ptr<TGameSound> Speech;  // the announcer's line; none for the mini-game stories
+  };
+  TReadiedStory Readied;
+  // What Play starts: the card slide, with the story it leads to foreseen and readied.
+  int PlayWild();
+  // Foresees the story the shuffle will draw (its generators left as they were); readies it.
+  int ReadyStory();
+  // Once a tick: loads the next piece of the readied story when it is due; 1 on a tick that did.
+  int ReadyNextPiece();
 
   // Tests and the bench force the story drawn next (a wild shot story number that still has to
   // fit the play; 0 draws as usual).

@@ -1,6 +1,7 @@
 // The first course teaches in order: each thing a hint explains first turns up on the hole that
-// shows that hint (hint k on hole k), the holes before the face-down cards show plainly which
-// cards are free, and the hints say what the course's goal says. Its holes reward choosing: a
+// shows that hint (hint k on hole k) and is met there in every deal by every player, the holes
+// before the face-down cards show plainly which cards are free, and the hints say what the
+// course's goal says. Its holes reward choosing: a
 // player who clicks without looking leaves cards behind and wins no big prizes.
 
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@
 #include "platform/random.h"
 #include "tests/levels/level_files.h"
 #include "tools/levels/blind_player.h"
+#include "tools/levels/lessons.h"
+#include "tools/levels/tutorial.h"
 
 namespace fs = std::filesystem;
 
@@ -81,16 +84,11 @@ std::vector<HoleFileData> FirstCourse() {
   return holes;
 }
 
-// How the play screen deals irons and wild shots on hole `hole` (from 1) of the first course:
-// neither on hole 1, the one wild shot on hole 2, the one iron on hole 3 (into the stock, turned
-// up within its first turns), chance afterwards.
-DealOptions FirstCourseDeal(int hole) {
-  DealOptions o;
-  o.irons = hole <= 2 ? 0 : hole == 3 ? 1 : -1;
-  o.wildShots = hole == 1 ? 0 : hole == 2 ? 1 : -1;
-  o.ironStockTurns = hole == 3 ? TUTORIAL_IRON_TURNS : 0;
-  return o;
-}
+// How the play screen deals irons and wild shots on hole `hole` (from 1) of the first course, as
+// the level tool designs it: neither on hole 1, the one wild shot on hole 2 (the stock's first
+// turn), the one iron on hole 3 (into the stock, turned up within its first turns), chance
+// afterwards.
+DealOptions FirstCourseDeal(int hole) { return TutorialDeal(hole - 1); }
 
 SolverLayout LayoutOf(const HoleFileData& hole) {
   SolverLayout layout;
@@ -212,6 +210,77 @@ TEST(FirstCourse, EachCardKindFirstLiesOnTheHoleWhoseHintTeachesIt) {
     EXPECT_EQ(first, teaching) << e.topic << " first lies on hole " << first << ", its hint is hint " << teaching;
   }
 }
+
+// The level tool's lesson check over the committed course, on other deals than the tool's own.
+constexpr int LESSON_DEALS = 1000;
+
+TEST(FirstCourse, EachHoleMeetsItsLessonInEveryDealForEveryPlayer) {
+  const auto holes = FirstCourse();
+  ASSERT_EQ(holes.size(), 9u);
+  for (int h = 1; h <= 9; ++h) {
+    const LessonCheck check = CheckLesson(h, holes[static_cast<std::size_t>(h - 1)],
+                                          FirstCourseDeal(h), LESSON_DEALS, 0x5EC0DEull + h);
+    for (const auto& fault : check.faults) ADD_FAILURE() << fault;
+  }
+}
+
+TEST(FirstCourse, EachLessonIsTheOneTheHintOfItsHoleTeaches) {
+  const auto hints = Hints();
+  ASSERT_GE(hints.size(), 9u);
+  for (int h = 1; h <= 9; ++h) {
+    const std::string heading = FirstCourseLesson(h).heading;
+    EXPECT_TRUE(Has(Heading(hints[static_cast<std::size_t>(h - 1)]), heading))
+        << "hole " << h << " checks the lesson \"" << heading << "\", its hint is \""
+        << Heading(hints[static_cast<std::size_t>(h - 1)]) << "\"";
+  }
+}
+
+// What the check finds when a lesson's card is put back where a player can miss it: the wild
+// shot anywhere in hole 2's stock, the iron anywhere in hole 3's deck (the layout included), the
+// water of hole 4 face down, the face-down cards of hole 6 face up.
+struct LessonFault {
+  const char* name;
+  int hole;
+  std::function<void(DealOptions&, HoleFileData&)> putBack;
+  const char* lesson;
+};
+
+class FirstCourseLessonFaults : public testing::TestWithParam<LessonFault> {};
+
+TEST_P(FirstCourseLessonFaults, AreFoundAndNamedByHoleAndLesson) {
+  const LessonFault& f = GetParam();
+  HoleFileData hole = FirstCourse().at(static_cast<std::size_t>(f.hole - 1));
+  DealOptions deal = FirstCourseDeal(f.hole);
+  f.putBack(deal, hole);
+  const LessonCheck check = CheckLesson(f.hole, hole, deal, LESSON_DEALS, 0xFA17ull + f.hole);
+  ASSERT_FALSE(check.faults.empty()) << check.summary;
+  const std::string named = "hole " + std::to_string(f.hole) + " (";
+  for (const auto& fault : check.faults) {
+    EXPECT_TRUE(Has(fault, named)) << fault;
+    EXPECT_TRUE(Has(fault, f.lesson)) << fault;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PutBack, FirstCourseLessonFaults,
+    testing::Values(LessonFault{"WildShotAnywhereInTheStock", 2,
+                                [](DealOptions& d, HoleFileData&) { d.wildShotStockTurns = 0; },
+                                "Wild shots"},
+                    LessonFault{"IronAnywhereInTheDeck", 3,
+                                [](DealOptions& d, HoleFileData&) { d.ironStockTurns = 0; },
+                                "Irons"},
+                    LessonFault{"WaterFaceDown", 4,
+                                [](DealOptions&, HoleFileData& h) {
+                                  for (auto& c : h.cards)
+                                    if (c.type == CARDTYPE_WATER) c.faceUp = 0;
+                                },
+                                "Water hazards"},
+                    LessonFault{"NothingFaceDown", 6,
+                                [](DealOptions&, HoleFileData& h) {
+                                  for (auto& c : h.cards) c.faceUp = 1;
+                                },
+                                "Uncovering cards"}),
+    [](const testing::TestParamInfo<LessonFault>& info) { return std::string(info.param.name); });
 
 TEST(FirstCourse, IronsAndWildShotsAreTaughtOnTheHolesThatDealTheFirstOfThem) {
   const auto hints = Hints();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "platform/random.h"
 
@@ -147,6 +148,37 @@ TEST(HoleDealTest, ForcedCountsWedgesAndAFullBag) {
     EXPECT_EQ(count(full, CARDTYPE_IRON), 0);
     const HoleDeal seven = DealHole(layout, rng, {2, -1, 7});
     EXPECT_EQ(count(seven, CARDTYPE_IRON), 1);
+  }
+}
+
+// A wild shot held to the stock's first turns turns up within them in every deal, the rest of the
+// deck dealt as always; across deals it lands on each of those turns.
+TEST(HoleDealTest, AWildShotHeldToTheFirstTurnsTurnsUpWithinThem) {
+  const SolverLayout layout = FlatLayout(14);
+  for (const int turns : {1, 3}) {
+    SCOPED_TRACE("within " + std::to_string(turns) + " turns");
+    DealOptions options;
+    options.irons = 0;
+    options.wildShots = 1;
+    options.wildShotStockTurns = turns;
+    platform::Random rng(23);
+    std::set<int> seen;
+    for (int d = 0; d < 200; ++d) {
+      const HoleDeal deal = DealHole(layout, rng, options);
+      ASSERT_EQ(deal.stockType.size(), 52u - 14 - 1 + 1);
+      const auto wild = std::find(deal.stockType.begin(), deal.stockType.end(), CARDTYPE_WILDSHOT);
+      ASSERT_NE(wild, deal.stockType.end());
+      const int turn = static_cast<int>(wild - deal.stockType.begin()) + 1;
+      ASSERT_LE(turn, turns) << "deal " << d;
+      seen.insert(turn);
+      std::map<int, int> ranks;
+      for (int v : deal.value) ++ranks[v];
+      for (std::size_t s = 0; s < deal.stockValue.size(); ++s)
+        if (deal.stockType[s] == CARDTYPE_NORMAL) ++ranks[deal.stockValue[s]];
+      ++ranks[deal.foundation];
+      for (int v = 1; v <= 13; ++v) ASSERT_EQ(ranks[v], 4) << "rank " << v << " in deal " << d;
+    }
+    EXPECT_EQ(static_cast<int>(seen.size()), turns);
   }
 }
 

@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "platform/audio_internal.h"
@@ -169,6 +172,94 @@ TEST(AudioTest, WavChunksLongerThanTheFileAreRefused) {
     EXPECT_EQ(platform::LoadSound(TempPath("damaged.wav")), nullptr) << claim;
   }
 }
+
+// The bounds a test sets for the sounds it loads, put back however it ends.
+class SoundBounds {
+ public:
+  SoundBounds()
+      : stream_above_(platform::detail::StreamAbove()), decoded_max_(platform::detail::DecodedMaxBytes()) {}
+  ~SoundBounds() {
+    platform::detail::SetStreamAbove(stream_above_);
+    platform::detail::SetDecodedMaxBytes(decoded_max_);
+  }
+  SoundBounds(const SoundBounds&) = delete;
+  SoundBounds& operator=(const SoundBounds&) = delete;
+
+ private:
+  std::size_t stream_above_;
+  long long decoded_max_;
+};
+
+// An Ogg whose last page understates its length is decoded whole (its length says it is short), so
+// only its decoding can tell how long it is: the decoding stops as soon as the samples pass what a
+// sound decoded whole may take, and the sound is refused saying so; one that decodes to exactly
+// that loads. The bounds are set low, so a one-second file stands for a long one.
+TEST(AudioTest, AnOggDecodedWholeStopsAtTheDecodedBound) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  const SoundBounds restore;
+  const std::string path = TempPath("understated.ogg");
+  ASSERT_TRUE(test_media::WriteOgg(path, 1000, 100));  // claims 100 samples
+  platform::detail::SetStreamAbove(4096);
+  const platform::SoundRef whole = platform::LoadSound(path);
+  ASSERT_NE(whole, nullptr);
+  ASSERT_FALSE(platform::detail::IsStreamed(whole));
+  // 16-bit mono samples at 22050 Hz: nearly the whole second, far past what the file claims.
+  const long long bytes = std::llround(whole->LengthSeconds() * 22050) * 2;
+  ASSERT_GT(bytes, 40000);
+
+  platform::detail::SetDecodedMaxBytes(bytes);
+  std::string refused;
+  EXPECT_NE(platform::LoadSound(path, 0, &refused), nullptr);
+  EXPECT_EQ(refused, "");
+
+  platform::detail::SetDecodedMaxBytes(bytes - 1);
+  EXPECT_EQ(platform::LoadSound(path, 0, &refused), nullptr);
+  EXPECT_EQ(refused, "it decodes to at least " + std::to_string(bytes) + " bytes of samples, more than the " +
+                         std::to_string(bytes - 1) + " a sound decoded whole may take");
+}
+
+// A WAV that holds no whole sample is no sound: refused as one that cannot be decoded, without
+// copying samples from or to the null buffer the decoder gives for it (the sanitizer build reports
+// that copy). Each is a fmt chunk, the data chunk and an empty chunk after it, as the sound fuzz
+// target's corpus holds them.
+struct SampleLessWav {
+  const char* name;
+  int channels;
+  int align;  // the bytes of one frame, as the file claims it
+  std::string data;
+};
+
+void PrintTo(const SampleLessWav& wav, std::ostream* os) { *os << wav.name; }
+
+class SampleLessWavTest : public testing::TestWithParam<SampleLessWav> {};
+
+TEST_P(SampleLessWavTest, IsNoSound) {
+  ASSERT_TRUE(platform::AudioOpen("FreeAudio", nullptr));
+  const SampleLessWav& c = GetParam();
+  const auto le = [](std::uint32_t v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return s;
+  };
+  const std::uint32_t rate = 22050;
+  const std::string fmt = le(1, 2) + le(static_cast<std::uint32_t>(c.channels), 2) + le(rate, 4) +
+                          le(rate * static_cast<std::uint32_t>(c.align), 4) + le(static_cast<std::uint32_t>(c.align), 2) +
+                          le(16, 2) + le(0, 2);
+  const std::string chunks = "WAVE" + ("fmt " + le(18, 4) + fmt) +
+                             ("data" + le(static_cast<std::uint32_t>(c.data.size()), 4) + c.data) + ("LIST" + le(0, 4));
+  const std::string wav = "RIFF" + le(static_cast<std::uint32_t>(chunks.size()), 4) + chunks;
+  const std::string path = TempPath(std::string(c.name) + ".wav");
+  ASSERT_TRUE(platform::WriteFileAtomic(path, wav));
+  std::string refused;
+  EXPECT_EQ(platform::LoadSound(path, 0, &refused), nullptr);
+  EXPECT_EQ(refused, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wavs, SampleLessWavTest,
+    testing::Values(SampleLessWav{"EmptyDataChunk", 1, 2, ""},  // 54 bytes
+                    SampleLessWav{"LessThanAFrameOfFiveChannels", 5, 2, std::string(2, '\0')}),
+    [](const testing::TestParamInfo<SampleLessWav>& info) { return std::string(info.param.name); });
 
 TEST(AudioTest, NoneDriverIsSilentByChoice) {
   EXPECT_TRUE(platform::AudioOpen("None", nullptr));

@@ -17,9 +17,12 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/files.h"
 #include "tests/support/harness.h"
+#include "tests/support/write_faults.h"
 
 namespace {
 
@@ -302,6 +305,109 @@ TEST_F(LockFileTest, ADeletedLockFileStillTurnsASecondCopyAway) {
   // Replaced by a file of the same name: the same.
   std::ofstream(lock_, std::ios::binary) << "";
   EXPECT_EQ(Name(SecondCopy(lock_).result), std::string("held"));
+}
+
+// The folder the lock holds is the only one written at its path. Once it is moved away and another
+// copy makes a folder of its own in its place, nothing of this copy's reaches that folder: each
+// change is refused, the write says why, and the moved folder keeps what was saved before.
+TEST_F(LockFileTest, NothingIsWrittenInAFolderMadeWhereTheLockedOneWas) {
+  const std::string moved = outside_ + "moved/";
+  ASSERT_EQ(Name(platform::LockFile(lock_)), std::string("taken"));
+  ASSERT_TRUE(platform::CreateFolder(folder_ + "profiles"));
+  ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("this copy's scores")));
+  ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("this copy's Kim")));
+  const auto other_copys_folder = [&] {
+    fs::create_directories(folder_ + "profiles");
+    std::ofstream(folder_ + "best.dat", std::ios::binary) << "the other copy's scores";
+    std::ofstream(folder_ + "profiles/Kim.dat", std::ios::binary) << "the other copy's Kim";
+  };
+  const auto untouched = [&](const std::string& when) {
+    EXPECT_EQ(platform::ListFolder(folder_), (std::vector<std::string>{"best.dat", "profiles"})) << when;
+    EXPECT_EQ(platform::ListFolder(folder_ + "profiles"), std::vector<std::string>{"Kim.dat"}) << when;
+    EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "best.dat"), "the other copy's scores") << when;
+    EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "profiles/Kim.dat"), "the other copy's Kim") << when;
+  };
+  const std::string why = "the folder " + folder_ +
+                          " was moved or removed while the game ran (this copy of the game writes only "
+                          "in the folder it started with)";
+  ASSERT_EQ(::rename(folder_.c_str(), moved.c_str()), 0);
+  other_copys_folder();
+
+  std::string error;
+  {
+    // Refused before a temporary file is made there, too.
+    quill_test::WriteFaults record(quill_test::WriteFault::kNone);
+    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
+    EXPECT_EQ(error, why);
+    error.clear();
+    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("new Kim"), &error));
+    EXPECT_EQ(error, why);
+    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "profiles/Ann.dat", std::string("new Ann")));
+    EXPECT_EQ(record.Steps(), std::vector<std::string>{});
+  }
+  EXPECT_FALSE(platform::DeleteFile(folder_ + "profiles/Kim.dat"));
+  EXPECT_EQ(platform::SetFileAside(folder_ + "best.dat"), "");
+  EXPECT_FALSE(platform::RenameFile(folder_ + "best.dat", outside_ + "taken.dat"));
+  std::ofstream(outside_ + "replacing.dat", std::ios::binary) << "this copy's file";
+  EXPECT_FALSE(platform::RenameFile(outside_ + "replacing.dat", folder_ + "best.dat"));
+  ::chmod((folder_ + "best.dat").c_str(), 0600);
+  EXPECT_FALSE(platform::ShareFile(folder_ + "best.dat"));
+  EXPECT_EQ(fs::status(folder_ + "best.dat").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  ::chmod((folder_ + "best.dat").c_str(), 0644);
+  untouched("after the changes asked for");
+  EXPECT_TRUE(platform::WriteFileAtomic(outside_ + "elsewhere.dat", std::string("elsewhere")));
+  EXPECT_EQ(quill_test::ReadWholeFile(moved + "best.dat"), "this copy's scores");
+  EXPECT_EQ(quill_test::ReadWholeFile(moved + "profiles/Kim.dat"), "this copy's Kim");
+
+  // Removed outright: the same reason, not "No such file or directory".
+  fs::remove_all(folder_);
+  error.clear();
+  EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
+  EXPECT_EQ(error, why);
+  EXPECT_FALSE(fs::exists(folder_));
+  other_copys_folder();
+
+  // Once the lock is let go, a path is a path again.
+  platform::ReleaseFileLock();
+  EXPECT_TRUE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores")));
+}
+
+// Moved while a write is under way (between its temporary file and its rename): the write takes no
+// name in the folder made in its place.
+class MoveDuringWrite : public platform::FileWriteCalls {
+ public:
+  explicit MoveDuringWrite(std::function<void()> move)
+      : move_(std::move(move)), previous_(platform::InstallFileWriteCalls(this)) {}
+  ~MoveDuringWrite() override { platform::InstallFileWriteCalls(previous_); }
+  MoveDuringWrite(const MoveDuringWrite&) = delete;
+  MoveDuringWrite& operator=(const MoveDuringWrite&) = delete;
+  bool Sync(const std::string& path, int fd) override {
+    if (move_) std::exchange(move_, nullptr)();
+    return FileWriteCalls::Sync(path, fd);
+  }
+
+ private:
+  std::function<void()> move_;
+  platform::FileWriteCalls* previous_;
+};
+
+TEST_F(LockFileTest, AFolderMovedDuringAWriteTakesNoneOfIt) {
+  const std::string moved = outside_ + "moved/";
+  ASSERT_EQ(Name(platform::LockFile(lock_)), std::string("taken"));
+  ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("this copy's scores")));
+  std::string error;
+  {
+    MoveDuringWrite mover([&] {
+      ASSERT_EQ(::rename(folder_.c_str(), moved.c_str()), 0);
+      fs::create_directories(folder_);
+      std::ofstream(folder_ + "best.dat", std::ios::binary) << "the other copy's scores";
+    });
+    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
+  }
+  EXPECT_NE(error.find("was moved or removed while the game ran"), std::string::npos) << error;
+  EXPECT_EQ(platform::ListFolder(folder_), std::vector<std::string>{"best.dat"});
+  EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "best.dat"), "the other copy's scores");
+  EXPECT_EQ(quill_test::ReadWholeFile(moved + "best.dat"), "this copy's scores");
 }
 
 // A process the copy forks (an alert's box) does not keep the folder locked once the copy has

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,8 +100,9 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
   EXPECT_TRUE(std::equal(expected_start.begin(), expected_start.end(), out.Bytes().begin()));
   ASSERT_TRUE(out.Commit(P("stream.bin")));
 
-  auto in = platform::InStream::Open(P("STREAM.bin"));
-  ASSERT_NE(in, nullptr);
+  auto bytes = platform::ReadFileBytes(P("STREAM.bin"));
+  ASSERT_TRUE(bytes.has_value());
+  auto in = std::make_unique<platform::InStream>(std::move(*bytes));
   EXPECT_EQ(in->ReadByte(), 0xAB);
   EXPECT_EQ(in->ReadShort(), -2);
   EXPECT_EQ(in->ReadInt(), 0x01020304);
@@ -121,7 +123,31 @@ TEST_F(FilesTest, LittleEndianStreamsRoundTripAndDetectShortReads) {
   platform::InStream negative(std::vector<unsigned char>{'a'});
   EXPECT_EQ(negative.ReadString(-1), "");
   EXPECT_TRUE(negative.Failed());
-  EXPECT_EQ(platform::InStream::Open(P("none.bin")), nullptr);
+  EXPECT_FALSE(platform::ReadFileBytes(P("none.bin")).has_value());
+}
+
+// A file that holds more than its size says (as one that grows while it is read does; the
+// system's process files say 0 and hold more) is read no further than one byte past its bound,
+// and refused; within a bound it holds, it is read whole.
+TEST_F(FilesTest, ABoundedReadStopsOneBytePastTheBoundWhateverTheSizeSaid) {
+  const std::string status = "/proc/self/status";
+  ASSERT_EQ(fs::file_size(status), 0u);
+  const platform::BoundedRead past = platform::ReadBoundedFile(status, 100);
+  EXPECT_TRUE(past.Refused());
+  EXPECT_EQ(past.reason, "it holds at least 101 bytes, more than the 100 such a file may hold");
+  EXPECT_TRUE(past.bytes.empty());
+
+  const platform::BoundedRead whole = platform::ReadBoundedFile(status, 1 << 20);
+  ASSERT_TRUE(whole.Read()) << whole.reason;
+  EXPECT_GT(whole.bytes.size(), 101u);
+  EXPECT_EQ(std::string(whole.bytes.begin(), whole.bytes.begin() + 5), "Name:");
+
+  Put(P("exact.txt"), std::string(100, 'x'));
+  EXPECT_EQ(platform::ReadBoundedFile(P("EXACT.txt"), 100).bytes.size(), 100u);
+  EXPECT_EQ(platform::ReadBoundedFile(P("exact.txt"), 99).reason,
+            "it holds 100 bytes, more than the 99 such a file may hold");
+  EXPECT_TRUE(platform::ReadBoundedFile(P("none.txt"), 100).Missing());
+  EXPECT_TRUE(platform::ReadBoundedFile(P("none/at/all.txt"), 100).Missing());
 }
 
 TEST_F(FilesTest, AtomicWriteReplacesWholeOrLeavesTheOldFile) {

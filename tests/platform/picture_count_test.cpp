@@ -3,6 +3,7 @@
 // is never taken for lost, and a texture lost during play is found before the renderer frees it.
 #include "platform/picture_count.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -103,6 +104,35 @@ TEST_F(PictureCountTest, WhatTheLayerAndTheImagesHoldIsNotLost) {
   EXPECT_EQ(freed.unheld, 0);
   EXPECT_EQ(platform::CheckPictures("after the image was freed"), 0);
   EXPECT_EQ(reports_, Lines{});
+}
+
+// A texture counts until SDL has freed it: an image's texture released with its image is gone at
+// once, and so is one SDL destroys however it is asked to. A release that leaves the texture in
+// the renderer (its SDL_DestroyTexture dropped) would leave it counted and held by nothing.
+TEST_F(PictureCountTest, ATextureCountsUntilSdlHasFreedIt) {
+  const platform::PictureCount before = platform::CountPictures();
+  auto image = platform::CreateImage(16, 16, 1, platform::IMAGE_DEFAULT_FLAGS);
+  image->LockFrame(0)->Fill(0xFF40A060u);
+  image->UnlockFrame(0);
+  platform::Cls();
+  platform::DrawImage(image, 100, 100);
+  platform::Flip(0);
+  EXPECT_EQ(platform::CountPictures().textures, before.textures + 1);
+
+  image = nullptr;
+  const platform::PictureCount released = platform::CountPictures();
+  EXPECT_EQ(released.textures, before.textures);
+  EXPECT_EQ(released.unheld, 0);
+  EXPECT_EQ(platform::UnheldPictures(), Lines{});
+  EXPECT_EQ(platform::CheckPictures("after the image was released"), 0);
+  EXPECT_EQ(reports_, Lines{});
+
+  void* texture = quill_test::LoseTexture(8, 8);
+  ASSERT_NE(texture, nullptr);
+  EXPECT_EQ(platform::CountPictures().unheld, 1);
+  SDL_DestroyTexture(static_cast<SDL_Texture*>(texture));
+  EXPECT_EQ(platform::CountPictures().textures, before.textures);
+  EXPECT_EQ(platform::CountPictures().unheld, 0);
 }
 
 // A texture lost during play is freed, unseen, with the renderer: the renderer's close looks for

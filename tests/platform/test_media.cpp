@@ -106,7 +106,7 @@ bool WriteWav(const std::string& path, int ms) {
   return static_cast<bool>(out);
 }
 
-bool WriteOgg(const std::string& path, int ms) {
+bool WriteOgg(const std::string& path, int ms, long long last_granule) {
   const auto samples = Sine(ms);
   std::ofstream out(path, std::ios::binary);
   vorbis_info vi;
@@ -151,6 +151,7 @@ bool WriteOgg(const std::string& path, int ms) {
       vorbis_bitrate_addblock(&vb);
       ogg_packet op;
       while (vorbis_bitrate_flushpacket(&vd, &op) != 0) {
+        if (op.e_o_s != 0 && last_granule >= 0) op.granulepos = last_granule;
         ogg_stream_packetin(&os, &op);
         while (ogg_stream_pageout(&os, &og) != 0) {
           write_page();

@@ -13,6 +13,8 @@ bool WriteRgbPng(const std::string& path, int w, int h, const std::vector<std::u
 bool WriteJpeg(const std::string& path, int w, int h, const std::vector<std::uint32_t>& rgb);
 // A 16-bit mono sine of `ms` milliseconds at 22050 Hz.
 bool WriteWav(const std::string& path, int ms);
-bool WriteOgg(const std::string& path, int ms);
+// `last_granule`, when not negative, is written as the last page's length in samples in place of
+// the true one: a length that understates the sound, as a damaged or hand-cut file may give.
+bool WriteOgg(const std::string& path, int ms, long long last_granule = -1);
 
 }  // namespace test_media

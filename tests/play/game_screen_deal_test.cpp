@@ -191,6 +191,34 @@ TEST_F(DealTest, TheTutorialIronsHoleTurnsItsIronUpWithinTheFirstTurns) {
   EXPECT_GE(turns.size(), 2u);  // not always the same turn
 }
 
+// The first course's wild shots hole: whatever the clock, its one wild shot is the stock's top
+// card, the first the player turns, so no player clears the layout before meeting it.
+TEST_F(DealTest, TheTutorialWildShotsHoleTurnsItsWildShotUpFirst) {
+  (*CourseList)[0]->Name = "The Vuva Rivudar";
+  GameScreen->Player->SaveData->CourseName = "The Vuva Rivudar";
+  UseHole("forty_cards.txt");
+  GameScreen->Player->Level = 2;
+  for (int clock = 0; clock < 60; ++clock) {
+    SCOPED_TRACE("clock " + std::to_string(clock));
+    platform::SetManualClock(1000 + 7919 * clock);
+    GameScreen->DealRolls = {1, 1};  // the wild shot draw is overruled: one
+    GameScreen->LevelStart();
+    auto stock = StockCards();
+    std::erase_if(stock, [](const TCardRef& c) { return c->Foundation != 0; });
+    ASSERT_FALSE(stock.empty());
+    const auto top = std::max_element(
+        stock.begin(), stock.end(),
+        [](const TCardRef& a, const TCardRef& b) { return a->ZOrder < b->ZOrder; });
+    EXPECT_EQ((*top)->StockTop, 1);
+    EXPECT_EQ((*top)->CardType, CARDTYPE_WILDSHOT);
+    EXPECT_EQ((*top)->x, 315 + 3 * std::min<int>(static_cast<int>(stock.size()) - 1, 10));
+    EXPECT_EQ(std::count_if(stock.begin(), stock.end(),
+                            [](const TCardRef& c) { return c->CardType == CARDTYPE_WILDSHOT; }),
+              1);
+    GameScreen->KillGeneric();
+  }
+}
+
 TEST_F(DealTest, AStockOfFourAfterTheFoundationCardWarnsOnce) {
   UseHole("forty_seven_cards.txt");
   GameScreen->DealRolls = {100, 100};

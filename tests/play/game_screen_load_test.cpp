@@ -1,15 +1,24 @@
 // The play screen's visit over the staged data: what Load reads and reports, the five buttons
-// after a hole start, the desert End Hole board, what Kill leaves, and the files named at run time
+// after a hole start, the desert End Hole board, what Kill leaves, the HUD's file pictures kept
+// from hole to hole while what they are read from stays the same, and the files named at run time
 // (ambient lists, numbered recordings, result pictures) all present in the data folder.
 #include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "content/course.h"
 #include "content/load_result.h"
 #include "gfx/image_bank.h"
 #include "gfx/sound_bank.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "platform/system.h"
 #include "progress/progress_rules.h"
+#include "progress/save_data.h"
+#include "util/strings.h"
 #include "tests/play/play_fixture.h"
 
 namespace {
@@ -134,6 +143,129 @@ TEST_F(PlayLoadTest, AMissingRecordingStopsTheVisitAtLoadNamingIt) {
         << e.what();
   }
 }
+
+// ---- The HUD's file pictures from hole to hole ----
+
+namespace fs = std::filesystem;
+
+// The pictures of the HUD a test follows: the club strip, the cart (the picture the changes
+// below replace), the 2-iron's hit area (read back for the pointer) and the 9-iron.
+std::vector<std::weak_ptr<platform::Image>> FollowedPictures() {
+  return {HUD->GolfClub->image, HUD->Cart->image, HUD->IronImagesArea[0]->image, HUD->IronImages[7]->image};
+}
+
+// A folder like the image folder `from` (its folders linked, gamescreen/ copied so that its
+// files can change); its path, with a separator at the end.
+std::string CopyImageFolder(const std::string& from) {
+  static int copies = 0;
+  const fs::path copy = fs::path(platform::UserDataFolder()) / ("hud_pictures-" + std::to_string(++copies));
+  fs::create_directories(copy);
+  for (const auto& entry : fs::directory_iterator(platform::ResolvePath(from))) {
+    if (entry.path().filename() == "gamescreen")
+      fs::copy(entry.path(), copy / "gamescreen", fs::copy_options::recursive);
+    else
+      fs::create_symlink(entry.path(), copy / entry.path().filename());
+  }
+  return copy.string() + "/";
+}
+
+// The cart's picture in `folder` becomes another one (the hole marker's, of another size).
+void ReplaceCart(const std::string& folder) {
+  fs::copy_file(folder + "gamescreen/Hole_Marker.png", folder + "gamescreen/cart.png",
+                fs::copy_options::overwrite_existing);
+}
+
+// What a change between two holes does to the HUD's file pictures.
+enum class Kept { Same, DecodedAgain };
+
+struct HoleChange {
+  const char* name;
+  std::function<void()> change;  // made between the holes
+  Kept kept;
+  const char* cart;  // the picture the cart shows on hole two, under the image folder then
+};
+
+void PrintTo(const HoleChange& c, std::ostream* os) { *os << c.name; }
+
+// Two holes of course 1 in one visit with a change between them; the image folder is a copy of
+// the staged one, so that its files can change.
+class HudPicturesTest : public PlayLoadTest, public testing::WithParamInterface<HoleChange> {
+ protected:
+  void SetUp() override {
+    PlayLoadTest::SetUp();
+    UseCourse("The Vuva Rivudar", "MUNI", "municipal1.jpg");
+    Game->ImagePath = CopyImageFolder(Game->ImagePath);
+    // The signs of the run (the bank's, found by name).
+    for (const char* name : {"5x", "7x", "5x_Multiplier_sign", "7x_Multiplier_sign"}) {
+      auto sign = std::make_shared<TGameImage>();
+      sign->name = ccUpperCase(name);
+      images->Images.push_back(sign);
+    }
+  }
+  static void ExpectShows(const std::shared_ptr<TGameImage>& shown, const std::string& file) {
+    const auto expected = platform::LoadImage(file);
+    ASSERT_TRUE(expected) << file;
+    ASSERT_TRUE(shown && shown->image);
+    ASSERT_EQ(shown->w, expected->Width()) << file;
+    ASSERT_EQ(shown->h, expected->Height()) << file;
+    const auto a = shown->image->LockFrame(0);
+    const auto b = expected->LockFrame(0);
+    int differ = 0;
+    for (int y = 0; y < expected->Height(); ++y)
+      for (int x = 0; x < expected->Width(); ++x) differ += a->ReadPixel(x, y) != b->ReadPixel(x, y);
+    EXPECT_EQ(differ, 0) << "pixels unlike " << file;
+  }
+};
+
+TEST_P(HudPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
+  const HoleChange& c = GetParam();
+  GameScreen->Load();
+  GameScreen->LevelStart();
+  const auto holeOne = FollowedPictures();
+  c.change();
+  GameScreen->Player->Level = 3;
+  testing::internal::CaptureStdout();
+  GameScreen->LevelRestart();
+  const std::string console = testing::internal::GetCapturedStdout();
+  // The console reports the HUD's pictures at every hole start, kept or not.
+  EXPECT_NE(console.find("HUD Anims: "), std::string::npos) << console;
+  EXPECT_NE(console.find("HUD Images: "), std::string::npos) << console;
+  const auto holeTwo = FollowedPictures();
+  for (std::size_t i = 0; i < holeOne.size(); ++i) {
+    SCOPED_TRACE("picture " + std::to_string(i));
+    if (c.kept == Kept::Same) {
+      // Decoded once: hole two draws the very objects of hole one, which the end of hole one
+      // (the HUD's Kill) did not free.
+      EXPECT_FALSE(holeOne[i].expired());
+      EXPECT_EQ(holeOne[i].lock(), holeTwo[i].lock());
+    } else {
+      EXPECT_NE(holeOne[i].lock(), holeTwo[i].lock());
+    }
+  }
+  ExpectShows(HUD->Cart, Game->ImagePath + c.cart);
+  // The bank's signs follow what the player owns at this hole.
+  ASSERT_TRUE(HUD->FlagMultiplierLabel);
+  EXPECT_EQ(HUD->FlagMultiplierLabel->name, GameScreen->Player->SaveData->AvatarItems[7] ? "7X" : "5X");
+  // Leaving the play screen lets the pictures go.
+  GameScreen->Kill();
+  for (const auto& picture : holeTwo) EXPECT_TRUE(picture.expired());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, HudPicturesTest,
+    testing::Values(
+        HoleChange{"Nothing", [] {}, Kept::Same, "gamescreen/cart.png"},
+        HoleChange{"ABoughtSevenTimesSign",
+[] { GameScreen->Player->SaveData->AvatarItems[7] = 1; }, Kept::Same, "gamescreen/cart.png"},
+        HoleChange{"AnotherImageFolder",
+                   [] {
+                     Game->ImagePath = CopyImageFolder(Game->ImagePath);
+                     ReplaceCart(Game->ImagePath);
+                   },
+                   Kept::DecodedAgain, "gamescreen/cart.png"},
+        HoleChange{"ACartPictureChangedInPlace", [] { ReplaceCart(Game->ImagePath); }, Kept::DecodedAgain,
+                   "gamescreen/Hole_Marker.png"}),
+    [](const testing::TestParamInfo<HoleChange>& info) { return std::string(info.param.name); });
 
 TEST(PlayScreenData, EveryNameBuiltAtRunTimeIsStaged) {
   const std::string data = platform::DataPrefix() + "Data/";

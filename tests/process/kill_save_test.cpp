@@ -216,14 +216,17 @@ TEST_F(KillSaveTest, AThousandKillsLoseNoFile) {
 }
 
 // A save killed part way leaves its temporary file beside the file it was replacing: the next
-// start of the program removes those, in the per-user and the profiles folder, and nothing else.
+// start of the program removes those, in the per-user and the profiles folder, and nothing else: a
+// player's own files whose names end like one are kept.
 TEST(StaleTemporaryFiles, AreRemovedAtTheNextStart) {
   const std::string xdg = quill_process::FreshFolder("stale_temporary");
   const std::string user = quill_process::UserFolder(xdg);
   quill_process::WriteSettings(xdg, "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n");
   fs::create_directories(user + "profiles");
-  const std::string lookalike = user + "profiles/notes.tmp-12345";  // five characters: not one
-  std::ofstream(lookalike, std::ios::binary) << "kept";
+  // Five characters: not a temporary file; the player's own files: not the game's.
+  const std::vector<std::string> kept = {user + "profiles/notes.tmp-12345", user + "notes.txt.tmp-abc123",
+                                         user + "photo.png.tmp-abcdef"};
+  for (const auto& path : kept) std::ofstream(path, std::ios::binary) << "kept";
   const std::vector<std::string> leftovers = {user + "Quillbrook.ini.tmp-Ab12Cd",
                                               user + "best.dat.tmp-000000",
                                               user + "profiles/Kim.dat.tmp-Zz99Yy"};
@@ -236,7 +239,7 @@ TEST(StaleTemporaryFiles, AreRemovedAtTheNextStart) {
   ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, 30000)) << game.Output();
   game.Signal(SIGTERM);
   EXPECT_EQ(game.WaitForExit(30000), 0) << game.Output();
-  EXPECT_TRUE(fs::exists(lookalike));
+  for (const auto& path : kept) EXPECT_TRUE(fs::exists(path)) << path;
 }
 
 }  // namespace

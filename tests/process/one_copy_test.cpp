@@ -1,5 +1,6 @@
 // The real program and its per-user folder: one copy at a time (a second one is told and touches
-// nothing, a killed one leaves the folder free), the start-up clean-up keeps every player's file
+// nothing, a killed one leaves the folder free, one whose folder was moved away writes nothing in a
+// second one's folder made in its place), the start-up clean-up keeps every player's file
 // however its name reads, every quit signal ends the game cleanly, a quit closes a start-up alert
 // with the game, and a folder or file in the wrong place is reported as what it is.
 #include <gtest/gtest.h>
@@ -92,6 +93,57 @@ TEST(OneCopy, ASecondCopyTouchesNothingAndAKilledOneLeavesTheFolderFree) {
   for (const auto& path : saving) EXPECT_FALSE(fs::exists(path)) << path;
   next.Signal(SIGTERM);
   EXPECT_EQ(next.WaitForExit(kLimitMs), 0) << next.Output();
+  EXPECT_TRUE(fs::exists(user + "GoodExit.dat"));
+}
+
+// Whether process `pid` stands stopped (by SIGSTOP).
+bool Stopped(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("State:", 0) == 0) return line.find('T') != std::string::npos;
+  }
+  return false;
+}
+
+// The per-user folder moved away while a copy runs lets a second copy start in a fresh folder of
+// its own at the same path; nothing the first copy writes afterwards lands there (its clean-exit
+// marker at its quit, here), it says why, and the moved folder keeps the player's files whole.
+TEST(OneCopy, AFolderMovedAwayTakesNothingOfTheCopyThatHeldItIntoTheNewOne) {
+  const std::string xdg = quill_process::FreshFolder("moved_away");
+  const std::string user = quill_process::UserFolder(xdg);
+  const std::string moved = xdg + "Marrowfen/Quillbrook moved/";
+  quill_process::WriteSettings(xdg, std::string(kNoSplash) + "PROFILE NAME=Kim\r\n");
+  SavePlayer(xdg, "Kim");
+  const std::string kim = ReadWholeFile(user + "profiles/Kim.dat");
+  const std::string other = quill_process::FreshFolder("moved_away_other");
+  fs::create_directory_symlink(xdg + "Marrowfen", other + "Marrowfen");
+
+  GameProcess first(xdg, quill_process::StagedDataPrefix());
+  // Its start-up writes end with the best scores, made at loading.
+  ASSERT_TRUE(first.WaitUntil([&] { return first.CatchesTerminate() && fs::exists(user + "best.dat"); }, kLimitMs))
+      << first.Output();
+  fs::rename(fs::path(user).parent_path(), fs::path(moved).parent_path());
+  GameProcess second(other, quill_process::StagedDataPrefix());
+  ASSERT_TRUE(second.WaitUntil([&] { return second.CatchesTerminate(); }, kLimitMs)) << second.Output();
+  ASSERT_TRUE(fs::is_directory(user)) << "the second copy made no folder of its own";
+  // The second copy stands still meanwhile, so only the first could change its folder.
+  second.Signal(SIGSTOP);
+  ASSERT_TRUE(second.WaitUntil([&] { return Stopped(second.Pid()); }, kLimitMs));
+  const Snapshot before = Take(user);
+
+  first.Signal(SIGTERM);
+  EXPECT_EQ(first.WaitForExit(kLimitMs), 0) << first.Output();
+  EXPECT_EQ(Changes(before, Take(user)), "") << "the first copy wrote in the second one's folder";
+  EXPECT_NE(first.Output().find("the clean-exit marker " + user + "GoodExit.dat could not be written: the folder " +
+                                user + " was moved or removed while the game ran"),
+            std::string::npos)
+      << first.Output();
+  EXPECT_EQ(ReadWholeFile(moved + "profiles/Kim.dat"), kim);
+  EXPECT_TRUE(fs::exists(moved + "Quillbrook.ini"));
+
+  second.Signal(SIGCONT);
+  second.Signal(SIGTERM);
+  EXPECT_EQ(second.WaitForExit(kLimitMs), 0) << second.Output();
   EXPECT_TRUE(fs::exists(user + "GoodExit.dat"));
 }
 

@@ -1,18 +1,30 @@
-// The size bound of every file the game reads whole, at its edge: a file of exactly the bound is
-// read; one byte more and it is refused unread with a message naming the file, its size and the
-// bound, and a player's file is set aside as a damaged one is. Files past the bound are made
-// sparse, so the test writes almost nothing.
+// Every kind of file the game reads whole, through its reader. The size bound at its edge: a file
+// of exactly the bound is read; one byte more and it is refused unread with a message naming the
+// file, its size and the bound of its own kind, and a player's file is set aside as a damaged one
+// is. Files past the bound are made sparse, so the test writes almost nothing. And what is no
+// plain file (a named pipe, a device, a folder, a link to one) is refused at once by name, never
+// waited on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/files.h"
+#include "platform/image_codec.h"
 #include "progress/best_score_list.h"
 #include "progress_fixture.h"
 #include "tests/support/harness.h"
@@ -21,6 +33,7 @@
 #include "util/files.h"
 #include "util/globals.h"
 #include "util/high_scores.h"
+#include "util/image.h"
 #include "util/settings.h"
 
 namespace {
@@ -53,6 +66,7 @@ struct BoundCase {
   const char* kind;
   std::int64_t bound;
   bool playerFile;  // set aside when refused
+  bool repeatsKind;  // a kind of file listed before it, at another bound or with other contents
   std::string (*path)(const std::string& root);
   void (*make)(const std::string& path, std::int64_t size);
   void (*read)(const std::string& path);
@@ -66,14 +80,10 @@ std::string Hold(std::int64_t bytes, std::int64_t bound) {
          " such a file may hold";
 }
 
-// A sound as the loader loads it; the file is not decoded when it lies within its bounds (a real
-// sound is not what is tested here, and a bound-sized one would take a while).
-void ReadSound(const std::string& path) {
-  if (!platform::SoundSizeFault(path).empty()) ccLoadSample(path, 0);
-}
+void ReadSound(const std::string& path) { ccLoadSample(path, 0); }
 
 const BoundCase kCases[] = {
-    {"settings", SETTINGS_FILE_MAX_BYTES, true,
+    {"settings", SETTINGS_FILE_MAX_BYTES, true, false,
      [](const std::string& root) { return root + "Quillbrook.ini"; },
      [](const std::string& path, std::int64_t size) { WriteSized(path, "PROFILE NAME=Bob\r\n", size); },
      [](const std::string& /*path*/) {
@@ -82,7 +92,7 @@ const BoundCase kCases[] = {
        Game->Ini->Load();
      },
      Hold(SETTINGS_FILE_MAX_BYTES + 1, SETTINGS_FILE_MAX_BYTES)},
-    {"profile", PROFILE_FILE_MAX_BYTES, true,
+    {"profile", PROFILE_FILE_MAX_BYTES, true, false,
      [](const std::string& root) { return root + "profiles/Tess.dat"; },
      [](const std::string& path, std::int64_t size) {
        auto tess = TProfile::Create("Tess");
@@ -91,7 +101,7 @@ const BoundCase kCases[] = {
      },
      [](const std::string& /*path*/) { TProfile::Create("Tess")->Load(); },
      Hold(PROFILE_FILE_MAX_BYTES + 1, PROFILE_FILE_MAX_BYTES)},
-    {"best scores", BEST_SCORES_FILE_MAX_BYTES, true,
+    {"best scores", BEST_SCORES_FILE_MAX_BYTES, true, false,
      [](const std::string& root) { return root + "best.dat"; },
      [](const std::string& path, std::int64_t size) {
        // Whole records of 24 bytes, the first with a name that takes up the rest.
@@ -100,7 +110,7 @@ const BoundCase kCases[] = {
      },
      [](const std::string& /*path*/) { TBestScoreList().Load(); },
      Hold(BEST_SCORES_FILE_MAX_BYTES + 1, BEST_SCORES_FILE_MAX_BYTES)},
-    {"high-score table", HIGH_SCORES_FILE_MAX_BYTES, true,
+    {"high-score table", HIGH_SCORES_FILE_MAX_BYTES, true, false,
      [](const std::string& root) { return root + "scores.dat"; },
      [](const std::string& path, std::int64_t size) { WriteSized(path, "", size); },
      [](const std::string& path) {
@@ -109,13 +119,13 @@ const BoundCase kCases[] = {
        table.Load();
      },
      Hold(HIGH_SCORES_FILE_MAX_BYTES + 1, HIGH_SCORES_FILE_MAX_BYTES)},
-    {"WAV file", platform::kWavFileMaxBytes, false,
+    {"WAV file", platform::kWavFileMaxBytes, false, false,
      [](const std::string& root) { return root + "long.wav"; },
      [](const std::string& path, std::int64_t size) { WriteSized(path, WavHead(size, 16), size); },
      ReadSound, Hold(platform::kWavFileMaxBytes + 1, platform::kWavFileMaxBytes)},
     // 8-bit samples decode to twice their bytes: the bound's half is the most a file may hold, one
     // sample more decodes to two bytes past the bound.
-    {"WAV decoded", platform::kWavDecodedMaxBytes, false,
+    {"WAV decoded", platform::kWavDecodedMaxBytes, false, true,
      [](const std::string& root) { return root + "loud.wav"; },
      [](const std::string& path, std::int64_t decoded) {
        const std::int64_t size = 44 + (decoded + 1) / 2;
@@ -124,13 +134,33 @@ const BoundCase kCases[] = {
      ReadSound,
      "it decodes to " + std::to_string(platform::kWavDecodedMaxBytes + 2) + " bytes of samples, more than the " +
          std::to_string(platform::kWavDecodedMaxBytes) + " a sound decoded whole may take"},
-    {"Ogg file", platform::kOggFileMaxBytes, false,
+    {"Ogg file", platform::kOggFileMaxBytes, false, false,
      [](const std::string& root) { return root + "long.ogg"; },
      [](const std::string& path, std::int64_t size) { WriteSized(path, "OggS", size); },
      ReadSound, Hold(platform::kOggFileMaxBytes + 1, platform::kOggFileMaxBytes)},
+    // A WAV that is no RIFF file is still held to the bound of a WAV, the kind its name asks for.
+    {"WAV file without its header", platform::kWavFileMaxBytes, false, true,
+     [](const std::string& root) { return root + "headless.wav"; },
+     [](const std::string& path, std::int64_t size) { WriteSized(path, "", size); },
+     ReadSound, Hold(platform::kWavFileMaxBytes + 1, platform::kWavFileMaxBytes)},
+    {"picture", platform::detail::kImageFileMaxBytes, false, false,
+     [](const std::string& root) { return root + "graphics/large.png"; },
+     [](const std::string& path, std::int64_t size) {
+       std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+       WriteSized(path, "\x89PNG\r\n\x1A\n", size);
+     },
+     [](const std::string& path) { ccLoadBitmap(path, -1); },
+     Hold(platform::detail::kImageFileMaxBytes + 1, platform::detail::kImageFileMaxBytes)},
+    {"text file", TEXT_FILE_MAX_BYTES, false, false,
+     [](const std::string& root) { return root + "text/hints.txt"; },
+     [](const std::string& path, std::int64_t size) {
+       std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+       WriteSized(path, "[hints]\r\n", size);
+     },
+     [](const std::string& path) { ccLoadFile(path); }, Hold(TEXT_FILE_MAX_BYTES + 1, TEXT_FILE_MAX_BYTES)},
 };
 
-class FileBoundTest : public ProgressTest, public testing::WithParamInterface<BoundCase> {
+class FileReadTest : public ProgressTest {
  protected:
   void SetUp() override {
     ProgressTest::SetUp();
@@ -157,6 +187,8 @@ class FileBoundTest : public ProgressTest, public testing::WithParamInterface<Bo
  private:
   std::string saved_error_path_;
 };
+
+class FileBoundTest : public FileReadTest, public testing::WithParamInterface<BoundCase> {};
 
 TEST_P(FileBoundTest, AFileOfTheBoundIsReadAndOneByteMoreIsRefusedByName) {
   const BoundCase& c = GetParam();
@@ -187,5 +219,129 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, FileBoundTest, testing::ValuesIn(kCases),
                              if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
                            return name;
                          });
+
+// What may stand at a file's name in place of a plain file.
+enum class Node { kPipe, kDevice, kFolder, kLinkToPipe, kLinkToDevice, kLinkToFolder };
+const char* NodeName(Node node);
+void PrintTo(Node node, std::ostream* os) { *os << NodeName(node); }
+
+const char* NodeName(Node node) {
+  switch (node) {
+    case Node::kPipe: return "Pipe";
+    case Node::kDevice: return "Device";
+    case Node::kFolder: return "Folder";
+    case Node::kLinkToPipe: return "LinkToPipe";
+    case Node::kLinkToDevice: return "LinkToDevice";
+    case Node::kLinkToFolder: return "LinkToFolder";
+  }
+  return "?";
+}
+
+// The named pipe a node is or links to ("" for the others).
+std::string PipeOf(Node node, const std::string& path) {
+  if (node == Node::kPipe) return path;
+  if (node == Node::kLinkToPipe) return path + ".node";
+  return "";
+}
+
+// Puts `node` at `path` (what a link names lies beside it, as path + ".node"). False when this
+// system does not let the test make it: a device node needs the right to make one.
+bool MakeNode(Node node, const std::string& path) {
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+  const std::string beside = path + ".node";
+  switch (node) {
+    case Node::kPipe: return ::mkfifo(path.c_str(), 0644) == 0;
+    // The system's zero device: endless bytes, were it read.
+    case Node::kDevice: return ::mknod(path.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+    case Node::kFolder: return ::mkdir(path.c_str(), 0755) == 0;
+    case Node::kLinkToPipe: return ::mkfifo(beside.c_str(), 0644) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
+    case Node::kLinkToDevice: return ::symlink("/dev/zero", path.c_str()) == 0;
+    case Node::kLinkToFolder: return ::mkdir(beside.c_str(), 0755) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
+  }
+  return false;
+}
+
+// The writer a reader that opened a named pipe before looking at it would wait for: should the
+// reader open the pipe and wait, this thread's open ends that wait (and the reader reads an empty
+// file, which the test reports), so the test never hangs. Once the read is done, Release opens the
+// pipe for reading itself, which ends this thread's own wait when no reader came. The pipe is held
+// by a handle that opens nothing, so a pipe set aside under another name is still reached.
+class PipeWriter {
+ public:
+  explicit PipeWriter(const std::string& pipe) {
+    if (pipe.empty()) return;
+    handle_ = ::open(pipe.c_str(), O_PATH | O_CLOEXEC);
+    if (handle_ < 0) return;
+    through_ = "/proc/self/fd/" + std::to_string(handle_);
+    writer_ = std::thread([this] {
+      const int fd = ::open(through_.c_str(), O_WRONLY | O_CLOEXEC);
+      if (fd >= 0) ::close(fd);
+    });
+  }
+  ~PipeWriter() { Release(); }
+  PipeWriter(const PipeWriter&) = delete;
+  PipeWriter& operator=(const PipeWriter&) = delete;
+
+  void Release() {
+    if (writer_.joinable()) {
+      const int reader = ::open(through_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+      writer_.join();
+      if (reader >= 0) ::close(reader);
+    }
+    if (handle_ >= 0) ::close(handle_);
+    handle_ = -1;
+  }
+
+ private:
+  int handle_ = -1;
+  std::string through_;
+  std::thread writer_;
+};
+
+using NotPlainCase = std::tuple<BoundCase, Node>;
+
+class NotPlainFileTest : public FileReadTest, public testing::WithParamInterface<NotPlainCase> {};
+
+// Each kind of file, with a named pipe, a device, a folder or a link to one at its name: the reader
+// refuses it at once with a message naming it (a data file as damaged, in the form of the size
+// message), and a player file that can be moved is set aside as a damaged one is.
+TEST_P(NotPlainFileTest, IsRefusedAtOnceByName) {
+  const BoundCase& c = std::get<0>(GetParam());
+  const Node node = std::get<1>(GetParam());
+  const std::string path = c.path(root_);
+  if (!MakeNode(node, path)) GTEST_SKIP() << "cannot make a " << NodeName(node) << " here: " << std::strerror(errno);
+
+  PipeWriter writer(PipeOf(node, path));
+  testing::internal::CaptureStderr();
+  Read(c, path);
+  const std::string said = testing::internal::GetCapturedStderr();
+  writer.Release();
+
+  const std::string message = c.playerFile ? path : "The data file " + path + " is damaged: it is not a plain file.";
+  EXPECT_NE(said.find(message), std::string::npos) << said;
+  EXPECT_NE(said.find("it is not a plain file"), std::string::npos) << said;
+  if (c.playerFile) {
+    struct stat st{};
+    const bool folder = node == Node::kFolder;
+    EXPECT_EQ(::lstat((path + ".damaged").c_str(), &st) == 0, !folder) << said;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, NotPlainFileTest,
+    testing::Combine(testing::ValuesIn([] {
+                       std::vector<BoundCase> kinds;
+                       for (const BoundCase& c : kCases)
+                         if (!c.repeatsKind) kinds.push_back(c);
+                       return kinds;
+                     }()),
+                     testing::Values(Node::kPipe, Node::kDevice, Node::kFolder, Node::kLinkToPipe,
+                                     Node::kLinkToDevice, Node::kLinkToFolder)),
+    [](const testing::TestParamInfo<NotPlainCase>& info) {
+      std::string name;
+      for (const char* k = std::get<0>(info.param).kind; *k != 0; ++k)
+        if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
+      return name + "_" + NodeName(std::get<1>(info.param));
+    });
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "content/course.h"
@@ -13,7 +16,9 @@
 #include "gfx/bitmap_font.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
+#include "gfx/image_bank.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "progress/best_score.h"
 #include "progress/best_score_list.h"
@@ -31,6 +36,7 @@
 #include "ui/profile.h"
 #include "ui/scroll_bar.h"
 #include "util/animation.h"
+#include "util/types.h"
 
 using namespace menu_test;
 
@@ -312,6 +318,67 @@ TEST_F(SelectorDrawTest, OwnPlayedScoreIsDrawnInRed) {
   EXPECT_GT(count(392, 416, 200, 43, 0), 20);
   EXPECT_EQ(count(417, 440, 200, 43, 0), 0);
   EXPECT_GT(count(417, 440, 96, 43, 0), 20);
+}
+
+// The selected course, locked, shows its padlock at its row's end: the widest course name there
+// ends before the padlock (drawn smaller to fit), and the padlock covers none of it.
+TEST_F(SelectorDrawTest, TheSelectedLockedCoursesPadlockCoversNoneOfItsName) {
+  EnterSelector();
+  int widest = 1;
+  for (int i = 1; i < S().ListBox->Count(); ++i) {
+    if (WildshotFont->StringWidth((*CourseList)[static_cast<std::size_t>(i)]->Name) >
+        WildshotFont->StringWidth((*CourseList)[static_cast<std::size_t>(widest)]->Name))
+      widest = i;
+  }
+  const std::string name = (*CourseList)[static_cast<std::size_t>(widest)]->Name;
+  const int room = TLevelSelectScreen::SELECTED_LOCK_X - S().ListBox->TextBorder;
+  ASSERT_GT(WildshotFont->StringWidth(name), room) << name;  // too wide unless fitted
+  Save().UnlockedCourses[static_cast<std::size_t>(widest)] = COURSE_LOCKED;
+  Select(widest);
+  S().ListBox->SetTopIndex(widest - 5);
+
+  // The screen as drawn, and again with a padlock that shows nothing: the pixels that differ are
+  // the padlock's, the dark ones of the selected row in the second are its name's.
+  auto grab = [] {
+    Game->ScreenDraw();
+    std::vector<platform::Argb> px;
+    for (int y = 0; y < 600; ++y)
+      for (int x = 0; x < 800; ++x) px.push_back(quill_test::ScreenPixel(x, y));
+    return px;
+  };
+  const auto with = grab();
+  auto blank = std::make_shared<TGameImage>(*S().PadLock);
+  blank->image = platform::CreateImage(S().PadLock->w, S().PadLock->h, 1, platform::IMAGE_DEFAULT_FLAGS);
+  const auto padlock = S().PadLock;
+  S().PadLock = blank;
+  const auto without = grab();
+  S().PadLock = padlock;
+  if (const char* folder = std::getenv("QUILL_SELECTOR_SHOTS")) quill_test::SaveScreen(std::string(folder) + "/selector_padlock.png");
+
+  const auto& list = *S().ListBox;
+  const int top = static_cast<int>(list.Box->Y) + (widest - list.TopIndex) * list.LineHeight;
+  const int left = static_cast<int>(list.Box->X);
+  int lockLeft = 9999, lockPixels = 0, inkLeft = 9999, inkRight = -1, inkPixels = 0;
+  for (int y = top; y < top + list.LineHeight; ++y) {
+    for (int x = left; x < left + static_cast<int>(list.Box->W); ++x) {
+      const auto i = static_cast<std::size_t>(y * 800 + x);
+      if (with[i] != without[i]) {
+        ++lockPixels;
+        lockLeft = std::min(lockLeft, x);
+      }
+      const auto p = without[i];
+      if (((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255) < 200) {
+        ++inkPixels;
+        inkLeft = std::min(inkLeft, x);
+        inkRight = std::max(inkRight, x);
+      }
+    }
+  }
+  ASSERT_GT(lockPixels, 100);
+  ASSERT_GT(inkPixels, 100);
+  EXPECT_LT(inkRight, lockLeft) << name << " runs under its padlock";
+  // The whole name is there, drawn smaller to the room before the padlock.
+  EXPECT_NEAR(inkRight - inkLeft, room, 8) << name;
 }
 
 TEST_F(SelectorDrawTest, LongNamesAreCutAtTheirColumn) {

@@ -6,8 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "content/course.h"
+#include "content/globals.h"
 #include "core/game_fade.h"
 #include "gfx/image_bank.h"
 #include "play/game_screen.h"
@@ -163,6 +168,42 @@ TEST_F(NewspaperRunTest, EscapeOnceTheFadeInIsOverGoesBackWithItsSound) {
   EXPECT_EQ(Game->DestinationTScreen, LevelSelectScreen);
   EXPECT_EQ(Game->GameFade->Out, 1);
   EXPECT_EQ(Game->GameFade->Channel, Game->MusicChannel);
+}
+
+// A course's photo shows its first tee, with the hole's sign: the sign carries the hole's number
+// in one line and nothing more. The photo is drawn once for its course, so a par or a length on
+// the sign could differ from the hole the player meets.
+TEST_F(NewspaperRunTest, TheTeeSignOnACoursePhotoCarriesTheHolesNumberAlone) {
+  int photos = 0;
+  for (const auto& course : *CourseList) {
+    if (course->StoryPicture != 1) continue;
+    SCOPED_TRACE(course->Name);
+    ++photos;
+    Enter(course->Name);
+    for (int step = 0; step < 200; ++step) Step();
+    Page().Draw();
+    if (const char* folder = std::getenv("QUILL_NEWSPAPER_SHOTS")) quill_test::SaveScreen(std::string(folder) + "/tee_sign.png");
+    // At rest the photo's top-left corner lies 302 px left of and 72 px above the screen's centre;
+    // the sign stands in its left part, 28 to 178 px across, its board's letters 124 to 186 px
+    // down (under its lit top edge; below them only the posts in the grass).
+    const int left = 400 - 302 + 28, right = 400 - 302 + 178, top = 300 - 72 + 124, bottom = 300 - 72 + 186;
+    // The rows of the board where letters are painted (light on the dark wood), as runs.
+    std::vector<std::pair<int, int>> lines;
+    for (int y = top; y < bottom; ++y) {
+      int lit = 0;
+      for (int x = left; x < right; ++x) lit += Brightness(x, y) > 200 ? 1 : 0;
+      if (lit < 3) continue;
+      if (!lines.empty() && lines.back().second == y - 1)
+        lines.back().second = y;
+      else
+        lines.emplace_back(y, y);
+    }
+    std::string rows;
+    for (const auto& [from, to] : lines) rows += " " + std::to_string(from) + "-" + std::to_string(to);
+    ASSERT_EQ(lines.size(), 1u) << "the sign holds lines at rows" << rows;
+    EXPECT_GE(lines[0].second - lines[0].first, 15);  // "HOLE 1" in large letters
+  }
+  EXPECT_GE(photos, 1);
 }
 
 TEST_F(NewspaperRunTest, ACourseTheListDoesNotHoldShowsTheStatisticsWithoutHeadline) {

@@ -540,11 +540,16 @@ TEST_F(ScoreCardTest, TheCourseEndPaysThePurseOnlyUnderPar) {
   EXPECT_NE(text.find("$1150"), std::string::npos) << text;
   // The cash the player holds now, purse included.
   EXPECT_NE(text.find("$2150"), std::string::npos) << text;
-  // The gopher stands inside the frame, at a size still to be seen.
+  // The gopher stands inside the frame's panel, clear of the text and the OK button, at three
+  // quarters of its own size or more.
   ASSERT_TRUE(dialog->Picture);
-  const auto [reach, count] = overlay_test::PictureOverhang(*dialog, dialog->Picture, nullptr);
-  EXPECT_EQ(reach, 0);
-  EXPECT_GT(count, 400);
+  const auto pixels = overlay_test::PicturesPastPanel(*dialog, "course_end");
+  EXPECT_EQ(pixels.reach, 0);
+  EXPECT_EQ(pixels.overText, 0);
+  EXPECT_GT(pixels.count, 400);
+  const auto [ownWidth, ownHeight] = overlay_test::ShownSize(*dialog->Picture, 1.0f);
+  EXPECT_GE(static_cast<float>(pixels.width), 0.75f * ownWidth);
+  EXPECT_GE(static_cast<float>(pixels.height), 0.75f * ownHeight);
   dialog->Kill();
 }
 

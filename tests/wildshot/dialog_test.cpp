@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "cards/card.h"
 #include "cards/card_list.h"
@@ -17,32 +20,38 @@
 #include "core/globals.h"
 #include "gfx/game_text.h"
 #include "gfx/globals.h"
+#include "gfx/image_bank.h"
 #include "gfx/particle_list.h"
-#include "play/game_screen.h"
-#include "screens/game_menu.h"
-#include "screens/globals.h"
-#include "screens/hint_scroll.h"
-#include "screens/score_card_screen.h"
-#include "play/globals.h"
-#include "play/hud.h"
+#include "gfx/sound_bank.h"
+#include "gfx/sprite.h"
 #include "platform/audio.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "platform/picture_count.h"
+#include "platform/random.h"
 #include "platform/system.h"
+#include "play/game_screen.h"
+#include "play/globals.h"
+#include "play/hud.h"
 #include "progress/career_stats.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "progress/stat.h"
+#include "screens/game_menu.h"
+#include "screens/globals.h"
+#include "screens/hint_scroll.h"
+#include "screens/score_card_screen.h"
 #include "tests/content/real_game.h"
 #include "tests/support/harness.h"
 #include "ui/button.h"
 #include "ui/menu.h"
+#include "ui/mouse_pointer.h"
 #include "util/animation.h"
 #include "util/error.h"
 #include "util/input.h"
+#include "util/maths.h"
 #include "util/strings.h"
 #include "wildshot/globals.h"
-#include "ui/mouse_pointer.h"
 #include "wildshot/wildshot_screen.h"
 
 namespace {
@@ -971,6 +980,175 @@ TEST_F(MiniGameTest, WithNoTriesLeftClicksAreSilent) {
   EXPECT_EQ(card->FaceUp, 0);
   EXPECT_TRUE(Volumes("invalid.ogg").empty());
   EXPECT_TRUE(Volumes("card_being_played.ogg").empty());
+}
+
+}  // namespace
+
+namespace {
+
+// What the stop of the shuffle leaves: the story and its values, the pictures and sounds it took,
+// what it started, the generators after it, and the dialog as drawn at once and a few ticks on.
+struct TStopOutcome {
+  int story = 0, value = 0, value2 = 0, minigame = 0, frames = 0, length = 0;
+  std::string text, text2, header, strip, sound, speech;
+  std::uint64_t next_play = 0, next_effects = 0;
+  std::vector<std::string> started;
+  std::vector<platform::Argb> at_stop, later;
+  bool operator==(const TStopOutcome&) const = default;
+};
+
+std::vector<platform::Argb> DrawnDialog() {
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+  WildShotScreen->Draw();
+  const auto shot = platform::GrabPixmap(0, 0, 800, 600);
+  return std::vector<platform::Argb>(shot->Pixels(), shot->Pixels() + 800 * 600);
+}
+
+struct TStopCase {
+  int force;  // 0: the story is drawn as in play
+  std::uint64_t seed;
+};
+
+void PrintTo(const TStopCase& c, std::ostream* os) {
+  *os << "story " << c.force << ", seed " << c.seed;
+}
+
+class ShuffleStopTest : public DialogTest, public testing::WithParamInterface<TStopCase> {
+ protected:
+  // Plays a wild shot from fixed seeds and stops the shuffle. Without `readied` what Play readied
+  // is dropped, so the stop draws and loads the story's pictures and sounds itself.
+  TStopOutcome PlayAndStop(bool readied) {
+    GameScreen->LastWildshotCard = -1;
+    GameScreen->AnnouncerSound.reset();
+    W().ForcedStory = GetParam().force;
+    // The silent audio never ends a sound: the announcer is free again and the pool is fresh.
+    if (Game->SpeechChannel) Game->SpeechChannel->Stop();
+    Game->ChannelsKill();
+    Game->ChannelsCreate(16);
+    platform::ClearAudioLog();
+    // The pointer's sparkles roll on the cosmetic generator too: the pointer in one place, its
+    // sparkle due at once, and only then the generators seeded.
+    platform::PushEvent({platform::EVENT_MOUSE_MOVE, 0, 0, 0});
+    PumpEvents();
+    Game->Mouse->SparkleCounter = 0;
+    GameGrid->Rng.Seed(GetParam().seed);
+    EffectsRandom.Seed(GetParam().seed + 1);
+    ccFastRandSeed(static_cast<int>(GetParam().seed));
+    Open();
+    Settle();
+    const platform::Random before_play = GameGrid->Rng;
+    Press("play_wild");
+    Tick();
+    if (!readied) {
+      // As when nothing was readied: the look-ahead's pieces dropped and any draw of it undone.
+      W().Readied = {};
+      GameGrid->Rng = before_play;
+    }
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) Tick();
+    Ticks(5);
+    const std::size_t mark = platform::AudioLog().size();
+    Press("stop_wild");
+    Tick();
+    TStopOutcome out;
+    out.story = W().ChosenStory + 1;
+    out.value = W().SpecialValue;
+    out.value2 = W().SpecialValue2;
+    out.text = W().SpecialText;
+    out.text2 = W().SpecialText2;
+    out.minigame = W().Minigame;
+    out.frames = W().WildshotAnimFrames;
+    out.length = W().WildshotAnimLength;
+    out.header = W().Header && W().Header->image ? W().Header->image->name : "";
+    out.strip = W().WildshotAnimStrip ? W().WildshotAnimStrip->name : "";
+    out.sound = W().AnimSound ? W().AnimSound->name : "";
+    out.speech = GameScreen->AnnouncerSound ? GameScreen->AnnouncerSound->name : "";
+    const auto& log = platform::AudioLog();
+    for (std::size_t i = mark; i < log.size(); ++i)
+      if (log[i].what == "cue") out.started.push_back(log[i].sound);
+    out.at_stop = DrawnDialog();
+    Ticks(12);
+    out.later = DrawnDialog();
+    out.next_play = GameGrid->Rng.Next();
+    out.next_effects = EffectsRandom.Next();
+    W().Kill();
+    return out;
+  }
+};
+
+// The story readied while the card slides in is the one the stop draws, and the stop shows and
+// plays exactly what it did when it loaded everything itself.
+TEST_P(ShuffleStopTest, AReadiedStopDrawsShowsAndPlaysAsOneThatLoadsItAll) {
+  quill_test::OpenScreen();
+  const TStopOutcome loaded = PlayAndStop(false);
+  const TStopOutcome readied = PlayAndStop(true);
+  ASSERT_GE(loaded.story, 1);
+  if (GetParam().force != 0) {
+    EXPECT_EQ(loaded.story, GetParam().force);
+  }
+  EXPECT_EQ(readied.story, loaded.story);
+  EXPECT_EQ(readied.value, loaded.value);
+  EXPECT_EQ(readied.text, loaded.text);
+  EXPECT_EQ(readied.header, loaded.header);
+  EXPECT_EQ(readied.strip, loaded.strip);
+  EXPECT_EQ(readied.sound, loaded.sound);
+  EXPECT_EQ(readied.speech, loaded.speech);
+  EXPECT_EQ(readied.started, loaded.started);
+  EXPECT_TRUE(readied.at_stop == loaded.at_stop) << "the dialog drawn after the stop differs";
+  EXPECT_TRUE(readied.later == loaded.later) << "the story's animation drawn 12 ticks on differs";
+  EXPECT_TRUE(readied == loaded) << "story " << loaded.story;
+}
+
+// Drawn as in play from several seeds, and forced onto the found iron (whose free slot is rolled on
+// the play field's generator in the middle of the draw), the gopher's larger picture, the 24-frame
+// wallet and a mini-game story, which has no sounds of its own.
+INSTANTIATE_TEST_SUITE_P(Stories, ShuffleStopTest,
+                         testing::Values(TStopCase{0, 1}, TStopCase{0, 2}, TStopCase{0, 3},
+                                         TStopCase{0, 4}, TStopCase{0, 5}, TStopCase{2, 1},
+                                         TStopCase{5, 1}, TStopCase{6, 1}, TStopCase{25, 1}));
+
+// The tick that stops the shuffle decodes no picture and no sound once the slide has readied the
+// story: it takes the readied ones.
+TEST_F(DialogTest, TheStopDecodesNothingTheSlideReadied) {
+  quill_test::OpenScreen();
+  for (int story : {1, 5, 6, 25}) {
+    GameScreen->LastWildshotCard = -1;
+    W().ForcedStory = story;
+    Open();
+    Settle();
+    Press("play_wild");
+    Tick();
+    // The five loading steps come 30 ms (6 ticks) or more apart, all before the stop can be
+    // pressed.
+    std::vector<int> loaded_at;
+    for (int i = 0; i < 60 && !W().ShufflingAnim->Active; ++i) {
+      const int pieces = W().Readied.Pieces;
+      Tick();
+      if (W().Readied.Pieces != pieces) loaded_at.push_back(i);
+    }
+    ASSERT_EQ(W().ShufflingAnim->Active, 1);
+    ASSERT_EQ(loaded_at.size(), 5u) << story;
+    for (std::size_t k = 1; k < loaded_at.size(); ++k)
+      EXPECT_GE(loaded_at[k] - loaded_at[k - 1], 6) << story;
+    const auto ready = W().Readied;
+    ASSERT_EQ(ready.Story, story);
+    ASSERT_TRUE(ready.Strip && ready.Header);
+    EXPECT_EQ(ready.Sound != nullptr, story != 25) << story;
+    const std::size_t mark = platform::AudioLog().size();
+    const int surfaces = platform::CountPictures().surfaces;
+    Press("stop_wild");
+    Tick();
+    ASSERT_EQ(W().ChosenStory + 1, story);
+    int loads = 0;
+    const auto& log = platform::AudioLog();
+    for (std::size_t i = mark; i < log.size(); ++i) loads += log[i].what == "load";
+    EXPECT_EQ(loads, 0) << story;
+    EXPECT_LE(platform::CountPictures().surfaces, surfaces) << story;
+    EXPECT_EQ(W().WildshotAnimStrip, ready.Strip) << story;
+    EXPECT_EQ(W().Header, ready.Header) << story;
+    EXPECT_EQ(W().AnimSound, ready.Sound) << story;
+    W().Kill();
+  }
 }
 
 }  // namespace

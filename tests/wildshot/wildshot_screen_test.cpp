@@ -18,6 +18,8 @@ class WildshotScreenTest : public testing::Test {
     ccErrorPath = platform::UserDataFolder();
     Game->TextPath = platform::UserDataFolder() + "text/";
     platform::CreateFolder(Game->TextPath);
+    // The process's data folder outlives a test: a story file left by an earlier run is gone.
+    platform::DeleteFile(Game->TextPath + "wildshots.txt");
   }
   void TearDown() override { Game.reset(); }
 };

@@ -542,12 +542,11 @@ void CoursePhoto(Canvas& c, const CoursePicture& course) {
     cairo_line_to(cr, 118, 230);
     Stroke(cr, Hex(0xFFFFFF), 2);
     GolfBall(cr, 118, 225, 6);
-    // the first hole's sign
-    PostedBoard(cr, 28, 112, 150, 74, 222);
+    // the first hole's sign: its number alone (the picture is drawn once for the course, and a
+    // par or a length written here could differ from the hole the player meets)
+    PostedBoard(cr, 28, 118, 150, 52, 222);
     SetFont(cr, Face::Bookman, 30);
-    OutlinedText(cr, "HOLE 1", 103, 148, 1, pal::Cream, pal::DarkWood, 2);
-    SetFont(cr, Face::SansBold, 12);
-    FillText(cr, "PAR 4  \u00b7  320 YDS", 103, 172, 1, pal::Cream);
+    OutlinedText(cr, "HOLE 1", 103, 155, 1, pal::Cream, pal::DarkWood, 2);
     // the far green with its flag
     FillSquashedCircle(cr, 420, 116, 26, 0.3, Lighter(pal::LightGrass, 0.2));
     cairo_move_to(cr, 420, 117);

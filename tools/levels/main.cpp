@@ -2,10 +2,14 @@
 // times, solves every deal with full knowledge and plays it as a careful player would, sets the
 // hole's par from those results, and writes the course list, the course files, the hole files,
 // the level manifest and a report; the report ends with the first course measured against a
-// player who clicks blindly (blind_player.h).
+// player who clicks blindly (blind_player.h). Before it writes a file it checks that every hole
+// of the first course shows what its hint teaches in every deal (lessons.h), and fails naming
+// the hole and the lesson when one does not. With --check-lessons it only checks the first
+// course of the level files in the given folder.
 //
 //   quill_levels --out data/levels --manifest data/manifest/levels.txt --report report.txt
 //                [--deals 48] [--threads 3]
+//   quill_levels [--lesson-deals 2000] --check-lessons data/levels
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +28,7 @@
 #include "blind_player.h"
 #include "cards/hole_solver.h"
 #include "courses.h"
+#include "lessons.h"
 #include "platform/random.h"
 #include "shapes.h"
 #include "tutorial.h"
@@ -33,6 +38,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double REACH_SHARE = 0.9;  // the full-knowledge search reaches par in this share of deals
+// Deals of each first-course hole in which its lesson must be met (unless --lesson-deals says
+// otherwise), and their seed.
+constexpr int LESSON_DEALS = 2000;
+constexpr std::uint64_t LESSON_SEED = 0x1E550Eull;
 
 struct HoleJob {
   int course = 0;
@@ -188,6 +197,89 @@ std::string FirstCourseFigures(const std::vector<HoleJob>& jobs) {
   return out.str();
 }
 
+// Checks the lesson of each hole of the first course (`holes` in playing order) in `deals` deals;
+// adds a line per hole to `summary` and prints every fault to the error stream. False when a
+// lesson is missed.
+bool CheckFirstCourseLessons(const std::vector<HoleFileData>& holes, int deals,
+                             std::string& summary) {
+  bool ok = true;
+  summary +=
+      "First course lessons: what each hole's hint teaches, met on that hole in every deal"
+      " by the careful player, the blind clicker and the fastest clear\n";
+  for (std::size_t h = 0; h < holes.size(); ++h) {
+    const int hole = static_cast<int>(h) + 1;
+    const LessonCheck check =
+        CheckLesson(hole, holes[h], TutorialDeal(hole - 1), deals, LESSON_SEED + 977ull * h);
+    summary += "  " + check.summary + "\n";
+    for (const auto& fault : check.faults)
+      std::cerr << "quill_levels: first course " << fault << "\n";
+    ok = ok && check.faults.empty();
+  }
+  return ok;
+}
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> TextLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Reads the first course of the level files in `dir` (the first course of the course list, its
+// hole files from line 17 of its course file); false with `error` when a file is missing or bad.
+bool ReadFirstCourse(const fs::path& dir, std::vector<HoleFileData>& holes, std::string& error) {
+  const auto list = TextLines(ReadText(dir / "CourseList.csv"));
+  if (list.size() < 2 || list[1].find(',') == std::string::npos) {
+    error = (dir / "CourseList.csv").string() + " names no course";
+    return false;
+  }
+  const fs::path courseFile = dir / "courses" / (list[1].substr(0, list[1].find(',')) + ".txt");
+  const auto course = TextLines(ReadText(courseFile));
+  if (course.size() < 17) {
+    error = courseFile.string() + " lists no hole file";
+    return false;
+  }
+  for (std::size_t i = 16; i < course.size(); ++i) {
+    if (course[i].empty()) continue;
+    const fs::path holeFile = dir / "holes" / course[i];
+    const HoleFileResult r = ParseHoleFile(ReadText(holeFile), holeFile.string());
+    if (!r.ok) {
+      error = r.error;
+      return false;
+    }
+    holes.push_back(r.hole);
+  }
+  return true;
+}
+
+int CheckCommittedLessons(const fs::path& dir, int deals) {
+  std::vector<HoleFileData> holes;
+  std::string error;
+  if (!ReadFirstCourse(dir, holes, error)) {
+    std::cerr << "quill_levels: " << error << "\n";
+    return 1;
+  }
+  if (holes.size() != TUTORIAL_HOLES) {
+    std::cerr << "quill_levels: the first course in " << dir << " has " << holes.size()
+              << " holes, its lessons " << TUTORIAL_HOLES << "\n";
+    return 1;
+  }
+  std::string summary;
+  const bool ok = CheckFirstCourseLessons(holes, deals, summary);
+  std::cout << summary;
+  return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -196,6 +288,8 @@ int main(int argc, char** argv) {
   fs::path reportPath;
   int deals = 48;
   int threads = 3;
+  int lessonDeals = LESSON_DEALS;
+  fs::path checkDir;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string key = argv[i];
     if (key == "--out") outDir = argv[i + 1];
@@ -203,11 +297,15 @@ int main(int argc, char** argv) {
     else if (key == "--report") reportPath = argv[i + 1];
     else if (key == "--deals") deals = std::max(4, std::atoi(argv[i + 1]));
     else if (key == "--threads") threads = std::max(1, std::atoi(argv[i + 1]));
+    else if (key == "--lesson-deals") lessonDeals = std::max(1, std::atoi(argv[i + 1]));
+    else if (key == "--check-lessons") checkDir = argv[i + 1];
     else {
       std::cerr << "quill_levels: unknown option " << key << "\n";
       return 2;
     }
   }
+
+  if (!checkDir.empty()) return CheckCommittedLessons(checkDir, lessonDeals);
 
   std::vector<CoursePlan> courses = BuildCourseTable();
   std::vector<HoleJob> jobs;
@@ -234,6 +332,17 @@ int main(int argc, char** argv) {
                 << job.error << "\n";
       return 1;
     }
+
+  // No level file is written while a hole of the first course misses its lesson.
+  std::vector<HoleFileData> firstCourse;
+  for (const auto& job : jobs)
+    if (job.course == 0) firstCourse.push_back(job.design.hole);
+  std::string lessons;
+  if (!CheckFirstCourseLessons(firstCourse, lessonDeals, lessons)) {
+    std::cerr
+        << "quill_levels: a lesson of the first course is not met on its hole; no file written\n";
+    return 1;
+  }
 
   // Perfect-hole goals: about two thirds of the perfect holes the careful player makes on the
   // course where the goal is played, at least one.
@@ -329,6 +438,7 @@ int main(int argc, char** argv) {
     report << line;
   }
   report << FirstCourseFigures(jobs);
+  report << lessons;
   report << "Examples of refused designs:\n";
   int shown = 0;
   for (const auto& job : jobs)

@@ -65,14 +65,22 @@ HoleDesign Lay(const std::vector<Pile>& piles, const std::string& shape) {
 
 }  // namespace
 
-TutorialHole DesignTutorialHole(int hole) {
-  TutorialHole t;
+DealOptions TutorialDeal(int hole) {
+  DealOptions deal;
   // The play screen deals no iron on the first two holes and one on the third, no wild shot on
   // the first and one on the second; after that both come by chance.
-  t.deal.irons = hole < 2 ? 0 : hole == 2 ? 1 : -1;
-  t.deal.wildShots = hole == 0 ? 0 : hole == 1 ? 1 : -1;
-  // That iron goes into the stock and turns up within its first few turns.
-  t.deal.ironStockTurns = hole == 2 ? TUTORIAL_IRON_TURNS : 0;
+  deal.irons = hole < 2 ? 0 : hole == 2 ? 1 : -1;
+  deal.wildShots = hole == 0 ? 0 : hole == 1 ? 1 : -1;
+  // That iron goes into the stock and turns up within its first few turns; that wild shot is the
+  // stock's first turn, so even a player who clears the layout at once meets it.
+  deal.ironStockTurns = hole == 2 ? TUTORIAL_IRON_TURNS : 0;
+  deal.wildShotStockTurns = hole == 1 ? TUTORIAL_WILDSHOT_TURNS : 0;
+  return deal;
+}
+
+TutorialHole DesignTutorialHole(int hole) {
+  TutorialHole t;
+  t.deal = TutorialDeal(hole);
   // Until hole 8 the cards lie in three piles: a short one, a tall one and one between, so three
   // cards are free at first and the player chooses which pile to dig into. The short pile soon
   // runs out, so six cards in a row (a long drive) stay rare, even with an iron from the bag to

@@ -16,3 +16,6 @@ struct TutorialHole {
 
 // Hole `hole` of the first course, from 0.
 TutorialHole DesignTutorialHole(int hole);
+
+// How the play screen deals irons and wild shots on hole `hole` of the first course, from 0.
+DealOptions TutorialDeal(int hole);
