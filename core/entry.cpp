@@ -8,6 +8,7 @@
 #include "core/globals.h"
 #include "core/upper_layer.h"
 #include "platform/audio.h"
+#include "platform/display.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
@@ -28,6 +29,19 @@ void FlushGamePointer() {
   if (Game && Game->Upper) Game->Upper->MouseClearButtons();
 }
 
+// The window's display was lost (the X server killed or restarted, a logout, a dropped forwarded
+// connection): a card on its way lands, the round in play is saved as before any fatal error, and
+// the error log names the cause; nothing is shown. The platform then ends the program with status 1.
+void ReportLostDisplay(const std::string& reason) {
+  try {
+    if (Game) Game->SettlePlayWithoutDisplay();
+    ccRunTimeError(reason, 1);
+  } catch (...) {
+    // (The fatal error raised once the report is made, or whatever the save threw: the program
+    // ends either way, and nothing may go back through the display library's code.)
+  }
+}
+
 // Leaves the devices and the per-user folder's lock after a run, whatever way it ended. A quit
 // left pending for the way out has been carried out: a later run in the same process starts
 // without one.
@@ -36,6 +50,7 @@ void CloseDevices() {
   ccFatalErrorHook = nullptr;
   platform::ShowMouse();
   platform::GraphicsClose();
+  platform::OnDisplayLost(nullptr);
   platform::AudioClose();
   platform::TakeQuitRequest();
   platform::ReleaseFileLock();
@@ -104,6 +119,7 @@ int RunEntry(const TEntrySteps& steps) {
 
   // The protected section: graphics, the first loading stage and the main loop.
   int status = 0;
+  platform::OnDisplayLost(&ReportLostDisplay);
   try {
     DebugInt = 1011;
     Game->GraphicsCreate();

@@ -245,6 +245,10 @@ class TGame {
   // -1: the platform asked to quit and the hook let it go ahead: InstantExit is set and the
   // current profile saved when the play screen is current.
   int GameTerminated();
+  // For an end with no display left (nothing may be drawn or read from the window): play on its
+  // way on the play screen (a card in flight) is carried to rest as a waiting quit carries it,
+  // logic steps alone, at most QUIT_WAIT_LIMIT_TICKS, so the round can be saved as a quit saves it.
+  void SettlePlayWithoutDisplay();
 
   // ---- Debug overlay ----
   int DebugReset();

@@ -72,6 +72,16 @@ int TGame::MainLogicLoop() {
   return 1;
 }
 
+void TGame::SettlePlayWithoutDisplay() {
+  if (!TerminatedUserFunction || !CurrentTScreen || CurrentTScreen->name != "game") return;
+  // Input not yet taken is dropped: play only goes on, it makes no new move.
+  ccFlushAll();
+  for (int i = 0; i < QUIT_WAIT_LIMIT_TICKS && TerminatedUserFunction() != 0; ++i) {
+    FixedRateLogic->SetDelta(1.0f);
+    CurrentTScreen->Logic();
+  }
+}
+
 int TGame::LogicWrapper() {
   Upper->MouseClearHit();
   Upper->MouseManage();

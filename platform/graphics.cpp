@@ -12,6 +12,7 @@
 #include <thread>
 #include <unordered_map>
 
+#include "platform/display.h"
 #include "platform/gl_probe.h"
 #include "platform/graphics_internal.h"
 #include "platform/input.h"
@@ -943,6 +944,7 @@ bool OpenWindow(std::string* error) {
     if (error) *error = "Cannot start the video system: " + refused;
     return false;
   }
+  detail::WatchDisplay();
   // Where OpenGL would be drawn by the processor anyway, the window is made without it, so its
   // driver is never loaded (see gl_probe.h).
   const bool software_gl = !g.keep_software_gl && detail::ProbeOpenGl() == detail::GlKind::kSoftware;
@@ -1321,7 +1323,8 @@ void GraphicsClose() {
   ++g.generation;
 }
 
-bool GraphicsIsOpen() { return G().renderer != nullptr; }
+// (A window whose display was lost is closed: nothing may be drawn into it.)
+bool GraphicsIsOpen() { return G().renderer != nullptr && !DisplayLost(); }
 
 bool FindDisplay(std::string* reason) {
   // (A video system already started has had its look.)

@@ -35,6 +35,15 @@ SDL_Renderer* GfxRenderer();  // the renderer drawing into the logical screen, n
 // Grows each time a renderer is made, so textures made for an earlier one are known to be stale.
 int GfxGeneration();
 
+// ---- The window's display lost (display_lost.cpp) ----
+// Watches the connection of a window just made: on X, a connection that breaks ends the program
+// through OnDisplayLost's handler instead of Xlib's own end.
+void WatchDisplay();
+// Looks whether the window's Wayland connection has failed (SDL reads the compositor's events and
+// keeps the failure); if so, ends the program through OnDisplayLost's handler. Called after each
+// pass over the system's events.
+void CheckDisplay();
+
 // ---- Pictures alive (picture_count.cpp) ----
 // Every surface and texture the drawing layer makes is made and freed through these, so that it is
 // counted while it lives (see picture_count.h). `what` names what it is made for ("the font", "a

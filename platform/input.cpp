@@ -7,6 +7,7 @@
 #include <array>
 #include <deque>
 
+#include "platform/display.h"
 #include "platform/graphics_internal.h"
 #include "platform/input_internal.h"
 #include "platform/system.h"
@@ -115,9 +116,11 @@ void Translate(const SDL_Event& ev, std::deque<Event>& out) {
 }
 
 void PumpSystem() {
-  if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0) return;
+  // (A display that was lost is never read again.)
+  if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0 || DisplayLost()) return;
   SDL_Event ev;
   while (SDL_PollEvent(&ev) != 0) Translate(ev, In().queue);
+  detail::CheckDisplay();
 }
 
 // Keeps the polled state in step with the events handed to the game.
@@ -176,7 +179,7 @@ void FlushEvents() {
 
 bool WaitForEvent(int timeout_ms) {
   if (!In().queue.empty()) return true;
-  if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0) return false;
+  if (IsHeadless() || SDL_WasInit(SDL_INIT_EVENTS) == 0 || DisplayLost()) return false;
   if (SDL_WaitEventTimeout(nullptr, timeout_ms) == 0) return false;
   PumpSystem();
   return !In().queue.empty();

@@ -15,6 +15,7 @@
 #include <iterator>
 #include <thread>
 
+#include "platform/display.h"
 #include "platform/graphics_internal.h"
 #include "platform/helper_process.h"
 
@@ -173,7 +174,9 @@ void PinNow(const LocalDateTime& when, bool pinned) {
 
 void Alert(const std::string& title, const std::string& message) {
   std::cerr << title << ": " << message << std::endl;
-  if (State().headless) return;
+  // (A display that was lost can show nothing, and a server started again in its place would
+  // hold the box open with no one waiting for it.)
+  if (State().headless || DisplayLost()) return;
   // A message box needs a display; without one the line on standard error is all there is.
   SDL_Window* parent = detail::GfxWindow();
   const std::string shown = AlertText(message);

@@ -96,6 +96,19 @@ VirtualDisplay::VirtualDisplay() {
   setenv("DISPLAY", name_.c_str(), 1);
 }
 
+void VirtualDisplay::Kill() {
+  if (pid_ <= 0) return;
+  ::kill(pid_, SIGKILL);
+  int status = 0;
+  ::waitpid(pid_, &status, 0);
+  pid_ = -1;
+  if (name_.size() > 1) {
+    const std::string number = name_.substr(1);
+    ::unlink(("/tmp/.X11-unix/X" + number).c_str());
+    ::unlink(("/tmp/.X" + number + "-lock").c_str());
+  }
+}
+
 VirtualDisplay::~VirtualDisplay() {
   if (pid_ > 0) {
     ::kill(pid_, SIGTERM);

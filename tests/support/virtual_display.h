@@ -22,6 +22,9 @@ class VirtualDisplay {
   const std::string& Error() const { return error_; }
   // ":N"
   const std::string& Name() const { return name_; }
+  // Ends the server at once, as a crash would (SIGKILL): every client's connection breaks. The
+  // socket and lock file it leaves behind are removed.
+  void Kill();
 
  private:
   pid_t pid_ = -1;
