@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "core/debug_var.h"
@@ -77,13 +76,7 @@ bool WrittenInSubPath(const std::string& target) {
 bool WrittenInProfiles(const std::string& target) {
   constexpr std::size_t kExtension = 4;
   if (target.size() <= kExtension || !SameName(target.substr(target.size() - kExtension), ".dat")) return false;
-  const std::string name = target.substr(0, target.size() - kExtension);
-  if (name.find_first_not_of(" \t") == std::string::npos || name[0] == '.') return false;
-  for (const char c : name) {
-    if (static_cast<unsigned char>(c) < 32 || c == 127 || std::strchr("\"|*\\/:;~?<>,+=%", c) != nullptr)
-      return false;
-  }
-  return true;
+  return ccIsPlayerName(target.substr(0, target.size() - kExtension));
 }
 
 }  // namespace

@@ -52,19 +52,7 @@ int TProfile::ShowHint(int index, int save) {
 
 std::string TProfile::Path() const { return Game->ProfilePath + Name + ".dat"; }
 
-bool TProfile::IsValidName(const std::string& name) {
-  if (name.find_first_not_of(" \t") == std::string::npos) return false;
-  if (name[0] == '.') return false;
-  // The banned characters of the name prompt, the path separators among them, and control codes.
-  static constexpr char kBanned[] = "\"|*\\/:;~?<>,+=%";
-  for (const char c : name) {
-    if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
-    for (const char* b = kBanned; *b != 0; ++b) {
-      if (c == *b) return false;
-    }
-  }
-  return true;
-}
+bool TProfile::IsValidName(const std::string& name) { return ccIsPlayerName(name); }
 
 int TProfile::CheckNewName(const std::string& name, std::string& message) {
   message.clear();

@@ -1,6 +1,7 @@
 #include "util/files.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "util/error.h"
@@ -20,6 +21,16 @@ std::string ccAppFileNonDebug() {
     path.resize(path.size() >= 6 ? path.size() - 6 : 0);
   }
   return path + ".app";
+}
+
+bool ccIsPlayerName(const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos || name[0] == '.') return false;
+  constexpr std::string_view kBanned = "\"|*\\/:;~?<>,+=%";
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127 || kBanned.find(c) != std::string_view::npos)
+      return false;
+  }
+  return true;
 }
 
 int ccFileExists(const std::string& path) {

@@ -14,6 +14,10 @@ std::string ccAddSlash(const std::string& path);
 // The running program's path cut before its first ".app" (whole when there is none), a trailing
 // ".debug" removed, then ".app" appended. The core derives its settings file name from it.
 std::string ccAppFileNonDebug();
+// Whether `name` may name a player (and so a file "<name>.dat" in the profiles folder): not blank,
+// not starting with a full stop, and holding no control code nor any of the name prompt's banned
+// characters, the path separators among them.
+bool ccIsPlayerName(const std::string& name);
 // 1 when the path names an existing file or folder, else 0.
 int ccFileExists(const std::string& path);
 // The most bytes a data file read whole may hold. Every committed file is far below them (the

@@ -19,9 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
-
-// Settings that skip the studio splash, so a run reaches loading at once.
-constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+using quill_process::kNoSplash;
 
 // A hang guard only: the file is refused within a second or two of the start. A start held by the
 // pipe never writes its log, and fails here.

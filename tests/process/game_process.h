@@ -13,6 +13,10 @@
 
 namespace quill_process {
 
+// Settings that skip the studio splash, so a run reaches loading at once.
+inline constexpr char kNoSplash[] =
+    "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+
 // The staged program and its data folder.
 std::string StagedProgram();
 std::string StagedDataPrefix();  // the folder holding "Data/", with a trailing slash

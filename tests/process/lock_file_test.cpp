@@ -22,8 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
+using quill_process::kNoSplash;
 
-constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
 // Far beyond what a start takes, so a loaded machine never fails a test, yet a hang does.
 constexpr int kLimitMs = 30000;
 

@@ -52,13 +52,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
+using quill_process::kNoSplash;
 
 // Far beyond what a start, a lost display's end or a hole reached by the scripted player takes on
 // a loaded machine; only a program that hangs reaches it.
 constexpr int kLimitMs = 180000;
-
-// Settings that skip the studio splash, so a run reaches loading at once.
-constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
 
 // What the log says of the virtual display once it is gone.
 std::string LostDisplayLine(const quill_test::VirtualDisplay& display) {

@@ -17,9 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
-
-// Settings that skip the studio splash, so a run reaches loading at once.
-constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
+using quill_process::kNoSplash;
 
 // A hang guard only: the program ends within a second or two, and a run that found nothing to
 // refuse never ends by itself.

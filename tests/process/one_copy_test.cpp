@@ -35,9 +35,8 @@ using quill_test::ReadWholeFile;
 
 namespace fs = std::filesystem;
 using quill_process::GameProcess;
+using quill_process::kNoSplash;
 
-// Settings that skip the studio splash, so a run reaches loading at once.
-constexpr char kNoSplash[] = "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
 // Settings that show the studio splash (four seconds) in a window.
 constexpr char kSplash[] = "FULL SCREEN=0\r\nFADE=1\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n";
 
