@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "bench/real_data_run.h"
 #include "content/course.h"
 #include "content/globals.h"
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/globals.h"
-#include "platform/system.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "progress/player.h"
@@ -40,11 +40,9 @@ int main(int argc, char** argv) {
   const int courseNumber = argc > 2 ? std::atoi(argv[2]) : 1;
   const std::string prefix = QUILL_STAGE_PREFIX;
   bench::Verdicts verdicts("hole_start_bench");
-  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
-  platform::SetHeadless(true);
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  std::string home;
+  if (const std::string why = bench::StartRealDataRun(prefix, &home); !why.empty())
+    return verdicts.CouldNotRun(why);
   std::vector<double> starts;
   std::string course;
   try {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "bench/real_data_run.h"
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
@@ -102,11 +103,9 @@ int main(int argc, char** argv) {
   const std::string picture = argc > 2 ? argv[2] : "";
   const std::string prefix = QUILL_STAGE_PREFIX;
   bench::Verdicts verdicts("hud_bench");
-  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
-  platform::SetHeadless(true);
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  std::string home;
+  if (const std::string why = bench::StartRealDataRun(prefix, &home); !why.empty())
+    return verdicts.CouldNotRun(why);
   std::string holeName;
   try {
     StartGameForLoading(prefix);

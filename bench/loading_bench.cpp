@@ -12,21 +12,20 @@
 #include <string>
 
 #include "bench/bench_timing.h"
+#include "bench/real_data_run.h"
 #include "content/loading.h"
-#include "platform/system.h"
 #include "tests/content/real_game.h"
 
 int main(int argc, char** argv) {
   const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
   bench::Verdicts verdicts("loading_bench");
-  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data (build the data target)");
-  const std::string missing = FirstMissingLoadingFile(prefix);
-  if (!missing.empty()) return verdicts.CouldNotRun("the data folder " + prefix + "Data lacks " + missing);
-  platform::SetHeadless(true);
   // Settings and best scores go to a throw-away per-user folder, never the player's.
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  std::string home;
+  if (const std::string why = bench::StartRealDataRun(prefix, &home); !why.empty())
+    return verdicts.CouldNotRun(why);
+  const std::string missing = FirstMissingLoadingFile(prefix);
+  if (!missing.empty())
+    return verdicts.CouldNotRun("the data folder " + prefix + "Data lacks " + missing);
 
   std::chrono::steady_clock::time_point start;
   std::chrono::steady_clock::time_point end;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "bench/bench_timing.h"
+#include "bench/real_data_run.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
 #include "content/course.h"
@@ -79,11 +80,9 @@ int main(int argc, char** argv) {
   const std::string picture = argc > 2 ? argv[2] : "";
   const std::string prefix = QUILL_STAGE_PREFIX;
   bench::Verdicts verdicts("score_card_bench");
-  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data");
-  platform::SetHeadless(true);
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  std::string home;
+  if (const std::string why = bench::StartRealDataRun(prefix, &home); !why.empty())
+    return verdicts.CouldNotRun(why);
   int status = 0;
   try {
     StartGameForLoading(prefix, 0);

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "bench/bench_timing.h"
+#include "bench/real_data_run.h"
 #include "cards/card.h"
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
@@ -24,11 +25,11 @@
 #include "content/loading.h"
 #include "core/game.h"
 #include "core/globals.h"
+#include "platform/graphics.h"
+#include "platform/system.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
 #include "play/hud.h"
-#include "platform/graphics.h"
-#include "platform/system.h"
 #include "progress/player.h"
 #include "tests/content/real_game.h"
 #include "util/animation.h"
@@ -71,11 +72,9 @@ void LayHole() {
 int main(int argc, char** argv) {
   const std::string prefix = argc > 1 ? std::string(argv[1]) : std::string(QUILL_STAGE_PREFIX);
   bench::Verdicts verdicts("wildshot_bench");
-  if (!DataFolderPresent(prefix)) return verdicts.CouldNotRun("no data folder at " + prefix + "Data");
-  platform::SetHeadless(true);
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-XXXXXX").string();
-  if (mkdtemp(home.data()) == nullptr) return verdicts.CouldNotRun("no temporary per-user folder");
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  std::string home;
+  if (const std::string why = bench::StartRealDataRun(prefix, &home); !why.empty())
+    return verdicts.CouldNotRun(why);
   int status = 0;
   try {
     StartGameForLoading(prefix);

@@ -133,6 +133,23 @@ class ResumeRoadTest : public testing::Test {
     };
   }
 
+  // Plays a few cards of hole 1 on a first run, then closes the window once they have come to
+  // rest; returns the hole as it was left.
+  THoleSeen LeaveTheFirstHoleInTheMiddle() {
+    THoleSeen left;
+    StartTheFirstCourse();
+    const int status = Run([&] {
+      if (player.holesSeen != 1 || player.cardsClicked < 4) return;
+      // No more clicks; once the last one has come to rest, the window is closed.
+      player.holdPlay = true;
+      if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+      left = HoleNow();
+      Quit();
+    });
+    EXPECT_EQ(status, 0) << Where();
+    return left;
+  }
+
   // Runs the second start and returns the hole it resumes, once play rests on it.
   THoleSeen Resume() {
     THoleSeen resumed;
@@ -152,18 +169,8 @@ class ResumeRoadTest : public testing::Test {
 // program ends in order, the file holds the hole in progress, and the next start resumes that very
 // hole.
 TEST_F(ResumeRoadTest, AWindowClosedInTheMiddleOfAHoleResumesThatHole) {
-  THoleSeen left;
-  StartTheFirstCourse();
-  ASSERT_EQ(Run([&] {
-              if (player.holesSeen != 1 || player.cardsClicked < 4) return;
-              // No more clicks; once the last one has come to rest, the window is closed.
-              player.holdPlay = true;
-              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
-              left = HoleNow();
-              Quit();
-            }),
-            0)
-      << Where();
+  const THoleSeen left = LeaveTheFirstHoleInTheMiddle();
+  if (HasFailure()) return;
   EXPECT_EQ(left.hole, 1);
 
   // On disk: the round at hole 1, the hole in progress with its cards.
@@ -196,17 +203,8 @@ class ResumeWithoutTheTipsTest : public ResumeRoadTest,
 // has stray bytes in their place: the next start resumes that very hole with the cash and the
 // courses the player had, sets nothing aside and says nothing of the file.
 TEST_P(ResumeWithoutTheTipsTest, ResumesTheSameHoleWithTheSameCash) {
-  THoleSeen left;
-  StartTheFirstCourse();
-  ASSERT_EQ(Run([&] {
-              if (player.holesSeen != 1 || player.cardsClicked < 4) return;
-              player.holdPlay = true;
-              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
-              left = HoleNow();
-              Quit();
-            }),
-            0)
-      << Where();
+  const THoleSeen left = LeaveTheFirstHoleInTheMiddle();
+  if (HasFailure()) return;
   const int cash = ReadBack(kPlayer)->Score;
   const auto courses = GameScreen->Player->SaveData->UnlockedCourses;
   const std::string path = Game->ProfilePath + kPlayer + ".dat";
