@@ -37,16 +37,6 @@ void MakeSharedFolder(const std::string& path, const std::string& label) {
   platform::ShareFile(path);
 }
 
-// Whether two names are the same but for letter case: the writer keeps a file's existing spelling.
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 // A screenshot's name: its date format with a digit for each of the format's capital letters.
 bool ScreenshotName(const std::string& name) {
   constexpr std::string_view kFormat = "YYYY-MM-DD HHNNSS screenshot.png";
@@ -66,7 +56,7 @@ bool WrittenInSubPath(const std::string& target) {
   for (const std::string& name : {std::string(kApplicationName) + ".ini", std::string("best.dat"),
                                  std::string("GoodExit.dat"), std::string("inichanged.dat"),
                                  std::string("ErrorLog.txt")}) {
-    if (SameName(target, name)) return true;
+    if (platform::EqualsNoCase(target, name)) return true;
   }
   return ScreenshotName(target);
 }
@@ -75,7 +65,9 @@ bool WrittenInSubPath(const std::string& target) {
 // blank, no leading full stop, none of its banned characters nor a control code).
 bool WrittenInProfiles(const std::string& target) {
   constexpr std::size_t kExtension = 4;
-  if (target.size() <= kExtension || !SameName(target.substr(target.size() - kExtension), ".dat")) return false;
+  if (target.size() <= kExtension ||
+      !platform::EqualsNoCase(target.substr(target.size() - kExtension), ".dat"))
+    return false;
   return ccIsPlayerName(target.substr(0, target.size() - kExtension));
 }
 
@@ -119,7 +111,7 @@ int TGame::Init(int driverChoice) {
   const std::string defaults = DefaultSettingsPath();
   // Only where nothing stands at the settings' name: what is there but no plain file is left for the
   // settings' load to report and set aside.
-  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Missing()) {
+  if (platform::NothingAt(settings)) {
     const platform::BoundedRead first = platform::ReadBoundedFile(defaults, SETTINGS_FILE_MAX_BYTES);
     if (first.Refused()) ccRunTimeError(ccDamagedDataFile(defaults, first.reason), 1);
     if (first.Read() && platform::WriteFileAtomic(settings, first.bytes)) platform::ShareFile(settings);

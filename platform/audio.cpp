@@ -8,7 +8,6 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -288,15 +287,10 @@ bool DecodeWav(const std::vector<unsigned char>& bytes, Pcm* pcm, std::string* r
   return pcm->rate > 0;
 }
 
-bool EndsWithNoCase(const std::string& text, const std::string& end) {
-  if (text.size() < end.size()) return false;
-  return std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
 // The most a sound file of the kind its name says may hold.
 long long SoundFileMaxBytes(const std::string& path) {
-  return EndsWithNoCase(path, ".wav") ? kWavFileMaxBytes : kOggFileMaxBytes;
+  const bool wav = path.size() >= 4 && EqualsNoCase(path.substr(path.size() - 4), ".wav");
+  return wav ? kWavFileMaxBytes : kOggFileMaxBytes;
 }
 
 // Decodes a whole sound file (Ogg Vorbis or WAV, told apart by signature) from its bytes, read

@@ -27,16 +27,6 @@ bool PathExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-bool EqualsNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto ca = static_cast<unsigned char>(a[i]);
-    const auto cb = static_cast<unsigned char>(b[i]);
-    if (std::tolower(ca) != std::tolower(cb)) return false;
-  }
-  return true;
-}
-
 // The entries of `folder` whose names equal `name` ignoring case, sorted, so the answer does not
 // depend on the order the file system lists them in.
 std::vector<std::string> FindNoCase(const std::string& folder, const std::string& name) {
@@ -193,6 +183,22 @@ std::string LockFileInTheWay(const std::string& path, int why) {
 }
 
 }  // namespace
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto ca = static_cast<unsigned char>(a[i]);
+    const auto cb = static_cast<unsigned char>(b[i]);
+    if (std::tolower(ca) != std::tolower(cb)) return false;
+  }
+  return true;
+}
+
+bool NothingAt(const std::string& path) {
+  struct stat st {};
+  if (::stat(ResolvePath(path).c_str(), &st) == 0) return false;
+  return errno == ENOENT || errno == ENOTDIR;
+}
 
 std::string ResolvePath(const std::string& path) {
   if (path.empty() || PathExists(path)) return path;

@@ -17,7 +17,13 @@ namespace platform {
 // nothing on, the rest is kept as spelled (so a new file in an existing folder resolves too).
 std::string ResolvePath(const std::string& path);
 
+// Whether two names are the same but for the letter case of their ASCII letters.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
 bool FileExists(const std::string& path);    // a regular file (case-insensitive)
+// Whether nothing at all stands at the name (no file of any kind, no folder; a link is followed):
+// unlike FileExists, a named pipe, a device or a folder there counts as something.
+bool NothingAt(const std::string& path);
 bool FolderExists(const std::string& path);  // a directory (case-insensitive)
 std::int64_t FileSize(const std::string& path);  // -1 when missing
 // Makes a folder with its parents; true when it exists afterwards. On failure `error` gets the

@@ -90,23 +90,23 @@ int THUD::LoadGlobals() {
   return 0;
 }
 
-std::string THUDFilePictures::SourceNow() { return KeptPicturesSource(ImageFolder(), HudFiles()); }
-
 std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(std::shared_ptr<THUDFilePictures>* kept) {
-  return KeptPictures(kept, SourceNow(), [](THUDFilePictures& set) {
-    const std::string folder = ImageFolder();
-    set.GolfClub = std::make_shared<TGameImage>();
-    set.GolfClub->LoadAnim(folder + kClubStrip, 214, 120, 0, 53, -1, 0);
-    const std::array<std::shared_ptr<TGameImage>*, kSingleFiles.size()> singles{
-        &set.Cart, &set.GolfBag, &set.GolfBagBack, &set.HoleMarker, &set.RunIndicator,
-        &set.ScoreSign, &set.HoleCashSign, &set.StopWatch};
-    for (std::size_t i = 0; i < singles.size(); ++i) *singles[i] = TGameImage::Create(folder + kSingleFiles[i], -1, 0);
-    for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot) {
-      set.Irons[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[0]), -1, 0);
-      set.IronsMO[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[1]), -1, 0);
-      set.IronsArea[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[2]), -1, 0);
-    }
-  });
+  return KeptPictures(
+      kept, KeptPicturesSource(ImageFolder(), HudFiles()), [](THUDFilePictures& set) {
+        const std::string folder = ImageFolder();
+        set.GolfClub = std::make_shared<TGameImage>();
+        set.GolfClub->LoadAnim(folder + kClubStrip, 214, 120, 0, 53, -1, 0);
+        const std::array<std::shared_ptr<TGameImage>*, kSingleFiles.size()> singles{
+            &set.Cart,         &set.GolfBag,   &set.GolfBagBack,  &set.HoleMarker,
+            &set.RunIndicator, &set.ScoreSign, &set.HoleCashSign, &set.StopWatch};
+        for (std::size_t i = 0; i < singles.size(); ++i)
+          *singles[i] = TGameImage::Create(folder + kSingleFiles[i], -1, 0);
+        for (std::size_t slot = 0; slot < THUD::IRON_COUNT; ++slot) {
+          set.Irons[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[0]), -1, 0);
+          set.IronsMO[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[1]), -1, 0);
+          set.IronsArea[slot] = TGameImage::Create(folder + IronFile(slot, kIronKinds[2]), -1, 0);
+        }
+      });
 }
 
 int THUD::LoadImages() {

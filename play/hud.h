@@ -216,8 +216,6 @@ struct THUDFilePictures : TKeptPictures {
       ScoreSign, HoleCashSign, StopWatch;
   std::array<std::shared_ptr<TGameImage>, THUD::IRON_COUNT> Irons{}, IronsMO{}, IronsArea{};
 
-  // What the pictures would be decoded from now (the folder, the settings, each file's stamp).
-  static std::string SourceNow();
   // The set to draw with now: the one `kept` holds when it was decoded from what is there now,
   // else a newly decoded one, which `kept` then holds (`kept` may be null: nothing is kept).
   static std::shared_ptr<THUDFilePictures> Current(std::shared_ptr<THUDFilePictures>* kept);

@@ -74,13 +74,9 @@ std::vector<std::string> CourseListRow(int index) {
 
 // The first course's holes in playing order.
 std::vector<HoleFileData> FirstCourse() {
-  const auto course = Lines(ReadAll(DATA / "levels" / "courses" / (CourseListRow(0).at(0) + ".txt")));
   std::vector<HoleFileData> holes;
-  for (std::size_t i = 16; i < course.size(); ++i) {
-    const HoleFileResult r = ParseHoleFile(ReadAll(DATA / "levels" / "holes" / course[i]), course[i]);
-    EXPECT_TRUE(r.ok) << r.error;
-    holes.push_back(r.hole);
-  }
+  std::string error;
+  EXPECT_TRUE(ReadFirstCourse(DATA / "levels", holes, error)) << error;
   return holes;
 }
 

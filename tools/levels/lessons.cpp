@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <unordered_set>
 
 #include "blind_player.h"
@@ -83,6 +85,23 @@ struct Misses {
     if (count++ == 0) first = deal;
   }
 };
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> TextLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
 
 constexpr const char* PLAYERS[] = {"the careful player", "the blind clicker", "the fastest clear"};
 constexpr int PLAYER_COUNT = 3;
@@ -326,4 +345,31 @@ LessonCheck CheckLesson(int hole, const HoleFileData& file, const DealOptions& o
     check.summary += tail;
   }
   return check;
+}
+
+bool ReadFirstCourse(const std::filesystem::path& dir, std::vector<HoleFileData>& holes,
+                     std::string& error) {
+  const auto list = TextLines(ReadText(dir / "CourseList.csv"));
+  if (list.size() < 2 || list[1].find(',') == std::string::npos) {
+    error = (dir / "CourseList.csv").string() + " names no course";
+    return false;
+  }
+  const std::filesystem::path courseFile =
+      dir / "courses" / (list[1].substr(0, list[1].find(',')) + ".txt");
+  const auto course = TextLines(ReadText(courseFile));
+  if (course.size() < 17) {
+    error = courseFile.string() + " lists no hole file";
+    return false;
+  }
+  for (std::size_t i = 16; i < course.size(); ++i) {
+    if (course[i].empty()) continue;
+    const std::filesystem::path holeFile = dir / "holes" / course[i];
+    const HoleFileResult r = ParseHoleFile(ReadText(holeFile), holeFile.string());
+    if (!r.ok) {
+      error = r.error;
+      return false;
+    }
+    holes.push_back(r.hole);
+  }
+  return true;
 }

@@ -18,6 +18,7 @@
 // it meets too.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -62,3 +63,9 @@ struct LessonCheck {
 // and the first of them.
 LessonCheck CheckLesson(int hole, const HoleFileData& file, const DealOptions& options, int deals,
                         std::uint64_t seed);
+
+// Reads the first course of the level files in `dir` (the first course of the course list, its
+// hole files from line 17 of its course file) into `holes`, in playing order; false with `error`
+// when a file is missing or bad.
+bool ReadFirstCourse(const std::filesystem::path& dir, std::vector<HoleFileData>& holes,
+                     std::string& error);

@@ -218,50 +218,6 @@ bool CheckFirstCourseLessons(const std::vector<HoleFileData>& holes, int deals,
   return ok;
 }
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> TextLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
-// Reads the first course of the level files in `dir` (the first course of the course list, its
-// hole files from line 17 of its course file); false with `error` when a file is missing or bad.
-bool ReadFirstCourse(const fs::path& dir, std::vector<HoleFileData>& holes, std::string& error) {
-  const auto list = TextLines(ReadText(dir / "CourseList.csv"));
-  if (list.size() < 2 || list[1].find(',') == std::string::npos) {
-    error = (dir / "CourseList.csv").string() + " names no course";
-    return false;
-  }
-  const fs::path courseFile = dir / "courses" / (list[1].substr(0, list[1].find(',')) + ".txt");
-  const auto course = TextLines(ReadText(courseFile));
-  if (course.size() < 17) {
-    error = courseFile.string() + " lists no hole file";
-    return false;
-  }
-  for (std::size_t i = 16; i < course.size(); ++i) {
-    if (course[i].empty()) continue;
-    const fs::path holeFile = dir / "holes" / course[i];
-    const HoleFileResult r = ParseHoleFile(ReadText(holeFile), holeFile.string());
-    if (!r.ok) {
-      error = r.error;
-      return false;
-    }
-    holes.push_back(r.hole);
-  }
-  return true;
-}
-
 int CheckCommittedLessons(const fs::path& dir, int deals) {
   std::vector<HoleFileData> holes;
   std::string error;
