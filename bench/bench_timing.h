@@ -11,7 +11,8 @@
 //   1  a goal not met
 //   2  the benchmark could not measure (no data folder, a set-up or a load that failed): it says
 //      why in a line "<bench>: could not run: <why>"
-// No test and no CI step runs a benchmark: a goal not met is a figure to look at, not a broken build.
+// No test and no CI step runs a benchmark: a goal not met is a figure to look at, not a broken
+// build.
 
 #include <algorithm>
 #include <chrono>
@@ -61,8 +62,9 @@ class Verdicts {
   // whether it was met.
   bool AtMost(const std::string& what, double figure, double goal, const std::string& unit) {
     const bool met = figure <= goal;
-    std::printf("%s: %s %s %s, goal at most %s %s: %s\n", bench_.c_str(), what.c_str(), Figure(figure).c_str(),
-                unit.c_str(), Goal(goal).c_str(), unit.c_str(), met ? "met" : "NOT met");
+    std::printf("%s: %s %s %s, goal at most %s %s: %s\n", bench_.c_str(), what.c_str(),
+                Figure(figure).c_str(), unit.c_str(), Goal(goal).c_str(), unit.c_str(),
+                met ? "met" : "NOT met");
     std::fflush(stdout);
     all_met_ = all_met_ && met;
     return met;
@@ -82,7 +84,12 @@ class Verdicts {
   static std::string Figure(double v) {
     char text[32];
     const double a = v < 0 ? -v : v;
-    std::snprintf(text, sizeof text, a >= 100 ? "%.0f" : a >= 10 ? "%.1f" : a >= 1 ? "%.2f" : "%.3f", v);
+    std::snprintf(text, sizeof text,
+                  a >= 100  ? "%.0f"
+                  : a >= 10 ? "%.1f"
+                  : a >= 1  ? "%.2f"
+                            : "%.3f",
+                  v);
     return text;
   }
   static std::string Goal(double v) {

@@ -173,11 +173,12 @@ int main(int argc, char** argv) {
   }
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  std::printf("hud_bench: hole %s (%d cards), 8 irons, a drive in flight, %d frames\n", holeName.c_str(),
-              CardList->Count(), frames);
+  std::printf("hud_bench: hole %s (%d cards), 8 irons, a drive in flight, %d frames\n",
+              holeName.c_str(), CardList->Count(), frames);
   std::printf("hud_bench: THUD Manage + Draw alone: median %.3f ms (with particles about), %.3f ms (without)\n",
               Median(hudWith), Median(hudWithout));
-  verdicts.AtMost("frame with ~2000 particles (" + std::to_string(live) + " live), median", Median(withParticles), 25, "ms");
+  verdicts.AtMost("frame with ~2000 particles (" + std::to_string(live) + " live), median",
+                  Median(withParticles), 25, "ms");
   verdicts.AtMost("frame without particles, median", Median(without), 6, "ms");
   std::error_code ignored;
   std::filesystem::remove_all(home, ignored);

@@ -99,7 +99,9 @@ int main(int argc, char** argv) {
   bench::Verdicts verdicts("particles_bench");
   if (!bench::RunBenchmarks(argc, argv, runs)) return verdicts.CouldNotRun("unknown arguments");
   const auto* run = runs.Find("BM_ParticlesMoveAndDraw");
-  if (run == nullptr) return verdicts.CouldNotRun("BM_ParticlesMoveAndDraw, which its goal judges, did not run");
-  verdicts.AtMost("a frame of 2,000 particles moved and drawn", bench::KeptRuns::MsPerIteration(*run), 4, "ms");
+  if (run == nullptr)
+    return verdicts.CouldNotRun("BM_ParticlesMoveAndDraw, which its goal judges, did not run");
+  verdicts.AtMost("a frame of 2,000 particles moved and drawn",
+                  bench::KeptRuns::MsPerIteration(*run), 4, "ms");
   return verdicts.Status();
 }

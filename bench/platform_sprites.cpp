@@ -87,12 +87,15 @@ int main(int argc, char** argv) {
   bench::Verdicts verdicts("platform_bench");
   if (!bench::RunBenchmarks(argc, argv, runs)) return verdicts.CouldNotRun("unknown arguments");
   int judged = 0;
-  for (const auto& [name, what, goal] : {std::tuple{"BM_SoftwareRenderer500Sprites/rotated:0", "a frame of 500 sprites", 14.3},
-                                         std::tuple{"BM_SoftwareRenderer500Sprites/rotated:1", "a frame of 500 rotated sprites", 30.0}}) {
+  for (const auto& [name, what, goal] :
+       {std::tuple{"BM_SoftwareRenderer500Sprites/rotated:0", "a frame of 500 sprites", 14.3},
+        std::tuple{"BM_SoftwareRenderer500Sprites/rotated:1", "a frame of 500 rotated sprites",
+                   30.0}}) {
     if (const auto* run = runs.Find(name)) {
       verdicts.AtMost(what, bench::KeptRuns::MsPerIteration(*run), goal, "ms");
       ++judged;
     }
   }
-  return judged > 0 ? verdicts.Status() : verdicts.CouldNotRun("none of the benchmarks its goals judge ran");
+  return judged > 0 ? verdicts.Status()
+                    : verdicts.CouldNotRun("none of the benchmarks its goals judge ran");
 }

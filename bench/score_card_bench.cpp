@@ -131,10 +131,12 @@ int main(int argc, char** argv) {
     }
     if (!picture.empty()) platform::SavePixmapPNG(*platform::GrabPixmap(0, 0, 800, 600), picture);
 
-    std::printf("score_card_bench: worst full card %.2f ms, worst zoom frame %.2f ms, of %d frames each\n",
-                fullWorst, zoomWorst, frames);
+    std::printf(
+        "score_card_bench: worst full card %.2f ms, worst zoom frame %.2f ms, of %d frames each\n",
+        fullWorst, zoomWorst, frames);
     verdicts.AtMost("full card, 18 holes with the purse row, mean", fullTotal / frames, 10, "ms");
-    verdicts.AtMost("zoom frame, turned and scaled with the goal text, mean", zoomTotal / zoomFrames, 16, "ms");
+    verdicts.AtMost("zoom frame, turned and scaled with the goal text, mean",
+                    zoomTotal / zoomFrames, 16, "ms");
     status = verdicts.Status();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -110,14 +110,17 @@ int main(int argc, char** argv) {
     if (run == nullptr) return;
     const auto holes = run->counters.find("holes");
     const double count = holes == run->counters.end() ? 1.0 : static_cast<double>(holes->second);
-    verdicts.AtMost(what, bench::KeptRuns::MsPerIteration(*run) / (count > 0 ? count : 1.0), goal, "ms");
+    verdicts.AtMost(what, bench::KeptRuns::MsPerIteration(*run) / (count > 0 ? count : 1.0), goal,
+                    "ms");
     ++judged;
   };
   perHole("BM_Solve35CardsStock16/iterations:1", "a 35-card hole with a 16-card stock solved", 7.5);
   perHole("BM_SolveEveryHoleSize/iterations:1", "a hole of the level data solved", 3.0);
   if (const auto* run = runs.Find("BM_CarefulPlayer35Cards")) {
-    verdicts.AtMost("a careful player's 35-card deal", bench::KeptRuns::MsPerIteration(*run), 0.15, "ms");
+    verdicts.AtMost("a careful player's 35-card deal", bench::KeptRuns::MsPerIteration(*run), 0.15,
+                    "ms");
     ++judged;
   }
-  return judged > 0 ? verdicts.Status() : verdicts.CouldNotRun("none of the benchmarks its goals judge ran");
+  return judged > 0 ? verdicts.Status()
+                    : verdicts.CouldNotRun("none of the benchmarks its goals judge ran");
 }

@@ -69,7 +69,8 @@ int main() {
   bench::Verdicts verdicts("startup_bench");
   if (loadedMs < 0) return verdicts.CouldNotRun("the game never reached its loading screen");
   std::printf("startup_bench: of which before main %.0f ms\n", beforeMain);
-  verdicts.AtMost("process start to the end of the second loading stage", loadedMs + beforeMain, 1500, "ms");
+  verdicts.AtMost("process start to the end of the second loading stage", loadedMs + beforeMain,
+                  1500, "ms");
   verdicts.AtMost("peak resident memory", static_cast<double>(usage.ru_maxrss) / 1024.0, 150, "MB");
   return verdicts.Status();
 }

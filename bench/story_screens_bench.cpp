@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
   // Headless as the other benchmarks: a window (even SDL's dummy one) paces every flip to the display.
   platform::SetHeadless(true);
   bench::Verdicts verdicts("story_screens_bench");
-  if (!DataFolderPresent(QUILL_STAGE_PREFIX)) return verdicts.CouldNotRun("no data folder at " QUILL_STAGE_PREFIX "Data");
+  if (!DataFolderPresent(QUILL_STAGE_PREFIX))
+    return verdicts.CouldNotRun("no data folder at " QUILL_STAGE_PREFIX "Data");
   try {
     StartGameForLoading(QUILL_STAGE_PREFIX, 1);
     Game->Fade = 1;
@@ -116,7 +117,9 @@ int main(int argc, char** argv) {
     const double endingFrame = MeanFrame(frames);
 
     verdicts.AtMost("intro Load", introLoad, 1000, "ms");
-    verdicts.AtMost("intro frame at the fireworks (" + std::to_string(fireworks) + " particles), mean", introFrame, 16, "ms");
+    verdicts.AtMost(
+        "intro frame at the fireworks (" + std::to_string(fireworks) + " particles), mean",
+        introFrame, 16, "ms");
     verdicts.AtMost("newspaper Load", newspaperLoad, 250, "ms");
     verdicts.AtMost("ending Load", endingLoad, 500, "ms");
     verdicts.AtMost("ending frame at 22 s (" + current + "), mean", endingFrame, 16, "ms");

@@ -110,9 +110,11 @@ int main(int argc, char** argv) {
       }
       w.Kill();
     }
-    std::printf("wildshot_bench: card slide (the drawn story readied) worst tick %.2f ms (story %d)\n",
-                slide_worst, slide_worst_story);
-    verdicts.AtMost("ShuffleEnd worst (story " + std::to_string(worst_story) + ")", worst, 50, "ms");
+    std::printf(
+        "wildshot_bench: card slide (the drawn story readied) worst tick %.2f ms (story %d)\n",
+        slide_worst, slide_worst_story);
+    verdicts.AtMost("ShuffleEnd worst (story " + std::to_string(worst_story) + ")", worst, 50,
+                    "ms");
 
     // LoadMiniGame of each game, as the dialog runs it on the tick its pre-fade ends.
     const char* names[] = {"", "Long Drive", "Putting", "Lost Ball"};
@@ -166,9 +168,11 @@ int main(int argc, char** argv) {
       frame_worst = std::max(frame_worst, ms);
       frame_total += ms;
     }
-    std::printf("wildshot_bench: frame with the dialog and a Long Drive in flight: worst %.2f ms of %d\n",
-                frame_worst, frames);
-    verdicts.AtMost("frame with the dialog and a Long Drive in flight, mean", frame_total / frames, 16, "ms");
+    std::printf(
+        "wildshot_bench: frame with the dialog and a Long Drive in flight: worst %.2f ms of %d\n",
+        frame_worst, frames);
+    verdicts.AtMost("frame with the dialog and a Long Drive in flight, mean", frame_total / frames,
+                    16, "ms");
     w.Kill();
     status = verdicts.Status();
   } catch (const std::exception& error) {

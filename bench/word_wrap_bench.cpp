@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
       times.push_back(bench::TimeMs([&] { wrapped = ccWordWrapArray(lines, 400, font).size(); }));
     const double median = bench::Median(times);
     (megabytes == 1 ? one : two) = median;
-    std::printf("word_wrap_bench: %zu MB to 400 px: %zu lines, median %.1f ms of %d runs\n", megabytes,
-                wrapped, median, runs);
+    std::printf("word_wrap_bench: %zu MB to 400 px: %zu lines, median %.1f ms of %d runs\n",
+                megabytes, wrapped, median, runs);
   }
   verdicts.AtMost("1 MB wrapped, median", one, 100, "ms");
   // Linear: twice the text, about twice the time.

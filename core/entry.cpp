@@ -31,7 +31,8 @@ void FlushGamePointer() {
 
 // The window's display was lost (the X server killed or restarted, a logout, a dropped forwarded
 // connection): a card on its way lands, the round in play is saved as before any fatal error, and
-// the error log names the cause; nothing is shown. The platform then ends the program with status 1.
+// the error log names the cause; nothing is shown. The platform then ends the program with
+// status 1.
 void ReportLostDisplay(const std::string& reason) {
   try {
     if (Game) Game->SettlePlayWithoutDisplay();

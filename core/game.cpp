@@ -53,9 +53,9 @@ bool ScreenshotName(const std::string& name) {
 // the game writes there: the settings, the best scores, the two crash-recovery markers, the error
 // log, a screenshot. A player's own notes or pictures beside them are none of these.
 bool WrittenInSubPath(const std::string& target) {
-  for (const std::string& name : {std::string(kApplicationName) + ".ini", std::string("best.dat"),
-                                 std::string("GoodExit.dat"), std::string("inichanged.dat"),
-                                 std::string("ErrorLog.txt")}) {
+  for (const std::string& name :
+       {std::string(kApplicationName) + ".ini", std::string("best.dat"),
+        std::string("GoodExit.dat"), std::string("inichanged.dat"), std::string("ErrorLog.txt")}) {
     if (platform::EqualsNoCase(target, name)) return true;
   }
   return ScreenshotName(target);
@@ -109,12 +109,14 @@ int TGame::Init(int driverChoice) {
   DebugInt = 5;
   const std::string settings = SettingsFilePath();
   const std::string defaults = DefaultSettingsPath();
-  // Only where nothing stands at the settings' name: what is there but no plain file is left for the
-  // settings' load to report and set aside.
+  // Only where nothing stands at the settings' name: what is there but no plain file is left for
+  // the settings' load to report and set aside.
   if (platform::NothingAt(settings)) {
-    const platform::BoundedRead first = platform::ReadBoundedFile(defaults, SETTINGS_FILE_MAX_BYTES);
+    const platform::BoundedRead first =
+        platform::ReadBoundedFile(defaults, SETTINGS_FILE_MAX_BYTES);
     if (first.Refused()) ccRunTimeError(ccDamagedDataFile(defaults, first.reason), 1);
-    if (first.Read() && platform::WriteFileAtomic(settings, first.bytes)) platform::ShareFile(settings);
+    if (first.Read() && platform::WriteFileAtomic(settings, first.bytes))
+      platform::ShareFile(settings);
   }
   Ini->Load();
   DebugInt = 6;

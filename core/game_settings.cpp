@@ -161,8 +161,8 @@ int TGame::MakeGoodExit() {
   // crash (a folder moved away while the game ran, a full disk).
   std::string error;
   if (!platform::WriteFileAtomic(marker, std::string(), &error)) {
-    std::fprintf(stderr, "Warning: the clean-exit marker %s could not be written: %s\n", marker.c_str(),
-                 error.c_str());
+    std::fprintf(stderr, "Warning: the clean-exit marker %s could not be written: %s\n",
+                 marker.c_str(), error.c_str());
   }
   return 0;
 }
@@ -189,8 +189,10 @@ int TGame::CheckGoodExit() {
     return 0;
   }
   const std::string name = ccReadIniLine(settings, "profile name");
-  platform::BoundedRead defaults = platform::ReadBoundedFile(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
-  if (defaults.Refused()) ccRunTimeError(ccDamagedDataFile(DefaultSettingsPath(), defaults.reason), 1);
+  platform::BoundedRead defaults =
+      platform::ReadBoundedFile(DefaultSettingsPath(), SETTINGS_FILE_MAX_BYTES);
+  if (defaults.Refused())
+    ccRunTimeError(ccDamagedDataFile(DefaultSettingsPath(), defaults.reason), 1);
   if (defaults.Read()) {
     auto source = std::make_unique<platform::InStream>(std::move(defaults.bytes));
     platform::OutStream out;

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const platform::BoundedRead read = platform::ReadBoundedFile(path, TEXT_FILE_MAX_BYTES);
     if (!read.Read()) return;
     TStoryFile file;
-    if (!ReadStoryFile(ccSplitStringIntoLines(platform::DecodeText(read.bytes)), path, file).Ok()) return;
+    if (!ReadStoryFile(ccSplitStringIntoLines(platform::DecodeText(read.bytes)), path, file).Ok())
+      return;
     if (!CheckStoryWeights(file, path).Ok()) return;
     platform::Random rng(size);
     TPlaySnapshot play;

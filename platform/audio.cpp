@@ -146,14 +146,16 @@ std::string DecodedFault(long long decoded, bool at_least = false) {
   const long long most = Audio().decoded_max;
   if (decoded <= most) return "";
   return std::string("it decodes to ") + (at_least ? "at least " : "") + std::to_string(decoded) +
-         " bytes of samples, more than the " + std::to_string(most) + " a sound decoded whole may take";
+         " bytes of samples, more than the " + std::to_string(most) +
+         " a sound decoded whole may take";
 }
 
 // Decodes Ogg Vorbis bytes whole, unless their length says the samples would take more than
 // `limit` bytes: then only the sound's shape is read (`long_frames`). The length in the last page
 // may understate the sound, so the decoding stops as soon as the samples pass what a sound decoded
 // whole may take, and `refused` says so.
-bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit, std::string* refused) {
+bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t limit,
+               std::string* refused) {
   MemoryFile file{&bytes, 0};
   OggVorbis_File vf;
   const ov_callbacks callbacks{MemRead, MemSeek, MemClose, MemTell};
@@ -185,7 +187,8 @@ bool DecodeOgg(const std::vector<unsigned char>& bytes, Pcm* pcm, std::uint64_t 
     const std::size_t old = pcm->samples.size();
     pcm->samples.resize(old + static_cast<std::size_t>(n) / 2);
     std::memcpy(pcm->samples.data() + old, buffer, static_cast<std::size_t>(n) / 2 * 2);
-    if (std::string fault = DecodedFault(static_cast<long long>(pcm->samples.size() * 2), true); !fault.empty()) {
+    if (std::string fault = DecodedFault(static_cast<long long>(pcm->samples.size() * 2), true);
+        !fault.empty()) {
       if (refused != nullptr) *refused = std::move(fault);
       pcm->samples = {};
       ok = false;
@@ -321,8 +324,8 @@ class OggReader {
   OggReader(const OggReader&) = delete;
   OggReader& operator=(const OggReader&) = delete;
 
-  // False when the file is not a plain file, not Ogg Vorbis of one or two channels, or its length is
-  // unknown. Opened as every file read whole is, so what stands at its name is never waited on.
+  // False when the file is not a plain file, not Ogg Vorbis of one or two channels, or its length
+  // is unknown. Opened as every file read whole is, so what stands at its name is never waited on.
   bool Open(const std::string& real_path) {
     Close();
     const int fd = OpenPlainFile(real_path);

@@ -42,7 +42,8 @@ bool g_lost = false;
 [[noreturn]] int OnXConnectionBroken(Display* display) {
   const char* name = display != nullptr ? DisplayString(display) : nullptr;
   if (name == nullptr || *name == '\0') name = std::getenv("DISPLAY");
-  EndForLostDisplay(std::string("The display ") + (name != nullptr && *name != '\0' ? name : "(unnamed)") +
+  EndForLostDisplay(std::string("The display ") +
+                    (name != nullptr && *name != '\0' ? name : "(unnamed)") +
                     " was lost: the connection to the X server broke.");
 }
 
@@ -57,8 +58,9 @@ using WaylandErrorCall = int (*)(struct wl_display*);
 WaylandErrorCall WaylandError() {
   static WaylandErrorCall call = [] {
     void* library = ::dlopen("libwayland-client.so.0", RTLD_NOW | RTLD_NOLOAD);
-    return library != nullptr ? reinterpret_cast<WaylandErrorCall>(::dlsym(library, "wl_display_get_error"))
-                              : nullptr;
+    return library != nullptr
+               ? reinterpret_cast<WaylandErrorCall>(::dlsym(library, "wl_display_get_error"))
+               : nullptr;
   }();
   return call;
 }
@@ -89,7 +91,8 @@ void CheckDisplay() {
     return;
   }
   const char* name = std::getenv("WAYLAND_DISPLAY");
-  EndForLostDisplay(std::string("The display ") + (name != nullptr && *name != '\0' ? name : "wayland-0") +
+  EndForLostDisplay(std::string("The display ") +
+                    (name != nullptr && *name != '\0' ? name : "wayland-0") +
                     " was lost: the connection to the Wayland compositor broke.");
 }
 

@@ -134,14 +134,17 @@ std::string MovedHeldFolder(const std::string& path, const std::string& real) {
   const HeldLock& held = Held();
   if (!held.folder_known) return {};
   const std::string folder = FolderOf(held.path);
-  const auto inside = [&](const std::string& p) { return p.compare(0, folder.size(), folder) == 0; };
+  const auto inside = [&](const std::string& p) {
+    return p.compare(0, folder.size(), folder) == 0;
+  };
   if (!inside(path) && !inside(real)) return {};
-  struct stat st{};
+  struct stat st {};
   if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_dev == held.folder_device &&
       st.st_ino == held.folder_inode) {
     return {};
   }
-  return "the folder " + folder + " was moved or removed while the game ran (this copy of the game "
+  return "the folder " + folder +
+         " was moved or removed while the game ran (this copy of the game "
          "writes only in the folder it started with)";
 }
 
@@ -267,7 +270,8 @@ bool DeleteFile(const std::string& path) {
 bool RenameFile(const std::string& from, const std::string& to) {
   const std::string real_from = ResolvePath(from);
   const std::string real_to = ResolvePath(to);
-  if (!MovedHeldFolder(from, real_from).empty() || !MovedHeldFolder(to, real_to).empty()) return false;
+  if (!MovedHeldFolder(from, real_from).empty() || !MovedHeldFolder(to, real_to).empty())
+    return false;
   return ::rename(real_from.c_str(), real_to.c_str()) == 0;
 }
 
@@ -358,8 +362,8 @@ constexpr char kNotPlain[] = "it is not a plain file";
 
 // `at_least`: the file held more than its size said when it was read, and was read no further.
 std::string HoldsMore(std::int64_t size, std::int64_t max_bytes, bool at_least) {
-  return std::string("it holds ") + (at_least ? "at least " : "") + std::to_string(size) + " bytes, more than the " +
-         std::to_string(max_bytes) + " such a file may hold";
+  return std::string("it holds ") + (at_least ? "at least " : "") + std::to_string(size) +
+         " bytes, more than the " + std::to_string(max_bytes) + " such a file may hold";
 }
 
 // Opens `real` for reading when it is a plain file: looked at first (a link is followed to what it
@@ -406,12 +410,14 @@ BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
   if (st.st_size > max_bytes) return refuse(st.st_size, false);
   // At most one byte past the bound is read: the file may have grown since it was looked at.
   const std::uint64_t most = static_cast<std::uint64_t>(max_bytes) + 1;
-  read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size) + 1, most)));
+  read.bytes.resize(static_cast<std::size_t>(
+      std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size) + 1, most)));
   std::size_t got = 0;
   for (;;) {
     if (got == read.bytes.size()) {
       if (got >= most) break;
-      read.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(got + (got >> 1) + 4096, most)));
+      read.bytes.resize(
+          static_cast<std::size_t>(std::min<std::uint64_t>(got + (got >> 1) + 4096, most)));
     }
     const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
     if (n < 0 && errno == EINTR) continue;
@@ -425,7 +431,8 @@ BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > static_cast<std::uint64_t>(max_bytes)) return refuse(static_cast<std::int64_t>(got), true);
+  if (got > static_cast<std::uint64_t>(max_bytes))
+    return refuse(static_cast<std::int64_t>(got), true);
   read.bytes.resize(got);
   read.outcome = BoundedRead::Outcome::kRead;
   ::close(fd);
@@ -434,7 +441,7 @@ BoundedRead ReadBoundedFile(const std::string& path, std::int64_t max_bytes) {
 
 int OpenPlainFile(const std::string& path, std::string* reason) {
   BoundedRead read;
-  struct stat st{};
+  struct stat st {};
   const int fd = OpenChecked(ResolvePath(path), &st, &read);
   if (fd < 0 && reason != nullptr) *reason = read.Missing() ? std::strerror(ENOENT) : read.reason;
   return fd;
@@ -543,7 +550,7 @@ FileLock LockFile(const std::string& path, std::string* error) {
     held.folder_fd = folder_fd;
     held.file_fd = file_fd;
     held.path = real;
-    struct stat folder{};
+    struct stat folder {};
     held.folder_known = folder_fd >= 0 ? ::fstat(folder_fd, &folder) == 0
                                        : ::stat(FolderOf(real).c_str(), &folder) == 0;
     held.folder_device = folder.st_dev;

@@ -112,7 +112,8 @@ int RemoveStaleTempFiles(const std::string& folder,
 // While it is held, the folder it was taken on is the only one written at its path: once that
 // folder is moved or removed (and perhaps another made in its place, by a second copy), every
 // write, deletion, rename, set-aside or mode change of a file at that path is refused, and
-// WriteFileAtomic's `error` says "the folder <folder>/ was moved or removed while the game ran (...)".
+// WriteFileAtomic's `error` says "the folder <folder>/ was moved or removed while the game ran
+// (...)".
 enum class FileLock {
   kTaken,     // this process holds it
   kHeld,      // another process holds it

@@ -156,7 +156,8 @@ class Image {
 // Loads a PNG or JPEG file (path resolved without regard to letter case). nullptr on failure; when
 // the file is there but refused unread (not a plain file, or past the bound of a picture file: see
 // ReadBoundedFile), `refused` gets the reason.
-ImageRef LoadImage(const std::string& path, int flags = IMAGE_DEFAULT_FLAGS, std::string* refused = nullptr);
+ImageRef LoadImage(const std::string& path, int flags = IMAGE_DEFAULT_FLAGS,
+                   std::string* refused = nullptr);
 // Loads an image and cuts it into frames of cell_w x cell_h, row by row, starting at cell `first`.
 ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count,
                        int flags = IMAGE_DEFAULT_FLAGS, std::string* refused = nullptr);

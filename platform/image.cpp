@@ -77,7 +77,8 @@ detail::DecodedImage DecodeFile(const std::string& path, std::string* refused = 
   KeepLargeBlocksMapped();
   const BoundedRead file = ReadBoundedFile(path, detail::kImageFileMaxBytes);
   if (!file.Read()) {
-    if (!file.Missing()) std::cerr << "Cannot decode image \"" << path << "\": " << file.reason << std::endl;
+    if (!file.Missing())
+      std::cerr << "Cannot decode image \"" << path << "\": " << file.reason << std::endl;
     if (file.Refused() && refused != nullptr) *refused = file.reason;
     return {};
   }
@@ -377,8 +378,8 @@ ImageRef LoadImageFromMemory(const std::vector<unsigned char>& bytes, int flags)
   return ImageFromPixels(*decoded.pixmap, flags);
 }
 
-ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count, int flags,
-                       std::string* refused) {
+ImageRef LoadAnimImage(const std::string& path, int cell_w, int cell_h, int first, int count,
+                       int flags, std::string* refused) {
   auto decoded = DecodeFile(path, refused);
   if (!decoded.pixmap || cell_w <= 0 || cell_h <= 0 || first < 0 || count <= 0) return nullptr;
   flags = ResolveFlags(flags);

@@ -58,8 +58,9 @@ Pictures& All() {
 }
 
 std::string Describe(const Picture& p) {
-  return "a " + std::to_string(p.w) + " x " + std::to_string(p.h) + (p.texture ? " texture" : " surface") +
-         " made for " + p.what + (p.released ? " (released, but never destroyed)" : "");
+  return "a " + std::to_string(p.w) + " x " + std::to_string(p.h) +
+         (p.texture ? " texture" : " surface") + " made for " + p.what +
+         (p.released ? " (released, but never destroyed)" : "");
 }
 
 // A texture stays on the list until SDL frees its block (SDL_DestroyTexture, or the close of its
@@ -278,7 +279,8 @@ void SdlFree(void* block) {
 }
 
 // Before anything of SDL's is allocated: set while the program's statics are made.
-const bool kSdlMemoryRouted = SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
+const bool kSdlMemoryRouted =
+    SDL_SetMemoryFunctions(SdlMalloc, SdlCalloc, SdlRealloc, SdlFree) == 0;
 
 // The pictures alive that nothing holds, by their line (so the order does not depend on where SDL
 // put them).
@@ -304,7 +306,8 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int 
   draws_here = true;
   SDL_Texture* texture = SDL_CreateTexture(renderer, format, access, w, h);
   if (texture != nullptr)
-    All().alive[KeyOf(texture)] = Picture{true, w, h, std::move(what), KeyOf(renderer), false, false};
+    All().alive[KeyOf(texture)] =
+        Picture{true, w, h, std::move(what), KeyOf(renderer), false, false};
   return texture;
 }
 
@@ -313,7 +316,8 @@ void FreeTexture(SDL_Texture* texture) {
   // Off the list when SDL frees it (TextureFreed), not here: a texture this does not destroy stays
   // alive, and is found held by nothing.
   if (kSdlMemoryRouted) {
-    if (const auto it = All().alive.find(KeyOf(texture)); it != All().alive.end()) it->second.released = true;
+    if (const auto it = All().alive.find(KeyOf(texture)); it != All().alive.end())
+      it->second.released = true;
   } else {
     All().alive.erase(KeyOf(texture));
   }
@@ -323,7 +327,8 @@ void FreeTexture(SDL_Texture* texture) {
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
   if (surface != nullptr)
-    All().alive[KeyOf(surface)] = Picture{false, w, h, std::move(what), KeyOf(nullptr), false, false};
+    All().alive[KeyOf(surface)] =
+        Picture{false, w, h, std::move(what), KeyOf(nullptr), false, false};
   return surface;
 }
 

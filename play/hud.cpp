@@ -21,15 +21,15 @@
 #include "play/play_effects.h"
 #include "play/play_support.h"
 #include "progress/avatar.h"
+#include "progress/globals.h"
+#include "progress/player.h"
 #include "screens/globals.h"
 #include "screens/score_card_screen.h"
 #include "util/animation.h"
-#include "wildshot/globals.h"
-#include "wildshot/wildshot_screen.h"
-#include "progress/globals.h"
-#include "progress/player.h"
 #include "util/image.h"
 #include "util/strings.h"
+#include "wildshot/globals.h"
+#include "wildshot/wildshot_screen.h"
 
 using play_support::DrawFrame;
 using play_support::PlaySound;
@@ -43,8 +43,8 @@ std::string ImageFolder() { return Game ? Game->ImagePath : std::string(); }
 // are read, and each iron's picture, mouse-over picture and hit area.
 constexpr const char* kClubStrip = "gamescreen/strip_clubs.png";
 constexpr std::array<const char*, 8> kSingleFiles{
-    "gamescreen/cart.png",          "gamescreen/GolfBag.png",      "gamescreen/GolfBag_back.png",
-    "gamescreen/Hole_Marker.png",   "gamescreen/Run_Indicator.png", "gamescreen/Score_Sign.png",
+    "gamescreen/cart.png",           "gamescreen/GolfBag.png",       "gamescreen/GolfBag_back.png",
+    "gamescreen/Hole_Marker.png",    "gamescreen/Run_Indicator.png", "gamescreen/Score_Sign.png",
     "gamescreen/Hole_Cash_Sign.png", "gamescreen/stopwatch.png"};
 constexpr std::array<const char*, 3> kIronKinds{"", "_over", "_area"};
 
@@ -90,7 +90,8 @@ int THUD::LoadGlobals() {
   return 0;
 }
 
-std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(std::shared_ptr<THUDFilePictures>* kept) {
+std::shared_ptr<THUDFilePictures> THUDFilePictures::Current(
+    std::shared_ptr<THUDFilePictures>* kept) {
   return KeptPictures(
       kept, KeptPicturesSource(ImageFolder(), HudFiles()), [](THUDFilePictures& set) {
         const std::string folder = ImageFolder();

@@ -23,8 +23,9 @@ std::string FileStamp(const std::string& path) {
 std::string KeptPicturesSource(const std::string& folder, const std::vector<std::string>& files) {
   int r = 0, g = 0, b = 0;
   platform::GetMaskColor(&r, &g, &b);
-  std::string source = folder + "\nflags " + std::to_string(platform::GetDefaultImageFlags()) + " mask " +
-                       std::to_string(r) + " " + std::to_string(g) + " " + std::to_string(b);
+  std::string source = folder + "\nflags " + std::to_string(platform::GetDefaultImageFlags()) +
+                       " mask " + std::to_string(r) + " " + std::to_string(g) + " " +
+                       std::to_string(b);
   for (const std::string& file : files) source += "\n" + file + " " + FileStamp(folder + file);
   return source;
 }

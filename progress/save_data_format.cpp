@@ -6,15 +6,13 @@
 //
 //   section 1: MidCourse, MidHole, Irons[10], HoleCash, (double TimeTaken), LastTimeTaken, TimeUp,
 //              Mulligans, Perfect, CourseToPar, Male, Avatar, Rank, AvatarItemUnlocked,
-//              AvatarItems[12], Trophies[13]                             (47 masked ints, 196 bytes)
-//              career statistics block
-//              n, CourseName (n bytes)
-//              CardsLeft, FoundationValue, FoundationID, HTP, HoleLongestDrive, CourseCash,
-//              CoursePerfects, CourseTime, Birdies, Eagles, TotalPursesWon, CourseIronsUsed,
-//              HoleCashActive, LongDrive, DriveEnded, GenuineDrive, LastDriveLength, DriveLength,
-//              (4 doubles Multiplier, MultiplierGhost, LastMultiplier, LastMultiplierGhost),
-//              FiveXReached, FiveXBonus, EndHoleDisabled, EndDriveActive     (22 masked ints)
-//              k, k card records
+//              AvatarItems[12], Trophies[13]                             (47 masked ints, 196
+//              bytes) career statistics block n, CourseName (n bytes) CardsLeft, FoundationValue,
+//              FoundationID, HTP, HoleLongestDrive, CourseCash, CoursePerfects, CourseTime,
+//              Birdies, Eagles, TotalPursesWon, CourseIronsUsed, HoleCashActive, LongDrive,
+//              DriveEnded, GenuineDrive, LastDriveLength, DriveLength, (4 doubles Multiplier,
+//              MultiplierGhost, LastMultiplier, LastMultiplierGhost), FiveXReached, FiveXBonus,
+//              EndHoleDisabled, EndDriveActive     (22 masked ints) k, k card records
 //   section 2: UnlockedCourses[100]
 //   section 3: CourseArrayCards[h], CourseArrayToPar[h], CourseLongDrives[h] for h = 0..17
 //   section 4: MissedCardTips, IronTips, LongDriveTips

@@ -98,7 +98,8 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
     dialog->PictureX = dialog->x + 50;
     dialog->PictureY = dialog->PictureCentreY();
     dialog->PictureScale = 1.0f;
-    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY, dialog->PictureScale);
+    KeepPictureInPanel(*dialog, *dialog->Picture, dialog->PictureX, dialog->PictureY,
+                       dialog->PictureScale);
   }
   Game->FixedRateLogic->Init();
   return dialog;
@@ -107,4 +108,3 @@ std::shared_ptr<TCourseEndDialog> TCourseEndDialog::Setup() {
 int TCourseEndDialog::PictureCentreY() const {
   return Picture ? static_cast<int>(static_cast<float>(y + h) - Picture->h2 + 25) : y + h;
 }
-

@@ -91,7 +91,8 @@ void KeepPictureInPanel(const TDialog& dialog, const TGameImage& picture, int& x
 int PictureRowsShort(const TDialog& dialog, const TGameImage& picture, int x, float scale);
 // Draws a dialog's frame `rows` taller at its middle (at most to the screen's height less 20 px
 // above and below): its header and text keep their places from its top, its buttons theirs from
-// its foot, and it stays centred. Returns the rows it grew (0 for a dialog without a frame picture).
+// its foot, and it stays centred. Returns the rows it grew (0 for a dialog without a frame
+// picture).
 int GrowDialogFor(TDialogOK& dialog, int rows);
 // A new course best: pays 500, clears the play screen's TopScore and opens the "new_record"
 // dialog as the play screen's UnlockedDialog. Returns 0.

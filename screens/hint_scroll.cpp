@@ -114,7 +114,8 @@ int THintScroll::LoadTextData() {
 }
 
 int THintScroll::LoadSpecial(int hint, int exitGame) {
-  const auto pictures = THintScrollPictures::Current(GameScreen ? &GameScreen->HintPictures : nullptr);
+  const auto pictures =
+      THintScrollPictures::Current(GameScreen ? &GameScreen->HintPictures : nullptr);
   Image = pictures->Paper;
   ccCreateFrames(Image);
   Header = pictures->Headline;

@@ -77,8 +77,8 @@ std::vector<std::vector<std::string>> ReadHintsText(const std::string& text, con
 // (TGameScreen::HintPictures); without a play screen every scroll decodes its own. The hint's own
 // picture, one small file, is loaded with each hint.
 struct THintScrollPictures : TKeptPictures {
-  platform::ImageRef Paper;           // hint_bg.png, handle at its top-left corner
-  std::shared_ptr<TSprite> Headline;  // headline_learn.png over the paper (null without sprites)
+  platform::ImageRef Paper;             // hint_bg.png, handle at its top-left corner
+  std::shared_ptr<TSprite> Headline;    // headline_learn.png over the paper (null without sprites)
   std::shared_ptr<TGameImage> Overlay;  // hint_overlay.png, handle in the middle
 
   // The set to draw with now: the one `kept` holds when it was decoded from what is there now,

@@ -92,13 +92,16 @@ int TLevelSelectScreen::Draw() {
     ListBox->SetCoords(64, 125, 195, LIST_HEIGHT);
     ConvertXY(ListBox->Box->X, ListBox->Box->Y);
     ListBox->Scale = z;
-    const TSaveData* save = GameScreen && GameScreen->Player ? GameScreen->Player->SaveData.get() : nullptr;
+    const TSaveData* save =
+        GameScreen && GameScreen->Player ? GameScreen->Player->SaveData.get() : nullptr;
     auto lockedAt = [save](int index) {
       const auto slot = static_cast<std::size_t>(index);
-      return !save || slot >= save->UnlockedCourses.size() || save->UnlockedCourses[slot] == COURSE_LOCKED;
+      return !save || slot >= save->UnlockedCourses.size() ||
+             save->UnlockedCourses[slot] == COURSE_LOCKED;
     };
     // The selected locked course's name ends before its padlock (drawn smaller when it is wider).
-    const bool padlockAtEnd = PadLock && PadLock->image && SelectedCourse && ListBox->Index >= 0 && lockedAt(ListBox->Index);
+    const bool padlockAtEnd = PadLock && PadLock->image && SelectedCourse && ListBox->Index >= 0 &&
+                              lockedAt(ListBox->Index);
     ListBox->SelectedRowEnd = padlockAtEnd ? SELECTED_LOCK_X : 0;
     ListBox->Draw();
     // The selected course, when locked, shows the padlock at its row's end; every other locked
@@ -111,7 +114,8 @@ int TLevelSelectScreen::Draw() {
         if (!lockedAt(index)) continue;
         const bool selected = SelectedCourse && index == ListBox->Index;
         const float rowY = ListBox->Box->Y + static_cast<float>(row * ListBox->LineHeight) * ListBox->Scale;
-        const float lockX = selected ? ListBox->Box->X + SELECTED_LOCK_X : ListBox->Box->X - LOCK_MARGIN * z;
+        const float lockX =
+            selected ? ListBox->Box->X + SELECTED_LOCK_X : ListBox->Box->X - LOCK_MARGIN * z;
         if (!selected) platform::SetScale(z, z);
         platform::DrawImage(PadLock->image, lockX + PadLock->image->HandleX() * (selected ? 1 : z),
                             static_cast<float>(static_cast<int>(rowY)) + PadLock->image->HandleY() * (selected ? 1 : z), 0);

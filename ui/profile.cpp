@@ -115,7 +115,8 @@ int TProfile::Load() {
   // read: it is put aside as a damaged one is (never written over as a missing one would be).
   platform::BoundedRead file = platform::ReadBoundedFile(path, PROFILE_FILE_MAX_BYTES);
   if (!file.Read() && !file.Missing()) {
-    LastError = "The player profile '" + path + "' is damaged (" + file.reason + ") and has been put aside.";
+    LastError = "The player profile '" + path + "' is damaged (" + file.reason +
+                ") and has been put aside.";
     return SetDamagedFileAside(path);
   }
   auto in = file.Read() ? std::make_unique<platform::InStream>(std::move(file.bytes)) : nullptr;

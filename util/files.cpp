@@ -60,6 +60,7 @@ std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int
 platform::SoundRef ccLoadSample(const std::string& path, int flags) {
   std::string refused;
   platform::SoundRef sound = platform::LoadSound(path, flags, &refused);
-  if (!sound) LoadFailed(refused.empty() ? "Error loading sample " + path : ccDamagedDataFile(path, refused));
+  if (!sound)
+    LoadFailed(refused.empty() ? "Error loading sample " + path : ccDamagedDataFile(path, refused));
   return sound;
 }

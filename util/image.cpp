@@ -338,7 +338,8 @@ platform::ImageRef ccLoadBitmap(const std::string& path, int flags) {
   std::string refused;
   platform::ImageRef image = platform::LoadImage(path, flags, &refused);
   if (!image) {
-    const std::string message = refused.empty() ? "Error loading bitmap " + path : ccDamagedDataFile(path, refused);
+    const std::string message =
+        refused.empty() ? "Error loading bitmap " + path : ccDamagedDataFile(path, refused);
     ccRunTimeError(message, 1);
     throw ccFatalError(message);
   }
@@ -348,7 +349,8 @@ platform::ImageRef ccLoadBitmap(const std::string& path, int flags) {
 platform::ImageRef ccLoadAnimBitmap(const std::string& path, int cell_width, int cell_height,
                                     int first, int count, int flags) {
   std::string refused;
-  platform::ImageRef image = platform::LoadAnimImage(path, cell_width, cell_height, first, count, flags, &refused);
+  platform::ImageRef image =
+      platform::LoadAnimImage(path, cell_width, cell_height, first, count, flags, &refused);
   if (!image) {
     const std::string message =
         refused.empty() ? "Error loading anim bitmap " + path : ccDamagedDataFile(path, refused);

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
-#include <ostream>
-#include <thread>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
+#include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/audio_internal.h"
@@ -177,7 +177,8 @@ TEST(AudioTest, WavChunksLongerThanTheFileAreRefused) {
 class SoundBounds {
  public:
   SoundBounds()
-      : stream_above_(platform::detail::StreamAbove()), decoded_max_(platform::detail::DecodedMaxBytes()) {}
+      : stream_above_(platform::detail::StreamAbove()),
+        decoded_max_(platform::detail::DecodedMaxBytes()) {}
   ~SoundBounds() {
     platform::detail::SetStreamAbove(stream_above_);
     platform::detail::SetDecodedMaxBytes(decoded_max_);
@@ -214,8 +215,9 @@ TEST(AudioTest, AnOggDecodedWholeStopsAtTheDecodedBound) {
 
   platform::detail::SetDecodedMaxBytes(bytes - 1);
   EXPECT_EQ(platform::LoadSound(path, 0, &refused), nullptr);
-  EXPECT_EQ(refused, "it decodes to at least " + std::to_string(bytes) + " bytes of samples, more than the " +
-                         std::to_string(bytes - 1) + " a sound decoded whole may take");
+  EXPECT_EQ(refused, "it decodes to at least " + std::to_string(bytes) +
+                         " bytes of samples, more than the " + std::to_string(bytes - 1) +
+                         " a sound decoded whole may take");
 }
 
 // A WAV that holds no whole sample is no sound: refused as one that cannot be decoded, without
@@ -243,10 +245,11 @@ TEST_P(SampleLessWavTest, IsNoSound) {
   };
   const std::uint32_t rate = 22050;
   const std::string fmt = le(1, 2) + le(static_cast<std::uint32_t>(c.channels), 2) + le(rate, 4) +
-                          le(rate * static_cast<std::uint32_t>(c.align), 4) + le(static_cast<std::uint32_t>(c.align), 2) +
-                          le(16, 2) + le(0, 2);
+                          le(rate * static_cast<std::uint32_t>(c.align), 4) +
+                          le(static_cast<std::uint32_t>(c.align), 2) + le(16, 2) + le(0, 2);
   const std::string chunks = "WAVE" + ("fmt " + le(18, 4) + fmt) +
-                             ("data" + le(static_cast<std::uint32_t>(c.data.size()), 4) + c.data) + ("LIST" + le(0, 4));
+                             ("data" + le(static_cast<std::uint32_t>(c.data.size()), 4) + c.data) +
+                             ("LIST" + le(0, 4));
   const std::string wav = "RIFF" + le(static_cast<std::uint32_t>(chunks.size()), 4) + chunks;
   const std::string path = TempPath(std::string(c.name) + ".wav");
   ASSERT_TRUE(platform::WriteFileAtomic(path, wav));

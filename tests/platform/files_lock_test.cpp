@@ -315,21 +315,26 @@ TEST_F(LockFileTest, NothingIsWrittenInAFolderMadeWhereTheLockedOneWas) {
   ASSERT_EQ(Name(platform::LockFile(lock_)), std::string("taken"));
   ASSERT_TRUE(platform::CreateFolder(folder_ + "profiles"));
   ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("this copy's scores")));
-  ASSERT_TRUE(platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("this copy's Kim")));
+  ASSERT_TRUE(
+      platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("this copy's Kim")));
   const auto other_copys_folder = [&] {
     fs::create_directories(folder_ + "profiles");
     std::ofstream(folder_ + "best.dat", std::ios::binary) << "the other copy's scores";
     std::ofstream(folder_ + "profiles/Kim.dat", std::ios::binary) << "the other copy's Kim";
   };
   const auto untouched = [&](const std::string& when) {
-    EXPECT_EQ(platform::ListFolder(folder_), (std::vector<std::string>{"best.dat", "profiles"})) << when;
-    EXPECT_EQ(platform::ListFolder(folder_ + "profiles"), std::vector<std::string>{"Kim.dat"}) << when;
+    EXPECT_EQ(platform::ListFolder(folder_), (std::vector<std::string>{"best.dat", "profiles"}))
+        << when;
+    EXPECT_EQ(platform::ListFolder(folder_ + "profiles"), std::vector<std::string>{"Kim.dat"})
+        << when;
     EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "best.dat"), "the other copy's scores") << when;
-    EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "profiles/Kim.dat"), "the other copy's Kim") << when;
+    EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "profiles/Kim.dat"), "the other copy's Kim")
+        << when;
   };
-  const std::string why = "the folder " + folder_ +
-                          " was moved or removed while the game ran (this copy of the game writes only "
-                          "in the folder it started with)";
+  const std::string why =
+      "the folder " + folder_ +
+      " was moved or removed while the game ran (this copy of the game writes only "
+      "in the folder it started with)";
   ASSERT_EQ(::rename(folder_.c_str(), moved.c_str()), 0);
   other_copys_folder();
 
@@ -337,10 +342,12 @@ TEST_F(LockFileTest, NothingIsWrittenInAFolderMadeWhereTheLockedOneWas) {
   {
     // Refused before a temporary file is made there, too.
     quill_test::WriteFaults record(quill_test::WriteFault::kNone);
-    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
+    EXPECT_FALSE(
+        platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
     EXPECT_EQ(error, why);
     error.clear();
-    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("new Kim"), &error));
+    EXPECT_FALSE(
+        platform::WriteFileAtomic(folder_ + "profiles/Kim.dat", std::string("new Kim"), &error));
     EXPECT_EQ(error, why);
     EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "profiles/Ann.dat", std::string("new Ann")));
     EXPECT_EQ(record.Steps(), std::vector<std::string>{});
@@ -352,7 +359,8 @@ TEST_F(LockFileTest, NothingIsWrittenInAFolderMadeWhereTheLockedOneWas) {
   EXPECT_FALSE(platform::RenameFile(outside_ + "replacing.dat", folder_ + "best.dat"));
   ::chmod((folder_ + "best.dat").c_str(), 0600);
   EXPECT_FALSE(platform::ShareFile(folder_ + "best.dat"));
-  EXPECT_EQ(fs::status(folder_ + "best.dat").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(folder_ + "best.dat").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
   ::chmod((folder_ + "best.dat").c_str(), 0644);
   untouched("after the changes asked for");
   EXPECT_TRUE(platform::WriteFileAtomic(outside_ + "elsewhere.dat", std::string("elsewhere")));
@@ -402,7 +410,8 @@ TEST_F(LockFileTest, AFolderMovedDuringAWriteTakesNoneOfIt) {
       fs::create_directories(folder_);
       std::ofstream(folder_ + "best.dat", std::ios::binary) << "the other copy's scores";
     });
-    EXPECT_FALSE(platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
+    EXPECT_FALSE(
+        platform::WriteFileAtomic(folder_ + "best.dat", std::string("new scores"), &error));
   }
   EXPECT_NE(error.find("was moved or removed while the game ran"), std::string::npos) << error;
   EXPECT_EQ(platform::ListFolder(folder_), std::vector<std::string>{"best.dat"});

@@ -22,8 +22,8 @@
 #include "screens/game_upper_layer.h"
 #include "screens/globals.h"
 #include "screens/hint_scroll.h"
-#include "util/strings.h"
 #include "tests/play/play_fixture.h"
+#include "util/strings.h"
 
 namespace {
 
@@ -155,7 +155,8 @@ namespace fs = std::filesystem;
 // The pictures of the HUD a test follows: the club strip, the cart (the picture the changes
 // below replace), the 2-iron's hit area (read back for the pointer) and the 9-iron.
 std::vector<std::weak_ptr<platform::Image>> FollowedHudPictures() {
-  return {HUD->GolfClub->image, HUD->Cart->image, HUD->IronImagesArea[0]->image, HUD->IronImages[7]->image};
+  return {HUD->GolfClub->image, HUD->Cart->image, HUD->IronImagesArea[0]->image,
+          HUD->IronImages[7]->image};
 }
 
 // The hint scroll's pictures that every hint shows: the paper, the heading and the picture's frame.
@@ -167,7 +168,8 @@ std::vector<std::weak_ptr<platform::Image>> FollowedHintPictures() {
 // their files can change); its path, with a separator at the end.
 std::string CopyImageFolder(const std::string& from) {
   static int copies = 0;
-  const fs::path copy = fs::path(platform::UserDataFolder()) / ("kept_pictures-" + std::to_string(++copies));
+  const fs::path copy =
+      fs::path(platform::UserDataFolder()) / ("kept_pictures-" + std::to_string(++copies));
   fs::create_directories(copy);
   for (const auto& entry : fs::directory_iterator(platform::ResolvePath(from))) {
     const fs::path name = entry.path().filename();
@@ -183,7 +185,9 @@ std::string CopyImageFolder(const std::string& from) {
 void Replace(const std::string& folder, const std::string& file, const std::string& by) {
   fs::copy_file(folder + by, folder + file, fs::copy_options::overwrite_existing);
 }
-void ReplaceCart(const std::string& folder) { Replace(folder, "gamescreen/cart.png", "gamescreen/Hole_Marker.png"); }
+void ReplaceCart(const std::string& folder) {
+  Replace(folder, "gamescreen/cart.png", "gamescreen/Hole_Marker.png");
+}
 // A file the hint scroll shows at every hint becomes the first hint's picture.
 std::function<void()> ReplaceHintFile(const char* file) {
   return [file] { Replace(Game->ImagePath, file, "hints/Hint1.png"); };
@@ -238,7 +242,8 @@ class KeptPicturesTest : public PlayLoadTest, public testing::WithParamInterface
     const auto b = expected->LockFrame(0);
     int differ = 0;
     for (int y = 0; y < expected->Height(); ++y)
-      for (int x = 0; x < expected->Width(); ++x) differ += a->ReadPixel(x, y) != b->ReadPixel(x, y);
+      for (int x = 0; x < expected->Width(); ++x)
+        differ += a->ReadPixel(x, y) != b->ReadPixel(x, y);
     EXPECT_EQ(differ, 0) << "pixels unlike " << file;
   }
   static void ExpectKept(const std::vector<std::weak_ptr<platform::Image>>& holeOne,
@@ -259,8 +264,10 @@ class KeptPicturesTest : public PlayLoadTest, public testing::WithParamInterface
   static void ExpectHintShows(int hint) {
     SCOPED_TRACE("hint " + std::to_string(hint));
     ASSERT_EQ(HintScroll->Hint, hint);
-    ASSERT_TRUE(HintScroll->Icon && HintScroll->Header && HintScroll->Header->image && HintScroll->Overlay);
-    ExpectShows(HintScroll->Icon->image, Game->ImagePath + "hints/Hint" + std::to_string(hint) + ".png");
+    ASSERT_TRUE(HintScroll->Icon && HintScroll->Header && HintScroll->Header->image &&
+                HintScroll->Overlay);
+    ExpectShows(HintScroll->Icon->image,
+                Game->ImagePath + "hints/Hint" + std::to_string(hint) + ".png");
     ExpectShows(HintScroll->Image, Game->ImagePath + "hints/hint_bg.png");
     ExpectShows(HintScroll->Header->image->image, Game->ImagePath + "hints/headline_learn.png");
     ExpectShows(HintScroll->Overlay->image, Game->ImagePath + "hints/hint_overlay.png");
@@ -274,7 +281,8 @@ class KeptPicturesTest : public PlayLoadTest, public testing::WithParamInterface
     HintScroll->Bounces = 0;
     HintScroll->TopY = static_cast<float>(HintScroll->FinalY);
     HintScroll->Draw();
-    const auto screen = platform::GrabPixmap(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
+    const auto screen =
+        platform::GrabPixmap(0, 0, platform::GraphicsWidth(), platform::GraphicsHeight());
     const platform::Argb* pixels = screen->Pixels();
     return {pixels, pixels + static_cast<std::size_t>(screen->Width() * screen->Height())};
   }
@@ -309,7 +317,8 @@ TEST_P(KeptPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
   ExpectShows(HUD->Cart->image, Game->ImagePath + c.cart);
   // The bank's signs follow what the player owns at this hole.
   ASSERT_TRUE(HUD->FlagMultiplierLabel);
-  EXPECT_EQ(HUD->FlagMultiplierLabel->name, GameScreen->Player->SaveData->AvatarItems[7] ? "7X" : "5X");
+  EXPECT_EQ(HUD->FlagMultiplierLabel->name,
+            GameScreen->Player->SaveData->AvatarItems[7] ? "7X" : "5X");
   // Hole two's scroll shows its own hint, and draws as a scroll that decoded every picture anew.
   ExpectHintShows(3);
   const auto kept = DrawnScroll();
@@ -326,25 +335,27 @@ TEST_P(KeptPicturesTest, TheNextHoleShowsThePicturesOfWhatIsThereNow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, KeptPicturesTest,
-    testing::Values(
-        HoleChange{"Nothing", [] {}, Kept::Same, "gamescreen/cart.png", Kept::Same},
-        HoleChange{"ABoughtSevenTimesSign", [] { GameScreen->Player->SaveData->AvatarItems[7] = 1; },
-                   Kept::Same, "gamescreen/cart.png", Kept::Same},
-        HoleChange{"AnotherImageFolder",
-                   [] {
-                     Game->ImagePath = CopyImageFolder(Game->ImagePath);
-                     ReplaceCart(Game->ImagePath);
-                     ReplaceHintFile("hints/hint_bg.png")();
-                   },
-                   Kept::DecodedAgain, "gamescreen/cart.png", Kept::DecodedAgain},
-        HoleChange{"ACartPictureChangedInPlace", [] { ReplaceCart(Game->ImagePath); }, Kept::DecodedAgain,
-                   "gamescreen/Hole_Marker.png", Kept::Same},
-        HoleChange{"AHintPaperChangedInPlace", ReplaceHintFile("hints/hint_bg.png"), Kept::Same,
-                   "gamescreen/cart.png", Kept::DecodedAgain},
-        HoleChange{"AHintHeadingChangedInPlace", ReplaceHintFile("hints/headline_learn.png"), Kept::Same,
-                   "gamescreen/cart.png", Kept::DecodedAgain},
-        HoleChange{"AHintFrameChangedInPlace", ReplaceHintFile("hints/hint_overlay.png"), Kept::Same,
-                   "gamescreen/cart.png", Kept::DecodedAgain}),
+    testing::Values(HoleChange{"Nothing", [] {}, Kept::Same, "gamescreen/cart.png", Kept::Same},
+                    HoleChange{"ABoughtSevenTimesSign",
+                               [] { GameScreen->Player->SaveData->AvatarItems[7] = 1; }, Kept::Same,
+                               "gamescreen/cart.png", Kept::Same},
+                    HoleChange{"AnotherImageFolder",
+                               [] {
+                                 Game->ImagePath = CopyImageFolder(Game->ImagePath);
+                                 ReplaceCart(Game->ImagePath);
+                                 ReplaceHintFile("hints/hint_bg.png")();
+                               },
+                               Kept::DecodedAgain, "gamescreen/cart.png", Kept::DecodedAgain},
+                    HoleChange{"ACartPictureChangedInPlace", [] { ReplaceCart(Game->ImagePath); },
+                               Kept::DecodedAgain, "gamescreen/Hole_Marker.png", Kept::Same},
+                    HoleChange{"AHintPaperChangedInPlace", ReplaceHintFile("hints/hint_bg.png"),
+                               Kept::Same, "gamescreen/cart.png", Kept::DecodedAgain},
+                    HoleChange{"AHintHeadingChangedInPlace",
+                               ReplaceHintFile("hints/headline_learn.png"), Kept::Same,
+                               "gamescreen/cart.png", Kept::DecodedAgain},
+                    HoleChange{"AHintFrameChangedInPlace",
+                               ReplaceHintFile("hints/hint_overlay.png"), Kept::Same,
+                               "gamescreen/cart.png", Kept::DecodedAgain}),
     [](const testing::TestParamInfo<HoleChange>& info) { return std::string(info.param.name); });
 
 TEST(PlayScreenData, EveryNameBuiltAtRunTimeIsStaged) {

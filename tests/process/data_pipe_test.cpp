@@ -37,7 +37,8 @@ TEST(PipeInPlaceOfAFile, APipeAtTheTitleMusicIsReportedByNameAndTheNextStartRuns
   GameProcess game(xdg, data);
   // The error box is up once the log is written; a quit request ends it and the program.
   ASSERT_TRUE(game.WaitUntil([&] { return fs::exists(log); }, kLimitMs)) << game.Output();
-  EXPECT_NE(quill_test::ReadWholeFile(log).find("The data file " + music + " is damaged: it is not a plain file."),
+  EXPECT_NE(quill_test::ReadWholeFile(log).find("The data file " + music +
+                                                " is damaged: it is not a plain file."),
             std::string::npos)
       << quill_test::ReadWholeFile(log);
   ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
@@ -61,16 +62,19 @@ TEST(PipeInPlaceOfAFile, APipeAtTheSettingsNameIsReportedAndSetAside) {
 
   GameProcess game(xdg, quill_process::StagedDataPrefix());
   // The report's alert is over once fresh settings are written; a quit then comes to the window.
-  ASSERT_TRUE(game.WaitUntil([&] { return fs::is_regular_file(fs::symlink_status(settings)); }, kLimitMs))
+  ASSERT_TRUE(
+      game.WaitUntil([&] { return fs::is_regular_file(fs::symlink_status(settings)); }, kLimitMs))
       << game.Output();
   ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
   game.Signal(SIGTERM);
   EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
-  EXPECT_NE(game.Output().find("The settings file '" + settings + "' is damaged: it is not a plain file; it has "
-                               "been put aside as '" + settings + ".damaged'."),
+  EXPECT_NE(game.Output().find("The settings file '" + settings +
+                               "' is damaged: it is not a plain file; it has "
+                               "been put aside as '" +
+                               settings + ".damaged'."),
             std::string::npos)
       << game.Output();
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::lstat((settings + ".damaged").c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
   ASSERT_EQ(::lstat(settings.c_str(), &st), 0);

@@ -224,7 +224,8 @@ TEST(StaleTemporaryFiles, AreRemovedAtTheNextStart) {
   quill_process::WriteSettings(xdg, "FULL SCREEN=0\r\nFADE=0\r\nPORTAL SPLASH=0\r\nPORTAL SPLASH2=0\r\n");
   fs::create_directories(user + "profiles");
   // Five characters: not a temporary file; the player's own files: not the game's.
-  const std::vector<std::string> kept = {user + "profiles/notes.tmp-12345", user + "notes.txt.tmp-abc123",
+  const std::vector<std::string> kept = {user + "profiles/notes.tmp-12345",
+                                         user + "notes.txt.tmp-abc123",
                                          user + "photo.png.tmp-abcdef"};
   for (const auto& path : kept) std::ofstream(path, std::ios::binary) << "kept";
   const std::vector<std::string> leftovers = {user + "Quillbrook.ini.tmp-Ab12Cd",

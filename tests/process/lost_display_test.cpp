@@ -35,9 +35,9 @@
 #include "cards/globals.h"
 #include "core/game.h"
 #include "core/globals.h"
-#include "play/game_screen.h"
 #include "platform/input.h"
 #include "platform/system.h"
+#include "play/game_screen.h"
 #include "screens/globals.h"
 #include "screens/resume_game_dialog.h"
 #include "screens/title_screen.h"
@@ -95,14 +95,17 @@ TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
   quill_process::WriteSettings(xdg, kNoSplash);
   GameProcess game(xdg, quill_process::StagedDataPrefix(), "x11");
   // The pictures are loaded into the window's renderer (the load reports them) before the title.
-  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; }, kLimitMs))
+  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; },
+                             kLimitMs))
       << game.Output() << Where(xdg);
   display.Kill();
   double seconds = 0;
   EXPECT_EQ(game.WaitForExit(kLimitMs, &seconds), 1) << game.Output();
   std::printf("ended %.3f s after its display was killed\n", seconds);
-  EXPECT_NE(quill_test::ReadWholeFile(user + "ErrorLog.txt").find(LostDisplayLine(display)), std::string::npos)
-      << "log: " << quill_test::ReadWholeFile(user + "ErrorLog.txt") << "\noutput: " << game.Output();
+  EXPECT_NE(quill_test::ReadWholeFile(user + "ErrorLog.txt").find(LostDisplayLine(display)),
+            std::string::npos)
+      << "log: " << quill_test::ReadWholeFile(user + "ErrorLog.txt")
+      << "\noutput: " << game.Output();
   EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
   EXPECT_TRUE(quill_process::ProcessesOf(xdg).empty());
   ExpectTheNextStartRuns(xdg);
@@ -115,7 +118,8 @@ std::string FindOnPath(const std::string& program) {
   for (std::size_t start = 0; start <= folders.size();) {
     std::size_t end = folders.find(':', start);
     if (end == std::string::npos) end = folders.size();
-    const std::string candidate = (end > start ? folders.substr(start, end - start) : ".") + "/" + program;
+    const std::string candidate =
+        (end > start ? folders.substr(start, end - start) : ".") + "/" + program;
     if (::access(candidate.c_str(), X_OK) == 0) return candidate;
     start = end + 1;
   }
@@ -130,12 +134,15 @@ class Compositor {
   Compositor(const std::string& program, const std::string& runtime) : runtime_(runtime) {
     ::chmod(runtime.c_str(), 0700);
     const std::string socket = "--socket=" + kSocket;
-    const char* const argv[] = {program.c_str(), "--backend=x11-backend.so", socket.c_str(), "--width=1024",
-                                "--height=700", "--use-pixman", "--no-config", "--shell=kiosk-shell.so",
+    const char* const argv[] = {program.c_str(), "--backend=x11-backend.so",
+                                socket.c_str(),  "--width=1024",
+                                "--height=700",  "--use-pixman",
+                                "--no-config",   "--shell=kiosk-shell.so",
                                 nullptr};
     for (const char* name : {"WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
       const char* value = std::getenv(name);
-      saved_.emplace_back(name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+      saved_.emplace_back(name,
+                          value != nullptr ? std::optional<std::string>(value) : std::nullopt);
     }
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     unsetenv("WAYLAND_DISPLAY");
@@ -207,12 +214,14 @@ TEST(LostDisplay, OnWaylandEndsTheProgramWithTheCauseLogged) {
   ASSERT_TRUE(compositor.WaitUntilReady(kLimitMs)) << compositor.Output();
   quill_process::WriteSettings(xdg, kNoSplash);
   GameProcess game(xdg, quill_process::StagedDataPrefix(), "wayland");
-  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; }, kLimitMs))
+  ASSERT_TRUE(game.WaitUntil([&] { return game.Output().find("ImageBank:") != std::string::npos; },
+                             kLimitMs))
       << game.Output() << Where(xdg);
   compositor.Kill();
   EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
   const std::string log = quill_test::ReadWholeFile(user + "ErrorLog.txt");
-  EXPECT_NE(log.find("The display " + Compositor::kSocket + " was lost: the connection to the Wayland compositor broke."),
+  EXPECT_NE(log.find("The display " + Compositor::kSocket +
+                     " was lost: the connection to the Wayland compositor broke."),
             std::string::npos)
       << "log: " << log << "\noutput: " << game.Output();
   EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
@@ -220,8 +229,8 @@ TEST(LostDisplay, OnWaylandEndsTheProgramWithTheCauseLogged) {
 }
 
 // The hole on the table: the stock's and the foundation's cards counted, the cards left, and every
-// layout card (type, value, suit, face, place) in a fixed order. With `stock_turned`, the hole as it
-// will be once one more stock card has landed on the foundation.
+// layout card (type, value, suit, face, place) in a fixed order. With `stock_turned`, the hole as
+// it will be once one more stock card has landed on the foundation.
 std::string HoleNow(bool stock_turned = false) {
   int stock = stock_turned ? -1 : 0, foundation = stock_turned ? 1 : 0;
   std::vector<std::string> layout;
@@ -229,13 +238,15 @@ std::string HoleNow(bool stock_turned = false) {
     stock += c->Stock != 0 ? 1 : 0;
     foundation += c->Foundation != 0 ? 1 : 0;
     if (!c->Playfield) continue;
-    layout.push_back(std::to_string(c->CardType) + " " + std::to_string(c->Value) + " " + std::to_string(c->Suit) +
-                     (c->FaceUp ? " up " : " down ") + std::to_string(static_cast<int>(c->x)) + "," +
+    layout.push_back(std::to_string(c->CardType) + " " + std::to_string(c->Value) + " " +
+                     std::to_string(c->Suit) + (c->FaceUp ? " up " : " down ") +
+                     std::to_string(static_cast<int>(c->x)) + "," +
                      std::to_string(static_cast<int>(c->y)));
   }
   std::sort(layout.begin(), layout.end());
-  std::string seen = "stock " + std::to_string(stock) + ", foundation " + std::to_string(foundation) + ", " +
-                     std::to_string(GameGrid->CardsLeft) + " cards left:";
+  std::string seen = "stock " + std::to_string(stock) + ", foundation " +
+                     std::to_string(foundation) + ", " + std::to_string(GameGrid->CardsLeft) +
+                     " cards left:";
   for (const auto& card : layout) seen += " [" + card + "]";
   return seen;
 }
@@ -286,7 +297,8 @@ pid_t StartThisProgram(const std::string& test, const std::map<std::string, std:
 int WaitForExit(pid_t pid) {
   int status = 0;
   for (int waited = 0; waited <= kLimitMs; waited += 10) {
-    if (::waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (::waitpid(pid, &status, WNOHANG) == pid)
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   ::kill(pid, SIGKILL);
@@ -308,7 +320,8 @@ class LostDisplayDuringAHole : public testing::TestWithParam<HoleMoment> {};
 TEST_P(LostDisplayDuringAHole, KeepsTheMovesMadeSinceTheLastSave) {
   quill_test::VirtualDisplay display;
   ASSERT_TRUE(display.Ready()) << display.Error();
-  const std::string xdg = quill_process::FreshFolder(std::string("lost_display_hole_") + GetParam().name);
+  const std::string xdg =
+      quill_process::FreshFolder(std::string("lost_display_hole_") + GetParam().name);
   const std::string user = quill_process::UserFolder(xdg);
   const std::string left = xdg + "left.txt", output = xdg + "output.txt";
   fs::create_directories(xdg + "tmp");
@@ -336,7 +349,8 @@ TEST_P(LostDisplayDuringAHole, KeepsTheMovesMadeSinceTheLastSave) {
     ::waitpid(child, &status, 0);
     ended = true;
   }
-  ASSERT_FALSE(ended) << "the run ended before its hole was played:\n" << quill_test::ReadWholeFile(output);
+  ASSERT_FALSE(ended) << "the run ended before its hole was played:\n"
+                      << quill_test::ReadWholeFile(output);
   display.Kill();
   EXPECT_EQ(WaitForExit(child), 1) << quill_test::ReadWholeFile(output);
   const std::string log = quill_test::ReadWholeFile(user + "ErrorLog.txt");
@@ -373,8 +387,11 @@ TEST_P(LostDisplayDuringAHole, KeepsTheMovesMadeSinceTheLastSave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, LostDisplayDuringAHole,
-                         testing::Values(HoleMoment{"PlayAtRest", false}, HoleMoment{"CardInFlight", true}),
-                         [](const testing::TestParamInfo<HoleMoment>& info) { return std::string(info.param.name); });
+                         testing::Values(HoleMoment{"PlayAtRest", false},
+                                         HoleMoment{"CardInFlight", true}),
+                         [](const testing::TestParamInfo<HoleMoment>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // The run of the program for the test above, in a process of its own (skipped in any other run):
 // a first run to the first hole on the virtual display, four turns of the stock each come to rest
@@ -384,7 +401,8 @@ TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
   const char* home = std::getenv(kChildHome);
   if (home == nullptr) GTEST_SKIP() << "run by LostDisplayDuringAHole in a process of its own";
   const std::string xdg = home;
-  const bool in_flight = std::string(std::getenv(kChildInFlight) ? std::getenv(kChildInFlight) : "") == "1";
+  const bool in_flight =
+      std::string(std::getenv(kChildInFlight) ? std::getenv(kChildInFlight) : "") == "1";
   setenv("XDG_DATA_HOME", xdg.c_str(), 1);
   platform::SetHeadless(false);
   ccModalLoopHook = &road_test::AdvanceModal;
@@ -394,9 +412,7 @@ TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
   int turned = 0;
   std::string left;
   const auto leave = [&] {
-    {
-      std::ofstream(xdg + "left.tmp", std::ios::binary) << left;
-    }
+    { std::ofstream(xdg + "left.tmp", std::ios::binary) << left; }
     fs::rename(xdg + "left.tmp", xdg + "left.txt");
     std::printf("left: %s\n", left.c_str());
     std::fflush(stdout);
@@ -426,7 +442,8 @@ TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
     player.ClickAt(static_cast<int>(top->x) + 34, static_cast<int>(top->y) + 50);
     ++turned;
   });
-  ADD_FAILURE() << "the run ended by itself with status " << status << "; screens: " << player.trail;
+  ADD_FAILURE() << "the run ended by itself with status " << status
+                << "; screens: " << player.trail;
 }
 
 }  // namespace

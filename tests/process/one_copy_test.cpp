@@ -119,11 +119,13 @@ TEST(OneCopy, AFolderMovedAwayTakesNothingOfTheCopyThatHeldItIntoTheNewOne) {
 
   GameProcess first(xdg, quill_process::StagedDataPrefix());
   // Its start-up writes end with the best scores, made at loading.
-  ASSERT_TRUE(first.WaitUntil([&] { return first.CatchesTerminate() && fs::exists(user + "best.dat"); }, kLimitMs))
+  ASSERT_TRUE(first.WaitUntil(
+      [&] { return first.CatchesTerminate() && fs::exists(user + "best.dat"); }, kLimitMs))
       << first.Output();
   fs::rename(fs::path(user).parent_path(), fs::path(moved).parent_path());
   GameProcess second(other, quill_process::StagedDataPrefix());
-  ASSERT_TRUE(second.WaitUntil([&] { return second.CatchesTerminate(); }, kLimitMs)) << second.Output();
+  ASSERT_TRUE(second.WaitUntil([&] { return second.CatchesTerminate(); }, kLimitMs))
+      << second.Output();
   ASSERT_TRUE(fs::is_directory(user)) << "the second copy made no folder of its own";
   // The second copy stands still meanwhile, so only the first could change its folder.
   second.Signal(SIGSTOP);
@@ -133,8 +135,9 @@ TEST(OneCopy, AFolderMovedAwayTakesNothingOfTheCopyThatHeldItIntoTheNewOne) {
   first.Signal(SIGTERM);
   EXPECT_EQ(first.WaitForExit(kLimitMs), 0) << first.Output();
   EXPECT_EQ(Changes(before, Take(user)), "") << "the first copy wrote in the second one's folder";
-  EXPECT_NE(first.Output().find("the clean-exit marker " + user + "GoodExit.dat could not be written: the folder " +
-                                user + " was moved or removed while the game ran"),
+  EXPECT_NE(first.Output().find("the clean-exit marker " + user +
+                                "GoodExit.dat could not be written: the folder " + user +
+                                " was moved or removed while the game ran"),
             std::string::npos)
       << first.Output();
   EXPECT_EQ(ReadWholeFile(moved + "profiles/Kim.dat"), kim);

@@ -12,8 +12,8 @@
 
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -85,7 +85,9 @@ void ReadSound(const std::string& path) { ccLoadSample(path, 0); }
 const BoundCase kCases[] = {
     {"settings", SETTINGS_FILE_MAX_BYTES, true, false,
      [](const std::string& root) { return root + "Quillbrook.ini"; },
-     [](const std::string& path, std::int64_t size) { WriteSized(path, "PROFILE NAME=Bob\r\n", size); },
+     [](const std::string& path, std::int64_t size) {
+       WriteSized(path, "PROFILE NAME=Bob\r\n", size);
+     },
      [](const std::string& /*path*/) {
        Game->Ini->Lines.clear();
        Game->Ini->Add("Profile Name", "");
@@ -132,17 +134,18 @@ const BoundCase kCases[] = {
        WriteSized(path, WavHead(size, 8), size);
      },
      ReadSound,
-     "it decodes to " + std::to_string(platform::kWavDecodedMaxBytes + 2) + " bytes of samples, more than the " +
-         std::to_string(platform::kWavDecodedMaxBytes) + " a sound decoded whole may take"},
+     "it decodes to " + std::to_string(platform::kWavDecodedMaxBytes + 2) +
+         " bytes of samples, more than the " + std::to_string(platform::kWavDecodedMaxBytes) +
+         " a sound decoded whole may take"},
     {"Ogg file", platform::kOggFileMaxBytes, false, false,
      [](const std::string& root) { return root + "long.ogg"; },
-     [](const std::string& path, std::int64_t size) { WriteSized(path, "OggS", size); },
-     ReadSound, Hold(platform::kOggFileMaxBytes + 1, platform::kOggFileMaxBytes)},
+     [](const std::string& path, std::int64_t size) { WriteSized(path, "OggS", size); }, ReadSound,
+     Hold(platform::kOggFileMaxBytes + 1, platform::kOggFileMaxBytes)},
     // A WAV that is no RIFF file is still held to the bound of a WAV, the kind its name asks for.
     {"WAV file without its header", platform::kWavFileMaxBytes, false, true,
      [](const std::string& root) { return root + "headless.wav"; },
-     [](const std::string& path, std::int64_t size) { WriteSized(path, "", size); },
-     ReadSound, Hold(platform::kWavFileMaxBytes + 1, platform::kWavFileMaxBytes)},
+     [](const std::string& path, std::int64_t size) { WriteSized(path, "", size); }, ReadSound,
+     Hold(platform::kWavFileMaxBytes + 1, platform::kWavFileMaxBytes)},
     {"picture", platform::detail::kImageFileMaxBytes, false, false,
      [](const std::string& root) { return root + "graphics/large.png"; },
      [](const std::string& path, std::int64_t size) {
@@ -157,7 +160,8 @@ const BoundCase kCases[] = {
        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
        WriteSized(path, "[hints]\r\n", size);
      },
-     [](const std::string& path) { ccLoadFile(path); }, Hold(TEXT_FILE_MAX_BYTES + 1, TEXT_FILE_MAX_BYTES)},
+     [](const std::string& path) { ccLoadFile(path); },
+     Hold(TEXT_FILE_MAX_BYTES + 1, TEXT_FILE_MAX_BYTES)},
 };
 
 class FileReadTest : public ProgressTest {
@@ -227,12 +231,18 @@ void PrintTo(Node node, std::ostream* os) { *os << NodeName(node); }
 
 const char* NodeName(Node node) {
   switch (node) {
-    case Node::kPipe: return "Pipe";
-    case Node::kDevice: return "Device";
-    case Node::kFolder: return "Folder";
-    case Node::kLinkToPipe: return "LinkToPipe";
-    case Node::kLinkToDevice: return "LinkToDevice";
-    case Node::kLinkToFolder: return "LinkToFolder";
+    case Node::kPipe:
+      return "Pipe";
+    case Node::kDevice:
+      return "Device";
+    case Node::kFolder:
+      return "Folder";
+    case Node::kLinkToPipe:
+      return "LinkToPipe";
+    case Node::kLinkToDevice:
+      return "LinkToDevice";
+    case Node::kLinkToFolder:
+      return "LinkToFolder";
   }
   return "?";
 }
@@ -250,13 +260,19 @@ bool MakeNode(Node node, const std::string& path) {
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   const std::string beside = path + ".node";
   switch (node) {
-    case Node::kPipe: return ::mkfifo(path.c_str(), 0644) == 0;
+    case Node::kPipe:
+      return ::mkfifo(path.c_str(), 0644) == 0;
     // The system's zero device: endless bytes, were it read.
-    case Node::kDevice: return ::mknod(path.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
-    case Node::kFolder: return ::mkdir(path.c_str(), 0755) == 0;
-    case Node::kLinkToPipe: return ::mkfifo(beside.c_str(), 0644) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
-    case Node::kLinkToDevice: return ::symlink("/dev/zero", path.c_str()) == 0;
-    case Node::kLinkToFolder: return ::mkdir(beside.c_str(), 0755) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
+    case Node::kDevice:
+      return ::mknod(path.c_str(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+    case Node::kFolder:
+      return ::mkdir(path.c_str(), 0755) == 0;
+    case Node::kLinkToPipe:
+      return ::mkfifo(beside.c_str(), 0644) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
+    case Node::kLinkToDevice:
+      return ::symlink("/dev/zero", path.c_str()) == 0;
+    case Node::kLinkToFolder:
+      return ::mkdir(beside.c_str(), 0755) == 0 && ::symlink(beside.c_str(), path.c_str()) == 0;
   }
   return false;
 }
@@ -309,7 +325,8 @@ TEST_P(NotPlainFileTest, IsRefusedAtOnceByName) {
   const BoundCase& c = std::get<0>(GetParam());
   const Node node = std::get<1>(GetParam());
   const std::string path = c.path(root_);
-  if (!MakeNode(node, path)) GTEST_SKIP() << "cannot make a " << NodeName(node) << " here: " << std::strerror(errno);
+  if (!MakeNode(node, path))
+    GTEST_SKIP() << "cannot make a " << NodeName(node) << " here: " << std::strerror(errno);
 
   PipeWriter writer(PipeOf(node, path));
   testing::internal::CaptureStderr();
@@ -317,31 +334,32 @@ TEST_P(NotPlainFileTest, IsRefusedAtOnceByName) {
   const std::string said = testing::internal::GetCapturedStderr();
   writer.Release();
 
-  const std::string message = c.playerFile ? path : "The data file " + path + " is damaged: it is not a plain file.";
+  const std::string message =
+      c.playerFile ? path : "The data file " + path + " is damaged: it is not a plain file.";
   EXPECT_NE(said.find(message), std::string::npos) << said;
   EXPECT_NE(said.find("it is not a plain file"), std::string::npos) << said;
   if (c.playerFile) {
-    struct stat st{};
+    struct stat st {};
     const bool folder = node == Node::kFolder;
     EXPECT_EQ(::lstat((path + ".damaged").c_str(), &st) == 0, !folder) << said;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryKind, NotPlainFileTest,
-    testing::Combine(testing::ValuesIn([] {
-                       std::vector<BoundCase> kinds;
-                       for (const BoundCase& c : kCases)
-                         if (!c.repeatsKind) kinds.push_back(c);
-                       return kinds;
-                     }()),
-                     testing::Values(Node::kPipe, Node::kDevice, Node::kFolder, Node::kLinkToPipe,
-                                     Node::kLinkToDevice, Node::kLinkToFolder)),
-    [](const testing::TestParamInfo<NotPlainCase>& info) {
-      std::string name;
-      for (const char* k = std::get<0>(info.param).kind; *k != 0; ++k)
-        if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
-      return name + "_" + NodeName(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(EveryKind, NotPlainFileTest,
+                         testing::Combine(testing::ValuesIn([] {
+                                            std::vector<BoundCase> kinds;
+                                            for (const BoundCase& c : kCases)
+                                              if (!c.repeatsKind) kinds.push_back(c);
+                                            return kinds;
+                                          }()),
+                                          testing::Values(Node::kPipe, Node::kDevice, Node::kFolder,
+                                                          Node::kLinkToPipe, Node::kLinkToDevice,
+                                                          Node::kLinkToFolder)),
+                         [](const testing::TestParamInfo<NotPlainCase>& info) {
+                           std::string name;
+                           for (const char* k = std::get<0>(info.param).kind; *k != 0; ++k)
+                             if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
+                           return name + "_" + NodeName(std::get<1>(info.param));
+                         });
 
 }  // namespace

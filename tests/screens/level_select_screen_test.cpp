@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "content/course.h"
 #include "content/globals.h"
@@ -348,12 +348,14 @@ TEST_F(SelectorDrawTest, TheSelectedLockedCoursesPadlockCoversNoneOfItsName) {
   };
   const auto with = grab();
   auto blank = std::make_shared<TGameImage>(*S().PadLock);
-  blank->image = platform::CreateImage(S().PadLock->w, S().PadLock->h, 1, platform::IMAGE_DEFAULT_FLAGS);
+  blank->image =
+      platform::CreateImage(S().PadLock->w, S().PadLock->h, 1, platform::IMAGE_DEFAULT_FLAGS);
   const auto padlock = S().PadLock;
   S().PadLock = blank;
   const auto without = grab();
   S().PadLock = padlock;
-  if (const char* folder = std::getenv("QUILL_SELECTOR_SHOTS")) quill_test::SaveScreen(std::string(folder) + "/selector_padlock.png");
+  if (const char* folder = std::getenv("QUILL_SELECTOR_SHOTS"))
+    quill_test::SaveScreen(std::string(folder) + "/selector_padlock.png");
 
   const auto& list = *S().ListBox;
   const int top = static_cast<int>(list.Box->Y) + (widest - list.TopIndex) * list.LineHeight;

@@ -15,9 +15,9 @@
 #include "content/globals.h"
 #include "core/game_fade.h"
 #include "gfx/image_bank.h"
+#include "platform/graphics.h"
 #include "play/game_screen.h"
 #include "play/globals.h"
-#include "platform/graphics.h"
 #include "progress/player.h"
 #include "progress/save_data.h"
 #include "screens/globals.h"
@@ -182,11 +182,13 @@ TEST_F(NewspaperRunTest, TheTeeSignOnACoursePhotoCarriesTheHolesNumberAlone) {
     Enter(course->Name);
     for (int step = 0; step < 200; ++step) Step();
     Page().Draw();
-    if (const char* folder = std::getenv("QUILL_NEWSPAPER_SHOTS")) quill_test::SaveScreen(std::string(folder) + "/tee_sign.png");
+    if (const char* folder = std::getenv("QUILL_NEWSPAPER_SHOTS"))
+      quill_test::SaveScreen(std::string(folder) + "/tee_sign.png");
     // At rest the photo's top-left corner lies 302 px left of and 72 px above the screen's centre;
     // the sign stands in its left part, 28 to 178 px across, its board's letters 124 to 186 px
     // down (under its lit top edge; below them only the posts in the grass).
-    const int left = 400 - 302 + 28, right = 400 - 302 + 178, top = 300 - 72 + 124, bottom = 300 - 72 + 186;
+    const int left = 400 - 302 + 28, right = 400 - 302 + 178, top = 300 - 72 + 124,
+              bottom = 300 - 72 + 186;
     // The rows of the board where letters are painted (light on the dark wood), as runs.
     std::vector<std::pair<int, int>> lines;
     for (int y = top; y < bottom; ++y) {
@@ -199,7 +201,8 @@ TEST_F(NewspaperRunTest, TheTeeSignOnACoursePhotoCarriesTheHolesNumberAlone) {
         lines.emplace_back(y, y);
     }
     std::string rows;
-    for (const auto& [from, to] : lines) rows += " " + std::to_string(from) + "-" + std::to_string(to);
+    for (const auto& [from, to] : lines)
+      rows += " " + std::to_string(from) + "-" + std::to_string(to);
     ASSERT_EQ(lines.size(), 1u) << "the sign holds lines at rows" << rows;
     EXPECT_GE(lines[0].second - lines[0].first, 15);  // "HOLE 1" in large letters
   }

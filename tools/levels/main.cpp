@@ -253,8 +253,10 @@ int main(int argc, char** argv) {
     else if (key == "--report") reportPath = argv[i + 1];
     else if (key == "--deals") deals = std::max(4, std::atoi(argv[i + 1]));
     else if (key == "--threads") threads = std::max(1, std::atoi(argv[i + 1]));
-    else if (key == "--lesson-deals") lessonDeals = std::max(1, std::atoi(argv[i + 1]));
-    else if (key == "--check-lessons") checkDir = argv[i + 1];
+    else if (key == "--lesson-deals")
+      lessonDeals = std::max(1, std::atoi(argv[i + 1]));
+    else if (key == "--check-lessons")
+      checkDir = argv[i + 1];
     else {
       std::cerr << "quill_levels: unknown option " << key << "\n";
       return 2;
