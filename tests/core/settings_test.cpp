@@ -1,5 +1,6 @@
 // The settings file: its 21 lines, clamping on reading, and the crash-recovery markers.
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "core_fixture.h"
@@ -116,6 +117,8 @@ struct LastRun {
   const char* name;
   bool goodExit;  // the last run left its clean-exit marker (it changed the settings either way)
 };
+
+void PrintTo(const LastRun& run, std::ostream* os) { *os << run.name; }
 
 class UnreadableSettings : public CoreTest, public testing::WithParamInterface<LastRun> {};
 
