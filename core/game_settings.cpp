@@ -182,9 +182,11 @@ int TGame::CheckGoodExit() {
   // the new file replaces the old one in a single atomic write, so a failure at any point leaves
   // the old settings (and the name) in place.
   const std::string settings = SettingsFilePath();
-  // A settings file that is not a plain file or is far too large to read is left to the settings'
-  // own load, which sets it aside.
-  if (platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES).Refused()) {
+  // A settings file that is there but is not read (not a plain file, far too large, or one that
+  // cannot be read) is left to the settings' own load, which keeps it and reports it: read as ""
+  // here, it would be replaced and its player's name lost.
+  const platform::BoundedRead old = platform::ReadBoundedFile(settings, SETTINGS_FILE_MAX_BYTES);
+  if (!old.Read() && !old.Missing()) {
     platform::DeleteFile(changed);
     return 0;
   }

@@ -21,6 +21,8 @@ namespace {
 
 FileWriteCalls g_system_write_calls;
 FileWriteCalls* g_write_calls = &g_system_write_calls;
+FileReadCalls g_system_read_calls;
+FileReadCalls* g_read_calls = &g_system_read_calls;
 
 bool PathExists(const std::string& path) {
   struct stat st{};
@@ -356,6 +358,14 @@ FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls) {
   return previous == &g_system_write_calls ? nullptr : previous;
 }
 
+int FileReadCalls::Open(const std::string& path, int flags) { return ::open(path.c_str(), flags); }
+
+FileReadCalls* InstallFileReadCalls(FileReadCalls* calls) {
+  FileReadCalls* previous = g_read_calls;
+  g_read_calls = calls != nullptr ? calls : &g_system_read_calls;
+  return previous == &g_system_read_calls ? nullptr : previous;
+}
+
 namespace {
 
 constexpr char kNotPlain[] = "it is not a plain file";
@@ -382,7 +392,7 @@ int OpenChecked(const std::string& real, struct stat* st, BoundedRead* read) {
   };
   if (::stat(real.c_str(), st) != 0) return system_fault(errno);
   if (!S_ISREG(st->st_mode)) return fail(BoundedRead::Outcome::kRefused, kNotPlain);
-  const int fd = ::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  const int fd = g_read_calls->Open(real, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return system_fault(errno);
   if (::fstat(fd, st) != 0 || !S_ISREG(st->st_mode)) {
     ::close(fd);

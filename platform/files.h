@@ -144,6 +144,20 @@ class FileWriteCalls {
 // replaces, so a test can put it back. The object must outlive its use.
 FileWriteCalls* InstallFileWriteCalls(FileWriteCalls* calls);
 
+// The system call behind every read of a whole file (ReadBoundedFile, OpenPlainFile). The game
+// always uses this one; a test installs its own (tests/support/read_faults.h) to make a file that
+// is there refuse to open, as another user's or one of mode 000 does, even for a user who may read
+// every file.
+class FileReadCalls {
+ public:
+  virtual ~FileReadCalls() = default;
+  // Opens the plain file `path` with `flags`: the descriptor, or -1 with errno set.
+  virtual int Open(const std::string& path, int flags);
+};
+// Installs `calls` for every following read (nullptr: the system's own). Returns the one it
+// replaces, so a test can put it back. The object must outlive its use.
+FileReadCalls* InstallFileReadCalls(FileReadCalls* calls);
+
 // A little-endian byte stream over a file read whole into memory. Every read past the end sets
 // Failed() and gives 0 / an empty string, so a short file is detected instead of read as garbage.
 class InStream {

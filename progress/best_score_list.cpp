@@ -153,16 +153,13 @@ bool TBestScoreList::ParseRecords(const std::vector<unsigned char>& bytes,
 int TBestScoreList::Load() {
   Entries.clear();
   LastError.clear();
+  KeptInPlace = false;
   const std::string path = Path();
   platform::BoundedRead file = platform::ReadBoundedFile(path, BEST_SCORES_FILE_MAX_BYTES);
-  if (file.Refused()) {
-    // Not a plain file, or far too large to hold best scores: put aside unread, reported, and a
-    // new table is made.
-    const std::string aside = platform::SetFileAside(path);
-    LastError = "The best scores file '" + path + "' is damaged: " + file.reason +
-                (aside.empty() ? std::string("; it could not be put aside.")
-                               : "; it has been put aside as '" + aside + "'.");
-    ccRunTimeError(LastError, 0);
+  if (!file.Read() && !file.Missing()) {
+    // Not a plain file, far too large to hold best scores, or one that cannot be read: kept unread,
+    // reported, and a new table is made.
+    KeptInPlace = !ccSetPlayerFileAside("The best scores file", path, file.reason, &LastError);
     Generate();
     Save();
     return 0;
@@ -221,6 +218,7 @@ int TBestScoreList::PrintOut() {
 }
 
 int TBestScoreList::Save() {
+  if (KeptInPlace) return -1;
   platform::OutStream out;
   for (const auto& e : Entries) {
     if (!e) continue;

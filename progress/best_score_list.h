@@ -25,6 +25,9 @@ class TBestScoreList {
   std::list<std::shared_ptr<TBestScore>> Entries;
   // The message of the last Load or Save that met a damaged or unwritable file ("" otherwise).
   std::string LastError;
+  // Set by Load when the file is there but could not be read nor put aside: it is left as it is,
+  // and Save writes nothing (the table is kept in memory only).
+  bool KeptInPlace = false;
 
   int Count() const { return static_cast<int>(Entries.size()); }
   // A course's entries in table order (at most PER_COURSE).
@@ -43,14 +46,17 @@ class TBestScoreList {
   virtual int Insert(const std::string& name, int score, int course, int real);
   // Reads "best.dat": its whole records are kept (a damaged file is set aside, reported and
   // rewritten), a course with no entry gets five made-up ones, a course with more than five keeps
-  // its first five; no file: a new table is generated and written. A file larger than
-  // BEST_SCORES_FILE_MAX_BYTES is not read: it is set aside and reported, and a new table is
-  // generated and written. Returns 0.
+  // its first five; no file: a new table is generated and written. A file that is there but is not
+  // read (not a plain file, larger than BEST_SCORES_FILE_MAX_BYTES, or one that cannot be read) is
+  // reported and set aside, or left where it is when it cannot be moved (ccSetPlayerFileAside),
+  // and a new table is generated and written (kept in memory only when the file was left).
+  // Returns 0.
   virtual int Load();
   // Debug listing on the console. Returns 0.
   virtual int PrintOut();
   // Writes the table atomically. 0 when written; -1 when it could not be, after the message
-  // "Failed to save file " + path + ": " and the folder with the system's reason (play goes on).
+  // "Failed to save file " + path + ": " and the folder with the system's reason (play goes on),
+  // or without a word while KeptInPlace (Load reported it).
   virtual int Save();
 
   // The file's path: Game->SubPath + "best.dat".

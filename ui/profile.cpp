@@ -72,6 +72,11 @@ int TProfile::CheckNewName(const std::string& name, std::string& message) {
 
 int TProfile::Save() {
   const std::string path = Path();
+  // Load reported it already: a damaged file that could not be put aside is never written over.
+  if (path == KeptInPlace) {
+    LastError = "The player profile '" + path + "' is damaged and is left where it is.";
+    return -1;
+  }
   if (!IsValidName(Name)) {
     LastError = "Could not create file '" + path + "'";
     ccRunTimeError(LastError, 0);
@@ -111,14 +116,11 @@ int TProfile::Load() {
     LastError = "The player name '" + Name + "' cannot be used as a profile file name.";
     return -1;
   }
+  if (KeptInPlace == path) KeptInPlace.clear();
   // A file that is not a plain file, far too large to be a profile, or that cannot be read is not
   // read: it is put aside as a damaged one is (never written over as a missing one would be).
   platform::BoundedRead file = platform::ReadBoundedFile(path, PROFILE_FILE_MAX_BYTES);
-  if (!file.Read() && !file.Missing()) {
-    LastError = "The player profile '" + path + "' is damaged (" + file.reason +
-                ") and has been put aside.";
-    return SetDamagedFileAside(path);
-  }
+  if (!file.Read() && !file.Missing()) return SetDamagedFileAside(path, file.reason);
   auto in = file.Read() ? std::make_unique<platform::InStream>(std::move(file.bytes)) : nullptr;
   if (!in) {
     // No file: write one. When the fields hold another player's progress (the profile was given a
@@ -141,9 +143,9 @@ int TProfile::Load() {
   const std::int32_t difficulty = in->ReadInt();
   const std::int32_t tipsFlag = in->ReadInt();
   const std::int32_t instructionsFlag = in->ReadInt();
+  std::string reason;
   if (in->Failed()) {
-    LastError = "The player profile '" + path + "' is damaged (it ends after " +
-                std::to_string(in->Size()) + " bytes) and has been put aside.";
+    reason = "it ends after " + std::to_string(in->Size()) + " bytes";
   } else {
     std::array<std::int32_t, MAX_HINTS> hints{};
     for (std::size_t i = 0; i < hints.size() && !in->Failed(); ++i) {
@@ -152,8 +154,7 @@ int TProfile::Load() {
       if (in->Eof()) break;
     }
     if (in->Failed()) {
-      LastError = "The player profile '" + path + "' is damaged (it ends inside a hint flag) and "
-                  "has been put aside.";
+      reason = "it ends inside a hint flag";
     } else {
       const auto kept = std::make_tuple(CurrentLevel, LockedLevel, Score, Lives, Kills, TimeTaken,
                                         Difficulty, TipsFlag, InstructionsFlag, HintsShown);
@@ -179,24 +180,28 @@ int TProfile::Load() {
                InstructionsFlag, HintsShown) = kept;
       // The game's reader names what it found; one that read past the end without a word is
       // reported by where it stopped.
-      std::string reason = LoadUserFault;
+      reason = LoadUserFault;
       if (reason.empty()) {
         reason = hook < 0 ? "the game's block after the hint flags is not whole"
                           : "it ends inside the game's block, after " + std::to_string(in->Size()) +
                                 " bytes";
       }
-      LastError =
-          "The player profile '" + path + "' is damaged (" + reason + ") and has been put aside.";
     }
   }
-  return SetDamagedFileAside(path);
+  return SetDamagedFileAside(path, reason);
 }
 
-int TProfile::SetDamagedFileAside(const std::string& path) {
+int TProfile::SetDamagedFileAside(const std::string& path, const std::string& reason) {
   // Kept for inspection under a name the player list does not show, and reported; the caller lets
   // the player choose or create another player.
-  // An earlier damaged copy is never replaced: each gets the next free name.
-  if (platform::SetFileAside(path).empty()) LastError += " It could not be renamed.";
+  // An earlier damaged copy is never replaced: each gets the next free name. One that cannot be
+  // moved (a folder, a folder the game may not change) stays where it is, and Save leaves it be.
+  const bool moved = !platform::SetFileAside(path).empty();
+  LastError = "The player profile '" + path + "' is damaged (" + reason + ") and " +
+              (moved ? "has been put aside."
+                     : "could not be put aside, so it is left where it is and not written over "
+                       "while the game runs.");
+  if (!moved) KeptInPlace = path;
   ccRunTimeError(LastError, 0);
   return -1;
 }

@@ -68,15 +68,18 @@ class TProfile {
   virtual int Init(const std::string& name);
   virtual int ClearHints();
   // Writes the whole file atomically: 0 on success; -1 (reported, the old file left whole) when it
-  // cannot be written or the name is not a safe file name.
+  // cannot be written or the name is not a safe file name; -1 without a word when the file is a
+  // damaged one that Load could not put aside (it is never written over).
   virtual int Save();
   // 1 when the file was read. 0 when there was none and it has just been written: from memory when
   // the profile in memory is this player's (a brand-new player), else from fresh defaults, so one
   // player's progress is never stored under another's name. -1 when the file is damaged: it is
   // reported with what was found ("The player profile '...' is damaged (REASON) and has been put
   // aside."), renamed aside to Name + ".dat.damaged" (".damaged.2", ... when that name is taken: an
-  // earlier damaged copy is never replaced) and the profile keeps its values. A file larger than
-  // PROFILE_FILE_MAX_BYTES is damaged too, and is not read.
+  // earlier damaged copy is never replaced) and the profile keeps its values. A file that is not a
+  // plain file, is larger than PROFILE_FILE_MAX_BYTES or cannot be read is damaged too, and is not
+  // read. One that cannot be moved is left where it is ("... is damaged (REASON) and could not be
+  // put aside, so it is left where it is and not written over while the game runs.").
   virtual int Load();
   virtual int HintsSet(int value);
   // 1 when flag `index` was 0 and is now set (saved when `save` is non-zero), 0 otherwise or when
@@ -94,8 +97,11 @@ class TProfile {
   static int CheckNewName(const std::string& name, std::string& message);
 
  private:
-  // Reports LastError, puts the file at `path` aside and returns -1 (Load's damaged file).
-  int SetDamagedFileAside(const std::string& path);
+  // Puts the file at `path` aside, reports it as damaged for `reason` and returns -1 (Load's
+  // damaged file). One that cannot be moved is left where it is and named in KeptInPlace.
+  int SetDamagedFileAside(const std::string& path, const std::string& reason);
   // Whose progress the fields hold: set by Init, a successful Load and a successful Save.
   std::string DataOwner;
+  // The damaged file Load could not put aside, which Save never writes over ("" when none).
+  std::string KeptInPlace;
 };

@@ -41,6 +41,19 @@ std::string ccDamagedDataFile(const std::string& path, const std::string& reason
   return "The data file " + path + " is damaged: " + reason + ".";
 }
 
+bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
+                          const std::string& reason, std::string* message) {
+  const std::string aside = platform::SetFileAside(path);
+  const std::string report =
+      what + " '" + path + "' is damaged: " + reason +
+      (aside.empty() ? std::string("; it could not be put aside, so it is left where it is and "
+                                   "not written over while the game runs.")
+                     : "; it has been put aside as '" + aside + "'.");
+  if (message != nullptr) *message = report;
+  ccRunTimeError(report, 0);
+  return !aside.empty();
+}
+
 namespace {
 
 [[noreturn]] void LoadFailed(const std::string& message) {

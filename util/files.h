@@ -43,6 +43,15 @@ constexpr std::int64_t HIGH_SCORES_FILE_MAX_BYTES = std::int64_t{256} << 10;
 // gives it: not a plain file, or past the bound of its kind): "The data file PATH is damaged:
 // REASON."
 std::string ccDamagedDataFile(const std::string& path, const std::string& reason);
+// Keeps a player's file that is there but was not read (`reason`, as platform::BoundedRead gives
+// it: not a plain file, past the bound of its kind, or the system's reason it cannot be read): it
+// is set aside (platform::SetFileAside), or left where it is when it cannot be moved, and reported
+// (not fatal): "<what> '<path>' is damaged: REASON; it has been put aside as '<aside>'." or "...;
+// it could not be put aside, so it is left where it is and not written over while the game
+// runs." False when it was left: the caller then keeps what replaces it in memory only.
+// `message`, when given, gets the report.
+bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
+                          const std::string& reason, std::string* message = nullptr);
 // The file read whole for reading; never null: when it is missing or cannot be read, the fatal
 // error "Error loading file " + path; when it is not a plain file or holds more than max_bytes, the
 // fatal error of ccDamagedDataFile.

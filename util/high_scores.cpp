@@ -46,14 +46,11 @@ int THighScoreList::Insert(const std::string& name, int score, int level) {
 int THighScoreList::Load() {
   Entries.clear();
   platform::BoundedRead file = platform::ReadBoundedFile(filepath, HIGH_SCORES_FILE_MAX_BYTES);
-  if (file.Refused()) {
-    // Not a plain file, or far too large to be a score table: put aside unread and reported; the
-    // default table follows.
-    const std::string aside = platform::SetFileAside(filepath);
-    ccRunTimeError("The high-score table '" + filepath + "' is damaged: " + file.reason +
-                       (aside.empty() ? std::string("; it could not be put aside.")
-                                      : "; it has been put aside as '" + aside + "'."),
-                   0);
+  KeptInPlace = false;
+  if (!file.Read() && !file.Missing()) {
+    // Not a plain file, far too large to be a score table, or one that cannot be read: kept unread
+    // and reported; the default table follows.
+    KeptInPlace = !ccSetPlayerFileAside("The high-score table", filepath, file.reason);
     return CreateDefault();
   }
   if (!file.Read()) return CreateDefault();
@@ -79,6 +76,7 @@ int THighScoreList::Load() {
 }
 
 int THighScoreList::Save() {
+  if (KeptInPlace) return 0;
   platform::OutStream out;
   for (const auto& entry : Entries) {
     if (!entry) continue;

@@ -25,6 +25,9 @@ class THighScoreList {
   std::string filepath;  // the name given to Create + ".dat"
   int MaxNameLength = 10;  // stored for the users; not enforced here
   std::list<std::shared_ptr<THighScore>> Entries;
+  // Set by Load when the file is there but could not be read nor put aside: it is left as it is,
+  // and Save writes nothing (the table is kept in memory only).
+  bool KeptInPlace = false;
 
   int Count() const { return static_cast<int>(Entries.size()); }
   // Empties the table and names its file (name + ".dat"); does not load. Returns 0.
@@ -36,11 +39,13 @@ class THighScoreList {
   int Insert(const std::string& name, int score, int level);
   // Replaces the table by the file's records (in file order); without a file, by the default
   // table, which is written at once. A record cut short by the end of the file is dropped. A file
-  // larger than HIGH_SCORES_FILE_MAX_BYTES is not read: it is reported (not fatal) and set aside,
-  // and the default table takes its place. Returns 0.
+  // that is there but is not read (not a plain file, larger than HIGH_SCORES_FILE_MAX_BYTES, or
+  // one that cannot be read) is reported (not fatal) and set aside, or left where it is when it
+  // cannot be moved (ccSetPlayerFileAside), and the default table takes its place. Returns 0.
   int Load();
-  // Writes every entry; a file that cannot be written is the fatal error
-  // "Failed to save file " + filepath + ": " and the folder with the system's reason. Returns 0.
+  // Writes every entry (nothing while KeptInPlace); a file that cannot be written is the fatal
+  // error "Failed to save file " + filepath + ": " and the folder with the system's reason.
+  // Returns 0.
   int Save();
   // Appends ten default entries (10000 .. 1000, levels 10 .. 1) and saves. Returns 0.
   int CreateDefault();

@@ -38,15 +38,10 @@ int TIniFile::Add(const std::string& key, const std::string& default_value) {
 int TIniFile::Load() {
   const std::string path = FileName + ".ini";
   platform::BoundedRead file = platform::ReadBoundedFile(path, SETTINGS_FILE_MAX_BYTES);
-  if (file.Refused()) {
-    // Not a plain file, or far too large to be settings: put aside unread, reported, and the
-    // settings start afresh.
-    const std::string aside = platform::SetFileAside(path);
-    ccRunTimeError("The settings file '" + path + "' is damaged: " + file.reason +
-                       (aside.empty() ? std::string("; it could not be put aside.")
-                                      : "; it has been put aside as '" + aside + "'."),
-                   0);
-  }
+  // Not a plain file, far too large to be settings, or one that cannot be read: kept unread,
+  // reported, and the settings start afresh.
+  KeptInPlace = !file.Read() && !file.Missing() &&
+                !ccSetPlayerFileAside("The settings file", path, file.reason);
   if (file.Read()) {
     for (const std::string& line : LinesOf(std::move(file.bytes))) {
       const std::string key = ccUpperCase(ccIniFirstString(line));
@@ -60,6 +55,7 @@ int TIniFile::Load() {
 }
 
 int TIniFile::Save() {
+  if (KeptInPlace) return 0;
   const std::string path = FileName + ".ini";
   platform::OutStream out;
   for (const auto& entry : Lines) {

@@ -28,6 +28,9 @@ class TIniFile {
   // Path of the file without its extension; the file is FileName + ".ini".
   std::string FileName;
   std::list<std::shared_ptr<TIniLine>> Lines;
+  // Set by Load when the file is there but could not be read nor put aside: it is left as it is,
+  // and Save writes nothing (the settings are kept in memory only).
+  bool KeptInPlace = false;
 
   auto begin() { return Lines.begin(); }
   auto end() { return Lines.end(); }
@@ -39,13 +42,14 @@ class TIniFile {
   int Add(const std::string& key, const std::string& default_value);
   // Reads the file into the entries whose key matches (a later line wins; unknown lines are
   // ignored; a missing file is not an error), then always saves, so the file afterwards holds
-  // exactly the registered entries. A file larger than SETTINGS_FILE_MAX_BYTES is not read: it is
-  // reported (not fatal) and set aside as "<file>.damaged" (platform::SetFileAside), and the
-  // entries keep their values. Returns 0.
+  // exactly the registered entries. A file that is there but is not read (not a plain file, larger
+  // than SETTINGS_FILE_MAX_BYTES, or one that cannot be read) is reported (not fatal) and set aside
+  // as "<file>.damaged" (ccSetPlayerFileAside), or left where it is when it cannot be moved, and
+  // the entries keep their values. Returns 0.
   int Load();
-  // Writes every entry atomically; a file that cannot be written is the fatal error
-  // "Failed to save file " + FileName + ".ini: " and the folder with the system's reason (see
-  // platform::WriteFileAtomic); the old file stays whole. Returns 0.
+  // Writes every entry atomically (nothing while KeptInPlace); a file that cannot be written is
+  // the fatal error "Failed to save file " + FileName + ".ini: " and the folder with the system's
+  // reason (see platform::WriteFileAtomic); the old file stays whole. Returns 0.
   int Save();
 };
 

@@ -1,8 +1,10 @@
 // The settings file: its 21 lines, clamping on reading, and the crash-recovery markers.
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "core_fixture.h"
+#include "tests/support/read_faults.h"
 #include "util/settings.h"
 
 namespace {
@@ -103,6 +105,58 @@ INSTANTIATE_TEST_SUITE_P(Markers, MarkerStates,
                                          MarkerCase{"CleanExitNoChange", true, false, 20},
                                          MarkerCase{"FailedRunNoChange", false, false, 20},
                                          MarkerCase{"FailedRunWithChange", false, true, 70}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A settings file that is there but cannot be read (another user's, or of mode 000; the file layer
+// refuses its open, so this holds for a user who may read every file too), at the start after a
+// clean run or after one that changed the settings and ended without its marker: it is never
+// rebuilt from the default file nor taken for a missing one. It is kept whole as
+// "Quillbrook.ini.damaged", named with the reason in a message and in the log, and the game goes
+// on with its own settings.
+struct LastRun {
+  const char* name;
+  bool goodExit;  // the last run left its clean-exit marker (it changed the settings either way)
+};
+
+void PrintTo(const LastRun& run, std::ostream* os) { *os << run.name; }
+
+class UnreadableSettings : public CoreTest, public testing::WithParamInterface<LastRun> {};
+
+TEST_P(UnreadableSettings, AreSetAsideWholeAndTheGameGoesOnWithItsOwn) {
+  Game->ProfileName = "Ann";
+  Game->MusicSetVolume(20, 1);
+  ASSERT_TRUE(platform::FileExists(SubPath() + "inichanged.dat"));
+  if (GetParam().goodExit) TGame::MakeGoodExit();
+  const std::string settings = Game->SettingsFilePath();
+  const auto before = platform::ReadFileBytes(settings);
+  ASSERT_TRUE(before);
+
+  testing::internal::CaptureStderr();
+  {
+    quill_test::ReadFaults faults(settings);
+    MakeGame(false);
+    Game->CheckGoodExit();
+    Game->Init(0);
+  }
+  const std::string said = testing::internal::GetCapturedStderr();
+
+  EXPECT_EQ(platform::ReadFileBytes(settings + ".damaged"), before) << said;
+  const std::string message = "The settings file '" + settings +
+                              "' is damaged: Permission denied; it has been put aside as '" +
+                              settings + ".damaged'.";
+  EXPECT_NE(said.find(message), std::string::npos) << said;
+  EXPECT_NE(ReadFile(SubPath() + "ErrorLog.txt").find(message), std::string::npos);
+  EXPECT_EQ(said.find("Default ini file restored!"), std::string::npos) << said;
+  // The game's own settings (not the default file's 70), written afresh at the settings' name.
+  EXPECT_EQ(Game->MusicVolume, 100);
+  EXPECT_EQ(Game->ProfileName, "");
+  EXPECT_NE(ReadFile(settings).find("MUSIC VOLUME=100\r\n"), std::string::npos);
+  EXPECT_FALSE(platform::FileExists(SubPath() + "inichanged.dat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, UnreadableSettings,
+                         testing::Values(LastRun{"CleanExit", true},
+                                         LastRun{"FailedRunWithChange", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsTest, RecoveryWithoutADefaultFileKeepsTheOldSettings) {

@@ -2,7 +2,8 @@
 // nothing, a killed one leaves the folder free, one whose folder was moved away writes nothing in a
 // second one's folder made in its place), the start-up clean-up keeps every player's file
 // however its name reads, every quit signal ends the game cleanly, a quit closes a start-up alert
-// with the game, and a folder or file in the wrong place is reported as what it is.
+// with the game, and a folder or file in the wrong place is reported as what it is (a folder at the
+// settings' name is left there while the game plays on).
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <signal.h>
@@ -308,10 +309,31 @@ INSTANTIATE_TEST_SUITE_P(
                   [](const std::string& user) {
                     return "Cannot create shared profiles folder " + user + "profiles/: " + user +
                            "profiles is a file, not a folder";
-                  }},
-        Misplaced{"folder_for_the_settings_file",
-                  [](const std::string& user) { fs::create_directories(user + "Quillbrook.ini"); },
-                  [](const std::string& user) { return user + "Quillbrook.ini is a folder, not a file"; }}),
+                  }}),
     [](const testing::TestParamInfo<Misplaced>& info) { return std::string(info.param.name); });
+
+// A folder at the settings' name cannot be put aside: it is reported as what it is and left where
+// it is, never written over, and the game goes on with its own settings, kept in memory only.
+TEST(FolderAtTheSettingsName, IsLeftWhereItIsAndTheGamePlaysOn) {
+  const std::string xdg = quill_process::FreshFolder("folder_for_the_settings_file");
+  const std::string settings = quill_process::UserFolder(xdg) + "Quillbrook.ini";
+  fs::create_directories(settings);
+  GameProcess game(xdg, quill_process::StagedDataPrefix());
+  // The report's alert is over once the profiles folder, made after the settings, is there.
+  const std::string profiles = quill_process::UserFolder(xdg) + "profiles";
+  ASSERT_TRUE(game.WaitUntil([&] { return fs::is_directory(profiles); }, kLimitMs))
+      << game.Output();
+  ASSERT_TRUE(game.WaitUntil([&] { return game.CatchesTerminate(); }, kLimitMs)) << game.Output();
+  game.Signal(SIGTERM);
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 0) << game.Output();
+  EXPECT_NE(game.Output().find("The settings file '" + settings +
+                               "' is damaged: it is not a plain file; it could not be put aside, "
+                               "so it is left where it is and not written over while the game "
+                               "runs."),
+            std::string::npos)
+      << game.Output();
+  EXPECT_EQ(game.Output().find("Failed to save"), std::string::npos) << game.Output();
+  EXPECT_TRUE(fs::is_directory(fs::symlink_status(settings)));
+}
 
 }  // namespace

@@ -3,7 +3,8 @@
 // file, its size and the bound of its own kind, and a player's file is set aside as a damaged one
 // is. Files past the bound are made sparse, so the test writes almost nothing. And what is no
 // plain file (a named pipe, a device, a folder, a link to one) is refused at once by name, never
-// waited on.
+// waited on. A player's file that is there but cannot be read is kept whole with a message naming
+// it and the system's reason, never taken for a missing one and written over.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -28,6 +29,7 @@
 #include "progress/best_score_list.h"
 #include "progress_fixture.h"
 #include "tests/support/harness.h"
+#include "tests/support/read_faults.h"
 #include "ui/profile.h"
 #include "util/error.h"
 #include "util/files.h"
@@ -74,6 +76,14 @@ struct BoundCase {
 };
 
 void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.kind; }
+
+// A kind's name as a test's name: its letters and digits.
+std::string TestName(const char* kind) {
+  std::string name;
+  for (const char* k = kind; *k != 0; ++k)
+    if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
+  return name;
+}
 
 std::string Hold(std::int64_t bytes, std::int64_t bound) {
   return "it holds " + std::to_string(bytes) + " bytes, more than the " + std::to_string(bound) +
@@ -180,12 +190,15 @@ class FileReadTest : public ProgressTest {
     return platform::FileExists(log) ? quill_test::ReadWholeFile(log) : std::string();
   }
   // Reads the file as the game does; the fatal error of a data file is taken as its message.
-  void Read(const BoundCase& c, const std::string& path) {
+  // Whether the read ended in a fatal error.
+  bool Read(const BoundCase& c, const std::string& path) {
     platform::DeleteFile(ccErrorPath + "ErrorLog.txt");
     try {
       c.read(path);
     } catch (const ccFatalError&) {
+      return true;
     }
+    return false;
   }
 
  private:
@@ -218,10 +231,7 @@ TEST_P(FileBoundTest, AFileOfTheBoundIsReadAndOneByteMoreIsRefusedByName) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, FileBoundTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<BoundCase>& info) {
-                           std::string name;
-                           for (const char* k = info.param.kind; *k != 0; ++k)
-                             if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
-                           return name;
+                           return TestName(info.param.kind);
                          });
 
 // What may stand at a file's name in place of a plain file.
@@ -330,7 +340,7 @@ TEST_P(NotPlainFileTest, IsRefusedAtOnceByName) {
 
   PipeWriter writer(PipeOf(node, path));
   testing::internal::CaptureStderr();
-  Read(c, path);
+  const bool fatal = Read(c, path);
   const std::string said = testing::internal::GetCapturedStderr();
   writer.Release();
 
@@ -338,10 +348,21 @@ TEST_P(NotPlainFileTest, IsRefusedAtOnceByName) {
       c.playerFile ? path : "The data file " + path + " is damaged: it is not a plain file.";
   EXPECT_NE(said.find(message), std::string::npos) << said;
   EXPECT_NE(said.find("it is not a plain file"), std::string::npos) << said;
+  // A data file the game needs ends it; without a player's file play goes on.
+  EXPECT_EQ(fatal, !c.playerFile) << said;
   if (c.playerFile) {
     struct stat st {};
     const bool folder = node == Node::kFolder;
     EXPECT_EQ(::lstat((path + ".damaged").c_str(), &st) == 0, !folder) << said;
+    // A folder cannot be put aside: the message says it is left where it is, and nothing tries to
+    // write over it.
+    EXPECT_EQ(said.find("put aside, so it is left where it is and not written over") !=
+                  std::string::npos,
+              folder)
+        << said;
+    EXPECT_EQ(said.find("has been put aside") != std::string::npos, !folder) << said;
+    EXPECT_EQ(said.find("Failed to save"), std::string::npos) << said;
+    EXPECT_EQ(said.find("Could not create"), std::string::npos) << said;
   }
 }
 
@@ -356,10 +377,56 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, NotPlainFileTest,
                                                           Node::kLinkToPipe, Node::kLinkToDevice,
                                                           Node::kLinkToFolder)),
                          [](const testing::TestParamInfo<NotPlainCase>& info) {
-                           std::string name;
-                           for (const char* k = std::get<0>(info.param).kind; *k != 0; ++k)
-                             if (std::isalnum(static_cast<unsigned char>(*k))) name += *k;
-                           return name + "_" + NodeName(std::get<1>(info.param));
+                           return TestName(std::get<0>(info.param).kind) + "_" +
+                                  NodeName(std::get<1>(info.param));
+                         });
+
+// Each player's file that is there but cannot be read (another user's, or of mode 000; the file
+// layer refuses its open, so this holds for a user who may read every file too): it is kept whole
+// as "<file>.damaged", the message names it and the system's reason, and play goes on without it:
+// a fresh table or settings take its name, or none (a profile's caller lets the player choose).
+class UnreadableFileTest : public FileReadTest, public testing::WithParamInterface<BoundCase> {};
+
+TEST_P(UnreadableFileTest, IsSetAsideWholeAndNamedWithTheReason) {
+  const BoundCase& c = GetParam();
+  const std::string path = c.path(root_);
+  c.make(path, 1000);
+  const auto before = platform::ReadFileBytes(path);
+  ASSERT_TRUE(before);
+
+  testing::internal::CaptureStderr();
+  bool fatal = false;
+  {
+    quill_test::ReadFaults faults(path);
+    fatal = Read(c, path);
+    EXPECT_EQ(faults.Faulted(), 1);
+  }
+  const std::string said = testing::internal::GetCapturedStderr();
+
+  EXPECT_FALSE(fatal) << said;
+  EXPECT_EQ(platform::ReadFileBytes(path + ".damaged"), before) << said;
+  const std::string message = "'" + path + "' is damaged";
+  const std::string log = Log();
+  for (const std::string& told : {said, log}) {
+    EXPECT_NE(told.find(message), std::string::npos) << told;
+    EXPECT_NE(told.find("Permission denied"), std::string::npos) << told;
+  }
+  const bool fresh = std::string(c.kind) != "profile";
+  EXPECT_EQ(platform::FileExists(path), fresh);
+  if (fresh) {
+    EXPECT_NE(platform::ReadFileBytes(path), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPlayerFile, UnreadableFileTest,
+                         testing::ValuesIn([] {
+                           std::vector<BoundCase> kinds;
+                           for (const BoundCase& c : kCases)
+                             if (c.playerFile) kinds.push_back(c);
+                           return kinds;
+                         }()),
+                         [](const testing::TestParamInfo<BoundCase>& info) {
+                           return TestName(info.param.kind);
                          });
 
 }  // namespace

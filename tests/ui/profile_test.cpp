@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 #include "platform/files.h"
@@ -229,6 +230,29 @@ TEST_F(ProfileTest, AGameBlockItsReaderRefusesRefusesTheWholeProfile) {
   EXPECT_TRUE(platform::FileExists(ann->Path() + ".damaged.2"));
   EXPECT_EQ(loaded->LastError,
             named + "it ends inside the game's block, after 444 bytes) and has been put aside.");
+}
+
+// A folder at a profile's name cannot be put aside: the message says so, without a word of a move
+// that did not happen, and the player in memory is never written over it. Once the name is free, a
+// new file is written there as for a missing one.
+TEST_F(ProfileTest, AFolderAtItsNameIsLeftWhereItIsAndNeverWrittenOver) {
+  auto ann = MakeAnn();
+  const std::string path = ann->Path();
+  ASSERT_TRUE(platform::CreateFolder(path));
+  EXPECT_EQ(ann->Load(), -1);
+  EXPECT_EQ(ann->LastError, "The player profile '" + path +
+                                "' is damaged (it is not a plain file) and could not be put aside, "
+                                "so it is left where it is and not written over while the game "
+                                "runs.");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ann->Save(), -1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_TRUE(platform::FolderExists(path));
+
+  ASSERT_TRUE(std::filesystem::remove(path));
+  EXPECT_EQ(ann->Load(), 0);
+  EXPECT_EQ(ann->Save(), 0);
+  EXPECT_TRUE(platform::FileExists(path));
 }
 
 TEST_F(ProfileTest, UnsafeNamesAreNeverWritten) {
