@@ -10,6 +10,7 @@
 #include "screens/course_end_dialog.h"
 #include "screens/score_card_screen.h"
 #include "tests/screens/overlay_support.h"
+#include "util/animation.h"
 
 namespace {
 
@@ -27,9 +28,11 @@ class CourseMoneyTest : public OverlayTest {
     Card().ApplyStats();
     Card().Show(0);
   }
-  // One step of the card's logic through the game's own pump.
-  void StepCard() {
-    Step([this] { Card().Logic(); });
+  // One step of the card's logic through the game's own pump; the action it returns.
+  int StepCard() {
+    int action = 0;
+    Step([&] { action = Card().Logic(); });
+    return action;
   }
 };
 
@@ -125,7 +128,8 @@ TEST_F(CourseMoneyTest, OnlyACourseThatPaidItsPurseCountsAsAPurseWon) {
     Card().Load();
     Card().ApplyStats();
     Card().Show(0);
-    for (int i = 0; i < 60 && !Card().GopherDialog; ++i) StepCard();
+    for (int i = 0; i < 200 && Card().Zoom->Active != 0; ++i) StepCard();
+    ASSERT_EQ(Card().Zoom->Active, 0);
     ASSERT_EQ(Card().GopherDialog != nullptr, row.paid);
     EXPECT_EQ(Card().PurseValue, row.paid ? 1000 : 0);
     if (row.paid) {
@@ -136,7 +140,9 @@ TEST_F(CourseMoneyTest, OnlyACourseThatPaidItsPurseCountsAsAPurseWon) {
     }
     for (int i = 0; i < 5; ++i) StepCard();
     ClickOn(*Card().Menu->FindButton("continue"));
-    StepCard();
+    const int action = StepCard();
+    // The course is done, at once or once a dialog it opened (a course unlocked) is closed.
+    ASSERT_EQ(action != 0 ? action : Card().PostDialogAction, SCORECARD_COURSE_DONE);
     EXPECT_EQ(Save().TotalPursesWon, row.pursesWon);
   }
 }
