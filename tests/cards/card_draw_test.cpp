@@ -86,18 +86,22 @@ TEST_F(CardDrawTest, ALayoutCardWithACardOnItIsDrawnShadedAndAFreeOneIsNot) {
   auto pixel = [](int x, int y) { return platform::GrabPixmap(x, y, 1, 1)->ReadPixel(0, 0); };
   auto green = [&](int x, int y) { return static_cast<int>((pixel(x, y) >> 8) & 0xFF); };
   auto blue = [&](int x, int y) { return static_cast<int>(pixel(x, y) & 0xFF); };
-  const int shadedGreen = 100 * TCard::COVERED_SHADE / 255, shadedBlue = 200 * TCard::COVERED_SHADE / 255;
+  // Drawn after the covered ones, the free card and the stock card keep their full colour.
+  const int freeGreen = green(430, 150), freeBlue = blue(430, 150);
+  EXPECT_EQ(freeGreen, 100);
+  EXPECT_EQ(freeBlue, 200);
+  EXPECT_EQ(green(530, 150), 100);
+  EXPECT_EQ(blue(530, 150), 200);
+  // A covered card, face up, face down or turning, is tinted to 150/255 of its colour: (100, 200)
+  // becomes (59, 118), within a unit of the renderer's rounding. The shade is plainly visible (at
+  // most two thirds of the free card's brightness) and the card still shows (over half of it).
   for (int x : {130, 230, 334}) {
     SCOPED_TRACE(x);
-    EXPECT_NEAR(green(x, 150), shadedGreen, 1);
-    EXPECT_NEAR(blue(x, 150), shadedBlue, 1);
+    EXPECT_NEAR(green(x, 150), 59, 1);
+    EXPECT_NEAR(blue(x, 150), 118, 1);
+    EXPECT_LE(3 * blue(x, 150), 2 * freeBlue);
+    EXPECT_GE(2 * blue(x, 150), freeBlue);
   }
-  // Drawn after the covered ones, the free card and the stock card keep their full colour.
-  EXPECT_EQ(green(430, 150), 100);
-  EXPECT_EQ(blue(430, 150), 200);
-  EXPECT_EQ(green(530, 150), 100);
-  // The shade is plainly visible: at most two thirds of the free card's brightness.
-  EXPECT_LE(3 * shadedBlue, 2 * 200);
 }
 
 TEST_F(CardDrawTest, ATurningCardIsSqueezedAboutItsCentre) {

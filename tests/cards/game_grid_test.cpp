@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "content/course.h"
 #include "gfx/image_bank.h"
 #include "gfx/particle.h"
@@ -362,11 +364,34 @@ TEST_F(GameGridTest, TheMissedCardTipReplacesAStockMoveTwiceAtMost) {
   EXPECT_EQ(GameGrid->CardAction, CARDACTION_STOCK_TO_FOUNDATION);
 }
 
-TEST_F(GameGridTest, BonusAmountsComeFromTheSeededTables) {
+// The play field's token tables hold the lowest and the highest amount of each token factor (1 to
+// 5) in each luck band (0 to 4); a bonus is a seeded roll over them, rounded to a multiple of 5.
+TEST_F(GameGridTest, BonusAmountsAreSeededRollsOverTheRulesTables) {
+  const int lowest[5][5] = {{5, 5, 5, 10, 15},
+                            {5, 5, 10, 15, 20},
+                            {5, 10, 15, 20, 25},
+                            {10, 15, 20, 25, 35},
+                            {15, 20, 25, 35, 50}};
+  const int highest[5][5] = {{5, 5, 10, 20, 30},
+                             {5, 10, 20, 30, 40},
+                             {10, 20, 30, 40, 50},
+                             {20, 30, 40, 50, 75},
+                             {30, 40, 50, 75, 250}};
+  for (int factor = 1; factor <= 5; ++factor) {
+    for (int band = 0; band < 5; ++band) {
+      SCOPED_TRACE("factor " + std::to_string(factor) + " band " + std::to_string(band));
+      EXPECT_EQ(GameGrid->TOKEN_FACTOR[0][factor - 1][band], lowest[factor - 1][band]);
+      EXPECT_EQ(GameGrid->TOKEN_FACTOR[1][factor - 1][band], highest[factor - 1][band]);
+    }
+  }
   EXPECT_EQ(GameGrid->CalcBonus(0), 0);
+  // A factor of 7 counts as 5. With seed 99 the first band rolls are 97, 84, 87 and 64 (band 0,
+  // 15..30) and 43 (band 1, 20..40): the first bonus is 15 + 6 = 21, rounded down to 20, the fifth
+  // 20 + 20 = 40. The eighth band roll is 3, band 3 (35..75): 35 + 38 = 73, rounded up to 75.
   GameGrid->Rng.Seed(99);
-  platform::Random same(99);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(GameGrid->CalcBonus(7), CalcBonusAmount(5, same));
+  const int expected[] = {20, 20, 15, 15, 40, 15, 25, 75, 30, 20,
+                          30, 30, 45, 30, 35, 35, 20, 30, 30, 25};
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(GameGrid->CalcBonus(7), expected[i]) << "bonus " << i;
   EXPECT_EQ(TGameGrid::CalcTokenQuantity(501), 10);
 }
 

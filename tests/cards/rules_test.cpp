@@ -83,9 +83,16 @@ TEST(TokenBonus, RoundingBandsAndRanges) {
   }
 }
 
+// Each amount takes two rolls: r in 0..99 picks the luck band, then lo + a roll in 0..hi - lo,
+// rounded to a multiple of 5. A factor of 3 ranges over 5..10, 10..20, 15..30, 20..40 and 25..50
+// in bands 0 to 4. With seed 7 the first band rolls are 31, 69, 78, 97 and 50: the first is band
+// 1 and 10 + 5 gives 15; the fifth, 50, is still band 1 and 10 + 0 gives 10. The 18th band roll is
+// 0, band 4: 25 + 17 is 42, rounded down to 40.
 TEST(TokenBonus, SeededRollsArePinned) {
-  platform::Random a(7), b(7);
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(CalcBonusAmount(3, a), CalcBonusAmount(3, b));
+  platform::Random rng(7);
+  const int expected[] = {15, 5, 5, 10, 10, 10, 10, 10, 10, 30,
+                          5, 30, 20, 5, 5, 10, 5, 40, 15, 10};
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(CalcBonusAmount(3, rng), expected[i]) << "roll " << i;
 }
 
 TEST(WhackSound, NeverThreeInARow) {

@@ -217,14 +217,18 @@ TEST_F(HudTest, TheFirstLandingAtTheTopCelebratesThenFreezesTheRun) {
   EXPECT_EQ(HUD->MultiplierGhost, 3.0);
 }
 
+// Each hole keeps its own longest drive; the career's stays at the longest of all (a record
+// belongs to a named player, so a shorter drive after a longer one leaves it).
 TEST_F(HudTest, ALongDriveIsRecordedAndTwentyEightCardsWinTrophyFive) {
   auto& save = *GameScreen->Player->SaveData;
+  GameScreen->Player->Name = "Tess";
   auto savedBuilder = RewardDialogBuilder;
   RewardDialogBuilder = nullptr;
   struct Case {
-    int cards, flagLevel;
+    int cards, flagLevel, careerLongest;
   };
-  for (const Case c : {Case{27, 3}, Case{28, 18}, Case{30, 0}, Case{29, 19}}) {
+  for (const Case c : {Case{27, 3, 27}, Case{28, 18, 28}, Case{30, 0, 30}, Case{29, 19, 30}}) {
+    SCOPED_TRACE(c.cards);
     HUD->Init();
     HUD->FlagLevel = c.flagLevel;
     save.CourseLongDrives.fill(0);
@@ -233,7 +237,8 @@ TEST_F(HudTest, ALongDriveIsRecordedAndTwentyEightCardsWinTrophyFive) {
     Cards(c.cards);
     HUD->DriveLengthReset();
     EXPECT_EQ(save.HoleLongestDrive, c.cards);
-    EXPECT_EQ(save.CareerStats->LongestDrive->Value, c.cards);
+    EXPECT_EQ(save.CareerStats->LongestDrive->Value, c.careerLongest);
+    EXPECT_EQ(save.CareerStats->LongestDrive->PlayerName, "Tess");
     int counted = 0;
     for (int n : save.CourseLongDrives) counted += n;
     // only holes 1..18 have a count; a damaged hole number touches nothing
