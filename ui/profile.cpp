@@ -74,7 +74,7 @@ int TProfile::Save() {
   const std::string path = Path();
   if (!IsValidName(Name)) {
     LastError = "Could not create file '" + path + "'";
-    ccRunTimeError(LastError, 0);
+    ccSaveRefused(LastError);
     return -1;
   }
   platform::OutStream out;
@@ -95,7 +95,7 @@ int TProfile::Save() {
   if (!out.Commit(path, &error)) {
     LastError = "Could not create file '" + path + "'";
     if (!error.empty()) LastError += ": " + error;
-    ccRunTimeError(LastError, 0);
+    ccSaveRefused(LastError);
     return -1;
   }
   LastError.clear();

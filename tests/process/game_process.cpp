@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -133,16 +134,37 @@ std::vector<std::string> ChildEnvironment(
 }  // namespace
 
 GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_prefix,
-                         const std::string& video_driver, const std::function<void()>& in_child)
-    : log_(xdg_root + "output.txt") {
-  std::map<std::string, std::optional<std::string>> changes = {
+                         const std::string& video_driver, const std::function<void()>& in_child) {
+  Start(xdg_root, data_prefix, {StagedProgram()}, {}, video_driver, in_child);
+}
+
+std::unique_ptr<GameProcess> GameProcess::RunningTest(
+    const std::string& xdg_root, const std::string& test,
+    const std::map<std::string, std::string>& extra, const std::string& video_driver) {
+  std::unique_ptr<GameProcess> run(new GameProcess());
+  std::map<std::string, std::optional<std::string>> changes(extra.begin(), extra.end());
+  // The run's own temporary folder, which it leaves behind when it ends at once.
+  fs::create_directories(xdg_root + "tmp");
+  changes["TMPDIR"] = xdg_root + "tmp";
+  run->Start(xdg_root, StagedDataPrefix(),
+             {fs::read_symlink("/proc/self/exe").string(), "--gtest_filter=" + test}, changes,
+             video_driver, {});
+  return run;
+}
+
+void GameProcess::Start(const std::string& xdg_root, const std::string& data_prefix,
+                        const std::vector<std::string>& command,
+                        std::map<std::string, std::optional<std::string>> changes,
+                        const std::string& video_driver, const std::function<void()>& in_child) {
+  log_ = xdg_root + "output.txt";
+  changes.insert({
       {"XDG_DATA_HOME", xdg_root},      {"QUILLBROOK_DATA", data_prefix},
       {"SDL_AUDIODRIVER", "dummy"},     {"ALSOFT_DRIVERS", "null"},
       {"LIBGL_ALWAYS_SOFTWARE", "1"},   {"SDL_VIDEODRIVER", video_driver},
       // A session bus that is not there: SDL's video system on X would otherwise start one of its
       // own for the program (dbus-launch), a process that outlives it with its environment.
       {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + xdg_root + "no-session-bus"},
-  };
+  });
   if (video_driver == "dummy" || video_driver == kNoDisplay) {
     // A headless run shows a system alert on no one's screen: it reports on standard error and
     // goes on instead of waiting for a box nobody can close.
@@ -163,8 +185,10 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
     envp.push_back(const_cast<char*>(variable.c_str()));
   }
   envp.push_back(nullptr);
-  const std::string program = StagedProgram();
-  char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  std::vector<char*> argv;
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
+  const std::string log = log_;
   sigset_t none;
   sigemptyset(&none);
   pid_ = ::fork();
@@ -173,13 +197,13 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
     // blocked: a test run from a background job would otherwise hand it SIGINT ignored.
     for (const int signal : {SIGINT, SIGTERM, SIGQUIT, SIGHUP}) ::signal(signal, SIG_DFL);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    const int out = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out >= 0) {
       ::dup2(out, 1);
       ::dup2(out, 2);
     }
     if (in_child) in_child();
-    ::execve(argv[0], argv, envp.data());
+    ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }
 }

@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -63,6 +65,14 @@ class GameProcess {
   // only (plain system calls; no allocation, no locks, no standard streams).
   GameProcess(const std::string& xdg_root, const std::string& data_prefix,
               const std::string& video_driver = "dummy", const std::function<void()>& in_child = {});
+  // Starts this test program again instead, running only `test` (one that runs the game's entry
+  // itself, as main() does), with `extra` added to the environment above for `video_driver` and
+  // the staged data folder; its temporary files go to xdg_root + "tmp/". A test program sets its
+  // own per-user root at its start: the test run learns xdg_root through `extra`.
+  static std::unique_ptr<GameProcess> RunningTest(const std::string& xdg_root,
+                                                  const std::string& test,
+                                                  const std::map<std::string, std::string>& extra,
+                                                  const std::string& video_driver = "dummy");
   ~GameProcess();  // kills the program if it still runs
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -80,6 +90,12 @@ class GameProcess {
   std::string Output() const;  // what it printed
 
  private:
+  GameProcess() = default;
+  void Start(const std::string& xdg_root, const std::string& data_prefix,
+             const std::vector<std::string>& command,
+             std::map<std::string, std::optional<std::string>> changes,
+             const std::string& video_driver, const std::function<void()>& in_child);
+
   pid_t pid_ = -1;
   std::string log_;
 };
