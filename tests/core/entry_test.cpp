@@ -139,7 +139,8 @@ TEST_F(EntryTest, ALostDisplayIsLoggedBeforePlaySettlesAndTheRoundIsSavedAfter) 
   ReportLostDisplay(reason);
   ccFatalErrorHook = nullptr;
   Game->TerminatedUserFunction = nullptr;
-  EXPECT_EQ(seen, (std::vector<std::string>{"settle with the cause logged", "settle with the cause logged",
+  EXPECT_EQ(seen, (std::vector<std::string>{"settle with the cause logged",
+                                            "settle with the cause logged",
                                             "save with the cause logged"}));
 }
 

@@ -62,7 +62,8 @@ TEST_P(RefusedSaveAtQuit, IsNamedOnStandardErrorAndEndsWithAFailureStatus) {
     display.emplace();
     ASSERT_TRUE(display->Ready()) << display->Error();
   }
-  const std::string xdg = quill_process::FreshFolder(std::string("refused_save_") + GetParam().name);
+  const std::string xdg =
+      quill_process::FreshFolder(std::string("refused_save_") + GetParam().name);
   const std::string user = quill_process::UserFolder(xdg);
   const std::string moved = xdg + "Marrowfen/Quillbrook moved/";
   const std::unique_ptr<GameProcess> game =

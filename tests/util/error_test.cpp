@@ -74,6 +74,10 @@ TEST_F(ErrorLog, AReportMadeByTheFatalHookFollowsTheFatalErrorInTheLog) {
 // after the first in the log: the first cause stays named, first. Once the box has closed, a
 // report starts the log afresh.
 TEST_F(ErrorLog, AReportMadeWhileTheFatalBoxIsUpFollowsTheFatalErrorInTheLog) {
+  static constexpr char kLogged[] = "Date: 07 Dec 2026\r\nTime: 21:05:09\r\n";
+  static constexpr char kBrokenPicture[] = "Error loading image graphics/Loading/clickhere.png";
+  static constexpr char kLostDisplay[] =
+      "The display :7 was lost: the connection to the X server broke.";
   std::string error;
   ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
   static int passes;
@@ -82,22 +86,19 @@ TEST_F(ErrorLog, AReportMadeWhileTheFatalBoxIsUpFollowsTheFatalErrorInTheLog) {
   // on the hook's key), then a key closes the first box.
   ccModalLoopHook = [] {
     if (passes++ == 0) {
-      EXPECT_THROW(ccRunTimeError("The display :7 was lost: the connection to the X server broke.", 1),
-                   ccFatalError);
+      EXPECT_THROW(ccRunTimeError(kLostDisplay, 1), ccFatalError);
     }
     platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));
   };
-  EXPECT_THROW(ccRunTimeError("Error loading image graphics/Loading/clickhere.png", 1), ccFatalError);
+  EXPECT_THROW(ccRunTimeError(kBrokenPicture, 1), ccFatalError);
   EXPECT_GE(passes, 2);
   EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"),
-            "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nError loading image graphics/Loading/clickhere.png\r\n"
-            "Date: 07 Dec 2026\r\nTime: 21:05:09\r\n"
-            "The display :7 was lost: the connection to the X server broke.\r\n");
+            std::string(kLogged) + kBrokenPicture + "\r\n" + kLogged + kLostDisplay + "\r\n");
   ccDisablePolledInput();
   ccModalLoopHook = nullptr;
   ccGraphicalErrors = 0;
   EXPECT_THROW(ccRunTimeError("later", 1), ccFatalError);
-  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"), "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nlater\r\n");
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"), std::string(kLogged) + "later\r\n");
   platform::GraphicsClose();
 }
 
@@ -113,8 +114,8 @@ TEST_F(ErrorLog, AMessageTheLogCannotHoldGoesToStandardError) {
     } catch (const ccFatalError&) {
     }
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("Error: Could not create file 'profiles/Ann.dat': the disk is full\n(The error log " +
-                        ccErrorPath + "ErrorLog.txt could not be written: "),
+    EXPECT_NE(said.find("Error: Could not create file 'profiles/Ann.dat': the disk is full\n"
+                        "(The error log " + ccErrorPath + "ErrorLog.txt could not be written: "),
               std::string::npos)
         << fatal << ": " << said;
   }
@@ -149,7 +150,7 @@ TEST_F(ErrorLog, ASaveRefusedWhileQuittingIsNamedOnStandardErrorAndCounted) {
     // Named once, whether the log took it or not.
     const std::size_t named = said.find("Error: " + refused + "\n");
     EXPECT_NE(named, std::string::npos) << said;
-    EXPECT_EQ(said.find(refused, named + 1), std::string::npos) << said;
+    EXPECT_EQ(said.find(refused, named + refused.size()), std::string::npos) << said;
     EXPECT_EQ(passes, 1) << "a box waited at the quit";
     EXPECT_EQ(ccTakeRefusedQuitSaves(), 1);
     EXPECT_EQ(ccTakeRefusedQuitSaves(), 0);
