@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -138,18 +137,15 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
   Start(xdg_root, data_prefix, {StagedProgram()}, {}, video_driver, in_child);
 }
 
-std::unique_ptr<GameProcess> GameProcess::RunningTest(
-    const std::string& xdg_root, const std::string& test,
-    const std::map<std::string, std::string>& extra, const std::string& video_driver) {
-  std::unique_ptr<GameProcess> run(new GameProcess());
-  std::map<std::string, std::optional<std::string>> changes(extra.begin(), extra.end());
+GameProcess::GameProcess(const std::string& xdg_root, const TestRun& run,
+                         const std::string& video_driver) {
+  std::map<std::string, std::optional<std::string>> changes(run.extra.begin(), run.extra.end());
   // The run's own temporary folder, which it leaves behind when it ends at once.
   fs::create_directories(xdg_root + "tmp");
   changes["TMPDIR"] = xdg_root + "tmp";
-  run->Start(xdg_root, StagedDataPrefix(),
-             {fs::read_symlink("/proc/self/exe").string(), "--gtest_filter=" + test}, changes,
-             video_driver, {});
-  return run;
+  Start(xdg_root, StagedDataPrefix(),
+        {fs::read_symlink("/proc/self/exe").string(), "--gtest_filter=" + run.test}, changes,
+        video_driver, {});
 }
 
 void GameProcess::Start(const std::string& xdg_root, const std::string& data_prefix,

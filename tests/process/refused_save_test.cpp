@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -66,26 +65,26 @@ TEST_P(RefusedSaveAtQuit, IsNamedOnStandardErrorAndEndsWithAFailureStatus) {
       quill_process::FreshFolder(std::string("refused_save_") + GetParam().name);
   const std::string user = quill_process::UserFolder(xdg);
   const std::string moved = xdg + "Marrowfen/Quillbrook moved/";
-  const std::unique_ptr<GameProcess> game =
-      GameProcess::RunningTest(xdg, "RefusedSaveRun.PlaysTheFirstHoleUntilItsQuit",
-                               {{kChildHome, xdg}}, GetParam().window ? "x11" : "dummy");
+  const quill_process::TestRun run{"RefusedSaveRun.PlaysTheFirstHoleUntilItsQuit",
+                                   {{kChildHome, xdg}}};
+  GameProcess game(xdg, run, GetParam().window ? "x11" : "dummy");
   // (A run that ended early leaves no live process.)
-  ASSERT_TRUE(game->WaitUntil(
+  ASSERT_TRUE(game.WaitUntil(
       [&] { return fs::exists(xdg + kInPlay) || quill_process::ProcessesOf(xdg).empty(); },
       kLimitMs));
-  ASSERT_TRUE(fs::exists(xdg + kInPlay)) << game->Output();
+  ASSERT_TRUE(fs::exists(xdg + kInPlay)) << game.Output();
   const std::string saved = quill_test::ReadWholeFile(user + "profiles/Kim.dat");
   fs::rename(fs::path(user).parent_path(), fs::path(moved).parent_path());
 
   if (GetParam().window) {
-    const std::string close = std::string(QUILL_CLOSE_WINDOW) + " " + std::to_string(game->Pid()) +
+    const std::string close = std::string(QUILL_CLOSE_WINDOW) + " " + std::to_string(game.Pid()) +
                               " Quillbrook " + std::to_string(kLimitMs);
-    ASSERT_EQ(std::system(close.c_str()), 0) << game->Output();
+    ASSERT_EQ(std::system(close.c_str()), 0) << game.Output();
   } else {
-    game->Signal(SIGTERM);
+    game.Signal(SIGTERM);
   }
-  EXPECT_EQ(game->WaitForExit(kLimitMs), 1) << game->Output();
-  const std::string said = game->Output();
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
+  const std::string said = game.Output();
   EXPECT_NE(said.find("Error: Could not create file '" + user + "profiles/Kim.dat': the folder " +
                       user + " was moved or removed while the game ran"),
             std::string::npos)
