@@ -233,6 +233,13 @@ bool GameProcess::CatchesTerminate() const {
 
 void GameProcess::Signal(int signal) const { ::kill(pid_, signal); }
 
+bool GameProcess::Ended() const {
+  if (pid_ <= 0) return true;
+  siginfo_t info{};
+  return ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == pid_;
+}
+
 int GameProcess::WaitForExit(int timeout_ms, double* seconds) {
   const auto start = std::chrono::steady_clock::now();
   int status = 0;

@@ -87,6 +87,8 @@ class GameProcess {
   // (or, before any window, while a system alert is up).
   bool CatchesTerminate() const;
   void Signal(int signal) const;
+  // Whether the program has ended; it is left unreaped, so WaitForExit still gives its status.
+  bool Ended() const;
   // Waits up to `timeout_ms` for the program to end: its exit status, or -1 when it was killed by
   // a signal or did not end in time (it is then killed). `seconds` gets the time waited.
   int WaitForExit(int timeout_ms, double* seconds = nullptr);
