@@ -29,20 +29,6 @@ void FlushGamePointer() {
   if (Game && Game->Upper) Game->Upper->MouseClearButtons();
 }
 
-// The window's display was lost (the X server killed or restarted, a logout, a dropped forwarded
-// connection): a card on its way lands, the round in play is saved as before any fatal error, and
-// the error log names the cause; nothing is shown. The platform then ends the program with
-// status 1.
-void ReportLostDisplay(const std::string& reason) {
-  try {
-    if (Game) Game->SettlePlayWithoutDisplay();
-    ccRunTimeError(reason, 1);
-  } catch (...) {
-    // (The fatal error raised once the report is made, or whatever the save threw: the program
-    // ends either way, and nothing may go back through the display library's code.)
-  }
-}
-
 // Leaves the devices and the per-user folder's lock after a run, whatever way it ended. A quit
 // left pending for the way out has been carried out: a later run in the same process starts
 // without one.
@@ -59,9 +45,24 @@ void CloseDevices() {
 
 }  // namespace
 
+void ReportLostDisplay(const std::string& reason) {
+  try {
+    // The cause goes on record before play is settled: a settle step that reaches the display
+    // again ends the program at once, and the log must name why it ended all the same.
+    ccRunTimeErrorSettledFirst(reason, [] {
+      if (Game) Game->SettlePlayWithoutDisplay();
+    });
+  } catch (...) {
+    // (The fatal error raised once the report is made, or whatever the save threw: the program
+    // ends either way, and nothing may go back through the display library's code.)
+  }
+}
+
 int RunEntry(const TEntrySteps& steps) {
   // Unprotected start-up: no window yet, errors go to the system alert and end the run.
   platform::CatchQuitSignals();
+  // Only this run's refused saves decide its status.
+  ccTakeRefusedQuitSaves();
   // A game started where nothing can be shown (no display from a text console or over ssh) would
   // run unseen and keep the per-user folder locked: it ends first, before the folder is touched.
   if (std::string reason; !platform::FindDisplay(&reason)) {
@@ -166,6 +167,13 @@ int RunEntry(const TEntrySteps& steps) {
       Game->Kill();
     }
   } catch (const ccFatalError&) {
+    status = 1;
+  }
+  // A save refused while the game quit had no box to show it (the quit ends every box at once):
+  // each is named on standard error, and the run does not end as a clean one.
+  if (const int refused = ccTakeRefusedQuitSaves(); refused > 0) {
+    std::fprintf(stderr, "%s ended with %d save%s refused: play since the last save is lost.\n",
+                 kProductName, refused, refused == 1 ? "" : "s");
     status = 1;
   }
   CloseDevices();

@@ -2,9 +2,11 @@
 // The program's start-up sequence and main loop. The game layer hands in the steps that need the
 // layers above the core (the pointer, the channel pool, the banks and screens, the first loading
 // stage, the orderly end); RunEntry calls them at their places in the start-up order and returns
-// the process exit status: 0 after an orderly end, non-zero after a fatal error.
+// the process exit status: 0 after an orderly end, non-zero after a fatal error or when a save was
+// refused while the game quit.
 
 #include <functional>
+#include <string>
 
 struct TEntrySteps {
   // Right after Game is made: installs Game->Upper and Game->Mouse (the layers above).
@@ -24,3 +26,10 @@ struct TEntrySteps {
 
 // Runs the whole program. Returns the exit status.
 int RunEntry(const TEntrySteps& steps);
+
+// The entry's report of the window's display lost (the X server killed or restarted, a logout, a
+// dropped forwarded connection), installed with platform::OnDisplayLost while the main loop runs:
+// the error log names `reason` first, then a card on its way lands, then the round in play is
+// saved as before any fatal error; nothing is shown. Returns once the report is made, whatever it
+// met; the platform then ends the program with status 1.
+void ReportLostDisplay(const std::string& reason);

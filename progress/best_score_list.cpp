@@ -234,7 +234,7 @@ int TBestScoreList::Save() {
   if (!out.Commit(path, &error)) {
     // Not fatal: the table stays in memory and play goes on.
     LastError = "Failed to save file " + path + ": " + error;
-    ccRunTimeError(LastError, 0);
+    ccSaveRefused(LastError);
     return -1;
   }
   return 0;

@@ -79,7 +79,7 @@ int TProfile::Save() {
   }
   if (!IsValidName(Name)) {
     LastError = "Could not create file '" + path + "'";
-    ccRunTimeError(LastError, 0);
+    ccSaveRefused(LastError);
     return -1;
   }
   platform::OutStream out;
@@ -100,7 +100,7 @@ int TProfile::Save() {
   if (!out.Commit(path, &error)) {
     LastError = "Could not create file '" + path + "'";
     if (!error.empty()) LastError += ": " + error;
-    ccRunTimeError(LastError, 0);
+    ccSaveRefused(LastError);
     return -1;
   }
   LastError.clear();

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -23,10 +24,13 @@ constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "Ma
 
 std::string TwoDigits(int value) { return ccPadWithZeros(std::to_string(value), 2); }
 
-// The log of the fatal error being reported while its hook runs, or null. A report made by the
-// hook (a save that fails) is added to it instead of replacing it, so the log still names what
-// ended the game.
+// The log of the fatal error being reported, from its hook until its box closes, or null. A
+// report made meanwhile (a save that fails in the hook, the display lost while the box is up) is
+// added to it instead of replacing it, so the log still names what ended the game first.
 std::vector<unsigned char>* g_fatal_log = nullptr;
+
+// Saves refused while a quit was under way, not yet taken by the entry.
+int g_refused_quit_saves = 0;
 
 // The log's three lines for `message`.
 std::vector<unsigned char> LogEntry(const std::string& message) {
@@ -41,36 +45,53 @@ std::vector<unsigned char> LogEntry(const std::string& message) {
   return log.Bytes();
 }
 
-// Replaces the log with its three lines, or while a fatal error's hook runs adds them to that
-// error's log. Returns what the log now holds. Written before anything is shown, so that a box
-// that never closes or a killed process still leaves it behind.
-std::vector<unsigned char> WriteErrorLog(const std::string& message) {
+// Replaces the log with its three lines, or while a fatal error is reported adds them to that
+// error's log. Returns what the log now holds; `on_stderr` tells whether the message went to
+// standard error instead. Written before anything is shown, so that a box that never closes or a
+// killed process still leaves it behind.
+std::vector<unsigned char> WriteErrorLog(const std::string& message, bool* on_stderr) {
   std::vector<unsigned char> text = LogEntry(message);
   if (g_fatal_log != nullptr) {
     g_fatal_log->insert(g_fatal_log->end(), text.begin(), text.end());
     text = *g_fatal_log;
   }
-  // A log that cannot be written is skipped: the report itself still goes out.
-  if (ccWriteErrors != 0) platform::WriteFileAtomic(ccErrorPath + "ErrorLog.txt", text);
+  *on_stderr = false;
+  if (ccWriteErrors == 0) return text;
+  // A log that cannot be written (its folder moved away while the game ran) must not lose the
+  // report: what it would have held goes to standard error with the reason.
+  const std::string path = ccErrorPath + "ErrorLog.txt";
+  std::string error;
+  if (!platform::WriteFileAtomic(path, text, &error)) {
+    std::fprintf(stderr, "Error: %s\n(The error log %s could not be written: %s.)\n",
+                 message.c_str(), path.c_str(), error.c_str());
+    std::fflush(stderr);
+    *on_stderr = true;
+  }
   return text;
 }
 
-}  // namespace
-
-int ccRunTimeError(const std::string& message, int fatal) {
-  std::vector<unsigned char> log = WriteErrorLog(message);
+// ccRunTimeError, with `settle` (when given) run for a fatal error between the log and the hook.
+// `on_stderr` tells whether the message reached standard error (the log refused it, or the
+// system alert showed it).
+int Report(const std::string& message, int fatal, const std::function<void()>& settle,
+           bool* on_stderr) {
+  std::vector<unsigned char> log = WriteErrorLog(message, on_stderr);
+  // A fatal error's log is the base of every report made until its box closes; an outer fatal
+  // error's comes back afterwards.
+  struct RestoreLog {
+    std::vector<unsigned char>* log;
+    ~RestoreLog() { g_fatal_log = log; }
+  } restore_log{g_fatal_log};
+  if (fatal != 0) g_fatal_log = &log;
+  if (fatal != 0 && settle) settle();
   if (fatal != 0 && ccFatalErrorHook) {
     // Taken off while it runs: a fatal error inside the save ends the program without a second
-    // save; it is put back however the save ends. What the save reports goes after this error.
-    struct Restore {
+    // save; it is put back however the save ends.
+    struct RestoreHook {
       void (*hook)();
-      std::vector<unsigned char>* log;
-      ~Restore() {
-        ccFatalErrorHook = hook;
-        g_fatal_log = log;
-      }
-    } restore{std::exchange(ccFatalErrorHook, nullptr), std::exchange(g_fatal_log, &log)};
-    restore.hook();
+      ~RestoreHook() { ccFatalErrorHook = hook; }
+    } restore_hook{std::exchange(ccFatalErrorHook, nullptr)};
+    restore_hook.hook();
   }
   if (ccGraphicalErrors != 0 && platform::GraphicsIsOpen()) {
     ccEnablePolledInput();
@@ -79,10 +100,39 @@ int ccRunTimeError(const std::string& message, int fatal) {
     if (fatal == 0) ccDisablePolledInput();
   } else {
     platform::Alert("Error", message);
+    *on_stderr = true;
   }
   if (fatal != 0) throw ccFatalError(message);
   return 0;
 }
+
+}  // namespace
+
+int ccRunTimeError(const std::string& message, int fatal) {
+  bool on_stderr = false;
+  return Report(message, fatal, nullptr, &on_stderr);
+}
+
+void ccRunTimeErrorSettledFirst(const std::string& message, const std::function<void()>& settle) {
+  bool on_stderr = false;
+  Report(message, 1, settle, &on_stderr);
+  throw ccFatalError(message);
+}
+
+int ccSaveRefused(const std::string& message) {
+  // Looked at before the report: a quit under way ends its box at once, unseen.
+  const bool quitting = ccQuitRequested() != 0;
+  bool on_stderr = false;
+  Report(message, 0, nullptr, &on_stderr);
+  if (quitting) {
+    ++g_refused_quit_saves;
+    if (!on_stderr) std::fprintf(stderr, "Error: %s\n", message.c_str());
+    std::fflush(stderr);
+  }
+  return 0;
+}
+
+int ccTakeRefusedQuitSaves() { return std::exchange(g_refused_quit_saves, 0); }
 
 int HandleGeneralError(std::exception_ptr thrown) {
   platform::GraphicsClose();

@@ -114,3 +114,33 @@ TEST_F(EntryTest, AnUnexpectedErrorIsReportedWithItsProgressCodeAndShutsDown) {
   EXPECT_TRUE(shutdown);
   EXPECT_EQ(DebugInt, 1014);
 }
+
+// The lost display's report puts its cause in the log before play is settled (a settle step that
+// reaches the display again ends the program at once) and saves the round only after that.
+TEST_F(EntryTest, ALostDisplayIsLoggedBeforePlaySettlesAndTheRoundIsSavedAfter) {
+  const std::string reason = "The display :7 was lost: the connection to the X server broke.";
+  static std::vector<std::string> seen;
+  seen.clear();
+  const auto logged = [reason] {
+    const auto log = platform::ReadTextFile(ccErrorPath + "ErrorLog.txt");
+    return log && log->find(reason) != std::string::npos ? " with the cause logged"
+                                                          : " before the cause was logged";
+  };
+  StartScreen("game");
+  ASSERT_EQ(Game->CurrentTScreen->name, "game");
+  // Play is on its way for one step, then at rest.
+  Game->TerminatedUserFunction = [&, steps = 0]() mutable {
+    seen.push_back(std::string("settle") + logged());
+    return steps++ == 0 ? 1 : 0;
+  };
+  static std::function<std::string()> loggedNow;
+  loggedNow = logged;
+  ccFatalErrorHook = [] { seen.push_back("save" + loggedNow()); };
+  ReportLostDisplay(reason);
+  ccFatalErrorHook = nullptr;
+  Game->TerminatedUserFunction = nullptr;
+  EXPECT_EQ(seen, (std::vector<std::string>{"settle with the cause logged",
+                                            "settle with the cause logged",
+                                            "save with the cause logged"}));
+}
+

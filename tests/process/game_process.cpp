@@ -133,16 +133,34 @@ std::vector<std::string> ChildEnvironment(
 }  // namespace
 
 GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_prefix,
-                         const std::string& video_driver, const std::function<void()>& in_child)
-    : log_(xdg_root + "output.txt") {
-  std::map<std::string, std::optional<std::string>> changes = {
+                         const std::string& video_driver, const std::function<void()>& in_child) {
+  Start(xdg_root, data_prefix, {StagedProgram()}, {}, video_driver, in_child);
+}
+
+GameProcess::GameProcess(const std::string& xdg_root, const TestRun& run,
+                         const std::string& video_driver) {
+  std::map<std::string, std::optional<std::string>> changes(run.extra.begin(), run.extra.end());
+  // The run's own temporary folder, which it leaves behind when it ends at once.
+  fs::create_directories(xdg_root + "tmp");
+  changes["TMPDIR"] = xdg_root + "tmp";
+  Start(xdg_root, StagedDataPrefix(),
+        {fs::read_symlink("/proc/self/exe").string(), "--gtest_filter=" + run.test}, changes,
+        video_driver, {});
+}
+
+void GameProcess::Start(const std::string& xdg_root, const std::string& data_prefix,
+                        const std::vector<std::string>& command,
+                        std::map<std::string, std::optional<std::string>> changes,
+                        const std::string& video_driver, const std::function<void()>& in_child) {
+  log_ = xdg_root + "output.txt";
+  changes.insert({
       {"XDG_DATA_HOME", xdg_root},      {"QUILLBROOK_DATA", data_prefix},
       {"SDL_AUDIODRIVER", "dummy"},     {"ALSOFT_DRIVERS", "null"},
       {"LIBGL_ALWAYS_SOFTWARE", "1"},   {"SDL_VIDEODRIVER", video_driver},
       // A session bus that is not there: SDL's video system on X would otherwise start one of its
       // own for the program (dbus-launch), a process that outlives it with its environment.
       {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + xdg_root + "no-session-bus"},
-  };
+  });
   if (video_driver == "dummy" || video_driver == kNoDisplay) {
     // A headless run shows a system alert on no one's screen: it reports on standard error and
     // goes on instead of waiting for a box nobody can close.
@@ -163,8 +181,10 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
     envp.push_back(const_cast<char*>(variable.c_str()));
   }
   envp.push_back(nullptr);
-  const std::string program = StagedProgram();
-  char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
+  std::vector<char*> argv;
+  for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+  argv.push_back(nullptr);
+  const std::string log = log_;
   sigset_t none;
   sigemptyset(&none);
   pid_ = ::fork();
@@ -173,13 +193,13 @@ GameProcess::GameProcess(const std::string& xdg_root, const std::string& data_pr
     // blocked: a test run from a background job would otherwise hand it SIGINT ignored.
     for (const int signal : {SIGINT, SIGTERM, SIGQUIT, SIGHUP}) ::signal(signal, SIG_DFL);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    const int out = ::open(log_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int out = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (out >= 0) {
       ::dup2(out, 1);
       ::dup2(out, 2);
     }
     if (in_child) in_child();
-    ::execve(argv[0], argv, envp.data());
+    ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }
 }
@@ -212,6 +232,13 @@ bool GameProcess::CatchesTerminate() const {
 }
 
 void GameProcess::Signal(int signal) const { ::kill(pid_, signal); }
+
+bool GameProcess::Ended() const {
+  if (pid_ <= 0) return true;
+  siginfo_t info{};
+  return ::waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == pid_;
+}
 
 int GameProcess::WaitForExit(int timeout_ms, double* seconds) {
   const auto start = std::chrono::steady_clock::now();

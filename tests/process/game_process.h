@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -53,6 +54,12 @@ bool IsHelperFor(const std::string& command_line, const std::string& task);
 // WAYLAND_DISPLAY and XDG_RUNTIME_DIR unset, as from a text console or over ssh.
 inline constexpr const char* kNoDisplay = "";
 
+// A test of this test program that runs the game itself, and what it adds to its environment.
+struct TestRun {
+  std::string test;
+  std::map<std::string, std::string> extra;
+};
+
 class GameProcess {
  public:
   // Starts the program with XDG_DATA_HOME = xdg_root and QUILLBROOK_DATA = data_prefix, headless
@@ -63,6 +70,12 @@ class GameProcess {
   // only (plain system calls; no allocation, no locks, no standard streams).
   GameProcess(const std::string& xdg_root, const std::string& data_prefix,
               const std::string& video_driver = "dummy", const std::function<void()>& in_child = {});
+  // Starts this test program again instead, running only `run.test` (one that runs the game's
+  // entry itself, as main() does), with `run.extra` added to the environment above for
+  // `video_driver` and the staged data folder; its temporary files go to xdg_root + "tmp/". A test
+  // program sets its own per-user root at its start: the test run learns xdg_root through `extra`.
+  GameProcess(const std::string& xdg_root, const TestRun& run,
+              const std::string& video_driver = "dummy");
   ~GameProcess();  // kills the program if it still runs
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -74,12 +87,19 @@ class GameProcess {
   // (or, before any window, while a system alert is up).
   bool CatchesTerminate() const;
   void Signal(int signal) const;
+  // Whether the program has ended; it is left unreaped, so WaitForExit still gives its status.
+  bool Ended() const;
   // Waits up to `timeout_ms` for the program to end: its exit status, or -1 when it was killed by
   // a signal or did not end in time (it is then killed). `seconds` gets the time waited.
   int WaitForExit(int timeout_ms, double* seconds = nullptr);
   std::string Output() const;  // what it printed
 
  private:
+  void Start(const std::string& xdg_root, const std::string& data_prefix,
+             const std::vector<std::string>& command,
+             std::map<std::string, std::optional<std::string>> changes,
+             const std::string& video_driver, const std::function<void()>& in_child);
+
   pid_t pid_ = -1;
   std::string log_;
 };

@@ -4,6 +4,7 @@
 // in play is saved with the moves made since the last save, and the per-user folder is free for
 // the next start.
 //   - The staged program, killed on its title: status, log, and a next start that runs.
+//   - The same while a fatal data error's box is up: the log names both causes, the first first.
 //   - The same on Wayland (weston in a window on the virtual X display, then killed), where SDL
 //     turns the broken connection into a quit request.
 //   - A hole in play: the real program (the game's entry, as main() runs it) in a process of its
@@ -109,6 +110,33 @@ TEST(LostDisplay, EndsTheProgramWithTheCauseLoggedAndTheFolderFree) {
   EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
   EXPECT_TRUE(quill_process::ProcessesOf(xdg).empty());
   ExpectTheNextStartRuns(xdg);
+}
+
+// A fatal data error's box is up (a broken picture at loading) when the display is killed: the log
+// keeps the picture's error, first, and names the lost display after it.
+TEST(LostDisplay, WhileAFatalBoxIsUpTheLogKeepsItsCauseFirst) {
+  quill_test::VirtualDisplay display;
+  ASSERT_TRUE(display.Ready()) << display.Error();
+  const std::string xdg = quill_process::FreshFolder("lost_display_fatal_box");
+  const std::string user = quill_process::UserFolder(xdg);
+  const std::string picture = "graphics/Loading/clickhere.png";
+  const std::string data =
+      quill_process::DataFolderWith("lost_display_fatal_box_data", {{picture, ""}});
+  quill_process::WriteSettings(xdg, kNoSplash);
+  GameProcess game(xdg, data, "x11");
+  // The log is written before the box shows.
+  const std::string log = user + "ErrorLog.txt";
+  ASSERT_TRUE(game.WaitUntil([&] { return fs::exists(log); }, kLimitMs))
+      << game.Output() << Where(xdg);
+  display.Kill();
+  EXPECT_EQ(game.WaitForExit(kLimitMs), 1) << game.Output();
+  const std::string logged = quill_test::ReadWholeFile(log);
+  const std::size_t broken = logged.find(picture);
+  const std::size_t lost = logged.find(LostDisplayLine(display));
+  EXPECT_NE(broken, std::string::npos) << "log: " << logged << "\noutput: " << game.Output();
+  EXPECT_NE(lost, std::string::npos) << "log: " << logged << "\noutput: " << game.Output();
+  EXPECT_LT(broken, lost) << "log: " << logged;
+  EXPECT_FALSE(fs::exists(user + "GoodExit.dat"));
 }
 
 // Where `program` is found on PATH; "" when it is not.

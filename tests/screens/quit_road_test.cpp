@@ -6,7 +6,8 @@
 //     hole is saved at once, before the wild shot's outcome.
 //   - While a card is on its way to the foundation, the quit waits for it to land.
 //   - When the save on the way out fails (a full disk), the warning it raises does not hold the
-//     quit up.
+//     quit up; with no box to show it, it is named on standard error and the program ends with
+//     status 1.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -222,11 +223,12 @@ void CountBoxPasses() {
 }
 
 // The disk is full when the quit comes: saving the hole fails and says so (the folder and the
-// reason, in the error log), the player's file on disk stays as it was, and the warning does not
-// wait for a key: the program ends as after any quit.
+// reason, in the error log and on standard error), the player's file on disk stays as it was, and
+// the warning does not wait for a key: the program ends at once, with status 1 for the lost save.
 TEST_F(QuitRoadTest, AFailedSaveOnTheWayOutDoesNotHoldTheQuit) {
   std::string profile, before;
   std::unique_ptr<quill_test::WriteFaults> full;
+  testing::internal::CaptureStderr();
   const int status = PlayTheFirstHole([&] {
     if (Game->CurrentTScreen != GameScreen || !GameGrid) return;
     if (player.holesSeen != 1 || player.cardsClicked < 2) return;
@@ -239,10 +241,15 @@ TEST_F(QuitRoadTest, AFailedSaveOnTheWayOutDoesNotHoldTheQuit) {
     ccModalLoopHook = &CountBoxPasses;
     Quit();
   });
+  const std::string said = testing::internal::GetCapturedStderr();
   ASSERT_TRUE(full) << "never quit; screens: " << player.trail;
   EXPECT_GE(full->Faulted(), 1);
   full.reset();
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(said.find("Error: Could not create file '" + profile + "': the folder " +
+                      Game->ProfilePath + " cannot be written (No space left on device)"),
+            std::string::npos)
+      << said;
   EXPECT_LE(player.frames - quitFrame, kFramesToEnd);
   std::printf("ended %d frames after the quit, the warning drawn %d times\n", player.frames - quitFrame,
               g_boxPasses);

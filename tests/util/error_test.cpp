@@ -70,6 +70,96 @@ TEST_F(ErrorLog, AReportMadeByTheFatalHookFollowsTheFatalErrorInTheLog) {
   EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"), "Date: 07 Dec 2026\r\nTime: 21:05:09\r\nlater\r\n");
 }
 
+// A second fatal report made while a fatal error's box is up (the display lost meanwhile) goes
+// after the first in the log: the first cause stays named, first. Once the box has closed, a
+// report starts the log afresh.
+TEST_F(ErrorLog, AReportMadeWhileTheFatalBoxIsUpFollowsTheFatalErrorInTheLog) {
+  static constexpr char kLogged[] = "Date: 07 Dec 2026\r\nTime: 21:05:09\r\n";
+  static constexpr char kBrokenPicture[] = "Error loading image graphics/Loading/clickhere.png";
+  static constexpr char kLostDisplay[] =
+      "The display :7 was lost: the connection to the X server broke.";
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  static int passes;
+  passes = 0;
+  // The box's loop runs the hook: its first pass makes the second report (whose own box closes
+  // on the hook's key), then a key closes the first box.
+  ccModalLoopHook = [] {
+    if (passes++ == 0) {
+      EXPECT_THROW(ccRunTimeError(kLostDisplay, 1), ccFatalError);
+    }
+    platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));
+  };
+  EXPECT_THROW(ccRunTimeError(kBrokenPicture, 1), ccFatalError);
+  EXPECT_GE(passes, 2);
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"),
+            std::string(kLogged) + kBrokenPicture + "\r\n" + kLogged + kLostDisplay + "\r\n");
+  ccDisablePolledInput();
+  ccModalLoopHook = nullptr;
+  ccGraphicalErrors = 0;
+  EXPECT_THROW(ccRunTimeError("later", 1), ccFatalError);
+  EXPECT_EQ(ReadAll(ccErrorPath + "ErrorLog.txt"), std::string(kLogged) + "later\r\n");
+  platform::GraphicsClose();
+}
+
+// A log that cannot be written (its folder gone) does not take the report with it: the message and
+// why the log failed go to standard error, fatal or not.
+TEST_F(ErrorLog, AMessageTheLogCannotHoldGoesToStandardError) {
+  ccGraphicalErrors = 0;
+  ccErrorPath = util_test::TempFolder("error-log-gone") + "gone/";
+  for (const int fatal : {0, 1}) {
+    testing::internal::CaptureStderr();
+    try {
+      ccRunTimeError("Could not create file 'profiles/Ann.dat': the disk is full", fatal);
+    } catch (const ccFatalError&) {
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("Error: Could not create file 'profiles/Ann.dat': the disk is full\n"
+                        "(The error log " + ccErrorPath + "ErrorLog.txt could not be written: "),
+              std::string::npos)
+        << fatal << ": " << said;
+  }
+}
+
+// A save refused while a quit is under way has no box to show it: it is named on standard error
+// and counted for the entry's status. Refused during play, the box shows it and nothing is counted.
+TEST_F(ErrorLog, ASaveRefusedWhileQuittingIsNamedOnStandardErrorAndCounted) {
+  ccGraphicalErrors = 1;
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  const std::string refused = "Could not create file 'profiles/Ann.dat': the folder moved";
+  static int passes;
+  passes = 0;
+  ccModalLoopHook = [] {
+    ++passes;
+    platform::PushEvent(KeyDownEvent(platform::KEY_ENTER));
+  };
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(ccSaveRefused(refused), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(passes, 1) << "the box was not shown in play";
+  EXPECT_EQ(ccTakeRefusedQuitSaves(), 0);
+
+  platform::PushEvent({platform::EVENT_APP_TERMINATE, 0, 0, 0});
+  for (const bool logged : {true, false}) {
+    SCOPED_TRACE(logged);
+    if (!logged) ccErrorPath += "gone/";
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ccSaveRefused(refused), 0);
+    const std::string said = testing::internal::GetCapturedStderr();
+    // Named once, whether the log took it or not.
+    const std::size_t named = said.find("Error: " + refused + "\n");
+    EXPECT_NE(named, std::string::npos) << said;
+    EXPECT_EQ(said.find(refused, named + refused.size()), std::string::npos) << said;
+    EXPECT_EQ(passes, 1) << "a box waited at the quit";
+    EXPECT_EQ(ccTakeRefusedQuitSaves(), 1);
+    EXPECT_EQ(ccTakeRefusedQuitSaves(), 0);
+  }
+  ccDisablePolledInput();
+  EXPECT_TRUE(platform::TakeQuitRequest());
+  platform::GraphicsClose();
+}
+
 TEST_F(ErrorLog, NonFatalReportReturnsAndNoLogWhenSwitchedOff) {
   EXPECT_EQ(ccRunTimeError("just a warning", 0), 0);
   EXPECT_NE(ReadAll(ccErrorPath + "ErrorLog.txt").find("just a warning"), std::string::npos);
