@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -162,10 +163,11 @@ bool HeldOpen(const std::string& path) {
 }
 
 // The reader a lock that opened a named pipe for writing, and waited for a reader, would wait for:
-// this thread's open ends such a wait, so the test never hangs whatever the lock's open does.
-// Release opens the pipe for reading and writing (which never waits), ending this thread's own wait
-// when no writer came. Nothing when `path` is not a named pipe. The copies it guards run as
-// children, made while this thread waits in its open, so none of them holds its descriptor.
+// this thread opens the pipe for reading again and again, each time until every writer has gone,
+// so no copy's open waits long and the test never hangs, whatever the lock's open does. Release
+// opens the pipe for reading and writing (which never waits) and puts a byte in it, which ends the
+// thread's wait wherever it waits. Nothing when `path` is not a named pipe. The copies it guards
+// run as children, made while this thread waits, so none of them holds its descriptor.
 class PipeGuard {
  public:
   explicit PipeGuard(const std::string& path) {
@@ -175,8 +177,14 @@ class PipeGuard {
     if (handle_ < 0) return;
     through_ = "/proc/self/fd/" + std::to_string(handle_);
     reader_ = std::thread([this] {
-      const int fd = ::open(through_.c_str(), O_RDONLY | O_CLOEXEC);
-      if (fd >= 0) ::close(fd);
+      while (!released_) {
+        const int fd = ::open(through_.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        char byte;
+        while (!released_ && ::read(fd, &byte, 1) > 0) {
+        }
+        ::close(fd);
+      }
     });
   }
   ~PipeGuard() { Release(); }
@@ -185,7 +193,11 @@ class PipeGuard {
 
   void Release() {
     if (reader_.joinable()) {
+      released_ = true;
       const int both = ::open(through_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+      if (both >= 0) {
+        [[maybe_unused]] const ssize_t put = ::write(both, "", 1);
+      }
       reader_.join();
       if (both >= 0) ::close(both);
     }
@@ -196,6 +208,7 @@ class PipeGuard {
  private:
   int handle_ = -1;
   std::string through_;
+  std::atomic<bool> released_{false};
   std::thread reader_;
 };
 
@@ -265,7 +278,8 @@ TEST_P(LockFileInTheWay, NeitherLocksThePlayerOutNorLeavesTheFolder) {
   if (c.needs_root && before == "missing") GTEST_SKIP() << "this system lets no one make it";
   const std::string outside_before = StateOf(outside_file);
 
-  // The first copy keeps what it took while a second one tries. Nothing it opens may wait.
+  // The first copy keeps what it took while a second one tries. Nothing it opens may wait (the
+  // guard, let go when the test ends, writes in the pipe).
   PipeGuard guard(lock_);
   Outcome first;
   Outcome second;
@@ -282,7 +296,6 @@ TEST_P(LockFileInTheWay, NeitherLocksThePlayerOutNorLeavesTheFolder) {
   std::getline(in, held);
   second = Read(in);
   if (!c.as_player) outside_locked = LockedByAnyone(outside_file);
-  guard.Release();
   std::string error = c.error;
   if (const auto at = error.find("LOCK"); at != std::string::npos) error.replace(at, 4, lock_);
   EXPECT_EQ(Name(first.result), std::string(Name(c.first))) << first.error;
