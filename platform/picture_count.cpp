@@ -313,8 +313,8 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int 
 
 void TextureReleased(SDL_Texture* texture) {
   // Off the list when SDL frees it (TextureFreed), not here: a texture that is not destroyed stays
-  // alive, and is found held by nothing. Where SDL's frees are not seen, the release is the last
-  // the count can know of.
+  // alive, and is found held by nothing. Where SDL's frees are not seen, the count goes by the
+  // release.
   if (kSdlMemoryRouted) {
     if (const auto it = All().alive.find(KeyOf(texture)); it != All().alive.end())
       it->second.released = true;

@@ -108,7 +108,7 @@ TEST_F(PictureCountTest, WhatTheLayerAndTheImagesHoldIsNotLost) {
 
 // A texture counts until SDL has freed it: an image's texture released with its image is gone at
 // once, and so is one SDL destroys however it is asked to, while one released but left in the
-// renderer (its SDL_DestroyTexture never made) stays counted, held by nothing, and is reported.
+// renderer (its SDL_DestroyTexture never called) stays counted, held by nothing, and is reported.
 // Where SDL refused the count's memory functions, a texture counts until it is released: the
 // release that destroys nothing takes it off, and a lost texture SDL destroys behind the layer's
 // back stays counted, held by nothing, until the renderer's close names it and forgets it.
