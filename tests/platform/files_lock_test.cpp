@@ -361,9 +361,8 @@ INSTANTIATE_TEST_SUITE_P(
         InTheWay{"named_pipe", true, false,
                  [](auto&, const std::string& lock, auto&) { Pipe(lock); }, FileLock::kTaken,
                  FileLock::kHeld, ""},
-        InTheWay{"device", false, true,
-                 [](auto&, const std::string& lock, auto&) { Device(lock); }, FileLock::kTaken,
-                 FileLock::kHeld, ""},
+        InTheWay{"device", false, true, [](auto&, const std::string& lock, auto&) { Device(lock); },
+                 FileLock::kTaken, FileLock::kHeld, ""},
         // Where the folder cannot be locked.
         InTheWay{"nothing_in_an_unlockable_folder", true, false,
                  [](const std::string& folder, auto&, auto&) { UnreadableFolder(folder); },

@@ -252,13 +252,14 @@ void PrintTo(const TOnceTip& tip, std::ostream* os) { *os << tip.name; }
 // does (on this course the first is the third hole's); over once the iron has landed in the bag.
 TOnceTip FirstIron() {
   auto slot = std::make_shared<int>(0);
-  return {"FirstIron", 2,
+  return {"FirstIron",
+          2,
           [slot] {
             const auto& irons = GameScreen->Player->Irons;
             *slot = IRON_FIRST;
             while (*slot < IRON_LAST && irons[static_cast<std::size_t>(*slot)] != 0) ++*slot;
-            auto card = CardList->Add(GameGrid->FOUNDATIONX, GameGrid->FOUNDATIONY,
-                                      CARDTYPE_IRON, 1, *slot, 0);
+            auto card = CardList->Add(GameGrid->FOUNDATIONX, GameGrid->FOUNDATIONY, CARDTYPE_IRON,
+                                      1, *slot, 0);
             card->ID = TCardList::HighID++;
             card->FlyIronToBagStart();
           },
@@ -269,7 +270,10 @@ TOnceTip FirstIron() {
 
 // The first long drive of the course (what the run's sixth card does here); over at once.
 TOnceTip FirstLongDrive() {
-  return {"FirstLongDrive", 3, [] { HUD->FirstLongDrive(); }, [] { return true; },
+  return {"FirstLongDrive",
+          3,
+          [] { HUD->FirstLongDrive(); },
+          [] { return true; },
           [] { return GameScreen->LongDrivePopUps; },
           [] { return GameScreen->Player->SaveData->LongDriveTips; }};
 }
