@@ -49,7 +49,14 @@ void CheckDisplay();
 // counted while it lives (see picture_count.h). `what` names what it is made for ("the font", "a
 // frame of gfx/title.png"). The makers give nullptr as SDL does when the picture cannot be made.
 SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int w, int h, std::string what);
+// Releases the texture and destroys it: TextureReleased, then SDL_DestroyTexture.
 void FreeTexture(SDL_Texture* texture);
+// What a release does to the count, without destroying the texture. Only FreeTexture calls it in
+// the game; a test calls it alone to stand for a release whose SDL_DestroyTexture never happens.
+void TextureReleased(SDL_Texture* texture);
+// Whether SDL took the count's memory functions: a texture then counts until SDL frees it, else
+// until it is released (see picture_count.h).
+bool TexturesCountUntilSdlFreesThem();
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what);
 void FreeSurface(SDL_Surface* surface);
 // Closes a renderer, which frees every texture made on it: first looks for textures of it that

@@ -311,18 +311,25 @@ SDL_Texture* MakeTexture(SDL_Renderer* renderer, Uint32 format, int access, int 
   return texture;
 }
 
-void FreeTexture(SDL_Texture* texture) {
-  if (texture == nullptr) return;
-  // Off the list when SDL frees it (TextureFreed), not here: a texture this does not destroy stays
-  // alive, and is found held by nothing.
+void TextureReleased(SDL_Texture* texture) {
+  // Off the list when SDL frees it (TextureFreed), not here: a texture that is not destroyed stays
+  // alive, and is found held by nothing. Where SDL's frees are not seen, the count goes by the
+  // release.
   if (kSdlMemoryRouted) {
     if (const auto it = All().alive.find(KeyOf(texture)); it != All().alive.end())
       it->second.released = true;
   } else {
     All().alive.erase(KeyOf(texture));
   }
+}
+
+void FreeTexture(SDL_Texture* texture) {
+  if (texture == nullptr) return;
+  TextureReleased(texture);
   SDL_DestroyTexture(texture);
 }
+
+bool TexturesCountUntilSdlFreesThem() { return kSdlMemoryRouted; }
 
 SDL_Surface* MakeSurface(int w, int h, Uint32 format, std::string what) {
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);

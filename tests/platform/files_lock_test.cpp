@@ -1,15 +1,18 @@
-// The per-user folder's lock: what stands where the lock file should be never locks the player out
-// nor leads the lock out of the folder, and a second copy is turned away whatever happened to the
-// lock file meanwhile. A "copy" here is a process of its own (a forked child), since a process
-// never conflicts with its own locks; the cases a player meets as an ordinary user (a file they
-// cannot open) run in a child that has given up root, in a folder it owns.
+// The per-user folder's lock: what stands where the lock file should be (a link, a named pipe, a
+// device ...) never locks the player out, leads the lock out of the folder or is held open, nothing
+// there is waited on, and a second copy is turned away whatever happened to the lock file
+// meanwhile. A "copy" here is a process of its own (a forked child), since a process never
+// conflicts with its own locks; the cases a player meets as an ordinary user (a file they cannot
+// open) run in a child that has given up root, in a folder it owns.
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +20,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -141,6 +145,73 @@ std::string StateOf(const std::string& path) {
   return state.str();
 }
 
+// Whether this process holds open what stands at `path` (not followed: a link is never held open).
+// A handle that opens nothing (a guard's, below) does not count.
+bool HeldOpen(const std::string& path) {
+  struct stat entry{};
+  if (::lstat(path.c_str(), &entry) != 0) return false;
+  std::error_code error;
+  for (const auto& name : fs::directory_iterator("/proc/self/fd", error)) {
+    const int fd = std::atoi(name.path().filename().c_str());
+    struct stat st{};
+    if (::fstat(fd, &st) == 0 && st.st_dev == entry.st_dev && st.st_ino == entry.st_ino &&
+        (::fcntl(fd, F_GETFL) & O_PATH) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The reader a lock that opened a named pipe for writing, and waited for a reader, would wait for:
+// this thread opens the pipe for reading again and again, each time until every writer has gone,
+// so no copy's open waits long and the test never hangs, whatever the lock's open does. Release
+// opens the pipe for reading and writing (which never waits) and puts a byte in it, which ends the
+// thread's wait wherever it waits. Nothing when `path` is not a named pipe. The copies it guards
+// run as children, made while this thread waits, so none of them holds its descriptor.
+class PipeGuard {
+ public:
+  explicit PipeGuard(const std::string& path) {
+    struct stat st{};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISFIFO(st.st_mode)) return;
+    handle_ = ::open(path.c_str(), O_PATH | O_CLOEXEC);
+    if (handle_ < 0) return;
+    through_ = "/proc/self/fd/" + std::to_string(handle_);
+    reader_ = std::thread([this] {
+      while (!released_) {
+        const int fd = ::open(through_.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        char byte;
+        while (!released_ && ::read(fd, &byte, 1) > 0) {
+        }
+        ::close(fd);
+      }
+    });
+  }
+  ~PipeGuard() { Release(); }
+  PipeGuard(const PipeGuard&) = delete;
+  PipeGuard& operator=(const PipeGuard&) = delete;
+
+  void Release() {
+    if (reader_.joinable()) {
+      released_ = true;
+      const int both = ::open(through_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+      if (both >= 0) {
+        [[maybe_unused]] const ssize_t put = ::write(both, "", 1);
+      }
+      reader_.join();
+      if (both >= 0) ::close(both);
+    }
+    if (handle_ >= 0) ::close(handle_);
+    handle_ = -1;
+  }
+
+ private:
+  int handle_ = -1;
+  std::string through_;
+  std::atomic<bool> released_{false};
+  std::thread reader_;
+};
+
 // Makes `path` the player's, as if they had made it.
 void GiveToPlayer(const std::string& path) {
   if (::geteuid() == 0) ::lchown(path.c_str(), PlayerUid(), PlayerGid());
@@ -182,13 +253,14 @@ class LockFileTest : public testing::Test {
 struct InTheWay {
   const char* name;
   bool as_player;   // taken by the player rather than root (root opens every file)
-  bool needs_root;  // its set-up makes a file of another user
+  bool needs_root;  // its set-up makes a file of another user or a device node
   std::function<void(const std::string& folder, const std::string& lock,
                      const std::string& outside)>
       make;
   FileLock first;     // the first copy
   FileLock second;    // a second copy while the first holds what it took
   std::string error;  // the first copy's error, "LOCK" standing for the lock file's path
+  bool holds_file = false;  // the first copy holds open what stands at the lock file's name
 };
 
 void PrintTo(const InTheWay& c, std::ostream* out) { *out << c.name; }
@@ -197,37 +269,39 @@ class LockFileInTheWay : public LockFileTest, public testing::WithParamInterface
 
 TEST_P(LockFileInTheWay, NeitherLocksThePlayerOutNorLeavesTheFolder) {
   const InTheWay& c = GetParam();
-  if (c.needs_root && ::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's file";
+  if (c.needs_root && ::geteuid() != 0)
+    GTEST_SKIP() << "needs root to make another user's file or a device node";
   const std::string outside_file = outside_ + "elsewhere.txt";
   std::ofstream(outside_file, std::ios::binary) << "someone else's file";
   c.make(folder_, lock_, outside_);
   const std::string before = StateOf(lock_);
+  if (c.needs_root && before == "missing") GTEST_SKIP() << "this system lets no one make it";
   const std::string outside_before = StateOf(outside_file);
 
-  // The first copy keeps what it took while a second one tries.
+  // The first copy keeps what it took while a second one tries. Nothing it opens may wait (the
+  // guard, let go when the test ends, writes in the pipe).
+  PipeGuard guard(lock_);
   Outcome first;
   Outcome second;
+  std::string held;
   bool outside_locked = false;
   const auto both = [&] {
     const Outcome taken = Attempt(lock_);
+    const std::string holds = HeldOpen(lock_) ? "held open\n" : "not held\n";
     const Outcome again = SecondCopy(lock_, c.as_player);
-    return Write(taken) + Write(again);
+    return Write(taken) + holds + Write(again);
   };
-  if (c.as_player) {
-    std::istringstream in(InChild(true, both));
-    first = Read(in);
-    second = Read(in);
-  } else {
-    std::istringstream in(both());
-    first = Read(in);
-    second = Read(in);
-    outside_locked = LockedByAnyone(outside_file);
-  }
+  std::istringstream in(c.as_player ? InChild(true, both) : both());
+  first = Read(in);
+  std::getline(in, held);
+  second = Read(in);
+  if (!c.as_player) outside_locked = LockedByAnyone(outside_file);
   std::string error = c.error;
   if (const auto at = error.find("LOCK"); at != std::string::npos) error.replace(at, 4, lock_);
   EXPECT_EQ(Name(first.result), std::string(Name(c.first))) << first.error;
   EXPECT_EQ(first.error, error);
   EXPECT_EQ(Name(second.result), std::string(Name(c.second))) << second.error;
+  EXPECT_EQ(held, c.holds_file ? "held open" : "not held");
   // What stood in the way is left as it was; nothing outside the folder is made, opened or locked.
   if (before != "missing") {
     EXPECT_EQ(StateOf(lock_), before);
@@ -242,11 +316,22 @@ TEST_P(LockFileInTheWay, NeitherLocksThePlayerOutNorLeavesTheFolder) {
 // file alone then decides.
 void UnreadableFolder(const std::string& folder) { ::chmod(folder.c_str(), 0300); }
 
+// A named pipe, or a device node (the system's null device), of the player's at the lock file's
+// name.
+void Pipe(const std::string& lock) {
+  ::mkfifo(lock.c_str(), 0644);
+  GiveToPlayer(lock);
+}
+void Device(const std::string& lock) {
+  ::mknod(lock.c_str(), S_IFCHR | 0644, makedev(1, 3));
+  GiveToPlayer(lock);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Lock, LockFileInTheWay,
     testing::Values(
         InTheWay{"nothing", true, false, [](auto&, auto&, auto&) {}, FileLock::kTaken,
-                 FileLock::kHeld, ""},
+                 FileLock::kHeld, "", true},
         InTheWay{"link_to_a_file_outside", false, false,
                  [](auto&, const std::string& lock, const std::string& outside) {
                    fs::create_symlink(outside + "elsewhere.txt", lock);
@@ -273,10 +358,15 @@ INSTANTIATE_TEST_SUITE_P(
         InTheWay{"folder", false, false,
                  [](auto&, const std::string& lock, auto&) { fs::create_directory(lock); },
                  FileLock::kFailed, FileLock::kFailed, "LOCK is a folder, not a file"},
+        InTheWay{"named_pipe", true, false,
+                 [](auto&, const std::string& lock, auto&) { Pipe(lock); }, FileLock::kTaken,
+                 FileLock::kHeld, ""},
+        InTheWay{"device", false, true, [](auto&, const std::string& lock, auto&) { Device(lock); },
+                 FileLock::kTaken, FileLock::kHeld, ""},
         // Where the folder cannot be locked.
         InTheWay{"nothing_in_an_unlockable_folder", true, false,
                  [](const std::string& folder, auto&, auto&) { UnreadableFolder(folder); },
-                 FileLock::kTaken, FileLock::kHeld, ""},
+                 FileLock::kTaken, FileLock::kHeld, "", true},
         InTheWay{"file_of_mode_000_in_an_unlockable_folder", true, false,
                  [](const std::string& folder, const std::string& lock, auto&) {
                    std::ofstream(lock, std::ios::binary) << "";
@@ -293,7 +383,19 @@ INSTANTIATE_TEST_SUITE_P(
               GiveToPlayer(lock);
               UnreadableFolder(folder);
             },
-            FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is a symbolic link"}),
+            FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is a symbolic link"},
+        InTheWay{"named_pipe_in_an_unlockable_folder", true, false,
+                 [](const std::string& folder, const std::string& lock, auto&) {
+                   Pipe(lock);
+                   UnreadableFolder(folder);
+                 },
+                 FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is not a plain file"},
+        InTheWay{"device_in_an_unlockable_folder", true, true,
+                 [](const std::string& folder, const std::string& lock, auto&) {
+                   Device(lock);
+                   UnreadableFolder(folder);
+                 },
+                 FileLock::kBlocked, FileLock::kBlocked, "the lock file LOCK is not a plain file"}),
     [](const testing::TestParamInfo<InTheWay>& info) { return std::string(info.param.name); });
 
 // A lock file deleted while a copy runs lets no second copy in, and the second one makes none.

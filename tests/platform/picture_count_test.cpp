@@ -107,9 +107,13 @@ TEST_F(PictureCountTest, WhatTheLayerAndTheImagesHoldIsNotLost) {
 }
 
 // A texture counts until SDL has freed it: an image's texture released with its image is gone at
-// once, and so is one SDL destroys however it is asked to. A release that leaves the texture in
-// the renderer (its SDL_DestroyTexture dropped) would leave it counted and held by nothing.
+// once, and so is one SDL destroys however it is asked to, while one released but left in the
+// renderer (its SDL_DestroyTexture never called) stays counted, held by nothing, and is reported.
+// Where SDL refused the count's memory functions, a texture counts until it is released: the
+// release that destroys nothing takes it off, and a lost texture SDL destroys behind the layer's
+// back stays counted, held by nothing, until the renderer's close names it and forgets it.
 TEST_F(PictureCountTest, ATextureCountsUntilSdlHasFreedIt) {
+  const bool untilFreed = quill_test::TexturesCountUntilSdlFreesThem();
   const platform::PictureCount before = platform::CountPictures();
   auto image = platform::CreateImage(16, 16, 1, platform::IMAGE_DEFAULT_FLAGS);
   image->LockFrame(0)->Fill(0xFF40A060u);
@@ -127,12 +131,46 @@ TEST_F(PictureCountTest, ATextureCountsUntilSdlHasFreedIt) {
   EXPECT_EQ(platform::CheckPictures("after the image was released"), 0);
   EXPECT_EQ(reports_, Lines{});
 
-  void* texture = quill_test::LoseTexture(8, 8);
-  ASSERT_NE(texture, nullptr);
-  EXPECT_EQ(platform::CountPictures().unheld, 1);
-  SDL_DestroyTexture(static_cast<SDL_Texture*>(texture));
+  // Released, but left in the renderer; SDL destroys it later.
+  void* kept = quill_test::LoseTexture(8, 8);
+  ASSERT_NE(kept, nullptr);
+  quill_test::ReleaseLostTextureOnly(kept);
+  const platform::PictureCount left = platform::CountPictures();
+  const std::string neverDestroyed = Lost("8 x 8", "texture") + " (released, but never destroyed)";
+  if (untilFreed) {
+    EXPECT_EQ(left.textures, before.textures + 1);
+    EXPECT_EQ(left.unheld, 1);
+    EXPECT_EQ(platform::UnheldPictures(), Lines{neverDestroyed});
+    EXPECT_EQ(platform::CheckPictures("after the release"), 1);
+    EXPECT_EQ(reports_, Lines{neverDestroyed + " is held by nothing after the release"});
+  } else {
+    EXPECT_EQ(left.textures, before.textures);
+    EXPECT_EQ(left.unheld, 0);
+    EXPECT_EQ(platform::CheckPictures("after the release"), 0);
+    EXPECT_EQ(reports_, Lines{});
+  }
+  SDL_DestroyTexture(static_cast<SDL_Texture*>(kept));
   EXPECT_EQ(platform::CountPictures().textures, before.textures);
   EXPECT_EQ(platform::CountPictures().unheld, 0);
+
+  // Lost, and destroyed by SDL without the layer.
+  void* lost = quill_test::LoseTexture(8, 8);
+  ASSERT_NE(lost, nullptr);
+  EXPECT_EQ(platform::CountPictures().unheld, 1);
+  SDL_DestroyTexture(static_cast<SDL_Texture*>(lost));
+  const platform::PictureCount destroyed = platform::CountPictures();
+  if (untilFreed) {
+    EXPECT_EQ(destroyed.textures, before.textures);
+    EXPECT_EQ(destroyed.unheld, 0);
+  } else {
+    EXPECT_EQ(destroyed.textures, before.textures + 1);
+    EXPECT_EQ(destroyed.unheld, 1);
+    reports_.clear();
+    platform::GraphicsClose();
+    EXPECT_EQ(reports_,
+              Lines{Lost("8 x 8", "texture") + " is held by nothing when the renderer closed"});
+    EXPECT_EQ(platform::CountPictures().textures, 0);
+  }
 }
 
 // A texture lost during play is freed, unseen, with the renderer: the renderer's close looks for

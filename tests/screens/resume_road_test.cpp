@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "cards/card_list.h"
 #include "cards/game_grid.h"
 #include "cards/globals.h"
+#include "cards/rules.h"
 #include "core/game.h"
 #include "core/globals.h"
 #include "platform/files.h"
@@ -231,23 +234,81 @@ INSTANTIATE_TEST_SUITE_P(
                     TTipsTail{"OlderFileAndElevenStrayBytes", 0, 11}),
     [](const testing::TestParamInfo<TTipsTail>& info) { return std::string(info.param.name); });
 
-// The course's first long drive shows its tip; the player answers it and closes the window. The
-// next start resumes the course, and a long drive there shows no tip: a game shows it once.
-TEST_F(ResumeRoadTest, ATipShownBeforeTheWindowClosedIsNotShownAgainInTheResumedCourse) {
-  enum Stage { Playing, TipOpen, Answered } stage = Playing;
+// A tip the first course shows once in a game, and what the game does at its moment.
+struct TOnceTip {
+  const char* name;
+  int type;  // the play screen's PopUpTipType while it is open
+  // Does what the game does at the tip's moment: the tip shows unless the game has shown it.
+  std::function<void()> moment;
+  // Whether the moment is over (the tip has shown by then if it was to show).
+  std::function<bool()> over;
+  // The play screen's count of this tip shown, and the one the player's saved game keeps.
+  std::function<int()> counted, saved;
+};
+
+void PrintTo(const TOnceTip& tip, std::ostream* os) { *os << tip.name; }
+
+// An iron card flies from the foundation into the first free slot of the bag, as a played iron
+// does (on this course the first is the third hole's); over once the iron has landed in the bag.
+TOnceTip FirstIron() {
+  auto slot = std::make_shared<int>(0);
+  return {"FirstIron",
+          2,
+          [slot] {
+            const auto& irons = GameScreen->Player->Irons;
+            *slot = IRON_FIRST;
+            while (*slot < IRON_LAST && irons[static_cast<std::size_t>(*slot)] != 0) ++*slot;
+            auto card = CardList->Add(GameGrid->FOUNDATIONX, GameGrid->FOUNDATIONY, CARDTYPE_IRON,
+                                      1, *slot, 0);
+            card->ID = TCardList::HighID++;
+            card->FlyIronToBagStart();
+          },
+          [slot] { return GameScreen->Player->Irons[static_cast<std::size_t>(*slot)] != 0; },
+          [] { return GameScreen->IronPopUps; },
+          [] { return GameScreen->Player->SaveData->IronTips; }};
+}
+
+// The first long drive of the course (what the run's sixth card does here); over at once.
+TOnceTip FirstLongDrive() {
+  return {"FirstLongDrive",
+          3,
+          [] { HUD->FirstLongDrive(); },
+          [] { return true; },
+          [] { return GameScreen->LongDrivePopUps; },
+          [] { return GameScreen->Player->SaveData->LongDriveTips; }};
+}
+
+class ResumeOnceTipTest : public ResumeRoadTest, public testing::WithParamInterface<TOnceTip> {
+ protected:
+  // Whether the tip is open over play now.
+  bool TipOpen() const {
+    return GameScreen->PopUpTipDialog != nullptr && GameScreen->PopUpTipType == GetParam().type;
+  }
+};
+
+// In the first hole the tip's moment comes and its tip shows; the player answers it and closes the
+// window. The file keeps the tip shown, the next start resumes the course, and the same moment
+// there shows no tip: a game shows it once.
+TEST_P(ResumeOnceTipTest, ATipShownBeforeTheWindowClosedIsNotShownAgainInTheResumedCourse) {
+  const TOnceTip& tip = GetParam();
+  enum Stage { Playing, Moment, TipOpened, Answered } stage = Playing;
   bool tipShown = false;
   StartTheFirstCourse();
   ASSERT_EQ(Run([&] {
+              tipShown = tipShown || TipOpen();
               switch (stage) {
                 case Playing:
                   if (player.holesSeen != 1 || player.cardsClicked < 2) return;
                   player.holdPlay = true;
                   if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
-                  HUD->FirstLongDrive();  // what the run's sixth card does on this course
-                  tipShown = GameScreen->PopUpTipDialog != nullptr;
-                  stage = TipOpen;
+                  tip.moment();
+                  stage = Moment;
                   return;
-                case TipOpen:  // the scripted player answers the tip with its OK
+                case Moment:
+                  if (!tip.over() && !TipOpen()) return;
+                  stage = TipOpened;
+                  return;
+                case TipOpened:  // the scripted player answers the tip with its OK
                   if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
                   stage = Answered;
                   Quit();
@@ -259,26 +320,44 @@ TEST_F(ResumeRoadTest, ATipShownBeforeTheWindowClosedIsNotShownAgainInTheResumed
             0)
       << "stage " << stage << "; " << Where();
   ASSERT_TRUE(tipShown);
-  EXPECT_EQ(GameScreen->Player->SaveData->LongDriveTips, 1);
+  EXPECT_EQ(tip.counted(), 1);
+  ReadBack(kPlayer);
+  EXPECT_EQ(tip.saved(), 1) << "the file does not keep the tip shown";
 
-  bool checked = false, tipAgain = true;
-  int drivesCounted = -1;
+  enum { Resumed, AgainMoment, Done } again = Resumed;
+  bool tipAgain = false;
+  int counted = -1;
   ResumeFromTheTitle();
   EXPECT_EQ(Run([&] {
-              if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
-              drivesCounted = GameScreen->LongDrivePopUps;
-              HUD->FirstLongDrive();
-              tipAgain = GameScreen->PopUpTipDialog != nullptr;
-              checked = true;
-              Quit();
+              tipAgain = tipAgain || TipOpen();
+              switch (again) {
+                case Resumed:
+                  if (!TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+                  counted = tip.counted();
+                  tip.moment();
+                  again = AgainMoment;
+                  return;
+                case AgainMoment:
+                  if (!tip.over() || !TScriptedPlayer::PlayRests() || !player.Rested(200)) return;
+                  again = Done;
+                  Quit();
+                  return;
+                case Done:
+                  return;
+              }
             }),
             0)
       << Where();
-  ASSERT_TRUE(checked) << Where();
+  ASSERT_EQ(again, Done) << Where();
   EXPECT_NE(player.trail.find("title game"), std::string::npos) << player.trail;
-  EXPECT_EQ(drivesCounted, 1);
-  EXPECT_FALSE(tipAgain) << "the long-drive tip came again in the resumed course";
+  EXPECT_EQ(counted, 1);
+  EXPECT_FALSE(tipAgain) << "the tip came again in the resumed course";
 }
+
+INSTANTIATE_TEST_SUITE_P(Tips, ResumeOnceTipTest, testing::Values(FirstLongDrive(), FirstIron()),
+                         [](const testing::TestParamInfo<TOnceTip>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // The ways out of a round on the score card between holes 1 and 2; each comes back at hole 2.
 enum class TLeave { SaveAndExitOnTheCard, ContinueThenTheInGameMenusSave, WindowClosedOnTheCard };

@@ -13,6 +13,12 @@ void* LoseTexture(int w, int h) {
 
 void FreeLostTexture(void* texture) { platform::detail::FreeTexture(static_cast<SDL_Texture*>(texture)); }
 
+void ReleaseLostTextureOnly(void* texture) {
+  platform::detail::TextureReleased(static_cast<SDL_Texture*>(texture));
+}
+
+bool TexturesCountUntilSdlFreesThem() { return platform::detail::TexturesCountUntilSdlFreesThem(); }
+
 void* LoseSurface(int w, int h) {
   return platform::detail::MakeSurface(w, h, SDL_PIXELFORMAT_ARGB8888, kLostPictureUse);
 }

@@ -11,6 +11,12 @@ inline constexpr const char* kLostPictureUse = "a picture lost on purpose";
 // while that renderer is open; closing the renderer frees it too.
 void* LoseTexture(int w, int h);
 void FreeLostTexture(void* texture);
+// Releases the texture as FreeLostTexture does, but leaves it in the renderer: its
+// SDL_DestroyTexture never happens (destroy it with SDL, or close the renderer).
+void ReleaseLostTextureOnly(void* texture);
+// Whether a texture counts until SDL frees it (SDL took the count's memory functions) rather than
+// until it is released (see platform/picture_count.h).
+bool TexturesCountUntilSdlFreesThem();
 // A w x h surface of 32-bit pixels; free it with FreeLostSurface.
 void* LoseSurface(int w, int h);
 void FreeLostSurface(void* surface);
