@@ -48,11 +48,11 @@ std::string ccDataFileName(const std::string& path);
 // REASON.", PATH as ccDataFileName gives it.
 std::string ccDamagedDataFile(const std::string& path, const std::string& reason);
 // The file read whole for reading; never null: when it is missing or cannot be read, the fatal
-// error "Error loading file " + ccDataFileName(path); when it is not a plain file or holds more than max_bytes, the
-// fatal error of ccDamagedDataFile.
+// error "Error loading file " + ccDataFileName(path); when it is not a plain file or holds more
+// than max_bytes, the fatal error of ccDamagedDataFile.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error
-// "Error loading sample " + ccDataFileName(path), or the message of ccDamagedDataFile when the file is not a plain
-// file, or holds or decodes to more than a sound may (see platform::LoadSound).
+// "Error loading sample " + ccDataFileName(path), or the message of ccDamagedDataFile when the
+// file is not a plain file, or holds or decodes to more than a sound may (see platform::LoadSound).
 platform::SoundRef ccLoadSample(const std::string& path, int flags);

@@ -66,7 +66,8 @@ std::vector<std::string> Wrap(const std::vector<std::string>& lines, int width, 
     std::size_t from = 0;
     const auto rest_fits = [&] {
       const std::size_t rest = current.size() - from;
-      return rest <= 1 || (rest <= kLongestLineBytes && Fits(*measure, current.substr(from), limit));
+      if (rest <= 1) return true;
+      return rest <= kLongestLineBytes && Fits(*measure, current.substr(from), limit);
     };
     while (!rest_fits()) {
       const std::size_t cut = BreakPoint(*measure, current, from, limit);

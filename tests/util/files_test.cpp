@@ -55,7 +55,8 @@ TEST(Files, MessagesNameADataFileAsItStandsOnDisk) {
     std::string message;
   } cases[] = {
       {"data/fonts/big.fnt", 4,
-       "The data file " + data + "Data/Fonts/Big.fnt is damaged: it holds 14 bytes, more than the 4"},
+       "The data file " + data +
+           "Data/Fonts/Big.fnt is damaged: it holds 14 bytes, more than the 4"},
       {"data/fonts/none.fnt", TEXT_FILE_MAX_BYTES,
        "Error loading file " + data + "Data/Fonts/none.fnt"},
   };
