@@ -36,7 +36,8 @@ void LoadFonts() {
   long long vram = 0;
   const auto& fonts = GameFontList();
   for (std::size_t i = 0; i < fonts.size(); ++i) {
-    *globals[i] = TBitmapFont::Create(Game->DataPrefix + "data/fonts/" + fonts[i].File, fonts[i].Flags);
+    *globals[i] =
+        TBitmapFont::Create(Game->DataPrefix + "Data/fonts/" + fonts[i].File, fonts[i].Flags);
     (*globals[i])->CharGap = fonts[i].CharGap;
     vram += (*globals[i])->CalcVRAM();
     Game->MoveBar();

@@ -211,7 +211,8 @@ std::shared_ptr<TCourse> TCourse::Create() { return std::make_shared<TCourse>();
 
 TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, const std::string& name) {
   course.Name = name;
-  const std::string path = data_prefix + kCourseFolder + name + ".txt";
+  // Messages name the files as they stand on disk, whatever the list and the course spell.
+  const std::string path = ccDataFileName(data_prefix + kCourseFolder + name + ".txt");
   TLoadResult failure;
   auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
   if (!in) return failure;
@@ -236,7 +237,8 @@ TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, cons
                                    QuotedData(hole) + "' lies outside the hole folder",
                                path, line);
     }
-    TLoadResult hole_result = ReadHoleFile(course, course.Holes, data_prefix + kHoleFolder + hole);
+    TLoadResult hole_result =
+        ReadHoleFile(course, course.Holes, ccDataFileName(data_prefix + kHoleFolder + hole));
     if (!hole_result.Ok()) {
       // Point at the course file's line that names the missing hole file.
       hole_result.file = path;

@@ -216,7 +216,7 @@ std::string GetUnlockValue(const TCourse& course, const std::string& currency) {
 constexpr std::size_t kMaxCourses = 100;
 
 TLoadResult ReadCourseList(const TCourseListOptions& options, TCourseList& courses) {
-  const std::string path = options.DataPrefix + kCourseListFile;
+  const std::string path = ccDataFileName(options.DataPrefix + kCourseListFile);
   TLoadResult failure;
   auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
   if (!in) return failure;

@@ -80,7 +80,8 @@ const std::vector<std::string>& SpeechCategories() {
   return categories;
 }
 
-TLoadResult CheckGameTextKeys(const TGameText& table, const std::string& path) {
+TLoadResult CheckGameTextKeys(const TGameText& table, const std::string& file) {
+  const std::string path = ccDataFileName(file);
   for (const std::string& key : GameTextKeys()) {
     if (table.FindString(key).empty()) {
       return TLoadResult::Fail("The text table " + path + " has no text for the key '" + key + "'", path);
@@ -89,7 +90,8 @@ TLoadResult CheckGameTextKeys(const TGameText& table, const std::string& path) {
   return {};
 }
 
-TLoadResult CheckSpeechChances(const std::string& path) {
+TLoadResult CheckSpeechChances(const std::string& file) {
+  const std::string path = ccDataFileName(file);
   TLoadResult failure;
   auto in = OpenDataFile(path, TEXT_FILE_MAX_BYTES, failure);
   if (!in) return failure;

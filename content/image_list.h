@@ -24,7 +24,7 @@ struct TImageListEntry {
 };
 
 struct TFontListEntry {
-  std::string File;  // in "data/fonts/": page File + ".png", descriptor File + ".fnt"
+  std::string File;  // in "Data/fonts/": page File + ".png", descriptor File + ".fnt"
   int Flags = -1;
   double CharGap = 0;
 };

@@ -33,11 +33,11 @@ std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::i
                                                  TLoadResult& failure) {
   platform::BoundedRead file = platform::ReadBoundedFile(path, max_bytes);
   if (file.Refused()) {
-    failure = TLoadResult::Fail(ccDamagedDataFile(path, file.reason), path);
+    failure = TLoadResult::Fail(ccDamagedDataFile(path, file.reason), ccDataFileName(path));
     return nullptr;
   }
   if (!file.Read()) {
-    failure = TLoadResult::Fail("Error loading file " + path, path);
+    failure = TLoadResult::Fail("Error loading file " + ccDataFileName(path), ccDataFileName(path));
     return nullptr;
   }
   return std::make_unique<platform::InStream>(std::move(file.bytes));

@@ -27,8 +27,8 @@ struct TLoadResult {
 // printable ASCII shown as "?".
 std::string QuotedData(const std::string& text);
 
-// A data file read whole: null, with `failure` naming the file, when it is not a plain file or
-// holds more than max_bytes (damaged: see ccDamagedDataFile) or cannot be read ("Error loading file
-// ...").
+// A data file read whole: null, with `failure` naming the file as it stands on disk
+// (ccDataFileName), when it is not a plain file or holds more than max_bytes (damaged: see
+// ccDamagedDataFile) or cannot be read ("Error loading file ...").
 std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::int64_t max_bytes,
                                                  TLoadResult& failure);

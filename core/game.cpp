@@ -194,10 +194,7 @@ int TGame::CheckDataFolder() {
 std::string TGame::SettingsFilePath() const { return SubPath + kApplicationName + ".ini"; }
 
 std::string TGame::DefaultSettingsPath() const {
-  const std::string lower = DataPrefix + "data/Default.ini";
-  if (platform::FileExists(lower)) return lower;
-  const std::string upper = DataPrefix + "Data/Default.ini";
-  return platform::FileExists(upper) ? upper : lower;
+  return ccDataFileName(DataPrefix + "Data/Default.ini");
 }
 
 int TGame::SetDefaultPaths() {

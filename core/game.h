@@ -212,8 +212,8 @@ class TGame {
   int Kill();
   // The settings file's path: SubPath + "Quillbrook.ini".
   std::string SettingsFilePath() const;
-  // The default settings file of the data folder: "data/Default.ini", or "Data/Default.ini" where
-  // the file system tells the two apart and only the data folder's own spelling exists.
+  // The default settings file of the data folder, DataPrefix + "Data/Default.ini", spelled as it
+  // stands on disk (ccDataFileName): messages about it name it so.
   std::string DefaultSettingsPath() const;
 
   // ---- Settings file and crash recovery ----

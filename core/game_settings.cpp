@@ -156,7 +156,7 @@ int TGame::IniUpdate(int flag) {
 int TGame::MakeGoodExit() {
   if (!Game) return 0;
   const std::string marker =
-      Game->UseCorrectPath ? Game->SubPath + "GoodExit.dat" : std::string("data/GoodExit.dat");
+      Game->UseCorrectPath ? Game->SubPath + "GoodExit.dat" : std::string("Data/GoodExit.dat");
   // The game is ending either way; the reason is told, since the next start takes this run for a
   // crash (a folder moved away while the game ran, a full disk).
   std::string error;

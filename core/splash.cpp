@@ -8,9 +8,9 @@
 
 int MarrowfenSplash(int playSound, int useBackground) {
   TSplashScreen splash;
-  splash.Init(Game->DataPrefix + "data/Marrowfen.png", Game->DataPrefix + "data/SplashSound.wav",
+  splash.Init(Game->DataPrefix + "Data/Marrowfen.png", Game->DataPrefix + "Data/SplashSound.wav",
               playSound, 1);
-  const std::string backgroundPath = Game->DataPrefix + "data/splashbg.jpg";
+  const std::string backgroundPath = Game->DataPrefix + "Data/splashbg.jpg";
   if (useBackground != 0 && ccFileExists(backgroundPath)) {
     splash.background = ccLoadBitmap(backgroundPath, platform::IMAGE_DEFAULT_FLAGS);
     ccCreateFrames(splash.background);
@@ -31,7 +31,7 @@ int PortalSplash(int in, int full, int out, int n) {
   if (full != 0) splash.TimeFull = static_cast<float>(full);
   if (out != 0) splash.TimeOut = static_cast<float>(out);
   const std::string suffix = n == 0 ? std::string() : std::to_string(n);
-  const std::string stem = Game->DataPrefix + "data/portallogo" + suffix;
+  const std::string stem = Game->DataPrefix + "Data/portallogo" + suffix;
   if (ccFileExists(stem + ".png")) {
     splash.Init(stem + ".png", "", 1, 0);
   } else {

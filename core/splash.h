@@ -4,10 +4,10 @@
 
 #include <string>
 
-// The studio logo (DataPrefix + "data/Marrowfen.png") with "data/SplashSound.wav" following it,
-// over "data/splashbg.jpg" when useBackground is set and the file exists. Returns 0.
+// The studio logo (DataPrefix + "Data/Marrowfen.png") with "Data/SplashSound.wav" following it,
+// over "Data/splashbg.jpg" when useBackground is set and the file exists. Returns 0.
 int MarrowfenSplash(int playSound, int useBackground);
-// DataPrefix + "data/portallogo" + n (none for 0) + ".png", else ".jpg"; times in ms, 0 keeps the
+// DataPrefix + "Data/portallogo" + n (none for 0) + ".png", else ".jpg"; times in ms, 0 keeps the
 // default. Returns 0.
 int PortalSplash(int in, int full, int out, int n);
 // A splash of the given picture and sound with the default times. Returns 0.

@@ -54,7 +54,9 @@ TBitmapFontRef TBitmapFont::Create(const std::string& path, int flags) {
   while (!stream->Eof()) lines.push_back(stream->ReadLine());
   // A descriptor that draws every text as nothing, or reads outside its page, is refused first.
   const std::string fault = CheckDescriptor(lines, font->Image->Width(), font->Image->Height());
-  if (!fault.empty()) ccRunTimeError("The font descriptor '" + path + ".fnt', " + fault, 1);
+  if (!fault.empty()) {
+    ccRunTimeError("The font descriptor '" + ccDataFileName(path + ".fnt") + "', " + fault, 1);
+  }
   font->ParseDescriptor(lines);
   return font;
 }

@@ -21,7 +21,7 @@ int TGameText::Read(const std::string& file) {
   std::vector<unsigned char> bytes;
   bytes.reserve(stream->Size());
   while (!stream->Eof()) bytes.push_back(stream->ReadByte());
-  return ReadText(platform::DecodeText(bytes), Game->TextPath + file);
+  return ReadText(platform::DecodeText(bytes), ccDataFileName(Game->TextPath + file));
 }
 
 int TGameText::ReadText(const std::string& text, const std::string& file) {

@@ -42,6 +42,7 @@
 #include "ui/mouse_pointer.h"
 #include "util/animation.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/image.h"
 #include "wildshot/globals.h"
 #include "wildshot/wildshot_screen.h"
@@ -115,10 +116,11 @@ int TGameScreen::Load() {
   // Files the hole loads only when they are needed (results, remarks) must all be there now.
   for (const auto& recording : AnnouncerRecordings(course->CourseType))
     if (!platform::FileExists(Game->SpeechPath + recording))
-      ccRunTimeError("Error loading sample " + Game->SpeechPath + recording, 1);
+      ccRunTimeError("Error loading sample " + ccDataFileName(Game->SpeechPath + recording), 1);
   for (int result = -1; result >= -4; --result) {
     const std::string picture = Game->ImagePath + "particles/" + LevelEndImageName(result) + ".png";
-    if (!platform::FileExists(picture)) ccRunTimeError("Error loading bitmap " + picture, 1);
+    if (!platform::FileExists(picture))
+      ccRunTimeError("Error loading bitmap " + ccDataFileName(picture), 1);
   }
 
   CardToIronMorph = std::make_shared<TGameImage>();

@@ -10,6 +10,8 @@
 #include "cards/globals.h"
 #include "cards/hole_solver.h"
 #include "content/course.h"
+#include "core/game.h"
+#include "core/globals.h"
 #include "play/game_screen.h"
 #include "platform/random.h"
 #include "platform/system.h"
@@ -17,6 +19,7 @@
 #include "progress/progress_rules.h"
 #include "progress/save_data.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/input.h"
 
 namespace {
@@ -42,8 +45,11 @@ bool Plain(const TCard& c) { return c.CardType != CARDTYPE_IRON && c.CardType !=
 std::string HoleFileName(const TPlayer& player) {
   auto course = CourseFind(player.SaveData->CourseName);
   const int hole = player.Level;
-  if (course && hole >= 1 && hole <= static_cast<int>(course->HoleNames.size()))
-    return course->HoleNames[static_cast<std::size_t>(hole - 1)];
+  if (course && hole >= 1 && hole <= static_cast<int>(course->HoleNames.size())) {
+    const std::string prefix = Game ? Game->DataPrefix : std::string();
+    return ccDataFileName(prefix + "Data/levels/holes/" +
+                          course->HoleNames[static_cast<std::size_t>(hole - 1)]);
+  }
   return "hole " + std::to_string(hole) + " of \"" + player.SaveData->CourseName + "\"";
 }
 

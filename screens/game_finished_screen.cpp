@@ -30,6 +30,7 @@
 #include "ui/mouse_pointer.h"
 #include "util/animation.h"
 #include "util/error.h"
+#include "util/files.h"
 #include "util/image.h"
 #include "util/input.h"
 
@@ -89,11 +90,11 @@ int TGameFinishedScreen::Load() {
 
   const std::string pagePath = Game->ImagePath + "outro/small_newspaper5.png";
   platform::PixmapRef page = platform::LoadPixmap(pagePath);
-  if (!page) ccRunTimeError("Error loading bitmap " + pagePath, 1);
+  if (!page) ccRunTimeError("Error loading bitmap " + ccDataFileName(pagePath), 1);
   ComposeChampionPage(*page, *NewspaperTrophy, *NewspaperAvatar);
   auto composed = std::make_shared<TGameImage>();
   composed->image = platform::LoadImageFromPixmap(page, 6);
-  if (!composed->image) ccRunTimeError("Error loading bitmap " + pagePath, 1);
+  if (!composed->image) ccRunTimeError("Error loading bitmap " + ccDataFileName(pagePath), 1);
   composed->GetSize();
   composed->MidHandle(1);
   composed->Precache();

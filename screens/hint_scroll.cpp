@@ -104,7 +104,7 @@ THintScroll::THintScroll() : MenuY(ScreenHeight + 19) { name = "hints"; }
 THintScroll::~THintScroll() = default;
 
 int THintScroll::LoadTextData() {
-  const std::string path = Game->TextPath + "hints.txt";
+  const std::string path = ccDataFileName(Game->TextPath + "hints.txt");
   auto stream = ccLoadFile(path);
   std::vector<unsigned char> bytes;
   bytes.reserve(static_cast<size_t>(stream->Size()));

@@ -108,7 +108,7 @@ int TShopScreen::Load() {
   CashFont->LoadAnim(Game->ImagePath + "fonts/score_sign_numbers_small_beige.png", 14, 20, 0, 17, -1, 0);
   ItemFont = HintHeaderFont;
   DescriptionFont = HintFont;
-  StatsFont = TBitmapFont::Create(Game->DataPrefix + "data/fonts/Voodoo20", -1);
+  StatsFont = TBitmapFont::Create(Game->DataPrefix + "Data/fonts/Voodoo20", -1);
   StatsFont->CharGap = 1.0;
   PriceFontBlack = std::make_shared<TGameImage>();
   PriceFontBlack->LoadAnim(Game->ImagePath + "fonts/price_font_black.png", 14, 20, 0, 14, -1, 0);

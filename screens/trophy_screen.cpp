@@ -52,7 +52,7 @@ int TTrophyScreen::Load() {
     ok->y = 548.0f;
     ok->x -= 3.0f;
   }
-  PlaqueFont = TBitmapFont::Create(Game->DataPrefix + "data/fonts/Voodoo19", -1);
+  PlaqueFont = TBitmapFont::Create(Game->DataPrefix + "Data/fonts/Voodoo19", -1);
   for (int i = 0; i < TROPHIES; ++i) {
     Trophies[i] = TGameImage::Create(Game->ImagePath + "TrophyRoom/Trophy" + std::to_string(i) + ".png", -1, 0);
     const std::string key = "Trophy " + std::to_string(i);

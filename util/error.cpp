@@ -1,5 +1,6 @@
 #include "util/error.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -160,13 +161,29 @@ int ccDialogOK(const std::string& text, int width, int height) {
   const bool switched = ccPolledInputState == 0;
   if (switched) ccEnablePolledInput();
 
-  const int x = (ScreenWidth - width) / 2;
-  const int y = (ScreenHeight - height) / 2;
   ccRestoreSolidMode();
   const std::shared_ptr<ccImageFont> previous_font = ccGetImageFont();
   ccSetImageFont(nullptr);
-  const std::vector<std::string> lines = ccWordWrapArray(ccSplitStringIntoLines(text), width - 20);
+  // Every line stays inside the box: a word wider than the box (a long path) is broken too.
+  std::vector<std::string> lines = ccWordWrapArrayStrict(ccSplitStringIntoLines(text), width - 20);
   const int font_height = ccTextHeight("ABCXYZ");
+  // The lines and "<press any key>" under them, with the 10-pixel margins. A box too low for its
+  // lines grows, with half a line between them and "<press any key>", up to what the screen holds
+  // with the box's shadow; lines past that are cut, the last one shown as "...".
+  const int fitting = height - 20 - font_height;
+  if (static_cast<int>(lines.size()) * font_height > fitting && font_height > 0) {
+    const int tallest = ScreenHeight - 8;
+    const int gap = font_height / 2;
+    const int most_lines = std::max(1, (tallest - 20 - gap - font_height) / font_height);
+    if (static_cast<int>(lines.size()) > most_lines) {
+      lines.resize(static_cast<std::size_t>(most_lines));
+      lines.back() = "...";
+    }
+    height = std::max(height,
+                      20 + static_cast<int>(lines.size()) * font_height + gap + font_height);
+  }
+  const int x = (ScreenWidth - width) / 2;
+  const int y = (ScreenHeight - height) / 2;
   ccFlushAll();
 
   // The box never changes: it is drawn once a second (a window uncovered meanwhile gets its

@@ -58,9 +58,11 @@ int ccTakeRefusedQuitSaves();
 int HandleGeneralError(std::exception_ptr thrown);
 
 // Modal message box of width x height pixels centred on the logical screen: the text wrapped to
-// width - 20 in the default font and "<press any key>"; returns 0 on the first key press or click
-// after it started (input pending when it starts is dropped, and so is the input that closes it),
-// or at once when a quit request is pending, which it leaves pending for the main loop. It redraws
-// once a second and sleeps between, waiting for input.
+// width - 20 in the default font (a word wider than that, such as a long path, broken) and
+// "<press any key>" under it. A box too low for its lines grows around them, at most to the
+// screen's height (lines past that are cut, the last shown as "..."). Returns 0 on the first key
+// press or click after it started (input pending when it starts is dropped, and so is the input
+// that closes it), or at once when a quit request is pending, which it leaves pending for the main
+// loop. It redraws once a second and sleeps between, waiting for input.
 // Callers switch to polled input before it (ccEnablePolledInput) and back after it.
 int ccDialogOK(const std::string& text, int width, int height);

@@ -37,8 +37,10 @@ int ccFileExists(const std::string& path) {
   return (platform::FileExists(path) || platform::FolderExists(path)) ? 1 : 0;
 }
 
+std::string ccDataFileName(const std::string& path) { return platform::ResolvePath(path); }
+
 std::string ccDamagedDataFile(const std::string& path, const std::string& reason) {
-  return "The data file " + path + " is damaged: " + reason + ".";
+  return "The data file " + ccDataFileName(path) + " is damaged: " + reason + ".";
 }
 
 bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
@@ -66,7 +68,7 @@ namespace {
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int64_t max_bytes) {
   platform::BoundedRead file = platform::ReadBoundedFile(path, max_bytes);
   if (file.Refused()) LoadFailed(ccDamagedDataFile(path, file.reason));
-  if (!file.Read()) LoadFailed("Error loading file " + path);
+  if (!file.Read()) LoadFailed("Error loading file " + ccDataFileName(path));
   return std::make_unique<platform::InStream>(std::move(file.bytes));
 }
 
@@ -74,6 +76,7 @@ platform::SoundRef ccLoadSample(const std::string& path, int flags) {
   std::string refused;
   platform::SoundRef sound = platform::LoadSound(path, flags, &refused);
   if (!sound)
-    LoadFailed(refused.empty() ? "Error loading sample " + path : ccDamagedDataFile(path, refused));
+    LoadFailed(refused.empty() ? "Error loading sample " + ccDataFileName(path)
+                               : ccDamagedDataFile(path, refused));
   return sound;
 }

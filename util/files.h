@@ -39,9 +39,13 @@ constexpr std::int64_t PROFILE_FILE_MAX_BYTES = std::int64_t{4} << 20;
 constexpr std::int64_t BEST_SCORES_FILE_MAX_BYTES = std::int64_t{4} << 20;
 // - the high-score table: ten records of about 19 bytes, a few hundred with the longest names.
 constexpr std::int64_t HIGH_SCORES_FILE_MAX_BYTES = std::int64_t{256} << 10;
+// The name a message gives a data file: `path` with each folder and the file spelled as they stand
+// on disk (the reader finds them without regard to letter case, see platform::ResolvePath); what
+// stands nowhere keeps the spelling asked for. Every message about a data file names it so.
+std::string ccDataFileName(const std::string& path);
 // The message of a data file that is there but refused unread (`reason`, as platform::BoundedRead
 // gives it: not a plain file, or past the bound of its kind): "The data file PATH is damaged:
-// REASON."
+// REASON.", PATH as ccDataFileName gives it.
 std::string ccDamagedDataFile(const std::string& path, const std::string& reason);
 // Keeps a player's file that is there but was not read (`reason`, as platform::BoundedRead gives
 // it: not a plain file, past the bound of its kind, or the system's reason it cannot be read): it
@@ -53,11 +57,11 @@ std::string ccDamagedDataFile(const std::string& path, const std::string& reason
 bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
                           const std::string& reason, std::string* message = nullptr);
 // The file read whole for reading; never null: when it is missing or cannot be read, the fatal
-// error "Error loading file " + path; when it is not a plain file or holds more than max_bytes, the
-// fatal error of ccDamagedDataFile.
+// error "Error loading file " + ccDataFileName(path); when it is not a plain file or holds more
+// than max_bytes, the fatal error of ccDamagedDataFile.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error
-// "Error loading sample " + path, or the message of ccDamagedDataFile when the file is not a plain
-// file, or holds or decodes to more than a sound may (see platform::LoadSound).
+// "Error loading sample " + ccDataFileName(path), or the message of ccDamagedDataFile when the
+// file is not a plain file, or holds or decodes to more than a sound may (see platform::LoadSound).
 platform::SoundRef ccLoadSample(const std::string& path, int flags);

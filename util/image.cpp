@@ -339,7 +339,8 @@ platform::ImageRef ccLoadBitmap(const std::string& path, int flags) {
   platform::ImageRef image = platform::LoadImage(path, flags, &refused);
   if (!image) {
     const std::string message =
-        refused.empty() ? "Error loading bitmap " + path : ccDamagedDataFile(path, refused);
+        refused.empty() ? "Error loading bitmap " + ccDataFileName(path)
+                        : ccDamagedDataFile(path, refused);
     ccRunTimeError(message, 1);
     throw ccFatalError(message);
   }
@@ -353,7 +354,8 @@ platform::ImageRef ccLoadAnimBitmap(const std::string& path, int cell_width, int
       platform::LoadAnimImage(path, cell_width, cell_height, first, count, flags, &refused);
   if (!image) {
     const std::string message =
-        refused.empty() ? "Error loading anim bitmap " + path : ccDamagedDataFile(path, refused);
+        refused.empty() ? "Error loading anim bitmap " + ccDataFileName(path)
+                        : ccDamagedDataFile(path, refused);
     ccRunTimeError(message, 1);
     throw ccFatalError(message);
   }

@@ -80,7 +80,8 @@ int ccCreateFrames(const platform::ImageRef& image);
 // 1 when the rectangle touches an opaque pixel of the frame drawn at (x, y), else 0.
 int ccImageRectCollide(const platform::ImageRef& image, float x, float y, int frame, float rx,
                        float ry, float rw, float rh);
-// Loads an image; never null: the fatal error "Error loading bitmap " + path.
+// Loads an image; never null: the fatal error "Error loading bitmap " + path (as
+// ccDataFileName gives it).
 platform::ImageRef ccLoadBitmap(const std::string& path, int flags);
 // Loads an image cut into `count` cells from cell `first`; never null: the fatal error
 // "Error loading anim bitmap " + path.

@@ -19,6 +19,13 @@ std::vector<std::string> ccSplitStringIntoLines(const std::string& text);
 // linear in the text's length.
 std::vector<std::string> ccWordWrapArray(const std::vector<std::string>& lines, int width,
                                          const std::shared_ptr<ccImageFont>& font = nullptr);
+// As ccWordWrapArray, but a word wider than `width` is broken too, so that every line fits (a
+// line of one character excepted): the word's leading part that fits ends its own line, cut after
+// the last "/" or backslash in it when there is one (a path breaks between its folders), else
+// between two characters. For a box whose text must stay inside it, such as a message naming a
+// long path.
+std::vector<std::string> ccWordWrapArrayStrict(const std::vector<std::string>& lines, int width,
+                                               const std::shared_ptr<ccImageFont>& font = nullptr);
 // As ccWordWrapArray, but from output line number `switch_line` (1-based) on the lines are
 // wrapped to `width2`.
 std::vector<std::string> ccWordWrapArraySpecial(const std::vector<std::string>& lines, int width,

@@ -99,7 +99,16 @@ const BrokenFile kBrokenFiles[] = {
        lines.at(1).replace(at, 11, "scaleW=0   ");
        return Join(lines);
      },
-     "The font descriptor '.*[Dd]ata/fonts/arialbold18\\.fnt', line 2: the page size 0 x [0-9]+ is empty"},
+     "The font descriptor '.*/Data/fonts/arialbold18\\.fnt', line 2: "
+     "the page size 0 x [0-9]+ is empty"},
+    // Named as the folder stands on disk, "Data/" with its capital.
+    {"FontDescriptorWithATailOfNuls",
+     [](const std::string&) { return std::string("Data/fonts/arialbold18.fnt"); },
+     [](const std::string& p) {
+       return ReadAll(p + "Data/fonts/arialbold18.fnt") + std::string(2 << 20, '\0');
+     },
+     "The data file .*/Data/fonts/arialbold18\\.fnt is damaged: it holds 2[0-9]{6} bytes, "
+     "more than the 1048576"},
     // What a crash can leave: a whole file followed by megabytes of blank lines or NULs. It is
     // refused by its size before a line of it is read.
     {"HoleWithATailOfBlankLines", [](const std::string& p) { return "Data/levels/holes/" + FirstHole(p); },

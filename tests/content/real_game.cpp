@@ -38,8 +38,8 @@ std::vector<std::string> LoadingFiles() {
     if (!image.File.empty()) files.push_back("Data/graphics/" + image.File + ".png");
   }
   for (const auto& font : GameFontList()) {
-    files.push_back("data/fonts/" + font.File + ".png");
-    files.push_back("data/fonts/" + font.File + ".fnt");
+    files.push_back("Data/fonts/" + font.File + ".png");
+    files.push_back("Data/fonts/" + font.File + ".fnt");
   }
   return files;
 }

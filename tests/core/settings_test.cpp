@@ -5,6 +5,7 @@
 
 #include "core_fixture.h"
 #include "tests/support/read_faults.h"
+#include "util/error.h"
 #include "util/settings.h"
 
 namespace {
@@ -208,4 +209,27 @@ TEST_F(SettingsTest, TheDefaultFileIsFoundInTheDataFolderSpeltWithACapital) {
   Game->Init(0);
   EXPECT_EQ(Game->MusicVolume, 45);
   EXPECT_EQ(Game->ProfileName, "Di");
+}
+
+// A damaged default file stops the first run with a message that names it as it stands on disk,
+// in the data folder spelt with a capital as staged, or without one where a folder is so spelt.
+TEST_F(SettingsTest, ADamagedDefaultFileIsNamedAsItStandsOnDisk) {
+  int run = 0;
+  for (const std::string folder : {"Data", "data"}) {
+    SCOPED_TRACE(folder);
+    const std::string data = (home_ / ("damaged-" + std::to_string(++run) + "/")).string();
+    platform::CreateFolder(data + folder);
+    // Past the bound of a settings file: refused unread.
+    WriteFile(data + folder + "/Default.ini", std::string(200 << 10, '\n'));
+    std::filesystem::remove(SubPath() + "Quillbrook.ini");
+    setenv("QUILLBROOK_DATA", data.c_str(), 1);
+    MakeGame(false);
+    try {
+      Game->Init(0);
+      ADD_FAILURE() << "the damaged default file was read";
+    } catch (const ccFatalError& error) {
+      const std::string named = "The data file " + data + folder + "/Default.ini is damaged: ";
+      EXPECT_EQ(std::string(error.what()).substr(0, named.size()), named);
+    }
+  }
 }

@@ -489,7 +489,7 @@ TEST_F(HudDrawTest, EveryCourseNameStaysOnTheHoleMarker) {
   HUD->HoleMarker = Strip(marker->Width(), marker->Height(), 1);  // LevelDraw reads its size
   const int markerLeft = 5, markerRight = 5 + marker->Width();
   const auto savedFont = LevelNameFont;
-  LevelNameFont = TBitmapFont::Create(prefix + "data/fonts/Voodoo21", -1);
+  LevelNameFont = TBitmapFont::Create(prefix + "Data/fonts/Voodoo21", -1);
   int smaller = 0;
   for (const auto& course : courses) {
     platform::Cls();

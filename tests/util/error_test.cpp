@@ -1,5 +1,8 @@
 #include "util/error.h"
 
+#include <algorithm>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "platform/graphics.h"
@@ -189,6 +192,138 @@ TEST_F(ErrorLog, InGameBoxWaitsForFreshInputAndSwallowsIt) {
   EXPECT_EQ(KeyHit(platform::KEY_ENTER), 0);  // the closing key does not reach the game
   ccDisablePolledInput();
   EXPECT_EQ(Keys[platform::KEY_ENTER], 0);
+  platform::GraphicsClose();
+}
+
+namespace {
+
+// A message box on a black screen, read back: the box is found by its outline's colour, the
+// message by its cyan (blue above red, over the grey face or the black screen alike) and
+// "<press any key>" by its green inside the box (green above blue).
+struct BoxPicture {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;  // the outline, inclusive
+  int text_top = 1 << 20, text_bottom = -1;                    // rows of the message's pixels
+  int prompt_top = 1 << 20, prompt_bottom = -1;                // rows of "<press any key>"
+  int lit_outside = 0;   // pixels outside the box that are not black
+  int text_outside = 0;  // pixels of the message outside the box's inside
+};
+
+BoxPicture ReadBox() {
+  BoxPicture box;
+  const platform::PixmapRef screen = platform::GrabPixmap(0, 0, ScreenWidth, ScreenHeight);
+  const auto at = [&](int x, int y) { return screen->ReadPixel(x, y) & 0xFFFFFFu; };
+  for (int y = 0; y < ScreenHeight; ++y) {
+    for (int x = 0; x < ScreenWidth; ++x) {
+      if (at(x, y) != 0xDCDCC8u) continue;
+      box.left = std::min(box.left, x);
+      box.right = std::max(box.right, x);
+      box.top = std::min(box.top, y);
+      box.bottom = std::max(box.bottom, y);
+    }
+  }
+  for (int y = 0; y < ScreenHeight; ++y) {
+    for (int x = 0; x < ScreenWidth; ++x) {
+      const platform::Argb pixel = at(x, y);
+      const int r = static_cast<int>(pixel >> 16), g = static_cast<int>((pixel >> 8) & 0xFF),
+                b = static_cast<int>(pixel & 0xFF);
+      const bool inside = x > box.left && x < box.right && y > box.top && y < box.bottom;
+      const bool on_box = x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+      if (!on_box && pixel != 0) ++box.lit_outside;
+      if (b > r + 8) {
+        box.text_top = std::min(box.text_top, y);
+        box.text_bottom = std::max(box.text_bottom, y);
+        if (!inside) ++box.text_outside;
+      }
+      if (inside && g > b + 8) {
+        box.prompt_top = std::min(box.prompt_top, y);
+        box.prompt_bottom = std::max(box.prompt_bottom, y);
+      }
+    }
+  }
+  return box;
+}
+
+// Every line of a box inside it, and its message above "<press any key>".
+void ExpectTextInside(const BoxPicture& box) {
+  EXPECT_EQ(box.lit_outside, 0);
+  EXPECT_EQ(box.text_outside, 0);
+  EXPECT_GE(box.text_bottom, box.text_top) << "no message drawn";
+  EXPECT_LT(box.text_bottom, box.prompt_top) << "the message runs into <press any key>";
+  EXPECT_GT(box.prompt_top, box.top);
+  EXPECT_LT(box.prompt_bottom, box.bottom);
+}
+
+// A save refused because the per-user folder was moved while the game ran, worded as the file
+// layer and the profile word it, for a player whose home folder has a long name: the folder's
+// path alone is wider than the box.
+std::string RefusedSaveMessage() {
+  const std::string folder =
+      "/home/a-player-whose-home-folder-has-a-rather-long-name/.local/share/Marrowfen/Quillbrook/";
+  return "Could not create file '" + folder + "profiles/Ann.dat': the folder " + folder +
+         " was moved or removed while the game ran (this copy of the game writes only in the "
+         "folder it started with)";
+}
+
+void ClearScreen() {
+  platform::SetClsColor(0, 0, 0);
+  platform::Cls();
+}
+
+}  // namespace
+
+// The box of a refused save keeps its text inside: the long paths are broken inside its width, and
+// the box grows around its lines so that none is drawn over "<press any key>". Headless, with no
+// input to come, the box is drawn once and counts as acknowledged.
+TEST_F(ErrorLog, ARefusedSaveBoxHoldsItsLongPathsInsideAboveThePrompt) {
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  ClearScreen();
+  EXPECT_EQ(ccRunTimeError(RefusedSaveMessage(), 0), 0);
+  const BoxPicture box = ReadBox();
+  EXPECT_EQ(box.right - box.left + 1, 600);
+  EXPECT_GT(box.bottom - box.top + 1, 100);  // grown around its lines
+  EXPECT_EQ(box.top + box.bottom, ScreenHeight - 1);  // still centred
+  ExpectTextInside(box);
+  platform::GraphicsClose();
+}
+
+// The other boxes keep their place and size; a text taller than the screen gets a box as tall as
+// the screen holds, its shadow included.
+TEST_F(ErrorLog, OtherBoxesKeepTheirSizeAndAnyBoxStaysOnTheScreen) {
+  std::string error;
+  ASSERT_TRUE(platform::GraphicsOpen(platform::GraphicsOptions{}, &error)) << error;
+  std::string tall;
+  for (int n = 1; n <= 60; ++n) tall += "line " + std::to_string(n) + "\n";
+  const struct {
+    std::string text;
+    int width;
+    int left, top, right, bottom;  // -1: anywhere on the screen
+  } cases[] = {
+      {"the course list is damaged", 600, 100, 250, 699, 349},
+      {"one\ntwo\nthree\nfour", 600, 100, 250, 699, 349},  // four lines fill it exactly
+      {"You cannot delete the only player.", 400, 200, 250, 599, 349},  // the player manager's
+      {"Warning: this hole has less than 5 stock cards and could sometimes hang on "
+       "initialisation!",
+       750, 25, 250, 774, 349},  // the play screen's
+      {tall, 600, 100, -1, 699, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20));
+    ClearScreen();
+    EXPECT_EQ(ccDialogOK(c.text, c.width, 100), 0);
+    const BoxPicture box = ReadBox();
+    EXPECT_EQ(box.left, c.left);
+    EXPECT_EQ(box.right, c.right);
+    if (c.top >= 0) {
+      EXPECT_EQ(box.top, c.top);
+      EXPECT_EQ(box.bottom, c.bottom);
+    } else {
+      EXPECT_GT(box.bottom - box.top + 1, 500);
+      EXPECT_GE(box.top, 0);
+      EXPECT_LT(box.bottom + 4, ScreenHeight);  // the shadow too
+    }
+    ExpectTextInside(box);
+  }
   platform::GraphicsClose();
 }
 

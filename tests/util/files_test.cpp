@@ -42,6 +42,36 @@ TEST(Files, MissingDataFilesAreFatal) {
   ccWriteErrors = 1;
 }
 
+// The reader finds a data file whatever the letter case it is asked for; its messages name it as
+// it stands on disk, so the player looks for the folder and the file that are really there.
+TEST(Files, MessagesNameADataFileAsItStandsOnDisk) {
+  ccWriteErrors = 0;
+  const std::string data = TempFolder("data-names");
+  ASSERT_TRUE(platform::CreateFolder(data + "Data/Fonts"));
+  util_test::WriteAll(data + "Data/Fonts/Big.fnt", "info face=Big\n");
+  const struct {
+    const char* asked;
+    std::int64_t bound;
+    std::string message;
+  } cases[] = {
+      {"data/fonts/big.fnt", 4,
+       "The data file " + data +
+           "Data/Fonts/Big.fnt is damaged: it holds 14 bytes, more than the 4"},
+      {"data/fonts/none.fnt", TEXT_FILE_MAX_BYTES,
+       "Error loading file " + data + "Data/Fonts/none.fnt"},
+  };
+  for (const auto& c : cases) {
+    try {
+      ccLoadFile(data + c.asked, c.bound);
+      ADD_FAILURE() << c.asked << " was read";
+    } catch (const ccFatalError& error) {
+      EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message);
+    }
+  }
+  EXPECT_EQ(ccDataFileName(data + "DATA/fonts/BIG.FNT"), data + "Data/Fonts/Big.fnt");
+  ccWriteErrors = 1;
+}
+
 TEST(HighScores, InsertLoadSaveAndZero) {
   const std::string folder = TempFolder("scores");
   THighScoreList table;

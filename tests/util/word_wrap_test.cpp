@@ -42,6 +42,30 @@ TEST(WordWrap, GreedyWrapWithAFixedWidthMeasure) {
   for (const auto& c : cases) EXPECT_EQ(ccWordWrapArray(c.in, c.width, font), c.out) << c.in.size();
 }
 
+// The strict wrap keeps every line within the width: a word wider than it (a path in a message
+// box) is broken, after a folder's "/" where one falls on the line, else between characters.
+TEST(WordWrap, StrictWrapBreaksAWordWiderThanTheWidth) {
+  const auto font = std::make_shared<util_test::FixedFont>(10, 16);
+  const struct {
+    Lines in;
+    int width;
+    Lines out;
+  } cases[] = {
+      {{"aaa bb cc"}, 50, {"aaa", "bb cc"}},                    // words that fit wrap as before
+      {{"abcdefgh"}, 50, {"abcde", "fgh"}},                     // the most characters that fit
+      {{"abcdefgh ij"}, 60, {"abcdef", "gh ij"}},               // the rest goes on as a word
+      {{"see /aa/bbb/cc/d end"}, 60, {"see", "/aa/", "bbb/", "cc/d", "end"}},  // at folders
+      {{"ééééé"}, 30, {"ééé", "éé"}},                 // whole characters, not bytes
+      {{"abc"}, 5, {"a", "b", "c"}},                            // at least one character a line
+      {{"", "abcdefghijkl", "x"}, 50, {"", "abcde", "fghij", "kl", "x"}},  // lines stay apart
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ccWordWrapArrayStrict(c.in, c.width, font), c.out) << c.in.back();
+  }
+  // The plain wrap still leaves a long word whole.
+  EXPECT_EQ(ccWordWrapArray({"abcdefgh"}, 50, font), (Lines{"abcdefgh"}));
+}
+
 TEST(WordWrap, CurrentFontMeasuresWhenNoneIsGiven) {
   ccSetImageFont(std::make_shared<util_test::FixedFont>(10, 16));
   EXPECT_EQ(ccWordWrapArray({"aaa bb cc"}, 50), (Lines{"aaa", "bb cc"}));
@@ -113,4 +137,22 @@ TEST(WordWrap, ALongTextIsMeasuredInLinearWork) {
   for (const std::string& line : long_lines) EXPECT_LE(line.size(), 1024u);
   EXPECT_EQ(long_lines.size(), (kWords + 204) / 205);
   EXPECT_LE(nothing->measured, kWords * 1029);
+}
+
+// A long word broken by the strict wrap is measured in work linear in its length, also with a
+// font whose glyphs measure nothing (its lines then end at 1024 bytes).
+TEST(WordWrap, AStrictWrapOfALongWordIsMeasuredInLinearWork) {
+  const std::string word(200000, 'a');
+  const auto font = std::make_shared<CountingFont>(10, 16);
+  const Lines wrapped = ccWordWrapArrayStrict({word}, 200, font);
+  ASSERT_EQ(wrapped.size(), word.size() / 20);
+  EXPECT_EQ(wrapped.front(), std::string(20, 'a'));
+  // Each line halves its way to 20 characters: a dozen measures of at most 1024 bytes.
+  EXPECT_LE(font->measured, wrapped.size() * 12 * 1024);
+
+  const auto nothing = std::make_shared<CountingFont>(0, 16);
+  const Lines long_lines = ccWordWrapArrayStrict({word}, 200, nothing);
+  ASSERT_EQ(long_lines.size(), (word.size() + 1023) / 1024);
+  for (const std::string& line : long_lines) EXPECT_LE(line.size(), 1024u);
+  EXPECT_LE(nothing->measured, long_lines.size() * 12 * 1024);
 }
