@@ -162,9 +162,11 @@ void CloseHeldLockInChild() {
 }
 
 // Opens the lock file for writing, making it when missing with its mode whatever the umask says,
-// never through a symbolic link (ELOOP). -1 with errno set on failure.
+// never through a symbolic link (ELOOP). What stands there is only known once it is open, so it is
+// opened without blocking (a serial line would wait for its carrier) and without taking a terminal
+// as the controlling one. -1 with errno set on failure.
 int OpenLockFile(const std::string& path) {
-  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_CLOEXEC;
+  constexpr int kFlags = O_RDWR | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
   int fd = ::open(path.c_str(), kFlags);
   if (fd < 0 && errno == ENOENT) {
     fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, kFileMode);

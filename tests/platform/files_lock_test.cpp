@@ -13,7 +13,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -519,6 +521,30 @@ TEST_F(LockFileTest, AFolderMovedDuringAWriteTakesNoneOfIt) {
   EXPECT_EQ(platform::ListFolder(folder_), std::vector<std::string>{"best.dat"});
   EXPECT_EQ(quill_test::ReadWholeFile(folder_ + "best.dat"), "the other copy's scores");
   EXPECT_EQ(quill_test::ReadWholeFile(moved + "best.dat"), "this copy's scores");
+}
+
+// A terminal standing at the lock file's name is never made the copy's controlling terminal: a
+// copy started from no terminal (a desktop launcher) that took one would get its hang-up and its
+// keyboard signals. The copy leads a session of its own and has no terminal, as such a copy has.
+// The terminal is a pseudo-terminal's own device in the system's folder of them (a device node of
+// it made elsewhere cannot be opened).
+TEST_F(LockFileTest, ATerminalAtTheLockFilesNameIsNotTakenAsTheCopysTerminal) {
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (master < 0) GTEST_SKIP() << "no pseudo-terminal here: " << std::strerror(errno);
+  ASSERT_EQ(::grantpt(master), 0);
+  ASSERT_EQ(::unlockpt(master), 0);
+  const std::string terminal = ::ptsname(master);
+  const std::string seen = InChild(false, [&] {
+    platform::ReleaseFileLock();
+    if (::setsid() < 0) return std::string("no session of its own");
+    const FileLock result = platform::LockFile(terminal);
+    const int tty = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const std::string has = tty >= 0 ? "a controlling terminal" : "no controlling terminal";
+    if (tty >= 0) ::close(tty);
+    return std::string(Name(result)) + ", " + has;
+  });
+  ::close(master);
+  EXPECT_EQ(seen, "taken, no controlling terminal");
 }
 
 // A process the copy forks (an alert's box) does not keep the folder locked once the copy has
