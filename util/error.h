@@ -28,8 +28,8 @@ class ccQuit : public std::exception {
 //    killed process still leaves it); a log that cannot be written (its folder moved away, a full
 //    disk) does not take the message with it: it goes to standard error with the log's reason;
 // 2. for a fatal error, calls ccFatalErrorHook (the game saves the round in progress);
-// 3. shows the message: in the in-game box (ccDialogOK, 600 x 100) when ccGraphicalErrors is set
-//    and the window is open, else in the system alert;
+// 3. shows the message: in the in-game box (ccDialogOK, 600 x 100, taller for a longer message)
+//    when ccGraphicalErrors is set and the window is open, else in the system alert;
 // 4. when `fatal` is non-zero throws ccFatalError(message); otherwise returns 0.
 // From its hook until its box closes, a fatal error's log is the base of every further report
 // (a save that fails in the hook, the display lost while the box is up): their lines are added

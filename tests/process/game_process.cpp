@@ -16,7 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "platform/system.h"
+#include "tests/screens/scripted_player.h"
 #include "tests/support/harness.h"
+#include "util/globals.h"
 
 namespace quill_process {
 
@@ -264,6 +267,13 @@ std::string GameProcess::Output() const {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+void EnterChildRun(const std::string& xdg_root) {
+  setenv("XDG_DATA_HOME", xdg_root.c_str(), 1);
+  platform::SetHeadless(false);
+  ccModalLoopHook = &road_test::AdvanceModal;
+  platform::SetManualClock(1000000);
 }
 
 }  // namespace quill_process

@@ -29,6 +29,12 @@ std::string FreshFolder(const std::string& name);
 // every other file is a link to the staged one. Returns the prefix holding "Data/".
 std::string DataFolderWith(const std::string& name, const std::map<std::string, std::string>& files);
 
+// Readies this test program for a run of the game in a process of its own, started by one of the
+// tests through a test of this program: the per-user root `xdg_root`, the real platform (so a
+// signal, the window's close button and a lost display reach the game), the boxes advanced as the
+// scripted player advances them, and a manual clock.
+void EnterChildRun(const std::string& xdg_root);
+
 // The game's per-user folder under a per-user root, and its settings file written before a run.
 std::string UserFolder(const std::string& xdg_root);
 void WriteSettings(const std::string& xdg_root, const std::string& lines);

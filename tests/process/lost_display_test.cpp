@@ -431,10 +431,7 @@ TEST(LostDisplayRun, PlaysTheFirstHoleUntilItsDisplayIsLost) {
   const std::string xdg = home;
   const bool in_flight =
       std::string(std::getenv(kChildInFlight) ? std::getenv(kChildInFlight) : "") == "1";
-  setenv("XDG_DATA_HOME", xdg.c_str(), 1);
-  platform::SetHeadless(false);
-  ccModalLoopHook = &road_test::AdvanceModal;
-  platform::SetManualClock(1000000);
+  quill_process::EnterChildRun(xdg);
   road_test::TScriptedPlayer player;
   player.StartTheFirstCourse("Kim");
   int turned = 0;

@@ -105,11 +105,7 @@ TEST(RefusedSaveRun, PlaysTheFirstHoleUntilItsQuit) {
   const char* home = std::getenv(kChildHome);
   if (home == nullptr) GTEST_SKIP() << "run by RefusedSaveAtQuit in a process of its own";
   const std::string xdg = home;
-  setenv("XDG_DATA_HOME", xdg.c_str(), 1);
-  // The real platform, so SIGTERM and the window's close button reach the program.
-  platform::SetHeadless(false);
-  ccModalLoopHook = &road_test::AdvanceModal;
-  platform::SetManualClock(1000000);
+  quill_process::EnterChildRun(xdg);
   road_test::TScriptedPlayer player;
   player.StartTheFirstCourse("Kim");
   bool inPlay = false;
