@@ -37,7 +37,7 @@ std::unique_ptr<platform::InStream> OpenDataFile(const std::string& path, std::i
     return nullptr;
   }
   if (!file.Read()) {
-    failure = TLoadResult::Fail("Error loading file " + ccDataFileName(path), ccDataFileName(path));
+    failure = TLoadResult::Fail(ccDataFileNotLoaded(path, file.reason), ccDataFileName(path));
     return nullptr;
   }
   return std::make_unique<platform::InStream>(std::move(file.bytes));

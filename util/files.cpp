@@ -43,6 +43,10 @@ std::string ccDamagedDataFile(const std::string& path, const std::string& reason
   return "The data file " + ccDataFileName(path) + " is damaged: " + reason + ".";
 }
 
+std::string ccDataFileNotLoaded(const std::string& path, const std::string& reason) {
+  return "Error loading file " + ccDataFileName(path) + (reason.empty() ? "" : ": " + reason);
+}
+
 bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
                           const std::string& reason, std::string* message) {
   const std::string aside = platform::SetFileAside(path);
@@ -68,7 +72,7 @@ namespace {
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path, std::int64_t max_bytes) {
   platform::BoundedRead file = platform::ReadBoundedFile(path, max_bytes);
   if (file.Refused()) LoadFailed(ccDamagedDataFile(path, file.reason));
-  if (!file.Read()) LoadFailed("Error loading file " + ccDataFileName(path));
+  if (!file.Read()) LoadFailed(ccDataFileNotLoaded(path, file.reason));
   return std::make_unique<platform::InStream>(std::move(file.bytes));
 }
 

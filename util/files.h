@@ -47,6 +47,10 @@ std::string ccDataFileName(const std::string& path);
 // gives it: not a plain file, or past the bound of its kind): "The data file PATH is damaged:
 // REASON.", PATH as ccDataFileName gives it.
 std::string ccDamagedDataFile(const std::string& path, const std::string& reason);
+// The message of a data file that could not be loaded: "Error loading file PATH" when it is
+// missing (`reason` empty), "Error loading file PATH: REASON" when it is there but cannot be read
+// (the system's reason, as platform::BoundedRead gives it: "Permission denied").
+std::string ccDataFileNotLoaded(const std::string& path, const std::string& reason);
 // Keeps a player's file that is there but was not read (`reason`, as platform::BoundedRead gives
 // it: not a plain file, past the bound of its kind, or the system's reason it cannot be read): it
 // is set aside (platform::SetFileAside), or left where it is when it cannot be moved, and reported
@@ -57,7 +61,7 @@ std::string ccDamagedDataFile(const std::string& path, const std::string& reason
 bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
                           const std::string& reason, std::string* message = nullptr);
 // The file read whole for reading; never null: when it is missing or cannot be read, the fatal
-// error "Error loading file " + ccDataFileName(path); when it is not a plain file or holds more
+// error of ccDataFileNotLoaded; when it is not a plain file or holds more
 // than max_bytes, the fatal error of ccDamagedDataFile.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);

@@ -59,7 +59,7 @@ int TWildshotScreen::LoadTextData() {
     return 0;
   }
   if (!file.Read()) {
-    ccRunTimeError("Error loading file " + ccDataFileName(path), 1);
+    ccRunTimeError(ccDataFileNotLoaded(path, file.reason), 1);
     return 0;
   }
   TStoryFile data;

@@ -5,6 +5,7 @@
 
 #include "platform/input.h"
 #include "platform/system.h"
+#include "tests/support/read_faults.h"
 #include "util/error.h"
 #include "util/globals.h"
 #include "util/high_scores.h"
@@ -69,6 +70,25 @@ TEST(Files, MessagesNameADataFileAsItStandsOnDisk) {
     }
   }
   EXPECT_EQ(ccDataFileName(data + "DATA/fonts/BIG.FNT"), data + "Data/Fonts/Big.fnt");
+  ccWriteErrors = 1;
+}
+
+// A data file that is there but cannot be read is not called missing: its message gives the
+// system's reason, which tells the player what to mend (the file's owner or mode).
+TEST(Files, AnUnreadableDataFileIsNamedWithTheReason) {
+  ccWriteErrors = 0;
+  const std::string data = TempFolder("data-unreadable");
+  ASSERT_TRUE(platform::CreateFolder(data + "Data"));
+  util_test::WriteAll(data + "Data/text.txt", "words\n");
+  quill_test::ReadFaults faults("text.txt");
+  try {
+    ccLoadFile(data + "Data/text.txt");
+    ADD_FAILURE() << "the file was read";
+  } catch (const ccFatalError& error) {
+    EXPECT_STREQ(error.what(),
+                 ("Error loading file " + data + "Data/text.txt: Permission denied").c_str());
+  }
+  EXPECT_EQ(faults.Faulted(), 1);
   ccWriteErrors = 1;
 }
 
