@@ -107,8 +107,8 @@ int TGameGrid::Load(int hole) {
     return 0;
   }
   const std::string prefix = Game ? Game->DataPrefix : std::string();
-  const std::string path = ccDataFileName(
-      prefix + "Data/levels/holes/" + course->HoleNames[static_cast<std::size_t>(hole - 1)]);
+  const std::string path =
+      HoleFilePath(prefix, course->HoleNames[static_cast<std::size_t>(hole - 1)]);
   auto in = ccLoadFile(path, HOLE_FILE_MAX_BYTES);
   if (!in) return 0;
   std::string text;

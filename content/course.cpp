@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const char* kCourseFolder = "Data/levels/courses/";
-constexpr const char* kHoleFolder = "Data/levels/holes/";
 // Course file layout: par on line 4, the timed flag on line 12, hole names from line 17 on.
 constexpr int kParLine = 4;
 constexpr int kTimedLine = 12;
@@ -238,7 +237,7 @@ TLoadResult ReadCourseFile(TCourse& course, const std::string& data_prefix, cons
                                path, line);
     }
     TLoadResult hole_result =
-        ReadHoleFile(course, course.Holes, ccDataFileName(data_prefix + kHoleFolder + hole));
+        ReadHoleFile(course, course.Holes, HoleFilePath(data_prefix, hole));
     if (!hole_result.Ok()) {
       // Point at the course file's line that names the missing hole file.
       hole_result.file = path;

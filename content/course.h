@@ -8,6 +8,7 @@
 #include <string>
 
 #include "content/load_result.h"
+#include "util/files.h"
 
 struct HoleFileData;
 
@@ -62,6 +63,13 @@ class TCourse {
   std::array<int, MAX_COURSE_HOLES> HolePars{};
   std::array<int, MAX_COURSE_HOLES> HoleTotalCards{};
 };
+
+// The hole file `name` (as a course file names it) of the data folder under `data_prefix`:
+// `data_prefix` + "Data/levels/holes/" + name, spelled as it stands on disk (ccDataFileName), as
+// the readers read it and their messages name it.
+inline std::string HoleFilePath(const std::string& data_prefix, const std::string& name) {
+  return ccDataFileName(data_prefix + "Data/levels/holes/" + name);
+}
 
 // The reading behind TCourse::Read, without the fatal report: fills `course` from the course file
 // `data_prefix` + "Data/levels/courses/" + name + ".txt" and its hole files, each checked as

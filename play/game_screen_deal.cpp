@@ -19,7 +19,6 @@
 #include "progress/progress_rules.h"
 #include "progress/save_data.h"
 #include "util/error.h"
-#include "util/files.h"
 #include "util/input.h"
 
 namespace {
@@ -47,8 +46,7 @@ std::string HoleFileName(const TPlayer& player) {
   const int hole = player.Level;
   if (course && hole >= 1 && hole <= static_cast<int>(course->HoleNames.size())) {
     const std::string prefix = Game ? Game->DataPrefix : std::string();
-    return ccDataFileName(prefix + "Data/levels/holes/" +
-                          course->HoleNames[static_cast<std::size_t>(hole - 1)]);
+    return HoleFilePath(prefix, course->HoleNames[static_cast<std::size_t>(hole - 1)]);
   }
   return "hole " + std::to_string(hole) + " of \"" + player.SaveData->CourseName + "\"";
 }

@@ -61,8 +61,8 @@ std::string ccDataFileNotLoaded(const std::string& path, const std::string& reas
 bool ccSetPlayerFileAside(const std::string& what, const std::string& path,
                           const std::string& reason, std::string* message = nullptr);
 // The file read whole for reading; never null: when it is missing or cannot be read, the fatal
-// error of ccDataFileNotLoaded; when it is not a plain file or holds more
-// than max_bytes, the fatal error of ccDamagedDataFile.
+// error of ccDataFileNotLoaded; when it is not a plain file or holds more than max_bytes, the fatal
+// error of ccDamagedDataFile.
 std::unique_ptr<platform::InStream> ccLoadFile(const std::string& path,
                                                std::int64_t max_bytes = TEXT_FILE_MAX_BYTES);
 // The sound loaded with the audio layer's flags; never null: the fatal error

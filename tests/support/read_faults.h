@@ -1,5 +1,5 @@
 #pragma once
-// Makes a player's file that is there refuse to be read, as one owned by another user (mode 0600)
+// Makes a file that is there refuse to be read, as one owned by another user (mode 0600)
 // or one of mode 000 does, while the object is alive, whoever runs the test: a user who may read
 // every file (root) is refused too. Usage in a test:
 //
