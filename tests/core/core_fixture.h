@@ -76,6 +76,7 @@ class CoreTest : public testing::Test {
     ScreenWidth = 800;
     ScreenHeight = 600;
     FADE_SPEED = 300;
+    saved_graphical_errors_ = ccGraphicalErrors;
     MakeGame();
   }
 
@@ -87,6 +88,10 @@ class CoreTest : public testing::Test {
     ccModalLoopHook = nullptr;
     ccDisablePolledInput();
     FlushKeys();
+    // A test that opened the window (a full-screen toggle, the game's own graphics start) leaves
+    // none behind: with it open, the next test's warnings would go to a box and not to stderr.
+    platform::GraphicsClose();
+    ccGraphicalErrors = saved_graphical_errors_;
     std::error_code ignored;
     std::filesystem::remove_all(home_, ignored);
   }
@@ -127,4 +132,5 @@ class CoreTest : public testing::Test {
   }
 
   std::filesystem::path home_;
+  int saved_graphical_errors_ = 0;
 };
