@@ -101,8 +101,7 @@ std::vector<std::string> Wrap(const std::vector<std::string>& lines, int width, 
       // the run rather than dropping the rest of the line.
       if (end == start) continue;
       candidate.assign(current).append(1, ' ').append(line, start, end - start);
-      if (candidate.size() > kLongestLineBytes ||
-          static_cast<int>(measure->TextWidth(candidate)) > limit) {
+      if (!Fits(*measure, candidate, limit)) {
         append(std::move(current));
         current.assign(line, start, end - start);
         break_wide(current);
